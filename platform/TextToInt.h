@@ -1,0 +1,11 @@
+#pragma once
+#include <QString>
+
+// Whole numbers as the configurator reads them from files and edit boxes:
+// leading blanks are skipped, then an optional sign, then decimal digits, or
+// hexadecimal digits after "$", "x", "X", "0x" or "0X". Anything else — a
+// trailing blank included — fails, and so does a value outside 32 bits.
+bool Text_To_Int(const QString &Text, int &Value);
+
+// Text_To_Int with the caller's default on failure.
+int Str_To_Int_Def(const QString &Text, int Default);

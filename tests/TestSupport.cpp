@@ -1,0 +1,38 @@
+#include "TestSupport.h"
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QWidget>
+#include <QPixmap>
+
+QString Test_Output_Dir()
+{
+    QString Dir = qEnvironmentVariable("BC_TEST_OUTPUT");
+    if (Dir.isEmpty())
+        Dir = QDir::temp().filePath("bc-test-output");
+    QDir().mkpath(Dir);
+    return Dir;
+}
+
+QString Save_Screenshot(QWidget *Widget, const QString &Name)
+{
+    const QString Path = QDir(Test_Output_Dir()).filePath(Name + ".png");
+    Widget->grab().save(Path);
+    return Path;
+}
+
+QByteArray Read_File(const QString &Path)
+{
+    QFile F(Path);
+    if (!F.open(QIODevice::ReadOnly))
+        return {};
+    return F.readAll();
+}
+
+void Write_File(const QString &Path, const QByteArray &Data)
+{
+    QDir().mkpath(QFileInfo(Path).absolutePath());
+    QFile F(Path);
+    if (F.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        F.write(Data);
+}

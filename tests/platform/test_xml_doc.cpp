@@ -1,0 +1,83 @@
+#include "platform/XmlDoc.h"
+#include <QTemporaryDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+// A written project file: root first, no declaration, no whitespace, the comment after the root.
+TEST(XmlDoc, WrittenShapeKeepsOrderAndPutsCommentAfterRoot)
+{
+    TXmlDocument D;
+    TXmlNode *Root = D.Add_Root("Par_Gen");
+    D.Add_Comment("SW_VERSION = 1.000");
+    TXmlNode *E = Root->Add_Child("Zeta");
+    E->Set_Attribute("b", "2");
+    E->Set_Attribute("a", "1");
+    E->Set_Attribute("c", "x<&\"");
+    Root->Add_Child("Alpha")->Set_Text("10");
+    EXPECT_EQ(D.Save_To_Bytes(),
+              QByteArray("<Par_Gen><Zeta b=\"2\" a=\"1\" c=\"x&lt;&amp;&quot;\"/><Alpha>10</Alpha></Par_Gen>"
+                         "<!--SW_VERSION = 1.000-->"));
+}
+
+TEST(XmlDoc, RoundTripThroughFile)
+{
+    QTemporaryDir Dir;
+    const QString Path = Dir.filePath("t.xml");
+    {
+        TXmlDocument D;
+        TXmlNode *Root = D.Add_Root("EnOcean");
+        D.Add_Comment("SW_VERSION = 1.000");
+        TXmlNode *Dev = Root->Add_Child("Device");
+        Dev->Set_Attribute("Id", "0x0180ABCD");
+        Dev->Add_Child("Name")->Set_Text("  spaced text  ");
+        D.Save_To_File(Path);
+    }
+    TXmlDocument R;
+    R.Load_From_File(Path);
+    ASSERT_NE(R.First_Node(), nullptr);
+    EXPECT_EQ(R.First_Node()->Node_Name(), "EnOcean");
+    EXPECT_EQ(R.Node_Count(), 2);
+    EXPECT_EQ(R.Node(1)->Kind(), TXmlNode::nkComment);
+    TXmlNode *Dev = R.First_Node()->Find_Child("Device");
+    ASSERT_NE(Dev, nullptr);
+    EXPECT_EQ(Dev->Attribute("Id"), "0x0180ABCD");
+    EXPECT_EQ(Dev->Must_Child("Name")->Text(), "  spaced text  ");
+    EXPECT_EQ(R.Find_Descendant("Name"), Dev->Find_Child("Name"));
+}
+
+TEST(XmlDoc, AbsentThingsAreNullOrThrow)
+{
+    TXmlDocument D;
+    D.Load_From_Bytes("<a>\n  <b x=\"1\"/>\n</a>");
+    TXmlNode *A = D.First_Node();
+    EXPECT_EQ(A->Child_Count(), 1); // whitespace-only text dropped
+    EXPECT_EQ(A->Find_Child("c"), nullptr);
+    EXPECT_THROW(A->Must_Child("c"), EXmlError);
+    EXPECT_THROW(A->Child(5), EXmlError);
+    EXPECT_THROW(A->Child(0)->Attribute("y"), EXmlError);
+    EXPECT_EQ(A->Child(0)->Attribute_Or("y", "d"), "d");
+    EXPECT_TRUE(A->Child(0)->Is_Text_Element());
+    EXPECT_FALSE(A->Is_Text_Element());
+}
+
+TEST(XmlDoc, MalformedAndMissingFilesFailAndLeaveEmptyDocument)
+{
+    TXmlDocument D;
+    D.Add_Root("old");
+    try {
+        D.Load_From_Bytes("<a><b></a>");
+        FAIL() << "no error";
+    } catch (const EXmlError &E) {
+        EXPECT_GT(E.Line, 0);
+    }
+    EXPECT_EQ(D.Node_Count(), 0);
+    EXPECT_THROW(D.Load_From_File("/nonexistent/dir/file.xml"), EXmlError);
+    EXPECT_THROW(D.Load_From_Bytes(""), EXmlError);
+}
+
+TEST(XmlDoc, FailedSaveKeepsOldFile)
+{
+    TXmlDocument D;
+    D.Add_Root("r");
+    EXPECT_THROW(D.Save_To_File("/nonexistent/dir/file.xml"), EXmlError);
+}
