@@ -1,0 +1,27 @@
+#pragma once
+#include "platform/Colors.h"
+#include <QPushButton>
+#include <QString>
+
+// The push button every window of the configurator places, behind one name
+// so the windows do not depend on how it is drawn.
+using TAppButton = QPushButton;
+
+// The look the windows give their buttons.
+enum class TAppButtonStyle { Normal, Encarta };
+enum class TAppButtonAlign { Center, Left };
+
+struct TAppButtonLook
+{
+    TAppButtonStyle Style = TAppButtonStyle::Encarta;
+    TColor Hot_Track_Color = clYellow;
+    TColor Color_When_Down = RGB_Color(255, 128, 0);
+    TAppButtonAlign Alignment = TAppButtonAlign::Center;
+    QString Glyph;   // name of a stock glyph ("FXOK", "FXCANCEL", ...), or empty
+};
+
+// Creates a button on Parent at (Left, Top) with the given size and look.
+TAppButton *Make_App_Button(QWidget *Parent, const char *Object_Name, int Left, int Top, int Width, int Height,
+                            const TAppButtonLook &Look = TAppButtonLook());
+void Set_Button_Caption(TAppButton *Button, const QString &Caption);
+QString Button_Caption(const TAppButton *Button);

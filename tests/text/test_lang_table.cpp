@@ -1,0 +1,168 @@
+#include "text/LangTable.h"
+#include "app/Workspace.h"
+#include "TestSupport.h"
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace {
+class LangTableTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(Dir.isValid());
+        Reset_Workspace();
+        Init_Program_Folders(Dir.path());
+        Fill_Default_Texts();
+    }
+    void TearDown() override { Reset_Workspace(); }
+    QTemporaryDir Dir;
+};
+} // namespace
+
+TEST_F(LangTableTest, BuiltInTextsFillEverySlot)
+{
+    ASSERT_EQ(Lang_Count, 2100);
+    ASSERT_EQ(Lang_Table.size(), 2100);
+    EXPECT_EQ(Lang_Text(0), "Begin");
+    EXPECT_EQ(Lang_Text(18), "Error! Project not Valid");
+    // the same English text at two numbers: each number is its own slot
+    EXPECT_EQ(Lang_Text(100), "Create New Configuration");
+    EXPECT_EQ(Lang_Text(101), "Create New Configuration");
+    EXPECT_EQ(Lang_Text(300), Lang_Text(301));
+    EXPECT_EQ(Lang_Text(9), "None Configuration Opened ");   // trailing blank kept
+    EXPECT_EQ(Lang_Text(306), " / ");                           // leading blank kept
+    EXPECT_EQ(Lang_Text(38), " ");                              // unused slot: one blank
+    EXPECT_EQ(Lang_Text(2100), "");
+    EXPECT_EQ(Lang_Text(-1), "");
+}
+
+// Each row: the lines of a file, the slot looked at and what it must hold.
+struct TLineCase
+{
+    const char *Name;
+    const char *Lines;
+    int Slot;
+    const char *Expected; // nullptr: the built-in text
+};
+
+const TLineCase Line_Cases[] = {
+    // a translated line replaces the slot
+    {"PlainLine", "STR0 = Anfang", 0, "Anfang"},
+    // blanks around the line and the text are trimmed
+    {"TrimmedLine", "   STR0 =   Anfang   ", 0, "Anfang"},
+    // numbers outside the table are skipped
+    {"NumberTooHigh", "STR2100 = x", 0, nullptr},
+    {"NumberNegative", "STR-1 = x", 0, nullptr},
+    // without the separator the last digit of the number is lost
+    {"NoSeparatorLosesDigit", "STR12=x", 1, "x"},
+    {"NoSeparatorSkipsOneDigit", "STR5=x", 5, nullptr},
+    // a comment alone leaves the slot unchanged
+    {"OnlyComment", "STR9 = /#/ only a comment", 9, nullptr},
+    // a trailing comment is cut and the rest trimmed
+    {"TrailingComment", "STR9 = Keine /#/ note", 9, "Keine"},
+    // a lone pilcrow stores an empty text
+    {"LonePilcrow", "STR9 = \xC2\xB6", 9, ""},
+    // pilcrows keep blanks; a comment may follow the closing one
+    {"PilcrowsKeepBlanks", "STR306 = \xC2\xB6 von \xC2\xB6 /#/ page", 306, " von "},
+    // later "=" signs belong to the text
+    {"EqualsInText", "STR10 = a=b=c", 10, "a=b=c"},
+    // an empty text leaves the slot unchanged
+    {"EmptyText", "STR10 =   ", 10, nullptr},
+    // lower case "str" is not a text line
+    {"LowerCase", "str9 = klein", 9, nullptr},
+    // the last line for a number wins
+    {"LastWins", "STR0 = Eins\nSTR0 = Zwei", 0, "Zwei"},
+    // CR, LF and CR LF all end lines
+    {"MixedLineEnds", "STR1 = a\rSTR2 = b\r\nSTR3 = c\nSTR4 = d", 3, "c"},
+    {"MixedLineEndsCr", "STR1 = a\rSTR2 = b\r\nSTR3 = c\nSTR4 = d", 1, "a"},
+    // a number in hexadecimal follows the whole-number convention
+    {"HexNumber", "STR $A = zehn", 10, "zehn"},
+    // headings and other lines are ignored
+    {"Heading", "[Main window]\nSTR", 0, nullptr},
+    // no "=": no number
+    {"NoEquals", "STR0 Anfang", 0, nullptr},
+};
+
+TEST_F(LangTableTest, LineRules)
+{
+    for (const TLineCase &C : Line_Cases) {
+        SCOPED_TRACE(C.Name);
+        Fill_Default_Texts();
+        Load_Language_Text(QString::fromUtf8(C.Lines));
+        const QString Want = C.Expected ? QString::fromUtf8(C.Expected) : Default_Text(C.Slot);
+        EXPECT_EQ(Lang_Text(C.Slot), Want);
+        EXPECT_EQ(Lang_Table.size(), 2100);
+    }
+}
+
+TEST_F(LangTableTest, FileDecoding)
+{
+    struct TCase { const char *Name; QByteArray Bytes; QString Want; };
+    const TCase Cases[] = {
+        {"Utf8WithBom", QByteArray("\xEF\xBB\xBFSTR0 = Gr\xC3\xBC\xC3\x9F" "e"), QString::fromUtf8("Grüße")},
+        {"Utf8WithoutBom", QByteArray("STR0 = Gr\xC3\xBC\xC3\x9F" "e"), QString::fromUtf8("Grüße")},
+        {"Cp1252WithoutBom", QByteArray("STR0 = Gr\xFC\xDF" "e \x80"), QString::fromUtf8("Grüße €")},
+        {"Utf16LeWithBom", QByteArray("\xFF\xFES\0T\0R\0" "0\0 \0=\0 \0\xE4\0", 18), QString::fromUtf8("ä")},
+        {"Utf16BeWithBom", QByteArray("\xFE\xFF\0S\0T\0R\0" "0\0 \0=\0 \0\xE4", 18), QString::fromUtf8("ä")},
+        {"Cp1252Pilcrow", QByteArray("STR0 = \xB6 x \xB6"), QStringLiteral(" x ")},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Fill_Default_Texts();
+        const QString Path = Dir.filePath(QStringLiteral("t.lng"));
+        Write_File(Path, C.Bytes);
+        ASSERT_TRUE(Load_Language_File(Path));
+        EXPECT_EQ(Lang_Text(0), C.Want);
+    }
+}
+
+TEST_F(LangTableTest, UnreadableFileKeepsTable)
+{
+    EXPECT_FALSE(Load_Language_File(Dir.filePath(QStringLiteral("missing.lng"))));
+    EXPECT_EQ(Lang_Text(0), "Begin");
+}
+
+// Load_Language: the chosen file, else English.lng, else the built-in texts.
+TEST_F(LangTableTest, LoadLanguageAndFallback)
+{
+    Write_File(Language_Dir + "/Deutsch.lng", "STR0 = Anfang\n");
+    Write_File(Language_Dir + "/English.lng", "STR0 = Start\n");
+
+    Language_Name = "Deutsch";
+    Load_Language();
+    EXPECT_EQ(Language_Name, "Deutsch");
+    EXPECT_EQ(Lang_Text(0), "Anfang");
+    EXPECT_EQ(Lang_Text(1), "Step 1"); // the file overlays, the rest stays English
+
+    // a language whose file vanished falls back to English for good
+    Language_Name = "Italiano";
+    Load_Language();
+    EXPECT_EQ(Language_Name, "English");
+    EXPECT_EQ(Lang_Text(0), "Start");
+
+    // an empty name falls back as well
+    Language_Name = "";
+    Load_Language();
+    EXPECT_EQ(Language_Name, "English");
+
+    // no English file: the built-in texts stand
+    QFile::remove(Language_Dir + "/English.lng");
+    Language_Name = "Italiano";
+    Load_Language();
+    EXPECT_EQ(Language_Name, "English");
+    EXPECT_EQ(Lang_Text(0), "Begin");
+}
+
+// Switching back rebuilds the table completely: nothing of the old file stays.
+TEST_F(LangTableTest, ReloadStartsFromBuiltInTexts)
+{
+    Write_File(Language_Dir + "/Deutsch.lng", "STR0 = Anfang\nSTR1 = Schritt 1\n");
+    Write_File(Language_Dir + "/Francais.lng", "STR0 = Debut\n");
+    Language_Name = "Deutsch";
+    Load_Language();
+    Language_Name = "Francais";
+    Load_Language();
+    EXPECT_EQ(Lang_Text(0), "Debut");
+    EXPECT_EQ(Lang_Text(1), "Step 1");
+}
