@@ -1,0 +1,43 @@
+#pragma once
+#include <QChar>
+#include <QString>
+
+// The process's number, date and time conventions, read by the text, number
+// and date routines at every call (as the original platform's global format
+// settings were). They start as fixed classic values so that results do not
+// depend on the machine; tests and the program may change them.
+struct TFormatSettings {
+    QChar DecimalSeparator = u'.';
+    QChar ThousandSeparator = u',';
+    QChar DateSeparator = u'/';
+    // Date and time patterns in the original platform's notation
+    // (d, dd, m, mm, yy, yyyy; h, hh, n/nn for minutes, s, ss, AMPM, "/" and ":"
+    // standing for the separators above).
+    QString ShortDateFormat = QStringLiteral("M/d/yyyy");
+    QString LongDateFormat = QStringLiteral("dddd, MMMM d, yyyy");
+    QChar TimeSeparator = u':';
+    QString ShortTimeFormat = QStringLiteral("h:mm AMPM");
+    QString LongTimeFormat = QStringLiteral("h:mm:ss AMPM");
+    QString TimeAMString = QStringLiteral("AM");
+    QString TimePMString = QStringLiteral("PM");
+    QChar ListSeparator = u',';
+};
+
+// The current settings (one per process; user-interface thread only).
+TFormatSettings &Format_Settings();
+// Back to the built-in values above.
+void Reset_Format_Settings();
+
+// Sets the process's settings for one scope and restores the previous ones
+// when it ends (tests).
+class TFormatSettingsGuard {
+public:
+    explicit TFormatSettingsGuard(const TFormatSettings &Settings);
+    TFormatSettingsGuard();  // only saves; change Format_Settings() freely
+    ~TFormatSettingsGuard();
+    TFormatSettingsGuard(const TFormatSettingsGuard &) = delete;
+    TFormatSettingsGuard &operator=(const TFormatSettingsGuard &) = delete;
+
+private:
+    TFormatSettings FSaved;
+};
