@@ -1,0 +1,8 @@
+# Text, number, date and filter routines (Core only) and the cell markup
+# engine with its pictures (Gui).
+add_library(bc_grid_textcore STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/TextRoutines.h ${CMAKE_CURRENT_LIST_DIR}/TextRoutines.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FilterExpr.h ${CMAKE_CURRENT_LIST_DIR}/FilterExpr.cpp
+)
+target_include_directories(bc_grid_textcore PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(bc_grid_textcore PUBLIC platform_text platform_core Qt6::Core)

@@ -1,0 +1,9 @@
+# Platform services of the grid's text routines and markup pictures:
+# dates (TDateTime) with their text formats and the OEM code page (Core only),
+# and image lists and images by resource name (Gui).
+add_library(platform_text STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/DateTime.h ${CMAKE_CURRENT_LIST_DIR}/DateTime.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/OemCodePage.h ${CMAKE_CURRENT_LIST_DIR}/OemCodePage.cpp
+)
+target_include_directories(platform_text PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(platform_text PUBLIC platform_grid_core platform_core Qt6::Core)

@@ -1,0 +1,161 @@
+#include "grid/base/FilterExpr.h"
+#include "platform/Locale.h"
+#include <gtest/gtest.h>
+
+namespace {
+TFormatSettings Us_Settings()
+{
+    TFormatSettings F;
+    F.ThousandSeparator = u',';
+    F.DecimalSeparator = u'.';
+    F.DateSeparator = u'/';
+    F.ShortDateFormat = QStringLiteral("M/d/yyyy");
+    return F;
+}
+
+struct TFilterCase {
+    const char *Name;
+    const char *Condition;
+    const char *Value;
+    bool CaseSensitive;
+    bool Match;
+};
+
+void Run_Cases(const TFilterCase *Cases, size_t Count)
+{
+    for (size_t I = 0; I < Count; ++I) {
+        const TFilterCase &C = Cases[I];
+        SCOPED_TRACE(std::string(C.Name) + " [" + C.Condition + "] on [" + C.Value + "]");
+        EXPECT_EQ(MatchFilterExpression(QString::fromUtf8(C.Condition), QString::fromUtf8(C.Value), C.CaseSensitive),
+                  C.Match);
+    }
+}
+} // namespace
+
+TEST(FilterExpression, Comparisons)
+{
+    TFormatSettingsGuard G(Us_Settings());
+    const TFilterCase Cases[] = {
+        {"GreaterTrue", ">10", "11", false, true},
+        {"GreaterEqualIsFalse", ">10", "10", false, false},
+        {"GreaterFalse", ">10", "9", false, false},
+        {"GreaterOrEqual", ">=10", "10", false, true},
+        {"LessOrEqual", "<=10", "10", false, true},
+        {"LessFalse", "<10", "10", false, false},
+        // numbers compare as numbers, not as texts
+        {"NumbersNotTexts", ">5", "30", false, true},
+        {"TextByCode", ">5", "b", false, true},
+        {"MixedTextByCode", ">5", "7x", false, true},
+        {"Thousands", ">999", "1,000", false, true},
+        {"Decimal", "<1.5", "1.25", false, true},
+        {"Negative", "<0", "-3", false, true},
+        {"BlanksIgnored", " > 10 ", "11", false, true},
+    };
+    Run_Cases(Cases, std::size(Cases));
+}
+
+TEST(FilterExpression, Combinations)
+{
+    TFormatSettingsGuard G(Us_Settings());
+    const TFilterCase Cases[] = {
+        {"AndInside", ">10&<20", "15", false, true},
+        {"AndOutside", ">10&<20", "25", false, false},
+        {"OrLow", ">10|<5", "3", false, true},
+        {"OrMiddle", ">10|<5", "7", false, false},
+        {"SemicolonIsOr", "a;b", "b", false, true},
+        {"CaretIsOr", "a^b", "a", false, true},
+        {"GroupLow", "(<5|>100)&!50", "3", false, true},
+        {"GroupHigh", "(<5|>100)&!50", "150", false, true},
+        {"GroupExcluded", "(<5|>100)&!50", "50", false, false},
+        {"GroupAfterAnd", "!x&(a*|b*)", "bob", false, true},
+        {"TwoGroups", "(a)|(b)", "b", false, true},
+        {"LeftToRightNoPrecedence", "a|b&c", "a", false, false},
+        {"QuotedSeparator", "\"a|b\"", "a|b", false, true},
+        {"QuotedSeparatorNotOr", "\"a|b\"", "a", false, false},
+        {"QuotedBlankKept", "\"a b\"", "a b", false, true},
+    };
+    Run_Cases(Cases, std::size(Cases));
+}
+
+TEST(FilterExpression, Patterns)
+{
+    TFormatSettingsGuard G(Us_Settings());
+    const TFilterCase Cases[] = {
+        {"PrefixAnyCase", "A*", "apple", false, true},
+        {"PrefixCaseSensitive", "A*", "apple", true, false},
+        {"StarMatchesAll", "*", "anything", false, true},
+        {"StarMatchesEmpty", "*", "", false, true},
+        {"QuestionOne", "?", "x", false, true},
+        {"QuestionNotTwo", "?", "xy", false, false},
+        {"QuestionNotEmpty", "?", "", false, false},
+        {"EmptyMatchesEmpty", "", "", false, true},
+        {"EmptyNotText", "", "x", false, false},
+        {"NotContainsX", "!*x*", "box", false, false},
+        {"NotContainsXTrue", "!*x*", "bag", false, true},
+        {"EqualsPrefix", "=abc", "abc", false, true},
+        {"EqualsPrefixOnlyExact", "=abc", "abcd", false, false},
+        {"Plain", "abc", "abc", false, true},
+        {"PlainNotLonger", "abc", "xabc", false, false},
+        {"InnerStar", "a*c", "abbbc", false, true},
+        {"InnerStarEndMismatch", "a*c", "abbbd", false, false},
+        {"StarRuns", "a**b", "ab", false, true},
+        {"BackOff", "*ab*ab", "aabxab", false, true},
+    };
+    Run_Cases(Cases, std::size(Cases));
+}
+
+TEST(FilterExpression, DatesCompareAsDates)
+{
+    // "." is the date and the thousand separator: the texts also read as
+    // numbers once the thousand separators are gone, but they are dates.
+    TFormatSettings F;
+    F.ThousandSeparator = u'.';
+    F.DecimalSeparator = u',';
+    F.DateSeparator = u'.';
+    F.ShortDateFormat = QStringLiteral("dd.MM.yyyy");
+    TFormatSettingsGuard G(F);
+    const TFilterCase Cases[] = {
+        {"EarlierDate", ">01.02.2021", "15.01.2021", false, false},
+        {"LaterDate", ">01.02.2021", "15.03.2021", false, true},
+        {"DecimalComma", ">1,5", "2,25", false, true},
+    };
+    Run_Cases(Cases, std::size(Cases));
+}
+
+// Conditions that once looped for ever or took exponential time finish and
+// give a sensible answer.
+TEST(FilterExpression, FormerHangsFinish)
+{
+    TFormatSettingsGuard G(Us_Settings());
+    const TFilterCase Cases[] = {
+        // an unmatched "(" takes the rest of the condition as its group
+        {"UnmatchedParen", "(<5|>100", "3", false, true},
+        {"UnmatchedParenNoMatch", "(<5|>100", "50", false, false},
+        {"UnmatchedAfterAnd", "a*&(b", "ab", false, false},
+        {"OnlyOpenParen", "(", "", false, true},
+        {"NestedUnmatched", "((a", "a", false, true},
+        {"ManyStarsNoMatch", "*a*a*a*a*a*a*a*a*a*a*a*a*a*a*b", "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", false, false},
+        {"ManyStarsMatch", "*a*a*a*a*a*a*a*a*a*a*a*a*a*a*b", "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaab", false, true},
+    };
+    Run_Cases(Cases, std::size(Cases));
+    // a very deep nest neither loops nor exhausts the stack
+    const QString Deep = QString(100000, u'(') + "a";
+    EXPECT_TRUE(MatchFilterExpression(Deep, "a", false) || !MatchFilterExpression(Deep, "a", false));
+}
+
+TEST(FilterHelpers, Routines)
+{
+    int P = 0;
+    EXPECT_EQ(FindFirstUnquotedOf("|&", "\"a|b\"&c", P), QChar(u'&'));
+    EXPECT_EQ(P, 6);
+    EXPECT_EQ(FindFirstUnquotedOf("|", "\"a|b\"", P), QChar(0));
+    EXPECT_EQ(P, -1);
+    EXPECT_EQ(MatchingParenPos("(a(b)c)d"), 7);
+    EXPECT_EQ(MatchingParenPos("(a"), 0);
+    EXPECT_EQ(RemoveUnquotedBlanks("a b \"c d\" e"), "ab\"c d\"e");
+    TFormatSettingsGuard G(Us_Settings());
+    EXPECT_EQ(CanonicalNumberText("1,234.5"), "1234.5");
+    EXPECT_TRUE(MatchFilterPiece("abc", "ABC", false));
+    EXPECT_FALSE(MatchFilterPiece("abc", "ABC", true));
+    EXPECT_TRUE(MatchFilterCondition("a?c", "abc"));
+}
