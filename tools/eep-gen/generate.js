@@ -103,10 +103,45 @@ function Write_Field (Indent, Name, Field, Value_Too) {
   Close(Indent, Name)
 }
 
+// The case's data fields. A value the data set spreads over several bit
+// ranges (most significant part first) cannot be one field of the catalogue,
+// which has a single offset and size per field: each range becomes a field of
+// its own, "Latitude (part 1 of 2)", so that every bit of it can still be mapped.
+function Data_Fields (Case) {
+  const Fields = []
+  for (const Field of List(Case.datafield)) {
+    const Parts = List(Field.spread)
+    if (Field.bitoffs === undefined && Parts.length > 0 && !('reserved' in Field)) {
+      Parts.forEach((Part, I) => Fields.push(Object.assign({}, Field, {
+        data: Text(Field.data) + ' (part ' + (I + 1) + ' of ' + Parts.length + ')',
+        bitoffs: Part.bitoffs,
+        bitsize: Part.bitsize
+      })))
+    } else {
+      Fields.push(Field)
+    }
+  }
+  // The data name is the key by which a project variable finds its field, so
+  // names repeated within a case get the field's short name, else its position.
+  const Named = Fields.filter(F => !('reserved' in F))
+  const Count = Name => Named.filter(F => Text(F.data) === Name).length
+  const Repeated = new Set(Named.map(F => Text(F.data)).filter(N => Count(N) > 1))
+  const Seen = new Map()
+  return Fields.map(F => {
+    const Name = Text(F.data)
+    if ('reserved' in F || !Repeated.has(Name)) return F
+    const Nth = (Seen.get(Name) || 0) + 1
+    Seen.set(Name, Nth)
+    const Short = Text(F.shortcut)
+    const Unique_Short = Short && Named.filter(G => Text(G.data) === Name && Text(G.shortcut) === Short).length === 1
+    return Object.assign({}, F, { data: Name + ' (' + (Unique_Short ? Short : String(Nth)) + ')' })
+  })
+}
+
 function Write_Case (Case, Index, Count, Type_Title) {
   Open(4, 'case')
   Leaf(5, 'title', Case_Title(Case, Index, Count, Type_Title))
-  for (const Field of List(Case.datafield)) {
+  for (const Field of Data_Fields(Case)) {
     Open(5, 'datafield')
     if ('reserved' in Field) {
       Lines.push(' '.repeat(6) + '<reserved/>')
