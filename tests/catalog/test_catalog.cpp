@@ -295,3 +295,64 @@ TEST(ShippedCatalogue, LoadsHundredsOfProfiles)
                 for (const auto &C : T->List_Case)
                     EXPECT_FALSE(C->FTitle.isEmpty()) << T->FTitle.toStdString();
 }
+
+namespace {
+
+// Display lists run parallel to their child lists, one text per child, built from it.
+void Check_Consistency(const TCatalog_EnOcean &Cat)
+{
+    ASSERT_EQ(static_cast<size_t>(Cat.Rorg_SL.size()), Cat.List_Rorg.size());
+    for (size_t R = 0; R < Cat.List_Rorg.size(); ++R) {
+        const TRorg &Rorg = *Cat.List_Rorg[R];
+        EXPECT_EQ(Cat.Rorg_SL[R], TCatalog_EnOcean::Number_Title_Str(Rorg.FNumber, Rorg.FTitle));
+        ASSERT_EQ(static_cast<size_t>(Rorg.Func_SL.size()), Rorg.List_Func.size());
+        for (size_t F = 0; F < Rorg.List_Func.size(); ++F) {
+            const TFunc &Func = *Rorg.List_Func[F];
+            EXPECT_EQ(Rorg.Func_SL[F], TCatalog_EnOcean::Number_Title_Str(Func.FNumber, Func.FTitle));
+            ASSERT_EQ(static_cast<size_t>(Func.Type_SL.size()), Func.List_Type.size());
+            for (size_t T = 0; T < Func.List_Type.size(); ++T) {
+                const TType &Type = *Func.List_Type[T];
+                EXPECT_EQ(Func.Type_SL[T], TCatalog_EnOcean::Number_Title_Str(Type.FNumber, Type.FTitle));
+                ASSERT_EQ(static_cast<size_t>(Type.Case_SL.size()), Type.List_Case.size());
+                for (size_t C = 0; C < Type.List_Case.size(); ++C) {
+                    const TCase &Case = *Type.List_Case[C];
+                    EXPECT_EQ(Type.Case_SL[C], TCatalog_EnOcean::Case_Title_Str(static_cast<int>(C), Case.FTitle));
+                    ASSERT_EQ(static_cast<size_t>(Case.DataField_SL.size()), Case.List_DataField.size());
+                }
+            }
+        }
+    }
+}
+
+} // namespace
+
+// An element holding elements where text belongs, at every place in turn: the
+// entry concerned is dropped or kept by the rules, never a half-built list.
+TEST_F(CatalogTest, ErrorAtEveryPlaceKeepsListsParallel)
+{
+    int Places = 0;
+    for (const QByteArray Tag : {"<number>", "<title>", "<data>", "<bitoffs>", "<value>"}) {
+        for (qsizetype At = Edge_Catalogue.indexOf(Tag); At >= 0; At = Edge_Catalogue.indexOf(Tag, At + 1)) {
+            SCOPED_TRACE(QString::fromLatin1(Tag + " at %1").arg(At).toStdString());
+            QByteArray Xml = Edge_Catalogue;
+            Xml.insert(At + Tag.size(), "<x/>");
+            TCatalog_EnOcean Fresh;
+            const QString Path = Dir.filePath("m.xml");
+            Write_File(Path, Xml);
+            Fresh.Read_Cat_EnOcean_XML(Path);
+            Check_Consistency(Fresh);
+            EXPECT_LE(Fresh.Profile_Count(), 4);
+            ++Places;
+        }
+    }
+    EXPECT_GT(Places, 30);
+    ASSERT_TRUE(Load(Edge_Catalogue));
+    Check_Consistency(Cat);
+}
+
+TEST(ShippedCatalogue, ListsParallel)
+{
+    TCatalog_EnOcean Cat;
+    ASSERT_TRUE(Cat.Read_Cat_EnOcean_XML(QStringLiteral(BC_SHIPPED_EEP_XML)));
+    Check_Consistency(Cat);
+}
