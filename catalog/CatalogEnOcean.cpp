@@ -326,26 +326,46 @@ QString TCatalog_EnOcean::Get_Rorg_Name_Str(int RorgNum) const
     return Rorg ? Number_Title_Str(RorgNum, Rorg->FTitle) : QString();
 }
 
+// The first FUNC with that number under any RORG with that number, in file order.
+static const TFunc *Find_Func_Anywhere(const std::vector<std::unique_ptr<TRorg>> &Rorgs, int RorgNum, int FuncNum)
+{
+    for (const auto &Rorg : Rorgs)
+        if (Rorg->FNumber == RorgNum)
+            if (const TFunc *Func = Find(Rorg->List_Func, FuncNum))
+                return Func;
+    return nullptr;
+}
+
+// The first TYPE with that number under any matching RORG and FUNC, in file order.
+static const TType *Find_Type_Anywhere(const std::vector<std::unique_ptr<TRorg>> &Rorgs, int RorgNum, int FuncNum,
+                                       int TypeNum)
+{
+    for (const auto &Rorg : Rorgs) {
+        if (Rorg->FNumber != RorgNum)
+            continue;
+        for (const auto &Func : Rorg->List_Func)
+            if (Func->FNumber == FuncNum)
+                if (const TType *Type = Find(Func->List_Type, TypeNum))
+                    return Type;
+    }
+    return nullptr;
+}
+
 QString TCatalog_EnOcean::Get_Func_Name_Str(int RorgNum, int FuncNum) const
 {
-    const TRorg *Rorg = Find(List_Rorg, RorgNum);
-    const TFunc *Func = Rorg ? Find(Rorg->List_Func, FuncNum) : nullptr;
+    const TFunc *Func = Find_Func_Anywhere(List_Rorg, RorgNum, FuncNum);
     return Func ? Number_Title_Str(FuncNum, Func->FTitle) : QString();
 }
 
 QString TCatalog_EnOcean::Get_Type_Name_Str(int RorgNum, int FuncNum, int TypeNum) const
 {
-    const TRorg *Rorg = Find(List_Rorg, RorgNum);
-    const TFunc *Func = Rorg ? Find(Rorg->List_Func, FuncNum) : nullptr;
-    const TType *Type = Func ? Find(Func->List_Type, TypeNum) : nullptr;
+    const TType *Type = Find_Type_Anywhere(List_Rorg, RorgNum, FuncNum, TypeNum);
     return Type ? Number_Title_Str(TypeNum, Type->FTitle) : QString();
 }
 
 QString TCatalog_EnOcean::Get_Case_Name_Str(int RorgNum, int FuncNum, int TypeNum, int CaseNum) const
 {
-    const TRorg *Rorg = Find(List_Rorg, RorgNum);
-    const TFunc *Func = Rorg ? Find(Rorg->List_Func, FuncNum) : nullptr;
-    const TType *Type = Func ? Find(Func->List_Type, TypeNum) : nullptr;
+    const TType *Type = Find_Type_Anywhere(List_Rorg, RorgNum, FuncNum, TypeNum);
     if (!Type || !Valid_Case(*Type, CaseNum))
         return QString();
     return Case_Title_Str(CaseNum, Type->List_Case[static_cast<size_t>(CaseNum)]->FTitle);

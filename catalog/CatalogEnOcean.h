@@ -180,7 +180,9 @@ public:
     const TCase *Get_CaseObj(int RorgNum, int FuncNum, int TypeNum, int CaseNum) const;
 
     // Display texts ("0xA5 : 4BS Telegram", "1 -> Heating"); empty when the
-    // catalogue lacks the entry.
+    // catalogue lacks the entry. Each names the first entry with the numbers
+    // under any entry above with its numbers, in file order; the case text is
+    // empty when CaseNum is outside that TYPE's cases.
     QString Get_Rorg_Name_Str(int RorgNum) const;
     QString Get_Func_Name_Str(int RorgNum, int FuncNum) const;
     QString Get_Type_Name_Str(int RorgNum, int FuncNum, int TypeNum) const;

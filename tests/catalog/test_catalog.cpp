@@ -179,13 +179,19 @@ TEST_F(CatalogTest, DuplicateNumbersSearchedByRule)
           <case><title>A</title></case></type></func></rorg>
       <rorg><number>0xA5</number><title>Second</title>
         <func><number>2</number><title>F</title><type><number>5</number><title>T</title>
-          <case><title>A</title></case><case><title>B</title></case></type></func></rorg>
+          <case><title>A</title></case><case><title>B</title></case></type></func>
+        <func><number>3</number><title>Only in second</title><type><number>1</number><title>Deep</title></type></func></rorg>
     </profile>)"));
+    // names are found under any RORG with the number; index lookups only in the first
+    EXPECT_EQ(Cat.Get_Func_Name_Str(0xA5, 3), "0x03 : Only in second");
+    EXPECT_EQ(Cat.Get_Type_Name_Str(0xA5, 3, 1), "0x01 : Deep");
+    EXPECT_EQ(Cat.Get_FuncNum_Index(0xA5, 3), -1);
     const TCase *B = Cat.Get_CaseObj(0xA5, 2, 5, 1);
     ASSERT_NE(B, nullptr);
     EXPECT_EQ(B->FTitle, "B");
-    EXPECT_EQ(Cat.Get_Case_Name_Str(0xA5, 2, 5, 1), QString()); // first RORG only
+    EXPECT_EQ(Cat.Get_Case_Name_Str(0xA5, 2, 5, 1), QString()); // the first TYPE has one case
     EXPECT_EQ(Cat.Get_Rorg_Name_Str(0xA5), "0xA5 : First");
+    EXPECT_EQ(Cat.Get_DataField_Index(0xA5, 2, 5, 1, "x"), -1);
 }
 
 // An error inside one entry drops it; a failure in the last child fails its parent.
