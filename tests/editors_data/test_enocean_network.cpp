@@ -2,6 +2,7 @@
 #include "platform/XmlDoc.h"
 #include "TestSupport.h"
 #include <QDir>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -235,4 +236,36 @@ TEST_F(EnOceanFileTest, SaveFailureSaysWhy)
         EXPECT_FALSE(Error.isEmpty());
     }
     EXPECT_EQ(Read_File(Dir.filePath("plainfile")), "x");
+}
+
+// Every attribute of a saved network removed in turn: the load keeps exactly the
+// devices before the one that lost it (key and rolling code may be missing),
+// and says it read the file only partly.
+TEST_F(EnOceanFileTest, EveryMissingAttributeStopsAtItsDevice)
+{
+    const QByteArray Whole = Bytes_Of(Sample_Network());
+    const QRegularExpression Attribute(QStringLiteral(" (\\w+)=\"[^\"]*\""));
+    int Cases = 0;
+    for (auto It = Attribute.globalMatch(QString::fromUtf8(Whole)); It.hasNext();) {
+        const QRegularExpressionMatch M = It.next();
+        const QString Name = M.captured(1);
+        SCOPED_TRACE(QStringLiteral("%1 at %2").arg(Name).arg(M.capturedStart()).toStdString());
+        QString Text = QString::fromUtf8(Whole);
+        const int Device_Index = static_cast<int>(Text.left(M.capturedStart() + 1).count(QStringLiteral("<Device "))) - 1;
+        Text.remove(M.capturedStart(), M.capturedLength());
+        Write_File(Path(), Text.toUtf8());
+        TDevice_List L;
+        const TEnOcean_Load_Result R = Load_EnOcean_File(Path(), L);
+        if (Name == "Key" || Name == "RollCode") {
+            EXPECT_TRUE(R.Complete());
+            EXPECT_EQ(L.size(), 3u);
+        } else {
+            EXPECT_EQ(R.Kind, TEnOcean_Load_Result::elPartial);
+            EXPECT_EQ(R.Devices_Read, Device_Index);
+            EXPECT_EQ(static_cast<int>(L.size()), Device_Index);
+            EXPECT_TRUE(R.Reason.contains(Name)) << R.Reason.toStdString();
+        }
+        ++Cases;
+    }
+    EXPECT_GT(Cases, 30);
 }
