@@ -7,3 +7,8 @@ add_library(platform_text STATIC
 )
 target_include_directories(platform_text PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(platform_text PUBLIC platform_grid_core platform_core Qt6::Core)
+
+add_library(platform_text_gui STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/ImageList.h ${CMAKE_CURRENT_LIST_DIR}/ImageList.cpp
+)
+target_link_libraries(platform_text_gui PUBLIC platform_text platform_grid Qt6::Gui)

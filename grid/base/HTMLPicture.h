@@ -1,0 +1,161 @@
+#pragma once
+#include "platform/Rect.h"
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QIODevice;
+class TCanvas;
+
+// A picture kept as its file bytes and decoded on demand; any single frame
+// of an animated GIF can be shown. Decoding failures raise std::runtime_error
+// with "Could not load image. Invalid format" (LoadFromFile swallows them and
+// leaves the picture empty). Windows metafiles are not decoded here.
+class THTMLPicture {
+public:
+    using TNotifyEvent = std::function<void(THTMLPicture *)>;
+
+    THTMLPicture();
+
+    // A copy of Source's data (decoded); nullptr clears.
+    void Assign(const THTMLPicture *Source);
+    void LoadFromStream(QIODevice *Stream);
+    void LoadFromData(const QByteArray &Data);
+    void LoadFromFile(const QString &FileName);
+    void SaveToStream(QIODevice *Stream) const;
+    // A raw data resource of that name; nothing when there is none.
+    void LoadFromResourceName(const QString &ResName);
+    void LoadFromResourceID(int ResID);
+    // "RES://name", "FILE://path" (prefix in any case); other addresses are
+    // remembered but not fetched, so the picture stays empty.
+    void LoadFromURL(const QString &URL);
+
+    // Nothing when empty; stretched into Rect, or at its own size at Rect's top-left.
+    void Draw(TCanvas &Canvas, const TRect &Rect) const;
+
+    bool Empty() const { return FIsEmpty || FImage.isNull(); }
+    int Width() const { return FImage.isNull() ? 0 : FImage.width(); }
+    int Height() const { return FImage.isNull() ? 0 : FImage.height(); }
+    // The GIF's logical screen size when known, else Width/Height.
+    int MaxWidth() const { return FAnimMaxX ? FAnimMaxX : Width(); }
+    int MaxHeight() const { return FAnimMaxY ? FAnimMaxY : Height(); }
+    const QImage &Image() const { return FImage; }
+    const QByteArray &Data() const { return FDatastream; }
+
+    bool IsGIF() const;
+    // -1 for data that is not a GIF; counted once.
+    int FrameCount();
+    // Delay of frame I (from 1) in hundredths of a second; -1 when there is none.
+    int GetFrameTime(int I) const;
+    int Frame() const { return FFrame; }
+    void SetFrame(int Value);
+    void FrameNext();
+    void FramePrev();
+    int FrameXPos() const { return FFrameXPos; }
+    int FrameYPos() const { return FFrameYPos; }
+    // One 100 ms tick of the animation clock; true when the frame changed.
+    bool Step();
+
+    bool Stretch() const { return FStretched; }
+    void SetStretch(bool Value) { FStretched = Value; }
+    QString ID() const { return FID; }
+    void SetID(const QString &Value) { FID = Value; }
+    QString URL() const { return FURL; }
+    bool IsDB() const { return FIsDB; }
+    bool Asynch() const { return FAsynch; }
+    void SetAsynch(bool Value) { FAsynch = Value; }
+    bool Busy() const { return FThreadBusy; }
+
+    TNotifyEvent OnChange;
+    TNotifyEvent OnFrameChange;
+
+private:
+    void Load_Picture();
+    void Clear_Decoded();
+
+    QByteArray FDatastream;
+    bool FIsEmpty = true;
+    bool FStretched = false;
+    QImage FImage;
+    int FLogPixX = 96;
+    int FLogPixY = 96;
+    QString FURL;
+    QString FID;
+    bool FIsDB = false;
+    bool FAsynch = true;
+    bool FThreadBusy = false;
+    int FFrame = 1;
+    int FFrameCount = -1;
+    int FFrameXPos = 0;
+    int FFrameYPos = 0;
+    int FAnimMaxX = 0;
+    int FAnimMaxY = 0;
+    int FNextCount = -1;
+    int FTimerCount = -1;
+};
+
+// GIF frame layout helpers (bounds-checked; truncated data gives fewer frames).
+struct TGifFrameInfo {
+    qsizetype Start = 0;   // offset of the frame's graphic control extension (0x21)
+    int Delay = 0;         // hundredths of a second
+    int Left = 0, Top = 0, Width = 0, Height = 0;
+};
+std::vector<TGifFrameInfo> Gif_Frames(const QByteArray &Data);
+
+// Pictures loaded by address for one grid; owns them.
+class THTMLPictureCache {
+public:
+    ~THTMLPictureCache() { ClearPictures(); }
+    THTMLPicture *AddPicture();
+    // Exact ID comparison; nullptr when none.
+    THTMLPicture *FindPicture(const QString &ID) const;
+    THTMLPicture *GetPicture(int Index) const;
+    void SetPicture(int Index, std::unique_ptr<THTMLPicture> Picture);
+    int Count() const { return static_cast<int>(FList.size()); }
+    void ClearPictures() { FList.clear(); }
+    bool Animate();
+
+private:
+    std::vector<std::unique_ptr<THTMLPicture>> FList;
+};
+
+struct TPictureItem {
+    TPictureItem() : Picture(std::make_unique<THTMLPicture>()) {}
+    std::unique_ptr<THTMLPicture> Picture;
+    int Tag = 0;
+    QString Name;
+    void Assign(const TPictureItem &Source);
+    void SetPicture(const THTMLPicture *Source) { Picture->Assign(Source); }
+};
+
+class TPictureCollection {
+public:
+    TPictureItem *Add();
+    TPictureItem *Insert(int Index);
+    TPictureItem *GetItem(int Index) const;
+    void SetItem(int Index, const TPictureItem &Item);
+    int Count() const { return static_cast<int>(FItems.size()); }
+    void Clear() { FItems.clear(); }
+    bool Animate();
+
+private:
+    std::vector<std::unique_ptr<TPictureItem>> FItems;
+};
+
+// Named pictures a grid or drop-down refers to ("<IMG SRC="name">").
+class TPictureContainer {
+public:
+    virtual ~TPictureContainer() = default;
+    TPictureCollection &Items() { return FItems; }
+    const TPictureCollection &Items() const { return FItems; }
+    // Copies the given collection's items.
+    void SetItems(const TPictureCollection &Items);
+    // The first item whose name equals S without regard to ASCII case.
+    virtual THTMLPicture *FindPicture(const QString &S) const;
+
+private:
+    TPictureCollection FItems;
+};
