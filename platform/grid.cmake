@@ -1,7 +1,8 @@
 # The grid's platform: locale settings and geometry (Core only, usable by
 # format cores), and the canvas and string grid widget (Widgets).
 add_library(platform_grid_core STATIC
-  ${CMAKE_CURRENT_LIST_DIR}/Rect.h
+  ${CMAKE_CURRENT_LIST_DIR}/Rect.h ${CMAKE_CURRENT_LIST_DIR}/Set.h ${CMAKE_CURRENT_LIST_DIR}/Object.h
+  ${CMAKE_CURRENT_LIST_DIR}/GridStore.h ${CMAKE_CURRENT_LIST_DIR}/GridStore.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Locale.h ${CMAKE_CURRENT_LIST_DIR}/Locale.cpp
 )
 target_include_directories(platform_grid_core PUBLIC ${CMAKE_SOURCE_DIR})
@@ -9,5 +10,7 @@ target_link_libraries(platform_grid_core PUBLIC platform_core Qt6::Core)
 
 add_library(platform_grid STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Canvas.h ${CMAKE_CURRENT_LIST_DIR}/Canvas.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Keys.h ${CMAKE_CURRENT_LIST_DIR}/Keys.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/StringGrid.h ${CMAKE_CURRENT_LIST_DIR}/StringGrid.cpp
 )
 target_link_libraries(platform_grid PUBLIC platform_grid_core platform_gui Qt6::Widgets)

@@ -1,0 +1,331 @@
+#pragma once
+#include "platform/Canvas.h"
+#include "platform/GridStore.h"
+#include "platform/Keys.h"
+#include "platform/Set.h"
+#include <QAbstractScrollArea>
+#include <QEvent>
+#include <QLineEdit>
+#include <functional>
+#include <memory>
+
+// The platform string grid the grid family is built on: a scroll area that
+// keeps one text and one object per cell, fixed rows and columns, a current
+// cell with a selection, whole-cell scrolling, an in-place editor, and the
+// virtual hooks the grid classes override. Key input arrives in three phases
+// (KeyDown with virtual-key code and shift state, then KeyPress per typed
+// character unless KeyDown cleared the key, then KeyUp).
+
+enum TGridOption {
+    goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect, goDrawFocusSelected,
+    goRowSizing, goColSizing, goRowMoving, goColMoving, goEditing, goTabs, goRowSelect,
+    goAlwaysShowEditor, goThumbTracking,
+};
+using TGridOptions = TSet<TGridOption>;
+
+enum TGridDrawStateItem { gdSelected, gdFocused, gdFixed, gdHotTrack, gdPressed };
+using TGridDrawState = TSet<TGridDrawStateItem>;
+
+enum TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving };
+
+// A block of cells, bounds inclusive (Left..Right columns, Top..Bottom rows).
+struct TGridRect {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+    friend bool operator==(const TGridRect &, const TGridRect &) = default;
+    bool Contains(int C, int R) const { return C >= Left && C <= Right && R >= Top && R <= Bottom; }
+};
+
+// Where the fixed and visible cells lie along one axis (client pixels).
+struct TGridAxisDrawInfo {
+    int EffectiveLineWidth = 0;
+    int FixedBoundary = 0;        // end of the fixed cells
+    int GridBoundary = 0;         // end of the last visible cell (at most the client extent)
+    int GridExtent = 0;           // client extent
+    int LastFullVisibleCell = 0;
+    int FullVisBoundary = 0;
+    int FixedCellCount = 0;
+    int FirstGridCell = 0;        // LeftCol or TopRow
+    int GridCellCount = 0;        // ColCount or RowCount
+};
+struct TGridDrawInfo {
+    TGridAxisDrawInfo Horz;
+    TGridAxisDrawInfo Vert;
+};
+
+class TStringGrid;
+
+// The in-place text editor. Keys that move the cursor are handed to the grid:
+// Up, Down, PgUp, PgDn and Escape always, Tab (with goTabs) and Enter always,
+// Left/Right/Home/End when the caret is at that edge or Ctrl is held.
+class TInplaceEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TInplaceEdit(TStringGrid *Grid);
+    TStringGrid *Grid() const { return FGrid; }
+    // The mask the grid asked for (GetEditMask); kept for editors that apply
+    // one, not enforced here.
+    QString EditMask;
+
+protected:
+    void keyPressEvent(QKeyEvent *Event) override;
+    void keyReleaseEvent(QKeyEvent *Event) override;
+    bool event(QEvent *Event) override;
+
+private:
+    friend class TStringGrid;
+    TStringGrid *FGrid;
+    bool FLoading = false;   // text set by the grid, not typed
+};
+
+// A registered window message posted to a grid (wParam, lParam).
+class TGridMessageEvent : public QEvent {
+public:
+    TGridMessageEvent(int Message, std::intptr_t WParam, std::intptr_t LParam)
+        : QEvent(static_cast<QEvent::Type>(Message)), WParam(WParam), LParam(LParam) {}
+    std::intptr_t WParam;
+    std::intptr_t LParam;
+};
+// The message number for a name: the same name gives the same number for the
+// whole run (the original platform's registered window messages).
+int Register_Window_Message(const QString &Name);
+// "GridEditDone", posted when an edit has ended (wParam column, lParam row).
+int Grid_Edit_Done_Message();
+
+class TStringGrid : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    explicit TStringGrid(QWidget *Parent = nullptr);
+    ~TStringGrid() override;
+
+    // --- cells --------------------------------------------------------------
+    QString Cells(int ACol, int ARow) const { return FStore.Cell(ACol, ARow); }
+    void Set_Cells(int ACol, int ARow, const QString &Value);
+    TObject *Objects(int ACol, int ARow) const { return FStore.Object(ACol, ARow); }
+    void Set_Objects(int ACol, int ARow, TObject *Value);
+    // A row's texts and objects (ColCount cells).
+    TGridRowData Rows(int ARow) const { return FStore.Row(ARow, ColCount()); }
+    void Set_Rows(int ARow, const TGridRowData &Value);
+    TGridCellStore &Store() { return FStore; }
+    const TGridCellStore &Store() const { return FStore; }
+
+    // --- dimensions -----------------------------------------------------------
+    int ColCount() const { return FCols.Count(); }
+    void Set_ColCount(int Value);
+    int RowCount() const { return FRows.Count(); }
+    void Set_RowCount(int Value);
+    int FixedCols() const { return FCols.Fixed(); }
+    void Set_FixedCols(int Value);   // EGridError when not below ColCount
+    int FixedRows() const { return FRows.Fixed(); }
+    void Set_FixedRows(int Value);   // EGridError when not below RowCount
+    int DefaultColWidth() const { return FCols.Default_Size(); }
+    void Set_DefaultColWidth(int Value);   // resets every column width
+    int DefaultRowHeight() const { return FRows.Default_Size(); }
+    void Set_DefaultRowHeight(int Value);  // resets every row height
+    int ColWidths(int Index) const { return FCols.Size(Index); }
+    void Set_ColWidths(int Index, int Value);
+    int RowHeights(int Index) const { return FRows.Size(Index); }
+    void Set_RowHeights(int Index, int Value);
+    // Width of the platform's own lines between cells.
+    int GridLineWidth() const { return FGridLineWidth; }
+    void Set_GridLineWidth(int Value);
+    TGridOptions Options() const { return FOptions; }
+    void Set_Options(TGridOptions Value);
+    bool DefaultDrawing() const { return FDefaultDrawing; }
+    void Set_DefaultDrawing(bool Value);
+    TColor Color() const { return FColor; }
+    void Set_Color(TColor Value);
+    TColor FixedColor() const { return FFixedColor; }
+    void Set_FixedColor(TColor Value);
+    // The grid font used by the default drawing and handed to painters.
+    const TFont &Font() const { return FFont; }
+    void Set_Font(const TFont &Value);
+    // Left-to-right only; kept as a hook for the painters' mirrored branches.
+    virtual bool UseRightToLeftAlignment() const { return false; }
+
+    // --- current cell, selection, scrolling ---------------------------------------
+    int Col() const { return FCurrent.X; }
+    void Set_Col(int Value);
+    int Row() const { return FCurrent.Y; }
+    void Set_Row(int Value);
+    // Moves the current cell (asks SelectCell; clamped into the scrollable cells).
+    // MoveAnchor false extends the selection from its anchor.
+    void Focus_Cell(int ACol, int ARow, bool MoveAnchor = true);
+    int TopRow() const { return FTopLeft.Y; }
+    void Set_TopRow(int Value);
+    int LeftCol() const { return FTopLeft.X; }
+    void Set_LeftCol(int Value);
+    // Fully visible scrollable rows/columns from TopRow/LeftCol (at least 1).
+    int VisibleRowCount() const;
+    int VisibleColCount() const;
+    TGridRect Selection() const;
+    void Set_Selection(const TGridRect &Value);
+    TPoint Anchor() const { return FAnchor; }
+    TGridState GridState() const { return FGridState; }
+
+    // --- geometry ------------------------------------------------------------------
+    // Client rectangle of a visible cell (not clipped at the right or bottom
+    // edge); empty for a cell out of view.
+    TRect CellRect(int ACol, int ARow) const;
+    // The cell under a client point; -1 for an axis outside the cells.
+    void MouseToCell(int X, int Y, int &ACol, int &ARow) const;
+    TGridRect MouseCoord(int X, int Y) const;
+    void CalcDrawInfo(TGridDrawInfo &Info) const;
+    TCanvas &Canvas();   // valid while painting
+    bool Painting() const { return FCanvas != nullptr; }
+
+    // --- rows and columns ----------------------------------------------------------
+    void DeleteRow(int ARow);
+    void DeleteColumn(int ACol);
+    void MoveColumn(int FromIndex, int ToIndex);
+    void MoveRow(int FromIndex, int ToIndex);
+
+    // --- repainting ---------------------------------------------------------------
+    void InvalidateCell(int ACol, int ARow);
+    void InvalidateCol(int ACol);
+    void InvalidateRow(int ARow);
+    void InvalidateGrid();
+    void InvalidateRect(const TRect &R);
+
+    // --- in-place editor ---------------------------------------------------------------
+    void ShowEditor();
+    void ShowEditorChar(QChar Ch);
+    void HideEditor();
+    bool EditorMode() const { return FEditorMode; }
+    void Set_EditorMode(bool Value);
+    TInplaceEdit *InplaceEditor() const { return FInplaceEdit; }
+
+    // Posts a registered message to this grid (delivered later on the UI thread).
+    void Post_Message(int Message, std::intptr_t WParam, std::intptr_t LParam);
+
+    // --- events (fired by the base hooks) ---------------------------------------------
+    std::function<void(TStringGrid *, int ACol, int ARow, const TRect &, TGridDrawState)> OnDrawCell;
+    std::function<void(TStringGrid *, int ACol, int ARow, bool &CanSelect)> OnSelectCell;
+    std::function<void(TStringGrid *)> OnTopLeftChanged;
+    std::function<void(TStringGrid *, int FromIndex, int ToIndex)> OnColumnMoved;
+    std::function<void(TStringGrid *, int FromIndex, int ToIndex)> OnRowMoved;
+    std::function<void(TStringGrid *, int ACol, int ARow, QString &Value)> OnGetEditText;
+    std::function<void(TStringGrid *, int ACol, int ARow, const QString &Value)> OnSetEditText;
+    std::function<void(TStringGrid *, int ACol, int ARow, QString &Value)> OnGetEditMask;
+    std::function<void(TStringGrid *, TKey &Key, TShiftState Shift)> OnKeyDown;
+    std::function<void(TStringGrid *, QChar &Key)> OnKeyPress;
+    std::function<void(TStringGrid *, TKey &Key, TShiftState Shift)> OnKeyUp;
+    std::function<void(TStringGrid *, TMouseButton, TShiftState, int X, int Y)> OnMouseDown;
+    std::function<void(TStringGrid *, TShiftState, int X, int Y)> OnMouseMove;
+    std::function<void(TStringGrid *, TMouseButton, TShiftState, int X, int Y)> OnMouseUp;
+    std::function<void(TStringGrid *, TShiftState, TPoint MousePos, bool &Handled)> OnMouseWheelDown;
+    std::function<void(TStringGrid *, TShiftState, TPoint MousePos, bool &Handled)> OnMouseWheelUp;
+    std::function<void(TStringGrid *)> OnClick;
+    std::function<void(TStringGrid *)> OnDblClick;
+    std::function<void(TStringGrid *)> OnEnter;
+    std::function<void(TStringGrid *)> OnExit;
+
+    // --- virtual hooks (public so that owners and tests can drive them) -----------
+    // Called once after a window has set the grid's stored properties.
+    virtual void Loaded() {}
+    // Paints every visible cell through DrawCell (fixed cells first), then the
+    // platform lines and the area beyond the last cell.
+    virtual void Paint();
+    // Paints one cell; the default draws the text when DefaultDrawing, then
+    // fires OnDrawCell.
+    virtual void DrawCell(int ACol, int ARow, const TRect &ARect, TGridDrawState AState);
+    // Asked before every change of the current cell; false vetoes it.
+    virtual bool SelectCell(int ACol, int ARow);
+    virtual void KeyDown(TKey &Key, TShiftState Shift);
+    virtual void KeyPress(QChar &Key);
+    virtual void KeyUp(TKey &Key, TShiftState Shift);
+    virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void MouseMove(TShiftState Shift, int X, int Y);
+    virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void Click();
+    virtual void DblClick();
+    virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
+    virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
+    virtual void TopLeftChanged();
+    virtual void SizeChanged(int OldColCount, int OldRowCount);
+    virtual void ColWidthsChanged();
+    virtual void RowHeightsChanged();
+    // Called by MoveColumn/MoveRow; the default moves the cells (texts and
+    // objects) and fires the event. Widths and heights stay where they are.
+    virtual void ColumnMoved(int FromIndex, int ToIndex);
+    virtual void RowMoved(int FromIndex, int ToIndex);
+    virtual void CalcSizingState(int X, int Y, TGridState &State, int &Index, int &SizingPos, int &SizingOfs,
+                                 TGridDrawInfo &FixedInfo);
+    virtual bool CanEditShow();
+    virtual QString GetEditText(int ACol, int ARow);
+    // Called on every change of the editor's text and when the editor closes.
+    virtual void SetEditText(int ACol, int ARow, const QString &Value);
+    virtual QString GetEditMask(int ACol, int ARow);
+    virtual int GetEditLimit();
+    virtual TInplaceEdit *CreateEditor();
+    // A registered message arrived (Post_Message); the default does nothing.
+    virtual void Registered_Message(int Message, std::intptr_t WParam, std::intptr_t LParam);
+    virtual void DoEnter();
+    virtual void DoExit();
+
+protected:
+    bool event(QEvent *Event) override;
+    void paintEvent(QPaintEvent *Event) override;
+    void resizeEvent(QResizeEvent *Event) override;
+    void keyPressEvent(QKeyEvent *Event) override;
+    void keyReleaseEvent(QKeyEvent *Event) override;
+    void mousePressEvent(QMouseEvent *Event) override;
+    void mouseMoveEvent(QMouseEvent *Event) override;
+    void mouseReleaseEvent(QMouseEvent *Event) override;
+    void mouseDoubleClickEvent(QMouseEvent *Event) override;
+    void wheelEvent(QWheelEvent *Event) override;
+    void focusInEvent(QFocusEvent *Event) override;
+    void focusOutEvent(QFocusEvent *Event) override;
+    void scrollContentsBy(int DX, int DY) override;
+    bool focusNextPrevChild(bool Next) override;
+    QSize sizeHint() const override;
+
+    // Client pixel position of a visible column's (row's) left (top) edge;
+    // -1 when the column (row) is out of view.
+    int Col_Left(int ACol) const;
+    int Row_Top(int ARow) const;
+    // Largest TopRow/LeftCol that still fills the view.
+    int Max_TopRow() const;
+    int Max_LeftCol() const;
+    void Update_Scroll_Bars();
+    void Place_Editor();
+    // Brings the current cell into view.
+    void Scroll_Into_View(int ACol, int ARow);
+    void Invalidate_Selection_Change(const TGridRect &Old);
+
+private:
+    friend class TInplaceEdit;
+    void Move_Current(int ACol, int ARow, bool MoveAnchor, bool AskSelect);
+    void Clamp_Current();
+    void Paint_Cells(int FromCol, int ToCol, int FromRow, int ToRow);
+    void Update_Editor_Text();
+    void Editor_Text_Changed(const QString &Text);
+
+    TGridCellStore FStore;
+    TGridAxis FCols{5, 1, 64};
+    TGridAxis FRows{5, 1, 24};
+    int FGridLineWidth = 1;
+    TGridOptions FOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect};
+    bool FDefaultDrawing = true;
+    TColor FColor = clWindow;
+    TColor FFixedColor = clBtnFace;
+    TFont FFont;
+    TPoint FCurrent{1, 1};
+    TPoint FAnchor{1, 1};
+    TPoint FTopLeft{1, 1};
+    TGridState FGridState = gsNormal;
+    int FSizingIndex = -1;
+    int FSizingPos = 0;
+    int FSizingOfs = 0;
+    int FMoveFrom = -1;
+    bool FEditorMode = false;
+    QString FEditOriginal;
+    TInplaceEdit *FInplaceEdit = nullptr;
+    TCanvas *FCanvas = nullptr;
+    struct TScratchCanvas;
+    std::unique_ptr<TScratchCanvas> FScratch;   // the canvas outside painting (measuring)
+    bool FSyncingBars = false;
+    bool FMovingCurrent = false;
+};
