@@ -12,6 +12,7 @@
 // as typed (an octet "010" stays "010"), an IPv4 address four elements, most
 // significant octet first.
 
+class TXmlDocument;
 class TXmlNode;
 
 struct TParGen_Load_Result
@@ -61,7 +62,7 @@ public:
     // stays and Error (when given) tells why.
     bool Save(const QString &Path, QString *Error = nullptr) const;
     // The document as Save writes it: root, the 24 elements in order, then the comment.
-    void Build_Document(class TXmlDocument &Doc) const;
+    void Build_Document(TXmlDocument &Doc) const;
     QByteArray To_Bytes() const;
 
     int FModbusSlave_Serial;      // MODBUS_SLAVE_SERIAL
@@ -79,7 +80,7 @@ public:
 
     // The root element as every reader of the file finds it: the document's
     // first node when it is an element, else nullptr.
-    static const TXmlNode *Root_Of(const class TXmlDocument &Doc);
+    static const TXmlNode *Root_Of(const TXmlDocument &Doc);
     // Text of the root's first child element of that name. False when the
     // element is missing or holds elements instead of text.
     static bool Element_Text(const TXmlNode *Root, const QString &Name, QString &Text);
