@@ -463,3 +463,47 @@ TEST_F(ImageCompilerTest, SaveRefusesWhenTheLastCompileFailed)
 }
 
 } // namespace
+
+// ---- with the real catalogue reader ------------------------------------------------
+
+#include "catalog/CatalogEnOcean.h"
+#include "image/CatalogLookup.h"
+
+namespace {
+
+TEST_F(ImageCompilerTest, CaseIdentifiersComeFromTheCatalogue)
+{
+    // F6: a status-field bit pattern (bit offset 2 and 3 from the top: 32 + 16);
+    // D2: a 4-bit field at offset 4 with value 3.
+    const QString Cat = Dir.filePath(QStringLiteral("eep.xml"));
+    Write_File(Cat, "<profile>"
+                    "<rorg><number>0xF6</number><title>RPS</title><func><number>0x02</number><title>Rocker</title>"
+                    "<type><number>0x01</number><title>Light</title>"
+                    "<case><title>Pressed</title><datafield><data>R1</data><bitoffs>0</bitoffs><bitsize>3</bitsize></datafield>"
+                    "<condition><statusfield><value>1</value><bitoffs>2</bitoffs><bitsize>1</bitsize></statusfield>"
+                    "<statusfield><value>1</value><bitoffs>3</bitoffs><bitsize>1</bitsize></statusfield></condition></case>"
+                    "</type></func></rorg>"
+                    "<rorg><number>0xD2</number><title>VLD</title><func><number>0x01</number><title>Actuator</title>"
+                    "<type><number>0x00</number><title>Switch</title>"
+                    "<case><title>Status</title><datafield><data>OV</data><bitoffs>17</bitoffs><bitsize>7</bitsize></datafield>"
+                    "<condition><datafield><value>3</value><bitoffs>4</bitoffs><bitsize>4</bitsize></datafield></condition></case>"
+                    "</type></func></rorg></profile>");
+    TCatalog_EnOcean Catalog_File;
+    ASSERT_TRUE(Catalog_File.Read_Cat_EnOcean_XML(Cat));
+    Write_EnOcean(Plain_Device(QStringLiteral("1"), Eep(0xF6, 2, 1, Var(0, "R1", 0, 3, 1, 0)) + Eep(0xD2, 1, 0, Var(0, "OV", 17, 7, 2, 0))));
+    const TCompile_Result R = Compiler.Compile_Configuration(ParGen(), EnOcean(), TCatalog_Case_Lookup(&Catalog_File));
+    ASSERT_TRUE(R.Ok());
+    EXPECT_TRUE(R.Unplaced.isEmpty());
+    const auto &Eeps = Compiler.Devices().at(0).UniEepTable;
+    ASSERT_EQ(Eeps.size(), 2u);
+    const auto &F6 = Eeps[0].CaseTable.at(0);
+    EXPECT_EQ(std::tuple(F6.InCaseIdSize, F6.InCaseIdOffset, F6.InCase), std::tuple(0u, 0u, 48u));
+    const auto &D2 = Eeps[1].CaseTable.at(0);
+    EXPECT_EQ(std::tuple(D2.InCaseIdSize, D2.InCaseIdOffset, D2.InCase), std::tuple(4u, 4u, 3u));
+    // without a catalogue nothing can be placed
+    const TCompile_Result None = Compiler.Compile_Configuration(ParGen(), EnOcean(), TCatalog_Case_Lookup(nullptr));
+    ASSERT_TRUE(None.Ok());
+    EXPECT_EQ(None.Unplaced.size(), 2);
+}
+
+} // namespace

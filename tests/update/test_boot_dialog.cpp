@@ -1,0 +1,331 @@
+#include "app/Workspace.h"
+#include "platform/Clock.h"
+#include "platform/IcmpEcho.h"
+#include "platform/MessageBox.h"
+#include "platform/ProcessRun.h"
+#include "platform/XmlDoc.h"
+#include "TestSupport.h"
+#include "text/LangTable.h"
+#include "update/UBoot.h"
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Stands for the gateway: answers or stays silent, and lets a test act
+// while the check runs (the dialog processes messages between tries).
+class TFakeGateway : public IEcho_Client
+{
+public:
+    enum TMode { Answers, Silent, Bad_Address };
+    TMode Mode = Answers;
+    std::function<void()> During;   // runs inside the first request
+    QStringList Hosts;
+    TEcho_Reply Echo(const QString &Host, const QByteArray &, std::uint32_t Timeout_Ms,
+                     const std::function<bool()> &Idle) override
+    {
+        Hosts << Host;
+        TEcho_Reply R;
+        if (During) {
+            auto F = std::move(During);
+            During = nullptr;
+            F();
+            if (Idle && !Idle()) {
+                R.Status = TEcho_Reply::esCancelled;
+                return R;
+            }
+        }
+        std::uint32_t Unused;
+        if (Mode == Bad_Address || !Parse_IPv4(Host, Unused)) {
+            R.Status = TEcho_Reply::esError;
+            return R;
+        }
+        if (Mode == Answers) {
+            R.Status = TEcho_Reply::esReply;
+            R.Bytes_Received = 17;
+        } else {
+            Clock().Sleep(Timeout_Ms);
+        }
+        return R;
+    }
+};
+
+class BootDialogTest : public ::testing::Test
+{
+public:
+    QTemporaryDir Dir;
+    TDrivenClock Clk;
+    TClockGuard Clock_Guard{&Clk};
+    TFakeGateway Gateway;
+    TEchoClientGuard Echo_Guard{&Gateway};
+    TFakeMessageBoxes Boxes;
+    TMessageBoxGuard Box_Guard{&Boxes};
+    std::unique_ptr<TFBoot> Boot;
+
+    void SetUp() override
+    {
+        Reset_Workspace();
+        Fill_Default_Texts();
+        Init_Program_Folders(Dir.path());
+        SW_Code = QStringLiteral("CFTK410");
+        Last_IP_Address = QStringLiteral("127.0.0.1");
+        Last_Read_Back = true;
+        Last_Update_Option = 0;
+        Set_Active_Project(QStringLiteral("Plant"));
+        Write_File(Project_Dir + "/bin/bank1.bin", QByteArray(2048, 1));
+        Write_File(Project_Dir + "/bin/bank2.bin", QByteArray(8, 2));
+        Write_File(Master_Dir + "/SimTK410.sim", "firmware");
+        Boot = std::make_unique<TFBoot>();
+        Boot->Form_Type = 1;
+    }
+    void TearDown() override { Reset_Workspace(); }
+
+    QString Program() const { return Exe_Dir + "/Lanwick_Refresh.exe"; }
+    // The fake update program: records its arguments and the job, exits with the given code.
+    void Install_Program(int Exit_Code)
+    {
+        Write_File(Program(), QStringLiteral("#!/bin/sh\nd=$(dirname \"$0\")\necho \"$#\" > \"$d/seen_argc\"\n"
+                                             "cp \"$d/Lanwick_Refresh.xml\" \"$d/seen_job.xml\"\nexit %1\n")
+                                  .arg(Exit_Code)
+                                  .toUtf8());
+        QFile::setPermissions(Program(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    void Show()
+    {
+        Boot->show();
+        QCoreApplication::processEvents();
+    }
+    void Set_Address(const char *A, const char *B, const char *C, const char *D)
+    {
+        Boot->E_IP1->setText(QLatin1String(A));
+        Boot->E_IP2->setText(QLatin1String(B));
+        Boot->E_IP3->setText(QLatin1String(C));
+        Boot->E_IP4->setText(QLatin1String(D));
+    }
+    bool Program_Ran() const { return QFile::exists(Exe_Dir + "/seen_argc"); }
+};
+
+TEST_F(BootDialogTest, EthernetModeShowsAddressAndOptions)
+{
+    Last_IP_Address = QStringLiteral("192.168.2.205");
+    Last_Update_Option = 2;
+    Last_Read_Back = false;
+    Show();
+    EXPECT_EQ(Boot->width(), 449);
+    EXPECT_EQ(Boot->windowTitle(), QStringLiteral("Update Device by Ethernet (UDP)"));
+    EXPECT_TRUE(Boot->P_IP_Address->isVisible());
+    EXPECT_TRUE(Boot->P_Options->isVisible());
+    EXPECT_FALSE(Boot->P_Eth_Search->isVisible());
+    EXPECT_FALSE(Boot->P_Serial->isVisible());
+    EXPECT_EQ(Boot->height(), Boot->P_Title->height() + Boot->P_IP_Address->height() + Boot->P_Options->height()
+                                  + Boot->P_Button->height());
+    EXPECT_EQ(Boot->E_IP1->text() + Boot->E_IP2->text() + Boot->E_IP3->text() + Boot->E_IP4->text(),
+              QStringLiteral("1921682205"));
+    EXPECT_EQ(Boot->CB_Update_Options->currentIndex(), 2);
+    EXPECT_FALSE(Boot->CB_Update_Option_Read_Back->isChecked());
+    Save_Screenshot(Boot.get(), QStringLiteral("update_dialog_ethernet"));
+}
+
+TEST_F(BootDialogTest, MalformedRememberedAddressKeepsTheBoxes)
+{
+    Set_Address("10", "0", "0", "7");
+    Last_IP_Address = QStringLiteral("999.1.1.1");
+    Show();
+    EXPECT_EQ(Boot->E_IP1->text(), QStringLiteral("10"));
+    EXPECT_EQ(Boot->E_IP4->text(), QStringLiteral("7"));
+}
+
+TEST_F(BootDialogTest, SerialModeListsPortsAndOnlyRemembersOptions)
+{
+    Boot->Form_Type = 0;
+    Show();
+    EXPECT_EQ(Boot->windowTitle(), QStringLiteral("Update Device by Serial"));
+    EXPECT_TRUE(Boot->P_Serial->isVisible());
+    EXPECT_FALSE(Boot->P_IP_Address->isVisible());
+    EXPECT_EQ(Boot->CB_COM_Port->count(), Get_Com_Ports().size());
+    Boot->CB_Update_Options->setCurrentIndex(1);
+    Boot->CB_Update_Option_Read_Back->setChecked(false);
+    Boot->Btn_UpdateClick();
+    EXPECT_EQ(Last_Update_Option, 1);
+    EXPECT_FALSE(Last_Read_Back);
+    EXPECT_TRUE(Gateway.Hosts.isEmpty());
+    EXPECT_TRUE(Boxes.Shown.isEmpty());
+}
+
+TEST_F(BootDialogTest, DotJumpsToTheNextBoxAndIsNeverInserted)
+{
+    Show();
+    Boot->activateWindow();
+    Boot->E_IP2->setFocus();
+    Boot->E_IP2->setText(QStringLiteral("16"));
+    QTest::keyClick(Boot->E_IP2, '.');
+    EXPECT_EQ(Boot->E_IP2->text(), QStringLiteral("16"));
+    EXPECT_TRUE(Boot->E_IP3->hasFocus());
+    Boot->E_IP4->setText(QStringLiteral("5"));
+    QTest::keyClick(Boot->E_IP4, '.');
+    EXPECT_EQ(Boot->E_IP4->text(), QStringLiteral("5"));
+}
+
+TEST_F(BootDialogTest, FailedChecksReportAndLaunchNothing)
+{
+    Install_Program(0);
+    struct TCase
+    {
+        const char *Name;
+        TFakeGateway::TMode Mode;
+        const char *Octet1;
+        TMsgKind Kind;
+        const char *Text;
+    };
+    const TCase Cases[] = {
+        {"Silent", TFakeGateway::Silent, "127", TMsgKind::mkWarning, "Device Not Found!"},
+        {"OctetAbove255", TFakeGateway::Answers, "999", TMsgKind::mkError, "Error!!! Check the Ip Address"},
+        {"Letters", TFakeGateway::Answers, "abc", TMsgKind::mkError, "Error!!! Check the Ip Address"},
+    };
+    Show();
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Boxes.Shown.clear();
+        Gateway.Mode = C.Mode;
+        Last_IP_Address = QStringLiteral("127.0.0.1");
+        Set_Address(C.Octet1, "0", "0", "1");
+        Boot->Btn_UpdateClick();
+        ASSERT_EQ(Boxes.Shown.size(), 1);
+        EXPECT_EQ(Boxes.Shown[0].Kind, C.Kind);
+        EXPECT_EQ(Boxes.Shown[0].Text, QLatin1String(C.Text));
+        EXPECT_EQ(Last_IP_Address, QStringLiteral("127.0.0.1"));
+        EXPECT_FALSE(QFile::exists(Exe_Dir + "/Lanwick_Refresh.xml"));
+        EXPECT_FALSE(Program_Ran());
+    }
+}
+
+TEST_F(BootDialogTest, UpdateIsDisabledWhileCheckingAndCancelEndsTheCheck)
+{
+    Install_Program(0);
+    Show();
+    Set_Address("127", "0", "0", "1");
+    bool Update_Enabled = true;
+    Gateway.During = [&] {
+        Update_Enabled = Boot->Btn_Update->isEnabled();
+        QTest::mouseClick(Boot->Btn_Cancel, Qt::LeftButton);
+    };
+    Boot->Btn_UpdateClick();
+    EXPECT_FALSE(Update_Enabled);
+    EXPECT_FALSE(Boot->isVisible());
+    EXPECT_EQ(Boot->result(), int(QDialog::Rejected));
+    EXPECT_TRUE(Boxes.Shown.isEmpty());
+    EXPECT_FALSE(Program_Ran());
+    EXPECT_FALSE(QFile::exists(Exe_Dir + "/Lanwick_Refresh.xml"));
+    EXPECT_TRUE(Boot->Btn_Update->isEnabled());
+}
+
+TEST_F(BootDialogTest, FoundDeviceWritesTheJobAndRunsTheProgram)
+{
+    Install_Program(0);
+    Show();
+    Set_Address("127", "0", "0", "1");
+    Boot->CB_Update_Options->setCurrentIndex(2);
+    Boot->CB_Update_Option_Read_Back->setChecked(false);
+    {
+        TClockGuard Real(nullptr);   // the real program is waited for on the real clock
+        Boot->Btn_UpdateClick();
+    }
+    EXPECT_TRUE(Boxes.Shown.isEmpty()) << qPrintable(Boxes.Texts().join('|'));
+    EXPECT_EQ(Last_IP_Address, QStringLiteral("127.0.0.1"));
+    EXPECT_EQ(Last_Update_Option, 2);
+    EXPECT_FALSE(Last_Read_Back);
+    EXPECT_EQ(Read_File(Exe_Dir + "/seen_argc"), QByteArray("0\n"));
+    TXmlDocument Job;
+    Job.Load_From_File(Exe_Dir + "/seen_job.xml");
+    const TXmlNode *Ops = Job.First_Node()->Must_Child(QStringLiteral("Operations"));
+    ASSERT_EQ(Ops->Child_Elements().size(), 2);
+    EXPECT_EQ(Ops->Child_Elements()[0]->Must_Child(QStringLiteral("Ope_FileName"))->Text(),
+              QDir::toNativeSeparators(Project_Dir + "/bin/bank1.bin"));
+    EXPECT_EQ(Ops->Child_Elements()[1]->Must_Child(QStringLiteral("Ope_Read_Back"))->Text(), QStringLiteral("0"));
+    EXPECT_TRUE(Boot->isVisible());   // the dialog stays open
+    EXPECT_TRUE(Boot->isEnabled());
+}
+
+TEST_F(BootDialogTest, MissingFilesAndFailingProgramsAreReported)
+{
+    struct TCase
+    {
+        const char *Name;
+        int Option;
+        std::function<void(BootDialogTest &)> Prepare;
+        int Text;
+        bool Ran;
+    };
+    const TCase Cases[] = {
+        {"NoUpdateProgram", 0, [](BootDialogTest &T) { QFile::remove(T.Program()); }, 950, false},
+        {"NoFirmware", 1, [](BootDialogTest &) { QFile::remove(Master_Dir + "/SimTK410.sim"); }, 951, false},
+        // the firmware-free option does not need it
+        {"NoFirmwareConfigurationOnly", 2, [](BootDialogTest &) { QFile::remove(Master_Dir + "/SimTK410.sim"); }, 0, true},
+        {"NoImage", 2, [](BootDialogTest &) { QFile::remove(Project_Dir + "/bin/bank2.bin"); }, 952, false},
+        {"NonZeroExit", 0, [](BootDialogTest &T) { T.Install_Program(4); }, 955, true},
+        {"NotExecutable", 0, [](BootDialogTest &T) { QFile::setPermissions(T.Program(), QFile::ReadOwner); }, 954, false},
+    };
+    Show();
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Install_Program(0);
+        Write_File(Master_Dir + "/SimTK410.sim", "firmware");
+        Write_File(Project_Dir + "/bin/bank2.bin", QByteArray(8, 2));
+        QFile::remove(Exe_Dir + "/seen_argc");
+        Boxes.Shown.clear();
+        C.Prepare(*this);
+        Set_Address("127", "0", "0", "1");
+        Boot->CB_Update_Options->setCurrentIndex(C.Option);
+        {
+            TClockGuard Real(nullptr);
+            Boot->Btn_UpdateClick();
+        }
+        if (C.Text == 0) {
+            EXPECT_TRUE(Boxes.Shown.isEmpty());
+        } else {
+            ASSERT_EQ(Boxes.Shown.size(), 1);
+            EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::mkError);
+            EXPECT_TRUE(Boxes.Shown[0].Text.startsWith(Lang_Text(C.Text).left(20))) << qPrintable(Boxes.Shown[0].Text);
+        }
+        EXPECT_EQ(Program_Ran(), C.Ran);
+    }
+}
+
+TEST_F(BootDialogTest, ProgramOutlivingTheBoundIsReportedNotStopped)
+{
+    // A launcher whose program never ends: the wait stops at 150 s of driven time.
+    struct TNeverEnds : IProcess_Launcher, IRunning_Process
+    {
+        bool Started = false;
+        std::unique_ptr<IRunning_Process> Start(const QString &, const QStringList &, bool, QString &) override
+        {
+            Started = true;
+            struct TView : IRunning_Process
+            {
+                bool Finished(int &) override { return false; }
+            };
+            return std::make_unique<TView>();
+        }
+        bool Finished(int &) override { return false; }
+    } Launcher;
+    TProcessLauncherGuard LG(&Launcher);
+    Install_Program(0);
+    Show();
+    Set_Address("127", "0", "0", "1");
+    const std::uint32_t Before = Clk.Ticks;
+    Boot->Btn_UpdateClick();
+    EXPECT_TRUE(Launcher.Started);
+    EXPECT_GE(Clk.Ticks - Before, 150000u);
+    ASSERT_EQ(Boxes.Shown.size(), 1);
+    EXPECT_EQ(Boxes.Shown[0].Text, Lang_Text(956));
+    EXPECT_TRUE(Boot->isEnabled());
+}
+
+} // namespace

@@ -1,0 +1,105 @@
+#pragma once
+#include "platform/ProcessRun.h"
+#include <QDialog>
+#include <QPointer>
+#include <QStringList>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// The device update dialog: the engineer enters the gateway's IPv4 address
+// and what to transfer; Update checks with ICMP echoes that the gateway
+// answers, then writes the job file and runs the maker's update program.
+//
+// Form_Type: 0 serial line, 1 Ethernet, 2 USB. The Update step opens it in
+// mode 1 only; mode 0 (COM port list) is complete, mode 2 has titles only.
+class TFBoot : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TFBoot(QWidget *Parent = nullptr);
+
+    int Form_Type = 1;
+    // Outcome of the last echo reply: 0 none yet, 1 with data, 2 without data.
+    int ping_res = 0;
+
+    void Set_Lang();
+    void FormShow();
+    void Btn_UpdateClick();
+    void Btn_CancelClick();
+    void Btn_COM_ListClick();
+    void update_ComPort();
+    // True when the device answered; see update/PingCheck.h.
+    bool Send_Ping();
+    // Writes Lanwick_Refresh.xml in the program folder from the controls;
+    // false with Error when it cannot be saved.
+    bool Compile_XML_Parameter_New_Boot(QString *Error = nullptr);
+
+    // True while the echo check runs (Update disabled, Cancel ends the check).
+    bool Checking() const { return FChecking; }
+    // True while the update program is waited for.
+    bool Waiting() const { return FWaiting; }
+
+    // ---- Controls ----
+    QWidget *P_Title = nullptr;
+    QLabel *L_SW_Code = nullptr;
+    QLabel *L_SW_Desc = nullptr;
+    QWidget *P_IP_Address = nullptr;
+    QLabel *L_IP_Address = nullptr;
+    QLineEdit *E_IP1 = nullptr;
+    QLineEdit *E_IP2 = nullptr;
+    QLineEdit *E_IP3 = nullptr;
+    QLineEdit *E_IP4 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    QWidget *P_Options = nullptr;
+    QLabel *L_Update_Option = nullptr;
+    QComboBox *CB_Update_Options = nullptr;
+    QCheckBox *CB_Update_Option_Read_Back = nullptr;
+    QWidget *P_Serial = nullptr;
+    QLabel *L_COM_Port = nullptr;
+    QComboBox *CB_COM_Port = nullptr;
+    QPushButton *Btn_COM_List = nullptr;
+    // The device search panel: never shown, no behaviour.
+    QWidget *P_Eth_Search = nullptr;
+    QLabel *L_List_Device = nullptr;
+    QPushButton *Btn_Search = nullptr;
+    // Stands where the two-column device grid goes once the column grid
+    // exists; it only keeps the headers and the hint.
+    QWidget *CG_List_Devices_Placeholder = nullptr;
+    QStringList CG_List_Devices_Headers;
+    QCheckBox *CB_Find_All_QRX = nullptr;
+    QWidget *P_Button = nullptr;
+    QPushButton *Btn_Cancel = nullptr;
+    QPushButton *Btn_Update = nullptr;
+
+protected:
+    void showEvent(QShowEvent *Event) override;
+    bool eventFilter(QObject *Watched, QEvent *Event) override;
+    void reject() override;
+    void closeEvent(QCloseEvent *Event) override;
+
+private:
+    QString Target_Address() const;
+    void Stack_Panels(const QList<QWidget *> &Panels);
+    void Set_Busy(bool Busy);
+    // Checks, job file, launch and the reports after it (mode 1, device found).
+    void Run_Update_Program();
+
+    bool FChecking = false;
+    bool FCancel_Requested = false;
+    bool FWaiting = false;
+};
+
+// The update program, started without arguments and waited for at most
+// 150 s (polled every 10 ms, Idle between polls); never stopped.
+constexpr std::uint32_t Update_Program_Bound_Ms = 150000;
+// tipo 0 asks for a visible window, any other value for a hidden one.
+TProcess_Run Start_Program(const QString &NomeSW, const QString &Parameter, int tipo,
+                           const std::function<void()> &Idle = {});
+
