@@ -1,0 +1,271 @@
+#include "protocols/UProfinetFileName.h"
+#include "protocols/UProfinetXML.h"
+#include "protocols/UProtocol_Front_Ends.h"
+#include "platform/Clock.h"
+#include "platform/FileDialog.h"
+#include "platform/MessageBox.h"
+#include "text/LangTable.h"
+#include "TestSupport.h"
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+QString Golden(const char *Name)
+{
+    return QStringLiteral(BC_PROTOCOLS_GOLDEN_DIR "/") + QLatin1String(Name);
+}
+
+// A project folder, fake dialogs and message boxes, and a driven clock.
+class ProtocolFrontEnds : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Fill_Default_Texts();
+        Clk.Current = QDateTime(QDate(2026, 3, 4), QTime(7, 8, 9));
+        Project.Project_Name = "Plant1";
+        Project.Project_Dir = Dir.path();
+        Project.File_ParGen = Dir.filePath("ParGen.xml");
+        Project.File_BACnet_Slave = Dir.filePath("BACnet_Slave.xml");
+    }
+    QString In_Project(const QString &Name) const { return Dir.filePath(Name); }
+
+    QTemporaryDir Dir;
+    TProtocol_Project Project;
+    TDrivenClock Clk;
+    TClockGuard Clock_Guard{&Clk};
+    TFakeMessageBoxes Boxes;
+    TMessageBoxGuard Box_Guard{&Boxes};
+    TFakeFileDialogs Dialogs;
+    TFileDialogGuard Dialog_Guard{&Dialogs};
+};
+
+const char *Example_Slave =
+    "<BACnet_to_Modbus><BACnet_in_Read><row Data_Type=\"Analog Input\" Eng_Unit=\"62\" Mnemonic=\"T1\"/>"
+    "<row Data_Type=\"Analog Input\" Eng_Unit=\"62\" Mnemonic=\"T2\"/></BACnet_in_Read><BACnet_in_Write>"
+    "<row Data_Type=\"Analog Value\" Eng_Unit=\"98\" Mnemonic=\"SP\"/></BACnet_in_Write></BACnet_to_Modbus>";
+} // namespace
+
+// ---------------------------------------------------------------- EDE
+
+TEST_F(ProtocolFrontEnds, EdeCancelledDialogWritesNothing)
+{
+    EXPECT_FALSE(BACnet_EDE_File(nullptr, Project));
+    ASSERT_EQ(Dialogs.Requests.size(), 1);
+    EXPECT_EQ(Dialogs.Requests[0].Initial_Dir, Dir.path());
+    EXPECT_EQ(Dialogs.Requests[0].Filter, "CSV (MS-DOS) (*.csv)|*.csv");
+    EXPECT_TRUE(Boxes.Shown.isEmpty());
+    EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files).size(), 0);
+}
+
+TEST_F(ProtocolFrontEnds, EdeWritesTheProjectsObjectsUnderTheChosenName)
+{
+    Write_File(Project.File_ParGen, "<Par_Gen><BACnet_DEV_IDE>77</BACnet_DEV_IDE></Par_Gen>");
+    Write_File(Project.File_BACnet_Slave, Example_Slave);
+    Dialogs.Answers << In_Project("objects") << In_Project("other.CSV");
+    EXPECT_TRUE(BACnet_EDE_File(nullptr, Project));
+    EXPECT_EQ(Read_File(In_Project("objects.csv")), Read_File(Golden("ede_example.csv")));
+    EXPECT_TRUE(BACnet_EDE_File(nullptr, Project));
+    EXPECT_TRUE(QFileInfo::exists(In_Project("other.CSV")));
+    EXPECT_FALSE(QFileInfo::exists(In_Project("other.CSV.csv")));
+    EXPECT_TRUE(Boxes.Shown.isEmpty());
+}
+
+// Only Yes to the overwrite question replaces the file.
+TEST_F(ProtocolFrontEnds, EdeOverwriteQuestionYesNoCancel)
+{
+    const struct
+    {
+        const char *Name;
+        TMsgResult Answer;
+        bool Replaced;
+    } Cases[] = {{"Yes", TMsgResult::mrYes, true}, {"No", TMsgResult::mrNo, false}, {"Cancel", TMsgResult::mrCancel, false}};
+    for (const auto &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Write_File(In_Project("objects.csv"), "old");
+        Boxes.Shown.clear();
+        Boxes.Answers = {C.Answer};
+        Dialogs.Answers = {In_Project("objects.csv")};
+        EXPECT_EQ(BACnet_EDE_File(nullptr, Project), C.Replaced);
+        ASSERT_EQ(Boxes.Shown.size(), 1);
+        EXPECT_EQ(Boxes.Shown[0].Text, "The File already exists! Do you want to overwrite the file?");
+        EXPECT_EQ(Boxes.Shown[0].Buttons, TMsgButtons::mbYesNoCancel);
+        EXPECT_EQ(Read_File(In_Project("objects.csv")) == "old", !C.Replaced);
+    }
+}
+
+// A write that fails is reported, not taken for success.
+TEST_F(ProtocolFrontEnds, WriteFailuresAreReported)
+{
+    Write_File(Project.File_ParGen, "<Par_Gen/>");
+    const QString Missing = In_Project("no/such/folder/x");
+    Dialogs.Answers << Missing << Missing << Missing;
+    EXPECT_FALSE(BACnet_EDE_File(nullptr, Project));
+    EXPECT_FALSE(Create_GSD_File(nullptr, Project));
+    EXPECT_FALSE(Save_GSDML_File(nullptr, "GSDML-V2.31-Quorix-GWTK460-20260304.xml", Project));
+    ASSERT_EQ(Boxes.Shown.size(), 3);
+    for (const auto &S : Boxes.Shown) {
+        EXPECT_EQ(S.Kind, TMsgKind::mkError);
+        EXPECT_TRUE(S.Text.startsWith("Error! The file could not be written: ")) << S.Text.toStdString();
+    }
+}
+
+// An object file that cannot be read stops the build with a message.
+TEST_F(ProtocolFrontEnds, EdeUnreadableObjectFileIsReported)
+{
+    Write_File(Project.File_BACnet_Slave, "<BACnet_to_Modbus>");
+    Dialogs.Answers << In_Project("objects");
+    EXPECT_FALSE(BACnet_EDE_File(nullptr, Project));
+    EXPECT_FALSE(QFileInfo::exists(In_Project("objects.csv")));
+    ASSERT_EQ(Boxes.Shown.size(), 1);
+    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::mkError);
+}
+
+// ---------------------------------------------------------------- GSD
+
+TEST_F(ProtocolFrontEnds, GsdWithoutParameterFileIsRefusedBeforeTheDialog)
+{
+    EXPECT_FALSE(Create_GSD_File(nullptr, Project));
+    EXPECT_TRUE(Dialogs.Requests.isEmpty());
+    ASSERT_EQ(Boxes.Shown.size(), 1);
+    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::mkError);
+    EXPECT_EQ(Boxes.Shown[0].Text, "Error! Please set the Set Communication Parameter before to create the GSD file");
+}
+
+TEST_F(ProtocolFrontEnds, GsdWritesTheCountsOfTheParameterFile)
+{
+    Write_File(Project.File_ParGen, "<Par_Gen><PROFINET_NB_IN>20</PROFINET_NB_IN><PROFINET_NB_OUT>100</PROFINET_NB_OUT></Par_Gen>");
+    Dialogs.Answers << In_Project("dev") << In_Project("DEV2.GSD");
+    EXPECT_TRUE(Create_GSD_File(nullptr, Project));
+    EXPECT_EQ(Dialogs.Requests[0].Filter, "Generic Station Description (*.gsd)|*.gsd");
+    EXPECT_EQ(Dialogs.Requests[0].Initial_Dir, Dir.path());
+    EXPECT_EQ(Read_File(In_Project("dev.gsd")), Read_File(Golden("gsd_in20_out100.gsd")));
+    EXPECT_TRUE(Create_GSD_File(nullptr, Project));
+    EXPECT_TRUE(QFileInfo::exists(In_Project("DEV2.GSD")));
+
+    // Overwrite: Yes and No only; No keeps the old file.
+    Write_File(In_Project("dev.gsd"), "old");
+    Boxes.Answers = {TMsgResult::mrNo, TMsgResult::mrYes};
+    Dialogs.Answers << In_Project("dev.gsd") << In_Project("dev.gsd");
+    EXPECT_FALSE(Create_GSD_File(nullptr, Project));
+    EXPECT_EQ(Read_File(In_Project("dev.gsd")), "old");
+    EXPECT_TRUE(Create_GSD_File(nullptr, Project));
+    EXPECT_EQ(Read_File(In_Project("dev.gsd")), Read_File(Golden("gsd_in20_out100.gsd")));
+    ASSERT_EQ(Boxes.Shown.size(), 2);
+    EXPECT_EQ(Boxes.Shown[0].Text, "File already exists! Do you want to overwrite the file?");
+    EXPECT_EQ(Boxes.Shown[0].Buttons, TMsgButtons::mbYesNo);
+}
+
+// ---------------------------------------------------------------- GSDML
+
+// The dialog builds the name from the prefix, the user part and the date of its creation.
+TEST_F(ProtocolFrontEnds, FileNameDialogBuildsTheName)
+{
+    TFProfinetFileName D;
+    EXPECT_EQ(D.L_XML_Fix1->text(), "GSDML-V2.31-Quorix-GWTK460");
+    EXPECT_EQ(D.L_XML_Fix2->text(), "-20260304.xml");
+    EXPECT_EQ(D.windowTitle(), "PROFINET XML File Name");
+    EXPECT_EQ(D.Btn_OK->text(), "OK");
+    EXPECT_EQ(D.E_XML_User->toolTip(), "Insert here the User part of GSDML file");
+    Clk.Current = Clk.Current.addDays(1); // across midnight the name keeps the start date
+    const struct
+    {
+        const char *User;
+        const char *Name;
+    } Cases[] = {{"", "GSDML-V2.31-Quorix-GWTK460-20260304.xml"},
+                 {"  ", "GSDML-V2.31-Quorix-GWTK460-20260304.xml"},
+                 {"Line1", "GSDML-V2.31-Quorix-GWTK460_Line1-20260304.xml"},
+                 {"_Line1", "GSDML-V2.31-Quorix-GWTK460_Line1-20260304.xml"}};
+    for (const auto &C : Cases) {
+        SCOPED_TRACE(C.User);
+        D.setResult(0);
+        D.E_XML_User->setText(C.User);
+        D.Btn_OK->click();
+        EXPECT_EQ(D.result(), QDialog::Accepted);
+        EXPECT_EQ(D.Name_File_XML, C.Name);
+    }
+    EXPECT_TRUE(Boxes.Shown.isEmpty());
+    D.E_XML_User->setText("Line1");
+    Save_Screenshot(&D, "protocols_profinet_file_name");
+}
+
+// A user part that would lead out of the chosen folder is refused; the dialog stays open.
+TEST_F(ProtocolFrontEnds, FileNameDialogRefusesPathsInTheUserPart)
+{
+    TFProfinetFileName D;
+    for (const char *User : {"a/b", "..\\x", "..", "x..y"}) {
+        SCOPED_TRACE(User);
+        Boxes.Shown.clear();
+        D.setResult(0);
+        D.Name_File_XML = "kept";
+        D.E_XML_User->setText(User);
+        D.Btn_OKClick();
+        EXPECT_EQ(D.result(), 0);
+        EXPECT_EQ(D.Name_File_XML, "kept");
+        ASSERT_EQ(Boxes.Shown.size(), 1);
+        EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::mkError);
+        EXPECT_EQ(Boxes.Shown[0].Text, "Error! The User Part may not contain \"/\", \"\\\" or \"..\"");
+    }
+}
+
+// Only the folder of the chosen file counts: the file keeps the generated name.
+TEST_F(ProtocolFrontEnds, GsdmlSaveUsesOnlyTheChosenFolder)
+{
+    const QString Name = "GSDML-V2.31-Quorix-GWTK460_Line1-20260304.xml";
+    QDir(Dir.path()).mkdir("out");
+    Dialogs.Answers << In_Project("out/typed-other-name.txt");
+    EXPECT_TRUE(Save_GSDML_File(nullptr, Name, Project));
+    ASSERT_EQ(Dialogs.Requests.size(), 1);
+    EXPECT_EQ(Dialogs.Requests[0].File_Name, Name);
+    EXPECT_EQ(Dialogs.Requests[0].Filter, "PROFINET XML (*.xml)|" + Name);
+    EXPECT_EQ(Dialogs.Requests[0].Initial_Dir, Dir.path());
+    EXPECT_EQ(Read_File(In_Project("out/" + Name)), Read_File(Golden("gsdml_defaults.xml")));
+    EXPECT_FALSE(QFileInfo::exists(In_Project("out/typed-other-name.txt")));
+
+    // Overwrite question with Yes and No; No keeps the file.
+    Write_File(In_Project("out/" + Name), "old");
+    Boxes.Answers = {TMsgResult::mrNo};
+    Dialogs.Answers << In_Project("out/x.xml");
+    EXPECT_FALSE(Save_GSDML_File(nullptr, Name, Project));
+    EXPECT_EQ(Read_File(In_Project("out/" + Name)), "old");
+    ASSERT_EQ(Boxes.Shown.size(), 1);
+    EXPECT_EQ(Boxes.Shown[0].Text, "File already exists! Do you want to overwrite the file?");
+    EXPECT_EQ(Boxes.Shown[0].Buttons, TMsgButtons::mbYesNo);
+
+    // Cancelled folder choice: nothing happens.
+    EXPECT_FALSE(Save_GSDML_File(nullptr, Name, Project));
+    EXPECT_EQ(Boxes.Shown.size(), 1);
+}
+
+// The whole road: the modal dialog confirmed with OK, then the folder.
+TEST_F(ProtocolFrontEnds, ProfinetXmlRunsDialogThenSaves)
+{
+    Write_File(Project.File_ParGen, "<Par_Gen><PROFINET_NB_IN>20</PROFINET_NB_IN><PROFINET_NB_OUT>100</PROFINET_NB_OUT>"
+                                    "<PROFINET_NAME_STA>A&amp;B &lt;gw&gt; \"1\"</PROFINET_NAME_STA></Par_Gen>");
+    TFProfinetFileName D;
+    Dialogs.Answers << In_Project("anything.xml");
+    QTimer::singleShot(0, &D, [&D] {
+        D.E_XML_User->setText("Line1");
+        D.Btn_OK->click();
+    });
+    EXPECT_TRUE(PROFINET_XML(nullptr, D, Project));
+    EXPECT_EQ(Read_File(In_Project("GSDML-V2.31-Quorix-GWTK460_Line1-20260304.xml")),
+              Read_File(Golden("gsdml_station_escaped.xml")));
+
+    // Cancel in the dialog: no folder is asked for.
+    QTimer::singleShot(0, &D, [&D] { D.Btn_Cancel->click(); });
+    EXPECT_FALSE(PROFINET_XML(nullptr, D, Project));
+    EXPECT_EQ(Dialogs.Requests.size(), 1);
+}
+
+TEST(FileDialogFilters, DescriptionBarPatternBecomesQtFilter)
+{
+    EXPECT_EQ(Qt_Name_Filters("CSV (MS-DOS) (*.csv)|*.csv"), "CSV (MS-DOS) (*.csv) (*.csv)");
+    EXPECT_EQ(Qt_Name_Filters("PROFINET XML (*.xml)|G-1.xml"), "PROFINET XML (*.xml) (G-1.xml)");
+    EXPECT_EQ(Qt_Name_Filters("A|*.a;*.b|B|*.b"), "A (*.a *.b);;B (*.b)");
+}
