@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/Colors.h"
+#include <QImage>
 #include <QPushButton>
 #include <QString>
 
@@ -17,7 +18,7 @@ struct TAppButtonLook
     TColor Hot_Track_Color = clYellow;
     TColor Color_When_Down = RGB_Color(255, 128, 0);
     TAppButtonAlign Alignment = TAppButtonAlign::Center;
-    QString Glyph;   // name of a stock glyph ("FXOK", "FXCANCEL", ...), or empty
+    QImage Glyph;   // strip of square frames (normal, disabled); null for none
 };
 
 // Creates a button on Parent at (Left, Top) with the given size and look.
@@ -25,3 +26,5 @@ TAppButton *Make_App_Button(QWidget *Parent, const char *Object_Name, int Left, 
                             const TAppButtonLook &Look = TAppButtonLook());
 void Set_Button_Caption(TAppButton *Button, const QString &Caption);
 QString Button_Caption(const TAppButton *Button);
+// Presses the button as a click of the user would (handlers run at once).
+void Click_Button(TAppButton *Button);

@@ -1,0 +1,60 @@
+#include "app/Forms.h"
+#include "app/UAbout.h"
+#include "app/UBrindelcoreFirmWare.h"
+#include "app/UNew_Project.h"
+#include "app/UOpenConf.h"
+#include "app/USoftOptions.h"
+
+QPointer<QDialog> Form1;
+QPointer<QDialog> FEnOcean_SetAccess;
+QPointer<QDialog> FParGen;
+QPointer<QDialog> FBoot;
+QPointer<QDialog> FEnOcean_SetAccess2;
+QPointer<QDialog> FEnOcean_Device;
+QPointer<QDialog> FEnOcean_Variable;
+QPointer<QDialog> FMQTT_Set_Topic;
+QPointer<QDialog> FTopicTemplate;
+QPointer<QDialog> FEnOcean_Variable_SAck;
+QPointer<QDialog> FProfinetFileName;
+QPointer<QDialog> FBACnet_Eng_Unit;
+QPointer<QDialog> FBACnetSlaveSetAccess;
+
+namespace {
+// An empty window standing in for one that a later step of the work builds.
+QDialog *Make_Shell(QWidget *Owner, const char *Name)
+{
+    auto *D = new QDialog(Owner);
+    D->setObjectName(QLatin1String(Name));
+    return D;
+}
+} // namespace
+
+TFBrindelcoreFirmWare *Create_Forms()
+{
+    auto *Main = new TFBrindelcoreFirmWare();
+    FNew_Project = new TFNew_Project(Main);
+    FOpenConf = new TFOpenConf(Main);
+    FAbout = new TFAbout(Main);
+    FSoftOptions = new TFSoftOptions(Main);
+    Form1 = Make_Shell(Main, "Form1");
+    FEnOcean_SetAccess = Make_Shell(Main, "FEnOcean_SetAccess");
+    FParGen = Make_Shell(Main, "FParGen");
+    FBoot = Make_Shell(Main, "FBoot");
+    FEnOcean_SetAccess2 = Make_Shell(Main, "FEnOcean_SetAccess2");
+    FEnOcean_Device = Make_Shell(Main, "FEnOcean_Device");
+    FEnOcean_Variable = Make_Shell(Main, "FEnOcean_Variable");
+    FMQTT_Set_Topic = Make_Shell(Main, "FMQTT_Set_Topic");
+    FTopicTemplate = Make_Shell(Main, "FTopicTemplate");
+    FEnOcean_Variable_SAck = Make_Shell(Main, "FEnOcean_Variable_SAck");
+    FProfinetFileName = Make_Shell(Main, "FProfinetFileName");
+    FBACnet_Eng_Unit = Make_Shell(Main, "FBACnet_Eng_Unit");
+    FBACnetSlaveSetAccess = Make_Shell(Main, "FBACnetSlaveSetAccess");
+    return Main;
+}
+
+void Change_Language_Of_Other_Forms()
+{
+    // The update dialog, parameter editor, older EnOcean editor, MQTT editor,
+    // GSDML file name dialog, BACnet access editor and engineering-unit
+    // chooser re-apply their texts here once they are built.
+}

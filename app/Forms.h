@@ -1,0 +1,43 @@
+#pragma once
+#include <QDialog>
+#include <QPointer>
+
+// Every window of the program, created once at start in this order and kept
+// until the end:
+//   FBrindelcoreFirmWare, FNew_Project, FOpenConf, FAbout, FSoftOptions,
+//   Form1, FEnOcean_SetAccess, FParGen, FBoot, FEnOcean_SetAccess2,
+//   FEnOcean_Device, FEnOcean_Variable, FMQTT_Set_Topic, FTopicTemplate,
+//   FEnOcean_Variable_SAck, FProfinetFileName, FBACnet_Eng_Unit,
+//   FBACnetSlaveSetAccess.
+// Windows not built yet are empty dialogs (shells) under their final names;
+// each is replaced by its real class in Create_Forms.
+
+extern QPointer<QDialog> Form1;                   // catalogue test window, never shown
+extern QPointer<QDialog> FEnOcean_SetAccess;      // older EnOcean editor, never shown
+extern QPointer<QDialog> FParGen;                 // parameter editor
+extern QPointer<QDialog> FBoot;                   // device update dialog
+extern QPointer<QDialog> FEnOcean_SetAccess2;     // EnOcean network editor
+extern QPointer<QDialog> FEnOcean_Device;
+extern QPointer<QDialog> FEnOcean_Variable;
+extern QPointer<QDialog> FMQTT_Set_Topic;
+extern QPointer<QDialog> FTopicTemplate;
+extern QPointer<QDialog> FEnOcean_Variable_SAck;
+extern QPointer<QDialog> FProfinetFileName;
+extern QPointer<QDialog> FBACnet_Eng_Unit;
+extern QPointer<QDialog> FBACnetSlaveSetAccess;
+
+// Creates the main window and then every other window, in start-up order.
+// Returns the main window (owned by the caller); the others are owned by it.
+class TFBrindelcoreFirmWare;
+TFBrindelcoreFirmWare *Create_Forms();
+
+// Set_Lang of the re-languaged windows other than the main window, the
+// project dialogs and the options (update dialog, parameter editor, older
+// EnOcean editor, MQTT editor, GSDML file name, BACnet access, engineering
+// units), in that order. Shells have no texts.
+void Change_Language_Of_Other_Forms();
+
+// Start-up step 13: creates the EEP catalogue and loads it from
+// Cat_EnOcean_Dir/eep.xml. The loader's result is not looked at: a missing
+// catalogue simply offers no profiles.
+void Load_Catalog_At_Start();

@@ -1,0 +1,28 @@
+// Step 1: the project dialogs.
+#include "app/UBrindelcoreFirmWare.h"
+#include "app/UNew_Project.h"
+#include "app/UOpenConf.h"
+#include "app/Workspace.h"
+
+void TFBrindelcoreFirmWare::Create_New_Project()
+{
+    if (!FNew_Project)
+        return;
+    if (FNew_Project->exec() == QDialog::Accepted)
+        Show_Project_Labels(); // on Cancel the previous project stays active
+}
+
+void TFBrindelcoreFirmWare::Open_Project()
+{
+    if (!FOpenConf)
+        return;
+    if (FOpenConf->exec() != QDialog::Accepted)
+        return;
+    const QString Name = FOpenConf->Name_Conf;
+    // Names come from the folder list, so they are plain folder names.
+    if (!Name.isEmpty() && Is_Valid_Project_Name(Name))
+        Set_Active_Project(Name);
+    else
+        Set_Active_Project(QString());
+    Show_Project_Labels();
+}

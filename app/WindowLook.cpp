@@ -1,0 +1,99 @@
+#include "app/WindowLook.h"
+#include "platform/Colors.h"
+#include <QApplication>
+#include <QFrame>
+#include <QIcon>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
+#include <QStyle>
+
+void Apply_Window_Look(QWidget *Window, int Client_Width, int Client_Height)
+{
+    QPalette P = Window->palette();
+    P.setColor(QPalette::Window, QColor(248, 247, 237));
+    Window->setPalette(P);
+    Window->setAutoFillBackground(true);
+    QFont F(QStringLiteral("Verdana"));
+    F.setPointSize(8);
+    Window->setFont(F);
+    Window->setFixedSize(Client_Width, Client_Height);
+    if (QScreen *S = QGuiApplication::primaryScreen()) {
+        const QRect A = S->availableGeometry();
+        Window->move(A.center() - QPoint(Client_Width / 2, Client_Height / 2));
+    }
+}
+
+QLabel *Make_Label(QWidget *Parent, const char *Object_Name, int Left, int Top, const QString &Text)
+{
+    auto *L = new QLabel(Text, Parent);
+    L->setObjectName(QLatin1String(Object_Name));
+    L->move(Left, Top);
+    L->adjustSize();
+    return L;
+}
+
+QFrame *Make_Title_Panel(QWidget *Window, int Width, QLabel **L_SW_Code, QLabel **L_SW_Desc)
+{
+    auto *P = new QFrame(Window);
+    P->setObjectName(QStringLiteral("P_Title"));
+    P->setGeometry(0, 0, Width, Title_Panel_Height);
+    P->setFrameShape(QFrame::NoFrame);
+    auto *Code = Make_Label(P, "L_SW_Code", 16, 6);
+    QFont F = Window->font();
+    F.setPointSize(20);
+    F.setBold(true);
+    Code->setFont(F);
+    Code->setStyleSheet(QStringLiteral("color: rgb(128,128,128);"));
+    auto *Desc = Make_Label(P, "L_SW_Desc", 16, 42);
+    QFont D = Window->font();
+    D.setBold(true);
+    Desc->setFont(D);
+    Desc->setStyleSheet(QStringLiteral("color: rgb(128,128,128);"));
+    auto *Rule = new QFrame(P);
+    Rule->setGeometry(0, Title_Panel_Height - 1, Width, 1);
+    Rule->setStyleSheet(QStringLiteral("background-color: rgb(200,200,190);"));
+    *L_SW_Code = Code;
+    *L_SW_Desc = Desc;
+    return P;
+}
+
+QFrame *Make_Button_Panel(QWidget *Window, int Width, int Client_Height)
+{
+    auto *P = new QFrame(Window);
+    P->setObjectName(QStringLiteral("P_Button"));
+    P->setGeometry(0, Client_Height - Button_Panel_Height, Width, Button_Panel_Height);
+    auto *Rule = new QFrame(P);
+    Rule->setGeometry(0, 0, Width, 1);
+    Rule->setStyleSheet(QStringLiteral("background-color: rgb(200,200,190);"));
+    return P;
+}
+
+void Set_Link_Text(QLabel *Label, const QString &Text, const QString &Url)
+{
+    if (Url.isEmpty()) {
+        Label->setTextFormat(Qt::PlainText);
+        Label->setText(Text);
+    } else {
+        Label->setTextFormat(Qt::RichText);
+        Label->setText(QStringLiteral("<a href=\"%1\">%2</a>").arg(Url.toHtmlEscaped(), Text.toHtmlEscaped()));
+    }
+    Label->setOpenExternalLinks(false);
+    Label->adjustSize();
+}
+
+QImage Standard_Glyph(int Standard_Pixmap)
+{
+    QImage Strip(36, 18, QImage::Format_RGB32);
+    Strip.fill(QColor(255, 0, 255));
+    const QIcon Icon = QApplication::style()->standardIcon(static_cast<QStyle::StandardPixmap>(Standard_Pixmap));
+    QPainter P(&Strip);
+    P.drawPixmap(1, 1, Icon.pixmap(16, 16, QIcon::Normal));
+    P.drawPixmap(19, 1, Icon.pixmap(16, 16, QIcon::Disabled));
+    P.end();
+    // The frame's bottom-left pixel names the transparent colour: keep it magenta.
+    Strip.setPixelColor(0, 17, QColor(255, 0, 255));
+    Strip.setPixelColor(18, 17, QColor(255, 0, 255));
+    return Strip;
+}

@@ -1,0 +1,85 @@
+#include "AppTestSupport.h"
+#include "app/Forms.h"
+#include "app/MakerWeb.h"
+#include "app/Workspace.h"
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QTcpSocket>
+#include <QTimer>
+
+void AppFixture::SetUp()
+{
+    ASSERT_TRUE(Dir.isValid());
+    Reset_Workspace();
+    Set_Program_Dir_Override(Dir.path());
+    Boxes_Guard = std::make_unique<TMessageBoxGuard>(&Boxes);
+    Pages_Guard = std::make_unique<TUrlOpenerGuard>(&Pages);
+}
+
+void AppFixture::TearDown()
+{
+    Stop(false);
+    Pages_Guard.reset();
+    Boxes_Guard.reset();
+    Set_Program_Dir_Override(QString());
+    Set_Maker_Web_Host(QString());
+    Version_Check_Timeout_Ms = 10000;
+    Reset_Workspace();
+}
+
+void AppFixture::Start()
+{
+    Main = Create_Forms();
+}
+
+void AppFixture::Stop(bool Close)
+{
+    if (!Main)
+        return;
+    if (Close)
+        Main->close();
+    delete Main;
+    Main = nullptr;
+}
+
+void While_Modal(const std::function<void()> &Inside, const std::function<void()> &Trigger)
+{
+    QTimer::singleShot(0, Inside);
+    Trigger();
+}
+
+bool Wait_Until(const std::function<bool()> &Done)
+{
+    QDeadlineTimer Limit(60000);
+    while (!Done() && !Limit.hasExpired())
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    return Done();
+}
+
+TLocalHttpServer::TLocalHttpServer()
+{
+    Server.listen(QHostAddress::LocalHost, 0);
+    QObject::connect(&Server, &QTcpServer::newConnection, this, [this] {
+        while (QTcpSocket *S = Server.nextPendingConnection()) {
+            S->setParent(this);
+            QObject::connect(S, &QTcpSocket::readyRead, this, [this, S] {
+                const QByteArray Data = S->peek(S->bytesAvailable());
+                if (!Data.contains("\r\n\r\n"))
+                    return;
+                S->readAll();
+                Request_Lines.append(Data.left(Data.indexOf("\r\n")));
+                if (Silent)
+                    return; // keep the connection open without a word
+                QByteArray Reply = "HTTP/1.0 " + QByteArray::number(Status) + " X\r\nContent-Type: text/html\r\n"
+                                   "Content-Length: " + QByteArray::number(Body.size()) + "\r\n\r\n" + Body;
+                S->write(Reply);
+                S->disconnectFromHost();
+            });
+        }
+    });
+}
+
+QString TLocalHttpServer::Host() const
+{
+    return QStringLiteral("http://127.0.0.1:%1").arg(Server.serverPort());
+}
