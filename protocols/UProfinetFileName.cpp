@@ -1,6 +1,7 @@
 #include "protocols/UProfinetFileName.h"
 #include "protocols/UProfinetXML.h"
 #include "app/Workspace.h"
+#include "controls/FxButton.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "text/LangTable.h"
@@ -9,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
-#include <QPushButton>
 
 namespace {
 constexpr int Client_Width = 540;
@@ -25,11 +25,15 @@ QLabel *Make_Label(QWidget *Parent, const char *Name, int Left, int Top, int Wid
     return L;
 }
 
-QPushButton *Make_Button(QWidget *Parent, const char *Name, int Left, int Top)
+// The configurators' button look: Encarta style, orange when pressed, yellow hot-track.
+TFxButton *Make_Button(QWidget *Parent, const char *Name, int Left, int Top)
 {
-    auto *B = new QPushButton(Parent);
+    auto *B = new TFxButton(Parent);
     B->setObjectName(QLatin1String(Name));
     B->setGeometry(Left, Top, 110, 28);
+    B->Set_Style(bsEncarta);
+    B->Set_ColorWhenDown(RGB_Color(255, 128, 0));
+    B->Set_HotTrackColor(clYellow);
     return B;
 }
 } // namespace
@@ -84,8 +88,10 @@ void TFProfinetFileName::FormCreate()
     P_Button->setGeometry(0, Client_Height - 40, Client_Width, 40);
     Btn_OK = Make_Button(P_Button, "Btn_OK", Client_Width / 2 - 116, 6);
     Btn_Cancel = Make_Button(P_Button, "Btn_Cancel", Client_Width / 2 + 6, 6);
-    connect(Btn_OK, &QPushButton::clicked, this, &TFProfinetFileName::Btn_OKClick);
-    connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(Btn_OK, &TFxButton::clicked, this, &TFProfinetFileName::Btn_OKClick);
+    Btn_OK->Set_Default(true);
+    Btn_Cancel->Set_Cancel(true);
+    connect(Btn_Cancel, &TFxButton::clicked, this, &QDialog::reject);
 
     L_XML_Fix1->setText(GSDML_Prefix());
     // The date part stays that of the program's start, as the name it gives
@@ -99,8 +105,8 @@ void TFProfinetFileName::Set_Lang()
 {
     setWindowTitle(Lang_Text(1800));
     L_SW_Desc->setText(Lang_Text(1801));
-    Btn_OK->setText(Lang_Text(1802));
-    Btn_Cancel->setText(Lang_Text(1803));
+    Btn_OK->Set_Caption(Lang_Text(1802));
+    Btn_Cancel->Set_Caption(Lang_Text(1803));
     Label1->setText(Lang_Text(1804));
     Label2->setText(Lang_Text(1805));
     Label4->setText(Lang_Text(1806));

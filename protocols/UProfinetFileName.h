@@ -5,7 +5,7 @@
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QPushButton;
+class TFxButton;
 
 // The GSDML file name dialog: the fixed prefix, an optional user part and the
 // date on which the dialog was created (the program's start) make the name of
@@ -39,8 +39,8 @@ public:
     QLabel *Label5 = nullptr;
     QLabel *L_XML_Fix2 = nullptr;
     QFrame *P_Button = nullptr;
-    QPushButton *Btn_OK = nullptr;
-    QPushButton *Btn_Cancel = nullptr;
+    TFxButton *Btn_OK = nullptr;
+    TFxButton *Btn_Cancel = nullptr;
 
 private:
     void FormCreate();

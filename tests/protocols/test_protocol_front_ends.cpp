@@ -1,6 +1,8 @@
 #include "protocols/UProfinetFileName.h"
+#include "controls/FxButton.h"
 #include "protocols/UProfinetXML.h"
 #include "protocols/UProtocol_Front_Ends.h"
+#include "app/Workspace.h"
 #include "platform/Clock.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
@@ -9,7 +11,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -166,11 +167,13 @@ TEST_F(ProtocolFrontEnds, GsdWritesTheCountsOfTheParameterFile)
 // The dialog builds the name from the prefix, the user part and the date of its creation.
 TEST_F(ProtocolFrontEnds, FileNameDialogBuildsTheName)
 {
+    SW_Code = "CFTK410";
     TFProfinetFileName D;
+    EXPECT_EQ(D.L_SW_Code->text(), "CFTK410");
     EXPECT_EQ(D.L_XML_Fix1->text(), "GSDML-V2.31-Quorix-GWTK460");
     EXPECT_EQ(D.L_XML_Fix2->text(), "-20260304.xml");
     EXPECT_EQ(D.windowTitle(), "PROFINET XML File Name");
-    EXPECT_EQ(D.Btn_OK->text(), "OK");
+    EXPECT_EQ(D.Btn_OK->Caption(), "OK");
     EXPECT_EQ(D.E_XML_User->toolTip(), "Insert here the User part of GSDML file");
     Clk.Current = Clk.Current.addDays(1); // across midnight the name keeps the start date
     const struct
@@ -185,7 +188,7 @@ TEST_F(ProtocolFrontEnds, FileNameDialogBuildsTheName)
         SCOPED_TRACE(C.User);
         D.setResult(0);
         D.E_XML_User->setText(C.User);
-        D.Btn_OK->click();
+        D.Btn_OK->Click();
         EXPECT_EQ(D.result(), QDialog::Accepted);
         EXPECT_EQ(D.Name_File_XML, C.Name);
     }
@@ -251,14 +254,14 @@ TEST_F(ProtocolFrontEnds, ProfinetXmlRunsDialogThenSaves)
     Dialogs.Answers << In_Project("anything.xml");
     QTimer::singleShot(0, &D, [&D] {
         D.E_XML_User->setText("Line1");
-        D.Btn_OK->click();
+        D.Btn_OK->Click();
     });
     EXPECT_TRUE(PROFINET_XML(nullptr, D, Project));
     EXPECT_EQ(Read_File(In_Project("GSDML-V2.31-Quorix-GWTK460_Line1-20260304.xml")),
               Read_File(Golden("gsdml_station_escaped.xml")));
 
     // Cancel in the dialog: no folder is asked for.
-    QTimer::singleShot(0, &D, [&D] { D.Btn_Cancel->click(); });
+    QTimer::singleShot(0, &D, [&D] { D.Btn_Cancel->Click(); });
     EXPECT_FALSE(PROFINET_XML(nullptr, D, Project));
     EXPECT_EQ(Dialogs.Requests.size(), 1);
 }
