@@ -66,8 +66,10 @@ const QHash<QString, TPicture> &Pictures()
          }},
         {"FXNO",
          [](QPainter &P) {
-             Disc(P, Red, Maroon);
-             P.fillRect(QRect(4, 7, 10, 3), White);
+             // A prohibition ring.
+             P.setPen(Pen(Red, 3));
+             P.drawEllipse(QRect(2, 2, 13, 13));
+             P.drawLine(5, 5, 12, 12);
          }},
         {"FXCLOSE",
          [](QPainter &P) {
@@ -122,8 +124,10 @@ const QHash<QString, TPicture> &Pictures()
     return Table;
 }
 
-// Two frames: the picture, then its disabled form (a gray silhouette with a
-// white shadow one pixel down and right).
+// Two frames: the picture, then its disabled form: the picture's darker
+// pixels as a gray silhouette with a white shadow one pixel down and right;
+// its light pixels (white symbols on discs) become holes, so the symbol stays
+// readable.
 QImage Two_Frame_Strip(const TPicture &Picture, int Height)
 {
     QImage Normal(18, Height, QImage::Format_RGB32);
@@ -136,15 +140,19 @@ QImage Two_Frame_Strip(const TPicture &Picture, int Height)
     QImage Strip(36, Height, QImage::Format_RGB32);
     Strip.fill(Background);
     const QRgb Key = Background.rgb();
+    auto Ink = [&](int X, int Y) {
+        const QRgb P = Normal.pixel(X, Y);
+        return P != Key && qGray(P) < 200;
+    };
     for (int Y = 0; Y < Height; ++Y)
         for (int X = 0; X < 18; ++X) {
             Strip.setPixel(X, Y, Normal.pixel(X, Y));
-            if (Normal.pixel(X, Y) != Key && X + 1 < 18 && Y + 1 < Height)
+            if (Ink(X, Y) && X + 1 < 18 && Y + 1 < Height)
                 Strip.setPixel(18 + X + 1, Y + 1, White.rgb());
         }
     for (int Y = 0; Y < Height; ++Y)
         for (int X = 0; X < 18; ++X)
-            if (Normal.pixel(X, Y) != Key)
+            if (Ink(X, Y))
                 Strip.setPixel(18 + X, Y, Gray.rgb());
     // The bottom-left pixel of each frame names the transparent colour.
     Strip.setPixel(0, Height - 1, Key);

@@ -3,7 +3,10 @@
 #include "TestSupport.h"
 #include "controls/FxButton.h"
 #include <QDir>
+#include <QApplication>
+#include <QEnterEvent>
 #include <QPainter>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -339,4 +342,74 @@ TEST(FxButtonPaint, QuickenPresetOnWidget)
     ASSERT_EQ(Img.size(), QSize(100, 23));
     EXPECT_EQ(Pixel(Img, 50, 3), RGB_Color(0x00, 0x30, 0x60));   // 0x603000 is blue-ish
     EXPECT_GT(Count_Pixels(Img, QRect(35, 4, 30, 15), [](QRgb P) { return qGray(P) > 200; }), 5);
+}
+
+// A real button driven through its events, its window grabbed after each step:
+// the states reach the picture.
+TEST(FxButtonPaint, WidgetStatesOnGrabbedWindow)
+{
+    const QColor Back(248, 247, 237);
+    const TColor Back_Color = RGB_Color(248, 247, 237);
+    QWidget Window;
+    Window.resize(200, 60);
+    QPalette Pal = Window.palette();
+    Pal.setColor(QPalette::Window, Back);
+    Window.setPalette(Pal);
+    Window.setAutoFillBackground(true);
+    auto *B = new TFxButton(&Window);
+    B->setGeometry(10, 10, W, H);
+    B->Set_Style(bsEncarta);
+    B->Set_Color(Face);
+    B->Set_LightColor(Light);
+    B->Set_ShadowColor(Shadow);
+    B->Set_HotTrackColor(HotTrack);
+    B->Set_ColorWhenDown(WhenDown);
+    auto *Other = new QWidget(&Window);   // takes the focus away when asked
+    Other->setFocusPolicy(Qt::StrongFocus);
+    Other->setGeometry(150, 10, 20, 20);
+    Window.show();
+    Window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Window));
+    Other->setFocus();
+
+    struct TStep {
+        const char *Name;
+        std::function<void()> Act;
+        std::vector<TPixelCheck> Checks;   // in button coordinates
+    };
+    const TStep Steps[] = {
+        {"Normal", [] {}, {{0, 0, Light}, {W - 1, H - 1, Shadow}, {50, 11, Face}, {4, 4, Face}}},
+        {"Hot",
+         [&] {
+             QEnterEvent E(QPointF(5, 5), QPointF(15, 15), QPointF(15, 15));
+             QApplication::sendEvent(B, &E);
+         },
+         {{0, 0, Light}, {50, 11, HotTrack}}},
+        {"Pressed", [&] { QTest::mousePress(B, Qt::LeftButton, {}, QPoint(5, 5)); },
+         {{0, 0, Shadow}, {W - 1, H - 1, Light}, {50, 11, WhenDown}}},
+        {"ReleasedFocused", [&] { QTest::mouseRelease(B, Qt::LeftButton, {}, QPoint(5, 5)); },
+         {{0, 0, Light}, {50, 11, HotTrack}, {4, 4, HotTrack ^ 0xFFFFFF}, {5, 4, HotTrack}}},
+        {"Left",
+         [&] {
+             QEvent E(QEvent::Leave);
+             QApplication::sendEvent(B, &E);
+         },
+         {{50, 11, Face}, {4, 4, Inverted_Face}}},
+        {"Disabled", [&] { B->setEnabled(false); }, {{0, 0, Light}, {50, 11, Face}, {4, 4, Face}}},
+        {"ModernShowsParent", [&] { B->setEnabled(true); Other->setFocus(); B->Set_Style(bsModern); },
+         {{0, 0, Back_Color}, {50, 0, Shadow}, {50, 1, Face}}},
+        {"QuickenPreset", [&] { B->Set_ColorStyle(lcsQuicken); },
+         {{0, 0, Back_Color}, {50, 0, 0xC0C0C0}, {50, 11, 0x603000}}},
+    };
+    for (const TStep &Step : Steps) {
+        SCOPED_TRACE(Step.Name);
+        Step.Act();
+        QApplication::processEvents();
+        const QImage Img = Window.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        for (const TPixelCheck &C : Step.Checks) {
+            SCOPED_TRACE(QString("pixel (%1, %2)").arg(C.X).arg(C.Y).toStdString());
+            EXPECT_EQ(Pixel(Img, 10 + C.X, 10 + C.Y), C.Color);
+        }
+        Save_Screenshot(&Window, QString("fxbutton_state_%1").arg(Step.Name));
+    }
 }
