@@ -319,8 +319,51 @@ void TFxButton::Click()
         return;
     if (FPopupMenu)
         FPopupMenu->popup(mapToGlobal(QPoint(0, height())));
+    if (!Self)
+        return;
+    if (FAction)
+        FAction->trigger();
     if (Self)
         update();
+}
+
+void TFxButton::Set_Action(QAction *Value)
+{
+    if (Value == FAction)
+        return;
+    QObject::disconnect(FAction_Connection);
+    FAction = Value;
+    if (Value) {
+        FAction_Connection = connect(Value, &QAction::changed, this, &TFxButton::Action_Changed);
+        Action_Changed();
+    }
+}
+
+void TFxButton::Action_Changed()
+{
+    if (!FAction)
+        return;
+    Set_Caption(FAction->text());
+    setEnabled(FAction->isEnabled());
+    if (parentWidget())
+        setVisible(FAction->isVisible());
+    setToolTip(FAction->toolTip());
+    // The action's picture as a one-frame glyph, on the magenta key colour,
+    // only while the button has no glyph of its own.
+    const QIcon Icon = FAction->icon();
+    if (!FGlyph.isNull() || Icon.isNull())
+        return;
+    const QList<QSize> Sizes = Icon.availableSizes();
+    const QSize Size = Sizes.isEmpty() ? QSize(16, 16) : Sizes.first();
+    QImage G(Size, QImage::Format_RGB32);
+    G.fill(QColor(255, 0, 255));
+    {
+        QPainter P(&G);
+        P.drawPixmap(0, 0, Icon.pixmap(Size));
+    }
+    FGlyph = G;
+    FNumGlyphs = 1;
+    Changed(true);
 }
 
 bool TFxButton::Dialog_Key(int Key, Qt::KeyboardModifiers Modifiers)

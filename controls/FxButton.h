@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <memory>
 
+#include <QAction>
 #include <QMenu>
 
 // The configurator's owner-drawn push button: drawing styles, colour presets,
@@ -91,9 +92,15 @@ public:
     QMenu *PopupMenu() const { return FPopupMenu; }
     void Set_PopupMenu(QMenu *Value);
 
+    // A linked action (not owned): its text, enabled and visible state and tip
+    // follow it; its icon becomes a one-frame glyph when the button has none;
+    // a click triggers it after clicked().
+    QAction *Action() const { return FAction; }
+    void Set_Action(QAction *Value);
+
     // Presses the button: fires clicked(), ends the owning dialog with
-    // ModalResult when that is not 0, then opens the popup menu. Nothing
-    // happens while the button is hidden or disabled.
+    // ModalResult when that is not 0, opens the popup menu, then triggers the
+    // action. Nothing happens while the button is hidden or disabled.
     void Click();
 
     // The plain description of the current state that painting works from.
@@ -140,6 +147,7 @@ private:
     void Update_Shortcut();
     void Update_Dialog_Key_Filter();
     bool Parent_Showing() const;
+    void Action_Changed();
     void Create_Thread();
     void Destroy_Thread();
 
@@ -165,6 +173,8 @@ private:
     bool FCancel = false;
     bool FSlowDecease = false;
     QPointer<QMenu> FPopupMenu;
+    QPointer<QAction> FAction;
+    QMetaObject::Connection FAction_Connection;
 
     bool FDown = false;            // pressed flag
     bool FCursorOnButton = false;  // pointer over the button

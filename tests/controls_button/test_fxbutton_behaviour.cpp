@@ -613,3 +613,45 @@ TEST(FxButtonFade, TimerReachesZero)
     EXPECT_TRUE(QTest::qWaitFor([&] { return Thread.Suspended(); }, 5000));
     EXPECT_EQ(Ticks, 2);
 }
+
+// ---------------------------------------------------------------------------
+// Linked action
+
+TEST_F(TWindowFixture, ActionLink)
+{
+    QAction Act("&Open");
+    QPixmap Icon(16, 16);
+    Icon.fill(Qt::blue);
+    Act.setIcon(QIcon(Icon));
+    Act.setToolTip("Opens it");
+    Button->Set_Action(&Act);
+    EXPECT_EQ(Button->Action(), &Act);
+    EXPECT_EQ(Button->Caption(), "&Open");
+    EXPECT_EQ(Button->toolTip(), "Opens it");
+    // the icon becomes a one-frame glyph
+    ASSERT_EQ(Button->Glyph().size(), QSize(16, 16));
+    EXPECT_EQ(Button->NumGlyphs(), 1);
+    EXPECT_EQ(Button->Glyph().pixel(3, 3), qRgb(0, 0, 255));
+    // a click runs clicked() first, then the action
+    QStringList Order;
+    QObject::connect(Button, &TFxButton::clicked, [&] { Order << "clicked"; });
+    QObject::connect(&Act, &QAction::triggered, [&] { Order << "action"; });
+    Button->Click();
+    EXPECT_EQ(Order, QStringList({"clicked", "action"}));
+    // the button follows the action's state and text
+    Act.setEnabled(false);
+    EXPECT_FALSE(Button->isEnabled());
+    Act.setEnabled(true);
+    Act.setText("&Load");
+    EXPECT_EQ(Button->Caption(), "&Load");
+    // a glyph of its own is kept
+    QImage Own(18, 18, QImage::Format_RGB32);
+    Own.fill(Qt::red);
+    Button->Set_Glyph(Own);
+    Act.setText("Other");
+    EXPECT_EQ(Button->Glyph(), Own);
+    // unlinked, the action no longer drives the button
+    Button->Set_Action(nullptr);
+    Act.setText("Gone");
+    EXPECT_EQ(Button->Caption(), "Other");
+}
