@@ -5,13 +5,25 @@
 #include "protocols/UProfinetFileName.h"
 #include "protocols/UProtocol_Front_Ends.h"
 
+namespace {
+// The GSDML file name dialog made at start. Should start-up have left a plain
+// stand-in in its place, the real dialog takes its place on first use, so
+// the step never silently does nothing.
+TFProfinetFileName *Profinet_File_Name_Dialog(QWidget *Owner)
+{
+    if (auto *D = qobject_cast<TFProfinetFileName *>(FProfinetFileName.data()))
+        return D;
+    if (FProfinetFileName)
+        FProfinetFileName->deleteLater();
+    auto *D = new TFProfinetFileName(Owner);
+    FProfinetFileName = D;
+    return D;
+}
+} // namespace
+
 void TFBrindelcoreFirmWare::Do_Profinet_Xml()
 {
-    // The file name dialog is created at start, so its date part is the start date.
-    auto *Dialog = qobject_cast<TFProfinetFileName *>(FProfinetFileName.data());
-    if (!Dialog)
-        return;
-    PROFINET_XML(this, *Dialog, TProtocol_Project::From_Workspace());
+    PROFINET_XML(this, *Profinet_File_Name_Dialog(this), TProtocol_Project::From_Workspace());
 }
 
 void TFBrindelcoreFirmWare::Do_BACnet_EDE()
