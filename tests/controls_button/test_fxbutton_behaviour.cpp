@@ -5,6 +5,7 @@
 #include "platform/Clock.h"
 #include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -654,4 +655,66 @@ TEST_F(TWindowFixture, ActionLink)
     Button->Set_Action(nullptr);
     Act.setText("Gone");
     EXPECT_EQ(Button->Caption(), "Other");
+}
+
+// The popup menu opens after the handler and after the dialog got its result.
+TEST_F(TDialogFixture, PopupAfterModalResult)
+{
+    QMenu Menu;
+    Menu.addAction("One");
+    Ok->Set_ModalResult(mrOk);
+    Ok->Set_PopupMenu(&Menu);
+    Ok->Click();
+    EXPECT_EQ(Dialog.result(), mrOk);
+    EXPECT_TRUE(Menu.isVisible());
+    Menu.hide();
+}
+
+// The right mouse button opens the popup menu where the pointer is; without one the parent gets it.
+TEST_F(TWindowFixture, ContextMenu)
+{
+    QMenu Menu;
+    Menu.addAction("One");
+    Button->Set_PopupMenu(&Menu);
+    QContextMenuEvent E(QContextMenuEvent::Mouse, QPoint(5, 5), Button->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(Button, &E);
+    EXPECT_TRUE(E.isAccepted());
+    EXPECT_TRUE(Menu.isVisible());
+    Menu.hide();
+    Button->Set_PopupMenu(nullptr);
+    QContextMenuEvent E2(QContextMenuEvent::Mouse, QPoint(5, 5), Button->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(Button, &E2);
+    EXPECT_FALSE(Menu.isVisible());
+    // a deleted menu is forgotten
+    auto *Gone = new QMenu;
+    Button->Set_PopupMenu(Gone);
+    delete Gone;
+    EXPECT_EQ(Button->PopupMenu(), nullptr);
+    Button->Click();
+}
+
+// Without a focused control in the window, Enter belongs to the Default button.
+TEST(FxButtonDialogKeys, NoActiveControlTakesKey)
+{
+    QWidget Window;
+    auto *B = new TFxButton(&Window);
+    B->setFocusPolicy(Qt::NoFocus);
+    B->Set_Default(true);
+    QSignalSpy Clicks(B, &TFxButton::clicked);
+    ASSERT_EQ(Window.focusWidget(), nullptr);
+    EXPECT_TRUE(B->Dialog_Key(Qt::Key_Return, {}));
+    EXPECT_EQ(Clicks.count(), 1);
+    // a key that is neither Enter nor Esc is not a dialog key
+    EXPECT_FALSE(B->Dialog_Key(Qt::Key_Tab, {}));
+    // neither is Esc for a button that is not Cancel
+    EXPECT_FALSE(B->Dialog_Key(Qt::Key_Escape, {}));
+    // the window's Enter reaches it
+    QKeyEvent Key(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(&Window, &Key);
+    EXPECT_EQ(Clicks.count(), 2);
+    // switching Default off stops watching the window
+    B->Set_Default(false);
+    QKeyEvent Key2(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(&Window, &Key2);
+    EXPECT_EQ(Clicks.count(), 2);
 }
