@@ -29,7 +29,12 @@ void Add_Modules(QStringList &L, const char *Kind, const char *Ident, int Count,
 }
 } // namespace
 
-int GSD_Module_Count(int Count) { return Count > 0 ? (Count + 63) / 64 : 0; }
+int GSD_Module_Count(int Count) { return Count > 0 ? Count / 64 + (Count % 64 != 0 ? 1 : 0) : 0; }
+
+bool GSD_Counts_Fit(int Nb_In, int Nb_Out)
+{
+    return GSD_Module_Count(Nb_In) + GSD_Module_Count(Nb_Out) <= GSD_Max_Modules;
+}
 
 QStringList GSD_Lines(int Nb_In, int Nb_Out)
 {
@@ -132,6 +137,11 @@ QByteArray GSD_File_Bytes(int Nb_In, int Nb_Out) { return Lines_To_Cp1252(GSD_Li
 
 bool Write_GSD_File(const QString &Path, int Nb_In, int Nb_Out, QString *Error)
 {
+    if (!GSD_Counts_Fit(Nb_In, Nb_Out)) {
+        if (Error)
+            *Error = QStringLiteral("%1 input and %2 output bytes need more than %3 modules").arg(Nb_Out).arg(Nb_In).arg(GSD_Max_Modules);
+        return false;
+    }
     return Write_Description_File(Path, GSD_File_Bytes(Nb_In, Nb_Out), Error);
 }
 

@@ -50,6 +50,10 @@ bool Create_GSD_File(QWidget *Parent, const TProtocol_Project &Project)
         return false;
     }
     const TGSD_Counts Counts = Read_GSD_Counts(Project.File_ParGen);
+    if (!GSD_Counts_Fit(Counts.Nb_In, Counts.Nb_Out)) {
+        Msg_Error(Lang_Text(1707), Parent);
+        return false;
+    }
     TFileDialogRequest Request;
     Request.Initial_Dir = Project.Project_Dir;
     Request.Filter = QStringLiteral("Generic Station Description (*.gsd)|*.gsd");

@@ -24,7 +24,8 @@ struct TProtocol_Project
 // added unless present, overwrite question with Yes, No and Cancel (text 31).
 bool BACnet_EDE_File(QWidget *Parent, const TProtocol_Project &Project);
 
-// PROFIBUS GSD: refused with text 1704 without ParGen.xml; save dialog,
+// PROFIBUS GSD: refused with text 1704 without ParGen.xml, and with text
+// 1707 when its byte counts need more modules than a GSD file holds; save dialog,
 // ".gsd" rule, overwrite question with Yes and No (text 1703).
 bool Create_GSD_File(QWidget *Parent, const TProtocol_Project &Project);
 

@@ -138,6 +138,15 @@ TEST_F(ProtocolFrontEnds, GsdWithoutParameterFileIsRefusedBeforeTheDialog)
     EXPECT_EQ(Boxes.Shown[0].Text, "Error! Please set the Set Communication Parameter before to create the GSD file");
 }
 
+TEST_F(ProtocolFrontEnds, GsdCountsTooLargeAreRefusedBeforeTheDialog)
+{
+    Write_File(Project.File_ParGen, "<Par_Gen><PROFINET_NB_IN>20000</PROFINET_NB_IN></Par_Gen>");
+    EXPECT_FALSE(Create_GSD_File(nullptr, Project));
+    EXPECT_TRUE(Dialogs.Requests.isEmpty());
+    EXPECT_EQ(Boxes.Texts(),
+              QStringList{"Error! The Number of Bytes is too large for the GSD file (at most 255 modules of 64 bytes)"});
+}
+
 TEST_F(ProtocolFrontEnds, GsdWritesTheCountsOfTheParameterFile)
 {
     Write_File(Project.File_ParGen, "<Par_Gen><PROFINET_NB_IN>20</PROFINET_NB_IN><PROFINET_NB_OUT>100</PROFINET_NB_OUT></Par_Gen>");

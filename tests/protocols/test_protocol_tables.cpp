@@ -419,3 +419,34 @@ TEST(ProtocolParams, ReadFromParGen)
         EXPECT_EQ(G.Nb_Out, C.Gsd_Out);
     }
 }
+
+// A file cut short anywhere never throws and never half-loads: it is either
+// read or reported unreadable with both tables empty.
+TEST(TableFiles, TruncatedFilesAreReportedNotHalfLoaded)
+{
+    QTemporaryDir Dir;
+    const QString Path = Dir.filePath("t.xml");
+    MQ M;
+    Fill_Pub(M, 1, "p");
+    Fill_Sub(M, 1, "s");
+    BA B;
+    for (int C = 1; C < 8; ++C)
+        B.FRead.Set_Cell(C, 1, "r");
+    for (const QByteArray &Whole : {Doc_Bytes(M), Doc_Bytes(B)}) {
+        for (qsizetype Cut = 0; Cut < Whole.size(); ++Cut) {
+            Write_File(Path, Whole.left(Cut));
+            MQ M2;
+            BA B2;
+            TTableLoadResult R1, R2;
+            ASSERT_NO_THROW(R1 = M2.Load(Path));
+            ASSERT_NO_THROW(R2 = B2.Load(Path));
+            // The root's end tag and the comment may go; everything before decides.
+            if (R1.Status == TTableLoadStatus::lsNotReadable) {
+                EXPECT_EQ(M2.FPublish.Used_Rows(MQ::pcTopic) + M2.FSubscribe.Used_Rows(MQ::scTopic), 0) << Cut;
+            }
+            if (R2.Status == TTableLoadStatus::lsNotReadable) {
+                EXPECT_EQ(B2.FRead.Used_Rows(BA::bcDataType), 0) << Cut;
+            }
+        }
+    }
+}

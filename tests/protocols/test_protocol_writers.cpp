@@ -6,6 +6,7 @@
 #include "platform/CodePage.h"
 #include "TestSupport.h"
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
@@ -136,6 +137,26 @@ TEST(GsdWriter, ModulesAcrossTheBoundary)
         EXPECT_TRUE(L.contains(QStringLiteral("Max_Module=%1").arg(C.Length_Bytes.size())));
     }
     EXPECT_EQ(GSD_File_Bytes(-7, -1), GSD_File_Bytes(0, 0));
+}
+
+// Module numbers are two hex digits: beyond 255 modules the file is refused, not written.
+TEST(GsdWriter, CountsBeyond255ModulesAreRefused)
+{
+    const struct
+    {
+        int In, Out;
+        bool Fits;
+    } Cases[] = {{16320, 0, true}, {16321, 0, false}, {8192, 8128, true}, {8192, 8129, false},
+                 {0, 2147483647, false}, {-2147483647 - 1, 16320, true}};
+    for (const auto &C : Cases)
+        EXPECT_EQ(GSD_Counts_Fit(C.In, C.Out), C.Fits) << C.In << " " << C.Out;
+    const QStringList L = GSD_Lines(0, 16320);
+    EXPECT_TRUE(L.contains("Module=\"DI  (PORT255)    \" 0x42,0x3F,0x00,0xFF"));
+    QTemporaryDir Dir;
+    QString Error;
+    EXPECT_FALSE(Write_GSD_File(Dir.filePath("big.gsd"), 0, 2147483647, &Error));
+    EXPECT_FALSE(Error.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(Dir.filePath("big.gsd")));
 }
 
 TEST(GsdWriter, FilePathRule)
