@@ -1,0 +1,14 @@
+# Animated tab strip: model (tabs, options, look and feel), drawn parts, animation timer.
+add_library(bc_glidetabs STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/GlideTabsTypes.h
+  ${CMAKE_CURRENT_LIST_DIR}/GlideTabsUtils.h ${CMAKE_CURRENT_LIST_DIR}/GlideTabsUtils.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GlideTabsPersistent.h ${CMAKE_CURRENT_LIST_DIR}/GlideTabsPersistent.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GlideTabsClasses.h ${CMAKE_CURRENT_LIST_DIR}/GlideTabsClasses.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GlideTabsOptions.h ${CMAKE_CURRENT_LIST_DIR}/GlideTabsOptions.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GlideTabsLookAndFeel.h ${CMAKE_CURRENT_LIST_DIR}/GlideTabsLookAndFeel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GlideTabsControls.h ${CMAKE_CURRENT_LIST_DIR}/GlideTabsControls.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GlideTabControl.h ${CMAKE_CURRENT_LIST_DIR}/GlideTabControl.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GlideTabsThreadTimer.h ${CMAKE_CURRENT_LIST_DIR}/GlideTabsThreadTimer.cpp
+)
+target_include_directories(bc_glidetabs PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(bc_glidetabs PUBLIC platform_aadraw platform_core Qt6::Gui)
