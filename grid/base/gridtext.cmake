@@ -10,5 +10,6 @@ target_link_libraries(bc_grid_textcore PUBLIC platform_text platform_core Qt6::C
 
 add_library(bc_grid_markup STATIC
   ${CMAKE_CURRENT_LIST_DIR}/HTMLPicture.h ${CMAKE_CURRENT_LIST_DIR}/HTMLPicture.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MarkupRender.h ${CMAKE_CURRENT_LIST_DIR}/MarkupRender.cpp
 )
 target_link_libraries(bc_grid_markup PUBLIC bc_grid_textcore platform_text_gui platform_grid Qt6::Gui Qt6::Widgets)

@@ -1,0 +1,529 @@
+#include "TestSupport.h"
+#include "grid/base/HTMLPicture.h"
+#include "grid/base/MarkupRender.h"
+#include "platform/Canvas.h"
+#include "platform/ImageList.h"
+#include <QBuffer>
+#include <QDir>
+#include <QFontMetrics>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace {
+TFont Test_Font()
+{
+    TFont F;
+    F.Name = QStringLiteral("DejaVu Sans");
+    F.Size = 10;
+    F.Color = clBlack;
+    return F;
+}
+
+int Width_Of(const QString &S, TFontStyles Style = TFontStyles())
+{
+    TFont F = Test_Font();
+    F.Style = Style;
+    return QFontMetrics(F.To_QFont()).horizontalAdvance(S);
+}
+
+int Gh()
+{
+    return QFontMetrics(Test_Font().To_QFont()).height();
+}
+
+QImage Solid(int W, int H, QColor C)
+{
+    QImage I(W, H, QImage::Format_ARGB32);
+    I.fill(C);
+    return I;
+}
+
+QByteArray Png_Of(const QImage &I)
+{
+    QByteArray B;
+    QBuffer Buf(&B);
+    Buf.open(QIODevice::WriteOnly);
+    I.save(&Buf, "PNG");
+    return B;
+}
+
+// One call on a fresh recording canvas with the test font.
+struct TCall {
+    TRecordingCanvas Canvas{400, 200};
+    THTMLRenderParams P;
+    THTMLRenderResult R;
+    bool Hit = false;
+    TCall() { Canvas.Font = Test_Font(); }
+    bool Run(const QString &Text, TRect Rect = TRect(0, 0, 400, 200))
+    {
+        Hit = RenderHTML(Canvas, Text, Rect, P, R);
+        return Hit;
+    }
+    std::vector<TCanvasOp> Texts() const
+    {
+        std::vector<TCanvasOp> V;
+        for (const TCanvasOp &O : Canvas.Ops())
+            if (O.Kind == TCanvasOp::TextOut)
+                V.push_back(O);
+        return V;
+    }
+};
+} // namespace
+
+TEST(MarkupRender, EmptyTextMeasuresOneLine)
+{
+    TCall C;
+    EXPECT_FALSE(C.Run(""));
+    EXPECT_EQ(C.R.YSize, Gh());
+    EXPECT_EQ(C.R.XSize, 0);
+    EXPECT_TRUE(C.Canvas.Ops().empty());
+}
+
+TEST(MarkupRender, PlainTextOfMarkup)
+{
+    struct TCase { const char *Name; QString Markup; QString Strip; };
+    const TCase Cases[] = {
+        {"AmpersandDoubled", "a&amp;b", "a&&b"},
+        {"AmpersandCapitals", "a&AMP;b", "a&&b"},
+        {"LessThan", "a&lt;b", "a<b"},
+        {"PerMille", "&permil;", QString::fromUtf8("‰")},
+        {"HashTag", "<#xyz>", "#xyz"},
+        {"CrLfIsOneBreak", "a\r\nb", "a\rb"},
+        {"LoneLfIgnored", "a\nb", "ab"},
+        {"TagsDropped", "<B>bold</B> normal", "bold normal"},
+        {"HiddenTextIncluded", "a<Z>b</Z>c", "abc"},
+        {"UnknownTag", "a<Q>b", "ab"},
+        {"TagWithoutEnd", "a<B", "a"},
+    };
+    for (const TCase &Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        TCall C;
+        C.Run(Case.Markup);
+        EXPECT_EQ(C.R.StripVal, Case.Strip);
+    }
+}
+
+TEST(MarkupRender, BoldRunThenNormalRunOnOneLine)
+{
+    TCall C;
+    C.Run("<B>bold</B> normal ");
+    const auto T = C.Texts();
+    ASSERT_EQ(T.size(), 2u);
+    EXPECT_TRUE(T[0].Font.Style.Contains(fsBold));
+    EXPECT_FALSE(T[1].Font.Style.Contains(fsBold));
+    EXPECT_EQ(T[0].Rect.Top, T[1].Rect.Top);
+    // the trailing space does not count
+    EXPECT_EQ(C.R.XSize, Width_Of("bold", {fsBold}) + Width_Of(" normal"));
+    EXPECT_EQ(C.R.YSize, Gh());
+    // the canvas comes back as it was
+    EXPECT_EQ(C.Canvas.Font, Test_Font());
+}
+
+TEST(MarkupRender, EntityShowsOneAmpersand)
+{
+    TCall C;
+    C.Run("a&amp;b");
+    const auto T = C.Texts();
+    ASSERT_EQ(T.size(), 1u);
+    EXPECT_EQ(T[0].Text, "a&b");
+}
+
+TEST(MarkupRender, WordWrap)
+{
+    const int Space = Width_Of(" ");
+    // room for "aaa bbb" but not for "ccc"
+    const int W = 1 + Width_Of("aaa bbb ") + Width_Of("cc");
+    {
+        TCall C;
+        C.P.WordWrap = true;
+        C.Run("aaa bbb ccc", TRect(0, 0, W, 200));
+        EXPECT_EQ(C.R.YSize, 2 * Gh());
+        EXPECT_EQ(C.R.XSize, Width_Of("aaa bbb ") - Space);
+        EXPECT_EQ(C.R.StripVal, "aaa bbb ccc");
+    }
+    {
+        SCOPED_TRACE("a word longer than the line stays on its own line");
+        TCall C;
+        C.P.WordWrap = true;
+        C.Run("abcdefghijklmnop", TRect(0, 0, 20, 200));
+        EXPECT_EQ(C.R.YSize, Gh());
+    }
+    {
+        SCOPED_TRACE("a word is never split at a tag");
+        TCall C;
+        C.P.WordWrap = true;
+        C.Run("abc<B>def</B>", TRect(0, 0, 1 + Width_Of("abc") + 2, 200));
+        EXPECT_EQ(C.R.YSize, Gh());
+    }
+}
+
+TEST(MarkupRender, WithoutWordWrapOverflowIsCut)
+{
+    TCall C;
+    const int W = 1 + Width_Of("aaaa");
+    C.Run("aaaa bbbb cccc<B>dddd</B>", TRect(0, 0, W, 200));
+    const auto T = C.Texts();
+    ASSERT_GE(T.size(), 1u);
+    EXPECT_TRUE(T[0].Text.endsWith(QString(QChar(0x2026)))) << T[0].Text.toStdString();
+    for (const TCanvasOp &O : T)
+        EXPECT_FALSE(O.Text.contains("dddd"));
+    EXPECT_EQ(C.R.YSize, Gh());
+}
+
+TEST(MarkupRender, ClosingFontReturnsToEntryColour)
+{
+    TCall C;
+    C.Run("<FONT COLOR=\"clred\">a<FONT COLOR=\"clblue\">b</FONT>c</FONT>d");
+    const auto T = C.Texts();
+    ASSERT_EQ(T.size(), 4u);
+    EXPECT_EQ(T[0].Font.Color, clRed);
+    EXPECT_EQ(T[1].Font.Color, clBlue);
+    EXPECT_EQ(T[2].Font.Color, clBlack);
+    EXPECT_EQ(T[3].Font.Color, clBlack);
+}
+
+TEST(MarkupRender, FontAttributes)
+{
+    struct TCase { const char *Name; const char *Markup; TColor Color; int Size; const char *Face; };
+    const TCase Cases[] = {
+        {"HexRedFirst", "<FONT COLOR=\"#ff8000\">x", RGB_Color(0xFF, 0x80, 0x00), 10, "DejaVu Sans"},
+        {"UnknownNameIsBlack", "<FONT COLOR=\"clnothing\">x", clBlack, 10, "DejaVu Sans"},
+        {"SizeStep", "<FONT SIZE=\"3\">x", clBlack, 12, "DejaVu Sans"},
+        {"SizePoints", "<FONT SIZE=\"20\">x", clBlack, 20, "DejaVu Sans"},
+        // an absurd size is clamped
+        {"SizeClamped", "<FONT SIZE=\"99999\">x", clBlack, 160, "DejaVu Sans"},
+        // font names are used as written
+        {"FaceAsWritten", "<FONT face=\"DejaVu Serif\">x", clBlack, 10, "DejaVu Serif"},
+    };
+    for (const TCase &Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        TCall C;
+        C.Run(Case.Markup);
+        const auto T = C.Texts();
+        ASSERT_EQ(T.size(), 1u);
+        EXPECT_EQ(T[0].Font.Color, Case.Color);
+        EXPECT_EQ(T[0].Font.Size, Case.Size);
+        EXPECT_EQ(T[0].Font.Name, Case.Face);
+    }
+}
+
+TEST(MarkupRender, ListItems)
+{
+    TCall C;
+    C.Run("<UL><LI>a<LI>b</UL>");
+    // the UL line, then one line per item: a second LI starts a new line
+    EXPECT_EQ(C.R.YSize, 3 * Gh());
+    const auto T = C.Texts();
+    ASSERT_EQ(T.size(), 4u); // two bullets, two items
+    EXPECT_EQ(T[0].Text, QString(QChar(0x2022)));
+    EXPECT_EQ(T[1].Text, "a");
+    EXPECT_EQ(T[1].Rect.Left, 1 + 12);
+    EXPECT_LT(T[1].Rect.Top, T[3].Rect.Top);
+}
+
+TEST(MarkupRender, ParagraphAlignmentCarriesOn)
+{
+    TCall C;
+    C.Run("<P ALIGN=\"CENTER\">ab</P>cd", TRect(0, 0, 201, 200));
+    const auto T = C.Texts();
+    ASSERT_EQ(T.size(), 2u);
+    EXPECT_EQ(T[0].Rect.Left, 1 + (200 - Width_Of("ab")) / 2);
+    EXPECT_EQ(T[1].Rect.Left, 1 + (200 - Width_Of("cd")) / 2);
+    EXPECT_EQ(C.R.YSize, 2 * Gh());
+}
+
+TEST(MarkupRender, CheckHeightMeasuresLikeDrawing)
+{
+    const QString Markups[] = {"<B>bold</B> text<BR>second line", "<UL><LI>one<LI>two</UL>", "a&amp;b <I>c</I>",
+                               "<FONT SIZE=\"5\">big</FONT> small"};
+    for (const QString &M : Markups) {
+        SCOPED_TRACE(M.toStdString());
+        TCall Draw;
+        Draw.P.WordWrap = true;
+        Draw.Run(M, TRect(0, 0, 120, 1000));
+        TCall Measure;
+        Measure.P.WordWrap = true;
+        Measure.P.CheckHeight = true;
+        EXPECT_FALSE(Measure.Run(M, TRect(0, 0, 120, 5)));
+        EXPECT_EQ(Measure.R.XSize, Draw.R.XSize);
+        EXPECT_EQ(Measure.R.YSize, Draw.R.YSize);
+        EXPECT_TRUE(Measure.Canvas.Ops().empty());
+    }
+}
+
+TEST(MarkupRender, LinesBelowTheRectangleAreDropped)
+{
+    TCall C;
+    C.Run("one<BR>two<BR>three", TRect(0, 0, 200, Gh() + 2));
+    EXPECT_EQ(C.R.YSize, Gh());
+    EXPECT_EQ(C.R.StripVal, "one\r");
+}
+
+TEST(MarkupRender, HyperlinkHit)
+{
+    const QString M = "go <A HREF=\"Target\" title=\"The Title\">here</A> now";
+    const int X = 1 + Width_Of("go ") + 2;
+    {
+        TCall C;
+        C.P.XPos = X;
+        C.P.YPos = Gh() / 2;
+        EXPECT_FALSE(C.Run(M)); // a drawing call reports the link but answers false
+        EXPECT_EQ(C.R.AnchorVal, "Target");
+        EXPECT_EQ(C.R.AnchorTitle, "The Title");
+        EXPECT_EQ(C.R.MouseLink, 1);
+        EXPECT_EQ(C.R.HyperLinks, 1);
+        EXPECT_EQ(C.R.HoverRect, TRect(1 + Width_Of("go "), 0, 1 + Width_Of("go ") + Width_Of("here", {fsUnderline}), Gh()));
+        const auto T = C.Texts();
+        ASSERT_EQ(T.size(), 3u);
+        EXPECT_EQ(T[1].Font.Color, clBlue);
+        EXPECT_TRUE(T[1].Font.Style.Contains(fsUnderline));
+        EXPECT_EQ(T[2].Font.Color, clBlack);
+    }
+    {
+        TCall C;
+        C.P.XPos = X;
+        C.P.YPos = Gh() / 2;
+        C.P.CheckHotSpot = true;
+        EXPECT_TRUE(C.Run(M));
+        EXPECT_TRUE(C.Canvas.Ops().empty());
+    }
+    {
+        TCall C;
+        C.P.XPos = 2;
+        C.P.YPos = Gh() / 2;
+        C.P.CheckHotSpot = true;
+        C.R.AnchorVal = "unchanged";
+        EXPECT_FALSE(C.Run(M));
+        EXPECT_EQ(C.R.AnchorVal, "unchanged");
+        EXPECT_EQ(C.R.MouseLink, -1);
+    }
+}
+
+TEST(MarkupRender, HyperlinkSplitAcrossLines)
+{
+    TCall C;
+    C.P.WordWrap = true;
+    const int W = 1 + Width_Of("xx aaaa ") + 3;
+    C.P.XPos = 3;
+    C.P.YPos = Gh() + Gh() / 2;
+    C.Run("xx <A HREF=\"t\">aaaa bbbb</A>", TRect(0, 0, W, 200));
+    EXPECT_EQ(C.R.YSize, 2 * Gh());
+    EXPECT_EQ(C.R.AnchorVal, "t");
+    EXPECT_EQ(C.R.HoverRect.Left, 1);
+    EXPECT_EQ(C.R.HoverRect.Top, Gh());
+}
+
+TEST(MarkupRender, FocusedHyperlink)
+{
+    TCall C;
+    C.P.FocusLink = 1;
+    C.Run("<A HREF=\"first\">a</A> <A HREF=\"second\">b</A>");
+    EXPECT_EQ(C.R.FocusAnchor, "second");
+    EXPECT_EQ(C.R.HyperLinks, 2);
+    EXPECT_EQ(C.Canvas.Count(TCanvasOp::Rectangle), 1);
+}
+
+TEST(MarkupRender, HighlightUsesProcessColours)
+{
+    SetHTMLHighlightColors(clYellow, clRed);
+    TCall C;
+    C.Run("a<HI>b</HI>c");
+    const auto T = C.Texts();
+    ASSERT_EQ(T.size(), 3u);
+    EXPECT_EQ(T[1].Font.Color, clRed);
+    EXPECT_EQ(T[1].Brush.Color, clYellow);
+    EXPECT_EQ(T[1].Brush.Style, bsSolid);
+    EXPECT_EQ(T[2].Brush.Style, bsClear);
+    SetHTMLHighlightColors(clHighlight, clHighlightText);
+}
+
+TEST(MarkupRender, ErrorMarkingDrawsZigzag)
+{
+    TCall C;
+    C.Run("<E>wrong</E> right");
+    EXPECT_EQ(C.Canvas.Count(TCanvasOp::Polyline), 1);
+}
+
+TEST(MarkupImages, FromImageList)
+{
+    TImageList L(16, 16);
+    for (QColor Col : {Qt::red, Qt::green, Qt::blue})
+        L.Add(Solid(16, 16, Col));
+    struct TCase { const char *Name; const char *Markup; int XSize; int Draws; };
+    const TCase Cases[] = {
+        {"Second", "<IMG SRC=\"IDX:1\">", 16, 1},
+        {"OutOfList", "<IMG SRC=\"IDX:3\">", 0, 0},
+        // a negative index draws nothing
+        {"Negative", "<IMG SRC=\"IDX:-1\">", 0, 0},
+        {"NotANumber", "<IMG SRC=\"IDX:x\">", 0, 0},
+        {"WithText", "a<IMG src=\"idx:0\">b", 16 + Width_Of("a") + Width_Of("b"), 1},
+    };
+    for (const TCase &Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        TCall C;
+        C.P.Images = &L;
+        C.Run(Case.Markup);
+        EXPECT_EQ(C.R.XSize, Case.XSize);
+        EXPECT_EQ(C.Canvas.Count(TCanvasOp::Draw), Case.Draws);
+        EXPECT_EQ(C.R.YSize, Case.Draws ? std::max(16, Gh()) : Gh());
+    }
+    TCall C;
+    C.Run("<IMG SRC=\"IDX:0\">"); // no list given
+    EXPECT_EQ(C.R.XSize, 0);
+    TCall Green;
+    Green.P.Images = &L;
+    Green.Run("<IMG SRC=\"IDX:1\">");
+    EXPECT_EQ(Green.Canvas.Image().pixelColor(8, 8), QColor(Qt::green));
+}
+
+TEST(MarkupImages, RequestedSizeKeepsAspect)
+{
+    TPictureContainer Box;
+    TPictureItem *It = Box.Items().Add();
+    It->Name = "Pic";
+    It->Picture->LoadFromData(Png_Of(Solid(16, 8, Qt::red)));
+    struct TCase { const char *Name; const char *Markup; int W; int H; };
+    const TCase Cases[] = {
+        {"WidthOnly", "<IMG SRC=\"Pic\" WIDTH=\"32\">", 32, 16},
+        {"HeightOnly", "<IMG SRC=\"pic\" HEIGHT=\"4\">", 8, 4},
+        {"Both", "<IMG SRC=\"Pic\" WIDTH=\"5\" HEIGHT=\"30\">", 5, 30},
+        {"Own", "<IMG SRC=\"Pic\">", 16, 8},
+        {"Missing", "<IMG SRC=\"Other\">", 0, 0},
+    };
+    for (const TCase &Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        TCall C;
+        C.P.PictureContainer = &Box;
+        C.Run(Case.Markup);
+        EXPECT_EQ(C.R.XSize, Case.W);
+        EXPECT_EQ(C.R.YSize, std::max(Case.H, Gh()));
+    }
+}
+
+TEST(MarkupImages, AltPictureWhilePointIsOver)
+{
+    TPictureContainer Box;
+    TPictureItem *A = Box.Items().Add();
+    A->Name = "a";
+    A->Picture->LoadFromData(Png_Of(Solid(16, 16, Qt::red)));
+    TPictureItem *B = Box.Items().Add();
+    B->Name = "b";
+    B->Picture->LoadFromData(Png_Of(Solid(16, 16, Qt::blue)));
+    const QString M = "<A HREF=\"pic\"><IMG SRC=\"a\" ALT=\"b\"></A>";
+    TCall Away;
+    Away.P.PictureContainer = &Box;
+    Away.Run(M);
+    EXPECT_EQ(Away.Canvas.Image().pixelColor(8, 8), QColor(Qt::red));
+    TCall Over;
+    Over.P.PictureContainer = &Box;
+    Over.P.XPos = 8;
+    Over.P.YPos = 8;
+    EXPECT_TRUE(Over.Run(M));
+    EXPECT_EQ(Over.R.AnchorVal, "pic");
+    EXPECT_EQ(Over.Canvas.Image().pixelColor(8, 8), QColor(Qt::blue));
+}
+
+TEST(MarkupImages, ByUrlThroughTheCache)
+{
+    QTemporaryDir Dir;
+    const QString Path = Dir.filePath("Logo.png");
+    Solid(10, 6, Qt::green).save(Path);
+    THTMLPictureCache Cache;
+    TCall C;
+    C.P.ImageCache = &Cache;
+    C.Run("<IMG SRC=\"file://" + Path + "\">");
+    EXPECT_EQ(C.R.XSize, 10);
+    ASSERT_EQ(Cache.Count(), 1);
+    C.Run("<IMG SRC=\"file://" + Path + "\">");
+    EXPECT_EQ(Cache.Count(), 1); // loaded once
+    // file names are case-sensitive here and taken as written
+    C.Run("<IMG SRC=\"file://" + Dir.filePath("LOGO.PNG") + "\">");
+    EXPECT_EQ(C.R.XSize, 0);
+}
+
+TEST(MarkupControls, LayoutAndHits)
+{
+    const QString M = "Name <CONTROL TYPE=\"EDIT\" ID=\"e1\" VALUE=\"abc\" WIDTH=\"60\">"
+                      "<CONTROL TYPE=\"CHECK\" ID=\"c1\" VALUE=\"True\" WIDTH=\"20\">"
+                      "<CONTROL TYPE=\"BUTTON\" ID=\"b1\" VALUE=\"Go\" WIDTH=\"40\">";
+    TCall C;
+    C.Run(M);
+    const int Name_W = Width_Of("Name ");
+    EXPECT_EQ(C.R.XSize, Name_W + 60 + 16 + 40);
+    EXPECT_EQ(C.R.YSize, std::max(25, Gh() + 10));
+
+    TCall Hot;
+    Hot.P.CheckHotSpot = true;
+    Hot.P.ControlID = "b1";
+    EXPECT_TRUE(Hot.Run(M));
+    EXPECT_EQ(Hot.R.ControlType, "BUTTON");
+    EXPECT_EQ(Hot.R.ControlValue, "Go");
+    EXPECT_EQ(Hot.R.ControlID, "b1");
+    EXPECT_EQ(Hot.R.AnchorVal, "ctrl");
+    EXPECT_EQ(Hot.R.ControlRect, TRect(1 + Name_W + 76, 0, 1 + Name_W + 116, 25));
+
+    TCall Point;
+    Point.P.XPos = 1 + Name_W + 10;
+    Point.P.YPos = 5;
+    EXPECT_TRUE(Point.Run(M));
+    EXPECT_EQ(Point.R.ControlID, "e1");
+    EXPECT_EQ(Point.R.ControlType, "EDIT");
+
+    TCall NoWidth;
+    NoWidth.Run("<CONTROL TYPE=\"EDIT\" ID=\"e\">");
+    EXPECT_EQ(NoWidth.R.XSize, 0);
+}
+
+TEST(MarkupControls, CheckedBoxAndPressedButtonDraw)
+{
+    auto Render = [](const QString &M, bool Down, int X, int Y) {
+        TCall C;
+        C.P.Down = Down;
+        C.P.XPos = X;
+        C.P.YPos = Y;
+        C.Run(M);
+        return C.Canvas.Image();
+    };
+    const QImage Checked = Render("<CONTROL TYPE=\"CHECK\" ID=\"c\" VALUE=\"tRuE\" WIDTH=\"20\">", false, -1, -1);
+    const QImage Unchecked = Render("<CONTROL TYPE=\"CHECK\" ID=\"c\" VALUE=\"yes\" WIDTH=\"20\">", false, -1, -1);
+    EXPECT_NE(Checked, Unchecked);
+    const QString Button = "<CONTROL TYPE=\"BUTTON\" ID=\"b\" VALUE=\"Go\" WIDTH=\"50\">";
+    const QImage Up = Render(Button, false, 20, 10);
+    const QImage DownAway = Render(Button, true, 300, 100);
+    const QImage DownOver = Render(Button, true, 20, 10);
+    // without visual styles a button looks pressed only with the point over it
+    EXPECT_EQ(Up, DownAway);
+    EXPECT_NE(Up, DownOver);
+}
+
+TEST(MarkupRender, RenderedSamplesForLooking)
+{
+    TImageList L(16, 16);
+    L.Add(Solid(16, 16, QColor(0, 128, 255)));
+    const QString Samples[] = {
+        "<B>Bold</B>, <I>italic</I>, <U>underlined</U>, <S>struck</S> and <FONT COLOR=\"clred\">red</FONT> "
+        "<FONT BGCOLOR=\"#FFFF00\">on yellow</FONT>",
+        "<P ALIGN=\"CENTER\">Centred <A HREF=\"x\">link</A></P><UL><LI>one<LI>two</UL>H<SUB>2</SUB>O x<SUP>2</SUP>",
+        "<IMG SRC=\"IDX:0\"> image, <E>erorr</E> <SHAD>shadow</SHAD> <HI>highlight</HI><HR>"
+        "<CONTROL TYPE=\"EDIT\" ID=\"e\" VALUE=\"text\" WIDTH=\"60\"> <CONTROL TYPE=\"CHECK\" ID=\"c\" VALUE=\"TRUE\" WIDTH=\"20\"> "
+        "<CONTROL TYPE=\"COMBO\" ID=\"cb\" VALUE=\"pick\" WIDTH=\"70\"> <CONTROL TYPE=\"BUTTON\" ID=\"b\" VALUE=\"OK\" WIDTH=\"40\">",
+    };
+    int N = 0;
+    for (const QString &S : Samples) {
+        QImage Img(420, 90, QImage::Format_RGB32);
+        Img.fill(Qt::white);
+        {
+            QPainter P(&Img);
+            TPainterCanvas Cv(P);
+            Cv.Font = Test_Font();
+            THTMLRenderParams Par;
+            Par.WordWrap = true;
+            Par.Images = &L;
+            THTMLRenderResult Res;
+            RenderHTML(Cv, S, TRect(4, 4, 416, 86), Par, Res);
+            EXPECT_GT(Res.XSize, 0);
+        }
+        const QString Path = QDir(Test_Output_Dir()).filePath(QStringLiteral("markup_%1.png").arg(++N));
+        EXPECT_TRUE(Img.save(Path));
+    }
+}
