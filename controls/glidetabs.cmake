@@ -9,6 +9,7 @@ add_library(bc_glidetabs STATIC
   ${CMAKE_CURRENT_LIST_DIR}/GlideTabsControls.h ${CMAKE_CURRENT_LIST_DIR}/GlideTabsControls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GlideTabControl.h ${CMAKE_CURRENT_LIST_DIR}/GlideTabControl.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GlideTabsThreadTimer.h ${CMAKE_CURRENT_LIST_DIR}/GlideTabsThreadTimer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GlideTabsWidgetUtils.h ${CMAKE_CURRENT_LIST_DIR}/GlideTabsWidgetUtils.cpp
 )
 target_include_directories(bc_glidetabs PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(bc_glidetabs PUBLIC platform_aadraw platform_core Qt6::Gui)
+target_link_libraries(bc_glidetabs PUBLIC platform_aadraw platform_core Qt6::Gui Qt6::Widgets)
