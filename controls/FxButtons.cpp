@@ -498,13 +498,18 @@ void TFxButtonThread::Poll()
         if (Tick_Count() - FLast_Tick < Interval_Ms)
             break;
         FLast_Tick += Interval_Ms;
-        if (FEvent)
-            FEvent();
+        DoEvent();
         if (!Self)
             return;
     }
     if (!FSuspended)
         Schedule();
+}
+
+void TFxButtonThread::DoEvent()
+{
+    if (FEvent)
+        FEvent();
 }
 
 void TFxButtonThread::Schedule()

@@ -148,6 +148,8 @@ public:
     // Runs every tick that is due by the clock (the timer calls it; tests call
     // it after advancing a driven clock). A tick may suspend the thread.
     void Poll();
+    // One tick: calls the event (the button's HotTrackTick).
+    void DoEvent();
 
 private:
     void Schedule();

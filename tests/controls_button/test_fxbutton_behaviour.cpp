@@ -718,3 +718,21 @@ TEST(FxButtonDialogKeys, NoActiveControlTakesKey)
     QApplication::sendEvent(&Window, &Key2);
     EXPECT_EQ(Clicks.count(), 2);
 }
+
+// On the real clock the fade runs by itself to 0 and pauses; a button deleted
+// in the middle of a fade leaves nothing behind that could tick.
+TEST_F(TWindowFixture, FadeRunsOnTimerAndDiesWithButton)
+{
+    Button->Set_SlowDecease(true);
+    Enter();
+    Leave();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Button->HotTrackStep() == 0; }, 5000));
+    EXPECT_TRUE(Button->Fade_Thread()->Suspended());
+
+    Enter();
+    Leave();
+    ASSERT_FALSE(Button->Fade_Thread()->Suspended());
+    delete Button;
+    Button = nullptr;
+    QTest::qWait(100);
+}
