@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QPainter>
 #include <gtest/gtest.h>
+#include <cmath>
 
 namespace {
 
@@ -444,6 +445,79 @@ TEST_F(GlideTabsControls, ContentWidthIsMeasuredOncePerCaption)
     Strip->Tab("Caption")->SetCaption("A much longer caption");
     EXPECT_GT(C.GetTabWidthByContent(), W1);
     EXPECT_EQ(C.Measure_Count(), 2);
+}
+
+// The content width adds the caption to the fixed parts: left offset 18, close button
+// area 16 + 14 + 2 from the right, less the overlap 15.
+TEST_F(GlideTabsControls, ContentWidthAddsCaptionAndMargins)
+{
+    TGlideTabControl &C = Control_For("Caption", {0, 4, 150, 34}, dsNotActive);
+    QImage Scratch(200, 30, QImage::Format_ARGB32_Premultiplied);
+    QPainter P(&Scratch);
+    TAACanvas Canvas(P);
+    TAAStringFormat Format;
+    Format.No_Wrap = true;
+    const double W = Canvas.Measure_Text("Caption", TAAFont{"Segoe UI", 9}, QRectF(0, 0, 1000, 30), Format,
+                                         TTextRenderingHint::TextRenderingHintClearTypeGridFit).width();
+    EXPECT_EQ(C.GetTabWidthByContent(), static_cast<int>(std::nearbyint(W)) + 18 + 32 - 15);
+}
+
+TEST_F(GlideTabsControls, RightToLeftMirrorsTheContent)
+{
+    Strip->BiDi = bdRightToLeft;
+    TGlideTabControl &C = Control_For("A", {0, 4, 150, 34}, dsActive);
+    Strip->Tab("A")->SetActive(true);
+    const TTabContentLayout L = C.LayoutTabContent();
+    // Mirrored within the 400 pixel client area.
+    EXPECT_EQ(L.CloseButtonRect, TGlideRect(400 - 132, 10, 400 - 118, 24));
+    EXPECT_EQ(L.TextRect, TGlideRect(400 - 117, 4, 400 - 19, 34));
+    EXPECT_EQ(C.GetHitTestArea(400 - 124, 16), htCloseButton);
+    // The outline moves to the mirrored place; being symmetric it keeps its shape.
+    EXPECT_EQ(C.GetPolygons()->GetPolygons(0).Polygon()[0], QPoint(250, 34));
+}
+
+TEST_F(GlideTabsControls, TabGradientKeepsItsStartColourAtTheTop)
+{
+    Strip->Options.Display().Tabs().SetOrientation(toBottom);
+    TGlideTabControl &C = Control_For("A", {0, 4, 150, 34}, dsActive);
+    const TAABrush *Brush = C.GetPolygons()->GetPolygons(0).Brush();
+    ASSERT_NE(Brush, nullptr);
+    EXPECT_EQ(Brush->Point1().y(), 4);
+    EXPECT_EQ(Brush->Color1(), ToArgb(Strip->LookAndFeel.Tabs().Active().Style().StartColor(), 255));
+}
+
+TEST_F(GlideTabsControls, ButtonFadeRebuildsItsBrush)
+{
+    TAddButtonControl B(Strip.get());
+    B.SetPosition({0, 10, 31, 24}, 0, ttNone);
+    B.SetDrawState(dsNotActive, 0, ttNone, true);
+    const TArgb Normal = B.GetButtonBrush()->Color1();
+    EXPECT_EQ(B.GetButtonBrush()->Color1(), Normal); // cached while nothing changes
+    B.SetDrawState(dsHot, 300, ttLinearTween, false);
+    Clock.Advance(150);
+    EXPECT_TRUE(B.AnimateStyle());
+    const TArgb Half = B.GetButtonBrush()->Color1();
+    EXPECT_NE(Half, Normal);
+    Clock.Advance(150);
+    EXPECT_TRUE(B.AnimateStyle());
+    EXPECT_EQ(B.GetButtonBrush()->Color1(), ToArgb(Strip->LookAndFeel.AddButton().Button().Hot().StartColor(), 255));
+    EXPECT_FALSE(B.AnimateStyle());
+}
+
+// A tab drawn behind another leaves the other's outline untouched.
+TEST_F(GlideTabsControls, ClipPolygonsKeepCoveredPartsFree)
+{
+    TGlideTabControl &C = Control_For("A", {0, 4, 150, 34}, dsActive);
+    QImage Image(160, 40, QImage::Format_ARGB32_Premultiplied);
+    Image.fill(Qt::black);
+    QPainter P(&Image);
+    TAACanvas Canvas(P);
+    IGlideTabPolygons Above = New_Polygons();
+    Above->AddPolygon({{0, 0}, {75, 0}, {75, 40}, {0, 40}}, nullptr, nullptr);
+    C.DrawTo(Canvas, -1, -1, {Above});
+    P.end();
+    EXPECT_EQ(QColor(Image.pixel(60, 30)), QColor(Qt::black));
+    EXPECT_NE(QColor(Image.pixel(90, 30)), QColor(Qt::black));
 }
 
 // ---- glow and busy indicator ----
