@@ -313,7 +313,7 @@ int TStringGrid::Col_Left(int ACol) const
         return static_cast<int>(FCols.Extent(0, ACol, LW));
     if (ACol < LeftCol())
         return -1;
-    const int Width = viewport()->width();
+    const int Width = Client_Width();
     long long X = FCols.Extent(0, FixedCols(), LW);
     for (int C = LeftCol(); C < ACol; ++C) {
         X += ColWidths(C) + LW;
@@ -332,7 +332,7 @@ int TStringGrid::Row_Top(int ARow) const
         return static_cast<int>(FRows.Extent(0, ARow, LW));
     if (ARow < TopRow())
         return -1;
-    const int Height = viewport()->height();
+    const int Height = Client_Height();
     long long Y = FRows.Extent(0, FixedRows(), LW);
     for (int R = TopRow(); R < ARow; ++R) {
         Y += RowHeights(R) + LW;
@@ -377,15 +377,15 @@ TGridRect TStringGrid::MouseCoord(int X, int Y) const
         }
         return -1;
     };
-    const int C = Find(FCols, LeftCol(), X, viewport()->width());
-    const int R = Find(FRows, TopRow(), Y, viewport()->height());
+    const int C = Find(FCols, LeftCol(), X, Client_Width());
+    const int R = Find(FRows, TopRow(), Y, Client_Height());
     return TGridRect{C, R, C, R};
 }
 
 int TStringGrid::VisibleColCount() const
 {
     const int LW = FGridLineWidth;
-    const long long Width = viewport()->width();
+    const long long Width = Client_Width();
     long long X = FCols.Extent(0, FixedCols(), LW);
     int Count = 0;
     for (int C = LeftCol(); C < ColCount(); ++C) {
@@ -401,7 +401,7 @@ int TStringGrid::VisibleColCount() const
 int TStringGrid::VisibleRowCount() const
 {
     const int LW = FGridLineWidth;
-    const long long Height = viewport()->height();
+    const long long Height = Client_Height();
     long long Y = FRows.Extent(0, FixedRows(), LW);
     int Count = 0;
     for (int R = TopRow(); R < RowCount(); ++R) {
@@ -417,7 +417,7 @@ int TStringGrid::VisibleRowCount() const
 int TStringGrid::Max_TopRow() const
 {
     const int LW = FGridLineWidth;
-    const long long Room = viewport()->height() - FRows.Extent(0, FixedRows(), LW);
+    const long long Room = Client_Height() - FRows.Extent(0, FixedRows(), LW);
     long long Used = 0;
     int Top = RowCount() - 1;
     for (int R = RowCount() - 1; R >= FixedRows(); --R) {
@@ -432,7 +432,7 @@ int TStringGrid::Max_TopRow() const
 int TStringGrid::Max_LeftCol() const
 {
     const int LW = FGridLineWidth;
-    const long long Room = viewport()->width() - FCols.Extent(0, FixedCols(), LW);
+    const long long Room = Client_Width() - FCols.Extent(0, FixedCols(), LW);
     long long Used = 0;
     int Left = ColCount() - 1;
     for (int C = ColCount() - 1; C >= FixedCols(); --C) {
@@ -460,8 +460,8 @@ void TStringGrid::CalcDrawInfo(TGridDrawInfo &Info) const
             End += Axis.Size(I) + FGridLineWidth;
         A.GridBoundary = static_cast<int>(std::min<long long>(End, Extent));
     };
-    Fill(Info.Horz, FCols, LeftCol(), viewport()->width(), VisibleColCount());
-    Fill(Info.Vert, FRows, TopRow(), viewport()->height(), VisibleRowCount());
+    Fill(Info.Horz, FCols, LeftCol(), Client_Width(), VisibleColCount());
+    Fill(Info.Vert, FRows, TopRow(), Client_Height(), VisibleRowCount());
 }
 
 // --- current cell and scrolling ------------------------------------------------------
@@ -521,6 +521,11 @@ void TStringGrid::Move_Current(int ACol, int ARow, bool MoveAnchor, bool AskSele
     Invalidate_Selection_Change(Old);
     if (Moves && FOptions.Contains(goAlwaysShowEditor) && FOptions.Contains(goEditing))
         ShowEditor();
+}
+
+void TStringGrid::Place_Current(int ACol, int ARow, bool MoveAnchor)
+{
+    Move_Current(ACol, ARow, MoveAnchor, false);
 }
 
 void TStringGrid::Focus_Cell(int ACol, int ARow, bool MoveAnchor)
@@ -586,7 +591,7 @@ void TStringGrid::Scroll_Into_View(int ACol, int ARow)
             Set_TopRow(ARow);
         } else if (ARow >= TopRow() + VisibleRowCount()) {
             // The smallest top row that shows ARow fully.
-            const long long Room = viewport()->height() - FRows.Extent(0, FixedRows(), LW);
+            const long long Room = Client_Height() - FRows.Extent(0, FixedRows(), LW);
             long long Used = RowHeights(ARow);
             int Top = ARow;
             while (Top - 1 >= FixedRows() && Used + RowHeights(Top - 1) + LW <= Room) {
@@ -600,7 +605,7 @@ void TStringGrid::Scroll_Into_View(int ACol, int ARow)
         if (ACol < LeftCol()) {
             Set_LeftCol(ACol);
         } else if (ACol >= LeftCol() + VisibleColCount()) {
-            const long long Room = viewport()->width() - FCols.Extent(0, FixedCols(), LW);
+            const long long Room = Client_Width() - FCols.Extent(0, FixedCols(), LW);
             long long Used = ColWidths(ACol);
             int Left = ACol;
             while (Left - 1 >= FixedCols() && Used + ColWidths(Left - 1) + LW <= Room) {
@@ -648,6 +653,26 @@ void TStringGrid::resizeEvent(QResizeEvent *Event)
         TopLeftChanged();
 }
 
+int TStringGrid::Client_Width() const
+{
+    if (isVisible())
+        return viewport()->width();
+    int W = width() - 2 * frameWidth();
+    if (verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn)
+        W -= verticalScrollBar()->sizeHint().width();
+    return std::max(0, W);
+}
+
+int TStringGrid::Client_Height() const
+{
+    if (isVisible())
+        return viewport()->height();
+    int H = height() - 2 * frameWidth();
+    if (horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn)
+        H -= horizontalScrollBar()->sizeHint().height();
+    return std::max(0, H);
+}
+
 QSize TStringGrid::sizeHint() const { return QSize(320, 200); }
 
 // --- repainting ---------------------------------------------------------------
@@ -664,14 +689,14 @@ void TStringGrid::InvalidateCol(int ACol)
 {
     const int L = Col_Left(ACol);
     if (L >= 0)
-        viewport()->update(QRect(L, 0, ColWidths(ACol) + FGridLineWidth, viewport()->height()));
+        viewport()->update(QRect(L, 0, ColWidths(ACol) + FGridLineWidth, Client_Height()));
 }
 
 void TStringGrid::InvalidateRow(int ARow)
 {
     const int T = Row_Top(ARow);
     if (T >= 0)
-        viewport()->update(QRect(0, T, viewport()->width(), RowHeights(ARow) + FGridLineWidth));
+        viewport()->update(QRect(0, T, Client_Width(), RowHeights(ARow) + FGridLineWidth));
 }
 
 void TStringGrid::InvalidateGrid() { viewport()->update(); }
@@ -711,6 +736,14 @@ void TStringGrid::paintEvent(QPaintEvent *)
     Scratch.Pen = C.Pen;
     Scratch.Brush = C.Brush;
     Scratch.Font = C.Font;
+}
+
+void TStringGrid::Paint_On(TCanvas &ACanvas)
+{
+    TCanvas *Saved = FCanvas;
+    FCanvas = &ACanvas;
+    Paint();
+    FCanvas = Saved;
 }
 
 void TStringGrid::Paint_Cells(int FromCol, int ToCol, int FromRow, int ToRow)
@@ -817,8 +850,8 @@ void TStringGrid::Paint()
     // The area beyond the last cell.
     C.Brush.Style = bsSolid;
     C.Brush.Color = FColor;
-    const int W = viewport()->width();
-    const int H = viewport()->height();
+    const int W = Client_Width();
+    const int H = Client_Height();
     if (Info.Horz.GridBoundary < W)
         C.FillRect(TRect(Info.Horz.GridBoundary, 0, W, H));
     if (Info.Vert.GridBoundary < H)

@@ -168,12 +168,16 @@ public:
     // --- geometry ------------------------------------------------------------------
     // Client rectangle of a visible cell (not clipped at the right or bottom
     // edge); empty for a cell out of view.
-    TRect CellRect(int ACol, int ARow) const;
+    // (Virtual: a grid with merged cells answers the whole merged area, and the
+    // platform invalidates and places its editor through it.)
+    virtual TRect CellRect(int ACol, int ARow) const;
     // The cell under a client point; -1 for an axis outside the cells.
     void MouseToCell(int X, int Y, int &ACol, int &ARow) const;
     TGridRect MouseCoord(int X, int Y) const;
     void CalcDrawInfo(TGridDrawInfo &Info) const;
-    TCanvas &Canvas();   // valid while painting
+    TCanvas &Canvas();   // the paint canvas while painting, else a measuring canvas
+    // Runs one paint pass (Paint) onto another canvas: printing, tests.
+    void Paint_On(TCanvas &ACanvas);
     bool Painting() const { return FCanvas != nullptr; }
 
     // --- rows and columns ----------------------------------------------------------
@@ -286,6 +290,10 @@ protected:
     // -1 when the column (row) is out of view.
     int Col_Left(int ACol) const;
     int Row_Top(int ARow) const;
+    // Size of the cell area: the viewport's, or before the grid is first shown
+    // the size it will have (widget size less frame and fixed scroll bars).
+    int Client_Width() const;
+    int Client_Height() const;
     // Largest TopRow/LeftCol that still fills the view.
     int Max_TopRow() const;
     int Max_LeftCol() const;
@@ -294,6 +302,10 @@ protected:
     // Brings the current cell into view.
     void Scroll_Into_View(int ACol, int ARow);
     void Invalidate_Selection_Change(const TGridRect &Old);
+    // Moves the current cell without asking SelectCell and without Click
+    // (clamped; scrolled into view). For grids that adjust the position
+    // around the platform's own movement.
+    void Place_Current(int ACol, int ARow, bool MoveAnchor);
 
 private:
     friend class TInplaceEdit;

@@ -1,0 +1,302 @@
+#pragma once
+#include "grid/base/GridTypes.h"
+#include "platform/StringGrid.h"
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+class TBaseGrid;
+class VOdeGridUndoRedo;
+
+// The per-cell properties object, kept in the cell's object slot and owned by
+// the grid. Spans: -1/-1 unmerged; a block's base cell holds (columns - 1,
+// rows - 1); every other member holds its offset from the base.
+class TCellProperties : public TObject {
+public:
+    TCellProperties(TBaseGrid *Grid, int ACol, int ARow);
+    const char *ClassName() const override { return "TCellProperties"; }
+
+    // Copies the stored values of another properties object (not the owner
+    // grid, graphic object, BrushColorTo, paint pass, calculation or gradient).
+    void Assign(const TCellProperties &Source);
+    // The base cell of (ACol, ARow) as these properties record it.
+    TPoint GetBaseCell(int ACol, int ARow) const;
+
+    TBaseGrid *OwnerGrid() const { return FOwnerGrid; }
+    int OwnerCol() const { return FOwnerCol; }
+    void Set_OwnerCol(int V) { FOwnerCol = V; }
+    int OwnerRow() const { return FOwnerRow; }
+    void Set_OwnerRow(int V) { FOwnerRow = V; }
+    std::uintptr_t CellObject() const { return FObject; }
+    void Set_CellObject(std::uintptr_t V) { FObject = V; }
+    TObject *GraphicObject() const { return FGraphicObject; }
+    void Set_GraphicObject(TObject *V) { FGraphicObject = V; }
+    TBrushStyle BrushStyle() const { return FBrushStyle; }
+    void Set_BrushStyle(TBrushStyle V) { FBrushStyle = V; }
+    TColor BrushColor() const { return FBrushColor; }
+    void Set_BrushColor(TColor V);      // repaints the cell
+    TColor BrushColorTo() const { return FBrushColorTo; }
+    void Set_BrushColorTo(TColor V);    // repaints the cell
+    int FontSize() const { return FFontSize; }
+    void Set_FontSize(int V) { FFontSize = V; }
+    TColor FontColor() const { return FFontColor; }
+    void Set_FontColor(TColor V) { FFontColor = V; }
+    TFontStyles FontStyle() const { return FFontStyle; }
+    void Set_FontStyle(TFontStyles V) { FFontStyle = V; }
+    int CellSpanY() const { return FCellSpanY; }
+    void Set_CellSpanY(int V) { FCellSpanY = V; }
+    int CellSpanX() const { return FCellSpanX; }
+    void Set_CellSpanX(int V) { FCellSpanX = V; }
+    int BorderWidth() const { return FBorderWidth; }
+    void Set_BorderWidth(int V) { FBorderWidth = V; }
+    TColor BorderColor() const { return FBorderColor; }
+    void Set_BorderColor(TColor V) { FBorderColor = V; }
+    TAlignment Alignment() const { return FAlignment; }
+    void Set_Alignment(TAlignment V) { FAlignment = V; }
+    TVAlignment VAlignment() const { return FVAlignment; }
+    void Set_VAlignment(TVAlignment V);   // repaints the cell
+    int PaintID() const { return FPaintID; }
+    void Set_PaintID(int V) { FPaintID = V; }
+    bool WordWrap() const { return FWordWrap; }
+    void Set_WordWrap(bool V);            // repaints the cell
+    bool IsBaseCell() const { return FIsBaseCell; }
+    void Set_IsBaseCell(bool V) { FIsBaseCell = V; }
+    TColumnCalcType CalcType() const { return FCalcType; }
+    void Set_CalcType(TColumnCalcType V) { FCalcType = V; }
+    TObject *CalcObject() const { return FCalcObject; }
+    void Set_CalcObject(TObject *V) { FCalcObject = V; }
+    int NodeLevel() const { return FNodeLevel; }
+    void Set_NodeLevel(int V) { FNodeLevel = V; }
+    TEditorType Editor() const { return FEditor; }
+    void Set_Editor(TEditorType V) { FEditor = V; }
+    QString FontName() const { return FFontName; }
+    void Set_FontName(const QString &V) { FFontName = V; }
+    bool ReadOnly() const { return FReadOnly; }
+    void Set_ReadOnly(bool V) { FReadOnly = V; }
+    TCellGradientDirection GradientDirection() const { return FGradientDirection; }
+    void Set_GradientDirection(TCellGradientDirection V) { FGradientDirection = V; }
+    QWidget *Control() const { return FControl; }
+    void Set_Control(QWidget *V) { FControl = V; }
+
+private:
+    void Repaint_Owner();
+    TBaseGrid *FOwnerGrid;
+    int FOwnerCol;
+    int FOwnerRow;
+    std::uintptr_t FObject = 0;
+    TObject *FGraphicObject = nullptr;
+    TBrushStyle FBrushStyle = bsSolid;
+    TColor FBrushColor = clNone;
+    TColor FBrushColorTo = clNone;
+    int FFontSize = 8;
+    TColor FFontColor = clNone;
+    TFontStyles FFontStyle;
+    int FCellSpanY = -1;
+    int FCellSpanX = -1;
+    int FBorderWidth = 0;
+    TColor FBorderColor = clBlack;
+    TAlignment FAlignment = taLeftJustify;
+    TVAlignment FVAlignment = vtaTop;
+    int FPaintID = 0;
+    bool FWordWrap = true;
+    bool FIsBaseCell = true;
+    TColumnCalcType FCalcType = acNONE;
+    TObject *FCalcObject = nullptr;
+    int FNodeLevel = 0;
+    TEditorType FEditor = edNormal;
+    QString FFontName;
+    bool FReadOnly = false;
+    TCellGradientDirection FGradientDirection = GradientVertical;
+    QPointer<QWidget> FControl;
+};
+
+// The platform string grid as the grid family names it.
+class TObjStringGrid : public TStringGrid {
+    Q_OBJECT
+public:
+    using TStringGrid::TStringGrid;
+};
+
+// The base grid: per-cell properties, merged cells, merge-aware cell access and
+// its own cell painter (grid lines inside the cells, the platform's own lines
+// switched off).
+class TBaseGrid : public TObjStringGrid {
+    Q_OBJECT
+public:
+    explicit TBaseGrid(QWidget *Parent = nullptr);
+    ~TBaseGrid() override;
+
+    // --- cell access (real columns) ------------------------------------------------
+    // The cell text as shown: a merged cell's base text, after the display hooks
+    // for rows below the normal row count.
+    QString GetCellEx(int c, int r);
+    // Writes the base cell of a merged block; notifies and repaints.
+    void SetCellEx(int c, int r, const QString &Value);
+    QString GetGridCell(int c, int r) const { return Cells(c, r); }
+    void SetGridCell(int c, int r, const QString &Value) { Set_Cells(c, r, Value); }
+    TObject *GetGridObject(int c, int r) const { return Objects(c, r); }
+    void SetGridObject(int c, int r, TObject *Value) { Set_Objects(c, r, Value); }
+    // Created on first use. Raises EGridError ("Invalid cell") outside the grid.
+    TCellProperties *GetCellProperties(int c, int r);
+    // Frees the object in the slot (unless it is Value itself) and stores Value.
+    // Raises EGridError ("Invalid cell") outside the grid.
+    void SetCellProperties(int c, int r, TCellProperties *Value);
+    bool HasCellProps(int c, int r) const;
+    // The cell's properties without creating them (nullptr when none).
+    TCellProperties *Find_Cell_Props(int c, int r) const;
+    std::uintptr_t GetObjectEx(int c, int r) const;
+    void SetObjectEx(int c, int r, std::uintptr_t Value);
+    TObject *GetGraphicObjectEx(int c, int r) const;
+    void SetGraphicObjectEx(int c, int r, TObject *Value);
+    static TObject *GetPropsGraphic(const TCellProperties *Props) { return Props ? Props->GraphicObject() : nullptr; }
+    void FreeCellProps(int FromCol, int FromRow, int ToCol, int ToRow);
+    void FreeCellPropsAt(int c, int r);
+    void FreeAllCellProps();
+    void ResetColCells(int ACol);
+    void ResetRowCells(int ARow);
+    void ResetCell(int c, int r);
+
+    // --- merged cells ----------------------------------------------------------------
+    virtual void MergeCells(int c, int r, int spanx, int spany);
+    virtual void SplitCells(int c, int r);
+    bool IsBaseCell(int c, int r) const;
+    bool ResolveBaseCell(int c, int r, int &bc, int &br) const;
+    TPoint BaseCell(int c, int r) const;
+    bool IsMergedCell(int c, int r) const;
+    bool IsMergedNonBaseCell(int c, int r) const;
+    bool IsXMergedCell(int c, int r) const;
+    bool IsYMergedCell(int c, int r) const;
+    TPoint CellSpan(int c, int r) const;
+    TPoint CellExt(int c, int r) const;
+    // The block holding the cell, bounds inclusive.
+    TGridRect FullCell(int c, int r) const;
+    int MinRowSpan(int ARow) const;
+    int MaxRowSpan(int ARow) const;
+    bool RowSpanIdentical(int ARow1, int ARow2) const;
+    bool ColSpanIdentical(int ACol1, int ACol2) const;
+    // Moves the current cell to the base of its block.
+    void FocusBaseCell();
+    int MergeCount() const { return FMergeCount; }
+
+    // --- geometry ----------------------------------------------------------------------
+    TRect CellRect(int c, int r) const override;
+    TPoint CellSize(int c, int r) const;
+    TRect GetUnclippedCellRect(int c, int r) const;
+    void RepaintCell(int c, int r);
+    int FixedColsWidth() const;
+    int FixedRowsHeight() const;
+
+    // --- painting --------------------------------------------------------------------
+    void PaintCell(TCanvas &ACanvas, int ACol, int ARow, const TRect &ARect, TGridDrawState AState);
+    void PaintCellExt(TCanvas &ACanvas, int ACol, int ARow, const TRect &ARect, TGridDrawState AState);
+    void PaintCellBase(TCanvas &ACanvas, int ACol, int ARow, TRect ARect, TGridDrawState AState, bool Full);
+    int PaintPass() const { return FPaintID; }
+
+    // --- properties ------------------------------------------------------------------
+    bool DefaultDrawing() const { return FDefaultDrawing; }
+    void Set_DefaultDrawing(bool Value);   // the platform's own drawing stays off
+    int GridLineWidth() const { return FGridLineWidth; }
+    void Set_GridLineWidth(int Value);     // the platform's own line width stays 0
+    TColor GridLineColor() const { return FGridLineColor; }
+    void Set_GridLineColor(TColor Value);
+    TColor GridFixedLineColor() const { return FGridFixedLineColor; }
+    void Set_GridFixedLineColor(TColor Value);
+    bool ActiveRowShow() const { return FActiveRowShow; }
+    void Set_ActiveRowShow(bool Value);
+    TColor ActiveRowColor() const { return FActiveRowColor; }
+    void Set_ActiveRowColor(TColor Value);
+    TColor ActiveRowColorTo() const { return FActiveRowColorTo; }
+    void Set_ActiveRowColorTo(TColor Value);
+    TColor ActiveRowMirrorColor() const { return FActiveRowMirrorColor; }
+    void Set_ActiveRowMirrorColor(TColor Value);
+    TColor ActiveRowMirrorColorTo() const { return FActiveRowMirrorColorTo; }
+    void Set_ActiveRowMirrorColorTo(TColor Value);
+    TGridSelectionStyle SelectionStyle() const { return FSelectionStyle; }
+    void Set_SelectionStyle(TGridSelectionStyle Value);
+    bool HoverRow() const { return FHoverRow; }
+    void Set_HoverRow(bool Value) { FHoverRow = Value; }
+    TColor HoverRowColor() const { return FHoverRowColor; }
+    void Set_HoverRowColor(TColor Value) { FHoverRowColor = Value; }
+    TColor HoverRowColorTo() const { return FHoverRowColorTo; }
+    void Set_HoverRowColorTo(TColor Value) { FHoverRowColorTo = Value; }
+    THoverRowCells HoverRowCells() const { return FHoverRowCells; }
+    void Set_HoverRowCells(THoverRowCells Value) { FHoverRowCells = Value; }
+    int HoverRowIdx() const { return FHoverRowIdx; }
+    void Set_HoverRowIdx(int Value) { FHoverRowIdx = Value; }
+    bool WordWrap() const { return FWordWrap; }
+    void Set_WordWrap(bool Value) { FWordWrap = Value; }
+    bool ShowSel() const { return FShowSel; }
+    void Set_ShowSel(bool Value) { FShowSel = Value; }
+    bool HideLastRow() const { return FHideLastRow; }
+    void Set_HideLastRow(bool Value) { FHideLastRow = Value; }
+    int NormalRowCount() const { return FNormalRowCount; }
+    void Set_NormalRowCount(int Value) { FNormalRowCount = Value; }
+    bool HasAnyCellProps() const { return FHasCellProps; }
+    void Set_HasAnyCellProps(bool Value) { FHasCellProps = Value; }
+    VOdeGridUndoRedo *UndoRedo() const { return FUndoRedo; }
+    void Set_UndoRedo(VOdeGridUndoRedo *Value) { FUndoRedo = Value; }
+    bool Destroying() const { return FDestroying; }
+
+    std::function<void(TBaseGrid *, int ACol, int ARow, QString &Value)> OnGetDisplText;
+    std::function<void(TBaseGrid *, int ACol, int ARow, QString &Value)> OnGetDisplWideText;
+
+    // --- virtual operations (base behaviour) ----------------------------------------------
+    virtual bool IsFixed(int ACol, int ARow) { return false; }
+    virtual int GetNodeIndent(int ARow) { return 0; }
+    virtual bool HasNodes() { return false; }
+    virtual void PaintCellContent(TCanvas &Canvas, int ACol, int ARow, const TRect &R, TGridDrawState State);
+    virtual void LastRowChanged() {}
+    virtual void GetDisplText(int ACol, int ARow, QString &Value);
+    virtual void GetDisplWideText(int ACol, int ARow, QString &Value);
+    virtual void GetCellDefaults(int ACol, int ARow, TFont &AFont, TBrush &ABrush, TColor &ColorTo,
+                                 TColor &MirrorColor, TColor &MirrorColorTo, TAlignment &HAlign, TVAlignment &VAlign,
+                                 bool &WordWrap, TCellGradientDirection &GradientDirection);
+    virtual void CellTextChanged(int ACol, int ARow) {}
+    virtual bool HasCustomBorders() { return false; }
+    virtual bool GetUseVisualStyles() { return false; }
+    virtual void GetVisualProperties(int ACol, int ARow, TGridDrawState &AState, bool Print, bool Select, bool Remap,
+                                     TBrush &ABrush, TColor &AColorTo, TColor &AMirrorColor, TColor &AMirrorColorTo,
+                                     TFont &AFont, TAlignment &HA, TVAlignment &VA, bool &WW,
+                                     TCellGradientDirection &GD) {}
+    virtual int DisplColIndex(int ACol) { return ACol; }
+    virtual int TotalColCount() const { return ColCount(); }
+
+    // --- platform overrides ------------------------------------------------------------------
+    void Paint() override;
+    void DrawCell(int ACol, int ARow, const TRect &ARect, TGridDrawState AState) override;
+    bool SelectCell(int ACol, int ARow) override;
+    void KeyDown(TKey &Key, TShiftState Shift) override;
+    bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+    bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+    void TopLeftChanged() override;
+
+private:
+    bool In_Grid(int c, int r) const { return c >= 0 && r >= 0 && c < TotalColCount() && r < RowCount(); }
+    TCellProperties *Create_Props(int c, int r, bool SetCalcType);
+    TCellProperties *Merged_Props(int c, int r) const;   // props with a span other than -1
+
+    bool FDefaultDrawing = false;
+    int FGridLineWidth = 1;
+    TColor FGridLineColor = 0xC0C0C0;
+    TColor FGridFixedLineColor = 0x808080;
+    int FPaintID = 1;
+    bool FHideLastRow = false;
+    int FNormalRowCount = 0;
+    VOdeGridUndoRedo *FUndoRedo = nullptr;
+    bool FWordWrap = true;
+    bool FActiveRowShow = false;
+    TColor FActiveRowColor = clInfoBk;
+    TColor FActiveRowColorTo = clNone;
+    TColor FActiveRowMirrorColor = clNone;
+    TColor FActiveRowMirrorColorTo = clNone;
+    TGridSelectionStyle FSelectionStyle = ssDefault;
+    int FHoverRowIdx = -1;
+    bool FHoverRow = false;
+    THoverRowCells FHoverRowCells{hcNormal, hcSelected};
+    TColor FHoverRowColor = clInfoBk;
+    TColor FHoverRowColorTo = clNone;
+    bool FShowSel = true;
+    bool FHasCellProps = false;
+    int FMergeCount = 0;
+    bool FDestroying = false;
+};
