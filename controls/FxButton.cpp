@@ -14,7 +14,7 @@
 namespace {
 
 struct TKindEntry {
-    int Modal_Result;
+    TModalResult Modal_Result;
     const char *Resource;
     const char *Caption;
 };
@@ -214,7 +214,7 @@ void TFxButton::Set_Kind(TFxButtonKind Value)
     FKind = Value;
 }
 
-void TFxButton::Set_ModalResult(int Value)
+void TFxButton::Set_ModalResult(TModalResult Value)
 {
     FModalResult = Value;
     FKind = bkCustom;

@@ -1,11 +1,10 @@
 #pragma once
 #include "controls/FxButtons.h"
+#include <QAction>
+#include <QMenu>
 #include <QPointer>
 #include <QWidget>
 #include <memory>
-
-#include <QAction>
-#include <QMenu>
 
 // The configurator's owner-drawn push button: drawing styles, colour presets,
 // a glyph strip with per-state frames, stock kinds, a hot-track colour that
@@ -74,8 +73,8 @@ public:
     TFxButtonKind Kind() const { return FKind; }
     void Set_Kind(TFxButtonKind Value);
     // Given to the owning dialog on click (QDialog::done); setting it makes the kind bkCustom.
-    int ModalResult() const { return FModalResult; }
-    void Set_ModalResult(int Value);
+    TModalResult ModalResult() const { return FModalResult; }
+    void Set_ModalResult(TModalResult Value);
 
     // Enter anywhere in the window clicks a Default button, Esc a Cancel
     // button, unless a push button has the focus.
@@ -168,7 +167,7 @@ private:
     QImage FGlyph;
     int FNumGlyphs = 0;
     TFxButtonKind FKind = bkCustom;
-    int FModalResult = 0;
+    TModalResult FModalResult = mrNone;
     bool FDefault = false;
     bool FCancel = false;
     bool FSlowDecease = false;

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Alignment.h"
 #include "platform/Colors.h"
+#include "platform/ModalResult.h"
 #include <QFont>
 #include <QImage>
 #include <QObject>
@@ -28,10 +29,6 @@ enum TFxColorStyle {
 enum TFxButtonKind { bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll };
 enum TFxButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 enum TFxButtonStyle { bsNormal, bsEncarta, bsModern, bsOld, bsShape, bsQuicken };
-
-// Modal results the stock kinds give (the values a dialog's exec() returns).
-enum : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6, mrNo = 7,
-             mrAll = 12 };
 
 // Magenta: the key colour of the shaped styles; pixels left in it are not drawn.
 constexpr TColor clFxTransparent = 0xFF00FF;
