@@ -527,3 +527,60 @@ TEST(MarkupRender, RenderedSamplesForLooking)
         EXPECT_TRUE(Img.save(Path));
     }
 }
+
+TEST(MarkupRender, PointAboveTheTextBandOfALinkRun)
+{
+    TImageList Tall(16, 40);
+    Tall.Add(Solid(16, 40, Qt::gray));
+    TCall C;
+    C.P.Images = &Tall;
+    C.P.CheckHotSpot = true;
+    C.P.XPos = 1 + Width_Of("ab") / 2;
+    C.P.YPos = 5;
+    EXPECT_FALSE(C.Run("<A HREF=\"t\">ab</A><IMG SRC=\"IDX:0\">"));
+    EXPECT_EQ(C.R.AnchorVal, "t");
+    C.P.YPos = 40 - Gh() / 2;
+    EXPECT_TRUE(C.Run("<A HREF=\"t\">ab</A><IMG SRC=\"IDX:0\">"));
+}
+
+TEST(MarkupRender, TagEffects)
+{
+    struct TCase { const char *Name; const char *Markup; bool Selected; int Runs; TColor Color; TFontStyles Style; };
+    const TCase Cases[] = {
+        {"Italic", "<I>x</I>", false, 1, clBlack, {fsItalic}},
+        {"Underline", "<U>x</U>", false, 1, clBlack, {fsUnderline}},
+        {"Strike", "<S>x</S>", false, 1, clBlack, {fsStrikeOut}},
+        {"SelectedKeepsColour", "<FONT COLOR=\"clred\">x</FONT>", true, 1, clBlack, {}},
+        {"SelectedLinkKeepsColour", "<A HREF=\"a\">x</A>", true, 1, clBlack, {fsUnderline}},
+        {"HiddenNotDrawn", "<Z>x</Z>", false, 0, clBlack, {}},
+        {"ShadowDrawsTwice", "<SHAD>x</SHAD>", false, 2, clGray, {}},
+    };
+    for (const TCase &Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        TCall C;
+        C.P.Selected = Case.Selected;
+        C.Run(Case.Markup);
+        const auto T = C.Texts();
+        ASSERT_EQ(static_cast<int>(T.size()), Case.Runs);
+        if (!T.empty()) {
+            EXPECT_EQ(T[0].Font.Color, Case.Color);
+            EXPECT_EQ(T[0].Font.Style, Case.Style);
+        }
+    }
+    TCall Blink;
+    Blink.P.Blink = false;
+    Blink.Canvas.Brush.Color = clWhite;
+    Blink.Run("<BLINK>x</BLINK>");
+    ASSERT_EQ(Blink.Texts().size(), 1u);
+    EXPECT_EQ(Blink.Texts()[0].Font.Color, clWhite);
+
+    TCall Sub;
+    Sub.Run("H<SUB>2</SUB>O");
+    EXPECT_EQ(Sub.R.YSize, Gh() + Gh() / 4);
+    TCall Ind;
+    Ind.Run("a<IND x=\"50\">b");
+    EXPECT_EQ(Ind.R.XSize, 50 + Width_Of("b"));
+    TCall BadInd;
+    BadInd.Run("a<IND x=\"5x\">b");
+    EXPECT_EQ(BadInd.R.XSize, Width_Of("a") + Width_Of("b"));
+}
