@@ -266,23 +266,28 @@ TGlideTab *TGlideTabsList::GetItem(int Index) const
     return FItems[static_cast<size_t>(Index)].get();
 }
 
+void TGlideTabsList::Copy_Tab(TGlideTab &T, const TGlideTab &Value)
+{
+    if (&T == &Value)
+        return;
+    T.FCaption = Value.FCaption;
+    T.FTag = Value.FTag;
+    T.FImageIndex = Value.FImageIndex;
+    T.FImageIndexOverlay = Value.FImageIndexOverlay;
+    T.FPinned = Value.FPinned;
+    T.FVisible = Value.FVisible;
+    T.FModified = Value.FModified;
+    T.FSpinnerState = Value.FSpinnerState;
+    T.FHideCloseButton = Value.FHideCloseButton;
+    // Activity goes through the activation rule so the list keeps one active tab.
+    T.SetActive(Value.FActive);
+}
+
 void TGlideTabsList::SetItem(int Index, const TGlideTab &Value)
 {
     TGlideTab *T = GetItem(Index);
     IGlideTabs *S = GetTabsInterface();
-    if (T != &Value) {
-        T->FCaption = Value.FCaption;
-        T->FTag = Value.FTag;
-        T->FImageIndex = Value.FImageIndex;
-        T->FImageIndexOverlay = Value.FImageIndexOverlay;
-        T->FPinned = Value.FPinned;
-        T->FVisible = Value.FVisible;
-        T->FModified = Value.FModified;
-        T->FSpinnerState = Value.FSpinnerState;
-        T->FHideCloseButton = Value.FHideCloseButton;
-        // Activity goes through the activation rule so the list keeps one active tab.
-        T->SetActive(Value.FActive);
-    }
+    Copy_Tab(*T, Value);
     S->DoOnChange(T, tcAdded);
 }
 
@@ -327,10 +332,8 @@ void TGlideTabsList::Assign(const TGlideTabsList &Source)
         FItems.pop_back();
         T->FCollection = nullptr;
     }
-    for (const auto &Src : Source.FItems) {
-        TGlideTab *T = Add();
-        SetItem(T->Index(), *Src);
-    }
+    for (const auto &Src : Source.FItems)
+        Copy_Tab(*Add(), *Src);
     S->DoOnChange(nullptr, tcPropertyUpdated);
 }
 

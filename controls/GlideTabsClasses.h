@@ -326,6 +326,8 @@ public:
 private:
     friend class TGlideTab;
     void Check_Index(int Index) const;
+    // The ten stored properties (the copy of a tab that the list's copy and item write use).
+    static void Copy_Tab(TGlideTab &T, const TGlideTab &Value);
     std::unique_ptr<TGlideTab> Take(int Index);
     void Insert(std::unique_ptr<TGlideTab> Tab, int Index);
 

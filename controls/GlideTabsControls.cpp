@@ -48,7 +48,8 @@ void TGlideTabControlPropertyItems::SetProperties(const TGlideTabsLookAndFeelSty
     FStartTabProperties = FCurrentTabProperties;
     FStartTickCount = Animation_Start_Tick();
     FCurrentTickCount = 0;
-    if (EaseType == ttNone) {
+    // A transition of no length jumps, whatever its curve (it could never step otherwise).
+    if (EaseType == ttNone || DurationMs == 0) {
         FEndTickCount = 0;
         TransformColors(true);
     } else {
@@ -174,7 +175,8 @@ void TBaseGlideTabsControl::SetPosition(const TGlideRect &Rect, std::uint32_t An
 {
     FEaseType = EaseType;
     FAnimationTime = AnimationTime;
-    if (FPositionInitialised && EaseType != ttNone) {
+    // A movement of no length is a jump: it could never take a step.
+    if (FPositionInitialised && EaseType != ttNone && AnimationTime > 0) {
         // The same target again leaves a running movement undisturbed.
         if (Rect == FEndRect)
             return;

@@ -81,6 +81,18 @@ TEST_F(GlideTabsControls, MovementLandsExactlyOnItsTarget)
     EXPECT_EQ(B.ControlRect(), TGlideRect(2000, 0, 2040, 20));
 }
 
+// A zero-length movement or transition with a curve would never take its step: it jumps.
+TEST_F(GlideTabsControls, ZeroDurationJumps)
+{
+    TAddButtonControl B(Strip.get());
+    B.SetPosition({0, 0, 40, 20}, 0, ttNone);
+    B.SetPosition({100, 0, 140, 20}, 0, ttLinearTween);
+    EXPECT_EQ(B.ControlRect(), TGlideRect(100, 0, 140, 20));
+    B.SetDrawState(dsHot, 0, ttLinearTween, false);
+    EXPECT_EQ(B.ButtonItems().CurrentTabProperties().StartColor,
+              Strip->LookAndFeel.AddButton().Button().Hot().StartColor());
+}
+
 TEST_F(GlideTabsControls, EdgeSettersKeepTheOtherEdges)
 {
     TAddButtonControl B(Strip.get());

@@ -202,6 +202,7 @@ TEST(GlideTabsList, AssignCopiesTheStoredProperties)
     EXPECT_EQ(Target.Order(), "A B* C");
     EXPECT_EQ(Target.Tab("C")->ImageIndex(), 4);
     EXPECT_EQ(Target.Changes.last(), "-:tcPropertyUpdated");
+    EXPECT_EQ(Target.Changes.count(":tcAdded"), 3); // one add per copied tab
 }
 
 // A polygon list fills only where there is a brush and outlines only where there is a pen.
