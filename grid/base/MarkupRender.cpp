@@ -127,6 +127,7 @@ private:
     void Draw_Run(const QString &Shown, int W, const TRect &LR);
     void Draw_Focus(const TRect &R);
     void Draw_Frame_Control(const QString &Type, const TRect &Box, bool Checked, bool Pushed);
+    THTMLPicture *Resolve_Picture(const QString &Src) const;
 
     TColor Bk() const { return Cv.Brush.Style == bsClear ? clNone : Cv.Brush.Color; }
     void Set_Bk(TColor C)
@@ -275,7 +276,7 @@ TLineOut TRenderer::Render_Line(QString &M, TRect LR, bool Measure, bool First_P
         Focus_Left = LR.Left;
         Focus_Top = LR.Top;
     }
-    if (Para_Bk_On && Draw) {
+    if (Para_Bk_On && Draw && Bk() != clNone) {
         Cv.Pen.Color = Bk();
         Cv.FillRect(TRect(Rect.Left, LR.Top, Rect.Right, LR.Top + Line_H));
     }
@@ -484,11 +485,7 @@ void TRenderer::Handle_Tag(QString &M, const TRect &LR, bool Measure, bool First
                 bool Has = false;
                 const QString Bg = Attr_Value(Tag, U, "BACKGROUND", &Has);
                 if (Has && !Bg.isEmpty()) {
-                    THTMLPicture *Pic = nullptr;
-                    if (!Bg.contains(u':') && Par.PictureContainer)
-                        Pic = Par.PictureContainer->FindPicture(Bg);
-                    else if (Bg.contains(QStringLiteral("://")) && Par.ImageCache)
-                        Pic = Par.ImageCache->FindPicture(Bg);
+                    THTMLPicture *Pic = Resolve_Picture(Bg);
                     if (Pic && !Pic->Empty() && Pic->Width() > 0 && Pic->Height() > 0) {
                         Cv.Set_Clip_Rect(Rect);
                         for (int Ty = Rect.Top; Ty < Rect.Bottom; Ty += Pic->Height())
@@ -814,23 +811,7 @@ void TRenderer::Handle_Image(const QString &Tag, const QString &U, const TRect &
             }
         }
     } else {
-        THTMLPicture *Pic = nullptr;
-        if (!Src.contains(u':')) {
-            if (Par.PictureContainer)
-                Pic = Par.PictureContainer->FindPicture(Src);
-        } else if (Src.contains(QStringLiteral("://")) && Par.ImageCache) {
-            Pic = Par.ImageCache->FindPicture(Src);
-            if (!Pic) {
-                Pic = Par.ImageCache->AddPicture();
-                Pic->SetAsynch(false);
-                try {
-                    Pic->LoadFromURL(Src);
-                } catch (const std::exception &) {
-                    // An undecodable picture stays empty and takes no space.
-                }
-                Pic->SetID(Src);
-            }
-        }
+        THTMLPicture *Pic = Resolve_Picture(Src);
         if (Pic && !Pic->Empty()) {
             Found = true;
             const int Pw = Pic->MaxWidth(), Ph = Pic->MaxHeight();
@@ -897,6 +878,28 @@ void TRenderer::Handle_Image(const QString &Tag, const QString &U, const TRect &
     X += W;
     Trail_W = 0; // the space before a picture is not trailing
     Line_H = std::max(Line_H, H);
+}
+
+// A named picture of the container, or a picture by address through the
+// cache (loaded once, synchronously, and kept even when it stays empty).
+THTMLPicture *TRenderer::Resolve_Picture(const QString &Src) const
+{
+    if (!Src.contains(u':'))
+        return Par.PictureContainer ? Par.PictureContainer->FindPicture(Src) : nullptr;
+    if (!Src.contains(QStringLiteral("://")) || !Par.ImageCache)
+        return nullptr;
+    THTMLPicture *Pic = Par.ImageCache->FindPicture(Src);
+    if (!Pic) {
+        Pic = Par.ImageCache->AddPicture();
+        Pic->SetAsynch(false);
+        try {
+            Pic->LoadFromURL(Src);
+        } catch (const std::exception &) {
+            // An undecodable picture stays empty and takes no space.
+        }
+        Pic->SetID(Src);
+    }
+    return Pic;
 }
 
 void TRenderer::Draw_Frame_Control(const QString &Type, const TRect &Box, bool Checked, bool Pushed)
