@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QScrollBar>
 #include <algorithm>
+#include <optional>
 
 // ---- TCategoryPanel -------------------------------------------------------
 
@@ -215,7 +216,21 @@ int TCategoryPanelGroup::Scroll_Pos() const
     return verticalScrollBar()->value();
 }
 
+namespace {
+std::optional<int> Wheel_Lines_Override;
+}
+
 int Wheel_Scroll_Lines()
 {
-    return QApplication::wheelScrollLines();
+    return Wheel_Lines_Override ? *Wheel_Lines_Override : QApplication::wheelScrollLines();
+}
+
+void Set_Wheel_Scroll_Lines(int Lines)
+{
+    Wheel_Lines_Override = Lines;
+}
+
+void Clear_Wheel_Scroll_Lines()
+{
+    Wheel_Lines_Override.reset();
 }

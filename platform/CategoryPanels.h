@@ -134,3 +134,7 @@ private:
 // The system's number of lines per mouse-wheel notch (may be 0 or less:
 // then the wheel scrolls nothing).
 int Wheel_Scroll_Lines();
+// Tests stand in for the system setting (Qt never reports less than 1);
+// Clear_Wheel_Scroll_Lines returns to the system's value.
+void Set_Wheel_Scroll_Lines(int Lines);
+void Clear_Wheel_Scroll_Lines();
