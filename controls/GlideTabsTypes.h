@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/Alignment.h"
 #include <QPoint>
 #include <stdexcept>
 #include <string>
@@ -64,8 +65,6 @@ using TComponentState = unsigned;
 
 // Option enumerations.
 enum TTextTrimType { tttNone, tttCharacter, tttWord, tttEllipsisCharacter, tttEllipsisWord, tttEllipsisPath, tttFade };
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
-enum TVerticalAlignment { taAlignTop, taAlignBottom, taVerticalCenter };
 enum TCloseButtonVisiblity { bvNever, bvAll, bvActive };
 enum TAddButtonVisibility { avNone, avLeft, avRightFloating, avRightFixed };
 enum TGlideTabModifiedStyle { msNone, msLeftToRight, msRightToLeft, msKnightRider };
