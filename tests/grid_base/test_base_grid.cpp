@@ -1,6 +1,8 @@
 #include "GridTestSupport.h"
 #include "TestSupport.h"
+#include <QApplication>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -446,4 +448,17 @@ TEST(BaseGridDemo, Screenshot)
     ASSERT_FALSE(Img.isNull());
     EXPECT_EQ(Pixel(Img, 150, 70), clCream);   // inside the merged block, clear of its text
     EXPECT_EQ(Pixel(Img, 10, 10), Color_To_RGB(clBtnFace));
+}
+
+// The wheel snaps to the base of a block it lands in.
+TEST_F(TBaseGridFixture, WheelFocusesBaseCell)
+{
+    Grid.show();
+    Grid.MergeCells(2, 2, 1, 3);   // rows 2..4
+    Grid.Set_Col(2);
+    Grid.Set_Row(5);
+    QWheelEvent E(QPointF(60, 60), QPointF(60, 60), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                  Qt::NoScrollPhase, false);
+    QApplication::sendEvent(Grid.viewport(), &E);
+    EXPECT_EQ(TPoint(Grid.Col(), Grid.Row()), TPoint(2, 2));
 }

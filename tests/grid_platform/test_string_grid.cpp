@@ -1,5 +1,6 @@
 #include "platform/StringGrid.h"
-#include <QSignalSpy>
+#include <QApplication>
+#include <QWheelEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <map>
@@ -320,4 +321,49 @@ TEST_F(TGridFixture, DrawStatePerCell)
     EXPECT_EQ((States[{2, 2}]), (TGridDrawState({gdSelected, gdFocused})));
     // Painting touches only the visible rows.
     EXPECT_EQ(States.count(std::make_pair(1, 50)), 0u);
+}
+
+// Mouse: a click moves the current cell, Shift+click extends the selection, a drag on a
+// fixed line sizes the column, a drag of a fixed header moves the column's cells.
+TEST_F(TGridFixture, MouseSelectsSizesAndMoves)
+{
+    Grid.setFocus();
+    QWidget *V = Grid.viewport();
+    QTest::mouseClick(V, Qt::LeftButton, Qt::NoModifier, QPoint(110, 50));
+    EXPECT_EQ(TPoint(Grid.Col(), Grid.Row()), TPoint(2, 2));
+    QTest::mouseClick(V, Qt::LeftButton, Qt::ShiftModifier, QPoint(160, 90));
+    EXPECT_EQ(Grid.Selection(), (TGridRect{2, 2, 3, 4}));
+
+    Grid.Set_Options(Grid.Options() + goColSizing + goColMoving);
+    QTest::mousePress(V, Qt::LeftButton, Qt::NoModifier, QPoint(100, 10));
+    QTest::mouseMove(V, QPoint(130, 10));
+    QTest::mouseRelease(V, Qt::LeftButton, Qt::NoModifier, QPoint(130, 10));
+    EXPECT_EQ(Grid.ColWidths(1), 80);
+
+    Grid.Set_Cells(2, 1, QStringLiteral("two"));
+    int Moved = 0;
+    Grid.OnColumnMoved = [&](TStringGrid *, int From, int To) { Moved += From == 2 && To == 3; };
+    QTest::mousePress(V, Qt::LeftButton, Qt::NoModifier, QPoint(150, 10));     // header of column 2
+    QTest::mouseRelease(V, Qt::LeftButton, Qt::NoModifier, QPoint(200, 10));   // over column 3
+    EXPECT_EQ(Moved, 1);
+    EXPECT_EQ(Grid.Cells(3, 1), QStringLiteral("two"));
+    EXPECT_EQ(Grid.ColWidths(1), 80);   // widths stay where they were
+}
+
+// The wheel moves the current row one per notch, through SelectCell.
+TEST_F(TGridFixture, WheelMovesTheCurrentRow)
+{
+    Grid.Set_Row(5);
+    auto Wheel = [&](int Delta) {
+        QWheelEvent E(QPointF(60, 60), QPointF(60, 60), QPoint(), QPoint(0, Delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+        QApplication::sendEvent(Grid.viewport(), &E);
+    };
+    Wheel(-240);
+    EXPECT_EQ(Grid.Row(), 7);
+    Wheel(120);
+    EXPECT_EQ(Grid.Row(), 6);
+    Grid.OnSelectCell = [](TStringGrid *, int, int, bool &Can) { Can = false; };
+    Wheel(120);
+    EXPECT_EQ(Grid.Row(), 6);
 }
