@@ -215,6 +215,10 @@ bool TRenderer::Run(const QString &Text)
         const int H = Line_H;
 
         const bool Saved_In_Link = In_Link;
+        // Both passes start the line from the same state, so the drawing pass
+        // sees the runs exactly as the measuring pass laid them out.
+        const bool Saved_Hidden = Hidden_On, Saved_Shadow = Shadow_On, Saved_Error = Error_On;
+        const bool Saved_Para = Para_Bk_On, Saved_Mouse = Mouse_In_Link;
         const QString Saved_Target = Link_Target, Saved_Title = Link_Title;
         const int Saved_Links = Link_Count, Saved_List = List_Level, Saved_Images = Image_Count;
         const TLineOut L1 = Render_Line(S, Running, true, true);
@@ -236,10 +240,22 @@ bool TRenderer::Run(const QString &Text)
             Link_Count = Saved_Links;
             List_Level = Saved_List;
             Image_Count = Saved_Images;
+            Hidden_On = Saved_Hidden;
+            Shadow_On = Saved_Shadow;
+            Error_On = Saved_Error;
+            Para_Bk_On = Saved_Para;
+            Mouse_In_Link = Saved_Mouse;
+            Sub_On = Sup_On = false;
+            const int Keep_H = Line_H, Keep_Sub = Sub, Keep_Sup = Sup, Keep_Img = Img_Off;
             QString Src = L1.Source;
             Drawing_Pass2 = true;
             const TLineOut L2 = Render_Line(Src, LR, Par.CheckHotSpot, false);
             Drawing_Pass2 = false;
+            // The line's measures are those of the layout pass.
+            Line_H = Keep_H;
+            Sub = Keep_Sub;
+            Sup = Keep_Sup;
+            Img_Off = Keep_Img;
             Font2 = Cv.Font;
             const int Band_Bottom = LR.Bottom - Img_Off;
             if ((L2.Link_Text_Hit && Par.YPos > Band_Bottom - Gh() && Par.YPos < Band_Bottom) || L2.Image_Or_Control_Hit)
@@ -354,7 +370,8 @@ TLineOut TRenderer::Render_Line(QString &M, TRect LR, bool Measure, bool First_P
     }
 
     Out.Width = X - Trail_W;
-    Res.XSize = std::max(Res.XSize, Out.Width);
+    if (First_Pass)
+        Res.XSize = std::max(Res.XSize, Out.Width);
     if (Draw && Focus_Open) {
         const int Bottom = Text_Bottom(LR) - Img_Off;
         Draw_Focus(TRect(Focus_Left - 1, Bottom - Gh(), LR.Left + X + 1, Bottom));

@@ -1,5 +1,6 @@
 #include "grid/base/MarkupText.h"
 #include <QList>
+#include <QPair>
 
 namespace {
 struct TEntity {
@@ -263,35 +264,89 @@ int FindFromPos(const QString &Sub, const QString &Text, int From, bool CaseSens
 {
     if (Sub.isEmpty() || From < 1)
         return 0;
-    const qsizetype P = CaseSensitive ? Text.indexOf(Sub, From - 1) : Text.toUpper().indexOf(Sub.toUpper(), From - 1);
-    return static_cast<int>(P) + 1;
+    if (CaseSensitive)
+        return static_cast<int>(Text.indexOf(Sub, From - 1)) + 1;
+    // Upper-cased character by character, so that positions stay positions
+    // of the original text.
+    auto Upper = [](const QString &S) {
+        QString R = S;
+        for (QChar &C : R)
+            C = C.toUpper();
+        return R;
+    };
+    return static_cast<int>(Upper(Text).indexOf(Upper(Sub), From - 1)) + 1;
 }
+
+namespace {
+// The visible text with each entity the engine shows as one character read
+// as that character, and where each character starts in the visible text
+// (1-based; one more entry for the end).
+struct TDecodedVisible {
+    QString Text;
+    QList<int> Start;
+};
+
+TDecodedVisible Decode_Visible(const QString &V)
+{
+    static const QList<QPair<QString, QChar>> Known = [] {
+        QList<QPair<QString, QChar>> K = {
+            {QStringLiteral("&lt;"), u'<'}, {QStringLiteral("&gt;"), u'>'}, {QStringLiteral("&amp;"), u'&'},
+            {QStringLiteral("&quot;"), u'"'}, {QStringLiteral("&nbsp;"), u' '}, {Mark_Lt, u'<'}, {Mark_Gt, u'>'},
+        };
+        for (const TEntity &E : Entity_Table)
+            K.append({QString::fromUtf16(E.Name), QChar(E.Char)});
+        return K;
+    }();
+    TDecodedVisible D;
+    D.Text.reserve(V.size());
+    qsizetype I = 0;
+    while (I < V.size()) {
+        D.Start.append(static_cast<int>(I) + 1);
+        if (V[I] == u'&') {
+            bool Matched = false;
+            for (const auto &K : Known)
+                if (QStringView(V).mid(I).startsWith(K.first, Qt::CaseInsensitive)) {
+                    D.Text += K.second;
+                    I += K.first.size();
+                    Matched = true;
+                    break;
+                }
+            if (Matched)
+                continue;
+        }
+        D.Text += V[I++];
+    }
+    D.Start.append(static_cast<int>(V.size()) + 1);
+    return D;
+}
+} // namespace
 
 QString MarkMatches(const QString &Markup, const QString &Search, const QString &Tag, bool CaseSensitive)
 {
     if (Search.isEmpty())
         return Markup;
     QString M = Markup;
-    QString S = Search;
     QString V = StripTagsForMatch(M);
-    if (M.contains(S) && (V.contains(u'<') || V.contains(u'>'))) {
+    if (M.contains(Search) && (V.contains(u'<') || V.contains(u'>'))) {
         V = Escape_Signs(V);
         M = V;
-        S = Escape_Signs(S);
     }
+    // Matches are found in the shown text, where an entity is one character,
+    // so a tag never lands inside an entity.
+    const TDecodedVisible D = Decode_Visible(V);
     const QString Open = u'<' + Tag + u'>';
     const QString Close = QStringLiteral("</") + Tag + u'>';
+    const int L = static_cast<int>(Search.size());
     int From = 1;
     for (;;) {
-        const int P = FindFromPos(S, V, From, CaseSensitive);
+        const int P = FindFromPos(Search, D.Text, From, CaseSensitive);
         if (P == 0)
             break;
-        const int L = static_cast<int>(S.size());
-        const int At = VisibleToMarkupPos(M, P);
+        const int At = VisibleToMarkupPos(M, D.Start[P - 1]);
         if (At == 0)
             break;
         M.insert(At - 1, Open);
-        const int End = VisibleToMarkupPos(M, P + L);
+        const int End = VisibleToMarkupPos(M, D.Start[P - 1 + L]);
         if (End == 0)
             break;
         M.insert(End - 1, Close);

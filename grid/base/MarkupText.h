@@ -39,6 +39,8 @@ int VisibleToMarkupPos(const QString &Markup, int N);
 int FindFromPos(const QString &Sub, const QString &Text, int From, bool CaseSensitive);
 
 // Encloses the occurrences of Search in the visible text in <Tag>...</Tag>.
+// An entity counts as the one character it shows, so a search never splits
+// an entity.
 // Literal "<" and ">" of a plain text are escaped as "&#60;" and "&#62;"
 // (which the engine shows as the signs) so that UnmarkMatches can restore
 // exactly what was there.

@@ -67,6 +67,11 @@ TEST(MatchMarking, Table)
         // a literal sign of a plain text is escaped and the match is marked
         {"LiteralSignEscaped", "1 < 2", "1", true, "<hi>1</hi> &#60; 2"},
         {"MatchAtEnd", "xab", "ab", true, "x<hi>ab</hi>"},
+        // an entity is one shown character: never split, found as its sign
+        {"NotInsideEntity", "a &amp; b", "a", false, "<hi>a</hi> &amp; b"},
+        {"EntityAsSign", "x &amp; y", "&", true, "x <hi>&amp;</hi> y"},
+        {"EntityNameNotFound", "1 &lt; 2", "lt", false, "1 &lt; 2"},
+        {"SearchForSign", "1 < 2", "<", true, "1 <hi>&#60;</hi> 2"},
     };
     for (const TCase &C : Cases) {
         SCOPED_TRACE(C.Name);
