@@ -135,10 +135,12 @@ TCellProperties *TBaseGrid::Find_Cell_Props(int c, int r) const
 {
     if (!In_Grid(c, r))
         return nullptr;
-    return dynamic_cast<TCellProperties *>(Objects(c, r));
+    return dynamic_cast<TCellProperties *>(Real_Object(Objects(c, r)));
 }
 
-bool TBaseGrid::HasCellProps(int c, int r) const { return In_Grid(c, r) && Objects(c, r) != nullptr; }
+// (A slot holding something other than properties, such as an integer kept
+// there by a drop-down, counts as a cell without properties.)
+bool TBaseGrid::HasCellProps(int c, int r) const { return Find_Cell_Props(c, r) != nullptr; }
 
 TCellProperties *TBaseGrid::Create_Props(int c, int r, bool SetCalcType)
 {
@@ -184,7 +186,7 @@ void TBaseGrid::SetCellProperties(int c, int r, TCellProperties *Value)
     TObject *Old = Objects(c, r);
     if (Old == Value)
         return;   // the cell's own object again: keep it alive
-    delete Old;
+    delete Real_Object(Old);
     Set_Objects(c, r, Value);
     if (Value)
         FHasCellProps = true;
@@ -234,7 +236,7 @@ void TBaseGrid::FreeCellProps(int FromCol, int FromRow, int ToCol, int ToRow)
         return;
     for (int r = std::max(0, FromRow); r <= ToRow; ++r)
         for (int c = std::max(0, FromCol); c <= ToCol; ++c) {
-            auto *P = dynamic_cast<TCellProperties *>(Objects(c, r));
+            auto *P = dynamic_cast<TCellProperties *>(Real_Object(Objects(c, r)));
             if (!P)
                 continue;
             TObject *G = P->GraphicObject();
@@ -249,7 +251,7 @@ void TBaseGrid::FreeCellPropsAt(int c, int r)
 {
     if (c < 0 || r < 0)
         return;
-    delete Objects(c, r);
+    delete Real_Object(Objects(c, r));
     Set_Objects(c, r, nullptr);
 }
 

@@ -462,3 +462,17 @@ TEST_F(TBaseGridFixture, WheelFocusesBaseCell)
     QApplication::sendEvent(Grid.viewport(), &E);
     EXPECT_EQ(TPoint(Grid.Col(), Grid.Row()), TPoint(2, 2));
 }
+
+// An integer kept in a cell's object slot is never taken for properties, freed or dereferenced.
+TEST_F(TBaseGridFixture, IntegerInObjectSlotIsNoProperties)
+{
+    Grid.SetGridObject(1, 1, Object_From_Int(5));
+    Grid.SetGridObject(2, 1, Object_From_Int(-3));
+    EXPECT_FALSE(Grid.HasCellProps(1, 1));
+    EXPECT_FALSE(Grid.IsMergedCell(1, 1));
+    EXPECT_EQ(Grid.BaseCell(2, 1), TPoint(2, 1));
+    Grid.Set_HasAnyCellProps(true);
+    Grid.FreeCellProps(0, 0, 5, 5);
+    EXPECT_EQ(Int_From_Object(Grid.GetGridObject(1, 1)), 5);
+    EXPECT_EQ(Int_From_Object(Grid.GetGridObject(2, 1)), -3);
+}
