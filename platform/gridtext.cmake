@@ -11,5 +11,6 @@ target_link_libraries(platform_text PUBLIC platform_grid_core platform_core Qt6:
 
 add_library(platform_text_gui STATIC
   ${CMAKE_CURRENT_LIST_DIR}/ImageList.h ${CMAKE_CURRENT_LIST_DIR}/ImageList.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/BiDiMode.h
 )
 target_link_libraries(platform_text_gui PUBLIC platform_text platform_grid Qt6::Gui)

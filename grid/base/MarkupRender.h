@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/BiDiMode.h"
 #include "platform/Canvas.h"
 #include "platform/Colors.h"
 #include "platform/Rect.h"
@@ -7,8 +8,6 @@
 class TImageList;
 class THTMLPictureCache;
 class TPictureContainer;
-
-enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 
 // Inputs of one markup call (besides canvas, text and rectangle).
 struct THTMLRenderParams {

@@ -1,0 +1,5 @@
+#pragma once
+
+// Reading order of a control, as the original platform's controls carried it.
+// Shared by every control family that takes it (one definition only).
+enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
