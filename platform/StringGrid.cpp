@@ -68,10 +68,16 @@ bool TInplaceEdit::event(QEvent *Event)
             return true;
         }
     }
+    if (Event->type() == QEvent::FocusIn && !FGrid->FFocusInside) {
+        FGrid->FFocusInside = true;
+        FGrid->DoEnter();
+    }
     if (Event->type() == QEvent::FocusOut) {
         QWidget *Next = QApplication::focusWidget();
-        if (Next != FGrid && Next != FGrid->viewport())
+        if (Next != FGrid && Next != FGrid->viewport() && FGrid->FFocusInside) {
+            FGrid->FFocusInside = false;
             FGrid->DoExit();
+        }
     }
     return QLineEdit::event(Event);
 }
@@ -1443,8 +1449,10 @@ void TStringGrid::DoExit()
 void TStringGrid::focusInEvent(QFocusEvent *Event)
 {
     QAbstractScrollArea::focusInEvent(Event);
-    if (Event->reason() != Qt::PopupFocusReason && !(FInplaceEdit && Event->reason() == Qt::OtherFocusReason && FEditorMode))
+    if (!FFocusInside) {
+        FFocusInside = true;
         DoEnter();
+    }
     InvalidateCell(Col(), Row());
 }
 
@@ -1452,8 +1460,10 @@ void TStringGrid::focusOutEvent(QFocusEvent *Event)
 {
     QAbstractScrollArea::focusOutEvent(Event);
     QWidget *Next = QApplication::focusWidget();
-    if (!(FInplaceEdit && Next == FInplaceEdit))
+    if (FFocusInside && !(FInplaceEdit && Next == FInplaceEdit)) {
+        FFocusInside = false;
         DoExit();
+    }
     InvalidateGrid();
 }
 

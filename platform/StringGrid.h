@@ -340,4 +340,5 @@ private:
     std::unique_ptr<TScratchCanvas> FScratch;   // the canvas outside painting (measuring)
     bool FSyncingBars = false;
     bool FMovingCurrent = false;
+    bool FFocusInside = false;   // the focus is on the grid or its editor
 };

@@ -1,5 +1,6 @@
 #include "platform/StringGrid.h"
 #include <QApplication>
+#include <QLineEdit>
 #include <QWheelEvent>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -366,4 +367,29 @@ TEST_F(TGridFixture, WheelMovesTheCurrentRow)
     Grid.OnSelectCell = [](TStringGrid *, int, int, bool &Can) { Can = false; };
     Wheel(120);
     EXPECT_EQ(Grid.Row(), 6);
+}
+
+// Enter and exit fire when the focus enters or leaves grid and editor together.
+TEST(GridFocus, EnterExitAroundTheEditor)
+{
+    QWidget Window;
+    auto *Grid = new TStringGrid(&Window);
+    auto *Other = new QLineEdit(&Window);
+    Grid->setGeometry(0, 0, 200, 150);
+    Other->setGeometry(0, 160, 100, 20);
+    Grid->Set_Options(Grid->Options() + goEditing);
+    std::vector<QString> Log;
+    Grid->OnEnter = [&](TStringGrid *) { Log.push_back("enter"); };
+    Grid->OnExit = [&](TStringGrid *) { Log.push_back("exit"); };
+    Other->setFocus();
+    Window.show();
+    Window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&Window))
+        GTEST_SKIP() << "the window system gives no active window";
+    Grid->setFocus();
+    QTest::keyClick(Grid, Qt::Key_F2);   // the focus moves to the editor
+    ASSERT_TRUE(Grid->EditorMode());
+    QTest::keyClick(Grid->InplaceEditor(), Qt::Key_Return);   // and back
+    Other->setFocus();
+    EXPECT_EQ(Log, (std::vector<QString>{"enter", "exit"}));
 }
