@@ -4,6 +4,7 @@
 #include "app/UNew_Project.h"
 #include "app/UOpenConf.h"
 #include "app/USoftOptions.h"
+#include "editors/UParGen.h"
 
 QPointer<QDialog> Form1;
 QPointer<QDialog> FEnOcean_SetAccess;
@@ -38,7 +39,7 @@ TFBrindelcoreFirmWare *Create_Forms()
     FSoftOptions = new TFSoftOptions(Main);
     Form1 = Make_Shell(Main, "Form1");
     FEnOcean_SetAccess = Make_Shell(Main, "FEnOcean_SetAccess");
-    FParGen = Make_Shell(Main, "FParGen");
+    FParGen = new TFParGen(Main);
     FBoot = Make_Shell(Main, "FBoot");
     FEnOcean_SetAccess2 = Make_Shell(Main, "FEnOcean_SetAccess2");
     FEnOcean_Device = Make_Shell(Main, "FEnOcean_Device");
@@ -57,4 +58,6 @@ void Change_Language_Of_Other_Forms()
     // The update dialog, parameter editor, older EnOcean editor, MQTT editor,
     // GSDML file name dialog, BACnet access editor and engineering-unit
     // chooser re-apply their texts here once they are built.
+    if (auto *ParGen = qobject_cast<TFParGen *>(FParGen.data()))
+        ParGen->Set_Lang();
 }
