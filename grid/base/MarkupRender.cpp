@@ -115,6 +115,7 @@ public:
     TRenderer(TCanvas &C, const TRect &R, const THTMLRenderParams &P, THTMLRenderResult &Out)
         : Cv(C), Rect(R), Par(P), Res(Out)
     {
+        Gh_Font.Name = QStringLiteral("\n"); // matches no real font, so the first call asks the canvas
     }
 
     bool Run(const QString &Text);
@@ -139,7 +140,15 @@ private:
             Cv.Brush.Color = C;
         }
     }
-    int Gh() const { return Cv.TextHeight(QStringLiteral("gh")); }
+    // The height of "gh" in the current font, asked of the canvas once per font.
+    int Gh() const
+    {
+        if (!(Gh_Font == Cv.Font)) {
+            Gh_Font = Cv.Font;
+            Gh_Value = Cv.TextHeight(QStringLiteral("gh"));
+        }
+        return Gh_Value;
+    }
     int Text_Bottom(const TRect &LR) const { return LR.Bottom - Sub; }
 
     TCanvas &Cv;
@@ -149,6 +158,8 @@ private:
 
     TFont Entry_Font;
     TColor Entry_Bk = clNone;
+    mutable TFont Gh_Font;
+    mutable int Gh_Value = -1;
 
     bool In_Link = false, Error_On = false, Shadow_On = false, Hidden_On = false, Sub_On = false, Sup_On = false;
     bool Para_Bk_On = false, Mouse_In_Link = false;
