@@ -509,7 +509,7 @@ void TStringGrid::Move_Current(int ACol, int ARow, bool MoveAnchor, bool AskSele
     if (!Moves && (!MoveAnchor || FAnchor == FCurrent))
         return;
     if (FMovingCurrent)
-        return;   // a SelectCell handler that moves the cell itself wins
+        return;   // a move from inside a SelectCell handler is ignored (it would recurse)
     if (Moves && AskSelect) {
         FMovingCurrent = true;
         const bool Allowed = SelectCell(ACol, ARow);
