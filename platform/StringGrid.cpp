@@ -193,6 +193,8 @@ void TStringGrid::Set_RowCount(int Value)
 
 void TStringGrid::Set_FixedCols(int Value)
 {
+    if (Value == FixedCols())
+        return;
     FCols.Set_Fixed(Value, "Fixed column count must be less than column count");
     // As the original platform: a new fixed count puts the current cell and the
     // scroll position back at the first scrollable cell.
@@ -206,6 +208,8 @@ void TStringGrid::Set_FixedCols(int Value)
 
 void TStringGrid::Set_FixedRows(int Value)
 {
+    if (Value == FixedRows())
+        return;
     FRows.Set_Fixed(Value, "Fixed row count must be less than row count");
     HideEditor();
     FTopLeft.Y = FixedRows();
@@ -245,6 +249,7 @@ void TStringGrid::Set_GridLineWidth(int Value)
     if (Value == FGridLineWidth)
         return;
     FGridLineWidth = Value;
+    Clamp_Current();
     Update_Scroll_Bars();
     Place_Editor();
     InvalidateGrid();
@@ -296,6 +301,7 @@ void TStringGrid::SizeChanged(int, int) {}
 
 void TStringGrid::ColWidthsChanged()
 {
+    Clamp_Current();
     Update_Scroll_Bars();
     Place_Editor();
     InvalidateGrid();
@@ -303,6 +309,7 @@ void TStringGrid::ColWidthsChanged()
 
 void TStringGrid::RowHeightsChanged()
 {
+    Clamp_Current();
     Update_Scroll_Bars();
     Place_Editor();
     InvalidateGrid();

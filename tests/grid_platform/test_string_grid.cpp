@@ -98,7 +98,14 @@ TEST(GridCellStore, FixedCountMustStayBelowCount)
     EXPECT_THROW(Grid.Set_FixedRows(4), EGridError);
     EXPECT_THROW(Grid.Set_FixedRows(-1), EGridError);
     EXPECT_EQ(Grid.FixedCols(), 1);
+    // The same fixed count again changes nothing; a new one starts at the first scrollable cell.
+    Grid.Set_Row(2);
+    Grid.Set_FixedRows(1);
+    EXPECT_EQ(Grid.Row(), 2);
     Grid.Set_FixedRows(2);
+    EXPECT_EQ(Grid.Row(), 2);
+    Grid.Set_Row(1);
+    EXPECT_EQ(Grid.Row(), 2);
     Grid.Set_RowCount(2);
     EXPECT_EQ(Grid.FixedRows(), 1);
     EXPECT_EQ(Grid.Row(), 1);
