@@ -93,3 +93,46 @@ TEST(Locale, GuardRestoresSettings)
     EXPECT_EQ(Format_Settings().DecimalSeparator, u'.');
     EXPECT_EQ(Format_Settings().ShortDateFormat, QStringLiteral("M/d/yyyy"));
 }
+
+// Text backgrounds: TextOut and TextRect fill with the brush unless bsClear; DrawText never fills.
+TEST(Canvas, TextBackgrounds)
+{
+    struct TCase { const char *Name; TBrushStyle Style; int Call; TColor Want; };
+    const TCase Cases[] = {
+        {"TextOutOpaque", bsSolid, 0, clYellow},
+        {"TextOutClear", bsClear, 0, clWhite},
+        {"TextRectOpaque", bsSolid, 1, clYellow},
+        {"DrawTextNeverFills", bsSolid, 2, clWhite},
+    };
+    for (const TCase &K : Cases) {
+        SCOPED_TRACE(K.Name);
+        TRecordingCanvas C(60, 30);
+        C.Brush.Color = clYellow;
+        C.Brush.Style = K.Style;
+        TRect R(0, 0, 60, 30);
+        if (K.Call == 0)
+            C.TextOut(2, 2, QStringLiteral("   "));
+        else if (K.Call == 1)
+            C.TextRect(R, 2, 2, QStringLiteral(" "));
+        else
+            C.DrawText(R, QStringLiteral("   "), DT_SINGLELINE);
+        EXPECT_EQ(Pixel(C.Image(), 3, 4), K.Want);
+    }
+}
+
+// FrameRect is one pixel in the brush colour; a clear pen fills one pixel less.
+TEST(Canvas, FrameRectAndClearPenRectangle)
+{
+    TRecordingCanvas C(20, 20);
+    C.Brush.Color = clRed;
+    C.FrameRect(TRect(0, 0, 10, 10));
+    C.Pen.Style = psClear;
+    C.Brush.Color = clBlue;
+    C.Rectangle(TRect(10, 10, 20, 20));
+    const QImage Img = C.Image();
+    EXPECT_EQ(Pixel(Img, 0, 5), clRed);
+    EXPECT_EQ(Pixel(Img, 9, 5), clRed);
+    EXPECT_EQ(Pixel(Img, 5, 5), clWhite);
+    EXPECT_EQ(Pixel(Img, 18, 18), clBlue);
+    EXPECT_EQ(Pixel(Img, 19, 15), clWhite);
+}
