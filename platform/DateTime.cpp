@@ -76,8 +76,21 @@ TDateTime Combine_Date_Time(TDateTime Date, TDateTime Time)
     return Date < 0 ? Date - Time : Date + Time;
 }
 
+namespace {
+// 0001-01-01 .. 9999-12-31 and the day after (for a time that rounds up).
+bool In_Range(TDateTime D)
+{
+    return std::isfinite(D) && D >= -693594.0 && D < 2958467.0;
+}
+} // namespace
+
 void Decode_Date(TDateTime Date, int &Year, int &Month, int &Day)
 {
+    if (!In_Range(Date)) {
+        // Not a date: all zero, which no encoder accepts back.
+        Year = Month = Day = 0;
+        return;
+    }
     // Rounding to the millisecond may carry a time of 23:59:59.9996 into the next day.
     qint64 Ms = std::llround(std::fabs(Date) * Ms_Per_Day);
     qint64 Days = Ms / 86400000;
@@ -91,6 +104,10 @@ void Decode_Date(TDateTime Date, int &Year, int &Month, int &Day)
 
 void Decode_Time(TDateTime Time, int &Hour, int &Min, int &Sec, int &MSec)
 {
+    if (!In_Range(Time)) {
+        Hour = Min = Sec = MSec = 0;
+        return;
+    }
     qint64 Ms = std::llround(std::fabs(Time) * Ms_Per_Day) % 86400000;
     Hour = static_cast<int>(Ms / 3600000);
     Min = static_cast<int>(Ms / 60000 % 60);
@@ -112,6 +129,8 @@ void Format_Into(QString &Out, const QString &Pattern, TDateTime Value, int Dept
     int Y, Mo, D, H, Mi, S, Ms;
     Decode_Date(Value, Y, Mo, D);
     Decode_Time(Value, H, Mi, S, Ms);
+    if (Y == 0)
+        return; // not a date: nothing to show
     const int Dow = static_cast<int>(QDate(Y, Mo, D).dayOfWeek() % 7); // 0 = Sunday
     // A twelve-hour marker anywhere in the pattern makes h the twelve-hour clock.
     const QString Upper = Pattern.toUpper();

@@ -3,6 +3,8 @@
 #include "platform/Locale.h"
 #include "platform/OemCodePage.h"
 #include <gtest/gtest.h>
+#include <cmath>
+#include <limits>
 
 TEST(DateTimeEncoding, EpochAndKnownDays)
 {
@@ -104,4 +106,15 @@ TEST(OemCodePage, Table)
     for (int B = 0; B < 256; ++B)
         All.append(static_cast<char>(B));
     EXPECT_EQ(To_Cp850(From_Cp850(All)), All);
+}
+
+TEST(DateTimeEncoding, ValuesThatAreNoDates)
+{
+    const double Bad[] = {std::nan(""), 1e300, -1e300, std::numeric_limits<double>::infinity()};
+    for (double V : Bad) {
+        int Y = -1, M = -1, D = -1;
+        Decode_Date(V, Y, M, D);
+        EXPECT_EQ(Y, 0);
+        EXPECT_EQ(Format_Date_Time("dd.mm.yyyy", V), "");
+    }
 }

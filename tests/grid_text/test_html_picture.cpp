@@ -269,3 +269,26 @@ TEST(MarkupImages, AnimatedGifUsesLogicalScreen)
     EXPECT_TRUE(Drawn);
     EXPECT_EQ(Cv.Count(TCanvasOp::FillRect), 1); // the frame area is cleared first
 }
+
+// Damaged picture data (every byte of a GIF changed in turn, and random
+// cuts) is read without reading past its end.
+TEST(HTMLPicture, DamagedGifData)
+{
+    const QByteArray Full = Three_Frames();
+    for (qsizetype I = 0; I < Full.size(); ++I) {
+        for (unsigned char V : {0x00, 0x21, 0x2C, 0xF9, 0xFF}) {
+            QByteArray D = Full;
+            D[I] = static_cast<char>(V);
+            THTMLPicture P;
+            try {
+                P.LoadFromData(D);
+                for (int F = 1; F <= std::max(1, P.FrameCount()); ++F)
+                    P.SetFrame(F);
+                P.Step();
+                P.Step();
+            } catch (const std::exception &) {
+                EXPECT_TRUE(P.Empty());
+            }
+        }
+    }
+}

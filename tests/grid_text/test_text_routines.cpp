@@ -181,8 +181,9 @@ TEST(LocaleDateTime, Table)
         SCOPED_TRACE(C.Name);
         TDateTime V = -1;
         EXPECT_EQ(ParseLocaleDateTime(QString::fromUtf8(C.Text), V), C.Ok);
-        if (C.Ok)
+        if (C.Ok) {
             EXPECT_NEAR(V, C.Expected, 1e-9);
+        }
     }
 }
 
@@ -223,6 +224,12 @@ TEST(DateSeries, Table)
         SCOPED_TRACE(C.Name);
         EXPECT_NEAR(IncDateBy(C.Y, C.M, C.D, C.From, C.Step), C.Expected, 1e-9);
     }
+}
+
+TEST(DateSeries, StepsBeyondTheCalendarRaise)
+{
+    EXPECT_THROW(IncDateBy(0, 1, 0, 1e300, 0), EConvertError);
+    EXPECT_THROW(IncDateBy(1, 0, 0, Dt(9999, 6, 1), 0), EConvertError);
 }
 
 TEST(OneLineForms, Table)
