@@ -30,12 +30,27 @@ QString Ascii_Upper(const QString &S)
 // after the name, cut from the tag as written. Empty when absent or unquoted.
 QString Attr_Value(const QString &Tag, const QString &Upper, const char *Name, bool *Present = nullptr)
 {
-    const qsizetype P = Upper.indexOf(QLatin1String(Name));
+    // The name as a word followed by "=", so that SIZE is not found in a
+    // FACE value and ID not in WIDTH.
+    const QLatin1String Key(Name);
+    qsizetype P = -1;
+    for (qsizetype From = 0;;) {
+        P = Upper.indexOf(Key, From);
+        if (P < 0)
+            break;
+        qsizetype After = P + Key.size();
+        while (After < Upper.size() && Upper[After] == u' ')
+            ++After;
+        const bool Word_Start = Key.front() == ' ' || P == 0 || !Upper[P - 1].isLetterOrNumber();
+        if (Word_Start && After < Upper.size() && Upper[After] == u'=')
+            break;
+        From = P + 1;
+    }
     if (Present)
         *Present = P >= 0;
     if (P < 0)
         return QString();
-    const qsizetype Q1 = Tag.indexOf(u'"', P + qstrlen(Name));
+    const qsizetype Q1 = Tag.indexOf(u'"', P + Key.size());
     if (Q1 < 0)
         return QString();
     const qsizetype Q2 = Tag.indexOf(u'"', Q1 + 1);

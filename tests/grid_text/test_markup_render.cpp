@@ -194,6 +194,8 @@ TEST(MarkupRender, FontAttributes)
         {"SizeClamped", "<FONT SIZE=\"99999\">x", clBlack, 160, "DejaVu Sans"},
         // font names are used as written
         {"FaceAsWritten", "<FONT face=\"DejaVu Serif\">x", clBlack, 10, "DejaVu Serif"},
+        // attribute names are words: SIZE inside a FACE value is not an attribute
+        {"NameInsideValue", "<FONT FACE=\"Sizes\" COLOR = \"clred\">x", clRed, 10, "Sizes"},
     };
     for (const TCase &Case : Cases) {
         SCOPED_TRACE(Case.Name);
