@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/Alignment.h"
+#include "platform/BiDiMode.h"
 #include <QPoint>
 #include <stdexcept>
 #include <string>
@@ -59,7 +60,6 @@ enum TDragOverType { dotNone, dotHomeContainer, dotRemoteContainer };
 enum THitTestArea { htNowhere, htBackground, htTab, htAddButton, htCloseButton, htScrollButtonLeft, htScrollButtonRight };
 
 // The strip's bidirectional mode and component state flags.
-enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 enum TComponentStateFlag : unsigned { csLoading = 1, csReading = 2, csWriting = 4, csDestroying = 8, csDesigning = 16 };
 using TComponentState = unsigned;
 
