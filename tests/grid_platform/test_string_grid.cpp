@@ -1,6 +1,7 @@
 #include "platform/StringGrid.h"
 #include <QApplication>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QWheelEvent>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -399,4 +400,24 @@ TEST(GridFocus, EnterExitAroundTheEditor)
     QTest::keyClick(Grid->InplaceEditor(), Qt::Key_Return);   // and back
     Other->setFocus();
     EXPECT_EQ(Log, (std::vector<QString>{"enter", "exit"}));
+}
+
+// The scroll bars count whole rows and columns past the fixed ones, both ways.
+TEST_F(TGridFixture, ScrollBarsScrollWholeCells)
+{
+    int TopLeftChanges = 0;
+    Grid.OnTopLeftChanged = [&](TStringGrid *) { ++TopLeftChanges; };
+    Grid.verticalScrollBar()->setValue(5);
+    EXPECT_EQ(Grid.TopRow(), 6);
+    Grid.horizontalScrollBar()->setValue(2);
+    EXPECT_EQ(Grid.LeftCol(), 3);
+    EXPECT_EQ(Grid.verticalScrollBar()->maximum(), 89);
+    Grid.Set_TopRow(20);
+    EXPECT_EQ(Grid.verticalScrollBar()->value(), 19);
+    EXPECT_EQ(TopLeftChanges, 3);
+    // Moving the current cell out of view scrolls it in.
+    Grid.Set_Row(50);
+    EXPECT_EQ(Grid.TopRow(), 41);
+    Grid.Set_Row(3);
+    EXPECT_EQ(Grid.TopRow(), 3);
 }
