@@ -1,0 +1,225 @@
+#include "platform/MaskEdit.h"
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QTimer>
+
+TEditMaskInfo Parse_Edit_Mask(const QString &Mask, QChar DateSeparator, QChar TimeSeparator)
+{
+    TEditMaskInfo Info;
+    if (Mask.isEmpty())
+        return Info;
+    // Fields: the mask, the save-literals flag and the blank character. A ';'
+    // escaped with '\' belongs to the mask.
+    QString Body;
+    QStringList Rest;
+    {
+        int I = 0;
+        for (; I < Mask.size(); ++I) {
+            if (Mask[I] == u'\\' && I + 1 < Mask.size()) {
+                Body += Mask[I];
+                Body += Mask[++I];
+                continue;
+            }
+            if (Mask[I] == u';')
+                break;
+            Body += Mask[I];
+        }
+        if (I < Mask.size())
+            Rest = Mask.mid(I + 1).split(u';');
+    }
+    if (Rest.size() >= 1 && !Rest[0].isEmpty())
+        Info.Save_Literals = Rest[0] != u"0";
+    if (Rest.size() >= 2 && !Rest[1].isEmpty())
+        Info.Blank = Rest[1][0];
+
+    auto Literal = [&](QChar C) {
+        // Qt mask letters and meta characters must be escaped to stay literal.
+        static const QString Meta = QStringLiteral("AaNnXx90DdHhBb#><!\\[]{};");
+        if (Meta.contains(C))
+            Info.Qt_Mask += u'\\';
+        Info.Qt_Mask += C;
+        Info.Literal.push_back(true);
+    };
+    auto Slot = [&](QChar Q) {
+        Info.Qt_Mask += Q;
+        Info.Literal.push_back(false);
+    };
+    for (int I = 0; I < Body.size(); ++I) {
+        const QChar C = Body[I];
+        switch (C.unicode()) {
+        case '\\':
+            if (I + 1 < Body.size())
+                Literal(Body[++I]);
+            break;
+        case 'L': Slot(u'A'); break;
+        case 'l': Slot(u'a'); break;
+        case 'A': Slot(u'N'); break;
+        case 'a': Slot(u'n'); break;
+        case 'C': Slot(u'X'); break;
+        case 'c': Slot(u'x'); break;
+        case '0': Slot(u'9'); break;
+        case '9': Slot(u'0'); break;
+        case '#': Slot(u'#'); break;
+        case ':': Literal(TimeSeparator); break;
+        case '/': Literal(DateSeparator); break;
+        case '!': break;   // Qt keeps leading blanks apart already
+        case '>': Info.Qt_Mask += u'>'; break;
+        case '<':
+            if (I + 1 < Body.size() && Body[I + 1] == u'>') {
+                Info.Qt_Mask += u'!';
+                ++I;
+            } else
+                Info.Qt_Mask += u'<';
+            break;
+        default: Literal(C); break;
+        }
+    }
+    Info.Qt_Mask += u';';
+    Info.Qt_Mask += Info.Blank;
+    return Info;
+}
+
+TCustomMaskEdit::TCustomMaskEdit(QWidget *Parent) : QLineEdit(Parent) {}
+
+void TCustomMaskEdit::Set_EditMask(const QString &Mask)
+{
+    FEditMask = Mask;
+    FMask = Parse_Edit_Mask(Mask, u'/', u':');
+    setInputMask(FMask.Qt_Mask);
+}
+
+QString TCustomMaskEdit::Text() const
+{
+    if (FMask.Qt_Mask.isEmpty() || FMask.Save_Literals)
+        return text();
+    // Leave the literal positions out of the displayed text.
+    const QString D = displayText();
+    QString R;
+    for (int I = 0; I < D.size() && I < FMask.Literal.size(); ++I)
+        if (!FMask.Literal[I])
+            R += D[I] == FMask.Blank ? QChar(u' ') : D[I];
+    while (R.endsWith(u' '))
+        R.chop(1);
+    return R;
+}
+
+void TCustomMaskEdit::Set_Text(const QString &Value) { setText(Value); }
+
+int TCustomMaskEdit::SelStart() const { return hasSelectedText() ? selectionStart() : cursorPosition(); }
+
+void TCustomMaskEdit::Set_SelStart(int V)
+{
+    deselect();
+    setCursorPosition(V);
+}
+
+void TCustomMaskEdit::Set_SelLength(int V)
+{
+    const int S = SelStart();
+    setSelection(S, V);
+}
+
+void TCustomMaskEdit::End_Loading()
+{
+    FLoading = false;
+    Loaded();
+}
+
+void TCustomMaskEdit::KeyDown(TKey &, TShiftState) {}
+void TCustomMaskEdit::KeyUp(TKey &, TShiftState) {}
+void TCustomMaskEdit::KeyPress(QChar &) {}
+
+void TCustomMaskEdit::DoEnter(bool ByMouse)
+{
+    if (FAutoSelect && !ByMouse)
+        selectAll();
+}
+
+void TCustomMaskEdit::Cut_To_Clipboard()
+{
+    if (Can_Cut_Paste())
+        cut();
+}
+
+void TCustomMaskEdit::Paste_From_Clipboard()
+{
+    if (Can_Cut_Paste())
+        paste();
+}
+
+void TCustomMaskEdit::Set_Text_Rect(const QRect &R)
+{
+    FTextRect = R;
+    const int L = std::max(0, R.left());
+    const int T = std::max(0, R.top() - 1);
+    const int Rt = std::max(0, width() - R.right() - 1);
+    setTextMargins(L, T, Rt, 0);
+}
+
+void TCustomMaskEdit::keyPressEvent(QKeyEvent *E)
+{
+    if (E->matches(QKeySequence::Paste) || E->matches(QKeySequence::Cut)) {
+        if (!Can_Cut_Paste()) {
+            E->accept();
+            return;
+        }
+        QLineEdit::keyPressEvent(E);
+        return;
+    }
+    TKey K = Virtual_Key_From_Qt(E->key(), E->modifiers());
+    if (K != 0) {
+        KeyDown(K, Shift_State_From_Qt(E->modifiers()));
+        if (K == 0) {
+            E->accept();
+            return;
+        }
+    }
+    const QString Typed = E->text();
+    if (Typed.size() != 1) {
+        QLineEdit::keyPressEvent(E);
+        return;
+    }
+    QChar C = Typed[0];
+    WMChar(C, E->modifiers().testFlag(Qt::KeypadModifier));
+    if (C.isNull()) {
+        E->accept();
+        return;
+    }
+    if (C == Typed[0]) {
+        QLineEdit::keyPressEvent(E);
+        return;
+    }
+    // A changed character is typed in place of the original one.
+    if (C.unicode() >= 32) {
+        insert(QString(C));
+        E->accept();
+        return;
+    }
+    QKeyEvent Changed(E->type(), E->key(), E->modifiers(), QString(C));
+    QLineEdit::keyPressEvent(&Changed);
+}
+
+void TCustomMaskEdit::keyReleaseEvent(QKeyEvent *E)
+{
+    TKey K = Virtual_Key_From_Qt(E->key(), E->modifiers());
+    if (K != 0) {
+        KeyUp(K, Shift_State_From_Qt(E->modifiers()));
+        if (K == 0) {
+            E->accept();
+            return;
+        }
+    }
+    QLineEdit::keyReleaseEvent(E);
+}
+
+void TCustomMaskEdit::focusInEvent(QFocusEvent *E)
+{
+    QLineEdit::focusInEvent(E);
+    DoEnter(E->reason() == Qt::MouseFocusReason);
+}
+
+void TCustomMaskEdit::focusOutEvent(QFocusEvent *E)
+{
+    QLineEdit::focusOutEvent(E);
+    DoExit();
+}

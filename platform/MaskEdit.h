@@ -1,0 +1,82 @@
+#pragma once
+#include "platform/Keys.h"
+#include <QLineEdit>
+#include <QVector>
+
+// The edit-mask syntax of the original platform, read into Qt's input mask.
+// Original syntax: "<mask>;<save literals 0/1>;<blank character>" where
+//   L l  letter (required, optional)      A a  letter or digit
+//   C c  any character                    0 9  digit (required, optional)
+//   #    digit or sign (optional)         :  /  time and date separator
+//   >  < upper / lower case from here     <>  no case conversion
+//   !    leading blanks are dropped        \x  x as a literal
+// and any other character is a literal. Qt's own letters (9 = required digit,
+// 0 = optional digit, N/n alphanumeric ...) are not the same, hence the reader.
+struct TEditMaskInfo {
+    QString Qt_Mask;            // empty for an empty mask
+    bool Save_Literals = true;  // literals are part of Text
+    QChar Blank = u'_';
+    QVector<bool> Literal;      // per text position
+};
+TEditMaskInfo Parse_Edit_Mask(const QString &Mask, QChar DateSeparator, QChar TimeSeparator);
+
+// A single-line edit with the original platform's edit hooks: key-down (with
+// virtual-key codes), character filter, clipboard permission, entry and exit.
+// The masked edit of the grid's in-place editors builds on it.
+class TCustomMaskEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TCustomMaskEdit(QWidget *Parent = nullptr);
+
+    QString EditMask() const { return FEditMask; }
+    void Set_EditMask(const QString &Mask);
+    // The text as stored: without the literals when the mask says so.
+    QString Text() const;
+    void Set_Text(const QString &Value);
+    bool AutoSelect() const { return FAutoSelect; }
+    void Set_AutoSelect(bool V) { FAutoSelect = V; }
+    bool ReadOnly() const { return isReadOnly(); }
+    void Set_ReadOnly(bool V) { setReadOnly(V); }
+    int SelStart() const;
+    void Set_SelStart(int V);
+    int SelLength() const { return selectedText().length(); }
+    void Set_SelLength(int V);
+    // Streaming in progress (setters that depend on other properties wait).
+    bool Loading() const { return FLoading; }
+    void Begin_Loading() { FLoading = true; }
+    // Ends loading and runs Loaded().
+    void End_Loading();
+
+    // --- hooks (public so that owners and tests can drive them) ---------------
+    // Key set to 0 consumes the key.
+    virtual void KeyDown(TKey &Key, TShiftState Shift);
+    virtual void KeyUp(TKey &Key, TShiftState Shift);
+    // A typed character; set to 0 to drop it. Keypad tells that it came from the numeric keypad.
+    virtual void KeyPress(QChar &Key);
+    virtual void WMChar(QChar &Key, bool Keypad) { KeyPress(Key); }
+    // Whether cut and paste may change the text.
+    virtual bool Can_Cut_Paste() const { return !isReadOnly(); }
+    virtual void DoEnter(bool ByMouse);
+    virtual void DoExit() {}
+    virtual void Loaded() {}
+    // Clipboard commands as the original platform's messages (checked).
+    void Cut_To_Clipboard();
+    void Paste_From_Clipboard();
+
+    // The formatting rectangle: the text is laid out inside R (client pixels).
+    void Set_Text_Rect(const QRect &R);
+    QRect Text_Rect() const { return FTextRect; }
+
+protected:
+    void keyPressEvent(QKeyEvent *E) override;
+    void keyReleaseEvent(QKeyEvent *E) override;
+    void focusInEvent(QFocusEvent *E) override;
+    void focusOutEvent(QFocusEvent *E) override;
+
+private:
+    QString FEditMask;
+    TEditMaskInfo FMask;
+    bool FAutoSelect = true;
+    bool FLoading = false;
+    QRect FTextRect;
+};

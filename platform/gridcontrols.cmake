@@ -1,0 +1,13 @@
+# Platform services of the grid's controls: the per-user settings store
+# (empty on Linux, fake for tests), the system and theme answers, themed and
+# classic parts through QStyle, the masked edit with the original mask syntax,
+# polygon-shaped popups and the translucent focus-frame window.
+add_library(platform_gridcontrols STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/Registry.h ${CMAKE_CURRENT_LIST_DIR}/Registry.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SystemInfo.h ${CMAKE_CURRENT_LIST_DIR}/SystemInfo.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ThemedParts.h ${CMAKE_CURRENT_LIST_DIR}/ThemedParts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MaskEdit.h ${CMAKE_CURRENT_LIST_DIR}/MaskEdit.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PopupShapes.h ${CMAKE_CURRENT_LIST_DIR}/PopupShapes.cpp
+)
+target_include_directories(platform_gridcontrols PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(platform_gridcontrols PUBLIC platform_grid platform_gui Qt6::Widgets)
