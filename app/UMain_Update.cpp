@@ -1,7 +1,81 @@
-// Update Device UDP: compile the project into its two images and run the
-// update dialog.
+// Update Device UDP: compile the project into its two images, write them to
+// the project's bin folder and run the update dialog in Ethernet mode.
+#include "app/Forms.h"
+#include "app/StartupCatalog.h"
 #include "app/UBrindelcoreFirmWare.h"
+#include "app/Workspace.h"
+#include "image/CatalogLookup.h"
+#include "image/ImageCompiler.h"
+#include "platform/MessageBox.h"
+#include "text/LangTable.h"
+#include "update/UBoot.h"
+#include <QFileInfo>
+
+namespace {
+
+// The compiler's state (parameter block, image buffers) lives for the run.
+TImage_Compiler &Image_Compiler()
+{
+    static TImage_Compiler Compiler;
+    return Compiler;
+}
+
+QString Hex2(int N)
+{
+    return QStringLiteral("%1").arg(N, 2, 16, QLatin1Char('0')).toUpper();
+}
+
+// At most this many unplaced variables are named; the rest are counted.
+constexpr int Unplaced_Listed = 20;
+
+QString Unplaced_List(const QList<TUnplaced_Var> &Vars)
+{
+    QStringList Lines;
+    for (int I = 0; I < Vars.size() && I < Unplaced_Listed; ++I) {
+        const TUnplaced_Var &V = Vars[I];
+        Lines << Lang_Text(964)
+                     .arg(V.Device + 1)
+                     .arg(V.Device_Id, Hex2(V.Rorg), Hex2(V.Func), Hex2(V.Type))
+                     .arg(V.Case_Index + 1)
+                     .arg(V.Data);
+    }
+    if (Vars.size() > Unplaced_Listed)
+        Lines << QStringLiteral("... (+%1)").arg(Vars.size() - Unplaced_Listed);
+    return Lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
 
 void TFBrindelcoreFirmWare::Do_Update()
 {
+    // Create_Bin. Without ParGen.xml the parameter block's defaults would
+    // give the gateway baud rate 0 and slave address 0: ask first.
+    if (!QFileInfo(File_ParGen).isFile() && !Msg_Yes_No(Lang_Text(960), this))
+        return;
+    TImage_Compiler &Compiler = Image_Compiler();
+    const TCompile_Result R =
+        Compiler.Compile_Configuration(File_ParGen, File_EnOcean, TCatalog_Case_Lookup(Catalog_EnOcean));
+    if (!R.Ok()) {
+        Msg_Error(R.Error.Message(), this);
+        return;
+    }
+    if (!R.Unplaced.isEmpty() && !Msg_Yes_No(Lang_Text(961).arg(Unplaced_List(R.Unplaced)), this))
+        return;
+
+    // Save_Bin: both images or an error, and then no update dialog.
+    const TCompile_Error Saved = Compiler.Save_Bin_Files(Project_Dir);
+    if (Saved.Failed) {
+        Msg_Error(Lang_Text(962).arg(Saved.Details()), this);
+        return;
+    }
+
+    auto *Boot = qobject_cast<TFBoot *>(FBoot.data());
+    if (!Boot) {
+        // The update dialog replaces a stand-in window of the same name.
+        delete FBoot.data();
+        Boot = new TFBoot(this);
+        FBoot = Boot;
+    }
+    Boot->Form_Type = 1;
+    Boot->exec();
 }

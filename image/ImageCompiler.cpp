@@ -130,9 +130,14 @@ void Put_Key(std::vector<std::uint8_t> &B, int &Pos, const QString &Key)
 
 QString TCompile_Error::Message() const
 {
-    QString S = QStringLiteral("The configuration cannot be compiled.");
+    return QStringLiteral("The configuration cannot be compiled.\n") + Details();
+}
+
+QString TCompile_Error::Details() const
+{
+    QString S;
     if (!File.isEmpty())
-        S += QStringLiteral("\nFile: %1").arg(QDir::toNativeSeparators(File));
+        S += QStringLiteral("File: %1").arg(QDir::toNativeSeparators(File));
     if (Line > 0)
         S += QStringLiteral(" (line %1, column %2)").arg(Line).arg(Column);
     if (Device >= 0) {
@@ -144,7 +149,7 @@ QString TCompile_Error::Message() const
         S += QStringLiteral("\nAttribute: %1").arg(Attribute);
     if (!Reason.isEmpty())
         S += QStringLiteral("\n%1").arg(Reason);
-    return S;
+    return S.startsWith(QLatin1Char('\n')) ? S.mid(1) : S;
 }
 
 TImage_Compiler::TImage_Compiler() : FBank1(Image_Buffer_Size, 0), FBank2(Image_Buffer_Size, 0) {}

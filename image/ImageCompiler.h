@@ -44,8 +44,10 @@ struct TCompile_Error
     int Line = 0;        // XML parse position, when known
     int Column = 0;
 
-    // One readable sentence for the user.
+    // The compile error for the user: a heading, then Details().
     QString Message() const;
+    // File (with position), device, attribute and reason, one per line.
+    QString Details() const;
 };
 
 // A variable that the catalogue cannot place in any case; left out of bank2.

@@ -39,6 +39,10 @@ public:
     // false with Error when it cannot be saved.
     bool Compile_XML_Parameter_New_Boot(QString *Error = nullptr);
 
+    // Cancel, Escape: during the check it ends the check (the dialog closes
+    // when the check has stopped); while the update program runs it is ignored.
+    void reject() override;
+
     // True while the echo check runs (Update disabled, Cancel ends the check).
     bool Checking() const { return FChecking; }
     // True while the update program is waited for.
@@ -81,7 +85,6 @@ public:
 protected:
     void showEvent(QShowEvent *Event) override;
     bool eventFilter(QObject *Watched, QEvent *Event) override;
-    void reject() override;
     void closeEvent(QCloseEvent *Event) override;
 
 private:
