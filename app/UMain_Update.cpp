@@ -44,31 +44,38 @@ QString Unplaced_List(const QList<TUnplaced_Var> &Vars)
     return Lines.join(QLatin1Char('\n'));
 }
 
+// Create_Bin: builds both images in memory. False when the user stops or
+// the compile fails (reported); nothing is written then.
+bool Create_Bin(QWidget *Parent)
+{
+    // Without ParGen.xml the parameter block's defaults would give the
+    // gateway baud rate 0 and slave address 0: ask first.
+    if (!QFileInfo(File_ParGen).isFile() && !Msg_Yes_No(Lang_Text(960), Parent))
+        return false;
+    const TCompile_Result R =
+        Image_Compiler().Compile_Configuration(File_ParGen, File_EnOcean, TCatalog_Case_Lookup(Catalog_EnOcean));
+    if (!R.Ok()) {
+        Msg_Error(R.Error.Message(), Parent);
+        return false;
+    }
+    return R.Unplaced.isEmpty() || Msg_Yes_No(Lang_Text(961).arg(Unplaced_List(R.Unplaced)), Parent);
+}
+
+// Save_Bin: writes bin/bank1.bin and bin/bank2.bin, each replaced whole.
+bool Save_Bin(QWidget *Parent)
+{
+    const TCompile_Error Saved = Image_Compiler().Save_Bin_Files(Project_Dir);
+    if (Saved.Failed)
+        Msg_Error(Lang_Text(962).arg(Saved.Details()), Parent);
+    return !Saved.Failed;
+}
+
 } // namespace
 
 void TFBrindelcoreFirmWare::Do_Update()
 {
-    // Create_Bin. Without ParGen.xml the parameter block's defaults would
-    // give the gateway baud rate 0 and slave address 0: ask first.
-    if (!QFileInfo(File_ParGen).isFile() && !Msg_Yes_No(Lang_Text(960), this))
-        return;
-    TImage_Compiler &Compiler = Image_Compiler();
-    const TCompile_Result R =
-        Compiler.Compile_Configuration(File_ParGen, File_EnOcean, TCatalog_Case_Lookup(Catalog_EnOcean));
-    if (!R.Ok()) {
-        Msg_Error(R.Error.Message(), this);
-        return;
-    }
-    if (!R.Unplaced.isEmpty() && !Msg_Yes_No(Lang_Text(961).arg(Unplaced_List(R.Unplaced)), this))
-        return;
-
-    // Save_Bin: both images or an error, and then no update dialog.
-    const TCompile_Error Saved = Compiler.Save_Bin_Files(Project_Dir);
-    if (Saved.Failed) {
-        Msg_Error(Lang_Text(962).arg(Saved.Details()), this);
-        return;
-    }
-
+    if (!Create_Bin(this) || !Save_Bin(this))
+        return;   // no update dialog without both images
     auto *Boot = qobject_cast<TFBoot *>(FBoot.data());
     if (!Boot) {
         // The update dialog replaces a stand-in window of the same name.

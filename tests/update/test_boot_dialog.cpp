@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QKeyEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -300,32 +302,67 @@ TEST_F(BootDialogTest, MissingFilesAndFailingProgramsAreReported)
 
 TEST_F(BootDialogTest, ProgramOutlivingTheBoundIsReportedNotStopped)
 {
-    // A launcher whose program never ends: the wait stops at 150 s of driven time.
-    struct TNeverEnds : IProcess_Launcher, IRunning_Process
+    // A program that never ends: the wait stops at 150 s of driven time.
+    // Meanwhile the dialog is disabled, timers and painting go on, and a key
+    // typed during the wait never reaches the address boxes.
+    struct TNeverEnds : IProcess_Launcher
     {
+        TFBoot *Boot = nullptr;
         bool Started = false;
-        std::unique_ptr<IRunning_Process> Start(const QString &, const QStringList &, bool, QString &) override
+        bool Enabled_During_Wait = true;
+        int Polls = 0;
+        std::unique_ptr<IRunning_Process> Start(const QString &, const QStringList &Args, bool, QString &) override
         {
-            Started = true;
-            struct TView : IRunning_Process
+            Started = Args.isEmpty();
+            struct TProc : IRunning_Process
             {
-                bool Finished(int &) override { return false; }
+                TNeverEnds *L;
+                explicit TProc(TNeverEnds *O) : L(O) {}
+                bool Finished(int &) override
+                {
+                    if (L->Polls++ == 0) {
+                        L->Enabled_During_Wait = L->Boot->isEnabled();
+                        QCoreApplication::postEvent(L->Boot->E_IP1,
+                                                    new QKeyEvent(QEvent::KeyPress, Qt::Key_9, Qt::NoModifier, QStringLiteral("9")));
+                    }
+                    return false;
+                }
             };
-            return std::make_unique<TView>();
+            return std::make_unique<TProc>(this);
         }
-        bool Finished(int &) override { return false; }
     } Launcher;
+    Launcher.Boot = Boot.get();
     TProcessLauncherGuard LG(&Launcher);
     Install_Program(0);
     Show();
     Set_Address("127", "0", "0", "1");
+    Boot->E_IP1->setFocus();
+    bool Timer_Fired = false;
+    QTimer::singleShot(0, Boot.get(), [&Timer_Fired] { Timer_Fired = true; });
     const std::uint32_t Before = Clk.Ticks;
     Boot->Btn_UpdateClick();
     EXPECT_TRUE(Launcher.Started);
+    EXPECT_EQ(Launcher.Polls, 15001);
     EXPECT_GE(Clk.Ticks - Before, 150000u);
+    EXPECT_FALSE(Launcher.Enabled_During_Wait);
+    EXPECT_TRUE(Timer_Fired);
+    EXPECT_EQ(Boot->E_IP1->text(), QStringLiteral("127"));
     ASSERT_EQ(Boxes.Shown.size(), 1);
     EXPECT_EQ(Boxes.Shown[0].Text, Lang_Text(956));
     EXPECT_TRUE(Boot->isEnabled());
+}
+
+TEST_F(BootDialogTest, EachShowingTakesTheCurrentTexts)
+{
+    Show();
+    Boot->hide();
+    Lang_Table[902] = QStringLiteral("Aggiornamento via Ethernet");
+    Lang_Table[917] = QStringLiteral("Configurazione");
+    Last_Update_Option = 2;
+    Show();
+    EXPECT_EQ(Boot->windowTitle(), QStringLiteral("Aggiornamento via Ethernet"));
+    EXPECT_EQ(Boot->CB_Update_Options->count(), 3);
+    EXPECT_EQ(Boot->CB_Update_Options->currentText(), QStringLiteral("Configurazione"));
 }
 
 } // namespace
