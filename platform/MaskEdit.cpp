@@ -174,8 +174,20 @@ void TCustomMaskEdit::keyPressEvent(QKeyEvent *E)
             return;
         }
     }
-    const QString Typed = E->text();
-    if (Typed.size() != 1) {
+    QString Typed = E->text();
+    // Keys that the original platform also delivered as characters.
+    if (Typed.isEmpty()) {
+        switch (E->key()) {
+        case Qt::Key_Backspace: Typed = QStringLiteral("\b"); break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: Typed = QStringLiteral("\r"); break;
+        case Qt::Key_Escape: Typed = QStringLiteral("\x1b"); break;
+        default: break;
+        }
+    }
+    // Control shortcuts (copy, select all, undo ...) are commands here, not characters.
+    const bool Command = E->modifiers().testFlag(Qt::ControlModifier) && !E->modifiers().testFlag(Qt::AltModifier);
+    if (Typed.size() != 1 || Command) {
         QLineEdit::keyPressEvent(E);
         return;
     }

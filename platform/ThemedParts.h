@@ -17,11 +17,11 @@ void Draw_Theme_Part(QPainter &P, const QWidget *W, TThemePart Part, TThemeState
 
 // Classic (unthemed) frame controls.
 enum TFrameControl { fcPushButton, fcCheckBox, fcScrollLeft, fcScrollRight, fcScrollUp, fcScrollDown, fcComboButton };
-enum : unsigned { DFCS_PUSHED = 0x200, DFCS_CHECKED = 0x400, DFCS_INACTIVE = 0x100, DFCS_FLAT = 0x4000 };
+constexpr unsigned DFCS_PUSHED = 0x200, DFCS_CHECKED = 0x400, DFCS_INACTIVE = 0x100, DFCS_FLAT = 0x4000;
 void Draw_Frame_Control(QPainter &P, const QWidget *W, TFrameControl Kind, const QRect &R, unsigned Flags);
 
 // Three-dimensional edges in the system colours. R shrinks by the width drawn.
-enum : unsigned { BDR_RAISEDOUTER = 1, BDR_SUNKENOUTER = 2, BDR_RAISEDINNER = 4, BDR_SUNKENINNER = 8 };
+constexpr unsigned BDR_RAISEDOUTER = 1, BDR_SUNKENOUTER = 2, BDR_RAISEDINNER = 4, BDR_SUNKENINNER = 8;
 void Draw_Edge(QPainter &P, QRect &R, unsigned Edges, bool FillMiddle = false);
 // A one-pixel frame just inside R (R as a Qt rectangle).
 void Frame_Rect(QPainter &P, const QRect &R, unsigned Rgb);
