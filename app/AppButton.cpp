@@ -1,6 +1,4 @@
 #include "app/AppButton.h"
-#include <QIcon>
-#include <QPixmap>
 
 TAppButton *Make_App_Button(QWidget *Parent, const char *Object_Name, int Left, int Top, int Width, int Height,
                             const TAppButtonLook &Look)
@@ -8,20 +6,18 @@ TAppButton *Make_App_Button(QWidget *Parent, const char *Object_Name, int Left, 
     auto *B = new TAppButton(Parent);
     B->setObjectName(QLatin1String(Object_Name));
     B->setGeometry(Left, Top, Width, Height);
-    if (!Look.Glyph.isNull()) {
-        QImage G = Look.Glyph.copy(0, 0, Look.Glyph.height(), Look.Glyph.height());
-        G.setAlphaChannel(G.createMaskFromColor(G.pixel(0, G.height() - 1), Qt::MaskOutColor));
-        B->setIcon(QIcon(QPixmap::fromImage(G)));
-    }
-    QString Css = QStringLiteral("QPushButton { background-color: rgb(248,247,237); border: 1px solid gray; padding: 2px 6px;");
-    if (Look.Alignment == TAppButtonAlign::Left)
-        Css += QStringLiteral(" text-align: left;");
-    Css += QStringLiteral(" } QPushButton:hover { background-color: %1; } QPushButton:pressed { background-color: %2; }")
-               .arg(To_QColor(Look.Hot_Track_Color).name(), To_QColor(Look.Color_When_Down).name());
-    B->setStyleSheet(Css);
+    B->Set_Color(static_cast<TColor>(0xEDF7F8));
+    B->Set_LightColor(clGray);
+    B->Set_HotTrackColor(Look.Hot_Track_Color);
+    B->Set_ColorWhenDown(Look.Color_When_Down);
+    B->Set_UseHotTrackFont(false);
+    B->Set_Style(Look.Style == TAppButtonStyle::Encarta ? bsEncarta : bsNormal);
+    B->Set_Alignment(Look.Alignment == TAppButtonAlign::Left ? taLeftJustify : taCenter);
+    if (!Look.Glyph.isNull())
+        B->Set_Glyph(Look.Glyph);
     return B;
 }
 
-void Set_Button_Caption(TAppButton *Button, const QString &Caption) { Button->setText(Caption); }
-QString Button_Caption(const TAppButton *Button) { return Button->text(); }
-void Click_Button(TAppButton *Button) { Button->click(); }
+void Set_Button_Caption(TAppButton *Button, const QString &Caption) { Button->Set_Caption(Caption); }
+QString Button_Caption(const TAppButton *Button) { return Button->Caption(); }
+void Click_Button(TAppButton *Button) { Button->Click(); }

@@ -1,14 +1,16 @@
 #pragma once
+#include "controls/FxButton.h"
 #include "platform/Colors.h"
 #include <QImage>
-#include <QPushButton>
 #include <QString>
 
 // The push button every window of the configurator places, behind one name
 // so the windows do not depend on how it is drawn.
-using TAppButton = QPushButton;
+using TAppButton = TFxButton;
 
-// The look the windows give their buttons.
+// The look the windows give their buttons. Every button shares the face
+// colour 0xEDF7F8, the light colour gray and no hot-track font; the rest
+// varies per button.
 enum class TAppButtonStyle { Normal, Encarta };
 enum class TAppButtonAlign { Center, Left };
 

@@ -69,7 +69,7 @@ TFAbout::TFAbout(QWidget *Parent)
     Label4->installEventFilter(this);
 
     TAppButtonLook Look;
-    Look.Glyph = Standard_Glyph(QStyle::SP_DialogOkButton);
+    Look.Glyph = Fx_Bitmap_Resource(QStringLiteral("FXOK"));
     FxButton1 = Make_App_Button(this, "FxButton1", 425 - 96 - 12, 148 - 28 - 10, 96, 28, Look);
     Set_Button_Caption(FxButton1, QStringLiteral("OK"));
     connect(FxButton1, &TAppButton::clicked, this, [this] { accept(); });

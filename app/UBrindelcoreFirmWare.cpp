@@ -77,11 +77,11 @@ void TFBrindelcoreFirmWare::FormCreate()
 
     TAppButtonLook Icon_Look;
     Icon_Look.Style = TAppButtonStyle::Normal;
-    Icon_Look.Glyph = Standard_Glyph(QStyle::SP_MessageBoxInformation);
+    Icon_Look.Glyph = Fx_Bitmap_Resource(QStringLiteral("FXHELP"));
     Btn_Info = Make_App_Button(this, "Btn_Info", 516, 8, 50, 50, Icon_Look);
     Icon_Look.Glyph = Standard_Glyph(QStyle::SP_FileDialogDetailedView);
     Btn_Opz = Make_App_Button(this, "Btn_Opz", 574, 8, 50, 50, Icon_Look);
-    Icon_Look.Glyph = Standard_Glyph(QStyle::SP_DialogCloseButton);
+    Icon_Look.Glyph = Fx_Bitmap_Resource(QStringLiteral("FXCLOSE"));
     Btn_Close = Make_App_Button(this, "Btn_Close", 632, 8, 50, 50, Icon_Look);
 
     for (int I = 0; I < 8; ++I) {

@@ -25,10 +25,10 @@ TFOpenConf::TFOpenConf(QWidget *Parent)
     ListBox1->setGeometry(16, Title_Panel_Height + 26, W - 32, H - Title_Panel_Height - 26 - Button_Panel_Height - 8);
     QWidget *P_Button = Make_Button_Panel(this, W, H);
     TAppButtonLook Ok_Look;
-    Ok_Look.Glyph = Standard_Glyph(QStyle::SP_DialogOkButton);
+    Ok_Look.Glyph = Fx_Bitmap_Resource(QStringLiteral("FXOK"));
     Btn_OK = Make_App_Button(P_Button, "Btn_OK", W - 2 * 100 - 16, 9, 96, 28, Ok_Look);
     TAppButtonLook Cancel_Look;
-    Cancel_Look.Glyph = Standard_Glyph(QStyle::SP_DialogCancelButton);
+    Cancel_Look.Glyph = Fx_Bitmap_Resource(QStringLiteral("FXCANCEL"));
     Btn_Cancel = Make_App_Button(P_Button, "Btn_Cancel", W - 100 - 8, 9, 96, 28, Cancel_Look);
     connect(Btn_OK, &TAppButton::clicked, this, [this] { accept(); });
     connect(Btn_Cancel, &TAppButton::clicked, this, [this] { reject(); });

@@ -30,6 +30,9 @@ void AppFixture::TearDown()
 void AppFixture::Start()
 {
     Main = Create_Forms();
+    // What start-up reports about other parts (the EEP catalogue, say) is not
+    // the subject of these tests.
+    Boxes.Shown.clear();
 }
 
 void AppFixture::Stop(bool Close)
