@@ -13,3 +13,13 @@ add_library(bc_glidetabs STATIC
 )
 target_include_directories(bc_glidetabs PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(bc_glidetabs PUBLIC platform_aadraw platform_core Qt6::Gui Qt6::Widgets)
+
+# The tab strip control on top of the model: layout, painting and animation,
+# mouse, menu and drag and drop, events and persistence.
+add_library(bc_glidetabs_control STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/GlideTabs.h ${CMAKE_CURRENT_LIST_DIR}/GlideTabs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GlideTabs_Layout.cpp ${CMAKE_CURRENT_LIST_DIR}/GlideTabs_Paint.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GlideTabs_Mouse.cpp ${CMAKE_CURRENT_LIST_DIR}/GlideTabs_Persist.cpp
+)
+set_target_properties(bc_glidetabs_control PROPERTIES AUTOMOC ON)
+target_link_libraries(bc_glidetabs_control PUBLIC bc_glidetabs platform_glidetabs_control platform_gui Qt6::Widgets)
