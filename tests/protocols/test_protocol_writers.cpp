@@ -312,6 +312,25 @@ TEST(EdeWriter, BuildFromProjectFiles)
     EXPECT_EQ(Read_File(Out), Before);
 }
 
+// Instances of one type count on from the read list into the write list.
+TEST(EdeWriter, InstanceCountersRunAcrossBothLists)
+{
+    QTemporaryDir Dir;
+    const QString Slave = Dir.filePath("BACnet_Slave.xml"), Out = Dir.filePath("o.csv");
+    Write_File(Slave, "<BACnet_to_Modbus><BACnet_in_Read>"
+                      "<row Data_Type=\"Analog Value\" Eng_Unit=\"1\" Mnemonic=\"R1\"/>"
+                      "<row Data_Type=\"Binary Value\" Eng_Unit=\"1\" Mnemonic=\"R2\"/>"
+                      "</BACnet_in_Read><BACnet_in_Write>"
+                      "<row Data_Type=\"Analog Value\" Eng_Unit=\"1\" Mnemonic=\"W1\"/>"
+                      "<row Data_Type=\"Binary Value\" Eng_Unit=\"1\" Mnemonic=\"W2\"/>"
+                      "<row Data_Type=\"Analog Value\" Eng_Unit=\"1\" Mnemonic=\"W3\"/>"
+                      "</BACnet_in_Write></BACnet_to_Modbus>");
+    ASSERT_TRUE(Build_EDE_File(Out, {"P", Dir.filePath("ParGen.xml"), Slave}));
+    const QStringList L = QString::fromLatin1(Read_File(Out)).split("\r\n");
+    EXPECT_EQ(L.mid(7, 5), QStringList({"_R1_0;;R1;2;0;R1;1;", "_R2_0;;R2;5;0;R2;1;", "_W1_1;;W1;2;1;W1;1;",
+                                        "_W2_1;;W2;5;1;W2;1;", "_W3_2;;W3;2;2;W3;1;"}));
+}
+
 TEST(EdeWriter, FilePathRule)
 {
     const std::pair<const char *, const char *> Cases[] = {
