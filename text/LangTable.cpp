@@ -129,7 +129,9 @@ void Load_Language()
 {
     Fill_Default_Texts();
     const QString Path = Language_Dir + QLatin1Char('/') + Language_Name + QStringLiteral(".lng");
-    if (!Language_Name.isEmpty() && QFileInfo(Path).isFile()) {
+    // A language is a file name in the language folder, never a path.
+    const bool Plain_Name = !Language_Name.contains(QLatin1Char('/')) && !Language_Name.contains(QLatin1Char('\\'));
+    if (!Language_Name.isEmpty() && Plain_Name && QFileInfo(Path).isFile()) {
         Load_Language_File(Path);
         return;
     }

@@ -146,6 +146,13 @@ TEST_F(LangTableTest, LoadLanguageAndFallback)
     Load_Language();
     EXPECT_EQ(Language_Name, "English");
 
+    // a name that is a path reaches no file outside the language folder
+    Write_File(Dir.path() + "/Outside.lng", "STR0 = Outside\n");
+    Language_Name = "../Outside";
+    Load_Language();
+    EXPECT_EQ(Language_Name, "English");
+    EXPECT_EQ(Lang_Text(0), "Start");
+
     // no English file: the built-in texts stand
     QFile::remove(Language_Dir + "/English.lng");
     Language_Name = "Italiano";
