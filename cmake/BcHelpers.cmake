@@ -7,7 +7,7 @@ function(bc_add_test)
   set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   gtest_discover_tests(${T_NAME}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;BC_TEST_OUTPUT=${CMAKE_BINARY_DIR}/test-output"
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
     TEST_PREFIX "${T_NAME}.")
 endfunction()
 

@@ -9,7 +9,7 @@ QString Test_Output_Dir()
 {
     QString Dir = qEnvironmentVariable("BC_TEST_OUTPUT");
     if (Dir.isEmpty())
-        Dir = QDir::temp().filePath("bc-test-output");
+        Dir = QStringLiteral(BC_TEST_OUTPUT_DEFAULT);
     QDir().mkpath(Dir);
     return Dir;
 }
