@@ -4,6 +4,15 @@
 #include "app/UNew_Project.h"
 #include "app/UOpenConf.h"
 #include "app/USoftOptions.h"
+#ifdef BC_HAVE_PARGEN_WINDOW
+#include "editors/UParGen.h"
+#endif
+#ifdef BC_HAVE_UPDATE_WINDOW
+#include "update/UBoot.h"
+#endif
+#ifdef BC_HAVE_PROFINET_FILE_NAME_WINDOW
+#include "protocols/UProfinetFileName.h"
+#endif
 #include "editors/UParGen.h"
 
 QPointer<QDialog> Form1;
@@ -47,7 +56,11 @@ TFBrindelcoreFirmWare *Create_Forms()
     FMQTT_Set_Topic = Make_Shell(Main, "FMQTT_Set_Topic");
     FTopicTemplate = Make_Shell(Main, "FTopicTemplate");
     FEnOcean_Variable_SAck = Make_Shell(Main, "FEnOcean_Variable_SAck");
+#ifdef BC_HAVE_PROFINET_FILE_NAME_WINDOW
+    FProfinetFileName = new TFProfinetFileName(Main);
+#else
     FProfinetFileName = Make_Shell(Main, "FProfinetFileName");
+#endif
     FBACnet_Eng_Unit = Make_Shell(Main, "FBACnet_Eng_Unit");
     FBACnetSlaveSetAccess = Make_Shell(Main, "FBACnetSlaveSetAccess");
     return Main;

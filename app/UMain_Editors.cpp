@@ -4,12 +4,13 @@
 
 void TFBrindelcoreFirmWare::Do_Set_Communication()
 {
-    // The parameter editor loads ParGen.xml when shown and writes it on OK;
-    // how it closes does not matter here.
+    // The parameter editor loads ParGen.xml when shown and writes it on OK.
     if (FParGen)
         FParGen->exec();
 }
 
 void TFBrindelcoreFirmWare::Do_EnOcean_Access()
 {
+    // The EnOcean network editor is not built yet: its window is an empty
+    // shell, which is not worth showing.
 }

@@ -211,3 +211,19 @@ TEST_F(MainWindowTest, Screenshot)
     Main->show();
     Save_Screenshot(Main, "app_main_window");
 }
+
+// With a project, Set Communication shows the parameter editor modally.
+TEST_F(MainWindowTest, SetCommunicationShowsParameterEditor)
+{
+    QDir().mkpath(Path("PROJECTS/P"));
+    Write_File(Path("Brindelcor.xml"), "<Conf_Settings><lastproj><projectname>P</projectname></lastproj></Conf_Settings>");
+    Start();
+    bool Shown = false;
+    While_Modal(
+        [&] {
+            Shown = FParGen->isVisible();
+            FParGen->reject();
+        },
+        [this] { Main->Btn_Click(Main->Btn_Prm_Gen); });
+    EXPECT_TRUE(Shown);
+}
