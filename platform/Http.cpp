@@ -18,6 +18,7 @@ public:
         Request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
         Request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
         Request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+        Request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
         QNetworkReply *R = Manager->get(Request);
         QPointer<QObject> Guard(Context);
         const bool Has_Context = Context != nullptr;
