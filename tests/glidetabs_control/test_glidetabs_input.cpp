@@ -1,4 +1,5 @@
 #include "StripTestSupport.h"
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -19,6 +20,7 @@ protected:
         S = std::make_unique<TCountingStrip>(&Window);
         S->setGeometry(0, 0, 700, 30);
         Window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&Window));
         Set_GlideTabs_Menu_Presenter(
             [this](TCustomGlideTabs &, const TGlideTabsPopupMenu &M, QPoint) { Menu = M.Items; });
     }
