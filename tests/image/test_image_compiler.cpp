@@ -430,6 +430,33 @@ TEST_F(ImageCompilerTest, TablesThatDoNotFitAreRefusedNotCut)
     EXPECT_EQ(Compiler.Bank2().size(), 8 + 72 + 12 + 40 + 16 * 8183);
 }
 
+// Damaged files (every truncation of a good one) end in an image or in an
+// error value, never in a crash or a half-built image.
+TEST_F(ImageCompilerTest, EveryTruncationOfTheFilesIsHandled)
+{
+    Write_EnOcean(Plain_Device(QStringLiteral("0x10"), Eep(0xD2, 1, 0, Var(0, "a", 8, 1, 1, 0) + Var(1, "b", 9, 1, 2, 0)))
+                  + Device(QStringLiteral("Id=\"2\" Secure_Type=\"2\" Key=\"k\" RollCode=\"1\" RollCodeAlg=\"0\" RollCodeTx=\"0\" "
+                                          "CMACAlg=\"0\" DataCript=\"1\" PTM=\"0\""),
+                           QString()));
+    Write_ParGen(QStringLiteral("<Ethernet_IP1>10</Ethernet_IP1><Ethernet_EN_GAT>1</Ethernet_EN_GAT>"));
+    const QByteArray Good_EnOcean = Read_File(EnOcean());
+    const QByteArray Good_ParGen = Read_File(ParGen());
+    for (const auto &[Path, Good] : {std::pair{EnOcean(), Good_EnOcean}, std::pair{ParGen(), Good_ParGen}}) {
+        for (int N = 0; N < Good.size(); ++N) {
+            Write_File(Path, Good.left(N));
+            const TCompile_Result R = Compile();
+            if (R.Ok()) {
+                EXPECT_EQ(Compiler.Bank1().size(), 2048);
+                EXPECT_EQ(Compiler.Bank2().size(), Compiler.Tables_Size());
+            } else {
+                EXPECT_TRUE(Compiler.Bank2().isEmpty());
+                EXPECT_EQ(R.Error.File, Path);
+            }
+        }
+        Write_File(Path, Good);
+    }
+}
+
 // ---- writing the files ------------------------------------------------------------
 
 TEST_F(ImageCompilerTest, SaveCreatesBinAndWritesBothImages)
