@@ -321,6 +321,9 @@ void TFParGen::Build_Panels()
                     W = Cb;
                 } else if (Row.Field_Kind == fkRich) {
                     auto *Re = new QPlainTextEdit(S);
+                    // One line high: scroll bars would leave no room for the text.
+                    Re->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+                    Re->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
                     Re->setGeometry(Row.Field_X, Field_Y, Row.Field_W, Rich_Height);
                     W = Re;
                 } else {

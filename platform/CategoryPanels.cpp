@@ -17,6 +17,8 @@ TCategoryPanel::TCategoryPanel(TCategoryPanelGroup *Group, const QString &Object
     setMouseTracking(true);
     FSurface = new QWidget(this);
     FSurface->setObjectName(Object_Name + QStringLiteral("_Surface"));
+    // Moving from the header down onto the controls leaves the header.
+    FSurface->installEventFilter(this);
     FGroup->Add(this);
 }
 
@@ -73,6 +75,13 @@ void TCategoryPanel::Set_Header_Hot(bool Value)
         return;
     FHeader_Hot = Value;
     update();
+}
+
+bool TCategoryPanel::eventFilter(QObject *Watched, QEvent *Event)
+{
+    if (Watched == FSurface && Event->type() == QEvent::Enter)
+        Set_Header_Hot(false);
+    return QWidget::eventFilter(Watched, Event);
 }
 
 void TCategoryPanel::resizeEvent(QResizeEvent *)

@@ -65,6 +65,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *Event) override;
     void leaveEvent(QEvent *Event) override;
     void resizeEvent(QResizeEvent *Event) override;
+    bool eventFilter(QObject *Watched, QEvent *Event) override;
 
 private:
     friend class TCategoryPanelGroup;

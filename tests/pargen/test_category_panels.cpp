@@ -77,6 +77,11 @@ TEST_F(CategoryPanelsTest, CollapseAndExpand)
     // A click below the header does nothing.
     QTest::mouseClick(Panels[0], Qt::LeftButton, Qt::NoModifier, QPoint(20, 50));
     EXPECT_FALSE(Panels[0]->Collapsed());
+    // The chevron is hot while the pointer is over the header only.
+    QTest::mouseMove(Panels[0], QPoint(20, 10));
+    EXPECT_TRUE(Panels[0]->Header_Hot());
+    QTest::mouseMove(Panels[0], QPoint(20, 50));
+    EXPECT_FALSE(Panels[0]->Header_Hot());
     // The surface starts right below the header.
     EXPECT_EQ(Panels[0]->Surface()->geometry().top(), 24);
 }

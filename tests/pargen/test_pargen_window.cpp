@@ -721,6 +721,18 @@ TEST_F(ParGenWindowTest, Screenshot)
     Window->CP_Modbus_Slave->Collapse();
     QApplication::processEvents();
     Save_Screenshot(Window.get(), "pargen_editor_collapsed");
+
+    // Another model's layout on the same window: TK440 with every option on.
+    TFParGen W;
+    W.Hide_All_Panels();
+    W.Order_TAB_Panels_TK440();
+    for (const char *N : {"CB_MQTT_WillFlag", "CB_TLS_Enable", "CB_TLS_En_Server_Auth", "CB_TLS_En_Client_Auth"})
+        W.Find<QCheckBox>(QLatin1String(N))->setChecked(true);
+    W.RePosition_Objects_TK440();
+    W.resize(TFParGen::Client_Width, 1100);
+    W.show();
+    QApplication::processEvents();
+    Save_Screenshot(&W, "pargen_editor_tk440");
 }
 
 } // namespace
