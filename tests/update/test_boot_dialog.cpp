@@ -161,6 +161,18 @@ TEST_F(BootDialogTest, SerialModeListsPortsAndOnlyRemembersOptions)
     EXPECT_TRUE(Boxes.Shown.isEmpty());
 }
 
+TEST_F(BootDialogTest, UsbModeHasTitlesOnly)
+{
+    Boot->Form_Type = 2;
+    Show();
+    EXPECT_EQ(Boot->windowTitle(), QStringLiteral("Update Device by USB"));
+    for (QWidget *P : {Boot->P_IP_Address, Boot->P_Options, Boot->P_Serial, Boot->P_Eth_Search})
+        EXPECT_FALSE(P->isVisible()) << qPrintable(P->objectName());
+    Boot->Btn_UpdateClick();
+    EXPECT_TRUE(Gateway.Hosts.isEmpty());
+    EXPECT_TRUE(Boxes.Shown.isEmpty());
+}
+
 TEST_F(BootDialogTest, DotJumpsToTheNextBoxAndIsNeverInserted)
 {
     Show();
