@@ -1,5 +1,6 @@
 #include "controls/GlideTabs.h"
 #include "controls/GlideTabsUtils.h"
+#include "platform/Clock.h"
 #include <QTimer>
 #include <algorithm>
 
@@ -37,6 +38,10 @@ TCustomGlideTabs::TCustomGlideTabs(QWidget *Parent) : QWidget(Parent)
 
     resize(300, 30);
     FScrollOffset = 0;
+    // Due times are compared across the wrap of the tick count, so they start
+    // at the present rather than at 0 (which may lie "in the future").
+    FNextModifiedGlowAnimateTickCount = Tick_Count();
+    FNextSpinnerAnimateTickCount = FNextModifiedGlowAnimateTickCount;
     SetDefaultOptions(*FOptions);
     SetDefaultLookAndFeel(*FLookAndFeel);
     for (int I = 0; I < FTabs->Count(); ++I)
@@ -188,11 +193,15 @@ void TCustomGlideTabs::SetScrollOffset(int Value)
 {
     if (!FOptions->Scrolling().Enabled() || Value == FScrollOffset)
         return;
-    FScrollOffset = Value;
     if (FTabs->Count() > 0)
-        FScrollOffset = std::min(FScrollOffset, MaxScrollOffset());
-    if (FScrollOffset < 0)
-        FScrollOffset = 0;
+        Value = std::min(Value, MaxScrollOffset());
+    if (Value < 0)
+        Value = 0;
+    // A request that the limits bring back to the present offset changes
+    // nothing, and must not restart the buttons' fades.
+    if (Value == FScrollOffset)
+        return;
+    FScrollOffset = Value;
     AddState(stsControlPositionsInvalidated);
     SetControlDrawStates(true);
     Redraw();

@@ -300,6 +300,12 @@ void TCustomGlideTabs::CalculateTabRects()
         Layout_Pass(false, Pinned_Count, FTabs->Count() - 1, X, FAdjustedTabWidth, Remainder);
     }
     Place_Floating_Add_Button();
+    // Fewer or narrower tabs, or a wider strip, lower the maximum: an offset
+    // beyond it would show empty space where tabs could be.
+    if (FScrollOffset > MaxScrollOffset() && !HasState(stsDeletingUnPinnedTabs) && !FActiveDragTabObject) {
+        FScrollOffset = MaxScrollOffset();
+        DoOnScroll();
+    }
     if (FScrollWidth != FPreviousScrollWidth) {
         FPreviousScrollWidth = FScrollWidth;
         DoOnScrollWidthChanged();
