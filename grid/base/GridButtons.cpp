@@ -2,6 +2,7 @@
 #include "grid/base/GridStyle.h"
 #include "platform/SystemInfo.h"
 #include "platform/ThemedParts.h"
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -115,6 +116,54 @@ VOdeGridButton::VOdeGridButton(QWidget *Parent) : QWidget(Parent)
     setAttribute(Qt::WA_Hover);
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
+}
+
+VOdeGridButton::~VOdeGridButton() = default;
+
+void VOdeGridButton::Set_Action(QAction *A)
+{
+    delete FActionLink;
+    FActionLink = A ? new VOdeGridButtonActionLink(this, A) : nullptr;
+}
+
+VOdeGridButtonActionLink::VOdeGridButtonActionLink(VOdeGridButton *Client, QAction *Action)
+    : QObject(Client), FClient(Client), FAction(Action)
+{
+    FCaption = Action->text();
+    FChecked = Action->isChecked();
+    FGroupIndex = Action->property("GroupIndex").toInt();
+    connect(Action, &QAction::changed, this, &VOdeGridButtonActionLink::Action_Changed);
+}
+
+bool VOdeGridButtonActionLink::IsCaptionLinked() const { return FAction && FClient->Caption() == FCaption; }
+
+bool VOdeGridButtonActionLink::IsCheckedLinked() const
+{
+    return FAction && FClient->GroupIndex() != 0 && FClient->AllowAllUp() && FChecked == FClient->Down();
+}
+
+bool VOdeGridButtonActionLink::IsGroupIndexLinked() const { return FAction && FGroupIndex == FClient->GroupIndex(); }
+
+void VOdeGridButtonActionLink::Action_Changed()
+{
+    if (!FAction)
+        return;
+    const QString Caption = FAction->text();
+    const bool Checked = FAction->isChecked();
+    const int Group = FAction->property("GroupIndex").toInt();
+    // Decide with the old values, then remember the new ones.
+    const bool LinkCaption = Caption != FCaption && IsCaptionLinked();
+    const bool LinkChecked = Checked != FChecked && IsCheckedLinked();
+    const bool LinkGroup = Group != FGroupIndex && IsGroupIndexLinked();
+    FCaption = Caption;
+    FChecked = Checked;
+    FGroupIndex = Group;
+    if (LinkCaption)
+        FClient->Set_Caption(Caption);
+    if (LinkChecked)
+        FClient->Set_Down(Checked);
+    if (LinkGroup)
+        FClient->Set_GroupIndex(Group);
 }
 
 void VOdeGridButton::Set_Caption(const QString &V)
@@ -299,6 +348,8 @@ void VOdeGridButton::Group_Message(int Group, VOdeGridButton *Sender)
         FDown = false;
         FState = bsUp;
         update();
+        if (FActionLink && FActionLink->Action())
+            FActionLink->Action()->setChecked(false);
     }
     FAllowAllUp = Sender->AllowAllUp();
 }

@@ -32,10 +32,18 @@ void Draw_Button_Gradient(QPainter &P, const QRect &R, TColor Color, TColor Colo
 // The glyph with its transparent colour (the bottom-left pixel) cleared.
 QImage Transparent_Glyph(const QImage &Glyph);
 
+class VOdeGridButtonActionLink;
+
 class VOdeGridButton : public QWidget {
     Q_OBJECT
 public:
     explicit VOdeGridButton(QWidget *Parent = nullptr);
+    ~VOdeGridButton() override;
+
+    // Links Caption, Down (the action's checked state) and GroupIndex (the
+    // action's "GroupIndex" property) to an action; nullptr unlinks.
+    void Set_Action(QAction *A);
+    VOdeGridButtonActionLink *ActionLink() const { return FActionLink; }
 
     QString Caption() const { return FCaption; }
     void Set_Caption(const QString &V);
@@ -160,6 +168,31 @@ private:
     bool FDragging = false;
     bool FLoading = false;
     QShortcut *FAccel = nullptr;
+    VOdeGridButtonActionLink *FActionLink = nullptr;
+};
+
+// Passes an action's caption, checked state and group index to its button,
+// each only while linked: the caption while the button's caption equals the
+// action's, the checked state while the button has a group index, allows all
+// up and its Down equals the action's checked state, the group index while
+// both agree. The action's last values are kept, since Qt reports a change
+// after the action holds the new value.
+class VOdeGridButtonActionLink : public QObject {
+    Q_OBJECT
+public:
+    VOdeGridButtonActionLink(VOdeGridButton *Client, QAction *Action);
+    QAction *Action() const { return FAction; }
+    bool IsCaptionLinked() const;
+    bool IsCheckedLinked() const;
+    bool IsGroupIndexLinked() const;
+
+private:
+    void Action_Changed();
+    VOdeGridButton *FClient;
+    QPointer<QAction> FAction;
+    QString FCaption;
+    bool FChecked = false;
+    int FGroupIndex = 0;
 };
 
 enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };

@@ -290,3 +290,38 @@ TEST_F(CheckBoxWidget, CachedTransparentBackgroundIsRenewedAfterMove)
     EXPECT_TRUE(Box->Background_Cached());
 }
 } // namespace
+
+namespace {
+TEST(GridButton, ActionLinkPassesLinkedValues)
+{
+    QWidget Form;
+    VOdeGridButton B(&Form);
+    QAction A("Find");
+    A.setCheckable(true);
+    B.Set_Caption("Find");
+    B.Set_Action(&A);
+    // the caption follows while it equals the action's
+    A.setText("Search");
+    EXPECT_EQ(B.Caption(), "Search");
+    B.Set_Caption("Own");
+    A.setText("Again");
+    EXPECT_EQ(B.Caption(), "Own");
+    // the group index follows while both agree (0 = 0)
+    A.setProperty("GroupIndex", 3);
+    emit A.changed();
+    EXPECT_EQ(B.GroupIndex(), 3);
+    // checked follows with a group index and AllowAllUp
+    A.setChecked(true);
+    EXPECT_FALSE(B.Down());
+    B.Set_AllowAllUp(true);
+    A.setChecked(false);
+    A.setChecked(true);
+    EXPECT_TRUE(B.Down());
+    // a sibling going down releases this one and unchecks its action
+    VOdeGridButton C(&Form);
+    C.Set_GroupIndex(3);
+    C.Set_Down(true);
+    EXPECT_FALSE(B.Down());
+    EXPECT_FALSE(A.isChecked());
+}
+} // namespace
