@@ -4,7 +4,7 @@
 #include <QString>
 #include "grid/base/BaseGrid.h"
 #include <functional>
-#include <vector>
+#include <deque>
 
 class TBaseGrid;
 
@@ -42,7 +42,7 @@ public:
     explicit VOdeGridUndoRedo(QObject *Owner = nullptr);
     ~VOdeGridUndoRedo() override;
 
-    const std::vector<TUndoRedoItem> &Items() const { return FItems; }
+    const std::deque<TUndoRedoItem> &Items() const { return FItems; }
     TBaseGrid *Grid() const;
     // Links both ways (the grid's UndoRedo points here); nullptr unlinks.
     // A grid that is destroyed is forgotten.
@@ -73,7 +73,7 @@ private:
     void Trim();
     void Apply(const TUndoRedoItem &Item, bool IsUndo);
 
-    std::vector<TUndoRedoItem> FItems;
+    std::deque<TUndoRedoItem> FItems;
     QPointer<TBaseGrid> FGrid;
     int FLevel = 0;
     int FMaxLevel = 0;
