@@ -72,6 +72,18 @@ public:
     TNotifyEvent OnChange;
     TNotifyEvent OnFrameChange;
 
+    // Download notifications of pictures by web address. Such pictures are
+    // never fetched here (LoadFromURL leaves them empty and busy), so none of
+    // these is ever called; they exist so that owners can assign them.
+    using TDownloadProgressEvent = std::function<void(THTMLPicture *, qint64 Received, qint64 Total)>;
+    using TDownloadCancelEvent = std::function<void(THTMLPicture *, bool &Cancel)>;
+    using TDownloadCompleteEvent = std::function<void(THTMLPicture *)>;
+    using TDownloadErrorEvent = std::function<void(THTMLPicture *, const QString &Error)>;
+    TDownloadProgressEvent OnDownLoadProgress;
+    TDownloadCancelEvent OnDownLoadCancel;
+    TDownloadCompleteEvent OnDownLoadComplete;
+    TDownloadErrorEvent OnDownLoadError;
+
 private:
     void Load_Picture();
     void Clear_Decoded();

@@ -131,6 +131,7 @@ public:
         : Cv(C), Rect(R), Par(P), Res(Out)
     {
         Gh_Font.Name = QStringLiteral("\n"); // matches no real font, so the first call asks the canvas
+        Rtl_Reading = (BiDiDrawTextFlags(P.BiDiMode, 0) & DT_RTL_READING) != 0;
     }
 
     bool Run(const QString &Text);
@@ -203,6 +204,10 @@ private:
     bool Li_On_Line = false;
     QString Line_Visible;
     bool Drawing_Pass2 = false;
+    // Right-to-left reading: runs are drawn from the line's right edge
+    // leftwards; Rtl_Right is where the next run ends.
+    bool Rtl_Reading = false;
+    int Rtl_Right = 0;
 };
 
 bool TRenderer::Run(const QString &Text)
@@ -311,6 +316,7 @@ TLineOut TRenderer::Render_Line(QString &M, TRect LR, bool Measure, bool First_P
     Line_End = Next_No_Fit = false;
     Li_On_Line = false;
     Line_Visible.clear();
+    Rtl_Right = LR.Right;
     const bool Draw = !Measure;
     const int Line_W = LR.Width();
     if (Draw && Focus_Open) {
@@ -408,7 +414,7 @@ TLineOut TRenderer::Render_Line(QString &M, TRect LR, bool Measure, bool First_P
 
 void TRenderer::Draw_Run(const QString &Shown, int W, const TRect &LR)
 {
-    const int Left = LR.Left + X;
+    int Left = LR.Left + X;
     int B = Text_Bottom(LR);
     if (Sup_On)
         B -= Sup;
@@ -417,7 +423,15 @@ void TRenderer::Draw_Run(const QString &Shown, int W, const TRect &LR)
     B -= Img_Off;
     const int Y = B - Cv.TextHeight(Shown);
     QString Text = Shown;
-    if (!Par.WordWrap && Left + W > LR.Right) {
+    if (Rtl_Reading) {
+        // Right-aligned in the rest of the line; the next run ends here.
+        Left = Rtl_Right - W;
+        if (!Par.WordWrap && Left < LR.Left) {
+            Text = QFontMetrics(Cv.Font.To_QFont()).elidedText(Shown, Qt::ElideRight, std::max(0, Rtl_Right - LR.Left));
+            Left = LR.Left;
+        }
+        Rtl_Right = Left;
+    } else if (!Par.WordWrap && Left + W > LR.Right) {
         // Cut with an ellipsis at the line's right edge.
         Text = QFontMetrics(Cv.Font.To_QFont()).elidedText(Shown, Qt::ElideRight, std::max(0, LR.Right - Left));
     }
@@ -1102,6 +1116,22 @@ bool RenderHTML(TCanvas &Canvas, const QString &Text, const TRect &Rect, const T
     Result.ControlRect = TRect();
     TRenderer R(Canvas, Rect, Params, Result);
     return R.Run(Text);
+}
+
+unsigned BiDiDrawTextFlags(TBiDiMode Mode, unsigned Flags)
+{
+    if (!Platform_Right_To_Left())
+        return Flags;
+    if (Mode == bdRightToLeft) {
+        const unsigned Horizontal = Flags & (DT_CENTER | DT_RIGHT);
+        if (Horizontal == DT_RIGHT)
+            Flags &= ~DT_RIGHT;
+        else if (Horizontal == DT_LEFT)
+            Flags |= DT_RIGHT;
+    }
+    if (Mode != bdLeftToRight)
+        Flags |= DT_RTL_READING;
+    return Flags;
 }
 
 void SetHTMLHighlightColors(TColor Background, TColor Text)

@@ -71,6 +71,15 @@ TColor ColorFromName(const QString &Name);
 TColor ColorFromHex(const QString &Text);
 int HexPairToInt(const QString &Text);
 
+// DrawText flag of right-to-left reading order (the original platform's value).
+constexpr unsigned DT_RTL_READING = 0x20000;
+// The drawing-text flags of a reading order: on a right-to-left platform
+// (Platform_Right_To_Left) bdRightToLeft swaps left and right alignment and
+// every mode but bdLeftToRight adds DT_RTL_READING; elsewhere Flags as given.
+// With right-to-left reading the markup's text runs are placed from the
+// line's right edge leftwards, each ending where the one before began.
+unsigned BiDiDrawTextFlags(TBiDiMode Mode, unsigned Flags);
+
 // Markup preparation steps, exposed for tests: "<#abc>" shows "#abc"; CR
 // becomes "<BR>" and LF is dropped.
 QString UnwrapHashTags(const QString &Text);

@@ -586,3 +586,87 @@ TEST(MarkupRender, TagEffects)
     BadInd.Run("a<IND x=\"5x\">b");
     EXPECT_EQ(BadInd.R.XSize, Width_Of("a") + Width_Of("b"));
 }
+
+namespace {
+// Sets the platform's reading direction for one test and puts it back.
+struct TRightToLeftPlatform {
+    bool Saved = Platform_Right_To_Left();
+    explicit TRightToLeftPlatform(bool Value) { Set_Platform_Right_To_Left(Value); }
+    ~TRightToLeftPlatform() { Set_Platform_Right_To_Left(Saved); }
+};
+} // namespace
+
+TEST(MarkupReadingOrder, DrawTextFlags)
+{
+    struct TCase {
+        const char *Name;
+        bool Rtl_Platform;
+        TBiDiMode Mode;
+        unsigned Flags, Expected;
+    };
+    const TCase Cases[] = {
+        {"LeftToRightPlatformUnchanged", false, bdRightToLeft, DT_LEFT | DT_SINGLELINE, DT_LEFT | DT_SINGLELINE},
+        {"LeftToRightModeUnchanged", true, bdLeftToRight, DT_RIGHT, DT_RIGHT},
+        {"LeftBecomesRight", true, bdRightToLeft, DT_SINGLELINE, DT_SINGLELINE | DT_RIGHT | DT_RTL_READING},
+        {"RightBecomesLeft", true, bdRightToLeft, DT_RIGHT, DT_LEFT | DT_RTL_READING},
+        {"CentreStays", true, bdRightToLeft, DT_CENTER, DT_CENTER | DT_RTL_READING},
+        {"NoAlignReadsOnly", true, bdRightToLeftNoAlign, DT_LEFT, DT_LEFT | DT_RTL_READING},
+        {"ReadingOnly", true, bdRightToLeftReadingOnly, DT_RIGHT, DT_RIGHT | DT_RTL_READING},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        TRightToLeftPlatform Platform(C.Rtl_Platform);
+        EXPECT_EQ(BiDiDrawTextFlags(C.Mode, C.Flags), C.Expected);
+    }
+}
+
+// On a right-to-left platform a right-to-left control places its runs from
+// the line's right edge leftwards; the layout sizes stay those of the text.
+TEST(MarkupReadingOrder, RunsPlacedFromTheRight)
+{
+    struct TCase {
+        const char *Name;
+        bool Rtl_Platform;
+        TBiDiMode Mode;
+        bool From_Right;
+    };
+    const TCase Cases[] = {
+        {"RightToLeftControl", true, bdRightToLeft, true},
+        {"ReadingOnlyControl", true, bdRightToLeftReadingOnly, true},
+        {"LeftToRightControl", true, bdLeftToRight, false},
+        {"LeftToRightPlatform", false, bdRightToLeft, false},
+    };
+    for (const TCase &Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        TRightToLeftPlatform Platform(Case.Rtl_Platform);
+        TCall C;
+        C.P.BiDiMode = Case.Mode;
+        C.Run("ab<B>cd</B>ef", TRect(0, 0, 300, 100));
+        const auto T = C.Texts();
+        ASSERT_EQ(T.size(), 3u);
+        EXPECT_EQ(C.R.XSize, Width_Of("ab") + Width_Of("cd", {fsBold}) + Width_Of("ef"));
+        if (Case.From_Right) {
+            EXPECT_EQ(T[0].Rect.Right, 300);
+            EXPECT_EQ(T[1].Rect.Right, T[0].Rect.Left);
+            EXPECT_EQ(T[2].Rect.Right, T[1].Rect.Left);
+        } else {
+            EXPECT_EQ(T[0].Rect.Left, 1);
+            EXPECT_EQ(T[1].Rect.Left, T[0].Rect.Right);
+        }
+    }
+}
+
+// Without word wrap a right-to-left line that is too long is cut at the
+// left edge with an ellipsis, not drawn beyond it.
+TEST(MarkupReadingOrder, OverflowCutAtTheLeftEdge)
+{
+    TRightToLeftPlatform Platform(true);
+    TCall C;
+    C.P.BiDiMode = bdRightToLeft;
+    C.Run("a rather long text that does not fit", TRect(0, 0, 60, 100));
+    const auto T = C.Texts();
+    ASSERT_EQ(T.size(), 1u);
+    EXPECT_GE(T[0].Rect.Left, 1);
+    EXPECT_LE(T[0].Rect.Right, 60);
+    EXPECT_TRUE(T[0].Text.endsWith(QChar(0x2026)));
+}
