@@ -143,7 +143,8 @@ private:
     void Handle_Control(const QString &Tag, const TRect &LR, bool Measure, TLineOut &Out);
     void Draw_Run(const QString &Shown, int W, const TRect &LR);
     void Draw_Focus(const TRect &R);
-    void Draw_Frame_Control(const QString &Type, const TRect &Box, bool Checked, bool Pushed);
+    // Hot: the themed look of a button or drop-down button under the point.
+    void Draw_Frame_Control(const QString &Type, const TRect &Box, bool Checked, bool Pushed, bool Hot = false);
     THTMLPicture *Resolve_Picture(const QString &Src) const;
 
     TColor Bk() const { return Cv.Brush.Style == bsClear ? clNone : Cv.Brush.Color; }
@@ -959,7 +960,7 @@ THTMLPicture *TRenderer::Resolve_Picture(const QString &Src) const
     return Pic;
 }
 
-void TRenderer::Draw_Frame_Control(const QString &Type, const TRect &Box, bool Checked, bool Pushed)
+void TRenderer::Draw_Frame_Control(const QString &Type, const TRect &Box, bool Checked, bool Pushed, bool Hot)
 {
     const TPen Saved_Pen = Cv.Pen;
     const TBrush Saved_Brush = Cv.Brush;
@@ -991,7 +992,7 @@ void TRenderer::Draw_Frame_Control(const QString &Type, const TRect &Box, bool C
         // Push button or drop-down button face.
         Cv.Brush.Style = bsSolid;
         Cv.Brush.Color = clBtnFace;
-        Cv.Pen.Color = Pushed ? clBtnShadow : Frame;
+        Cv.Pen.Color = Pushed ? clBtnShadow : (Hot && GThemed ? clHighlight : Frame);
         Cv.Rectangle(Box);
         Cv.Pen.Color = Pushed ? clBtnShadow : clBtnHighlight;
         Cv.MoveTo(Box.Left + 1, Box.Bottom - 2);
@@ -1061,7 +1062,7 @@ void TRenderer::Handle_Control(const QString &Tag, const TRect &LR, bool Measure
                                                      : TRect(Xd + 2, B - H + 4, Xd + Ctl_W, B);
             Cv.DrawText(Tr, V, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
             if (T == QStringLiteral("COMBO"))
-                Draw_Frame_Control(T, TRect(Xd + Ctl_W - 18, B - H + 5, Xd + Ctl_W - 1, B + 1), false, false);
+                Draw_Frame_Control(T, TRect(Xd + Ctl_W - 18, B - H + 5, Xd + Ctl_W - 1, B + 1), false, false, Over);
         } else if (T == QStringLiteral("CHECK")) {
             Draw_Frame_Control(T, TRect(Xd + 2, B - 15, Xd + 15, B), C.Value.toUpper() == QStringLiteral("TRUE"), false);
         } else if (T == QStringLiteral("RADIO")) {
@@ -1069,7 +1070,7 @@ void TRenderer::Handle_Control(const QString &Tag, const TRect &LR, bool Measure
         } else if (T == QStringLiteral("BUTTON")) {
             const bool Pushed = GThemed ? Par.Down : (Par.Down && Over);
             const TRect Br(Xd + 2, B - Ctl_H, Xd + Ctl_W - 2, B);
-            Draw_Frame_Control(T, Br, false, Pushed);
+            Draw_Frame_Control(T, Br, false, Pushed, Over);
             Cv.Brush.Style = bsClear;
             TRect Tr = Br.Inflate(-2, -2);
             Cv.DrawText(Tr, C.Value, DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOPREFIX);

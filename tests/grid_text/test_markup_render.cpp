@@ -670,3 +670,40 @@ TEST(MarkupReadingOrder, OverflowCutAtTheLeftEdge)
     EXPECT_LE(T[0].Rect.Right, 60);
     EXPECT_TRUE(T[0].Text.endsWith(QChar(0x2026)));
 }
+
+// In the themed look a button shows pressed whenever the mouse button is
+// down and hot while the point is over it; a drop-down button shows hot too.
+// The classic look has no hot state.
+TEST(MarkupControls, ThemedHotAndPressedStates)
+{
+    struct TThemed {
+        bool Saved = Markup_Themed();
+        explicit TThemed(bool V) { Set_Markup_Themed(V); }
+        ~TThemed() { Set_Markup_Themed(Saved); }
+    };
+    auto Render = [](const QString &M, bool Down, int X, int Y) {
+        TCall C;
+        C.P.Down = Down;
+        C.P.XPos = X;
+        C.P.YPos = Y;
+        C.Run(M);
+        return C.Canvas.Image();
+    };
+    const QString Button = "<CONTROL TYPE=\"BUTTON\" ID=\"b\" VALUE=\"Go\" WIDTH=\"50\">";
+    const QString Combo = "<CONTROL TYPE=\"COMBO\" ID=\"c\" VALUE=\"pick\" WIDTH=\"70\">";
+    {
+        TThemed Themed(true);
+        const QImage Away = Render(Button, false, 300, 100);
+        const QImage Hot = Render(Button, false, 20, 10);
+        const QImage DownAway = Render(Button, true, 300, 100);
+        const QImage DownOver = Render(Button, true, 20, 10);
+        EXPECT_NE(Away, Hot);
+        EXPECT_NE(Away, DownAway);
+        EXPECT_EQ(DownAway, DownOver);
+        EXPECT_NE(Hot, DownOver);
+        EXPECT_NE(Render(Combo, false, 300, 100), Render(Combo, false, 30, 10));
+    }
+    TThemed Classic(false);
+    EXPECT_EQ(Render(Button, false, 300, 100), Render(Button, false, 20, 10));
+    EXPECT_EQ(Render(Combo, false, 300, 100), Render(Combo, false, 30, 10));
+}
