@@ -168,10 +168,10 @@ TTabDisplayState TCustomGlideTabs::GetTabDisplayState() const
 {
     if (Tabs_Overflow())
         return tdScrolling;
-    const int Last = Last_Visible_Index(false);
-    if (Last < 0)
+    if (Last_Visible_Index(false) < 0)
         return tdNormal;
-    const TGlideTabControl *C = FTabs->GetItem(Last)->TabControl();
+    // The last visible tab may be one on its way out: it still fills its place.
+    const TGlideTabControl *C = FTabs->GetItem(Last_Visible_Index(true))->TabControl();
     if (C && C->EndRect().Right >= FTabContainerRect.Right)
         return tdCompressed;
     return tdNormal;
@@ -474,7 +474,6 @@ void TCustomGlideTabs::DoOnChange(TGlideTab *ATab, TTabChangeType TabChangeType)
         InvalidateAllControls();
     }
     if (ATab) {
-        // A hidden tab list entry may have gone while a handler ran; hold on to nothing beyond this call.
         if (!ATab->TabControl()) {
             ATab->SetTabControl(new TGlideTabControl(this, ATab));
             Start_Grow_In(ATab);
@@ -500,6 +499,14 @@ void TCustomGlideTabs::DoOnChange(TGlideTab *ATab, TTabChangeType TabChangeType)
             break;
         case tcDeleted:
             Start_Shrink_Out(ATab);
+            // The last tab of a compressed strip goes at once: from here on it is gone.
+            if (FTabs->IndexOf(ATab) < 0) {
+                AddState(stsControlPositionsInvalidated);
+                Redraw();
+                if (OnChange)
+                    OnChange(this, nullptr, TabChangeType);
+                return;
+            }
             break;
         case tcActivated:
             SetControlDrawState(ATab->TabControl(), dsActive, false);

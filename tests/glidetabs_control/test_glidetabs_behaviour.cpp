@@ -185,3 +185,33 @@ TEST_F(GlideTabsBehaviour, GrowingReducesScrollOffset)
 }
 
 } // namespace
+
+namespace {
+
+// Closing the last tab of a compressed strip removes it at once (no shrinking),
+// and the change report no longer names the freed tab.
+TEST_F(GlideTabsBehaviour, CompressedLastTabGoesAtOnce)
+{
+    S->Options().Display().AddButton().SetVisibility(avNone);
+    S->Options().Display().Tabs().SetMaxWidth(300);
+    Add_Tabs(*S, {"A", "B", "C", "D"});
+    S->SetActiveTabIndex(0);
+    Settle(*S, Clock);
+    ASSERT_EQ(S->GetTabDisplayState(), tdCompressed);
+    QStringList Deleted;
+    S->OnChange = [&](QObject *, TGlideTab *T, TTabChangeType Type) {
+        if (Type == tcDeleted)
+            Deleted << (T ? T->Caption() : "-");
+    };
+    const TGlideRect CB = S->GetTabControl(3)->GetCloseButonRect();
+    const QPoint P((CB.Left + CB.Right) / 2, (CB.Top + CB.Bottom) / 2);
+    S->MouseMove(P.x(), P.y());
+    S->MouseDown(Qt::LeftButton, P.x(), P.y());
+    S->MouseUp(Qt::LeftButton, P.x(), P.y());
+    ASSERT_EQ(S->Tabs().Count(), 3);
+    EXPECT_EQ(S->Tabs()[2]->Caption(), "C");
+    EXPECT_EQ(Deleted, QStringList({"-"}));
+    EXPECT_EQ(S->ActiveTabIndex(), 0);
+}
+
+} // namespace

@@ -48,8 +48,9 @@ TEST(GlideTabsScreens, HoverFadeAndScrollButtons)
         // an enlarged copy to look at the anti-aliased edges
         Shot.scaled(Shot.size() * 3).save(QString(Path).replace(".png", "_x3.png"));
         // the fade moves the hovered tab's look from step to step
-        if (!Previous.isNull())
+        if (!Previous.isNull()) {
             EXPECT_NE(Shot, Previous);
+        }
         Previous = Shot;
     }
     // scrolled to the end: the left button comes alive, the right one rests disabled
