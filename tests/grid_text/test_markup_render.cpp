@@ -707,3 +707,109 @@ TEST(MarkupControls, ThemedHotAndPressedStates)
     EXPECT_EQ(Render(Button, false, 300, 100), Render(Button, false, 20, 10));
     EXPECT_EQ(Render(Combo, false, 300, 100), Render(Combo, false, 30, 10));
 }
+
+// Hover style: only the hovered hyperlink is underlined and takes the hover
+// colours; every hyperlink takes the URL colour; what follows gets the entry
+// colours back.
+TEST(MarkupRender, HoverStyleColoursOnlyTheHoveredLink)
+{
+    TCall C;
+    C.P.HoverStyle = true;
+    C.P.HoverLink = 2;
+    C.P.URLColor = clBlue;
+    C.P.HoverColor = clYellow;
+    C.P.HoverFontColor = clRed;
+    C.Run("<A HREF=\"a\">one</A> <A HREF=\"b\">two</A>x");
+    const auto T = C.Texts();
+    ASSERT_EQ(T.size(), 4u);
+    EXPECT_EQ(T[0].Text, "one");
+    EXPECT_EQ(T[0].Font.Color, clBlue);
+    EXPECT_FALSE(T[0].Font.Style.Contains(fsUnderline));
+    EXPECT_EQ(T[0].Brush.Style, bsClear);
+    EXPECT_EQ(T[2].Text, "two");
+    EXPECT_EQ(T[2].Font.Color, clRed);
+    EXPECT_TRUE(T[2].Font.Style.Contains(fsUnderline));
+    EXPECT_EQ(T[2].Brush.Style, bsSolid);
+    EXPECT_EQ(T[2].Brush.Color, clYellow);
+    EXPECT_EQ(T[3].Text, "x");
+    EXPECT_EQ(T[3].Font.Color, clBlack);
+    EXPECT_FALSE(T[3].Font.Style.Contains(fsUnderline));
+    EXPECT_EQ(T[3].Brush.Style, bsClear);
+    EXPECT_EQ(C.R.HyperLinks, 2);
+}
+
+// Backgrounds, rules, rotation, paragraph alignment and indent.
+TEST(MarkupRender, BlockTags)
+{
+    const TRect Area(0, 0, 400, 200);
+    auto Fills = [](const TCall &C) {
+        std::vector<TCanvasOp> V;
+        for (const TCanvasOp &O : C.Canvas.Ops())
+            if (O.Kind == TCanvasOp::FillRect)
+                V.push_back(O);
+        return V;
+    };
+    {
+        SCOPED_TRACE("BodyColourFillsTheRectangle");
+        TCall C;
+        C.Run("<BODY BGCOLOR=\"clred\">x", Area);
+        const auto F = Fills(C);
+        ASSERT_EQ(F.size(), 1u);
+        EXPECT_EQ(F[0].Rect, Area);
+        EXPECT_EQ(F[0].Brush.Color, clRed);
+        EXPECT_EQ(C.Canvas.Brush, TCall().Canvas.Brush);
+    }
+    {
+        SCOPED_TRACE("ParagraphColourFillsTheLineBand");
+        TCall C;
+        C.Run("<P BGCOLOR=\"#00FF00\">x</P>y", Area);
+        const auto F = Fills(C);
+        ASSERT_FALSE(F.empty());
+        EXPECT_EQ(F[0].Rect, TRect(0, 0, 400, Gh()));
+        EXPECT_EQ(F[0].Brush.Color, clLime);
+        const auto T = C.Texts();
+        ASSERT_EQ(T.size(), 2u);
+        EXPECT_EQ(T[1].Brush.Style, bsClear); // the paragraph's background ends with it
+    }
+    {
+        SCOPED_TRACE("RuleEndsTheLine");
+        TCall C;
+        C.Run("a<HR>b", Area);
+        int Lines = 0;
+        for (const TCanvasOp &O : C.Canvas.Ops())
+            if (O.Kind == TCanvasOp::LineTo && O.Pen.Color == clBlack) {
+                ++Lines;
+                EXPECT_EQ(O.Rect.Left, 1);
+                EXPECT_EQ(O.Rect.Right, 400);
+                EXPECT_EQ(O.Rect.Top, Gh() + 1);
+            }
+        EXPECT_EQ(Lines, 1);
+        EXPECT_EQ(C.R.YSize, 2 * Gh());
+    }
+    {
+        SCOPED_TRACE("RotatedRun");
+        TCall C;
+        C.Run("<R a=\"90\">x</R>y", Area);
+        const auto T = C.Texts();
+        ASSERT_EQ(T.size(), 2u);
+        EXPECT_EQ(T[0].Font.Orientation, 900);
+        EXPECT_EQ(T[1].Font.Orientation, 0);
+    }
+    {
+        SCOPED_TRACE("RightAlignedParagraph");
+        TCall C;
+        C.Run("<P ALIGN=\"RIGHT\">ab</P>cd", Area);
+        const auto T = C.Texts();
+        ASSERT_EQ(T.size(), 2u);
+        EXPECT_EQ(T[0].Rect.Right, 400);
+        EXPECT_EQ(T[1].Rect.Right, 400); // the alignment carries on
+    }
+    {
+        SCOPED_TRACE("ParagraphIndent");
+        TCall C;
+        C.Run("<P INDENT=\"20\">ab", Area);
+        const auto T = C.Texts();
+        ASSERT_EQ(T.size(), 1u);
+        EXPECT_EQ(T[0].Rect.Left, 1 + 20);
+    }
+}
