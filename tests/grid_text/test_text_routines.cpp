@@ -87,6 +87,25 @@ TEST(NumberTextKind, Table)
     }
 }
 
+// Digits of every script count as number characters, so such texts
+// classify and normalise like ASCII digits.
+TEST(NumberTextKind, NumberCharactersOfEveryScript)
+{
+    struct TCase { const char *Name; char16_t Ch; bool Number; };
+    const TCase Cases[] = {
+        {"AsciiDigit", u'7', true},       {"Letter", u'a', false},          {"Blank", u' ', false},
+        {"ArabicIndic", u'\u0663', true}, {"Devanagari", u'\u0967', true}, {"FullWidth", u'\uFF15', true},
+        {"VulgarHalf", u'\u00BD', true},  {"RomanNumeral", u'\u2163', true}, {"Superscript", u'\u00B2', true},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        EXPECT_EQ(IsNumberChar(QChar(C.Ch)), C.Number);
+    }
+    EXPECT_EQ(ClassifyNumberText(QString::fromUtf16(u"\u0661\u0662\u0663")), ntInteger);
+    EXPECT_EQ(NormalizeNumberText(QString::fromUtf16(u"(\u0661,\u0662\u0663\u0664.5)")),
+              QString::fromUtf16(u"-\u0661\u0662\u0663\u0664.5"));
+}
+
 TEST(NumberTextKind, FollowsLocaleSeparators)
 {
     TFormatSettingsGuard G(German_Settings());
