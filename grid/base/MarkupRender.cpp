@@ -2,6 +2,7 @@
 #include "grid/base/HTMLPicture.h"
 #include "grid/base/MarkupText.h"
 #include "platform/ImageList.h"
+#include "platform/SystemInfo.h"
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -12,7 +13,6 @@
 namespace {
 TColor GHighlight_Bk = clHighlight;
 TColor GHighlight_Text = clHighlightText;
-bool GThemed = false;
 
 // Letter case folded for ASCII only, so that positions in the folded text
 // are positions in the original (a full Unicode upper-casing may change the
@@ -132,6 +132,7 @@ public:
     {
         Gh_Font.Name = QStringLiteral("\n"); // matches no real font, so the first call asks the canvas
         Rtl_Reading = (BiDiDrawTextFlags(P.BiDiMode, 0) & DT_RTL_READING) != 0;
+        Themed = Markup_Themed();
     }
 
     bool Run(const QString &Text);
@@ -209,6 +210,8 @@ private:
     // leftwards; Rtl_Right is where the next run ends.
     bool Rtl_Reading = false;
     int Rtl_Right = 0;
+    // Embedded controls in the visual-style look (asked once per call).
+    bool Themed = false;
 };
 
 bool TRenderer::Run(const QString &Text)
@@ -964,7 +967,7 @@ void TRenderer::Draw_Frame_Control(const QString &Type, const TRect &Box, bool C
 {
     const TPen Saved_Pen = Cv.Pen;
     const TBrush Saved_Brush = Cv.Brush;
-    const TColor Frame = GThemed ? static_cast<TColor>(0xB99D7F) : clGray;
+    const TColor Frame = Themed ? static_cast<TColor>(0xB99D7F) : clGray;
     Cv.Pen.Style = psSolid;
     Cv.Pen.Width = 1;
     if (Type == QStringLiteral("CHECK")) {
@@ -992,7 +995,7 @@ void TRenderer::Draw_Frame_Control(const QString &Type, const TRect &Box, bool C
         // Push button or drop-down button face.
         Cv.Brush.Style = bsSolid;
         Cv.Brush.Color = clBtnFace;
-        Cv.Pen.Color = Pushed ? clBtnShadow : (Hot && GThemed ? clHighlight : Frame);
+        Cv.Pen.Color = Pushed ? clBtnShadow : (Hot && Themed ? clHighlight : Frame);
         Cv.Rectangle(Box);
         Cv.Pen.Color = Pushed ? clBtnShadow : clBtnHighlight;
         Cv.MoveTo(Box.Left + 1, Box.Bottom - 2);
@@ -1044,7 +1047,7 @@ void TRenderer::Handle_Control(const QString &Tag, const TRect &LR, bool Measure
         const TPen Saved_Pen = Cv.Pen;
         const TBrush Saved_Brush = Cv.Brush;
         const TFont Saved_Font = Cv.Font;
-        const TColor Frame = GThemed ? static_cast<TColor>(0xB99D7F) : clGray;
+        const TColor Frame = Themed ? static_cast<TColor>(0xB99D7F) : clGray;
         Cv.Pen.Color = Frame;
         Cv.Pen.Style = psSolid;
         Cv.Pen.Width = 1;
@@ -1068,7 +1071,7 @@ void TRenderer::Handle_Control(const QString &Tag, const TRect &LR, bool Measure
         } else if (T == QStringLiteral("RADIO")) {
             Draw_Frame_Control(T, TRect(Xd + 2, B - 14, Xd + 14, B), C.Value.toUpper() == QStringLiteral("TRUE"), false);
         } else if (T == QStringLiteral("BUTTON")) {
-            const bool Pushed = GThemed ? Par.Down : (Par.Down && Over);
+            const bool Pushed = Themed ? Par.Down : (Par.Down && Over);
             const TRect Br(Xd + 2, B - Ctl_H, Xd + Ctl_W - 2, B);
             Draw_Frame_Control(T, Br, false, Pushed, Over);
             Cv.Brush.Style = bsClear;
@@ -1213,12 +1216,9 @@ QString ConvertLineBreaks(const QString &Text)
     return S;
 }
 
-void Set_Markup_Themed(bool Themed)
-{
-    GThemed = Themed;
-}
-
 bool Markup_Themed()
 {
-    return GThemed;
+    const TSystemInfo &I = System_Info();
+    const bool Xp_Or_Later = I.Win_Major > 5 || (I.Win_Major == 5 && I.Win_Minor >= 1);
+    return Xp_Or_Later && I.Theme_Active;
 }

@@ -85,7 +85,7 @@ unsigned BiDiDrawTextFlags(TBiDiMode Mode, unsigned Flags);
 QString UnwrapHashTags(const QString &Text);
 QString ConvertLineBreaks(const QString &Text);
 
-// Whether embedded controls are drawn in the themed look (grey 0xB99D7F
-// frames) or the classic one; classic by default, settable for tests.
-void Set_Markup_Themed(bool Themed);
+// Whether embedded controls are drawn in the visual-style look (grey
+// 0xB99D7F frames, hot and pressed states) or the classic one: the system
+// answers (System_Info) of a platform from Windows XP on with an active theme.
 bool Markup_Themed();

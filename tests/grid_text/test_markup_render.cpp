@@ -3,6 +3,7 @@
 #include "grid/base/MarkupRender.h"
 #include "platform/Canvas.h"
 #include "platform/ImageList.h"
+#include "platform/SystemInfo.h"
 #include <QBuffer>
 #include <QDir>
 #include <QFontMetrics>
@@ -478,6 +479,8 @@ TEST(MarkupControls, LayoutAndHits)
 
 TEST(MarkupControls, CheckedBoxAndPressedButtonDraw)
 {
+    TSystemInfoGuard Classic;
+    System_Info().Theme_Active = false;
     auto Render = [](const QString &M, bool Down, int X, int Y) {
         TCall C;
         C.P.Down = Down;
@@ -677,9 +680,8 @@ TEST(MarkupReadingOrder, OverflowCutAtTheLeftEdge)
 TEST(MarkupControls, ThemedHotAndPressedStates)
 {
     struct TThemed {
-        bool Saved = Markup_Themed();
-        explicit TThemed(bool V) { Set_Markup_Themed(V); }
-        ~TThemed() { Set_Markup_Themed(Saved); }
+        TSystemInfoGuard Guard;
+        explicit TThemed(bool V) { System_Info().Theme_Active = V; }
     };
     auto Render = [](const QString &M, bool Down, int X, int Y) {
         TCall C;
@@ -811,5 +813,33 @@ TEST(MarkupRender, BlockTags)
         const auto T = C.Texts();
         ASSERT_EQ(T.size(), 1u);
         EXPECT_EQ(T[0].Rect.Left, 1 + 20);
+    }
+}
+
+// The visual-style look follows the system answers: from Windows XP (5.1)
+// on, and only while a theme is active.
+TEST(MarkupControls, ThemedLookFollowsTheSystem)
+{
+    struct TCase { const char *Name; int Major, Minor; bool Active, Themed; };
+    const TCase Cases[] = {
+        {"Seven", 6, 1, true, true}, {"Xp", 5, 1, true, true}, {"TwoThousand", 5, 0, true, false},
+        {"ThemeOff", 6, 1, false, false},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        TSystemInfoGuard G;
+        System_Info().Win_Major = C.Major;
+        System_Info().Win_Minor = C.Minor;
+        System_Info().Theme_Active = C.Active;
+        EXPECT_EQ(Markup_Themed(), C.Themed);
+        TCall Call;
+        Call.Run("<CONTROL TYPE=\"EDIT\" ID=\"e\" VALUE=\"v\" WIDTH=\"40\">");
+        bool Frame_Found = false;
+        for (const TCanvasOp &O : Call.Canvas.Ops())
+            if (O.Kind == TCanvasOp::Rectangle) {
+                EXPECT_EQ(O.Pen.Color, C.Themed ? static_cast<TColor>(0xB99D7F) : clGray);
+                Frame_Found = true;
+            }
+        EXPECT_TRUE(Frame_Found);
     }
 }
