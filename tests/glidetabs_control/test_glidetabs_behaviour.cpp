@@ -215,3 +215,32 @@ TEST_F(GlideTabsBehaviour, CompressedLastTabGoesAtOnce)
 }
 
 } // namespace
+
+namespace {
+
+// The background moves and resizes the window: a press there starts no
+// strip action, a double click maximises and restores, a tab double click is reported.
+TEST_F(GlideTabsBehaviour, BackgroundPressAndDoubleClick)
+{
+    Add_Tabs(*S, {"A", "B"});
+    Settle(*S, Clock);
+    S->MouseDown(Qt::LeftButton, 850, 2);
+    EXPECT_FALSE(S->HasState(stsMouseDown));
+    S->MouseUp(Qt::LeftButton, 850, 2);
+    QStringList Dbl;
+    S->OnTabDblClick = [&](QObject *, TGlideTab *T) { Dbl << T->Caption(); };
+    const QPoint P = Tab_Point(*S, 0);
+    S->DblClick(P.x(), P.y());
+    EXPECT_EQ(Dbl, QStringList({"A"}));
+    ASSERT_FALSE(Window.isMaximized());
+    S->DblClick(850, 2);
+    EXPECT_TRUE(Window.isMaximized());
+    S->DblClick(850, 2);
+    EXPECT_FALSE(Window.isMaximized());
+    // while tabs move, double clicks are dropped
+    S->AddState(stsAnimatingMovement);
+    S->DblClick(P.x(), P.y());
+    EXPECT_EQ(Dbl, QStringList({"A"}));
+}
+
+} // namespace
