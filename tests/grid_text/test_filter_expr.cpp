@@ -50,6 +50,12 @@ TEST(FilterExpression, Comparisons)
         {"Decimal", "<1.5", "1.25", false, true},
         {"Negative", "<0", "-3", false, true},
         {"BlanksIgnored", " > 10 ", "11", false, true},
+        // a quoted operand runs to its closing quote, blanks and separators included
+        {"QuotedOperandWithBlank", ">\"a b\"", "b", false, true},
+        {"QuotedOperandWithBlankBelow", ">\"a b\"", "a a", false, false},
+        {"QuotedOperandWithSeparator", "<=\"m|n\"", "m|n", false, true},
+        {"TextsCaseSensitive", ">a", "B", true, false},
+        {"TextsUpperCasedWithoutCase", ">a", "B", false, true},
     };
     Run_Cases(Cases, std::size(Cases));
 }
