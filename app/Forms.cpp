@@ -13,7 +13,6 @@
 #ifdef BC_HAVE_PROFINET_FILE_NAME_WINDOW
 #include "protocols/UProfinetFileName.h"
 #endif
-#include "editors/UParGen.h"
 
 QPointer<QDialog> Form1;
 QPointer<QDialog> FEnOcean_SetAccess;
@@ -48,8 +47,16 @@ TFBrindelcoreFirmWare *Create_Forms()
     FSoftOptions = new TFSoftOptions(Main);
     Form1 = Make_Shell(Main, "Form1");
     FEnOcean_SetAccess = Make_Shell(Main, "FEnOcean_SetAccess");
+#ifdef BC_HAVE_PARGEN_WINDOW
     FParGen = new TFParGen(Main);
+#else
+    FParGen = Make_Shell(Main, "FParGen");
+#endif
+#ifdef BC_HAVE_UPDATE_WINDOW
+    FBoot = new TFBoot(Main);
+#else
     FBoot = Make_Shell(Main, "FBoot");
+#endif
     FEnOcean_SetAccess2 = Make_Shell(Main, "FEnOcean_SetAccess2");
     FEnOcean_Device = Make_Shell(Main, "FEnOcean_Device");
     FEnOcean_Variable = Make_Shell(Main, "FEnOcean_Variable");
@@ -68,9 +75,19 @@ TFBrindelcoreFirmWare *Create_Forms()
 
 void Change_Language_Of_Other_Forms()
 {
-    // The update dialog, parameter editor, older EnOcean editor, MQTT editor,
-    // GSDML file name dialog, BACnet access editor and engineering-unit
-    // chooser re-apply their texts here once they are built.
-    if (auto *ParGen = qobject_cast<TFParGen *>(FParGen.data()))
-        ParGen->Set_Lang();
+    // In this order: update dialog, parameter editor, older EnOcean editor,
+    // MQTT editor, GSDML file name dialog, BACnet access editor and
+    // engineering-unit chooser; shells have no texts.
+#ifdef BC_HAVE_UPDATE_WINDOW
+    if (auto *D = qobject_cast<TFBoot *>(FBoot.data()))
+        D->Set_Lang();
+#endif
+#ifdef BC_HAVE_PARGEN_WINDOW
+    if (auto *D = qobject_cast<TFParGen *>(FParGen.data()))
+        D->Set_Lang();
+#endif
+#ifdef BC_HAVE_PROFINET_FILE_NAME_WINDOW
+    if (auto *D = qobject_cast<TFProfinetFileName *>(FProfinetFileName.data()))
+        D->Set_Lang();
+#endif
 }
