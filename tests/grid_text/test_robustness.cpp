@@ -32,7 +32,10 @@ TEST(Robustness, RandomMarkupRenders)
     TImageList L(8, 8);
     L.Add(QImage(8, 8, QImage::Format_RGB32));
     QRandomGenerator R(12345);
+    const bool Saved_Rtl = Platform_Right_To_Left();
     for (int Round = 0; Round < 400; ++Round) {
+        // every third round as a right-to-left control on a right-to-left platform
+        Set_Platform_Right_To_Left(Round % 3 == 1);
         const QString M = Random_Of(R, Pieces, static_cast<int>(R.bounded(1, 30)));
         SCOPED_TRACE(M.toStdString());
         TRecordingCanvas Cv(160, 80);
@@ -47,6 +50,7 @@ TEST(Robustness, RandomMarkupRenders)
         P.YPos = static_cast<int>(R.bounded(80));
         P.FocusLink = 0;
         P.CheckHotSpot = Round % 5 == 0;
+        P.BiDiMode = bdRightToLeft;
         THTMLRenderResult Res;
         RenderHTML(Cv, M, TRect(0, 0, 120 + Round % 40, 60), P, Res);
         EXPECT_GE(Res.YSize, 0);
@@ -64,6 +68,7 @@ TEST(Robustness, RandomMarkupRenders)
         EXPECT_EQ(A.XSize, B.XSize);
         EXPECT_EQ(A.YSize, B.YSize);
     }
+    Set_Platform_Right_To_Left(Saved_Rtl);
 }
 
 TEST(Robustness, RandomFiltersFinish)
