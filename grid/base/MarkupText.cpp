@@ -155,14 +155,39 @@ QString PasswordMask(const QString &Text)
 
 QString DecodeHTMLEntities(const QString &Text, bool WithTable)
 {
-    QString R = Text;
-    R.replace(QStringLiteral("&lt;"), QStringLiteral("<"));
-    R.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
-    R.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
-    R.replace(QStringLiteral("&quot;"), QStringLiteral("\""));
-    if (WithTable && R.contains(u'&'))
-        for (const TEntity &E : Entity_Table)
-            R.replace(QString::fromUtf16(E.Name), QString(QChar(E.Char)));
+    // One left-to-right pass: each entity is decoded once, so a decoded
+    // "&" never starts another entity ("&amp;eacute;" gives "&eacute;",
+    // "&amp;quot;" gives "&quot;"), and encoding then decoding gives every
+    // text back. Names are matched in exact case.
+    if (!Text.contains(u'&'))
+        return Text;
+    static const TEntity Basic[4] = {{u"&lt;", u'<'}, {u"&gt;", u'>'}, {u"&amp;", u'&'}, {u"&quot;", u'"'}};
+    QString R;
+    R.reserve(Text.size());
+    const QStringView V(Text);
+    qsizetype I = 0;
+    while (I < V.size()) {
+        if (V[I] == u'&') {
+            const TEntity *Found = nullptr;
+            for (const TEntity &E : Basic)
+                if (V.mid(I).startsWith(QStringView(E.Name))) {
+                    Found = &E;
+                    break;
+                }
+            if (!Found && WithTable)
+                for (const TEntity &E : Entity_Table)
+                    if (V.mid(I).startsWith(QStringView(E.Name))) {
+                        Found = &E;
+                        break;
+                    }
+            if (Found) {
+                R += QChar(Found->Char);
+                I += QStringView(Found->Name).size();
+                continue;
+            }
+        }
+        R += V[I++];
+    }
     return R;
 }
 

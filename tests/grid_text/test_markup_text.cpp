@@ -7,6 +7,9 @@ TEST(Entities, Table)
     const TCase Cases[] = {
         {"DecodeSigns", DecodeHTMLEntities("&lt;b&gt;", false), "<b>"},
         {"DecodeOneLevel", DecodeHTMLEntities("&amp;lt;", false), "&lt;"},
+        {"DecodeQuoteOneLevel", DecodeHTMLEntities("&amp;quot;", false), "&quot;"},
+        {"DecodeTableOneLevel", DecodeHTMLEntities("&amp;eacute;", true), "&eacute;"},
+        {"DecodeUnknownEntityKept", DecodeHTMLEntities("&nbsp;&x", true), "&nbsp;&x"},
         {"DecodeQuote", DecodeHTMLEntities("&quot;x&quot;", false), "\"x\""},
         {"DecodeTable", DecodeHTMLEntities("&Eacute;t&eacute;", true), QString::fromUtf8("Été")},
         {"DecodeWithoutTable", DecodeHTMLEntities("&Eacute;t&eacute;", false), "&Eacute;t&eacute;"},
@@ -27,7 +30,8 @@ TEST(Entities, Table)
 
 TEST(Entities, RoundTripKeepsEveryText)
 {
-    const QString Texts[] = {"a *amp; b", "<b>&amp;</b>", QString::fromUtf8("Ça € «x»"), "&lt;", "\"q\""};
+    const QString Texts[] = {"a *amp; b", "<b>&amp;</b>", QString::fromUtf8("Ça € «x»"), "&lt;", "\"q\"",
+                             "&eacute;", "&quot;", "&amp;copy;", "x&euro"};
     for (const QString &T : Texts) {
         SCOPED_TRACE(T.toStdString());
         EXPECT_EQ(DecodeHTMLEntities(EncodeHTMLEntities(T, true), true), T);
@@ -185,6 +189,14 @@ TEST(ControlTags, Writing)
     EXPECT_EQ(V, "x<y");
     ASSERT_TRUE(SetControlValue(M, "cb", "y"));
     EXPECT_EQ(GetControlProp(M, "cb"), "<p>");
+    // whatever is typed comes back as typed, entity names included
+    const QString Typed[] = {"&eacute; & \"q\"", QString::fromUtf8("Été ©"), "&amp;", "a>b"};
+    for (const QString &T : Typed) {
+        SCOPED_TRACE(T.toStdString());
+        ASSERT_TRUE(SetControlValue(M, "e1", T));
+        ASSERT_TRUE(GetControlValue(M, "e1", V));
+        EXPECT_EQ(V, T);
+    }
     QString Unchanged = Controls;
     EXPECT_FALSE(SetControlValue(Unchanged, "none", "v"));
     EXPECT_EQ(Unchanged, Controls);

@@ -87,7 +87,7 @@ TEST(Robustness, RandomFiltersFinish)
 TEST(Robustness, RandomTextRoundTrips)
 {
     const QStringList Pieces = {"a", "<", ">", "&", "&lt;", "&amp;", "\"", " ", "\r\n", "~", "^", "\\n", QString(QChar(0)),
-                                QString::fromUtf8("é"), QString::fromUtf8("€"), "<b>", "x"};
+                                QString::fromUtf8("é"), QString::fromUtf8("€"), "<b>", "x", "&eacute;", "&quot;", "eacute;"};
     QRandomGenerator R(99);
     for (int Round = 0; Round < 2000; ++Round) {
         const QString T = Random_Of(R, Pieces, static_cast<int>(R.bounded(0, 12)));
