@@ -26,6 +26,23 @@ class QTimer;
 //
 // Rectangles are kept in an unscrolled left-to-right frame; drawing shifts
 // them by ScrollOffset and mirrors them in right-to-left layout.
+//
+// A window places a strip as a page selector like this:
+//     auto *Strip = new TGlideTabs(Pane);            // 30 high, across the pane's top
+//     Strip->BeginLoading();                         // the window's stored properties
+//     Strip->Options().Display().AddButton().SetVisibility(avNone);
+//     Strip->Options().DragDrop().SetDragType(dtNone);
+//     Strip->Options().Display().CloseButton().SetVisibility(bvNever);
+//     Strip->Options().Display().Tabs().SetMinWidth(100);
+//     Strip->Options().Display().Tabs().SetMaxWidth(160);
+//     Strip->OnActiveTabChanged = [](QObject *Sender, TGlideTab *Tab) { ... };
+//     for (const QString &C : {"Unidirectional", "Ruzor AVI", "Remote"})
+//         Strip->Tabs().Add()->SetCaption(C);    // while loading only the first activates
+//     Strip->Tabs()[2]->SetVisible(false);
+//     Strip->EndLoading();
+//     Strip->Tabs()[1]->SetVisible(false);
+// OnActiveTabChanged fires after the new tab is active (ActiveTabIndex reads
+// the new index), also while loading.
 
 struct THitTestResult
 {
