@@ -843,3 +843,87 @@ TEST(MarkupControls, ThemedLookFollowsTheSystem)
         EXPECT_TRUE(Frame_Found);
     }
 }
+
+// Printing draws image-list pictures as bitmaps stretched by the resolution
+// factor; the layout keeps the list's size.
+TEST(MarkupImages, PrintStretchesByResolution)
+{
+    TImageList L(16, 16);
+    L.Add(Solid(16, 16, Qt::red));
+    struct TCase { const char *Name; bool Print; double Res; int Draws, Stretches, Drawn_W; };
+    const TCase Cases[] = {
+        {"Screen", false, 3.0, 1, 0, 16},
+        {"PrintDouble", true, 2.0, 0, 1, 32},
+        {"PrintRounded", true, 1.55, 0, 1, 25},
+    };
+    for (const TCase &Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        TCall C;
+        C.P.Images = &L;
+        C.P.Print = Case.Print;
+        C.P.ResFactor = Case.Res;
+        C.Run("a<IMG SRC=\"IDX:0\">");
+        EXPECT_EQ(C.R.XSize, Width_Of("a") + 16);
+        EXPECT_EQ(C.Canvas.Count(TCanvasOp::Draw), Case.Draws);
+        EXPECT_EQ(C.Canvas.Count(TCanvasOp::StretchDraw), Case.Stretches);
+        for (const TCanvasOp &O : C.Canvas.Ops())
+            if (O.Kind == TCanvasOp::StretchDraw) {
+                EXPECT_EQ(O.Rect.Left, 1 + Width_Of("a"));
+                EXPECT_EQ(O.Rect.Width(), Case.Drawn_W);
+                EXPECT_EQ(O.Rect.Height(), Case.Drawn_W);
+            }
+    }
+}
+
+// System icons keep their place (small 16, large 32); the shell's numbered
+// icons have nothing to draw here.
+TEST(MarkupImages, SystemIconsKeepTheirPlace)
+{
+    struct TCase { const char *Name; const char *Markup; int Size; };
+    const TCase Cases[] = {
+        {"SmallNumbered", "<IMG SRC=\"SSYS:3\">", 16},
+        {"LargeNumbered", "<IMG SRC=\"lsys:3\">", 32},
+        {"SmallOfFile", "<IMG SRC=\"SSYS:/no/such/file.txt\">", 16},
+    };
+    for (const TCase &Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        TCall C;
+        C.Run(Case.Markup);
+        EXPECT_EQ(C.R.XSize, Case.Size);
+        EXPECT_EQ(C.R.YSize, std::max(Case.Size, Gh()));
+        if (QString(Case.Markup).contains(":3")) {
+            EXPECT_EQ(C.Canvas.Count(TCanvasOp::Draw) + C.Canvas.Count(TCanvasOp::StretchDraw), 0);
+        }
+    }
+}
+
+// A BODY background picture is tiled over the rectangle from its top-left
+// corner, clipped to it; the clip is lifted afterwards.
+TEST(MarkupImages, BodyBackgroundTiles)
+{
+    TPictureContainer Box;
+    TPictureItem *It = Box.Items().Add();
+    It->Name = "Tile";
+    It->Picture->LoadFromData(Png_Of(Solid(10, 10, Qt::green)));
+    TCall C;
+    C.P.PictureContainer = &Box;
+    C.Run("<BODY BACKGROUND=\"Tile\">x", TRect(5, 5, 30, 30));
+    std::vector<TPoint> At;
+    for (const TCanvasOp &O : C.Canvas.Ops())
+        if (O.Kind == TCanvasOp::Draw)
+            At.push_back(TPoint(O.Rect.Left, O.Rect.Top));
+    ASSERT_EQ(At.size(), 9u);
+    EXPECT_EQ(At.front(), TPoint(5, 5));
+    EXPECT_EQ(At.back(), TPoint(25, 25));
+    EXPECT_EQ(C.Canvas.Count(TCanvasOp::SetClip), 1);
+    EXPECT_EQ(C.Canvas.Count(TCanvasOp::ClearClip), 1);
+    EXPECT_FALSE(C.Canvas.Has_Clip());
+    const QImage I = C.Canvas.Image();
+    EXPECT_EQ(I.pixelColor(29, 29), QColor(Qt::green));
+    EXPECT_EQ(I.pixelColor(31, 31), QColor(Qt::white));
+    // the name reaches the container as written; the container's own lookup ignores case
+    TCall Other;
+    Other.P.PictureContainer = &Box;
+    Other.Run("<BODY BACKGROUND=\"tile\">x", TRect(5, 5, 30, 30));
+    EXPECT_EQ(Other.Canvas.Count(TCanvasOp::Draw), 9);
+}
