@@ -28,7 +28,10 @@ QWidget *Widget_At(QPoint Screen_Pos)
     const QWidgetList Tops = QApplication::topLevelWidgets();
     for (qsizetype I = Tops.size() - 1; I >= 0; --I) {
         QWidget *Top = Tops[I];
-        if (!Top->isVisible() || !Top->geometry().contains(Screen_Pos))
+        // Windows that let the pointer through (a floating drag picture) are not "under" it.
+        if (!Top->isVisible() || !Top->geometry().contains(Screen_Pos)
+            || Top->testAttribute(Qt::WA_TransparentForMouseEvents)
+            || Top->windowFlags().testFlag(Qt::WindowTransparentForInput))
             continue;
         const QPoint Local = Top->mapFromGlobal(Screen_Pos);
         QWidget *Child = Top->childAt(Local);

@@ -143,8 +143,18 @@ TEST_F(GlideTabsDrag, DropOutsideDeletesUnlessKept)
     QWidget *Form = qobject_cast<QWidget *>(A->DragTabObject()->DragForm());
     ASSERT_NE(Form, nullptr);
     EXPECT_TRUE(Form->isVisible());
+    // back over a strip the picture hides (it does not hide the strip from the probe) ...
+    Move_To(B.get(), QPoint(250, 15));
+    EXPECT_EQ(A->DragTabObject()->DockControl(), static_cast<IGlideTabDockControl *>(B.get()));
+    EXPECT_FALSE(Form->isVisible());
+    // ... and out again it shows
+    Move_To(&Window, QPoint(300, 200));
+    EXPECT_EQ(A->DragTabObject()->DockControl(), nullptr);
+    EXPECT_FALSE(B->IsDragging());
+    EXPECT_TRUE(Form->isVisible());
     A->MouseUp(Qt::LeftButton, 300, 200);
     EXPECT_EQ(Captions(*A), QStringList({"A1", "A2~"}));
+    EXPECT_EQ(Captions(*B), QStringList({"B1"}));
 
     A->OnTabDragDrop = [](QObject *, int, int, IDragTabObject *, bool, TTabDropOptions &Options) {
         Options &= ~TTabDropOptions(tdDeleteDraggedTab);
