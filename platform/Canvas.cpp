@@ -357,6 +357,8 @@ TCanvasOp &TRecordingCanvas::Record(TCanvasOp::TKind Kind)
     return FOps.back();
 }
 
+QPainter *TRecordingCanvas::Qt_Painter() { return FImpl->Painter.get(); }
+
 TPainterCanvas &TRecordingCanvas::Inner()
 {
     TPainterCanvas &C = *FImpl->Canvas;

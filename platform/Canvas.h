@@ -130,6 +130,10 @@ public:
     virtual void Clear_Clip() = 0;
     bool Has_Clip() const { return FHasClip; }
     TRect Clip_Rect() const { return FClip; }
+    // The Qt painter beneath, for parts that Qt's style draws (themed button
+    // faces); nullptr for a canvas without one. Pen, brush and font of this
+    // canvas are not applied to it.
+    virtual QPainter *Qt_Painter() { return nullptr; }
 
 protected:
     TPoint FPenPos;
@@ -143,6 +147,7 @@ class TPainterCanvas : public TCanvas {
 public:
     explicit TPainterCanvas(QPainter &Painter);
     QPainter &Painter() { return FPainter; }
+    QPainter *Qt_Painter() override { return &FPainter; }
 
     void LineTo(int X, int Y) override;
     void FillRect(const TRect &R) override;
@@ -218,6 +223,8 @@ public:
     void StretchDraw(const TRect &R, const QImage &Image) override;
     void Set_Clip_Rect(const TRect &R) override;
     void Clear_Clip() override;
+    // The painter of the image (what is drawn through it is not recorded).
+    QPainter *Qt_Painter() override;
 
 private:
     TCanvasOp &Record(TCanvasOp::TKind Kind);

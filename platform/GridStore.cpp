@@ -155,6 +155,16 @@ bool TGridAxis::Set_Size(int Index, int Value)
     return true;
 }
 
+void TGridAxis::Scale(int M, int D)
+{
+    if (D <= 0 || M <= 0 || M == D)
+        return;
+    auto Mul_Div = [M, D](int V) { return static_cast<int>((static_cast<long long>(V) * M + D / 2) / D); };
+    FDefaultSize = Mul_Div(FDefaultSize);
+    for (int &S : FSizes)
+        S = Mul_Div(S);
+}
+
 long long TGridAxis::Extent(int From, int To, int LineWidth) const
 {
     long long Sum = 0;

@@ -75,6 +75,9 @@ public:
     bool Set_Size(int Index, int Value);
     // Sum of the sizes of [From, To), each plus LineWidth.
     long long Extent(int From, int To, int LineWidth) const;
+    // Every size and the default times M / D, rounded to the nearest pixel
+    // (a change of screen density).
+    void Scale(int M, int D);
     void Move(int From, int To);
 
 private:

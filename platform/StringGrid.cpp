@@ -54,7 +54,8 @@ TInplaceEdit::TInplaceEdit(TStringGrid *Grid) : QLineEdit(Grid->viewport()), FGr
     hide();
     connect(this, &QLineEdit::textChanged, this, [this](const QString &Text) {
         if (!FLoading)
-            FGrid->Editor_Text_Changed(Text);
+            FGrid->Editor_Text_Changed(Edit_Text());
+        (void)Text;
     });
 }
 
@@ -297,6 +298,55 @@ void TStringGrid::Set_Font(const TFont &Value)
     InvalidateGrid();
 }
 
+void TStringGrid::Set_BiDiMode(TBiDiMode Value)
+{
+    if (Value == FBiDiMode)
+        return;
+    FBiDiMode = Value;
+    horizontalScrollBar()->setLayoutDirection(UseRightToLeftAlignment() ? Qt::RightToLeft : Qt::LeftToRight);
+    Place_Editor();
+    InvalidateGrid();
+}
+
+TRect TStringGrid::Mirror_Rect(const TRect &R) const
+{
+    if (!UseRightToLeftAlignment())
+        return R;
+    const int W = Client_Width();
+    return TRect(W - R.Right, R.Top, W - R.Left, R.Bottom);
+}
+
+namespace {
+int Mul_Div(int V, int M, int D)
+{
+    const long long P = static_cast<long long>(V) * M;
+    return static_cast<int>(P >= 0 ? (P + D / 2) / D : (P - D / 2) / D);
+}
+} // namespace
+
+void TStringGrid::Scale_Control(int M, int D)
+{
+    if (M == D || M <= 0 || D <= 0)
+        return;
+    TFont F = FFont;
+    F.Size = std::max(1, Mul_Div(F.Size, M, D));
+    Set_Font(F);
+    setGeometry(Mul_Div(x(), M, D), Mul_Div(y(), M, D), Mul_Div(width(), M, D), Mul_Div(height(), M, D));
+}
+
+void TStringGrid::ChangeScale(int M, int D)
+{
+    if (M == D || M <= 0 || D <= 0)
+        return;
+    Scale_Control(M, D);
+    FCols.Scale(M, D);
+    FRows.Scale(M, D);
+    ColWidthsChanged();
+    RowHeightsChanged();
+}
+
+void TStringGrid::Notification(QObject *, TOperation) {}
+
 void TStringGrid::SizeChanged(int, int) {}
 
 void TStringGrid::ColWidthsChanged()
@@ -361,7 +411,7 @@ TRect TStringGrid::CellRect(int ACol, int ARow) const
     const int T = Row_Top(ARow);
     if (L < 0 || T < 0)
         return TRect();
-    return TRect(L, T, L + ColWidths(ACol), T + RowHeights(ARow));
+    return Mirror_Rect(TRect(L, T, L + ColWidths(ACol), T + RowHeights(ARow)));
 }
 
 void TStringGrid::MouseToCell(int X, int Y, int &ACol, int &ARow) const
@@ -390,6 +440,8 @@ TGridRect TStringGrid::MouseCoord(int X, int Y) const
         }
         return -1;
     };
+    if (UseRightToLeftAlignment())
+        X = Client_Width() - 1 - X;
     const int C = Find(FCols, LeftCol(), X, Client_Width());
     const int R = Find(FRows, TopRow(), Y, Client_Height());
     return TGridRect{C, R, C, R};
@@ -702,7 +754,7 @@ void TStringGrid::InvalidateCol(int ACol)
 {
     const int L = Col_Left(ACol);
     if (L >= 0)
-        viewport()->update(QRect(L, 0, ColWidths(ACol) + FGridLineWidth, Client_Height()));
+        viewport()->update(Mirror_Rect(TRect(L, 0, L + ColWidths(ACol) + FGridLineWidth, Client_Height())).To_QRect());
 }
 
 void TStringGrid::InvalidateRow(int ARow)
@@ -773,7 +825,7 @@ void TStringGrid::Paint_Cells(int FromCol, int ToCol, int FromRow, int ToRow)
             const int L = Col_Left(Cl);
             if (L < 0)
                 break;
-            const TRect Rect(L, T, L + ColWidths(Cl), T + RowHeights(R));
+            const TRect Rect = Mirror_Rect(TRect(L, T, L + ColWidths(Cl), T + RowHeights(R)));
             TGridDrawState State;
             const bool Fixed = Cl < FixedCols() || R < FixedRows();
             const bool Current = Cl == Col() && R == Row();
@@ -837,11 +889,11 @@ void TStringGrid::Paint()
             const bool FixedCol = Cl < FixedCols();
             if (FOptions.Contains(goFixedVertLine)) {
                 C.Brush.Color = FixedLine;
-                C.FillRect(TRect(X, 0, X + LW, FixedCol ? Info.Vert.GridBoundary : Info.Vert.FixedBoundary));
+                C.FillRect(Mirror_Rect(TRect(X, 0, X + LW, FixedCol ? Info.Vert.GridBoundary : Info.Vert.FixedBoundary)));
             }
             if (!FixedCol && FOptions.Contains(goVertLine)) {
                 C.Brush.Color = NormalLine;
-                C.FillRect(TRect(X, Info.Vert.FixedBoundary, X + LW, Info.Vert.GridBoundary));
+                C.FillRect(Mirror_Rect(TRect(X, Info.Vert.FixedBoundary, X + LW, Info.Vert.GridBoundary)));
             }
         }
         for (int R = 0; R <= LastRow; ++R) {
@@ -852,11 +904,11 @@ void TStringGrid::Paint()
             const bool FixedRow = R < FixedRows();
             if (FOptions.Contains(goFixedHorzLine)) {
                 C.Brush.Color = FixedLine;
-                C.FillRect(TRect(0, Y, FixedRow ? Info.Horz.GridBoundary : Info.Horz.FixedBoundary, Y + LW));
+                C.FillRect(Mirror_Rect(TRect(0, Y, FixedRow ? Info.Horz.GridBoundary : Info.Horz.FixedBoundary, Y + LW)));
             }
             if (!FixedRow && FOptions.Contains(goHorzLine)) {
                 C.Brush.Color = NormalLine;
-                C.FillRect(TRect(Info.Horz.FixedBoundary, Y, Info.Horz.GridBoundary, Y + LW));
+                C.FillRect(Mirror_Rect(TRect(Info.Horz.FixedBoundary, Y, Info.Horz.GridBoundary, Y + LW)));
             }
         }
     }
@@ -866,9 +918,9 @@ void TStringGrid::Paint()
     const int W = Client_Width();
     const int H = Client_Height();
     if (Info.Horz.GridBoundary < W)
-        C.FillRect(TRect(Info.Horz.GridBoundary, 0, W, H));
+        C.FillRect(Mirror_Rect(TRect(Info.Horz.GridBoundary, 0, W, H)));
     if (Info.Vert.GridBoundary < H)
-        C.FillRect(TRect(0, Info.Vert.GridBoundary, std::min(W, Info.Horz.GridBoundary), H));
+        C.FillRect(Mirror_Rect(TRect(0, Info.Vert.GridBoundary, std::min(W, Info.Horz.GridBoundary), H)));
 }
 
 void TStringGrid::DrawCell(int ACol, int ARow, const TRect &ARect, TGridDrawState AState)
@@ -992,7 +1044,7 @@ void TStringGrid::Update_Editor_Text()
         return;
     FInplaceEdit->FLoading = true;
     FEditOriginal = GetEditText(Col(), Row());
-    FInplaceEdit->EditMask = GetEditMask(Col(), Row());
+    FInplaceEdit->Apply_Edit_Mask(GetEditMask(Col(), Row()));
     const int Limit = GetEditLimit();
     FInplaceEdit->setMaxLength(Limit > 0 ? Limit : 32767);
     FInplaceEdit->setText(FEditOriginal);
@@ -1054,7 +1106,7 @@ void TStringGrid::HideEditor()
     FEditorMode = false;
     if (FInplaceEdit && FInplaceEdit->isVisible()) {
         const bool HadFocus = FInplaceEdit->hasFocus();
-        const QString Text = FInplaceEdit->text();
+        const QString Text = FInplaceEdit->Edit_Text();
         if (Text != Cells(Col(), Row()))
             SetEditText(Col(), Row(), Text);
         FInplaceEdit->hide();
@@ -1129,8 +1181,10 @@ void TStringGrid::KeyDown(TKey &Key, TShiftState Shift)
     TPoint NewTop = FTopLeft;
     const bool RowSel = FOptions.Contains(goRowSelect);
     const int Page = VisibleRowCount();
+    // Right to left, the arrow keys move the way they point on screen.
+    const TKey Step = Mirrored_Arrow(Key);
     if (Shift.Contains(ssCtrl)) {
-        switch (Key) {
+        switch (Step) {
         case VK_UP: --NewTop.Y; break;
         case VK_DOWN: ++NewTop.Y; break;
         case VK_LEFT: if (RowSel) --NewTop.X; else NewCur.X = FixedCols(); break;
@@ -1142,7 +1196,7 @@ void TStringGrid::KeyDown(TKey &Key, TShiftState Shift)
         default: break;
         }
     } else {
-        switch (Key) {
+        switch (Step) {
         case VK_UP: --NewCur.Y; break;
         case VK_DOWN: ++NewCur.Y; break;
         case VK_LEFT: if (RowSel) --NewTop.X; else --NewCur.X; break;
@@ -1193,6 +1247,13 @@ void TStringGrid::KeyDown(TKey &Key, TShiftState Shift)
         Focus_Cell(NewCur.X, NewCur.Y, !(Shift.Contains(ssShift) && FOptions.Contains(goRangeSelect)));
 }
 
+TKey TStringGrid::Mirrored_Arrow(TKey Key) const
+{
+    if (!UseRightToLeftAlignment())
+        return Key;
+    return Key == VK_LEFT ? TKey(VK_RIGHT) : Key == VK_RIGHT ? TKey(VK_LEFT) : Key;
+}
+
 void TStringGrid::KeyPress(QChar &Key)
 {
     if (OnKeyPress) {
@@ -1231,6 +1292,8 @@ void TStringGrid::CalcSizingState(int X, int Y, TGridState &State, int &Index, i
     CalcDrawInfo(FixedInfo);
     const int LW = FGridLineWidth;
     const int Grip = 3;
+    if (UseRightToLeftAlignment())
+        X = Client_Width() - 1 - X;
     if (FOptions.Contains(goColSizing) && Y >= 0 && Y < FixedInfo.Vert.FixedBoundary) {
         for (int C = 0; C < ColCount(); ++C) {
             const int L = Col_Left(C);
@@ -1318,8 +1381,9 @@ void TStringGrid::MouseMove(TShiftState Shift, int X, int Y)
     }
     case gsColSizing: {
         const int L = Col_Left(FSizingIndex);
+        const int LX = UseRightToLeftAlignment() ? Client_Width() - 1 - X : X;
         if (L >= 0)
-            Set_ColWidths(FSizingIndex, std::max(0, X - FSizingOfs - L - FGridLineWidth / 2));
+            Set_ColWidths(FSizingIndex, std::max(0, LX - FSizingOfs - L - FGridLineWidth / 2));
         break;
     }
     case gsRowSizing: {

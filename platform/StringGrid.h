@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/BiDiMode.h"
 #include "platform/Canvas.h"
 #include "platform/GridStore.h"
 #include "platform/Keys.h"
@@ -65,9 +66,13 @@ class TInplaceEdit : public QLineEdit {
 public:
     explicit TInplaceEdit(TStringGrid *Grid);
     TStringGrid *Grid() const { return FGrid; }
-    // The mask the grid asked for (GetEditMask); kept for editors that apply
-    // one, not enforced here.
+    // The mask the grid asked for (GetEditMask).
     QString EditMask;
+    // Takes the mask the grid asked for. The plain editor only keeps it; an
+    // editor that enforces masks (the base grid's) applies it.
+    virtual void Apply_Edit_Mask(const QString &Mask) { EditMask = Mask; }
+    // The text as the grid stores it (a mask may leave its literals out).
+    virtual QString Edit_Text() const { return text(); }
 
 protected:
     void keyPressEvent(QKeyEvent *Event) override;
@@ -142,8 +147,19 @@ public:
     // The grid font used by the default drawing and handed to painters.
     const TFont &Font() const { return FFont; }
     void Set_Font(const TFont &Value);
-    // Left-to-right only; kept as a hook for the painters' mirrored branches.
-    virtual bool UseRightToLeftAlignment() const { return false; }
+    // Reading order. In right-to-left mode the columns run from the right edge
+    // leftwards: cell rectangles, painting and mouse positions are mirrored
+    // (the cells themselves are still painted left to right inside their
+    // mirrored rectangles, so texts read normally).
+    TBiDiMode BiDiMode() const { return FBiDiMode; }
+    void Set_BiDiMode(TBiDiMode Value);
+    virtual bool UseRightToLeftAlignment() const { return FBiDiMode == bdRightToLeft; }
+    // A rectangle in left-to-right client coordinates as it lies on screen
+    // (mirrored in right-to-left mode; unchanged otherwise). Its own inverse.
+    TRect Mirror_Rect(const TRect &R) const;
+    // VK_LEFT and VK_RIGHT swapped in right-to-left mode (other keys unchanged):
+    // the column step an arrow key means.
+    TKey Mirrored_Arrow(TKey Key) const;
 
     // --- current cell, selection, scrolling ---------------------------------------
     int Col() const { return FCurrent.X; }
@@ -229,6 +245,13 @@ public:
     // --- virtual hooks (public so that owners and tests can drive them) -----------
     // Called once after a window has set the grid's stored properties.
     virtual void Loaded() {}
+    // A new screen density (M / D): the font, the widget's geometry and the
+    // grid's default sizes, column widths and row heights are rescaled.
+    virtual void ChangeScale(int M, int D);
+    // A component this grid refers to is being inserted or removed; the
+    // default does nothing (grids that keep a reference forget it on removal).
+    enum TOperation { opInsert, opRemove };
+    virtual void Notification(QObject *AComponent, TOperation Operation);
     // Paints every visible cell through DrawCell (fixed cells first), then the
     // platform lines and the area beyond the last cell.
     virtual void Paint();
@@ -286,8 +309,10 @@ protected:
     bool focusNextPrevChild(bool Next) override;
     QSize sizeHint() const override;
 
-    // Client pixel position of a visible column's (row's) left (top) edge;
-    // -1 when the column (row) is out of view.
+    // The plain control part of ChangeScale: font size and widget geometry.
+    void Scale_Control(int M, int D);
+    // Client pixel position of a visible column's (row's) left (top) edge in
+    // left-to-right coordinates; -1 when the column (row) is out of view.
     int Col_Left(int ACol) const;
     int Row_Top(int ARow) const;
     // Size of the cell area: the viewport's, or before the grid is first shown
@@ -324,6 +349,7 @@ private:
     TColor FColor = clWindow;
     TColor FFixedColor = clBtnFace;
     TFont FFont;
+    TBiDiMode FBiDiMode = bdLeftToRight;
     TPoint FCurrent{1, 1};
     TPoint FAnchor{1, 1};
     TPoint FTopLeft{1, 1};

@@ -1,5 +1,7 @@
 #include "grid/base/BaseGrid.h"
 #include "grid/base/DrawRoutines.h"
+#include "grid/base/GridUndoRedo.h"
+#include "platform/Locale.h"
 #include "grid/base/TextRoutines.h"
 #include <QApplication>
 
@@ -72,6 +74,32 @@ void TCellProperties::Set_WordWrap(bool V)
     Repaint_Owner();
 }
 
+// --- in-place editor ------------------------------------------------------------------
+
+void TBaseInplaceEdit::Apply_Edit_Mask(const QString &Mask)
+{
+    TInplaceEdit::Apply_Edit_Mask(Mask);
+    const TFormatSettings &F = Format_Settings();
+    FMask = Parse_Edit_Mask(Mask, F.DateSeparator, F.TimeSeparator);
+    if (FMask.Qt_Mask != inputMask())
+        setInputMask(FMask.Qt_Mask);
+}
+
+QString TBaseInplaceEdit::Edit_Text() const
+{
+    if (FMask.Qt_Mask.isEmpty() || FMask.Save_Literals)
+        return text();
+    // The typed positions only, blanks for the empty ones, trailing blanks dropped.
+    const QString D = displayText();
+    QString R;
+    for (int I = 0; I < D.size() && I < FMask.Literal.size(); ++I)
+        if (!FMask.Literal[I])
+            R += D[I] == FMask.Blank ? QChar(u' ') : D[I];
+    while (R.endsWith(u' '))
+        R.chop(1);
+    return R;
+}
+
 // --- construction -------------------------------------------------------------------
 
 TBaseGrid::TBaseGrid(QWidget *Parent) : TObjStringGrid(Parent)
@@ -85,8 +113,35 @@ TBaseGrid::TBaseGrid(QWidget *Parent) : TObjStringGrid(Parent)
 TBaseGrid::~TBaseGrid()
 {
     FDestroying = true;
+    QObject::disconnect(FUndoRedoLink);
     FreeAllCellProps();
 }
+
+void TBaseGrid::Set_UndoRedo(VOdeGridUndoRedo *Value)
+{
+    if (Value == FUndoRedo)
+        return;
+    QObject::disconnect(FUndoRedoLink);
+    FUndoRedo = Value;
+    FUndoRedoObject = Value;
+    if (Value)
+        FUndoRedoLink = connect(Value, &QObject::destroyed, this,
+                                [this](QObject *Gone) { Notification(Gone, opRemove); });
+}
+
+void TBaseGrid::Notification(QObject *AComponent, TOperation Operation)
+{
+    TObjStringGrid::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent && AComponent == FUndoRedoObject) {
+        QObject::disconnect(FUndoRedoLink);
+        FUndoRedo = nullptr;
+        FUndoRedoObject = nullptr;
+    }
+}
+
+void TBaseGrid::ChangeScale(int M, int D) { Scale_Control(M, D); }
+
+TInplaceEdit *TBaseGrid::CreateEditor() { return new TBaseInplaceEdit(this); }
 
 void TBaseGrid::Set_DefaultDrawing(bool Value)
 {
@@ -550,8 +605,8 @@ TRect TBaseGrid::GetUnclippedCellRect(int c, int r) const
     };
     const long long X = Offset([this](int I) { return ColWidths(I); }, c, FixedCols(), LeftCol(), FixedColsWidth());
     const long long Y = Offset([this](int I) { return RowHeights(I); }, r, FixedRows(), TopRow(), FixedRowsHeight());
-    return TRect(static_cast<int>(X), static_cast<int>(Y), static_cast<int>(X) + ColWidths(c),
-                 static_cast<int>(Y) + RowHeights(r));
+    return Mirror_Rect(TRect(static_cast<int>(X), static_cast<int>(Y), static_cast<int>(X) + ColWidths(c),
+                             static_cast<int>(Y) + RowHeights(r)));
 }
 
 TRect TBaseGrid::CellRect(int c, int r) const
@@ -574,11 +629,7 @@ TRect TBaseGrid::CellRect(int c, int r) const
             return GetUnclippedCellRect(c, r);
     }
     // An unmerged cell: the platform's position (empty when out of view).
-    const int L = Col_Left(c);
-    const int T = Row_Top(r);
-    if (L < 0 || T < 0)
-        return TRect();
-    return TRect(L, T, L + ColWidths(c), T + RowHeights(r));
+    return TObjStringGrid::CellRect(c, r);
 }
 
 TPoint TBaseGrid::CellSize(int c, int r) const
@@ -678,10 +729,13 @@ void TBaseGrid::PaintCellBase(TCanvas &Canvas, int ACol, int ARow, TRect Rect, T
     const int FH = ARow >= FixedRows() ? FixedRowsHeight() : 0;
     // (Only for a full paint on the grid itself: PaintCellExt draws into a
     // rectangle of another surface.)
-    const bool Clip = Full && ((ACol >= FixedCols() && FixedCols() > 0 && Rect.Left < FW)
+    // (Right to left the fixed columns stand at the right edge: the test and the
+    // clip rectangle are taken in left-to-right coordinates and mirrored.)
+    const TRect LtrRect = Mirror_Rect(Rect);
+    const bool Clip = Full && ((ACol >= FixedCols() && FixedCols() > 0 && LtrRect.Left < FW)
                       || (ARow >= FixedRows() && FixedRows() > 0 && Rect.Top < FH));
     if (Clip)
-        Canvas.Set_Clip_Rect(TRect(FW, FH, Client_Width(), Client_Height()));
+        Canvas.Set_Clip_Rect(Mirror_Rect(TRect(FW, FH, Client_Width(), Client_Height())));
     // 6., 7. Visual properties.
     Canvas.Pen.Width = 1;
     Canvas.Pen.Style = psSolid;
@@ -737,6 +791,10 @@ void TBaseGrid::PaintCellBase(TCanvas &Canvas, int ACol, int ARow, TRect Rect, T
             F.Bottom += 1;
         if (!Options().Contains(goVertLine))
             F.Right += 1;
+        if (UseRightToLeftAlignment()) {
+            F.Right += 1;
+            F.Bottom += 1;
+        }
         QWidget *FocusW = window()->focusWidget();
         const bool Focused = FocusW == this || FocusW == viewport() || (InplaceEditor() && FocusW == InplaceEditor())
                              || Options().Contains(goDrawFocusSelected);
@@ -773,8 +831,9 @@ void TBaseGrid::PaintCellBase(TCanvas &Canvas, int ACol, int ARow, TRect Rect, T
         Canvas.LineTo(Rect.Right - O + 1, Rect.Bottom - O);
     }
     if ((Opt.Contains(goVertLine) && !Fixed) || (Opt.Contains(goFixedVertLine) && Fixed)) {
-        Canvas.MoveTo(Rect.Right - O, Rect.Bottom - O);
-        Canvas.LineTo(Rect.Right - O, Rect.Top - O);
+        const int X = Rect.Right - O + (UseRightToLeftAlignment() ? 1 : 0);
+        Canvas.MoveTo(X, Rect.Bottom - O);
+        Canvas.LineTo(X, Rect.Top - O);
     }
     Canvas.Pen.Width = 1;
     // 12. Content in the inner rectangle.
@@ -793,6 +852,11 @@ void TBaseGrid::PaintCellBase(TCanvas &Canvas, int ACol, int ARow, TRect Rect, T
 
 bool TBaseGrid::SelectCell(int ACol, int ARow)
 {
+    if (UseRightToLeftAlignment()) {
+        const bool Result = TObjStringGrid::SelectCell(ACol, ARow);
+        InvalidateGrid();
+        return Result;
+    }
     RepaintCell(Col(), Row());
     const bool Result = TObjStringGrid::SelectCell(ACol, ARow);
     RepaintCell(ACol, ARow);
@@ -809,7 +873,7 @@ void TBaseGrid::KeyDown(TKey &Key, TShiftState Shift)
         const int SY = BP ? std::max(0, BP->CellSpanY()) : 0;
         // The position is first moved to the block's edge in the key's
         // direction, so that the platform's one-cell step leaves the block.
-        switch (Key) {
+        switch (Mirrored_Arrow(Key)) {
         case VK_RIGHT: {
             const int Last = B.X + SX;
             if (Last >= Col() && Col() < ColCount() - 1 && B.X < ColCount() - 1 && Last < ColCount())

@@ -1,5 +1,6 @@
 #pragma once
 #include "grid/base/GridTypes.h"
+#include "platform/MaskEdit.h"
 #include "platform/StringGrid.h"
 #include <QPointer>
 #include <QWidget>
@@ -108,6 +109,21 @@ private:
     bool FReadOnly = false;
     TCellGradientDirection FGradientDirection = GradientVertical;
     QPointer<QWidget> FControl;
+};
+
+// The base grid's in-place editor: the platform editor that enforces the edit
+// mask the grid asks for (GetEditMask), in the original platform's mask syntax
+// ("<mask>;<save literals>;<blank>"). With save-literals 0 the grid receives
+// the text without the mask's literal characters.
+class TBaseInplaceEdit : public TInplaceEdit {
+    Q_OBJECT
+public:
+    explicit TBaseInplaceEdit(TStringGrid *Grid) : TInplaceEdit(Grid) {}
+    void Apply_Edit_Mask(const QString &Mask) override;
+    QString Edit_Text() const override;
+
+private:
+    TEditMaskInfo FMask;
 };
 
 // The platform string grid as the grid family names it.
@@ -234,7 +250,10 @@ public:
     bool HasAnyCellProps() const { return FHasCellProps; }
     void Set_HasAnyCellProps(bool Value) { FHasCellProps = Value; }
     VOdeGridUndoRedo *UndoRedo() const { return FUndoRedo; }
-    void Set_UndoRedo(VOdeGridUndoRedo *Value) { FUndoRedo = Value; }
+    // Stores the component; the grid forgets it when it is destroyed
+    // (Notification). Linking the component back to this grid is the
+    // component's Set_Grid.
+    void Set_UndoRedo(VOdeGridUndoRedo *Value);
     bool Destroying() const { return FDestroying; }
 
     std::function<void(TBaseGrid *, int ACol, int ARow, QString &Value)> OnGetDisplText;
@@ -269,6 +288,12 @@ public:
     bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
     bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
     void TopLeftChanged() override;
+    // Plain control rescaling only: column widths and row heights keep their
+    // pixel sizes (the string grid sizes them itself).
+    void ChangeScale(int M, int D) override;
+    // Forgets the undo and redo component when it is removed.
+    void Notification(QObject *AComponent, TOperation Operation) override;
+    TInplaceEdit *CreateEditor() override;
 
 private:
     bool In_Grid(int c, int r) const { return c >= 0 && r >= 0 && c < TotalColCount() && r < RowCount(); }
@@ -283,6 +308,8 @@ private:
     bool FHideLastRow = false;
     int FNormalRowCount = 0;
     VOdeGridUndoRedo *FUndoRedo = nullptr;
+    QObject *FUndoRedoObject = nullptr;   // the same component as a QObject
+    QMetaObject::Connection FUndoRedoLink;
     bool FWordWrap = true;
     bool FActiveRowShow = false;
     TColor FActiveRowColor = clInfoBk;

@@ -1,5 +1,8 @@
 #include "grid/base/DrawRoutines.h"
 #include "platform/ImageList.h"
+#include "platform/LayeredWindow.h"
+#include "platform/ThemedParts.h"
+#include <QPainter>
 #include <QRegularExpression>
 #include <cmath>
 
@@ -249,8 +252,36 @@ void Arrow(TCanvas &C, QVector<TPoint> Points, TColor Color)
 }
 } // namespace
 
-void DrawButtonFace(TCanvas &Canvas, const TRect &R, int Look, int State, const TColorTones &Tones)
+namespace {
+// The themed look draws through Qt's style when the system reports an active
+// theme and the canvas has a painter; otherwise it falls back to the classic look.
+bool Draw_Themed(TCanvas &Canvas, const QWidget *Window, TThemePart Part, TThemeState State, const TRect &R)
 {
+    QPainter *P = Canvas.Qt_Painter();
+    if (!P || !Themes_Available() || R.Is_Empty())
+        return false;
+    P->save();
+    Draw_Theme_Part(*P, Window, Part, State, R.To_QRect());
+    P->restore();
+    return true;
+}
+
+TThemeState Theme_State(int State)
+{
+    switch (State) {
+    case 1: return tsHot;
+    case 2: return tsPressed;
+    case 3: return tsDisabled;
+    default: return tsNormal;
+    }
+}
+} // namespace
+
+void DrawButtonFace(TCanvas &Canvas, const QWidget *Window, const TRect &R, int Look, int State,
+                    const TColorTones &Tones)
+{
+    if (Look == 0 && Draw_Themed(Canvas, Window, tpPushButton, Theme_State(State), R))
+        return;
     switch (Look) {
     case 0: case 1: Classic_Face(Canvas, R, State, false); break;
     case 2: Classic_Face(Canvas, R, State, true); break;
@@ -268,13 +299,17 @@ void DrawButtonFace(TCanvas &Canvas, const TRect &R, int Look, int State, const 
     }
 }
 
-void DrawComboButton(TCanvas &Canvas, const TRect &R, int Look, int State, const TColorTones &Tones)
+void DrawComboButton(TCanvas &Canvas, const QWidget *Window, const TRect &R, int Look, int State,
+                     const TColorTones &Tones)
 {
     TRect B(R.Right - 17 - 2, R.Top + 1, R.Right - 2, R.Bottom - 1);
     const TColor Text = State == 3 ? clGrayText : clBtnText;
+    // The drop-down button knows only enabled and disabled (no hot or pressed face).
+    if (Look == 0 && Draw_Themed(Canvas, Window, tpComboDropDown, State == 3 ? tsDisabled : tsNormal, B))
+        return;
     switch (Look) {
     case 0: case 1: case 2: {
-        Classic_Face(Canvas, B, State == 3 ? 0 : State, Look == 2);
+        Classic_Face(Canvas, B, 0, Look == 2);
         const int CX = B.Left + B.Width() / 2;
         const int CY = B.Top + B.Height() / 2;
         Arrow(Canvas, {TPoint(CX - 3, CY - 1), TPoint(CX + 3, CY - 1), TPoint(CX, CY + 2)}, Text);
@@ -295,17 +330,25 @@ void DrawComboButton(TCanvas &Canvas, const TRect &R, int Look, int State, const
     }
 }
 
-void DrawSpinButtons(TCanvas &Canvas, const TRect &R, int Look, int State, const TColorTones &Tones)
+void DrawSpinButtons(TCanvas &Canvas, const QWidget *Window, const TRect &R, int Look, int State,
+                     const TColorTones &Tones)
 {
     const TRect B(R.Right - 15 - 1, R.Top - 1, R.Right - 1, R.Bottom - 1);
     const int Mid = B.Top + B.Height() / 2;
     const TRect Up(B.Left, B.Top, B.Right, Mid);
     const TRect Dn(B.Left, Mid + 1, B.Right, B.Bottom);
+    if (Look == 0 && Themes_Available() && Canvas.Qt_Painter()) {
+        // Themed halves meet at the middle.
+        const TThemeState S = State == 3 ? tsDisabled : tsNormal;
+        Draw_Themed(Canvas, Window, tpSpinUp, S, Up);
+        Draw_Themed(Canvas, Window, tpSpinDown, S, TRect(B.Left, Mid, B.Right, B.Bottom));
+        return;
+    }
     switch (Look) {
     case 0: case 1: case 2: {
         const TColor Text = State == 3 ? clGrayText : clBtnText;
         for (const TRect &H : {Up, Dn})
-            Classic_Face(Canvas, H, State == 3 ? 0 : State, Look == 2);
+            Classic_Face(Canvas, H, 0, Look == 2);
         const int CX = B.Left + B.Width() / 2;
         Arrow(Canvas, {TPoint(CX - 2, Up.Top + Up.Height() / 2 + 1), TPoint(CX + 2, Up.Top + Up.Height() / 2 + 1),
                        TPoint(CX, Up.Top + Up.Height() / 2 - 1)}, Text);
@@ -642,16 +685,20 @@ void DrawCellShape(TCanvas &Canvas, int X, int Y, int W, int H, int Shape, TColo
 
 void DrawErrorWave(TCanvas &Canvas, const QString &Text, const TRect &R, int VerticalOffset, int First, int Length)
 {
+    // Character positions are left edges on the single text line, whose top is
+    // the rectangle's top.
     First = std::max(0, First);
-    const int X0 = First >= Text.size() ? Canvas.TextWidth(Text) + 4 : Canvas.TextWidth(Text.left(First));
-    const int Last = First + Length;
-    const int X1 = Last >= Text.size() ? Canvas.TextWidth(Text) + 4 : Canvas.TextWidth(Text.left(Last));
-    const int Y0 = Canvas.TextHeight(Text);
+    auto Left_Of = [&](int I) { return Canvas.TextWidth(Text.left(I)); };
+    const int X0 = First >= Text.size() ? Canvas.TextWidth(Text) + 4 : Left_Of(First);
+    const int Last = First + std::max(1, Length) - 1;
+    // (A range that starts past the end still gets its short wave there.)
+    const int X1 = std::max(X0, Text.isEmpty() ? X0 : Last >= Text.size() - 1 ? Left_Of(Text.size() - 1) + 4
+                                                                                : Left_Of(Last));
     Canvas.Pen.Style = psSolid;
     Canvas.Pen.Color = clRed;
     Canvas.Pen.Width = 2;
     int X = R.Left + X0;
-    const int Base = R.Top + Y0 + VerticalOffset;
+    const int Base = R.Top + VerticalOffset;
     bool Up = true;
     Canvas.MoveTo(X, Base + 3);
     while (X <= R.Left + X1) {
@@ -659,7 +706,6 @@ void DrawErrorWave(TCanvas &Canvas, const QString &Text, const TRect &R, int Ver
         Canvas.LineTo(X, Up ? Base : Base + 3);
         Up = !Up;
     }
-    Canvas.Pen.Width = 1;
 }
 
 void DrawTransparentBitmap(TCanvas &Canvas, const QImage &Bitmap, TColor BackgroundColor, const TRect &R)
@@ -681,4 +727,22 @@ void DrawTransparentBitmap(TCanvas &Canvas, const QImage &Bitmap, TColor Backgro
 void DrawBitmapResource(TCanvas &Canvas, TColor BackgroundColor, const TRect &R, const QString &Name)
 {
     DrawTransparentBitmap(Canvas, Resource_Image(Name), BackgroundColor, R);
+}
+
+// --- layered windows --------------------------------------------------------------------
+
+// A platform without the calls counts as success: the caller's window simply
+// stays opaque.
+bool DynUpdateLayeredWindow(QWidget *Window, void *TargetDevice, const TPoint *Position, const TPoint *Size,
+                            void *SourceDevice, const TPoint *SourceOrigin, TColor ColorKey,
+                            const TBlendFunction *Blend, unsigned Flags)
+{
+    return Update_Layered_Window(Window, TargetDevice, Position, Size, SourceDevice, SourceOrigin, ColorKey, Blend,
+                                 Flags)
+           != lcFailed;
+}
+
+bool DynSetLayeredWindowAttributes(QWidget *Window, TColor ColorKey, std::uint8_t Alpha, unsigned Flags)
+{
+    return Set_Layered_Window_Attributes(Window, ColorKey, Alpha, Flags) != lcFailed;
 }

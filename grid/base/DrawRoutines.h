@@ -1,6 +1,9 @@
 #pragma once
 #include "grid/base/GridTypes.h"
 #include "platform/Canvas.h"
+#include "platform/LayeredWindow.h"
+#include <cstdint>
+class QWidget;
 
 // Stateless painting routines shared by every painter of the grid family.
 // Each sets the canvas pen, brush and font it needs and leaves them changed.
@@ -28,10 +31,16 @@ void DrawSegmentFrame(TCanvas &Canvas, TColor From, TColor To, TColor MirrorFrom
 
 // Button faces. Look: 0 themed, 1 classic, 2 flat, 3 colour tones (others draw
 // nothing). State: 0 normal, 1 hot, 2 down, 3 disabled. The themed look is
-// drawn as the classic one here (no platform theme engine).
-void DrawButtonFace(TCanvas &Canvas, const TRect &R, int Look, int State, const TColorTones &Tones);
-void DrawComboButton(TCanvas &Canvas, const TRect &R, int Look, int State, const TColorTones &Tones);
-void DrawSpinButtons(TCanvas &Canvas, const TRect &R, int Look, int State, const TColorTones &Tones);
+// drawn by Qt's style for Window (the control painted) when the system reports
+// an active theme and the canvas has a Qt painter, else as the classic look.
+// The combo and spin buttons sit at the right edge of R and know only enabled
+// and disabled.
+void DrawButtonFace(TCanvas &Canvas, const QWidget *Window, const TRect &R, int Look, int State,
+                    const TColorTones &Tones);
+void DrawComboButton(TCanvas &Canvas, const QWidget *Window, const TRect &R, int Look, int State,
+                     const TColorTones &Tones);
+void DrawSpinButtons(TCanvas &Canvas, const QWidget *Window, const TRect &R, int Look, int State,
+                     const TColorTones &Tones);
 void DrawDropArrow(TCanvas &Canvas, int X, int Y, TColor Color);
 void FillRectColor(TCanvas &Canvas, const TRect &R, TColor Color);
 
@@ -75,10 +84,20 @@ void DrawCellShape(TCanvas &Canvas, int Left, int Top, int Width, int Height, in
                    TColor LineColor);
 
 // Red zig-zag under characters First .. First + Length - 1 (0-based) of Text
-// drawn at the rectangle's top-left, measured with the canvas font.
+// drawn at the rectangle's top-left, measured with the canvas font. It runs
+// from the first character's left edge (the text's end plus 4 when First is
+// past the end) to the last character's left edge (plus 4 when the range
+// reaches the end), VerticalOffset + 3 below the rectangle's top.
 void DrawErrorWave(TCanvas &Canvas, const QString &Text, const TRect &R, int VerticalOffset, int First, int Length);
 // The image at the rectangle's top-left at its own size, the colour of its
 // top-left pixel replaced by BackgroundColor.
 void DrawTransparentBitmap(TCanvas &Canvas, const QImage &Bitmap, TColor BackgroundColor, const TRect &R);
 // A raw image resource of the program by name (nothing when missing).
 void DrawBitmapResource(TCanvas &Canvas, TColor BackgroundColor, const TRect &R, const QString &Name);
+
+// The platform's layered-window calls: the result of the call, and true where
+// the platform has no such call (a window without layering is no failure).
+bool DynUpdateLayeredWindow(QWidget *Window, void *TargetDevice, const TPoint *Position, const TPoint *Size,
+                            void *SourceDevice, const TPoint *SourceOrigin, TColor ColorKey,
+                            const TBlendFunction *Blend, unsigned Flags);
+bool DynSetLayeredWindowAttributes(QWidget *Window, TColor ColorKey, std::uint8_t Alpha, unsigned Flags);

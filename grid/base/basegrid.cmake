@@ -14,4 +14,4 @@ add_library(bc_grid_base STATIC
   ${CMAKE_CURRENT_LIST_DIR}/CellControls.h ${CMAKE_CURRENT_LIST_DIR}/CellControls.cpp
 )
 target_include_directories(bc_grid_base PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(bc_grid_base PUBLIC bc_grid_lists platform_grid platform_text_gui bc_grid_textcore Qt6::Widgets)
+target_link_libraries(bc_grid_base PUBLIC bc_grid_lists platform_grid platform_gridcontrols platform_text_gui bc_grid_textcore Qt6::Widgets)

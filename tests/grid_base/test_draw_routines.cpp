@@ -1,4 +1,7 @@
 #include "grid/base/DrawRoutines.h"
+#include "platform/SystemInfo.h"
+#include "TestSupport.h"
+#include <QPainter>
 #include <gtest/gtest.h>
 
 namespace {
@@ -111,4 +114,139 @@ TEST(DrawProgressBarStyled, LevelColours)
         DrawProgressBarStyled(C, TRect(0, 0, 102, 16), K.Percent, S);
         EXPECT_EQ(Pixel(C.Image(), 5, 8), K.Want);
     }
+}
+
+// A platform without layered-window calls answers true: the window stays opaque.
+TEST(LayeredWindows, MissingCallsCountAsSuccess)
+{
+    EXPECT_EQ(Set_Layered_Window_Attributes(nullptr, clNone, 128, LWA_ALPHA), lcMissing);
+    EXPECT_TRUE(DynSetLayeredWindowAttributes(nullptr, clNone, 128, LWA_ALPHA));
+    const TBlendFunction Blend{0, 0, 200, 1};
+    const TPoint Pos(10, 20), Size(30, 40), Src(0, 0);
+    EXPECT_TRUE(DynUpdateLayeredWindow(nullptr, nullptr, &Pos, &Size, nullptr, &Src, clNone, &Blend, ULW_ALPHA));
+}
+
+// The themed look draws through Qt's style while the system reports a theme, and as
+// the classic look without one; colour tones draw the state's tone.
+TEST(ButtonFaces, ThemedClassicAndTones)
+{
+    using TDraw = void (*)(TCanvas &, const QWidget *, const TRect &, int, int, const TColorTones &);
+    struct TCase { const char *Name; TDraw Draw; };
+    const TCase Cases[] = {
+        {"PushButton", DrawButtonFace},
+        {"ComboButton", DrawComboButton},
+        {"SpinButtons", DrawSpinButtons},
+    };
+    TColorTones Tones;
+    Tones.Hover = {clYellow, clRed, clBlack};
+    Tones.Background = {clAqua, clBlue, clBlack};
+    const TRect R(0, 0, 40, 22);
+    auto Image = [&](TDraw Draw, int Look, int State, int *Ops = nullptr) {
+        TRecordingCanvas C(40, 22);
+        Draw(C, nullptr, R, Look, State, Tones);
+        if (Ops)
+            *Ops = static_cast<int>(C.Ops().size());
+        return C.Image();
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        {
+            TSystemInfoGuard Guard;
+            System_Info().Theme_Active = false;
+            EXPECT_EQ(Image(C.Draw, 0, 0), Image(C.Draw, 1, 0));
+        }
+        {
+            TSystemInfoGuard Guard;
+            System_Info().Theme_Active = true;
+            System_Info().ComCtl_Major = 6;
+            int Ops = -1;
+            const QImage Themed = Image(C.Draw, 0, 0, &Ops);
+            EXPECT_EQ(Ops, 0);   // nothing through the canvas primitives
+            TRecordingCanvas Blank(40, 22);
+            EXPECT_NE(Themed, Blank.Image());
+        }
+        // Looks outside 0..3 draw nothing.
+        int Ops = -1;
+        Image(C.Draw, 4, 0, &Ops);
+        EXPECT_EQ(Ops, 0);
+    }
+    // The colour-tones push button: the hover tone's brush and border.
+    const QImage Hot = Image(DrawButtonFace, 3, 1);
+    EXPECT_EQ(Pixel(Hot, 10, 10), clYellow);
+    EXPECT_EQ(Pixel(Hot, 0, 10), clRed);
+}
+
+// The wave runs from the first character's left edge to the last one's, one step beyond.
+TEST(DrawErrorWave, RunsUnderTheRange)
+{
+    struct TCase { const char *Name; int First, Length; };
+    const TCase Cases[] = {
+        {"InsideTheText", 1, 2},
+        {"ReachesTheEnd", 2, 9},
+        {"StartsPastTheEnd", 7, 1},
+    };
+    const QString Text = QStringLiteral("abcdef");
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        TRecordingCanvas Canvas(200, 40);
+        const TRect R(10, 5, 190, 35);
+        DrawErrorWave(Canvas, Text, R, 12, C.First, C.Length);
+        auto Left_Of = [&](int I) { return Canvas.TextWidth(Text.left(I)); };
+        const int X0 = C.First >= Text.size() ? Canvas.TextWidth(Text) + 4 : Left_Of(C.First);
+        const int Last = C.First + C.Length - 1;
+        const int X1 = std::max(X0, Last >= Text.size() - 1 ? Left_Of(Text.size() - 1) + 4 : Left_Of(Last));
+        std::vector<TCanvasOp> Lines;
+        for (const TCanvasOp &Op : Canvas.Ops())
+            if (Op.Kind == TCanvasOp::LineTo)
+                Lines.push_back(Op);
+        ASSERT_FALSE(Lines.empty());
+        EXPECT_EQ(Lines.front().Rect.Left, R.Left + X0);
+        EXPECT_EQ(Lines.front().Rect.Top, R.Top + 12 + 3);
+        EXPECT_GT(Lines.back().Rect.Right, R.Left + X1);
+        EXPECT_LE(Lines.back().Rect.Right, R.Left + X1 + 3);
+        for (const TCanvasOp &Op : Lines) {
+            EXPECT_EQ(Op.Pen.Width, 2);
+            EXPECT_EQ(Op.Pen.Color, clRed);
+            EXPECT_EQ(Op.Rect.Right - Op.Rect.Left, 3);
+        }
+    }
+}
+
+// The pie: the sector clockwise from twelve o'clock is filled up to the grey border,
+// the rest keeps the brush; drawn as a polygon in place of a flood fill.
+TEST(DrawProgressPie, SectorFilledClockwise)
+{
+    struct TCase { const char *Name; int Percent; bool TopRight, BottomRight, BottomLeft, TopLeft; };
+    const TCase Cases[] = {
+        {"Zero", 0, false, false, false, false},
+        {"Quarter", 25, true, false, false, false},
+        {"Half", 50, true, true, false, false},
+        {"ThreeQuarters", 75, true, true, true, false},
+        {"Full", 100, true, true, true, true},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        TRecordingCanvas Canvas(60, 60);
+        Canvas.Brush.Color = clWhite;
+        DrawProgressPie(Canvas, TRect(5, 5, 55, 55), clLime, C.Percent, false);
+        const QImage Img = Canvas.Image();
+        EXPECT_EQ(Pixel(Img, 40, 15) == clLime, C.TopRight);
+        EXPECT_EQ(Pixel(Img, 40, 40) == clLime, C.BottomRight);
+        EXPECT_EQ(Pixel(Img, 15, 40) == clLime, C.BottomLeft);
+        EXPECT_EQ(Pixel(Img, 15, 15) == clLime, C.TopLeft);
+        EXPECT_EQ(Pixel(Img, 30, 5), clGray);   // the border stays grey
+        EXPECT_NE(Pixel(Img, 1, 1), clLime);    // nothing outside the ellipse
+    }
+    // A picture of the four quarters for the eye.
+    QImage Sheet(240, 60, QImage::Format_RGB32);
+    Sheet.fill(Qt::white);
+    {
+        QPainter P(&Sheet);
+        TPainterCanvas Canvas(P);
+        for (int I = 0; I < 4; ++I) {
+            Canvas.Brush.Color = clWhite;
+            DrawProgressPie(Canvas, TRect(5 + I * 60, 5, 55 + I * 60, 55), clLime, 10 + I * 30, false);
+        }
+    }
+    Sheet.save(Test_Output_Dir() + QStringLiteral("/progress_pie.png"));
 }

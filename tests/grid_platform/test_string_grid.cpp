@@ -421,3 +421,88 @@ TEST_F(TGridFixture, ScrollBarsScrollWholeCells)
     Grid.Set_Row(3);
     EXPECT_EQ(Grid.TopRow(), 3);
 }
+
+// --- density and reading order ---------------------------------------------------------
+
+// A new screen density rescales the font, the widget and every width and height (rounded).
+TEST(GridScale, ChangeScaleRescalesSizes)
+{
+    struct TCase { const char *Name; int M, D; int Width, Height, Default, Font; };
+    const TCase Cases[] = {
+        {"Double", 2, 1, 90, 40, 128, 16},
+        {"ThreeHalves", 3, 2, 68, 30, 96, 12},   // 45 * 1.5 = 67.5 rounds up
+        {"SameDensityChangesNothing", 4, 4, 45, 20, 64, 8},
+        {"ZeroDivisorIgnored", 1, 0, 45, 20, 64, 8},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        TStringGrid Grid;
+        Grid.resize(200, 100);
+        Grid.Set_ColWidths(1, 45);
+        Grid.Set_RowHeights(1, 20);
+        Grid.ChangeScale(C.M, C.D);
+        EXPECT_EQ(Grid.ColWidths(1), C.Width);
+        EXPECT_EQ(Grid.RowHeights(1), C.Height);
+        EXPECT_EQ(Grid.DefaultColWidth(), C.Default);
+        EXPECT_EQ(Grid.ColWidths(2), C.Default);
+        EXPECT_EQ(Grid.Font().Size, C.Font);
+        EXPECT_EQ(Grid.width(), C.D > 0 ? (200 * C.M + C.D / 2) / C.D : 200);
+    }
+}
+
+// Right to left: columns run from the right edge; rectangles, mouse positions and
+// the left and right arrows are mirrored, texts are not.
+TEST_F(TGridFixture, RightToLeftMirrorsColumns)
+{
+    Grid.Set_BiDiMode(bdRightToLeft);
+    ASSERT_TRUE(Grid.UseRightToLeftAlignment());
+    const int W = Grid.viewport()->width();
+    struct TCase { const char *Name; int Col, Row; TRect Rect; };
+    const TCase Cases[] = {
+        {"FixedColumnAtTheRightEdge", 0, 0, TRect(W - 50, 0, W, 20)},
+        {"FirstScrollableColumnLeftOfIt", 1, 1, TRect(W - 100, 20, W - 50, 40)},
+        {"ThirdScrollableColumn", 3, 2, TRect(W - 200, 40, W - 150, 60)},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        EXPECT_EQ(Grid.CellRect(C.Col, C.Row), C.Rect);
+        int MC = -1, MR = -1;
+        Grid.MouseToCell(C.Rect.Left + 1, C.Rect.Top + 1, MC, MR);
+        EXPECT_EQ(MC, C.Col);
+        EXPECT_EQ(MR, C.Row);
+        Grid.MouseToCell(C.Rect.Right - 1, C.Rect.Bottom - 1, MC, MR);
+        EXPECT_EQ(MC, C.Col);
+    }
+    // The left arrow goes to the next column (to the left on screen).
+    Grid.setFocus();
+    QTest::keyClick(&Grid, Qt::Key_Left);
+    EXPECT_EQ(Grid.Col(), 2);
+    QTest::keyClick(&Grid, Qt::Key_Right);
+    EXPECT_EQ(Grid.Col(), 1);
+    // A cell painted red lands in its mirrored rectangle.
+    Grid.OnDrawCell = [](TStringGrid *G, int C, int R, const TRect &Rect, TGridDrawState) {
+        if (C == 1 && R == 1) {
+            G->Canvas().Brush.Color = clRed;
+            G->Canvas().FillRect(Rect);
+        }
+    };
+    const QImage Img = Grid.viewport()->grab().toImage();
+    EXPECT_EQ(QColor(Img.pixel(W - 75, 30)), QColor(Qt::red));
+    EXPECT_NE(QColor(Img.pixel(75, 30)), QColor(Qt::red));
+    // Back to left to right.
+    Grid.Set_BiDiMode(bdLeftToRight);
+    EXPECT_EQ(Grid.CellRect(1, 1), TRect(50, 20, 100, 40));
+}
+
+// The plain editor keeps the mask it is given and hands its text on unchanged.
+TEST_F(TGridFixture, PlainEditorKeepsTheMask)
+{
+    Grid.Set_Options(Grid.Options() + goEditing);
+    Grid.OnGetEditMask = [](TStringGrid *, int, int, QString &V) { V = QStringLiteral("000;0;_"); };
+    Grid.setFocus();
+    QTest::keyClick(&Grid, Qt::Key_F2);
+    ASSERT_TRUE(Grid.EditorMode());
+    EXPECT_EQ(Grid.InplaceEditor()->EditMask, "000;0;_");
+    Grid.InplaceEditor()->setText(QStringLiteral("a1"));
+    EXPECT_EQ(Grid.InplaceEditor()->Edit_Text(), "a1");
+}
