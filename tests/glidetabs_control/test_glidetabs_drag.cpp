@@ -1,5 +1,6 @@
 #include "StripTestSupport.h"
 #include "platform/WindowPointer.h"
+#include "TestSupport.h"
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -103,6 +104,8 @@ TEST_F(GlideTabsDrag, DropOnOtherStripMovesTab)
         EXPECT_TRUE(B->IsDragging());
         EXPECT_FALSE(A->IsDragging());
         EXPECT_EQ(A->DragTabObject()->DropTabIndex(), C.Drop_Index);
+        Settle(*B, Clock);
+        Save_Screenshot(&Window, QString("glidetabs_drag_%1").arg(C.Name));
         const QPoint L = A->mapFromGlobal(B->mapToGlobal(QPoint(C.X, 15)));
         A->MouseUp(Qt::LeftButton, L.x(), L.y());
 
