@@ -1,6 +1,7 @@
 #include "editors/UParGen.h"
 #include "app/Workspace.h"
 #include "controls/FxButton.h"
+#include "controls/FxButtons.h"
 #include "editors/ParGen_Data.h"
 #include "platform/CategoryPanels.h"
 #include "platform/MessageBox.h"
@@ -30,14 +31,19 @@ QFont Verdana(int Points, bool Bold = false)
     return F;
 }
 
-TFxButton *Make_Button(QWidget *Parent, const char *Name, int Left, TFxButtonKind Kind)
+// The configurators' button look: the shared face and light colours, Encarta
+// style, the stock glyph; no modal result, as the click handlers decide how
+// the window closes.
+TFxButton *Make_Button(QWidget *Parent, const char *Name, int Left, const char *Glyph)
 {
     auto *B = new TFxButton(Parent);
     B->setObjectName(QLatin1String(Name));
     B->setGeometry(Left, 6, 110, 28);
+    B->Set_Color(static_cast<TColor>(0xEDF7F8));
+    B->Set_LightColor(clGray);
+    B->Set_UseHotTrackFont(false);
     B->Set_Style(bsEncarta);
-    B->Set_Kind(Kind);        // brings the glyph
-    B->Set_ModalResult(0);    // the click handlers decide how the window closes
+    B->Set_Glyph(Fx_Bitmap_Resource(QLatin1String(Glyph)));
     B->Set_HotTrackColor(clYellow);
     B->Set_ColorWhenDown(RGB_Color(255, 128, 0));
     return B;
@@ -85,8 +91,8 @@ void TFParGen::Build_Frame()
 
     P_Button = new QFrame(this);
     P_Button->setObjectName(QStringLiteral("P_Button"));
-    Btn_OK = Make_Button(P_Button, "Btn_OK", 219, bkOK);
-    Btn_Cancel = Make_Button(P_Button, "Btn_Cancel", 335, bkCancel);
+    Btn_OK = Make_Button(P_Button, "Btn_OK", 219, "FXOK");
+    Btn_Cancel = Make_Button(P_Button, "Btn_Cancel", 335, "FXCANCEL");
 
     CPG = new TCategoryPanelGroup(this);
     CPG->setObjectName(QStringLiteral("CPG"));

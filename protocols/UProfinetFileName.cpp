@@ -2,6 +2,7 @@
 #include "protocols/UProfinetXML.h"
 #include "app/Workspace.h"
 #include "controls/FxButton.h"
+#include "controls/FxButtons.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "text/LangTable.h"
@@ -25,13 +26,18 @@ QLabel *Make_Label(QWidget *Parent, const char *Name, int Left, int Top, int Wid
     return L;
 }
 
-// The configurators' button look: Encarta style, orange when pressed, yellow hot-track.
-TFxButton *Make_Button(QWidget *Parent, const char *Name, int Left, int Top)
+// The configurators' button look: the shared face and light colours, Encarta
+// style, orange when pressed, yellow hot-track, and the stock glyph.
+TFxButton *Make_Button(QWidget *Parent, const char *Name, int Left, int Top, const char *Glyph)
 {
     auto *B = new TFxButton(Parent);
     B->setObjectName(QLatin1String(Name));
     B->setGeometry(Left, Top, 110, 28);
+    B->Set_Color(static_cast<TColor>(0xEDF7F8));
+    B->Set_LightColor(clGray);
+    B->Set_UseHotTrackFont(false);
     B->Set_Style(bsEncarta);
+    B->Set_Glyph(Fx_Bitmap_Resource(QLatin1String(Glyph)));
     B->Set_ColorWhenDown(RGB_Color(255, 128, 0));
     B->Set_HotTrackColor(clYellow);
     return B;
@@ -86,8 +92,8 @@ void TFProfinetFileName::FormCreate()
     P_Button = new QFrame(this);
     P_Button->setObjectName(QStringLiteral("P_Button"));
     P_Button->setGeometry(0, Client_Height - 40, Client_Width, 40);
-    Btn_OK = Make_Button(P_Button, "Btn_OK", Client_Width / 2 - 116, 6);
-    Btn_Cancel = Make_Button(P_Button, "Btn_Cancel", Client_Width / 2 + 6, 6);
+    Btn_OK = Make_Button(P_Button, "Btn_OK", Client_Width / 2 - 116, 6, "FXOK");
+    Btn_Cancel = Make_Button(P_Button, "Btn_Cancel", Client_Width / 2 + 6, 6, "FXCANCEL");
     connect(Btn_OK, &TFxButton::clicked, this, &TFProfinetFileName::Btn_OKClick);
     Btn_OK->Set_Default(true);
     Btn_Cancel->Set_Cancel(true);

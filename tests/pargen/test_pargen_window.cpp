@@ -498,6 +498,54 @@ TEST_F(ParGenWindowTest, BuiltInTextsOfTheBlock)
     EXPECT_FALSE(Lang_Text(763).trimmed().isEmpty());
 }
 
+// Every caption and hint that the window sets, on all seventeen panels, has
+// a built-in English text: no control of any model shows an empty caption or
+// hint. (The range messages of the other models' parameters, 512-524,
+// 543-545, 730-750 and 760-762, belong to no control and no check here.)
+TEST_F(ParGenWindowTest, EveryCaptionAndHintHasABuiltInText)
+{
+    EXPECT_FALSE(Window->windowTitle().trimmed().isEmpty());
+    EXPECT_FALSE(Window->L_SW_Desc->text().trimmed().isEmpty());
+    for (const TFxButton *B : {Window->Btn_OK, Window->Btn_Cancel}) {
+        EXPECT_FALSE(B->Caption().trimmed().isEmpty());
+        EXPECT_FALSE(B->toolTip().trimmed().isEmpty());
+        // The configurators' button look; no modal result of its own.
+        EXPECT_EQ(B->Color(), static_cast<TColor>(0xEDF7F8));
+        EXPECT_EQ(B->LightColor(), clGray);
+        EXPECT_EQ(B->HotTrackColor(), clYellow);
+        EXPECT_EQ(B->ColorWhenDown(), RGB_Color(255, 128, 0));
+        EXPECT_FALSE(B->Glyph().isNull());
+        EXPECT_EQ(B->ModalResult(), 0);
+    }
+    int Labels = 0, Checks = 0, Fields = 0;
+    for (const QString &Name : Window->Control_Names()) {
+        SCOPED_TRACE(Name.toStdString());
+        QWidget *W = Window->Control(Name);
+        if (auto *L = qobject_cast<QLabel *>(W)) {
+            if (Name.startsWith(QLatin1String("L_Dot_"))) {
+                EXPECT_EQ(L->text(), ".");
+                continue;
+            }
+            EXPECT_FALSE(L->text().trimmed().isEmpty());
+            ++Labels;
+        } else if (auto *C = qobject_cast<QCheckBox *>(W)) {
+            EXPECT_FALSE(C->text().trimmed().isEmpty());
+            EXPECT_FALSE(C->toolTip().trimmed().isEmpty());
+            ++Checks;
+        } else {
+            EXPECT_FALSE(W->toolTip().trimmed().isEmpty());
+            ++Fields;
+        }
+    }
+    // Every panel's rows were visited, not only the two this build shows.
+    EXPECT_GT(Labels, 80);
+    EXPECT_EQ(Checks, 18);
+    EXPECT_GT(Fields, 150);
+    for (TCategoryPanel *P : Window->CPG->Panels()) {
+        EXPECT_FALSE(P->Caption().trimmed().isEmpty()) << P->objectName().toStdString();
+    }
+}
+
 // ---- Panels and layouts -----------------------------------------------------------
 
 struct TStacked

@@ -184,6 +184,13 @@ TEST_F(ProtocolFrontEnds, FileNameDialogBuildsTheName)
     EXPECT_EQ(D.windowTitle(), "PROFINET XML File Name");
     EXPECT_EQ(D.Btn_OK->Caption(), "OK");
     EXPECT_EQ(D.E_XML_User->toolTip(), "Insert here the User part of GSDML file");
+    // The configurators' button look, with the stock glyphs.
+    for (const TFxButton *B : {D.Btn_OK, D.Btn_Cancel}) {
+        EXPECT_EQ(B->Color(), static_cast<TColor>(0xEDF7F8));
+        EXPECT_EQ(B->LightColor(), clGray);
+        EXPECT_EQ(B->Style(), bsEncarta);
+        EXPECT_FALSE(B->Glyph().isNull());
+    }
     Clk.Current = Clk.Current.addDays(1); // across midnight the name keeps the start date
     const struct
     {
