@@ -215,6 +215,19 @@ TEST_F(ParGenWindowTest, CancelAsksOnlyAfterAChange)
     }
 }
 
+// Closing by the title bar leaves at once, changed or not: no question, nothing saved.
+TEST_F(ParGenWindowTest, TitleBarCloseLeavesWithoutQuestion)
+{
+    Show();
+    Window->E_ModbusSlave_IDDevice->setText("11");
+    ASSERT_TRUE(Window->Is_Change);
+    Window->close();
+    EXPECT_FALSE(Window->isVisible());
+    EXPECT_EQ(Window->result(), QDialog::Rejected);
+    EXPECT_TRUE(Boxes.Shown.isEmpty());
+    EXPECT_FALSE(QFile::exists(File_ParGen));
+}
+
 // Escape and Enter press no button.
 TEST_F(ParGenWindowTest, EscapeAndEnterDoNotClose)
 {
