@@ -168,6 +168,16 @@ private:
         return Gh_Value;
     }
     int Text_Bottom(const TRect &LR) const { return LR.Bottom - Sub; }
+    // Where an element at offset Off (from the line's start) of width W
+    // stands on the canvas, and the point's offset on the line.
+    int Screen_Left(const TRect &LR, int Off, int W) const { return Rtl_Reading ? LR.Right - Off - W : LR.Left + Off; }
+    int Point_Off(const TRect &LR) const { return Rtl_Reading ? LR.Right - Par.XPos : Par.XPos - LR.Left; }
+    // The canvas rectangle of the offsets From..To of the line.
+    TRect Span(const TRect &LR, int From, int To, int Top, int Bottom) const
+    {
+        return Rtl_Reading ? TRect(LR.Right - To, Top, LR.Right - From, Bottom)
+                           : TRect(LR.Left + From, Top, LR.Left + To, Bottom);
+    }
 
     TCanvas &Cv;
     const TRect Rect;
@@ -194,8 +204,8 @@ private:
     int Rotate_Save = 0;
 
     bool Focus_Open = false;
-    int Focus_Left = 0, Focus_Top = 0;
-    int Link_Start_X = 0, Link_Start_Top = 0, Link_Start_Line = 0;
+    int Focus_Off = 0;      // where the focused hyperlink's part on this line starts (offset)
+    int Link_Start_Off = 0, Link_Start_Top = 0, Link_Start_Line = 0;
     int Line_No = 0;
 
     // Per-line state.
@@ -206,10 +216,9 @@ private:
     bool Li_On_Line = false;
     QString Line_Visible;
     bool Drawing_Pass2 = false;
-    // Right-to-left reading: runs are drawn from the line's right edge
-    // leftwards; Rtl_Right is where the next run ends.
+    // Right-to-left reading: the line is laid out from its right edge
+    // leftwards, so an offset X from the line's start stands at Right - X.
     bool Rtl_Reading = false;
-    int Rtl_Right = 0;
     // Embedded controls in the visual-style look (asked once per call).
     bool Themed = false;
 };
@@ -263,11 +272,20 @@ bool TRenderer::Run(const QString &Text)
         Font1 = Cv.Font;
 
         TRect LR = Running;
-        if (Align == 1 && LR.Right - L1.Width > LR.Left)
-            LR.Left = LR.Right - L1.Width;
-        else if (Align == 2 && (LR.Width() - L1.Width) / 2 > 0)
-            LR.Left += (LR.Width() - L1.Width) / 2;
-        LR.Left += Indent;
+        if (!Rtl_Reading) {
+            if (Align == 1 && LR.Right - L1.Width > LR.Left)
+                LR.Left = LR.Right - L1.Width;
+            else if (Align == 2 && (LR.Width() - L1.Width) / 2 > 0)
+                LR.Left += (LR.Width() - L1.Width) / 2;
+            LR.Left += Indent;
+        } else {
+            // Mirrored: the line starts at the right edge.
+            if (Align == 1 && LR.Left + L1.Width < LR.Right)
+                LR.Right = LR.Left + L1.Width;
+            else if (Align == 2 && (LR.Width() - L1.Width) / 2 > 0)
+                LR.Right -= (LR.Width() - L1.Width) / 2;
+            LR.Right -= Indent;
+        }
         LR.Bottom = LR.Top + Line_H + Sub + Sup;
 
         if (!Par.CheckHeight) {
@@ -320,13 +338,11 @@ TLineOut TRenderer::Render_Line(QString &M, TRect LR, bool Measure, bool First_P
     Line_End = Next_No_Fit = false;
     Li_On_Line = false;
     Line_Visible.clear();
-    Rtl_Right = LR.Right;
     const bool Draw = !Measure;
     const int Line_W = LR.Width();
     if (Draw && Focus_Open) {
         // The focused hyperlink continues from the line before.
-        Focus_Left = LR.Left;
-        Focus_Top = LR.Top;
+        Focus_Off = 0;
     }
     if (Para_Bk_On && Draw && Bk() != clNone) {
         Cv.Pen.Color = Bk();
@@ -364,7 +380,7 @@ TLineOut TRenderer::Render_Line(QString &M, TRect LR, bool Measure, bool First_P
                 const int W = Cv.TextWidth(Shown);
                 const int Start = X;
                 if (Measure) {
-                    const int Px = Par.XPos - LR.Left;
+                    const int Px = Point_Off(LR);
                     if (In_Link && Px >= Start && Px <= Start + W) {
                         Out.Link_Text_Hit = true;
                         if (LR.Top < Par.YPos) {
@@ -410,15 +426,14 @@ TLineOut TRenderer::Render_Line(QString &M, TRect LR, bool Measure, bool First_P
         Res.XSize = std::max(Res.XSize, Out.Width);
     if (Draw && Focus_Open) {
         const int Bottom = Text_Bottom(LR) - Img_Off;
-        Draw_Focus(TRect(Focus_Left - 1, Bottom - Gh(), LR.Left + X + 1, Bottom));
-        Focus_Left = Rect.Left + 1;
+        Draw_Focus(Span(LR, Focus_Off, X, Bottom - Gh(), Bottom).Inflate(1, 0));
     }
     return Out;
 }
 
 void TRenderer::Draw_Run(const QString &Shown, int W, const TRect &LR)
 {
-    int Left = LR.Left + X;
+    int Left = Screen_Left(LR, X, W);
     int B = Text_Bottom(LR);
     if (Sup_On)
         B -= Sup;
@@ -428,13 +443,18 @@ void TRenderer::Draw_Run(const QString &Shown, int W, const TRect &LR)
     const int Y = B - Cv.TextHeight(Shown);
     QString Text = Shown;
     if (Rtl_Reading) {
-        // Right-aligned in the rest of the line; the next run ends here.
-        Left = Rtl_Right - W;
+        // Right-aligned in the rest of the line: the next run ends where this
+        // one begins; cut with an ellipsis at the line's left edge. Blanks
+        // that end the run in reading order stand at its left.
+        qsizetype Trailing = 0;
+        while (Trailing < Text.size() && Text[Text.size() - 1 - Trailing] == u' ')
+            ++Trailing;
+        if (Trailing > 0 && Trailing < Text.size())
+            Text = Text.right(Trailing) + Text.left(Text.size() - Trailing);
         if (!Par.WordWrap && Left < LR.Left) {
-            Text = QFontMetrics(Cv.Font.To_QFont()).elidedText(Shown, Qt::ElideRight, std::max(0, Rtl_Right - LR.Left));
+            Text = QFontMetrics(Cv.Font.To_QFont()).elidedText(Text, Qt::ElideRight, std::max(0, Left + W - LR.Left));
             Left = LR.Left;
         }
-        Rtl_Right = Left;
     } else if (!Par.WordWrap && Left + W > LR.Right) {
         // Cut with an ellipsis at the line's right edge.
         Text = QFontMetrics(Cv.Font.To_QFont()).elidedText(Shown, Qt::ElideRight, std::max(0, LR.Right - Left));
@@ -497,8 +517,7 @@ void TRenderer::Handle_Tag(QString &M, const TRect &LR, bool Measure, bool First
         case u'A': {
             if (Par.FocusLink == Link_Count && Draw) {
                 Focus_Open = true;
-                Focus_Left = LR.Left + X;
-                Focus_Top = LR.Top;
+                Focus_Off = X;
             }
             ++Link_Count;
             if (First_Pass)
@@ -527,7 +546,7 @@ void TRenderer::Handle_Tag(QString &M, const TRect &LR, bool Measure, bool First
             const QString Title = Attr_Value(Tag, U, "TITLE", &Has_Title);
             if (Has_Title)
                 Link_Title = Title;
-            Link_Start_X = LR.Left + X;
+            Link_Start_Off = X;
             Link_Start_Top = LR.Top;
             Link_Start_Line = Line_No;
             break;
@@ -645,7 +664,7 @@ void TRenderer::Handle_Tag(QString &M, const TRect &LR, bool Measure, bool First
                     Cv.Brush.Style = bsClear;
                     const QString Bullet = (List_Level % 2 == 1) ? QStringLiteral("\u2022") : QStringLiteral("o");
                     const int B = Text_Bottom(LR) - Img_Off;
-                    Cv.TextOut(LR.Left + Bullet_X, B - Cv.TextHeight(Bullet), Bullet);
+                    Cv.TextOut(Screen_Left(LR, Bullet_X, Cv.TextWidth(Bullet)), B - Cv.TextHeight(Bullet), Bullet);
                     Cv.Font = Saved;
                     Cv.Brush = Saved_Brush;
                 }
@@ -729,10 +748,11 @@ void TRenderer::Handle_Tag(QString &M, const TRect &LR, bool Measure, bool First
             In_Link = false;
             if (Mouse_In_Link) {
                 const int Bottom = LR.Top + Line_H + Sub + Sup;
+                // A hyperlink begun on an earlier line counts from this line's start.
                 if (Link_Start_Line == Line_No)
-                    Res.HoverRect = TRect(Link_Start_X, Link_Start_Top, LR.Left + X, Bottom);
+                    Res.HoverRect = Span(LR, Link_Start_Off, X, Link_Start_Top, Bottom);
                 else
-                    Res.HoverRect = TRect(LR.Left, LR.Top, LR.Left + X, Bottom);
+                    Res.HoverRect = Span(LR, 0, X, LR.Top, Bottom);
                 Res.MouseLink = Link_Count;
                 Mouse_In_Link = false;
             }
@@ -740,7 +760,7 @@ void TRenderer::Handle_Tag(QString &M, const TRect &LR, bool Measure, bool First
                 Focus_Open = false;
                 if (Draw) {
                     const int Bottom = Text_Bottom(LR) - Img_Off;
-                    Draw_Focus(TRect(Focus_Left - 1, Bottom - Gh(), LR.Left + X + 1, Bottom));
+                    Draw_Focus(Span(LR, Focus_Off, X, Bottom - Gh(), Bottom).Inflate(1, 0));
                 }
             }
             break;
@@ -828,10 +848,11 @@ void TRenderer::Handle_Image(const QString &Tag, const QString &U, const TRect &
     const int Req_W = TextToInt(Attr_Value(Tag, U, "WIDTH"));
     const int Req_H = TextToInt(Attr_Value(Tag, U, "HEIGHT"));
     const QString Us = Ascii_Upper(Src);
-    const int Left = LR.Left + X;
     const int Top = LR.Top;
 
     int W = 0, H = 0;
+    // The picture's left edge once its width is known.
+    auto Left_Of = [&] { return Screen_Left(LR, X, W); };
     bool Found = false;
     if (Us.startsWith(QStringLiteral("IDX:"))) {
         int N = -1;
@@ -841,11 +862,11 @@ void TRenderer::Handle_Image(const QString &Tag, const QString &U, const TRect &
             Found = true;
             if (Draw) {
                 if (!Par.Print) {
-                    Par.Images->Draw(Cv, Left, Top, N);
+                    Par.Images->Draw(Cv, Left_Of(), Top, N);
                 } else {
                     const int Sw = static_cast<int>(std::lround(W * Par.ResFactor));
                     const int Sh = static_cast<int>(std::lround(H * Par.ResFactor));
-                    Cv.StretchDraw(TRect(Left, Top, Left + Sw, Top + Sh), Par.Images->Image(N));
+                    Cv.StretchDraw(TRect(Left_Of(), Top, Left_Of() + Sw, Top + Sh), Par.Images->Image(N));
                 }
             }
         }
@@ -865,9 +886,9 @@ void TRenderer::Handle_Image(const QString &Tag, const QString &U, const TRect &
             if (!Img.isNull()) {
                 if (Par.Print) {
                     const int Sw = static_cast<int>(std::lround(Size * Par.ResFactor));
-                    Cv.StretchDraw(TRect(Left, Top, Left + Sw, Top + Sw), Img);
+                    Cv.StretchDraw(TRect(Left_Of(), Top, Left_Of() + Sw, Top + Sw), Img);
                 } else {
-                    Cv.Draw(Left, Top, Img);
+                    Cv.Draw(Left_Of(), Top, Img);
                 }
             }
         }
@@ -892,7 +913,7 @@ void TRenderer::Handle_Image(const QString &Tag, const QString &U, const TRect &
             }
             if (Draw) {
                 if (Requested) {
-                    Cv.StretchDraw(TRect(Left, Top, Left + W, Top + H), Pic->Image());
+                    Cv.StretchDraw(TRect(Left_Of(), Top, Left_Of() + W, Top + H), Pic->Image());
                 } else {
                     if (Pic->FrameCount() > 1) {
                         const TBrush Saved = Cv.Brush;
@@ -900,10 +921,10 @@ void TRenderer::Handle_Image(const QString &Tag, const QString &U, const TRect &
                         Cv.Brush.Style = bsSolid;
                         Cv.Brush.Color = C;
                         Cv.Pen.Color = C;
-                        Cv.FillRect(TRect(Left, Top, Left + Pic->MaxWidth(), Top + Pic->MaxHeight()));
+                        Cv.FillRect(TRect(Left_Of(), Top, Left_Of() + Pic->MaxWidth(), Top + Pic->MaxHeight()));
                         Cv.Brush = Saved;
                     }
-                    Cv.Draw(Left + Pic->FrameXPos(), Top + Pic->FrameYPos(), Pic->Image());
+                    Cv.Draw(Left_Of() + Pic->FrameXPos(), Top + Pic->FrameYPos(), Pic->Image());
                 }
             }
         }
@@ -914,7 +935,7 @@ void TRenderer::Handle_Image(const QString &Tag, const QString &U, const TRect &
         return;
     }
     // Hit: strictly inside the picture, and the picture inside a hyperlink.
-    const int Px = Par.XPos - LR.Left;
+    const int Px = Point_Off(LR);
     if (Px > X && Px < X + W && Par.YPos > Top && Par.YPos < Top + H && In_Link) {
         Res.AnchorVal = Link_Target;
         Res.AnchorTitle = Link_Title;
@@ -1029,9 +1050,6 @@ void TRenderer::Handle_Control(const QString &Tag, const TRect &LR, bool Measure
     const int Gh_H = Gh();
     Line_H = std::max(Line_H, Ctl_H > 25 ? Ctl_H - 2 : (Check_Like ? 16 : 23));
 
-    const int Xd = LR.Left + X;
-    const int B = Text_Bottom(LR) - Img_Off;
-    const int H = Line_H;
     int Over_H = Gh_H + 10;
     if (C.Type == QStringLiteral("BUTTON"))
         Over_H = 24;
@@ -1041,6 +1059,9 @@ void TRenderer::Handle_Control(const QString &Tag, const TRect &LR, bool Measure
         Elem_H = 25;
     else if (Check_Like)
         Elem_W = Elem_H = 16;
+    const int Xd = Screen_Left(LR, X, Elem_W);
+    const int B = Text_Bottom(LR) - Img_Off;
+    const int H = Line_H;
     const bool Over = Par.XPos > Xd - 2 && Par.XPos < Xd + Elem_W - 2 && Par.YPos > B - Over_H - 2 && Par.YPos < B - 2;
 
     if (Draw) {
@@ -1083,11 +1104,11 @@ void TRenderer::Handle_Control(const QString &Tag, const TRect &LR, bool Measure
         Cv.Font = Saved_Font;
     }
 
-    const int Px = Par.XPos - LR.Left;
+    const int Px = Point_Off(LR);
     if ((Px > X && Px < X + Elem_W && Par.YPos > LR.Top && Par.YPos < LR.Top + Elem_H)
         || (Par.CheckHotSpot && !C.ID.isEmpty() && C.ID == Par.ControlID)) {
         Res.AnchorVal = QStringLiteral("ctrl");
-        Res.ControlRect = TRect(X + LR.Left, LR.Top, X + LR.Left + Elem_W, LR.Top + Elem_H);
+        Res.ControlRect = TRect(Xd, LR.Top, Xd + Elem_W, LR.Top + Elem_H);
         Res.ControlValue = C.Value;
         Res.ControlID = C.ID;
         Res.ControlType = C.Type;

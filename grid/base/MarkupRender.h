@@ -76,8 +76,11 @@ constexpr unsigned DT_RTL_READING = 0x20000;
 // The drawing-text flags of a reading order: on a right-to-left platform
 // (Platform_Right_To_Left) bdRightToLeft swaps left and right alignment and
 // every mode but bdLeftToRight adds DT_RTL_READING; elsewhere Flags as given.
-// With right-to-left reading the markup's text runs are placed from the
-// line's right edge leftwards, each ending where the one before began.
+// With right-to-left reading RenderHTML mirrors each line: text runs,
+// pictures and embedded controls are placed from the line's right edge
+// leftwards (each run ends where the one before began), paragraph alignment
+// and indent count from the right, and hits and the hyperlink, focus and
+// control rectangles are taken where things are drawn.
 unsigned BiDiDrawTextFlags(TBiDiMode Mode, unsigned Flags);
 
 // Markup preparation steps, exposed for tests: "<#abc>" shows "#abc"; CR

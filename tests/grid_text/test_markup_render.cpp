@@ -927,3 +927,106 @@ TEST(MarkupImages, BodyBackgroundTiles)
     Other.Run("<BODY BACKGROUND=\"tile\">x", TRect(5, 5, 30, 30));
     EXPECT_EQ(Other.Canvas.Count(TCanvasOp::Draw), 9);
 }
+
+// With right-to-left reading the whole line is mirrored: pictures, embedded
+// controls, hyperlink hits and their rectangles stand where they are drawn,
+// counted from the line's right edge; paragraph alignment mirrors too.
+TEST(MarkupReadingOrder, LineMirrored)
+{
+    TRightToLeftPlatform Platform(true);
+    const TRect Area(0, 0, 300, 100);
+    TImageList L(16, 16);
+    L.Add(Solid(16, 16, Qt::red));
+    {
+        SCOPED_TRACE("PictureAfterText");
+        TCall C;
+        C.P.BiDiMode = bdRightToLeft;
+        C.P.Images = &L;
+        C.Run("ab<IMG SRC=\"IDX:0\">", Area);
+        const auto T = C.Texts();
+        ASSERT_EQ(T.size(), 1u);
+        EXPECT_EQ(T[0].Rect.Right, 300);
+        int Drawn_At = -1;
+        for (const TCanvasOp &O : C.Canvas.Ops())
+            if (O.Kind == TCanvasOp::Draw)
+                Drawn_At = O.Rect.Left;
+        EXPECT_EQ(Drawn_At, 300 - Width_Of("ab") - 16);
+    }
+    {
+        SCOPED_TRACE("HyperlinkHitWhereDrawn");
+        const int W = Width_Of("link");
+        TCall On;
+        On.P.BiDiMode = bdRightToLeft;
+        On.P.XPos = 300 - W / 2;
+        On.P.YPos = Gh() / 2;
+        On.Run("<A HREF=\"t\">link</A>", Area);
+        EXPECT_EQ(On.R.AnchorVal, "t");
+        EXPECT_EQ(On.R.MouseLink, 1);
+        EXPECT_EQ(On.R.HoverRect, TRect(300 - W, 0, 300, Gh()));
+        TCall Off;
+        Off.P.BiDiMode = bdRightToLeft;
+        Off.P.XPos = 10;
+        Off.P.YPos = Gh() / 2;
+        Off.Run("<A HREF=\"t\">link</A>", Area);
+        EXPECT_EQ(Off.R.AnchorVal, "");
+        EXPECT_EQ(Off.R.MouseLink, -1);
+    }
+    {
+        SCOPED_TRACE("ControlAtTheRight");
+        TCall C;
+        C.P.BiDiMode = bdRightToLeft;
+        C.P.XPos = 280;
+        C.P.YPos = 5;
+        EXPECT_TRUE(C.Run("<CONTROL TYPE=\"EDIT\" ID=\"e\" VALUE=\"v\" WIDTH=\"40\">", Area));
+        EXPECT_EQ(C.R.ControlID, "e");
+        EXPECT_EQ(C.R.ControlRect, TRect(260, 0, 300, Gh() + 10));
+    }
+    {
+        SCOPED_TRACE("TrailingBlankStandsLeft");
+        TCall C;
+        C.P.BiDiMode = bdRightToLeft;
+        C.P.WordWrap = true;
+        C.Run("first <B>bold</B>", Area);
+        const auto T = C.Texts();
+        ASSERT_EQ(T.size(), 2u);
+        EXPECT_EQ(T[0].Text, " first");
+        EXPECT_EQ(T[0].Rect.Right, 300);
+        EXPECT_EQ(T[1].Rect.Right, T[0].Rect.Left);
+    }
+    {
+        SCOPED_TRACE("RightAlignmentMirrored");
+        TCall C;
+        C.P.BiDiMode = bdRightToLeft;
+        C.Run("<P ALIGN=\"RIGHT\">ab", Area);
+        const auto T = C.Texts();
+        ASSERT_EQ(T.size(), 1u);
+        EXPECT_EQ(T[0].Rect.Left, 1);
+    }
+}
+
+TEST(MarkupReadingOrder, RenderedSampleForLooking)
+{
+    TRightToLeftPlatform Platform(true);
+    TImageList L(16, 16);
+    L.Add(Solid(16, 16, QColor(0, 128, 255)));
+    QImage Img(420, 90, QImage::Format_RGB32);
+    Img.fill(Qt::white);
+    {
+        QPainter P(&Img);
+        TPainterCanvas Cv(P);
+        Cv.Font = Test_Font();
+        THTMLRenderParams Par;
+        Par.WordWrap = true;
+        Par.Images = &L;
+        Par.BiDiMode = bdRightToLeft;
+        Par.FocusLink = 0;
+        THTMLRenderResult Res;
+        RenderHTML(Cv,
+                   "<IMG SRC=\"IDX:0\"> first <B>bold</B> <A HREF=\"x\">link</A><BR><UL><LI>one<LI>two</UL>"
+                   "<CONTROL TYPE=\"EDIT\" ID=\"e\" VALUE=\"text\" WIDTH=\"60\"> <CONTROL TYPE=\"CHECK\" ID=\"c\" "
+                   "VALUE=\"TRUE\" WIDTH=\"20\"> end",
+                   TRect(4, 4, 416, 86), Par, Res);
+        EXPECT_GT(Res.XSize, 0);
+    }
+    EXPECT_TRUE(Img.save(QDir(Test_Output_Dir()).filePath(QStringLiteral("markup_rtl.png"))));
+}
