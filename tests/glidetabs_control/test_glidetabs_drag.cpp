@@ -211,3 +211,25 @@ TEST_F(GlideTabsDrag, NoDragWhenOff)
 }
 
 } // namespace
+
+namespace {
+
+// In right-to-left layout the grab offset is measured from the tab's mirrored left edge.
+TEST_F(GlideTabsDrag, RightToLeftGrabOffset)
+{
+    A->Options().DragDrop().SetDragType(dtWithinContainer);
+    A->SetBiDiMode(bdRightToLeft);
+    Settle(*A, Clock);
+    const TGlideRect R = A->BidiRect(A->GetTabControl(0)->ControlRect());
+    const QPoint P((R.Left + R.Right) / 2, 20);
+    ASSERT_EQ(A->HitTest(P).TabIndex, 0);
+    A->MouseMove(P.x(), P.y());
+    A->MouseDown(Qt::LeftButton, P.x(), P.y());
+    A->MouseMove(P.x() - 5, P.y());
+    ASSERT_TRUE(A->HasState(stsDragging));
+    EXPECT_EQ(A->DragTabObject()->DragCursorOffset(), QPoint(P.x() - R.Left, P.y() - R.Top));
+    A->EscapePressed();
+    EXPECT_EQ(Captions(*A), QStringList({"A1", "A2"}));
+}
+
+} // namespace
