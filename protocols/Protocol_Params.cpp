@@ -78,3 +78,18 @@ TGSD_Counts Read_GSD_Counts(const QString &File_ParGen)
     const TParGen_Reader R(File_ParGen);
     return {R.Int("PROFINET_NB_IN", 0), R.Int("PROFINET_NB_OUT", 0)};
 }
+
+bool ParGen_Unreadable(const QString &File_ParGen, QString *Reason)
+{
+    if (!QFileInfo(File_ParGen).isFile())
+        return false;
+    TXmlDocument Doc;
+    try {
+        Doc.Load_From_File(File_ParGen);
+    } catch (const EXmlError &E) {
+        if (Reason)
+            *Reason = E.Line > 0 ? QStringLiteral("%1 (line %2, column %3)").arg(E.Text).arg(E.Line).arg(E.Column) : E.Text;
+        return true;
+    }
+    return false;
+}

@@ -34,3 +34,8 @@ struct TGSD_Counts
     int Nb_Out = 0;
 };
 TGSD_Counts Read_GSD_Counts(const QString &File_ParGen);
+
+// ParGen.xml exists but is no XML document that can be read (Reason says
+// why). The readers above then give every value its default, which a
+// description file must not carry without a word: its front end refuses.
+bool ParGen_Unreadable(const QString &File_ParGen, QString *Reason = nullptr);

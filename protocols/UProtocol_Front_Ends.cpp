@@ -17,6 +17,17 @@ void Report_Write_Failure(QWidget *Parent, const QString &Path, const QString &R
 {
     Msg_Error(Lang_Text(1706) + QDir::toNativeSeparators(Path) + QStringLiteral("\n") + Reason, Parent);
 }
+
+// A ParGen.xml that cannot be read would give every parameter its default
+// silently; say so and write nothing.
+bool Refuse_Unreadable_ParGen(QWidget *Parent, const TProtocol_Project &Project)
+{
+    QString Reason;
+    if (!ParGen_Unreadable(Project.File_ParGen, &Reason))
+        return false;
+    Msg_Error(Lang_Text(1708) + QDir::toNativeSeparators(Project.File_ParGen) + QStringLiteral("\n") + Reason, Parent);
+    return true;
+}
 } // namespace
 
 TProtocol_Project TProtocol_Project::From_Workspace()
@@ -26,6 +37,8 @@ TProtocol_Project TProtocol_Project::From_Workspace()
 
 bool BACnet_EDE_File(QWidget *Parent, const TProtocol_Project &Project)
 {
+    if (Refuse_Unreadable_ParGen(Parent, Project))
+        return false;
     TFileDialogRequest Request;
     Request.Initial_Dir = Project.Project_Dir;
     Request.Filter = QStringLiteral("CSV (MS-DOS) (*.csv)|*.csv");
@@ -49,6 +62,8 @@ bool Create_GSD_File(QWidget *Parent, const TProtocol_Project &Project)
         Msg_Error(Lang_Text(1704), Parent);
         return false;
     }
+    if (Refuse_Unreadable_ParGen(Parent, Project))
+        return false;
     const TGSD_Counts Counts = Read_GSD_Counts(Project.File_ParGen);
     if (!GSD_Counts_Fit(Counts.Nb_In, Counts.Nb_Out)) {
         Msg_Error(Lang_Text(1707), Parent);
@@ -85,6 +100,8 @@ bool Save_GSDML_File(QWidget *Parent, const QString &Name_File_XML, const TProto
         Msg_Error(Lang_Text(1812), Parent);
         return false;
     }
+    if (Refuse_Unreadable_ParGen(Parent, Project))
+        return false;
     TFileDialogRequest Request;
     Request.Initial_Dir = Project.Project_Dir;
     Request.File_Name = Name_File_XML;

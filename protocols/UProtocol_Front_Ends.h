@@ -22,6 +22,8 @@ struct TProtocol_Project
 
 // BACnet EDE: save dialog on the project folder ("CSV (MS-DOS)"), ".csv"
 // added unless present, overwrite question with Yes, No and Cancel (text 31).
+// All three front ends refuse before their dialog, with text 1708, when the
+// project's ParGen.xml exists but cannot be read.
 bool BACnet_EDE_File(QWidget *Parent, const TProtocol_Project &Project);
 
 // PROFIBUS GSD: refused with text 1704 without ParGen.xml, and with text

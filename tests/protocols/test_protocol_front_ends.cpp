@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -113,6 +114,40 @@ TEST_F(ProtocolFrontEnds, WriteFailuresAreReported)
     for (const auto &S : Boxes.Shown) {
         EXPECT_EQ(S.Kind, TMsgKind::mkError);
         EXPECT_TRUE(S.Text.startsWith("Error! The file could not be written: ")) << S.Text.toStdString();
+    }
+}
+
+// A ParGen.xml that exists but cannot be read would give every value its
+// default without a word: each front end refuses before its dialog, writes
+// nothing and names the file.
+TEST_F(ProtocolFrontEnds, UnreadableParameterFileIsRefusedBeforeTheDialog)
+{
+    const struct
+    {
+        const char *Name;
+        std::function<bool()> Run;
+    } Cases[] = {
+        {"Ede", [this] { return BACnet_EDE_File(nullptr, Project); }},
+        {"Gsd", [this] { return Create_GSD_File(nullptr, Project); }},
+        {"Gsdml",
+         [this] {
+             return Save_GSDML_File(nullptr, "GSDML-V2.31-Quorix-GWTK460-20260304.xml", Project);
+         }},
+    };
+    Write_File(Project.File_ParGen, "<Par_Gen><PROFINET_NB_IN>20</PROFINET_NB_IN>");
+    Write_File(Project.File_BACnet_Slave, Example_Slave);
+    for (const auto &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Boxes.Shown.clear();
+        Dialogs.Requests.clear();
+        Dialogs.Answers = {In_Project("out")};
+        EXPECT_FALSE(C.Run());
+        EXPECT_TRUE(Dialogs.Requests.isEmpty());
+        ASSERT_EQ(Boxes.Shown.size(), 1);
+        EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::mkError);
+        EXPECT_TRUE(Boxes.Shown[0].Text.startsWith("Error! The file ParGen.xml could not be read, no file is created: "));
+        EXPECT_TRUE(Boxes.Shown[0].Text.contains(QDir::toNativeSeparators(Project.File_ParGen)));
+        EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files).size(), 2); // ParGen.xml and BACnet_Slave.xml only
     }
 }
 
