@@ -83,39 +83,114 @@ bool TInplaceEdit::event(QEvent *Event)
     return QLineEdit::event(Event);
 }
 
+bool TInplaceEdit::Hands_To_Grid(TKey Key, TShiftState Shift) const
+{
+    const bool Ctrl = Shift.Contains(ssCtrl);
+    const bool AtStart = cursorPosition() == 0 && !hasSelectedText();
+    const bool AtEnd = cursorPosition() == text().size() && !hasSelectedText();
+    switch (Key) {
+    case VK_UP: case VK_DOWN: case VK_PRIOR: case VK_NEXT: case VK_ESCAPE: case VK_RETURN: return true;
+    case VK_LEFT: case VK_HOME: return Ctrl || AtStart;
+    case VK_RIGHT: case VK_END: return Ctrl || AtEnd;
+    case VK_TAB: return !Shift.Contains(ssAlt);
+    default: return false;
+    }
+}
+
+void TInplaceEdit::KeyDown(TKey &Key, TShiftState Shift)
+{
+    if (Hands_To_Grid(Key, Shift)) {
+        FGrid->KeyDown(Key, Shift);
+        FHandedToGrid = true;
+        return;
+    }
+    // Keys the editor keeps still reach the grid's key-down event.
+    if (FGrid->OnKeyDown)
+        FGrid->OnKeyDown(FGrid, Key, Shift);
+}
+
+void TInplaceEdit::KeyPress(QChar &Key)
+{
+    QPointer<TInplaceEdit> Self(this);
+    FGrid->KeyPress(Key);
+    if (!Self)
+        return;
+    // Tab, Escape and Enter are never typed into the text.
+    if (Key == QChar(9) || Key == QChar(27) || Key == QChar(13))
+        Key = QChar();
+}
+
+void TInplaceEdit::KeyUp(TKey &Key, TShiftState Shift) { FGrid->KeyUp(Key, Shift); }
+
+void TInplaceEdit::UpdateContents()
+{
+    FLoading = true;
+    FGrid->FEditOriginal = FGrid->GetEditText(FGrid->Col(), FGrid->Row());
+    Apply_Edit_Mask(FGrid->GetEditMask(FGrid->Col(), FGrid->Row()));
+    const int Limit = FGrid->GetEditLimit();
+    setMaxLength(Limit > 0 ? Limit : 32767);
+    setText(FGrid->FEditOriginal);
+    selectAll();
+    FLoading = false;
+}
+
+void TInplaceEdit::BoundsChanged(const TRect &R)
+{
+    setGeometry(R.To_QRect());
+    show();
+}
+
 void TInplaceEdit::keyPressEvent(QKeyEvent *Event)
 {
     TKey Key = Virtual_Key_From_Qt(Event->key(), Event->modifiers());
     TShiftState Shift = Shift_State_From_Qt(Event->modifiers());
     if (Event->key() == Qt::Key_Backtab)
         Shift += ssShift;
-    const bool Ctrl = Shift.Contains(ssCtrl);
-    const bool AtStart = cursorPosition() == 0 && !hasSelectedText();
-    const bool AtEnd = cursorPosition() == text().size() && !hasSelectedText();
-    bool Forward = false;
-    switch (Key) {
-    case VK_UP: case VK_DOWN: case VK_PRIOR: case VK_NEXT: case VK_ESCAPE: case VK_RETURN: Forward = true; break;
-    case VK_LEFT: case VK_HOME: Forward = Ctrl || AtStart; break;
-    case VK_RIGHT: case VK_END: Forward = Ctrl || AtEnd; break;
-    case VK_TAB: Forward = !Shift.Contains(ssAlt); break;
-    default: break;
+    const QChar Ch = Char_Of_Key(Event, Key, Shift);
+    QPointer<TInplaceEdit> Self(this);
+    QPointer<TStringGrid> Grid(FGrid);
+    FHandedToGrid = false;
+    if (Key != 0) {
+        KeyDown(Key, Shift);
+        if (!Self || !Grid)
+            return;
+        if (Key == 0) {
+            Event->accept();   // swallowed: no character phase
+            return;
+        }
     }
-    if (!Forward) {
-        QLineEdit::keyPressEvent(Event);
+    const bool Handed = FHandedToGrid;
+    if (!Ch.isNull()) {
+        QChar C = Ch;
+        KeyPress(C);
+        if (!Self || !Grid)
+            return;
+        if (C.isNull() || Handed) {
+            Event->accept();
+            return;
+        }
+        if (C != Ch) {
+            // The character phase replaced the character: type that one instead.
+            QKeyEvent Changed(Event->type(), 0, Event->modifiers(), QString(C));
+            QLineEdit::keyPressEvent(&Changed);
+            return;
+        }
+    }
+    if (Handed) {
+        Event->accept();
         return;
     }
-    const QChar Ch = Char_Of_Key(Event, Key, Shift);
-    QPointer<TStringGrid> Grid(FGrid);
-    Grid->KeyDown(Key, Shift);
-    if (Grid && Key != 0 && !Ch.isNull()) {
-        QChar C = Ch;
-        Grid->KeyPress(C);
-    }
+    QLineEdit::keyPressEvent(Event);
 }
 
 void TInplaceEdit::keyReleaseEvent(QKeyEvent *Event)
 {
-    QLineEdit::keyReleaseEvent(Event);
+    TKey Key = Virtual_Key_From_Qt(Event->key(), Event->modifiers());
+    QPointer<TInplaceEdit> Self(this);
+    if (Key != 0)
+        KeyUp(Key, Shift_State_From_Qt(Event->modifiers()));
+    if (Self)
+        QLineEdit::keyReleaseEvent(Event);
 }
 
 // --- construction ----------------------------------------------------------------
@@ -1040,16 +1115,8 @@ TInplaceEdit *TStringGrid::CreateEditor() { return new TInplaceEdit(this); }
 
 void TStringGrid::Update_Editor_Text()
 {
-    if (!FInplaceEdit)
-        return;
-    FInplaceEdit->FLoading = true;
-    FEditOriginal = GetEditText(Col(), Row());
-    FInplaceEdit->Apply_Edit_Mask(GetEditMask(Col(), Row()));
-    const int Limit = GetEditLimit();
-    FInplaceEdit->setMaxLength(Limit > 0 ? Limit : 32767);
-    FInplaceEdit->setText(FEditOriginal);
-    FInplaceEdit->selectAll();
-    FInplaceEdit->FLoading = false;
+    if (FInplaceEdit)
+        FInplaceEdit->UpdateContents();
 }
 
 void TStringGrid::Editor_Text_Changed(const QString &Text)
@@ -1067,8 +1134,7 @@ void TStringGrid::Place_Editor()
         FInplaceEdit->hide();
         return;
     }
-    FInplaceEdit->setGeometry(R.To_QRect());
-    FInplaceEdit->show();
+    FInplaceEdit->BoundsChanged(R);
 }
 
 void TStringGrid::ShowEditor()

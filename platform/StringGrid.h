@@ -74,6 +74,23 @@ public:
     // The text as the grid stores it (a mask may leave its literals out).
     virtual QString Edit_Text() const { return text(); }
 
+    // The key phases of the editor (the grid's three phases, seen from the
+    // editor). KeyDown hands the keys that move the cursor to the grid's
+    // KeyDown (Up, Down, PgUp, PgDn, Escape and Enter always, Tab unless Alt is
+    // held, Left/Home and Right/End at that edge of the text or with Ctrl);
+    // other keys stay in the editor and fire the grid's OnKeyDown. Key set to
+    // 0 swallows the key (no character phase). KeyPress runs the grid's
+    // KeyPress for every typed character, then drops Tab, Escape and Enter;
+    // a null character is not typed. KeyUp runs the grid's KeyUp.
+    virtual void KeyDown(TKey &Key, TShiftState Shift);
+    virtual void KeyPress(QChar &Key);
+    virtual void KeyUp(TKey &Key, TShiftState Shift);
+    // Fills the editor for the current cell: GetEditText, GetEditMask,
+    // GetEditLimit; all text selected. No SetEditText while filling.
+    virtual void UpdateContents();
+    // Places the editor on the current cell's rectangle (client pixels) and shows it.
+    virtual void BoundsChanged(const TRect &CellRect);
+
 protected:
     void keyPressEvent(QKeyEvent *Event) override;
     void keyReleaseEvent(QKeyEvent *Event) override;
@@ -81,8 +98,10 @@ protected:
 
 private:
     friend class TStringGrid;
+    bool Hands_To_Grid(TKey Key, TShiftState Shift) const;
     TStringGrid *FGrid;
     bool FLoading = false;   // text set by the grid, not typed
+    bool FHandedToGrid = false;   // the current key went to the grid's KeyDown
 };
 
 // A registered window message posted to a grid (wParam, lParam).

@@ -506,3 +506,42 @@ TEST_F(TGridFixture, PlainEditorKeepsTheMask)
     Grid.InplaceEditor()->setText(QStringLiteral("a1"));
     EXPECT_EQ(Grid.InplaceEditor()->Edit_Text(), "a1");
 }
+
+// The editor's key phases: every typed character passes the grid's KeyPress (which may
+// drop or replace it), keys the editor keeps fire the grid's OnKeyDown (which may
+// swallow them), and every key release reaches the grid's KeyUp.
+TEST_F(TGridFixture, EditorKeyPhasesReachTheGrid)
+{
+    Grid.Set_Options(Grid.Options() + goEditing);
+    std::vector<QString> Log;
+    Grid.OnKeyDown = [&](TStringGrid *, TKey &Key, TShiftState) {
+        Log.push_back(QStringLiteral("down %1").arg(Key));
+        if (Key == 'X')
+            Key = 0;   // swallowed: not typed
+    };
+    Grid.OnKeyPress = [&](TStringGrid *, QChar &Ch) {
+        Log.push_back(QStringLiteral("press %1").arg(QString(Ch)));
+        if (Ch == u'q')
+            Ch = QChar();      // dropped
+        else if (Ch == u'b')
+            Ch = QChar(u'B');  // replaced
+    };
+    Grid.OnKeyUp = [&](TStringGrid *, TKey &Key, TShiftState) { Log.push_back(QStringLiteral("up %1").arg(Key)); };
+    Grid.setFocus();
+    QTest::keyClick(&Grid, Qt::Key_F2);
+    ASSERT_TRUE(Grid.EditorMode());
+    Log.clear();
+    QTest::keyClicks(Grid.InplaceEditor(), QStringLiteral("aqbx"));
+    EXPECT_EQ(Grid.InplaceEditor()->text(), "aB");
+    const std::vector<QString> Want = {"down 65", "press a", "up 65", "down 81", "press q", "up 81",
+                                       "down 66", "press b", "up 66", "down 88", "up 88"};
+    EXPECT_EQ(Log, Want);
+    // Enter goes to the grid's KeyDown and then its KeyPress, which closes the editor.
+    Log.clear();
+    QTest::keyClick(Grid.InplaceEditor(), Qt::Key_Return);
+    EXPECT_FALSE(Grid.EditorMode());
+    EXPECT_EQ(Grid.Cells(1, 1), "aB");
+    ASSERT_GE(Log.size(), 2u);
+    EXPECT_EQ(Log[0], "down 13");
+    EXPECT_EQ(Log[1], "press \r");
+}
