@@ -1036,3 +1036,38 @@ TEST(MarkupReadingOrder, RenderedSampleForLooking)
     }
     EXPECT_TRUE(Img.save(QDir(Test_Output_Dir()).filePath(QStringLiteral("markup_rtl.png"))));
 }
+
+TEST(MarkupColours, NamesAndHexadecimal)
+{
+    struct TCase { const char *Name; TColor (*Parse)(const QString &); const char *Text; TColor Expected; };
+    const TCase Cases[] = {
+        {"Red", ColorFromName, "clred", 0x0000FF},
+        {"NameAnyCase", ColorFromName, "ClBlue", 0xFF0000},
+        {"Navy", ColorFromName, "clnavy", 0x800000},
+        {"Teal", ColorFromName, "clteal", 0x808000},
+        {"Maroon", ColorFromName, "clmaroon", 0x000080},
+        {"SystemBackground", ColorFromName, "clbackground", System_Color(1)},
+        {"SystemBtnFace", ColorFromName, "clBtnFace", System_Color(15)},
+        {"SystemInfoBk", ColorFromName, "clinfobk", System_Color(24)},
+        {"Unknown", ColorFromName, "clnothing", clBlack},
+        {"HexRedFirst", ColorFromHex, "#FF8000", RGB_Color(0xFF, 0x80, 0x00)},
+        {"HexLowerCase", ColorFromHex, "#0a0b0c", RGB_Color(0x0A, 0x0B, 0x0C)},
+        {"HexShort", ColorFromHex, "#FF", RGB_Color(0xFF, 0, 0)},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        EXPECT_EQ(C.Parse(C.Text), C.Expected);
+    }
+    EXPECT_EQ(HexPairToInt("7F"), 0x7F);
+    EXPECT_EQ(HexPairToInt("F"), 0);
+    EXPECT_EQ(HexPairToInt(""), 0);
+}
+
+TEST(MarkupPreparation, HashTagsAndLineBreaks)
+{
+    EXPECT_EQ(UnwrapHashTags("<#abc> and <#d>"), "#abc and #d");
+    EXPECT_EQ(UnwrapHashTags("<#open"), "#open");
+    EXPECT_EQ(UnwrapHashTags("<B>x</B>"), "<B>x</B>");
+    EXPECT_EQ(ConvertLineBreaks("a\r\nb\rc\nd"), "a<BR>b<BR>cd");
+    EXPECT_EQ(ConvertLineBreaks("plain"), "plain");
+}
