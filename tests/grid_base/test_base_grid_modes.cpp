@@ -1,5 +1,6 @@
 #include "GridTestSupport.h"
 #include "platform/Locale.h"
+#include "TestSupport.h"
 #include <QApplication>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -90,6 +91,12 @@ TEST(BaseGridRightToLeft, MirroredGeometryAndLines)
             Found = true;
         }
     EXPECT_TRUE(Found);
+    // A picture for the eye: fixed column at the right, the merged block left of it.
+    for (int R = 0; R < Grid.RowCount(); ++R)
+        for (int C = 0; C < Grid.ColCount(); ++C)
+            Grid.SetCellEx(C, R, QStringLiteral("%1.%2").arg(C).arg(R));
+    Grid.SetCellEx(1, 1, QStringLiteral("merged"));
+    Save_Screenshot(&Grid, QStringLiteral("base_grid_rtl"));
     // The key that points left moves to the next column, past the merged block.
     Grid.Set_Col(1);
     Grid.setFocus();
