@@ -54,7 +54,7 @@ TInplaceEdit::TInplaceEdit(TStringGrid *Grid) : QLineEdit(Grid->viewport()), FGr
     hide();
     connect(this, &QLineEdit::textChanged, this, [this](const QString &Text) {
         if (!FLoading)
-            FGrid->Editor_Text_Changed(Edit_Text());
+            Change();
         (void)Text;
     });
 }
@@ -121,6 +121,8 @@ void TInplaceEdit::KeyPress(QChar &Key)
 }
 
 void TInplaceEdit::KeyUp(TKey &Key, TShiftState Shift) { FGrid->KeyUp(Key, Shift); }
+
+void TInplaceEdit::Change() { FGrid->Editor_Text_Changed(Edit_Text()); }
 
 void TInplaceEdit::UpdateContents()
 {

@@ -85,6 +85,9 @@ public:
     virtual void KeyDown(TKey &Key, TShiftState Shift);
     virtual void KeyPress(QChar &Key);
     virtual void KeyUp(TKey &Key, TShiftState Shift);
+    // The text was changed by the user (not while UpdateContents fills it):
+    // the grid's SetEditText receives Edit_Text().
+    virtual void Change();
     // Fills the editor for the current cell: GetEditText, GetEditMask,
     // GetEditLimit; all text selected. No SetEditText while filling.
     virtual void UpdateContents();
