@@ -30,11 +30,31 @@ const TEntity Entity_Table[51] = {
 const QString Mark_Lt = QStringLiteral("&#60;");
 const QString Mark_Gt = QStringLiteral("&#62;");
 
-QString Escape_Signs(const QString &Text)
+// The signs of a markup that the engine shows as text, escaped: a "<"
+// with no ">" after it, and a ">" that closes no tag. Tags (a "<" through
+// the next ">") stay as they are, so marking never gives up formatting.
+QString Escape_Literal_Signs(const QString &Markup)
 {
-    QString R = Text;
-    R.replace(u'<', Mark_Lt);
-    R.replace(u'>', Mark_Gt);
+    QString R;
+    R.reserve(Markup.size());
+    qsizetype I = 0;
+    while (I < Markup.size()) {
+        const QChar C = Markup[I];
+        if (C == u'<') {
+            const qsizetype Gt = Markup.indexOf(u'>', I);
+            if (Gt >= 0) {
+                R += QStringView(Markup).mid(I, Gt - I + 1);
+                I = Gt + 1;
+                continue;
+            }
+            R += Mark_Lt;
+        } else if (C == u'>') {
+            R += Mark_Gt;
+        } else {
+            R += C;
+        }
+        ++I;
+    }
     return R;
 }
 
@@ -353,8 +373,8 @@ QString MarkMatches(const QString &Markup, const QString &Search, const QString 
     QString M = Markup;
     QString V = StripTagsForMatch(M);
     if (M.contains(Search) && (V.contains(u'<') || V.contains(u'>'))) {
-        V = Escape_Signs(V);
-        M = V;
+        M = Escape_Literal_Signs(M);
+        V = StripTagsForMatch(M);
     }
     // Matches are found in the shown text, where an entity is one character,
     // so a tag never lands inside an entity.

@@ -41,9 +41,10 @@ int FindFromPos(const QString &Sub, const QString &Text, int From, bool CaseSens
 // Encloses the occurrences of Search in the visible text in <Tag>...</Tag>.
 // An entity counts as the one character it shows, so a search never splits
 // an entity.
-// Literal "<" and ">" of a plain text are escaped as "&#60;" and "&#62;"
-// (which the engine shows as the signs) so that UnmarkMatches can restore
-// exactly what was there.
+// Literal "<" and ">" (a "<" without a ">" after it, a ">" that closes no
+// tag) are escaped as "&#60;" and "&#62;" (which the engine shows as the
+// signs) so that UnmarkMatches can restore exactly what was there; the
+// markup's own tags stay.
 QString MarkMatches(const QString &Markup, const QString &Search, const QString &Tag, bool CaseSensitive);
 // Removes <Tag> and </Tag> (any case) and undoes the escapes MarkMatches made;
 // the cell's own entities stay as they are.

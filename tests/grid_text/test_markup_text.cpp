@@ -76,6 +76,9 @@ TEST(MatchMarking, Table)
         {"EntityAsSign", "x &amp; y", "&", true, "x <hi>&amp;</hi> y"},
         {"EntityNameNotFound", "1 &lt; 2", "lt", false, "1 &lt; 2"},
         {"SearchForSign", "1 < 2", "<", true, "1 <hi>&#60;</hi> 2"},
+        // literal signs next to real tags: the tags stay
+        {"TagsKeptBesideSign", "<b>a > b</b>", "a", true, "<hi><b>a</hi> &#62; b</b>"},
+        {"OpenSignAfterTag", "<i>x</i> 1 < 2", "1", true, "<i>x</i> <hi>1</hi> &#60; 2"},
     };
     for (const TCase &C : Cases) {
         SCOPED_TRACE(C.Name);
@@ -87,7 +90,8 @@ TEST(MatchMarking, Table)
 // entities included.
 TEST(MatchMarking, UnmarkRestoresExactly)
 {
-    const char *Texts[] = {"ab x ab", "<b>xaby</b>", "1 < 2", "a &lt; ab &gt; b", "x > ab", "ab<HI>own</HI>"};
+    const char *Texts[] = {"ab x ab", "<b>xaby</b>", "1 < 2", "a &lt; ab &gt; b", "x > ab", "ab<HI>own</HI>",
+                           "<b>ab > c</b>", "<i>ab</i> 1 < 2", "ab <", "> ab"};
     for (const char *T : Texts) {
         SCOPED_TRACE(T);
         const QString M = MarkMatches(T, "ab", "e", false);
