@@ -183,3 +183,23 @@ TEST(EditBtn, SpeedButtonCaptionIsBlackInEveryScheme)
     }
 }
 } // namespace
+
+namespace {
+TEST(EditBtn, FontLargerThanTheControlRaisesTheHeight)
+{
+    QWidget Form;
+    ROruEditBtn E(&Form);
+    E.setGeometry(0, 0, 120, 24);
+    Form.show();   // resize events of hidden widgets wait for the show
+    QFont F = E.font();
+    F.setPixelSize(40);
+    E.setFont(F);
+    E.resize(120, 24);
+    E.resize(120, 20);
+    EXPECT_EQ(E.height(), E.Min_Height());
+    EXPECT_GT(E.Min_Height(), 40);
+    // the button part is placed for the raised height
+    EXPECT_EQ(E.Button()->geometry(), E.Button_Rect());
+    EXPECT_EQ(E.Button()->height(), E.height() - 4);
+}
+} // namespace

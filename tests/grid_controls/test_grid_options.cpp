@@ -346,3 +346,27 @@ TEST(GridAuxWindows, BlurCopiesInnerRowsAndColumnsAndIsSafeWhenSmall)
     EXPECT_TRUE(B.isNull() || B.size().isEmpty());
 }
 } // namespace
+
+namespace {
+TEST(GridAuxWindows, FocusWindowShowsTheMergedMask)
+{
+    // the focus frame as the grid builds it: mask, merge, opacity 230
+    QImage Mask;
+    DrawFocusMask(Mask, 60 + 9, 20 + 9, 4, 5, 3.0);
+    QImage Bmp(Mask.size(), QImage::Format_RGB888);
+    Bmp.fill(QColor(0x97, 0xD3, 0xFD));
+    TGridAlphaMask M;
+    M.Opacity = 230;
+    M.MergeMask(Mask, Bmp, clNone);
+    QWidget Owner;
+    TGridFocusWindow F(&Owner);
+    F.Set_Image(M.Image, M.Opacity);
+    EXPECT_EQ(F.size(), QSize(69, 29));
+    EXPECT_EQ(F.Opacity(), 230);
+    F.Set_Image(M.Image, 999);   // clamped
+    EXPECT_EQ(F.Opacity(), 255);
+    // the centre of the frame is fully transparent, the outline is not
+    EXPECT_EQ(qAlpha(F.Image().pixel(34, 14)), 0);
+    EXPECT_GT(qAlpha(F.Image().pixel(34, 4)), 0);
+}
+} // namespace
