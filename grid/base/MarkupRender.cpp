@@ -117,6 +117,14 @@ TColor Parse_Color(const QString &Value)
 
 constexpr int Min_Font_Size = 1;
 constexpr int Max_Font_Size = 160;
+// Sizes and offsets written in markup stay within the 16-bit drawing
+// coordinates, so no layout sum overflows and no picture is scaled to an
+// impossible size.
+constexpr int Max_Coord = 32767;
+int Bounded(long long V)
+{
+    return static_cast<int>(std::clamp<long long>(V, 0, Max_Coord));
+}
 
 struct TLineOut {
     QString Source;
@@ -645,8 +653,8 @@ void TRenderer::Handle_Tag(QString &M, const TRect &LR, bool Measure, bool First
                 if (Xp >= 0) {
                     const qsizetype Q1 = Tag.indexOf(u'"', Xp);
                     const qsizetype Q2 = Q1 >= 0 ? Tag.indexOf(u'"', Q1 + 1) : -1;
-                    if (Q2 > Q1 && Whole_Number(Tag.mid(Q1 + 1, Q2 - Q1 - 1), V) && V > X)
-                        X = V;
+                    if (Q2 > Q1 && Whole_Number(Tag.mid(Q1 + 1, Q2 - Q1 - 1), V) && Bounded(V) > X)
+                        X = Bounded(V);
                 }
             } else if (Name.startsWith(u"IM")) {
                 Handle_Image(Tag, U, LR, Measure, Out);
@@ -682,7 +690,7 @@ void TRenderer::Handle_Tag(QString &M, const TRect &LR, bool Measure, bool First
             bool Has = false;
             const QString Ind = Attr_Value(Tag, U, "INDENT", &Has);
             if (Has)
-                Indent = TextToInt(Ind);
+                Indent = Bounded(TextToInt(Ind));
             const QString Bgc = Attr_Value(Tag, U, "BGCOLOR", &Has);
             if (Has && Draw) {
                 Para_Bk_On = true;
@@ -703,7 +711,7 @@ void TRenderer::Handle_Tag(QString &M, const TRect &LR, bool Measure, bool First
                 const qsizetype Q2 = Q1 >= 0 ? Tag.indexOf(u'"', Q1 + 1) : -1;
                 if (Q2 > Q1) {
                     Rotate_Save = Cv.Font.Orientation;
-                    Cv.Font.Orientation = 10 * TextToInt(Tag.mid(Q1 + 1, Q2 - Q1 - 1));
+                    Cv.Font.Orientation = 10 * (TextToInt(Tag.mid(Q1 + 1, Q2 - Q1 - 1)) % 360);
                 }
             }
             break;
@@ -845,8 +853,8 @@ void TRenderer::Handle_Image(const QString &Tag, const QString &U, const TRect &
     const QString Alt = Attr_Value(Tag, U, "ALT", &Has_Alt);
     if (Has_Alt && Image_Count == Image_Under_Point)
         Src = Alt;
-    const int Req_W = TextToInt(Attr_Value(Tag, U, "WIDTH"));
-    const int Req_H = TextToInt(Attr_Value(Tag, U, "HEIGHT"));
+    const int Req_W = Bounded(TextToInt(Attr_Value(Tag, U, "WIDTH")));
+    const int Req_H = Bounded(TextToInt(Attr_Value(Tag, U, "HEIGHT")));
     const QString Us = Ascii_Upper(Src);
     const int Top = LR.Top;
 
@@ -903,13 +911,13 @@ void TRenderer::Handle_Image(const QString &Tag, const QString &U, const TRect &
                 H = Req_H;
             } else if (Req_W > 0) {
                 W = Req_W;
-                H = Pw > 0 ? static_cast<int>(std::lround(static_cast<double>(Req_W) * Ph / Pw)) : 0;
+                H = Pw > 0 ? Bounded(std::llround(static_cast<double>(Req_W) * Ph / Pw)) : 0;
             } else if (Req_H > 0) {
                 H = Req_H;
-                W = Ph > 0 ? static_cast<int>(std::lround(static_cast<double>(Req_H) * Pw / Ph)) : 0;
+                W = Ph > 0 ? Bounded(std::llround(static_cast<double>(Req_H) * Pw / Ph)) : 0;
             } else {
-                W = Pw;
-                H = Ph;
+                W = Bounded(Pw);
+                H = Bounded(Ph);
             }
             if (Draw) {
                 if (Requested) {
@@ -1043,9 +1051,11 @@ void TRenderer::Handle_Control(const QString &Tag, const TRect &LR, bool Measure
     int Ctl_W = 0;
     if (!Whole_Number(C.Width.trimmed(), Ctl_W) || Ctl_W <= 0)
         return;
+    Ctl_W = Bounded(Ctl_W);
     int Ctl_H = 25;
     if (!Whole_Number(C.Height.trimmed(), Ctl_H))
         Ctl_H = 25;
+    Ctl_H = Bounded(Ctl_H);
     const bool Check_Like = C.Type == QStringLiteral("CHECK") || C.Type == QStringLiteral("RADIO");
     const int Gh_H = Gh();
     Line_H = std::max(Line_H, Ctl_H > 25 ? Ctl_H - 2 : (Check_Like ? 16 : 23));

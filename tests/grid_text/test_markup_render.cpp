@@ -1071,3 +1071,37 @@ TEST(MarkupPreparation, HashTagsAndLineBreaks)
     EXPECT_EQ(ConvertLineBreaks("a\r\nb\rc\nd"), "a<BR>b<BR>cd");
     EXPECT_EQ(ConvertLineBreaks("plain"), "plain");
 }
+
+// Sizes, indents and angles written in a cell are kept within the drawing
+// coordinates (at most 32767 pixels), so no layout sum overflows and no
+// picture is scaled to an impossible size.
+TEST(MarkupRender, HugeAttributeValuesAreBounded)
+{
+    TPictureContainer Box;
+    TPictureItem *It = Box.Items().Add();
+    It->Name = "Pic";
+    It->Picture->LoadFromData(Png_Of(Solid(4, 2, Qt::red)));
+    struct TCase { const char *Name; const char *Markup; int Max_X; int Max_Y; };
+    const TCase Cases[] = {
+        {"PictureWidth", "<IMG SRC=\"Pic\" WIDTH=\"99999999999\">", 32767, 32767},
+        {"PictureHeight", "<IMG SRC=\"Pic\" HEIGHT=\"4294967296\">", 32767, 32767},
+        {"PictureBoth", "<IMG SRC=\"Pic\" WIDTH=\"2147483647\" HEIGHT=\"2147483647\">", 32767, 32767},
+        {"ControlSize", "<CONTROL TYPE=\"BUTTON\" ID=\"b\" VALUE=\"v\" WIDTH=\"999999999\" HEIGHT=\"999999999\">", 32767, 32767},
+        {"Indent", "<P INDENT=\"2147483647\">x<BR>y", 32767, 1000},
+        {"IndTag", "a<IND x=\"999999999\">b", 32767 + 100, 1000},
+        {"Rotation", "<R a=\"2147483647\">x</R>", 1000, 1000},
+    };
+    for (const TCase &Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        for (bool Height_Only : {false, true}) {
+            TCall C;
+            C.P.PictureContainer = &Box;
+            C.P.CheckHeight = Height_Only;
+            C.Run(Case.Markup, TRect(0, 0, 400, 100000));
+            EXPECT_GE(C.R.XSize, 0);
+            EXPECT_LE(C.R.XSize, Case.Max_X);
+            EXPECT_GT(C.R.YSize, 0);
+            EXPECT_LE(C.R.YSize, Case.Max_Y);
+        }
+    }
+}
