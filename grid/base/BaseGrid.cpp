@@ -124,9 +124,15 @@ void TBaseGrid::Set_UndoRedo(VOdeGridUndoRedo *Value)
     QObject::disconnect(FUndoRedoLink);
     FUndoRedo = Value;
     FUndoRedoObject = Value;
-    if (Value)
-        FUndoRedoLink = connect(Value, &QObject::destroyed, this,
-                                [this](QObject *Gone) { Notification(Gone, opRemove); });
+    if (!Value)
+        return;
+    FUndoRedoLink = connect(Value, &QObject::destroyed, this, [this](QObject *Gone) { Notification(Gone, opRemove); });
+    // The component's own link to this grid, through its meta-object (the
+    // component lives in a library built on this one). Its Set_Grid calls
+    // back here and finds the value already stored.
+    const QMetaObject *Meta = FUndoRedoObject->metaObject();
+    if (Meta->indexOfMethod(QMetaObject::normalizedSignature("Set_Grid(TBaseGrid*)").constData()) >= 0)
+        QMetaObject::invokeMethod(FUndoRedoObject, "Set_Grid", Qt::DirectConnection, Q_ARG(TBaseGrid *, this));
 }
 
 void TBaseGrid::Notification(QObject *AComponent, TOperation Operation)

@@ -250,9 +250,9 @@ public:
     bool HasAnyCellProps() const { return FHasCellProps; }
     void Set_HasAnyCellProps(bool Value) { FHasCellProps = Value; }
     VOdeGridUndoRedo *UndoRedo() const { return FUndoRedo; }
-    // Stores the component; the grid forgets it when it is destroyed
-    // (Notification). Linking the component back to this grid is the
-    // component's Set_Grid.
+    // Stores the component and links it back to this grid (its Set_Grid, when
+    // that is invokable through the meta-object); the grid forgets it when it
+    // is destroyed (Notification).
     void Set_UndoRedo(VOdeGridUndoRedo *Value);
     bool Destroying() const { return FDestroying; }
 

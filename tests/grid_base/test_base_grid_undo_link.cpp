@@ -21,6 +21,9 @@ TEST(BaseGridUndoLink, ForgottenWhenRemoved)
         else
             Undo->Set_Grid(&Grid);
         EXPECT_EQ(Grid.UndoRedo(), Undo.get());
+        // The component is linked back when its Set_Grid can be reached through its meta-object.
+        const bool Invokable = Undo->metaObject()->indexOfMethod("Set_Grid(TBaseGrid*)") >= 0;
+        EXPECT_EQ(Undo->Grid(), C.LinkFromGrid && !Invokable ? nullptr : &Grid);
         // Another component's removal changes nothing.
         QObject Other;
         Grid.Notification(&Other, TStringGrid::opRemove);
