@@ -57,6 +57,12 @@ TEST(ComboEdit, LabelFollowsTheCombo)
     EXPECT_EQ(C->ComboLabel()->y(), 80);
     C->Set_LabelPosition(lpTopLeft);
     EXPECT_EQ(C->ComboLabel()->x(), 120);
+    C->Set_Enabled(false);   // the label follows unless it is always enabled
+    EXPECT_FALSE(C->ComboLabel()->isEnabled());
+    C->Set_Enabled(true);
+    C->Set_LabelAlwaysEnabled(true);
+    C->Set_Enabled(false);
+    EXPECT_TRUE(C->ComboLabel()->isEnabled());
     C->Set_Visible(false);
     EXPECT_TRUE(C->ComboLabel()->isHidden());
 }
