@@ -44,6 +44,37 @@ TEST(BaseGridEditor, EditorEnforcesTheEditMask)
     }
 }
 
+// A masked editor opens with the stored text in the mask and Escape leaves the cell as it was.
+TEST(BaseGridEditor, MaskedEditorOpensWithTheStoredText)
+{
+    struct TCase { const char *Name; const char *Mask; const char *Stored; const char *Shown; };
+    const TCase Cases[] = {
+        {"LiteralsStored", "00/00;1;_", "12/34", "12/34"},
+        {"LiteralsNotStored", "00/00;0;_", "1234", "12/34"},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        TDemoGrid Grid;
+        Grid.Set_Options(Grid.Options() + goEditing);
+        const QString Mask = QString::fromUtf8(C.Mask);
+        Grid.OnGetEditMask = [Mask](TStringGrid *, int, int, QString &V) { V = Mask; };
+        Grid.Set_Cells(1, 1, QString::fromUtf8(C.Stored));
+        std::vector<QString> Written;
+        Grid.OnSetEditText = [&](TStringGrid *, int, int, const QString &V) { Written.push_back(V); };
+        Grid.show();
+        Grid.setFocus();
+        QTest::keyClick(&Grid, Qt::Key_F2);
+        ASSERT_TRUE(Grid.EditorMode());
+        EXPECT_EQ(Grid.InplaceEditor()->displayText(), QString::fromUtf8(C.Shown));
+        EXPECT_EQ(Grid.InplaceEditor()->Edit_Text(), QString::fromUtf8(C.Stored));
+        QTest::keyClick(Grid.InplaceEditor(), Qt::Key_Escape);
+        EXPECT_FALSE(Grid.EditorMode());
+        EXPECT_EQ(Grid.Cells(1, 1), QString::fromUtf8(C.Stored));
+        for (const QString &V : Written)
+            EXPECT_EQ(V, QString::fromUtf8(C.Stored));
+    }
+}
+
 // The base grid rescales as a plain control: font and size, not its cells.
 TEST(BaseGridScale, ChangeScaleKeepsCellSizes)
 {
