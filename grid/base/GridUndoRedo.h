@@ -46,7 +46,7 @@ public:
     TBaseGrid *Grid() const;
     // Links both ways (the grid's UndoRedo points here); nullptr unlinks.
     // A grid that is destroyed is forgotten.
-    void Set_Grid(TBaseGrid *Value);
+    Q_INVOKABLE void Set_Grid(TBaseGrid *Value);
     int Level() const { return FLevel; }
     int MaxLevel() const { return FMaxLevel; }
     void Set_MaxLevel(int Value) { FMaxLevel = Value < 0 ? 0 : Value; }

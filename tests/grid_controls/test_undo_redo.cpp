@@ -125,6 +125,20 @@ TEST(UndoRedo, DefaultsAndLinking)
     EXPECT_EQ(U.Level(), 1);
 }
 
+TEST(UndoRedo, LinkedFromEitherSide)
+{
+    TUndoGrid G;
+    VOdeGridUndoRedo U;
+    G.Set_UndoRedo(&U);   // the grid's setter links the history back
+    EXPECT_EQ(U.Grid(), &G);
+    TUndoGrid H;
+    U.Set_Grid(&H);       // moving to another grid unlinks the first
+    EXPECT_EQ(G.UndoRedo(), nullptr);
+    EXPECT_EQ(H.UndoRedo(), &U);
+    U.Set_Grid(nullptr);
+    EXPECT_EQ(H.UndoRedo(), nullptr);
+}
+
 TEST(UndoRedo, DestroyedHistoryUnlinksGrid)
 {
     TUndoGrid G;
