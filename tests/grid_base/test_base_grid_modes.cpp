@@ -136,3 +136,119 @@ TEST(BaseGridRightToLeft, MirroredGeometryAndLines)
     QTest::keyClick(&Grid, Qt::Key_Right);
     EXPECT_EQ(Grid.Col(), 1);
 }
+
+// Assign copies the stored values of another properties object, but not the owner
+// grid, the graphic object, the gradient end, the paint pass, the calculation or the
+// gradient direction.
+TEST(BaseGridProperties, AssignCopiesTheStoredValuesOnly)
+{
+    TDemoGrid Grid;
+    TObject Graphic, Calc, OtherGraphic, OtherCalc;
+    TCellProperties Src(nullptr, 4, 5);
+    Src.Set_IsBaseCell(false);
+    Src.Set_CellSpanX(2);
+    Src.Set_CellSpanY(3);
+    Src.Set_CellObject(77);
+    Src.Set_Alignment(taRightJustify);
+    Src.Set_BorderColor(clRed);
+    Src.Set_BorderWidth(2);
+    Src.Set_BrushColor(clYellow);
+    Src.Set_BrushStyle(bsClear);
+    Src.Set_FontColor(clBlue);
+    Src.Set_FontStyle({fsBold});
+    Src.Set_FontName(QStringLiteral("Courier"));
+    Src.Set_FontSize(14);
+    Src.Set_ReadOnly(true);
+    Src.Set_Editor(edComboList);
+    Src.Set_VAlignment(vtaBottom);
+    Src.Set_WordWrap(false);
+    Src.Set_NodeLevel(3);
+    Src.Set_BrushColorTo(clLime);
+    Src.Set_PaintID(9);
+    Src.Set_CalcType(acSUM);
+    Src.Set_CalcObject(&Calc);
+    Src.Set_GradientDirection(GradientHorizontal);
+    Src.Set_GraphicObject(&Graphic);
+
+    TCellProperties Dst(&Grid, 1, 1);
+    Dst.Set_BrushColorTo(clAqua);
+    Dst.Set_PaintID(2);
+    Dst.Set_CalcType(acAVG);
+    Dst.Set_CalcObject(&OtherCalc);
+    Dst.Set_GradientDirection(GradientVertical);
+    Dst.Set_GraphicObject(&OtherGraphic);
+    Dst.Assign(Src);
+
+    // copied
+    EXPECT_FALSE(Dst.IsBaseCell());
+    EXPECT_EQ(Dst.CellSpanX(), 2);
+    EXPECT_EQ(Dst.CellSpanY(), 3);
+    EXPECT_EQ(Dst.OwnerCol(), 4);
+    EXPECT_EQ(Dst.OwnerRow(), 5);
+    EXPECT_EQ(Dst.CellObject(), 77u);
+    EXPECT_EQ(Dst.Alignment(), taRightJustify);
+    EXPECT_EQ(Dst.BorderColor(), clRed);
+    EXPECT_EQ(Dst.BorderWidth(), 2);
+    EXPECT_EQ(Dst.BrushColor(), clYellow);
+    EXPECT_EQ(Dst.BrushStyle(), bsClear);
+    EXPECT_EQ(Dst.FontColor(), clBlue);
+    EXPECT_EQ(Dst.FontStyle(), TFontStyles({fsBold}));
+    EXPECT_EQ(Dst.FontName(), "Courier");
+    EXPECT_EQ(Dst.FontSize(), 14);
+    EXPECT_TRUE(Dst.ReadOnly());
+    EXPECT_EQ(Dst.Editor(), edComboList);
+    EXPECT_EQ(Dst.VAlignment(), vtaBottom);
+    EXPECT_FALSE(Dst.WordWrap());
+    EXPECT_EQ(Dst.NodeLevel(), 3);
+    // kept
+    EXPECT_EQ(Dst.OwnerGrid(), &Grid);
+    EXPECT_EQ(Dst.BrushColorTo(), clAqua);
+    EXPECT_EQ(Dst.PaintID(), 2);
+    EXPECT_EQ(Dst.CalcType(), acAVG);
+    EXPECT_EQ(Dst.CalcObject(), &OtherCalc);
+    EXPECT_EQ(Dst.GradientDirection(), GradientVertical);
+    EXPECT_EQ(Dst.GraphicObject(), &OtherGraphic);
+}
+
+namespace {
+struct TLastRowGrid : TDemoGrid {
+    int LastRowCalls = 0;
+    void LastRowChanged() override { ++LastRowCalls; }
+};
+} // namespace
+
+// The reset operations empty cells without freeing their properties (they belong
+// elsewhere then); a member of a merged block clears its base cell's text. Writing
+// the hidden last row tells LastRowChanged.
+TEST(BaseGridReset, ResetClearsTextAndSlotWithoutFreeing)
+{
+    TLastRowGrid Grid;
+    Grid.MergeCells(1, 1, 2, 1);
+    Grid.SetCellEx(1, 1, QStringLiteral("base"));
+    TCellProperties *Member = Grid.Find_Cell_Props(2, 1);
+    ASSERT_NE(Member, nullptr);
+    Grid.ResetCell(2, 1);
+    EXPECT_EQ(Grid.Cells(1, 1), QString());
+    EXPECT_EQ(Grid.Objects(2, 1), nullptr);
+    delete Member;   // still alive: the reset did not free it
+
+    Grid.SetCellEx(3, 2, QStringLiteral("x"));
+    TCellProperties *P = Grid.GetCellProperties(3, 4);
+    Grid.ResetColCells(3);
+    EXPECT_EQ(Grid.Cells(3, 2), QString());
+    EXPECT_EQ(Grid.Objects(3, 4), nullptr);
+    delete P;
+
+    Grid.SetCellEx(2, 5, QStringLiteral("y"));
+    TCellProperties *Q = Grid.GetCellProperties(4, 5);
+    Grid.ResetRowCells(5);
+    EXPECT_EQ(Grid.Cells(2, 5), QString());
+    EXPECT_EQ(Grid.Objects(4, 5), nullptr);
+    delete Q;
+
+    Grid.Set_HideLastRow(true);
+    Grid.SetCellEx(1, 3, QStringLiteral("a"));
+    EXPECT_EQ(Grid.LastRowCalls, 0);
+    Grid.SetCellEx(1, Grid.RowCount() - 1, QStringLiteral("b"));
+    EXPECT_EQ(Grid.LastRowCalls, 1);
+}
