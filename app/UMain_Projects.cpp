@@ -19,10 +19,7 @@ void TFBrindelcoreFirmWare::Open_Project()
     if (FOpenConf->exec() != QDialog::Accepted)
         return;
     const QString Name = FOpenConf->Name_Conf;
-    // Names come from the folder list, so they are plain folder names.
-    if (!Name.isEmpty() && Is_Valid_Project_Name(Name))
-        Set_Active_Project(Name);
-    else
-        Set_Active_Project(QString());
+    // Names come from the folder list of PROJECTS, so they are folder names there.
+    Set_Active_Project(Name);
     Show_Project_Labels();
 }
