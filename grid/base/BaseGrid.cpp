@@ -792,15 +792,15 @@ void TBaseGrid::PaintCellBase(TCanvas &Canvas, int ACol, int ARow, TRect Rect, T
             Kind = 2;
         else if (L < ACol && ACol < R)
             Kind = 3;
+        // Right to left the first selected column stands at the band's right end
+        // on screen (cells are painted unmirrored inside mirrored rectangles).
+        if (UseRightToLeftAlignment() && (Kind == 1 || Kind == 2))
+            Kind = 3 - Kind;
         TRect F = Rect;
         if (!Options().Contains(goHorzLine))
             F.Bottom += 1;
         if (!Options().Contains(goVertLine))
             F.Right += 1;
-        if (UseRightToLeftAlignment()) {
-            F.Right += 1;
-            F.Bottom += 1;
-        }
         QWidget *FocusW = window()->focusWidget();
         const bool Focused = FocusW == this || FocusW == viewport() || (InplaceEditor() && FocusW == InplaceEditor())
                              || Options().Contains(goDrawFocusSelected);
@@ -837,9 +837,10 @@ void TBaseGrid::PaintCellBase(TCanvas &Canvas, int ACol, int ARow, TRect Rect, T
         Canvas.LineTo(Rect.Right - O + 1, Rect.Bottom - O);
     }
     if ((Opt.Contains(goVertLine) && !Fixed) || (Opt.Contains(goFixedVertLine) && Fixed)) {
-        const int X = Rect.Right - O + (UseRightToLeftAlignment() ? 1 : 0);
-        Canvas.MoveTo(X, Rect.Bottom - O);
-        Canvas.LineTo(X, Rect.Top - O);
+        // (Right to left the same: the rectangle is already mirrored exactly, so
+        // no pixel has to be made up for as under a mirrored device context.)
+        Canvas.MoveTo(Rect.Right - O, Rect.Bottom - O);
+        Canvas.LineTo(Rect.Right - O, Rect.Top - O);
     }
     Canvas.Pen.Width = 1;
     // 12. Content in the inner rectangle.

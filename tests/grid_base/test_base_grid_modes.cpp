@@ -88,8 +88,8 @@ TEST(BaseGridScale, ChangeScaleKeepsCellSizes)
     EXPECT_EQ(Grid.width(), 720);
 }
 
-// Right to left: merged areas and cell rectangles are mirrored, and the right grid
-// line moves one pixel further right.
+// Right to left: merged areas and cell rectangles are mirrored exactly; each cell keeps
+// its grid line inside its own rectangle.
 TEST(BaseGridRightToLeft, MirroredGeometryAndLines)
 {
     TDemoGrid Grid;
@@ -111,14 +111,14 @@ TEST(BaseGridRightToLeft, MirroredGeometryAndLines)
         Grid.MouseToCell(C.Rect.Right - 2, C.Rect.Top + 2, MC, MR);
         EXPECT_EQ(Grid.BaseCell(MC, MR), Grid.BaseCell(C.Col, C.Row));
     }
-    // The vertical line of a normal cell: at Right - o + 1 (o = 1 for width 1).
+    // The vertical line of a normal cell: at Right - o (o = 1 for width 1), as left to right.
     TRecordingCanvas Canvas(W, 300);
     const TRect R = Grid.CellRect(3, 1);
     Grid.PaintCell(Canvas, 3, 1, R, TGridDrawState());
     bool Found = false;
     for (const TCanvasOp &Op : Canvas.Ops())
         if (Op.Kind == TCanvasOp::LineTo && Op.Rect.Left == Op.Rect.Right) {
-            EXPECT_EQ(Op.Rect.Left, R.Right);
+            EXPECT_EQ(Op.Rect.Left, R.Right - 1);
             Found = true;
         }
     EXPECT_TRUE(Found);
@@ -251,4 +251,30 @@ TEST(BaseGridReset, ResetClearsTextAndSlotWithoutFreeing)
     EXPECT_EQ(Grid.LastRowCalls, 0);
     Grid.SetCellEx(1, Grid.RowCount() - 1, QStringLiteral("b"));
     EXPECT_EQ(Grid.LastRowCalls, 1);
+}
+
+// Right to left the selection band keeps its rounded ends at its outer edges on screen
+// (the first selected column, at the right, takes the right end), and no grid line of a
+// neighbour covers its edges.
+TEST(BaseGridRightToLeft, SelectionBandEnds)
+{
+    TDemoGrid Grid;
+    Grid.Set_BiDiMode(bdRightToLeft);
+    Grid.Set_SelectionStyle(ssVista);
+    Grid.Set_Options(Grid.Options() + goDrawFocusSelected);
+    Grid.Set_Selection(TGridRect{1, 2, 3, 2});   // columns 1..3: x 120..300 on screen
+    const QImage Img = Grid.grab().toImage();
+    struct TCase { const char *Name; int X, Y; TColor Want; };
+    const TCase Cases[] = {
+        {"LeftEndOuterCorner", 120, 40, Color_To_RGB(clWindow)},
+        {"LeftEndCornerPixel", 121, 40, 0xFCEDCB},
+        {"LeftEndEdge", 120, 50, 0xFDDE99},
+        {"TopEdge", 200, 40, 0xFDDE99},
+        {"RightEndEdge", 298, 50, 0xFDDE99},
+        {"OwnGridLineBesideIt", 299, 50, 0xC0C0C0},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        EXPECT_EQ(From_QColor(QColor(Img.pixel(C.X, C.Y))), C.Want);
+    }
 }
