@@ -95,7 +95,10 @@ const TLayoutCase Layout_Cases[] = {
     // the remainder of the division goes one pixel each to the first tabs' advances; the last tab then reaches the container end
     {"RemainderToFirstTabs", 500, 4, 0, 25, 200, false, csbRight, true, avNone, {0, 4, 500, 30}, 121, 1,
      {0, 122, 243, 364}, {}, {}, {}, 485, tdCompressed},
-    // a width above MaxWidth is clamped and leaves no remainder; csbRight puts both buttons at the right
+    // a width above MaxWidth is clamped and leaves no remainder. The configurator's 1229-pixel strip: csbRight
+    // with AutoHideButtons off puts BOTH scroll buttons at the right (offset 1 each), so the container ends at
+    // 1229 - 2 * (15 + 1 + 1) = 1195, not at 1212 as if only the right button stood there; the tab width is
+    // 200 either way ((1195 - 15) div 2 = 590, clamped)
     {"ClampToMaxWidth", 1229, 2, 0, 150, 200, true, csbRight, false, avNone, {0, 4, 1195, 30}, 200, 0, {0, 200},
      {1196, 10, 1211, 25}, {1213, 10, 1228, 25}, {}, 400, tdNormal},
     // csbLeft puts both at the left edge, the left one first
