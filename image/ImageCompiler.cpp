@@ -1,5 +1,5 @@
 #include "image/ImageCompiler.h"
-#include "platform/AtomicFile.h"
+#include "platform/FileGroup.h"
 #include "platform/TextToInt.h"
 #include "platform/XmlDoc.h"
 #include <QDir>
@@ -551,16 +551,17 @@ TCompile_Error TImage_Compiler::Save_Bin_Files(const QString &Project_Dir) const
         Err.Reason = QStringLiteral("The folder cannot be created.");
         return Err;
     }
-    const struct { const char *Name; QByteArray Data; } Files[2] = {{"bank1.bin", Bank1()}, {"bank2.bin", Bank2()}};
-    for (const auto &F : Files) {
-        const QString Path = Bin_Dir + QLatin1Char('/') + QLatin1String(F.Name);
-        QString Why;
-        if (!Write_File_Atomic(Path, F.Data, &Why)) {
-            Err.Failed = true;
-            Err.File = Path;
-            Err.Reason = QStringLiteral("The file cannot be written: %1").arg(Why);
-            return Err;
-        }
+    // The two images only make sense together: the pair is replaced as a
+    // whole or not at all, so a failure never leaves a new bank1 beside an
+    // old bank2.
+    const QList<TFile_Content> Files = {{Bin_Dir + QStringLiteral("/bank1.bin"), Bank1()},
+                                        {Bin_Dir + QStringLiteral("/bank2.bin"), Bank2()}};
+    QString Why;
+    if (!Write_File_Group(Files, &Why)) {
+        Err.Failed = true;
+        Err.File = Bin_Dir;
+        Err.Reason = QStringLiteral("The images cannot be written.\n%1").arg(Why);
+        return Err;
     }
     return Err;
 }

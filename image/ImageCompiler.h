@@ -78,7 +78,8 @@ public:
                                           const ICase_Lookup &Catalog);
 
     // Writes bin/bank1.bin and bin/bank2.bin under Project_Dir, creating bin
-    // when missing; each file is replaced atomically. Refuses (error value)
+    // when missing; the pair is replaced together or not at all
+    // (platform/FileGroup.h). Refuses (error value)
     // when no successful compile stands behind the buffers.
     TCompile_Error Save_Bin_Files(const QString &Project_Dir) const;
 

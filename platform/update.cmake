@@ -7,3 +7,9 @@ add_library(platform_net STATIC
 target_link_libraries(platform_net PUBLIC platform_core Qt6::Core)
 find_package(Threads REQUIRED)
 target_link_libraries(platform_net PRIVATE Threads::Threads)
+
+# Replacing a group of files together (the two configuration images). Qt Core only.
+add_library(platform_filegroup STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/FileGroup.h ${CMAKE_CURRENT_LIST_DIR}/FileGroup.cpp
+)
+target_link_libraries(platform_filegroup PUBLIC platform_core Qt6::Core)

@@ -1,4 +1,5 @@
 #include "image/ImageCompiler.h"
+#include "platform/FileGroup.h"
 #include "TestSupport.h"
 #include <QDir>
 #include <QFile>
@@ -479,6 +480,79 @@ TEST_F(ImageCompilerTest, SaveFailureIsReportedAndKeepsOldFiles)
     const TCompile_Error E = Compiler.Save_Bin_Files(Project);
     EXPECT_TRUE(E.Failed);
     EXPECT_EQ(Read_File(Project + "/bin"), QByteArray("not a folder"));
+}
+
+// The two images are replaced as a pair: when either cannot be put in place,
+// both files are as they were before (present or absent), and no temporary
+// or kept copy is left in bin.
+TEST_F(ImageCompilerTest, SaveReplacesThePairAllOrNothing)
+{
+    struct TCase
+    {
+        const char *Name;
+        bool Old_Bank1, Old_Bank2; // files present before the save
+        const char *Failing;       // the image whose rename fails; nullptr: none
+    };
+    const TCase Cases[] = {
+        {"BothReplaced", true, true, nullptr},
+        {"Bank2FailsBank1GetsItsOldContentBack", true, true, "bank2.bin"},
+        {"Bank1FailsNothingChanges", true, true, "bank1.bin"},
+        {"Bank2FailsNewBank1IsRemovedAgain", false, false, "bank2.bin"},
+        {"Bank2FailsWithOnlyOldBank1", true, false, "bank2.bin"},
+        {"FirstWriteCreatesBoth", false, false, nullptr},
+    };
+    Write_File(ParGen(), "<Par_Gen/>");
+    ASSERT_TRUE(Compile().Ok());
+    int N = 0;
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        const QString Project = Dir.filePath(QStringLiteral("Pair%1").arg(++N));
+        const QString Bin = Project + QStringLiteral("/bin");
+        ASSERT_TRUE(QDir().mkpath(Bin));
+        if (C.Old_Bank1)
+            Write_File(Bin + "/bank1.bin", "old bank1");
+        if (C.Old_Bank2)
+            Write_File(Bin + "/bank2.bin", "old bank2");
+        Set_File_Group_Fault(C.Failing ? Bin + QLatin1Char('/') + QLatin1String(C.Failing) : QString());
+        const TCompile_Error E = Compiler.Save_Bin_Files(Project);
+        Set_File_Group_Fault(QString());
+        if (!C.Failing) {
+            EXPECT_FALSE(E.Failed) << E.Details().toStdString();
+            EXPECT_EQ(Read_File(Bin + "/bank1.bin"), Compiler.Bank1());
+            EXPECT_EQ(Read_File(Bin + "/bank2.bin"), Compiler.Bank2());
+        } else {
+            EXPECT_TRUE(E.Failed);
+            EXPECT_TRUE(E.Details().contains(QLatin1String(C.Failing))) << E.Details().toStdString();
+            EXPECT_TRUE(E.Details().contains(QLatin1String("unchanged"))) << E.Details().toStdString();
+            EXPECT_EQ(QFile::exists(Bin + "/bank1.bin"), C.Old_Bank1);
+            EXPECT_EQ(QFile::exists(Bin + "/bank2.bin"), C.Old_Bank2);
+            if (C.Old_Bank1) {
+                EXPECT_EQ(Read_File(Bin + "/bank1.bin"), QByteArray("old bank1"));
+            }
+            if (C.Old_Bank2) {
+                EXPECT_EQ(Read_File(Bin + "/bank2.bin"), QByteArray("old bank2"));
+            }
+        }
+        QStringList Expected;
+        if (!C.Failing || C.Old_Bank1)
+            Expected << "bank1.bin";
+        if (!C.Failing || C.Old_Bank2)
+            Expected << "bank2.bin";
+        EXPECT_EQ(QDir(Bin).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name), Expected);
+    }
+}
+
+// A folder where bank2.bin should be: bank2 cannot be replaced, so bank1 is not either.
+TEST_F(ImageCompilerTest, SaveLeavesBank1WhenBank2IsAFolder)
+{
+    Write_File(ParGen(), "<Par_Gen/>");
+    ASSERT_TRUE(Compile().Ok());
+    const QString Bin = Dir.filePath(QStringLiteral("Q/bin"));
+    ASSERT_TRUE(QDir().mkpath(Bin + "/bank2.bin"));
+    Write_File(Bin + "/bank1.bin", "old bank1");
+    EXPECT_TRUE(Compiler.Save_Bin_Files(Dir.filePath(QStringLiteral("Q"))).Failed);
+    EXPECT_EQ(Read_File(Bin + "/bank1.bin"), QByteArray("old bank1"));
+    EXPECT_EQ(QDir(Bin).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"bank1.bin"});
 }
 
 TEST_F(ImageCompilerTest, SaveRefusesWhenTheLastCompileFailed)
