@@ -48,6 +48,11 @@ public:
     // Empties every cell (objects are not freed).
     void Clear();
     int Stored_Rows() const { return static_cast<int>(FRows.size()); }
+    // Cells stored in row R (0 for a row never written).
+    int Stored_Cols(int R) const
+    {
+        return R >= 0 && R < Stored_Rows() ? static_cast<int>(FRows[static_cast<size_t>(R)].size()) : 0;
+    }
 
 private:
     TGridCell *Ensure(int C, int R);

@@ -115,6 +115,21 @@ TBaseGrid::~TBaseGrid()
     FDestroying = true;
     QObject::disconnect(FUndoRedoLink);
     FreeAllCellProps();
+    // Cells beyond the counts keep their properties (they come back when the
+    // grid grows); at the end this grid's own properties there are freed too,
+    // so a grid that shrank leaks nothing. Objects of other owners stay.
+    if (FHasCellProps)
+        for (int r = 0; r < Store().Stored_Rows(); ++r)
+            for (int c = 0; c < Store().Stored_Cols(r); ++c) {
+                auto *P = dynamic_cast<TCellProperties *>(Real_Object(Store().Object(c, r)));
+                if (!P || P->OwnerGrid() != this)
+                    continue;
+                TObject *G = P->GraphicObject();
+                if (G && std::string_view(G->ClassName()) == "TCellGraphic")
+                    delete G;
+                delete P;
+                Store().Set_Object(c, r, nullptr);
+            }
 }
 
 void TBaseGrid::Set_UndoRedo(VOdeGridUndoRedo *Value)

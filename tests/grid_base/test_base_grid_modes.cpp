@@ -278,3 +278,32 @@ TEST(BaseGridRightToLeft, SelectionBandEnds)
         EXPECT_EQ(From_QColor(QColor(Img.pixel(C.X, C.Y))), C.Want);
     }
 }
+
+// Properties of cells beyond a reduced count survive (and return with the cells), and
+// are freed with the grid; objects of other owners in such slots are left alone.
+TEST(BaseGridLifetime, PropertiesBeyondTheCountsFreedWithTheGrid)
+{
+    struct TTraced : TCellProperties {
+        TTraced(TBaseGrid *G, int C, int R, bool *Freed) : TCellProperties(G, C, R), FFreed(Freed) {}
+        ~TTraced() override { *FFreed = true; }
+        bool *FFreed;
+    };
+    bool OwnFreed = false, ForeignFreed = false, InsideFreed = false;
+    auto Foreign = std::make_unique<TTraced>(nullptr, 5, 15, &ForeignFreed);
+    {
+        TDemoGrid Grid;
+        Grid.SetCellProperties(5, 18, new TTraced(&Grid, 5, 18, &OwnFreed));
+        Grid.SetCellProperties(2, 3, new TTraced(&Grid, 2, 3, &InsideFreed));
+        Grid.Set_Objects(5, 15, Foreign.get());
+        Grid.Set_RowCount(10);
+        Grid.Set_ColCount(4);
+        EXPECT_FALSE(OwnFreed);
+        Grid.Set_RowCount(20);
+        Grid.Set_ColCount(6);
+        EXPECT_NE(Grid.Find_Cell_Props(5, 18), nullptr);   // back with the cell
+        Grid.Set_RowCount(10);
+    }
+    EXPECT_TRUE(OwnFreed);
+    EXPECT_TRUE(InsideFreed);
+    EXPECT_FALSE(ForeignFreed);
+}
