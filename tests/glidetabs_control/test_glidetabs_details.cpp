@@ -105,6 +105,42 @@ TEST_F(GlideTabsDetails, WidthsFromPinnedTextAndContent)
     }
 }
 
+// Closing the last tab of a scrolled strip with its close button: the scroll
+// offset shrinks by the closed width less the overlap and the container ends
+// where the closed tab ended, so the others do not grow under the mouse.
+TEST_F(GlideTabsDetails, ClosingTheEndTabKeepsTheContainerAtItsEdge)
+{
+    auto S = Make(300, {"A", "B", "C", "D", "E"});
+    S->Options().Scrolling().SetEnabled(true);
+    S->Options().Display().Tabs().SetMinWidth(100);
+    Settle(*S, Clock);
+    Settle(*S, Clock);
+    ASSERT_EQ(S->GetTabDisplayState(), tdScrolling);
+    ASSERT_EQ(S->TabContainerRect().Right, 266);
+    S->SetScrollOffset(S->MaxScrollOffset());
+    ASSERT_EQ(S->ScrollOffset(), 249);
+    Settle(*S, Clock);
+    const TGlideRect Closed = End_Rect(*S, 4);
+    ASSERT_EQ(Closed, TGlideRect(400, 4, 515, 30));
+    const TGlideRect CB = S->GetTabControl(4)->GetCloseButonRect();
+    const QPoint P((CB.Left + CB.Right) / 2 - S->ScrollOffset(), (CB.Top + CB.Bottom) / 2);
+    S->MouseMove(P.x(), P.y());
+    ASSERT_EQ(S->HitTest(P).HitTestArea, htCloseButton);
+    S->MouseDown(Qt::LeftButton, P.x(), P.y());
+    S->MouseUp(Qt::LeftButton, P.x(), P.y());
+    ASSERT_TRUE(S->HasState(stsDeletingUnPinnedTabs));
+    ASSERT_TRUE(S->HasState(stsEndTabDeleted));
+    S->CalculateButtonRects();
+    // 249 + 15 - 115
+    EXPECT_EQ(S->ScrollOffset(), 149);
+    EXPECT_EQ(S->TabContainerRect().Right, 515 + 149 - 249);
+    // the offset went down, so the rule has done its work
+    EXPECT_FALSE(S->HasState(stsEndTabDeleted));
+    S->CalculateTabRects();
+    EXPECT_EQ(S->AdjustedTabWidth(), 100);
+    EXPECT_EQ(End_Rect(*S, 3), TGlideRect(300, 4, 415, 30));
+}
+
 struct TDblClickCase
 {
     const char *Name;
