@@ -404,6 +404,7 @@ struct TFadeCase
     bool From_Content;
     double Blend_Point;
     double F0, F1, F2;
+    int Tab_Width = 150;
 };
 const TFadeCase Fade_Cases[] = {
     {"Wide", 120, bdLeftToRight, false, 0.85, 0, 0, 1},
@@ -411,6 +412,8 @@ const TFadeCase Fade_Cases[] = {
     {"SixtyRightToLeft", 60, bdRightToLeft, false, 0.4, 1, 0, 0},
     {"VeryNarrowClamped", 5, bdLeftToRight, false, 0.0, 0, 0, 1},
     {"WidthFromContentIsSolid", 60, bdLeftToRight, true, 0.6, 0, 0, 0},
+    // a tab from content that has reached MaxWidth + TabOverlap is cut like any other: it fades
+    {"WidthFromContentAtMaxWidthFades", 60, bdLeftToRight, true, 0.6, 0, 0, 1, 215},
 };
 
 TEST_F(GlideTabsControls, TextFade)
@@ -419,7 +422,7 @@ TEST_F(GlideTabsControls, TextFade)
         SCOPED_TRACE(K.Name);
         Strip->BiDi = K.BiDi;
         Strip->Options.Display().Tabs().SetTabWidthFromContent(K.From_Content);
-        TGlideTabControl &C = Control_For(K.Name, {0, 4, 150, 34}, dsNotActive);
+        TGlideTabControl &C = Control_For(K.Name, {0, 4, K.Tab_Width, 34}, dsNotActive);
         const TTabTextLook Look = C.Text_Look({20, 4, 20 + K.Text_Width, 34});
         EXPECT_NEAR(Look.BlendPoint, K.Blend_Point, 1e-9);
         EXPECT_EQ(Look.Factors[0], K.F0);
@@ -445,6 +448,39 @@ TEST_F(GlideTabsControls, TextFormatFollowsOptions)
     Look = C.Text_Look({20, 4, 120, 34});
     EXPECT_EQ(Look.Text, "L: 0, T: 4, R: 150: B: 34 W: 150 H: 30");
     EXPECT_EQ(Look.Font.Points, 7);
+}
+
+// Horizontal caption alignment by reading direction: left and right swap only
+// for the two modes that keep the layout left to right but read right to left.
+TEST_F(GlideTabsControls, TextAlignmentFollowsReadingDirection)
+{
+    struct TCase
+    {
+        const char *Name;
+        TBiDiMode BiDi;
+        TAlignment Alignment;
+        TAAStringAlignment Expected;
+    };
+    const TCase Cases[] = {
+        {"LeftInLeftToRight", bdLeftToRight, taLeftJustify, TAAStringAlignment::Near},
+        {"RightInLeftToRight", bdLeftToRight, taRightJustify, TAAStringAlignment::Far},
+        {"LeftInRightToLeft", bdRightToLeft, taLeftJustify, TAAStringAlignment::Near},
+        {"RightInRightToLeft", bdRightToLeft, taRightJustify, TAAStringAlignment::Far},
+        {"LeftInNoAlign", bdRightToLeftNoAlign, taLeftJustify, TAAStringAlignment::Far},
+        {"RightInNoAlign", bdRightToLeftNoAlign, taRightJustify, TAAStringAlignment::Near},
+        {"LeftInReadingOnly", bdRightToLeftReadingOnly, taLeftJustify, TAAStringAlignment::Far},
+        {"RightInReadingOnly", bdRightToLeftReadingOnly, taRightJustify, TAAStringAlignment::Near},
+        {"CentreStaysCentre", bdRightToLeftReadingOnly, taCenter, TAAStringAlignment::Center},
+    };
+    TGlideTabControl &C = Control_For("A", {0, 4, 150, 34}, dsNotActive);
+    for (const TCase &K : Cases) {
+        SCOPED_TRACE(K.Name);
+        Strip->BiDi = K.BiDi;
+        Strip->Options.Display().Tabs().SetTextAlignmentHorizontal(K.Alignment);
+        const TTabTextLook Look = C.Text_Look({20, 4, 120, 34});
+        EXPECT_EQ(Look.Format.Horizontal, K.Expected);
+        EXPECT_EQ(Look.Format.Right_To_Left, K.BiDi != bdLeftToRight);
+    }
 }
 
 TEST_F(GlideTabsControls, ContentWidthIsMeasuredOncePerCaption)
