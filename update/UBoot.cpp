@@ -173,7 +173,9 @@ void TFBoot::FormShow()
         setTabOrder(P_Title, P_Serial);
         setTabOrder(P_Serial, P_Options);
         setTabOrder(P_Options, P_Button);
-        CB_Update_Options->setCurrentIndex(Last_Update_Option);
+        setTabOrder(P_Button, P_IP_Address);
+        setTabOrder(P_IP_Address, P_Eth_Search);
+        Select_Update_Option();
         CB_Update_Option_Read_Back->setChecked(Last_Read_Back);
         update_ComPort();
         if (CB_COM_Port->isEnabled())
@@ -187,6 +189,7 @@ void TFBoot::FormShow()
         setTabOrder(P_IP_Address, P_Eth_Search);
         setTabOrder(P_Eth_Search, P_Options);
         setTabOrder(P_Options, P_Button);
+        setTabOrder(P_Button, P_Serial);
         QString A, B, C, D;
         if (!Last_IP_Address.isEmpty() && Check_IP_Address(Last_IP_Address, A, B, C, D)) {
             E_IP1->setText(A);
@@ -194,13 +197,21 @@ void TFBoot::FormShow()
             E_IP3->setText(C);
             E_IP4->setText(D);
         }
-        CB_Update_Options->setCurrentIndex(Last_Update_Option);
+        Select_Update_Option();
         CB_Update_Option_Read_Back->setChecked(Last_Read_Back);
         if (E_IP1->isEnabled())
             E_IP1->setFocus();
     }
     P_Button->move(0, Height - P_Button->height());
     setFixedSize(Client_Width, Height);
+}
+
+void TFBoot::Select_Update_Option()
+{
+    // A remembered option outside the list would leave no option chosen and
+    // a job without operations: the first option stands instead.
+    const int Option = Last_Update_Option;
+    CB_Update_Options->setCurrentIndex(Option >= 0 && Option < CB_Update_Options->count() ? Option : 0);
 }
 
 bool TFBoot::eventFilter(QObject *Watched, QEvent *Event)

@@ -90,6 +90,7 @@ protected:
 private:
     QString Target_Address() const;
     void Stack_Panels(const QList<QWidget *> &Panels);
+    void Select_Update_Option();
     void Set_Busy(bool Busy);
     // Checks, job file, launch and the reports after it (mode 1, device found).
     void Run_Update_Program();

@@ -144,6 +144,21 @@ TEST_F(BootDialogTest, MalformedRememberedAddressKeepsTheBoxes)
     EXPECT_EQ(Boot->E_IP4->text(), QStringLiteral("7"));
 }
 
+// A remembered option outside the list selects the first one, never none
+// (a job without operations), in both modes that show the options.
+TEST_F(BootDialogTest, RememberedOptionOutsideTheListSelectsTheFirst)
+{
+    for (int Mode : {0, 1})
+        for (int Option : {-1, 3, 99}) {
+            SCOPED_TRACE(QStringLiteral("mode %1, option %2").arg(Mode).arg(Option).toStdString());
+            Boot->hide();
+            Boot->Form_Type = Mode;
+            Last_Update_Option = Option;
+            Show();
+            EXPECT_EQ(Boot->CB_Update_Options->currentIndex(), 0);
+        }
+}
+
 TEST_F(BootDialogTest, SerialModeListsPortsAndOnlyRemembersOptions)
 {
     Boot->Form_Type = 0;
