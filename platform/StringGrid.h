@@ -175,7 +175,9 @@ public:
     // mirrored rectangles, so texts read normally).
     TBiDiMode BiDiMode() const { return FBiDiMode; }
     void Set_BiDiMode(TBiDiMode Value);
-    virtual bool UseRightToLeftAlignment() const { return FBiDiMode == bdRightToLeft; }
+    // (As the original platform: only on a right-to-left platform, see
+    // Platform_Right_To_Left, does bdRightToLeft mirror the grid.)
+    virtual bool UseRightToLeftAlignment() const { return FBiDiMode == bdRightToLeft && Platform_Right_To_Left(); }
     // A rectangle in left-to-right client coordinates as it lies on screen
     // (mirrored in right-to-left mode; unchanged otherwise). Its own inverse.
     TRect Mirror_Rect(const TRect &R) const;

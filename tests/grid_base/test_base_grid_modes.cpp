@@ -5,6 +5,15 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+namespace {
+// Runs a test as on a right-to-left platform.
+struct TRightToLeftPlatform {
+    bool Saved = Platform_Right_To_Left();
+    TRightToLeftPlatform() { Set_Platform_Right_To_Left(true); }
+    ~TRightToLeftPlatform() { Set_Platform_Right_To_Left(Saved); }
+};
+} // namespace
+
 // The base grid's in-place editor mask, screen density and right-to-left mode.
 
 // The editor enforces the mask the grid asks for, in the original mask syntax.
@@ -92,6 +101,7 @@ TEST(BaseGridScale, ChangeScaleKeepsCellSizes)
 // its grid line inside its own rectangle.
 TEST(BaseGridRightToLeft, MirroredGeometryAndLines)
 {
+    TRightToLeftPlatform Platform;
     TDemoGrid Grid;
     Grid.show();
     const int W = Grid.viewport()->width();
@@ -258,6 +268,7 @@ TEST(BaseGridReset, ResetClearsTextAndSlotWithoutFreeing)
 // neighbour covers its edges.
 TEST(BaseGridRightToLeft, SelectionBandEnds)
 {
+    TRightToLeftPlatform Platform;
     TDemoGrid Grid;
     Grid.Set_BiDiMode(bdRightToLeft);
     Grid.Set_SelectionStyle(ssVista);

@@ -454,7 +454,14 @@ TEST(GridScale, ChangeScaleRescalesSizes)
 // the left and right arrows are mirrored, texts are not.
 TEST_F(TGridFixture, RightToLeftMirrorsColumns)
 {
+    // Only a right-to-left platform mirrors.
+    const bool Saved = Platform_Right_To_Left();
+    Set_Platform_Right_To_Left(false);
     Grid.Set_BiDiMode(bdRightToLeft);
+    EXPECT_FALSE(Grid.UseRightToLeftAlignment());
+    EXPECT_EQ(Grid.CellRect(1, 1), TRect(50, 20, 100, 40));
+    Set_Platform_Right_To_Left(true);
+    struct TRestore { bool V; ~TRestore() { Set_Platform_Right_To_Left(V); } } Restore{Saved};
     ASSERT_TRUE(Grid.UseRightToLeftAlignment());
     const int W = Grid.viewport()->width();
     struct TCase { const char *Name; int Col, Row; TRect Rect; };
