@@ -383,3 +383,53 @@ TEST_F(GlideTabsDetails, DragFormFromHandler)
 
 } // namespace
 
+
+namespace {
+
+// A strip that never scrolled starts at offset 0: its tabs are drawn and hit
+// where they are laid out. An empty strip has nothing to scroll.
+TEST_F(GlideTabsDetails, ScrollOffsetStartsAtZeroWithScrollingOff)
+{
+    auto Empty = Make(400, {});
+    Settle(*Empty, Clock);
+    EXPECT_EQ(Empty->ScrollOffset(), 0);
+    EXPECT_EQ(Empty->ScrollWidth(), 0);
+    EXPECT_EQ(Empty->MaxScrollOffset(), 0);
+    EXPECT_EQ(Empty->GetTabDisplayState(), tdNormal);
+
+    auto S = Make(400, {"A", "B"});
+    Settle(*S, Clock);
+    EXPECT_EQ(S->ScrollOffset(), 0);
+    const TGlideRect R = End_Rect(*S, 0);
+    EXPECT_EQ(S->GetTabControl(0)->ControlRectScrolled(), R);
+    // the first tab's bottom-left corner belongs to it, not to the background
+    EXPECT_EQ(S->HitTest(QPoint(R.Left + 2, R.Bottom - 1)).TabIndex, 0);
+}
+
+// Overlapping inactive tabs: each is clipped out where its left neighbour lies,
+// so a see-through fill is laid down once; with SeeThroughTabs both fills show.
+TEST_F(GlideTabsDetails, SeeThroughTabsDrawOverlapsTwice)
+{
+    QColor Overlap[2];
+    for (int See_Through = 0; See_Through < 2; ++See_Through) {
+        SCOPED_TRACE(See_Through);
+        auto S = Make(700, {"A", "B", "C"});
+        S->Options().Display().TabContainer().SetTransparentBackground(false);
+        S->LookAndFeel().TabsContainer().Set_All(0xFFFFFF, 0xFFFFFF, 255, 255, 0xFFFFFF, 1, 255);
+        S->Options().Display().Tabs().SetSeeThroughTabs(See_Through == 1);
+        Settle(*S, Clock);
+        ASSERT_EQ(S->ActiveTabIndex(), 2);
+        ASSERT_EQ(End_Rect(*S, 0), TGlideRect(0, 4, 215, 30));
+        ASSERT_EQ(End_Rect(*S, 1), TGlideRect(200, 4, 415, 30));
+        S->DrawCanvas();
+        // inside both slanted edges, away from the outlines
+        Overlap[See_Through] = S->CanvasBitmap().pixelColor(207, 28);
+        // a single tab's fill shows over the white container
+        EXPECT_NE(S->CanvasBitmap().pixelColor(100, 20), QColor(Qt::white));
+    }
+    EXPECT_NE(Overlap[0], Overlap[1]);
+    // two semi-transparent layers cover more of the white behind them than one
+    EXPECT_LT(Overlap[1].lightness(), Overlap[0].lightness());
+}
+
+} // namespace
