@@ -170,6 +170,23 @@ TEST(ButtonFaces, ThemedClassicAndTones)
         Image(C.Draw, 4, 0, &Ops);
         EXPECT_EQ(Ops, 0);
     }
+    // A picture for the eye: rows push button, combo button, spin buttons; columns
+    // themed, classic, flat, colour tones (hot).
+    {
+        TSystemInfoGuard Guard;
+        System_Info().Theme_Active = true;
+        System_Info().ComCtl_Major = 6;
+        QImage Sheet(4 * 50, 3 * 30, QImage::Format_RGB32);
+        Sheet.fill(Qt::white);
+        QPainter P(&Sheet);
+        TPainterCanvas Canvas(P);
+        for (int Row = 0; Row < 3; ++Row)
+            for (int Look = 0; Look < 4; ++Look)
+                Cases[Row].Draw(Canvas, nullptr, TRect(Look * 50 + 4, Row * 30 + 4, Look * 50 + 44, Row * 30 + 26),
+                                Look, Look == 3 ? 1 : 0, Tones);
+        P.end();
+        Sheet.save(Test_Output_Dir() + QStringLiteral("/button_faces.png"));
+    }
     // The colour-tones push button: the hover tone's brush and border.
     const QImage Hot = Image(DrawButtonFace, 3, 1);
     EXPECT_EQ(Pixel(Hot, 10, 10), clYellow);
