@@ -1,4 +1,5 @@
 #include "update/UBoot.h"
+#include "controls/FxButton.h"
 #include "app/Workspace.h"
 #include "platform/IcmpEcho.h"
 #include "platform/MessageBox.h"
@@ -14,7 +15,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QStyle>
 
 namespace {
@@ -36,6 +36,20 @@ T *Make(QWidget *Parent, const char *Name, int X, int Y, int W, int H)
     C->setObjectName(QLatin1String(Name));
     C->setGeometry(X, Y, W, H);
     return C;
+}
+
+// The configurator's button look: the shared face and light colours, Encarta
+// style, orange while pressed. No modal result: the handlers decide.
+TFxButton *Make_Button(QWidget *Parent, const char *Name, int X, int Y, int W, int H)
+{
+    auto *B = Make<TFxButton>(Parent, Name, X, Y, W, H);
+    B->Set_Color(static_cast<TColor>(0xEDF7F8));
+    B->Set_LightColor(clGray);
+    B->Set_UseHotTrackFont(false);
+    B->Set_Style(bsEncarta);
+    B->Set_HotTrackColor(clYellow);
+    B->Set_ColorWhenDown(RGB_Color(255, 128, 0));
+    return B;
 }
 
 } // namespace
@@ -81,7 +95,7 @@ TFBoot::TFBoot(QWidget *Parent) : QDialog(Parent)
     P_Eth_Search = Make_Panel(this, "P_Eth_Search", 200);
     L_List_Device = Make<QLabel>(P_Eth_Search, "L_List_Device", 16, 6, 320, 18);
     CG_List_Devices_Placeholder = Make<QWidget>(P_Eth_Search, "CG_List_Devices_Placeholder", 16, 28, 320, 140);
-    Btn_Search = Make<QPushButton>(P_Eth_Search, "Btn_Search", 344, 28, 90, 28);
+    Btn_Search = Make_Button(P_Eth_Search, "Btn_Search", 344, 28, 90, 28);
     CB_Find_All_QRX = Make<QCheckBox>(P_Eth_Search, "CB_Find_All_QRX", 16, 174, 320, 20);
     CB_Find_All_QRX->setChecked(true);
 
@@ -93,16 +107,16 @@ TFBoot::TFBoot(QWidget *Parent) : QDialog(Parent)
     P_Serial = Make_Panel(this, "P_Serial", 60);
     L_COM_Port = Make<QLabel>(P_Serial, "L_COM_Port", 16, 6, 420, 18);
     CB_COM_Port = Make<QComboBox>(P_Serial, "CB_COM_Port", 16, 28, 140, 22);
-    Btn_COM_List = Make<QPushButton>(P_Serial, "Btn_COM_List", 162, 27, 26, 24);
-    Btn_COM_List->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    Btn_COM_List = Make_Button(P_Serial, "Btn_COM_List", 162, 27, 26, 24);
+    Btn_COM_List->Set_Glyph(style()->standardIcon(QStyle::SP_BrowserReload).pixmap(16, 16).toImage());
 
     P_Button = Make_Panel(this, "P_Button", 44);
-    Btn_Cancel = Make<QPushButton>(P_Button, "Btn_Cancel", Client_Width - 190 - 128, 8, 120, 28);
-    Btn_Update = Make<QPushButton>(P_Button, "Btn_Update", Client_Width - 190, 8, 182, 28);
+    Btn_Cancel = Make_Button(P_Button, "Btn_Cancel", Client_Width - 190 - 128, 8, 120, 28);
+    Btn_Update = Make_Button(P_Button, "Btn_Update", Client_Width - 190, 8, 182, 28);
 
-    connect(Btn_Update, &QPushButton::clicked, this, &TFBoot::Btn_UpdateClick);
-    connect(Btn_Cancel, &QPushButton::clicked, this, &TFBoot::Btn_CancelClick);
-    connect(Btn_COM_List, &QPushButton::clicked, this, &TFBoot::Btn_COM_ListClick);
+    connect(Btn_Update, &TFxButton::clicked, this, &TFBoot::Btn_UpdateClick);
+    connect(Btn_Cancel, &TFxButton::clicked, this, &TFBoot::Btn_CancelClick);
+    connect(Btn_COM_List, &TFxButton::clicked, this, &TFBoot::Btn_COM_ListClick);
 
     Set_Lang();
     L_SW_Code->setText(SW_Code);
@@ -128,15 +142,15 @@ void TFBoot::Set_Lang()
     L_COM_Port->setText(Lang_Text(926));   // 908 is replaced by 926 at once
     Btn_COM_List->setToolTip(Lang_Text(928));
     L_List_Device->setText(Lang_Text(909));
-    Btn_Search->setText(Lang_Text(910));
+    Btn_Search->Set_Caption(Lang_Text(910));
     Btn_Search->setToolTip(Lang_Text(929));
     CG_List_Devices_Headers = {Lang_Text(911), Lang_Text(912)};
     CG_List_Devices_Placeholder->setToolTip(Lang_Text(930));
     CB_Find_All_QRX->setText(Lang_Text(913));
     CB_Find_All_QRX->setToolTip(Lang_Text(931));
-    Btn_Cancel->setText(Lang_Text(919));
+    Btn_Cancel->Set_Caption(Lang_Text(919));
     Btn_Cancel->setToolTip(Lang_Text(934));
-    Btn_Update->setText(Lang_Text(920));
+    Btn_Update->Set_Caption(Lang_Text(920));
     Btn_Update->setToolTip(Lang_Text(935));
 }
 

@@ -8,7 +8,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
+class TFxButton;
 class QWidget;
 
 // The device update dialog: the engineer enters the gateway's IPv4 address
@@ -68,19 +68,19 @@ public:
     QWidget *P_Serial = nullptr;
     QLabel *L_COM_Port = nullptr;
     QComboBox *CB_COM_Port = nullptr;
-    QPushButton *Btn_COM_List = nullptr;
+    TFxButton *Btn_COM_List = nullptr;
     // The device search panel: never shown, no behaviour.
     QWidget *P_Eth_Search = nullptr;
     QLabel *L_List_Device = nullptr;
-    QPushButton *Btn_Search = nullptr;
+    TFxButton *Btn_Search = nullptr;
     // Stands where the two-column device grid goes once the column grid
     // exists; it only keeps the headers and the hint.
     QWidget *CG_List_Devices_Placeholder = nullptr;
     QStringList CG_List_Devices_Headers;
     QCheckBox *CB_Find_All_QRX = nullptr;
     QWidget *P_Button = nullptr;
-    QPushButton *Btn_Cancel = nullptr;
-    QPushButton *Btn_Update = nullptr;
+    TFxButton *Btn_Cancel = nullptr;
+    TFxButton *Btn_Update = nullptr;
 
 protected:
     void showEvent(QShowEvent *Event) override;

@@ -1,4 +1,5 @@
 #include "app/Workspace.h"
+#include "controls/FxButton.h"
 #include "platform/Clock.h"
 #include "platform/IcmpEcho.h"
 #include "platform/MessageBox.h"
@@ -12,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -385,8 +385,13 @@ TEST_F(BootDialogTest, EachShowingTakesTheCurrentTexts)
     Boot->hide();
     Lang_Table[902] = QStringLiteral("Aggiornamento via Ethernet");
     Lang_Table[917] = QStringLiteral("Configurazione");
+    Lang_Table[920] = QStringLiteral("Esegui aggiornamento");
+    Lang_Table[919] = QStringLiteral("Annulla");
     Last_Update_Option = 2;
     Show();
+    // the styled buttons take their captions through the caption setter
+    EXPECT_EQ(Boot->Btn_Update->Caption(), QStringLiteral("Esegui aggiornamento"));
+    EXPECT_EQ(Boot->Btn_Cancel->Caption(), QStringLiteral("Annulla"));
     EXPECT_EQ(Boot->windowTitle(), QStringLiteral("Aggiornamento via Ethernet"));
     EXPECT_EQ(Boot->CB_Update_Options->count(), 3);
     EXPECT_EQ(Boot->CB_Update_Options->currentText(), QStringLiteral("Configurazione"));
