@@ -272,11 +272,13 @@ void TFBoot::Set_Busy(bool Busy)
 bool TFBoot::Send_Ping()
 {
     ping_res = 0;
+    FPing_Error.clear();
     const TPing_Check R = Run_Ping_Check(Echo_Client(), Target_Address(), [this] {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
         return !FCancel_Requested;
     });
     ping_res = R.Ping_Res;
+    FPing_Error = R.Error;
     if (R.Cancelled)
         FCancel_Requested = true;
     return R.Found;
@@ -336,7 +338,13 @@ void TFBoot::Btn_UpdateClick()
         } else if (ping_res == 2) {
             Msg_Warning(Lang_Text(936), this);
         } else {
-            Msg_Error(Lang_Text(937), this);
+            // When the address itself is sound, the echo could not be sent for
+            // another reason (the system refuses ICMP, no route): say which.
+            QString Text = Lang_Text(937);
+            std::uint32_t Address;
+            if (!FPing_Error.isEmpty() && Parse_IPv4(Target_Address(), Address))
+                Text += QLatin1Char('\n') + FPing_Error;
+            Msg_Error(Text, this);
         }
     } else if (Form_Type == 0) {
         Last_Update_Option = CB_Update_Options->currentIndex();

@@ -98,6 +98,7 @@ private:
     bool FChecking = false;
     bool FCancel_Requested = false;
     bool FWaiting = false;
+    QString FPing_Error;   // why the last echo could not be sent
 };
 
 // The update program, started without arguments and waited for at most

@@ -26,7 +26,7 @@ namespace {
 class TFakeGateway : public IEcho_Client
 {
 public:
-    enum TMode { Answers, Silent, Bad_Address };
+    enum TMode { Answers, Silent, Bad_Address, No_Socket };
     TMode Mode = Answers;
     std::function<void()> During;   // runs inside the first request
     QStringList Hosts;
@@ -47,6 +47,12 @@ public:
         std::uint32_t Unused;
         if (Mode == Bad_Address || !Parse_IPv4(Host, Unused)) {
             R.Status = TEcho_Reply::esError;
+            R.Error = QStringLiteral("\"%1\" is not a numeric IPv4 address").arg(Host);
+            return R;
+        }
+        if (Mode == No_Socket) {
+            R.Status = TEcho_Reply::esError;
+            R.Error = QStringLiteral("no ICMP socket: Operation not permitted");
             return R;
         }
         if (Mode == Answers) {
@@ -217,6 +223,9 @@ TEST_F(BootDialogTest, FailedChecksReportAndLaunchNothing)
         {"Silent", TFakeGateway::Silent, "127", TMsgKind::mkWarning, "Device Not Found!"},
         {"OctetAbove255", TFakeGateway::Answers, "999", TMsgKind::mkError, "Error!!! Check the Ip Address"},
         {"Letters", TFakeGateway::Answers, "abc", TMsgKind::mkError, "Error!!! Check the Ip Address"},
+        // a sound address that cannot be pinged at all: the reason is added to the text
+        {"SystemRefusesIcmp", TFakeGateway::No_Socket, "127", TMsgKind::mkError,
+         "Error!!! Check the Ip Address\nno ICMP socket: Operation not permitted"},
     };
     Show();
     for (const TCase &C : Cases) {
