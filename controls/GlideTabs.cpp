@@ -62,6 +62,8 @@ TCustomGlideTabs::TCustomGlideTabs(QWidget *Parent) : QWidget(Parent)
 TCustomGlideTabs::~TCustomGlideTabs()
 {
     FComponentState |= csDestroying;
+    for (int Slot = 0; Slot < 4; ++Slot)
+        Set_Image_List(Slot, nullptr, false);
     FAnimateTimer->SetEnabled(false);
     FAnimateTimer->OnTimer = nullptr;
     FScrollTimer->stop();
@@ -383,17 +385,29 @@ void TCustomGlideTabs::SetLookAndFeel(const TGlideTabsLookAndFeel &Value)
     DoOnChange(nullptr, tcPropertyUpdated);
 }
 
-void TCustomGlideTabs::SetImages(const TAAImageList *Value)
+void TCustomGlideTabs::Set_Image_List(int Slot, const TAAImageList *Value, bool Redraw_After)
 {
-    FImages = Value;
-    Redraw();
+    const TAAImageList **Lists[4] = {&FImages, &FImagesOverlay, &FImagesSpinnerUpload, &FImagesSpinnerDownload};
+    const TAAImageList *&List = *Lists[Slot];
+    if (List && FImageListKeys[Slot])
+        List->Remove_Free_Notification(FImageListKeys[Slot]);
+    FImageListKeys[Slot] = 0;
+    List = Value;
+    if (Value) {
+        // A list freed before the strip must not be drawn from afterwards.
+        FImageListKeys[Slot] = Value->Free_Notification([this, Slot, Redraw_After](const TAAImageList *) {
+            FImageListKeys[Slot] = 0;
+            Set_Image_List(Slot, nullptr, Redraw_After);
+        });
+    }
+    if (Redraw_After && !(FComponentState & csDestroying))
+        Redraw();
 }
 
-void TCustomGlideTabs::SetImagesOverlay(const TAAImageList *Value)
-{
-    FImagesOverlay = Value;
-    Redraw();
-}
+void TCustomGlideTabs::SetImages(const TAAImageList *Value) { Set_Image_List(0, Value, true); }
+void TCustomGlideTabs::SetImagesOverlay(const TAAImageList *Value) { Set_Image_List(1, Value, true); }
+void TCustomGlideTabs::SetImagesSpinnerUpload(const TAAImageList *Value) { Set_Image_List(2, Value, false); }
+void TCustomGlideTabs::SetImagesSpinnerDownload(const TAAImageList *Value) { Set_Image_List(3, Value, false); }
 
 void TCustomGlideTabs::SetBiDiMode(TBiDiMode Value)
 {

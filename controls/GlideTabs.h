@@ -174,8 +174,10 @@ public:
     void SetImages(const TAAImageList *Value);
     const TAAImageList *ImagesOverlay() const { return FImagesOverlay; }
     void SetImagesOverlay(const TAAImageList *Value);
-    void SetImagesSpinnerUpload(const TAAImageList *Value) { FImagesSpinnerUpload = Value; }
-    void SetImagesSpinnerDownload(const TAAImageList *Value) { FImagesSpinnerDownload = Value; }
+    // The lists are not owned: one that is destroyed first is cleared from
+    // the strip (Images and ImagesOverlay with a redraw).
+    void SetImagesSpinnerUpload(const TAAImageList *Value);
+    void SetImagesSpinnerDownload(const TAAImageList *Value);
     TBiDiMode BiDiMode() const { return FBiDiMode; }
     void SetBiDiMode(TBiDiMode Value);
 
@@ -398,6 +400,9 @@ private:
     const TAAImageList *FImagesOverlay = nullptr;
     const TAAImageList *FImagesSpinnerUpload = nullptr;
     const TAAImageList *FImagesSpinnerDownload = nullptr;
+    // Keys of the free notifications asked of the four lists, in the order above.
+    int FImageListKeys[4] = {0, 0, 0, 0};
+    void Set_Image_List(int Slot, const TAAImageList *Value, bool Redraw_After);
     std::unique_ptr<TGlideTabsList> FTabs;
     int FUpdateCount = 0;
     TThreadTimer *FAnimateTimer = nullptr;

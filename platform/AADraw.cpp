@@ -175,6 +175,33 @@ QBrush TAABrush::To_QBrush() const
     return QBrush();
 }
 
+TAAImageList &TAAImageList::operator=(const TAAImageList &Other)
+{
+    FWidth = Other.FWidth;
+    FHeight = Other.FHeight;
+    FImages = Other.FImages;
+    return *this;
+}
+
+TAAImageList::~TAAImageList()
+{
+    // Taken out first: a handler may withdraw its own or another request.
+    std::map<int, TFreeHandler> Handlers;
+    Handlers.swap(FFree_Handlers);
+    for (auto &[Key, Handler] : Handlers)
+        if (Handler)
+            Handler(this);
+}
+
+int TAAImageList::Free_Notification(TFreeHandler Handler) const
+{
+    const int Key = ++FNext_Key;
+    FFree_Handlers[Key] = std::move(Handler);
+    return Key;
+}
+
+void TAAImageList::Remove_Free_Notification(int Key) const { FFree_Handlers.erase(Key); }
+
 QImage TAAImageList::Picture(int Index) const
 {
     if (Index < 0 || Index >= Count())

@@ -6,6 +6,8 @@
 #include <QRectF>
 #include <QString>
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <vector>
 
 class QBrush;
@@ -116,6 +118,11 @@ class TAAImageList
 {
 public:
     TAAImageList(int Width, int Height) : FWidth(Width), FHeight(Height) {}
+    // A copy has the pictures, not the users of the original.
+    TAAImageList(const TAAImageList &Other) : FWidth(Other.FWidth), FHeight(Other.FHeight), FImages(Other.FImages) {}
+    TAAImageList &operator=(const TAAImageList &Other);
+    // Tells every user that asked for it that the list is going.
+    ~TAAImageList();
     int Width() const { return FWidth; }
     int Height() const { return FHeight; }
     int Count() const { return static_cast<int>(FImages.size()); }
@@ -123,9 +130,17 @@ public:
     // The picture with its transparency; a null image outside 0..Count-1.
     QImage Picture(int Index) const;
 
+    // A control that shows a list it does not own asks to hear of the list's
+    // end, so it never draws from a freed list. The key withdraws the request.
+    using TFreeHandler = std::function<void(const TAAImageList *)>;
+    int Free_Notification(TFreeHandler Handler) const;
+    void Remove_Free_Notification(int Key) const;
+
 private:
     int FWidth, FHeight;
     std::vector<QImage> FImages;
+    mutable std::map<int, TFreeHandler> FFree_Handlers;
+    mutable int FNext_Key = 0;
 };
 
 // An anti-aliased drawing surface over a QPainter (not owned).

@@ -433,3 +433,49 @@ TEST_F(GlideTabsDetails, SeeThroughTabsDrawOverlapsTwice)
 }
 
 } // namespace
+
+namespace {
+
+// The picture lists are not the strip's: one freed first is cleared from the
+// strip (the tab pictures with a repaint), and a strip freed first leaves the
+// lists without a trace of it.
+TEST_F(GlideTabsDetails, FreedImageListsAreCleared)
+{
+    auto S = Make(400, {"A", "B"});
+    auto Pictures = std::make_unique<TAAImageList>(16, 16);
+    QImage Red(16, 16, QImage::Format_ARGB32);
+    Red.fill(Qt::red);
+    Pictures->Add(Red);
+    auto Spinner = std::make_unique<TAAImageList>(16, 16);
+    S->SetImages(Pictures.get());
+    S->SetImagesOverlay(Pictures.get());
+    S->SetImagesSpinnerUpload(Spinner.get());
+    S->SetImagesSpinnerDownload(Spinner.get());
+    S->Tabs()[0]->SetImageIndex(0);
+    Settle(*S, Clock);
+    const int Repaints = S->Repaint_Count();
+    Pictures.reset();
+    EXPECT_EQ(S->Images(), nullptr);
+    EXPECT_EQ(S->ImagesOverlay(), nullptr);
+    EXPECT_EQ(S->Repaint_Count(), Repaints + 2);
+    EXPECT_EQ(S->GetImagesSpinnerUpload(), Spinner.get());
+    S->DrawCanvas(); // draws without the freed pictures
+    Spinner.reset();
+    EXPECT_EQ(S->GetImagesSpinnerUpload(), nullptr);
+    EXPECT_EQ(S->GetImagesSpinnerDownload(), nullptr);
+    EXPECT_EQ(S->Repaint_Count(), Repaints + 2);
+
+    // a list that outlives its strip, and one replaced by another
+    auto Kept = std::make_unique<TAAImageList>(16, 16);
+    auto Other = std::make_unique<TAAImageList>(16, 16);
+    auto T = Make(400, {"C"});
+    T->SetImages(Kept.get());
+    T->SetImages(Other.get());
+    Kept.reset();
+    EXPECT_EQ(T->Images(), Other.get());
+    T->SetImagesOverlay(Other.get());
+    T.reset();
+    Other.reset();
+}
+
+} // namespace
