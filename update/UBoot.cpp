@@ -228,15 +228,28 @@ void TFBoot::Select_Update_Option()
     CB_Update_Options->setCurrentIndex(Option >= 0 && Option < CB_Update_Options->count() ? Option : 0);
 }
 
+void TFBoot::KeyPress(QObject *Sender, QChar &Key)
+{
+    if (Key != QLatin1Char('.'))
+        return;   // every other key is left to the box: the boxes do not filter digits
+    if (Sender != E_IP1 && Sender != E_IP2 && Sender != E_IP3 && Sender != E_IP4)
+        return;
+    // "." moves on to the next octet box and is never inserted.
+    QLineEdit *Next = Sender == E_IP1 ? E_IP2 : Sender == E_IP2 ? E_IP3 : Sender == E_IP3 ? E_IP4 : nullptr;
+    if (Next && Next->isEnabled() && Next->isVisible())
+        Next->setFocus();
+    Key = QChar();
+}
+
 bool TFBoot::eventFilter(QObject *Watched, QEvent *Event)
 {
-    if (Event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(Event)->text() == QStringLiteral(".")) {
-        // "." moves on to the next octet box and is never inserted.
-        QLineEdit *Next = Watched == E_IP1 ? E_IP2 : Watched == E_IP2 ? E_IP3 : Watched == E_IP3 ? E_IP4 : nullptr;
-        if (Watched == E_IP1 || Watched == E_IP2 || Watched == E_IP3 || Watched == E_IP4) {
-            if (Next && Next->isEnabled() && Next->isVisible())
-                Next->setFocus();
-            return true;
+    if (Event->type() == QEvent::KeyPress) {
+        const QString Text = static_cast<QKeyEvent *>(Event)->text();
+        if (Text.size() == 1) {
+            QChar Key = Text[0];
+            KeyPress(Watched, Key);
+            if (Key.isNull())
+                return true;   // swallowed
         }
     }
     return QDialog::eventFilter(Watched, Event);

@@ -32,6 +32,9 @@ public:
     void Btn_UpdateClick();
     void Btn_CancelClick();
     void Btn_COM_ListClick();
+    // Key-press handler of E_IP1 to E_IP4: a "." jumps to the next box and is
+    // discarded (Key set to null); other keys are left alone.
+    void KeyPress(QObject *Sender, QChar &Key);
     void update_ComPort();
     // True when the device answered; see update/PingCheck.h.
     bool Send_Ping();
