@@ -55,6 +55,13 @@ bool Write_Temp(const QString &Target, const QByteArray &Data, QString &Temp, QS
         return false;
     }
     Temp = F.fileName();
+    // A temporary file is private to its owner; the image takes the rights of
+    // the file it replaces, or those of an ordinary new file.
+    const QFileDevice::Permissions Rights =
+        QFileInfo::exists(Target) ? QFile::permissions(Target)
+                                  : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
+                                        | QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    F.setPermissions(Rights);
     if (F.write(Data) != Data.size() || !F.flush()) {
         Why = F.errorString();
         return false;

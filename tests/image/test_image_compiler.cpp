@@ -518,6 +518,8 @@ TEST_F(ImageCompilerTest, SaveReplacesThePairAllOrNothing)
         Set_File_Group_Fault(QString());
         if (!C.Failing) {
             EXPECT_FALSE(E.Failed) << E.Details().toStdString();
+            // readable by others, as any new file, not private like a temporary one
+            EXPECT_TRUE(QFile::permissions(Bin + "/bank1.bin") & QFileDevice::ReadOther);
             EXPECT_EQ(Read_File(Bin + "/bank1.bin"), Compiler.Bank1());
             EXPECT_EQ(Read_File(Bin + "/bank2.bin"), Compiler.Bank2());
         } else {
