@@ -84,6 +84,28 @@ bool Parse_IPv4(const QString &Text, std::uint32_t &Address)
     return true;
 }
 
+bool Is_Echo_Reply_For(const unsigned char *Data, long long Len, bool With_Ip_Header, std::uint16_t Id,
+                       std::uint16_t Seq, int &Icmp_Len)
+{
+    const unsigned char *Icmp = Data;
+    long long N = Len;
+    if (With_Ip_Header) {
+        if (N < 20)
+            return false;
+        const int Ip_Len = (Data[0] & 0x0F) * 4;
+        if (Ip_Len < 20 || Ip_Len > N)
+            return false;
+        Icmp += Ip_Len;
+        N -= Ip_Len;
+    }
+    if (N < 8 || Icmp[0] != ICMP_ECHOREPLY || Icmp[1] != 0)
+        return false;
+    if ((Icmp[4] << 8 | Icmp[5]) != Id || (Icmp[6] << 8 | Icmp[7]) != Seq)
+        return false;
+    Icmp_Len = static_cast<int>(N);
+    return true;
+}
+
 TEcho_Reply TIcmp_Echo_Client::Echo(const QString &Host, const QByteArray &Data, std::uint32_t Timeout_Ms,
                                     const std::function<bool()> &Idle)
 {
@@ -155,20 +177,12 @@ TEcho_Reply TIcmp_Echo_Client::Echo(const QString &Host, const QByteArray &Data,
             sockaddr_in From{};
             socklen_t From_Len = sizeof From;
             const ssize_t Got = ::recvfrom(S.Fd, Buf, sizeof Buf, 0, reinterpret_cast<sockaddr *>(&From), &From_Len);
-            if (Got > 0 && From.sin_addr.s_addr == To.sin_addr.s_addr) {
-                const unsigned char *Icmp = Buf;
-                ssize_t Icmp_Len = Got;
-                if (S.Raw) {
-                    const int Ip_Len = (Buf[0] & 0x0F) * 4;
-                    Icmp += Ip_Len;
-                    Icmp_Len -= Ip_Len;
-                }
-                if (Icmp_Len >= 8 && Icmp[0] == ICMP_ECHOREPLY && Icmp[1] == 0
-                    && (Icmp[4] << 8 | Icmp[5]) == Id && (Icmp[6] << 8 | Icmp[7]) == Seq) {
-                    R.Status = TEcho_Reply::esReply;
-                    R.Bytes_Received = static_cast<int>(Icmp_Len);
-                    return R;
-                }
+            int Icmp_Len = 0;
+            if (Got > 0 && From.sin_addr.s_addr == To.sin_addr.s_addr
+                && Is_Echo_Reply_For(Buf, Got, S.Raw, Id, Seq, Icmp_Len)) {
+                R.Status = TEcho_Reply::esReply;
+                R.Bytes_Received = Icmp_Len;
+                return R;
             }
         } else if (N < 0 && errno != EINTR) {
             R.Status = TEcho_Reply::esError;

@@ -51,6 +51,13 @@ public:
 // nothing else (no blanks, no names). Address in host byte order.
 bool Parse_IPv4(const QString &Text, std::uint32_t &Address);
 
+// Whether a received datagram is the echo reply to our request: an ICMP echo
+// reply (type 0, code 0) carrying our identifier and sequence number. Raw
+// sockets deliver the IPv4 header first (With_Ip_Header). On true, Icmp_Len
+// is the length of the ICMP message (header and data).
+bool Is_Echo_Reply_For(const unsigned char *Data, long long Len, bool With_Ip_Header, std::uint16_t Id,
+                       std::uint16_t Seq, int &Icmp_Len);
+
 // The real client: an unprivileged ICMP datagram socket where the system
 // allows it, otherwise a raw ICMP socket (root or CAP_NET_RAW).
 class TIcmp_Echo_Client : public IEcho_Client

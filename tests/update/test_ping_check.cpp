@@ -151,6 +151,66 @@ TEST(IcmpEcho, AddressesAreNumericOnly)
     }
 }
 
+// Only an echo reply with our identifier and sequence number counts; on a raw
+// socket the IPv4 header comes first (and our own request is seen on loopback).
+TEST(IcmpEcho, OnlyOurEchoReplyCounts)
+{
+    const std::uint16_t Id = 0x1234, Seq = 7;
+    auto Icmp = [](int Type, int Code, int I, int S, int Data_Len) {
+        std::vector<unsigned char> B = {static_cast<unsigned char>(Type), static_cast<unsigned char>(Code), 0, 0,
+                                        static_cast<unsigned char>(I >> 8), static_cast<unsigned char>(I),
+                                        static_cast<unsigned char>(S >> 8), static_cast<unsigned char>(S)};
+        B.resize(B.size() + static_cast<size_t>(Data_Len), 'x');
+        return B;
+    };
+    auto With_Ip = [](std::vector<unsigned char> B, int Ihl) {
+        std::vector<unsigned char> Ip(static_cast<size_t>(Ihl) * 4, 0);
+        Ip[0] = static_cast<unsigned char>(0x40 | Ihl);
+        Ip.insert(Ip.end(), B.begin(), B.end());
+        return Ip;
+    };
+    // The header length field says Ihl words, whatever follows.
+    auto Claim_Ihl = [](std::vector<unsigned char> B, int Ihl) {
+        B[0] = static_cast<unsigned char>(0x40 | Ihl);
+        return B;
+    };
+    auto Cut = [](std::vector<unsigned char> B, size_t N) {
+        B.resize(N);
+        return B;
+    };
+    struct TCase
+    {
+        const char *Name;
+        std::vector<unsigned char> Bytes;
+        bool Raw;
+        bool Ours;
+        int Icmp_Len;
+    };
+    const TCase Cases[] = {
+        {"Reply", Icmp(0, 0, Id, Seq, 9), false, true, 17},
+        {"ReplyWithoutData", Icmp(0, 0, Id, Seq, 0), false, true, 8},
+        {"OtherIdentifier", Icmp(0, 0, Id + 1, Seq, 9), false, false, 0},
+        {"OtherSequence", Icmp(0, 0, Id, Seq - 1, 9), false, false, 0},
+        {"OwnRequestSeenOnLoopback", Icmp(8, 0, Id, Seq, 9), false, false, 0},
+        {"Unreachable", Icmp(3, 1, Id, Seq, 9), false, false, 0},
+        {"OtherCode", Icmp(0, 1, Id, Seq, 9), false, false, 0},
+        {"Truncated", Cut(Icmp(0, 0, Id, Seq, 0), 6), false, false, 0},
+        {"RawReply", With_Ip(Icmp(0, 0, Id, Seq, 9), 5), true, true, 17},
+        {"RawReplyWithIpOptions", With_Ip(Icmp(0, 0, Id, Seq, 9), 6), true, true, 17},
+        {"RawHeaderLongerThanDatagram", Claim_Ihl(With_Ip(Icmp(0, 0, Id, Seq, 0), 5), 15), true, false, 0},
+        {"RawShortHeaderLength", With_Ip(Icmp(0, 0, Id, Seq, 9), 2), true, false, 0},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        int Len = -1;
+        EXPECT_EQ(Is_Echo_Reply_For(C.Bytes.data(), static_cast<long long>(C.Bytes.size()), C.Raw, Id, Seq, Len),
+                  C.Ours);
+        if (C.Ours) {
+            EXPECT_EQ(Len, C.Icmp_Len);
+        }
+    }
+}
+
 TEST(IcmpEcho, NamesAreRefusedWithoutSendingAnything)
 {
     TIcmp_Echo_Client Client;
