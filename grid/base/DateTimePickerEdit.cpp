@@ -159,6 +159,19 @@ void ROruDateTimePicker::paintEvent(QPaintEvent *E)
             Draw_Frame_Control(P, this, fcComboButton, R, isEnabled() ? DFCS_FLAT : DFCS_INACTIVE);
         }
     }
+    // The border lines come first: the border drawn after them has the last word.
+    if (!FCtl3D && FBorderColor != clNone) {
+        // Border lines in the parent's colour, the disabled-theme colour or BorderColor.
+        TColor Pen = FBorderStyle == bsNone_Border && parentWidget()
+                         ? From_QColor(parentWidget()->palette().color(QPalette::Window))
+                         : FIsThemed ? 0xB99D7F : FBorderColor;
+        P.setPen(To_QColor(Pen));
+        P.drawPolyline(QPolygon({{0, height() - 1}, {0, 0}, {width() - 1, 0}, {width() - 1, height() - 1}, {0, height() - 1}}));
+        if (parentWidget() && FBorderStyle == bsSingle_Border) {
+            P.setPen(parentWidget()->palette().color(QPalette::Window));
+            P.drawPolyline(QPolygon({{1, height() - 2}, {1, 1}, {width() - 1, 1}}));
+        }
+    }
     const TComboBorderLook L = Border_Look();
     if (L.Draw) {
         QRect R = rect();
@@ -181,19 +194,36 @@ void ROruDateTimePicker::paintEvent(QPaintEvent *E)
                 Frame_Rect(P, R.adjusted(0, 0, -FButtonWidth, 0), static_cast<unsigned>(Color_To_RGB(B2)));
             }
         }
-    }
-    if (!FCtl3D && FBorderColor != clNone) {
-        // Border lines in the parent's colour, the disabled-theme colour or BorderColor.
-        TColor Pen = FBorderStyle == bsNone_Border && parentWidget()
-                         ? From_QColor(parentWidget()->palette().color(QPalette::Window))
-                         : FIsThemed ? 0xB99D7F : FBorderColor;
-        P.setPen(To_QColor(Pen));
-        P.drawPolyline(QPolygon({{0, height() - 1}, {0, 0}, {width() - 1, 0}, {width() - 1, height() - 1}, {0, height() - 1}}));
-        if (parentWidget() && FBorderStyle == bsSingle_Border) {
-            P.setPen(parentWidget()->palette().color(QPalette::Window));
-            P.drawPolyline(QPolygon({{1, height() - 2}, {1, 1}, {width() - 1, 1}}));
+        // Without a visual theme the button gets a ring around it: raised
+        // while hot (flat while the calendar is open), button face otherwise.
+        // A disabled themed picker shows only its one-pixel frame.
+        const bool DisabledFrameOnly = !isEnabled() && FIsThemed && !FDisabledBorder;
+        if (!DisabledFrameOnly && !(FIsWinXP && System_Info().Theme_Active)) {
+            QRect B = Button_Ring_Rect();
+            P.save();
+            P.setClipRegion(QRegion(rect()) - QRegion(Button_Inner_Rect()));
+            if (Hot()) {
+                if (Open)
+                    Frame_Rect(P, B, static_cast<unsigned>(Color_To_RGB(clBtnShadow)));
+                else
+                    Draw_Edge(P, B, BDR_RAISEDOUTER | BDR_RAISEDINNER);
+            } else {
+                P.fillRect(B.adjusted(0, 1, 1, -1), To_QColor(clBtnFace));
+            }
+            P.restore();
         }
     }
+}
+
+QRect ROruDateTimePicker::Button_Ring_Rect() const
+{
+    // The window rectangle from ClientWidth - ButtonWidth - 2, shrunk by 2.
+    return QRect(QPoint(width() - FButtonWidth - 2, 0), QPoint(width() - 1, height() - 1)).adjusted(2, 2, -2, -2);
+}
+
+QRect ROruDateTimePicker::Button_Inner_Rect() const
+{
+    return QRect(QPoint(width() - FButtonWidth + 4, 4), QPoint(width() - 5, height() - 5));
 }
 
 void ROruDateTimePicker::focusInEvent(QFocusEvent *E)

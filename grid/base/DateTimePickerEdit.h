@@ -53,6 +53,10 @@ public:
     bool Paints_Own_Button() const;
     TComboBorderLook Border_Look() const;
     QRect Button_Rect() const;
+    // Without a visual theme: the ring painted around the button (outside
+    // the inner button area) after the border.
+    QRect Button_Ring_Rect() const;
+    QRect Button_Inner_Rect() const;
 
 protected:
     void paintEvent(QPaintEvent *E) override;

@@ -91,6 +91,48 @@ TEST(DateTimePicker, TimeKindHasNoOwnButton)
     EXPECT_FALSE(P.Border_Look().Draw);
 }
 
+// The metro look drawn on a form: border lines first, the border over them,
+// and without a visual theme a button-face ring around the button.
+struct TPickerPaintCase {
+    const char *Name;
+    bool ThemeActive, Ctl3D;
+    TColor BorderColor;
+    TColor WantLeftEdge;     // pixel (0, middle)
+    bool WantRing;           // pixel left of the inner button area is button face
+};
+
+const TPickerPaintCase Picker_Paint_Cases[] = {
+    // the border in BorderColor wins over the border lines in the parent's colour
+    {"BorderOverBorderLines", true, false, clRed, clRed, false},
+    {"BorderWithCtl3D", true, true, clRed, clRed, false},
+    {"UnthemedRingAroundButton", false, true, clRed, clRed, true},
+};
+
+TEST(DateTimePicker, MetroPaintingOrderAndButtonRing)
+{
+    for (const TPickerPaintCase &C : Picker_Paint_Cases) {
+        SCOPED_TRACE(C.Name);
+        TSystemInfoGuard G;
+        System_Info().Theme_Active = C.ThemeActive;
+        QWidget Form;
+        QPalette Pal = Form.palette();
+        Pal.setColor(QPalette::Window, To_QColor(clLime));
+        Form.setPalette(Pal);
+        Form.resize(160, 40);
+        auto *P = new ROruDateTimePicker(&Form);
+        P->setGeometry(5, 5, 140, 24);
+        P->Set_MetroStyle(true);
+        P->Set_Ctl3D(C.Ctl3D);
+        P->Set_BorderColor(C.BorderColor);
+        const QImage Img = P->grab().toImage();
+        const int Mid = P->height() / 2;
+        EXPECT_EQ(From_QColor(Img.pixelColor(0, Mid)), C.WantLeftEdge);
+        const QPoint Ring(P->Button_Inner_Rect().left() - 2, Mid);
+        EXPECT_TRUE(P->Button_Ring_Rect().contains(Ring));
+        EXPECT_EQ(From_QColor(Img.pixelColor(Ring)) == Color_To_RGB(clBtnFace), C.WantRing);
+    }
+}
+
 TEST(CellChecker, BaseChangesNothing)
 {
     RIraRevadiVizoCheck C;
