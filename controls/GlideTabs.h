@@ -176,7 +176,9 @@ public:
     void SetImagesOverlay(const TAAImageList *Value);
     // The lists are not owned: one that is destroyed first is cleared from
     // the strip (Images and ImagesOverlay with a redraw).
+    const TAAImageList *ImagesSpinnerUpload() const { return FImagesSpinnerUpload; }
     void SetImagesSpinnerUpload(const TAAImageList *Value);
+    const TAAImageList *ImagesSpinnerDownload() const { return FImagesSpinnerDownload; }
     void SetImagesSpinnerDownload(const TAAImageList *Value);
     TBiDiMode BiDiMode() const { return FBiDiMode; }
     void SetBiDiMode(TBiDiMode Value);

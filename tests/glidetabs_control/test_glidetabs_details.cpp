@@ -458,11 +458,11 @@ TEST_F(GlideTabsDetails, FreedImageListsAreCleared)
     EXPECT_EQ(S->Images(), nullptr);
     EXPECT_EQ(S->ImagesOverlay(), nullptr);
     EXPECT_EQ(S->Repaint_Count(), Repaints + 2);
-    EXPECT_EQ(S->GetImagesSpinnerUpload(), Spinner.get());
+    EXPECT_EQ(S->ImagesSpinnerUpload(), Spinner.get());
     S->DrawCanvas(); // draws without the freed pictures
     Spinner.reset();
-    EXPECT_EQ(S->GetImagesSpinnerUpload(), nullptr);
-    EXPECT_EQ(S->GetImagesSpinnerDownload(), nullptr);
+    EXPECT_EQ(S->ImagesSpinnerUpload(), nullptr);
+    EXPECT_EQ(S->ImagesSpinnerDownload(), nullptr);
     EXPECT_EQ(S->Repaint_Count(), Repaints + 2);
 
     // a list that outlives its strip, and one replaced by another
