@@ -416,3 +416,38 @@ TEST(SpinEdit, LoadingDefersDateTextUntilLoaded)
     EXPECT_EQ(E.text(), "3/7/2024");
 }
 } // namespace
+
+namespace {
+// A focusable pair on its own: Space clicks the button with the focus mark,
+// Up and Down click their buttons and move the mark; a press moves it too.
+TEST(SpinButtonPair, KeysAndPressMoveTheFocusMark)
+{
+    QWidget Form;
+    auto *Pair = new ROruSpinButton(&Form);
+    Pair->setFocusPolicy(Qt::StrongFocus);
+    Pair->setGeometry(0, 0, 15, 25);
+    Form.show();
+    QApplication::setActiveWindow(&Form);
+    Pair->setFocus();
+    QCoreApplication::processEvents();
+    QStringList Clicks;
+    Pair->OnUpClick = [&](QObject *) { Clicks << "up"; };
+    Pair->OnDownClick = [&](QObject *) { Clicks << "down"; };
+    auto Marked = [&] { return Pair->FocusedButton() == Pair->UpButton() ? QString("up") : QString("down"); };
+    EXPECT_EQ(Marked(), "up");
+    EXPECT_TRUE(Pair->UpButton()->TimeBtnState().Contains(tbFocusRect));
+    QTest::keyClick(Pair, Qt::Key_Space);
+    QTest::keyClick(Pair, Qt::Key_Down);
+    EXPECT_EQ(Marked(), "down");
+    EXPECT_FALSE(Pair->UpButton()->TimeBtnState().Contains(tbFocusRect));
+    QTest::keyClick(Pair, Qt::Key_Space);
+    QTest::keyClick(Pair, Qt::Key_Up);
+    EXPECT_EQ(Marked(), "up");
+    EXPECT_EQ(Clicks, QStringList({"up", "down", "down", "up"}));
+    // a press on the down button marks it (the pair can take the focus)
+    QTest::mousePress(Pair->DownButton(), Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseRelease(Pair->DownButton(), Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(Marked(), "down");
+    EXPECT_EQ(Clicks.size(), 5);
+}
+} // namespace
