@@ -560,7 +560,7 @@ TCompile_Error TImage_Compiler::Save_Bin_Files(const QString &Project_Dir) const
     if (!Write_File_Group(Files, &Why)) {
         Err.Failed = true;
         Err.File = Bin_Dir;
-        Err.Reason = QStringLiteral("The images cannot be written.\n%1").arg(Why);
+        Err.Reason = Why;   // names the image at fault and whether the previous ones stand
         return Err;
     }
     return Err;

@@ -3,6 +3,7 @@
 #include "app/Forms.h"
 #include "app/UBrindelcoreFirmWare.h"
 #include "app/Workspace.h"
+#include "platform/FileGroup.h"
 #include "platform/IcmpEcho.h"
 #include "platform/MessageBox.h"
 #include "platform/XmlDoc.h"
@@ -201,6 +202,24 @@ TEST_F(UpdateStepTest, ImagesThatCannotBeWrittenKeepTheDialogClosed)
     EXPECT_FALSE(Dialog_Opened);
     ASSERT_EQ(Boxes.Shown.size(), 1);
     EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::mkError);
+}
+
+// bank2 cannot be put in place: the old pair stays, the error says so and names it.
+TEST_F(UpdateStepTest, ImagesAreReplacedAsAPairOrNotAtAll)
+{
+    Write_File(Project("bin/bank1.bin"), "old bank1");
+    Write_File(Project("bin/bank2.bin"), "old bank2");
+    Set_File_Group_Fault(Project("bin/bank2.bin"));
+    Start();
+    Press_Update([](TFBoot *) {});
+    Set_File_Group_Fault(QString());
+    EXPECT_FALSE(Dialog_Opened);
+    ASSERT_EQ(Boxes.Shown.size(), 1);
+    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::mkError);
+    EXPECT_TRUE(Boxes.Shown[0].Text.contains(QLatin1String("bank2.bin"))) << Boxes.Shown[0].Text.toStdString();
+    EXPECT_TRUE(Boxes.Shown[0].Text.contains(QLatin1String("unchanged"))) << Boxes.Shown[0].Text.toStdString();
+    EXPECT_EQ(Read_File(Project("bin/bank1.bin")), QByteArray("old bank1"));
+    EXPECT_EQ(Read_File(Project("bin/bank2.bin")), QByteArray("old bank2"));
 }
 
 TEST_F(UpdateStepTest, MissingBinFolderIsCreated)
