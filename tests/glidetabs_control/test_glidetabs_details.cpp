@@ -479,3 +479,29 @@ TEST_F(GlideTabsDetails, FreedImageListsAreCleared)
 }
 
 } // namespace
+
+namespace {
+
+// Asked to ignore disabled parts, the hit test looks through a disabled scroll
+// button to what lies under it; the strip itself always asks without.
+TEST_F(GlideTabsDetails, HitTestCanIgnoreDisabledScrollButtons)
+{
+    auto S = Make(300, {"A", "B", "C", "D", "E"});
+    S->Options().Scrolling().SetEnabled(true);
+    S->Options().Display().Tabs().SetMinWidth(100);
+    Settle(*S, Clock);
+    Settle(*S, Clock);
+    S->SetScrollOffset(0);
+    S->MouseLeave();
+    ASSERT_EQ(S->ScrollButtonLeftControl()->DrawState(), dsDisabled);
+    const TGlideRect L = S->ScrollButtonLeftControl()->ControlRect();
+    const QPoint P((L.Left + L.Right) / 2, (L.Top + L.Bottom) / 2);
+    EXPECT_EQ(S->HitTest(P).HitTestArea, htScrollButtonLeft);
+    EXPECT_NE(S->HitTest(P, true).HitTestArea, htScrollButtonLeft);
+    // the enabled right button is found either way
+    const TGlideRect R = S->ScrollButtonRightControl()->ControlRect();
+    const QPoint Q((R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2);
+    EXPECT_EQ(S->HitTest(Q, true).HitTestArea, htScrollButtonRight);
+}
+
+} // namespace
