@@ -85,15 +85,32 @@ void Set_Link_Text(QLabel *Label, const QString &Text, const QString &Url)
 
 QImage Standard_Glyph(int Standard_Pixmap)
 {
+    // The button draws a frame with its bottom-left colour as the only
+    // transparent one, so a soft icon edge blended onto magenta would show as a
+    // pink fringe. Each icon pixel is therefore either kept opaque (blended onto
+    // the button face colour) or left exactly magenta.
+    const QColor Key(255, 0, 255);
+    const QColor Face(0xF8, 0xF7, 0xED); // the face colour of every configurator button
     QImage Strip(36, 18, QImage::Format_RGB32);
-    Strip.fill(QColor(255, 0, 255));
+    Strip.fill(Key);
     const QIcon Icon = QApplication::style()->standardIcon(static_cast<QStyle::StandardPixmap>(Standard_Pixmap));
-    QPainter P(&Strip);
-    P.drawPixmap(1, 1, Icon.pixmap(16, 16, QIcon::Normal));
-    P.drawPixmap(19, 1, Icon.pixmap(16, 16, QIcon::Disabled));
-    P.end();
+    const QIcon::Mode Modes[2] = {QIcon::Normal, QIcon::Disabled};
+    for (int Frame = 0; Frame < 2; ++Frame) {
+        const QImage Src = Icon.pixmap(16, 16, Modes[Frame]).toImage().convertToFormat(QImage::Format_ARGB32);
+        for (int Y = 0; Y < Src.height() && Y < 16; ++Y)
+            for (int X = 0; X < Src.width() && X < 16; ++X) {
+                const QColor C = Src.pixelColor(X, Y);
+                if (C.alpha() < 128)
+                    continue;
+                const double A = C.alphaF();
+                Strip.setPixelColor(Frame * 18 + 1 + X, 1 + Y,
+                                    QColor(qRound(C.red() * A + Face.red() * (1 - A)),
+                                           qRound(C.green() * A + Face.green() * (1 - A)),
+                                           qRound(C.blue() * A + Face.blue() * (1 - A))));
+            }
+    }
     // The frame's bottom-left pixel names the transparent colour: keep it magenta.
-    Strip.setPixelColor(0, 17, QColor(255, 0, 255));
-    Strip.setPixelColor(18, 17, QColor(255, 0, 255));
+    Strip.setPixelColor(0, 17, Key);
+    Strip.setPixelColor(18, 17, Key);
     return Strip;
 }

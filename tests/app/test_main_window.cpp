@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QStyle>
+#include "app/WindowLook.h"
 
 using MainWindowTest = AppFixture;
 
@@ -226,4 +228,127 @@ TEST_F(MainWindowTest, SetCommunicationShowsParameterEditor)
         },
         [this] { Main->Btn_Click(Main->Btn_Prm_Gen); });
     EXPECT_TRUE(Shown);
+}
+
+// Every push button of the main window: place, style, colours, caption and hint.
+TEST_F(MainWindowTest, ButtonLayoutAndLook)
+{
+    Start();
+    struct TButtonCase
+    {
+        const char *Name;
+        TAppButton *Button;
+        QRect Place;     // empty for the hidden protocol buttons
+        TFxButtonStyle Style;
+        TColor Hot;
+        int Caption;     // text number, -1 for the icon buttons (no caption)
+        int Hint;
+        TAlignment Align;
+    };
+    const TButtonCase Cases[] = {
+        {"Info", Main->Btn_Info, QRect(516, 8, 50, 50), bsNormal, clYellow, -1, 12, taCenter},
+        {"Options", Main->Btn_Opz, QRect(574, 8, 50, 50), bsNormal, clYellow, -1, 13, taCenter},
+        {"Close", Main->Btn_Close, QRect(632, 8, 50, 50), bsNormal, clYellow, -1, 14, taCenter},
+        {"New", Main->Btn_New, QRect(80, 112, 170, 36), bsEncarta, clSkyBlue, 15, 22, taLeftJustify},
+        {"Open", Main->Btn_Open, QRect(258, 112, 170, 36), bsEncarta, clSkyBlue, 16, 23, taLeftJustify},
+        // Set Communication keeps the normal style
+        {"SetCommunication", Main->Btn_Prm_Gen, QRect(80, 156, 170, 36), bsNormal, clYellow, 20, 24, taLeftJustify},
+        {"EnOceanAccess", Main->Btn_EnOcean_Access, QRect(80, 200, 170, 36), bsEncarta, clYellow, 21, 25,
+         taLeftJustify},
+        {"UpdateDevice", Main->Btn_CreateBin, QRect(80, 244, 170, 36), bsEncarta, clSkyBlue, 17, 26, taLeftJustify},
+        {"MQTT", Main->Btn_MQTT_Set_Topic, QRect(), bsEncarta, clYellow, 27, 28, taLeftJustify},
+        {"PROFINET", Main->Btn_PROFINET_XML, QRect(), bsEncarta, clYellow, 29, 30, taLeftJustify},
+        {"BACnetAccess", Main->Btn_BACnet_SetAccess, QRect(), bsEncarta, clYellow, 32, 33, taLeftJustify},
+        {"BACnetEDE", Main->Btn_BACnet_EDE_File, QRect(), bsEncarta, clYellow, 34, 35, taLeftJustify},
+        {"PROFIBUS", Main->Btn_PROFIBUS_GSD, QRect(), bsEncarta, clYellow, 36, 37, taLeftJustify},
+    };
+    for (const TButtonCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        if (!C.Place.isNull()) {
+            EXPECT_EQ(C.Button->geometry(), C.Place);
+        }
+        EXPECT_EQ(C.Button->isHidden(), C.Place.isNull());
+        EXPECT_EQ(C.Button->Style(), C.Style);
+        EXPECT_EQ(C.Button->HotTrackColor(), C.Hot);
+        EXPECT_EQ(C.Button->ColorWhenDown(), static_cast<TColor>(33023)); // RGB 255, 128, 0
+        EXPECT_EQ(C.Button->Color(), static_cast<TColor>(0xEDF7F8));
+        EXPECT_EQ(C.Button->LightColor(), clGray);
+        EXPECT_FALSE(C.Button->UseHotTrackFont());
+        EXPECT_EQ(Button_Caption(C.Button), C.Caption < 0 ? QString() : Lang_Text(C.Caption));
+        EXPECT_EQ(C.Button->toolTip(), Lang_Text(C.Hint));
+        if (C.Caption >= 0) {
+            EXPECT_EQ(C.Button->Alignment(), C.Align);
+        }
+        EXPECT_FALSE(C.Button->Glyph().isNull());
+    }
+}
+
+// The labels and frames of the main window at their places.
+TEST_F(MainWindowTest, LabelPlaces)
+{
+    Start();
+    struct TPlaceCase
+    {
+        const char *Name;
+        QWidget *Widget;
+        QPoint Top_Left;
+        bool Shown;
+    };
+    const TPlaceCase Cases[] = {
+        {"SwCode", Main->L_SW_Code, {16, 8}, true},
+        {"SwDesc", Main->L_SW_Desc, {16, 42}, true},
+        {"Begin", Main->L_Begin, {16, 84}, true},
+        {"Shape2", Main->Shape2, {80, 70}, true},
+        {"NameConf", Main->L_Name_Conf, {87, 75}, true},
+        {"NameConfL2", Main->L_Name_Conf_L2, {87, 88}, true},
+        {"Step1", Main->L_Step[0], {16, 128}, true},
+        {"Step2", Main->L_Step[1], {16, 172}, true},
+        {"Step3", Main->L_Step[2], {16, 216}, true},
+        {"Step4", Main->L_Step[3], {16, 260}, true},
+        {"Step5", Main->L_Step[4], {16, 304}, false},
+        {"Step6", Main->L_Step[5], {16, 348}, false},
+        {"Step7", Main->L_Step[6], {16, 392}, false},
+        {"Step8", Main->L_Step[7], {16, 436}, false},
+        {"UpdateLink", Main->LL_Update, {208, 19}, false},
+        {"Shape1", Main->Shape1, {10, 295}, true},
+    };
+    for (const TPlaceCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        EXPECT_EQ(C.Widget->pos(), C.Top_Left);
+        EXPECT_EQ(!C.Widget->isHidden(), C.Shown);
+    }
+    EXPECT_EQ(Main->Shape2->size(), QSize(348, 36));
+    for (int I = 0; I < 8; ++I)
+        EXPECT_EQ(Main->L_Step[I]->text(), QStringLiteral("Step %1").arg(I + 1));
+    EXPECT_EQ(Main->L_Begin->text(), "Begin");
+    // the maker's address stands at the top of step 4, inside the window
+    EXPECT_EQ(Main->L_Quorix->y(), 260);
+    EXPECT_LE(Main->L_Quorix->geometry().right(), 694);
+    EXPECT_FALSE(Main->L_Quorix->isHidden());
+    // the shared look: background RGB 248, 247, 237, Verdana 8 point
+    EXPECT_EQ(Main->palette().color(QPalette::Window), QColor(248, 247, 237));
+    EXPECT_EQ(Main->font().family(), "Verdana");
+    EXPECT_EQ(Main->font().pointSize(), 8);
+}
+
+// The glyphs drawn from the style's icons hold either the exact key colour or
+// opaque pixels: a soft icon edge blended onto magenta would show a pink fringe.
+TEST(StandardGlyph, NoPinkFringe)
+{
+    const int Icons[] = {QStyle::SP_BrowserReload, QStyle::SP_FileIcon, QStyle::SP_DirOpenIcon, QStyle::SP_ArrowUp};
+    for (int Icon : Icons) {
+        SCOPED_TRACE(Icon);
+        const QImage G = Standard_Glyph(Icon);
+        ASSERT_EQ(G.size(), QSize(36, 18));
+        EXPECT_EQ(G.pixelColor(0, 17), QColor(255, 0, 255));
+        EXPECT_EQ(G.pixelColor(18, 17), QColor(255, 0, 255));
+        int Pink = 0;
+        for (int Y = 0; Y < 18; ++Y)
+            for (int X = 0; X < 36; ++X) {
+                const QColor C = G.pixelColor(X, Y);
+                if (C != QColor(255, 0, 255) && C.red() > 160 && C.blue() > 160 && C.green() < C.red() - 60)
+                    ++Pink;
+            }
+        EXPECT_EQ(Pink, 0);
+    }
 }
