@@ -1,4 +1,5 @@
 #include "grid/base/EditBtn.h"
+#include "grid/base/GridButtons.h"
 #include "platform/ThemedParts.h"
 #include <QApplication>
 #include <QMenu>
@@ -30,6 +31,9 @@ void VOdeSpeedButton::Set_Caption(const QString &V)
 void VOdeSpeedButton::Set_Glyph(const QImage &V)
 {
     FGlyph = V;
+    // Drawn transparent: the bottom-left pixel's colour is the see-through
+    // colour, as for every glyph of the family; worked out once here.
+    FDrawGlyph = Transparent_Glyph(V);
     update();
 }
 
@@ -92,7 +96,7 @@ void VOdeSpeedButton::paintEvent(QPaintEvent *)
                   FGlyph.height() < height() ? (height() - FGlyph.height()) >> 1 : 0);
         if (FPressed)
             At += QPoint(1, 1);
-        P.drawImage(At, FGlyph, QRect(0, 0, Gw, FGlyph.height()));
+        P.drawImage(At, FDrawGlyph, QRect(0, 0, Gw, FGlyph.height()));
     }
     if (!FCaption.isEmpty()) {
         QRect T = R;

@@ -46,6 +46,7 @@ private:
     bool FPressed = false;
     QString FCaption;
     QImage FGlyph;
+    QImage FDrawGlyph;   // FGlyph with its transparent colour cleared
     int FNumGlyphs = 1;
 };
 

@@ -1,4 +1,5 @@
 #include "grid/base/SpinEdit.h"
+#include "grid/base/GridButtons.h"
 #include "platform/Clock.h"
 #include "platform/Locale.h"
 #include "platform/SystemInfo.h"
@@ -262,7 +263,7 @@ void VOdeTimerSpeedButton::paintEvent(QPaintEvent *)
     } else {
         // An ordinary speed button with its glyph.
         Draw_Frame_Control(P, this, fcPushButton, R, (Down ? DFCS_PUSHED : 0) | (FFlat ? DFCS_FLAT : 0));
-        const QImage G = Glyph.isNull() ? Spin_Arrow_Glyph(FButtonDirection) : Glyph;
+        const QImage G = Glyph.isNull() ? Spin_Arrow_Glyph(FButtonDirection) : Transparent_Glyph(Glyph);
         QPoint At((R.width() - G.width() + 1) / 2, (R.height() - G.height() + 1) / 2);
         if (Down)
             At += QPoint(1, 1);

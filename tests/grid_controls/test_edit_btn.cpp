@@ -210,3 +210,25 @@ TEST(EditBtn, FontLargerThanTheControlRaisesTheHeight)
     EXPECT_EQ(E.Button()->height(), E.height() - 4);
 }
 } // namespace
+
+namespace {
+// Glyphs are drawn transparent: the bottom-left pixel's colour lets the face
+// show through; the other pixels are drawn as they are.
+TEST(EditBtn, GlyphIsDrawnTransparent)
+{
+    QImage G(8, 8, QImage::Format_RGB32);
+    G.fill(Qt::white);
+    for (int Y = 2; Y < 6; ++Y)
+        for (int X = 2; X < 6; ++X)
+            G.setPixelColor(X, Y, Qt::red);
+    ROruEditButton Box(nullptr);
+    Box.resize(20, 20);
+    Box.ButtonColor = clYellow;
+    Box.Set_Glyph(G);
+    EXPECT_EQ(Box.Glyph(), G);   // the glyph reads back as it was given
+    const QImage Img = Box.Button()->grab().toImage();
+    const QPoint At((20 - 8) >> 1, (20 - 8) >> 1);
+    EXPECT_EQ(From_QColor(Img.pixelColor(At)), clYellow);
+    EXPECT_EQ(From_QColor(Img.pixelColor(At + QPoint(3, 3))), clRed);
+}
+} // namespace
