@@ -3,6 +3,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPointer>
+#include <QTimer>
 
 namespace {
 class TQtHttpClient : public IHttpClient
@@ -20,6 +21,16 @@ public:
         Request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
         Request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
         QNetworkReply *R = Manager->get(Request);
+        // The transfer time-out restarts with every byte, so a server that
+        // trickles its answer would never reach it: the whole request also
+        // ends when its time is up.
+        auto *Deadline = new QTimer(R);
+        Deadline->setSingleShot(true);
+        QObject::connect(Deadline, &QTimer::timeout, R, [R] {
+            R->setProperty("bc_timed_out", true);
+            R->abort();
+        });
+        Deadline->start(Timeout_Ms > 0 ? Timeout_Ms : Http_Default_Timeout_Ms);
         QPointer<QObject> Guard(Context);
         const bool Has_Context = Context != nullptr;
         QObject::connect(R, &QNetworkReply::finished, R, [R, Guard, Has_Context, Done = std::move(Done)]() {
@@ -29,7 +40,7 @@ public:
                 Reply.Ok = true;
                 Reply.Body = R->readAll();
             } else {
-                Reply.Error = R->errorString();
+                Reply.Error = R->property("bc_timed_out").toBool() ? QStringLiteral("Time-out") : R->errorString();
             }
             R->deleteLater();
             if (Has_Context && !Guard)

@@ -73,6 +73,13 @@ TLocalHttpServer::TLocalHttpServer()
                 Request_Lines.append(Data.left(Data.indexOf("\r\n")));
                 if (Silent)
                     return; // keep the connection open without a word
+                if (Trickle) {
+                    S->write("HTTP/1.0 200 X\r\nContent-Type: text/html\r\nContent-Length: 1000000\r\n\r\n");
+                    auto *Drip = new QTimer(S);
+                    QObject::connect(Drip, &QTimer::timeout, S, [S] { S->write("V"); });
+                    Drip->start(50);
+                    return;
+                }
                 QByteArray Reply = "HTTP/1.0 " + QByteArray::number(Status) + " X\r\nContent-Type: text/html\r\n"
                                    "Content-Length: " + QByteArray::number(Body.size()) + "\r\n\r\n" + Body;
                 S->write(Reply);

@@ -48,6 +48,8 @@ public:
     QByteArray Body;
     int Status = 200;
     bool Silent = false;
+    // Answers with the headers, then one body byte every 50 ms, never ending.
+    bool Trickle = false;
     QList<QByteArray> Request_Lines;
 
 private:

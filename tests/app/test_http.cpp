@@ -63,6 +63,19 @@ TEST(HttpGet, TimeOut)
     EXPECT_FALSE(R.Reply.Error.isEmpty());
 }
 
+// A server that answers one byte at a time never lets the transfer stall,
+// yet the request still ends at its time-out.
+TEST(HttpGet, TrickleEndsAtTimeOut)
+{
+    TLocalHttpServer Server;
+    Server.Trickle = true;
+    const TResult R = Get(Server.Host() + "/", 400);
+    ASSERT_TRUE(R.Done);
+    EXPECT_FALSE(R.Reply.Ok);
+    EXPECT_TRUE(R.Reply.Body.isEmpty());
+    EXPECT_EQ(R.Reply.Error, "Time-out");
+}
+
 // When the asking window is gone before the answer, nothing is called back.
 TEST(HttpGet, GoneContextGetsNoCall)
 {
