@@ -3,8 +3,13 @@
 #include <QRegion>
 
 TPolygonPopup::TPolygonPopup(QWidget *Owner)
-    : QWidget(Owner, Qt::Popup | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
+    // A tool-tip kind of window: top-level, frameless and on top, but unlike
+    // a Qt popup it takes no mouse or keyboard grab, so showing an arrow
+    // while a column is dragged leaves the drag with the grid.
+    : QWidget(Owner, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus
+                         | Qt::WindowTransparentForInput)
 {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
 }

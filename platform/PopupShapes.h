@@ -4,7 +4,8 @@
 #include <QPolygon>
 #include <QWidget>
 
-// A borderless popup panel whose window is shaped by a polygon (winding fill)
+// A borderless, top-most marker window (it takes no input and no grab) whose
+// window is shaped by a polygon (winding fill)
 // and filled with one colour: the drop-position arrows of the grid.
 class TPolygonPopup : public QWidget {
     Q_OBJECT

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include "grid/base/BaseGrid.h"
 #include "grid/base/GridAuxWindows.h"
 #include "grid/base/GridOptions.h"
@@ -239,6 +240,26 @@ TEST(GridAuxWindows, ArrowWindowsAreShapedByTheirPolygon)
     }
     EXPECT_EQ(Arrow_Polygon(arrUp).at(0), QPoint(5, 0));
     EXPECT_EQ(Arrow_Polygon(arrRight).at(4), QPoint(8, 3));
+}
+
+// A shown arrow marks the drop position only: it grabs neither mouse nor
+// keyboard, so the drag and the focus stay where they were.
+TEST(GridAuxWindows, ShownArrowTakesNoInput)
+{
+    QWidget Form;
+    auto *Edit = new QWidget(&Form);
+    Edit->setFocusPolicy(Qt::StrongFocus);
+    Form.show();
+    QApplication::setActiveWindow(&Form);
+    Edit->setFocus();
+    TArrowWindow A(&Form, arrDown);
+    A.move(Form.mapToGlobal(QPoint(20, 0)));
+    A.show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(A.isVisible());
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    EXPECT_TRUE(Edit->hasFocus());
 }
 
 TEST(GridAuxWindows, FocusWindowStartsEmptyAndRed)
