@@ -204,6 +204,30 @@ TEST_F(GridButtonWidget, DoubleClickOnlyWhileDown)
     EXPECT_EQ(Dbl, 1);
 }
 
+// The caption's accelerator clicks the button only while it is enabled and
+// visible on a showing parent.
+TEST_F(GridButtonWidget, AcceleratorClicksOnlyAnEnabledVisibleButton)
+{
+    QApplication::setActiveWindow(&Form);
+    A->Set_Caption("Find &next");
+    int Clicks = 0;
+    A->OnClick = [&](QObject *) { ++Clicks; };
+    struct TAccelCase { const char *Name; bool Enabled, Visible; int Want; };
+    const TAccelCase Cases[] = {
+        {"EnabledVisible", true, true, 1},
+        {"Disabled", false, true, 0},
+        {"Hidden", true, false, 0},
+    };
+    for (const TAccelCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Clicks = 0;
+        A->setEnabled(C.Enabled);
+        A->setVisible(C.Visible);
+        QTest::keyClick(&Form, Qt::Key_N, Qt::AltModifier);
+        EXPECT_EQ(Clicks, C.Want);
+    }
+}
+
 // --- check box ------------------------------------------------------------------------------
 
 TEST(GridCheckBox, BoxPlacementAndThemeStates)
