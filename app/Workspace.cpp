@@ -122,6 +122,10 @@ bool Is_Valid_Project_Name(const QString &Name)
 {
     if (Name.isEmpty() || Name == QLatin1String(".") || Name == QLatin1String(".."))
         return false;
+    // A name of blanks alone could not be remembered: the settings file keeps
+    // no text made only of blanks, so the project would be gone at the next start.
+    if (Name.trimmed().isEmpty())
+        return false;
     for (QChar C : Name) {
         if (C == QLatin1Char('/') || C == QLatin1Char('\\'))
             return false;

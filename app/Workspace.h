@@ -72,7 +72,8 @@ void Set_Files();
 void Set_Active_Project(const QString &Name);
 
 // A project name is used as one folder name beneath PROJECTS. Refused: empty,
-// "." and "..", names holding "/" or "\", and names holding control characters.
+// "." and "..", names of blanks alone, names holding "/" or "\", and names
+// holding control characters.
 // Leading and trailing blanks are kept (the folder gets them).
 bool Is_Valid_Project_Name(const QString &Name);
 

@@ -60,6 +60,8 @@ TEST_F(ProjectDialogTest, NewProjectRefusals)
         {"DotDot", "..", "Error! Name project is not valid"},
         {"Dot", ".", "Error! Name project is not valid"},
         {"ControlCharacter", QString("a") + QChar(7), "Error! Name project is not valid"},
+        // the settings file could not remember it: it would be lost at the next start
+        {"OnlyBlanks", "   ", "Error! Name project is not valid"},
     };
     QDir().mkpath(Path("PROJECTS/Old"));
     Start();

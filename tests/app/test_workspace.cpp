@@ -89,6 +89,7 @@ TEST(ProjectName, Table)
         {"Tab", "a\tb", false},
         {"NewLine", "a\nb", false},
         {"DotsInside", "v1.2", true},
+        {"OnlyBlanks", "   ", false},
     };
     for (const TCase &C : Cases) {
         SCOPED_TRACE(C.Name);
@@ -148,6 +149,29 @@ TEST_F(WorkspaceTest, SettingsRoundTrip)
     EXPECT_FALSE(Enable_Update);
     EXPECT_TRUE(Enable_Jump_Field_Tables);
     EXPECT_TRUE(Double_Click_Auto_Size);
+}
+
+// Texts come back exactly as written: blanks at the ends, markup signs, non-ASCII.
+TEST_F(WorkspaceTest, SettingsTextsRoundTripExactly)
+{
+    struct TCase { const char *Name; QString Project; QString Language; };
+    const TCase Cases[] = {
+        {"OuterBlanks", "  Plant B  ", "Deutsch"},
+        {"MarkupSigns", "A&B <x> \"q\" 'a'", "Fran\u00e7ais"},
+        {"NonAscii", QString::fromUtf8("Anlage \xC3\x9C\xE2\x82\xAC"), QString::fromUtf8("\xE6\x97\xA5\xE6\x9C\xAC")},
+        {"BlankBeforeSign", " &B ", " <L>"},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Reset_Workspace();
+        Project_Name = C.Project;
+        Language_Name = C.Language;
+        ASSERT_TRUE(Save_Settings(Path("Brindelcor.xml")));
+        Reset_Workspace();
+        Read_Settings(Path("Brindelcor.xml"));
+        EXPECT_EQ(Project_Name, C.Project);
+        EXPECT_EQ(Language_Name, C.Language);
+    }
 }
 
 TEST_F(WorkspaceTest, SettingsBadValues)
