@@ -103,7 +103,8 @@ void TFBrindelcoreFirmWare::FormCreate()
         Look.Glyph = Standard_Glyph(Glyph);
         return Make_App_Button(this, Name, Left, Top, Button_Width, Button_Height, Look);
     };
-    Btn_New = Step_Button("Btn_New", Button_Left, 112, clSkyBlue, TAppButtonStyle::Encarta, QStyle::SP_FileIcon);
+    Btn_New = Step_Button("Btn_New", Button_Left, 112, clSkyBlue, TAppButtonStyle::Encarta,
+                          QStyle::SP_FileDialogNewFolder); // a project is a folder
     Btn_Open = Step_Button("Btn_Open", 258, 112, clSkyBlue, TAppButtonStyle::Encarta, QStyle::SP_DirOpenIcon);
     Btn_Prm_Gen = Step_Button("Btn_Prm_Gen", Button_Left, 156, clYellow, TAppButtonStyle::Normal,
                               QStyle::SP_ComputerIcon);

@@ -87,8 +87,9 @@ QImage Standard_Glyph(int Standard_Pixmap)
 {
     // The button draws a frame with its bottom-left colour as the only
     // transparent one, so a soft icon edge blended onto magenta would show as a
-    // pink fringe. Each icon pixel is therefore either kept opaque (blended onto
-    // the button face colour) or left exactly magenta.
+    // pink fringe. Each icon pixel is therefore either made opaque (blended onto
+    // the button face colour) or, where the icon is fully transparent, left
+    // exactly magenta.
     const QColor Key(255, 0, 255);
     const QColor Face(0xF8, 0xF7, 0xED); // the face colour of every configurator button
     QImage Strip(36, 18, QImage::Format_RGB32);
@@ -100,7 +101,7 @@ QImage Standard_Glyph(int Standard_Pixmap)
         for (int Y = 0; Y < Src.height() && Y < 16; ++Y)
             for (int X = 0; X < Src.width() && X < 16; ++X) {
                 const QColor C = Src.pixelColor(X, Y);
-                if (C.alpha() < 128)
+                if (C.alpha() == 0)
                     continue;
                 const double A = C.alphaF();
                 Strip.setPixelColor(Frame * 18 + 1 + X, 1 + Y,
