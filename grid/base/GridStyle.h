@@ -38,6 +38,13 @@ public:
     virtual ~IQelTones() = default;
     virtual void SetColorTones(TColorTones ATones) = 0;
 };
+// The interfaces' identities: a control of the family that lists them with
+// Q_INTERFACES is found by qobject_cast<IQelStyle *> (or IQelTones) from any
+// QObject pointer, the way one control asks another whether it takes a style.
+#define IQelStyle_iid "{11AC2DDC-C087-4298-AB6E-EA1B5017511B}"
+#define IQelTones_iid "{1F492643-6699-4F25-8B34-3233FA735036}"
+Q_DECLARE_INTERFACE(IQelStyle, IQelStyle_iid)
+Q_DECLARE_INTERFACE(IQelTones, IQelTones_iid)
 
 // --- platform version tests and office theme detection --------------------------
 bool IsWinXPOrLater();

@@ -224,3 +224,35 @@ TEST(GridStyle, MonitorFilterAndUnopenableKey)
     EXPECT_EQ(M.Error(), "Unable to open registry key Software\\Missing");
 }
 } // namespace
+
+// A control that takes styles and colour tones, found through its interfaces.
+class TStyledControl : public QObject, public IQelStyle, public IQelTones {
+    Q_OBJECT
+    Q_INTERFACES(IQelStyle IQelTones)
+public:
+    void SetComponentStyle(TQelStyle AStyle) override { Style = AStyle; }
+    void SetColorTones(TColorTones ATones) override { Tones = ATones; }
+    TQelStyle Style = tsCustom;
+    TColorTones Tones{};
+};
+
+TEST(GridStyle, InterfacesAreFoundByTheirIdentity)
+{
+    EXPECT_STREQ(qobject_interface_iid<IQelStyle *>(), "{11AC2DDC-C087-4298-AB6E-EA1B5017511B}");
+    EXPECT_STREQ(qobject_interface_iid<IQelTones *>(), "{1F492643-6699-4F25-8B34-3233FA735036}");
+    TStyledControl C;
+    QObject Plain;
+    QObject *Any = &C;
+    IQelStyle *S = qobject_cast<IQelStyle *>(Any);
+    IQelTones *T = qobject_cast<IQelTones *>(Any);
+    ASSERT_NE(S, nullptr);
+    ASSERT_NE(T, nullptr);
+    EXPECT_EQ(qobject_cast<IQelStyle *>(&Plain), nullptr);
+    S->SetComponentStyle(tsOffice2010Black);
+    TColorTones Tones{};
+    Tones.Selected.BrushColor = clRed;
+    T->SetColorTones(Tones);
+    EXPECT_EQ(C.Style, tsOffice2010Black);
+    EXPECT_EQ(C.Tones.Selected.BrushColor, clRed);
+}
+#include "test_grid_style.moc"
