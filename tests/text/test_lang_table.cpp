@@ -173,3 +173,23 @@ TEST_F(LangTableTest, ReloadStartsFromBuiltInTexts)
     EXPECT_EQ(Lang_Text(0), "Debut");
     EXPECT_EQ(Lang_Text(1), "Step 1");
 }
+
+// The shipped English.lng restates the built-in texts: loading it over them
+// changes no slot, so English reads the same with or without the file.
+TEST_F(LangTableTest, ShippedEnglishFileMatchesBuiltInTexts)
+{
+    const QStringList Built_In = Lang_Table;
+    ASSERT_TRUE(Load_Language_File(QStringLiteral(BC_SHIPPED_LANGUAGE_DIR "/English.lng")));
+    ASSERT_EQ(Lang_Table.size(), Built_In.size());
+    int Differ = 0;
+    for (int N = 0; N < Lang_Table.size(); ++N)
+        if (Lang_Table.at(N) != Built_In.at(N)) {
+            ADD_FAILURE() << "slot " << N << ": \"" << Lang_Table.at(N).toStdString() << "\" instead of \""
+                          << Built_In.at(N).toStdString() << "\"";
+            ++Differ;
+        }
+    EXPECT_EQ(Differ, 0);
+    // the file names every text of the main window, project dialogs and options
+    for (int N : {0, 18, 37, 100, 110, 200, 207, 300, 321})
+        EXPECT_NE(Lang_Text(N), " ") << N;
+}
