@@ -85,7 +85,8 @@ void VOdeSpeedButton::paintEvent(QPaintEvent *)
     } else if (FIsWinXP && Themes_Available()) {
         Draw_Theme_Part(P, this, tpPushButton, !isEnabled() ? tsDisabled : FPressed ? tsPressed : FHot ? tsHot : tsNormal, R);
     } else if (FFlat) {
-        Draw_Edge(P, R, BDR_RAISEDINNER | (FPressed ? BDR_SUNKENOUTER : 0), true);
+        // Raised while up, sunken while pressed: one edge or the other.
+        Draw_Edge(P, R, FPressed ? BDR_SUNKENOUTER : BDR_RAISEDINNER, true);
     } else {
         Draw_Frame_Control(P, this, fcPushButton, R, FPressed ? DFCS_PUSHED : 0);
         R.adjust(2, 2, -2, -2);

@@ -232,3 +232,31 @@ TEST(EditBtn, GlyphIsDrawnTransparent)
     EXPECT_EQ(From_QColor(Img.pixelColor(At + QPoint(3, 3))), clRed);
 }
 } // namespace
+
+namespace {
+// A flat button without colours: a raised edge while up, a sunken one while
+// pressed, the middle in button face.
+TEST(EditBtn, FlatButtonEdgeByState)
+{
+    struct TEdgeCase { const char *Name; bool Pressed; TColor TopLeft; TColor Inside; };
+    const TEdgeCase Cases[] = {
+        {"UpIsRaised", false, clBtnHighlight, clBtnFace},
+        {"PressedIsSunken", true, clBtnShadow, clBtnFace},
+    };
+    for (const TEdgeCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        QWidget Form;
+        auto *Box = new ROruEditButton(&Form);
+        Box->setGeometry(0, 0, 20, 20);
+        Box->Set_Flat(true);
+        Form.show();
+        if (C.Pressed)
+            QTest::mousePress(Box->Button(), Qt::LeftButton, {}, QPoint(5, 5));
+        const QImage Img = Box->Button()->grab().toImage();
+        EXPECT_EQ(From_QColor(Img.pixelColor(0, 0)), Color_To_RGB(C.TopLeft));
+        EXPECT_EQ(From_QColor(Img.pixelColor(1, 1)), Color_To_RGB(C.Inside));
+        if (C.Pressed)
+            QTest::mouseRelease(Box->Button(), Qt::LeftButton, {}, QPoint(5, 5));
+    }
+}
+} // namespace
