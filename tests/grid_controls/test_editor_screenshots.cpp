@@ -50,6 +50,16 @@ QWidget *Make_Unit_Edit(QWidget *P)
     return E;
 }
 
+// The default unit area is 20 pixels, sized for an 8-point Tahoma; "mm" in
+// this platform's default font is wider and is cut at the area's edge. An
+// owner with a wider font widens UnitSpace.
+QWidget *Make_Unit_Edit_Wide(QWidget *P)
+{
+    auto *E = static_cast<ROruUnitEditBtn *>(Make_Unit_Edit(P));
+    E->Set_UnitSpace(E->fontMetrics().horizontalAdvance(QStringLiteral("mm")) + 2);
+    return E;
+}
+
 QWidget *Make_Combo(QWidget *P)
 {
     auto *C = new ROruComboBox(P);
@@ -105,6 +115,7 @@ QWidget *Make_Picker(QWidget *P)
 const TEditorShot Shots[] = {
     {"spin_edit", Make_Spin},        {"spin_edit_horizontal", Make_Spin_Horizontal},
     {"edit_btn", Make_Edit_Btn},     {"unit_edit_btn", Make_Unit_Edit},
+    {"unit_edit_btn_wide_unit_space", Make_Unit_Edit_Wide},
     {"combo", Make_Combo},           {"combo_flat_colours", Make_Flat_Combo},
     {"grid_button", Make_Grid_Button}, {"check_box", Make_Check_Box},
     {"date_picker_metro", Make_Picker},
