@@ -46,7 +46,7 @@ TFSoftOptions::TFSoftOptions(QWidget *Parent)
     L_Sel_Lang->setFont(Bold);
     for (int T = 0; T < Tiles; ++T) {
         const int X = T < 3 ? 24 : 256;
-        const int Y = 36 + (T % 3) * 56;
+        const int Y = 32 + (T % 3) * 54;
         I_L[T] = new QLabel(TS_Language);
         I_L[T]->setObjectName(QStringLiteral("I_L%1").arg(T + 1));
         I_L[T]->setGeometry(X, Y, 48, 48);
@@ -58,13 +58,17 @@ TFSoftOptions::TFSoftOptions(QWidget *Parent)
         L_L[T]->setCursor(Qt::PointingHandCursor);
         L_L[T]->installEventFilter(this);
     }
-    L_Page_Lang = Make_Label(TS_Language, "L_Page_Lang", 12, 214);
+    // The page label and the paging buttons sit on the page's bottom row;
+    // Place_Paging_Row moves them there once the page has its real height,
+    // which depends on the tab bar's font.
+    L_Page_Lang = Make_Label(TS_Language, "L_Page_Lang", 12, 196);
     TAppButtonLook Prev_Look;
     Prev_Look.Glyph = Standard_Glyph(QStyle::SP_ArrowLeft);
-    Btn_Prev = Make_App_Button(TS_Language, "Btn_Prev", 252, 206, 108, 28, Prev_Look);
+    Btn_Prev = Make_App_Button(TS_Language, "Btn_Prev", 252, 190, 108, 26, Prev_Look);
     TAppButtonLook Next_Look;
     Next_Look.Glyph = Standard_Glyph(QStyle::SP_ArrowRight);
-    Btn_Next = Make_App_Button(TS_Language, "Btn_Next", 366, 206, 108, 28, Next_Look);
+    Btn_Next = Make_App_Button(TS_Language, "Btn_Next", 366, 190, 108, 26, Next_Look);
+    TS_Language->installEventFilter(this);
     connect(Btn_Prev, &TAppButton::clicked, this, [this] { Btn_NextClick(Btn_Prev); });
     connect(Btn_Next, &TAppButton::clicked, this, [this] { Btn_NextClick(Btn_Next); });
     PC_Options->addTab(TS_Language, QString());
@@ -221,8 +225,20 @@ void TFSoftOptions::Update_Lang_Page(int Page)
     }
 }
 
+void TFSoftOptions::Place_Paging_Row()
+{
+    constexpr int Row_Height = 26;
+    // Below the last tile row (which ends at 188), at least 8 pixels above the page's bottom.
+    const int Top = std::max(190, TS_Language->height() - Row_Height - 8);
+    Btn_Prev->move(Btn_Prev->x(), Top);
+    Btn_Next->move(Btn_Next->x(), Top);
+    L_Page_Lang->move(L_Page_Lang->x(), Top + (Row_Height - L_Page_Lang->height()) / 2);
+}
+
 bool TFSoftOptions::eventFilter(QObject *Watched, QEvent *Event)
 {
+    if (Watched == TS_Language && Event->type() == QEvent::Resize)
+        Place_Paging_Row();
     if (Event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent *>(Event)->button() == Qt::LeftButton)
         for (int T = 0; T < Tiles; ++T)
             if (Watched == I_L[T] || Watched == L_L[T]) {

@@ -74,6 +74,7 @@ public:
 private:
     QString Tile_Language(int Tile) const;
     void Show_Page_Label();
+    void Place_Paging_Row();
     bool Checking = false;
 };
 

@@ -269,7 +269,7 @@ TEST_F(SoftOptionsTest, VersionCheckNoServer)
 
 TEST_F(SoftOptionsTest, Screenshots)
 {
-    Write_Languages(Dir.path(), {"Deutsch", "English", "Francais", "Italiano"});
+    Write_Languages(Dir.path(), {"Deutsch", "English", "Espanol", "Francais", "Italiano", "Nederlands", "Polski"});
     QImage Flag(48, 48, QImage::Format_RGB32);
     Flag.fill(QColor(0, 80, 160));
     QDir().mkpath(Path("LANGUAGE"));
@@ -277,6 +277,19 @@ TEST_F(SoftOptionsTest, Screenshots)
     Start();
     FSoftOptions->show();
     Save_Screenshot(FSoftOptions, "app_options_language");
+    // every control of the language page lies inside the page, none on another
+    const QRect Page = FSoftOptions->TS_Language->rect();
+    QList<QWidget *> Shown;
+    for (QWidget *W : FSoftOptions->TS_Language->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (!W->isHidden()) {
+            SCOPED_TRACE(W->objectName().toStdString());
+            EXPECT_TRUE(Page.contains(W->geometry())) << W->geometry().bottom() << " > " << Page.bottom();
+            for (QWidget *Other : Shown)
+                EXPECT_FALSE(Other->geometry().intersects(W->geometry())) << Other->objectName().toStdString();
+            Shown.append(W);
+        }
+    Click_Button(FSoftOptions->Btn_Next);
+    Save_Screenshot(FSoftOptions, "app_options_language_page2");
     FSoftOptions->PC_Options->setCurrentIndex(1);
     FSoftOptions->CB_En_Con->setChecked(true);
     Save_Screenshot(FSoftOptions, "app_options_connection");
