@@ -3,6 +3,7 @@
 #include "app/Settings.h"
 #include "app/MakerWeb.h"
 #include "app/UAbout.h"
+#include "app/UNew_Project.h"
 #include "app/UOpenConf.h"
 #include "app/USoftOptions.h"
 #include "app/Workspace.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QApplication>
 #include <QStyle>
 #include "app/WindowLook.h"
 
@@ -350,5 +352,32 @@ TEST(StandardGlyph, NoPinkFringe)
                     ++Pink;
             }
         EXPECT_EQ(Pink, 0);
+    }
+}
+
+// No control of the configurator's own windows is cut off: each named control
+// lies inside its parent.
+TEST_F(MainWindowTest, ControlsInsideTheirParents)
+{
+    QDir().mkpath(Path("PROJECTS/Plant A"));
+    Start();
+    for (QWidget *Window : {static_cast<QWidget *>(Main), static_cast<QWidget *>(FNew_Project.data()),
+                            static_cast<QWidget *>(FOpenConf.data()), static_cast<QWidget *>(FSoftOptions.data()),
+                            static_cast<QWidget *>(FAbout.data())}) {
+        SCOPED_TRACE(Window->objectName().toStdString());
+        Window->show();
+        QApplication::processEvents();
+        for (QWidget *W : Window->findChildren<QWidget *>()) {
+            const QString Name = W->objectName();
+            if (Name.isEmpty() || Name.startsWith(QLatin1String("qt_")) || W->isHidden() || !W->parentWidget()
+                || W->window() != Window)
+                continue;
+            SCOPED_TRACE(Name.toStdString());
+            const QRect Inside = W->parentWidget()->rect();
+            EXPECT_TRUE(Inside.contains(W->geometry()))
+                << "at " << W->x() << "," << W->y() << " size " << W->width() << "x" << W->height() << " in "
+                << Inside.width() << "x" << Inside.height();
+        }
+        Window->hide();
     }
 }
