@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QApplication>
 #include <QStyle>
+#include <QTabWidget>
 #include "app/WindowLook.h"
 
 using MainWindowTest = AppFixture;
@@ -380,4 +381,19 @@ TEST_F(MainWindowTest, ControlsInsideTheirParents)
         }
         Window->hide();
     }
+    // every page of the options dialog
+    FSoftOptions->show();
+    for (int Page = 0; Page < FSoftOptions->PC_Options->count(); ++Page) {
+        SCOPED_TRACE(Page);
+        FSoftOptions->PC_Options->setCurrentIndex(Page);
+        QApplication::processEvents();
+        QWidget *P = FSoftOptions->PC_Options->widget(Page);
+        for (QWidget *W : P->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (W->isHidden())
+                continue;
+            SCOPED_TRACE(W->objectName().toStdString());
+            EXPECT_TRUE(P->rect().contains(W->geometry()));
+        }
+    }
+    FSoftOptions->hide();
 }
