@@ -1,4 +1,9 @@
 #include "platform/MaskEdit.h"
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QDropEvent>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QTimer>
@@ -234,4 +239,70 @@ void TCustomMaskEdit::focusOutEvent(QFocusEvent *E)
 {
     QLineEdit::focusOutEvent(E);
     DoExit();
+}
+
+void TCustomMaskEdit::Restrict_Standard_Menu(QMenu *Menu) const
+{
+    if (!Menu || Can_Cut_Paste())
+        return;
+    for (QAction *A : Menu->actions())
+        if (Is_Text_Changing_Action(A))
+            A->setEnabled(false);
+}
+
+bool TCustomMaskEdit::Is_Text_Changing_Action(const QAction *A)
+{
+    // Newer Qt names the standard actions; older Qt is matched by the very
+    // texts (translated the same way) that QLineEdit gives them.
+    const QString Name = A->objectName();
+    if (!Name.isEmpty())
+        return Name == u"edit-cut" || Name == u"edit-paste" || Name == u"edit-delete";
+    const QString Text = A->text().section(u'\t', 0, 0);
+    return Text == QLineEdit::tr("Cu&t") || Text == QLineEdit::tr("&Paste") || Text == QLineEdit::tr("Delete");
+}
+
+void TCustomMaskEdit::contextMenuEvent(QContextMenuEvent *E)
+{
+    QMenu *Menu = createStandardContextMenu();
+    if (!Menu)
+        return;
+    Restrict_Standard_Menu(Menu);
+    Menu->setAttribute(Qt::WA_DeleteOnClose);
+    Menu->popup(E->globalPos());
+}
+
+void TCustomMaskEdit::mouseReleaseEvent(QMouseEvent *E)
+{
+    if (E->button() == Qt::MiddleButton && !Can_Cut_Paste()) {
+        E->accept();   // no paste of the selection clipboard
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(E);
+}
+
+void TCustomMaskEdit::dragEnterEvent(QDragEnterEvent *E)
+{
+    if (!Can_Cut_Paste()) {
+        E->ignore();
+        return;
+    }
+    QLineEdit::dragEnterEvent(E);
+}
+
+void TCustomMaskEdit::dragMoveEvent(QDragMoveEvent *E)
+{
+    if (!Can_Cut_Paste()) {
+        E->ignore();
+        return;
+    }
+    QLineEdit::dragMoveEvent(E);
+}
+
+void TCustomMaskEdit::dropEvent(QDropEvent *E)
+{
+    if (!Can_Cut_Paste()) {
+        E->ignore();
+        return;
+    }
+    QLineEdit::dropEvent(E);
 }

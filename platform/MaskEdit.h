@@ -23,6 +23,9 @@ TEditMaskInfo Parse_Edit_Mask(const QString &Mask, QChar DateSeparator, QChar Ti
 // A single-line edit with the original platform's edit hooks: key-down (with
 // virtual-key codes), character filter, clipboard permission, entry and exit.
 // The masked edit of the grid's in-place editors builds on it.
+class QAction;
+class QMenu;
+
 class TCustomMaskEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -62,6 +65,12 @@ public:
     // Clipboard commands as the original platform's messages (checked).
     void Cut_To_Clipboard();
     void Paste_From_Clipboard();
+    // The edit's context menu with Cut, Paste and Delete switched off while
+    // Can_Cut_Paste() refuses them (the menu would otherwise change the text
+    // past the editor's rules).
+    void Restrict_Standard_Menu(QMenu *Menu) const;
+    // Cut, Paste or Delete of the standard context menu.
+    static bool Is_Text_Changing_Action(const QAction *A);
 
     // The formatting rectangle: the text is laid out inside R (client pixels).
     void Set_Text_Rect(const QRect &R);
@@ -72,6 +81,13 @@ protected:
     void keyReleaseEvent(QKeyEvent *E) override;
     void focusInEvent(QFocusEvent *E) override;
     void focusOutEvent(QFocusEvent *E) override;
+    // Context-menu commands, dropped text and the middle-button paste obey
+    // Can_Cut_Paste() as the keyboard's cut and paste do.
+    void contextMenuEvent(QContextMenuEvent *E) override;
+    void mouseReleaseEvent(QMouseEvent *E) override;
+    void dragEnterEvent(QDragEnterEvent *E) override;
+    void dragMoveEvent(QDragMoveEvent *E) override;
+    void dropEvent(QDropEvent *E) override;
 
 private:
     QString FEditMask;

@@ -1,3 +1,7 @@
+#include <memory>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QMenu>
 #include "platform/MaskEdit.h"
 #include <QTest>
 #include <gtest/gtest.h>
@@ -81,5 +85,42 @@ TEST(MaskEdit, KeyPhasesAndClipboardPermission)
     E.Cut_To_Clipboard();
     QTest::keyClick(&E, Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(E.text(), "aa");
+}
+
+// The context menu's Cut, Paste and Delete and dropped text obey the same
+// clipboard permission as the keyboard.
+TEST(MaskEdit, MenuAndDropsObeyClipboardPermission)
+{
+    struct TPermitCase { const char *Name; bool Refusing; };
+    for (const TPermitCase C : {TPermitCase{"Refusing", true}, TPermitCase{"Permitting", false}}) {
+        SCOPED_TRACE(C.Name);
+        std::unique_ptr<TCustomMaskEdit> E(C.Refusing ? new TRefusingEdit : new TCustomMaskEdit);
+        E->show();
+        E->setText("abc");
+        E->selectAll();
+        std::unique_ptr<QMenu> Menu(E->createStandardContextMenu());
+        E->Restrict_Standard_Menu(Menu.get());
+        int Seen = 0;
+        for (QAction *A : Menu->actions())
+            if (TCustomMaskEdit::Is_Text_Changing_Action(A)) {
+                ++Seen;
+                // paste also needs text on the clipboard: only its refusal is sure
+                const bool Paste = A->text().startsWith(QLineEdit::tr("&Paste"));
+                if (C.Refusing || !Paste) {
+                    EXPECT_EQ(A->isEnabled(), !C.Refusing) << A->text().toStdString();
+                }
+            } else if (A->text().startsWith(QLineEdit::tr("&Copy"))) {
+                EXPECT_TRUE(A->isEnabled());   // copying changes nothing
+            }
+        EXPECT_EQ(Seen, 3);
+        E->deselect();
+        QMimeData Data;
+        Data.setText("X");
+        QDragEnterEvent Enter(QPoint(2, 2), Qt::CopyAction, &Data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(E.get(), &Enter);
+        QDropEvent Drop(QPointF(2, 2), Qt::CopyAction, &Data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(E.get(), &Drop);
+        EXPECT_EQ(E->text().contains(u'X'), !C.Refusing);
+    }
 }
 } // namespace
