@@ -153,8 +153,8 @@ TEST_F(ProjectDialogTest, OpenProjectListAndChoice)
 // The active project is preselected even when its folder name differs in letter case.
 TEST_F(ProjectDialogTest, OpenPreselectsActiveIgnoringCase)
 {
-    for (const char *P : {"One", "PLANT", "Two"})
-        QDir().mkpath(Path(QString("PROJECTS/") + P));
+    for (const char *P : {"One", "PLANT", "Two", "\xC3\x9C" "BER"})
+        QDir().mkpath(Path(QString("PROJECTS/") + QString::fromUtf8(P)));
     Start();
     Project_Name = "plant";
     Project_Dir = Projects_Dir + "/plant";
@@ -163,6 +163,9 @@ TEST_F(ProjectDialogTest, OpenPreselectsActiveIgnoringCase)
     EXPECT_EQ(FOpenConf->ListBox1->currentItem()->text(), "PLANT");
     EXPECT_EQ(FOpenConf->Search_Open_Conf("two"), FOpenConf->SL.indexOf("Two"));
     EXPECT_EQ(FOpenConf->Search_Open_Conf("three"), -1);
+    // only the letters a to z count as equal to their capitals
+    EXPECT_EQ(FOpenConf->Search_Open_Conf(QString::fromUtf8("\xC3\x9C" "ber")), FOpenConf->SL.indexOf(QString::fromUtf8("\xC3\x9C" "BER")));
+    EXPECT_EQ(FOpenConf->Search_Open_Conf(QString::fromUtf8("\xC3\xBC" "ber")), -1);
 }
 
 // OK with an empty list: no project; every project step then reports text 18.
