@@ -188,6 +188,11 @@ void ROruEditBtn::ClickBtn()
 
 void ROruEditBtn::KeyDown(TKey &Key, TShiftState Shift)
 {
+    // The Delete key changes the text as typing does: refused with typing.
+    if (Key == VK_DELETE && !FEditorEnabled) {
+        Key = 0;
+        return;
+    }
     TCustomMaskEdit::KeyDown(Key, Shift);
     if (Key == VK_F4 && !Shift.Contains(ssCtrl) && !Shift.Contains(ssAlt))
         ClickBtn();

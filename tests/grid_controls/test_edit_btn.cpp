@@ -125,11 +125,14 @@ TEST_F(EditBtnWidget, EditorDisabledIgnoresTypingButNotTheButton)
     Edit->end(false);
     QTest::keyClicks(Edit, "34");
     QTest::keyClick(Edit, Qt::Key_Backspace);
+    Edit->home(false);
+    QTest::keyClick(Edit, Qt::Key_Delete);   // deleting is typing too
     EXPECT_EQ(Edit->text(), "12");
     EXPECT_FALSE(Edit->Can_Cut_Paste());
     QTest::keyClick(Edit, Qt::Key_F4);
     EXPECT_EQ(Clicks, 1);
     Edit->Set_EditorEnabled(true);
+    Edit->end(false);
     QTest::keyClicks(Edit, "3");
     EXPECT_EQ(Edit->text(), "123");
 }
