@@ -190,6 +190,20 @@ void TCustomMaskEdit::keyPressEvent(QKeyEvent *E)
         default: break;
         }
     }
+    // Deleting a word or a line: the original platform delivered Ctrl+Backspace
+    // as the character #127, so these go through the character filter too and
+    // an editor that refuses typing keeps its text.
+    if (E->matches(QKeySequence::DeleteStartOfWord) || E->matches(QKeySequence::DeleteEndOfWord)
+        || E->matches(QKeySequence::DeleteEndOfLine) || E->matches(QKeySequence::DeleteCompleteLine)) {
+        QChar Del(0x7F);
+        WMChar(Del, false);
+        if (Del.isNull()) {
+            E->accept();
+            return;
+        }
+        QLineEdit::keyPressEvent(E);
+        return;
+    }
     // Control shortcuts (copy, select all, undo ...) are commands here, not characters.
     const bool Command = E->modifiers().testFlag(Qt::ControlModifier) && !E->modifiers().testFlag(Qt::AltModifier);
     if (Typed.size() != 1 || Command) {

@@ -324,6 +324,7 @@ TEST_F(SpinWidget, EditorDisabledStepsButRefusesTyping)
     QTest::keyClicks(Edit, "5");
     QTest::keyClick(Edit, Qt::Key_Backspace);
     QTest::keyClick(Edit, Qt::Key_Delete);
+    QTest::keyClick(Edit, Qt::Key_Backspace, Qt::ControlModifier);   // delete a word
     EXPECT_EQ(Edit->text(), "10");
     QTest::keyClick(Edit, Qt::Key_Up);
     EXPECT_EQ(Edit->text(), "11");
