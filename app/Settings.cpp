@@ -80,7 +80,11 @@ bool Save_Settings(const QString &Path, QString *Error)
 {
     TXmlDocument Doc;
     TXmlNode *Root = Doc.Add_Root(QStringLiteral("Conf_Settings"));
-    Root->Add_Child(QStringLiteral("lastproj"))->Add_Child(QStringLiteral("projectname"))->Set_Text(Project_Name);
+    // A name that cannot be stored as it is (a folder made outside the program
+    // with a control character in its name) is not remembered: the XML text
+    // would lose the character and could name another project.
+    const QString Stored_Project = Is_Valid_Project_Name(Project_Name) ? Project_Name : QString();
+    Root->Add_Child(QStringLiteral("lastproj"))->Add_Child(QStringLiteral("projectname"))->Set_Text(Stored_Project);
     Root->Add_Child(QStringLiteral("lastipadd"))->Add_Child(QStringLiteral("ipaddress"))->Set_Text(Last_IP_Address);
     Root->Add_Child(QStringLiteral("lastlang"))->Add_Child(QStringLiteral("language"))->Set_Text(Language_Name);
     TXmlNode *Internet = Root->Add_Child(QStringLiteral("lastinternet"));

@@ -174,6 +174,22 @@ TEST_F(WorkspaceTest, SettingsTextsRoundTripExactly)
     }
 }
 
+// A project folder made outside the program whose name holds a control
+// character cannot be remembered (the XML text would drop the character and
+// could name another project), and it costs none of the other settings.
+TEST_F(WorkspaceTest, SettingsSurviveUnstorableProjectName)
+{
+    Project_Name = QString("a") + QChar(1) + "b";
+    Language_Name = "Deutsch";
+    Enable_Internet = true;
+    ASSERT_TRUE(Save_Settings(Path("Brindelcor.xml")));
+    Reset_Workspace();
+    Read_Settings(Path("Brindelcor.xml"));
+    EXPECT_EQ(Project_Name, "");
+    EXPECT_EQ(Language_Name, "Deutsch");
+    EXPECT_TRUE(Enable_Internet);
+}
+
 TEST_F(WorkspaceTest, SettingsBadValues)
 {
     struct TCase
