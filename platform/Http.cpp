@@ -3,14 +3,131 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPointer>
+#include <QTcpSocket>
 #include <QTimer>
 
 namespace {
+
+// One plain-HTTP GET spoken as HTTP/1.0, as the maker's version service
+// expects: the request, then the whole answer until the server closes the
+// connection (or the announced length has arrived). Lives until it has called
+// back once; the deadline bounds the whole exchange.
+class THttp10Get : public QObject
+{
+public:
+    THttp10Get(const QUrl &Url, int Timeout_Ms, QObject *Context, THttpDone Done)
+        : FContext(Context), FHas_Context(Context != nullptr), FDone(std::move(Done))
+    {
+        QByteArray Target = Url.path(QUrl::FullyEncoded).toLatin1();
+        if (Target.isEmpty())
+            Target = "/";
+        if (Url.hasQuery())
+            Target += "?" + Url.query(QUrl::FullyEncoded).toLatin1();
+        QByteArray Host = Url.host(QUrl::FullyEncoded).toLatin1();
+        if (Url.port() != -1)
+            Host += ":" + QByteArray::number(Url.port());
+        FRequest = "GET " + Target + " HTTP/1.0\r\nHost: " + Host + "\r\nAccept: */*\r\n\r\n";
+        connect(&FSocket, &QTcpSocket::connected, this, [this] { FSocket.write(FRequest); });
+        connect(&FSocket, &QTcpSocket::readyRead, this, [this] {
+            FData += FSocket.readAll();
+            if (Complete())
+                Finish(QString());
+        });
+        connect(&FSocket, &QTcpSocket::disconnected, this, [this] {
+            FData += FSocket.readAll();
+            Finish(QString());
+        });
+        connect(&FSocket, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError E) {
+            FData += FSocket.readAll();
+            // The server closing the connection ends an HTTP/1.0 answer.
+            Finish(E == QAbstractSocket::RemoteHostClosedError ? QString() : FSocket.errorString());
+        });
+        FDeadline.setSingleShot(true);
+        connect(&FDeadline, &QTimer::timeout, this, [this] { Finish(QStringLiteral("Time-out")); });
+        FDeadline.start(Timeout_Ms > 0 ? Timeout_Ms : Http_Default_Timeout_Ms);
+        FSocket.connectToHost(Url.host(), static_cast<quint16>(Url.port(80)));
+    }
+
+private:
+    // Whether the answer announced its length and all of it has arrived.
+    bool Complete() const
+    {
+        const qsizetype End = FData.indexOf("\r\n\r\n");
+        if (End < 0)
+            return false;
+        const qsizetype Length = Content_Length(FData.left(End));
+        return Length >= 0 && FData.size() - (End + 4) >= Length;
+    }
+
+    static qsizetype Content_Length(const QByteArray &Head)
+    {
+        for (const QByteArray &Line : Head.split('\n')) {
+            const qsizetype Colon = Line.indexOf(':');
+            if (Colon > 0 && Line.left(Colon).trimmed().toLower() == "content-length") {
+                bool Ok = false;
+                const qlonglong N = Line.mid(Colon + 1).trimmed().toLongLong(&Ok);
+                return Ok && N >= 0 ? static_cast<qsizetype>(N) : -1;
+            }
+        }
+        return -1;
+    }
+
+    void Finish(const QString &Failure)
+    {
+        if (FFinished)
+            return;
+        FFinished = true;
+        FDeadline.stop();
+        FSocket.disconnect(this);
+        FSocket.abort();
+        THttpReply Reply;
+        const qsizetype End = FData.indexOf("\r\n\r\n");
+        if (End >= 0) {
+            // Status line: "HTTP/1.x 200 Reason".
+            const QList<QByteArray> Status = FData.left(FData.indexOf("\r\n")).split(' ');
+            if (Status.size() >= 2 && Status[0].startsWith("HTTP/"))
+                Reply.Status = Status[1].toInt();
+        }
+        if (!Failure.isEmpty())
+            Reply.Error = Failure;
+        else if (End < 0 || Reply.Status == 0)
+            Reply.Error = QStringLiteral("No valid HTTP answer");
+        else if (Reply.Status < 200 || Reply.Status >= 300)
+            Reply.Error = QStringLiteral("HTTP status %1").arg(Reply.Status);
+        else {
+            Reply.Ok = true;
+            Reply.Body = FData.mid(End + 4);
+            const qsizetype Length = Content_Length(FData.left(End));
+            if (Length >= 0)
+                Reply.Body.truncate(Length);
+        }
+        deleteLater();
+        if (FHas_Context && !FContext)
+            return;
+        FDone(Reply);
+    }
+
+    QTcpSocket FSocket;
+    QTimer FDeadline;
+    QByteArray FRequest;
+    QByteArray FData;
+    QPointer<QObject> FContext;
+    bool FHas_Context;
+    bool FFinished = false;
+    THttpDone FDone;
+};
+
 class TQtHttpClient : public IHttpClient
 {
 public:
     void Get(const QUrl &Url, int Timeout_Ms, QObject *Context, THttpDone Done) override
     {
+        // Plain HTTP is spoken as HTTP/1.0 like the original client; other
+        // schemes (https) go through Qt's network access.
+        if (Url.scheme().compare(QLatin1String("http"), Qt::CaseInsensitive) == 0 && !Url.host().isEmpty()) {
+            new THttp10Get(Url, Timeout_Ms, Context, std::move(Done));
+            return;
+        }
         if (!Manager)
             Manager = new QNetworkAccessManager();
         QNetworkRequest Request(Url);

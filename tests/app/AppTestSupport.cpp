@@ -71,6 +71,7 @@ TLocalHttpServer::TLocalHttpServer()
                     return;
                 S->readAll();
                 Request_Lines.append(Data.left(Data.indexOf("\r\n")));
+                Requests.append(Data.left(Data.indexOf("\r\n\r\n") + 4));
                 if (Silent)
                     return; // keep the connection open without a word
                 if (Trickle) {
@@ -80,8 +81,10 @@ TLocalHttpServer::TLocalHttpServer()
                     Drip->start(50);
                     return;
                 }
-                QByteArray Reply = "HTTP/1.0 " + QByteArray::number(Status) + " X\r\nContent-Type: text/html\r\n"
-                                   "Content-Length: " + QByteArray::number(Body.size()) + "\r\n\r\n" + Body;
+                QByteArray Reply = "HTTP/1.0 " + QByteArray::number(Status) + " X\r\nContent-Type: text/html\r\n";
+                if (!Omit_Length)
+                    Reply += "Content-Length: " + QByteArray::number(Body.size()) + "\r\n";
+                Reply += "\r\n" + Body;
                 S->write(Reply);
                 S->disconnectFromHost();
             });

@@ -50,6 +50,9 @@ public:
     bool Silent = false;
     // Answers with the headers, then one body byte every 50 ms, never ending.
     bool Trickle = false;
+    // Answers without a Content-Length: the body ends where the connection does.
+    bool Omit_Length = false;
+    QList<QByteArray> Requests; // whole request heads
     QList<QByteArray> Request_Lines;
 
 private:

@@ -49,7 +49,35 @@ TEST(HttpGet, Answers)
         EXPECT_EQ(R.Reply.Body, C.Ok ? C.Body : QByteArray());
         EXPECT_EQ(R.Reply.Error.isEmpty(), C.Ok);
     }
-    EXPECT_EQ(Server.Request_Lines.value(0), "GET /x?y=1 HTTP/1.1");
+    EXPECT_EQ(Server.Request_Lines.value(0), "GET /x?y=1 HTTP/1.0");
+    // the request names its host and sends no cookies
+    EXPECT_TRUE(Server.Requests.value(0).contains("\r\nHost: 127.0.0.1:"));
+    EXPECT_FALSE(Server.Requests.value(0).toLower().contains("cookie"));
+}
+
+// An HTTP/1.0 answer without a length ends where the server closes the connection.
+TEST(HttpGet, AnswerWithoutLengthEndsAtClose)
+{
+    TLocalHttpServer Server;
+    Server.Omit_Length = true;
+    Server.Body = "VER. 1.001\r\n";
+    const TResult R = Get(Server.Host() + "/v");
+    ASSERT_TRUE(R.Done);
+    EXPECT_TRUE(R.Reply.Ok);
+    EXPECT_EQ(R.Reply.Body, "VER. 1.001\r\n");
+}
+
+// Nobody listening: a failure with a reason, not a hang.
+TEST(HttpGet, RefusedConnectionFails)
+{
+    QTcpServer Probe;
+    ASSERT_TRUE(Probe.listen(QHostAddress::LocalHost, 0));
+    const quint16 Port = Probe.serverPort();
+    Probe.close();
+    const TResult R = Get(QStringLiteral("http://127.0.0.1:%1/").arg(Port));
+    ASSERT_TRUE(R.Done);
+    EXPECT_FALSE(R.Reply.Ok);
+    EXPECT_FALSE(R.Reply.Error.isEmpty());
 }
 
 // A server that accepts and never answers: the request ends at its time-out.

@@ -195,7 +195,7 @@ TEST_F(MainWindowTest, TimerVersionCheck)
     EXPECT_TRUE(Main->LL_Update->text().contains("New Version Available. Click Here for more Details"));
     EXPECT_EQ(Main->Timer_Update->interval(), 7200000);
     ASSERT_EQ(Server.Request_Lines.size(), 1);
-    EXPECT_EQ(Server.Request_Lines[0], "GET /home/download/GetversionSW.asp?nomesw=CFTK410 HTTP/1.1");
+    EXPECT_EQ(Server.Request_Lines[0], "GET /home/download/GetversionSW.asp?nomesw=CFTK410 HTTP/1.0");
     Main->LL_UpdateLinkClick();
     ASSERT_EQ(Pages.Opened.size(), 1);
     EXPECT_EQ(Pages.Opened[0].path(), "/Home/download/download.asp");

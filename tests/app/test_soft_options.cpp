@@ -227,7 +227,7 @@ TEST_F(SoftOptionsTest, VersionCheckAgainstLocalServer)
         }
     }
     ASSERT_FALSE(Server.Request_Lines.isEmpty());
-    EXPECT_EQ(Server.Request_Lines[0], "GET /home/download/GetversionSW.asp?nomesw=CFTK410 HTTP/1.1");
+    EXPECT_EQ(Server.Request_Lines[0], "GET /home/download/GetversionSW.asp?nomesw=CFTK410 HTTP/1.0");
     FSoftOptions->LL_Check_UpdateLinkClick();
     ASSERT_EQ(Pages.Opened.size(), 1);
     EXPECT_EQ(Pages.Opened[0].fragment(), "GWTK410");
