@@ -302,15 +302,15 @@ void TFBrindelcoreFirmWare::Btn_Click(QObject *Sender)
     } else if (Sender == Btn_MQTT_Set_Topic) {
         Do_MQTT_Set_Topic();
     } else if (Sender == Btn_PROFINET_XML) {
-        Do_Profinet_Xml();
+        PROFINET_XML();
     } else if (Sender == Btn_BACnet_SetAccess) {
         // Nothing to do in this build.
     } else if (Sender == Btn_BACnet_EDE_File) {
-        Do_BACnet_EDE();
+        BACnet_EDE_File();
     } else if (Sender == Btn_PROFIBUS_GSD) {
         Do_Profibus_GSD();
     } else if (Sender == Btn_CreateBin) {
-        Do_Update();
+        Update_Device();
     }
 }
 

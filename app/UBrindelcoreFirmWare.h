@@ -32,9 +32,9 @@ public:
     // ---- Steps (each in the file of its concern) ----
     void Create_New_Project();  // UMain_Projects.cpp
     void Open_Project();        // UMain_Projects.cpp
-    void Do_Update();           // UMain_Update.cpp: Update Device UDP
-    void Do_Profinet_Xml();     // UMain_Protocols.cpp
-    void Do_BACnet_EDE();       // UMain_Protocols.cpp
+    void Update_Device();       // UMain_Update.cpp: Update Device UDP
+    void PROFINET_XML();        // UMain_Protocols.cpp
+    void BACnet_EDE_File();     // UMain_Protocols.cpp
     void Do_Profibus_GSD();     // UMain_Protocols.cpp
     void Do_MQTT_Set_Topic();   // UMain_Protocols.cpp
     void Do_Set_Communication(); // UMain_Editors.cpp

@@ -21,14 +21,14 @@ TFProfinetFileName *Profinet_File_Name_Dialog(QWidget *Owner)
 }
 } // namespace
 
-void TFBrindelcoreFirmWare::Do_Profinet_Xml()
+void TFBrindelcoreFirmWare::PROFINET_XML()
 {
-    PROFINET_XML(this, *Profinet_File_Name_Dialog(this), TProtocol_Project::From_Workspace());
+    ::PROFINET_XML(this, *Profinet_File_Name_Dialog(this), TProtocol_Project::From_Workspace());
 }
 
-void TFBrindelcoreFirmWare::Do_BACnet_EDE()
+void TFBrindelcoreFirmWare::BACnet_EDE_File()
 {
-    BACnet_EDE_File(this, TProtocol_Project::From_Workspace());
+    ::BACnet_EDE_File(this, TProtocol_Project::From_Workspace());
 }
 
 void TFBrindelcoreFirmWare::Do_Profibus_GSD()

@@ -72,7 +72,7 @@ bool Save_Bin(QWidget *Parent)
 
 } // namespace
 
-void TFBrindelcoreFirmWare::Do_Update()
+void TFBrindelcoreFirmWare::Update_Device()
 {
     if (!Create_Bin(this) || !Save_Bin(this))
         return;   // no update dialog without both images
