@@ -26,52 +26,6 @@ enum : int {
     ofsChecksum = 2044,
 };
 
-// The whole-number convention, widened to 64 bits for the two attributes
-// (device ID, rolling code) whose low 32 bits are stored: an ID may be
-// written up to 4294967296 in decimal.
-bool Text_To_Int64(const QString &Text, qint64 &Value)
-{
-    int I = 0;
-    const int N = Text.size();
-    while (I < N && Text[I] == QLatin1Char(' '))
-        ++I;
-    bool Negative = false;
-    if (I < N && (Text[I] == QLatin1Char('-') || Text[I] == QLatin1Char('+'))) {
-        Negative = Text[I] == QLatin1Char('-');
-        ++I;
-    }
-    int Base = 10;
-    if (I < N && (Text[I] == QLatin1Char('$') || Text[I] == QLatin1Char('x') || Text[I] == QLatin1Char('X'))) {
-        Base = 16;
-        ++I;
-    } else if (I + 1 < N && Text[I] == QLatin1Char('0')
-               && (Text[I + 1] == QLatin1Char('x') || Text[I + 1] == QLatin1Char('X'))) {
-        Base = 16;
-        I += 2;
-    }
-    if (I >= N)
-        return false;
-    quint64 Acc = 0;
-    const quint64 Limit = Base == 16 ? 0xFFFFFFFFFFFFFFFFULL : (Negative ? 0x8000000000000000ULL : 0x7FFFFFFFFFFFFFFFULL);
-    for (; I < N; ++I) {
-        const ushort C = Text[I].unicode();
-        int Digit;
-        if (C >= '0' && C <= '9')
-            Digit = C - '0';
-        else if (Base == 16 && C >= 'a' && C <= 'f')
-            Digit = C - 'a' + 10;
-        else if (Base == 16 && C >= 'A' && C <= 'F')
-            Digit = C - 'A' + 10;
-        else
-            return false;
-        if (Acc > (Limit - Digit) / Base)
-            return false;
-        Acc = Acc * Base + Digit;
-    }
-    Value = Negative ? static_cast<qint64>(0 - Acc) : static_cast<qint64>(Acc);
-    return true;
-}
-
 // Thrown inside the EnOcean.xml reader and turned into a TCompile_Error at its edge.
 struct TRead_Failure
 {
