@@ -93,12 +93,5 @@ bool Save_Settings(const QString &Path, QString *Error)
     Internet->Add_Child(QStringLiteral("enable_update"))->Set_Text(Bit(Enable_Update));
     Internet->Add_Child(QStringLiteral("enable_jump_field_tables"))->Set_Text(Bit(Enable_Jump_Field_Tables));
     Internet->Add_Child(QStringLiteral("Double_Click_Auto_Size"))->Set_Text(Bit(Double_Click_Auto_Size));
-    try {
-        Doc.Save_To_File(Path);
-    } catch (const EXmlError &E) {
-        if (Error)
-            *Error = E.Text;
-        return false;
-    }
-    return true;
+    return Doc.Save_To_File(Path, Error);
 }

@@ -283,3 +283,15 @@ void TXmlDocument::Save_To_File(const QString &Path) const
     if (!Write_File_Atomic(Path, Save_To_Bytes(), &Error))
         throw EXmlError(QStringLiteral("Cannot write \"%1\": %2").arg(Path, Error));
 }
+
+bool TXmlDocument::Save_To_File(const QString &Path, QString *Error) const
+{
+    try {
+        Save_To_File(Path);
+    } catch (const EXmlError &E) {
+        if (Error)
+            *Error = E.Text;
+        return false;
+    }
+    return true;
+}

@@ -110,6 +110,9 @@ public:
     QByteArray Save_To_Bytes() const;
     // Writes the whole file atomically, replacing it. Throws EXmlError on failure.
     void Save_To_File(const QString &Path) const;
+    // The same for callers that report rather than throw: false on failure,
+    // with the reason in *Error when Error is given.
+    bool Save_To_File(const QString &Path, QString *Error) const;
 
 private:
     std::vector<std::unique_ptr<TXmlNode>> FNodes;

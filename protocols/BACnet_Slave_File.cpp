@@ -51,14 +51,7 @@ bool TBACnet_Slave_File::Save(const QString &Path, QString *Error) const
 {
     TXmlDocument Doc;
     Build_Document(Doc);
-    try {
-        Doc.Save_To_File(Path);
-    } catch (const EXmlError &E) {
-        if (Error)
-            *Error = E.Text;
-        return false;
-    }
-    return true;
+    return Doc.Save_To_File(Path, Error);
 }
 
 bool Read_BACnet_Object_Rows(const QString &Path, QList<TBACnet_Object_Row> &Rows, QString *Error)

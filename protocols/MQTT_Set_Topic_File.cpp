@@ -76,12 +76,5 @@ bool TMQTT_Set_Topic_File::Save(const QString &Path, QString *Error) const
 {
     TXmlDocument Doc;
     Build_Document(Doc);
-    try {
-        Doc.Save_To_File(Path);
-    } catch (const EXmlError &E) {
-        if (Error)
-            *Error = E.Text;
-        return false;
-    }
-    return true;
+    return Doc.Save_To_File(Path, Error);
 }

@@ -101,12 +101,5 @@ bool Write_Job_File(const QString &Path, const TJob_Params &Params, QString *Err
 {
     TXmlDocument Doc;
     Build_Job_Document(Params, Doc);
-    try {
-        Doc.Save_To_File(Path);
-    } catch (const EXmlError &E) {
-        if (Error)
-            *Error = E.Text;
-        return false;
-    }
-    return true;
+    return Doc.Save_To_File(Path, Error);
 }

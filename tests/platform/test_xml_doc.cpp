@@ -80,4 +80,9 @@ TEST(XmlDoc, FailedSaveKeepsOldFile)
     TXmlDocument D;
     D.Add_Root("r");
     EXPECT_THROW(D.Save_To_File("/nonexistent/dir/file.xml"), EXmlError);
+    // The reporting form gives the same reason instead of throwing.
+    QString Error;
+    EXPECT_FALSE(D.Save_To_File("/nonexistent/dir/file.xml", &Error));
+    EXPECT_TRUE(Error.contains("/nonexistent/dir/file.xml")) << Error.toStdString();
+    EXPECT_FALSE(D.Save_To_File("/nonexistent/dir/file.xml", nullptr));
 }
