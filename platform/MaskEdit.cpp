@@ -93,19 +93,24 @@ void TCustomMaskEdit::Set_EditMask(const QString &Mask)
     setInputMask(FMask.Qt_Mask);
 }
 
-QString TCustomMaskEdit::Text() const
+QString Masked_Edit_Text(const TEditMaskInfo &Mask, const QString &Text, const QString &Display_Text)
 {
-    if (FMask.Qt_Mask.isEmpty() || FMask.Save_Literals)
-        return text();
+    if (Mask.Qt_Mask.isEmpty() || Mask.Save_Literals)
+        return Text;
     // Leave the literal positions out of the displayed text.
-    const QString D = displayText();
+    const QString &D = Display_Text;
     QString R;
-    for (int I = 0; I < D.size() && I < FMask.Literal.size(); ++I)
-        if (!FMask.Literal[I])
-            R += D[I] == FMask.Blank ? QChar(u' ') : D[I];
+    for (int I = 0; I < D.size() && I < Mask.Literal.size(); ++I)
+        if (!Mask.Literal[I])
+            R += D[I] == Mask.Blank ? QChar(u' ') : D[I];
     while (R.endsWith(u' '))
         R.chop(1);
     return R;
+}
+
+QString TCustomMaskEdit::Text() const
+{
+    return Masked_Edit_Text(FMask, text(), displayText());
 }
 
 void TCustomMaskEdit::Set_Text(const QString &Value) { setText(Value); }

@@ -20,6 +20,11 @@ struct TEditMaskInfo {
 };
 TEditMaskInfo Parse_Edit_Mask(const QString &Mask, QChar DateSeparator, QChar TimeSeparator);
 
+// The text a masked edit hands out: Text itself when there is no mask or the
+// mask keeps its literals, otherwise only the typed positions of Display_Text
+// (blanks for the empty ones, trailing blanks dropped).
+QString Masked_Edit_Text(const TEditMaskInfo &Mask, const QString &Text, const QString &Display_Text);
+
 // A single-line edit with the original platform's edit hooks: key-down (with
 // virtual-key codes), character filter, clipboard permission, entry and exit.
 // The masked edit of the grid's in-place editors builds on it.

@@ -87,17 +87,7 @@ void TBaseInplaceEdit::Apply_Edit_Mask(const QString &Mask)
 
 QString TBaseInplaceEdit::Edit_Text() const
 {
-    if (FMask.Qt_Mask.isEmpty() || FMask.Save_Literals)
-        return text();
-    // The typed positions only, blanks for the empty ones, trailing blanks dropped.
-    const QString D = displayText();
-    QString R;
-    for (int I = 0; I < D.size() && I < FMask.Literal.size(); ++I)
-        if (!FMask.Literal[I])
-            R += D[I] == FMask.Blank ? QChar(u' ') : D[I];
-    while (R.endsWith(u' '))
-        R.chop(1);
-    return R;
+    return Masked_Edit_Text(FMask, text(), displayText());
 }
 
 // --- construction -------------------------------------------------------------------
