@@ -1,4 +1,5 @@
 #include "app/AppButton.h"
+#include "controls/FxButtons.h"
 
 TAppButton *Make_App_Button(QWidget *Parent, const char *Object_Name, int Left, int Top, int Width, int Height,
                             const TAppButtonLook &Look)
@@ -16,6 +17,16 @@ TAppButton *Make_App_Button(QWidget *Parent, const char *Object_Name, int Left, 
     if (!Look.Glyph.isNull())
         B->Set_Glyph(Look.Glyph);
     return B;
+}
+
+void Make_OK_Cancel_Buttons(QWidget *Button_Panel, int Width, TAppButton *&Btn_OK, TAppButton *&Btn_Cancel)
+{
+    TAppButtonLook Ok_Look;
+    Ok_Look.Glyph = Fx_Bitmap_Resource(QStringLiteral("FXOK"));
+    Btn_OK = Make_App_Button(Button_Panel, "Btn_OK", Width - 2 * 100 - 16, 9, 96, 28, Ok_Look);
+    TAppButtonLook Cancel_Look;
+    Cancel_Look.Glyph = Fx_Bitmap_Resource(QStringLiteral("FXCANCEL"));
+    Btn_Cancel = Make_App_Button(Button_Panel, "Btn_Cancel", Width - 100 - 8, 9, 96, 28, Cancel_Look);
 }
 
 void Set_Button_Caption(TAppButton *Button, const QString &Caption) { Button->Set_Caption(Caption); }

@@ -26,6 +26,9 @@ struct TAppButtonLook
 // Creates a button on Parent at (Left, Top) with the given size and look.
 TAppButton *Make_App_Button(QWidget *Parent, const char *Object_Name, int Left, int Top, int Width, int Height,
                             const TAppButtonLook &Look = TAppButtonLook());
+// The OK and Cancel buttons (check-mark and cross glyphs) at the right-hand
+// end of a dialog's button panel of the given width; the dialog wires them.
+void Make_OK_Cancel_Buttons(QWidget *Button_Panel, int Width, TAppButton *&Btn_OK, TAppButton *&Btn_Cancel);
 void Set_Button_Caption(TAppButton *Button, const QString &Caption);
 QString Button_Caption(const TAppButton *Button);
 // Presses the button as a click of the user would (handlers run at once).

@@ -27,13 +27,7 @@ TFNew_Project::TFNew_Project(QWidget *Parent)
     E_New_Proj->setObjectName(QStringLiteral("E_New_Proj"));
     E_New_Proj->setGeometry(16, Title_Panel_Height + 26, W - 32, 21);
     E_New_Proj->installEventFilter(this);
-    QWidget *P_Button = Make_Button_Panel(this, W, H);
-    TAppButtonLook Ok_Look;
-    Ok_Look.Glyph = Fx_Bitmap_Resource(QStringLiteral("FXOK"));
-    Btn_OK = Make_App_Button(P_Button, "Btn_OK", W - 2 * 100 - 16, 9, 96, 28, Ok_Look);
-    TAppButtonLook Cancel_Look;
-    Cancel_Look.Glyph = Fx_Bitmap_Resource(QStringLiteral("FXCANCEL"));
-    Btn_Cancel = Make_App_Button(P_Button, "Btn_Cancel", W - 100 - 8, 9, 96, 28, Cancel_Look);
+    Make_OK_Cancel_Buttons(Make_Button_Panel(this, W, H), W, Btn_OK, Btn_Cancel);
     connect(Btn_OK, &TAppButton::clicked, this, [this] { Btn_OKClick(); });
     connect(Btn_Cancel, &TAppButton::clicked, this, [this] { reject(); });
     Set_Lang();

@@ -23,13 +23,7 @@ TFOpenConf::TFOpenConf(QWidget *Parent)
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1->setGeometry(16, Title_Panel_Height + 26, W - 32, H - Title_Panel_Height - 26 - Button_Panel_Height - 8);
-    QWidget *P_Button = Make_Button_Panel(this, W, H);
-    TAppButtonLook Ok_Look;
-    Ok_Look.Glyph = Fx_Bitmap_Resource(QStringLiteral("FXOK"));
-    Btn_OK = Make_App_Button(P_Button, "Btn_OK", W - 2 * 100 - 16, 9, 96, 28, Ok_Look);
-    TAppButtonLook Cancel_Look;
-    Cancel_Look.Glyph = Fx_Bitmap_Resource(QStringLiteral("FXCANCEL"));
-    Btn_Cancel = Make_App_Button(P_Button, "Btn_Cancel", W - 100 - 8, 9, 96, 28, Cancel_Look);
+    Make_OK_Cancel_Buttons(Make_Button_Panel(this, W, H), W, Btn_OK, Btn_Cancel);
     connect(Btn_OK, &TAppButton::clicked, this, [this] { accept(); });
     connect(Btn_Cancel, &TAppButton::clicked, this, [this] { reject(); });
     connect(ListBox1, &QListWidget::itemClicked, this, [this] { ListBox1Click(); });
