@@ -29,6 +29,47 @@ QPoint Combo_Label_Pos(TLabelPosition Pos, const QRect &C, const QSize &Lb, int 
     return {L, T};
 }
 
+TComboBorderLook Own_Border_Look(bool Focus_Look, bool Themed_Disabled, TColor Border_Color,
+                                 TColor Focus_Border_Color, bool Has_Focus)
+{
+    TComboBorderLook L;
+    L.FocusLook = Focus_Look;
+    if (Themed_Disabled) {
+        L.Draw = true;
+        L.Frame = 0xB99D7F;
+        return L;
+    }
+    TColor K = Border_Color;
+    if (K == clNone || (Has_Focus && Focus_Border_Color != clNone)) {
+        K = Focus_Border_Color;
+        if (K == clNone) {
+            L.Draw = true;
+            L.ThreeD = true;
+            return L;
+        }
+        if (!Has_Focus)
+            return L;
+    }
+    L.Draw = true;
+    L.Frame = K;
+    return L;
+}
+
+QRect Drop_Button_Rect(const QSize &Size, int Button_Width)
+{
+    return QRect(QPoint(Size.width() - Button_Width + 2, 0), QPoint(Size.width() - 1, Size.height() - 1))
+        .adjusted(1, 1, -1, -1);
+}
+
+bool Track_Button_Hover(bool &Hover, int X, int Width, int Button_Width)
+{
+    const bool Now = Width - Button_Width < X && X < Width;
+    if (Now == Hover)
+        return false;
+    Hover = Now;
+    return true;
+}
+
 ROruCustomCombo::ROruCustomCombo(QWidget *Parent)
     : QComboBox(Parent), FButtonWidth(System_Info().VScroll_Width + 2), FIsThemed(System_Info().ComCtl_Major > 5)
 {
@@ -358,12 +399,8 @@ void ROruCustomCombo::leaveEvent(QEvent *E)
 void ROruCustomCombo::mouseMoveEvent(QMouseEvent *E)
 {
     QComboBox::mouseMoveEvent(E);
-    const int X = static_cast<int>(E->position().x());
-    const bool Hover = width() - FButtonWidth < X && X < width();
-    if (Hover != FButtonHover) {
-        FButtonHover = Hover;
+    if (Track_Button_Hover(FButtonHover, static_cast<int>(E->position().x()), width(), FButtonWidth))
         update();
-    }
 }
 
 void ROruCustomCombo::changeEvent(QEvent *E)
@@ -417,35 +454,16 @@ bool ROruCustomCombo::Uses_Own_Painting() const
 
 TComboBorderLook ROruCustomCombo::Border_Look() const
 {
-    TComboBorderLook L;
     if ((isEnabled() && !FFlat && FBorderColor == clNone && FFocusBorderColor == clNone)
         || (FIsVista && FBorderColor == clNone))
-        return L;
-    L.FocusLook = Hot() && FFocusBorder;
-    if (!isEnabled() && FIsThemed && !FDisabledBorder) {
-        L.Draw = true;
-        L.Frame = 0xB99D7F;
-        return L;
-    }
-    TColor K = FBorderColor;
-    if (K == clNone || (FHasFocus && FFocusBorderColor != clNone)) {
-        K = FFocusBorderColor;
-        if (K == clNone) {
-            L.Draw = true;
-            L.ThreeD = true;
-            return L;
-        }
-        if (!FHasFocus)
-            return L;
-    }
-    L.Draw = true;
-    L.Frame = K;
-    return L;
+        return TComboBorderLook();
+    return Own_Border_Look(Hot() && FFocusBorder, !isEnabled() && FIsThemed && !FDisabledBorder, FBorderColor,
+                           FFocusBorderColor, FHasFocus);
 }
 
 QRect ROruCustomCombo::Button_Rect() const
 {
-    return QRect(QPoint(width() - FButtonWidth + 2, 0), QPoint(width() - 1, height() - 1)).adjusted(1, 1, -1, -1);
+    return Drop_Button_Rect(size(), FButtonWidth);
 }
 
 void ROruCustomCombo::Paint_Button(QPainter &P)

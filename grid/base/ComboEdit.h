@@ -29,6 +29,18 @@ struct TComboBorderLook {
     bool FocusLook = false;  // sunken focus frame
 };
 
+// The border a drop-down editor (combo, date/time picker) draws once it
+// paints a border of its own: the frame of a themed disabled control, else
+// the border colour, or the focus colour while focused; with neither colour
+// the three-dimensional look.
+TComboBorderLook Own_Border_Look(bool Focus_Look, bool Themed_Disabled, TColor Border_Color,
+                                 TColor Focus_Border_Color, bool Has_Focus);
+// The drop-down button at the right edge of a control of Size.
+QRect Drop_Button_Rect(const QSize &Size, int Button_Width);
+// The mouse at X over a control of Width: sets Hover to whether it is over
+// the drop-down button; true when that changed.
+bool Track_Button_Hover(bool &Hover, int X, int Width, int Button_Width);
+
 class ROruCustomCombo : public QComboBox {
     Q_OBJECT
 public:

@@ -89,33 +89,15 @@ bool ROruDateTimePicker::Paints_Own_Button() const
 
 TComboBorderLook ROruDateTimePicker::Border_Look() const
 {
-    TComboBorderLook L;
     if (!FMetroStyle || !IsVistaOrLater() || (isEnabled() && FBorderColor == clNone && FFocusBorderColor == clNone))
-        return L;
-    L.FocusLook = Hot() && FFocusBorder;
-    if (!isEnabled() && FIsThemed && !FDisabledBorder) {
-        L.Draw = true;
-        L.Frame = 0xB99D7F;
-        return L;
-    }
-    if (FBorderColor == clNone || (FHasFocus && FFocusBorderColor != clNone)) {
-        if (FFocusBorderColor == clNone) {
-            L.Draw = true;
-            L.ThreeD = true;
-        } else if (FHasFocus) {
-            L.Draw = true;
-            L.Frame = FFocusBorderColor;
-        }
-        return L;
-    }
-    L.Draw = true;
-    L.Frame = FBorderColor;
-    return L;
+        return TComboBorderLook();
+    return Own_Border_Look(Hot() && FFocusBorder, !isEnabled() && FIsThemed && !FDisabledBorder, FBorderColor,
+                           FFocusBorderColor, FHasFocus);
 }
 
 QRect ROruDateTimePicker::Button_Rect() const
 {
-    return QRect(QPoint(width() - FButtonWidth + 2, 0), QPoint(width() - 1, height() - 1)).adjusted(1, 1, -1, -1);
+    return Drop_Button_Rect(size(), FButtonWidth);
 }
 
 void ROruDateTimePicker::paintEvent(QPaintEvent *E)
@@ -261,10 +243,6 @@ void ROruDateTimePicker::leaveEvent(QEvent *E)
 void ROruDateTimePicker::mouseMoveEvent(QMouseEvent *E)
 {
     QDateTimeEdit::mouseMoveEvent(E);
-    const int X = static_cast<int>(E->position().x());
-    const bool Hover = width() - FButtonWidth < X && X < width();
-    if (Hover != FButtonHover) {
-        FButtonHover = Hover;
+    if (Track_Button_Hover(FButtonHover, static_cast<int>(E->position().x()), width(), FButtonWidth))
         update();
-    }
 }

@@ -212,3 +212,39 @@ TEST_F(ComboWidget, OwnPaintingChoice)
     EXPECT_TRUE(Combo->Uses_Own_Painting());
 }
 } // namespace
+
+// The border rule the combo and the date/time picker share.
+TEST(ComboEdit, OwnBorderLookTable)
+{
+    struct TCase {
+        const char *Name;
+        bool Themed_Disabled;
+        TColor Border, Focus_Border;
+        bool Has_Focus;
+        bool Want_Draw, Want_ThreeD;
+        TColor Want_Frame;
+    };
+    const TCase Cases[] = {
+        {"ThemedDisabledFrame", true, clBlue, clRed, true, true, false, 0xB99D7F},
+        {"BorderColour", false, clBlue, clNone, false, true, false, clBlue},
+        {"FocusColourWinsWhileFocused", false, clBlue, clRed, true, true, false, clRed},
+        {"BorderColourWhileNotFocused", false, clBlue, clRed, false, true, false, clBlue},
+        {"FocusColourOnlyNotFocusedDrawsNothing", false, clNone, clRed, false, false, false, clNone},
+        {"NoColourIsThreeD", false, clNone, clNone, false, true, true, clNone},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        const TComboBorderLook L = Own_Border_Look(true, C.Themed_Disabled, C.Border, C.Focus_Border, C.Has_Focus);
+        EXPECT_TRUE(L.FocusLook);
+        EXPECT_EQ(L.Draw, C.Want_Draw);
+        EXPECT_EQ(L.ThreeD, C.Want_ThreeD);
+        EXPECT_EQ(L.Frame, C.Want_Frame);
+    }
+    bool Hover = false;
+    EXPECT_TRUE(Track_Button_Hover(Hover, 95, 100, 17));
+    EXPECT_TRUE(Hover);
+    EXPECT_FALSE(Track_Button_Hover(Hover, 90, 100, 17));
+    EXPECT_TRUE(Track_Button_Hover(Hover, 83, 100, 17));   // the button's left edge is outside
+    EXPECT_FALSE(Hover);
+    EXPECT_EQ(Drop_Button_Rect(QSize(100, 21), 17), QRect(QPoint(86, 1), QPoint(98, 19)));
+}
