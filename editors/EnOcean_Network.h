@@ -23,7 +23,9 @@
 
 class TXmlDocument;
 
-class TVarEnOcean
+// A catalogue data field placed in the gateway's data image: what a variable
+// of an EEP entry and one of a Ruzor AVI group both carry.
+class TVar_Placement
 {
 public:
     QString FData;       // name of the catalogue data field (TDataField::FData)
@@ -31,7 +33,6 @@ public:
     int FBitSize = 0;    // copied from the catalogue
     int FPosition = 0;   // position of the value in the gateway's data image
     int FBitStart = 0;   // start bit at that position, 0 to 7
-    int FCaseIndex = 0;  // 0-based position of the case within the catalogue TYPE
 
     const QString &Data() const { return FData; }
     void Set_Data(const QString &Value) { FData = Value; }
@@ -43,22 +44,16 @@ public:
     void Set_Position(int Value) { FPosition = Value; }
     int BitStart() const { return FBitStart; }
     void Set_BitStart(int Value) { FBitStart = Value; }
-    int CaseIndex() const { return FCaseIndex; }
-    void Set_CaseIndex(int Value) { FCaseIndex = Value; }
 };
 
-// One EEP of a device.
-class TRorFunTyp
+// The R-ORG, FUNC and TYPE numbers of an EEP, shared by a device's EEP entry
+// and a Ruzor AVI entry.
+class TEEP_Numbers
 {
 public:
-    TRorFunTyp() = default;
-    TRorFunTyp(const TRorFunTyp &) = delete;
-    TRorFunTyp &operator=(const TRorFunTyp &) = delete;
-
     int FRorgNum = 0; // 0xF6, 0xA5, 0xD2 ...
     int FFuncNum = 0;
     int FTypeNum = 0;
-    std::vector<std::unique_ptr<TVarEnOcean>> VariableList; // in the order added
 
     int RorgNum() const { return FRorgNum; }
     void Set_RorgNum(int Value) { FRorgNum = Value; }
@@ -66,6 +61,26 @@ public:
     void Set_FuncNum(int Value) { FFuncNum = Value; }
     int TypeNum() const { return FTypeNum; }
     void Set_TypeNum(int Value) { FTypeNum = Value; }
+};
+
+class TVarEnOcean : public TVar_Placement
+{
+public:
+    int FCaseIndex = 0;  // 0-based position of the case within the catalogue TYPE
+
+    int CaseIndex() const { return FCaseIndex; }
+    void Set_CaseIndex(int Value) { FCaseIndex = Value; }
+};
+
+// One EEP of a device.
+class TRorFunTyp : public TEEP_Numbers
+{
+public:
+    TRorFunTyp() = default;
+    TRorFunTyp(const TRorFunTyp &) = delete;
+    TRorFunTyp &operator=(const TRorFunTyp &) = delete;
+
+    std::vector<std::unique_ptr<TVarEnOcean>> VariableList; // in the order added
 };
 
 class TDevice_EnOcean
@@ -116,25 +131,8 @@ using TDevice_List = std::vector<std::unique_ptr<TDevice_EnOcean>>;
 
 // Ruzor AVI grouped form: pairs of an incoming and an outgoing case. The file
 // has no place for it; it is declared for the Ruzor AVI dialog.
-class TVarEnOcean_SAck
+class TVarEnOcean_SAck : public TVar_Placement
 {
-public:
-    QString FData;
-    int FBitOffs = 0;
-    int FBitSize = 0;
-    int FPosition = 0;
-    int FBitStart = 0;
-
-    const QString &Data() const { return FData; }
-    void Set_Data(const QString &Value) { FData = Value; }
-    int BitOffs() const { return FBitOffs; }
-    void Set_BitOffs(int Value) { FBitOffs = Value; }
-    int BitSize() const { return FBitSize; }
-    void Set_BitSize(int Value) { FBitSize = Value; }
-    int Position() const { return FPosition; }
-    void Set_Position(int Value) { FPosition = Value; }
-    int BitStart() const { return FBitStart; }
-    void Set_BitStart(int Value) { FBitStart = Value; }
 };
 
 class TGroup_SAck
@@ -155,24 +153,14 @@ public:
     void Set_CaseOutIndex(int Value) { FCaseOutIndex = Value; }
 };
 
-class TRorFunTyp_SAck
+class TRorFunTyp_SAck : public TEEP_Numbers
 {
 public:
     TRorFunTyp_SAck() = default;
     TRorFunTyp_SAck(const TRorFunTyp_SAck &) = delete;
     TRorFunTyp_SAck &operator=(const TRorFunTyp_SAck &) = delete;
 
-    int FRorgNum = 0;
-    int FFuncNum = 0;
-    int FTypeNum = 0;
     std::vector<std::unique_ptr<TGroup_SAck>> GroupList;
-
-    int RorgNum() const { return FRorgNum; }
-    void Set_RorgNum(int Value) { FRorgNum = Value; }
-    int FuncNum() const { return FFuncNum; }
-    void Set_FuncNum(int Value) { FFuncNum = Value; }
-    int TypeNum() const { return FTypeNum; }
-    void Set_TypeNum(int Value) { FTypeNum = Value; }
 };
 
 // ---------------------------------------------------------------------------
