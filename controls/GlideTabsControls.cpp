@@ -329,6 +329,37 @@ void TBaseGlideButtonControl::Draw_Item(TAACanvas &TargetCanvas, TGlideTabItemTy
     FGlideTabs->DoOnAfterDrawItem(TargetCanvas, FControlRect, ItemType, -1);
 }
 
+void TBaseGlideButtonControl::Select_State_Styles(const TGlideTabsLookAndFeelButtonItems &Button,
+                                                  const TGlideTabsLookAndFeelButtonItems &Symbol)
+{
+    switch (FDrawState) {
+    case dsDown:
+        FButtonStyle = &Button.Down();
+        FSymbolStyle = &Symbol.Down();
+        break;
+    case dsHot:
+        FButtonStyle = &Button.Hot();
+        FSymbolStyle = &Symbol.Hot();
+        break;
+    default:
+        FButtonStyle = &Button.Normal();
+        FSymbolStyle = &Symbol.Normal();
+        break;
+    }
+}
+
+void TBaseGlideButtonControl::Select_State_Styles(const TGlideTabsLookAndFeelDisabledButton &Button,
+                                                  const TGlideTabsLookAndFeelDisabledButton &Symbol)
+{
+    if (FDrawState == dsDisabled) {
+        FButtonStyle = &Button.Disabled();
+        FSymbolStyle = &Symbol.Disabled();
+        return;
+    }
+    Select_State_Styles(static_cast<const TGlideTabsLookAndFeelButtonItems &>(Button),
+                        static_cast<const TGlideTabsLookAndFeelButtonItems &>(Symbol));
+}
+
 TAddButtonControl::TAddButtonControl(IGlideTabs *GlideTabs) : TBaseGlideButtonControl(GlideTabs)
 {
     FControlType = itAddButton;
@@ -340,20 +371,7 @@ TAddButtonControl::TAddButtonControl(IGlideTabs *GlideTabs) : TBaseGlideButtonCo
 void TAddButtonControl::SelectStyles()
 {
     const TGlideTabsLookAndFeelAddButton &L = FGlideTabs->GetLookAndFeel().AddButton();
-    switch (FDrawState) {
-    case dsDown:
-        FButtonStyle = &L.Button().Down();
-        FSymbolStyle = &L.PlusSign().Down();
-        break;
-    case dsHot:
-        FButtonStyle = &L.Button().Hot();
-        FSymbolStyle = &L.PlusSign().Hot();
-        break;
-    default:
-        FButtonStyle = &L.Button().Normal();
-        FSymbolStyle = &L.PlusSign().Normal();
-        break;
-    }
+    Select_State_Styles(L.Button(), L.PlusSign());
 }
 
 IGlideTabPolygons TAddButtonControl::GetPolygons()
@@ -388,24 +406,7 @@ void TAddButtonControl::DrawTo(TAACanvas &TargetCanvas, int, int, const TClipPol
 void TScrollButtonControl::SelectStyles()
 {
     const TGlideTabsLookAndFeelScrollButton &L = FGlideTabs->GetLookAndFeel().ScrollButtons();
-    switch (FDrawState) {
-    case dsDown:
-        FButtonStyle = &L.Button().Down();
-        FSymbolStyle = &L.Arrow().Down();
-        break;
-    case dsHot:
-        FButtonStyle = &L.Button().Hot();
-        FSymbolStyle = &L.Arrow().Hot();
-        break;
-    case dsDisabled:
-        FButtonStyle = &L.Button().Disabled();
-        FSymbolStyle = &L.Arrow().Disabled();
-        break;
-    default:
-        FButtonStyle = &L.Button().Normal();
-        FSymbolStyle = &L.Arrow().Normal();
-        break;
-    }
+    Select_State_Styles(L.Button(), L.Arrow());
 }
 
 void TScrollButtonControl::DrawTo(TAACanvas &TargetCanvas, int, int, const TClipPolygons &)

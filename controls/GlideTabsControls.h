@@ -9,6 +9,8 @@
 #include <vector>
 
 class TGlideTabsLookAndFeelStyle;
+class TGlideTabsLookAndFeelButtonItems;
+class TGlideTabsLookAndFeelDisabledButton;
 class TGlideTabsLookAndFeelBaseFont;
 
 // The drawn parts of the tab strip. The strip uses no child windows: every
@@ -167,6 +169,12 @@ public:
 
 protected:
     void Draw_Item(TAACanvas &TargetCanvas, TGlideTabItemType ItemType);
+    // Points the button and symbol styles at the looks of the draw state;
+    // with the disabled looks, dsDisabled takes them.
+    void Select_State_Styles(const TGlideTabsLookAndFeelButtonItems &Button,
+                             const TGlideTabsLookAndFeelButtonItems &Symbol);
+    void Select_State_Styles(const TGlideTabsLookAndFeelDisabledButton &Button,
+                             const TGlideTabsLookAndFeelDisabledButton &Symbol);
 
     std::unique_ptr<TAABrush> FButtonBrush;
     std::unique_ptr<TAAPen> FButtonPen;

@@ -695,4 +695,48 @@ TEST_F(GlideTabsControls, RenderTabStatesToPng)
     Image.copy(500, 0, 260, Row * 4).scaled(780, Row * 12).save(QDir(Test_Output_Dir()).filePath("glidetabs_tab_states_zoom.png"));
 }
 
+
+// Each draw state picks its button and symbol looks; only the scroll buttons
+// have disabled looks, the add button stays at its normal look then.
+TEST_F(GlideTabsControls, DrawStatesPickTheirStyles)
+{
+    const auto &AddL = Strip->GetLookAndFeel().AddButton();
+    const auto &ScrollL = Strip->GetLookAndFeel().ScrollButtons();
+    struct TCase { const char *Name; TDrawState State; };
+    const TCase Cases[] = {{"Down", dsDown}, {"Hot", dsHot}, {"Disabled", dsDisabled}, {"Normal", dsNotActive}};
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        TAddButtonControl A(Strip.get());
+        TScrollButtonRightControl R(Strip.get());
+        A.SetDrawState(C.State, 0, ttNone, true);
+        R.SetDrawState(C.State, 0, ttNone, true);
+        switch (C.State) {
+        case dsDown:
+            EXPECT_EQ(A.ButtonStyle(), &AddL.Button().Down());
+            EXPECT_EQ(A.SymbolStyle(), &AddL.PlusSign().Down());
+            EXPECT_EQ(R.ButtonStyle(), &ScrollL.Button().Down());
+            EXPECT_EQ(R.SymbolStyle(), &ScrollL.Arrow().Down());
+            break;
+        case dsHot:
+            EXPECT_EQ(A.ButtonStyle(), &AddL.Button().Hot());
+            EXPECT_EQ(A.SymbolStyle(), &AddL.PlusSign().Hot());
+            EXPECT_EQ(R.ButtonStyle(), &ScrollL.Button().Hot());
+            EXPECT_EQ(R.SymbolStyle(), &ScrollL.Arrow().Hot());
+            break;
+        case dsDisabled:
+            EXPECT_EQ(A.ButtonStyle(), &AddL.Button().Normal());
+            EXPECT_EQ(A.SymbolStyle(), &AddL.PlusSign().Normal());
+            EXPECT_EQ(R.ButtonStyle(), &ScrollL.Button().Disabled());
+            EXPECT_EQ(R.SymbolStyle(), &ScrollL.Arrow().Disabled());
+            break;
+        default:
+            EXPECT_EQ(A.ButtonStyle(), &AddL.Button().Normal());
+            EXPECT_EQ(A.SymbolStyle(), &AddL.PlusSign().Normal());
+            EXPECT_EQ(R.ButtonStyle(), &ScrollL.Button().Normal());
+            EXPECT_EQ(R.SymbolStyle(), &ScrollL.Arrow().Normal());
+            break;
+        }
+    }
+}
+
 } // namespace
