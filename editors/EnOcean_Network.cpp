@@ -157,8 +157,7 @@ TEnOcean_Load_Result Load_EnOcean_File(const QString &Path, TDevice_List &DevLis
         Doc.Load_From_File(Path);
     } catch (const EXmlError &E) {
         Result.Kind = TEnOcean_Load_Result::elUnreadable;
-        Result.Reason = E.Line > 0 ? QStringLiteral("%1 (line %2, column %3)").arg(E.Text).arg(E.Line).arg(E.Column)
-                                   : E.Text;
+        Result.Reason = E.Text_With_Position();
         Result.Line = E.Line;
         Result.Column = E.Column;
         return Result;

@@ -132,8 +132,7 @@ TParGen_Load_Result TParGen_Data::Load(const QString &Path)
         Doc.Load_From_File(Path);
     } catch (const EXmlError &E) {
         Result.Kind = TParGen_Load_Result::plUnreadable;
-        Result.Reason = E.Line > 0 ? QStringLiteral("%1 (line %2, column %3)").arg(E.Text).arg(E.Line).arg(E.Column)
-                                   : E.Text;
+        Result.Reason = E.Text_With_Position();
         Result.Line = E.Line;
         Result.Column = E.Column;
         return Result;

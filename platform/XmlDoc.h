@@ -19,6 +19,11 @@ public:
     int Line;
     int Column;
     QString Text;
+    // Text, followed by " (line L, column C)" for a parse error with a position.
+    QString Text_With_Position() const
+    {
+        return Line > 0 ? QStringLiteral("%1 (line %2, column %3)").arg(Text).arg(Line).arg(Column) : Text;
+    }
 };
 
 class TXmlNode

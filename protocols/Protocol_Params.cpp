@@ -88,7 +88,7 @@ bool ParGen_Unreadable(const QString &File_ParGen, QString *Reason)
         Doc.Load_From_File(File_ParGen);
     } catch (const EXmlError &E) {
         if (Reason)
-            *Reason = E.Line > 0 ? QStringLiteral("%1 (line %2, column %3)").arg(E.Text).arg(E.Line).arg(E.Column) : E.Text;
+            *Reason = E.Text_With_Position();
         return true;
     }
     return false;

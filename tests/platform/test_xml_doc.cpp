@@ -86,3 +86,16 @@ TEST(XmlDoc, FailedSaveKeepsOldFile)
     EXPECT_TRUE(Error.contains("/nonexistent/dir/file.xml")) << Error.toStdString();
     EXPECT_FALSE(D.Save_To_File("/nonexistent/dir/file.xml", nullptr));
 }
+
+TEST(XmlDoc, ErrorTextNamesThePositionOfAParseError)
+{
+    EXPECT_EQ(EXmlError("bad", 3, 7).Text_With_Position(), QStringLiteral("bad (line 3, column 7)"));
+    EXPECT_EQ(EXmlError("no file").Text_With_Position(), QStringLiteral("no file"));
+    TXmlDocument D;
+    try {
+        D.Load_From_Bytes("<a>\n<b></a>");
+        FAIL() << "malformed text was read";
+    } catch (const EXmlError &E) {
+        EXPECT_TRUE(E.Text_With_Position().contains(QStringLiteral("(line 2, column"))) << E.Text_With_Position().toStdString();
+    }
+}
