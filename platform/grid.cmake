@@ -2,6 +2,7 @@
 # format cores), and the canvas and string grid widget (Widgets).
 add_library(platform_grid_core STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Rect.h ${CMAKE_CURRENT_LIST_DIR}/Set.h ${CMAKE_CURRENT_LIST_DIR}/Object.h
+  ${CMAKE_CURRENT_LIST_DIR}/Font.h
   ${CMAKE_CURRENT_LIST_DIR}/GridStore.h ${CMAKE_CURRENT_LIST_DIR}/GridStore.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Locale.h ${CMAKE_CURRENT_LIST_DIR}/Locale.cpp
 )

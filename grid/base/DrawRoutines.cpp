@@ -708,10 +708,10 @@ void DrawErrorWave(TCanvas &Canvas, const QString &Text, const TRect &R, int Ver
     }
 }
 
-void DrawTransparentBitmap(TCanvas &Canvas, const QImage &Bitmap, TColor BackgroundColor, const TRect &R)
+QImage ReplaceCornerColor(const QImage &Bitmap, TColor BackgroundColor)
 {
     if (Bitmap.isNull())
-        return;
+        return QImage();
     QImage Img = Bitmap.convertToFormat(QImage::Format_ARGB32);
     const QRgb Key = Img.pixel(0, 0);
     const QRgb Back = To_QColor(BackgroundColor).rgba();
@@ -721,7 +721,14 @@ void DrawTransparentBitmap(TCanvas &Canvas, const QImage &Bitmap, TColor Backgro
             if (Line[X] == Key)
                 Line[X] = Back;
     }
-    Canvas.Draw(R.Left, R.Top, Img);
+    return Img;
+}
+
+void DrawTransparentBitmap(TCanvas &Canvas, const QImage &Bitmap, TColor BackgroundColor, const TRect &R)
+{
+    if (Bitmap.isNull())
+        return;
+    Canvas.Draw(R.Left, R.Top, ReplaceCornerColor(Bitmap, BackgroundColor));
 }
 
 void DrawBitmapResource(TCanvas &Canvas, TColor BackgroundColor, const TRect &R, const QString &Name)

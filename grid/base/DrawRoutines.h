@@ -89,6 +89,9 @@ void DrawCellShape(TCanvas &Canvas, int Left, int Top, int Width, int Height, in
 // past the end) to the last character's left edge (plus 4 when the range
 // reaches the end), VerticalOffset + 3 below the rectangle's top.
 void DrawErrorWave(TCanvas &Canvas, const QString &Text, const TRect &R, int VerticalOffset, int First, int Length);
+// A copy of the image in which every pixel of its top-left pixel's colour
+// is BackgroundColor (32 bits with alpha).
+QImage ReplaceCornerColor(const QImage &Bitmap, TColor BackgroundColor);
 // The image at the rectangle's top-left at its own size, the colour of its
 // top-left pixel replaced by BackgroundColor.
 void DrawTransparentBitmap(TCanvas &Canvas, const QImage &Bitmap, TColor BackgroundColor, const TRect &R);
