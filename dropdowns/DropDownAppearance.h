@@ -125,7 +125,12 @@ public:
         return *FItems.insert(FItems.begin() + Index, std::make_unique<TItem>(this))->get();
     }
     // EListError for an index outside 0 .. Count - 1.
-    TItem &Items(int Index) const
+    TItem &Items(int Index)
+    {
+        Check(Index);
+        return *FItems[Index];
+    }
+    const TItem &Items(int Index) const
     {
         Check(Index);
         return *FItems[Index];
