@@ -1,0 +1,12 @@
+# Fuzz entries of the readers of outside input (files and texts users bring).
+bc_add_fuzz(language LIBS bc_text)
+bc_add_fuzz(settings LIBS bc_workspace)
+bc_add_fuzz(catalog  LIBS bc_catalog bc_image)
+bc_add_fuzz(pargen   LIBS bc_editors_data bc_protocols_data)
+bc_add_fuzz(network  LIBS bc_editors_data bc_image)
+bc_add_fuzz(tables   LIBS bc_protocols_data)
+bc_add_fuzz(tabstrip LIBS bc_glidetabs)
+bc_add_fuzz(gif      LIBS bc_grid_markup)
+bc_add_fuzz(markup   LIBS bc_grid_markup)
+bc_add_fuzz(filter   LIBS bc_grid_textcore)
+bc_add_fuzz(numbers  LIBS bc_grid_textcore platform_text)
