@@ -3,7 +3,9 @@
 #include "platform/ImageList.h"
 #include <QBuffer>
 #include <QFile>
+#include <QImageReader>
 #include <algorithm>
+#include <atomic>
 #include <stdexcept>
 
 namespace {
@@ -11,7 +13,44 @@ int U16(const QByteArray &D, qsizetype At)
 {
     return static_cast<unsigned char>(D[At]) | (static_cast<unsigned char>(D[At + 1]) << 8);
 }
+
+std::atomic<qint64> Decode_Count{0};
+
+[[noreturn]] void Refuse_Picture()
+{
+    throw std::runtime_error("Could not load image. Invalid format");
+}
+
+bool Within_Bounds(qint64 W, qint64 H)
+{
+    return W >= 0 && H >= 0 && W <= Max_Picture_Side && H <= Max_Picture_Side && W * H <= Max_Picture_Pixels;
+}
+
+// The first picture of Bytes. A size beyond the bounds is refused before
+// any pixel memory is taken; a picture that cannot be decoded is a null image.
+QImage Decode_Bounded(const QByteArray &Bytes)
+{
+    QBuffer Buffer;
+    Buffer.setData(Bytes);
+    Buffer.open(QIODevice::ReadOnly);
+    QImageReader Reader(&Buffer);
+    const QSize Declared = Reader.size();
+    if (Declared.isValid() && !Within_Bounds(Declared.width(), Declared.height()))
+        Refuse_Picture();
+    ++Decode_Count;
+    QImage Image;
+    if (!Reader.read(&Image))
+        return QImage();
+    if (!Within_Bounds(Image.width(), Image.height()))
+        Refuse_Picture();
+    return Image;
+}
 } // namespace
+
+qint64 Picture_Decode_Count()
+{
+    return Decode_Count.load();
+}
 
 std::vector<TGifFrameInfo> Gif_Frames(const QByteArray &Data)
 {
@@ -46,6 +85,8 @@ void THTMLPicture::Clear_Decoded()
     FIsEmpty = true;
     FImage = QImage();
     FFrameCount = -1;
+    FFrames.clear();
+    FGifInfo.clear();
     FNextCount = -1;
     FTimerCount = -1;
     FFrame = 1;
@@ -140,32 +181,85 @@ void THTMLPicture::Load_Picture()
     FAnimMaxX = FAnimMaxY = 0;
     FImage = QImage();
     FIsEmpty = true;
-    QByteArray Bytes = FDatastream;
-    const std::vector<TGifFrameInfo> Frames = IsGIF() ? Gif_Frames(FDatastream) : std::vector<TGifFrameInfo>();
-    const TGifFrameInfo *Wanted = nullptr;
-    if (!Frames.empty() && FDatastream.size() >= 10) {
-        FAnimMaxX = U16(FDatastream, 6);
-        FAnimMaxY = U16(FDatastream, 8);
-        const int K = (FFrame >= 1 && FFrame <= static_cast<int>(Frames.size())) ? FFrame - 1 : 0;
-        Wanted = &Frames[static_cast<size_t>(K)];
-        // Everything before the first frame (header, colour table,
-        // extensions), then the wanted frame to the end: a GIF whose first
-        // image is that frame.
-        Bytes = FDatastream.left(Frames.front().Start) + FDatastream.mid(Wanted->Start);
-        FFrameXPos = Wanted->Left;
-        FFrameYPos = Wanted->Top;
-    }
-    if (Bytes.isEmpty())
+    FFrames.clear();
+    FGifInfo = IsGIF() ? Gif_Frames(FDatastream) : std::vector<TGifFrameInfo>();
+    FFrameCount = IsGIF() ? static_cast<int>(FGifInfo.size()) : -1;
+    if (FDatastream.isEmpty())
         throw std::runtime_error("Empty image stream created");
-    QImage I = QImage::fromData(Bytes);
-    if (I.isNull())
-        throw std::runtime_error("Could not load image. Invalid format");
-    if (Wanted && Wanted->Width > 0 && Wanted->Height > 0
-        && (I.width() > Wanted->Width || I.height() > Wanted->Height)) {
-        // The decoder composes onto the logical screen; keep the frame's own area.
-        I = I.copy(Wanted->Left, Wanted->Top, Wanted->Width, Wanted->Height);
+    try {
+        Decode_Frames();
+        Show_Frame();
+    } catch (...) {
+        FFrames.clear();
+        FAnimMaxX = FAnimMaxY = 0;
+        throw;
     }
-    FImage = I;
+}
+
+// Every frame of the data, decoded once.
+void THTMLPicture::Decode_Frames()
+{
+    if (FGifInfo.empty()) {
+        const QImage I = Decode_Bounded(FDatastream);
+        if (I.isNull())
+            Refuse_Picture();
+        FFrames.push_back({I, 0, 0});
+    } else {
+        const int Screen_W = U16(FDatastream, 6);
+        const int Screen_H = U16(FDatastream, 8);
+        if (!Within_Bounds(Screen_W, Screen_H))
+            Refuse_Picture();
+        // Each frame alone: everything before the first frame (header, colour
+        // table, extensions), the frame, and the trailer.
+        const QByteArray Head = FDatastream.left(FGifInfo.front().Start);
+        qint64 Pixels = 0;
+        for (size_t K = 0; K < FGifInfo.size(); ++K) {
+            const TGifFrameInfo &F = FGifInfo[K];
+            if (!Within_Bounds(F.Width, F.Height))
+                Refuse_Picture();
+            const qsizetype End = K + 1 < FGifInfo.size() ? FGifInfo[K + 1].Start : FDatastream.size();
+            QImage I = Decode_Bounded(Head + FDatastream.mid(F.Start, End - F.Start) + ';');
+            TFrame Frame;
+            if (!I.isNull()) {
+                // Decoding work and memory grow with every frame's canvas.
+                Pixels += static_cast<qint64>(I.width()) * I.height();
+                if (Pixels > Max_Picture_Pixels)
+                    Refuse_Picture();
+                // The decoder composes onto the logical screen; the screen
+                // counts only as far as the decoder made it.
+                FAnimMaxX = std::max(FAnimMaxX, std::min(Screen_W, I.width()));
+                FAnimMaxY = std::max(FAnimMaxY, std::min(Screen_H, I.height()));
+                // Keep the frame's own area, as far as it lies on the decoded
+                // image (a frame wholly off it shows nothing).
+                Frame.XPos = F.Left;
+                Frame.YPos = F.Top;
+                if (F.Width > 0 && F.Height > 0 && (I.width() > F.Width || I.height() > F.Height)) {
+                    const QRect Area = QRect(F.Left, F.Top, F.Width, F.Height).intersected(I.rect());
+                    I = Area.isEmpty() ? QImage() : I.copy(Area);
+                }
+            }
+            Frame.Image = I;
+            FFrames.push_back(Frame);
+        }
+    }
+}
+
+// Shows frame FFrame (the first one when FFrame is out of range) from the
+// frames decoded at load.
+void THTMLPicture::Show_Frame()
+{
+    FImage = QImage();
+    FIsEmpty = true;
+    FFrameXPos = FFrameYPos = 0;
+    if (FFrames.empty())
+        Refuse_Picture();
+    const int N = static_cast<int>(FFrames.size());
+    const TFrame &F = FFrames[static_cast<size_t>(FFrame >= 1 && FFrame <= N ? FFrame - 1 : 0)];
+    FFrameXPos = F.XPos;
+    FFrameYPos = F.YPos;
+    if (F.Image.isNull())
+        Refuse_Picture();
+    FImage = F.Image;
     FIsEmpty = false;
 }
 
@@ -188,8 +282,10 @@ int THTMLPicture::FrameCount()
 {
     if (!IsGIF())
         return -1;
-    if (FFrameCount < 0)
-        FFrameCount = static_cast<int>(Gif_Frames(FDatastream).size());
+    if (FFrameCount < 0) {
+        FGifInfo = Gif_Frames(FDatastream);
+        FFrameCount = static_cast<int>(FGifInfo.size());
+    }
     return FFrameCount;
 }
 
@@ -197,10 +293,11 @@ int THTMLPicture::GetFrameTime(int I) const
 {
     if (!IsGIF())
         return -1;
-    const std::vector<TGifFrameInfo> Frames = Gif_Frames(FDatastream);
-    if (I < 1 || I > static_cast<int>(Frames.size()))
-        return -1;
-    return Frames[static_cast<size_t>(I - 1)].Delay;
+    if (FFrameCount < 0) {
+        const std::vector<TGifFrameInfo> Frames = Gif_Frames(FDatastream);
+        return I >= 1 && I <= static_cast<int>(Frames.size()) ? Frames[static_cast<size_t>(I - 1)].Delay : -1;
+    }
+    return I >= 1 && I <= FFrameCount ? FGifInfo[static_cast<size_t>(I - 1)].Delay : -1;
 }
 
 void THTMLPicture::SetFrame(int Value)
@@ -209,7 +306,7 @@ void THTMLPicture::SetFrame(int Value)
     if (FDatastream.isEmpty())
         return;
     try {
-        Load_Picture();
+        Show_Frame();
     } catch (const std::exception &) {
         FIsEmpty = true;
     }

@@ -10,10 +10,20 @@
 class QIODevice;
 class TCanvas;
 
-// A picture kept as its file bytes and decoded on demand; any single frame
-// of an animated GIF can be shown. Decoding failures raise std::runtime_error
-// with "Could not load image. Invalid format" (LoadFromFile swallows them and
-// leaves the picture empty). Windows metafiles are not decoded here.
+// Where one frame of a GIF lies in its data and on its screen (see Gif_Frames).
+struct TGifFrameInfo {
+    qsizetype Start = 0;   // offset of the frame's graphic control extension (0x21)
+    int Delay = 0;         // hundredths of a second
+    int Left = 0, Top = 0, Width = 0, Height = 0;
+};
+
+// A picture kept as its file bytes, decoded once when loaded; any single frame
+// of an animated GIF can be shown (every frame is decoded at load and kept).
+// Decoding failures raise std::runtime_error with "Could not load image.
+// Invalid format" (LoadFromFile swallows them and leaves the picture empty);
+// so does a picture larger than Max_Picture_Side pixels on a side or
+// Max_Picture_Pixels in all (every frame of an animation counted), whatever
+// its file declares. Windows metafiles are not decoded here.
 class THTMLPicture {
 public:
     using TNotifyEvent = std::function<void(THTMLPicture *)>;
@@ -86,7 +96,14 @@ public:
 
 private:
     void Load_Picture();
+    void Decode_Frames();
+    void Show_Frame();
     void Clear_Decoded();
+
+    struct TFrame {
+        QImage Image;      // null when this frame could not be decoded
+        int XPos = 0, YPos = 0;
+    };
 
     QByteArray FDatastream;
     bool FIsEmpty = true;
@@ -101,6 +118,8 @@ private:
     bool FThreadBusy = false;
     int FFrame = 1;
     int FFrameCount = -1;
+    std::vector<TFrame> FFrames;             // decoded at load: one per GIF frame, else one
+    std::vector<TGifFrameInfo> FGifInfo;      // frame layout of the data, with FFrameCount
     int FFrameXPos = 0;
     int FFrameYPos = 0;
     int FAnimMaxX = 0;
@@ -109,13 +128,15 @@ private:
     int FTimerCount = -1;
 };
 
-// GIF frame layout helpers (bounds-checked; truncated data gives fewer frames).
-struct TGifFrameInfo {
-    qsizetype Start = 0;   // offset of the frame's graphic control extension (0x21)
-    int Delay = 0;         // hundredths of a second
-    int Left = 0, Top = 0, Width = 0, Height = 0;
-};
+// The frames of GIF data (bounds-checked; truncated data gives fewer frames).
 std::vector<TGifFrameInfo> Gif_Frames(const QByteArray &Data);
+
+// Bounds of a decoded picture: pixels on a side, and pixels in all (about
+// 256 MB at four bytes a pixel).
+constexpr int Max_Picture_Side = 16384;
+constexpr qint64 Max_Picture_Pixels = 64LL * 1024 * 1024;
+// Pictures (GIF frames counted one by one) decoded so far in this process.
+qint64 Picture_Decode_Count();
 
 // Pictures loaded by address for one grid; owns them.
 class THTMLPictureCache {

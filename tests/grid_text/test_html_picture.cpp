@@ -79,6 +79,27 @@ QByteArray Three_Frames()
     return Make_Gif(10, 8, {{0, 0, 4, 4, 1, 20}, {3, 2, 5, 3, 2, 30}, {6, 4, 4, 4, 3, 10}});
 }
 
+// A GIF of some fifty bytes whose single frame declares W x H pixels at
+// (Left, Top) on a Sw x Sh screen while its data holds one pixel.
+QByteArray Declared_Gif(int Sw, int Sh, int Left, int Top, int W, int H)
+{
+    QByteArray B("GIF89a");
+    Put16(B, Sw);
+    Put16(B, Sh);
+    B.append("\x80\x00\x00", 3);
+    B.append("\x00\x00\x00\xFF\xFF\xFF", 6);
+    B.append("\x21\xF9\x04\x00\x0A\x00\x00\x00", 8);
+    B.append(static_cast<char>(0x2C));
+    Put16(B, Left);
+    Put16(B, Top);
+    Put16(B, W);
+    Put16(B, H);
+    B.append('\0');
+    B.append("\x02\x02\x4C\x01\x00", 5); // clear, pixel 1, end
+    B.append(static_cast<char>(0x3B));
+    return B;
+}
+
 QByteArray Png(int W, int H)
 {
     QImage I(W, H, QImage::Format_RGB32);
@@ -161,6 +182,72 @@ TEST(HTMLPicture, TruncatedGifIsBoundsChecked)
         }
     }
     EXPECT_EQ(Gif_Frames(Full.left(Info[1].Start + 10)).size(), 1u);
+}
+
+// Sizes a file declares are bounded by the decoded picture and by a sane
+// limit; a picture too large is refused like an unreadable one.
+TEST(HTMLPicture, DeclaredSizesAreBounded)
+{
+    struct TCase {
+        const char *Name;
+        QByteArray Data;
+        bool Refused;
+    };
+    const TCase Cases[] = {
+        {"HugeFrameOnSmallScreen", Declared_Gif(2, 2, 0, 0, 65534, 65535), true},
+        {"HugeScreen", Declared_Gif(65535, 65535, 0, 0, 1, 1), true},
+        {"WideScreen", Declared_Gif(Max_Picture_Side + 1, 1, 0, 0, 1, 1), true},
+        {"ScreenAtTheLimit", Declared_Gif(Max_Picture_Side, 4, 0, 0, 1, 1), false},
+        {"FrameOverTheScreenEdge", Declared_Gif(10, 8, 6, 4, 9, 9), false},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        ASSERT_LT(C.Data.size(), 64);
+        THTMLPicture P;
+        if (C.Refused) {
+            try {
+                P.LoadFromData(C.Data);
+                ADD_FAILURE() << "loaded";
+            } catch (const std::runtime_error &E) {
+                EXPECT_STREQ(E.what(), "Could not load image. Invalid format");
+            }
+            EXPECT_TRUE(P.Empty());
+            EXPECT_EQ(P.MaxWidth(), 0);
+            continue;
+        }
+        ASSERT_NO_THROW(P.LoadFromData(C.Data));
+        ASSERT_FALSE(P.Empty());
+        // the frame lies on the screen the decoder made, never beyond it
+        EXPECT_LE(P.MaxWidth(), Max_Picture_Side);
+        EXPECT_LE(P.FrameXPos() + P.Width(), std::max(P.MaxWidth(), P.Width()));
+        EXPECT_LE(P.FrameYPos() + P.Height(), std::max(P.MaxHeight(), P.Height()));
+    }
+    // a file that is too large leaves an empty picture, without an error
+    QTemporaryDir Dir;
+    const QString Path = Dir.filePath("huge.gif");
+    QFile F(Path);
+    ASSERT_TRUE(F.open(QIODevice::WriteOnly));
+    F.write(Cases[0].Data);
+    F.close();
+    THTMLPicture FromFile;
+    FromFile.LoadFromFile(Path);
+    EXPECT_TRUE(FromFile.Empty());
+}
+
+// The frames are decoded once, at load; animating only shows them.
+TEST(HTMLPicture, AnimationDecodesOnce)
+{
+    THTMLPicture P;
+    const qint64 Before = Picture_Decode_Count();
+    P.LoadFromData(Three_Frames());
+    EXPECT_EQ(Picture_Decode_Count() - Before, 3);
+    for (int I = 0; I < 30; ++I)
+        P.Step();
+    for (int F = 1; F <= 3; ++F)
+        P.SetFrame(F);
+    EXPECT_EQ(Picture_Decode_Count() - Before, 3);
+    EXPECT_EQ(P.Image().pixelColor(0, 0), QColor(Qt::blue));
+    EXPECT_EQ(P.FrameXPos(), 6);
 }
 
 TEST(HTMLPicture, OtherFormatsAndFailures)
