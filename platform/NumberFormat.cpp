@@ -6,6 +6,8 @@
 #include <cmath>
 
 namespace {
+constexpr int Max_Sci_Digits = 18; // integer digits of a scientific mantissa
+
 QString With_Separators(const QString &Plain, bool Thousands)
 {
     // Plain is "[-]digits[.digits]" in C form.
@@ -136,11 +138,14 @@ QString Apply_Section(const QString &Section, double Value)
     const double A = std::fabs(Value);
     QString Body;
     if (Sci) {
-        const int Digits = std::max(1, Int_Zeros);
+        // A double holds no more than 18 significant digits; more integer
+        // zeros in the format would only scale the mantissa past them.
+        const int Digits = std::clamp(Int_Zeros, 1, Max_Sci_Digits);
         int Exp = A == 0 ? 0 : static_cast<int>(std::floor(std::log10(A))) - (Digits - 1);
         double Mant = A == 0 ? 0 : A / std::pow(10.0, Exp);
         QString M = QString::number(Mant, 'f', Frac_Max);
-        if (M.startsWith(QString::number(static_cast<long long>(std::pow(10.0, Digits))))) {
+        // Rounding carried into one more integer digit (9.96 -> "10.0"): shift.
+        if (M.section(u'.', 0, 0).size() > Digits) {
             ++Exp;
             M = QString::number(A / std::pow(10.0, Exp), 'f', Frac_Max);
         }

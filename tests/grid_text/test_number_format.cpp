@@ -38,6 +38,12 @@ TEST(NumberFormat, Pictures)
         {"LiteralAround", "'EUR' 0.00 'net'", 5, "EUR 5.00 net"},
         {"Scientific", "0.00E+00", 12345, "1.23E+04"},
         {"ScientificNegativeExp", "0.0E-0", 0.00125, "1.3E-3"},
+        // rounding into one more integer digit moves the exponent
+        {"ScientificCarry", "0.0E+00", 9.96, "1.0E+01"},
+        {"ScientificCarryTwoDigits", "00E+0", 99.7, "10E+1"},
+        // the mantissa keeps at most 18 integer digits, however many the format asks
+        {"ScientificNineteenZeros", "0000000000000000000E+00", 1e19, "100000000000000000E+02"},
+        {"ScientificThirtyZeros", "000000000000000000000000000000E+0", 1e19, "100000000000000000E+2"},
         {"Empty", "", 1.5, "1.5"},
     };
     for (const TCase &C : Cases) {
