@@ -1,4 +1,5 @@
 #include "protocols/CellTable.h"
+#include "platform/TrimEnds.h"
 #include <stdexcept>
 
 TCellTable::TCellTable(int Row_Count, int Col_Count)
@@ -32,7 +33,7 @@ void TCellTable::Clear()
 int TCellTable::Used_Rows(int Key_Col) const
 {
     int N = 0;
-    while (N + 1 < FRow_Count && !Cell(Key_Col, N + 1).trimmed().isEmpty())
+    while (N + 1 < FRow_Count && !Trim_Ends(Cell(Key_Col, N + 1)).isEmpty())
         ++N;
     return N;
 }

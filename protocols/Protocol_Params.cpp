@@ -1,4 +1,5 @@
 #include "protocols/Protocol_Params.h"
+#include "platform/TrimEnds.h"
 #include "platform/TextToInt.h"
 #include "platform/XmlDoc.h"
 #include <QFileInfo>
@@ -68,7 +69,7 @@ TPROFINET_Param Read_PROFINET_Param(const QString &File_ParGen)
     P.Nb_Out = R.Int("PROFINET_NB_OUT", 1438);
     if (const auto Name = R.Text("PROFINET_NAME_STA"))
         P.Station_Name = *Name;
-    if (P.Station_Name.trimmed().isEmpty())
+    if (Trim_Ends(P.Station_Name).isEmpty())
         P.Station_Name = QStringLiteral("SERIAL");
     return P;
 }
@@ -81,11 +82,16 @@ TGSD_Counts Read_GSD_Counts(const QString &File_ParGen)
 
 bool ParGen_Unreadable(const QString &File_ParGen, QString *Reason)
 {
-    if (!QFileInfo(File_ParGen).isFile())
+    return Xml_File_Unreadable(File_ParGen, Reason);
+}
+
+bool Xml_File_Unreadable(const QString &Path, QString *Reason)
+{
+    if (!QFileInfo(Path).isFile())
         return false;
     TXmlDocument Doc;
     try {
-        Doc.Load_From_File(File_ParGen);
+        Doc.Load_From_File(Path);
     } catch (const EXmlError &E) {
         if (Reason)
             *Reason = E.Text_With_Position();

@@ -1,4 +1,5 @@
 #include "protocols/TableFile.h"
+#include "platform/TrimEnds.h"
 #include "platform/XmlDoc.h"
 #include <QFileInfo>
 
@@ -54,7 +55,7 @@ void Load_List(const TXmlNode *Root, const TTableList &L, TTableLoadResult &Resu
         }
         for (const TPresetColumn &P : L.Presets)
             L.Table->Set_Cell(P.Col, Row, QString::fromLatin1(P.Text));
-        if (First_Empty_Key == 0 && L.Table->Cell(L.Key_Col, Row).trimmed().isEmpty())
+        if (First_Empty_Key == 0 && Trim_Ends(L.Table->Cell(L.Key_Col, Row)).isEmpty())
             First_Empty_Key = Row;
     }
     // A save stops at the first empty key: say so when rows stand behind it.

@@ -1,4 +1,5 @@
 #include "protocols/UBACnet_EDE_File.h"
+#include "platform/TrimEnds.h"
 #include "protocols/Description_File.h"
 #include "platform/Clock.h"
 
@@ -28,7 +29,7 @@ QString Left_Chars(const QString &Text, int Count)
 
 int Get_BACnet_Object_Type(const QString &Data_Type)
 {
-    const QString Key = Data_Type.trimmed().toUpper();
+    const QString Key = Trim_Ends(Data_Type).toUpper();
     for (const TType_Name &T : Object_Types)
         if (Key == QLatin1String(T.Name))
             return T.Type;

@@ -1,4 +1,5 @@
 #include "protocols/UProfinetXML.h"
+#include "platform/TrimEnds.h"
 #include "protocols/Description_File.h"
 
 namespace {
@@ -84,13 +85,19 @@ QString GSDML_Date_Part(const QDate &Date) { return QLatin1Char('-') + Date.toSt
 
 bool Is_Valid_GSDML_User_Part(const QString &User_Part)
 {
-    return !User_Part.contains(QLatin1Char('/')) && !User_Part.contains(QLatin1Char('\\'))
-           && !User_Part.contains(QLatin1String(".."));
+    if (User_Part.contains(QLatin1Char('/')) || User_Part.contains(QLatin1Char('\\'))
+        || User_Part.contains(QLatin1String("..")))
+        return false;
+    // A control character cannot stand in a file name on every system.
+    for (const QChar C : User_Part)
+        if (C.unicode() < 0x20 || C.unicode() == 0x7F || C.category() == QChar::Other_Control)
+            return false;
+    return true;
 }
 
 QString GSDML_File_Name(const QString &User_Part, const QDate &Date)
 {
-    if (User_Part.trimmed().isEmpty())
+    if (Trim_Ends(User_Part).isEmpty())
         return GSDML_Prefix() + GSDML_Date_Part(Date);
     if (User_Part.startsWith(QLatin1Char('_')))
         return GSDML_Prefix() + User_Part + GSDML_Date_Part(Date);

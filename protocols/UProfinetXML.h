@@ -15,7 +15,8 @@
 QString GSDML_Prefix();
 // "-", the date as yyyymmdd, ".xml"
 QString GSDML_Date_Part(const QDate &Date);
-// A user part may not lead the file elsewhere: no "/", "\" and no "..".
+// A user part may not lead the file elsewhere: no "/", "\", no ".." and no
+// control character.
 bool Is_Valid_GSDML_User_Part(const QString &User_Part);
 // Prefix, then the user part (with a leading "_" added unless it has one;
 // nothing when it is empty or blank), then the date part. The user part is

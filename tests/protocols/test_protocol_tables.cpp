@@ -396,6 +396,11 @@ const TParamCase Param_Cases[] = {
     {"CommentBeforeRootGivesDefaults", "<!--c--><Par_Gen><BACnet_DEV_IDE>5</BACnet_DEV_IDE></Par_Gen>",
      "", 16, 1438, 1438, "SERIAL", 0, 0},
     {"Malformed", "<Par_Gen><BACnet_DEV_IDE>5", "", 16, 1438, 1438, "SERIAL", 0, 0},
+    // trimming takes blanks and control characters only: a no-break space is a name
+    {"NoBreakSpaceStation", "<Par_Gen><PROFINET_NAME_STA>\u00a0</PROFINET_NAME_STA></Par_Gen>", "", 16, 1438, 1438,
+     "\u00a0", 0, 0},
+    {"ControlCharactersStation", "<Par_Gen><PROFINET_NAME_STA>&#9; &#13;</PROFINET_NAME_STA></Par_Gen>", "", 16,
+     1438, 1438, "SERIAL", 0, 0},
 };
 
 TEST(ProtocolParams, ReadFromParGen)

@@ -258,6 +258,8 @@ TEST(EdeWriter, ObjectTypeTable)
         {"LIFE SAFETY POINT", 21}, {"LIFE SAFETY ZONE", 22}, {"ACCUMULATOR", 23}, {"ACCESS DOOR", 30},
         {"CHARACTERSTRING VALUE", 40}, {"DATETIME VALUE", 44}, {"INTEGER VALUE", 45}, {"LARGE ANALOG VALUE", 46},
         {"  Positive Integer Value\t", 48}, {"Analog  Input", 0}, {"", 0}, {"Binary Output", 0},
+        // only blanks and control characters are trimmed, never a no-break space
+        {"\r\n\x01" "BINARY VALUE\x1f ", 5}, {"BINARY VALUE\u00a0", 0}, {"\u00a0BINARY VALUE", 0},
     };
     for (const auto &T : Types)
         EXPECT_EQ(Get_BACnet_Object_Type(T.first), T.second) << T.first;
@@ -401,6 +403,8 @@ const TNameCase Name_Cases[] = {
     {"Plain", "Line1", "GSDML-V2.31-Quorix-GWTK460_Line1-20260105.xml"},
     {"LeadingUnderscore", "_Line1", "GSDML-V2.31-Quorix-GWTK460_Line1-20260105.xml"},
     {"TakenAsTyped", " Line 1 ", "GSDML-V2.31-Quorix-GWTK460_ Line 1 -20260105.xml"},
+    // a no-break space is a user part, not a blank
+    {"NoBreakSpace", "\u00a0", "GSDML-V2.31-Quorix-GWTK460_\u00a0-20260105.xml"},
 };
 
 TEST(GsdmlFileName, Rule)
@@ -411,6 +415,8 @@ TEST(GsdmlFileName, Rule)
     }
     const std::pair<const char *, bool> Parts[] = {
         {"Line1", true}, {"", true}, {"a.b", true}, {"a/b", false}, {"a\\b", false}, {"..", false}, {"x..y", false},
+        // control characters are refused like path characters; a no-break space is not one
+        {"a\tb", false}, {"\x01", false}, {"a\x7f", false}, {"a\u0085", false}, {"a\u00a0b", true},
     };
     for (const auto &P : Parts)
         EXPECT_EQ(Is_Valid_GSDML_User_Part(P.first), P.second) << P.first;
