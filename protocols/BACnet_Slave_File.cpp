@@ -64,7 +64,7 @@ bool Read_BACnet_Object_Rows(const QString &Path, QList<TBACnet_Object_Row> &Row
         Doc.Load_From_File(Path);
     } catch (const EXmlError &E) {
         if (Error)
-            *Error = E.Text;
+            *Error = E.Text_With_Position();
         return false;
     }
     const TXmlNode *Root = First_Element(Doc);

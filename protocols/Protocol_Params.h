@@ -39,3 +39,6 @@ TGSD_Counts Read_GSD_Counts(const QString &File_ParGen);
 // why). The readers above then give every value its default, which a
 // description file must not carry without a word: its front end refuses.
 bool ParGen_Unreadable(const QString &File_ParGen, QString *Reason = nullptr);
+// The same test for any XML input file (BACnet_Slave.xml): it exists but cannot
+// be parsed; Reason gives why, with line and column.
+bool Xml_File_Unreadable(const QString &Path, QString *Reason = nullptr);

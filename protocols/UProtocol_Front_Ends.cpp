@@ -39,6 +39,14 @@ bool BACnet_EDE_File(QWidget *Parent, const TProtocol_Project &Project)
 {
     if (Refuse_Unreadable_ParGen(Parent, Project))
         return false;
+    // The object file is read only after the overwrite question; one that
+    // cannot be read is named now, before any dialog.
+    QString Reason;
+    if (Xml_File_Unreadable(Project.File_BACnet_Slave, &Reason)) {
+        Msg_Error(Lang_Text(1709) + QDir::toNativeSeparators(Project.File_BACnet_Slave) + QStringLiteral("\n") + Reason,
+                  Parent);
+        return false;
+    }
     TFileDialogRequest Request;
     Request.Initial_Dir = Project.Project_Dir;
     Request.Filter = QStringLiteral("CSV (MS-DOS) (*.csv)|*.csv");

@@ -151,15 +151,25 @@ TEST_F(ProtocolFrontEnds, UnreadableParameterFileIsRefusedBeforeTheDialog)
     }
 }
 
-// An object file that cannot be read stops the build with a message.
+// An object file that cannot be read stops the build with a message that
+// names the input, its line and column, before the dialog and any overwrite
+// question; the existing output stays as it was.
 TEST_F(ProtocolFrontEnds, EdeUnreadableObjectFileIsReported)
 {
-    Write_File(Project.File_BACnet_Slave, "<BACnet_to_Modbus>");
+    Write_File(Project.File_BACnet_Slave, "<BACnet_to_Modbus>\n<BACnet_in_Read>\n<row Data_Type=\"x\"></BACnet_in_Read>");
+    Write_File(In_Project("objects.csv"), "old");
     Dialogs.Answers << In_Project("objects");
     EXPECT_FALSE(BACnet_EDE_File(nullptr, Project));
-    EXPECT_FALSE(QFileInfo::exists(In_Project("objects.csv")));
+    EXPECT_EQ(Read_File(In_Project("objects.csv")), "old");
+    EXPECT_TRUE(Dialogs.Requests.isEmpty());
     ASSERT_EQ(Boxes.Shown.size(), 1);
     EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::mkError);
+    const QString Text = Boxes.Shown[0].Text;
+    EXPECT_TRUE(Text.startsWith("Error! The file BACnet_Slave.xml could not be read, no file is created: "))
+        << Text.toStdString();
+    EXPECT_TRUE(Text.contains(QDir::toNativeSeparators(Project.File_BACnet_Slave)));
+    EXPECT_TRUE(Text.contains("(line 3, column ")) << Text.toStdString();
+    EXPECT_FALSE(Text.contains("could not be written"));
 }
 
 // ---------------------------------------------------------------- GSD
