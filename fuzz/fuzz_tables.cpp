@@ -7,9 +7,11 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *Data, std::size_t Size)
 {
     const QString Path = Fuzz_File(Data, Size, "Table.xml");
-    TMQTT_Set_Topic_File Mqtt;
+    // Loading clears the tables first, so one set serves every input (they
+    // are large: making them anew would take most of the time).
+    static TMQTT_Set_Topic_File Mqtt;
+    static TBACnet_Slave_File BACnet;
     Mqtt.Load(Path);
-    TBACnet_Slave_File BACnet;
     BACnet.Load(Path);
     QList<TBACnet_Object_Row> Rows;
     Read_BACnet_Object_Rows(Path, Rows);
