@@ -196,6 +196,9 @@ TEST(HTMLPicture, DeclaredSizesAreBounded)
     const TCase Cases[] = {
         {"HugeFrameOnSmallScreen", Declared_Gif(2, 2, 0, 0, 65534, 65535), true},
         {"HugeScreen", Declared_Gif(65535, 65535, 0, 0, 1, 1), true},
+        // a one-row screen with a huge frame once had the frame copied at its declared size
+        {"OneRowScreenHugeFrame", Declared_Gif(65535, 1, 0, 0, 65534, 65535), true},
+        {"TallFrameOnShortScreen", Declared_Gif(100, 1, 0, 0, 50, 16000), false},
         {"WideScreen", Declared_Gif(Max_Picture_Side + 1, 1, 0, 0, 1, 1), true},
         {"ScreenAtTheLimit", Declared_Gif(Max_Picture_Side, 4, 0, 0, 1, 1), false},
         {"FrameOverTheScreenEdge", Declared_Gif(10, 8, 6, 4, 9, 9), false},
