@@ -1,6 +1,8 @@
 #include "grid/base/HTMLPicture.h"
 #include "platform/Canvas.h"
 #include "platform/ImageList.h"
+#include "platform/Metafile.h"
+#include "platform/PictureLoader.h"
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
@@ -28,8 +30,20 @@ bool Within_Bounds(qint64 W, qint64 H)
 
 // The first picture of Bytes. A size beyond the bounds is refused before
 // any pixel memory is taken; a picture that cannot be decoded is a null image.
-QImage Decode_Bounded(const QByteArray &Bytes)
+// Windows metafiles go through the platform's picture loader (Metafile tells).
+QImage Decode_Bounded(const QByteArray &Bytes, bool *Metafile = nullptr)
 {
+    if (Metafile_Kind(Bytes) != TMetafileKind::None) {
+        ++Decode_Count;
+        TDecodedPicture Decoded;
+        if (!Decode_Picture(Bytes, Decoded))
+            return QImage();
+        if (!Within_Bounds(Decoded.Image.width(), Decoded.Image.height()))
+            Refuse_Picture();
+        if (Metafile)
+            *Metafile = Decoded.Metafile;
+        return Decoded.Image;
+    }
     QBuffer Buffer;
     Buffer.setData(Bytes);
     Buffer.open(QIODevice::ReadOnly);
@@ -84,6 +98,7 @@ void THTMLPicture::Clear_Decoded()
 {
     FIsEmpty = true;
     FImage = QImage();
+    FMetafile = false;
     FFrameCount = -1;
     FFrames.clear();
     FGifInfo.clear();
@@ -180,6 +195,7 @@ void THTMLPicture::Load_Picture()
     FFrameXPos = FFrameYPos = 0;
     FAnimMaxX = FAnimMaxY = 0;
     FImage = QImage();
+    FMetafile = false;
     FIsEmpty = true;
     FFrames.clear();
     FGifInfo = IsGIF() ? Gif_Frames(FDatastream) : std::vector<TGifFrameInfo>();
@@ -200,7 +216,7 @@ void THTMLPicture::Load_Picture()
 void THTMLPicture::Decode_Frames()
 {
     if (FGifInfo.empty()) {
-        const QImage I = Decode_Bounded(FDatastream);
+        const QImage I = Decode_Bounded(FDatastream, &FMetafile);
         if (I.isNull())
             Refuse_Picture();
         FFrames.push_back({I, 0, 0});
@@ -263,12 +279,22 @@ void THTMLPicture::Show_Frame()
     FIsEmpty = false;
 }
 
+QImage THTMLPicture::Image_For(int W, int H) const
+{
+    if (FMetafile && !Empty() && (W != FImage.width() || H != FImage.height())) {
+        const QImage Sized = Render_Metafile(FDatastream, W, H);
+        if (!Sized.isNull())
+            return Sized;
+    }
+    return FImage;
+}
+
 void THTMLPicture::Draw(TCanvas &Canvas, const TRect &Rect) const
 {
     if (Empty())
         return;
     if (FStretched)
-        Canvas.StretchDraw(Rect, FImage);
+        Canvas.StretchDraw(Rect, Image_For(Rect.Width(), Rect.Height()));
     else
         Canvas.Draw(Rect.Left, Rect.Top, FImage);
 }

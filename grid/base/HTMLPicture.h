@@ -23,7 +23,8 @@ struct TGifFrameInfo {
 // Invalid format" (LoadFromFile swallows them and leaves the picture empty);
 // so does a picture larger than Max_Picture_Side pixels on a side or
 // Max_Picture_Pixels in all (every frame of an animation counted), whatever
-// its file declares. Windows metafiles are not decoded here.
+// its file declares. Windows metafiles (placeable WMF, EMF) are drawn at
+// their frame's size; stretched, they are drawn anew at the new size.
 class THTMLPicture {
 public:
     using TNotifyEvent = std::function<void(THTMLPicture *)>;
@@ -53,6 +54,10 @@ public:
     int MaxWidth() const { return FAnimMaxX ? FAnimMaxX : Width(); }
     int MaxHeight() const { return FAnimMaxY ? FAnimMaxY : Height(); }
     const QImage &Image() const { return FImage; }
+    // The picture for drawing stretched to W x H: a metafile drawn at that
+    // size, any other picture its image (the canvas stretches it).
+    QImage Image_For(int W, int H) const;
+    bool IsMetafile() const { return FMetafile; }
     const QByteArray &Data() const { return FDatastream; }
 
     bool IsGIF() const;
@@ -109,6 +114,7 @@ private:
     bool FIsEmpty = true;
     bool FStretched = false;
     QImage FImage;
+    bool FMetafile = false;
     int FLogPixX = 96;
     int FLogPixY = 96;
     QString FURL;

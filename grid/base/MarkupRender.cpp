@@ -2,9 +2,8 @@
 #include "grid/base/HTMLPicture.h"
 #include "grid/base/MarkupText.h"
 #include "platform/ImageList.h"
+#include "platform/PictureLoader.h"
 #include "platform/SystemInfo.h"
-#include <QFileIconProvider>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <algorithm>
@@ -881,16 +880,12 @@ void TRenderer::Handle_Image(const QString &Tag, const QString &U, const TRect &
     } else if (Us.startsWith(QStringLiteral("SSYS:")) || Us.startsWith(QStringLiteral("LSYS:"))) {
         const bool Large = Us.startsWith(u'L');
         const QString F = Src.mid(5);
-        const int Size = Large ? 32 : 16;
+        const int Size = System_Icon_Size(Large);
         W = H = Size;
         Found = true;
-        int Index = 0;
-        // Numbered shell icons have no counterpart here: their place is kept, nothing is drawn.
-        if (Draw && !Whole_Number(F, Index) && qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
-            static QFileIconProvider Provider;
-            const QFileInfo Info(F);
-            const QIcon Icon = Info.exists() ? Provider.icon(Info) : Provider.icon(QFileIconProvider::File);
-            const QImage Img = Icon.pixmap(Size, Size).toImage();
+        // A numbered system icon has no counterpart here: its place is kept, nothing is drawn.
+        if (Draw) {
+            const QImage Img = System_Icon(F, Large);
             if (!Img.isNull()) {
                 if (Par.Print) {
                     const int Sw = static_cast<int>(std::lround(Size * Par.ResFactor));
@@ -921,7 +916,7 @@ void TRenderer::Handle_Image(const QString &Tag, const QString &U, const TRect &
             }
             if (Draw) {
                 if (Requested) {
-                    Cv.StretchDraw(TRect(Left_Of(), Top, Left_Of() + W, Top + H), Pic->Image());
+                    Cv.StretchDraw(TRect(Left_Of(), Top, Left_Of() + W, Top + H), Pic->Image_For(W, H));
                 } else {
                     if (Pic->FrameCount() > 1) {
                         const TBrush Saved = Cv.Brush;

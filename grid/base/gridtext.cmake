@@ -12,4 +12,4 @@ add_library(bc_grid_markup STATIC
   ${CMAKE_CURRENT_LIST_DIR}/HTMLPicture.h ${CMAKE_CURRENT_LIST_DIR}/HTMLPicture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MarkupRender.h ${CMAKE_CURRENT_LIST_DIR}/MarkupRender.cpp
 )
-target_link_libraries(bc_grid_markup PUBLIC bc_grid_textcore platform_text_gui platform_grid platform_gridcontrols Qt6::Gui Qt6::Widgets)
+target_link_libraries(bc_grid_markup PUBLIC bc_grid_textcore platform_pictures platform_text_gui platform_grid platform_gridcontrols Qt6::Gui Qt6::Widgets)
