@@ -2,7 +2,7 @@
 #include "platform/Metafile.h"
 #include <QFileIconProvider>
 #include <QFileInfo>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QIcon>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -83,7 +83,7 @@ QImage System_Icon(const QString &Name, bool Large)
 {
     bool Number = false;
     Name.trimmed().toInt(&Number);
-    if (Number || !qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+    if (Number || !qobject_cast<QApplication *>(QCoreApplication::instance()))
         return QImage();
     static QFileIconProvider Provider;
     const int Size = System_Icon_Size(Large);

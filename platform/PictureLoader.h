@@ -26,6 +26,6 @@ QImage Render_Metafile(const QByteArray &Data, int Width, int Height);
 // System icons: the icon of a file or folder (or of its file type when there
 // is no such file), at the small (16) or large (32) system icon size. A
 // numbered system icon has no counterpart here: the image is null. Needs a
-// running GUI application; null otherwise.
+// running widget application (QApplication); null otherwise.
 int System_Icon_Size(bool Large);
 QImage System_Icon(const QString &Name, bool Large);
