@@ -1,4 +1,5 @@
 #include "platform/Metafile.h"
+#include <QXmlStreamReader>
 #include <QtGlobal>
 #include <cmath>
 #include <cstdlib>
@@ -591,6 +592,60 @@ bool Emf_To_Svg(const QByteArray &Data, QByteArray &Svg, QString &Error)
     return true;
 }
 
+// The libraries copy texts into the SVG unescaped (or inside CDATA that a
+// text can close), so a metafile could add elements of its own, among them
+// images read from local files. The SVG is therefore read back: it must be
+// well-formed, declare no entities, carry no style sheets, and every
+// reference must stay inside the document or be an inlined PNG or JPEG (by
+// its bytes, as Qt SVG decides the format from the bytes, not the type).
+bool Svg_Is_Self_Contained(const QByteArray &Svg, QString &Error)
+{
+    auto Inlined_Picture = [](QStringView Value) {
+        const qsizetype Comma = Value.indexOf(u',');
+        if (!Value.startsWith(u"data:image/") || Comma < 0 || !Value.left(Comma).endsWith(u";base64"))
+            return false;
+        const QByteArray Bytes = QByteArray::fromBase64(Value.mid(Comma + 1).toLatin1());
+        return Bytes.startsWith("\x89PNG\r\n\x1A\n") || Bytes.startsWith("\xFF\xD8\xFF");
+    };
+    QXmlStreamReader X(Svg);
+    while (!X.atEnd()) {
+        const QXmlStreamReader::TokenType T = X.readNext();
+        if (T == QXmlStreamReader::DTD && !X.entityDeclarations().isEmpty()) {
+            Error = QStringLiteral("The converted metafile declares entities");
+            return false;
+        }
+        if (T == QXmlStreamReader::EntityReference) {
+            Error = QStringLiteral("The converted metafile uses entities");
+            return false;
+        }
+        if (T != QXmlStreamReader::StartElement)
+            continue;
+        if (X.name() == u"style" || X.name() == u"script" || X.name() == u"foreignObject") {
+            Error = QStringLiteral("The converted metafile carries a style sheet or script");
+            return false;
+        }
+        for (const QXmlStreamAttribute &A : X.attributes()) {
+            const QStringView V = A.value().trimmed();
+            if (A.name() == u"href" && !V.startsWith(u'#') && !Inlined_Picture(V)) {
+                Error = QStringLiteral("The converted metafile refers to outside files");
+                return false;
+            }
+            for (qsizetype At = V.indexOf(u"url("); At >= 0; At = V.indexOf(u"url(", At + 4)) {
+                const QStringView Target = V.mid(At + 4).trimmed();
+                if (!Target.startsWith(u'#') && !Target.startsWith(u"'#") && !Target.startsWith(u"\"#")) {
+                    Error = QStringLiteral("The converted metafile refers to outside files");
+                    return false;
+                }
+            }
+        }
+    }
+    if (X.hasError()) {
+        Error = QStringLiteral("The converted metafile is not a well-formed drawing");
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 TMetafileKind Metafile_Kind(const QByteArray &Data)
@@ -630,17 +685,24 @@ bool Metafile_To_Svg(const QByteArray &Data, QByteArray &Svg, TMetafileInfo &Inf
     Svg.clear();
     if (!Check_Metafile(Data, Info, Error))
         return false;
-    if (Info.Kind == TMetafileKind::Emf)
-        return Emf_To_Svg(Data, Svg, Error);
-    // The check is repeated for the window and bounding box it gathers.
-    const TReader R(Data);
-    TMetafileInfo Again;
-    TWmfCheck C{R, Again, {}, {}};
-    try {
-        C.Run();
-    } catch (const TRefuse &E) {
-        Error = E.Why;
-        return false;
+    bool Ok = false;
+    if (Info.Kind == TMetafileKind::Emf) {
+        Ok = Emf_To_Svg(Data, Svg, Error);
+    } else {
+        // The check is repeated for the window and bounding box it gathers.
+        const TReader R(Data);
+        TMetafileInfo Again;
+        TWmfCheck C{R, Again, {}, {}};
+        try {
+            C.Run();
+            Ok = Wmf_To_Svg(Data, C, Svg, Error);
+        } catch (const TRefuse &E) {
+            Error = E.Why;
+        }
     }
-    return Wmf_To_Svg(Data, C, Svg, Error);
+    if (Ok)
+        Ok = Svg_Is_Self_Contained(Svg, Error);
+    if (!Ok)
+        Svg.clear();
+    return Ok;
 }

@@ -134,6 +134,7 @@ TEST(Metafiles, BrokenAndHostileDataIsRefused)
     struct TCase {
         const char *Name;
         QByteArray Data;
+        bool Found_In_Drawing = false; // records are sound; the converted drawing is refused
     };
     std::vector<TCase> Cases;
     auto Wmf = [&](const char *Name, const std::function<void(QByteArray &)> &Change) {
@@ -196,6 +197,16 @@ TEST(Metafiles, BrokenAndHostileDataIsRefused)
         for (int I = 0; I < 32; ++I)
             Set16(D, F + 40 + 2 * I, 'A');
     });
+    // texts that would smuggle elements into the converted drawing (here an
+    // image read from a local file) are refused, well-formed or not
+    Cases.push_back({"WmfTextAddsOutsideImage",
+                     Make_Wmf(80, 24, "</text><image width=\"9\" height=\"9\" href=\"/tmp/x.png\"/><text>"), true});
+    Cases.push_back({"WmfTextBreaksDrawing", Make_Wmf(80, 24, "]]></text><image/><text><![CDATA["), true});
+    Cases.push_back({"EmfTextAddsOutsideImage",
+                     Make_Emf(80, 24, QStringLiteral("]]></text><image width=\"9\" height=\"9\" "
+                                                     "xlink:href=\"/tmp/x.png\"/><text><![CDATA[")), true});
+    Cases.push_back({"EmfTextAddsStyleSheet",
+                     Make_Emf(80, 24, QStringLiteral("]]></text><style>@import url(/tmp/x.css);</style><text><![CDATA[")), true});
     Cases.push_back({"Empty", QByteArray()});
     Cases.push_back({"NotAPicture", QByteArray("hello, world")});
 
@@ -203,8 +214,11 @@ TEST(Metafiles, BrokenAndHostileDataIsRefused)
         SCOPED_TRACE(Case.Name);
         TMetafileInfo Info;
         QString Error;
-        EXPECT_FALSE(Check_Metafile(Case.Data, Info, Error));
+        EXPECT_EQ(Check_Metafile(Case.Data, Info, Error), Case.Found_In_Drawing);
+        QByteArray Svg;
+        EXPECT_FALSE(Metafile_To_Svg(Case.Data, Svg, Info, Error));
         EXPECT_FALSE(Error.isEmpty());
+        EXPECT_TRUE(Svg.isEmpty());
         TDecodedPicture P;
         EXPECT_FALSE(Decode_Picture(Case.Data, P));
         EXPECT_TRUE(P.Image.isNull());
