@@ -99,6 +99,7 @@ void THTMLPicture::Clear_Decoded()
     FIsEmpty = true;
     FImage = QImage();
     FMetafile = false;
+    FSized = QImage();
     FFrameCount = -1;
     FFrames.clear();
     FGifInfo.clear();
@@ -196,6 +197,7 @@ void THTMLPicture::Load_Picture()
     FAnimMaxX = FAnimMaxY = 0;
     FImage = QImage();
     FMetafile = false;
+    FSized = QImage();
     FIsEmpty = true;
     FFrames.clear();
     FGifInfo = IsGIF() ? Gif_Frames(FDatastream) : std::vector<TGifFrameInfo>();
@@ -282,9 +284,10 @@ void THTMLPicture::Show_Frame()
 QImage THTMLPicture::Image_For(int W, int H) const
 {
     if (FMetafile && !Empty() && (W != FImage.width() || H != FImage.height())) {
-        const QImage Sized = Render_Metafile(FDatastream, W, H);
-        if (!Sized.isNull())
-            return Sized;
+        if (FSized.width() != W || FSized.height() != H)
+            FSized = Render_Metafile(FDatastream, W, H);
+        if (!FSized.isNull())
+            return FSized;
     }
     return FImage;
 }

@@ -115,6 +115,8 @@ private:
     bool FStretched = false;
     QImage FImage;
     bool FMetafile = false;
+    // The metafile last drawn stretched, kept for the next paint at that size.
+    mutable QImage FSized;
     int FLogPixX = 96;
     int FLogPixY = 96;
     QString FURL;

@@ -252,6 +252,9 @@ TEST(Metafiles, MarkupPictureLoadsThem)
         EXPECT_TRUE(Is_Red(I.pixel(10 + 20, 10 + 12)));
         EXPECT_TRUE(Is_Red(I.pixel(100 + 25, 30)));
         EXPECT_EQ(Pic.Image_For(100, 60).size(), QSize(100, 60));
+        // the next paint at the same size reuses that drawing
+        EXPECT_EQ(Pic.Image_For(100, 60).cacheKey(), Pic.Image_For(100, 60).cacheKey());
+        EXPECT_EQ(Pic.Image_For(80, 24).cacheKey(), Pic.Image().cacheKey());
 
         const QString Path = Dir.filePath(QStringLiteral("broken.%1").arg(Case.Name));
         Write_File(Path, Case.Data.left(Case.Data.size() - 8));
