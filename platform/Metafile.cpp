@@ -12,6 +12,14 @@ extern "C" {
 #include <libwmf/svg.h>
 }
 
+// libemf2svg finalises fontconfig (FcFini) after it has mapped the glyph
+// indexes of a text to characters, while Qt keeps fontconfig's caches open
+// for the whole run: the next font lookup would use freed memory (fontconfig
+// aborts on it). Fontconfig needs no finalising before the process ends, so
+// this program's own FcFini, which the dynamic linker prefers to the
+// library's, does nothing.
+extern "C" __attribute__((visibility("default"))) void FcFini(void) {}
+
 namespace {
 
 // Records per metafile; a chain that runs longer is refused.
@@ -277,6 +285,8 @@ struct TWmfCheck {
              "The metafile header is not valid");
         Slots.assign(D.Get_U16(Head + 10), false);
         const quint32 Max_Record = D.Get_U32(Head + 12);
+        // The converter sizes its record buffer by the header's largest record.
+        Need(Max_Record >= 3 && qint64(Max_Record) * 2 <= D.Size(), "The metafile header is not valid");
         qint64 At = Head + 18;
         for (;;) {
             Need(D.Has(At, 6), "The metafile ends without its last record");

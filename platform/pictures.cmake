@@ -13,6 +13,8 @@ add_library(platform_metafile STATIC
 target_include_directories(platform_metafile PUBLIC ${CMAKE_SOURCE_DIR})
 target_include_directories(platform_metafile SYSTEM PRIVATE ${EMF2SVG_INCLUDE_DIR})
 target_link_libraries(platform_metafile PUBLIC Qt6::Core PRIVATE PkgConfig::LIBWMF ${EMF2SVG_LIBRARY})
+# Metafile.cpp's do-nothing FcFini must be the one libemf2svg calls.
+target_link_options(platform_metafile INTERFACE -Wl,--export-dynamic-symbol=FcFini)
 
 add_library(platform_pictures STATIC
   ${CMAKE_CURRENT_LIST_DIR}/PictureLoader.h ${CMAKE_CURRENT_LIST_DIR}/PictureLoader.cpp

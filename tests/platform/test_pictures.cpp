@@ -9,10 +9,13 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <dlfcn.h>
 #include <functional>
 #include <gtest/gtest.h>
 
 using namespace metafile_fixture;
+
+extern "C" void FcFini(void);
 
 namespace {
 
@@ -107,6 +110,37 @@ TEST(Metafiles, LoadReportTheirFrameAndDraw)
         EXPECT_GT(Count(P.Image, QRect(42, 2, 38, 22), Is_Dark), 15);
         EXPECT_EQ(Count(P.Image, QRect(42, 2, 38, 22), Is_Red), 0);
         EXPECT_EQ(qAlpha(P.Image.pixel(79, 23)), 0);
+    }
+}
+
+// A text given as glyph indexes makes the EMF converter finalise fontconfig,
+// which Qt still uses: the finaliser it reaches must be the program's own
+// (doing nothing), and fonts keep working after such a picture.
+TEST(Metafiles, GlyphIndexTextLeavesFontsWorking)
+{
+    Dl_info Info{};
+    ASSERT_NE(dladdr(dlsym(RTLD_DEFAULT, "FcFini"), &Info), 0);
+    EXPECT_FALSE(QString::fromLocal8Bit(Info.dli_fname).contains(QStringLiteral("fontconfig")));
+    EXPECT_EQ(dlsym(RTLD_DEFAULT, "FcFini"), reinterpret_cast<void *>(&FcFini));
+
+    const QByteArray Glyph_Text = QByteArray::fromBase64(
+        "AQAAAFgAAAAAAAAAAAAAAE8AAAAXAAAAAAD/////////MQAAewIAACBFTUYAAAEAmAEAAAsAAAADAAAAAAAAAAAAAAAAAAAA"
+        "gAcAADgEAAD8AQAAHgEAACcAAAAYAAAAAQAAAAAAAAD/AAAAAAAAACUAAAAMAAAAAQAAACUAAAAMAAAACAAAgCsAAAAYAAAA"
+        "AgAAAAIAAAAoAAAAFgAAAFIAAABoAAAAAgAAAPD///8AAAAAAAAAAAAAAACQAQAAAAAAAAAAAABEAGUAagBhAFYAdQAgAFMA"
+        "YQBuAHMAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAJQAAAAwAAAACAAAAGAAAAAwAAAAAAAAA"
+        "EgAAAAwAAAABAAAAVAAAAFgAAAAAAAAAAAAAAP//////////AQAAAAAAAAAAAAAAKgAAAAAAAAAAAAAAAAAAAP8AAAAAAAAA"
+        "AAAAAP//////////UAAAAEgAaQAKAAAACgAAAA4AAAAUAAAAAAAAABAAAAAUAAAA");
+    for (int Pass = 0; Pass < 2; ++Pass) {
+        SCOPED_TRACE(Pass);
+        TDecodedPicture P;
+        EXPECT_TRUE(Decode_Picture(Glyph_Text, P));
+        QImage I(60, 20, QImage::Format_ARGB32);
+        I.fill(Qt::white);
+        QPainter Painter(&I);
+        Painter.setFont(QFont(QStringLiteral("DejaVu Serif"), 12));
+        Painter.drawText(2, 16, QStringLiteral("Fonts"));
+        Painter.end();
+        EXPECT_GT(Count(I, I.rect(), Is_Dark), 20);
     }
 }
 
