@@ -4,14 +4,6 @@
 #include "platform/Metafile.h"
 #include "platform/PictureLoader.h"
 
-// libemf2svg does not free the fontconfig patterns it matches for texts given
-// as glyph indexes (some hundred bytes a text, in fontconfig's allocations):
-// a library leak, no finding of this entry.
-extern "C" const char *__lsan_default_suppressions()
-{
-    return "leak:libfontconfig.so\n";
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *Data, std::size_t Size)
 {
     const QByteArray Bytes = Fuzz_Bytes(Data, Size);
