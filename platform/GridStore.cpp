@@ -2,12 +2,6 @@
 #include <algorithm>
 
 namespace {
-void Check_Index(int C, int R)
-{
-    if (C < 0 || R < 0 || C >= TGridCellStore::Max_Cols || R >= TGridCellStore::Max_Rows)
-        throw EGridError("Grid index out of range");
-}
-
 template <typename V>
 void Rotate_To(V &Items, int From, int To)
 {
@@ -17,100 +11,6 @@ void Rotate_To(V &Items, int From, int To)
         std::rotate(Items.begin() + To, Items.begin() + From, Items.begin() + From + 1);
 }
 } // namespace
-
-const TGridCell *TGridCellStore::Find(int C, int R) const
-{
-    if (R < 0 || C < 0 || R >= static_cast<int>(FRows.size()))
-        return nullptr;
-    const TGridRowData &Row = FRows[static_cast<size_t>(R)];
-    return C < static_cast<int>(Row.size()) ? &Row[static_cast<size_t>(C)] : nullptr;
-}
-
-TGridCell *TGridCellStore::Ensure(int C, int R)
-{
-    Check_Index(C, R);
-    if (R >= static_cast<int>(FRows.size()))
-        FRows.resize(static_cast<size_t>(R) + 1);
-    TGridRowData &Row = FRows[static_cast<size_t>(R)];
-    if (C >= static_cast<int>(Row.size()))
-        Row.resize(static_cast<size_t>(C) + 1);
-    return &Row[static_cast<size_t>(C)];
-}
-
-QString TGridCellStore::Cell(int C, int R) const
-{
-    const TGridCell *Cell = Find(C, R);
-    return Cell ? Cell->Text : QString();
-}
-
-void TGridCellStore::Set_Cell(int C, int R, const QString &Text)
-{
-    if (Text.isEmpty() && !Find(C, R)) {
-        Check_Index(C, R);
-        return;
-    }
-    Ensure(C, R)->Text = Text;
-}
-
-TObject *TGridCellStore::Object(int C, int R) const
-{
-    const TGridCell *Cell = Find(C, R);
-    return Cell ? Cell->Object : nullptr;
-}
-
-void TGridCellStore::Set_Object(int C, int R, TObject *Object)
-{
-    if (!Object && !Find(C, R)) {
-        Check_Index(C, R);
-        return;
-    }
-    Ensure(C, R)->Object = Object;
-}
-
-TGridRowData TGridCellStore::Row(int R, int Count) const
-{
-    TGridRowData Data(static_cast<size_t>(std::max(0, Count)));
-    for (int C = 0; C < Count; ++C)
-        if (const TGridCell *Cell = Find(C, R))
-            Data[static_cast<size_t>(C)] = *Cell;
-    return Data;
-}
-
-void TGridCellStore::Set_Row(int R, const TGridRowData &Data)
-{
-    for (size_t C = 0; C < Data.size(); ++C) {
-        Set_Cell(static_cast<int>(C), R, Data[C].Text);
-        Set_Object(static_cast<int>(C), R, Data[C].Object);
-    }
-}
-
-void TGridCellStore::Move_Row(int From, int To)
-{
-    if (From == To || From < 0 || To < 0)
-        return;
-    const int Last = std::max(From, To);
-    Check_Index(0, Last);
-    if (Last >= static_cast<int>(FRows.size()))
-        FRows.resize(static_cast<size_t>(Last) + 1);
-    Rotate_To(FRows, From, To);
-}
-
-void TGridCellStore::Move_Col(int From, int To)
-{
-    if (From == To || From < 0 || To < 0)
-        return;
-    const int Last = std::max(From, To);
-    Check_Index(Last, 0);
-    for (TGridRowData &Row : FRows) {
-        if (static_cast<int>(Row.size()) <= std::min(From, To))
-            continue;
-        if (static_cast<int>(Row.size()) <= Last)
-            Row.resize(static_cast<size_t>(Last) + 1);
-        Rotate_To(Row, From, To);
-    }
-}
-
-void TGridCellStore::Clear() { FRows.clear(); }
 
 // --- axis ------------------------------------------------------------------
 

@@ -1,6 +1,4 @@
 #pragma once
-#include "platform/Object.h"
-#include <QString>
 #include <stdexcept>
 #include <vector>
 
@@ -14,51 +12,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-struct TGridCell {
-    QString Text;
-    TObject *Object = nullptr;   // not owned
-    friend bool operator==(const TGridCell &, const TGridCell &) = default;
-};
-// One row's texts and objects (the platform's Rows[r]).
-using TGridRowData = std::vector<TGridCell>;
-
-// Text and object per cell. Storage grows on write and never shrinks with the
-// grid's counts: cells beyond a reduced ColCount/RowCount keep their text and
-// object and reappear when the grid grows again. Reading never allocates.
-class TGridCellStore {
-public:
-    // Largest indexes a cell may have (writes beyond raise EGridError).
-    static constexpr int Max_Cols = 1 << 16;
-    static constexpr int Max_Rows = 1 << 24;
-
-    QString Cell(int C, int R) const;
-    void Set_Cell(int C, int R, const QString &Text);
-    TObject *Object(int C, int R) const;
-    void Set_Object(int C, int R, TObject *Object);
-
-    // The first Count cells of a row; missing cells are empty.
-    TGridRowData Row(int R, int Count) const;
-    // Replaces the first Data.size() cells of a row.
-    void Set_Row(int R, const TGridRowData &Data);
-
-    // Row From takes position To; the rows between shift by one (texts and
-    // objects together). Columns likewise, in every stored row.
-    void Move_Row(int From, int To);
-    void Move_Col(int From, int To);
-    // Empties every cell (objects are not freed).
-    void Clear();
-    int Stored_Rows() const { return static_cast<int>(FRows.size()); }
-    // Cells stored in row R (0 for a row never written).
-    int Stored_Cols(int R) const
-    {
-        return R >= 0 && R < Stored_Rows() ? static_cast<int>(FRows[static_cast<size_t>(R)].size()) : 0;
-    }
-
-private:
-    TGridCell *Ensure(int C, int R);
-    const TGridCell *Find(int C, int R) const;
-    std::vector<TGridRowData> FRows;
-};
+// The cells themselves live in the grid's data model (grid/core/GridModel.h).
 
 // One axis of the grid (columns or rows): count, fixed count, sizes.
 class TGridAxis {

@@ -211,10 +211,30 @@ TStringGrid::TStringGrid(QWidget *Parent) : QAbstractScrollArea(Parent)
     viewport()->setMouseTracking(true);
     setFrameShape(QFrame::StyledPanel);
     FScratch = std::make_unique<TScratchCanvas>();
+    FModelLink.Grid = this;
+    FStore.Set_Owner(this);
+    FStore.Set_Row_Width_Hint(ColCount());
+    FStore.Add_Listener(&FModelLink);
     Update_Scroll_Bars();
 }
 
-TStringGrid::~TStringGrid() = default;
+TStringGrid::~TStringGrid() { FStore.Remove_Listener(&FModelLink); }
+
+void TStringGrid::TModelLink::Model_Cells_Changed(const TCellRange &Range)
+{
+    // A few cells are invalidated one by one (a merged cell answers its whole
+    // area through CellRect); a larger change repaints the view.
+    const long long Cells = static_cast<long long>(Range.Right - Range.Left + 1) * (Range.Bottom - Range.Top + 1);
+    if (Cells > 64) {
+        Grid->InvalidateGrid();
+        return;
+    }
+    for (int R = Range.Top; R <= Range.Bottom; ++R)
+        for (int C = Range.Left; C <= Range.Right; ++C)
+            Grid->InvalidateCell(C, R);
+}
+
+void TStringGrid::TModelLink::Model_Structure_Changed() { Grid->InvalidateGrid(); }
 
 TCanvas &TStringGrid::Canvas()
 {
@@ -228,7 +248,6 @@ TCanvas &TStringGrid::Canvas()
 void TStringGrid::Set_Cells(int ACol, int ARow, const QString &Value)
 {
     FStore.Set_Cell(ACol, ARow, Value);
-    InvalidateCell(ACol, ARow);
     if (FEditorMode && ACol == Col() && ARow == Row() && FInplaceEdit && !FInplaceEdit->FLoading)
         Update_Editor_Text();
 }
@@ -250,6 +269,7 @@ void TStringGrid::Set_ColCount(int Value)
     if (std::max(1, Value) == OldCols)
         return;
     FCols.Set_Count(Value);
+    FStore.Set_Row_Width_Hint(ColCount());
     Clamp_Current();
     SizeChanged(OldCols, OldRows);
     Update_Scroll_Bars();
@@ -864,8 +884,14 @@ void TStringGrid::Invalidate_Selection_Change(const TGridRect &Old)
 
 // --- painting ---------------------------------------------------------------------
 
-void TStringGrid::paintEvent(QPaintEvent *)
+void TStringGrid::paintEvent(QPaintEvent *Event)
 {
+    // Only the cells that meet the region asked for are painted.
+    FUpdateRegion = Event->region();
+    struct TRegionReset {
+        QRegion &R;
+        ~TRegionReset() { R = QRegion(); }
+    } Reset{FUpdateRegion};
     QPainter P(viewport());
     TPainterCanvas C(P);
     TPainterCanvas &Scratch = FScratch->Canvas;
@@ -903,6 +929,8 @@ void TStringGrid::Paint_Cells(int FromCol, int ToCol, int FromRow, int ToRow)
             if (L < 0)
                 break;
             const TRect Rect = Mirror_Rect(TRect(L, T, L + ColWidths(Cl), T + RowHeights(R)));
+            if (!FUpdateRegion.isEmpty() && !FUpdateRegion.intersects(Rect.To_QRect()))
+                continue;
             TGridDrawState State;
             const bool Fixed = Cl < FixedCols() || R < FixedRows();
             const bool Current = Cl == Col() && R == Row();
@@ -958,7 +986,10 @@ void TStringGrid::Paint()
         const TColor FixedLine = clBtnShadow;
         const TColor NormalLine = clSilver;
         C.Brush.Style = bsSolid;
-        for (int Cl = 0; Cl <= LastCol; ++Cl) {
+        // Only the fixed and the visible lines (not every line before the view).
+        auto Next_Col = [this](int Cl) { return Cl + 1 == FixedCols() ? std::max(Cl + 1, LeftCol()) : Cl + 1; };
+        auto Next_Row = [this](int R) { return R + 1 == FixedRows() ? std::max(R + 1, TopRow()) : R + 1; };
+        for (int Cl = FixedCols() > 0 ? 0 : LeftCol(); Cl <= LastCol; Cl = Next_Col(Cl)) {
             const int L = Col_Left(Cl);
             if (L < 0)
                 continue;
@@ -973,7 +1004,7 @@ void TStringGrid::Paint()
                 C.FillRect(Mirror_Rect(TRect(X, Info.Vert.FixedBoundary, X + LW, Info.Vert.GridBoundary)));
             }
         }
-        for (int R = 0; R <= LastRow; ++R) {
+        for (int R = FixedRows() > 0 ? 0 : TopRow(); R <= LastRow; R = Next_Row(R)) {
             const int T = Row_Top(R);
             if (T < 0)
                 continue;

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/BiDiMode.h"
 #include "platform/Canvas.h"
+#include "grid/core/GridModel.h"
 #include "platform/GridStore.h"
 #include "platform/Keys.h"
 #include "platform/Set.h"
@@ -135,6 +136,10 @@ public:
     // A row's texts and objects (ColCount cells).
     TGridRowData Rows(int ARow) const { return FStore.Row(ARow, ColCount()); }
     void Set_Rows(int ARow, const TGridRowData &Value);
+    // The grid's data. The grid paints from it and repaints on its change
+    // notices, so code that writes the model directly is shown as well.
+    TGridModel &Model() { return FStore; }
+    const TGridModel &Model() const { return FStore; }
     TGridCellStore &Store() { return FStore; }
     const TGridCellStore &Store() const { return FStore; }
 
@@ -365,6 +370,13 @@ private:
     void Editor_Text_Changed(const QString &Text);
 
     TGridCellStore FStore;
+    struct TModelLink : IGridModelListener {
+        TStringGrid *Grid = nullptr;
+        void Model_Cells_Changed(const TCellRange &Range) override;
+        void Model_Structure_Changed() override;
+    };
+    TModelLink FModelLink;
+    QRegion FUpdateRegion;   // of the paint event under way; empty: paint everything
     TGridAxis FCols{5, 1, 64};
     TGridAxis FRows{5, 1, 24};
     int FGridLineWidth = 1;

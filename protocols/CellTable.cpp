@@ -3,31 +3,53 @@
 #include <stdexcept>
 
 TCellTable::TCellTable(int Row_Count, int Col_Count)
-    : FRow_Count(Row_Count < 1 ? 1 : Row_Count), FCol_Count(Col_Count < 1 ? 1 : Col_Count)
+    : FRow_Count(Row_Count < 1 ? 1 : Row_Count), FCol_Count(Col_Count < 1 ? 1 : Col_Count),
+      FModel(std::make_unique<TGridModel>())
 {
-    FCells.resize(static_cast<qsizetype>(FRow_Count) * FCol_Count);
+    FModel->Set_Row_Width_Hint(FCol_Count);
     Clear();
 }
 
-const QString &TCellTable::Cell(int ACol, int ARow) const
+TCellTable::TCellTable(const TCellTable &Other) : TCellTable(Other.FRow_Count, Other.FCol_Count)
+{
+    *this = Other;
+}
+
+TCellTable &TCellTable::operator=(const TCellTable &Other)
+{
+    if (this == &Other)
+        return *this;
+    FRow_Count = Other.FRow_Count;
+    FCol_Count = Other.FCol_Count;
+    FModel = std::make_unique<TGridModel>();
+    FModel->Set_Row_Width_Hint(FCol_Count);
+    for (int R = 0; R < FRow_Count; ++R)
+        for (int C = 0; C < FCol_Count; ++C)
+            FModel->Set_Cell(C, R, Other.FModel->Cell(C, R));
+    return *this;
+}
+
+TCellTable::~TCellTable() = default;
+
+QString TCellTable::Cell(int ACol, int ARow) const
 {
     if (ACol < 0 || ACol >= FCol_Count || ARow < 0 || ARow >= FRow_Count)
         throw std::out_of_range("cell outside the table");
-    return FCells[static_cast<qsizetype>(ARow) * FCol_Count + ACol];
+    return FModel->Cell(ACol, ARow);
 }
 
 void TCellTable::Set_Cell(int ACol, int ARow, const QString &Text)
 {
     if (ACol < 0 || ACol >= FCol_Count || ARow < 0 || ARow >= FRow_Count)
         throw std::out_of_range("cell outside the table");
-    FCells[static_cast<qsizetype>(ARow) * FCol_Count + ACol] = Text;
+    FModel->Set_Cell(ACol, ARow, Text);
 }
 
 void TCellTable::Clear()
 {
     for (int R = 1; R < FRow_Count; ++R)
         for (int C = 0; C < FCol_Count; ++C)
-            FCells[static_cast<qsizetype>(R) * FCol_Count + C] = C == 0 ? QString::number(R) : QString();
+            FModel->Set_Cell(C, R, C == 0 ? QString::number(R) : QString());
 }
 
 int TCellTable::Used_Rows(int Key_Col) const

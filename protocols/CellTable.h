@@ -1,5 +1,7 @@
 #pragma once
+#include "grid/core/GridModel.h"
 #include <QList>
+#include <memory>
 #include <QString>
 #include <QStringList>
 
@@ -8,17 +10,24 @@
 // the row number, rows 1 .. Row_Count()-1 hold the data. The size is fixed
 // when the table is made, as a grid's row count is fixed while it is shown,
 // so the window can copy a table into its grid cell by cell and back.
-// Cells are addressed as the grids address them: column first.
+// Cells are addressed as the grids address them: column first. The texts
+// live in a grid model, the same store the grids paint from, so a table and
+// a grid hold their cells alike.
 class TCellTable
 {
 public:
     TCellTable(int Row_Count, int Col_Count);
+    TCellTable(const TCellTable &Other);
+    TCellTable &operator=(const TCellTable &Other);
+    TCellTable(TCellTable &&) noexcept = default;
+    TCellTable &operator=(TCellTable &&) noexcept = default;
+    ~TCellTable();
 
     int Row_Count() const { return FRow_Count; }
     int Col_Count() const { return FCol_Count; }
 
     // Throws std::out_of_range outside the table.
-    const QString &Cell(int ACol, int ARow) const;
+    QString Cell(int ACol, int ARow) const;
     void Set_Cell(int ACol, int ARow, const QString &Text);
 
     // Every data row gets its number in column 0 and empty cells elsewhere.
@@ -31,7 +40,7 @@ public:
 private:
     int FRow_Count;
     int FCol_Count;
-    QList<QString> FCells; // row-major
+    std::unique_ptr<TGridModel> FModel;
 };
 
 // What a table file's load met on its way. A load never stops early: the

@@ -8,17 +8,22 @@
 // --- cell properties ------------------------------------------------------------
 
 TCellProperties::TCellProperties(TBaseGrid *Grid, int ACol, int ARow)
-    : FOwnerGrid(Grid), FOwnerCol(ACol), FOwnerRow(ARow), FWordWrap(Grid ? Grid->WordWrap() : true)
+    : TModelCellProps(Grid ? &Grid->Model() : nullptr, ACol, ARow), FWordWrap(Grid ? Grid->WordWrap() : true)
 {
+}
+
+TBaseGrid *TCellProperties::OwnerGrid() const
+{
+    return Model() ? qobject_cast<TBaseGrid *>(Model()->Owner()) : nullptr;
 }
 
 void TCellProperties::Assign(const TCellProperties &S)
 {
-    FIsBaseCell = S.FIsBaseCell;
-    FCellSpanX = S.FCellSpanX;
-    FCellSpanY = S.FCellSpanY;
-    FOwnerRow = S.FOwnerRow;
-    FOwnerCol = S.FOwnerCol;
+    Set_IsBaseCell(S.IsBaseCell());
+    Set_CellSpanX(S.CellSpanX());
+    Set_CellSpanY(S.CellSpanY());
+    Set_OwnerRow(S.OwnerRow());
+    Set_OwnerCol(S.OwnerCol());
     FObject = S.FObject;
     FAlignment = S.FAlignment;
     FBorderColor = S.FBorderColor;
@@ -37,41 +42,28 @@ void TCellProperties::Assign(const TCellProperties &S)
     FControl = S.FControl;
 }
 
-TPoint TCellProperties::GetBaseCell(int ACol, int ARow) const
-{
-    if (!FIsBaseCell && FCellSpanX != -1 && FCellSpanY != -1)
-        return {ACol - FCellSpanX, ARow - FCellSpanY};
-    return {ACol, ARow};
-}
-
-void TCellProperties::Repaint_Owner()
-{
-    if (FOwnerGrid)
-        FOwnerGrid->RepaintCell(FOwnerCol, FOwnerRow);
-}
-
 void TCellProperties::Set_BrushColor(TColor V)
 {
     FBrushColor = V;
-    Repaint_Owner();
+    Notify_Changed();
 }
 
 void TCellProperties::Set_BrushColorTo(TColor V)
 {
     FBrushColorTo = V;
-    Repaint_Owner();
+    Notify_Changed();
 }
 
 void TCellProperties::Set_VAlignment(TVAlignment V)
 {
     FVAlignment = V;
-    Repaint_Owner();
+    Notify_Changed();
 }
 
 void TCellProperties::Set_WordWrap(bool V)
 {
     FWordWrap = V;
-    Repaint_Owner();
+    Notify_Changed();
 }
 
 // --- in-place editor ------------------------------------------------------------------
@@ -100,26 +92,31 @@ TBaseGrid::TBaseGrid(QWidget *Parent) : TObjStringGrid(Parent)
     TStringGrid::Set_DefaultDrawing(false);
 }
 
+namespace {
+// A graphic object of exactly the class TCellGraphic belongs to its cell's
+// properties and goes with them; other graphics belong to their makers.
+void Free_Cell_Graphic(TObject *O)
+{
+    auto *P = dynamic_cast<TCellProperties *>(O);
+    if (!P)
+        return;
+    TObject *G = P->GraphicObject();
+    if (G && std::string_view(G->ClassName()) == "TCellGraphic") {
+        delete G;
+        P->Set_GraphicObject(nullptr);
+    }
+}
+} // namespace
+
 TBaseGrid::~TBaseGrid()
 {
     FDestroying = true;
     QObject::disconnect(FUndoRedoLink);
     FreeAllCellProps();
     // Cells beyond the counts keep their properties (they come back when the
-    // grid grows); at the end this grid's own properties there are freed too,
-    // so a grid that shrank leaks nothing. Objects of other owners stay.
-    if (FHasCellProps)
-        for (int r = 0; r < Store().Stored_Rows(); ++r)
-            for (int c = 0; c < Store().Stored_Cols(r); ++c) {
-                auto *P = dynamic_cast<TCellProperties *>(Real_Object(Store().Object(c, r)));
-                if (!P || P->OwnerGrid() != this)
-                    continue;
-                TObject *G = P->GraphicObject();
-                if (G && std::string_view(G->ClassName()) == "TCellGraphic")
-                    delete G;
-                delete P;
-                Store().Set_Object(c, r, nullptr);
-            }
+    // grid grows); the model frees them with itself, and their cell graphics
+    // go with them. Objects of other owners stay.
+    Model().For_Each_Owned(Free_Cell_Graphic);
 }
 
 void TBaseGrid::Set_UndoRedo(VOdeGridUndoRedo *Value)
@@ -208,11 +205,9 @@ TCellProperties *TBaseGrid::Find_Cell_Props(int c, int r) const
 // there by a drop-down, counts as a cell without properties.)
 bool TBaseGrid::HasCellProps(int c, int r) const { return Find_Cell_Props(c, r) != nullptr; }
 
-TCellProperties *TBaseGrid::Create_Props(int c, int r, bool SetCalcType)
+TCellProperties *TBaseGrid::Make_Props(int c, int r, bool SetCalcType)
 {
     auto *P = new TCellProperties(this, c, r);
-    FHasCellProps = true;
-    Set_Objects(c, r, P);
     TFont Font;
     TBrush Brush;
     TColor ColorTo = clNone, MirrorColor = clNone, MirrorColorTo = clNone;
@@ -233,6 +228,14 @@ TCellProperties *TBaseGrid::Create_Props(int c, int r, bool SetCalcType)
     P->Set_BrushColor(Brush.Color);
     P->Set_BrushColorTo(ColorTo);
     P->Set_GradientDirection(GD);
+    FHasCellProps = true;
+    return P;
+}
+
+TCellProperties *TBaseGrid::Create_Props(int c, int r, bool SetCalcType)
+{
+    TCellProperties *P = Make_Props(c, r, SetCalcType);
+    Model().Adopt_Object(c, r, P);
     return P;
 }
 
@@ -249,11 +252,13 @@ void TBaseGrid::SetCellProperties(int c, int r, TCellProperties *Value)
 {
     if (!In_Grid(c, r))
         throw EGridError("Invalid cell");
-    TObject *Old = Objects(c, r);
-    if (Old == Value)
+    if (Objects(c, r) == Value && (!Value || Model().Is_Owned(c, r)))
         return;   // the cell's own object again: keep it alive
-    delete Real_Object(Old);
-    Set_Objects(c, r, Value);
+    // Whatever the slot held is freed: an owned object by the model, another
+    // one here (the slot's object is replaced by properties the grid owns).
+    if (!Model().Is_Owned(c, r))
+        delete Real_Object(Model().Release_Object(c, r));
+    Model().Adopt_Object(c, r, Value);
     if (Value)
         FHasCellProps = true;
     RepaintCell(c, r);
@@ -300,25 +305,17 @@ void TBaseGrid::FreeCellProps(int FromCol, int FromRow, int ToCol, int ToRow)
 {
     if (!FHasCellProps)
         return;
-    for (int r = std::max(0, FromRow); r <= ToRow; ++r)
-        for (int c = std::max(0, FromCol); c <= ToCol; ++c) {
-            auto *P = dynamic_cast<TCellProperties *>(Real_Object(Objects(c, r)));
-            if (!P)
-                continue;
-            TObject *G = P->GraphicObject();
-            if (G && std::string_view(G->ClassName()) == "TCellGraphic")
-                delete G;
-            delete P;
-            Set_Objects(c, r, nullptr);
-        }
+    Model().Free_Owned(TCellRange{std::max(0, FromCol), std::max(0, FromRow), ToCol, ToRow}, Free_Cell_Graphic);
 }
 
 void TBaseGrid::FreeCellPropsAt(int c, int r)
 {
     if (c < 0 || r < 0)
         return;
-    delete Real_Object(Objects(c, r));
-    Set_Objects(c, r, nullptr);
+    if (Model().Is_Owned(c, r))
+        Model().Free_Owned(TCellRange{c, r, c, r});
+    else
+        delete Real_Object(Model().Release_Object(c, r));
 }
 
 void TBaseGrid::FreeAllCellProps() { FreeCellProps(0, 0, ColCount() - 1, RowCount() - 1); }
@@ -402,31 +399,15 @@ TCellProperties *TBaseGrid::Merged_Props(int c, int r) const
 void TBaseGrid::MergeCells(int c, int r, int spanx, int spany)
 {
     // Only cells inside the grid take part; a block reaching past the grid is
-    // cut at its edge.
+    // cut at its edge. Blocks the new one overlaps are split first (by the
+    // model), so that no cell keeps pointing at a base that no longer covers it.
     if (!In_Grid(c, r) || spanx < 1 || spany < 1)
         return;
     spanx = std::min(spanx, TotalColCount() - c);
     spany = std::min(spany, RowCount() - r);
-    // Blocks the new one overlaps are split first, so that no cell keeps
-    // pointing at a base that no longer covers it.
-    for (int j = r; j < r + spany; ++j)
-        for (int i = c; i < c + spanx; ++i)
-            if (Merged_Props(i, j))
-                SplitCells(i, j);
-    ++FMergeCount;
-    for (int j = r; j < r + spany; ++j)
-        for (int i = c; i < c + spanx; ++i) {
-            TCellProperties *P = GetCellProperties(i, j);
-            if (i == c && j == r) {
-                P->Set_IsBaseCell(true);
-                P->Set_CellSpanX(spanx - 1);
-                P->Set_CellSpanY(spany - 1);
-            } else {
-                P->Set_IsBaseCell(false);
-                P->Set_CellSpanX(i - c);
-                P->Set_CellSpanY(j - r);
-            }
-        }
+    int Split = 0;
+    Model().Merge(c, r, spanx, spany, [this](int i, int j) { return Make_Props(i, j, true); }, &Split);
+    FMergeCount = std::max(0, FMergeCount - Split) + 1;
     RepaintCell(c, r);
 }
 
@@ -434,21 +415,11 @@ void TBaseGrid::SplitCells(int c, int r)
 {
     if (!In_Grid(c, r))
         return;
-    const TCellProperties *P = GetCellProperties(c, r);
-    const TPoint B = P->GetBaseCell(c, r);
-    const TCellProperties *BP = Find_Cell_Props(B.X, B.Y);
-    if (!BP || (BP->CellSpanX() == -1 && BP->CellSpanY() == -1))
-        return;   // not merged: nothing to split, the merge count stays
-    const int SX = std::max(0, BP->CellSpanX());
-    const int SY = std::max(0, BP->CellSpanY());
+    GetCellProperties(c, r);
+    const TPoint B = BaseCell(c, r);
     const TRect Area = CellRect(B.X, B.Y);
-    for (int j = B.Y; j <= B.Y + SY; ++j)
-        for (int i = B.X; i <= B.X + SX; ++i)
-            if (TCellProperties *Q = Find_Cell_Props(i, j)) {
-                Q->Set_IsBaseCell(true);
-                Q->Set_CellSpanX(-1);
-                Q->Set_CellSpanY(-1);
-            }
+    if (!Model().Split(c, r))
+        return;   // not merged: nothing to split, the merge count stays
     InvalidateRect(Area);
     FMergeCount = std::max(0, FMergeCount - 1);
 }

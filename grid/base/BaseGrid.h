@@ -1,5 +1,6 @@
 #pragma once
 #include "grid/base/GridTypes.h"
+#include "grid/core/GridModel.h"
 #include "platform/MaskEdit.h"
 #include "platform/StringGrid.h"
 #include <QPointer>
@@ -10,9 +11,11 @@ class TBaseGrid;
 class VOdeGridUndoRedo;
 
 // The per-cell properties object, kept in the cell's object slot and owned by
-// the grid. Spans: -1/-1 unmerged; a block's base cell holds (columns - 1,
-// rows - 1); every other member holds its offset from the base.
-class TCellProperties : public TObject {
+// the grid's model (freed with its cell, never by hand). Spans: -1/-1
+// unmerged; a block's base cell holds (columns - 1, rows - 1); every other
+// member holds its offset from the base. It knows its model, not the window:
+// a change that needs a repaint is a notice of the model.
+class TCellProperties : public TModelCellProps {
 public:
     TCellProperties(TBaseGrid *Grid, int ACol, int ARow);
     const char *ClassName() const override { return "TCellProperties"; }
@@ -20,14 +23,9 @@ public:
     // Copies the stored values of another properties object (not the owner
     // grid, graphic object, BrushColorTo, paint pass, calculation or gradient).
     void Assign(const TCellProperties &Source);
-    // The base cell of (ACol, ARow) as these properties record it.
-    TPoint GetBaseCell(int ACol, int ARow) const;
 
-    TBaseGrid *OwnerGrid() const { return FOwnerGrid; }
-    int OwnerCol() const { return FOwnerCol; }
-    void Set_OwnerCol(int V) { FOwnerCol = V; }
-    int OwnerRow() const { return FOwnerRow; }
-    void Set_OwnerRow(int V) { FOwnerRow = V; }
+    // The grid whose model holds these properties (nullptr for none).
+    TBaseGrid *OwnerGrid() const;
     std::uintptr_t CellObject() const { return FObject; }
     void Set_CellObject(std::uintptr_t V) { FObject = V; }
     TObject *GraphicObject() const { return FGraphicObject; }
@@ -44,10 +42,6 @@ public:
     void Set_FontColor(TColor V) { FFontColor = V; }
     TFontStyles FontStyle() const { return FFontStyle; }
     void Set_FontStyle(TFontStyles V) { FFontStyle = V; }
-    int CellSpanY() const { return FCellSpanY; }
-    void Set_CellSpanY(int V) { FCellSpanY = V; }
-    int CellSpanX() const { return FCellSpanX; }
-    void Set_CellSpanX(int V) { FCellSpanX = V; }
     int BorderWidth() const { return FBorderWidth; }
     void Set_BorderWidth(int V) { FBorderWidth = V; }
     TColor BorderColor() const { return FBorderColor; }
@@ -60,8 +54,6 @@ public:
     void Set_PaintID(int V) { FPaintID = V; }
     bool WordWrap() const { return FWordWrap; }
     void Set_WordWrap(bool V);            // repaints the cell
-    bool IsBaseCell() const { return FIsBaseCell; }
-    void Set_IsBaseCell(bool V) { FIsBaseCell = V; }
     TColumnCalcType CalcType() const { return FCalcType; }
     void Set_CalcType(TColumnCalcType V) { FCalcType = V; }
     TObject *CalcObject() const { return FCalcObject; }
@@ -80,10 +72,6 @@ public:
     void Set_Control(QWidget *V) { FControl = V; }
 
 private:
-    void Repaint_Owner();
-    TBaseGrid *FOwnerGrid;
-    int FOwnerCol;
-    int FOwnerRow;
     std::uintptr_t FObject = 0;
     TObject *FGraphicObject = nullptr;
     TBrushStyle FBrushStyle = bsSolid;
@@ -92,15 +80,12 @@ private:
     int FFontSize = 8;
     TColor FFontColor = clNone;
     TFontStyles FFontStyle;
-    int FCellSpanY = -1;
-    int FCellSpanX = -1;
     int FBorderWidth = 0;
     TColor FBorderColor = clBlack;
     TAlignment FAlignment = taLeftJustify;
     TVAlignment FVAlignment = vtaTop;
     int FPaintID = 0;
     bool FWordWrap = true;
-    bool FIsBaseCell = true;
     TColumnCalcType FCalcType = acNONE;
     TObject *FCalcObject = nullptr;
     int FNodeLevel = 0;
@@ -297,6 +282,8 @@ public:
 
 private:
     bool In_Grid(int c, int r) const { return c >= 0 && r >= 0 && c < TotalColCount() && r < RowCount(); }
+    // New properties with the defaults hook's values (not yet stored).
+    TCellProperties *Make_Props(int c, int r, bool SetCalcType);
     TCellProperties *Create_Props(int c, int r, bool SetCalcType);
     TCellProperties *Merged_Props(int c, int r) const;   // props with a span other than -1
 

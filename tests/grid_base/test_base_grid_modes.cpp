@@ -318,3 +318,29 @@ TEST(BaseGridLifetime, PropertiesBeyondTheCountsFreedWithTheGrid)
     EXPECT_TRUE(InsideFreed);
     EXPECT_FALSE(ForeignFreed);
 }
+
+// The grid's cells, properties and blocks live in its model: counts reduced and
+// grown back, moves and merges keep the model consistent, and properties changed
+// in place repaint through the model's notice.
+TEST(BaseGridModel, OperationsKeepTheModelConsistent)
+{
+    TDemoGrid Grid;
+    struct TStep { const char *Name; std::function<void()> Do; };
+    const TStep Steps[] = {
+        {"Merge", [&] { Grid.MergeCells(1, 1, 2, 2); Grid.SetCellEx(2, 2, QStringLiteral("m")); }},
+        {"Props", [&] { Grid.GetCellProperties(3, 4)->Set_BrushColor(clRed); }},
+        {"ReduceCounts", [&] { Grid.Set_RowCount(2); Grid.Set_ColCount(2); }},
+        {"GrowBack", [&] { Grid.Set_RowCount(10); Grid.Set_ColCount(6); }},
+        {"MoveRowThroughBlock", [&] { Grid.MoveRow(2, 5); }},
+        {"MoveColumn", [&] { Grid.MoveColumn(3, 1); }},
+        {"FreeAll", [&] { Grid.FreeAllCellProps(); }},
+    };
+    for (const TStep &S : Steps) {
+        SCOPED_TRACE(S.Name);
+        S.Do();
+        EXPECT_EQ(Grid.Model().Check_Consistency(), QString());
+    }
+    EXPECT_EQ(Grid.Cells(2, 1), "m");   // the block's base text, moved one column on
+    EXPECT_FALSE(Grid.IsMergedCell(1, 5));   // the moved row left the block, which was split
+    EXPECT_FALSE(Grid.HasAnyCellProps() && Grid.HasCellProps(1, 3));
+}
