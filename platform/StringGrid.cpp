@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -215,6 +216,8 @@ TStringGrid::TStringGrid(QWidget *Parent) : QAbstractScrollArea(Parent)
     FStore.Set_Owner(this);
     FStore.Set_Row_Width_Hint(ColCount());
     FStore.Add_Listener(&FModelLink);
+    viewport()->setAcceptDrops(true);
+    Connect_Scroll_Bars();
     Update_Scroll_Bars();
 }
 
@@ -358,6 +361,9 @@ void TStringGrid::Set_Options(TGridOptions Value)
     if (Value == FOptions)
         return;
     FOptions = Value;
+    // Without thumb tracking the view moves when the thumb is dropped.
+    verticalScrollBar()->setTracking(FOptions.Contains(goThumbTracking));
+    horizontalScrollBar()->setTracking(FOptions.Contains(goThumbTracking));
     if (!FOptions.Contains(goEditing) || FOptions.Contains(goRowSelect))
         HideEditor();
     InvalidateGrid();
@@ -376,7 +382,7 @@ void TStringGrid::Set_Color(TColor Value)
     if (Value == FColor)
         return;
     FColor = Value;
-    InvalidateGrid();
+    CMColorChanged();
 }
 
 void TStringGrid::Set_FixedColor(TColor Value)
@@ -392,7 +398,7 @@ void TStringGrid::Set_Font(const TFont &Value)
     if (Value == FFont)
         return;
     FFont = Value;
-    InvalidateGrid();
+    CMFontChanged();
 }
 
 void TStringGrid::Set_BiDiMode(TBiDiMode Value)
@@ -800,6 +806,13 @@ void TStringGrid::scrollContentsBy(int, int)
     // Whole-cell scrolling: the bars' values are row and column offsets.
     if (FSyncingBars)
         return;
+    if (FBarDriven) {
+        // The user worked the bar: its messages have moved the grid already
+        // (or refused to); the bar goes back to the grid's position.
+        FBarDriven = false;
+        Update_Scroll_Bars();
+        return;
+    }
     Set_TopRow(FixedRows() + verticalScrollBar()->value());
     Set_LeftCol(FixedCols() + horizontalScrollBar()->value());
 }
@@ -1029,6 +1042,7 @@ void TStringGrid::Paint()
         C.FillRect(Mirror_Rect(TRect(Info.Horz.GridBoundary, 0, W, H)));
     if (Info.Vert.GridBoundary < H)
         C.FillRect(Mirror_Rect(TRect(0, Info.Vert.GridBoundary, std::min(W, Info.Horz.GridBoundary), H)));
+    Paint_Sizing_Line();
 }
 
 void TStringGrid::DrawCell(int ACol, int ARow, const TRect &ARect, TGridDrawState AState)
@@ -1227,7 +1241,7 @@ void TStringGrid::Set_EditorMode(bool Value)
 
 bool TStringGrid::focusNextPrevChild(bool Next)
 {
-    if (FOptions.Contains(goTabs))
+    if (WMGetDlgCode() & DLGC_WANTTAB)
         return false;
     return QAbstractScrollArea::focusNextPrevChild(Next);
 }
@@ -1441,6 +1455,12 @@ void TStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
         if (State != gsNormal) {
             FGridState = State;
             FSizingIndex = Index;
+            // The sizing line shows where the border will go; the size
+            // changes on release.
+            if (State == gsColSizing)
+                DrawColSizingLine(-1, FSizingPos);
+            else
+                DrawRowSizingLine(-1, FSizingPos);
         } else {
             int C = -1, R = -1;
             MouseToCell(X, Y, C, R);
@@ -1472,6 +1492,15 @@ void TStringGrid::MouseMove(TShiftState Shift, int X, int Y)
 {
     switch (FGridState) {
     case gsSelecting: {
+        // Past an edge of the cells the view moves on, at once and then on a
+        // timer while the pointer stays outside.
+        FDragPoint = TPoint(X, Y);
+        if (Drag_Scroll_Step()) {
+            if (!FDragScrollTimer->isActive())
+                FDragScrollTimer->start();
+            break;
+        }
+        FDragScrollTimer->stop();
         int C = -1, R = -1;
         MouseToCell(X, Y, C, R);
         if (C >= FixedCols() && R >= FixedRows())
@@ -1481,14 +1510,20 @@ void TStringGrid::MouseMove(TShiftState Shift, int X, int Y)
     case gsColSizing: {
         const int L = Col_Left(FSizingIndex);
         const int LX = UseRightToLeftAlignment() ? Client_Width() - 1 - X : X;
+        const int Old = FSizingPos;
         if (L >= 0)
-            Set_ColWidths(FSizingIndex, std::max(0, LX - FSizingOfs - L - FGridLineWidth / 2));
+            FSizingPos = std::max(L + FGridLineWidth / 2, LX - FSizingOfs);
+        if (Old != FSizingPos)
+            DrawColSizingLine(Old, FSizingPos);
         break;
     }
     case gsRowSizing: {
         const int T = Row_Top(FSizingIndex);
+        const int Old = FSizingPos;
         if (T >= 0)
-            Set_RowHeights(FSizingIndex, std::max(0, Y - FSizingOfs - T - FGridLineWidth / 2));
+            FSizingPos = std::max(T + FGridLineWidth / 2, Y - FSizingOfs);
+        if (Old != FSizingPos)
+            DrawRowSizingLine(Old, FSizingPos);
         break;
     }
     default: break;
@@ -1502,6 +1537,30 @@ void TStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
     QPointer<TStringGrid> Self(this);
     const TGridState State = FGridState;
     FGridState = gsNormal;
+    FDragScrollTimer->stop();
+    if (State == gsColSizing || State == gsRowSizing) {
+        // The size the line was dropped at, as the hook leaves it.
+        const bool IsCol = State == gsColSizing;
+        const int Start = IsCol ? Col_Left(FSizingIndex) : Row_Top(FSizingIndex);
+        const int P = IsCol ? (UseRightToLeftAlignment() ? Client_Width() - 1 - X : X) : Y;
+        const int Line = Start >= 0 ? std::max(Start + FGridLineWidth / 2, P - FSizingOfs) : FSizingPos;
+        if (IsCol)
+            DrawColSizingLine(FSizingPos, -1);
+        else
+            DrawRowSizingLine(FSizingPos, -1);
+        FSizingPos = Line;
+        if (Start >= 0) {
+            int Size = std::max(0, Line - Start - FGridLineWidth / 2);
+            if (IsCol ? UpdateColumnSize(FSizingIndex, Size) : UpdateRowSize(FSizingIndex, Size)) {
+                if (IsCol)
+                    Set_ColWidths(FSizingIndex, Size);
+                else
+                    Set_RowHeights(FSizingIndex, Size);
+            }
+        }
+        if (Self)
+            FSizingIndex = -1;
+    }
     int C = -1, R = -1;
     MouseToCell(X, Y, C, R);
     if (State == gsColMoving && C >= FixedCols() && C != FMoveFrom)
@@ -1646,6 +1705,18 @@ void TStringGrid::Registered_Message(int, std::intptr_t, std::intptr_t) {}
 
 bool TStringGrid::event(QEvent *Event)
 {
+    if (Event->type() == QEvent::Show && !FWindowCreated) {
+        // The window-creation step: once, before the grid is first shown.
+        FWindowCreated = true;
+        CreateWnd();
+    }
+    if (Event->type() == QEvent::Paint) {
+        // The frame first, then whatever border the grid paints over it.
+        const bool Result = QAbstractScrollArea::event(Event);
+        QPainter P(this);
+        PaintBorder(P, TRect(0, 0, width(), height()));
+        return Result;
+    }
     if (Event->type() >= QEvent::User && Event->type() <= QEvent::MaxUser) {
         if (auto *M = dynamic_cast<TGridMessageEvent *>(Event)) {
             Registered_Message(static_cast<int>(M->type()), M->WParam, M->LParam);

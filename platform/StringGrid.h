@@ -30,6 +30,33 @@ using TGridDrawState = TSet<TGridDrawStateItem>;
 
 enum TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving };
 
+// Which scroll bars the grid may show.
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+// The grid's outer border: none, or a single sunken frame.
+enum TGridBorderStyle { bsNone, bsSingle };
+
+// Scroll message codes (the bar's request): a line or a page up/left or
+// down/right, the thumb dragged (track) or dropped (position), the ends, and
+// the end of a scroll gesture. Left and right share the up and down values.
+enum TScrollCode {
+    SB_LINEUP = 0, SB_LINEDOWN = 1, SB_PAGEUP = 2, SB_PAGEDOWN = 3, SB_THUMBPOSITION = 4, SB_THUMBTRACK = 5,
+    SB_TOP = 6, SB_BOTTOM = 7, SB_ENDSCROLL = 8,
+};
+// A scroll message: its code, the thumb position for the thumb codes (rows or
+// columns from the first scrollable one) and the result a handler may set
+// (non-zero: handled, the bar keeps the grid's position).
+struct TWMScroll {
+    int ScrollCode = SB_ENDSCROLL;
+    int Pos = 0;
+    std::intptr_t Result = 0;
+};
+
+// What a window wants of the keyboard (the answer to a dialog-code request).
+enum : int { DLGC_WANTARROWS = 1, DLGC_WANTTAB = 2, DLGC_WANTALLKEYS = 4, DLGC_WANTCHARS = 128 };
+
+// The phase of a drag passing over the grid.
+enum TGridDragState { dsGridDragEnter, dsGridDragLeave, dsGridDragMove };
+
 // A block of cells, bounds inclusive (Left..Right columns, Top..Bottom rows).
 struct TGridRect {
     int Left = 0;
@@ -209,6 +236,26 @@ public:
     void Set_Selection(const TGridRect &Value);
     TPoint Anchor() const { return FAnchor; }
     TGridState GridState() const { return FGridState; }
+    // The column or row being sized (-1 when none) and the column or row a
+    // move started from (-1 when none).
+    int SizingIndex() const { return FSizingIndex; }
+    int MoveOrigin() const { return FMoveFrom; }
+    // The client position of the sizing line while a column or row is sized.
+    int SizingPos() const { return FSizingPos; }
+
+    // --- scroll bars and border ---------------------------------------------------------
+    TScrollStyle ScrollBars() const { return FScrollBars; }
+    void Set_ScrollBars(TScrollStyle Value);
+    TGridBorderStyle BorderStyle() const { return FBorderStyle; }
+    void Set_BorderStyle(TGridBorderStyle Value);
+    // Delivers a scroll message for a bar to WMVScroll or WMHScroll (what the
+    // bars do when the user works them; public so that tests can send them).
+    // Returns the message's result.
+    std::intptr_t Scroll_Message(Qt::Orientation Bar, int Code, int Pos = 0);
+    // One step of scrolling while a selection is dragged past an edge of the
+    // cells (a timer repeats it while the pointer stays outside); false when
+    // the pointer is inside and nothing scrolled.
+    bool Drag_Scroll_Step();
 
     // --- geometry ------------------------------------------------------------------
     // Client rectangle of a visible cell (not clipped at the right or bottom
@@ -321,8 +368,51 @@ public:
     virtual void DoEnter();
     virtual void DoExit();
 
+    // --- messages and notices ------------------------------------------------------------
+    // Scroll messages of the vertical and the horizontal bar. The default moves
+    // TopRow (LeftCol) by a line or a page, to the ends, or to the thumb: on
+    // SB_THUMBPOSITION always, on SB_THUMBTRACK only with goThumbTracking.
+    virtual void WMVScroll(TWMScroll &Message);
+    virtual void WMHScroll(TWMScroll &Message);
+    // Property-change notices; the defaults repaint the grid.
+    virtual void CMColorChanged();
+    virtual void CMFontChanged();
+    virtual void CMEnabledChanged();
+    // The window-creation step: runs once, before the grid is first shown.
+    virtual void CreateWnd() {}
+    bool HandleAllocated() const { return FWindowCreated; }
+    // Paints the outer border after the frame (client coordinates of the
+    // whole control); the default paints nothing more.
+    virtual void PaintBorder(QPainter &Painter, const TRect &Bounds) {}
+    // A hint is asked for at a client point of the cells: the default shows
+    // the text left in Hint (nothing when empty); false suppresses the hint.
+    virtual bool CMHintShow(TPoint Pos, QString &Hint) { return true; }
+    // The pointer moved over the cells: the cursor for that point (the
+    // default: the sizing cursors over a sizable line, else the arrow).
+    virtual Qt::CursorShape WMSetCursor(TPoint Pos);
+    // What the grid wants of the keyboard: arrows and characters, and Tab
+    // with goTabs. Tab stays in the grid when DLGC_WANTTAB is answered.
+    virtual int WMGetDlgCode();
+    // A drag passes over the cells (Source: the drag's source object, or
+    // nullptr from outside the program). Accept says whether a drop is taken
+    // there; the default fires OnDragOver.
+    virtual void DragOver(QObject *Source, int X, int Y, TGridDragState State, bool &Accept);
+    std::function<void(TStringGrid *, QObject *Source, int X, int Y, TGridDragState State, bool &Accept)> OnDragOver;
+    // Sizing: the line drawn while a column or row is sized (the defaults
+    // repaint the line's old and new place), and the hook asked before the
+    // size changes on release (may change the size; false keeps the old one).
+    virtual void DrawColSizingLine(int OldX, int NewX);
+    virtual void DrawRowSizingLine(int OldY, int NewY);
+    virtual bool UpdateColumnSize(int ACol, int &AWidth) { return true; }
+    virtual bool UpdateRowSize(int ARow, int &AHeight) { return true; }
+
 protected:
+    // Sets the grid state (an interaction the grid's descendants run
+    // themselves) with the column or row being sized and the origin of a move.
+    void Set_GridState(TGridState State, int SizingIndex = -1, int MoveOrigin = -1);
     bool event(QEvent *Event) override;
+    bool viewportEvent(QEvent *Event) override;
+    void changeEvent(QEvent *Event) override;
     void paintEvent(QPaintEvent *Event) override;
     void resizeEvent(QResizeEvent *Event) override;
     void keyPressEvent(QKeyEvent *Event) override;
@@ -376,6 +466,15 @@ private:
         void Model_Structure_Changed() override;
     };
     TModelLink FModelLink;
+    TScrollStyle FScrollBars = ssBoth;
+    TGridBorderStyle FBorderStyle = bsSingle;
+    bool FWindowCreated = false;
+    bool FBarDriven = false;   // the bars' value changed by the user: the messages decide
+    class QTimer *FDragScrollTimer = nullptr;
+    TPoint FDragPoint;         // the pointer during a drag-selection
+    void Connect_Scroll_Bars();
+    void Bar_Action(Qt::Orientation Bar, int Action);
+    void Paint_Sizing_Line();
     QRegion FUpdateRegion;   // of the paint event under way; empty: paint everything
     TGridAxis FCols{5, 1, 64};
     TGridAxis FRows{5, 1, 24};

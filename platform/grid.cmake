@@ -13,6 +13,7 @@ add_library(platform_grid STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Canvas.h ${CMAKE_CURRENT_LIST_DIR}/Canvas.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Keys.h ${CMAKE_CURRENT_LIST_DIR}/Keys.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StringGrid.h ${CMAKE_CURRENT_LIST_DIR}/StringGrid.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/StringGrid_Scroll.cpp ${CMAKE_CURRENT_LIST_DIR}/StringGrid_Hooks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LayeredWindow.h ${CMAKE_CURRENT_LIST_DIR}/LayeredWindow.cpp
 )
 target_link_libraries(platform_grid PUBLIC bc_grid_core platform_grid_core platform_text platform_gui Qt6::Widgets)
