@@ -1,6 +1,6 @@
 #pragma once
 #include "controls/GlideTabsTypes.h"
-#include "platform/AADraw.h"
+#include "toolkit/AADraw.h"
 #include <QObject>
 #include <QPoint>
 #include <QPointer>

@@ -1,7 +1,7 @@
 #pragma once
 #include "controls/GlideTabsClasses.h"
 #include "controls/GlideTabsTypes.h"
-#include "platform/AADraw.h"
+#include "toolkit/AADraw.h"
 #include "platform/Colors.h"
 #include <QString>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 #include "controls/GlideTabsPersistent.h"
-#include "platform/AADraw.h"
+#include "toolkit/AADraw.h"
 #include "platform/Colors.h"
 #include <cstdint>
 #include <memory>

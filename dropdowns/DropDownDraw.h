@@ -1,6 +1,6 @@
 #pragma once
 #include "dropdowns/DropDownAppearance.h"
-#include "platform/Canvas.h"
+#include "toolkit/Canvas.h"
 #include "platform/Colors.h"
 #include <QImage>
 #include <QSize>

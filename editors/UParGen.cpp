@@ -3,7 +3,7 @@
 #include "controls/FxButton.h"
 #include "controls/FxButtons.h"
 #include "editors/ParGen_Data.h"
-#include "platform/CategoryPanels.h"
+#include "toolkit/CategoryPanels.h"
 #include "platform/MessageBox.h"
 #include "platform/TextToInt.h"
 #include "text/LangTable.h"

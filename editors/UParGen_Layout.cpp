@@ -6,7 +6,7 @@
 // control + 12 + the group's header height, so a panel shrinks and grows
 // with what it shows.
 #include "editors/UParGen.h"
-#include "platform/CategoryPanels.h"
+#include "toolkit/CategoryPanels.h"
 #include "text/LangTable.h"
 #include <QCheckBox>
 #include <QComboBox>

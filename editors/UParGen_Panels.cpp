@@ -4,7 +4,7 @@
 // 28 apart: labels and check boxes at y 12, 40, 68, ..., fields 3 higher.
 #include "editors/UParGen.h"
 #include "controls/FxButton.h"
-#include "platform/CategoryPanels.h"
+#include "toolkit/CategoryPanels.h"
 #include "text/LangTable.h"
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,5 +1,5 @@
 #include "platform/ImageList.h"
-#include "platform/Canvas.h"
+#include "toolkit/Canvas.h"
 #include <QFile>
 #include <QHash>
 

@@ -6,7 +6,7 @@ add_library(platform_gridcontrols STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Registry.h ${CMAKE_CURRENT_LIST_DIR}/Registry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SystemInfo.h ${CMAKE_CURRENT_LIST_DIR}/SystemInfo.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ThemedParts.h ${CMAKE_CURRENT_LIST_DIR}/ThemedParts.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/MaskEdit.h ${CMAKE_CURRENT_LIST_DIR}/MaskEdit.cpp
+  ${CMAKE_SOURCE_DIR}/toolkit/MaskEdit.h ${CMAKE_SOURCE_DIR}/toolkit/MaskEdit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PopupShapes.h ${CMAKE_CURRENT_LIST_DIR}/PopupShapes.cpp
 )
 target_include_directories(platform_gridcontrols PUBLIC ${CMAKE_SOURCE_DIR})

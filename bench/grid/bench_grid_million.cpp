@@ -4,7 +4,7 @@
 //   fill_time_vs_table    grid fill time / QTableWidget fill time   (goal <= 0.25)
 //   bottom_vs_top         paint time at the bottom / at the top      (goal <= 1.10)
 //   memory_vs_table       grid cell memory / QTableWidget's          (goal <= 0.35)
-#include "platform/StringGrid.h"
+#include "toolkit/StringGrid.h"
 #include <QApplication>
 #include <QImage>
 #include <QPainter>

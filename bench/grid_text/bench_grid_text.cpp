@@ -2,7 +2,7 @@
 // rendering and measuring short markup cells, and classifying cell texts.
 #include "grid/base/MarkupRender.h"
 #include "grid/base/TextRoutines.h"
-#include "platform/Canvas.h"
+#include "toolkit/Canvas.h"
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>

@@ -1,8 +1,8 @@
 #pragma once
 #include "grid/base/GridTypes.h"
 #include "grid/core/GridModel.h"
-#include "platform/MaskEdit.h"
-#include "platform/StringGrid.h"
+#include "toolkit/MaskEdit.h"
+#include "toolkit/StringGrid.h"
 #include <QPointer>
 #include <QWidget>
 #include <functional>

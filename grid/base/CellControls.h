@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/Canvas.h"
+#include "toolkit/Canvas.h"
 #include <QPointer>
 #include <QWidget>
 #include <memory>

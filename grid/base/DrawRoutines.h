@@ -1,6 +1,6 @@
 #pragma once
 #include "grid/base/GridTypes.h"
-#include "platform/Canvas.h"
+#include "toolkit/Canvas.h"
 #include "platform/LayeredWindow.h"
 #include <cstdint>
 class QWidget;

@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/Colors.h"
-#include "platform/MaskEdit.h"
+#include "toolkit/MaskEdit.h"
 #include <QImage>
 #include <QPointer>
 #include <QStringList>

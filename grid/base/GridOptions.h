@@ -1,7 +1,7 @@
 #pragma once
 #include "grid/base/GridTypes.h"
-#include "platform/Canvas.h"
-#include "platform/StringGrid.h"
+#include "toolkit/Canvas.h"
+#include "toolkit/StringGrid.h"
 #include <QObject>
 #include <QPointer>
 #include <QStringList>

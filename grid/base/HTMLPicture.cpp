@@ -1,5 +1,5 @@
 #include "grid/base/HTMLPicture.h"
-#include "platform/Canvas.h"
+#include "toolkit/Canvas.h"
 #include "platform/ImageList.h"
 #include "platform/Metafile.h"
 #include "platform/PictureLoader.h"

@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/BiDiMode.h"
-#include "platform/Canvas.h"
+#include "toolkit/Canvas.h"
 #include "platform/Colors.h"
 #include "platform/Rect.h"
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 #include "platform/Colors.h"
 #include "platform/DateTime.h"
-#include "platform/MaskEdit.h"
+#include "toolkit/MaskEdit.h"
 #include "platform/Set.h"
 #include <QImage>
 #include <QPointer>

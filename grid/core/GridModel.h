@@ -1,6 +1,6 @@
 #pragma once
 #include "grid/core/CellText.h"
-#include "platform/GridStore.h"
+#include "toolkit/GridStore.h"
 #include "platform/Object.h"
 #include "platform/Rect.h"
 #include <QObject>

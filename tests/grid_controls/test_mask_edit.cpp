@@ -2,7 +2,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QMenu>
-#include "platform/MaskEdit.h"
+#include "toolkit/MaskEdit.h"
 #include <QTest>
 #include <gtest/gtest.h>
 

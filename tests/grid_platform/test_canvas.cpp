@@ -1,4 +1,4 @@
-#include "platform/Canvas.h"
+#include "toolkit/Canvas.h"
 #include <QFontMetrics>
 #include "platform/Locale.h"
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "platform/StringGrid.h"
+#include "toolkit/StringGrid.h"
 #include <QApplication>
 #include <QLineEdit>
 #include <QScrollBar>

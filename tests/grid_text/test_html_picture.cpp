@@ -1,6 +1,6 @@
 #include "grid/base/HTMLPicture.h"
 #include "grid/base/MarkupRender.h"
-#include "platform/Canvas.h"
+#include "toolkit/Canvas.h"
 #include "platform/ImageList.h"
 #include <QBuffer>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 #include "grid/base/HTMLPicture.h"
 #include "grid/base/MarkupRender.h"
-#include "platform/Canvas.h"
+#include "toolkit/Canvas.h"
 #include "platform/ImageList.h"
 #include "platform/SystemInfo.h"
 #include <QBuffer>

@@ -4,7 +4,7 @@
 #include "grid/base/MarkupRender.h"
 #include "grid/base/MarkupText.h"
 #include "grid/base/TextRoutines.h"
-#include "platform/Canvas.h"
+#include "toolkit/Canvas.h"
 #include "platform/ImageList.h"
 #include <QRandomGenerator>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "platform/CategoryPanels.h"
+#include "toolkit/CategoryPanels.h"
 #include "TestSupport.h"
 #include <QApplication>
 #include <QScrollBar>

@@ -2,7 +2,7 @@
 #include "controls/FxButton.h"
 #include "editors/ParGen_Data.h"
 #include "editors/UParGen.h"
-#include "platform/CategoryPanels.h"
+#include "toolkit/CategoryPanels.h"
 #include "platform/MessageBox.h"
 #include "platform/XmlDoc.h"
 #include "TestSupport.h"

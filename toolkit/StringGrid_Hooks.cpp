@@ -1,7 +1,7 @@
 // The string grid's notices and the hooks it offers on Qt's events: property
 // changes, the window-creation step, the border, hints, the cursor, the
 // dialog code and drags passing over the cells.
-#include "platform/StringGrid.h"
+#include "toolkit/StringGrid.h"
 #include <QDragMoveEvent>
 #include <QHelpEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "platform/GridStore.h"
+#include "toolkit/GridStore.h"
 #include <algorithm>
 
 namespace {

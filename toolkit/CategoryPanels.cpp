@@ -1,4 +1,4 @@
-#include "platform/CategoryPanels.h"
+#include "toolkit/CategoryPanels.h"
 #include <QApplication>
 #include <QLinearGradient>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "platform/Canvas.h"
+#include "toolkit/Canvas.h"
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>

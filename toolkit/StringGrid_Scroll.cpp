@@ -1,7 +1,7 @@
 // The string grid's scrolling: scroll bars and their messages, scrolling while
 // a selection is dragged past an edge, and sizing columns and rows through a
 // sizing line.
-#include "platform/StringGrid.h"
+#include "toolkit/StringGrid.h"
 #include <QPainter>
 #include <QScrollBar>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "platform/MaskEdit.h"
+#include "toolkit/MaskEdit.h"
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QDropEvent>

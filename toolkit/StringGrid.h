@@ -1,8 +1,8 @@
 #pragma once
 #include "platform/BiDiMode.h"
-#include "platform/Canvas.h"
+#include "toolkit/Canvas.h"
 #include "grid/core/GridModel.h"
-#include "platform/GridStore.h"
+#include "toolkit/GridStore.h"
 #include "platform/Keys.h"
 #include "platform/Set.h"
 #include <QAbstractScrollArea>

@@ -1,4 +1,4 @@
-#include "platform/AADraw.h"
+#include "toolkit/AADraw.h"
 #include <QBrush>
 #include <QFont>
 #include <QFontMetricsF>
