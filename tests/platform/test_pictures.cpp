@@ -2,7 +2,7 @@
 #include "TestSupport.h"
 #include "grid/base/HTMLPicture.h"
 #include "grid/base/MarkupRender.h"
-#include "platform/Canvas.h"
+#include "toolkit/Canvas.h"
 #include "platform/Metafile.h"
 #include "platform/PictureLoader.h"
 #include <QDir>
