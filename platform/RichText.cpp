@@ -442,6 +442,18 @@ private:
         case TWord::Skip_Destination: G.Dest = TDest::Skip; return;
         case TWord::Font_Table: G.Dest = TDest::Font_Table; return;
         case TWord::Color_Table: G.Dest = TDest::Color_Table; return;
+        // Characters by number count in every destination (font names too).
+        case TWord::Uc: G.Uc = std::clamp(Param, 0, 1000000); return;
+        case TWord::U: {
+            int Code = Param;
+            if (Code < 0)
+                Code += 65536;      // written signed 16-bit
+            if (Code >= 0 && Code <= 0xFFFF)
+                Character(QChar(char16_t(Code)));
+            Skip_Chars = G.Uc;
+            return;
+        }
+        case TWord::Char: Character(QChar(Found->Char)); return;
         default: break;
         }
         if (G.Dest == TDest::Font_Table) {
@@ -484,17 +496,6 @@ private:
         case TWord::Par: case TWord::Row: Paragraph(); break;
         case TWord::Line: Text(QChar(QChar::LineSeparator)); break;
         case TWord::Tab: case TWord::Cell: Text(u'\t'); break;
-        case TWord::Char: Text(QChar(Found->Char)); break;
-        case TWord::Uc: G.Uc = std::clamp(Param, 0, 1000000); break;
-        case TWord::U: {
-            int Code = Param;
-            if (Code < 0)
-                Code += 65536;      // written signed 16-bit
-            if (Code >= 0 && Code <= 0xFFFF)
-                Text(QChar(char16_t(Code)));
-            Skip_Chars = G.Uc;
-            break;
-        }
         default: break;
         }
     }

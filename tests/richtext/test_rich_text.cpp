@@ -165,16 +165,19 @@ TEST(RtfRead, FontTable)
 {
     QTextDocument Doc;
     const QByteArray Rtf = "{\\rtf1\\ansi\\deff1{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}"
-                           "{\\f1\\fnil{\\*\\panose 0000}Tahoma;}\\f2\\froman Times New Roman;}"
-                           "a\\f0 b\\f2 c\\f7 d\\f e}";
+                           "{\\f1\\fnil{\\*\\panose 0000}Tahoma;}\\f2\\froman Times New Roman;"
+                           "{\\f3\\fnil Caf\\u233?\\'e9;}}"
+                           "a\\f0 b\\f2 c\\f7 d\\f e\\f3 f}";
     ASSERT_TRUE(Rtf_To_Document(Rtf, Doc).Ok);
     EXPECT_EQ(Doc.defaultFont().family(), "Tahoma");
-    const char *Expected[] = {"Tahoma", "Arial", "Times New Roman", nullptr, "Tahoma"};
-    for (int K = 0; K < 5; ++K) {
+    // characters by number belong to the name, their fallback does not
+    const QString Cafe = QString::fromUtf16(u"Caf\u00E9\u00E9");
+    const QString Expected[] = {"Tahoma", "Arial", "Times New Roman", "", "Tahoma", Cafe};
+    for (int K = 0; K < 6; ++K) {
         SCOPED_TRACE(K);
         const QTextCharFormat F = Format_At(Doc, K);
         // an unknown font number leaves the character in the default font
-        if (!Expected[K])
+        if (Expected[K].isEmpty())
             EXPECT_FALSE(F.hasProperty(QTextFormat::FontFamilies));
         else
             EXPECT_EQ(F.property(QTextFormat::FontFamilies).toStringList(), QStringList{Expected[K]});
