@@ -523,9 +523,7 @@ public:
         for (qsizetype K = 0; K < Families.size(); ++K) {
             Out += "{\\f" + QByteArray::number(K) + "\\fnil";
             Need_Delimiter = true;
-            QString Name = Families[K];
-            Name.remove(u';');
-            for (const QChar Ch : Name)
+            for (const QChar Ch : Families[K])
                 Put_Char(Ch);
             Out += ";}";
         }
@@ -566,19 +564,28 @@ private:
     QList<QRgb> Colors{0};     // entry 0: automatic
     TRunState Current;
 
+    // A name as the font table can carry it: no ';' (it ends the entry), no
+    // control characters, no blanks at the ends.
+    static QString Table_Name(QString Name)
+    {
+        Name.removeIf([](QChar C) { return C == u';' || C.unicode() < 0x20; });
+        return Name.trimmed();
+    }
+
     QString Family_Of(const QTextCharFormat &F) const
     {
         if (F.hasProperty(QTextFormat::FontFamilies)) {
-            const QStringList L = F.property(QTextFormat::FontFamilies).toStringList();
-            if (!L.isEmpty() && !L.first().trimmed().isEmpty())
-                return L.first().trimmed();
-        }
-        if (F.hasProperty(QTextFormat::FontFamily)) {
-            const QString S = F.property(QTextFormat::FontFamily).toString().trimmed();
+            const QString S = Table_Name(F.property(QTextFormat::FontFamilies).toStringList().value(0));
             if (!S.isEmpty())
                 return S;
         }
-        return Doc.defaultFont().family().trimmed();
+        if (F.hasProperty(QTextFormat::FontFamily)) {
+            const QString S = Table_Name(F.property(QTextFormat::FontFamily).toString());
+            if (!S.isEmpty())
+                return S;
+        }
+        const QString S = Table_Name(Doc.defaultFont().family());
+        return S.isEmpty() ? QStringLiteral("Tahoma") : S;
     }
 
     static bool Has_Color(const QTextCharFormat &F)
@@ -601,7 +608,7 @@ private:
                 }
             }
         if (Families.isEmpty())
-            Families.append(Doc.defaultFont().family().trimmed());
+            Families.append(Family_Of(QTextCharFormat()));
     }
 
     TRunState Run_State(const QTextCharFormat &F) const

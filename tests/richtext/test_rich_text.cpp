@@ -383,3 +383,33 @@ TEST(RtfRoundTrip, OwnFormStaysByteIdentical)
         EXPECT_EQ(Document_To_Rtf(Doc), Rtf);
     }
 }
+
+// Font names lose what the font table cannot carry (';' ends an entry,
+// control characters are no name); a nameless default font is written as
+// Tahoma. Either way the written form reads back to itself.
+TEST(RtfWrite, FontNamesFitTheTable)
+{
+    struct TCase { const char *Name; QString Family; QString Default_Family; QString Written; };
+    const TCase Cases[] = {
+        {"SemicolonAndTab", QString::fromUtf16(u" Odd;\tName "), "Tahoma", "OddName"},
+        {"OnlyControls", "\t;", "Arial", "Arial"},
+        {"NamelessDefault", "", "", "Tahoma"},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        QTextDocument Doc;
+        QFont Font = Doc.defaultFont();
+        Font.setFamilies({C.Default_Family});
+        Doc.setDefaultFont(Font);
+        QTextCharFormat F;
+        if (!C.Family.isEmpty())
+            F.setFontFamilies({C.Family});
+        QTextCursor(&Doc).insertText("x", F);
+        const QByteArray Rtf = Document_To_Rtf(Doc);
+        EXPECT_TRUE(Rtf.contains("{\\fonttbl{\\f0\\fnil " + C.Written.toLatin1() + ";}}")) << Rtf.constData();
+        QTextDocument Read;
+        ASSERT_TRUE(Rtf_To_Document(Rtf, Read).Ok);
+        EXPECT_EQ(Format_At(Read, 0).property(QTextFormat::FontFamilies).toStringList(), QStringList{C.Written});
+        EXPECT_EQ(Document_To_Rtf(Read), Rtf);
+    }
+}
