@@ -1,5 +1,5 @@
 #include "TestSupport.h"
-#include "platform/RichEdit.h"
+#include "toolkit/RichEdit.h"
 #include "platform/RichText.h"
 #include <QBuffer>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "platform/RichEdit.h"
+#include "toolkit/RichEdit.h"
 #include "platform/CodePage.h"
 #include "platform/RichText.h"
 #include <QAbstractTextDocumentLayout>
