@@ -4,6 +4,25 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <QBuffer>
+#include <utility>
+
+namespace {
+using TNodeList = std::vector<std::unique_ptr<TXmlNode>>;
+}
+
+TXmlNode::~TXmlNode()
+{
+    // Each node is freed only after its children were moved out of it, so no
+    // destructor call ever goes deeper than one level.
+    TNodeList Pending = std::move(FChildren);
+    while (!Pending.empty()) {
+        std::unique_ptr<TXmlNode> N = std::move(Pending.back());
+        Pending.pop_back();
+        for (auto &C : N->FChildren)
+            Pending.push_back(std::move(C));
+        N->FChildren.clear();
+    }
+}
 
 QString TXmlNode::Text() const
 {
@@ -20,6 +39,11 @@ void TXmlNode::Set_Text(const QString &Value)
 {
     if (FKind != nkElement) {
         FValue = Value;
+        return;
+    }
+    // Setting the text of a text-only element again keeps its one text node.
+    if (FChildren.size() == 1 && FChildren.front()->FKind == nkText && !Value.isEmpty()) {
+        FChildren.front()->FValue = Value;
         return;
     }
     FChildren.clear();
@@ -125,45 +149,92 @@ void TXmlDocument::Load_From_File(const QString &Path)
     QFile F(Path);
     if (!F.open(QIODevice::ReadOnly))
         throw EXmlError(QStringLiteral("Cannot open \"%1\": %2").arg(Path, F.errorString()));
-    Load_From_Bytes(F.readAll());
+    Load_From_Device(F);
 }
+
+namespace {
+// Element names repeat all through a file; the reader hands out one shared
+// copy of each instead of a new string per element.
+class TName_Pool
+{
+public:
+    QString Get(QStringView Name)
+    {
+        for (const QString &S : FNames)
+            if (S == Name)
+                return S;
+        QString S = Name.toString();
+        if (FNames.size() < 128)
+            FNames.push_back(S);
+        return S;
+    }
+
+private:
+    std::vector<QString> FNames;
+};
+} // namespace
 
 void TXmlDocument::Load_From_Bytes(const QByteArray &Data)
 {
+    QByteArray Copy(Data); // a QBuffer wants a non-const array; this shares Data's bytes
+    QBuffer B(&Copy);
+    B.open(QIODevice::ReadOnly);
+    Load_From_Device(B);
+}
+
+void TXmlDocument::Load_From_Device(QIODevice &Device)
+{
     Clear();
-    QXmlStreamReader R(Data);
-    std::vector<std::unique_ptr<TXmlNode>> Top;
+    // The reader takes its input from a device piece by piece; handed one
+    // whole array it decodes and copies far more than the file holds.
+    QXmlStreamReader R(&Device);
+    TNodeList Top;
+    TName_Pool Names;
     TXmlNode *Current = nullptr;
+    int Depth = 0;
     bool Has_Root = false;
     while (!R.atEnd()) {
         R.readNext();
         switch (R.tokenType()) {
         case QXmlStreamReader::StartElement: {
+            if (++Depth > Xml_Max_Depth)
+                throw EXmlError(QStringLiteral("Elements are nested deeper than %1 levels").arg(Xml_Max_Depth),
+                                static_cast<int>(R.lineNumber()), static_cast<int>(R.columnNumber()));
             TXmlNode *N;
             if (Current) {
-                N = Current->Add_Child(R.name().toString());
+                Current->FChildren.push_back(
+                    std::unique_ptr<TXmlNode>(new TXmlNode(TXmlNode::nkElement, Names.Get(R.name()), Current)));
+                N = Current->FChildren.back().get();
             } else {
-                Top.push_back(std::unique_ptr<TXmlNode>(new TXmlNode(TXmlNode::nkElement, R.name().toString(), nullptr)));
+                Top.push_back(std::unique_ptr<TXmlNode>(new TXmlNode(TXmlNode::nkElement, Names.Get(R.name()), nullptr)));
                 N = Top.back().get();
                 Has_Root = true;
             }
-            for (const QXmlStreamAttribute &A : R.attributes())
-                N->FAttributes.append({A.qualifiedName().toString(), A.value().toString()});
+            // Read the reader's attribute list in place: iterating a non-const
+            // copy would detach and copy it for every element.
+            const QXmlStreamAttributes Attrs = R.attributes();
+            if (!Attrs.isEmpty()) {
+                N->FAttributes.reserve(Attrs.size());
+                for (const QXmlStreamAttribute &A : Attrs)
+                    N->FAttributes.append({A.qualifiedName().toString(), A.value().toString()});
+            }
             Current = N;
             break;
         }
         case QXmlStreamReader::EndElement:
+            --Depth;
             Current = Current ? Current->FParent : nullptr;
             break;
         case QXmlStreamReader::Characters:
             if (Current && !R.isWhitespace()) {
-                std::unique_ptr<TXmlNode> T(new TXmlNode(TXmlNode::nkText, QString(), Current));
-                T->FValue = R.text().toString();
                 // Adjacent character runs (CDATA, entities) form one text node.
-                if (!Current->FChildren.empty() && Current->FChildren.back()->FKind == TXmlNode::nkText)
-                    Current->FChildren.back()->FValue += T->FValue;
-                else
+                if (!Current->FChildren.empty() && Current->FChildren.back()->FKind == TXmlNode::nkText) {
+                    Current->FChildren.back()->FValue += R.text();
+                } else {
+                    std::unique_ptr<TXmlNode> T(new TXmlNode(TXmlNode::nkText, QString(), Current));
+                    T->FValue = R.text().toString();
                     Current->FChildren.push_back(std::move(T));
+                }
             }
             break;
         case QXmlStreamReader::Comment: {
@@ -204,39 +275,65 @@ TXmlNode *TXmlDocument::Find_Element(const QString &Name) const
 }
 
 namespace {
+// The walks below keep their own stack: a tree built in code has no depth bound.
+
+// First element of that name in N's subtree, N included, in document order.
 TXmlNode *Find_In(TXmlNode *N, const QString &Name)
 {
-    if (N->Is_Element() && N->Node_Name() == Name)
-        return N;
-    for (TXmlNode *C : N->Child_Elements())
-        if (TXmlNode *F = Find_In(C, Name))
-            return F;
+    std::vector<TXmlNode *> Pending{N};
+    while (!Pending.empty()) {
+        TXmlNode *E = Pending.back();
+        Pending.pop_back();
+        if (E->Node_Name() == Name)
+            return E;
+        for (int I = E->Child_Count() - 1; I >= 0; --I)
+            if (TXmlNode *C = E->Child(I); C->Is_Element())
+                Pending.push_back(C);
+    }
     return nullptr;
 }
 
-void Write_Node(QXmlStreamWriter &W, const TXmlNode *N)
+void Write_Start(QXmlStreamWriter &W, const TXmlNode *N)
 {
-    switch (N->Kind()) {
-    case TXmlNode::nkText:
-        W.writeCharacters(N->Value());
-        break;
-    case TXmlNode::nkComment:
-        W.writeComment(N->Value());
-        break;
-    case TXmlNode::nkElement:
-        if (N->Child_Count() == 0) {
-            W.writeEmptyElement(N->Node_Name());
-            for (const auto &A : N->Attributes())
-                W.writeAttribute(A.first, A.second);
-        } else {
-            W.writeStartElement(N->Node_Name());
-            for (const auto &A : N->Attributes())
-                W.writeAttribute(A.first, A.second);
-            for (int I = 0; I < N->Child_Count(); ++I)
-                Write_Node(W, N->Child(I));
-            W.writeEndElement();
+    if (N->Child_Count() == 0)
+        W.writeEmptyElement(N->Node_Name());
+    else
+        W.writeStartElement(N->Node_Name());
+    for (const auto &A : N->Attributes())
+        W.writeAttribute(A.first, A.second);
+}
+
+void Write_Node(QXmlStreamWriter &W, const TXmlNode *Top)
+{
+    // Each entry is an element whose start was written and the next child to write.
+    std::vector<std::pair<const TXmlNode *, int>> Open;
+    const TXmlNode *N = Top;
+    for (;;) {
+        switch (N->Kind()) {
+        case TXmlNode::nkText:
+            W.writeCharacters(N->Value());
+            break;
+        case TXmlNode::nkComment:
+            W.writeComment(N->Value());
+            break;
+        case TXmlNode::nkElement:
+            Write_Start(W, N);
+            if (N->Child_Count() > 0)
+                Open.emplace_back(N, 0);
+            break;
         }
-        break;
+        N = nullptr;
+        while (!Open.empty() && !N) {
+            auto &[Parent, Next] = Open.back();
+            if (Next < Parent->Child_Count()) {
+                N = Parent->Child(Next++);
+            } else {
+                W.writeEndElement();
+                Open.pop_back();
+            }
+        }
+        if (!N)
+            return;
     }
 }
 } // namespace

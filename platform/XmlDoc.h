@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 #include <QList>
+
+class QIODevice;
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -26,10 +28,20 @@ public:
     }
 };
 
+// Loading refuses documents that nest elements deeper than this (EXmlError,
+// like any malformed file): no configurator file comes near it, and a bound
+// keeps hostile files from exhausting the stack of whoever walks the tree.
+constexpr int Xml_Max_Depth = 256;
+
 class TXmlNode
 {
 public:
     enum TKind { nkElement, nkText, nkComment };
+
+    TXmlNode(const TXmlNode &) = delete;
+    TXmlNode &operator=(const TXmlNode &) = delete;
+    // Frees the subtree without recursion, however deep it was built.
+    ~TXmlNode();
 
     TKind Kind() const { return FKind; }
     bool Is_Element() const { return FKind == nkElement; }
@@ -91,8 +103,9 @@ public:
     // Drops every top-level node (a new, empty document).
     void Clear();
     // Replaces the document by the file's content. Throws EXmlError (with
-    // line and column) for a missing, unreadable or malformed file; the
-    // document is then empty. Whitespace-only text between elements is dropped.
+    // line and column) for a missing, unreadable or malformed file, and for
+    // elements nested deeper than Xml_Max_Depth; the document is then empty.
+    // Whitespace-only text between elements is dropped.
     void Load_From_File(const QString &Path);
     void Load_From_Bytes(const QByteArray &Data);
 
@@ -120,5 +133,6 @@ public:
     bool Save_To_File(const QString &Path, QString *Error) const;
 
 private:
+    void Load_From_Device(QIODevice &Device);
     std::vector<std::unique_ptr<TXmlNode>> FNodes;
 };

@@ -257,6 +257,14 @@ TEST_F(CatalogTest, MissingAndUnreadableFiles)
     EXPECT_GT(Status.Line, 0);
     EXPECT_TRUE(Cat.List_Rorg.empty());
 
+    // A hostile nesting depth inside an entry is refused as unreadable, not a crash.
+    const QByteArray Deep = QByteArray("<profile><rorg><title>") + QByteArray("<x>").repeated(200000)
+                            + QByteArray("</x>").repeated(200000) + QByteArray("</title></rorg></profile>");
+    EXPECT_FALSE(Load(Deep, &Status));
+    EXPECT_EQ(Status.Kind, TCatalog_Load_Status::clsUnreadable);
+    EXPECT_EQ(Status.Line, 1);
+    EXPECT_TRUE(Cat.List_Rorg.empty());
+
     EXPECT_TRUE(Load(Edge_Catalogue, &Status));
     EXPECT_EQ(Status.Kind, TCatalog_Load_Status::clsRead);
 }

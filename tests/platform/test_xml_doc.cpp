@@ -1,6 +1,7 @@
 #include "platform/XmlDoc.h"
 #include <QTemporaryDir>
 #include <QFile>
+#include <memory>
 #include <gtest/gtest.h>
 
 // A written project file: root first, no declaration, no whitespace, the comment after the root.
@@ -98,4 +99,74 @@ TEST(XmlDoc, ErrorTextNamesThePositionOfAParseError)
     } catch (const EXmlError &E) {
         EXPECT_TRUE(E.Text_With_Position().contains(QStringLiteral("(line 2, column"))) << E.Text_With_Position().toStdString();
     }
+}
+
+namespace {
+QByteArray Nested(int Depth)
+{
+    return QByteArray("<a>").repeated(Depth) + QByteArray("</a>").repeated(Depth);
+}
+} // namespace
+
+// Hostile nesting: a reader refuses it with the usual parse error, and
+// nothing walks or frees a tree by recursion.
+TEST(XmlDoc, NestingBeyondTheBoundIsRefusedLikeAMalformedFile)
+{
+    struct TCase { const char *Name; int Depth; bool Loads; };
+    const TCase Cases[] = {
+        {"AtTheBound", Xml_Max_Depth, true},
+        {"OneBeyond", Xml_Max_Depth + 1, false},
+        {"HostileHundredThousand", 100000, false},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        TXmlDocument D;
+        D.Add_Root("old");
+        if (C.Loads) {
+            D.Load_From_Bytes(Nested(C.Depth));
+            ASSERT_EQ(D.Node_Count(), 1);
+            int Depth = 0;
+            for (const TXmlNode *N = D.First_Node(); N; N = N->Find_Child("a"))
+                ++Depth;
+            EXPECT_EQ(Depth, C.Depth);
+            continue;
+        }
+        try {
+            D.Load_From_Bytes(Nested(C.Depth));
+            ADD_FAILURE() << "nesting of " << C.Depth << " was read";
+        } catch (const EXmlError &E) {
+            EXPECT_EQ(E.Line, 1);
+            EXPECT_EQ(E.Column, 3 * (Xml_Max_Depth + 1));
+        }
+        EXPECT_EQ(D.Node_Count(), 0);
+        // The same through a file, as every reader loads.
+        QTemporaryDir Dir;
+        QFile F(Dir.filePath("deep.xml"));
+        ASSERT_TRUE(F.open(QIODevice::WriteOnly));
+        F.write(Nested(C.Depth));
+        F.close();
+        EXPECT_THROW(D.Load_From_File(F.fileName()), EXmlError);
+    }
+}
+
+TEST(XmlDoc, DeepTreeBuiltInCodeIsSearchedSavedAndFreedWithoutRecursion)
+{
+    // Deep enough that a recursive walk or destructor overflows an 8 MB stack.
+    const int Depth = 500000;
+    auto D = std::make_unique<TXmlDocument>();
+    TXmlNode *N = D->Add_Root("a");
+    for (int I = 1; I < Depth; ++I)
+        N = N->Add_Child("a");
+    N->Set_Text("end");
+    N->Set_Text("last"); // a text-only element keeps one text node
+    EXPECT_EQ(N->Child_Count(), 1);
+    EXPECT_EQ(D->Find_Descendant("b"), nullptr);
+    N->Add_Child("b");
+    EXPECT_EQ(D->Find_Descendant("b"), N->Find_Child("b"));
+    const QByteArray Saved = D->Save_To_Bytes();
+    EXPECT_TRUE(Saved.startsWith("<a><a><a>"));
+    EXPECT_TRUE(Saved.contains("<a>last<b/></a></a>"));
+    EXPECT_TRUE(Saved.endsWith("</a></a>"));
+    EXPECT_EQ(Saved.count("</a>"), Depth);
+    D.reset();
 }
