@@ -2,6 +2,7 @@
 #include "app/Forms.h"
 #include "app/MakerWeb.h"
 #include "app/Settings.h"
+#include "app/StartupCatalog.h"
 #include "app/UNew_Project.h"
 #include "app/UOpenConf.h"
 #include "app/USoftOptions.h"
@@ -48,6 +49,8 @@ TFBrindelcoreFirmWare::~TFBrindelcoreFirmWare()
 
 void TFBrindelcoreFirmWare::FormCreate()
 {
+    // The catalogue file is parsed on a worker meanwhile; step 13 waits for it.
+    Begin_Catalog_Load_At_Start();
     // 1. The text table, empty until the language is loaded.
     Lang_Table.clear();
 
