@@ -28,10 +28,17 @@ QString TXmlNode::Text() const
 {
     if (FKind != nkElement)
         return FValue;
+    // The first piece is taken shared, not copied: most elements hold one.
     QString S;
+    bool First = true;
     for (const auto &C : FChildren)
-        if (C->FKind == nkText)
-            S += C->FValue;
+        if (C->FKind == nkText) {
+            if (First)
+                S = C->FValue;
+            else
+                S += C->FValue;
+            First = false;
+        }
     return S;
 }
 
