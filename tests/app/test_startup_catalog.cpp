@@ -4,6 +4,7 @@
 #include "app/StartupCatalog.h"
 #include "app/Workspace.h"
 #include "catalog/CatalogEnOcean.h"
+#include "text/LangTable.h"
 #include <QDir>
 
 namespace {
@@ -60,12 +61,14 @@ TEST_F(StartupCatalogTest, UnreadableCatalogueFoundByTheWorkerIsReported)
 {
     QDir().mkpath(Path("CAT_EnOcean"));
     Write_File(Path("CAT_EnOcean/eep.xml"), QByteArray("<a>").repeated(100000));
+    Fill_Default_Texts();
     Begin_Catalog_Load_At_Start();
     Init_Program_Folders(Dir.path());
     Load_Catalog_At_Start();
     ASSERT_EQ(Boxes.Shown.size(), 1);
     EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::mkError);
-    EXPECT_TRUE(Boxes.Shown[0].Text.contains(QStringLiteral("eep.xml")));
+    EXPECT_TRUE(Boxes.Shown[0].Text.contains(QStringLiteral("eep.xml"))) << qPrintable(Boxes.Shown[0].Text);
+    EXPECT_TRUE(Boxes.Shown[0].Text.contains(QStringLiteral("256"))) << qPrintable(Boxes.Shown[0].Text);
     EXPECT_TRUE(Catalog_EnOcean->List_Rorg.empty());
 }
 
