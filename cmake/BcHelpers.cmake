@@ -20,3 +20,33 @@ function(bc_add_bench)
   target_link_libraries(${B_NAME} PRIVATE ${B_LIBS} benchmark::benchmark)
   set_target_properties(${B_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
 endfunction()
+
+# Unity builds: each listed target compiles its sources a few files at a time
+# as one translation unit, so Qt's headers are parsed once per batch instead of
+# once per file (the platform libraries: 164 s of compiler time down to 63 s).
+# A target belongs here only while its files share no file-local names (two
+# files each with their own anonymous `Current`, say, cannot be batched);
+# -DBC_UNITY_BUILD=OFF compiles everything file by file.
+option(BC_UNITY_BUILD "Compile the listed targets as unity builds" ON)
+function(bc_apply_unity_builds)
+  if(NOT BC_UNITY_BUILD)
+    return()
+  endif()
+  foreach(t platform_core platform_gui platform_aadraw platform_filedialog platform_filegroup
+            platform_glidetabs_control platform_grid platform_grid_core platform_gridcontrols
+            platform_panels platform_text platform_text_gui
+            bc_catalog bc_fxbutton bc_glidetabs bc_grid_base bc_grid_controls bc_grid_lists
+            bc_grid_markup bc_grid_textcore bc_image bc_text bc_workspace bc_test_main
+            test_catalog test_controls_button test_glidetabs_model test_grid_base_undo_link
+            test_grid_platform test_image_compiler test_platform_core test_text test_workspace
+            bench_catalog bench_grid bench_grid_controls bench_grid_text)
+    if(TARGET ${t})
+      set_target_properties(${t} PROPERTIES UNITY_BUILD ON)
+      # Batched, a test file's fixture in an anonymous namespace reads to GCC
+      # like one in a header; that warning means nothing here.
+      if(t MATCHES "^test_" AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+        target_compile_options(${t} PRIVATE -Wno-subobject-linkage)
+      endif()
+    endif()
+  endforeach()
+endfunction()
