@@ -1,0 +1,68 @@
+#include "editors/EnOcean_Dialog_Look.h"
+#include "app/Workspace.h"
+#include "controls/FxButton.h"
+#include "controls/FxButtons.h"
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QPalette>
+
+namespace EnOcean_Dialog_Look {
+
+void Apply_Window_Look(QWidget *Window)
+{
+    Window->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    QPalette Pal = Window->palette();
+    Pal.setColor(QPalette::Window, QColor(248, 247, 237));
+    Window->setPalette(Pal);
+    Window->setAutoFillBackground(true);
+    Window->setFont(QFont(QStringLiteral("Verdana"), 8));
+}
+
+QLabel *Make_Label(QWidget *Parent, const char *Name, int Left, int Top, int Width)
+{
+    return Make<QLabel>(Parent, Name, Left, Top, Width, 16);
+}
+
+QFrame *Make_Title_Panel(QWidget *Window, int Width, QLabel *&L_SW_Code, QLabel *&L_SW_Desc)
+{
+    auto *P = Make<QFrame>(Window, "P_Title", 0, 0, Width, Title_Height);
+    L_SW_Code = Make<QLabel>(P, "L_SW_Code", 16, 4, Width - 32, 36);
+    L_SW_Code->setFont(QFont(QStringLiteral("Verdana"), 20, QFont::Bold));
+    L_SW_Code->setStyleSheet(QStringLiteral("color: gray"));
+    L_SW_Code->setText(SW_Code);
+    L_SW_Desc = Make<QLabel>(P, "L_SW_Desc", 16, 44, Width - 32, 18);
+    L_SW_Desc->setFont(QFont(QStringLiteral("Verdana"), 8, QFont::Bold));
+    L_SW_Desc->setStyleSheet(QStringLiteral("color: gray"));
+    return P;
+}
+
+namespace {
+// The configurators' button look: the shared face and light colours, Encarta
+// style, orange while pressed, yellow hot-track and a stock glyph.
+TFxButton *Make_Button(QWidget *Parent, const char *Name, int Left, const char *Glyph)
+{
+    auto *B = Make<TFxButton>(Parent, Name, Left, 6, 110, 28);
+    B->Set_Color(static_cast<TColor>(0xEDF7F8));
+    B->Set_LightColor(clGray);
+    B->Set_UseHotTrackFont(false);
+    B->Set_Style(bsEncarta);
+    B->Set_Glyph(Fx_Bitmap_Resource(QLatin1String(Glyph)));
+    B->Set_ColorWhenDown(RGB_Color(255, 128, 0));
+    B->Set_HotTrackColor(clYellow);
+    return B;
+}
+} // namespace
+
+QFrame *Make_Button_Panel(QWidget *Window, int Width, TFxButton *&Btn_OK, TFxButton *&Btn_Cancel)
+{
+    auto *P = Make<QFrame>(Window, "P_Button", 0, 0, Width, Button_Panel_Height);
+    Btn_OK = Make_Button(P, "Btn_OK", Width / 2 - 116, "FXOK");
+    Btn_Cancel = Make_Button(P, "Btn_Cancel", Width / 2 + 6, "FXCANCEL");
+    Btn_OK->Set_Default(true);
+    Btn_Cancel->Set_Cancel(true);
+    return P;
+}
+
+} // namespace EnOcean_Dialog_Look
