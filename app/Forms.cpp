@@ -4,6 +4,10 @@
 #include "app/UNew_Project.h"
 #include "app/UOpenConf.h"
 #include "app/USoftOptions.h"
+#include "app/StartupCatalog.h"
+#include "editors/UEnOcean_Device.h"
+#include "editors/UEnOcean_Variable.h"
+#include "protocols/UBACnet_Eng_Unit.h"
 #ifdef BC_HAVE_PARGEN_WINDOW
 #include "editors/UParGen.h"
 #endif
@@ -58,8 +62,9 @@ TFBrindelcoreFirmWare *Create_Forms()
     FBoot = Make_Shell(Main, "FBoot");
 #endif
     FEnOcean_SetAccess2 = Make_Shell(Main, "FEnOcean_SetAccess2");
-    FEnOcean_Device = Make_Shell(Main, "FEnOcean_Device");
-    FEnOcean_Variable = Make_Shell(Main, "FEnOcean_Variable");
+    FEnOcean_Device = new TFEnOcean_Device(Main);
+    // The main window has loaded the catalogue by now.
+    FEnOcean_Variable = new TFEnOcean_Variable(Catalog_EnOcean, Main);
     FMQTT_Set_Topic = Make_Shell(Main, "FMQTT_Set_Topic");
     FTopicTemplate = Make_Shell(Main, "FTopicTemplate");
     FEnOcean_Variable_SAck = Make_Shell(Main, "FEnOcean_Variable_SAck");
@@ -68,7 +73,7 @@ TFBrindelcoreFirmWare *Create_Forms()
 #else
     FProfinetFileName = Make_Shell(Main, "FProfinetFileName");
 #endif
-    FBACnet_Eng_Unit = Make_Shell(Main, "FBACnet_Eng_Unit");
+    FBACnet_Eng_Unit = new TFBACnet_Eng_Unit(Main);
     FBACnetSlaveSetAccess = Make_Shell(Main, "FBACnetSlaveSetAccess");
     return Main;
 }
@@ -90,4 +95,6 @@ void Change_Language_Of_Other_Forms()
     if (auto *D = qobject_cast<TFProfinetFileName *>(FProfinetFileName.data()))
         D->Set_Lang();
 #endif
+    if (auto *D = qobject_cast<TFBACnet_Eng_Unit *>(FBACnet_Eng_Unit.data()))
+        D->Set_Lang();
 }
