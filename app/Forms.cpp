@@ -8,15 +8,9 @@
 #include "editors/UEnOcean_Device.h"
 #include "editors/UEnOcean_Variable.h"
 #include "protocols/UBACnet_Eng_Unit.h"
-#ifdef BC_HAVE_PARGEN_WINDOW
 #include "editors/UParGen.h"
-#endif
-#ifdef BC_HAVE_UPDATE_WINDOW
-#include "update/UBoot.h"
-#endif
-#ifdef BC_HAVE_PROFINET_FILE_NAME_WINDOW
 #include "protocols/UProfinetFileName.h"
-#endif
+#include "update/UBoot.h"
 
 QPointer<QDialog> Form1;
 QPointer<QDialog> FEnOcean_SetAccess;
@@ -51,16 +45,8 @@ TFBrindelcoreFirmWare *Create_Forms()
     FSoftOptions = new TFSoftOptions(Main);
     Form1 = Make_Shell(Main, "Form1");
     FEnOcean_SetAccess = Make_Shell(Main, "FEnOcean_SetAccess");
-#ifdef BC_HAVE_PARGEN_WINDOW
     FParGen = new TFParGen(Main);
-#else
-    FParGen = Make_Shell(Main, "FParGen");
-#endif
-#ifdef BC_HAVE_UPDATE_WINDOW
     FBoot = new TFBoot(Main);
-#else
-    FBoot = Make_Shell(Main, "FBoot");
-#endif
     FEnOcean_SetAccess2 = Make_Shell(Main, "FEnOcean_SetAccess2");
     FEnOcean_Device = new TFEnOcean_Device(Main);
     // The main window has loaded the catalogue by now.
@@ -68,11 +54,7 @@ TFBrindelcoreFirmWare *Create_Forms()
     FMQTT_Set_Topic = Make_Shell(Main, "FMQTT_Set_Topic");
     FTopicTemplate = Make_Shell(Main, "FTopicTemplate");
     FEnOcean_Variable_SAck = Make_Shell(Main, "FEnOcean_Variable_SAck");
-#ifdef BC_HAVE_PROFINET_FILE_NAME_WINDOW
     FProfinetFileName = new TFProfinetFileName(Main);
-#else
-    FProfinetFileName = Make_Shell(Main, "FProfinetFileName");
-#endif
     FBACnet_Eng_Unit = new TFBACnet_Eng_Unit(Main);
     FBACnetSlaveSetAccess = Make_Shell(Main, "FBACnetSlaveSetAccess");
     return Main;
@@ -83,18 +65,12 @@ void Change_Language_Of_Other_Forms()
     // In this order: update dialog, parameter editor, older EnOcean editor,
     // MQTT editor, GSDML file name dialog, BACnet access editor and
     // engineering-unit chooser; shells have no texts.
-#ifdef BC_HAVE_UPDATE_WINDOW
     if (auto *D = qobject_cast<TFBoot *>(FBoot.data()))
         D->Set_Lang();
-#endif
-#ifdef BC_HAVE_PARGEN_WINDOW
     if (auto *D = qobject_cast<TFParGen *>(FParGen.data()))
         D->Set_Lang();
-#endif
-#ifdef BC_HAVE_PROFINET_FILE_NAME_WINDOW
     if (auto *D = qobject_cast<TFProfinetFileName *>(FProfinetFileName.data()))
         D->Set_Lang();
-#endif
     if (auto *D = qobject_cast<TFBACnet_Eng_Unit *>(FBACnet_Eng_Unit.data()))
         D->Set_Lang();
 }

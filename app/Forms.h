@@ -37,7 +37,7 @@ TFBrindelcoreFirmWare *Create_Forms();
 // units), in that order. Shells have no texts.
 void Change_Language_Of_Other_Forms();
 
-// Start-up step 13: creates the EEP catalogue and loads it from
-// Cat_EnOcean_Dir/eep.xml. The loader's result is not looked at: a missing
-// catalogue simply offers no profiles.
+// Creates the EEP catalogue and loads it from Cat_EnOcean_Dir/eep.xml, as
+// the last part of the main window's creation. A catalogue that is missing or
+// cannot be read is reported once; the editors then offer no profiles.
 void Load_Catalog_At_Start();

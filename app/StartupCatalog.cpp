@@ -1,7 +1,7 @@
-// Start-up step 13: the EEP catalogue.
+// The EEP catalogue, loaded once when the main window is created.
 #include "app/StartupCatalog.h"
 #include "app/Forms.h"
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 #include "catalog/CatalogEnOcean.h"
 #include "platform/MessageBox.h"
 #include "text/LangTable.h"
@@ -60,7 +60,7 @@ void Begin_Catalog_Load_At_Start()
         Load->Done = std::async(std::launch::async,
                                 [Record] { Record->Catalog->Read_Cat_EnOcean_XML(Record->Path, &Record->Status); });
     } catch (const std::system_error &) {
-        return; // no thread to be had: step 13 reads the file itself
+        return; // no thread to be had: Load_Catalog_At_Start reads the file itself
     }
     Early_Load = std::move(Load);
 }

@@ -1,7 +1,7 @@
 #include "app/UAbout.h"
-#include "app/MakerWeb.h"
+#include "workspace/MakerWeb.h"
 #include "app/WindowLook.h"
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 #include "platform/OpenUrl.h"
 #include <QLabel>
 #include <QMouseEvent>

@@ -1,14 +1,14 @@
 #include "app/UBrindelcoreFirmWare.h"
 #include "app/Forms.h"
-#include "app/MakerWeb.h"
-#include "app/Settings.h"
 #include "app/StartupCatalog.h"
+#include "workspace/MakerWeb.h"
+#include "workspace/Settings.h"
 #include "app/UNew_Project.h"
 #include "app/UOpenConf.h"
 #include "app/USoftOptions.h"
 #include "app/UAbout.h"
 #include "app/WindowLook.h"
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 #include "platform/MessageBox.h"
 #include "platform/OpenUrl.h"
 #include "platform/XmlDoc.h"
@@ -49,12 +49,13 @@ TFBrindelcoreFirmWare::~TFBrindelcoreFirmWare()
 
 void TFBrindelcoreFirmWare::FormCreate()
 {
-    // The catalogue file is parsed on a worker meanwhile; step 13 waits for it.
+    // The catalogue file is parsed on a worker meanwhile; the end of the
+    // creation waits for it.
     Begin_Catalog_Load_At_Start();
-    // 1. The text table, empty until the language is loaded.
+    // The text table stays empty until the language is loaded below.
     Lang_Table.clear();
 
-    // 2. Controls.
+    // Controls.
     Apply_Window_Look(this, Client_Width, 396);
     const QString Grey = QStringLiteral("color: rgb(128,128,128);");
     L_SW_Code = Make_Label(this, "L_SW_Code", 16, 8);
@@ -160,15 +161,15 @@ void TFBrindelcoreFirmWare::FormCreate()
 
     setFixedSize(Client_Width, Btn_CreateBin->y() + 152);
 
-    // 3. Program folders.
+    // The program folders, created where missing.
     Init_Program_Folders(Program_Dir());
-    // 4.-5. Settings.
+    // The settings file; every key missing from it keeps its default.
     Project_Name.clear();
     Last_Read_Back = true;
     Read_Settings(Settings_File_Path());
-    // 6. Version-check timer.
+    // The version check runs only with internet use and update checks both on.
     Update_Timer_Enabled();
-    // 7. Identity.
+    // The build's identity in the caption and the title labels.
     SW_Caption = SW_Caption_Const;
     SW_Code = SW_Code_Const;
     SW_Desc = SW_Desc_Const;
@@ -177,20 +178,20 @@ void TFBrindelcoreFirmWare::FormCreate()
     L_SW_Code->adjustSize();
     L_SW_Desc->setText(SW_Desc);
     L_SW_Desc->adjustSize();
-    // 8. Texts.
-    Load_Language();
-    // 9. The remembered project, when its folder still exists.
+    // Built-in texts, then the chosen language file (English when it is gone).
+    Language_Name = Load_Language(Language_Dir, Language_Name);
+    // The remembered project, when its folder still exists.
     if (!Project_Name.isEmpty() && QFileInfo(Projects_Dir + QLatin1Char('/') + Project_Name).isDir())
         Project_Dir = Projects_Dir + QLatin1Char('/') + Project_Name;
     else {
         Project_Name.clear();
         Project_Dir.clear();
     }
-    // 10.-11.
+    // The window's texts and the project's file paths.
     Set_Lang();
     Set_Files();
-    // 12. The row clipboard starts empty with the run (owned by the grid row operations).
-    // 13. EEP catalogue: loaded from Cat_EnOcean_Dir/eep.xml; its result is not looked at.
+    // The row clipboard starts empty with the run (owned by the grid row operations).
+    // The EEP catalogue from Cat_EnOcean_Dir/eep.xml.
     Load_Catalog_At_Start();
 }
 

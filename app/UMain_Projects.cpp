@@ -1,8 +1,8 @@
-// Step 1: the project dialogs.
+// The main window's first step, New and Open: the project dialogs.
 #include "app/UBrindelcoreFirmWare.h"
 #include "app/UNew_Project.h"
 #include "app/UOpenConf.h"
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 
 void TFBrindelcoreFirmWare::Create_New_Project()
 {

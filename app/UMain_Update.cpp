@@ -3,7 +3,7 @@
 #include "app/Forms.h"
 #include "app/StartupCatalog.h"
 #include "app/UBrindelcoreFirmWare.h"
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 #include "image/CatalogLookup.h"
 #include "image/ImageCompiler.h"
 #include "platform/MessageBox.h"
@@ -78,8 +78,7 @@ void TFBrindelcoreFirmWare::Update_Device()
         return;   // no update dialog without both images
     auto *Boot = qobject_cast<TFBoot *>(FBoot.data());
     if (!Boot) {
-        // The update dialog replaces a stand-in window of the same name.
-        delete FBoot.data();
+        // A main window made without the other windows gets its dialog now.
         Boot = new TFBoot(this);
         FBoot = Boot;
     }

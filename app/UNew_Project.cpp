@@ -1,7 +1,7 @@
 #include "app/UNew_Project.h"
 #include "app/UBrindelcoreFirmWare.h"
 #include "app/WindowLook.h"
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 #include "platform/MessageBox.h"
 #include "text/LangTable.h"
 #include <QDir>

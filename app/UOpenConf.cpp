@@ -1,6 +1,6 @@
 #include "app/UOpenConf.h"
 #include "app/WindowLook.h"
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 #include "text/LangTable.h"
 #include <QDir>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "app/USoftOptions.h"
-#include "app/MakerWeb.h"
+#include "workspace/MakerWeb.h"
 #include "app/UBrindelcoreFirmWare.h"
 #include "app/WindowLook.h"
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 #include "platform/Http.h"
 #include "platform/MessageBox.h"
 #include "platform/OpenUrl.h"
@@ -249,13 +249,9 @@ void TFSoftOptions::LangClick(int Tile)
         return;
     if (!Msg_Yes_No(Lang_Text(316) + Language_In_Use + Lang_Text(317) + Name + Lang_Text(318), this))
         return;
-    Language_In_Use = Name;
     // The new language shows at once; Language_Name (and the settings file)
     // follows only when the dialog ends with OK.
-    const QString Kept = Language_Name;
-    Language_Name = Name;
-    Load_Language();
-    Language_Name = Kept;
+    Language_In_Use = Load_Language(Language_Dir, Name);
     if (FBrindelcoreFirmWare)
         FBrindelcoreFirmWare->Change_Language();
     else

@@ -1,5 +1,5 @@
 #include "editors/EnOcean_Dialog_Look.h"
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 #include "controls/FxButton.h"
 #include "controls/FxButtons.h"
 #include <QFont>

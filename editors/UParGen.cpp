@@ -1,5 +1,5 @@
 #include "editors/UParGen.h"
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 #include "controls/FxButton.h"
 #include "controls/FxButtons.h"
 #include "editors/ParGen_Data.h"

@@ -1,5 +1,5 @@
 #include "protocols/UBACnet_Eng_Unit.h"
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 #include "controls/FxButton.h"
 #include "controls/FxButtons.h"
 #include "platform/TextToInt.h"

@@ -1,6 +1,6 @@
 #include "protocols/UProfinetFileName.h"
 #include "protocols/UProfinetXML.h"
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 #include "controls/FxButton.h"
 #include "controls/FxButtons.h"
 #include "platform/Clock.h"

@@ -4,7 +4,7 @@
 #include "protocols/UProfibus_GSD.h"
 #include "protocols/UProfinetFileName.h"
 #include "protocols/UProfinetXML.h"
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "text/LangTable.h"

@@ -1,6 +1,6 @@
 #include "text/LangTable.h"
 #include "text/BuiltInTexts.h"
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"   // Trim_Blanks
 #include "platform/CodePage.h"
 #include "platform/TextToInt.h"
 #include <QFile>
@@ -125,18 +125,19 @@ bool Load_Language_File(const QString &Path)
     return true;
 }
 
-void Load_Language()
+QString Load_Language(const QString &Language_Folder, const QString &Name)
 {
     Fill_Default_Texts();
-    const QString Path = Language_Dir + QLatin1Char('/') + Language_Name + QStringLiteral(".lng");
+    const QString Path = Language_Folder + QLatin1Char('/') + Name + QStringLiteral(".lng");
     // A language is a file name in the language folder, never a path.
-    const bool Plain_Name = !Language_Name.contains(QLatin1Char('/')) && !Language_Name.contains(QLatin1Char('\\'));
-    if (!Language_Name.isEmpty() && Plain_Name && QFileInfo(Path).isFile()) {
+    const bool Plain_Name = !Name.contains(QLatin1Char('/')) && !Name.contains(QLatin1Char('\\'));
+    if (!Name.isEmpty() && Plain_Name && QFileInfo(Path).isFile()) {
         Load_Language_File(Path);
-        return;
+        return Name;
     }
-    Language_Name = Default_Language;
-    const QString English = Language_Dir + QStringLiteral("/English.lng");
-    if (QFileInfo(English).isFile())
-        Load_Language_File(English);
+    const QString English = QStringLiteral("English");
+    const QString English_Path = Language_Folder + QLatin1Char('/') + English + QStringLiteral(".lng");
+    if (QFileInfo(English_Path).isFile())
+        Load_Language_File(English_Path);
+    return English;
 }

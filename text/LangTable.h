@@ -35,10 +35,12 @@ void Load_Language_Text(const QString &Text);
 // Decodes the bytes of a language file by the rules above.
 QString Decode_Language_File(const QByteArray &Bytes);
 
-// Builds the table for Language_Name: built-in texts, then
-// Language_Dir/<Language_Name>.lng; when that file is missing Language_Name
-// becomes "English" and Language_Dir/English.lng is used when present.
-void Load_Language();
+// Builds the table for the language Name: built-in texts, then
+// <Language_Folder>/<Name>.lng. When that file is missing (or Name is empty
+// or not a plain file name) the language becomes "English" and
+// <Language_Folder>/English.lng is used when present. Returns the language
+// now in use, which the caller keeps as its language name.
+QString Load_Language(const QString &Language_Folder, const QString &Name);
 
 // The built-in text of slot N (a single blank when there is none).
 QString Default_Text(int N);

@@ -1,6 +1,6 @@
 #include "update/UBoot.h"
 #include "controls/FxButton.h"
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 #include "platform/IcmpEcho.h"
 #include "platform/MessageBox.h"
 #include "text/LangTable.h"

@@ -1,7 +1,7 @@
 #include "AppTestSupport.h"
 #include "app/Forms.h"
-#include "app/MakerWeb.h"
-#include "app/Workspace.h"
+#include "workspace/MakerWeb.h"
+#include "workspace/Workspace.h"
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QTcpSocket>

@@ -1,7 +1,7 @@
 #include "AppTestSupport.h"
 #include "app/UNew_Project.h"
 #include "app/UOpenConf.h"
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 #include "TestSupport.h"
 #include <QDir>
 #include <QFileInfo>

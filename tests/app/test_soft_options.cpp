@@ -1,8 +1,8 @@
 #include "AppTestSupport.h"
-#include "app/MakerWeb.h"
+#include "workspace/MakerWeb.h"
 #include "app/UNew_Project.h"
 #include "app/USoftOptions.h"
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 #include "TestSupport.h"
 #include "text/LangTable.h"
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 #include "TestSupport.h"
 #include "app/Forms.h"
 #include "app/StartupCatalog.h"
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 #include "catalog/CatalogEnOcean.h"
 #include "text/LangTable.h"
 #include <QDir>
@@ -20,7 +20,7 @@ QByteArray Catalogue_With(int Rorgs)
 using StartupCatalogTest = AppFixture;
 
 // The catalogue is parsed on a worker while the main window builds itself; it
-// is published complete by step 13, and a program folder that changed in
+// is published complete at the end of the creation, and a program folder that changed in
 // between is read afresh, never the stale one.
 TEST_F(StartupCatalogTest, CatalogueIsCompleteWhenPublished)
 {

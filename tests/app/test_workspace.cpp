@@ -1,6 +1,6 @@
-#include "app/MakerWeb.h"
-#include "app/Settings.h"
-#include "app/Workspace.h"
+#include "workspace/MakerWeb.h"
+#include "workspace/Settings.h"
+#include "workspace/Workspace.h"
 #include "TestSupport.h"
 #include <QDir>
 #include <QFileInfo>

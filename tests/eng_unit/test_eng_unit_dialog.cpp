@@ -1,4 +1,4 @@
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 #include "controls/FxButton.h"
 #include "platform/MessageBox.h"
 #include "protocols/BACnet_Units.h"

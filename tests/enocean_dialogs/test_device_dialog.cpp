@@ -1,4 +1,4 @@
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 #include "controls/FxButton.h"
 #include "editors/EnOcean_Network.h"
 #include "editors/UEnOcean_Device.h"

@@ -1,4 +1,4 @@
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 #include "catalog/CatalogEnOcean.h"
 #include "controls/FxButton.h"
 #include "editors/EnOcean_Network.h"

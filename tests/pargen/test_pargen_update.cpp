@@ -3,7 +3,7 @@
 // and what the update program is handed.
 #include "AppTestSupport.h"
 #include "app/Forms.h"
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 #include "editors/UParGen.h"
 #include "platform/IcmpEcho.h"
 #include "TestSupport.h"

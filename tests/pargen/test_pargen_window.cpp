@@ -1,4 +1,4 @@
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 #include "controls/FxButton.h"
 #include "editors/ParGen_Data.h"
 #include "editors/UParGen.h"

@@ -1,6 +1,6 @@
 #include "AppTestSupport.h"
 #include "app/Forms.h"
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 #include "controls/FxButton.h"
 #include "platform/Clock.h"
 #include "platform/FileDialog.h"

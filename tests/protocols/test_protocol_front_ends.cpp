@@ -2,7 +2,7 @@
 #include "controls/FxButton.h"
 #include "protocols/UProfinetXML.h"
 #include "protocols/UProtocol_Front_Ends.h"
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 #include "platform/Clock.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"

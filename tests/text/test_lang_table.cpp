@@ -1,5 +1,4 @@
 #include "text/LangTable.h"
-#include "app/Workspace.h"
 #include "TestSupport.h"
 #include <QDir>
 #include <gtest/gtest.h>
@@ -11,12 +10,12 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(Dir.isValid());
-        Reset_Workspace();
-        Init_Program_Folders(Dir.path());
+        Language_Dir = Dir.filePath(QStringLiteral("LANGUAGE"));
+        ASSERT_TRUE(QDir().mkpath(Language_Dir));
         Fill_Default_Texts();
     }
-    void TearDown() override { Reset_Workspace(); }
     QTemporaryDir Dir;
+    QString Language_Dir;
 };
 } // namespace
 
@@ -123,41 +122,38 @@ TEST_F(LangTableTest, UnreadableFileKeepsTable)
     EXPECT_EQ(Lang_Text(0), "Begin");
 }
 
-// Load_Language: the chosen file, else English.lng, else the built-in texts.
+// Load_Language: the chosen file, else English.lng, else the built-in texts;
+// it answers the language now in use.
 TEST_F(LangTableTest, LoadLanguageAndFallback)
 {
     Write_File(Language_Dir + "/Deutsch.lng", "STR0 = Anfang\n");
     Write_File(Language_Dir + "/English.lng", "STR0 = Start\n");
 
-    Language_Name = "Deutsch";
-    Load_Language();
-    EXPECT_EQ(Language_Name, "Deutsch");
+    EXPECT_EQ(Load_Language(Language_Dir, "Deutsch"), "Deutsch");
     EXPECT_EQ(Lang_Text(0), "Anfang");
     EXPECT_EQ(Lang_Text(1), "Step 1"); // the file overlays, the rest stays English
 
     // a language whose file vanished falls back to English for good
-    Language_Name = "Italiano";
-    Load_Language();
-    EXPECT_EQ(Language_Name, "English");
+    EXPECT_EQ(Load_Language(Language_Dir, "Italiano"), "English");
     EXPECT_EQ(Lang_Text(0), "Start");
 
     // an empty name falls back as well
-    Language_Name = "";
-    Load_Language();
-    EXPECT_EQ(Language_Name, "English");
+    EXPECT_EQ(Load_Language(Language_Dir, ""), "English");
 
     // a name that is a path reaches no file outside the language folder
     Write_File(Dir.path() + "/Outside.lng", "STR0 = Outside\n");
-    Language_Name = "../Outside";
-    Load_Language();
-    EXPECT_EQ(Language_Name, "English");
+    EXPECT_EQ(Load_Language(Language_Dir, "../Outside"), "English");
     EXPECT_EQ(Lang_Text(0), "Start");
+
+    // the folder is the one given, not the workspace's
+    QTemporaryDir Other;
+    Write_File(Other.path() + "/Deutsch.lng", "STR0 = Beginn\n");
+    EXPECT_EQ(Load_Language(Other.path(), "Deutsch"), "Deutsch");
+    EXPECT_EQ(Lang_Text(0), "Beginn");
 
     // no English file: the built-in texts stand
     QFile::remove(Language_Dir + "/English.lng");
-    Language_Name = "Italiano";
-    Load_Language();
-    EXPECT_EQ(Language_Name, "English");
+    EXPECT_EQ(Load_Language(Language_Dir, "Italiano"), "English");
     EXPECT_EQ(Lang_Text(0), "Begin");
 }
 
@@ -166,10 +162,8 @@ TEST_F(LangTableTest, ReloadStartsFromBuiltInTexts)
 {
     Write_File(Language_Dir + "/Deutsch.lng", "STR0 = Anfang\nSTR1 = Schritt 1\n");
     Write_File(Language_Dir + "/Francais.lng", "STR0 = Debut\n");
-    Language_Name = "Deutsch";
-    Load_Language();
-    Language_Name = "Francais";
-    Load_Language();
+    Load_Language(Language_Dir, "Deutsch");
+    Load_Language(Language_Dir, "Francais");
     EXPECT_EQ(Lang_Text(0), "Debut");
     EXPECT_EQ(Lang_Text(1), "Step 1");
 }

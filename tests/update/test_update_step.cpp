@@ -2,7 +2,7 @@
 // update dialog, echo check, job file and a fake update program.
 #include "app/Forms.h"
 #include "app/UBrindelcoreFirmWare.h"
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 #include "platform/FileGroup.h"
 #include "platform/IcmpEcho.h"
 #include "platform/MessageBox.h"

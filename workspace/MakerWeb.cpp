@@ -1,5 +1,5 @@
-#include "app/MakerWeb.h"
-#include "app/Workspace.h"
+#include "workspace/MakerWeb.h"
+#include "workspace/Workspace.h"
 #include "platform/TextToInt.h"
 #include <QUrlQuery>
 

@@ -1,4 +1,4 @@
-#include "app/Workspace.h"
+#include "workspace/Workspace.h"
 #include "platform/TextToInt.h"
 #include <QCoreApplication>
 #include <QDir>

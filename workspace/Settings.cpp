@@ -1,5 +1,5 @@
-#include "app/Settings.h"
-#include "app/Workspace.h"
+#include "workspace/Settings.h"
+#include "workspace/Workspace.h"
 #include "platform/XmlDoc.h"
 #include <QFileInfo>
 

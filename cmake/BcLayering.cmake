@@ -1,0 +1,84 @@
+# Layering rules, checked when the build is configured: a target that breaks
+# one stops the configuration with the path of links that breaks it.
+#
+# - Nothing below the windows' folder (app/) links its target bc_app: the text
+#   table, the editors, the protocol windows and the update dialog take the
+#   workspace state from bc_workspace.
+# - The format cores link Qt Core (and Xml) only, so a widget cannot creep in.
+#
+# Which sources may include what is checked by the test "layering.includes".
+
+# Every target that Target links, directly or through others (names only;
+# generator expressions around a name are looked through).
+function(bc_link_closure Target Out)
+  set(seen "")
+  set(todo ${Target})
+  while(todo)
+    list(POP_FRONT todo t)
+    if(NOT TARGET ${t} OR t IN_LIST seen)
+      continue()
+    endif()
+    list(APPEND seen ${t})
+    get_target_property(aliased ${t} ALIASED_TARGET)
+    if(aliased)
+      list(APPEND todo ${aliased})
+    endif()
+    get_target_property(type ${t} TYPE)
+    set(links "")
+    if(NOT type STREQUAL "INTERFACE_LIBRARY")
+      get_target_property(direct ${t} LINK_LIBRARIES)
+      if(direct)
+        list(APPEND links ${direct})
+      endif()
+    endif()
+    get_target_property(iface ${t} INTERFACE_LINK_LIBRARIES)
+    if(iface)
+      list(APPEND links ${iface})
+    endif()
+    foreach(l ${links})
+      string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" l "${l}")
+      if(TARGET ${l})
+        list(APPEND todo ${l})
+      endif()
+    endforeach()
+  endwhile()
+  list(REMOVE_ITEM seen ${Target})
+  set(${Out} ${seen} PARENT_SCOPE)
+endfunction()
+
+# bc_forbid_links(TARGETS <targets...> FORBIDDEN <targets...> WHY <text>)
+function(bc_forbid_links)
+  cmake_parse_arguments(A "" "WHY" "TARGETS;FORBIDDEN" ${ARGN})
+  foreach(t ${A_TARGETS})
+    if(NOT TARGET ${t})
+      continue()
+    endif()
+    bc_link_closure(${t} closure)
+    foreach(f ${A_FORBIDDEN})
+      if(f IN_LIST closure)
+        message(FATAL_ERROR "Layering: ${t} links ${f} (${A_WHY})")
+      endif()
+    endforeach()
+  endforeach()
+endfunction()
+
+# The targets a folder defines (its own CMakeLists.txt and the fragments it includes).
+function(bc_folder_targets Out)
+  set(all "")
+  foreach(dir ${ARGN})
+    if(EXISTS ${CMAKE_SOURCE_DIR}/${dir}/CMakeLists.txt)
+      get_property(targets DIRECTORY ${CMAKE_SOURCE_DIR}/${dir} PROPERTY BUILDSYSTEM_TARGETS)
+      list(APPEND all ${targets})
+    endif()
+  endforeach()
+  set(${Out} ${all} PARENT_SCOPE)
+endfunction()
+
+bc_folder_targets(below_app platform workspace text catalog image update editors protocols controls
+                  grid/base grid/core grid/interaction grid/exchange dropdowns)
+bc_forbid_links(TARGETS ${below_app} FORBIDDEN bc_app
+                WHY "only the program and tests build on the main window's folder")
+bc_forbid_links(TARGETS bc_workspace bc_text bc_update_core bc_editors_data bc_protocols_data bc_protocols_writers
+                        bc_catalog bc_image platform_core
+                FORBIDDEN Qt6::Gui Qt6::Widgets
+                WHY "format cores and the workspace state link Qt Core and Xml only")
