@@ -1,84 +1,72 @@
 #include "platform/ProcessRun.h"
 #include "platform/Clock.h"
-#include <QFile>
-#include <cerrno>
-#include <cstring>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <thread>
-#include <vector>
-
-extern char **environ;
+#include <QProcess>
+#include <QTimer>
+#include <algorithm>
 
 namespace {
 
-class TPosix_Process : public IRunning_Process
+// A started QProcess. Letting go of a process that still runs must not stop
+// it (a QProcess destroyed while its program runs would kill the program), so
+// such a QProcess is detached from us and frees itself when its program ends.
+// At the end of the run it is simply never freed, and the program lives on.
+class TQt_Process : public IRunning_Process
 {
 public:
-    explicit TPosix_Process(pid_t Pid) : FPid(Pid) {}
-    ~TPosix_Process() override
+    explicit TQt_Process(QProcess *P) : FProcess(P)
     {
-        // Still running: leave it alone, but reap it when it ends so that it
-        // does not linger as a zombie.
-        if (!FDone) {
-            const pid_t Pid = FPid;
-            std::thread([Pid] {
-                int Status;
-                while (::waitpid(Pid, &Status, 0) < 0 && errno == EINTR) {
-                }
-            }).detach();
-        }
+        FConnection = QObject::connect(P, &QProcess::finished, P, [this](int Code, QProcess::ExitStatus Status) {
+            // A crashed program reports its signal number as the exit code.
+            const int Exit_Code = Status == QProcess::CrashExit ? 128 + Code : Code;
+            // The callback may free this object: call a copy.
+            const auto Ended = FEnded;
+            if (Ended)
+                Ended(Exit_Code);
+        });
     }
-    bool Finished(int &Exit_Code) override
+    ~TQt_Process() override
     {
-        if (!FDone) {
-            int Status = 0;
-            const pid_t R = ::waitpid(FPid, &Status, WNOHANG);
-            if (R == FPid) {
-                FDone = true;
-                FCode = WIFEXITED(Status) ? WEXITSTATUS(Status) : 128 + (WIFSIGNALED(Status) ? WTERMSIG(Status) : 0);
-            } else if (R < 0 && errno == ECHILD) {
-                FDone = true;   // reaped elsewhere: ended, status unknown
-                FCode = -1;
-            }
+        QObject::disconnect(FConnection);
+        if (FProcess->state() == QProcess::NotRunning) {
+            FProcess->deleteLater();
+            return;
         }
-        if (FDone)
-            Exit_Code = FCode;
-        return FDone;
+        QObject::connect(FProcess, &QProcess::finished, FProcess, &QObject::deleteLater);
     }
+    void On_Ended(std::function<void(int)> Ended) override { FEnded = std::move(Ended); }
 
 private:
-    pid_t FPid;
-    bool FDone = false;
-    int FCode = 0;
+    QProcess *FProcess;
+    QMetaObject::Connection FConnection;
+    std::function<void(int)> FEnded;
 };
 
-class TPosix_Launcher : public IProcess_Launcher
+class TQt_Launcher : public IProcess_Launcher
 {
 public:
     std::unique_ptr<IRunning_Process> Start(const QString &Program, const QStringList &Args, bool,
                                             QString &Error) override
     {
-        const QByteArray Path = QFile::encodeName(Program);
-        std::vector<QByteArray> Store;
-        Store.push_back(Path);
-        for (const QString &A : Args)
-            Store.push_back(A.toLocal8Bit());
-        std::vector<char *> Argv;
-        for (QByteArray &S : Store)
-            Argv.push_back(S.data());
-        Argv.push_back(nullptr);
-        pid_t Pid = 0;
-        const int Rc = ::posix_spawn(&Pid, Path.constData(), nullptr, nullptr, Argv.data(), environ);
-        if (Rc != 0) {
-            Error = QString::fromLocal8Bit(std::strerror(Rc));
+        auto *P = new QProcess;
+        P->setProgram(Program);
+        P->setArguments(Args);
+        // The program shares our standard channels, as a program started from
+        // a desktop shell would; nothing of its output is read here.
+        P->setProcessChannelMode(QProcess::ForwardedChannels);
+        P->setInputChannelMode(QProcess::ForwardedInputChannel);
+        P->start();
+        // Only the start is awaited here (the program's own run is not): it
+        // tells at once whether the file could be executed at all.
+        if (!P->waitForStarted(-1)) {
+            Error = P->errorString();
+            delete P;
             return nullptr;
         }
-        return std::make_unique<TPosix_Process>(Pid);
+        return std::make_unique<TQt_Process>(P);
     }
 };
 
-TPosix_Launcher Real_Launcher;
+TQt_Launcher Real_Launcher;
 IProcess_Launcher *Installed = nullptr;
 
 } // namespace
@@ -93,28 +81,43 @@ void Set_Process_Launcher(IProcess_Launcher *Launcher)
     Installed = Launcher;
 }
 
-TProcess_Run Run_And_Wait(const QString &Program, const QStringList &Args, bool Visible, std::uint32_t Bound_Ms,
-                          const std::function<void()> &Idle)
+TProcess_Wait::TProcess_Wait(QObject *Parent) : QObject(Parent), FBound(new QTimer(this))
 {
-    TProcess_Run R;
-    std::unique_ptr<IRunning_Process> P = Process_Launcher().Start(Program, Args, Visible, R.Error);
-    if (!P)
-        return R;
-    R.Started = true;
-    const std::uint32_t Start = Tick_Count();
-    for (;;) {
-        int Code = 0;
-        if (P->Finished(Code)) {
-            R.Finished = true;
-            R.Exit_Code = Code;
-            break;
-        }
-        if (Tick_Count() - Start >= Bound_Ms)
-            break;
-        if (Idle)
-            Idle();
-        Clock().Sleep(10);
-    }
-    R.Waited_Ms = Tick_Count() - Start;
-    return R;
+    FBound->setSingleShot(true);
+    connect(FBound, &QTimer::timeout, this, [this] { Finish(false, 0); });
+}
+
+TProcess_Wait::~TProcess_Wait() = default;
+
+bool TProcess_Wait::Start(const QString &Program, const QStringList &Args, bool Visible, std::uint32_t Bound_Ms,
+                          std::function<void(const TProcess_Run &)> Done)
+{
+    if (FProcess)
+        return false;
+    FResult = TProcess_Run();
+    FProcess = Process_Launcher().Start(Program, Args, Visible, FResult.Error);
+    if (!FProcess)
+        return false;
+    FResult.Started = true;
+    FStart = Tick_Count();
+    FDone = std::move(Done);
+    FProcess->On_Ended([this](int Exit_Code) { Finish(true, Exit_Code); });
+    FBound->start(static_cast<int>(std::min<std::uint32_t>(Bound_Ms, 0x7FFFFFFF)));
+    return true;
+}
+
+void TProcess_Wait::Finish(bool Ended, int Exit_Code)
+{
+    if (!FProcess)
+        return;
+    FBound->stop();
+    FResult.Finished = Ended;
+    FResult.Exit_Code = Ended ? Exit_Code : 0;
+    FResult.Waited_Ms = Tick_Count() - FStart;
+    // Letting go of the handle never stops the program.
+    FProcess.reset();
+    const auto Done = std::move(FDone);
+    FDone = nullptr;
+    if (Done)
+        Done(FResult);
 }

@@ -1,21 +1,26 @@
 #pragma once
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <memory>
 
-// Starting another program and waiting for it a bounded time. A program
-// still running when the bound is reached is left running: nothing here ever
-// stops a process.
+class QTimer;
+
+// Starting another program and waiting for it a bounded time without
+// blocking: the caller returns to its event loop (windows keep painting) and
+// hears of the end through a callback. A program still running when the
+// bound is reached is left running: nothing here ever stops a process.
 
 class IRunning_Process
 {
 public:
     virtual ~IRunning_Process() = default;   // never stops the process
-    // True once the process has ended; Exit_Code is then its exit status
-    // (a process ended by a signal reports 128 + the signal number).
-    virtual bool Finished(int &Exit_Code) = 0;
+    // Ended runs once, from the event loop, when the process has ended, with
+    // its exit status (a process ended by a signal reports 128 + the signal
+    // number). It never runs after this object is destroyed.
+    virtual void On_Ended(std::function<void(int Exit_Code)> Ended) = 0;
 };
 
 class IProcess_Launcher
@@ -47,11 +52,37 @@ struct TProcess_Run
     QString Error;          // why it did not start
     bool Finished = false;  // false: still running when the bound was reached
     int Exit_Code = 0;      // valid when Finished
-    std::uint32_t Waited_Ms = 0;
+    std::uint32_t Waited_Ms = 0;   // on the current clock (platform/Clock.h)
 };
 
-// Starts Program and polls for its end every 10 ms on the current clock
-// (platform/Clock.h), for at most Bound_Ms; Idle runs between polls (the
-// caller keeps its windows painted there). The process is never stopped.
-TProcess_Run Run_And_Wait(const QString &Program, const QStringList &Args, bool Visible, std::uint32_t Bound_Ms,
-                          const std::function<void()> &Idle = {});
+// One bounded wait for a started program, reported through a callback.
+class TProcess_Wait : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TProcess_Wait(QObject *Parent = nullptr);
+    // A program still waited for is left running; Done is not called.
+    ~TProcess_Wait() override;
+
+    // Starts Program with Args through the current launcher and returns at
+    // once. False when it cannot start (Result().Error says why); Done is then
+    // never called. Otherwise Done runs once, from the event loop, when the
+    // program ends or when Bound_Ms milliseconds have passed first (Finished
+    // false, the program runs on). Refused (false) while a wait is running.
+    bool Start(const QString &Program, const QStringList &Args, bool Visible, std::uint32_t Bound_Ms,
+               std::function<void(const TProcess_Run &)> Done);
+    bool Waiting() const { return FProcess != nullptr; }
+    const TProcess_Run &Result() const { return FResult; }
+    // The timer of the bound, running while waiting (tests read its interval
+    // and may shorten it to reach the bound at once).
+    QTimer *Bound_Timer() const { return FBound; }
+
+private:
+    void Finish(bool Ended, int Exit_Code);
+
+    std::unique_ptr<IRunning_Process> FProcess;
+    std::function<void(const TProcess_Run &)> FDone;
+    TProcess_Run FResult;
+    std::uint32_t FStart = 0;
+    QTimer *FBound = nullptr;
+};

@@ -5,8 +5,6 @@ add_library(platform_net STATIC
   ${CMAKE_CURRENT_LIST_DIR}/ProcessRun.h ${CMAKE_CURRENT_LIST_DIR}/ProcessRun.cpp
 )
 target_link_libraries(platform_net PUBLIC platform_core Qt6::Core)
-find_package(Threads REQUIRED)
-target_link_libraries(platform_net PRIVATE Threads::Threads)
 
 # Replacing a group of files together (the two configuration images). Qt Core only.
 add_library(platform_filegroup STATIC

@@ -1,4 +1,6 @@
 #include "TestSupport.h"
+#include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -35,4 +37,12 @@ void Write_File(const QString &Path, const QByteArray &Data)
     QFile F(Path);
     if (F.open(QIODevice::WriteOnly | QIODevice::Truncate))
         F.write(Data);
+}
+
+bool Wait_Until(const std::function<bool()> &Done)
+{
+    QDeadlineTimer Limit(60000);
+    while (!Done() && !Limit.hasExpired())
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    return Done();
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <QTemporaryDir>
+#include <functional>
 class QWidget;
 
 // Folder for screenshots and other artefacts a person may look at after a run.
@@ -11,3 +12,6 @@ QString Save_Screenshot(QWidget *Widget, const QString &Name);
 QByteArray Read_File(const QString &Path);
 // Writes a whole file, creating parent folders.
 void Write_File(const QString &Path, const QByteArray &Data);
+// Processes events until Done() or a generous upper bound (a minute);
+// returns Done(). For work that ends on the event loop, never for timing.
+bool Wait_Until(const std::function<bool()> &Done);

@@ -117,6 +117,7 @@ TFBoot::TFBoot(QWidget *Parent) : QDialog(Parent)
     connect(Btn_Update, &TFxButton::clicked, this, &TFBoot::Btn_UpdateClick);
     connect(Btn_Cancel, &TFxButton::clicked, this, &TFBoot::Btn_CancelClick);
     connect(Btn_COM_List, &TFxButton::clicked, this, &TFBoot::Btn_COM_ListClick);
+    FUpdate_Wait = new TProcess_Wait(this);
 
     Set_Lang();
     L_SW_Code->setText(SW_Code);
@@ -402,17 +403,19 @@ void TFBoot::Run_Update_Program()
         return;
     }
 
-    // The windows keep painting while the program runs, but take no input:
-    // the dialog is disabled and user input is held back, then dropped.
-    QPointer<TFBoot> Self(this);
+    // The dialog returns to the event loop while the program runs, so every
+    // window keeps painting; the dialog takes no input meanwhile (disabled,
+    // Cancel, Escape and closing refused) and Update_Program_Ended reports.
     FWaiting = true;
     setEnabled(false);
-    const TProcess_Run R = Start_Program(Program, QString(), 0, [] {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    });
-    QCoreApplication::processEvents();   // input typed meanwhile reaches only disabled widgets
-    if (!Self)
-        return;
+    const TProcess_Run R = Start_Program(Program, QString(), 0);
+    if (!R.Started)
+        Update_Program_Ended(R);
+}
+
+void TFBoot::Update_Program_Ended(const TProcess_Run &R)
+{
+    const QString Program = Exe_Dir + QStringLiteral("/Lanwick_Refresh.exe");
     setEnabled(true);
     FWaiting = false;
     if (!R.Started)
@@ -423,11 +426,15 @@ void TFBoot::Run_Update_Program()
         Msg_Warning(Lang_Text(956), this);
 }
 
-TProcess_Run Start_Program(const QString &NomeSW, const QString &Parameter, int tipo,
-                           const std::function<void()> &Idle)
+TProcess_Run TFBoot::Start_Program(const QString &NomeSW, const QString &Parameter, int tipo)
 {
     QStringList Args;
     if (!Parameter.isEmpty())
         Args << Parameter;
-    return Run_And_Wait(NomeSW, Args, tipo == 0, Update_Program_Bound_Ms, Idle);
+    QPointer<TFBoot> Self(this);
+    FUpdate_Wait->Start(NomeSW, Args, tipo == 0, Update_Program_Bound_Ms, [Self](const TProcess_Run &R) {
+        if (Self)
+            Self->Update_Program_Ended(R);
+    });
+    return FUpdate_Wait->Result();
 }

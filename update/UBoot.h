@@ -50,6 +50,14 @@ public:
     bool Checking() const { return FChecking; }
     // True while the update program is waited for.
     bool Waiting() const { return FWaiting; }
+    // The wait for the update program (tests look at its bound).
+    TProcess_Wait *Update_Wait() const { return FUpdate_Wait; }
+
+    // Starts the update program without arguments and returns at once; the
+    // end (or the bound) is reported from the event loop. tipo 0 asks for a
+    // visible window, any other value for a hidden one. The result tells
+    // whether the program started.
+    TProcess_Run Start_Program(const QString &NomeSW, const QString &Parameter, int tipo);
 
     // ---- Controls ----
     QWidget *P_Title = nullptr;
@@ -95,19 +103,17 @@ private:
     void Stack_Panels(const QList<QWidget *> &Panels);
     void Select_Update_Option();
     void Set_Busy(bool Busy);
-    // Checks, job file, launch and the reports after it (mode 1, device found).
+    // Checks, job file and launch (mode 1, device found).
     void Run_Update_Program();
+    // The reports once the update program has ended or the bound has passed.
+    void Update_Program_Ended(const TProcess_Run &R);
 
     bool FChecking = false;
     bool FCancel_Requested = false;
     bool FWaiting = false;
     QString FPing_Error;   // why the last echo could not be sent
+    TProcess_Wait *FUpdate_Wait = nullptr;
 };
 
-// The update program, started without arguments and waited for at most
-// 150 s (polled every 10 ms, Idle between polls); never stopped.
+// The update program is waited for at most 150 s; it is never stopped.
 constexpr std::uint32_t Update_Program_Bound_Ms = 150000;
-// tipo 0 asks for a visible window, any other value for a hidden one.
-TProcess_Run Start_Program(const QString &NomeSW, const QString &Parameter, int tipo,
-                           const std::function<void()> &Idle = {});
-

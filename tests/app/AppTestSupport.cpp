@@ -51,14 +51,6 @@ void While_Modal(const std::function<void()> &Inside, const std::function<void()
     Trigger();
 }
 
-bool Wait_Until(const std::function<bool()> &Done)
-{
-    QDeadlineTimer Limit(60000);
-    while (!Done() && !Limit.hasExpired())
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    return Done();
-}
-
 TLocalHttpServer::TLocalHttpServer()
 {
     Server.listen(QHostAddress::LocalHost, 0);

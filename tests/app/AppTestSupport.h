@@ -2,6 +2,7 @@
 #include "app/UBrindelcoreFirmWare.h"
 #include "platform/MessageBox.h"
 #include "platform/OpenUrl.h"
+#include "TestSupport.h"
 #include <QByteArray>
 #include <QList>
 #include <QTcpServer>
@@ -35,8 +36,6 @@ protected:
 // opens the dialog); Inside must end the dialog.
 void While_Modal(const std::function<void()> &Inside, const std::function<void()> &Trigger);
 
-// Processes events until Done() or a generous upper bound; returns Done().
-bool Wait_Until(const std::function<bool()> &Done);
 
 // An HTTP server on 127.0.0.1 that answers every request with Body, or
 // never answers when Silent. Records the request lines.

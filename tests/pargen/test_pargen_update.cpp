@@ -91,6 +91,7 @@ TEST_F(ParGenUpdateTest, SetCommunicationThenUpdateCompilesTheNewValues)
             Boot->E_IP3->setText("0");
             Boot->E_IP4->setText("1");
             Boot->Btn_UpdateClick();
+            EXPECT_TRUE(Wait_Until([Boot] { return !Boot->Waiting(); }));
             Boot->reject();
         },
         [this] { Main->Btn_Click(Main->Btn_CreateBin); });

@@ -271,10 +271,11 @@ TEST_F(BootDialogTest, FoundDeviceWritesTheJobAndRunsTheProgram)
     Set_Address("127", "0", "0", "1");
     Boot->CB_Update_Options->setCurrentIndex(2);
     Boot->CB_Update_Option_Read_Back->setChecked(false);
-    {
-        TClockGuard Real(nullptr);   // the real program is waited for on the real clock
-        Boot->Btn_UpdateClick();
-    }
+    Boot->Btn_UpdateClick();
+    // the update program is waited for on the event loop
+    EXPECT_TRUE(Boot->Waiting());
+    EXPECT_FALSE(Boot->isEnabled());
+    ASSERT_TRUE(Wait_Until([this] { return !Boot->Waiting(); }));
     EXPECT_TRUE(Boxes.Shown.isEmpty()) << qPrintable(Boxes.Texts().join('|'));
     EXPECT_EQ(Last_IP_Address, QStringLiteral("127.0.0.1"));
     EXPECT_EQ(Last_Update_Option, 2);
@@ -321,10 +322,8 @@ TEST_F(BootDialogTest, MissingFilesAndFailingProgramsAreReported)
         C.Prepare(*this);
         Set_Address("127", "0", "0", "1");
         Boot->CB_Update_Options->setCurrentIndex(C.Option);
-        {
-            TClockGuard Real(nullptr);
-            Boot->Btn_UpdateClick();
-        }
+        Boot->Btn_UpdateClick();
+        ASSERT_TRUE(Wait_Until([this] { return !Boot->Waiting(); }));
         if (C.Text == 0) {
             EXPECT_TRUE(Boxes.Shown.isEmpty());
         } else {
@@ -338,15 +337,13 @@ TEST_F(BootDialogTest, MissingFilesAndFailingProgramsAreReported)
 
 TEST_F(BootDialogTest, ProgramOutlivingTheBoundIsReportedNotStopped)
 {
-    // A program that never ends: the wait stops at 150 s of driven time.
-    // Meanwhile the dialog is disabled, timers and painting go on, and a key
-    // typed during the wait never reaches the address boxes.
+    // A program that never ends: the wait stops at the 150 s bound. Meanwhile
+    // the dialog is disabled and refuses to close, timers and painting go on,
+    // and a key typed during the wait never reaches the address boxes.
     struct TNeverEnds : IProcess_Launcher
     {
-        TFBoot *Boot = nullptr;
         bool Started = false;
-        bool Enabled_During_Wait = true;
-        int Polls = 0;
+        int Released = 0;
         std::unique_ptr<IRunning_Process> Start(const QString &, const QStringList &Args, bool, QString &) override
         {
             Started = Args.isEmpty();
@@ -354,38 +351,55 @@ TEST_F(BootDialogTest, ProgramOutlivingTheBoundIsReportedNotStopped)
             {
                 TNeverEnds *L;
                 explicit TProc(TNeverEnds *O) : L(O) {}
-                bool Finished(int &) override
-                {
-                    if (L->Polls++ == 0) {
-                        L->Enabled_During_Wait = L->Boot->isEnabled();
-                        QCoreApplication::postEvent(L->Boot->E_IP1,
-                                                    new QKeyEvent(QEvent::KeyPress, Qt::Key_9, Qt::NoModifier, QStringLiteral("9")));
-                    }
-                    return false;
-                }
+                ~TProc() override { ++L->Released; }
+                void On_Ended(std::function<void(int)>) override {}
             };
             return std::make_unique<TProc>(this);
         }
     } Launcher;
-    Launcher.Boot = Boot.get();
     TProcessLauncherGuard LG(&Launcher);
+    // Counts the dialog's paints.
+    struct TPaints : QObject
+    {
+        int Count = 0;
+        bool eventFilter(QObject *, QEvent *E) override
+        {
+            if (E->type() == QEvent::Paint)
+                ++Count;
+            return false;
+        }
+    } Paints;
     Install_Program(0);
     Show();
     Set_Address("127", "0", "0", "1");
     Boot->E_IP1->setFocus();
-    bool Timer_Fired = false;
-    QTimer::singleShot(0, Boot.get(), [&Timer_Fired] { Timer_Fired = true; });
-    const std::uint32_t Before = Clk.Ticks;
+    Boot->installEventFilter(&Paints);
     Boot->Btn_UpdateClick();
     EXPECT_TRUE(Launcher.Started);
-    EXPECT_EQ(Launcher.Polls, 15001);
-    EXPECT_GE(Clk.Ticks - Before, 150000u);
-    EXPECT_FALSE(Launcher.Enabled_During_Wait);
-    EXPECT_TRUE(Timer_Fired);
+    ASSERT_TRUE(Boot->Waiting());
+    EXPECT_FALSE(Boot->isEnabled());
+    EXPECT_EQ(Boot->Update_Wait()->Bound_Timer()->interval(), 150000);
+
+    bool Timer_Fired = false;
+    QTimer::singleShot(0, Boot.get(), [&Timer_Fired] { Timer_Fired = true; });
+    QCoreApplication::postEvent(Boot->E_IP1, new QKeyEvent(QEvent::KeyPress, Qt::Key_9, Qt::NoModifier, QStringLiteral("9")));
+    Paints.Count = 0;
+    Boot->update();
+    EXPECT_TRUE(Wait_Until([&] { return Timer_Fired && Paints.Count > 0; }));
+    Boot->reject();
+    Boot->close();
+    EXPECT_TRUE(Boot->isVisible());
+    EXPECT_TRUE(Boxes.Shown.isEmpty());
+
+    // the bound is reached
+    Boot->Update_Wait()->Bound_Timer()->start(0);
+    ASSERT_TRUE(Wait_Until([this] { return !Boot->Waiting(); }));
+    EXPECT_EQ(Launcher.Released, 1);   // let go, never stopped
     EXPECT_EQ(Boot->E_IP1->text(), QStringLiteral("127"));
     ASSERT_EQ(Boxes.Shown.size(), 1);
     EXPECT_EQ(Boxes.Shown[0].Text, Lang_Text(956));
     EXPECT_TRUE(Boot->isEnabled());
+    EXPECT_TRUE(Boot->isVisible());
 }
 
 TEST_F(BootDialogTest, EachShowingTakesTheCurrentTexts)

@@ -104,6 +104,8 @@ protected:
                 return;
             Dialog_Opened = true;
             Inside(Boot);
+            // a started update program is waited for on the event loop
+            EXPECT_TRUE(Wait_Until([Boot] { return !Boot->Waiting(); }));
             Boot->reject();
         });
         Once.start(0);
