@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFrame>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -75,6 +76,9 @@ TFBoot::TFBoot(QWidget *Parent) : QDialog(Parent)
     QFont Bold(QStringLiteral("Verdana"), 8, QFont::Bold);
     L_SW_Desc->setFont(Bold);
     L_SW_Desc->setStyleSheet(QStringLiteral("color: gray"));
+    // The rule under the title, as on every window with a title panel.
+    auto *Title_Rule = Make<QFrame>(P_Title, "P_Title_Rule", 0, P_Title->height() - 1, Client_Width, 1);
+    Title_Rule->setStyleSheet(QStringLiteral("background-color: rgb(200,200,190);"));
 
     P_IP_Address = Make_Panel(this, "P_IP_Address", 64);
     L_IP_Address = Make<QLabel>(P_IP_Address, "L_IP_Address", 16, 6, 420, 18);

@@ -139,6 +139,15 @@ TEST_F(BootDialogTest, EthernetModeShowsAddressAndOptions)
     EXPECT_EQ(Boot->CB_Update_Options->currentIndex(), 2);
     EXPECT_FALSE(Boot->CB_Update_Option_Read_Back->isChecked());
     Save_Screenshot(Boot.get(), QStringLiteral("update_dialog_ethernet"));
+    // a rule runs under the title panel from edge to edge, on the window's background
+    const QImage Shot = Boot->grab().toImage();
+    const int Rule_Y = Boot->P_Title->height() - 1;
+    for (int X : {0, Boot->width() / 2, Boot->width() - 1}) {
+        SCOPED_TRACE(X);
+        EXPECT_EQ(Shot.pixelColor(X, Rule_Y), QColor(200, 200, 190));
+        EXPECT_EQ(Shot.pixelColor(X, Rule_Y - 1), QColor(248, 247, 237));
+        EXPECT_EQ(Shot.pixelColor(X, Rule_Y + 1), QColor(248, 247, 237));
+    }
 }
 
 TEST_F(BootDialogTest, MalformedRememberedAddressKeepsTheBoxes)
