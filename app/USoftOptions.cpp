@@ -104,6 +104,11 @@ TFSoftOptions::TFSoftOptions(QWidget *Parent)
 
     for (QCheckBox *C : {CB_En_Con, CB_Update, CB_Soft_Set_Jump_Table, CB_DoubleClick_Auto_Size})
         connect(C, &QCheckBox::toggled, this, [this] { CB_En_ConClick(); });
+    // The pages show the windows' shared background, not the style's lighter pane.
+    for (QWidget *Page : {TS_Language, TS_Con_Options, TS_Soft_Settings}) {
+        Page->setPalette(palette());
+        Page->setAutoFillBackground(true);
+    }
 
     Make_OK_Cancel_Buttons(Make_Button_Panel(this, W, H), W, Btn_OK, Btn_Cancel);
     connect(Btn_OK, &TAppButton::clicked, this, [this] { Btn_OKClick(); });

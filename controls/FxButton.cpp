@@ -453,6 +453,21 @@ void TFxButton::leaveEvent(QEvent *Event)
         emit mouseExit();
 }
 
+// A button hidden under the pointer (its dialog closed by its own click)
+// may never hear the pointer leave: it forgets the pointer and the hot-track
+// colour at once, so that it does not come back hot when shown again. A
+// pointer still over it then enters anew.
+void TFxButton::Drop_Hot_State()
+{
+    if (!FCursorOnButton && FHotTrackStep == 0)
+        return;
+    FCursorOnButton = false;
+    FHotTrackStep = 0;
+    if (FThread && !FThread->Suspended())
+        FThread->Suspend();
+    update();
+}
+
 void TFxButton::mousePressEvent(QMouseEvent *Event)
 {
     // Taken for every mouse button, so that the release comes back here.
@@ -562,6 +577,7 @@ bool TFxButton::event(QEvent *Event)
         break;
     }
     case QEvent::Show: Update_Dialog_Key_Filter(); break;
+    case QEvent::Hide: Drop_Hot_State(); break;
     default: break;
     }
     return QWidget::event(Event);

@@ -146,6 +146,7 @@ private:
     void Update_Shortcut();
     void Update_Dialog_Key_Filter();
     bool Parent_Showing() const;
+    void Drop_Hot_State();
     void Action_Changed();
     void Create_Thread();
     void Destroy_Thread();

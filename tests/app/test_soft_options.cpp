@@ -5,7 +5,9 @@
 #include "workspace/Workspace.h"
 #include "TestSupport.h"
 #include "text/LangTable.h"
+#include <QApplication>
 #include <QCheckBox>
+#include <QEnterEvent>
 #include <QLabel>
 #include <QTabWidget>
 #include <QDir>
@@ -295,5 +297,38 @@ TEST_F(SoftOptionsTest, Screenshots)
     Save_Screenshot(FSoftOptions, "app_options_connection");
     FSoftOptions->PC_Options->setCurrentIndex(2);
     Save_Screenshot(FSoftOptions, "app_options_settings");
+    FSoftOptions->hide();
+}
+
+// Every page shows the windows' shared background (RGB 248, 247, 237) where
+// no control stands, and the Cancel button that closed the dialog comes back
+// without its hot-track colour.
+TEST_F(SoftOptionsTest, PagesOnTheSharedBackgroundAndCancelNotHotAgain)
+{
+    Start();
+    FSoftOptions->show();
+    for (QWidget *Page : {FSoftOptions->TS_Language, FSoftOptions->TS_Con_Options, FSoftOptions->TS_Soft_Settings}) {
+        SCOPED_TRACE(Page->objectName().toStdString());
+        FSoftOptions->PC_Options->setCurrentWidget(Page);
+        const QImage Shot = FSoftOptions->grab().toImage();
+        // the page's bottom-right corner area holds no control on any page
+        const QPoint Spot = Page->mapTo(FSoftOptions, QPoint(Page->width() - 6, Page->height() - 6));
+        EXPECT_EQ(Shot.pixelColor(Spot), QColor(248, 247, 237));
+    }
+    FSoftOptions->hide();
+
+    // Cancel pressed with the pointer over it closes the dialog.
+    FSoftOptions->show();
+    QEnterEvent Enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(FSoftOptions->Btn_Cancel, &Enter);
+    ASSERT_EQ(FSoftOptions->Btn_Cancel->HotTrackStep(), 8);
+    Click_Button(FSoftOptions->Btn_Cancel);
+    ASSERT_FALSE(FSoftOptions->isVisible());
+    FSoftOptions->show();
+    EXPECT_EQ(FSoftOptions->Btn_Cancel->HotTrackStep(), 0);
+    const QImage Shot = FSoftOptions->Btn_Cancel->grab().toImage();
+    // the face's middle column below the caption shows the face colour, not yellow
+    const QColor Face = Shot.pixelColor(Shot.width() / 2, Shot.height() - 5);
+    EXPECT_NE(Face, QColor(255, 255, 0));
     FSoftOptions->hide();
 }

@@ -498,6 +498,58 @@ TEST_F(TDialogFixture, ModalResultEndsDialog)
     EXPECT_TRUE(Dialog.isVisible());
 }
 
+// A button that goes out of sight while the pointer is over it (its click
+// closed the dialog) never hears the pointer leave: it must not come back hot.
+TEST_F(TDialogFixture, ButtonHiddenWhileHotComesBackPlain)
+{
+    struct TCase
+    {
+        const char *Name;
+        bool Slow_Decease;
+        std::function<void(TDialogFixture &)> Go_Away;
+        bool Dialog_Closes;   // else only Cancel goes out of sight
+    };
+    const TCase Cases[] = {
+        {"ModalResultClosesDialog", false, [](TDialogFixture &F) { F.Cancel->Click(); }, true},
+        {"HandlerClosesDialog", false, [](TDialogFixture &F) { F.Ok->Click(); }, true},
+        // the fade would otherwise go on counting for a hidden button
+        {"SlowFadeClosesDialog", true, [](TDialogFixture &F) { F.Cancel->Click(); }, true},
+        // a button still in sight keeps its hot state
+        {"OnlyTheButtonHides", false, [](TDialogFixture &F) { F.Cancel->hide(); }, false},
+    };
+    Cancel->Set_ModalResult(mrCancel);
+    QObject::connect(Ok, &TFxButton::clicked, &Dialog, &QDialog::reject);
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Dialog.show();
+        Cancel->show();
+        Edit->setFocus();
+        for (TFxButton *B : {Ok, Cancel}) {
+            B->Set_Color(static_cast<TColor>(0xEDF7F8));
+            B->Set_HotTrackColor(clYellow);
+            B->Set_SlowDecease(C.Slow_Decease);
+            QEnterEvent E(QPointF(5, 5), QPointF(15, 15), QPointF(15, 15));
+            QApplication::sendEvent(B, &E);
+            ASSERT_EQ(B->HotTrackStep(), 8);
+        }
+        C.Go_Away(*this);
+        EXPECT_EQ(Dialog.isVisible(), !C.Dialog_Closes);
+        Dialog.show();
+        Cancel->show();
+        for (TFxButton *B : {Ok, Cancel}) {
+            SCOPED_TRACE(B->Caption().toStdString());
+            const bool Went_Away = C.Dialog_Closes || B == Cancel;
+            EXPECT_EQ(B->Cursor_On_Button(), !Went_Away);
+            EXPECT_EQ(B->HotTrackStep(), Went_Away ? 0 : 8);
+            const TFxButtonLook L = B->Make_Look();
+            EXPECT_EQ(Fx_Face_Layout(L).Face, Went_Away ? static_cast<TColor>(0xEDF7F8) : clYellow);
+            if (Went_Away && B->Fade_Thread()) {
+                EXPECT_TRUE(B->Fade_Thread()->Suspended());
+            }
+        }
+    }
+}
+
 TEST_F(TDialogFixture, PopupMenuOpensBelowAfterClick)
 {
     QMenu Menu;
