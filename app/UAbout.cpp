@@ -51,7 +51,7 @@ TFAbout::TFAbout(QWidget *Parent)
     Logo->installEventFilter(this);
 
     constexpr int X = 124, X2 = 240;
-    Label1 = Make_Label(this, "Label1", X, 12, QStringLiteral("Software Brindelcore "));
+    Label1 = Make_Label(this, "Label1", X, 12, QStringLiteral("Software Brindelcor "));
     QFont Bold = font();
     Bold.setBold(true);
     Label1->setFont(Bold);

@@ -168,6 +168,7 @@ TEST_F(MainWindowTest, AboutBox)
 {
     Start();
     While_Modal([] { Click_Button(FAbout->FxButton1); }, [this] { Main->Btn_Click(Main->Btn_Info); });
+    EXPECT_EQ(FAbout->Label1->text(), "Software Brindelcor ");
     EXPECT_EQ(FAbout->Label2->text(), "EnOcean / Modbus Slave - Converter");
     EXPECT_EQ(FAbout->Label9->text(), "CFTK410");
     EXPECT_EQ(FAbout->Label10->text(), "1.000");
