@@ -88,3 +88,23 @@ QString TLocalHttpServer::Host() const
 {
     return QStringLiteral("http://127.0.0.1:%1").arg(Server.serverPort());
 }
+
+int Pixels_Other_Than(const QImage &Shot, const QRect &Area, const QColor &Colour)
+{
+    int N = 0;
+    const QRect R = Area.intersected(Shot.rect());
+    for (int Y = R.top(); Y <= R.bottom(); ++Y)
+        for (int X = R.left(); X <= R.right(); ++X)
+            N += Shot.pixelColor(X, Y).rgb() != Colour.rgb();
+    return N;
+}
+
+int Dark_Pixels(const QImage &Shot, const QRect &Area)
+{
+    int N = 0;
+    const QRect R = Area.intersected(Shot.rect());
+    for (int Y = R.top(); Y <= R.bottom(); ++Y)
+        for (int X = R.left(); X <= R.right(); ++X)
+            N += Shot.pixelColor(X, Y).lightness() < 100;
+    return N;
+}

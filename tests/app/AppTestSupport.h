@@ -4,6 +4,9 @@
 #include "platform/OpenUrl.h"
 #include "TestSupport.h"
 #include <QByteArray>
+#include <QColor>
+#include <QImage>
+#include <QRect>
 #include <QList>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -57,3 +60,10 @@ public:
 private:
     QTcpServer Server;
 };
+
+// Picture checks on a grabbed window: how many pixels of Area differ from
+// Colour, and how many are darker than a lightness of 100 (text strokes).
+int Pixels_Other_Than(const QImage &Shot, const QRect &Area, const QColor &Colour);
+int Dark_Pixels(const QImage &Shot, const QRect &Area);
+// The background every configurator window shares.
+inline QColor Window_Background() { return QColor(248, 247, 237); }

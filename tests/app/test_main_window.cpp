@@ -209,13 +209,43 @@ TEST_F(MainWindowTest, TimerVersionCheck)
     EXPECT_TRUE(Main->LL_Update->isHidden());
 }
 
-TEST_F(MainWindowTest, Screenshot)
+// What the engineer sees with a project open: the grey code in the title,
+// the project's name in the white box, the buttons of steps 1 to 4 drawn,
+// and nothing at all below the rule under step 4 (steps 5 to 8 are hidden).
+TEST_F(MainWindowTest, PictureShowsProjectAndStepsOneToFour)
 {
     QDir().mkpath(Path("PROJECTS/Plant A"));
     Write_File(Path("Brindelcor.xml"), "<Conf_Settings><lastproj><projectname>Plant A</projectname></lastproj></Conf_Settings>");
     Start();
     Main->show();
     Save_Screenshot(Main, "app_main_window");
+    const QImage Shot = Main->grab().toImage();
+    ASSERT_EQ(Shot.size(), Main->size());
+    const QColor Back = Window_Background();
+    EXPECT_EQ(Shot.pixelColor(2, 2), Back);
+    EXPECT_GT(Pixels_Other_Than(Shot, Main->L_SW_Code->geometry(), Back), 100);
+    // the project box: white, framed, the name written in it
+    const QRect Box = Main->Shape2->geometry();
+    EXPECT_EQ(Shot.pixelColor(Box.right() - 3, Box.top() + 3), QColor(Qt::white));
+    EXPECT_NE(Shot.pixelColor(Box.topLeft()), QColor(Qt::white));
+    EXPECT_GT(Dark_Pixels(Shot, Main->L_Name_Conf_L2->geometry().intersected(Box)), 20);
+    // every shown button is drawn: its frame all round, and inside it a
+    // glyph or caption (the face itself has the window's colour)
+    for (TAppButton *B : {Main->Btn_New, Main->Btn_Open, Main->Btn_Prm_Gen, Main->Btn_EnOcean_Access,
+                          Main->Btn_CreateBin, Main->Btn_Info, Main->Btn_Opz, Main->Btn_Close}) {
+        SCOPED_TRACE(B->objectName().toStdString());
+        const QRect G = B->geometry();
+        for (const QPoint &Edge : {QPoint(G.center().x(), G.top()), QPoint(G.center().x(), G.bottom()),
+                                   QPoint(G.left(), G.center().y()), QPoint(G.right(), G.center().y())})
+            EXPECT_NE(Shot.pixelColor(Edge), Back);
+        EXPECT_GT(Pixels_Other_Than(Shot, G.adjusted(4, 4, -4, -4), Back), 40);
+    }
+    // the rule under step 4, and below it the window's bare background
+    EXPECT_EQ(Shot.pixelColor(Main->Shape1->geometry().center()), QColor(128, 128, 128));
+    const int Below = Main->Shape1->geometry().bottom() + 1;
+    EXPECT_EQ(Pixels_Other_Than(Shot, QRect(0, Below, Shot.width(), Shot.height() - Below), Back), 0);
+    // the update link is hidden: no link colour where it would stand
+    EXPECT_EQ(Pixels_Other_Than(Shot, Main->LL_Update->geometry(), Back), 0);
 }
 
 // With a project, Set Communication shows the parameter editor modally.

@@ -184,16 +184,49 @@ TEST_F(ProjectDialogTest, OpenWithEmptyList)
     EXPECT_EQ(Boxes.Texts(), QStringList{"Error! Project not Valid"});
 }
 
-TEST_F(ProjectDialogTest, Screenshots)
+// The two dialogs as the engineer sees them: the shared frame (rules under
+// the title and above the buttons), the typed name in the edit, and in the
+// open dialog the active project's row highlighted, the other one not.
+TEST_F(ProjectDialogTest, PicturesShowFrameNameAndChoice)
 {
     QDir().mkpath(Path("PROJECTS/Plant A"));
     QDir().mkpath(Path("PROJECTS/Plant B"));
+    Write_File(Path("Brindelcor.xml"), "<Conf_Settings><lastproj><projectname>Plant A</projectname></lastproj></Conf_Settings>");
     Start();
+    const QColor Back = Window_Background();
+    const QColor Rule(200, 200, 190);
+    auto Frame_Checks = [&](QDialog *D, const QImage &Shot) {
+        SCOPED_TRACE(D->objectName().toStdString());
+        ASSERT_EQ(Shot.size(), D->size());
+        for (int X : {0, Shot.width() / 2, Shot.width() - 1}) {
+            EXPECT_EQ(Shot.pixelColor(X, 63), Rule);                   // under the title panel
+            EXPECT_EQ(Shot.pixelColor(X, Shot.height() - 44), Rule);   // above the button panel
+            EXPECT_EQ(Shot.pixelColor(X, Shot.height() - 2), Back);
+        }
+    };
+
     FNew_Project->show();
     FNew_Project->E_New_Proj->setText("Plant C");
     Save_Screenshot(FNew_Project, "app_new_project");
+    QImage Shot = FNew_Project->grab().toImage();
+    Frame_Checks(FNew_Project, Shot);
+    const QRect Edit = FNew_Project->E_New_Proj->geometry();
+    EXPECT_GT(Dark_Pixels(Shot, Edit.adjusted(3, 3, -Edit.width() / 2, -3)), 20);      // "Plant C"
+    EXPECT_EQ(Dark_Pixels(Shot, Edit.adjusted(Edit.width() / 2, 3, -3, -3)), 0);       // nothing more
     FNew_Project->hide();
+
     FOpenConf->show();
     Save_Screenshot(FOpenConf, "app_open_project");
+    Shot = FOpenConf->grab().toImage();
+    Frame_Checks(FOpenConf, Shot);
+    QListWidget *List = FOpenConf->ListBox1;
+    ASSERT_EQ(List->count(), 2);
+    const QPoint Origin = List->viewport()->mapTo(FOpenConf, QPoint(0, 0));
+    const QRect Row_A = List->visualItemRect(List->item(0)).translated(Origin);
+    const QRect Row_B = List->visualItemRect(List->item(1)).translated(Origin);
+    const QColor Highlight = List->palette().color(QPalette::Highlight);
+    EXPECT_EQ(Shot.pixelColor(Row_A.right() - 4, Row_A.center().y()), Highlight);
+    EXPECT_NE(Shot.pixelColor(Row_B.right() - 4, Row_B.center().y()), Highlight);
+    EXPECT_GT(Dark_Pixels(Shot, Row_B), 10);   // "Plant B" written
     FOpenConf->hide();
 }
