@@ -440,7 +440,7 @@ void TGlideTabControl::DrawTo(TAACanvas &TargetCanvas, int MouseX, int MouseY, c
     const int Tab_Index = FGlideTab->Index();
     const TGlideRect CR = FControlRect;
 
-    // 1. Leave out the parts lying above this tab.
+    // Leave out the parts lying above this tab.
     for (const IGlideTabPolygons &List : ClipPolygons) {
         if (!List)
             continue;
@@ -449,7 +449,7 @@ void TGlideTabControl::DrawTo(TAACanvas &TargetCanvas, int MouseX, int MouseY, c
     }
     const TAAClipState Saved = TargetCanvas.Save_Clip();
 
-    // 2.-3. Fill.
+    // Fill.
     IGlideTabPolygons Polygons = GetPolygons();
     const TTabContentLayout L = LayoutTabContent();
     bool Handled = false;
@@ -457,7 +457,7 @@ void TGlideTabControl::DrawTo(TAACanvas &TargetCanvas, int MouseX, int MouseY, c
     if (!Handled && Polygons)
         Polygons->DrawTo(TargetCanvas, dfBrush);
 
-    // 4.-6. Glows inside the outline.
+    // Glows inside the outline.
     const bool Has_Outline = Polygons && Polygons->PolygonCount() > 0;
     if (Has_Outline)
         ClipToPolygon(TargetCanvas, Polygons->GetPolygons(0).Polygon(), TAACombineMode::Intersect);
@@ -489,10 +489,10 @@ void TGlideTabControl::DrawTo(TAACanvas &TargetCanvas, int MouseX, int MouseY, c
                      Glow.CentreColor(), Glow.OutsideColor(), Glow.CentreAlpha(), Glow.OutsideAlpha());
         }
     }
-    // 7.
+    // Back to the clip the tab started with.
     TargetCanvas.Restore_Clip(Saved);
 
-    // 8. Caption.
+    // Caption.
     if (L.TextShown) {
         Handled = false;
         FGlideTabs->DoOnBeforeDrawItem(TargetCanvas, L.TextRect, itTabText, Tab_Index, Handled);
@@ -501,13 +501,13 @@ void TGlideTabControl::DrawTo(TAACanvas &TargetCanvas, int MouseX, int MouseY, c
         FGlideTabs->DoOnAfterDrawItem(TargetCanvas, L.TextRect, itTabText, Tab_Index);
     }
 
-    // 9. Outline.
+    // Outline.
     Handled = false;
     FGlideTabs->DoOnBeforeDrawItem(TargetCanvas, CR, itTabOutline, Tab_Index, Handled);
     if (!Handled && Polygons)
         Polygons->DrawTo(TargetCanvas, dfPen);
 
-    // 10. Close button.
+    // Close button.
     if (L.CloseButtonVisible) {
         Handled = false;
         FGlideTabs->DoOnBeforeDrawItem(TargetCanvas, L.CloseButtonRect, itTabCloseButton, Tab_Index, Handled);
@@ -529,7 +529,7 @@ void TGlideTabControl::DrawTo(TAACanvas &TargetCanvas, int MouseX, int MouseY, c
         FGlideTabs->DoOnAfterDrawItem(TargetCanvas, L.CloseButtonRect, itTabCloseButton, Tab_Index);
     }
 
-    // 11.-12. Pictures and busy indicator.
+    // Pictures and busy indicator.
     const bool Hidden_By_Spinner = L.SpinnerShown && O.Display().TabSpinners().HideImagesWhenSpinnerVisible();
     if (!Hidden_By_Spinner) {
         if (L.ImageShown)
@@ -541,6 +541,6 @@ void TGlideTabControl::DrawTo(TAACanvas &TargetCanvas, int MouseX, int MouseY, c
     if (L.SpinnerShown)
         DrawSpinner(TargetCanvas, L.ImageRect);
 
-    // 13.
+    // The owner draws last.
     FGlideTabs->DoOnAfterDrawItem(TargetCanvas, CR, itTab, Tab_Index);
 }

@@ -183,25 +183,25 @@ TCompile_Error TImage_Compiler::Read_ParGen_Param(const QString &File_ParGen)
         return Text_Of(Name, T) && T == QLatin1String(Value);
     };
 
-    // 1. serial line: "0" is RS232
+    // Serial line: "0" is RS232.
     FParam_Block[ofsSerial_Flags] = Is_Exactly("MODBUS_SLAVE_SERIAL", "0") ? 1 : 0;
-    // 2. baud rate index
+    // Baud rate from its list index.
     static const std::uint32_t Bauds[8] = {1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200};
     const int Baud_Index = Number("MODBUS_SLAVE_BAUDRATE", 7);
     Put_U32(ofsBaudrate, Baud_Index >= 0 && Baud_Index < 8 ? Bauds[Baud_Index] : 9600);
-    // 3., 4. parity and stop bits (the "2 Stop Bits" item, index 1, is stored as 2)
+    // Parity and stop bits (the "2 Stop Bits" item, index 1, is stored as 2).
     FParam_Block[ofsParity] = static_cast<std::uint8_t>(Number("MODBUS_SLAVE_PARITY", 0));
     FParam_Block[ofsStopbits] = static_cast<std::uint8_t>(Number("MODBUS_SLAVE_STOPBITS", 0));
     if (FParam_Block[ofsStopbits] == 1)
         FParam_Block[ofsStopbits] = 2;
-    // 5.
+    // Always eight data bits.
     FParam_Block[ofsData_Bits] = 8;
-    // 6. Modbus slave address
+    // Modbus slave address.
     Put_U32(ofsModbus_Id, static_cast<std::uint32_t>(Number("MODBUS_SLAVE_IDDEVICE", 10)));
-    // 7. input-register reading switched off
+    // Input-register reading switched off.
     if (Is_Exactly("MODBUS_SLAVE_READ_INPUT_REGISTER", "0"))
         FParam_Block[ofsSerial_Flags] |= 0x40;
-    // 8.-10. addresses, octet by octet, low 8 bits
+    // Address, mask and gateway, octet by octet, low 8 bits.
     static const char *const Ip_Names[4] = {"Ethernet_IP1", "Ethernet_IP2", "Ethernet_IP3", "Ethernet_IP4"};
     static const char *const Sm_Names[4] = {"Ethernet_SM1", "Ethernet_SM2", "Ethernet_SM3", "Ethernet_SM4"};
     static const char *const Gat_Names[4] = {"Ethernet_GAT1", "Ethernet_GAT2", "Ethernet_GAT3", "Ethernet_GAT4"};
@@ -215,11 +215,11 @@ TCompile_Error TImage_Compiler::Read_ParGen_Param(const QString &File_ParGen)
         FParam_Block[ofsMask + I] = static_cast<std::uint8_t>(Number(Sm_Names[I], Sm_Fallback[I]));
     for (int I = 0; I < 4; ++I)
         FParam_Block[ofsGateway + I] = static_cast<std::uint8_t>(Number(Gat_Names[I], Gat_Fallback[I]));
-    // 11. gateway only when enabled
+    // The gateway only when enabled.
     if (!Is_Exactly("Ethernet_EN_GAT", "1"))
         for (int I = 0; I < 4; ++I)
             FParam_Block[ofsGateway + I] = 255;
-    // 12., 13. DNS server only when enabled
+    // The DNS server only when enabled.
     for (int I = 0; I < 4; ++I)
         FParam_Block[ofsDNS + I] = static_cast<std::uint8_t>(Number(Dns_Names[I], 8));
     if (!Is_Exactly("Ethernet_EN_DNS", "1"))

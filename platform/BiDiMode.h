@@ -1,6 +1,6 @@
 #pragma once
 
-// Reading order of a control, as the original platform's controls carried it.
+// Reading order of a control: left to right, or one of the right-to-left modes.
 // Shared by every control family that takes it (one definition only).
 enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 

@@ -122,8 +122,8 @@ class TQtHttpClient : public IHttpClient
 public:
     void Get(const QUrl &Url, int Timeout_Ms, QObject *Context, THttpDone Done) override
     {
-        // Plain HTTP is spoken as HTTP/1.0 like the original client; other
-        // schemes (https) go through Qt's network access.
+        // Plain HTTP is spoken as HTTP/1.0, the protocol the maker's version
+        // service expects; other schemes (https) go through Qt's network access.
         if (Url.scheme().compare(QLatin1String("http"), Qt::CaseInsensitive) == 0 && !Url.host().isEmpty()) {
             new THttp10Get(Url, Timeout_Ms, Context, std::move(Done));
             return;

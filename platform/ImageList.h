@@ -28,10 +28,9 @@ private:
     std::vector<QImage> FImages;
 };
 
-// Raw data resources linked into the program ("RCDATA" on the original
-// platform). A name is looked up among the registered blobs first, then as
-// the Qt resource ":/rcdata/<name>". Names compare without letter case,
-// as the original platform's resource names did.
+// Raw data resources linked into the program ("RCDATA" resources). A name
+// is looked up among the registered blobs first, then as the Qt resource
+// ":/rcdata/<name>". Names compare without letter case.
 void Register_Raw_Resource(const QString &Name, const QByteArray &Data);
 void Unregister_Raw_Resource(const QString &Name);
 // False when there is no such resource.

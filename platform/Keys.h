@@ -3,7 +3,7 @@
 #include <QtCore/qnamespace.h>
 #include <cstdint>
 
-// Keys as the original platform numbered them (virtual-key codes) and the
+// Keys as virtual-key codes and the
 // shift state that travels with key and mouse events. Letters are their upper
 // case code ('A' = 65), digits their character code ('0' = 48).
 using TKey = std::uint16_t;

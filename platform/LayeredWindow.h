@@ -5,7 +5,7 @@
 class QWidget;
 
 // The window system's layered-window calls (per-pixel alpha and colour-key
-// windows, as the original platform offered them in its user library). They
+// windows, as a window system's user library may offer them). They
 // exist on some platforms only; callers ask and treat "missing" as success,
 // so a platform without them draws its windows opaque and nothing fails.
 

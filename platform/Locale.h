@@ -3,14 +3,14 @@
 #include <QString>
 
 // The process's number, date and time conventions, read by the text, number
-// and date routines at every call (as the original platform's global format
-// settings were). They start as fixed classic values so that results do not
+// and date routines at every call (one global set of format settings).
+// They start as fixed classic values so that results do not
 // depend on the machine; tests and the program may change them.
 struct TFormatSettings {
     QChar DecimalSeparator = u'.';
     QChar ThousandSeparator = u',';
     QChar DateSeparator = u'/';
-    // Date and time patterns in the original platform's notation
+    // Date and time patterns in the classic picture notation
     // (d, dd, m, mm, yy, yyyy; h, hh, n/nn for minutes, s, ss, AMPM, "/" and ":"
     // standing for the separators above).
     QString ShortDateFormat = QStringLiteral("M/d/yyyy");

@@ -1,6 +1,6 @@
 # Platform services of the grid's controls: the per-user settings store
 # (empty on Linux, fake for tests), the system and theme answers, themed and
-# classic parts through QStyle, the masked edit with the original mask syntax,
+# classic parts through QStyle, the masked edit with the grid's mask syntax,
 # polygon-shaped popups and the translucent focus-frame window.
 add_library(platform_gridcontrols STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Registry.h ${CMAKE_CURRENT_LIST_DIR}/Registry.cpp

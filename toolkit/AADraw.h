@@ -118,7 +118,7 @@ class TAAImageList
 {
 public:
     TAAImageList(int Width, int Height) : FWidth(Width), FHeight(Height) {}
-    // A copy has the pictures, not the users of the original.
+    // A copy has the pictures, not the users of the list it copies.
     TAAImageList(const TAAImageList &Other) : FWidth(Other.FWidth), FHeight(Other.FHeight), FImages(Other.FImages) {}
     TAAImageList &operator=(const TAAImageList &Other);
     // Tells every user that asked for it that the list is going.

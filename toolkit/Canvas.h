@@ -12,9 +12,8 @@
 class QPainter;
 
 // A drawing surface with the pen, brush and font state the grid painters
-// set before each primitive, over QPainter. Geometry follows the original
-// platform's device context so that painters written against it land on the
-// same pixels:
+// set before each primitive, over QPainter. Geometry follows the classic
+// device-context rules, so that the painters land on the pixels they aim at:
 // - rectangles are TRect (Right/Bottom exclusive);
 // - FillRect fills the rectangle with the brush, no outline;
 // - Rectangle outlines with the pen inside the rectangle and fills the inside
@@ -43,7 +42,7 @@ struct TBrush {
     friend bool operator==(const TBrush &, const TBrush &) = default;
 };
 
-// DrawText format flags (the original platform's values).
+// DrawText format flags (the classic values).
 enum : unsigned {
     DT_TOP = 0x0, DT_LEFT = 0x0, DT_CENTER = 0x1, DT_RIGHT = 0x2, DT_VCENTER = 0x4, DT_BOTTOM = 0x8,
     DT_WORDBREAK = 0x10, DT_SINGLELINE = 0x20, DT_EXPANDTABS = 0x40, DT_NOCLIP = 0x100,

@@ -185,7 +185,7 @@ void TCustomMaskEdit::keyPressEvent(QKeyEvent *E)
         }
     }
     QString Typed = E->text();
-    // Keys that the original platform also delivered as characters.
+    // Keys that also reach the character filter, as control characters.
     if (Typed.isEmpty()) {
         switch (E->key()) {
         case Qt::Key_Backspace: Typed = QStringLiteral("\b"); break;
@@ -195,9 +195,9 @@ void TCustomMaskEdit::keyPressEvent(QKeyEvent *E)
         default: break;
         }
     }
-    // Deleting a word or a line: the original platform delivered Ctrl+Backspace
-    // as the character #127, so these go through the character filter too and
-    // an editor that refuses typing keeps its text.
+    // Deleting a word or a line goes through the character filter as the
+    // character #127 (the code Ctrl+Backspace types), so an editor that
+    // refuses typing keeps its text.
     if (E->matches(QKeySequence::DeleteStartOfWord) || E->matches(QKeySequence::DeleteEndOfWord)
         || E->matches(QKeySequence::DeleteEndOfLine) || E->matches(QKeySequence::DeleteCompleteLine)) {
         QChar Del(0x7F);
@@ -225,7 +225,7 @@ void TCustomMaskEdit::keyPressEvent(QKeyEvent *E)
         QLineEdit::keyPressEvent(E);
         return;
     }
-    // A changed character is typed in place of the original one.
+    // A changed character is typed in place of the one the key gave.
     if (C.unicode() >= 32) {
         insert(QString(C));
         E->accept();

@@ -3,8 +3,8 @@
 #include <QLineEdit>
 #include <QVector>
 
-// The edit-mask syntax of the original platform, read into Qt's input mask.
-// Original syntax: "<mask>;<save literals 0/1>;<blank character>" where
+// The grid's edit-mask syntax, read into Qt's input mask.
+// Syntax: "<mask>;<save literals 0/1>;<blank character>" where
 //   L l  letter (required, optional)      A a  letter or digit
 //   C c  any character                    0 9  digit (required, optional)
 //   #    digit or sign (optional)         :  /  time and date separator
@@ -25,7 +25,7 @@ TEditMaskInfo Parse_Edit_Mask(const QString &Mask, QChar DateSeparator, QChar Ti
 // (blanks for the empty ones, trailing blanks dropped).
 QString Masked_Edit_Text(const TEditMaskInfo &Mask, const QString &Text, const QString &Display_Text);
 
-// A single-line edit with the original platform's edit hooks: key-down (with
+// A single-line edit with the classic edit hooks: key-down (with
 // virtual-key codes), character filter, clipboard permission, entry and exit.
 // The masked edit of the grid's in-place editors builds on it.
 class QAction;
@@ -67,7 +67,7 @@ public:
     virtual void DoEnter(bool ByMouse);
     virtual void DoExit() {}
     virtual void Loaded() {}
-    // Clipboard commands as the original platform's messages (checked).
+    // Clipboard commands (cut, paste), asking Can_Cut_Paste first.
     void Cut_To_Clipboard();
     void Paste_From_Clipboard();
     // The edit's context menu with Cut, Paste and Delete switched off while

@@ -73,7 +73,7 @@ bool Whole_Number(const QString &S, int &V)
     return true;
 }
 
-// The text-drawing convention of the original platform: "&&" shows one
+// The text-drawing convention for captions: "&&" shows one
 // "&", a single "&" before a character marks a mnemonic and is not shown.
 QString Prefix_Processed(const QString &S)
 {

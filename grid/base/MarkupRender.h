@@ -71,7 +71,7 @@ TColor ColorFromName(const QString &Name);
 TColor ColorFromHex(const QString &Text);
 int HexPairToInt(const QString &Text);
 
-// DrawText flag of right-to-left reading order (the original platform's value).
+// DrawText flag of right-to-left reading order (the classic value).
 constexpr unsigned DT_RTL_READING = 0x20000;
 // The drawing-text flags of a reading order: on a right-to-left platform
 // (Platform_Right_To_Left) bdRightToLeft swaps left and right alignment and

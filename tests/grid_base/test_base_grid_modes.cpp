@@ -16,7 +16,7 @@ struct TRightToLeftPlatform {
 
 // The base grid's in-place editor mask, screen density and right-to-left mode.
 
-// The editor enforces the mask the grid asks for, in the original mask syntax.
+// The editor enforces the mask the grid asks for, in the grid's mask syntax.
 TEST(BaseGridEditor, EditorEnforcesTheEditMask)
 {
     struct TCase { const char *Name; const char *Mask; QChar DateSeparator; const char *Typed; const char *Cell; };

@@ -15,7 +15,7 @@ struct TMaskCase {
     bool SaveLiterals;
 };
 
-// The original mask letters read into Qt's input mask.
+// The grid's mask letters read into Qt's input mask.
 const TMaskCase Mask_Cases[] = {
     {"Empty", "", "", true},
     {"DigitsRequiredAndOptional", "000;1;_", "999;_", true},
@@ -29,7 +29,7 @@ const TMaskCase Mask_Cases[] = {
     {"QtLettersAsLiterals", "(0) N", "(9) \\N;_", true},
 };
 
-TEST(MaskEdit, ReadsOriginalMaskSyntax)
+TEST(MaskEdit, ReadsGridMaskSyntax)
 {
     for (const TMaskCase &C : Mask_Cases) {
         SCOPED_TRACE(C.Name);
