@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
+#include <QEnterEvent>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -102,6 +103,22 @@ TEST_F(ParGenWindowTest, OkOnDefaultsWritesTheWholeFile)
         SCOPED_TRACE(Expected[I].first.toStdString());
         EXPECT_EQ(Saved[I], Expected[I]);
     }
+}
+
+// OK pressed with the pointer over it closes the editor; the next time the
+// editor opens, OK shows its plain face, not the hot-track colour.
+TEST_F(ParGenWindowTest, OkComesBackPlainAfterClosingTheEditor)
+{
+    Show();
+    QEnterEvent Enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(Window->Btn_OK, &Enter);
+    ASSERT_EQ(Window->Btn_OK->HotTrackStep(), 8);
+    Window->Btn_OK->Click();
+    ASSERT_FALSE(Window->isVisible());
+    Show();
+    EXPECT_FALSE(Window->Btn_OK->Cursor_On_Button());
+    EXPECT_EQ(Window->Btn_OK->HotTrackStep(), 0);
+    EXPECT_EQ(Fx_Face_Layout(Window->Btn_OK->Make_Look()).Face, Window->Btn_OK->Color());
 }
 
 // What the user enters is saved as entered (an octet "010" keeps its zero)
