@@ -1,6 +1,6 @@
 // The settings file (Brindelcor.xml).
 #include "FuzzSupport.h"
-#include "app/Settings.h"
+#include "workspace/Settings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *Data, std::size_t Size)
 {
