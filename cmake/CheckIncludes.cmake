@@ -2,7 +2,7 @@
 # Fails when a source below the windows' folder includes a header of app/:
 # the workspace state lives in workspace/, and the text table, editors,
 # protocol windows and update dialog must build without the main window.
-set(lower workspace text catalog image update editors protocols controls grid dropdowns platform)
+set(lower workspace text catalog image update editors protocols controls grid dropdowns platform toolkit)
 set(bad "")
 foreach(dir ${lower})
   file(GLOB_RECURSE sources ${ROOT}/${dir}/*.h ${ROOT}/${dir}/*.cpp ${ROOT}/${dir}/*.inc)
