@@ -1,5 +1,6 @@
 #include "grid/core/GridModel.h"
 #include <algorithm>
+#include <iterator>
 #include <set>
 
 namespace {
@@ -597,12 +598,33 @@ void TGridModel::Sort_Rows(int From, int To, const std::function<bool(int RowA, 
 
 // --- hidden columns ---------------------------------------------------------------------------
 
+namespace {
+template <class TList> auto Hidden_Col_At(TList &List, int C)
+{
+    return std::lower_bound(List.begin(), List.end(), C, [](const auto &H, int V) { return H.Index < V; });
+}
+}
+
+bool TGridModel::Is_Hidden_Col(int C) const
+{
+    auto It = Hidden_Col_At(FColHidden, C);
+    return It != FColHidden.end() && It->Index == C;
+}
+
+int TGridModel::Hidden_Col_Width(int C) const
+{
+    auto It = Hidden_Col_At(FColHidden, C);
+    return It != FColHidden.end() && It->Index == C ? It->Width : 0;
+}
+
 bool TGridModel::Hide_Col(int C, int Width)
 {
-    if (C < 0 || C >= Max_Hidable_Cols || FColHidden[static_cast<size_t>(C)])
+    if (C < 0 || C >= Max_Hidable_Cols)
         return false;
-    FColHidden[static_cast<size_t>(C)] = true;
-    FColWidth[static_cast<size_t>(C)] = Width;
+    auto It = Hidden_Col_At(FColHidden, C);
+    if (It != FColHidden.end() && It->Index == C)
+        return false;
+    FColHidden.insert(It, THiddenCol{C, Width});
     ++FHiddenCols;
     Notify_Structure();
     return true;
@@ -610,9 +632,10 @@ bool TGridModel::Hide_Col(int C, int Width)
 
 bool TGridModel::Unhide_Col(int C)
 {
-    if (!Is_Hidden_Col(C))
+    auto It = Hidden_Col_At(FColHidden, C);
+    if (It == FColHidden.end() || It->Index != C)
         return false;
-    FColHidden[static_cast<size_t>(C)] = false;
+    FColHidden.erase(It);
     --FHiddenCols;
     Notify_Structure();
     return true;
@@ -620,27 +643,23 @@ bool TGridModel::Unhide_Col(int C)
 
 int TGridModel::Real_To_Displ_Col(int C) const
 {
-    if (C >= Max_Hidable_Cols || FHiddenCols == 0 || C < 0)
+    if (FHiddenCols == 0 || C < 0)
         return C;
-    int Hidden = 0;
-    for (int I = 0; I < C; ++I)
-        Hidden += FColHidden[static_cast<size_t>(I)] ? 1 : 0;
-    return C - Hidden;
+    return C - static_cast<int>(Hidden_Col_At(FColHidden, C) - FColHidden.begin());
 }
 
 int TGridModel::Displ_To_Real_Col(int D) const
 {
-    if (D >= Max_Hidable_Cols || FHiddenCols == 0 || D < 0)
+    if (FHiddenCols == 0 || D < 0)
         return D;
-    int Visible = 0;
-    for (int J = 0; J < Max_Hidable_Cols; ++J) {
-        if (FColHidden[static_cast<size_t>(J)])
-            continue;
-        if (Visible == D)
-            return J;
-        ++Visible;
+    // Every hidden column at or before the candidate pushes it one further.
+    int Real = D;
+    for (const THiddenCol &H : FColHidden) {
+        if (H.Index > Real)
+            break;
+        ++Real;
     }
-    return 0;
+    return Real < Max_Cols ? Real : 0;
 }
 
 // --- hidden rows --------------------------------------------------------------------------------
@@ -650,6 +669,28 @@ bool TGridModel::Is_Hidden_Row(int Real) const
     auto It = std::lower_bound(FHiddenRows.begin(), FHiddenRows.end(), Real,
                                [](const THiddenRow &H, int V) { return H.Index < V; });
     return It != FHiddenRows.end() && It->Index == Real;
+}
+
+QString TGridModel::Hidden_Cell(int Real, int C) const
+{
+    auto It = std::lower_bound(FHiddenRows.begin(), FHiddenRows.end(), Real,
+                               [](const THiddenRow &H, int V) { return H.Index < V; });
+    if (It == FHiddenRows.end() || It->Index != Real || C < 0 || C >= static_cast<int>(It->Cells.size()))
+        return QString();
+    return It->Cells[static_cast<size_t>(C)].Text.To_String();
+}
+
+bool TGridModel::Set_Hidden_Cell(int Real, int C, const QString &Text)
+{
+    auto It = std::lower_bound(FHiddenRows.begin(), FHiddenRows.end(), Real,
+                               [](const THiddenRow &H, int V) { return H.Index < V; });
+    if (It == FHiddenRows.end() || It->Index != Real)
+        return false;
+    Check_Index(C, 0);
+    if (C >= static_cast<int>(It->Cells.size()))
+        It->Cells.resize(static_cast<size_t>(C) + 1);
+    It->Cells[static_cast<size_t>(C)].Text.Assign(Text);
+    return true;
 }
 
 int TGridModel::Real_To_Displ_Row(int Real) const
@@ -751,6 +792,102 @@ int TGridModel::Unhide_Rows(int From, int To, const std::function<void(int Displ
     return Shown;
 }
 
+int TGridModel::Hide_Row_List(const std::vector<int> &DisplRows, int Level, const std::function<int(int DisplRow)> &Height)
+{
+    if (DisplRows.empty())
+        return 0;
+    for (size_t I = 0; I < DisplRows.size(); ++I)
+        if (DisplRows[I] < 0 || (I > 0 && DisplRows[I] <= DisplRows[I - 1]))
+            throw EGridError("Row list must be ascending and not negative");
+    Check_Index(0, DisplRows.back());
+    Begin_Update();
+    if (FOwnedCount > 0)
+        for (int D : DisplRows)
+            for (int C = 0; C < Stored_Cols(D); ++C) {
+                const TCellRange B = Block_Of(C, D);
+                if (B.Bottom > B.Top)
+                    Split(C, D);
+            }
+    // Real index of each listed row: walk the hidden rows alongside.
+    std::vector<THiddenRow> Items(DisplRows.size());
+    size_t K = 0;
+    for (size_t I = 0; I < DisplRows.size(); ++I) {
+        int Real = DisplRows[I] + static_cast<int>(K);
+        while (K < FHiddenRows.size() && FHiddenRows[K].Index <= Real) {
+            ++K;
+            ++Real;
+        }
+        THiddenRow &H = Items[I];
+        H.Index = Real;
+        H.Level = Level;
+        H.Height = Height ? Height(DisplRows[I]) : 0;
+        if (DisplRows[I] < Stored_Rows())
+            H.Cells = std::move(FRows[static_cast<size_t>(DisplRows[I])]);
+    }
+    // Close up the remaining rows in one pass.
+    size_t Next = 0, Out = static_cast<size_t>(DisplRows.front());
+    for (size_t R = Out; R < FRows.size(); ++R) {
+        if (Next < DisplRows.size() && static_cast<int>(R) == DisplRows[Next]) {
+            ++Next;
+            continue;
+        }
+        if (Out != R)
+            FRows[Out] = std::move(FRows[R]);
+        ++Out;
+    }
+    if (Out < FRows.size())
+        FRows.resize(Out);
+    std::vector<THiddenRow> Merged;
+    Merged.reserve(FHiddenRows.size() + Items.size());
+    std::merge(std::make_move_iterator(FHiddenRows.begin()), std::make_move_iterator(FHiddenRows.end()),
+               std::make_move_iterator(Items.begin()), std::make_move_iterator(Items.end()), std::back_inserter(Merged),
+               [](const THiddenRow &A, const THiddenRow &B) { return A.Index < B.Index; });
+    FHiddenRows = std::move(Merged);
+    Renumber_Rows(DisplRows.front(), Stored_Rows() - 1);
+    Notify_Structure();
+    End_Update();
+    return static_cast<int>(DisplRows.size());
+}
+
+int TGridModel::Unhide_Level(int Level, const std::function<void(int DisplRow, int Height)> &Restore)
+{
+    // Display position of a restored row: its real index less the rows that
+    // stay hidden before it.
+    std::vector<THiddenRow> Stay, Back;
+    std::vector<int> Positions;
+    for (THiddenRow &H : FHiddenRows) {
+        if (H.Level == Level) {
+            Positions.push_back(H.Index - static_cast<int>(Stay.size()));
+            Back.push_back(std::move(H));
+        } else
+            Stay.push_back(std::move(H));
+    }
+    FHiddenRows = std::move(Stay);
+    if (Back.empty())
+        return 0;
+    Begin_Update();
+    const size_t Total = std::max<size_t>(FRows.size() + Back.size(), static_cast<size_t>(Positions.back()) + 1);
+    std::vector<std::vector<TModelCell>> Rows(Total);
+    size_t Src = 0, Item = 0;
+    for (size_t D = 0; D < Total; ++D) {
+        if (Item < Back.size() && static_cast<size_t>(Positions[Item]) == D) {
+            Rows[D] = std::move(Back[Item].Cells);
+            ++Item;
+        } else if (Src < FRows.size())
+            Rows[D] = std::move(FRows[Src++]);
+    }
+    while (!Rows.empty() && Rows.back().empty() && Rows.size() > FRows.size() + Back.size())
+        Rows.pop_back();
+    FRows = std::move(Rows);
+    if (Restore)
+        for (size_t I = 0; I < Back.size(); ++I)
+            Restore(Positions[I], Back[I].Height);
+    Renumber_Rows(Positions.front(), Stored_Rows() - 1);
+    Notify_Structure();
+    End_Update();
+    return static_cast<int>(Back.size());
+}
+
 // --- invariants ------------------------------------------------------------------------------------
 
 QString TGridModel::Check_Consistency() const
@@ -802,12 +939,13 @@ QString TGridModel::Check_Consistency() const
                 ++Owned;
     if (Owned != FOwnedCount)
         return QStringLiteral("owned object count %1, found %2").arg(FOwnedCount).arg(Owned);
-    int Hidden = 0;
-    for (bool B : FColHidden)
-        Hidden += B ? 1 : 0;
-    if (Hidden != FHiddenCols)
-        return QStringLiteral("hidden column count %1, found %2").arg(FHiddenCols).arg(Hidden);
-    for (int D = 0; D < Max_Hidable_Cols - FHiddenCols; ++D) {
+    if (static_cast<int>(FColHidden.size()) != FHiddenCols)
+        return QStringLiteral("hidden column count %1, found %2").arg(FHiddenCols).arg(FColHidden.size());
+    for (size_t I = 1; I < FColHidden.size(); ++I)
+        if (FColHidden[I - 1].Index >= FColHidden[I].Index)
+            return QStringLiteral("hidden columns out of order at %1").arg(FColHidden[I].Index);
+    const int ColSpan = FColHidden.empty() ? 0 : FColHidden.back().Index + 2 - FHiddenCols;
+    for (int D = 0; D < ColSpan; ++D) {
         const int Real = Displ_To_Real_Col(D);
         if (Is_Hidden_Col(Real) || Real_To_Displ_Col(Real) != D)
             return QStringLiteral("column mapping broken at display column %1").arg(D);

@@ -137,9 +137,8 @@ class TGridModel {
 public:
     static constexpr int Max_Cols = 1 << 16;
     static constexpr int Max_Rows = 1 << 24;
-    // Columns that take part in hiding (0..Max_Hidable_Cols-1); above, the
-    // mappings are the identity.
-    static constexpr int Max_Hidable_Cols = 512;
+    // Columns that take part in hiding: every column the storage can hold.
+    static constexpr int Max_Hidable_Cols = Max_Cols;
 
     TGridModel() = default;
     TGridModel(const TGridModel &) = delete;
@@ -230,17 +229,18 @@ public:
     TCellRange Block_Of(int C, int R) const;
 
     // --- hidden columns (cells stay where they are) -------------------------------------
-    bool Is_Hidden_Col(int C) const { return C >= 0 && C < Max_Hidable_Cols && FColHidden[static_cast<size_t>(C)]; }
+    bool Is_Hidden_Col(int C) const;
     int Hidden_Col_Count() const { return FHiddenCols; }
     // Marks a column hidden and keeps its width; false when it already was or
     // lies outside 0..Max_Hidable_Cols-1.
     bool Hide_Col(int C, int Width);
     // Marks it visible again; false when it was not hidden.
     bool Unhide_Col(int C);
-    int Hidden_Col_Width(int C) const { return C >= 0 && C < Max_Hidable_Cols ? FColWidth[static_cast<size_t>(C)] : 0; }
+    int Hidden_Col_Width(int C) const;
     // Real column to display column (a hidden column maps to the display
     // index of the next visible one) and back (0 when no real column has that
-    // display index). Identity from Max_Hidable_Cols on.
+    // display index). Both cost a binary search or a walk over the hidden
+    // columns only, whatever the column count.
     int Real_To_Displ_Col(int C) const;
     int Displ_To_Real_Col(int D) const;
 
@@ -248,6 +248,10 @@ public:
     int Hidden_Row_Count() const { return static_cast<int>(FHiddenRows.size()); }
     const std::vector<THiddenRow> &Hidden_Rows() const { return FHiddenRows; }
     bool Is_Hidden_Row(int Real) const;
+    // The text of a cell of a hidden row (real row index); writing stores it
+    // there (false when the row is not hidden).
+    QString Hidden_Cell(int Real, int C) const;
+    bool Set_Hidden_Cell(int Real, int C, const QString &Text);
     // Hides real rows From..To that are not hidden yet. Height(display row)
     // gives each row's height to keep. Returns the number of rows hidden (the
     // display rows removed start at Real_To_Displ_Row(From) as it was).
@@ -258,6 +262,13 @@ public:
     int Unhide_Rows(int From, int To, const std::function<void(int DisplRow, int Height)> &Restore = {});
     int Real_To_Displ_Row(int Real) const;
     int Displ_To_Real_Row(int Displ) const;
+    // Hides the display rows of DisplRows (ascending, each once) in one pass,
+    // recording them with their real indexes at filter level Level. Returns
+    // the number of rows hidden; the display rows after them close up.
+    int Hide_Row_List(const std::vector<int> &DisplRows, int Level, const std::function<int(int DisplRow)> &Height);
+    // Shows every row hidden at level Level again in one pass; Restore(display
+    // row, height) tells where each came back, in ascending order.
+    int Unhide_Level(int Level, const std::function<void(int DisplRow, int Height)> &Restore = {});
 
     // --- invariants ------------------------------------------------------------------------
     // The first broken invariant in words, or an empty string. Checks: slot
@@ -288,8 +299,12 @@ private:
     int FUpdateDepth = 0;
     bool FPendingStructure = false;
     TCellRange FPending;
-    std::array<bool, Max_Hidable_Cols> FColHidden{};
-    std::array<int, Max_Hidable_Cols> FColWidth{};
+    // Hidden real columns in ascending order, with the width each had.
+    struct THiddenCol {
+        int Index;
+        int Width;
+    };
+    std::vector<THiddenCol> FColHidden;
     int FHiddenCols = 0;
     std::vector<THiddenRow> FHiddenRows;   // ordered by Index
     long long FOwnedCount = 0;   // owned objects in storage and hidden rows

@@ -222,13 +222,13 @@ TEST(GridModelHiddenColumns, MappingsBothWays)
     EXPECT_EQ(M.Real_To_Displ_Col(7), 7);   // nothing hidden: identity
     EXPECT_TRUE(M.Hide_Col(2, 64));
     EXPECT_FALSE(M.Hide_Col(2, 10));
-    EXPECT_FALSE(M.Hide_Col(512, 10));   // outside the table
+    EXPECT_FALSE(M.Hide_Col(TGridModel::Max_Cols, 10));   // outside the storage
     struct TCase { const char *Name; int Got, Want; };
     const TCase Cases[] = {
         {"RealOfDisplay2", M.Displ_To_Real_Col(2), 3},
         {"DisplayOfReal3", M.Real_To_Displ_Col(3), 2},
         {"HiddenMapsToNext", M.Real_To_Displ_Col(2), 2},
-        {"IdentityFrom512", M.Displ_To_Real_Col(600), 600},
+        {"BeyondFiveHundredTwelveShiftsToo", M.Displ_To_Real_Col(600), 601},
         {"KeptWidth", M.Hidden_Col_Width(2), 64},
         {"Count", M.Hidden_Col_Count(), 1},
     };
@@ -238,6 +238,14 @@ TEST(GridModelHiddenColumns, MappingsBothWays)
     }
     EXPECT_FALSE(M.Is_Hidden_Col(600));
     EXPECT_EQ(M.Check_Consistency(), QString());
+    // hiding is not bounded by a fixed table: a column far right maps both ways
+    EXPECT_TRUE(M.Hide_Col(1000, 30));
+    EXPECT_TRUE(M.Is_Hidden_Col(1000));
+    EXPECT_EQ(M.Real_To_Displ_Col(1001), 999);
+    EXPECT_EQ(M.Displ_To_Real_Col(999), 1001);
+    EXPECT_EQ(M.Hidden_Col_Width(1000), 30);
+    EXPECT_EQ(M.Check_Consistency(), QString());
+    EXPECT_TRUE(M.Unhide_Col(1000));
     EXPECT_TRUE(M.Unhide_Col(2));
     EXPECT_FALSE(M.Unhide_Col(2));
     EXPECT_EQ(M.Displ_To_Real_Col(2), 2);

@@ -1,0 +1,58 @@
+#include "grid/core/GridRowFlags.h"
+#include "grid/core/DarAzidError.h"
+#include <algorithm>
+
+bool TGridFlagList::Get(int Index, const char *Message) const
+{
+    if (Index < 0)
+        throw EDarAzidError(Message);
+    return Index < Length() && FFlags[static_cast<size_t>(Index)] != 0;
+}
+
+bool TGridFlagList::Set(int Index, bool Value, const char *Message)
+{
+    if (Index < 0)
+        throw EDarAzidError(Message);
+    Extend(Index + 1);
+    const bool Old = FFlags[static_cast<size_t>(Index)] != 0;
+    FFlags[static_cast<size_t>(Index)] = Value ? 1 : 0;
+    return Old;
+}
+
+void TGridFlagList::Extend(int Count)
+{
+    if (Count > Length())
+        FFlags.resize(static_cast<size_t>(Count), 0);
+}
+
+int TGridFlagList::Count_Set(int Limit) const
+{
+    const size_t N = Limit < 0 ? FFlags.size() : std::min(FFlags.size(), static_cast<size_t>(Limit));
+    return static_cast<int>(std::count(FFlags.begin(), FFlags.begin() + static_cast<std::ptrdiff_t>(N), 1));
+}
+
+void TGridFlagList::Insert(int Index, int Count)
+{
+    if (Index < 0 || Count <= 0 || Index >= Length())
+        return;
+    FFlags.insert(FFlags.begin() + Index, static_cast<size_t>(Count), 0);
+}
+
+void TGridFlagList::Remove(int Index, int Count)
+{
+    if (Index < 0 || Count <= 0 || Index >= Length())
+        return;
+    const int End = std::min(Length(), Index + Count);
+    FFlags.erase(FFlags.begin() + Index, FFlags.begin() + End);
+}
+
+void TGridRowFlags::Add_Selected(int Row)
+{
+    if (std::find(SelectedRows.begin(), SelectedRows.end(), Row) == SelectedRows.end())
+        SelectedRows.push_back(Row);
+}
+
+void TGridRowFlags::Remove_Selected(int Row)
+{
+    SelectedRows.erase(std::remove(SelectedRows.begin(), SelectedRows.end(), Row), SelectedRows.end());
+}
