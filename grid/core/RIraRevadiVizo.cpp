@@ -1,0 +1,190 @@
+// The string grid's life cycle: construction with its defaults, destruction,
+// copying one grid into another, and the window it follows.
+#include "grid/core/RIraRevadiVizo.h"
+#include "platform/SystemInfo.h"
+#include <QEvent>
+#include <QResizeEvent>
+
+RIraRevadiVizo::RIraRevadiVizo(QWidget *Parent)
+    : TBaseGrid(Parent), FCellNode(std::make_unique<TCellNode>(this)), FColumnSize(std::make_unique<TColumnSize>(this)),
+      FSyncGrid(this)
+{
+    FNavigation.Sender = this;
+    FNavigation.OnChange = [this](QObject *) { NavigationChange(); };
+    FMouseActions.Sender = this;
+    FMouseActions.OnChange = [this](QObject *) { MouseActionsChange(); };
+    FMouseActions.OnInvalidate = [this](QObject *) { Invalidate(); };
+    FMouseActions.OnDisableEdit = [this](QObject *) { DisableEditing(); };
+    FBands.Sender = this;
+    FBands.OnChange = [this](QObject *) { Invalidate(); };
+
+    FFixedFont.Style = TFontStyles{fsBold};
+    FActiveCellFont.Style = TFontStyles{fsBold};
+    FQelGradientTo = Color_To_RGB(clBtnFace);
+
+    Set_RowCount(10);
+    resize(400, 250);
+
+    Set_DefaultRowHeight(22);
+    FFixedRowHeight = 22;
+    // The operating system's facts: themed systems draw a blue-grey border.
+    const TSystemInfo &Sys = System_Info();
+    const bool WinXP = Sys.Win_Major > 5 || (Sys.Win_Major == 5 && Sys.Win_Minor >= 1);
+    FBorderColor = WinXP ? 0xB99D7F : 0x808080;
+    FScrollWidth = Sys.VScroll_Width;
+    Watch_Window();
+}
+
+RIraRevadiVizo::~RIraRevadiVizo()
+{
+    // Every column comes back before the grid goes, so nothing keeps a
+    // reference to a hidden width; the model frees the cells' objects.
+    if (FWatchedWindow)
+        FWatchedWindow->removeEventFilter(this);
+}
+
+// --- copying ------------------------------------------------------------------------------
+
+void RIraRevadiVizo::Assign(QObject *Source)
+{
+    auto *S = qobject_cast<RIraRevadiVizo *>(Source);
+    if (!S || S == this)
+        return;
+    Set_Font(S->Font());
+    Set_ActiveCellColor(S->ActiveCellColor());
+    Set_ActiveCellColorTo(S->ActiveCellColorTo());
+    Set_ActiveCellFont(S->ActiveCellFont());
+    Set_ActiveCellShow(S->ActiveCellShow());
+    Set_ActiveRowShow(S->ActiveRowShow());
+    FAutoSize = S->FAutoSize;
+    FAutoFilterUpdate = S->FAutoFilterUpdate;
+    FMouseActions.Assign(S->FMouseActions);
+    FNavigation.Assign(S->FNavigation);
+    FPrintSettings.Assign(S->FPrintSettings);
+    FHTMLSettings.Assign(S->FHTMLSettings);
+    FBands.Assign(S->FBands);
+    FCellNode->Assign(*S->FCellNode);
+    FColumnSize->Assign(*S->FColumnSize);
+    FSyncGrid.Assign(S->FSyncGrid);
+    FFocusHelper.Assign(S->FFocusHelper);
+    FFixedRowAlways = S->FFixedRowAlways;
+    Set_ColCount(S->ColCount());
+    Set_RowCount(S->RowCount());
+    Set_FixedRows(S->FixedRows());
+    Set_FixedCols(S->FixedCols());
+    Set_DefaultColWidth(S->DefaultColWidth());
+    Set_DefaultRowHeight(S->DefaultRowHeight());
+    Set_FixedRowHeight(S->FixedRowHeight());
+    Set_FixedColWidth(S->FixedColWidth());
+    FInvalidEntryTitle = S->FInvalidEntryTitle;
+    FInvalidEntryIcon = S->FInvalidEntryIcon;
+    FInvalidEntryText = S->FInvalidEntryText;
+    Set_Options(S->Options());
+    for (int C = 0; C < S->ColCount(); ++C)
+        Set_ColWidths(C, S->ColWidths(C));
+    Set_ColumnHeaders(S->ColumnHeaders());
+    for (int R = 0; R < S->RowCount(); ++R)
+        Set_RowHeights(R, S->RowHeights(R));
+    Set_ScrollWidth(S->ScrollWidth());
+    Set_ScrollBarAlways(S->ScrollBarAlways());
+    Set_ScrollColor(S->ScrollColor());
+    Set_ScrollType(S->ScrollType());
+    AssignCells(Source);
+}
+
+void RIraRevadiVizo::AssignCells(QObject *Source)
+{
+    // Texts of every real column (hidden ones included) of the visible rows.
+    // The grid's stream format (which also carries cell properties) takes
+    // this over once it exists.
+    auto *S = qobject_cast<RIraRevadiVizo *>(Source);
+    if (!S || S == this)
+        return;
+    const int Cols = S->TotalColCount();
+    Model().Begin_Update();
+    for (int R = 0; R < S->RowCount(); ++R)
+        for (int C = 0; C < Cols; ++C)
+            Set_Cells(C, R, S->Cells(C, R));
+    Model().End_Update();
+}
+
+void RIraRevadiVizo::Invalidate()
+{
+    if (FEditChange) {
+        FEditChange = false;
+        return;
+    }
+    InvalidateGrid();
+}
+
+// --- loading ------------------------------------------------------------------------------
+
+void RIraRevadiVizo::Loaded()
+{
+    TBaseGrid::Loaded();
+    ShowColumnHeaders();
+    ShowRowHeaders();
+    FFixedRowsMin = TBaseGrid::FixedRows();
+    FFixedColsMin = TBaseGrid::FixedCols();
+    FMinRowHeight = DefaultRowHeight();
+    FMinColWidth = 10;
+    FMaxRowCount = std::max(FMaxRowCount, RowCount());
+    FLoaded = true;
+    if (Options().Contains(goAlwaysShowEditor)) {
+        FNavigation.Set_AlwaysEdit(true);
+        Set_Options(Options() - goAlwaysShowEditor);
+    }
+}
+
+QString RIraRevadiVizo::GetEditMask(int ACol, int ARow)
+{
+    QString Value = FEditMask;
+    if (OnGetEditMask)
+        OnGetEditMask(this, ACol, ARow, Value);
+    return Value;
+}
+
+// --- the window the grid follows -------------------------------------------------------------
+
+void RIraRevadiVizo::Watch_Window()
+{
+    // Each grid has its own filter on its window: two grids on one window
+    // never hand a window handler to each other, and a destroyed grid's
+    // filter goes with it.
+    QWidget *W = window();
+    if (W == FWatchedWindow)
+        return;
+    if (FWatchedWindow)
+        FWatchedWindow->removeEventFilter(this);
+    FWatchedWindow = (W && W != this) ? W : nullptr;
+    if (FWatchedWindow) {
+        FWatchedWindow->installEventFilter(this);
+        FPrevSizeX = FWatchedWindow->width();
+        FPrevSizeY = FWatchedWindow->height();
+    }
+}
+
+bool RIraRevadiVizo::eventFilter(QObject *Watched, QEvent *Event)
+{
+    if (Watched == FWatchedWindow && Event->type() == QEvent::Resize) {
+        const int OldX = FPrevSizeX, OldY = FPrevSizeY;
+        FPrevSizeX = FWatchedWindow->width();
+        FPrevSizeY = FWatchedWindow->height();
+        FormResize(OldX, OldY);
+    }
+    return TBaseGrid::eventFilter(Watched, Event);
+}
+
+bool RIraRevadiVizo::event(QEvent *Event)
+{
+    if (Event->type() == QEvent::ParentChange)
+        Watch_Window();
+    return TBaseGrid::event(Event);
+}
+
+void RIraRevadiVizo::resizeEvent(QResizeEvent *Event)
+{
+    TBaseGrid::resizeEvent(Event);
+    if (OnResize)
+        OnResize(this);
+}

@@ -1,0 +1,589 @@
+#pragma once
+#include "grid/base/BaseGrid.h"
+#include "grid/base/GridOptions.h"
+#include "grid/core/DarAzidError.h"
+#include "grid/core/GridRowFlags.h"
+#include "grid/core/GridSettings.h"
+#include "platform/DateTime.h"
+#include <QPointer>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+// The system's string grid: every table of the configurator's windows is one.
+// On top of the base grid it keeps hidden rows and columns (in the grid's
+// model, so file formats reach them without a window), typed cell access,
+// the disjunct selection and row flags, update batching, and the per-cell
+// hooks through which painting, editing and the column grid ask what to do.
+//
+// Two index spaces: a real column counts hidden columns (cell access takes
+// real columns: a hidden column keeps its cells); a display index is what
+// the platform grid shows (Col, Row, TopRow, the selection). Hidden rows
+// leave the grid, so the row of cell access is the row's present position.
+
+enum TGridLook { glClassic, glSoft, glStandard, glTMS, glXP, glVista, glWin7, glOffice2007, glCustom, glQel };
+enum THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
+enum TScrollType { ssNormal, ssFlat, ssEncarta, ssMetro };
+enum TScrollBarAlways { saNone, saVert, saHorz, saBoth };
+enum TFilterDropDownColumns { fdNormal, fdAll };
+enum THintShowLargeTextPos { hpCell, hpMouse };
+enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
+enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
+enum TGridExportState { esExportStart, esExportNewRow, esExportDone, esExportSelRow, esExportFail, esExportNextRow };
+enum TGridImportState { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
+
+class RIraRevadiVizo;
+
+// The one selection listener a grid may have: told of every new current cell.
+class IRIraRevadiVizoSelect {
+public:
+    virtual ~IRIraRevadiVizoSelect() = default;
+    virtual void CellSelected(int ACol, int ARow) = 0;
+};
+
+// Told of every changed cell rectangle, after OnCellsChanged.
+class TGridChangeNotifier {
+public:
+    virtual ~TGridChangeNotifier() = default;
+    virtual void NotifyCellsChanged(const TGridRect &ARect) {}
+};
+
+// Getter Name() and setter Set_Name() that store and repaint when the value changes.
+#define BC_GRID_PROP(Type, Name, Default) \
+public: \
+    Type Name() const { return F##Name; } \
+    void Set_##Name(Type Value) \
+    { \
+        if (F##Name == Value) \
+            return; \
+        F##Name = Value; \
+        Invalidate(); \
+    } \
+private: \
+    Type F##Name = Default;
+// Getter and plain setter (no repaint).
+#define BC_GRID_FIELD(Type, Name, Default) \
+public: \
+    Type Name() const { return F##Name; } \
+    void Set_##Name(Type Value) { F##Name = Value; } \
+private: \
+    Type F##Name = Default;
+
+class RIraRevadiVizo : public TBaseGrid {
+    Q_OBJECT
+public:
+    explicit RIraRevadiVizo(QWidget *Parent = nullptr);
+    ~RIraRevadiVizo() override;
+
+    // ===== life cycle (RIraRevadiVizo.cpp) ===========================================
+    // Copies settings, dimensions, widths, heights and then every cell
+    // (texts, real columns, hidden ones included) from another string grid;
+    // any other source is ignored.
+    virtual void Assign(QObject *Source);
+    virtual void AssignCells(QObject *Source);
+    // Repaints the grid, except once right after an edit that asked to skip it.
+    void Invalidate();
+    void Set_EditChange() { FEditChange = true; }
+    // Window resizes the grid follows (each grid watches its window itself).
+    int PrevSizeX() const { return FPrevSizeX; }
+    int PrevSizeY() const { return FPrevSizeY; }
+    // Called after the grid's window changed size (the window is watched by
+    // an event filter of this grid, never by replacing a window handler).
+    virtual void FormResize(int OldWidth, int OldHeight) {}
+    void Loaded() override;
+    bool IsLoaded() const { return FLoaded; }
+    QString GetEditMask(int ACol, int ARow) override;
+
+    // ===== dimensions (RIraRevadiVizo_Dimensions.cpp) ================================
+    int RowCount() const { return TBaseGrid::RowCount(); }
+    void Set_RowCount(int Value);
+    int ColCount() const { return TBaseGrid::ColCount(); }
+    void Set_ColCount(int Value);
+    // Reads 1 while the platform holds none and the ...Always option is on.
+    int FixedRows() const;
+    void Set_FixedRows(int Value);
+    int FixedCols() const;
+    void Set_FixedCols(int Value);
+    bool FixedRowAlways() const { return FFixedRowAlways; }
+    void Set_FixedRowAlways(bool Value) { FFixedRowAlways = Value; }
+    bool FixedColAlways() const { return FFixedColAlways; }
+    void Set_FixedColAlways(bool Value) { FFixedColAlways = Value; }
+    int FixedFooters() const { return FFixedFooters; }
+    void Set_FixedFooters(int Value);
+    int FixedRightCols() const { return FFixedRightCols; }
+    void Set_FixedRightCols(int Value);
+    void Set_DefaultRowHeight(int Value);
+    int FixedColWidth() const { return ColWidths(0); }
+    void Set_FixedColWidth(int Value);
+    int FixedRowHeight() const { return FFixedRowHeight; }
+    void Set_FixedRowHeight(int Value);
+    bool WordWrap() const { return FWordWrapEx; }
+    void Set_WordWrap(bool Value);
+    int MaxRowCount() const { return FMaxRowCount; }
+    int MaxColCount() const { return FMaxColCount; }
+    int FixedRowsMin() const { return FFixedRowsMin; }
+    int FixedColsMin() const { return FFixedColsMin; }
+    // The scratch font GetCellFont hands out (valid until the next call).
+    TFont GetCellFont(int ACol, int ARow);
+
+    // ===== per-cell hooks: the grid's answer, then the event (RIraRevadiVizo_Hooks.cpp)
+    virtual void GridHint(int ACol, int ARow, QString &Hint, QString &WideHint);
+    virtual void GetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush &ABrush, TFont &AFont);
+    virtual void GetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush &ABrush, TFont &AFont);
+    virtual void GetCellBorder(int ACol, int ARow, TPen &APen, TCellBorders &Borders);
+    virtual void GetCellPrintBorder(int ACol, int ARow, TPen &APen, TCellBorders &Borders);
+    virtual void GetCellAlignment(int ACol, int ARow, TAlignment &HAlign, TVAlignment &VAlign);
+    virtual void GetColFormat(int ACol, TSortStyle &AStyle, QString &Prefix, QString &Suffix);
+    virtual void GetEventEditorType(int ACol, int ARow, TEditorType &AEditor);
+    virtual void GetCellEditorType(int ACol, int ARow, TEditorType &AEditor);
+    virtual bool HasNoEditor(int ACol, int ARow);
+    virtual bool HasComboBox(int ACol, int ARow);
+    virtual bool HasSpinEdit(int ACol, int ARow);
+    virtual void IsFixedCell(int ACol, int ARow, bool &IsFixed);
+    virtual void CanEditCell(int ACol, int ARow, bool &CanEdit);
+    virtual void GetCellEditable(int ACol, int ARow, bool &CanEdit);
+    virtual void IsPasswordCell(int ACol, int ARow, bool &IsPassword);
+    virtual void GetCellWordWrap(int ACol, int ARow, bool &WordWrap);
+    virtual QString GetCheckTrue(int ACol, int ARow);
+    virtual QString GetCheckFalse(int ACol, int ARow);
+    virtual void SearchFooterAction(const QString &Value, int ACol, int ARow, TSearchAction Action);
+    virtual void ButtonClick(int ACol, int ARow);
+    virtual void ExpandClick(int ACol, int ARow, bool Expanded);
+    virtual void ComboCloseUp(int ARow, int ACol);
+    virtual void ComboDropDown(int ARow, int ACol);
+    virtual void GetCellCursor(int ACol, int ARow, int X, int Y);
+    virtual QString GetFloatFormat(int ACol, int ARow) { return FFloatFormat; }
+    virtual void SelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
+    virtual void CellsChanged(const TGridRect &R);
+    virtual void FixedCellEditor(int ACol, int ARow, TGridFixedCellEditor &AEditor, QStringList &Values);
+    virtual void FilterDone();
+    virtual void ClickSort(int ACol);
+    virtual void CheckBoxClick(int ACol, int ARow, bool State);
+    virtual void GetEditorProp(int ACol, int ARow, QObject *AEditLink);
+    // Fires OnUpdateColumnSize, which may change the width about to be set.
+    bool UpdateColumnSize(int ACol, int &AWidth) override;
+    virtual void UpdateAutoColumnSize(int ACol, int &AWidth);
+    virtual bool CanAddRow();
+    virtual bool CanInsertRow(int ARow);
+    virtual bool CanShowFixedDropDown(int ACol);
+    virtual void StartBlockFocus(int ARow);
+    virtual void EndBlockFocus(int ARow);
+    virtual void ScrollCell(int ACol, int ARow);
+    virtual void CheckBoxChange(int ACol, int ARow, bool State);
+    // Hooks that do nothing here; later behaviour and descendants fill them.
+    virtual void F2KeyPressed() {}
+    virtual void AdjustKeySelection() {}
+    virtual void EditCaretMoved(const QString &Text, TPoint CaretPos, int SelStart) {}
+    virtual void ColumnHeadersChanged() {}
+    virtual void BeforePaste() {}
+    virtual void AfterPaste() {}
+    virtual void ScrollHook() {}
+    virtual void EditFormulaMode(bool FormulaMode) {}
+    virtual void MouseActionsChange() {}
+    virtual void NavigationChange() {}
+    virtual void EditKeyDown(TKey &Key, TShiftState Shift) {}
+    virtual void ExportNotification(TGridExportState AState, int ARow) {}
+    virtual void ImportNotification(TGridImportState AState, int ARow) {}
+    virtual void GetFormulaResult(int ACol, int ARow, QString &Value);
+    virtual void GotoFirstRow() { Set_Row(FixedRows()); }
+    virtual void DisableEditing();
+    virtual bool ValidateCell(const QString &NewValue) { return true; }
+    virtual void AppendRow() { Set_RowCount(RowCount() + 1); }
+    // The override of the base grid's defaults for new cell properties: the
+    // grid's looks, but no frozen colour where the grid computes it from state.
+    void GetCellDefaults(int ACol, int ARow, TFont &AFont, TBrush &ABrush, TColor &ColorTo, TColor &MirrorColor,
+                         TColor &MirrorColorTo, TAlignment &HAlign, TVAlignment &VAlign, bool &WordWrap,
+                         TCellGradientDirection &GradientDirection) override;
+    bool IsFixed(int ACol, int ARow) override;
+
+    // ===== hidden rows and columns (RIraRevadiVizo_Hidden.cpp) =======================
+    void HideColumn(int ColIndex) { HideColumns(ColIndex, ColIndex); }
+    void HideColumns(int FromCol, int ToCol);
+    void UnHideColumn(int ColIndex) { UnHideColumns(ColIndex, ColIndex); }
+    void UnHideColumns(int FromCol, int ToCol);
+    void UnHideColumnsAll() { UnHideColumns(0, ColCount() + NumHiddenColumns()); }
+    bool IsHiddenColumn(int ColIndex) const { return Model().Is_Hidden_Col(ColIndex); }
+    int NumHiddenColumns() const { return Model().Hidden_Col_Count(); }
+    int TotalColCount() const override { return ColCount() + NumHiddenColumns(); }
+    int RealColIndex(int ACol) const { return Model().Displ_To_Real_Col(ACol); }
+    int DisplColIndex(int ACol) override { return Model().Real_To_Displ_Col(ACol); }
+    int GetRealCol() const { return RealColIndex(Col()); }
+    bool IsIgnoredColumn(int ACol) const;
+    std::vector<int> &IgnoreColumns() { return FIgnoreColumns; }
+
+    void HideRow(int RowIndex) { HideRows(RowIndex, RowIndex); }
+    void HideRows(int FromRow, int ToRow);
+    // Hides the display rows of the list (ascending) in one pass at the next
+    // filter level; UnHideRowList shows the rows of the last level again.
+    void HideRowList(const std::vector<int> &RowList);
+    void UnHideRowList();
+    void UnHideRow(int RowIndex) { UnHideRows(RowIndex, RowIndex); }
+    void UnHideRows(int FromRow, int ToRow);
+    void UnHideRowsAll();
+    bool IsHiddenRow(int RowIndex) const { return Model().Is_Hidden_Row(RowIndex); }
+    int NumHiddenRows() const { return Model().Hidden_Row_Count(); }
+    int TotalRowCount() const { return RowCount() + NumHiddenRows(); }
+    int RealRowIndex(int ARow) const { return Model().Displ_To_Real_Row(ARow); }
+    int DisplRowIndex(int ARow) const { return Model().Real_To_Displ_Row(ARow); }
+    int GetRealRow() const { return RealRowIndex(Row()); }
+    int FilterLevel() const { return FFilterLevel; }
+    void Set_FilterLevel(int Value) { FFilterLevel = Value; }
+    // Row and top row through the string grid's rules.
+    void Set_Row(int Value);
+    void Set_Col(int Value);
+    void Set_TopRow(int Value);
+    // Used cells and the range that saving covers (display indexes).
+    virtual TRect GetUsedCells();
+    int GetSaveStartCol() const;
+    int GetSaveStartRow() const;
+    int GetSaveEndCol() const;
+    int GetSaveEndRow() const;
+    int GetSaveColCount() const;
+    int GetSaveRowCount() const;
+
+    // ===== typed access and fills (RIraRevadiVizo_Typed.cpp) =========================
+    // Display rows; the "All" forms take real rows (hidden rows included).
+    int GetInts(int ACol, int ARow);
+    void SetInts(int ACol, int ARow, int Value);
+    int GetAllInts(int ACol, int ARow);
+    void SetAllInts(int ACol, int ARow, int Value);
+    double GetFloats(int ACol, int ARow);
+    void SetFloats(int ACol, int ARow, double Value);
+    double GetAllFloats(int ACol, int ARow);
+    void SetAllFloats(int ACol, int ARow, double Value);
+    TDateTime GetDates(int ACol, int ARow);
+    void SetDates(int ACol, int ARow, TDateTime Value);
+    TDateTime GetTimes(int ACol, int ARow);
+    void SetTimes(int ACol, int ARow, TDateTime Value);
+    QString GetCtrlVal(int ACol, int ARow, const QString &ID);
+    void SetCtrlVal(int ACol, int ARow, const QString &ID, const QString &Value);
+    // A cell by real row: a hidden row's text comes from where it waits.
+    QString GetCellsEx(int ACol, int ARealRow);
+    void SetCellsEx(int ACol, int ARealRow, const QString &Value);
+    QString GetStrippedCell(int ACol, int ARow);
+    void TextFill(bool DoFixed, const QString &Txt);
+    void FormatFill(bool DoFixed, const QString &Fmt);
+    void RandomFill(bool DoFixed, int Rnd);
+    void LinearFill(bool DoFixed);
+    virtual void RecalcFooter() {}
+    const QStringList &ColumnHeaders() const { return FColumnHeaders; }
+    void Set_ColumnHeaders(const QStringList &Value);
+    void ClearColumnHeaders();
+    void ShowColumnHeaders();
+    const QStringList &RowHeaders() const { return FRowHeaders; }
+    void Set_RowHeaders(const QStringList &Value);
+    void ClearRowHeaders();
+    void ShowRowHeaders();
+    const QStringList &LookupItems() const { return FLookupItems; }
+    void Set_LookupItems(const QStringList &Value) { FLookupItems = Value; }
+    const TFont &FixedFont() const { return FFixedFont; }
+    void Set_FixedFont(const TFont &Value);
+    int GetPrintColWidth(int ACol) const;
+    int GetPrintColOffset(int ACol) const;
+    void Set_PrintColLayout(int ACol, int Width, int Offset);
+    virtual int GetVersionNr() { return 0x01000000; }
+    QString Version();
+
+    // ===== selection (RIraRevadiVizo_Selection.cpp) ==================================
+    bool GetRowSelect(int ARow);
+    void SetRowSelect(int ARow, bool Value);
+    bool GetColSelect(int ACol);
+    void SetColSelect(int ACol, bool Value);
+    void SelectRows(int RowIndex, int RCount);
+    void UnSelectRows(int RowIndex, int RCount);
+    void SelectCols(int ColIndex, int CCount);
+    void UnSelectCols(int ColIndex, int CCount);
+    void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
+    void ClearRowSelect();
+    void ClearColSelect();
+    int RowSelectCount();
+    int ColSelectCount();
+    void FocusCell(int ACol, int ARow);
+    void GotoCell(int ACol, int ARow);
+    TGridRect Selection() const;
+    void Set_Selection(const TGridRect &Value);
+    void HideSelection();
+    void UnHideSelection();
+    bool SelHidden() const { return FSelHidden; }
+    void SwapCells(TPoint FromCell, TPoint ToCell);
+    void MoveCurrentCell(int ACol, int ARow);
+    bool GetRowModified(int ARow) const;
+    void SetRowModified(int ARow, bool Value);
+    int ModifiedRowCount() const { return FFlags.Modified.Count_Set(); }
+    bool GetRowEnabled(int ARow) const;
+    void SetRowEnabled(int ARow, bool Value);
+    void RegisterSelListener(IRIraRevadiVizoSelect *AListener) { FISelect = AListener; }
+    void UnRegisterSelListener(IRIraRevadiVizoSelect *) { FISelect = nullptr; }
+    IRIraRevadiVizoSelect *SelListener() const { return FISelect; }
+    void RegisterNotifier(TGridChangeNotifier *ANotifier);
+    void UnRegisterNotifier(TGridChangeNotifier *ANotifier);
+    void RepaintRow(int ARow);
+    void RepaintCol(int ACol);
+    void RepaintRect(const TRect &R);
+    void SelectionToRowSelect(bool AllRows);
+    void SelectionToColSelect(bool AllCols);
+    // Moves on after an edit by the Navigation rules. Skipping read-only
+    // cells walks iteratively and visits each cell at most once.
+    void NavigateAfterEdit(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool Recursing, bool Edit);
+    // The first column the cursor may take (FixedCols, or 1 for node rows).
+    virtual int FirstNavigableCol() { return FixedCols(); }
+    virtual int VisibleFixedRightCols() { return FixedRightCols(); }
+    // Adds a row at the end for AdvanceInsert (the row insertion of the grid).
+    virtual void AddRow() { Set_RowCount(RowCount() + 1); }
+    bool SelectCell(int ACol, int ARow) override;
+    const TGridRowFlags &RowFlags() const { return FFlags; }
+    const std::vector<int> &SelectedRows() const { return FFlags.SelectedRows; }
+    int AECol() const { return FAECol; }
+    int AERow() const { return FAERow; }
+
+    // ===== focus, update batching, saved text (RIraRevadiVizo_Focus.cpp) =============
+    // Nested batches: the count always moves; painting is off while it is above
+    // 0 and resumes (with one repaint) when it returns to 0.
+    void BeginUpdate();
+    void EndUpdate();
+    void StartUpdate() { ++FUpdateCount; }
+    void ResetUpdate() { FUpdateCount = 0; }
+    int UpdateCount() const { return FUpdateCount; }
+    // The text a cell is saved as, and a loaded text into a cell (real column).
+    virtual void GetSaveCellText(int ACol, int ARow, QString &Value);
+    virtual void SetLoadedCellText(int ACol, int ARow, const QString &Value);
+    virtual QString GetFormattedCell(int ACol, int ARow);
+    bool ShowSelection() const { return FShowSelection; }
+    void Set_ShowSelection(bool Value);
+    TVAlignment VAlignment() const { return FVAlignment; }
+    void Set_VAlignment(TVAlignment Value);
+    bool SpreadSheet() const { return FSpreadSheet; }
+    void Set_SpreadSheet(bool Value);
+    int MaxEditLength() const { return FMaxEditLength; }
+    void Set_MaxEditLength(int Value) { FMaxEditLength = Value; }
+    bool Flat() const { return FFlat; }
+    void Set_Flat(bool Value);
+
+    // ===== settings objects ===========================================================
+    TNavigation &Navigation() { return FNavigation; }
+    TMouseActions &MouseActions() { return FMouseActions; }
+    TCellNode &CellNode() { return *FCellNode; }
+    TSizeWhileTyping &SizeWhileTyping() { return FSizeWhileTyping; }
+    TColumnSize &ColumnSize() { return *FColumnSize; }
+    THTMLSettings &HTMLSettings() { return FHTMLSettings; }
+    TPrintSettings &PrintSettings() { return FPrintSettings; }
+    TSyncGrid &SyncGrid() { return FSyncGrid; }
+    TBands &Bands() { return FBands; }
+    TFocusHelper &FocusHelper() { return FFocusHelper; }
+    const TFont &ActiveCellFont() const { return FActiveCellFont; }
+    void Set_ActiveCellFont(const TFont &Value) { FActiveCellFont = Value; Invalidate(); }
+
+    // ===== properties with their defaults =============================================
+    BC_GRID_PROP(int, MinRowHeight, 0)
+    BC_GRID_PROP(int, MaxRowHeight, 0)
+    BC_GRID_PROP(int, MinColWidth, 0)
+    BC_GRID_PROP(int, MaxColWidth, 0)
+    BC_GRID_PROP(TScrollType, ScrollType, ssNormal)
+    BC_GRID_PROP(TColor, ScrollColor, clNone)
+    BC_GRID_PROP(int, ScrollWidth, 17)
+    BC_GRID_PROP(TScrollBarAlways, ScrollBarAlways, saNone)
+    BC_GRID_PROP(bool, IntegralHeight, false)
+    BC_GRID_PROP(TColor, HintColor, clInfoBk)
+    BC_GRID_PROP(TColor, HighlightColor, clHighlight)
+    BC_GRID_PROP(TColor, HighlightTextColor, clHighlightText)
+    BC_GRID_PROP(TColor, SelectionColor, 0xEACAB6)
+    BC_GRID_PROP(TColor, SelectionColorTo, clNone)
+    BC_GRID_PROP(TColor, SelectionMirrorColor, clNone)
+    BC_GRID_PROP(TColor, SelectionMirrorColorTo, clNone)
+    BC_GRID_PROP(TColor, SelectionTextColor, 0)
+    BC_GRID_PROP(TColor, SelectionRectangleColor, 0)
+    BC_GRID_PROP(int, SelectionColorMixerFactor, 50)
+    BC_GRID_PROP(TColor, ActiveCellColor, 0x808080)
+    BC_GRID_PROP(TColor, ActiveCellColorTo, clNone)
+    BC_GRID_PROP(bool, ActiveCellShow, false)
+    BC_GRID_PROP(TColor, DisabledFontColor, 0xC0C0C0)
+    BC_GRID_PROP(TColor, URLColor, 0xFF0000)
+    BC_GRID_PROP(TColor, QelGradientFrom, 0xFFFFFF)
+    BC_GRID_PROP(TColor, QelGradientTo, 0xF0F0F0)
+    BC_GRID_PROP(TColor, QelGradientMirrorFrom, clNone)
+    BC_GRID_PROP(TColor, QelGradientMirrorTo, clNone)
+    BC_GRID_PROP(TColor, BorderColor, 0xB99D7F)
+    BC_GRID_PROP(TGridLook, Look, glXP)
+    BC_GRID_PROP(bool, HideFocusRect, false)
+    BC_GRID_PROP(bool, FixedAsButtons, false)
+    BC_GRID_PROP(THoverFixedCells, HoverFixedCells, hfNone)
+    BC_GRID_PROP(bool, UseDisabledFont, true)
+    BC_GRID_PROP(TPoint, XYOffset, (TPoint{2, 2}))
+    BC_GRID_PROP(TAlignment, DefaultAlignment, taLeftJustify)
+    BC_GRID_PROP(bool, EnableHTML, true)
+    BC_GRID_PROP(bool, ShowDesignHelper, true)
+    BC_GRID_FIELD(bool, ShowNullDates, true)
+    BC_GRID_FIELD(bool, IntelliZoom, true)
+    BC_GRID_FIELD(TEditorType, DefaultEditor, edNormal)
+    BC_GRID_FIELD(bool, EnhRowColMove, true)
+    BC_GRID_FIELD(bool, EnableWheel, true)
+    BC_GRID_FIELD(bool, AutoFilterUpdate, true)
+    BC_GRID_FIELD(TFilterDropDownColumns, FilterDropDownColumns, fdNormal)
+    BC_GRID_FIELD(QString, FilterDropDownClear, QStringLiteral("(All)"))
+    BC_GRID_FIELD(bool, FilterIncremental, false)
+    BC_GRID_FIELD(THintShowLargeTextPos, HintShowLargeTextPos, hpCell)
+    BC_GRID_FIELD(bool, UseInternalHintClass, true)
+    BC_GRID_FIELD(TInvalidEntryIcon, InvalidEntryIcon, ieWarning)
+    BC_GRID_FIELD(QString, InvalidEntryTitle, QString())
+    BC_GRID_FIELD(QString, InvalidEntryText, QString())
+    BC_GRID_FIELD(bool, LoadFirstRow, true)
+    BC_GRID_FIELD(bool, SizeGrowOnly, false)
+    BC_GRID_FIELD(int, GroupColumn, -1)
+    BC_GRID_FIELD(int, ZoomFactor, 0)
+    BC_GRID_FIELD(bool, FindBusy, false)
+    BC_GRID_FIELD(int, PreviewPage, 1)
+    BC_GRID_FIELD(bool, PrinterDriverFix, false)
+    BC_GRID_FIELD(bool, ExcelClipboardFormat, false)
+    BC_GRID_FIELD(bool, SaveFixedCells, true)
+    BC_GRID_FIELD(bool, SaveFixedRows, false)
+    BC_GRID_FIELD(bool, SaveFixedCols, false)
+    BC_GRID_FIELD(bool, SaveHiddenCells, false)
+    BC_GRID_FIELD(bool, SaveVirtCells, true)
+    BC_GRID_FIELD(bool, SaveWithHTML, true)
+    BC_GRID_FIELD(bool, SaveWithRTF, false)
+    BC_GRID_FIELD(bool, ClearTextOnly, false)
+    BC_GRID_FIELD(bool, QuoteEmptyCells, true)
+    BC_GRID_FIELD(bool, AlwaysQuotes, false)
+    BC_GRID_FIELD(bool, JavaCSV, false)
+    BC_GRID_FIELD(QChar, Delimiter, QChar())
+    BC_GRID_FIELD(bool, NoDefaultDraw, false)
+    BC_GRID_FIELD(QString, XMLEncoding, QStringLiteral("ISO-8859-1"))
+    BC_GRID_FIELD(QString, FloatFormat, QStringLiteral("%.2f"))
+    BC_GRID_FIELD(QChar, PasswordChar, QChar(u'*'))
+    BC_GRID_FIELD(QString, CheckTrue, QStringLiteral("Y"))
+    BC_GRID_FIELD(QString, CheckFalse, QStringLiteral("N"))
+    BC_GRID_FIELD(QString, EditMask, QString())
+    BC_GRID_FIELD(bool, FitCellsInGrid, true)
+    BC_GRID_FIELD(bool, FilterNormalCellsOnly, true)
+    BC_GRID_FIELD(bool, AutoSize, false)
+    BC_GRID_FIELD(bool, EditDisable, false)
+
+public:
+    // ===== events (Sender first; each type keeps its own parameter order) =============
+    TGridHintEvent OnGridHint;
+    TGridHintEvent OnGridWideHint;
+    TGridColorEvent OnGetCellColor;
+    TGridColorEvent OnGetCellPrintColor;
+    TGridBorderEvent OnGetCellBorder;
+    TGridBorderEvent OnGetCellPrintBorder;
+    TGridAlignEvent OnGetAlignment;
+    TGridFormatEvent OnGetFormat;
+    TGetEditorTypeEvent OnGetEditorType;
+    std::function<void(QObject *Sender, int ACol, int ARow, bool &HasComboBox)> OnHasComboBox;
+    std::function<void(QObject *Sender, int ACol, int ARow, bool &HasSpinEdit)> OnHasSpinEdit;
+    std::function<void(QObject *Sender, int ARow, int ACol, bool &IsFixed)> OnIsFixedCell;
+    TCanEditCellEvent OnCanEditCell;
+    std::function<void(QObject *Sender, int ARow, int ACol, bool &IsPassword)> OnIsPasswordCell;
+    std::function<void(QObject *Sender, int ACol, int ARow, bool &WordWrap)> OnGetWordWrap;
+    std::function<void(QObject *Sender, int ACol, int ARow, QString &Value)> OnGetCheckTrue;
+    std::function<void(QObject *Sender, int ACol, int ARow, QString &Value)> OnGetCheckFalse;
+    std::function<void(QObject *Sender, const QString &Value, int ACol, int ARow, TSearchAction Action)> OnSearchFooterAction;
+    TButtonClickEvent OnButtonClick;
+    TExpandClickEvent OnExpandClick;
+    std::function<void(QObject *Sender, int ARow, int ACol)> OnComboCloseUp;
+    std::function<void(QObject *Sender, int ARow, int ACol)> OnComboDropDown;
+    std::function<void(QObject *Sender, int ACol, int ARow, int X, int Y, Qt::CursorShape &ACursor)> OnGetCellCursor;
+    std::function<void(QObject *Sender, int ALeft, int ATop, int ARight, int ABottom)> OnSelectionChanged;
+    std::function<void(QObject *Sender, const TGridRect &R)> OnCellsChanged;
+    std::function<void(QObject *Sender, int ACol, int ARow, TGridFixedCellEditor &AEditor, QStringList &Values)> OnFixedEdit;
+    TNotifyEvent OnFilterDone;
+    TClickSortEvent OnClickSort;
+    TCheckBoxClickEvent OnCheckBoxClick;
+    TCheckBoxClickEvent OnCheckBoxChange;
+    std::function<void(QObject *Sender, int ACol, int ARow, QObject *AEditLink)> OnGetEditorProp;
+    TUpdateColumnSizeEvent OnUpdateColumnSize;
+    TCanAddRowEvent OnCanAddRow;
+    TCanInsertRowEvent OnCanInsertRow;
+    std::function<void(QObject *Sender, int ACol, bool &Allow)> OnCanShowFixedDropDown;
+    std::function<void(QObject *Sender, int ARow)> OnStartBlockFocus;
+    std::function<void(QObject *Sender, int ARow)> OnEndBlockFocus;
+    std::function<void(QObject *Sender, int ACol, int ARow)> OnScrollCell;
+    std::function<void(QObject *Sender, int ACol, int ARow, QString &Value)> OnGetEditMask;
+    std::function<void(QObject *Sender, int OldRow, int NewRow)> OnRowUpdate;
+    std::function<void(QObject *Sender, int ARow, bool AState, bool &Allow)> OnRowDisjunctSelect;
+    std::function<void(QObject *Sender, int ARow)> OnRowDisjunctSelected;
+    std::function<void(QObject *Sender, int OldRow, int OldCol, int &NewRow, int &NewCol, bool &Allow)> OnAutoAdvance;
+    std::function<void(QObject *Sender, int OldRow, int OldCol, int NewRow, int NewCol, bool &Allow)> OnCellChanging;
+    TAutoAddRowEvent OnAutoAddRow;
+    TAutoInsertColEvent OnAutoInsertCol;
+    std::function<void(QObject *Sender, int ACol, int ARow, QString &Value)> OnSaveCell;
+    std::function<void(QObject *Sender, int ACol, int ARow, QString &Value)> OnLoadCell;
+    TNotifyEvent OnResize;
+
+protected:
+    bool eventFilter(QObject *Watched, QEvent *Event) override;
+    bool event(QEvent *Event) override;
+    void resizeEvent(QResizeEvent *Event) override;
+    void showEvent(QShowEvent *Event) override;
+    void RowHeightsChanged() override;
+
+private:
+    void Watch_Window();
+    void Apply_Row_Heights(const std::vector<int> &Heights);
+    std::vector<int> All_Row_Heights() const;
+    bool Cell_Editable_At(int DisplCol, int ARow);
+
+    // dimensions
+    bool FFixedRowAlways = false;
+    bool FFixedColAlways = false;
+    int FFixedRowsMin = 0;
+    int FFixedColsMin = 0;
+    int FFixedFooters = 0;
+    int FFixedRightCols = 0;
+    int FFixedRowHeight = 22;
+    int FMaxRowCount = 0;
+    int FMaxColCount = 0;
+    bool FWordWrapEx = true;
+    bool FLoaded = false;
+    bool FLoading = false;
+    // life cycle
+    bool FEditChange = false;
+    QPointer<QWidget> FWatchedWindow;
+    int FPrevSizeX = 0;
+    int FPrevSizeY = 0;
+    // hidden rows
+    int FFilterLevel = 0;
+    bool FBulkHeights = false;   // row heights rewritten in one pass
+    // selection and row flags
+    TGridRowFlags FFlags;
+    TGridRect FOldSelection;
+    bool FSelHidden = false;
+    bool FSelChange = false;
+    int FAECol = -1;
+    int FAERow = -1;
+    QChar FStartEditChar;
+    bool FDisableChange = false;
+    int FOldRow = -1;
+    IRIraRevadiVizoSelect *FISelect = nullptr;
+    std::vector<TGridChangeNotifier *> FNotifierList;
+    std::vector<int> FIgnoreColumns;
+    // update batching and small settings
+    int FUpdateCount = 0;
+    bool FShowSelection = true;
+    TVAlignment FVAlignment = vtaTop;
+    bool FSpreadSheet = false;
+    int FMaxEditLength = 0;
+    bool FFlat = false;
+    // texts and headers
+    QStringList FColumnHeaders;
+    QStringList FRowHeaders;
+    QStringList FLookupItems;
+    TFont FFixedFont;
+    TFont FActiveCellFont;
+    TFont FScratchFont;
+    std::array<int, 512> FPrintColWidth{};
+    std::array<int, 512> FPrintColOffset{};
+    // settings objects
+    TNavigation FNavigation;
+    TMouseActions FMouseActions;
+    std::unique_ptr<TCellNode> FCellNode;
+    TSizeWhileTyping FSizeWhileTyping;
+    std::unique_ptr<TColumnSize> FColumnSize;
+    THTMLSettings FHTMLSettings;
+    TPrintSettings FPrintSettings;
+    TSyncGrid FSyncGrid;
+    TBands FBands;
+    TFocusHelper FFocusHelper;
+};

@@ -1,0 +1,94 @@
+// Update batching, the text a cell is saved as and loaded from, and the small
+// settings whose setters only store and repaint.
+#include "grid/core/RIraRevadiVizo.h"
+#include "grid/core/SavedCellText.h"
+#include <QShowEvent>
+
+// --- update batching ---------------------------------------------------------------------------------
+
+void RIraRevadiVizo::BeginUpdate()
+{
+    // The count moves whether the grid is shown or not, so a batch opened
+    // before the grid is shown is closed by its own EndUpdate.
+    ++FUpdateCount;
+    setUpdatesEnabled(false);
+}
+
+void RIraRevadiVizo::EndUpdate()
+{
+    if (FUpdateCount > 0)
+        --FUpdateCount;
+    if (FUpdateCount > 0 || Destroying())
+        return;
+    FSelChange = false;
+    setUpdatesEnabled(true);
+    Invalidate();
+}
+
+void RIraRevadiVizo::showEvent(QShowEvent *Event)
+{
+    Watch_Window();
+    // Painting resumes once the batch is closed and the grid is shown.
+    if (FUpdateCount == 0 && !updatesEnabled())
+        setUpdatesEnabled(true);
+    TBaseGrid::showEvent(Event);
+}
+
+// --- saved and loaded texts ---------------------------------------------------------------------------
+
+QString RIraRevadiVizo::GetFormattedCell(int ACol, int ARow)
+{
+    return GetCellEx(ACol, ARow);
+}
+
+void RIraRevadiVizo::GetSaveCellText(int ACol, int ARow, QString &Value)
+{
+    Value = FSaveVirtCells ? GetFormattedCell(ACol, ARow) : Cells(ACol, ARow);
+    Value = Saved_Cell_Text(Value, FSaveWithHTML, FSaveWithRTF);
+    if (OnSaveCell)
+        OnSaveCell(this, ACol, ARow, Value);
+}
+
+void RIraRevadiVizo::SetLoadedCellText(int ACol, int ARow, const QString &Value)
+{
+    QString Text = Value;
+    if (OnLoadCell)
+        OnLoadCell(this, ACol, ARow, Text);
+    Model().Set_Cell(ACol, ARow, Text);
+}
+
+// --- small settings -----------------------------------------------------------------------------------------
+
+void RIraRevadiVizo::Set_ShowSelection(bool Value)
+{
+    if (Value == FShowSelection)
+        return;
+    FShowSelection = Value;
+    if (!FSelHidden)
+        Set_ShowSel(Value);
+    Invalidate();
+}
+
+void RIraRevadiVizo::Set_VAlignment(TVAlignment Value)
+{
+    FVAlignment = Value;
+    if (FUpdateCount == 0)
+        Invalidate();
+}
+
+void RIraRevadiVizo::Set_SpreadSheet(bool Value)
+{
+    FSpreadSheet = Value;
+    if (!Value)
+        return;
+    FNavigation.Set_AllowSmartClipboard(true);
+    Set_Options(Options() + goRangeSelect + goEditing);
+    FMouseActions.Set_RangeSelectAndEdit(true);
+}
+
+void RIraRevadiVizo::Set_Flat(bool Value)
+{
+    FFlat = Value;
+    if (!FLoading)
+        Invalidate();
+}
