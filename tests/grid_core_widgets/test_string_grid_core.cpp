@@ -556,3 +556,111 @@ TEST(StringGridSave, TextsAsSaved)
     G->SetLoadedCellText(2, 2, "abc");
     EXPECT_EQ(G->Cells(2, 2), "ABC");
 }
+
+// --- life cycle and settings objects ------------------------------------------------------------------------------------
+
+TEST(StringGridLifeCycle, AssignCopiesSettingsSizesAndCells)
+{
+    auto Source = Make_Grid(6, 7);
+    Source->Set_ColWidths(2, 90);
+    Source->Set_RowHeights(3, 33);
+    Source->SetCellEx(4, 5, "copied");
+    Source->HideColumn(4);   // hidden columns are copied with their cells
+    Source->Navigation().Set_AdvanceOnEnter(true);
+    Source->PrintSettings().Title = ppTopLeft;
+    Source->PrintSettings().FixedCellsAlways = true;
+    Source->HTMLSettings().ExportImages = false;
+    Source->HTMLSettings().Width = 80;
+    auto Target = Make_Grid();
+    Target->Assign(Source.get());
+    EXPECT_EQ(Target->ColCount(), 5);
+    EXPECT_EQ(Target->RowCount(), 7);
+    EXPECT_EQ(Target->ColWidths(2), 90);
+    EXPECT_EQ(Target->RowHeights(3), 33);
+    EXPECT_EQ(Target->Cells(4, 5), "copied");
+    EXPECT_TRUE(Target->Navigation().AdvanceOnEnter());
+    EXPECT_EQ(Target->PrintSettings().Title, ppTopLeft);
+    EXPECT_FALSE(Target->PrintSettings().FixedCellsAlways);   // not copied
+    EXPECT_EQ(Target->HTMLSettings().Width, 80);
+    EXPECT_TRUE(Target->HTMLSettings().ExportImages);         // not copied
+    // any other source is ignored
+    QWidget Other;
+    Target->Assign(&Other);
+    EXPECT_EQ(Target->RowCount(), 7);
+}
+
+TEST(StringGridLifeCycle, LoadedTakesMinimumsAndAlwaysEdit)
+{
+    auto G = Make_Grid();
+    G->Set_Options(G->Options() + goAlwaysShowEditor);
+    G->Set_ColumnHeaders({"a", "b"});
+    G->Loaded();
+    EXPECT_TRUE(G->Navigation().AlwaysEdit());
+    EXPECT_FALSE(G->Options().Contains(goAlwaysShowEditor));
+    EXPECT_EQ(G->MinColWidth(), 10);
+    EXPECT_EQ(G->MinRowHeight(), 22);
+    EXPECT_EQ(G->FixedRowsMin(), 1);
+    EXPECT_TRUE(G->IsLoaded());
+    EXPECT_EQ(G->Cells(1, 0), "b");
+}
+
+TEST(StringGridHooks, CellColourFromActiveHeadersAndProperties)
+{
+    auto G = Make_Grid();
+    G->Set_ActiveCellShow(true);
+    G->TBaseGrid::Set_Row(3);
+    G->TBaseGrid::Set_Col(2);
+    struct TCase { const char *Name; int C, R; TColor Want; };
+    const TCase Cases[] = {
+        {"HeaderOfCurrentRow", 0, 3, 0x808080},
+        {"HeaderOfCurrentColumn", 2, 0, 0x808080},
+        {"OtherHeader", 0, 4, clWhite},
+        {"DataCell", 2, 3, clWhite},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        TBrush B;
+        TFont F;
+        G->GetCellColor(C.C, C.R, {}, B, F);
+        EXPECT_EQ(B.Color, C.Want);
+    }
+    G->GetCellProperties(3, 4)->Set_BrushColor(0x00FF00);
+    G->GetCellProperties(3, 4)->Set_FontColor(0x0000FF);
+    TBrush B;
+    TFont F;
+    G->GetCellColor(3, 4, {}, B, F);
+    EXPECT_EQ(B.Color, 0x00FF00);
+    EXPECT_EQ(F.Color, 0x0000FF);
+    // the event has the last word
+    G->OnGetCellColor = [](QObject *, int, int, TGridDrawState, TBrush &Brush, TFont &) { Brush.Color = 0x123456; };
+    G->GetCellColor(3, 4, {}, B, F);
+    EXPECT_EQ(B.Color, 0x123456);
+}
+
+TEST(StringGridLifeCycle, RowUpdateAndSettingsRepaint)
+{
+    auto G = Make_Grid();
+    std::vector<std::pair<int, int>> Changes;
+    G->OnRowUpdate = [&](QObject *, int OldRow, int NewRow) { Changes.push_back({OldRow, NewRow}); };
+    G->Set_Row(4);
+    G->Set_Row(4);
+    G->Set_Row(2);
+    EXPECT_EQ(Changes, (std::vector<std::pair<int, int>>{{-1, 4}, {4, 2}}));
+    G->Set_TopRow(0);   // outside the scrollable rows: ignored
+    EXPECT_EQ(G->TopRow(), 1);
+    // node looks copy every value; glyphs are copies, not shared
+    TCellNode Node;
+    Node.Set_NodeIndent(20);
+    QImage Glyph(4, 4, QImage::Format_RGB32);
+    Glyph.fill(Qt::red);
+    Node.Set_ExpandGlyph(Glyph);
+    G->CellNode().Assign(Node);
+    EXPECT_EQ(G->CellNode().NodeIndent(), 20);
+    Glyph.fill(Qt::blue);
+    EXPECT_EQ(G->CellNode().ExpandGlyph().pixelColor(0, 0), QColor(Qt::red));
+    G->Set_SpreadSheet(true);
+    EXPECT_TRUE(G->Options().Contains(goEditing));
+    EXPECT_TRUE(G->MouseActions().RangeSelectAndEdit());
+    G->Set_SpreadSheet(false);   // switches nothing off
+    EXPECT_TRUE(G->Options().Contains(goEditing));
+}
