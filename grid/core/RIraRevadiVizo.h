@@ -361,6 +361,60 @@ public:
     bool Flat() const { return FFlat; }
     void Set_Flat(bool Value);
 
+    // ===== the names the interaction and exchange code calls =========================
+    int RealToDisplCol(int ACol) { return DisplColIndex(ACol); }
+    int DisplToRealCol(int ACol) const { return RealColIndex(ACol); }
+    int RealToDisplRow(int ARow) const { return DisplRowIndex(ARow); }
+    int DisplToRealRow(int ARow) const { return RealRowIndex(ARow); }
+    // The loop form: Cache (owned by the caller, empty at first) is filled
+    // with the hidden rows' indexes on the first call and searched after.
+    bool IsHiddenRow(int RowIndex, std::vector<int> &Cache) const;
+    void QueryCanEdit(int ACol, int ARow, bool &Allow) { GetCellEditable(ACol, ARow, Allow); }
+    void DoCanEditCell(int ACol, int ARow, bool &CanEdit) { CanEditCell(ACol, ARow, CanEdit); }
+    // Editing switched on (goEditing, RangeSelectAndEdit or the grid's own
+    // override), the cell's rights allow it and the cell is not fixed.
+    bool IsEditable(int ARealCol, int ARow);
+    bool IsCellEditable(int ACol, int ARow);
+    QString CellTextForSave(int ACol, int ARow)
+    {
+        QString V;
+        GetSaveCellText(ACol, ARow, V);
+        return V;
+    }
+    void CellTextLoaded(int ACol, int ARow, const QString &Value) { SetLoadedCellText(ACol, ARow, Value); }
+    void DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom) { SelectionChanged(ALeft, ATop, ARight, ABottom); }
+    void DoCanAddRow(bool &Allow) { Allow = CanAddRow(); }
+    void DoCanInsertRow(int ARow, bool &Allow) { Allow = CanInsertRow(ARow); }
+    void GrowRowCount() { AppendRow(); }
+    void DoCheckBoxClick(int ACol, int ARow, bool State) { CheckBoxClick(ACol, ARow, State); }
+    void DoButtonClick(int ACol, int ARow) { ButtonClick(ACol, ARow); }
+    void DoExpandClick(int ACol, int ARow, bool Expanded) { ExpandClick(ACol, ARow, Expanded); }
+    void DoClickSort(int ACol) { ClickSort(ACol); }
+    void DoEndBlockFocus(int ARow) { EndBlockFocus(ARow); }
+    bool DoCanShowFixedDropDown(int ACol) { return CanShowFixedDropDown(ACol); }
+    virtual void F2KeyHook() { F2KeyPressed(); }
+    virtual void SelectAllHook(const TGridRect &) {}
+    int GetRowSelectCount() { return RowSelectCount(); }
+    void SetShowSelection(bool Value) { Set_ShowSelection(Value); }
+    // The cell under a screen point; -1 for an axis outside the cells.
+    void ScreenToCell(QPoint Pt, int &ACol, int &ARow) const;
+    // Repaints the header cells of the old and the new current cell.
+    void RepaintActiveHeaders(int OldCol, int OldRow, int NewRow, int NewCol);
+    // Remembers a cell and its text as they were before editing.
+    virtual void SaveOldCellValue(int ACol, int ARow);
+    // Focus arrives and leaves: the old cell is remembered, a changed
+    // rectangle becomes the disjunct row selection.
+    void DoEnter() override;
+    void DoExit() override;
+    void Click() override;
+    bool BlockFocus() const { return FBlockFocus; }
+    void Set_BlockFocus(bool Value) { FBlockFocus = Value; }
+    bool BlockKill() const { return FBlockKill; }
+    void Set_BlockKill(bool Value) { FBlockKill = Value; }
+    int OldCol() const { return FOldCol; }
+    int OldEditRow() const { return FOldEditRow; }
+    QString OldCellText() const { return FOldCellText; }
+
     // ===== settings objects ===========================================================
     TNavigation &Navigation() { return FNavigation; }
     TMouseActions &MouseActions() { return FMouseActions; }
@@ -556,6 +610,13 @@ private:
     QChar FStartEditChar;
     bool FDisableChange = false;
     int FOldRow = -1;
+    int FOldCol = -1;
+    int FOldEditRow = -1;
+    QString FOldCellText;
+    bool FOldModifiedValue = false;
+    bool FBlockFocus = false;
+    bool FBlockKill = false;
+    bool FEntered = false;
     IRIraRevadiVizoSelect *FISelect = nullptr;
     std::vector<TGridChangeNotifier *> FNotifierList;
     std::vector<int> FIgnoreColumns;

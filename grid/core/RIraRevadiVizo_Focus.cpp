@@ -92,3 +92,82 @@ void RIraRevadiVizo::Set_Flat(bool Value)
     if (!FLoading)
         Invalidate();
 }
+
+// --- editing rights and remembered cells ------------------------------------------------------------------
+
+bool RIraRevadiVizo::IsEditable(int ARealCol, int ARow)
+{
+    if (!Options().Contains(goEditing) && !FMouseActions.RangeSelectAndEdit() && !FEditDisable)
+        return false;
+    bool Allow = true;
+    QueryCanEdit(ARealCol, ARow, Allow);
+    if (!Allow)
+        return false;
+    bool Fixed = false;
+    IsFixedCell(DisplColIndex(ARealCol), ARow, Fixed);
+    return !Fixed;
+}
+
+bool RIraRevadiVizo::IsCellEditable(int ACol, int ARow)
+{
+    const TPoint B = BaseCell(ACol, ARow);
+    bool Allow = true;
+    QueryCanEdit(B.X, B.Y, Allow);
+    return Allow && !IsFixed(B.X, B.Y);
+}
+
+void RIraRevadiVizo::SaveOldCellValue(int ACol, int ARow)
+{
+    FOldCol = ACol;
+    FOldEditRow = ARow;
+    FOldCellText = Cells(ACol, ARow);
+    FOldModifiedValue = GetRowModified(ARow);
+}
+
+void RIraRevadiVizo::ScreenToCell(QPoint Pt, int &ACol, int &ARow) const
+{
+    const QPoint P = viewport()->mapFromGlobal(Pt);
+    MouseToCell(P.x(), P.y(), ACol, ARow);
+}
+
+void RIraRevadiVizo::RepaintActiveHeaders(int OldCol, int OldRow, int NewRow, int NewCol)
+{
+    if (FixedCols() > 0) {
+        RepaintCell(FixedCols() - 1, OldRow);
+        RepaintCell(FixedCols() - 1, NewRow);
+    }
+    if (FixedRows() > 0) {
+        RepaintCell(OldCol, FixedRows() - 1);
+        RepaintCell(NewCol, FixedRows() - 1);
+    }
+}
+
+// --- entering and leaving ---------------------------------------------------------------------------------------
+
+void RIraRevadiVizo::DoEnter()
+{
+    if (FBlockFocus)
+        return;
+    TBaseGrid::DoEnter();
+    FEntered = true;
+    if (Options().Contains(goEditing) || FMouseActions.RangeSelectAndEdit())
+        SelectCell(Col(), Row());
+    SaveOldCellValue(RealColIndex(Col()), Row());
+}
+
+void RIraRevadiVizo::DoExit()
+{
+    if (FBlockKill)
+        return;
+    if (FSelChange && FMouseActions.DisjunctRowSelect())
+        SelectionToRowSelect(false);
+    FSelChange = false;
+    TBaseGrid::DoExit();
+}
+
+void RIraRevadiVizo::Click()
+{
+    TBaseGrid::Click();
+    FEntered = false;
+    SaveOldCellValue(RealColIndex(Col()), Row());
+}

@@ -250,3 +250,11 @@ int RIraRevadiVizo::GetSaveRowCount() const
 {
     return FSaveFixedCells || FSaveFixedRows ? RowCount() : RowCount() - FixedRows() - FFixedFooters;
 }
+
+bool RIraRevadiVizo::IsHiddenRow(int RowIndex, std::vector<int> &Cache) const
+{
+    if (Cache.empty() && NumHiddenRows() > 0)
+        for (const THiddenRow &H : Model().Hidden_Rows())
+            Cache.push_back(H.Index);
+    return std::binary_search(Cache.begin(), Cache.end(), RowIndex);
+}

@@ -664,3 +664,33 @@ TEST(StringGridLifeCycle, RowUpdateAndSettingsRepaint)
     G->Set_SpreadSheet(false);   // switches nothing off
     EXPECT_TRUE(G->Options().Contains(goEditing));
 }
+
+TEST(StringGridEditing, RightsFocusAndCaches)
+{
+    auto G = Make_Grid();
+    EXPECT_FALSE(G->IsEditable(2, 2));   // editing is off
+    G->Set_Options(G->Options() + goEditing);
+    EXPECT_TRUE(G->IsEditable(2, 2));
+    EXPECT_FALSE(G->IsEditable(0, 2));   // fixed column
+    G->GetCellProperties(2, 3)->Set_ReadOnly(true);
+    EXPECT_FALSE(G->IsEditable(2, 3));
+    EXPECT_FALSE(G->IsCellEditable(2, 3));
+    // entering while blocked fires nothing
+    int Entered = 0;
+    G->OnEnter = [&](TStringGrid *) { ++Entered; };
+    G->Set_BlockFocus(true);
+    G->DoEnter();
+    EXPECT_EQ(Entered, 0);
+    G->Set_BlockFocus(false);
+    G->SetCellEx(1, 1, "before");
+    G->DoEnter();
+    EXPECT_EQ(Entered, 1);
+    EXPECT_EQ(G->OldCellText(), "before");
+    // the cached form of IsHiddenRow answers like the plain one
+    G->HideRows(3, 4);
+    std::vector<int> Cache;
+    for (int R = 0; R < 10; ++R) {
+        SCOPED_TRACE(R);
+        EXPECT_EQ(G->IsHiddenRow(R, Cache), G->IsHiddenRow(R));
+    }
+}
