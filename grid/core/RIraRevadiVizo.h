@@ -215,6 +215,12 @@ public:
 
     void HideRow(int RowIndex) { HideRows(RowIndex, RowIndex); }
     void HideRows(int FromRow, int ToRow);
+    // For a range none of whose rows is hidden: nothing when FromRow already is.
+    void HideRowsEx(int FromRow, int ToRow)
+    {
+        if (!IsHiddenRow(FromRow))
+            HideRows(FromRow, ToRow);
+    }
     // Hides the display rows of the list (ascending) in one pass at the next
     // filter level; UnHideRowList shows the rows of the last level again.
     void HideRowList(const std::vector<int> &RowList);

@@ -281,6 +281,8 @@ TEST(StringGridHidden, AlreadyHiddenRowsAndRowLists)
     EXPECT_EQ(G->NumHiddenRows(), 3);
     EXPECT_EQ(G->GetCellsEx(1, 3), "3");
     EXPECT_EQ(G->GetCellsEx(1, 5), "5");
+    G->HideRowsEx(4, 6);   // starts on a hidden row: nothing
+    EXPECT_EQ(G->NumHiddenRows(), 3);
     G->UnHideRowsAll();
     EXPECT_EQ(G->RowCount(), 10);
     for (int R = 0; R < 10; ++R)
