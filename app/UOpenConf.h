@@ -1,5 +1,5 @@
 #pragma once
-#include "app/AppButton.h"
+#include "controls/AppButton.h"
 #include <QDialog>
 #include <QPointer>
 #include <QStringList>

@@ -1,3 +1,4 @@
+#include "controls/AppButton.h"
 #include "editors/EnOcean_Dialog_Look.h"
 #include "workspace/Workspace.h"
 #include "controls/FxButton.h"
@@ -43,15 +44,9 @@ namespace {
 // style, orange while pressed, yellow hot-track and a stock glyph.
 TFxButton *Make_Button(QWidget *Parent, const char *Name, int Left, const char *Glyph)
 {
-    auto *B = Make<TFxButton>(Parent, Name, Left, 6, 110, 28);
-    B->Set_Color(static_cast<TColor>(0xEDF7F8));
-    B->Set_LightColor(clGray);
-    B->Set_UseHotTrackFont(false);
-    B->Set_Style(bsEncarta);
-    B->Set_Glyph(Fx_Bitmap_Resource(QLatin1String(Glyph)));
-    B->Set_ColorWhenDown(RGB_Color(255, 128, 0));
-    B->Set_HotTrackColor(clYellow);
-    return B;
+    TAppButtonLook Look;
+    Look.Glyph = Fx_Bitmap_Resource(QLatin1String(Glyph));
+    return Make_App_Button(Parent, Name, Left, 6, 110, 28, Look);
 }
 } // namespace
 

@@ -1,3 +1,4 @@
+#include "controls/AppButton.h"
 #include "editors/UParGen.h"
 #include "workspace/Workspace.h"
 #include "controls/FxButton.h"
@@ -36,17 +37,9 @@ QFont Verdana(int Points, bool Bold = false)
 // the window closes.
 TFxButton *Make_Button(QWidget *Parent, const char *Name, int Left, const char *Glyph)
 {
-    auto *B = new TFxButton(Parent);
-    B->setObjectName(QLatin1String(Name));
-    B->setGeometry(Left, 6, 110, 28);
-    B->Set_Color(static_cast<TColor>(0xEDF7F8));
-    B->Set_LightColor(clGray);
-    B->Set_UseHotTrackFont(false);
-    B->Set_Style(bsEncarta);
-    B->Set_Glyph(Fx_Bitmap_Resource(QLatin1String(Glyph)));
-    B->Set_HotTrackColor(clYellow);
-    B->Set_ColorWhenDown(RGB_Color(255, 128, 0));
-    return B;
+    TAppButtonLook Look;
+    Look.Glyph = Fx_Bitmap_Resource(QLatin1String(Glyph));
+    return Make_App_Button(Parent, Name, Left, 6, 110, 28, Look);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "controls/AppButton.h"
 #include "protocols/UBACnet_Eng_Unit.h"
 #include "workspace/Workspace.h"
 #include "controls/FxButton.h"
@@ -43,16 +44,10 @@ QFrame *Make_Rule(QWidget *Parent, const char *Name, int Top)
 TFxButton *Make_Button(QWidget *Parent, const char *Name, int Left, int Top, int Width, int Height,
                        const char *Glyph)
 {
-    auto *B = Make<TFxButton>(Parent, Name, Left, Top, Width, Height);
-    B->Set_Color(static_cast<TColor>(0xEDF7F8));
-    B->Set_LightColor(clGray);
-    B->Set_UseHotTrackFont(false);
-    B->Set_Style(bsEncarta);
+    TAppButtonLook Look;
     if (Glyph)
-        B->Set_Glyph(Fx_Bitmap_Resource(QLatin1String(Glyph)));
-    B->Set_ColorWhenDown(RGB_Color(255, 128, 0));
-    B->Set_HotTrackColor(clYellow);
-    return B;
+        Look.Glyph = Fx_Bitmap_Resource(QLatin1String(Glyph));
+    return Make_App_Button(Parent, Name, Left, Top, Width, Height, Look);
 }
 
 QString Arrow_Name(int Code)

@@ -1,3 +1,4 @@
+#include "controls/AppButton.h"
 #include "protocols/UProfinetFileName.h"
 #include "protocols/UProfinetXML.h"
 #include "workspace/Workspace.h"
@@ -30,17 +31,9 @@ QLabel *Make_Label(QWidget *Parent, const char *Name, int Left, int Top, int Wid
 // style, orange when pressed, yellow hot-track, and the stock glyph.
 TFxButton *Make_Button(QWidget *Parent, const char *Name, int Left, int Top, const char *Glyph)
 {
-    auto *B = new TFxButton(Parent);
-    B->setObjectName(QLatin1String(Name));
-    B->setGeometry(Left, Top, 110, 28);
-    B->Set_Color(static_cast<TColor>(0xEDF7F8));
-    B->Set_LightColor(clGray);
-    B->Set_UseHotTrackFont(false);
-    B->Set_Style(bsEncarta);
-    B->Set_Glyph(Fx_Bitmap_Resource(QLatin1String(Glyph)));
-    B->Set_ColorWhenDown(RGB_Color(255, 128, 0));
-    B->Set_HotTrackColor(clYellow);
-    return B;
+    TAppButtonLook Look;
+    Look.Glyph = Fx_Bitmap_Resource(QLatin1String(Glyph));
+    return Make_App_Button(Parent, Name, Left, Top, 110, 28, Look);
 }
 } // namespace
 

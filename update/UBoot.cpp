@@ -1,3 +1,4 @@
+#include "controls/AppButton.h"
 #include "update/UBoot.h"
 #include "controls/FxButton.h"
 #include "workspace/Workspace.h"
@@ -43,14 +44,7 @@ T *Make(QWidget *Parent, const char *Name, int X, int Y, int W, int H)
 // style, orange while pressed. No modal result: the handlers decide.
 TFxButton *Make_Button(QWidget *Parent, const char *Name, int X, int Y, int W, int H)
 {
-    auto *B = Make<TFxButton>(Parent, Name, X, Y, W, H);
-    B->Set_Color(static_cast<TColor>(0xEDF7F8));
-    B->Set_LightColor(clGray);
-    B->Set_UseHotTrackFont(false);
-    B->Set_Style(bsEncarta);
-    B->Set_HotTrackColor(clYellow);
-    B->Set_ColorWhenDown(RGB_Color(255, 128, 0));
-    return B;
+    return Make_App_Button(Parent, Name, X, Y, W, H);
 }
 
 } // namespace

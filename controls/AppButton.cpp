@@ -1,4 +1,4 @@
-#include "app/AppButton.h"
+#include "controls/AppButton.h"
 #include "controls/FxButtons.h"
 
 TAppButton *Make_App_Button(QWidget *Parent, const char *Object_Name, int Left, int Top, int Width, int Height,
