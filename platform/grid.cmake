@@ -6,6 +6,7 @@ add_library(platform_grid_core STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Rect.h ${CMAKE_CURRENT_LIST_DIR}/Set.h ${CMAKE_CURRENT_LIST_DIR}/Object.h
   ${CMAKE_CURRENT_LIST_DIR}/Font.h
   ${CMAKE_SOURCE_DIR}/toolkit/GridStore.h ${CMAKE_SOURCE_DIR}/toolkit/GridStore.cpp
+  ${CMAKE_SOURCE_DIR}/toolkit/EditMask.h ${CMAKE_SOURCE_DIR}/toolkit/EditMask.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Locale.h ${CMAKE_CURRENT_LIST_DIR}/Locale.cpp
 )
 target_include_directories(platform_grid_core PUBLIC ${CMAKE_SOURCE_DIR})

@@ -8,82 +8,6 @@
 #include <QKeyEvent>
 #include <QTimer>
 
-TEditMaskInfo Parse_Edit_Mask(const QString &Mask, QChar DateSeparator, QChar TimeSeparator)
-{
-    TEditMaskInfo Info;
-    if (Mask.isEmpty())
-        return Info;
-    // Fields: the mask, the save-literals flag and the blank character. A ';'
-    // escaped with '\' belongs to the mask.
-    QString Body;
-    QStringList Rest;
-    {
-        int I = 0;
-        for (; I < Mask.size(); ++I) {
-            if (Mask[I] == u'\\' && I + 1 < Mask.size()) {
-                Body += Mask[I];
-                Body += Mask[++I];
-                continue;
-            }
-            if (Mask[I] == u';')
-                break;
-            Body += Mask[I];
-        }
-        if (I < Mask.size())
-            Rest = Mask.mid(I + 1).split(u';');
-    }
-    if (Rest.size() >= 1 && !Rest[0].isEmpty())
-        Info.Save_Literals = Rest[0] != u"0";
-    if (Rest.size() >= 2 && !Rest[1].isEmpty())
-        Info.Blank = Rest[1][0];
-
-    auto Literal = [&](QChar C) {
-        // Qt mask letters and meta characters must be escaped to stay literal.
-        static const QString Meta = QStringLiteral("AaNnXx90DdHhBb#><!\\[]{};");
-        if (Meta.contains(C))
-            Info.Qt_Mask += u'\\';
-        Info.Qt_Mask += C;
-        Info.Literal.push_back(true);
-    };
-    auto Slot = [&](QChar Q) {
-        Info.Qt_Mask += Q;
-        Info.Literal.push_back(false);
-    };
-    for (int I = 0; I < Body.size(); ++I) {
-        const QChar C = Body[I];
-        switch (C.unicode()) {
-        case '\\':
-            if (I + 1 < Body.size())
-                Literal(Body[++I]);
-            break;
-        case 'L': Slot(u'A'); break;
-        case 'l': Slot(u'a'); break;
-        case 'A': Slot(u'N'); break;
-        case 'a': Slot(u'n'); break;
-        case 'C': Slot(u'X'); break;
-        case 'c': Slot(u'x'); break;
-        case '0': Slot(u'9'); break;
-        case '9': Slot(u'0'); break;
-        case '#': Slot(u'#'); break;
-        case ':': Literal(TimeSeparator); break;
-        case '/': Literal(DateSeparator); break;
-        case '!': break;   // Qt keeps leading blanks apart already
-        case '>': Info.Qt_Mask += u'>'; break;
-        case '<':
-            if (I + 1 < Body.size() && Body[I + 1] == u'>') {
-                Info.Qt_Mask += u'!';
-                ++I;
-            } else
-                Info.Qt_Mask += u'<';
-            break;
-        default: Literal(C); break;
-        }
-    }
-    Info.Qt_Mask += u';';
-    Info.Qt_Mask += Info.Blank;
-    return Info;
-}
-
 TCustomMaskEdit::TCustomMaskEdit(QWidget *Parent) : QLineEdit(Parent) {}
 
 void TCustomMaskEdit::Set_EditMask(const QString &Mask)
@@ -91,21 +15,6 @@ void TCustomMaskEdit::Set_EditMask(const QString &Mask)
     FEditMask = Mask;
     FMask = Parse_Edit_Mask(Mask, u'/', u':');
     setInputMask(FMask.Qt_Mask);
-}
-
-QString Masked_Edit_Text(const TEditMaskInfo &Mask, const QString &Text, const QString &Display_Text)
-{
-    if (Mask.Qt_Mask.isEmpty() || Mask.Save_Literals)
-        return Text;
-    // Leave the literal positions out of the displayed text.
-    const QString &D = Display_Text;
-    QString R;
-    for (int I = 0; I < D.size() && I < Mask.Literal.size(); ++I)
-        if (!Mask.Literal[I])
-            R += D[I] == Mask.Blank ? QChar(u' ') : D[I];
-    while (R.endsWith(u' '))
-        R.chop(1);
-    return R;
 }
 
 QString TCustomMaskEdit::Text() const

@@ -1,29 +1,8 @@
 #pragma once
 #include "platform/Keys.h"
+#include "toolkit/EditMask.h"
 #include <QLineEdit>
 #include <QVector>
-
-// The grid's edit-mask syntax, read into Qt's input mask.
-// Syntax: "<mask>;<save literals 0/1>;<blank character>" where
-//   L l  letter (required, optional)      A a  letter or digit
-//   C c  any character                    0 9  digit (required, optional)
-//   #    digit or sign (optional)         :  /  time and date separator
-//   >  < upper / lower case from here     <>  no case conversion
-//   !    leading blanks are dropped        \x  x as a literal
-// and any other character is a literal. Qt's own letters (9 = required digit,
-// 0 = optional digit, N/n alphanumeric ...) are not the same, hence the reader.
-struct TEditMaskInfo {
-    QString Qt_Mask;            // empty for an empty mask
-    bool Save_Literals = true;  // literals are part of Text
-    QChar Blank = u'_';
-    QVector<bool> Literal;      // per text position
-};
-TEditMaskInfo Parse_Edit_Mask(const QString &Mask, QChar DateSeparator, QChar TimeSeparator);
-
-// The text a masked edit hands out: Text itself when there is no mask or the
-// mask keeps its literals, otherwise only the typed positions of Display_Text
-// (blanks for the empty ones, trailing blanks dropped).
-QString Masked_Edit_Text(const TEditMaskInfo &Mask, const QString &Text, const QString &Display_Text);
 
 // A single-line edit with the classic edit hooks: key-down (with
 // virtual-key codes), character filter, clipboard permission, entry and exit.

@@ -7,7 +7,9 @@
 #include "platform/Set.h"
 #include <QAbstractScrollArea>
 #include <QEvent>
-#include <QLineEdit>
+#include <QPlainTextEdit>
+#include "platform/Alignment.h"
+#include "toolkit/EditMask.h"
 #include <functional>
 #include <memory>
 
@@ -86,10 +88,16 @@ struct TGridDrawInfo {
 
 class TStringGrid;
 
-// The in-place text editor. Keys that move the cursor are handed to the grid:
-// Up, Down, PgUp, PgDn and Escape always, Tab (with goTabs) and Enter always,
-// Left/Right/Home/End when the caret is at that edge or Ctrl is held.
-class TInplaceEdit : public QLineEdit {
+// The in-place text editor: a multi-line edit whose text keeps its line
+// breaks (an untouched text exactly; an edited one in the style of its first
+// break, CR LF for a text that had none). With an edit
+// mask it is one masked line (Apply_Edit_Mask and Set_Mask), typed character
+// by character through the mask's rules. Keys that move the cursor are handed
+// to the grid: Up, Down, PgUp, PgDn and Escape always, Tab (with goTabs) and
+// Enter unless the editor wants returns, Left/Right/Home/End when the caret is
+// at that edge or Ctrl is held. Ctrl+Enter types a line feed (character 10),
+// which becomes a line break when no mask is set.
+class TInplaceEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
     explicit TInplaceEdit(TStringGrid *Grid);
@@ -97,19 +105,60 @@ public:
     // The mask the grid asked for (GetEditMask).
     QString EditMask;
     // Takes the mask the grid asked for. The plain editor only keeps it; an
-    // editor that enforces masks (the base grid's) applies it.
+    // editor that enforces masks (the base grid's) applies it with Set_Mask.
     virtual void Apply_Edit_Mask(const QString &Mask) { EditMask = Mask; }
     // The text as the grid stores it (a mask may leave its literals out).
     virtual QString Edit_Text() const { return text(); }
 
+    // --- text and caret ------------------------------------------------------------
+    // The text with its line breaks; with a mask, as a masked line edit gives
+    // it (empty slots left out).
+    QString text() const;
+    // Replaces the whole text (line breaks CR LF, CR or LF; with a mask the
+    // slots are filled from it). A change from the user's point of view: the
+    // text-change hook runs unless the grid is filling the editor.
+    void setText(const QString &Value);
+    // What the editor shows: line breaks as one character each, a mask's
+    // empty slots as its blank character. Caret positions count in it.
+    QString displayText() const;
+    int cursorPosition() const;
+    void setCursorPosition(int Pos);
+    bool hasSelectedText() const;
+    // Longest text in characters (line breaks count one each); 0 or less: none.
+    int maxLength() const { return FMaxLength; }
+    void setMaxLength(int Value) { FMaxLength = Value; }
+    bool Masked() const { return !FMask.Is_Empty(); }
+    // Line of the caret (0 first) and the number of lines the text holds
+    // (not wrapped lines): a descendant keeps Up and Down inside the text.
+    int Caret_Line() const;
+    int Line_Count() const;
+    // The height in pixels the text needs at the editor's width (wrapped lines
+    // counted): what a grid sizing its row while typing grows the row to.
+    int Content_Height() const;
+
+    // --- look ------------------------------------------------------------------------
+    // Enter types a line break instead of going to the grid.
+    bool WantReturns() const { return FWantReturns; }
+    void Set_WantReturns(bool Value) { FWantReturns = Value; }
+    // Long lines wrap at the editor's width (else the text scrolls sideways).
+    bool WordWrap() const { return FWordWrap; }
+    void Set_WordWrap(bool Value);
+    // Horizontal alignment of the text (the cell's).
+    TAlignment Alignment() const { return FAlignment; }
+    void Set_Alignment(TAlignment Value);
+
     // The key phases of the editor (the grid's three phases, seen from the
     // editor). KeyDown hands the keys that move the cursor to the grid's
-    // KeyDown (Up, Down, PgUp, PgDn, Escape and Enter always, Tab unless Alt is
-    // held, Left/Home and Right/End at that edge of the text or with Ctrl);
-    // other keys stay in the editor and fire the grid's OnKeyDown. Key set to
-    // 0 swallows the key (no character phase). KeyPress runs the grid's
-    // KeyPress for every typed character, then drops Tab, Escape and Enter;
-    // a null character is not typed. KeyUp runs the grid's KeyUp.
+    // KeyDown (Up, Down, PgUp, PgDn, Escape always, Enter without Ctrl unless
+    // WantReturns, Tab unless Alt is held, Left/Home and Right/End at that
+    // edge of the text or with Ctrl); other keys stay in the editor and fire
+    // the grid's OnKeyDown. Key set to 0 swallows the key (no character
+    // phase). KeyPress runs the grid's KeyPress for every typed character
+    // (Enter with WantReturns stays the editor's), then drops Tab, Escape and
+    // Enter unless Enter is wanted; a null character is not typed. Enter and
+    // line feed that survive become a line break where no mask is set. KeyUp
+    // runs the grid's KeyUp (after the key has changed the text: where a grid
+    // grows its row while typing).
     virtual void KeyDown(TKey &Key, TShiftState Shift);
     virtual void KeyPress(QChar &Key);
     virtual void KeyUp(TKey &Key, TShiftState Shift);
@@ -123,16 +172,38 @@ public:
     virtual void BoundsChanged(const TRect &CellRect);
 
 protected:
+    // Switches the mask rules on (an empty mask: off). The text is kept as far
+    // as the mask lets it.
+    void Set_Mask(const TEditMaskInfo &Mask);
     void keyPressEvent(QKeyEvent *Event) override;
     void keyReleaseEvent(QKeyEvent *Event) override;
     bool event(QEvent *Event) override;
+    void insertFromMimeData(const QMimeData *Source) override;
+    bool canInsertFromMimeData(const QMimeData *Source) const override;
 
 private:
     friend class TStringGrid;
     bool Hands_To_Grid(TKey Key, TShiftState Shift) const;
+    // Types one character that passed the character phase.
+    void Type_Char(QChar C);
+    // Inserts text at the caret as typed or pasted (limit and mask applied).
+    void Insert_Text(const QString &Text);
+    // Masked editing: a key that changes text; true when handled here.
+    bool Masked_Key(QKeyEvent *Event);
+    void Show_Mask(int Caret);
+    void Text_Changed();
     TStringGrid *FGrid;
     bool FLoading = false;   // text set by the grid, not typed
     bool FHandedToGrid = false;   // the current key went to the grid's KeyDown
+    bool FWantReturns = false;
+    bool FWordWrap = false;
+    TAlignment FAlignment = taLeftJustify;
+    int FMaxLength = 0;
+    QString FBreak = QStringLiteral("\r\n");   // line break style of the text
+    QString FOriginal;       // the text last set, and as shown
+    QString FOriginalShown;
+    QString FLastText;       // the text the last change hook saw
+    TEditMaskBuffer FMask;
 };
 
 // A registered window message posted to a grid (wParam, lParam).

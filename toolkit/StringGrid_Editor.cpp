@@ -3,6 +3,9 @@
 #include "toolkit/StringGrid.h"
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMimeData>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <algorithm>
 
 namespace {
@@ -26,15 +29,137 @@ QChar Char_Of_Key(const QKeyEvent *Event, TKey Key, TShiftState Shift)
 
 // --- in-place editor ------------------------------------------------------------
 
-TInplaceEdit::TInplaceEdit(TStringGrid *Grid) : QLineEdit(Grid->viewport()), FGrid(Grid)
+namespace {
+// The break style of a text: the first break it holds, CR LF when none.
+QString Break_Style(const QString &Text)
 {
-    setFrame(false);
+    for (int I = 0; I < Text.size(); ++I) {
+        if (Text[I] == u'\r')
+            return I + 1 < Text.size() && Text[I + 1] == u'\n' ? QStringLiteral("\r\n") : QStringLiteral("\r");
+        if (Text[I] == u'\n')
+            return QStringLiteral("\n");
+    }
+    return QStringLiteral("\r\n");
+}
+
+// Line breaks of any style as the editor's one character.
+QString To_Editor_Breaks(QString Text)
+{
+    Text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    Text.replace(u'\r', u'\n');
+    return Text;
+}
+} // namespace
+
+TInplaceEdit::TInplaceEdit(TStringGrid *Grid) : QPlainTextEdit(Grid->viewport()), FGrid(Grid)
+{
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTabChangesFocus(true);
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    document()->setDocumentMargin(1);
     hide();
-    connect(this, &QLineEdit::textChanged, this, [this](const QString &Text) {
-        if (!FLoading)
-            Change();
-        (void)Text;
-    });
+    connect(this, &QPlainTextEdit::textChanged, this, &TInplaceEdit::Text_Changed);
+}
+
+void TInplaceEdit::Text_Changed()
+{
+    const QString Now = text();
+    if (Now == FLastText)
+        return;
+    FLastText = Now;
+    if (!FLoading)
+        Change();
+}
+
+QString TInplaceEdit::text() const
+{
+    if (Masked())
+        return FMask.Value();
+    QString T = toPlainText();
+    // An untouched text is handed back as it came, whatever breaks it mixed.
+    if (T == FOriginalShown)
+        return FOriginal;
+    if (FBreak != u"\n")
+        T.replace(u'\n', FBreak);
+    return T;
+}
+
+QString TInplaceEdit::displayText() const { return Masked() ? FMask.Display() : toPlainText(); }
+
+void TInplaceEdit::setText(const QString &Value)
+{
+    if (Masked()) {
+        FMask.Set_Value(Value);
+        Show_Mask(0);
+        return;
+    }
+    FBreak = Break_Style(Value);
+    FOriginal = Value;
+    FOriginalShown = To_Editor_Breaks(Value);
+    setPlainText(FOriginalShown);
+}
+
+int TInplaceEdit::cursorPosition() const { return textCursor().position(); }
+
+void TInplaceEdit::setCursorPosition(int Pos)
+{
+    QTextCursor C = textCursor();
+    C.setPosition(std::clamp(Pos, 0, int(displayText().size())));
+    setTextCursor(C);
+}
+
+bool TInplaceEdit::hasSelectedText() const { return textCursor().hasSelection(); }
+
+int TInplaceEdit::Caret_Line() const { return textCursor().blockNumber(); }
+
+int TInplaceEdit::Line_Count() const { return document()->blockCount(); }
+
+int TInplaceEdit::Content_Height() const
+{
+    // Wrapped lines count: the layout's lines, each of the font's line spacing.
+    int Lines = 0;
+    for (QTextBlock B = document()->begin(); B.isValid(); B = B.next())
+        Lines += B.layout() && B.layout()->lineCount() > 0 ? B.layout()->lineCount() : 1;
+    const int Margin = int(document()->documentMargin());
+    return Lines * fontMetrics().lineSpacing() + 2 * Margin;
+}
+
+void TInplaceEdit::Set_WordWrap(bool Value)
+{
+    FWordWrap = Value;
+    setLineWrapMode(Value && !Masked() ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+}
+
+void TInplaceEdit::Set_Alignment(TAlignment Value)
+{
+    FAlignment = Value;
+    QTextOption O = document()->defaultTextOption();
+    const Qt::Alignment A = Value == taRightJustify ? Qt::AlignRight : Value == taCenter ? Qt::AlignHCenter : Qt::AlignLeft;
+    O.setAlignment(A | Qt::AlignAbsolute);
+    document()->setDefaultTextOption(O);
+}
+
+void TInplaceEdit::Set_Mask(const TEditMaskInfo &Mask)
+{
+    const QString Old = text();
+    FMask = Mask.Qt_Mask.isEmpty() ? TEditMaskBuffer() : TEditMaskBuffer(Mask);
+    // A masked text is one line and never wraps; drops would pass the mask.
+    Set_WordWrap(FWordWrap);
+    setAcceptDrops(!Masked());
+    setContextMenuPolicy(Masked() ? Qt::NoContextMenu : Qt::DefaultContextMenu);
+    const bool Was = FLoading;
+    FLoading = true;
+    setText(Old);
+    FLoading = Was;
+}
+
+void TInplaceEdit::Show_Mask(int Caret)
+{
+    // One change of the document: the change hook sees the new text once.
+    setPlainText(FMask.Display());
+    setCursorPosition(Caret);
 }
 
 bool TInplaceEdit::event(QEvent *Event)
@@ -58,16 +183,18 @@ bool TInplaceEdit::event(QEvent *Event)
             FGrid->DoExit();
         }
     }
-    return QLineEdit::event(Event);
+    return QPlainTextEdit::event(Event);
 }
 
 bool TInplaceEdit::Hands_To_Grid(TKey Key, TShiftState Shift) const
 {
     const bool Ctrl = Shift.Contains(ssCtrl);
     const bool AtStart = cursorPosition() == 0 && !hasSelectedText();
-    const bool AtEnd = cursorPosition() == text().size() && !hasSelectedText();
+    const bool AtEnd = cursorPosition() == displayText().size() && !hasSelectedText();
     switch (Key) {
-    case VK_UP: case VK_DOWN: case VK_PRIOR: case VK_NEXT: case VK_ESCAPE: case VK_RETURN: return true;
+    case VK_UP: case VK_DOWN: case VK_PRIOR: case VK_NEXT: case VK_ESCAPE: return true;
+    // Ctrl+Enter types a line feed; a plain Enter is the grid's unless wanted here.
+    case VK_RETURN: return !Ctrl && !FWantReturns;
     case VK_LEFT: case VK_HOME: return Ctrl || AtStart;
     case VK_RIGHT: case VK_END: return Ctrl || AtEnd;
     case VK_TAB: return !Shift.Contains(ssAlt);
@@ -89,6 +216,9 @@ void TInplaceEdit::KeyDown(TKey &Key, TShiftState Shift)
 
 void TInplaceEdit::KeyPress(QChar &Key)
 {
+    // A wanted Enter is the editor's own: the grid would close the editor.
+    if (Key == QChar(13) && FWantReturns)
+        return;
     QPointer<TInplaceEdit> Self(this);
     FGrid->KeyPress(Key);
     if (!Self)
@@ -108,9 +238,10 @@ void TInplaceEdit::UpdateContents()
     FGrid->FEditOriginal = FGrid->GetEditText(FGrid->Col(), FGrid->Row());
     Apply_Edit_Mask(FGrid->GetEditMask(FGrid->Col(), FGrid->Row()));
     const int Limit = FGrid->GetEditLimit();
-    setMaxLength(Limit > 0 ? Limit : 32767);
+    setMaxLength(Limit > 0 ? Limit : 0);
     setText(FGrid->FEditOriginal);
     selectAll();
+    FLastText = text();
     FLoading = false;
 }
 
@@ -120,13 +251,95 @@ void TInplaceEdit::BoundsChanged(const TRect &R)
     show();
 }
 
+void TInplaceEdit::Insert_Text(const QString &Text)
+{
+    if (Masked()) {
+        QTextCursor C = textCursor();
+        int Caret = C.position();
+        const int SelStart = C.selectionStart();
+        int SelLength = C.selectionEnd() - C.selectionStart();
+        bool Any = false;
+        for (QChar Ch : Text) {
+            if (Ch == u'\n' || Ch == u'\r')
+                continue;   // a masked text is one line
+            Any = FMask.Type(Ch, Caret, SelStart, SelLength) || Any;
+            SelLength = 0;
+        }
+        if (Any)
+            Show_Mask(Caret);
+        return;
+    }
+    QString T = To_Editor_Breaks(Text);
+    if (FMaxLength > 0) {
+        const QTextCursor C = textCursor();
+        const int Room = FMaxLength - int(toPlainText().size()) + (C.selectionEnd() - C.selectionStart());
+        T.truncate(std::max(0, Room));
+        if (T.isEmpty())
+            return;
+    }
+    insertPlainText(T);
+}
+
+void TInplaceEdit::Type_Char(QChar C)
+{
+    if (C == QChar(13) || C == QChar(10)) {
+        // Line breaks only where no mask holds the text to one line.
+        if (!Masked())
+            Insert_Text(QStringLiteral("\n"));
+        return;
+    }
+    Insert_Text(QString(C));
+}
+
+bool TInplaceEdit::canInsertFromMimeData(const QMimeData *Source) const { return Source->hasText(); }
+
+void TInplaceEdit::insertFromMimeData(const QMimeData *Source)
+{
+    if (Source->hasText())
+        Insert_Text(Source->text());
+}
+
+bool TInplaceEdit::Masked_Key(QKeyEvent *Event)
+{
+    QTextCursor C = textCursor();
+    const int SelStart = C.selectionStart();
+    const int SelLength = C.selectionEnd() - SelStart;
+    if (Event->matches(QKeySequence::Cut)) {
+        copy();
+        FMask.Erase(SelStart, SelLength);
+        Show_Mask(SelStart);
+        return true;
+    }
+    if (Event->key() == Qt::Key_Delete || Event->key() == Qt::Key_Backspace) {
+        int Caret = C.position();
+        if (SelLength > 0) {
+            FMask.Erase(SelStart, SelLength);
+            Caret = SelStart;
+        } else
+            Caret = Event->key() == Qt::Key_Delete ? FMask.Delete(Caret) : FMask.Backspace(Caret);
+        Show_Mask(Caret);
+        return true;
+    }
+    // Moving, selecting, copying and pasting keep the mask (pasted text is
+    // typed through it); every other editing key would bypass it.
+    const bool Moves = Event->matches(QKeySequence::Copy) || Event->matches(QKeySequence::SelectAll)
+                       || Event->matches(QKeySequence::Paste) || Event->key() == Qt::Key_Left
+                       || Event->key() == Qt::Key_Right || Event->key() == Qt::Key_Home || Event->key() == Qt::Key_End;
+    if (!Moves)
+        Event->accept();
+    return !Moves;
+}
+
 void TInplaceEdit::keyPressEvent(QKeyEvent *Event)
 {
     TKey Key = Virtual_Key_From_Qt(Event->key(), Event->modifiers());
     TShiftState Shift = Shift_State_From_Qt(Event->modifiers());
     if (Event->key() == Qt::Key_Backtab)
         Shift += ssShift;
-    const QChar Ch = Char_Of_Key(Event, Key, Shift);
+    QChar Ch = Char_Of_Key(Event, Key, Shift);
+    // Ctrl+Enter types a line feed, as in a multi-line edit.
+    if (Key == VK_RETURN && Shift.Contains(ssCtrl))
+        Ch = QChar(10);
     QPointer<TInplaceEdit> Self(this);
     QPointer<TStringGrid> Grid(FGrid);
     FHandedToGrid = false;
@@ -145,14 +358,19 @@ void TInplaceEdit::keyPressEvent(QKeyEvent *Event)
         KeyPress(C);
         if (!Self || !Grid)
             return;
-        if (C.isNull() || Handed) {
-            Event->accept();
+        Event->accept();
+        if (C.isNull() || Handed)
+            return;
+        // Typed characters (the phase may have replaced them) go in here;
+        // Backspace and control shortcuts stay the edit's commands.
+        if (C.unicode() >= 32 || C == QChar(13) || C == QChar(10)) {
+            Type_Char(C);
             return;
         }
         if (C != Ch) {
-            // The character phase replaced the character: type that one instead.
             QKeyEvent Changed(Event->type(), 0, Event->modifiers(), QString(C));
-            QLineEdit::keyPressEvent(&Changed);
+            if (!Masked() || !Masked_Key(&Changed))
+                QPlainTextEdit::keyPressEvent(&Changed);
             return;
         }
     }
@@ -160,7 +378,13 @@ void TInplaceEdit::keyPressEvent(QKeyEvent *Event)
         Event->accept();
         return;
     }
-    QLineEdit::keyPressEvent(Event);
+    if (Masked() && Masked_Key(Event))
+        return;
+    if (!Masked() && FMaxLength > 0 && Event->matches(QKeySequence::Paste)) {
+        paste();   // through insertFromMimeData: the limit applies
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(Event);
 }
 
 void TInplaceEdit::keyReleaseEvent(QKeyEvent *Event)
@@ -169,8 +393,10 @@ void TInplaceEdit::keyReleaseEvent(QKeyEvent *Event)
     QPointer<TInplaceEdit> Self(this);
     if (Key != 0)
         KeyUp(Key, Shift_State_From_Qt(Event->modifiers()));
-    if (Self)
-        QLineEdit::keyReleaseEvent(Event);
+    if (!Self)
+        return;
+    QPlainTextEdit::keyReleaseEvent(Event);
+    Event->accept();   // the release was the grid's KeyUp already
 }
 
 // --- editor -------------------------------------------------------------------------
@@ -258,8 +484,15 @@ void TStringGrid::ShowEditorChar(QChar Ch)
     if (!FEditorMode || !FInplaceEdit)
         return;
     // The typed character replaces the selected text, as in any edit.
+    if (FInplaceEdit->Masked() && Ch != QChar(8)) {
+        // Typed through the mask into its first place that takes it.
+        FInplaceEdit->setText(QString());
+        FInplaceEdit->setCursorPosition(0);
+        FInplaceEdit->Type_Char(Ch);
+        return;
+    }
     FInplaceEdit->setText(Ch == QChar(8) ? QString() : QString(Ch));
-    FInplaceEdit->setCursorPosition(FInplaceEdit->text().size());
+    FInplaceEdit->setCursorPosition(FInplaceEdit->displayText().size());
 }
 
 void TStringGrid::HideEditor()

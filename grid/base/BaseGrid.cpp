@@ -73,8 +73,7 @@ void TBaseInplaceEdit::Apply_Edit_Mask(const QString &Mask)
     TInplaceEdit::Apply_Edit_Mask(Mask);
     const TFormatSettings &F = Format_Settings();
     FMask = Parse_Edit_Mask(Mask, F.DateSeparator, F.TimeSeparator);
-    if (FMask.Qt_Mask != inputMask())
-        setInputMask(FMask.Qt_Mask);
+    Set_Mask(FMask);
 }
 
 QString TBaseInplaceEdit::Edit_Text() const
