@@ -76,6 +76,26 @@ void TBaseInplaceEdit::Apply_Edit_Mask(const QString &Mask)
     Set_Mask(FMask);
 }
 
+void TBaseInplaceEdit::UpdateContents()
+{
+    TInplaceEdit::UpdateContents();
+    auto *G = static_cast<TBaseGrid *>(Grid());
+    const TPoint B = G->BaseCell(G->Col(), G->Row());
+    TAlignment HAlign = taLeftJustify;
+    if (const TCellProperties *P = G->Find_Cell_Props(B.X, B.Y)) {
+        HAlign = P->Alignment();
+    } else {
+        TFont Font;
+        TBrush Brush;
+        TColor ColorTo = clNone, MirrorColor = clNone, MirrorColorTo = clNone;
+        TVAlignment VAlign = vtaTop;
+        bool Wrap = false;
+        TCellGradientDirection GD = GradientVertical;
+        G->GetCellDefaults(B.X, B.Y, Font, Brush, ColorTo, MirrorColor, MirrorColorTo, HAlign, VAlign, Wrap, GD);
+    }
+    Set_Alignment(HAlign == taRightJustify ? taRightJustify : taLeftJustify);
+}
+
 QString TBaseInplaceEdit::Edit_Text() const
 {
     return Masked_Edit_Text(FMask, text(), displayText());

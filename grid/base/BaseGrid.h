@@ -106,6 +106,9 @@ public:
     explicit TBaseInplaceEdit(TStringGrid *Grid) : TInplaceEdit(Grid) {}
     void Apply_Edit_Mask(const QString &Mask) override;
     QString Edit_Text() const override;
+    // Fills the editor and aligns its text right when the cell (its merged
+    // block's base cell) is right-justified, as the edit's right-aligned style.
+    void UpdateContents() override;
 
 private:
     TEditMaskInfo FMask;

@@ -84,6 +84,35 @@ TEST(BaseGridEditor, MaskedEditorOpensWithTheStoredText)
     }
 }
 
+// The editor aligns its text right exactly where the cell (in a merged block, its base
+// cell) is right-justified; centred cells edit left-aligned.
+TEST(BaseGridEditor, EditorAlignsAsTheCell)
+{
+    struct TCase { const char *Name; int Col; TAlignment Cell; bool Merged; TAlignment Editor; };
+    const TCase Cases[] = {
+        {"RightCell", 1, taRightJustify, false, taRightJustify},
+        {"LeftCell", 1, taLeftJustify, false, taLeftJustify},
+        {"CentredCellEditsLeft", 1, taCenter, false, taLeftJustify},
+        {"MergedBlock", 1, taRightJustify, true, taRightJustify},
+        {"NoPropertiesLeft", 3, taRightJustify, false, taLeftJustify},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        TDemoGrid Grid;
+        Grid.Set_Options(Grid.Options() + goEditing);
+        Grid.GetCellProperties(1, 1)->Set_Alignment(C.Cell);
+        if (C.Merged)
+            Grid.MergeCells(1, 1, 2, 1);
+        Grid.show();
+        Grid.setFocus();
+        Grid.Set_Col(C.Col);
+        QTest::keyClick(&Grid, Qt::Key_F2);
+        ASSERT_TRUE(Grid.EditorMode());
+        EXPECT_EQ(Grid.InplaceEditor()->Alignment(), C.Editor);
+        QTest::keyClick(Grid.InplaceEditor(), Qt::Key_Escape);
+    }
+}
+
 // The base grid rescales as a plain control: font and size, not its cells.
 TEST(BaseGridScale, ChangeScaleKeepsCellSizes)
 {
