@@ -2,11 +2,11 @@
 #include <QString>
 #include <QVector>
 
-// Edit masks in the original platform's syntax, without a widget: the reader,
+// Edit masks in the Windows mask syntax, without a widget: the reader,
 // the text a masked edit hands out, and the typing rules. The single-line
 // masked edit and the grid's multi-line in-place editor both use them.
 //
-// Original syntax: "<mask>;<save literals 0/1>;<blank character>" where
+// Syntax: "<mask>;<save literals 0/1>;<blank character>" where
 //   L l  letter (required, optional)      A a  letter or digit
 //   C c  any character                    0 9  digit (required, optional)
 //   #    digit or sign (optional)         :  /  time and date separator

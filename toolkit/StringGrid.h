@@ -200,8 +200,8 @@ private:
     TAlignment FAlignment = taLeftJustify;
     int FMaxLength = 0;
     QString FBreak = QStringLiteral("\r\n");   // line break style of the text
-    QString FOriginal;       // the text last set, and as shown
-    QString FOriginalShown;
+    QString FLoaded;         // the text last set, and as shown
+    QString FLoadedShown;
     QString FLastText;       // the text the last change hook saw
     TEditMaskBuffer FMask;
 };

@@ -79,8 +79,8 @@ QString TInplaceEdit::text() const
         return FMask.Value();
     QString T = toPlainText();
     // An untouched text is handed back as it came, whatever breaks it mixed.
-    if (T == FOriginalShown)
-        return FOriginal;
+    if (T == FLoadedShown)
+        return FLoaded;
     if (FBreak != u"\n")
         T.replace(u'\n', FBreak);
     return T;
@@ -96,9 +96,9 @@ void TInplaceEdit::setText(const QString &Value)
         return;
     }
     FBreak = Break_Style(Value);
-    FOriginal = Value;
-    FOriginalShown = To_Editor_Breaks(Value);
-    setPlainText(FOriginalShown);
+    FLoaded = Value;
+    FLoadedShown = To_Editor_Breaks(Value);
+    setPlainText(FLoadedShown);
 }
 
 int TInplaceEdit::cursorPosition() const { return textCursor().position(); }
