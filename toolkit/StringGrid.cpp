@@ -129,7 +129,7 @@ void TStringGrid::Set_FixedCols(int Value)
     if (Value == FixedCols())
         return;
     FCols.Set_Fixed(Value, "Fixed column count must be less than column count");
-    // As the original platform: a new fixed count puts the current cell and the
+    // A new fixed count puts the current cell and the
     // scroll position back at the first scrollable cell.
     HideEditor();
     FTopLeft.X = FixedCols();

@@ -215,7 +215,7 @@ public:
     std::intptr_t LParam;
 };
 // The message number for a name: the same name gives the same number for the
-// whole run (the original platform's registered window messages).
+// whole run, so that grids and their helpers agree on private message numbers.
 int Register_Window_Message(const QString &Name);
 // "GridEditDone", posted when an edit has ended (wParam column, lParam row).
 int Grid_Edit_Done_Message();
@@ -278,7 +278,7 @@ public:
     // mirrored rectangles, so texts read normally).
     TBiDiMode BiDiMode() const { return FBiDiMode; }
     void Set_BiDiMode(TBiDiMode Value);
-    // (As the original platform: only on a right-to-left platform, see
+    // (Only on a right-to-left platform, see
     // Platform_Right_To_Left, does bdRightToLeft mirror the grid.)
     virtual bool UseRightToLeftAlignment() const { return FBiDiMode == bdRightToLeft && Platform_Right_To_Left(); }
     // A rectangle in left-to-right client coordinates as it lies on screen

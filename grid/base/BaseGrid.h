@@ -97,7 +97,7 @@ private:
 };
 
 // The base grid's in-place editor: the platform editor that enforces the edit
-// mask the grid asks for (GetEditMask), in the original platform's mask syntax
+// mask the grid asks for (GetEditMask), in the grid mask syntax
 // ("<mask>;<save literals>;<blank>"). With save-literals 0 the grid receives
 // the text without the mask's literal characters.
 class TBaseInplaceEdit : public TInplaceEdit {
