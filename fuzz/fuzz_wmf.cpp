@@ -1,23 +1,7 @@
-// Windows metafiles (WMF) of markup pictures: the record check, the conversion
-// to SVG and its drawing, at the frame's size and stretched.
-#include "FuzzSupport.h"
-#include "platform/Metafile.h"
-#include "platform/PictureLoader.h"
+// Windows metafiles (WMF) of markup pictures.
+#include "FuzzMetafile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *Data, std::size_t Size)
 {
-    const QByteArray Bytes = Fuzz_Bytes(Data, Size);
-    if (Metafile_Kind(Bytes) != TMetafileKind::Wmf)
-        return 0;
-    Fuzz_Gui();
-    TMetafileInfo Info;
-    QString Error;
-    if (!Check_Metafile(Bytes, Info, Error))
-        return 0;
-    (void)Render_Metafile(Bytes, 48, 16);
-    if (qint64(Info.Width_Px) * Info.Height_Px <= 256 * 256) {
-        TDecodedPicture Picture;
-        (void)Decode_Picture(Bytes, Picture);
-    }
-    return 0;
+    return Fuzz_Metafile(Data, Size, TMetafileKind::Wmf);
 }

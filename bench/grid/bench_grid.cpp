@@ -140,14 +140,3 @@ BENCHMARK(BM_BaseGrid_Fill)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterati
 BENCHMARK(BM_QTableWidget_Fill)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BM_BaseGrid_Render)->Arg(100000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_QTableWidget_Render)->Arg(100000)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication App(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

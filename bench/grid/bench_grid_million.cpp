@@ -117,14 +117,3 @@ void BM_StringGrid_Paint_Bottom_Vs_Top(benchmark::State &State)
 BENCHMARK(BM_QTableWidget_Fill_Million)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_StringGrid_Fill_Million)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_StringGrid_Paint_Bottom_Vs_Top)->Unit(benchmark::kMillisecond)->Iterations(1);
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication App(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

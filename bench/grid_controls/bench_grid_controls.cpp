@@ -41,12 +41,3 @@ static void BM_UndoRegisterTrimmed(benchmark::State &S)
         U.RegisterChange(1, ++I % 100, QStringLiteral("a"), QStringLiteral("b"));
 }
 BENCHMARK(BM_UndoRegisterTrimmed)->Arg(100)->Arg(10000);
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication App(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

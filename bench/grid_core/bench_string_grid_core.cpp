@@ -103,13 +103,3 @@ void BM_StringGrid_Million(benchmark::State &State)
 BENCHMARK(BM_QTableWidget_Million)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StringGrid_Million)->Iterations(1)->Unit(benchmark::kMillisecond);
 }
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication App(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -48,12 +48,3 @@ void Write_Rtf(benchmark::State &State)
 }
 BENCHMARK(Write_Rtf)->Arg(1)->Arg(100)->Arg(2000);
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication App(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}
