@@ -6,6 +6,9 @@
 
 namespace {
 
+// QProcess objects the real launcher made that are not freed yet.
+int Live_Processes = 0;
+
 // A started QProcess. Letting go of a process that still runs must not stop
 // it (a QProcess destroyed while its program runs would kill the program), so
 // such a QProcess is detached from us and frees itself when its program ends.
@@ -48,6 +51,8 @@ public:
                                             QString &Error) override
     {
         auto *P = new QProcess;
+        ++Live_Processes;
+        QObject::connect(P, &QObject::destroyed, [] { --Live_Processes; });
         P->setProgram(Program);
         P->setArguments(Args);
         // The program shares our standard channels, as a program started from
@@ -70,6 +75,11 @@ TQt_Launcher Real_Launcher;
 IProcess_Launcher *Installed = nullptr;
 
 } // namespace
+
+int Live_Process_Count()
+{
+    return Live_Processes;
+}
 
 IProcess_Launcher &Process_Launcher()
 {

@@ -34,6 +34,9 @@ public:
 };
 
 IProcess_Launcher &Process_Launcher();
+// How many process objects of the real launcher are not freed yet: one let go
+// frees itself (through the event loop) once its program has ended.
+int Live_Process_Count();
 // Installs a launcher (not owned); nullptr restores the real one.
 void Set_Process_Launcher(IProcess_Launcher *Launcher);
 

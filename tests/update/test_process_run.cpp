@@ -152,6 +152,15 @@ TEST(ProcessWait, OneWaitAtATimeAndNoReportAfterItIsGone)
 class RealProcessTest : public ::testing::Test
 {
 protected:
+    // Every process object is freed once its program has ended, also one
+    // that was let go while its program still ran.
+    void TearDown() override
+    {
+        EXPECT_TRUE(Wait_Until([] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            return Live_Process_Count() == 0;
+        }));
+    }
     QTemporaryDir Dir;
     QString Script(const char *Name, const QByteArray &Body)
     {
