@@ -33,6 +33,9 @@ double Seconds_Since(std::chrono::steady_clock::time_point T0)
 }
 
 QString Short_Text(int R, int C) { return QString::number(R * Cols + C); }
+// The same number, always seven digits wide: the top and the bottom of the grid
+// then draw texts of one length, so only the rows' position differs.
+QString Padded_Text(int R, int C) { return QStringLiteral("%1").arg(R * Cols + C, 7, 10, QLatin1Char('0')); }
 
 double Table_Fill_Seconds = 0;
 double Table_Bytes = 0;
@@ -90,7 +93,7 @@ void BM_StringGrid_Paint_Bottom_Vs_Top(benchmark::State &State)
     G.show();
     for (int R = 0; R < Rows; ++R)
         for (int C = 0; C < Cols; ++C)
-            G.Set_Cells(C, R, Short_Text(R, C));
+            G.Set_Cells(C, R, Padded_Text(R, C));
     QImage Img(Width, Height, QImage::Format_RGB32);
     auto Paint_At = [&](int Top, int Times) {
         G.Set_TopRow(Top);
