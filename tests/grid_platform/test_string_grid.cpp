@@ -1,3 +1,4 @@
+#include "GridTestLayout.h"
 #include "toolkit/StringGrid.h"
 #include <QApplication>
 #include <QLineEdit>
@@ -18,16 +19,7 @@ struct TGridFixture : ::testing::Test {
     TStringGrid Grid;
     void SetUp() override
     {
-        Grid.setFrameShape(QFrame::NoFrame);
-        Grid.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        Grid.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        Grid.Set_GridLineWidth(0);
-        Grid.Set_DefaultRowHeight(20);
-        Grid.Set_DefaultColWidth(50);
-        Grid.Set_ColCount(10);
-        Grid.Set_RowCount(100);
-        Grid.resize(250, 220);   // 1 fixed + 4 columns, 1 fixed + 10 rows
-        Grid.show();
+        Lay_Out_Test_Grid(Grid);
     }
 };
 } // namespace
