@@ -617,6 +617,15 @@ int TGridModel::Hidden_Col_Width(int C) const
     return It != FColHidden.end() && It->Index == C ? It->Width : 0;
 }
 
+bool TGridModel::Set_Hidden_Col_Width(int C, int Width)
+{
+    auto It = Hidden_Col_At(FColHidden, C);
+    if (It == FColHidden.end() || It->Index != C)
+        return false;
+    It->Width = Width;
+    return true;
+}
+
 bool TGridModel::Hide_Col(int C, int Width)
 {
     if (C < 0 || C >= Max_Hidable_Cols)

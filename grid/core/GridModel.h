@@ -237,6 +237,8 @@ public:
     // Marks it visible again; false when it was not hidden.
     bool Unhide_Col(int C);
     int Hidden_Col_Width(int C) const;
+    // The width a hidden column comes back with; false when it is not hidden.
+    bool Set_Hidden_Col_Width(int C, int Width);
     // Real column to display column (a hidden column maps to the display
     // index of the next visible one) and back (0 when no real column has that
     // display index). Both cost a binary search or a walk over the hidden

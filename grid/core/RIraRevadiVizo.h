@@ -572,6 +572,122 @@ public:
     std::function<void(QObject *Sender, int ACol, int ARow, QString &Value)> OnLoadCell;
     TNotifyEvent OnResize;
 
+    // ===== keyboard, cell clicks, cell accessors, editor text, auto-size and control look
+    //       (RIraRevadiVizo_Keys.cpp, _Clicks.cpp, _Access.cpp, _EditText.cpp, _AutoSize.cpp)
+    // Key-down: Enter on a cell that may not be edited is reported to OnKeyDown
+    // and swallowed; Space flips a check box the cell may be edited at; Home and
+    // End by Navigation.HomeEndKey; the rest goes to the cursor movement.
+    void KeyDown(TKey &Key, TShiftState Shift) override;
+    // Characters: with editing on, Backspace and every printable character fire
+    // OnKeyPress and open the editor with it; without editing only OnKeyPress.
+    void KeyPress(QChar &Key) override;
+    // A press on a cell: a check box the cell may be edited at flips (OnCheckBoxClick),
+    // any other press fires OnClickCell after the platform's selection.
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    // A double click: a header border auto-sizes its column (goColSizing with
+    // AutoSizeColOnDblClick); otherwise OnDblClickCell for the cell under the mouse.
+    void DblClick() override;
+    // The check box of a cell that clicks and Space flip (none here; the
+    // column grid's data check boxes and the cell graphics answer it).
+    virtual bool Is_Check_Control_Cell(int ARealCol, int ARow) { return false; }
+    // Flips that check box and answers its new state.
+    virtual bool Flip_Check_Control(int ARealCol, int ARow) { return false; }
+    bool CanSelectCell(int ACol, int ARow);
+    int FirstSelectableCol(int ARow);
+    int LastSelectableCol(int ARow);
+    bool IsLastDataRow() const { return Row() + 1 == RowCount() - FFixedFooters; }
+    // Appends an empty data row (OnCanAddRow may veto; OnAutoAddRow after).
+    void AutoAppendRow();
+    virtual void EditorKeyDownHook(TKey &Key, TShiftState Shift) {}
+    virtual void GotoFirstDataRow() { Set_Row(FixedRows()); }
+    bool GridModified() const { return FGridModified; }
+    QChar StartEditChar() const { return FStartEditChar; }
+    TClickCellEvent OnClickCell;
+    TDblClickCellEvent OnDblClickCell;
+    TCanEditCellEvent OnCanClickCell;
+    std::function<void(QObject *Sender, int ACol, int ARow, int AItemIndex, const QString &ASelection)> OnComboChange;
+    std::function<void(QObject *Sender, bool &Allow)> OnClipboardCut;
+    std::function<void(QObject *Sender, bool &Allow)> OnClipboardCopy;
+    std::function<void(QObject *Sender, bool &Allow)> OnClipboardPaste;
+    TCanDeleteRowEvent OnCanDeleteRow;
+    TColumnSizeEvent OnColumnSize;
+    TEndColumnSizeEvent OnEndColumnSize;
+
+    // Cell properties by real column and display row (created on first write).
+    TColor GetColors(int ACol, int ARow) const;
+    void SetColors(int ACol, int ARow, TColor Value);
+    TColor GetColorsTo(int ACol, int ARow) const;
+    void SetColorsTo(int ACol, int ARow, TColor Value);
+    TCellGradientDirection GetGradientDir(int ACol, int ARow) const;
+    void SetGradientDir(int ACol, int ARow, TCellGradientDirection Value);
+    TColor GetFontColors(int ACol, int ARow) const;
+    void SetFontColors(int ACol, int ARow, TColor Value);
+    TFontStyles GetFontStyles(int ACol, int ARow) const;
+    void SetFontStyles(int ACol, int ARow, TFontStyles Value);
+    QString GetFontNames(int ACol, int ARow) const;
+    void SetFontNames(int ACol, int ARow, const QString &Value);
+    int GetFontSizes(int ACol, int ARow) const;
+    void SetFontSizes(int ACol, int ARow, int Value);
+    TAlignment GetAlignments(int ACol, int ARow) const;
+    void SetAlignments(int ACol, int ARow, TAlignment Value);
+    bool GetReadOnly(int ACol, int ARow) const;
+    void SetReadOnly(int ACol, int ARow, bool Value);
+    // Creates the properties when missing (and answers their default).
+    bool GetWordWraps(int ACol, int ARow);
+    void SetWordWraps(int ACol, int ARow, bool Value);
+    void SetCellFont(int ACol, int ARow, const TFont &AFont);
+    void SetRowColor(int ARow, TColor AColor);
+    void SetRowColorTo(int ARow, TColor AColor);
+    void SetRowFontColor(int ARow, TColor AColor);
+    // Raw texts and objects by real row (hidden rows from their saved cells).
+    QString GetGridCellsEx(int ACol, int ARealRow);
+    void SetGridCellsEx(int ACol, int ARealRow, const QString &Value);
+    TObject *GetGridObjectsEx(int ACol, int ARealRow);
+    // Width of a real column: a hidden column's kept width, else its display width.
+    int GetAllColWidths(int ARealCol) const;
+    void SetAllColWidths(int ARealCol, int Value);
+    int AllColCount() const { return TotalColCount(); }
+    int AllRowCount() const { return TotalRowCount(); }
+    int GetLinesInCell(int ACol, int ARow);
+    virtual QString GetCurrentCell();
+    virtual void SetCurrentCell(const QString &Value);
+    virtual QString GetCurrentCellText();
+    virtual void SetCurrentCellEditText(const QString &Value);
+    // Every column and row gets X pixels more (ZoomFactor stays in -10..10).
+    void Zoom(int X);
+    // The editor's text: a markup cell without its tags (unless EditWithTags),
+    // any other text exactly as stored; written back only when it changed.
+    QString GetEditText(int ACol, int ARow) override;
+    void SetEditText(int ACol, int ARow, const QString &Value) override;
+    bool EditWithTags() const { return FEditWithTags; }
+    void Set_EditWithTags(bool Value) { FEditWithTags = Value; }
+    bool XYOffsetTopLeftOnly() const { return FXYOffsetTopLeftOnly; }
+    void Set_XYOffsetTopLeftOnly(bool Value) { FXYOffsetTopLeftOnly = Value; Invalidate(); }
+    bool MultilineCells() const { return FMultilineCells; }
+    void Set_MultilineCells(bool Value) { FMultilineCells = Value; }
+    int TotalXOffset() const { return FXYOffsetTopLeftOnly ? XYOffset().X : 2 * XYOffset().X; }
+    int TotalYOffset() const { return FXYOffsetTopLeftOnly ? XYOffset().Y : 2 * XYOffset().Y; }
+    int MaxColLineLength(int ACol);
+    int MaxLinesInRow(int ARow);
+    // Column widths and row heights from the cells' texts (display indexes).
+    void AutoSizeCol(int ACol, int Padding);
+    void AutoSizeColumns(bool DoFixedCols, int Padding);
+    void AutoSizeRow(int ARow, int Padding);
+    void AutoSizeRows(bool DoFixedRows, int Padding);
+    void AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY);
+    void AutoFitColumns(bool DoFixedCells);
+    void AutoSizeColCore(int ACol, bool GrowOnly);
+    void AutoSizeRowCore(int ARow, bool GrowOnly, int Padding);
+    void SetRowHeightForLines(int ARow, int Lines, int Extra);
+    void SizeToCols();
+    void SizeToRows();
+    void SizeToCells();
+    // Width and height of a cell's text as painted (real column, display row).
+    TPoint CalcCellTextSize(int ACol, int ARow, bool WithWrap, int WrapWidth);
+    // The header texts as a list the column grid rebuilds without writing cells.
+    QStringList &ColumnHeaderList() { return FColumnHeaders; }
+    bool IsLoading() const { return FLoading; }
+
 protected:
     bool eventFilter(QObject *Watched, QEvent *Event) override;
     bool event(QEvent *Event) override;
@@ -653,4 +769,17 @@ private:
     TSyncGrid FSyncGrid;
     TBands FBands;
     TFocusHelper FFocusHelper;
+    // ===== keyboard, cell clicks, cell accessors, editor text, auto-size and control look
+    void Show_Editor_For_Key(QChar Ch);
+    void Hide_Editor_For_Key();
+    bool Key_Swallowed(TKey &Key, TShiftState Shift);
+    TGridRect FMoveSelection;
+    TPoint FPressPoint;
+    bool FGridModified = false;
+    bool FForceSel = false;
+    bool FDblClk = false;
+    bool FEditWithTags = false;
+    bool FXYOffsetTopLeftOnly = false;
+    bool FMultilineCells = false;
+    bool FNoEditChange = false;
 };

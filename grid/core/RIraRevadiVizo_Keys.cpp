@@ -1,0 +1,314 @@
+// The string grid's keyboard front end: which keys move the current cell and
+// how, which act on check boxes, and how a typed character starts editing.
+// Keys arrive in the platform's three phases: KeyDown with the virtual-key
+// code (a key set to 0 has no character phase), then KeyPress per character,
+// then KeyUp.
+#include "grid/core/RIraRevadiVizo.h"
+#include "grid/base/TextRoutines.h"
+#include <QPointer>
+
+namespace {
+bool Holds_Control_Tag(const QString &Text, bool Markup)
+{
+    return ClassifyCellText(Text, Markup) == ctMarkup && Text.toUpper().contains(QStringLiteral("<CONTROL"));
+}
+} // namespace
+
+// The editor is opened and closed through these two, so that the editing flow
+// the grid grows later takes over in one place.
+void RIraRevadiVizo::Show_Editor_For_Key(QChar Ch)
+{
+    if (Ch.isNull())
+        ShowEditor();
+    else
+        ShowEditorChar(Ch);
+}
+
+void RIraRevadiVizo::Hide_Editor_For_Key() { HideEditor(); }
+
+// Reports a copy of the key to OnKeyDown (its changes are not used) and swallows it.
+bool RIraRevadiVizo::Key_Swallowed(TKey &Key, TShiftState Shift)
+{
+    if (OnKeyDown) {
+        TKey Copy = Key;
+        OnKeyDown(this, Copy, Shift);
+    }
+    Key = 0;
+    return true;
+}
+
+bool RIraRevadiVizo::CanSelectCell(int ACol, int ARow)
+{
+    bool Can = Options().Contains(goEditing) ? IsEditable(DisplToRealCol(ACol), ARow) : !IsFixed(ACol, ARow);
+    if (OnSelectCell)
+        OnSelectCell(this, ACol, ARow, Can);
+    return Can;
+}
+
+int RIraRevadiVizo::FirstSelectableCol(int ARow)
+{
+    for (int C = 0; C < ColCount(); ++C)
+        if (CanSelectCell(C, ARow))
+            return C;
+    return -1;
+}
+
+int RIraRevadiVizo::LastSelectableCol(int ARow)
+{
+    for (int C = ColCount() - 1; C >= 0; --C)
+        if (CanSelectCell(C, ARow))
+            return C;
+    return -1;
+}
+
+void RIraRevadiVizo::AutoAppendRow()
+{
+    bool Allow = true;
+    if (OnCanAddRow)
+        OnCanAddRow(this, Allow);
+    if (!Allow)
+        return;
+    GrowRowCount();
+    const int R = RowCount() - 1;
+    for (int C = 0; C < TotalColCount(); ++C) {
+        Set_Cells(C, R, QString());
+        Set_Objects(C, R, nullptr);
+    }
+    if (FFixedFooters > 0)
+        Set_Row(Row() + 1);
+    if (OnAutoAddRow)
+        OnAutoAddRow(this, RowCount() - FFixedFooters - 1);
+}
+
+void RIraRevadiVizo::KeyDown(TKey &Key, TShiftState Shift)
+{
+    const int Row0 = Row();
+    const int RC = DisplToRealCol(Col());
+    const bool IsDown = Key == VK_DOWN;
+    FMoveSelection = Selection();
+    const bool Ctrl = Shift.Contains(ssCtrl);
+    const bool Editing = Options().Contains(goEditing);
+
+    // Scrolling only: the view moves, the current cell stays.
+    if (FNavigation.MoveScrollOnly()
+        && (Key == VK_PRIOR || Key == VK_NEXT || Key == VK_END || Key == VK_HOME || Key == VK_UP || Key == VK_DOWN)) {
+        const int V = VisibleRowCount();
+        switch (Key) {
+        case VK_PRIOR: Set_TopRow(V + FixedRows() < TopRow() ? TopRow() - V : FixedRows()); break;
+        case VK_NEXT: if (TopRow() + V < RowCount()) Set_TopRow(TopRow() + V); break;
+        case VK_END: Set_TopRow(RowCount() - V); break;
+        case VK_HOME: Set_TopRow(FixedRows()); break;
+        case VK_UP: if (TopRow() > FixedRows()) Set_TopRow(TopRow() - 1); break;
+        case VK_DOWN: if (TopRow() + V < RowCount()) Set_TopRow(TopRow() + 1); break;
+        default: break;
+        }
+        Key = 0;
+        return;
+    }
+
+    const bool EnterOrF2 = Key == VK_RETURN || Key == VK_F2;
+    // Editing only after a double click: Enter and F2 still open an editable cell.
+    if (EnterOrF2 && !Editing && FMouseActions.EditOnDblClickOnly()) {
+        const bool Old = FMouseActions.RangeSelectAndEdit();
+        FMouseActions.Set_RangeSelectAndEdit(true);
+        const bool Can = IsEditable(RC, Row());
+        FMouseActions.Set_RangeSelectAndEdit(Old);
+        if (Can)
+            Set_Options(Options() + goEditing);
+    }
+    if (EnterOrF2 && FMouseActions.RangeSelectAndEdit() && !Options().Contains(goEditing)) {
+        if (!IsEditable(RC, Row())) {
+            Key_Swallowed(Key, Shift);
+            return;
+        }
+        Set_Options(Options() + goEditing);
+        Show_Editor_For_Key(QChar());
+    }
+    if (EnterOrF2) {
+        if (Options().Contains(goEditing) && !IsEditable(RC, Row())) {
+            Key_Swallowed(Key, Shift);
+            return;
+        }
+        // Cells with control tags are worked with the mouse.
+        if (Holds_Control_Tag(Cells(RC, Row()), EnableHTML())) {
+            Key = 0;
+            return;
+        }
+    }
+    if (Key == VK_RETURN && !IsEditable(RC, Row())) {
+        Key_Swallowed(Key, Shift);
+        return;
+    }
+
+    // Space flips a check box that the cell may be edited at.
+    if ((Key == VK_SPACE || Key == VK_RETURN) && Is_Check_Control_Cell(RC, Row())) {
+        bool Allow = Editing || FMouseActions.RangeSelectAndEdit();
+        QueryCanEdit(RC, Row(), Allow);
+        if (Allow && Key == VK_SPACE) {
+            const bool State = Flip_Check_Control(RC, Row());
+            DoCheckBoxClick(RC, Row(), State);
+        }
+        RepaintCell(Col(), Row());
+    }
+
+    // Home and End by the navigation setting.
+    if (Key == VK_HOME || Key == VK_END) {
+        const bool Home = Key == VK_HOME;
+        const THomeEndAction HE = FNavigation.HomeEndKey();
+        const bool RowSel = Options().Contains(goRowSelect);
+        const bool OneRow = FFixedRowAlways && RowCount() == 1;
+        bool Done = true;
+        if (HE == heFirstLastCell && !Ctrl) {
+            if (Home)
+                FocusCell(FixedCols(), FixedRows());
+            else
+                FocusCell(ColCount() - 1, RowCount() - 1);
+            FocusBaseCell();
+        } else if (HE == heFirstLastRow && !Ctrl) {
+            if (OneRow)
+                Done = false;
+            else {
+                FocusCell(Col(), Home ? FixedRows() : RowCount() - FFixedFooters - 1);
+                FocusBaseCell();
+            }
+        } else if (HE == heFirstLastColumn && Ctrl && Home) {
+            FocusCell(std::max(FixedCols(), FirstSelectableCol(FixedRows())), FixedRows());
+            FocusBaseCell();
+            Set_LeftCol(FirstNavigableCol());
+        } else if (HE == heFirstLastColumn && !Ctrl && !RowSel) {
+            if (OneRow)
+                Done = false;
+            else if (Shift.Contains(ssShift)) {
+                const TPoint A = Anchor();
+                const int To = Home ? FixedCols() : ColCount() - FFixedRightCols - 1;
+                Set_Selection(TGridRect{std::min(A.X, To), Row(), std::max(A.X, To), Row()});
+                InvalidateRow(Row());
+            } else {
+                const int C = Home ? FirstSelectableCol(Row()) : ColCount() - 1;
+                FocusCell(std::max(FixedCols(), C), Row());
+                FocusBaseCell();
+                Set_LeftCol(Home ? FirstNavigableCol() : std::max(FixedCols(), ColCount() - VisibleColCount()));
+            }
+        } else
+            Done = false;
+        if (Done) {
+            if (OnKeyDown) {
+                TKey Copy = Key;
+                OnKeyDown(this, Copy, Shift);
+            }
+            Key = 0;
+            return;
+        }
+    }
+
+    if (IsDown && IsLastDataRow() && FNavigation.AppendOnArrowDown())
+        AutoAppendRow();
+
+    QPointer<RIraRevadiVizo> Self(this);
+    TBaseGrid::KeyDown(Key, Shift);
+    if (!Self || Key == 0)
+        return;
+
+    // Clipboard keys: the events decide; the exchange itself comes with the
+    // clipboard formats (until then an allowed operation does nothing).
+    if (FNavigation.AllowClipboardShortCuts()) {
+        std::function<void(QObject *, bool &)> *Event = nullptr;
+        if (Ctrl && Key == 'X')
+            Event = &OnClipboardCut;
+        else if (Ctrl && Key == 'V')
+            Event = &OnClipboardPaste;
+        else if (Ctrl && (Key == VK_INSERT || Key == 'C'))
+            Event = &OnClipboardCopy;
+        else if (Shift.Contains(ssShift) && Key == VK_INSERT)
+            Event = &OnClipboardPaste;
+        else if (Shift.Contains(ssShift) && Key == VK_DELETE)
+            Event = &OnClipboardCut;
+        if (Event) {
+            bool Allow = true;
+            if (*Event)
+                (*Event)(this, Allow);
+            return;
+        }
+    }
+    // Ctrl+A selects every data cell.
+    if (Ctrl && Key == 'A') {
+        if (Options().Contains(goRowSelect) || Options().Contains(goRangeSelect)) {
+            const TGridRect R{FirstNavigableCol(), FixedRows(), ColCount() - FFixedRightCols - 1,
+                              RowCount() - FFixedFooters - 1};
+            if (FMouseActions.DisjunctRowSelect())
+                for (int I = R.Top; I <= R.Bottom; ++I)
+                    SetRowSelect(I, true);
+            SelectAllHook(R);
+            FocusCell(R.Right, R.Bottom);
+            Set_Selection(R);
+        }
+        return;
+    }
+    if (Key == VK_SPACE && FMouseActions.DisjunctRowSelect())
+        SetRowSelect(Row(), !GetRowSelect(Row()));
+    if (EnterOrF2) {
+        SaveOldCellValue(Col(), Row());
+        if (Key == VK_F2)
+            F2KeyHook();
+    }
+    (void)Row0;
+    if (!(Selection() == FMoveSelection)) {
+        const TGridRect S = Selection();
+        DoSelectionChanged(S.Left, S.Top, S.Right, S.Bottom);
+        FMoveSelection = S;
+    }
+}
+
+void RIraRevadiVizo::KeyPress(QChar &Key)
+{
+    // The editor hands every typed character here: the platform's rules
+    // (OnKeyPress, Enter closes the editor) apply.
+    if (EditorMode()) {
+        TBaseGrid::KeyPress(Key);
+        return;
+    }
+    const int RC = DisplToRealCol(Col());
+    if (Holds_Control_Tag(Cells(RC, Row()), EnableHTML())) {
+        Key = QChar();
+        return;
+    }
+    if (FMouseActions.EditOnDblClickOnly()) {
+        bool Flag = Options().Contains(goEditing) || FMouseActions.RangeSelectAndEdit();
+        QueryCanEdit(Col(), Row(), Flag);
+        if (Flag)
+            Set_Options(Options() + goEditing);
+    }
+    const char16_t U = Key.unicode();
+    // Ctrl+C, Ctrl+V and Ctrl+X were handled at key-down.
+    if (FNavigation.AllowClipboardShortCuts() && (U == 3 || U == 22 || U == 24)) {
+        Key = QChar();
+        return;
+    }
+    // Every printable character starts an edit, whatever its code.
+    const bool Printable = U == 8 || (U >= 32 && Key.isPrint());
+    const bool Control = Is_Check_Control_Cell(RC, Row());
+    if (FMouseActions.RangeSelectAndEdit() && Printable && !Control && IsEditable(RC, Row())) {
+        if (OnKeyPress) {
+            QChar Copy = Key;
+            OnKeyPress(this, Copy);
+        }
+        FStartEditChar = Key;
+        Set_Options(Options() + goEditing);
+        Show_Editor_For_Key(Key);
+        Key = QChar();
+        return;
+    }
+    if (Options().Contains(goEditing) && Printable) {
+        if (OnKeyPress) {
+            OnKeyPress(this, Key);
+            if (Key.isNull())
+                return;
+        }
+        FStartEditChar = Key;
+        if (!Control)
+            Show_Editor_For_Key(Key);
+        Key = QChar();
+        return;
+    }
+    TBaseGrid::KeyPress(Key);
+}

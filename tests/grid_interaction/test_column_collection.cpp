@@ -1,0 +1,348 @@
+// The column grid's items: defaults, the count kept in step with the real
+// columns, the update rule, headers, moves, copies, and the per-cell hooks
+// answered from the items before the string grid's own hook and event.
+#include "grid/interaction/VIdiDidireDedu.h"
+#include "platform/Locale.h"
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+std::unique_ptr<VIdiDidireDedu> Make_Grid(int Cols = 5, int Rows = 6)
+{
+    auto G = std::make_unique<VIdiDidireDedu>();
+    G->Set_ColCount(Cols);
+    G->Set_RowCount(Rows);
+    return G;
+}
+
+void Expect_Sound(const VIdiDidireDedu &G)
+{
+    EXPECT_EQ(G.Columns().Check_Consistency(), QString());
+}
+} // namespace
+
+// A new item's values, and the grid's colour and font taken at creation.
+TEST(ColumnItemDefaults, NewItem)
+{
+    auto G = Make_Grid();
+    TGridColumnItem *I = G->Columns().Items(2);
+    struct TCase { const char *Name; long long Got, Want; };
+    const TCase Cases[] = {
+        {"AutoMinSize", I->AutoMinSize(), 0},
+        {"AutoMaxSize", I->AutoMaxSize(), 0},
+        {"Alignment", I->Alignment(), taLeftJustify},
+        {"BordersEmpty", I->Borders().Empty(), 1},
+        {"BorderPenColor", I->BorderPen().Color, 0xC0C0C0},
+        {"BorderPenWidth", I->BorderPen().Width, 1},
+        {"Color", I->Color(), G->Color()},
+        {"ColumnPopupType", I->ColumnPopupType(), cpFixedCellsRClick},
+        {"DropDownCount", I->DropDownCount(), 8},
+        {"EditLength", I->EditLength(), 0},
+        {"Editor", I->Editor(), edNormal},
+        {"FilterCaseSensitive", I->FilterCaseSensitive(), 0},
+        {"Fixed", I->Fixed(), 0},
+        {"HeaderAlignment", I->HeaderAlignment(), taLeftJustify},
+        {"MinSize", I->MinSize(), 0},
+        {"MaxSize", I->MaxSize(), 0},
+        {"Password", I->Password(), 0},
+        {"PrintBorderCustom", I->PrintBorderCustom(), 1},
+        {"PrintBordersAll", I->PrintBorders() == TCellBorders({cbTop, cbLeft, cbRight, cbBottom}), 1},
+        {"PrintBorderPenColor", I->PrintBorderPen().Color, 0},
+        {"PrintColor", I->PrintColor(), 0xFFFFFF},
+        {"PrintFontCustom", I->PrintFontCustom(), 1},
+        {"ReadOnly", I->ReadOnly(), 0},
+        {"ShowBands", I->ShowBands(), 0},
+        {"SortStyle", I->SortStyle(), ssAutomatic},
+        {"SpinMax", I->SpinMax(), 0},
+        {"SpinMin", I->SpinMin(), 0},
+        {"SpinStep", I->SpinStep(), 1},
+        {"Tag", I->Tag(), 0},
+        {"Width", I->Width(), G->ColWidths(2)},
+        {"FontIsGrids", I->Font() == G->Font(), 1},
+        {"HeaderFontIsGrids", I->HeaderFont() == G->Font(), 1},
+        {"PrintFontIsGrids", I->PrintFont() == G->Font(), 1},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        EXPECT_EQ(C.Got, C.Want);
+    }
+    EXPECT_EQ(I->CheckTrue(), QStringLiteral("Y"));
+    EXPECT_EQ(I->CheckFalse(), QStringLiteral("N"));
+    EXPECT_TRUE(I->Header().isEmpty());
+    EXPECT_TRUE(I->ComboItems().isEmpty());
+    // An item outside a collection keeps platform defaults and reaches no grid.
+    TGridColumnItem Loose;
+    EXPECT_EQ(Loose.Color(), 0);
+    EXPECT_EQ(Loose.Width(), 0);
+    EXPECT_EQ(Loose.Width_Field(), 50);
+    EXPECT_EQ(Loose.GetDisplayName(), QStringLiteral("Column -1"));
+}
+
+// The item count follows the real columns; new trailing items look like the last one.
+TEST(ColumnCollectionSync, CountFollowsRealColumns)
+{
+    auto G = Make_Grid(5);
+    EXPECT_EQ(G->Columns().Count(), 5);
+    G->Set_ColCount(7);
+    G->HideColumns(5, 6);
+    EXPECT_EQ(G->ColCount(), 5);
+    EXPECT_EQ(G->Columns().Count(), 7);
+    Expect_Sound(*G);
+
+    G->UnHideColumnsAll();
+    G->Columns().Items(4)->Set_ComboItems({QStringLiteral("a")});
+    G->Columns().Items(4)->Set_Header(QStringLiteral("Last"));
+    G->Columns().Items(4)->Set_Alignment(taRightJustify);
+    G->Columns().Items(4)->Set_Editor(edComboList);
+    G->Columns().Items(4)->Set_DropDownCount(3);
+    G->Set_ColCount(3);
+    EXPECT_EQ(G->Columns().Count(), 3);
+    Expect_Sound(*G);
+    G->Columns().Items(2)->Set_Alignment(taCenter);
+    G->Columns().Items(2)->Set_ComboItems({QStringLiteral("x")});
+    G->Columns().Items(2)->Set_Header(QStringLiteral("Third"));
+    G->Set_ColCount(5);
+    ASSERT_EQ(G->Columns().Count(), 5);
+    TGridColumnItem *New = G->Columns().Items(4);
+    EXPECT_EQ(New->Alignment(), taCenter);   // visuals of the then-last item
+    EXPECT_EQ(New->Color(), G->Color());
+    EXPECT_TRUE(New->Header().isEmpty());
+    EXPECT_TRUE(New->ComboItems().isEmpty());
+    EXPECT_EQ(New->DropDownCount(), 8);
+    Expect_Sound(*G);
+}
+
+// The update rule: an item added through the collection adds a column;
+// inside BeginUpdate nothing happens until the bracket closes.
+TEST(ColumnCollectionSync, AddRunsUpdateRule)
+{
+    auto G = Make_Grid(4);
+    G->Columns().Add();
+    EXPECT_EQ(G->ColCount(), 5);
+    Expect_Sound(*G);
+    G->Columns().BeginUpdate();
+    G->Columns().Add();
+    G->Columns().Add();
+    EXPECT_EQ(G->ColCount(), 5);
+    G->Columns().EndUpdate();
+    EXPECT_EQ(G->ColCount(), 7);
+    Expect_Sound(*G);
+    G->Columns().Delete(6);
+    EXPECT_EQ(G->ColCount(), 6);
+    Expect_Sound(*G);
+    EXPECT_THROW(G->Columns().Items(6), EListError);
+    EXPECT_THROW(G->Columns().Items(-1), EListError);
+}
+
+// Headers: written into row 0 with fixed rows, the header list rebuilt in every case.
+TEST(ColumnItemHeader, WritesRowZeroAndRebuildsList)
+{
+    struct TCase { const char *Name; int FixedRows; bool CellWritten; };
+    const TCase Cases[] = {{"WithFixedRow", 1, true}, {"WithoutFixedRows", 0, false}};
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        auto G = Make_Grid(3);
+        G->Set_FixedRows(C.FixedRows);
+        G->Columns().Items(1)->Set_Header(QStringLiteral("Device"));
+        G->Columns().Items(2)->Set_Header(QStringLiteral("Address"));
+        EXPECT_EQ(G->Cells(1, 0) == QStringLiteral("Device"), C.CellWritten);
+        EXPECT_EQ(G->ColumnHeaders(), (QStringList{QString(), QStringLiteral("Device"), QStringLiteral("Address")}));
+    }
+    // A header list set on the grid reaches the items (field only).
+    auto G = Make_Grid(3);
+    G->Set_ColumnHeaders({QStringLiteral("a"), QStringLiteral("b")});
+    EXPECT_EQ(G->Columns().Items(1)->Header(), QStringLiteral("b"));
+}
+
+TEST(ColumnItemCopy, AssignAndVisuals)
+{
+    auto G = Make_Grid(3);
+    TGridColumnItem *S = G->Columns().Items(1);
+    S->Set_Header(QStringLiteral("H"));
+    S->Set_Name(QStringLiteral("N"));
+    S->Set_Tag(7);
+    S->Set_ComboItems({QStringLiteral("one")});
+    S->Set_Color(0x123456);
+    S->Set_Editor(edDataCheckBox);
+    S->Set_ColumnPopupType(cpAllCellsLClick);
+    S->Set_PrintFontCustom(false);
+    S->Set_MinSize(9);
+    TGridColumnItem A;
+    A.Assign(S);
+    EXPECT_EQ(A.Header(), QStringLiteral("H"));
+    EXPECT_EQ(A.Tag(), 7);
+    EXPECT_EQ(A.Color(), 0x123456);
+    EXPECT_EQ(A.Editor(), edDataCheckBox);
+    EXPECT_EQ(A.MinSize(), 9);
+    EXPECT_EQ(A.ColumnPopupType(), cpFixedCellsRClick);   // not copied
+    EXPECT_TRUE(A.PrintFontCustom());                     // not copied
+    TGridColumnItem *V = G->Columns().Items(2);
+    V->AssignVisuals(S);
+    EXPECT_EQ(V->Editor(), edDataCheckBox);
+    EXPECT_EQ(V->Color(), G->Color());   // the grid's, not the source's
+    EXPECT_TRUE(V->Header().isEmpty());
+    EXPECT_TRUE(V->ComboItems().isEmpty());
+    EXPECT_EQ(V->Tag(), 0);
+    // Anything but a column item is ignored.
+    TObject Other;
+    A.Assign(&Other);
+    EXPECT_EQ(A.Tag(), 7);
+    EXPECT_EQ(S->GetDisplayName(), QStringLiteral("Col 1: N"));
+    EXPECT_EQ(V->GetDisplayName(), QStringLiteral("Column 2"));
+    EXPECT_EQ(G->GetColumnByName(QStringLiteral("N")), S);
+    EXPECT_EQ(G->GetColumnByName(QStringLiteral("n")), nullptr);
+}
+
+// Moving column 1 to 3 moves its item with everything Assign copies.
+TEST(ColumnMove, ItemTravelsWithColumn)
+{
+    auto G = Make_Grid(5);
+    TGridColumnItem *I = G->Columns().Items(1);
+    I->Set_Header(QStringLiteral("Moved"));
+    I->Set_Editor(edComboEdit);
+    I->Set_ColumnPopupType(cpAllCellsLClick);
+    I->Set_PrintBorderCustom(false);
+    int From = -1, To = -1;
+    G->OnAfterColumnMoved = [&](QObject *, int F, int T) { From = F; To = T; };
+    G->MoveColumn(1, 3);
+    TGridColumnItem *M = G->Columns().Items(3);
+    EXPECT_EQ(M->Header(), QStringLiteral("Moved"));
+    EXPECT_EQ(M->Editor(), edComboEdit);
+    EXPECT_EQ(M->ColumnPopupType(), cpFixedCellsRClick);
+    EXPECT_TRUE(M->PrintBorderCustom());
+    EXPECT_EQ(From, 1);
+    EXPECT_EQ(To, 3);
+    EXPECT_EQ(G->Cells(3, 0), QStringLiteral("Moved"));
+    Expect_Sound(*G);
+}
+
+// Widths go through the grid; hidden columns keep theirs.
+TEST(ColumnWidth, ThroughGridAndHiddenColumns)
+{
+    auto G = Make_Grid(5);
+    G->Columns().Items(2)->Set_Width(90);
+    EXPECT_EQ(G->ColWidths(2), 90);
+    G->HideColumn(2);
+    EXPECT_EQ(G->Columns().Items(2)->Width(), 90);
+    G->Columns().Items(2)->Set_Width(40);
+    EXPECT_EQ(G->Columns().Items(3)->Width(), G->ColWidths(2));
+    G->UnHideColumn(2);
+    EXPECT_EQ(G->ColWidths(2), 40);
+    G->Set_ColWidths(4, 33);
+    EXPECT_EQ(G->Columns().Items(4)->Width_Field(), 33);
+}
+
+// The hooks: the item answers first, the string grid's hook and event after.
+TEST(ColumnHooks, ItemFirstThenEvent)
+{
+    auto G = Make_Grid(4);
+    TGridColumnItem *I = G->Columns().Items(2);
+    I->Set_Alignment(taRightJustify);
+    I->Set_HeaderAlignment(taCenter);
+    I->Set_Editor(edComboList);
+    I->Set_Password(true);
+    I->Set_CheckTrue(QStringLiteral("on"));
+    I->Set_CheckFalse(QStringLiteral("off"));
+    I->Set_SortStyle(ssNumeric);
+
+    TAlignment H = taLeftJustify;
+    TVAlignment V = vtaTop;
+    G->GetCellAlignment(2, 1, H, V);
+    EXPECT_EQ(H, taRightJustify);
+    G->GetCellAlignment(2, 0, H, V);
+    EXPECT_EQ(H, taCenter);
+    TAlignment Seen = taLeftJustify;
+    G->OnGetAlignment = [&](QObject *, int, int, TAlignment &A, TVAlignment &) { Seen = A; A = taLeftJustify; };
+    G->GetCellAlignment(2, 1, H, V);
+    EXPECT_EQ(Seen, taRightJustify);
+    EXPECT_EQ(H, taLeftJustify);
+
+    TEditorType E = edNormal;
+    G->GetCellEditorType(2, 1, E);
+    EXPECT_EQ(E, edComboList);
+    EXPECT_TRUE(G->HasComboBox(2, 1));
+    EXPECT_FALSE(G->HasComboBox(2, 0));
+    bool Pw = false;
+    G->IsPasswordCell(2, 1, Pw);
+    EXPECT_TRUE(Pw);
+    TSortStyle S = ssAutomatic;
+    QString P, X;
+    G->GetColFormat(2, S, P, X);
+    EXPECT_EQ(S, ssNumeric);
+    // The column's check texts win over the event's.
+    G->OnGetCheckTrue = [](QObject *, int, int, QString &V) { V = QStringLiteral("event"); };
+    EXPECT_EQ(G->GetCheckTrue(2, 1), QStringLiteral("on"));
+    EXPECT_EQ(G->GetCheckTrue(2, 0), QStringLiteral("event"));   // header rows are no data cells
+    EXPECT_EQ(G->GetCheckFalse(2, 1), QStringLiteral("off"));
+    // Beyond the items the string grid answers alone.
+    EXPECT_EQ(G->Item_Of(9), nullptr);
+}
+
+// Editing permission: any data cell of a column neither ReadOnly nor Fixed,
+// whatever the caller starts from; OnCanEditCell has the last word.
+TEST(ColumnHooks, EditingPermission)
+{
+    auto G = Make_Grid(4);
+    G->Columns().Items(1)->Set_ReadOnly(true);
+    G->Columns().Items(3)->Set_Fixed(true);
+    struct TCase { const char *Name; int Col, Row; bool Start, Want; };
+    const TCase Cases[] = {
+        {"PlainColumnFromFalse", 2, 2, false, true},
+        {"ReadOnlyColumn", 1, 2, true, false},
+        {"FixedColumn", 3, 2, true, false},
+        {"HeaderRow", 2, 0, true, false},
+        {"FixedColumnZero", 0, 2, true, false},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        bool Can = C.Start;
+        G->QueryCanEdit(C.Col, C.Row, Can);
+        EXPECT_EQ(Can, C.Want);
+    }
+    G->OnCanEditCell = [](QObject *, int, int ACol, bool &Can) { Can = ACol == 1; };
+    bool Can = false;
+    G->QueryCanEdit(1, 2, Can);
+    EXPECT_TRUE(Can);
+    // A fixed column item makes its cells fixed.
+    bool Fixed = false;
+    G->IsFixedCell(3, 2, Fixed);
+    EXPECT_TRUE(Fixed);
+}
+
+TEST(ColumnHooks, FormattedTextAndSizeLimits)
+{
+    TFormatSettingsGuard Guard;
+    auto G = Make_Grid(3);
+    G->Columns().Items(1)->Set_FloatFormat(QStringLiteral("%.3f"));
+    struct TCase { const char *Name; const char *Text, *Want; };
+    const TCase Cases[] = {
+        {"IntegerGetsDecimals", "2", "2.000"},
+        {"DecimalGetsDecimals", "1.5", "1.500"},
+        {"ExponentStays", "1e3", "1e3"},
+        {"TextStays", "abc", "abc"},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        G->Set_Cells(1, 1, QString::fromLatin1(C.Text));
+        EXPECT_EQ(G->GetFormattedCell(1, 1), QString::fromLatin1(C.Want));
+    }
+    G->Columns().Items(1)->Set_MinSize(30);
+    int W = 10;
+    G->UpdateColumnSize(1, W);
+    EXPECT_EQ(W, 30);
+    W = 10;
+    G->UpdateColumnSize(2, W);
+    EXPECT_EQ(W, 10);
+}
+
+TEST(ColumnGrid, ScaleAndVersion)
+{
+    auto G = Make_Grid(3);
+    const int Size = G->Columns().Items(1)->Font().Size;
+    G->ChangeScale(1, 1);
+    EXPECT_EQ(G->Columns().Items(1)->Font().Size, Size);
+    G->ChangeScale(2, 1);
+    EXPECT_EQ(G->Columns().Items(1)->Font().Size, 2 * Size);
+    EXPECT_EQ(G->Columns().Items(1)->HeaderFont().Size, 2 * Size);
+    EXPECT_EQ(G->GetVersionString(), QStringLiteral("3.1.3.1 Aug, 2012"));
+}

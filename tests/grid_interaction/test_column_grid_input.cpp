@@ -1,0 +1,155 @@
+// A column grid in a window, driven with Qt's test events as the
+// configurator's tables are used: typed characters, Enter, Space and clicks
+// on data check boxes, clicks and double clicks, header clicks, auto-size.
+#include "TestSupport.h"
+#include "grid/interaction/VIdiDidireDedu.h"
+#include <QTest>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+// What the window heard, in order.
+struct TLog {
+    std::vector<QString> Lines;
+    void Add(const QString &S) { Lines.push_back(S); }
+    int Count(const QString &Prefix) const
+    {
+        int N = 0;
+        for (const QString &L : Lines)
+            N += L.startsWith(Prefix);
+        return N;
+    }
+};
+
+class TColumnGridWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Window.resize(500, 300);
+        auto *L = new QVBoxLayout(&Window);
+        Grid = new VIdiDidireDedu(&Window);
+        L->addWidget(Grid);
+        Grid->Set_ColCount(4);
+        Grid->Set_RowCount(5);
+        Grid->Columns().Items(1)->Set_Header(QStringLiteral("Name"));
+        Grid->Columns().Items(2)->Set_Header(QStringLiteral("Used"));
+        Grid->Columns().Items(2)->Set_Editor(edDataCheckBox);
+        Grid->Columns().Items(3)->Set_Header(QStringLiteral("Kind"));
+        for (int R = 1; R < 5; ++R) {
+            Grid->Set_Cells(1, R, QStringLiteral("row %1").arg(R));
+            Grid->Set_Cells(2, R, QStringLiteral("N"));
+        }
+        Grid->OnKeyPress = [this](TStringGrid *, QChar &K) { Log.Add(QStringLiteral("KeyPress %1").arg(K.unicode())); };
+        Grid->OnKeyDown = [this](TStringGrid *, TKey &K, TShiftState) { Log.Add(QStringLiteral("KeyDown %1").arg(K)); };
+        Grid->OnClickCell = [this](QObject *, int R, int C) { Log.Add(QStringLiteral("ClickCell %1,%2").arg(C).arg(R)); };
+        Grid->OnDblClickCell = [this](QObject *, int R, int C) {
+            Log.Add(QStringLiteral("DblClickCell %1,%2").arg(C).arg(R));
+        };
+        Grid->OnCheckBoxClick = [this](QObject *, int C, int R, bool S) {
+            Log.Add(QStringLiteral("CheckBoxClick %1,%2 %3").arg(C).arg(R).arg(S));
+        };
+        Grid->OnClickSort = [this](QObject *, int C) { Log.Add(QStringLiteral("ClickSort %1").arg(C)); };
+        Window.show();
+        Grid->setFocus();
+    }
+    QPoint Center(int C, int R) const
+    {
+        const TRect Rc = Grid->CellRect(C, R);
+        return QPoint((Rc.Left + Rc.Right) / 2, (Rc.Top + Rc.Bottom) / 2);
+    }
+    QWidget Window;
+    VIdiDidireDedu *Grid = nullptr;
+    TLog Log;
+};
+} // namespace
+
+// Without editing a typed character reaches only OnKeyPress; Enter goes to
+// OnKeyDown and is swallowed (no character phase).
+TEST_F(TColumnGridWindow, KeysWithoutEditing)
+{
+    Grid->Focus_Cell(1, 2);
+    QTest::keyClick(Grid, Qt::Key_A);
+    EXPECT_EQ(Log.Count(QStringLiteral("KeyPress 97")), 1);
+    EXPECT_FALSE(Grid->EditorMode());
+    EXPECT_EQ(Grid->Cells(1, 2), QStringLiteral("row 2"));
+    Log.Lines.clear();
+    QTest::keyClick(Grid, Qt::Key_Return);
+    EXPECT_EQ(Log.Lines, (std::vector<QString>{QStringLiteral("KeyDown 13")}));
+    EXPECT_FALSE(Grid->EditorMode());
+    EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 2));
+}
+
+// A click or Space on a data check box flips "N"/"Y" and fires OnCheckBoxClick,
+// never OnClickCell; other clicks fire OnClickCell.
+TEST_F(TColumnGridWindow, DataCheckBoxFlipsByClickAndSpace)
+{
+    QTest::mouseClick(Grid->viewport(), Qt::LeftButton, Qt::NoModifier, Center(2, 3));
+    EXPECT_EQ(Grid->Cells(2, 3), QStringLiteral("Y"));
+    EXPECT_EQ(Log.Count(QStringLiteral("CheckBoxClick 2,3 1")), 1);
+    EXPECT_EQ(Log.Count(QStringLiteral("ClickCell")), 0);
+    EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(2, 3));
+
+    QTest::keyClick(Grid, Qt::Key_Space);
+    EXPECT_EQ(Grid->Cells(2, 3), QStringLiteral("N"));
+    EXPECT_EQ(Log.Count(QStringLiteral("CheckBoxClick 2,3 0")), 1);
+
+    QTest::mouseClick(Grid->viewport(), Qt::LeftButton, Qt::NoModifier, Center(1, 4));
+    EXPECT_EQ(Log.Count(QStringLiteral("ClickCell 1,4")), 1);
+    EXPECT_EQ(Grid->Cells(1, 4), QStringLiteral("row 4"));
+
+    // A read-only column's check box stays as it is, and the click is a cell click.
+    Grid->Columns().Items(2)->Set_ReadOnly(true);
+    QTest::mouseClick(Grid->viewport(), Qt::LeftButton, Qt::NoModifier, Center(2, 1));
+    EXPECT_EQ(Grid->Cells(2, 1), QStringLiteral("N"));
+    EXPECT_EQ(Log.Count(QStringLiteral("ClickCell 2,1")), 1);
+    Save_Screenshot(&Window, QStringLiteral("column_grid_check_boxes"));
+}
+
+// Double clicks fire OnDblClickCell with the current cell already there;
+// header clicks fire OnClickCell and never sort.
+TEST_F(TColumnGridWindow, DoubleClicksAndHeaderClicks)
+{
+    QTest::mouseDClick(Grid->viewport(), Qt::LeftButton, Qt::NoModifier, Center(3, 2));
+    EXPECT_EQ(Log.Count(QStringLiteral("DblClickCell 3,2")), 1);
+    EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(3, 2));
+
+    Grid->Set_Cells(1, 1, QStringLiteral("zz"));
+    QTest::mouseClick(Grid->viewport(), Qt::LeftButton, Qt::NoModifier, Center(1, 0));
+    EXPECT_EQ(Log.Count(QStringLiteral("ClickCell 1,0")), 1);
+    EXPECT_EQ(Log.Count(QStringLiteral("ClickSort")), 0);
+    EXPECT_EQ(Grid->Cells(1, 1), QStringLiteral("zz"));
+    EXPECT_EQ(Grid->Cells(1, 2), QStringLiteral("row 2"));
+}
+
+// With editing on, a typed character fires OnKeyPress and opens the editor with it.
+TEST_F(TColumnGridWindow, TypedCharacterStartsEditWithEditing)
+{
+    Grid->Set_Options(Grid->Options() + goEditing);
+    Grid->Focus_Cell(1, 2);
+    QTest::keyClick(Grid, Qt::Key_B);
+    EXPECT_EQ(Log.Count(QStringLiteral("KeyPress 98")), 1);
+    ASSERT_TRUE(Grid->EditorMode());
+    EXPECT_EQ(Grid->InplaceEditor()->text(), QStringLiteral("b"));
+    // A check box cell opens no editor; Space flips it.
+    Grid->HideEditor();
+    Grid->Focus_Cell(2, 2);
+    QTest::keyClick(Grid, Qt::Key_Space);
+    EXPECT_FALSE(Grid->EditorMode());
+    EXPECT_EQ(Grid->Cells(2, 2), QStringLiteral("Y"));
+}
+
+// AutoSizeCol(col, 0) sizes the column to its widest text.
+TEST_F(TColumnGridWindow, AutoSizeToWidestText)
+{
+    Grid->Set_Cells(1, 3, QStringLiteral("a much longer text than the others"));
+    Grid->AutoSizeCol(1, 0);
+    const int Wide = Grid->Canvas().TextWidth(QStringLiteral("a much longer text than the others"));
+    EXPECT_EQ(Grid->ColWidths(1), Wide + Grid->TotalXOffset() + 2 * Grid->GridLineWidth() + 2);
+    // An empty column gets the insets only.
+    for (int R = 0; R < 5; ++R)
+        Grid->Set_Cells(3, R, QString());
+    Grid->AutoSizeCol(3, 0);
+    EXPECT_EQ(Grid->ColWidths(3), Grid->TotalXOffset() + 2 * Grid->GridLineWidth() + 2);
+}
