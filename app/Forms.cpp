@@ -6,6 +6,7 @@
 #include "app/USoftOptions.h"
 #include "app/StartupCatalog.h"
 #include "editors/UEnOcean_Device.h"
+#include "editors/UEnOcean_SetAccess2.h"
 #include "editors/UEnOcean_Variable.h"
 #include "protocols/UBACnet_Eng_Unit.h"
 #include "editors/UParGen.h"
@@ -47,7 +48,8 @@ TFBrindelcoreFirmWare *Create_Forms()
     FEnOcean_SetAccess = Make_Shell(Main, "FEnOcean_SetAccess");
     FParGen = new TFParGen(Main);
     FBoot = new TFBoot(Main);
-    FEnOcean_SetAccess2 = Make_Shell(Main, "FEnOcean_SetAccess2");
+    auto *Network_Editor = new TFEnOcean_SetAccess2(Main);
+    FEnOcean_SetAccess2 = Network_Editor;
     FEnOcean_Device = new TFEnOcean_Device(Main);
     // The main window has loaded the catalogue by now.
     FEnOcean_Variable = new TFEnOcean_Variable(Catalog_EnOcean, Main);
@@ -57,6 +59,10 @@ TFBrindelcoreFirmWare *Create_Forms()
     FProfinetFileName = new TFProfinetFileName(Main);
     FBACnet_Eng_Unit = new TFBACnet_Eng_Unit(Main);
     FBACnetSlaveSetAccess = Make_Shell(Main, "FBACnetSlaveSetAccess");
+    // The network editor opens the dialogs created after it.
+    Network_Editor->Device_Dialog = qobject_cast<TFEnOcean_Device *>(FEnOcean_Device.data());
+    Network_Editor->Variable_Dialog = qobject_cast<TFEnOcean_Variable *>(FEnOcean_Variable.data());
+    Network_Editor->Catalog = Catalog_EnOcean;
     return Main;
 }
 

@@ -11,6 +11,7 @@ void TFBrindelcoreFirmWare::Do_Set_Communication()
 
 void TFBrindelcoreFirmWare::Do_EnOcean_Access()
 {
-    // The EnOcean network editor is not built yet: its window is an empty
-    // shell, which is not worth showing.
+    // The network editor loads EnOcean.xml when shown and writes it on OK.
+    if (FEnOcean_SetAccess2)
+        FEnOcean_SetAccess2->exec();
 }
