@@ -6,6 +6,7 @@
 #include "app/USoftOptions.h"
 #include "app/StartupCatalog.h"
 #include "editors/UEnOcean_Device.h"
+#include "editors/UEnOcean_SetAccess.h"
 #include "editors/UEnOcean_SetAccess2.h"
 #include "editors/UEnOcean_Variable.h"
 #include "protocols/UBACnet_Eng_Unit.h"
@@ -45,7 +46,9 @@ TFBrindelcoreFirmWare *Create_Forms()
     FAbout = new TFAbout(Main);
     FSoftOptions = new TFSoftOptions(Main);
     Form1 = Make_Shell(Main, "Form1");
-    FEnOcean_SetAccess = Make_Shell(Main, "FEnOcean_SetAccess");
+    auto *Older_Editor = new TFEnOcean_SetAccess(Main);
+    Older_Editor->Catalog = Catalog_EnOcean;
+    FEnOcean_SetAccess = Older_Editor;
     FParGen = new TFParGen(Main);
     FBoot = new TFBoot(Main);
     auto *Network_Editor = new TFEnOcean_SetAccess2(Main);
@@ -74,6 +77,8 @@ void Change_Language_Of_Other_Forms()
     if (auto *D = qobject_cast<TFBoot *>(FBoot.data()))
         D->Set_Lang();
     if (auto *D = qobject_cast<TFParGen *>(FParGen.data()))
+        D->Set_Lang();
+    if (auto *D = qobject_cast<TFEnOcean_SetAccess *>(FEnOcean_SetAccess.data()))
         D->Set_Lang();
     if (auto *D = qobject_cast<TFProfinetFileName *>(FProfinetFileName.data()))
         D->Set_Lang();

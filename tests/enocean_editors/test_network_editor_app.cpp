@@ -7,7 +7,11 @@
 #include "app/UNew_Project.h"
 #include "controls/FxButton.h"
 #include "editors/UEnOcean_Device.h"
+#include "catalog/CatalogEnOcean.h"
+#include "editors/UEnOcean_SetAccess.h"
 #include "editors/UEnOcean_SetAccess2.h"
+#include "text/LangTable.h"
+#include <QLabel>
 #include "editors/UEnOcean_Variable.h"
 #include "platform/IcmpEcho.h"
 #include "update/UBoot.h"
@@ -145,6 +149,31 @@ TEST_F(NetworkEditorAppTest, DeviceEnteredInTheEditorReachesBank2)
             EXPECT_EQ(U32(Bank2, 0x84 + 16 * V + 4 * F), Vars[V][F]) << V << "/" << F;
     // The update program was handed exactly that image.
     EXPECT_EQ(Read_File(Path("seen_bank2.bin")), Bank2);
+}
+
+} // namespace
+
+namespace {
+
+// Both editors exist from the start with the catalogue; a language switch
+// reaches the older editor, while the network editor keeps its texts.
+TEST_F(NetworkEditorAppTest, EditorsAtStartAndLanguageSwitch)
+{
+    Write_File(Path("CAT_EnOcean/eep.xml"), Editor_Catalogue_Xml());
+    Start();
+    auto *Older = qobject_cast<TFEnOcean_SetAccess *>(FEnOcean_SetAccess.data());
+    auto *Editor = qobject_cast<TFEnOcean_SetAccess2 *>(FEnOcean_SetAccess2.data());
+    ASSERT_TRUE(Older && Editor);
+    EXPECT_FALSE(Older->isVisible());
+    EXPECT_EQ(Older->Catalog, Editor->Catalog);
+    ASSERT_NE(Editor->Catalog, nullptr);
+    EXPECT_EQ(Editor->Catalog->Rorg_SL.size(), 4);
+    EXPECT_EQ(Editor->Device_Dialog, FEnOcean_Device.data());
+    EXPECT_EQ(Editor->Variable_Dialog, FEnOcean_Variable.data());
+    Load_Language_Text(QStringLiteral("STR806 = Geraete\nSTR1206 = Geraeteliste\n"));
+    Main->Change_Language();
+    EXPECT_EQ(Older->L_ID_Devices_List->text(), "Geraete");
+    EXPECT_EQ(Editor->L_ID_Devices_List->text(), "ID Devices List");
 }
 
 } // namespace
