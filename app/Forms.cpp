@@ -6,6 +6,7 @@
 #include "app/USoftOptions.h"
 #include "app/StartupCatalog.h"
 #include "editors/UEnOcean_Device.h"
+#include "editors/UEnOcean_RuzorAVI.h"
 #include "editors/UEnOcean_SetAccess.h"
 #include "editors/UEnOcean_SetAccess2.h"
 #include "editors/UEnOcean_Variable.h"
@@ -58,13 +59,14 @@ TFBrindelcoreFirmWare *Create_Forms()
     FEnOcean_Variable = new TFEnOcean_Variable(Catalog_EnOcean, Main);
     FMQTT_Set_Topic = Make_Shell(Main, "FMQTT_Set_Topic");
     FTopicTemplate = Make_Shell(Main, "FTopicTemplate");
-    FEnOcean_Variable_SAck = Make_Shell(Main, "FEnOcean_Variable_SAck");
+    FEnOcean_Variable_SAck = new TFEnOcean_Variable_SAck(Catalog_EnOcean, Main);
     FProfinetFileName = new TFProfinetFileName(Main);
     FBACnet_Eng_Unit = new TFBACnet_Eng_Unit(Main);
     FBACnetSlaveSetAccess = Make_Shell(Main, "FBACnetSlaveSetAccess");
     // The network editor opens the dialogs created after it.
     Network_Editor->Device_Dialog = qobject_cast<TFEnOcean_Device *>(FEnOcean_Device.data());
     Network_Editor->Variable_Dialog = qobject_cast<TFEnOcean_Variable *>(FEnOcean_Variable.data());
+    Network_Editor->SAck_Dialog = qobject_cast<TFEnOcean_Variable_SAck *>(FEnOcean_Variable_SAck.data());
     Network_Editor->Catalog = Catalog_EnOcean;
     return Main;
 }
