@@ -10,7 +10,7 @@
 #include "workspace/Workspace.h"
 #include <QAction>
 #include <QBitmap>
-#include <QCloseEvent>
+#include <QResizeEvent>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QFrame>
@@ -175,6 +175,7 @@ void TFEnOcean_SetAccess2::FormCreate()
     connect(LB_ID_Devices_List, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &At) { PM_Device_EnOcean->popup(LB_ID_Devices_List->viewport()->mapToGlobal(At)); });
     connect(TW_UniSmart_EEP, &QTreeWidget::itemClicked, this, [this] { TW_UniSmart_EEPClick(); });
+    connect(Splitter1, &QSplitter::splitterMoved, this, [this] { Lay_Out(); });
     connect(Btn_OK, &TFxButton::clicked, this, &TFEnOcean_SetAccess2::Btn_OKClick);
     connect(Btn_Cancel, &TFxButton::clicked, this, &QDialog::reject);
 
@@ -246,34 +247,35 @@ void TFEnOcean_SetAccess2::Set_Lang()
 void TFEnOcean_SetAccess2::showEvent(QShowEvent *Event)
 {
     QDialog::showEvent(Event);
-    // The panes follow the window's size.
-    const int Body_Top = Title_Height;
-    const int Body_Height = height() - Title_Height - Button_Panel_Height;
-    P_Title->resize(width(), Title_Height);
-    Splitter1->setGeometry(0, Body_Top, width(), Body_Height);
-    P_Button->setGeometry(0, height() - Button_Panel_Height, width(), Button_Panel_Height);
     if (!Event->spontaneous())
         FormShow();
 }
 
-void TFEnOcean_SetAccess2::closeEvent(QCloseEvent *Event)
+void TFEnOcean_SetAccess2::resizeEvent(QResizeEvent *Event)
 {
-    QDialog::closeEvent(Event);
+    QDialog::resizeEvent(Event);
+    Lay_Out();
+}
+
+void TFEnOcean_SetAccess2::Lay_Out()
+{
+    // The panes follow the window; the splitters keep the user's division.
+    if (!P_Button)
+        return; // still being built
+    const int Body_Height = std::max(120, height() - Title_Height - Button_Panel_Height);
+    P_Title->resize(width(), Title_Height);
+    Splitter1->setGeometry(0, Title_Height, width(), Body_Height);
+    P_Button->setGeometry(0, height() - Button_Panel_Height, width(), Button_Panel_Height);
+    const int Pane_Width = Splitter1->sizes().value(0, Device_Pane_Width);
+    LB_ID_Devices_List->setGeometry(8, 62, std::max(40, Pane_Width - 16), Body_Height - 70);
+    const int Data_Width = std::max(100, Splitter1->sizes().value(1, Client_Width - Device_Pane_Width));
+    CT_Uni_Smart_Remote->setGeometry(0, 0, Data_Width, Strip_Height);
+    Splitter2->setGeometry(0, Strip_Height + 40, Data_Width, Body_Height - Strip_Height - 40);
 }
 
 void TFEnOcean_SetAccess2::FormShow()
 {
-    // Lay out the panes (also when a test calls this without showing).
-    const int Body_Height = height() - Title_Height - Button_Panel_Height;
-    Splitter1->setGeometry(0, Title_Height, width(), Body_Height);
-    P_Button->setGeometry(0, height() - Button_Panel_Height, width(), Button_Panel_Height);
-    const int Pane_Width = Splitter1->sizes().value(0, Device_Pane_Width);
-    LB_ID_Devices_List->setGeometry(8, 62, std::max(40, Pane_Width - 16), std::max(40, Body_Height - 70));
-    const int Data_Width = Splitter1->sizes().value(1, Client_Width - Device_Pane_Width);
-    CT_Uni_Smart_Remote->setGeometry(0, 0, std::max(100, Data_Width), Strip_Height);
-    Splitter2->setGeometry(0, Strip_Height + 40, std::max(100, Data_Width),
-                           std::max(40, Body_Height - Strip_Height - 40));
-
+    Lay_Out();
     Cancel_Devices_List();
     Load_Configuration();
     Show_EnOcean_Device_List();

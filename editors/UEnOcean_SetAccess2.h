@@ -131,11 +131,12 @@ public:
 
 protected:
     void showEvent(QShowEvent *Event) override;
-    void closeEvent(QCloseEvent *Event) override;
+    void resizeEvent(QResizeEvent *Event) override;
 
 private:
     void FormCreate();
     void Init_Table();
+    void Lay_Out();
     void Make_Tab_Strip(QWidget *Pane);
     // The tree rebuilt for the selected device, as every flow ends.
     void Rebuild_Tree();

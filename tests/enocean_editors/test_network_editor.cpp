@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSplitter>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -668,6 +669,20 @@ TEST_F(NetworkEditorTest, PartlyReadFileIsReportedAndReplacedOnlyOnYes)
     Editor->Btn_OKClick();
     EXPECT_EQ(Editor->result(), QDialog::Accepted);
     EXPECT_NE(Read_File(File_EnOcean), Content);
+}
+
+// The panes follow the window's size.
+TEST_F(NetworkEditorTest, PanesFollowTheWindow)
+{
+    Open();
+    Editor->show();
+    Editor->resize(1400, 600);
+    QApplication::processEvents();
+    EXPECT_EQ(Editor->Splitter1->geometry(), QRect(0, 69, 1400, 600 - 69 - 40));
+    EXPECT_EQ(Editor->P_Button->geometry(), QRect(0, 560, 1400, 40));
+    EXPECT_EQ(Editor->LB_ID_Devices_List->geometry().bottom() + 1, 600 - 69 - 40 - 8);
+    EXPECT_EQ(Editor->Splitter2->geometry().bottom() + 1, 600 - 69 - 40);
+    Editor->hide();
 }
 
 // ---- Pictures ------------------------------------------------------------------------------------
