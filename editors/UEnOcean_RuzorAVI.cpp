@@ -2,7 +2,7 @@
 #include "catalog/CatalogEnOcean.h"
 #include "controls/FxButton.h"
 #include "editors/EnOcean_Dialog_Look.h"
-#include "grid/core/RIraRevadiVizo.h"
+#include "grid/interaction/VIdiDidireDedu.h"
 #include "platform/MessageBox.h"
 #include "text/LangTable.h"
 #include <QComboBox>
@@ -114,10 +114,23 @@ TSAck_Table *TFEnOcean_Variable_SAck::Make_Table(const char *Name, int Top)
     G->Set_FixedCols(0);
     G->Set_FixedRows(1);
     G->Set_Options(G->Options() + goEditing + goColSizing);
+    // Per column: header and width; Enable is a centred check box ("Y" or
+    // "N"), Bit Start a list of the bits 0 to 7.
     for (int C = 0; C < colCount; ++C) {
-        G->Set_ColWidths(C, Column_Widths[C]);
-        G->Set_Cells(C, 0, QLatin1String(Column_Headers[C]));
+        TGridColumnItem *Item = G->Columns().Items(C);
+        Item->Set_Header(QLatin1String(Column_Headers[C]));
+        Item->Set_Width(Column_Widths[C]);
     }
+    TGridColumnItem *Enable = G->Columns().Items(colEnable);
+    Enable->Set_Editor(edDataCheckBox);
+    Enable->Set_Alignment(taCenter);
+    Enable->Set_CheckTrue(QStringLiteral("Y"));
+    Enable->Set_CheckFalse(QStringLiteral("N"));
+    TGridColumnItem *Bit = G->Columns().Items(colBitStart);
+    Bit->Set_Editor(edComboList);
+    Bit->ComboItems().clear();
+    for (int B = 0; B < 8; ++B)
+        Bit->ComboItems() << QString::number(B);
     return G;
 }
 

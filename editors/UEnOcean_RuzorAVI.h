@@ -4,7 +4,7 @@
 class QComboBox;
 class QFrame;
 class QLabel;
-class RIraRevadiVizo;
+class VIdiDidireDedu;
 class TCatalog_EnOcean;
 class TCase;
 class TFunc;
@@ -13,7 +13,7 @@ class TRorg;
 class TType;
 
 // The table type of the Ruzor AVI variables.
-using TSAck_Table = RIraRevadiVizo;
+using TSAck_Table = VIdiDidireDedu;
 
 // The Ruzor AVI variable dialog: a Ruzor AVI EEP (the fixed RORG and FUNC of
 // the catalogue, a TYPE chosen) with a case of incoming and a case of

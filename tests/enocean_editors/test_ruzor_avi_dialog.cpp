@@ -7,7 +7,7 @@
 #include "controls/GlideTabs.h"
 #include "editors/UEnOcean_RuzorAVI.h"
 #include "editors/UEnOcean_SetAccess2.h"
-#include "grid/core/RIraRevadiVizo.h"
+#include "grid/interaction/VIdiDidireDedu.h"
 #include "platform/MessageBox.h"
 #include "text/LangTable.h"
 #include "workspace/Workspace.h"
@@ -80,8 +80,17 @@ TEST_F(RuzorAviDialogTest, CreationAndShow)
     EXPECT_EQ(Dialog->CB_EEP_Rorg->count(), 4);
     for (TSAck_Table *G : {Dialog->CG_Vars_Case_IN, Dialog->CG_Vars_Case_OUT}) {
         EXPECT_EQ(Row(G, 0), (QStringList{"Variables", "Enable", "Position", "Bit Start"}));
+        EXPECT_EQ(G->ColCount(), 4);
+        EXPECT_EQ(G->ColWidths(0), 100);
         EXPECT_EQ(G->ColWidths(1), 45);
+        EXPECT_EQ(G->ColWidths(3), 64);
         EXPECT_EQ(G->RowCount(), 2);
+        EXPECT_EQ(G->Columns().Items(1)->Editor(), edDataCheckBox);
+        EXPECT_EQ(G->Columns().Items(1)->Alignment(), taCenter);
+        EXPECT_EQ(G->Columns().Items(3)->Editor(), edComboList);
+        EXPECT_EQ(G->Columns().Items(3)->ComboItems(),
+                  (QStringList{"0", "1", "2", "3", "4", "5", "6", "7"}));
+        EXPECT_EQ(G->Columns().Items(0)->Editor(), edNormal);
     }
     Dialog->FormShow();
     EXPECT_EQ(Dialog->CB_EEP_Rorg->currentIndex(), 3);
