@@ -628,6 +628,38 @@ TEST_F(NetworkEditorTest, ModifyVariableChangesItInPlace)
     EXPECT_EQ(Dev(0).UnidirectionalList[0]->VariableList[1]->FData, "HUM");
 }
 
+// On the Ruzor AVI tab the flows work on the Ruzor AVI list: the variable
+// dialog shows the fixed EEP, and an EEP with variables asks its own text.
+TEST_F(NetworkEditorTest, RuzorAviModifyFlows)
+{
+    Open_With(One(Make_Device("1", {{0xF6, 1, 1, {{0, "TMP"}}}}, {{0xD2, 9, 1, {{0, "TMP"}, {1, "SW"}}}})));
+    Select_Device(0);
+    Editor->CT_Uni_Smart_Remote->SetActiveTabIndex(1);
+    Click_Node(0, 1);
+    EXPECT_TRUE(Variable_Button(Editor->Btn_Modify_Variable, [this] {
+        EXPECT_EQ(Variable->Uni_SAck, 1);
+        EXPECT_EQ(Variable->CB_EEP_Rorg->currentIndex(), 3);
+        EXPECT_EQ(Variable->CB_EEP_Func->currentIndex(), 9);
+        EXPECT_FALSE(Variable->CB_EEP_Func->isEnabled());
+        EXPECT_EQ(Variable->CB_Var_Variable->currentText(), "SW : 24, 1");
+        Variable->E_Var_Position->setText("99");
+        Variable->Btn_OKClick();
+    }));
+    EXPECT_EQ(Dev(0).SmartACKList[0]->VariableList[1]->FPosition, 99);
+
+    Click_Node(0);
+    Boxes.Answers << TMsgResult::mrYes;
+    EXPECT_TRUE(Variable_Button(Editor->Btn_Modify_Variable, [this] {
+        Pick(Variable->CB_EEP_Type, 1);
+        Variable->Btn_OKClick();
+    }));
+    EXPECT_EQ(Boxes.Texts(), QStringList{"Do You really want to remove the variables for this EEP?"});
+    EXPECT_EQ(Dev(0).SmartACKList[0]->FTypeNum, 2);
+    EXPECT_TRUE(Dev(0).SmartACKList[0]->VariableList.empty());
+    EXPECT_EQ(Dev(0).UnidirectionalList[0]->VariableList.size(), 1u);
+    EXPECT_EQ(Tree().value(1), "  EEP - RORG : 0xD2 FUNC : 0x09 TYPE : 0x02");
+}
+
 // ---- The file ------------------------------------------------------------------------------------
 
 // Ruzor AVI entries of the file are saved again unchanged.
