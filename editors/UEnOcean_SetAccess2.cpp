@@ -18,7 +18,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPainter>
-#include <QPointer>
 #include <QShowEvent>
 #include <QSplitter>
 #include <QTreeWidget>
