@@ -60,13 +60,13 @@ void Pick(QComboBox *List, int Index)
     emit List->activated(Index);
 }
 
-std::unique_ptr<TDevice_EnOcean> Make_Device(const char *Id, std::initializer_list<TEntry_Spec> Uni,
-                                             std::initializer_list<TEntry_Spec> SAck)
+std::unique_ptr<TDevice_EnOcean> Make_Device(const char *Id, std::initializer_list<TEntry_Def> Uni,
+                                             std::initializer_list<TEntry_Def> SAck)
 {
     auto Dev = std::make_unique<TDevice_EnOcean>();
     Dev->FId = QString::fromLatin1(Id);
-    auto Fill = [](std::vector<std::unique_ptr<TRorFunTyp>> &List, std::initializer_list<TEntry_Spec> Specs) {
-        for (const TEntry_Spec &S : Specs) {
+    auto Fill = [](std::vector<std::unique_ptr<TRorFunTyp>> &List, std::initializer_list<TEntry_Def> Defs) {
+        for (const TEntry_Def &S : Defs) {
             auto E = std::make_unique<TRorFunTyp>();
             E->FRorgNum = S.Rorg;
             E->FFuncNum = S.Func;

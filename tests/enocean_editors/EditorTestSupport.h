@@ -23,10 +23,10 @@ void Pick(QComboBox *List, int Index);
 
 // A device with the given EEP entries (RORG, FUNC, TYPE and variables as
 // case and data field; positions from 10 on, start bit 3).
-struct TEntry_Spec
+struct TEntry_Def
 {
     int Rorg, Func, Type;
     std::initializer_list<std::pair<int, const char *>> Vars;
 };
-std::unique_ptr<TDevice_EnOcean> Make_Device(const char *Id, std::initializer_list<TEntry_Spec> Uni,
-                                             std::initializer_list<TEntry_Spec> SAck = {});
+std::unique_ptr<TDevice_EnOcean> Make_Device(const char *Id, std::initializer_list<TEntry_Def> Uni,
+                                             std::initializer_list<TEntry_Def> SAck = {});
