@@ -302,7 +302,13 @@ bool TFEnOcean_SetAccess2::Load_Configuration()
 
 bool TFEnOcean_SetAccess2::Save_Configuration()
 {
-    return Save_EnOcean_File(File_EnOcean, DevList);
+    // The old file stays as it was; the window stays open with the changes,
+    // and the engineer is told why OK did not close it.
+    QString Error;
+    if (Save_EnOcean_File(File_EnOcean, DevList, &Error))
+        return true;
+    Msg_Error(Lang_Text(1235) + Error, this);
+    return false;
 }
 
 void TFEnOcean_SetAccess2::Btn_OKClick()

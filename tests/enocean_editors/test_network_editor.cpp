@@ -672,6 +672,24 @@ TEST_F(NetworkEditorTest, OkKeepsRuzorAviEntries)
     EXPECT_EQ(Read_File(File_EnOcean), Before);
 }
 
+// A save that fails says why and keeps the window open with the devices.
+TEST_F(NetworkEditorTest, FailedSaveIsReportedAndKeepsTheWindowOpen)
+{
+    Open_With(One(Make_Device("1", {{0xF6, 1, 1, {}}}, {})));
+    const QByteArray Before = Read_File(File_EnOcean);
+    // A folder in the file's place: nothing can be written there.
+    File_EnOcean = Dir.filePath("Busy");
+    ASSERT_TRUE(QDir(Dir.path()).mkdir("Busy"));
+    Editor->setResult(-1);
+    Editor->Btn_OKClick();
+    EXPECT_EQ(Editor->result(), -1);
+    ASSERT_EQ(Boxes.Shown.size(), 1);
+    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::mkError);
+    EXPECT_TRUE(Boxes.Shown[0].Text.startsWith(Lang_Text(1235)));
+    EXPECT_EQ(Ids(), QStringList{"1"});
+    EXPECT_EQ(Read_File(Dir.filePath("EnOcean.xml")), Before);
+}
+
 // A file read only up to a fault is reported; OK replaces it only after Yes.
 TEST_F(NetworkEditorTest, PartlyReadFileIsReportedAndReplacedOnlyOnYes)
 {
