@@ -1,6 +1,7 @@
 // The string grid's life cycle: construction with its defaults, destruction,
 // copying one grid into another, and the window it follows.
 #include "grid/core/RIraRevadiVizo.h"
+#include <QApplication>
 #include "platform/SystemInfo.h"
 #include <QEvent>
 #include <QResizeEvent>
@@ -37,6 +38,11 @@ RIraRevadiVizo::RIraRevadiVizo(QWidget *Parent)
 
 RIraRevadiVizo::~RIraRevadiVizo()
 {
+    // An editor with the focus loses it while the grid is still whole; the
+    // grid ends no edit on its way out.
+    FBlockKill = true;
+    if (QWidget *F = QApplication::focusWidget(); F && isAncestorOf(F))
+        F->clearFocus();
     // Every column comes back before the grid goes, so nothing keeps a
     // reference to a hidden width; the model frees the cells' objects.
     if (FWatchedWindow)

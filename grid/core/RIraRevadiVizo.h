@@ -35,6 +35,15 @@ enum TGridExportState { esExportStart, esExportNewRow, esExportDone, esExportSel
 enum TGridImportState { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
 
 class RIraRevadiVizo;
+class RIraRevadiVizoCheck;
+class TGridSpin;
+class TGridCombo;
+class TGridEditBtn;
+class TGridUnitEditBtn;
+class TGridCheckBox;
+class TGridButton;
+class TGridDatePicker;
+class VOdeInplaceEdit;
 
 // The one selection listener a grid may have: told of every new current cell.
 class IRIraRevadiVizoSelect {
@@ -189,7 +198,7 @@ public:
     virtual void GetFormulaResult(int ACol, int ARow, QString &Value);
     virtual void GotoFirstRow() { Set_Row(FixedRows()); }
     virtual void DisableEditing();
-    virtual bool ValidateCell(const QString &NewValue) { return true; }
+    virtual bool ValidateCell(const QString &NewValue);
     virtual void AppendRow() { Set_RowCount(RowCount() + 1); }
     // The override of the base grid's defaults for new cell properties: the
     // grid's looks, but no frozen colour where the grid computes it from state.
@@ -519,6 +528,199 @@ public:
     BC_GRID_FIELD(bool, FilterNormalCellsOnly, true)
     BC_GRID_FIELD(bool, AutoSize, false)
     BC_GRID_FIELD(bool, EditDisable, false)
+
+    // ===== editing: rights, validation, editors and the flow (RIraRevadiVizo_Edit*.cpp)
+    // Typed text goes through CanEditShow, which opens the text editor or sets
+    // up a special editor control over the cell; the value passes ValidateCell
+    // before it stays, and the end of an edit fires OnEditingDone at once and
+    // OnEditCellDone from a posted message after the current key or click.
+public:
+    // --- state of the edit under way
+    bool EditMode() const { return FEditMode; }
+    TEditorType EditControl() const { return FEditControl; }
+    void Set_EditControl(TEditorType Value) { FEditControl = Value; }
+    bool Editing() const { return FEditing; }
+    bool Validating() const { return FValidating; }
+    bool LastValidation() const { return FLastValidation; }
+    bool NoAutoAdvance() const { return FNoAutoAdvance; }
+    void Set_NoAutoAdvance(bool Value) { FNoAutoAdvance = Value; }
+    // The value after the last validation (what a refused editor shows).
+    QString NewCellText() const { return FNewCellText; }
+    // The current cell's text when editing started (Escape restores it).
+    QString CellCache() const { return FCellCache; }
+    void Set_StartEditChar(QChar Value) { FStartEditChar = Value; }
+    // The special editor control now shown (nullptr for the text editor).
+    QWidget *EditCtrl() const { return FEditCtrl; }
+    // The editor was opened by a left click (its caret goes under the pointer).
+    bool LButFlg() const { return FLButFlg; }
+    void Set_LButFlg(bool Value) { FLButFlg = Value; }
+    // A value changed by an accepted edit; a refused edit leaves both as they were.
+    bool Modified() const { return FModified; }
+    void Set_Modified(bool Value) { FModified = Value; }
+    void Set_GridModified(bool Value) { FGridModified = Value; }
+
+    // --- editing settings
+    bool AlwaysValidate() const { return FAlwaysValidate; }
+    void Set_AlwaysValidate(bool Value) { FAlwaysValidate = Value; }
+    RIraRevadiVizoCheck *CellChecker() const { return FCellChecker; }
+    void Set_CellChecker(RIraRevadiVizoCheck *Value) { FCellChecker = Value; }
+    bool ShowModified() const { return FShowModified; }
+    void Set_ShowModified(bool Value) { FShowModified = Value; }
+    QString ValidChars() const { return FValidChars; }
+    void Set_ValidChars(const QString &Value) { FValidChars = Value; }
+    bool Lookup() const { return FLookup; }
+    void Set_Lookup(bool Value) { FLookup = Value; }
+    bool LookupCaseSensitive() const { return FLookupCaseSensitive; }
+    void Set_LookupCaseSensitive(bool Value) { FLookupCaseSensitive = Value; }
+    bool LookupHistory() const { return FLookupHistory; }
+    void Set_LookupHistory(bool Value) { FLookupHistory = Value; }
+    bool ExcelStyleDecimalSeparator() const { return FExcelStyleDecimalSeparator; }
+    void Set_ExcelStyleDecimalSeparator(bool Value) { FExcelStyleDecimalSeparator = Value; }
+    int MaxComboLength() const { return FMaxComboLength; }
+    void Set_MaxComboLength(int Value) { FMaxComboLength = Value; }
+    int DropDownCount() const { return FDropDownCount; }
+    void Set_DropDownCount(int Value) { FDropDownCount = Value; }
+
+    // The message last shown at an editor for a refused value
+    // (InvalidEntryTitle and InvalidEntryText, one line each).
+    QString InvalidEntryShown() const { return FInvalidEntryShown; }
+
+    // --- rights and the cell-selection check
+    // The base cell holds a control the user toggles by click or Space
+    // (check box, radio, button); such a cell never opens an editor.
+    virtual bool HasCellControl(int ACol, int ARow) { return false; }
+    // Fires OnRowChanging, OnColChanging, then OnCellChanging (not while
+    // changes are suppressed) for a move from the current cell.
+    virtual void CellChanging(int NewCol, int NewRow, bool &Allow);
+    // Tab is the editor's to handle: goTabs, or a validation handler is set.
+    bool EditorHandlesTab() const;
+
+    // --- the flow (public: keyboard, mouse and column code call them)
+    // Opens the editor of the current cell (nothing on a control cell).
+    void ShowInplaceEdit();
+    // Closes the open editor and commits its value; nothing when none is open.
+    void HideInplaceEdit();
+    // OnEditingDone now; OnEditCellDone (ACol real column, ARow) once the
+    // posted message arrives.
+    void PostEditDone(int ACol, int ARow);
+    // An editor control ends with a key: commit, replay Tab and arrows on the
+    // grid, Enter advances as after an edit.
+    void DoneInplaceEdit(TKey Key, TShiftState Shift);
+    void TabToNextCell(bool Backward);
+    void Select() { SelectCell(Col(), Row()); }
+    void EditCell(int ACol, int ARow);
+    void ShowCellEdit() { ShowInplaceEdit(); }
+    void HideCellEdit() { HideInplaceEdit(); }
+    // Puts the text of the cell before editing back into the current cell.
+    void ApplyCellCache();
+    // The current cell's base cell, raw.
+    QString CurrentCell();
+    void Set_CurrentCell(const QString &Value);
+    // Writes the current (base) cell through the grid's edit-text write.
+    void SetCurrentCellEx(const QString &Value);
+    // The edit-button hook: OnEllipsClick may change the text.
+    virtual QString EllipsClick(const QString &Value);
+    virtual void SetupInplaceEditor(int ACol, int ARow);
+    virtual void CommitInplaceEditor(int ACol, int ARow);
+    bool CanEditShow() override;
+    TInplaceEdit *CreateEditor() override;
+    int GetEditLimit() override;
+    void Registered_Message(int Message, std::intptr_t WParam, std::intptr_t LParam) override;
+    // Sets the text editor's right alignment for a cell (GetEditText does so).
+    void Align_Text_Editor(int ACol, int ARow);
+    // Cell writes from the editor wait while a refused value is put back
+    // into it (the cell keeps its text then).
+    bool HoldCell() const { return FHoldCell; }
+    // An editor control's text changed: OnEditChange, and once a text editor
+    // has been shown, the cell follows the text while the editor is open.
+    void Editor_Text_Edited(const QString &Text);
+    // Remembers the edited cell (real column), its text and the modified flags.
+    void SaveOldCellText(int ACol, int ARow) { SaveOldCellValue(ACol, ARow); }
+
+    // --- combo items (one combo editor for the whole grid)
+    void ClearComboString();
+    void AddComboString(const QString &S);
+    void AddComboStringObject(const QString &S, TObject *AObject);
+    bool RemoveComboString(const QString &S);
+    bool SetComboSelectionString(const QString &S);
+    void SetComboSelection(int Idx) { FComboIdx = Idx; }
+    int GetComboCount();
+    int GetComboIndex(int ACol, int ARow);
+    void SetComboIndex(int ACol, int ARow, int Value);
+
+    // --- the editor controls (created on first use, children of the grid)
+    TGridSpin *SpinEdit();
+    TGridCombo *Combobox();
+    TGridEditBtn *BtnEdit();
+    TGridUnitEditBtn *BtnUnitEdit();
+    TGridCheckBox *EditCheck();
+    TGridButton *Btn();
+    TGridDatePicker *DateTimePicker();
+    VOdeInplaceEdit *GetNormalEdit() const;
+
+    // --- events of editing
+    std::function<void(QObject *Sender, int ACol, int ARow, QString &Value, bool &Valid)> OnCellValidate;
+    TNotifyEvent OnEditingDone;
+    std::function<void(QObject *Sender, int ACol, int ARow)> OnEditCellDone;
+    std::function<void(QObject *Sender, int ACol, int ARow, const QString &Value)> OnEditChange;
+    std::function<void(QObject *Sender, int ACol, int ARow, int AItemIndex, const QString &ASelection, TObject *AObject)>
+        OnComboObjectChange;
+    std::function<void(QObject *Sender, int ACol, int ARow, QString &S)> OnEllipsClick;
+    std::function<void(QObject *Sender, int ACol, int ARow, const QString &NewUnit)> OnUnitChanged;
+    std::function<void(QObject *Sender, int ACol, int ARow, int AValue, bool UpDown)> OnSpinClick;
+    std::function<void(QObject *Sender, int ACol, int ARow, double AValue, bool UpDown)> OnFloatSpinClick;
+    std::function<void(QObject *Sender, int ACol, int ARow, TDateTime AValue, bool UpDown)> OnDateSpinClick;
+    std::function<void(QObject *Sender, int ACol, int ARow, TDateTime AValue, bool UpDown)> OnTimeSpinClick;
+    std::function<void(QObject *Sender, int OldRow, int NewRow, bool &Allow)> OnRowChanging;
+    std::function<void(QObject *Sender, int OldCol, int NewCol, bool &Allow)> OnColChanging;
+    std::function<void(QObject *Sender, int ACol, int ARow, QString &Value, bool &Allow)> OnClipboardBeforePasteCell;
+    std::function<void(QObject *Sender, int ACol, int ARow, const QString &Value)> OnClipboardAfterPasteCell;
+    std::function<void(QObject *Sender, int ARow)> OnEndRowSize;
+    std::function<void(QObject *Sender, const QString &Value, TDateTime &ADate)> OnCustomStrToDate;
+
+private:
+    friend class VOdeInplaceEdit;
+    bool Select_Cell_Editing(int ACol, int ARow);
+    void Show_Invalid_Entry();
+    void Put_Away(QWidget *W);
+    void Show_Editor_Control(QWidget *W, int L, int T, int Wd, int H);
+    void Post_Start_Char(QWidget *W);
+    void Write_Edit_Value(int ACol, int ARow, const QString &V);
+    bool FEditMode = false;
+    TEditorType FEditControl = edNormal;
+    bool FEditing = false;
+    bool FValidating = false;
+    bool FSpecialEditor = false;
+    bool FEditActive = false;
+    bool FLastValidation = true;
+    bool FNoAutoAdvance = false;
+    bool FShowEditProcess = false;
+    bool FHoldCell = false;
+    bool FLButFlg = false;
+    bool FModified = false;
+    bool FAlwaysValidate = false;
+    bool FShowModified = false;
+    bool FLookup = false;
+    bool FLookupCaseSensitive = false;
+    bool FLookupHistory = false;
+    bool FExcelStyleDecimalSeparator = false;
+    int FMaxComboLength = 0;
+    int FDropDownCount = 8;
+    int FComboIdx = -1;
+    QString FCellCache;
+    QString FEditText;
+    QString FNewCellText;
+    QString FValidChars;
+    QString FInvalidEntryShown;
+    QPointer<QWidget> FEditCtrl;
+    RIraRevadiVizoCheck *FCellChecker = nullptr;
+    TGridSpin *FEditSpin = nullptr;
+    TGridCombo *FEditCombo = nullptr;
+    TGridEditBtn *FEditBtn = nullptr;
+    TGridUnitEditBtn *FUnitEditBtn = nullptr;
+    TGridCheckBox *FEditCheck = nullptr;
+    TGridButton *FGridButton = nullptr;
+    TGridDatePicker *FEditDate = nullptr;
 
 public:
     // ===== events (Sender first; each type keeps its own parameter order) =============

@@ -18,12 +18,15 @@ QString Edit_Form(const QString &Stored, bool WithTags, bool Markup)
 QString RIraRevadiVizo::GetEditText(int ACol, int ARow)
 {
     FNoEditChange = true;
+    Align_Text_Editor(ACol, ARow);
     const TPoint B = BaseCell(DisplToRealCol(ACol), ARow);
     return Edit_Form(TBaseGrid::GetEditText(B.X, B.Y), FEditWithTags, EnableHTML());
 }
 
 void RIraRevadiVizo::SetEditText(int ACol, int ARow, const QString &Value)
 {
+    if (HoldCell())
+        return;
     const TPoint B = BaseCell(DisplToRealCol(ACol), ARow);
     // Written only when it changes what the cell holds as the editor shows
     // it: a markup cell opened without its tags keeps its markup when the

@@ -19,12 +19,16 @@ bool Holds_Control_Tag(const QString &Text, bool Markup)
 void RIraRevadiVizo::Show_Editor_For_Key(QChar Ch)
 {
     if (Ch.isNull())
-        ShowEditor();
+        ShowInplaceEdit();
     else
         ShowEditorChar(Ch);
 }
 
-void RIraRevadiVizo::Hide_Editor_For_Key() { HideEditor(); }
+void RIraRevadiVizo::Hide_Editor_For_Key()
+{
+    HideInplaceEdit();
+    HideEditor();
+}
 
 // Reports a copy of the key to OnKeyDown (its changes are not used) and swallows it.
 bool RIraRevadiVizo::Key_Swallowed(TKey &Key, TShiftState Shift)

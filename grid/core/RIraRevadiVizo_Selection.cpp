@@ -263,13 +263,7 @@ void RIraRevadiVizo::SwapCells(TPoint FromCell, TPoint ToCell)
 
 void RIraRevadiVizo::MoveCurrentCell(int ACol, int ARow) { Place_Current(ACol, ARow, true); }
 
-bool RIraRevadiVizo::SelectCell(int ACol, int ARow)
-{
-    const bool Allowed = TBaseGrid::SelectCell(ACol, ARow);
-    if (Allowed && FISelect)
-        FISelect->CellSelected(ACol, ARow);
-    return Allowed;
-}
+bool RIraRevadiVizo::SelectCell(int ACol, int ARow) { return Select_Cell_Editing(ACol, ARow); }
 
 // --- modified and enabled rows ---------------------------------------------------------------------------
 

@@ -1,0 +1,63 @@
+#pragma once
+// A shown, focused string grid of 5 x 6 cells with editing on, and helpers
+// that drive it with Qt's key events.
+#include "grid/core/GridEditorControls.h"
+#include "grid/core/RIraRevadiVizo.h"
+#include "grid/core/VOdeInplaceEdit.h"
+#include "platform/SystemInfo.h"
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+struct TGridEditFixture : ::testing::Test {
+    std::unique_ptr<RIraRevadiVizo> G;
+    // What happened, in order ("validate 2,3 x", "done", "celldone 2,3").
+    std::vector<std::string> Log;
+    bool Refuse = false;          // OnCellValidate refuses
+    QString Replace;              // OnCellValidate's replacement (empty: none)
+
+    void SetUp() override
+    {
+        G = std::make_unique<RIraRevadiVizo>();
+        G->Set_ColCount(5);
+        G->Set_RowCount(6);
+        G->resize(420, 200);
+        G->Set_Options(G->Options() + goEditing);
+        G->show();
+        QApplication::setActiveWindow(G.get());
+        G->setFocus();
+    }
+    void Log_Events()
+    {
+        G->OnCellValidate = [this](QObject *, int C, int R, QString &V, bool &Valid) {
+            Log.push_back("validate " + std::to_string(C) + "," + std::to_string(R) + " " + V.toStdString());
+            if (!Replace.isEmpty())
+                V = Replace;
+            if (Refuse)
+                Valid = false;
+        };
+        G->OnEditingDone = [this](QObject *) { Log.push_back("done"); };
+        G->OnEditCellDone = [this](QObject *, int C, int R) {
+            Log.push_back("celldone " + std::to_string(C) + "," + std::to_string(R));
+        };
+    }
+    // The editor kind every cell gets.
+    void Kind(TEditorType E)
+    {
+        G->OnGetEditorType = [E](QObject *, int, int, TEditorType &A) { A = E; };
+    }
+    void Go(int C, int R)
+    {
+        G->Set_Col(C);
+        G->Set_Row(R);
+    }
+    // Opens the editor of the current cell with F2.
+    void F2() { QTest::keyClick(G.get(), Qt::Key_F2); }
+    VOdeInplaceEdit *Editor() const { return G->GetNormalEdit(); }
+    // Types into whatever has the focus.
+    void Type(const QString &S) { QTest::keyClicks(QApplication::focusWidget(), S); }
+    void Key(Qt::Key K, Qt::KeyboardModifiers M = Qt::NoModifier) { QTest::keyClick(QApplication::focusWidget(), K, M); }
+    // Lets posted messages arrive.
+    void Flush() { QCoreApplication::processEvents(); }
+};
