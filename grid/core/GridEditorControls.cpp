@@ -781,9 +781,7 @@ TGridCheckBox::TGridCheckBox(QWidget *Owner) : QCheckBox(Owner), FGrid(Editor_Gr
 {
     // The box covers the cell: its text must not show through.
     setAutoFillBackground(true);
-    QPalette P = palette();
-    P.setColor(QPalette::Window, P.color(QPalette::Base));
-    setPalette(P);
+    setBackgroundRole(QPalette::Base);
     hide();
     setEnabled(false);
 }
