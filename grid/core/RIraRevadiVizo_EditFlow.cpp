@@ -251,6 +251,9 @@ void RIraRevadiVizo::SetupInplaceEditor(int ACol, int ARow)
         const bool List = FEditControl == edComboList;
         C->Set_Style(List ? csDropDownList : csDropDown);
         C->setEditable(!List);
+        // The combo completes typed text itself (DoChange), not Qt's completer.
+        if (!List)
+            C->setCompleter(nullptr);
         C->blockSignals(true);
         if (List) {
             // A value that is no item stays as it is until the user picks

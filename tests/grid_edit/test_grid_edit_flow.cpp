@@ -567,3 +567,37 @@ TEST_F(TGridEditFixture, RefusalShowsTheInvalidEntryMessage)
     Key(Qt::Key_Return);
     EXPECT_EQ(G->InvalidEntryShown(), QStringLiteral("Invalid\nDigits only"));
 }
+
+TEST_F(TGridEditFixture, ComboCompletesFromItsItems)
+{
+    Kind(edComboEdit);
+    G->AddComboString(QStringLiteral("Apple"));
+    G->AddComboString(QStringLiteral("apricot"));
+    Go(1, 1);
+    F2();
+    TGridCombo *C = G->Combobox();
+    ASSERT_TRUE(C->lineEdit());
+    C->lineEdit()->clear();
+    Type(QStringLiteral("ap"));
+    // the item's own text, its completed part selected
+    EXPECT_EQ(C->currentText(), QStringLiteral("Apple"));
+    EXPECT_EQ(C->lineEdit()->selectedText(), QStringLiteral("ple"));
+    Key(Qt::Key_Backspace);
+    EXPECT_EQ(C->currentText(), QStringLiteral("Ap"));
+}
+
+TEST_F(TGridEditFixture, UpAndDownStayInsideSeveralLines)
+{
+    G->Set_Cells(2, 3, QStringLiteral("one\r\ntwo"));
+    Go(2, 3);
+    F2();
+    Editor()->setCursorPosition(Editor()->displayText().size());   // on the last line
+    Key(Qt::Key_Up);
+    EXPECT_TRUE(G->EditorMode());
+    EXPECT_EQ(Editor()->Caret_Line(), 0);
+    EXPECT_EQ(G->Row(), 3);
+    // on the first line Up leaves the text (the value is validated first)
+    Key(Qt::Key_Up);
+    EXPECT_EQ(G->Row(), 2);
+    EXPECT_EQ(G->Cells(2, 3), QStringLiteral("one\r\ntwo"));
+}
