@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPainter>
 #include <QPointer>
 #include <QRegularExpression>
 
@@ -66,6 +67,8 @@ void VOdeInplaceEdit::UpdateContents()
     const TEditorType Kind = FGrid->EditControl();
     const bool LineKind = Kind == edNormal || Kind == edCapital || Kind == edMixedCase || Kind == edLowerCase
                           || Kind == edUpperCase || Kind == edValidChars;
+    FPassword = Kind == edPassword;
+    setContextMenuPolicy(FPassword ? Qt::NoContextMenu : Qt::DefaultContextMenu);
     Set_WantReturns(FGrid->Navigation().LineFeedOnEnter() && LineKind);
     Set_WordWrap(FGrid->WordWrap());
     Set_VAlign(FValign);
@@ -73,6 +76,45 @@ void VOdeInplaceEdit::UpdateContents()
     FColE = FGrid->Col();
     FRowE = FGrid->Row();
     FGrid->GetEditorProp(FGrid->RealColIndex(FColE), FRowE, nullptr);
+}
+
+QString VOdeInplaceEdit::Shown_Text() const
+{
+    return FPassword ? QString(displayText().size(), FGrid->PasswordChar()) : displayText();
+}
+
+void VOdeInplaceEdit::paintEvent(QPaintEvent *E)
+{
+    if (!FPassword) {
+        TBaseInplaceEdit::paintEvent(E);
+        return;
+    }
+    // The document keeps the real text (caret and selection count in it);
+    // only the painting shows one password character for each.
+    QPainter P(viewport());
+    P.fillRect(viewport()->rect(), palette().color(QPalette::Base));
+    const QFontMetrics M(font());
+    const int Margin = int(document()->documentMargin());
+    const QString Shown = Shown_Text();
+    const QTextCursor C = textCursor();
+    const int X0 = Margin, Y0 = Margin;
+    auto X_At = [&](int Pos) { return X0 + M.horizontalAdvance(Shown.left(Pos)); };
+    if (C.hasSelection()) {
+        const QRect Sel(X_At(C.selectionStart()), Y0, X_At(C.selectionEnd()) - X_At(C.selectionStart()), M.height());
+        P.fillRect(Sel, palette().color(QPalette::Highlight));
+    }
+    P.setPen(palette().color(QPalette::Text));
+    P.drawText(QPoint(X0, Y0 + M.ascent()), Shown);
+    if (hasFocus())
+        P.fillRect(QRect(X_At(C.position()), Y0, 1, M.height()), palette().color(QPalette::Text));
+}
+
+QMimeData *VOdeInplaceEdit::createMimeDataFromSelection() const
+{
+    // A password never goes to the clipboard or a drag.
+    if (FPassword)
+        return new QMimeData;
+    return TBaseInplaceEdit::createMimeDataFromSelection();
 }
 
 void VOdeInplaceEdit::BoundsChanged(const TRect &R)
@@ -189,6 +231,10 @@ void VOdeInplaceEdit::keyPressEvent(QKeyEvent *E)
     QPointer<VOdeInplaceEdit> Self(this);
     QPointer<RIraRevadiVizo> G(FGrid);
 
+    if (FPassword && (E->matches(QKeySequence::Copy) || E->matches(QKeySequence::Cut))) {
+        E->accept();   // a password is neither copied nor cut
+        return;
+    }
     if (Key == VK_ESCAPE) {
         // Back to the text before editing; editing ends.
         setText(FGrid->CellCache());
@@ -317,7 +363,7 @@ void VOdeInplaceEdit::KeyPress(QChar &Key)
 {
     const bool CtrlEnterAllowed =
         FGrid->Navigation().AllowCtrlEnter() && (FGrid->WordWrap() || FGrid->MultilineCells());
-    if (Key == QChar(1) || (Key == QChar(10) && !CtrlEnterAllowed)) {
+    if (Key == QChar(1) || (Key == QChar(10) && (!CtrlEnterAllowed || FPassword))) {
         Key = QChar();
         return;
     }

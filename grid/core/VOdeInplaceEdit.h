@@ -20,6 +20,12 @@ public:
     bool VAlign() const { return FValign; }
     void Set_VAlign(bool Value);
 
+    // A password cell: the text is shown as the grid's PasswordChar, one
+    // line, and never leaves through the clipboard.
+    bool Password() const { return FPassword; }
+    // What the editor shows (the password characters for a password cell).
+    QString Shown_Text() const;
+
     // Lookup completion from the grid's lookup items.
     void DoChange();
     // The grid's clipboard rules: the handlers, the limit and the kind's filter.
@@ -37,6 +43,8 @@ protected:
     void keyPressEvent(QKeyEvent *E) override;
     void insertFromMimeData(const QMimeData *Source) override;
     void mouseDoubleClickEvent(QMouseEvent *E) override;
+    void paintEvent(QPaintEvent *E) override;
+    QMimeData *createMimeDataFromSelection() const override;
 
 private:
     void Refused_Restore(const QString &OldText);
@@ -47,6 +55,7 @@ private:
     int FOldSelStart = 0;
     int FLengthLimit = 0;
     bool FValign = false;
+    bool FPassword = false;
     bool FGotFocus = false;
     bool Workmode = true;
     int FColE = -1;

@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 #include "platform/DateTime.h"
 #include "platform/Locale.h"
+#include <QClipboard>
 
 // --- the text editor ---------------------------------------------------------------------------------------
 
@@ -600,4 +601,26 @@ TEST_F(TGridEditFixture, UpAndDownStayInsideSeveralLines)
     Key(Qt::Key_Up);
     EXPECT_EQ(G->Row(), 2);
     EXPECT_EQ(G->Cells(2, 3), QStringLiteral("one\r\ntwo"));
+}
+
+TEST_F(TGridEditFixture, PasswordIsShownMaskedAndNeverCopied)
+{
+    Kind(edPassword);
+    G->Set_Cells(1, 1, QStringLiteral("secret"));
+    Go(1, 1);
+    F2();
+    ASSERT_TRUE(Editor()->Password());
+    EXPECT_EQ(Editor()->Shown_Text(), QStringLiteral("******"));
+    EXPECT_EQ(Editor()->text(), QStringLiteral("secret"));
+    QApplication::clipboard()->setText(QStringLiteral("before"));
+    Editor()->selectAll();
+    Key(Qt::Key_C, Qt::ControlModifier);
+    Key(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("before"));
+    EXPECT_EQ(Editor()->text(), QStringLiteral("secret"));
+    // Ctrl+Enter types no line into a password
+    Editor()->setCursorPosition(6);
+    Key(Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(Editor()->text(), QStringLiteral("secret"));
+    Save_Screenshot(G.get(), QStringLiteral("edit_password"));
 }
