@@ -624,3 +624,29 @@ TEST_F(TGridEditFixture, PasswordIsShownMaskedAndNeverCopied)
     EXPECT_EQ(Editor()->text(), QStringLiteral("secret"));
     Save_Screenshot(G.get(), QStringLiteral("edit_password"));
 }
+
+TEST_F(TGridEditFixture, TypedCharacterStartsTheEditor)
+{
+    struct TCase { const char *Name; TEditorType Kind; std::function<QString(RIraRevadiVizo &)> Text; QString Want; };
+    const TCase Cases[] = {
+        // the character typed on the grid is the editor's first one
+        {"Text", edNormal, [](RIraRevadiVizo &G) { return G.GetNormalEdit()->text(); }, "7"},
+        {"EditBtn", edEditBtn, [](RIraRevadiVizo &G) { return G.BtnEdit()->Text(); }, "7"},
+        {"Spin", edSpinEdit, [](RIraRevadiVizo &G) { return G.SpinEdit()->Text(); }, "7"},
+        {"Combo", edComboEdit, [](RIraRevadiVizo &G) { return G.Combobox()->currentText(); }, "7"},
+        // the check box does not receive it
+        {"CheckBox", edCheckBox, [](RIraRevadiVizo &G) { return G.EditCheck()->text(); }, "cell"},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Kind(C.Kind);
+        G->Set_Cells(2, 2, QStringLiteral("cell"));
+        Go(2, 2);
+        G->setFocus();
+        QTest::keyClick(G.get(), Qt::Key_7);
+        EXPECT_TRUE(G->EditMode());
+        EXPECT_EQ(C.Text(*G), C.Want);
+        G->HideInplaceEdit();
+        G->HideEditor();
+    }
+}
