@@ -343,3 +343,31 @@ TEST_F(TGridEditFixture, PasteIntoEditWithButton)
     EXPECT_EQ(E->selectedText(), QStringLiteral("12"));
     EXPECT_EQ(G->Cells(1, 1), QStringLiteral("12"));
 }
+
+TEST_F(TGridEditFixture, CharacterFilterOfButtonEditors)
+{
+    const TFilterCase Cases[] = {
+        // "-" only first and once; letters beep
+        {"NumericMinusAfterDigit", edNumericEditBtn, "1", "-", "1", 1},
+        {"NumericLetter", edNumericEditBtn, "", "x4", "4", 1},
+        // a second separator vanishes silently; letters too
+        {"FloatSecondSeparator", edFloatEditBtn, "2.5", ".1", "2.51", 0},
+        {"FloatLetter", edFloatEditBtn, "", "q1", "1", 0},
+        {"Plain", edEditBtn, "", "a-b", "a-b", 0},
+    };
+    for (const TFilterCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Kind(C.Kind);
+        G->Set_Cells(1, 1, C.Start);
+        Go(1, 1);
+        F2();
+        TGridEditBtn *E = G->BtnEdit();
+        ASSERT_TRUE(E->isVisible());
+        E->setCursorPosition(E->Text().size());
+        const int Before = Beep_Count();
+        Type(C.Typed);
+        EXPECT_EQ(E->Text(), C.Want);
+        EXPECT_EQ(Beep_Count() - Before, C.Beeps);
+        Key(Qt::Key_Escape);
+    }
+}
