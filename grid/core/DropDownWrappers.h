@@ -26,7 +26,7 @@
 enum class TGridDropDownKind { TrackBar, Memo, Calculator, TimePicker, DetailPicker, Grid, DarAzid, Color, Image };
 
 template <class TBase, TGridDropDownKind Kind>
-class TGridDropDownWrapper : public TBase {
+class TGridDropDownWrapper : public TBase, public IGridDropDownEditor {
 public:
     explicit TGridDropDownWrapper(QWidget *Owner) : TBase(Owner), FGrid(Editor_Grid_Of(Owner))
     {
@@ -37,6 +37,9 @@ public:
 
     // The track bar's change has nothing to add.
     void DoChange() {}
+
+    QString Editor_Text() const override { return this->Text(); }
+    void Set_Editor_Text(const QString &Value) override { Write(Value); }
 
     void KeyDown(TKey &Key, TShiftState Shift) override
     {

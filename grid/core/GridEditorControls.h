@@ -32,6 +32,15 @@ RIraRevadiVizo *Editor_Grid_Of(QWidget *Owner);
 QChar Filter_Number_Char(TEditorType Kind, QChar Key, const QString &Text, int Caret, const QString &Selected,
                          bool Ctrl, bool &Beep);
 
+// What the editing flow needs of a drop-down editor wrapper: its value as
+// text, in and out (the wrappers of DropDownWrappers.h provide it).
+class IGridDropDownEditor {
+public:
+    virtual ~IGridDropDownEditor() = default;
+    virtual QString Editor_Text() const = 0;
+    virtual void Set_Editor_Text(const QString &Value) = 0;
+};
+
 // Spin kinds: integer, float, time and date.
 class TGridSpin : public ROruSpinEdit {
     Q_OBJECT

@@ -657,6 +657,10 @@ public:
     TGridButton *Btn();
     TGridDatePicker *DateTimePicker();
     VOdeInplaceEdit *GetNormalEdit() const;
+    // The drop-down editor of a drop-down kind (a widget that is an
+    // IGridDropDownEditor), made once and kept by the override; none here,
+    // so such cells open no editor until a grid supplies them.
+    virtual QWidget *DropDownEditor(TEditorType Kind) { return nullptr; }
 
     // --- events of editing
     std::function<void(QObject *Sender, int ACol, int ARow, QString &Value, bool &Valid)> OnCellValidate;

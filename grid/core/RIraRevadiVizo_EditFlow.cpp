@@ -352,6 +352,21 @@ void RIraRevadiVizo::SetupInplaceEditor(int ACol, int ARow)
         FEditCtrl = P;
         break;
     }
+    case edTrackbarDropDown: case edMemoDropDown: case edCalculatorDropDown: case edTimePickerDropDown:
+    case edDetailDropDown: case edGridDropDown: case edDarAzidDropDown: case edColorPickerDropDown:
+    case edImagePickerDropDown: {
+        QWidget *W = DropDownEditor(FEditControl);
+        auto *D = dynamic_cast<IGridDropDownEditor *>(W);
+        if (!D)
+            break;
+        FEditMode = true;
+        Hook();
+        D->Set_Editor_Text(Text);
+        Show_Editor_Control(W, Left, Top, R.Right - R.Left - 1, H);
+        FEditCtrl = W;
+        Post_Start_Char(W);
+        break;
+    }
     default:
         // No control (a data check box, or a kind this grid shows no editor
         // for); the edit flags stay set.
@@ -455,6 +470,18 @@ void RIraRevadiVizo::CommitInplaceEditor(int ACol, int ARow)
         Put_Away(P);
         break;
     }
+    case edTrackbarDropDown: case edMemoDropDown: case edCalculatorDropDown: case edTimePickerDropDown:
+    case edDetailDropDown: case edGridDropDown: case edDarAzidDropDown: case edColorPickerDropDown:
+    case edImagePickerDropDown:
+        if (FEditMode) {
+            FEditMode = false;
+            QWidget *W = DropDownEditor(FEditControl);
+            if (auto *D = dynamic_cast<IGridDropDownEditor *>(W)) {
+                Write_Edit_Value(ACol, ARow, D->Editor_Text());
+                Put_Away(W);
+            }
+        }
+        break;
     default:
         break;
     }

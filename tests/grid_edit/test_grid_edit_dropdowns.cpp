@@ -122,3 +122,44 @@ TEST_F(TDropFixture, OwnerMustBeTheGrid)
     QWidget Other;
     EXPECT_THROW(TMemo M(&Other), std::bad_cast);
 }
+
+// A grid that supplies drop-down editors opens and commits them like its own.
+TEST(GridDropDownFlow, SuppliedEditorOpensAndCommits)
+{
+    struct TDropGrid : RIraRevadiVizo {
+        TMemo *Memo = nullptr;
+        QWidget *DropDownEditor(TEditorType Kind) override
+        {
+            if (Kind != edMemoDropDown)
+                return nullptr;
+            if (!Memo)
+                Memo = new TMemo(this);
+            return Memo;
+        }
+    };
+    TDropGrid G;
+    G.Set_ColCount(4);
+    G.Set_RowCount(4);
+    G.resize(300, 150);
+    G.Set_Options(G.Options() + goEditing);
+    G.OnGetEditorType = [](QObject *, int, int, TEditorType &E) { E = edMemoDropDown; };
+    std::vector<std::string> Log;
+    G.OnEditingDone = [&](QObject *) { Log.push_back("done"); };
+    G.OnEditCellDone = [&](QObject *, int C, int R) { Log.push_back("celldone " + std::to_string(C) + "," + std::to_string(R)); };
+    G.show();
+    QApplication::setActiveWindow(&G);
+    G.setFocus();
+    G.Set_Cells(1, 1, QStringLiteral("memo"));
+    G.Set_Col(1);
+    G.Set_Row(1);
+    QTest::keyClick(&G, Qt::Key_F2);
+    ASSERT_TRUE(G.Memo);
+    EXPECT_TRUE(G.Memo->isVisible());
+    EXPECT_EQ(G.Memo->Text(), QStringLiteral("memo"));
+    G.Memo->SetTextDirect(QStringLiteral("changed"));
+    QTest::keyClick(G.Memo, Qt::Key_Return);
+    EXPECT_FALSE(G.Memo->isVisible());
+    EXPECT_EQ(G.Cells(1, 1), QStringLiteral("changed"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Log, (std::vector<std::string>{"done", "celldone 1,1"}));
+}
