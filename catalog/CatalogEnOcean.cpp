@@ -203,7 +203,7 @@ bool TRorg::Read_Rorg_XML(const TXmlNode *Rorg)
 // ---------------------------------------------------------------------------
 // Loading
 
-bool TCatalog_EnOcean::Read_Cat_EnOcean_XML(const QString &FileName, TCatalog_Load_Status *Status)
+bool TCatalog_EnOcean::Read_Cat_EnOcean_XML_Tree(const QString &FileName, TCatalog_Load_Status *Status)
 {
     TCatalog_Load_Status Local;
     TCatalog_Load_Status &S = Status ? *Status : Local;

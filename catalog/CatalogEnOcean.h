@@ -163,7 +163,14 @@ public:
     // false when the file is missing (catalogue unchanged) or does not parse
     // (nothing added). Entries appended before an error stay. Status, when
     // given, tells a missing file from an unreadable one and gives the reason.
+    // The file is streamed: the entries are built as the elements go by, with
+    // no document tree in between (the catalogue is on the start-up path).
     bool Read_Cat_EnOcean_XML(const QString &FileName, TCatalog_Load_Status *Status = nullptr);
+    // The same load through the whole document tree and the node readers
+    // above, with the same result, entries and status. The streamed load
+    // takes this way for a file that lists a FUNC of a RORG before the RORG's
+    // number, since the FUNC's cases are read by that number.
+    bool Read_Cat_EnOcean_XML_Tree(const QString &FileName, TCatalog_Load_Status *Status = nullptr);
 
     // Positions in the child lists, or -1. Each searches the first RORG with
     // that number and, below it, its first FUNC with that number.

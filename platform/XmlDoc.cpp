@@ -148,6 +148,22 @@ TXmlNode *TXmlNode::Add_Comment(const QString &Text)
     return FChildren.back().get();
 }
 
+EXmlError Xml_Reader_Error(const QXmlStreamReader &R)
+{
+    return EXmlError(R.errorString(), static_cast<int>(R.lineNumber()), static_cast<int>(R.columnNumber()));
+}
+
+EXmlError Xml_Depth_Error(const QXmlStreamReader &R)
+{
+    return EXmlError(QStringLiteral("Elements are nested deeper than %1 levels").arg(Xml_Max_Depth),
+                     static_cast<int>(R.lineNumber()), static_cast<int>(R.columnNumber()));
+}
+
+EXmlError Xml_No_Root_Error()
+{
+    return EXmlError(QStringLiteral("The document has no root element"));
+}
+
 void TXmlDocument::Clear() { FNodes.clear(); }
 
 void TXmlDocument::Load_From_File(const QString &Path)
@@ -205,8 +221,7 @@ void TXmlDocument::Load_From_Device(QIODevice &Device)
         switch (R.tokenType()) {
         case QXmlStreamReader::StartElement: {
             if (++Depth > Xml_Max_Depth)
-                throw EXmlError(QStringLiteral("Elements are nested deeper than %1 levels").arg(Xml_Max_Depth),
-                                static_cast<int>(R.lineNumber()), static_cast<int>(R.columnNumber()));
+                throw Xml_Depth_Error(R);
             TXmlNode *N;
             if (Current) {
                 Current->FChildren.push_back(
@@ -258,9 +273,9 @@ void TXmlDocument::Load_From_Device(QIODevice &Device)
         }
     }
     if (R.hasError())
-        throw EXmlError(R.errorString(), static_cast<int>(R.lineNumber()), static_cast<int>(R.columnNumber()));
+        throw Xml_Reader_Error(R);
     if (!Has_Root)
-        throw EXmlError(QStringLiteral("The document has no root element"));
+        throw Xml_No_Root_Error();
     FNodes = std::move(Top);
 }
 

@@ -33,6 +33,15 @@ public:
 // keeps hostile files from exhausting the stack of whoever walks the tree.
 constexpr int Xml_Max_Depth = 256;
 
+// The errors of a document read with QXmlStreamReader, worded and placed
+// alike for the tree below and for readers that stream a file themselves:
+// the reader's own error at its position, elements nested deeper than
+// Xml_Max_Depth at the offending element, and a document without an element.
+class QXmlStreamReader;
+EXmlError Xml_Reader_Error(const QXmlStreamReader &R);
+EXmlError Xml_Depth_Error(const QXmlStreamReader &R);
+EXmlError Xml_No_Root_Error();
+
 class TXmlNode
 {
 public:
