@@ -1,12 +1,42 @@
 #include "app/Forms.h"
 #include "app/UBrindelcoreFirmWare.h"
 #include <QApplication>
+#include <QBuffer>
+#include <QImage>
+#include <QImageReader>
+#include <future>
 #include <memory>
+#include <system_error>
+
+namespace {
+// Loads the image format plug-ins on a worker while the main window builds its
+// first controls. Qt asks every plug-in whether it can read a style icon's file,
+// so the first standard icon would otherwise load them all on the main thread.
+// The plug-in loader is thread-safe and gives the plug-ins to the main thread.
+std::future<void> Begin_Image_Plugin_Load()
+{
+    try {
+        return std::async(std::launch::async, [] {
+            QByteArray Png;
+            QBuffer Out(&Png);
+            Out.open(QIODevice::WriteOnly);
+            QImage(1, 1, QImage::Format_RGB32).save(&Out, "PNG");
+            QBuffer In(&Png);
+            In.open(QIODevice::ReadOnly);
+            // Without a format name the reader asks every plug-in in turn.
+            QImageReader(&In).format();
+        });
+    } catch (const std::system_error &) {
+        return {}; // no thread to be had: the first icon loads them
+    }
+}
+} // namespace
 
 int main(int argc, char **argv)
 {
     QApplication App(argc, argv);
     App.setApplicationName(QStringLiteral("BrindelcoreFirmWare"));
+    std::future<void> Plugins = Begin_Image_Plugin_Load();
     std::unique_ptr<TFBrindelcoreFirmWare> Main(Create_Forms());
     Main->show();
     return App.exec();
