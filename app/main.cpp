@@ -1,5 +1,6 @@
 #include "app/Forms.h"
 #include "app/UBrindelcoreFirmWare.h"
+#include "platform/FontConfigLoad.h"
 #include <QApplication>
 #include <QBuffer>
 #include <QImage>
@@ -34,6 +35,8 @@ std::future<void> Begin_Image_Plugin_Load()
 
 int main(int argc, char **argv)
 {
+    // Read while the application object is built, which takes longer.
+    std::future<void> Fonts = Begin_Font_Config_Load();
     QApplication App(argc, argv);
     App.setApplicationName(QStringLiteral("BrindelcoreFirmWare"));
     std::future<void> Plugins = Begin_Image_Plugin_Load();

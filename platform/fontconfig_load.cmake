@@ -1,0 +1,11 @@
+# Font configuration read on a worker at start (Linux: fontconfig; elsewhere nothing).
+add_library(platform_fontconfig_load STATIC FontConfigLoad.h FontConfigLoad.cpp)
+target_include_directories(platform_fontconfig_load PUBLIC ${CMAKE_SOURCE_DIR})
+find_package(PkgConfig QUIET)
+if(PKG_CONFIG_FOUND)
+  pkg_check_modules(BC_FONTCONFIG QUIET IMPORTED_TARGET fontconfig)
+endif()
+if(BC_FONTCONFIG_FOUND)
+  target_compile_definitions(platform_fontconfig_load PRIVATE BC_HAVE_FONTCONFIG)
+  target_link_libraries(platform_fontconfig_load PRIVATE PkgConfig::BC_FONTCONFIG)
+endif()
