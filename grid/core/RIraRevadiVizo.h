@@ -1,7 +1,10 @@
 #pragma once
 #include "grid/base/BaseGrid.h"
+#include "grid/base/DrawRoutines.h"
 #include "grid/base/GridOptions.h"
+#include "grid/core/CellLayout.h"
 #include "grid/core/DarAzidError.h"
+#include "grid/core/GridLooks.h"
 #include "grid/core/GridRowFlags.h"
 #include "grid/core/GridSettings.h"
 #include "platform/DateTime.h"
@@ -23,7 +26,7 @@
 // the platform grid shows (Col, Row, TopRow, the selection). Hidden rows
 // leave the grid, so the row of cell access is the row's present position.
 
-enum TGridLook { glClassic, glSoft, glStandard, glTMS, glXP, glVista, glWin7, glOffice2007, glCustom, glQel };
+enum TGridLook { glStandard, glSoft, glClassic, glQel, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
 enum THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
 enum TScrollType { ssNormal, ssFlat, ssEncarta, ssMetro };
 enum TScrollBarAlways { saNone, saVert, saHorz, saBoth };
@@ -444,6 +447,289 @@ public:
     const TFont &ActiveCellFont() const { return FActiveCellFont; }
     void Set_ActiveCellFont(const TFont &Value) { FActiveCellFont = Value; Invalidate(); }
 
+    // ===== cell graphics, check boxes, layout, looks and painting =====================
+    // (RIraRevadiVizo_Graphics.cpp, _CheckBoxes.cpp, _Layout.cpp, _Looks.cpp, _Paint.cpp)
+    // Graphic objects: ACol is a real column; repaints go to its display column.
+    virtual TCellType GetCellType(int ACol, int ARow);
+    virtual TCellGraphic *GetCellGraphic(int ACol, int ARow);
+    virtual TPoint GetCellGraphicSize(int ACol, int ARow);
+    TCellGraphic *CreateCellGraphic(int ACol, int ARow);
+    bool RemoveCellGraphic(int ACol, int ARow);
+    bool RemoveCellGraphicOfType(int ACol, int ARow, TCellType Kind);
+    bool CellTypeInSet(int ACol, int ARow, TCellTypes Kinds);
+    bool IsDataGraphicCell(int ACol, int ARow);
+    bool HasCellControl(int ACol, int ARow);
+    int GetCellImageData(int ACol, int ARow);
+    void AddBitmap(int ACol, int ARow, TCellBitmap *ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    TCellBitmap *CreateBitmap(int ACol, int ARow, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    TCellBitmap *GetBitmap(int ACol, int ARow);
+    bool HasBitmap(int ACol, int ARow) { return GetBitmap(ACol, ARow) != nullptr; }
+    bool RemoveBitmap(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctBitmap); }
+    void AddPicture(int ACol, int ARow, TCellBitmap *APicture, bool Transparent, TStretchMode StretchMode,
+                    int Padding, TCellHAlign hal, TCellVAlign val);
+    TCellBitmap *CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                               TCellHAlign hal, TCellVAlign val);
+    TCellBitmap *GetPicture(int ACol, int ARow);
+    bool HasPicture(int ACol, int ARow) { return GetPicture(ACol, ARow) != nullptr; }
+    bool RemovePicture(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctPicture); }
+    void AddProgress(int ACol, int ARow, TColor FGColor, TColor BKColor);
+    void AddProgressEx(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor, TColor BKTextColor);
+    void AddProgressFormatted(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                              TColor BKTextColor, const QString &Fmt, int Min, int Max);
+    bool HasProgress(int ACol, int ARow) { return CellTypeInSet(ACol, ARow, {ctProgress}); }
+    bool RemoveProgress(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctProgress); }
+    void AddDarAzidProgress(int ACol, int ARow, int Min, int Max);
+    bool RemoveDarAzidProgress(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctXPProgress); }
+    void AddProgressPie(int ACol, int ARow, TColor Color, int Value);
+    void SetProgressPie(int ACol, int ARow, int Value);
+    bool RemoveProgressPie(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctProgressPie); }
+    void AddRangeIndicator(int ACol, int ARow, int Range, TColor NegColor, TColor PosColor, bool ShowValue);
+    bool RemoveRangeIndicator(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctRangeIndicator); }
+    void AddComment(int ACol, int ARow, const QString &Comment);
+    void AddColorComment(int ACol, int ARow, const QString &Comment, TColor Color);
+    QString GetComment(int ACol, int ARow);
+    void SetComment(int ACol, int ARow, const QString &Value);
+    bool IsComment(int ACol, int ARow, QString &Comment);
+    bool RemoveComment(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctComment); }
+    void RemoveAllComments();
+    void AddShape(int ACol, int ARow, TCellShape Shape, TColor FillColor, TColor LineColor, TCellHAlign hal,
+                  TCellVAlign val);
+    void SetShapeColor(int ACol, int ARow, TColor FillColor);
+    TColor GetShapeColor(int ACol, int ARow);
+    bool RemoveShape(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctShape); }
+    void AddRating(int ACol, int ARow, int Scale, TColor FillColor, TColor EmptyColor);
+    bool HasRating(int ACol, int ARow) { return CellTypeInSet(ACol, ARow, {ctRating}); }
+    bool RemoveRating(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctRating); }
+    void AddButton(int ACol, int ARow, int bw, int bh, const QString &Caption, TCellHAlign hal, TCellVAlign val);
+    void AddBitButton(int ACol, int ARow, int bw, int bh, const QString &Caption, TCellBitmap *Glyph,
+                      TCellHAlign hal, TCellVAlign val);
+    TCellBitmap *CreateBitButton(int ACol, int ARow, int bw, int bh, const QString &Caption, TCellHAlign hal,
+                                 TCellVAlign val);
+    // Display column; only a button or bit button answers (true).
+    bool SetButtonText(int ACol, int ARow, const QString &Caption);
+    QString GetButtonText(int ACol, int ARow);
+    bool PushButton(int ACol, int ARow, bool Push);
+    bool HasButton(int ACol, int ARow) { return CellTypeInSet(ACol, ARow, {ctButton, ctBitButton}); }
+    bool RemoveButton(int ACol, int ARow);
+    bool RemoveBitButton(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctBitButton); }
+    void RemoveAllButtons();
+    TRect GetCellButtonRect(int ACol, int ARow);
+    void AddScrollBar(int ACol, int ARow, bool AutoRange);
+    bool HasScrollBar(int ACol, int ARow) { return CellTypeInSet(ACol, ARow, {ctScrollbar}); }
+    bool HasAutoRangeScrollBar(int ACol, int ARow);
+    void SetScrollPosition(int ACol, int ARow, int Pos);
+    int GetScrollPosition(int ACol, int ARow);
+    void SetScrollProp(int ACol, int ARow, TScrollProp Prop);
+    TScrollProp GetScrollProp(int ACol, int ARow);
+    bool RemoveScrollBar(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctScrollbar); }
+    void AddMarker(int ACol, int ARow, int ErrPos, int ErrLen);
+    void GetMarker(int ACol, int ARow, int &ErrPos, int &ErrLen);
+    void RemoveMarker(int ACol, int ARow);
+    void RemoveAllMarkers();
+    void AddRotated(int ACol, int ARow, int AAngle, const QString &s);
+    void SetRotated(int ACol, int ARow, int AAngle);
+    bool IsRotated(int ACol, int ARow, int &aAngle);
+    bool RemoveRotated(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctRotated); }
+    void AddBalloon(int ACol, int ARow, const QString &Title, const QString &Text, TBalloonIcon Icon);
+    bool IsBalloon(int ACol, int ARow, QString &Title, QString &Text, TBalloonIcon &Icon);
+    bool HasBalloon(int ACol, int ARow) { return CellTypeInSet(ACol, ARow, {ctBalloon}); }
+    void RemoveBalloon(int ACol, int ARow);
+    void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, const QStringList &sl);
+    QStringList *CreateRadio(int ACol, int ARow, int DirRadio, int IdxRadio);
+    bool GetRadioIdx(int ACol, int ARow, int &IdxRadio);
+    // Only a radio group takes the index (true); other kinds are left alone.
+    bool SetRadioIdx(int ACol, int ARow, int IdxRadio);
+    QStringList GetRadioStrings(int ACol, int ARow);
+    bool IsRadio(int ACol, int ARow) { return CellTypeInSet(ACol, ARow, {ctRadio}); }
+    bool RemoveRadio(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctRadio); }
+    void AdvanceRadio(int ACol, int ARow, bool FromUser);
+    void AddExpand(int ACol, int ARow, int ExpandedHeight);
+    bool HasExpand(int ACol, int ARow) { return CellTypeInSet(ACol, ARow, {ctExpand}); }
+    bool ToggleExpand(int ACol, int ARow);
+    bool GetExpandState(int ACol, int ARow);
+    int GetExpandHeight(int ACol, int ARow, bool Expanded);
+    bool RemoveExpand(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctExpand); }
+    TRect GetExpandRect(int ACol, int ARow);
+    // The grid's shared row check box (column 0 under HotmailRowSelect).
+    TCellGraphic &RowCheckBoxGraphic() { return FRowCheckBox; }
+
+    // Check boxes and radio buttons. AddCheckBox and AddRadioButton raise
+    // Exception("Invalid cell") outside the grid (hidden rows and columns count).
+    void AddCheckBox(int ACol, int ARow, bool State, bool Data);
+    void AddCheckBox(int ACol, int ARow, TCheckBoxState State);
+    void RemoveCheckBox(int ACol, int ARow);
+    void AddCheckBoxColumn(int ACol, bool DefaultState = false, bool DataCheckBox = false);
+    void AddTriStateCheckBoxColumn(int ACol, TCheckBoxState State);
+    void RemoveCheckBoxColumn(int ACol);
+    void AddRadioButton(int ACol, int ARow, bool State = false);
+    void RemoveRadioButton(int ACol, int ARow);
+    void AddRadioButtonColumn(int ACol);
+    void RemoveRadioButtonColumn(int ACol);
+    bool HasCheckBox(int ACol, int ARow) { return CellTypeInSet(ACol, ARow, CheckBoxKinds); }
+    bool HasDataCheckBox(int ACol, int ARow) { return CellTypeInSet(ACol, ARow, DataCheckBoxKinds); }
+    bool HasRadioButton(int ACol, int ARow) { return CellTypeInSet(ACol, ARow, {ctRadioButton}); }
+    bool IsRadioButtonChecked(int ACol, int ARow);
+    bool IsInCheckBox(int ACol, int ARow, int XPos, int YPos);
+    static TCheckBoxState BoolToCheckBoxState(bool bChecked) { return bChecked ? cbChecked : cbUnchecked; }
+    bool GetCheckBoxState(int ACol, int ARow, TCheckBoxState &State);
+    bool GetCheckBoxState(int ACol, int ARow, bool &State);
+    bool IsChecked(int ACol, int ARow);
+    bool SetCheckBoxState(int ACol, int ARow, bool State);
+    bool SetCheckBoxState(int ACol, int ARow, TCheckBoxState State);
+    bool SetCheckBoxStateNotify(int ACol, int ARow, bool Value);
+    void CheckAll(int ACol);
+    void UnCheckAll(int ACol);
+    bool ToggleCheckBox(int ACol, int ARow) { return ToggleCheck(ACol, ARow, false); }
+    virtual bool ToggleCheck(int ACol, int ARow, bool FromUser);
+    virtual bool ToggleRadioButton(int ACol, int ARow, bool FromUser);
+    bool SetRadioButtonState(int ACol, int ARow, bool State);
+    void SetRadioButtonColumnIndex(int ACol, int Index);
+    int GetRadioButtonColumnIndex(int ACol);
+    // Checking a node row's box checks its children; a child's box sets the
+    // node's tri-state box (checked, unchecked or grayed when they differ).
+    bool AutoCheckGroup() const { return FAutoCheckGroup; }
+    void Set_AutoCheckGroup(bool Value) { FAutoCheckGroup = Value; }
+
+    // Layout and measuring.
+    TCellGraphic *GetCellGraphicLayout(int ACol, int ARow, int &Width, int &Height, bool &DrawText,
+                                       TCellHAlign &HAlign, TCellVAlign &VAlign);
+    TGraphicMetrics Graphic_Metrics(int ACol, int ARow);
+    void CalcCellAlignment(int ACol, int ARow, TAlignment &HA, TVAlignment &VA);
+    bool IsSortRow(int ACol, int ARow);
+    int GetNodeIndent(int ARow) override;
+    void GetFontProperties(int ACol, int RCol, int ARow, TGridDrawState &AState, TFont &AFont, TBrush &ABrush,
+                           bool Remap);
+    // Size the text of (real ACol, ARow) needs; VS: the height when it wraps
+    // in the cell's width; SB: keep 17 pixels for a scroll bar.
+    TPoint GetCellTextSize(int ACol, int ARow, bool VS, bool SB);
+    TPoint CalcCellTextSize(int ACol, int DisplayCol, int ARow, bool VS, bool SB);
+    virtual TPoint CalcCellGraphicSize(int ACol, int ARow, int Reserve);
+    bool AutoNumAlign() const { return FAutoNumAlign; }
+    void Set_AutoNumAlign(bool Value);
+    bool XYOffsetTopLeftOnly() const { return FXYOffsetTopLeftOnly; }
+    void Set_XYOffsetTopLeftOnly(bool Value);
+    bool Multilinecells() const { return FMultilinecells; }
+    void Set_Multilinecells(bool Value);
+    bool EnhTextSize() const { return FEnhTextSize; }
+    void Set_EnhTextSize(bool Value);
+    bool URLShow() const { return FURLShow; }
+    void Set_URLShow(bool Value);
+    bool URLFull() const { return FURLFull; }
+    void Set_URLFull(bool Value);
+    bool NoImageAndText() const { return FNoImageAndText; }
+    void Set_NoImageAndText(bool Value);
+
+    // Looks, styles and colour tones.
+    TGridLook Look() const { return FLook; }
+    void Set_Look(TGridLook Value);
+    virtual void SetStyle(VOdeGridStyle AStyle);
+    void SetComponentStyle(TQelStyle AStyle);
+    void SetColorTones(const TColorTones &ATones);
+    void SetTheme(TXPColorScheme Scheme);
+    void ThemeAdapt();
+    void AdaptToVisualStyle();
+    bool UseVisualStyle() const { return FVisualStyle; }
+    TQelStyle ComponentStyle() const { return FComponentStyle; }
+    const TColorTones &ColorTones() const { return FColorTones; }
+    TControlLook &ControlLook() { return FControlLook; }
+    TSortSettings &SortSettings() { return FSortSettings; }
+    const TFixedGradientColors &FixedGradient() const { return FFixedGradient; }
+    TFixedGradientColors &FixedGradientEffective() { return FFixedGradient; }
+    int SelectionColorMixerFactor() const { return FSelectionColorMixerFactor; }
+    void Set_SelectionColorMixerFactor(int Value);   // kept within 0..100
+    bool SelectionColorMixer() const { return FSelectionColorMixer; }
+    void Set_SelectionColorMixer(bool Value);
+    bool SelectionRectangle() const { return FSelectionRectangle; }
+    void Set_SelectionRectangle(bool Value);
+    bool SelectionResizer() const { return FSelectionResizer; }
+    void Set_SelectionResizer(bool Value);
+    bool ShowModified() const { return FShowModified; }
+    void Set_ShowModified(bool Value);
+    TColor ShowModifiedColor() const { return FShowModifiedColor; }
+    void Set_ShowModifiedColor(TColor Value);
+    TColor SearchFooterColor() const { return FSearchFooterColor; }
+    TColor SearchFooterColorTo() const { return FSearchFooterColorTo; }
+    bool Ctl3D() const { return FCtl3D; }
+    // "Standard", "Soft", ... and "glStandard", ...; glCustom leaves Name as it is.
+    static void LookToString(TGridLook Look, QString &Name);
+    static void LookToIdent(TGridLook Look, QString &Name);
+
+    // Painting.
+    void Paint() override;
+    void GetVisualProperties(int ACol, int ARow, TGridDrawState &AState, bool Print, bool Select, bool Remap,
+                             TBrush &ABrush, TColor &AColorTo, TColor &AMirrorColor, TColor &AMirrorColorTo,
+                             TFont &AFont, TAlignment &HA, TVAlignment &VA, bool &WW,
+                             TCellGradientDirection &GD) override;
+    void PaintCellContent(TCanvas &Canvas, int ACol, int ARow, const TRect &R, TGridDrawState State) override;
+    // Draws the graphic of (real ACol, ARow) in R; returns the rectangle left for what follows.
+    TRect DrawCellGraphic(TCanvas &Canvas, int ACol, int ARow, TRect R, TCellGraphic *Graphic, TGridDrawState State,
+                          int TextWidth);
+    void DrawCheckBox(TCanvas &Canvas, TRect ARect, bool Checked, bool Enabled, bool Grayed, TControlStyle Style,
+                      bool IsTriState, TCheckBoxState TriState);
+    void DrawRadioGroup(TCanvas &Canvas, TRect ARect, int Count, int ItemIndex, bool Horizontal, bool Disabled,
+                        const QStringList &Items, bool Selected, int ACol, int ARow, TControlStyle Style, int Scale,
+                        bool Upward);
+    void DrawSortIndicator(TCanvas &Canvas, int ACol, int X, int Y);
+    void DrawCellBorders(TCanvas &Canvas, int ACol, int ARow, const TRect &R);
+    static int ClampPercent(int Value) { return Value < 0 ? 0 : Value > 100 ? 100 : Value; }
+    // The colours an unselected cell had in the last GetVisualProperties.
+    TColor UnselectedBrushColor() const { return FUnselBrush; }
+    TColor UnselectedFontColor() const { return FUnselFont; }
+    std::function<void(QObject *Sender, int ARow, int ACol, TColor &Color, TColor &ColorTo, TColor &MirrorColor,
+                       TColor &MirrorColorTo, TCellGradientDirection &GD)> OnGetCellGradient;
+    std::function<void(QObject *Sender, int ARow, int ACol, TPen &LeftPen, TPen &TopPen, TPen &RightPen,
+                       TPen &BottomPen)> OnGetCellBorderProp;
+    std::function<void(QObject *Sender, TCanvas &Canvas, int ACol, int ARow, TGridDrawState AState, TRect ARect,
+                       bool Printing)> OnCustomCellBkgDraw;
+    std::function<void(QObject *Sender, TCanvas &Canvas, int ACol, int ARow, TGridDrawState AState, TRect ARect,
+                       bool Printing)> OnCustomCellDraw;
+    std::function<void(QObject *Sender, int ACol, int ARow, bool &IsFloat, QString &FloatFormat)> OnGetFloatFormat;
+    TNotifyEvent OnPainted;
+
+private:
+    // node records read by group checking (column 0's ctNode graphic)
+    bool Is_Node_Row(int ARow);
+    int Node_Span(int ARow);
+    int Parent_Node_Row(int ARow);
+    TCellGraphic *Graphic_For_State(int ACol, int ARow, QString &Text);
+    void Check_Add_Cell(int ACol, int ARow) const;
+    void Repaint_Real(int ACol, int ARow);
+    void Paint_Fixed_Face(TCanvas &Canvas, int RCol, int ARow, TRect &R, TColor Brush, TColor ColorTo,
+                          TColor MirrorColor, TColor MirrorColorTo);
+    TRect Draw_Cell_Text(TCanvas &Canvas, int ACol, int RCol, int ARow, TRect R, TGridDrawState State,
+                         const TGraphicLayout &GL, TAlignment HA, TVAlignment VA, bool WW, int &TextWidth);
+    void Draw_Node_Button(TCanvas &Canvas, int ARow, TRect R, TCellGraphic *Graphic);
+    TCellGraphic FRowCheckBox;
+    bool FAutoCheckGroup = false;
+    bool FAutoNumAlign = false;
+    bool FXYOffsetTopLeftOnly = false;
+    bool FMultilinecells = false;
+    bool FEnhTextSize = false;
+    bool FURLShow = false;
+    bool FURLFull = false;
+    bool FNoImageAndText = false;
+    TGridLook FLook = glXP;
+    bool FVisualStyle = false;
+    TQelStyle FComponentStyle = tsWindowsXP;
+    TOfficeTheme FLastTheme = otUnknown;
+    bool FThemeAdapted = false;
+    TColorTones FColorTones;
+    TFixedGradientColors FFixedGradient;
+    TControlLook FControlLook{&FFixedGradient};
+    TSortSettings FSortSettings;
+    int FSelectionColorMixerFactor = 50;
+    bool FSelectionColorMixer = false;
+    bool FSelectionRectangle = false;
+    bool FSelectionResizer = false;
+    bool FShowModified = false;
+    TColor FShowModifiedColor = clYellow;
+    TColor FSearchFooterColor = clBtnFace;
+    TColor FSearchFooterColorTo = clBtnFace;
+    bool FCtl3D = true;
+    TColor FUnselBrush = clNone;
+    TColor FUnselFont = clNone;
+public:
+
     // ===== properties with their defaults =============================================
     BC_GRID_PROP(int, MinRowHeight, 0)
     BC_GRID_PROP(int, MaxRowHeight, 0)
@@ -463,7 +749,6 @@ public:
     BC_GRID_PROP(TColor, SelectionMirrorColorTo, clNone)
     BC_GRID_PROP(TColor, SelectionTextColor, 0)
     BC_GRID_PROP(TColor, SelectionRectangleColor, 0)
-    BC_GRID_PROP(int, SelectionColorMixerFactor, 50)
     BC_GRID_PROP(TColor, ActiveCellColor, 0x808080)
     BC_GRID_PROP(TColor, ActiveCellColorTo, clNone)
     BC_GRID_PROP(bool, ActiveCellShow, false)
@@ -474,7 +759,6 @@ public:
     BC_GRID_PROP(TColor, QelGradientMirrorFrom, clNone)
     BC_GRID_PROP(TColor, QelGradientMirrorTo, clNone)
     BC_GRID_PROP(TColor, BorderColor, 0xB99D7F)
-    BC_GRID_PROP(TGridLook, Look, glXP)
     BC_GRID_PROP(bool, HideFocusRect, false)
     BC_GRID_PROP(bool, FixedAsButtons, false)
     BC_GRID_PROP(THoverFixedCells, HoverFixedCells, hfNone)

@@ -2,7 +2,10 @@
 // settings whose setters only store and repaint.
 #include "grid/core/RIraRevadiVizo.h"
 #include "grid/core/SavedCellText.h"
+#include "grid/base/TextRoutines.h"
+#include "platform/NumberFormat.h"
 #include <QShowEvent>
+#include <cmath>
 
 // --- update batching ---------------------------------------------------------------------------------
 
@@ -38,7 +41,29 @@ void RIraRevadiVizo::showEvent(QShowEvent *Event)
 
 QString RIraRevadiVizo::GetFormattedCell(int ACol, int ARow)
 {
-    return GetCellEx(ACol, ARow);
+    QString S = GetCellEx(ACol, ARow);
+    if (!OnGetFloatFormat)
+        return S;
+    const int Kind = ClassifyNumberText(S);
+    if (Kind != ntInteger && Kind != ntDecimal && Kind != ntExponent)
+        return S;
+    bool IsFloat = true;
+    QString Fmt = FloatFormat();
+    OnGetFloatFormat(this, ACol, ARow, IsFloat, Fmt);
+    if (!IsFloat || Fmt.isEmpty())
+        return S;
+    // A format that does not suit the value leaves the text as it is.
+    try {
+        bool Ok = false;
+        const double V = NormalizeNumberText(S.trimmed()).toDouble(&Ok);
+        if (!Ok)
+            return S;
+        if (Fmt.contains(u'd'))
+            return Format_Integer(Fmt, static_cast<long long>(std::nearbyint(V)));
+        return Format_Number(Fmt, V);
+    } catch (const std::exception &) {
+        return S;
+    }
 }
 
 void RIraRevadiVizo::GetSaveCellText(int ACol, int ARow, QString &Value)

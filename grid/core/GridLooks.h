@@ -1,0 +1,112 @@
+#pragma once
+#include "grid/base/GridStyle.h"
+#include "grid/core/CellGraphic.h"
+#include "platform/Colors.h"
+#include <QImage>
+#include <functional>
+#include <vector>
+
+// Settings of the string grid's looks that painting reads: how cell controls
+// are drawn (TControlLook), the sort marks (TSortSettings), and the images a
+// cell graphic shows (TCellBitmap).
+
+enum TControlStyle { csClassic, csFlat, csWinXP, csCorvan, csQel, csGlyph, csTheme };
+enum TSortDirection { sdAscending, sdDescending };
+// Style presets, in the order of the component styles (ordinals pass unchanged).
+enum VOdeGridStyle {
+    gsOffice2003Blue, gsOffice2003Silver, gsOffice2003Olive, gsOffice2003Classic, gsOffice2007Luna,
+    gsOffice2007Obsidian, gsWindowsXP, gsWhidbey, gsCustom, gsOffice2007Silver, gsWindowsVista, gsWindows7,
+    gsTerminal, gsOffice2010Blue, gsOffice2010Silver, gsOffice2010Black,
+};
+enum TXPColorScheme { xpBlue, xpGreen, xpGray, vistaAero, xpNone };
+
+// The colours painting uses for fixed cells: the face gradient, and the
+// hover and pressed faces with their frames.
+struct TFixedGradientColors {
+    TColor From = clNone, To = clNone, MirrorFrom = clNone, MirrorTo = clNone;
+    TColor HoverFrom = clNone, HoverTo = clNone, HoverMirrorFrom = clNone, HoverMirrorTo = clNone, HoverBorder = clNone;
+    TColor DownFrom = clNone, DownTo = clNone, DownMirrorFrom = clNone, DownMirrorTo = clNone, DownBorder = clNone;
+    friend bool operator==(const TFixedGradientColors &, const TFixedGradientColors &) = default;
+};
+
+// An image of a cell graphic (bitmap, picture, button glyph).
+class TCellBitmap : public TCellImageRef {
+public:
+    TCellBitmap() = default;
+    explicit TCellBitmap(QImage AImage) : Image(std::move(AImage)) {}
+    const char *ClassName() const override { return "TBitmap"; }
+    QSize Image_Size() const override { return Image.size(); }
+    QImage Image;
+};
+
+// How check boxes, radio marks, buttons and progress bars look. The fixed
+// gradient colours are written through to the grid's effective colours
+// (Effective): From, To and the hover and down From, To and Border only when
+// not clNone, the mirror colours always.
+class TControlLook {
+public:
+    explicit TControlLook(TFixedGradientColors *Effective = nullptr) : FEffective(Effective) {}
+    // Back to the defaults (the effective colours follow as the setters say).
+    void Reset();
+
+    TControlStyle ControlStyle = csTheme;
+    int CheckSize = 15;
+    int RadioSize = 10;
+    QImage CheckedGlyph, UnCheckedGlyph, RadioOnGlyph, RadioOffGlyph;
+    bool CheckAlwaysActive = false;
+    bool RadioAlwaysActive = false;
+    bool NoDisabledCheckRadioLook = false;
+    bool NoDisabledButtonLook = false;
+    bool FlatButton = false;
+    bool DropDownAlwaysVisible = false;
+    bool SpinButtonsAlwaysVisible = false;
+    bool FixedDropDownButton = false;
+    TColor Color = clBlack;             // tick of drawn check boxes
+    TColor CommentColor = clRed;
+    bool ProgressXP = false;
+    int ProgressMarginX = 2;
+    int ProgressMarginY = 2;
+    TColor ProgressBorderColor = 0x808080;
+
+    const TFixedGradientColors &Fixed() const { return FOwn; }
+    void Set_FixedGradientFrom(TColor V) { Through(&TFixedGradientColors::From, V, false); }
+    void Set_FixedGradientTo(TColor V) { Through(&TFixedGradientColors::To, V, false); }
+    void Set_FixedGradientMirrorFrom(TColor V) { Through(&TFixedGradientColors::MirrorFrom, V, true); }
+    void Set_FixedGradientMirrorTo(TColor V) { Through(&TFixedGradientColors::MirrorTo, V, true); }
+    void Set_FixedGradientHoverFrom(TColor V) { Through(&TFixedGradientColors::HoverFrom, V, false); }
+    void Set_FixedGradientHoverTo(TColor V) { Through(&TFixedGradientColors::HoverTo, V, false); }
+    void Set_FixedGradientHoverMirrorFrom(TColor V) { Through(&TFixedGradientColors::HoverMirrorFrom, V, true); }
+    void Set_FixedGradientHoverMirrorTo(TColor V) { Through(&TFixedGradientColors::HoverMirrorTo, V, true); }
+    void Set_FixedGradientHoverBorder(TColor V) { Through(&TFixedGradientColors::HoverBorder, V, false); }
+    void Set_FixedGradientDownFrom(TColor V) { Through(&TFixedGradientColors::DownFrom, V, false); }
+    void Set_FixedGradientDownTo(TColor V) { Through(&TFixedGradientColors::DownTo, V, false); }
+    void Set_FixedGradientDownMirrorFrom(TColor V) { Through(&TFixedGradientColors::DownMirrorFrom, V, true); }
+    void Set_FixedGradientDownMirrorTo(TColor V) { Through(&TFixedGradientColors::DownMirrorTo, V, true); }
+    void Set_FixedGradientDownBorder(TColor V) { Through(&TFixedGradientColors::DownBorder, V, false); }
+
+private:
+    void Through(TColor TFixedGradientColors::*Field, TColor V, bool Always)
+    {
+        FOwn.*Field = V;
+        if (FEffective && (Always || V != clNone))
+            FEffective->*Field = V;
+    }
+    TFixedGradientColors *FEffective;
+    TFixedGradientColors FOwn;
+};
+
+// Sort marks in the header row.
+struct TSortSettings {
+    int Column = -1;
+    int Row = 0;
+    bool Show = false;
+    bool FixedCols = false;
+    bool IndexShow = false;
+    TColor IndexColor = clYellow;
+    TColor HeaderColor = clNone, HeaderColorTo = clNone, HeaderMirrorColor = clNone, HeaderMirrorColorTo = clNone;
+    QImage UpGlyph, DownGlyph, IndexUpGlyph, IndexDownGlyph;
+    TSortDirection Direction = sdAscending;
+    // Multi-column sort keys: real columns in key order, with their directions.
+    std::vector<int> IndexColumns;
+    std::vector<TSortDirection> IndexDirections;
+};

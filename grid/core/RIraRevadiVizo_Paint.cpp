@@ -1,0 +1,849 @@
+// The painting pipeline: the colours and fonts of each cell (visual
+// properties), the content painter that runs after the base grid has laid
+// down a cell's background and lines, and the painters of cell graphics,
+// check boxes, radio groups and sort marks. Cells are painted by display
+// column; everything a cell shows is read through its real column.
+#include "grid/core/RIraRevadiVizo.h"
+#include "grid/base/DrawRoutines.h"
+#include "grid/base/MarkupRender.h"
+#include "grid/base/TextRoutines.h"
+#include <QApplication>
+#include <QRegularExpression>
+#include <cmath>
+
+namespace {
+bool Is_Normal_Cell(RIraRevadiVizo &G, int ACol, int ARow)
+{
+    return ACol >= G.FixedCols() && ARow >= G.FixedRows();
+}
+int Round_Even(double V) { return static_cast<int>(std::nearbyint(V)); }
+}
+
+void RIraRevadiVizo::Paint()
+{
+    Canvas().Pen.Style = psSolid;
+    Canvas().Brush.Style = bsSolid;
+    TBaseGrid::Paint();
+    if (EditorMode() && InplaceEditor() && InplaceEditor()->isVisible()) {
+        TCanvas &C = Canvas();
+        C.Pen.Color = GridLineWidth() >= 1 ? GridLineColor() : Color();
+        if (!Options().Contains(goVertLine) && !Options().Contains(goHorzLine))
+            C.Pen.Color = Color();
+        C.Brush.Style = bsClear;
+        C.Rectangle(CellRect(Col(), Row()));
+        C.Brush.Style = bsSolid;
+    }
+    Canvas().Pen.Color = clBlack;
+    if (OnPainted)
+        OnPainted(this);
+}
+
+void RIraRevadiVizo::GetVisualProperties(int ACol, int ARow, TGridDrawState &AState, bool Print, bool Select,
+                                         bool Remap, TBrush &ABrush, TColor &AColorTo, TColor &AMirrorColor,
+                                         TColor &AMirrorColorTo, TFont &AFont, TAlignment &HA, TVAlignment &VA,
+                                         bool &WW, TCellGradientDirection &GD)
+{
+    // 1. font by area
+    AFont = Is_Normal_Cell(*this, ACol, ARow) ? Font() : FixedFont();
+    // 2. real column
+    const int RCol = Remap ? RealColIndex(ACol) : ACol;
+    int SelRow = ARow;
+    if ((MouseActions().DisjunctRowSelect() && MouseActions().RowSelectPersistent()) || FFlags.UseEnabledRows)
+        SelRow = RealRowIndex(ARow);
+    // 3.
+    ABrush.Color = clNone;
+    AColorTo = AMirrorColor = AMirrorColorTo = clNone;
+    // 4. the cell's own properties
+    bool OwnColor = false;
+    if (const TCellProperties *P = Find_Cell_Props(RCol, ARow)) {
+        ABrush.Color = P->BrushColor();
+        const TCellType K = GetCellType(RCol, ARow);
+        OwnColor = (K == ctNone || K == ctRotated || K == ctEmpty) && P->BrushColor() != clNone;
+        if (P->FontColor() != clNone)
+            AFont.Color = P->FontColor();
+        if (!P->FontStyle().Empty())
+            AFont.Style = P->FontStyle();
+        if (P->FontSize() != 0)
+            AFont.Size = P->FontSize();
+        if (!P->FontName().isEmpty())
+            AFont.Name = P->FontName();
+        WW = P->WordWrap();
+        AColorTo = P->BrushColorTo();
+        GD = P->GradientDirection();
+    }
+    if (AState.Contains(gdSelected))
+        GD = GradientVertical;
+    // 5. grid colour, bands, fixed areas
+    const bool InFixedRight = FixedRightCols() > 0 && ACol >= ColCount() - FixedRightCols();
+    const bool InFooter = FixedFooters() > 0 && ARow >= RowCount() - FixedFooters();
+    if (ABrush.Color == clNone) {
+        ABrush.Color = Color();
+        if (FBands.Active() && (!Print || true) && ACol >= FixedCols()
+            && ACol < ColCount() + NumHiddenColumns() - FixedRightCols() && ARow >= FixedRows()
+            && ARow < RowCount() - FixedFooters()) {
+            const int Total = FBands.PrimaryLength() + FBands.SecondaryLength();
+            ABrush.Color = Total > 0 && (ARow - FixedRows()) % Total < FBands.PrimaryLength() ? FBands.PrimaryColor()
+                                                                                           : FBands.SecondaryColor();
+        }
+        if (ACol < FixedCols() || ARow < FixedRows() || InFixedRight || InFooter)
+            ABrush.Color = FixedColor();
+    }
+    // 6. fixed cells' face
+    const bool Fixed = IsFixed(RCol, ARow) || ACol < FixedCols() || ARow < FixedRows();
+    if (Fixed && !OwnColor) {
+        if (!Print) {
+            ABrush.Color = FixedColor();
+            AFont = FixedFont();
+            AState += gdFixed;
+        }
+        if (FLook >= glQel && FLook != glCustom) {
+            ABrush.Color = FFixedGradient.From;
+            AColorTo = FFixedGradient.To;
+            AMirrorColor = FFixedGradient.MirrorFrom;
+            AMirrorColorTo = FFixedGradient.MirrorTo;
+            if (ABrush.Color == clNone)
+                ABrush.Color = FixedColor();
+        }
+    }
+    // 7., 8. hooks
+    if (Print)
+        GetCellPrintColor(RCol, ARow, AState, ABrush, AFont);
+    else
+        GetCellColor(RCol, ARow, AState, ABrush, AFont);
+    if (OnGetCellGradient) {
+        TColor C = ABrush.Color;
+        OnGetCellGradient(this, ARow, RCol, C, AColorTo, AMirrorColor, AMirrorColorTo, GD);
+        ABrush.Color = C;
+    }
+    // 9.
+    FUnselBrush = ABrush.Color;
+    FUnselFont = AFont.Color;
+    auto Selection_Colours = [&] {
+        AColorTo = SelectionColorTo();
+        AMirrorColor = SelectionMirrorColor();
+        AMirrorColorTo = SelectionMirrorColorTo();
+        if (SelectionTextColor() != clNone)
+            AFont.Color = SelectionTextColor();
+    };
+    const bool Normal = Is_Normal_Cell(*this, ACol, ARow) && !AState.Contains(gdFixed);
+    const bool Disjunct = MouseActions().DisjunctRowSelect() || MouseActions().DisjunctColSelect();
+    // 10. disjunct row selection
+    if (MouseActions().DisjunctRowSelect() && Normal && !Print && Select && FShowSelection) {
+        if (!GetRowSelect(SelRow)) {
+            AState -= gdSelected;
+        } else {
+            AState = TGridDrawState{gdSelected};
+            ABrush.Color = SelectionColor();
+            Selection_Colours();
+        }
+    }
+    // 11. disjunct column selection
+    if (MouseActions().DisjunctColSelect() && Normal && !Print && Select && FShowSelection
+        && GetColSelect(ACol)) {
+        AState = TGridDrawState{gdSelected};
+        ABrush.Color = SelectionColor();
+        Selection_Colours();
+    }
+    // 12. range selection
+    if (Select && !Print && FShowSelection && Normal && !Disjunct && AState.Contains(gdSelected)) {
+        ABrush.Color = ABrush.Color == Color() ? SelectionColor()
+                                               : MixSelectionColor(SelectionColor(), ABrush.Color,
+                                                                   FSelectionColorMixer, FSelectionColorMixerFactor);
+        Selection_Colours();
+        AState += gdSelected;
+    }
+    // 14. disabled rows and grid
+    if (UseDisabledFont()) {
+        if ((FFlags.UseEnabledRows && ARow >= FixedRows() && !GetRowEnabled(RealRowIndex(ARow))) || !isEnabled())
+            AFont.Color = DisabledFontColor();
+    }
+    // 15. rows selected apart from the current one look lighter
+    if (AState.Contains(gdSelected) && MouseActions().DisjunctRowSelect() && ARow != Row()
+        && SelectionColorTo() == clNone)
+        ABrush.Color = ScaleColorPercent(ABrush.Color, 7);
+    // 16.
+    GetCellWordWrap(RCol, ARow, WW);
+    CalcCellAlignment(RCol, ARow, HA, VA);
+}
+
+void RIraRevadiVizo::Paint_Fixed_Face(TCanvas &Canvas, int RCol, int ARow, TRect &R, TColor Brush, TColor ColorTo,
+                                      TColor MirrorColor, TColor MirrorColorTo)
+{
+    if (FLook != glQel && FLook != glXP && FLook != glVista && FLook != glWin7 && FLook != glOffice2007)
+        return;
+    const int DCol = DisplColIndex(RCol);
+    const bool HeadsRow = FixedCols() > 0 && DCol == FixedCols() - 1 && ARow == Row();
+    const bool HeadsCol = FixedRows() > 0 && ARow == FixedRows() - 1 && DCol == Col();
+    if (ActiveCellShow() && (HeadsRow || HeadsCol)) {
+        FillGradientMirror(Canvas, R, ActiveCellColor(), ActiveCellColorTo(), clNone, clNone, true, clNone, false, true);
+    } else if (FSortSettings.Column != -1 && FSortSettings.HeaderColor != clNone && RCol == FSortSettings.Column
+               && ARow == FixedRows() - 1 && (DCol >= FixedCols() || FSortSettings.FixedCols)) {
+        FillGradientMirror(Canvas, R, FSortSettings.HeaderColor, FSortSettings.HeaderColorTo,
+                           FSortSettings.HeaderMirrorColor, FSortSettings.HeaderMirrorColorTo, true, clNone, false,
+                           true);
+    } else if (!Flat()) {
+        FillGradientMirror(Canvas, R, Brush, ColorTo, MirrorColor, MirrorColorTo, true,
+                           FLook == glVista ? clWhite : clNone, FLook == glVista, true);
+    }
+}
+
+void RIraRevadiVizo::PaintCellContent(TCanvas &Canvas, int ACol, int ARow, const TRect &ARect, TGridDrawState State)
+{
+    TRect R = ARect;
+    FCtl3D = !Flat();
+    const int RCol = RealColIndex(ACol);
+    bool Fixed = IsFixed(RCol, ARow) || ACol < FixedCols() || ARow < FixedRows();
+    if (ARow == HoverRowIdx() && HoverRow() && HoverRowCells().Contains(hcFixed))
+        Fixed = false;
+
+    // 4. colours, fonts, alignment; the graphic's layout
+    TColor ColorTo = clNone, MirrorColor = clNone, MirrorColorTo = clNone;
+    TAlignment HA = taLeftJustify;
+    TVAlignment VA = vtaTop;
+    bool WW = WordWrap();
+    TCellGradientDirection GD = GradientVertical;
+    GetVisualProperties(ACol, ARow, State, false, false, true, Canvas.Brush, ColorTo, MirrorColor, MirrorColorTo,
+                        Canvas.Font, HA, VA, WW, GD);
+    TCellGraphic *Graphic = GetCellGraphic(RCol, ARow);
+    TGraphicLayout GL = Graphic_Layout(Graphic, Graphic_Metrics(RCol, ARow));
+    if (Graphic && Graphic->CellType == ctNode && RCol == 0) {
+        const TCellProperties *P = Find_Cell_Props(0, ARow);
+        GL.Width = (P ? P->NodeLevel() : 0) * CellNode().NodeIndent() + 4;
+    }
+    // 5.
+    if (State.Contains(gdSelected) && !State.Contains(gdFocused) && SelectionColor() == clNone)
+        Canvas.Brush.Color = clHighlight;
+    Canvas.Font.Size += ZoomFactor();
+    const TColor SavedBrush = Canvas.Brush.Color, SavedFont = Canvas.Font.Color;
+
+    // 7. fixed-cell face
+    if (Fixed && !FVisualStyle)
+        Paint_Fixed_Face(Canvas, RCol, ARow, R, Canvas.Brush.Color, ColorTo, MirrorColor, MirrorColorTo);
+    Canvas.Brush.Color = SavedBrush;
+    // 10. modified-row bar
+    if (ACol == 0 && FShowModified && GetRowModified(RealRowIndex(ARow)))
+        FillRectColor(Canvas, TRect(R.Right - 4, R.Top, R.Right, R.Bottom), FShowModifiedColor);
+    // 11.
+    if (OnCustomCellBkgDraw)
+        OnCustomCellBkgDraw(this, Canvas, RCol, ARow, State, R, false);
+
+    // 14. text
+    int TW = 0;
+    const bool Custom = (OnDrawCell || OnCustomCellDraw) && NoDefaultDraw();
+    if (!Custom && !(Graphic && FNoImageAndText) && GL.DrawText)
+        Draw_Cell_Text(Canvas, ACol, RCol, ARow, R, State, GL, HA, VA, WW, TW);
+    Canvas.Brush.Color = SavedBrush;
+    Canvas.Font.Color = SavedFont;
+
+    // 15. borders
+    R = R.Inflate(1, 1);
+    DrawCellBorders(Canvas, RCol, ARow, R);
+
+    // 16. fixed-cell edges
+    if (Fixed && !Flat()) {
+        const TGridOptions O = Options();
+        if (FLook == glClassic) {
+            Canvas.Pen.Width = 1;
+            Canvas.Pen.Color = clBtnHighlight;
+            Canvas.MoveTo(R.Left + 1, R.Bottom - 2);
+            Canvas.LineTo(R.Left + 1, R.Top + 1);
+            Canvas.LineTo(R.Right - 1, R.Top + 1);
+            Canvas.Pen.Color = clBlack;
+            Canvas.MoveTo(R.Right - 1, R.Top);
+            Canvas.LineTo(R.Right - 1, R.Bottom);
+            Canvas.MoveTo(R.Left, R.Bottom - 1);
+            Canvas.LineTo(R.Right, R.Bottom - 1);
+        } else if ((FLook == glQel || FLook == glXP) && O.Contains(goFixedHorzLine)) {
+            Canvas.Pen.Width = 1;
+            Canvas.Pen.Color = HalveColor(FixedColor());
+            Canvas.MoveTo(R.Left, R.Bottom - 1);
+            Canvas.LineTo(R.Right, R.Bottom - 1);
+            Canvas.Pen.Color = clWhite;
+            Canvas.MoveTo(R.Left + 1, R.Top + 1);
+            Canvas.LineTo(R.Right - 1, R.Top + 1);
+            Canvas.MoveTo(R.Left + 1, R.Top + 1);
+            Canvas.LineTo(R.Left + 1, R.Bottom - 1);
+        } else if (FLook == glSoft) {
+            Canvas.Pen.Width = 1;
+            Canvas.Pen.Color = FCtl3D ? clBtnShadow : clBlack;
+            if (O.Contains(goFixedHorzLine)) {
+                Canvas.MoveTo(R.Left, R.Bottom - 1);
+                Canvas.LineTo(R.Right, R.Bottom - 1);
+            }
+            if (O.Contains(goFixedVertLine)) {
+                Canvas.MoveTo(R.Right - 2, R.Top);
+                Canvas.LineTo(R.Right - 2, R.Bottom);
+            }
+        }
+    }
+
+    // 18. tree lines of node rows
+    if (RCol == 0 && ARow >= FixedRows() && CellNode().ShowTree() && HasNodes()) {
+        const TCellProperties *P = Find_Cell_Props(0, ARow);
+        const int Level = P ? P->NodeLevel() : 0;
+        if (Level > 0 && !(Graphic && Graphic->CellType == ctNode)) {
+            const int Indent = CellNode().NodeIndent();
+            const int X = R.Left + GetNodeIndent(ARow) + Indent / 2 - Indent + 2;
+            const int Mid = (R.Top + R.Bottom) / 2;
+            Canvas.Pen.Color = CellNode().TreeColor();
+            Canvas.Pen.Width = 1;
+            Canvas.MoveTo(X, Mid);
+            Canvas.LineTo(CellNode().ShowTreeFull() ? R.Right : X + 4, Mid);
+            Canvas.MoveTo(X, R.Top);
+            Canvas.LineTo(X, R.Bottom);
+        }
+    }
+
+    // 19. graphics
+    if (Graphic) {
+        TRect GR = R;
+        if (Fixed)
+            GR.Top += 1;
+        R = DrawCellGraphic(Canvas, RCol, ARow, GR, Graphic, State, TW);
+    }
+
+    // 20.
+    if (OnDrawCell)
+        OnDrawCell(this, RCol, ARow, TRect(R.Left + 1, R.Top + 1, R.Right - GridLineWidth(), R.Bottom - GridLineWidth()),
+                   State);
+    if (OnCustomCellDraw)
+        OnCustomCellDraw(this, Canvas, RCol, ARow, State, R, false);
+
+    // 21. focus rectangle
+    const TPoint B = BaseCell(ACol, ARow);
+    QWidget *FW = window() ? window()->focusWidget() : nullptr;
+    if (!HideFocusRect() && B.X == Col() && B.Y == Row() && (FW == this || FW == viewport())
+        && !Options().Contains(goRowSelect) && !Fixed) {
+        TRect F = R.Inflate(GridLineWidth() - 1, GridLineWidth() - 1);
+        F.Right -= 1;
+        F.Bottom -= 1;
+        Canvas.Brush.Color = Canvas.Font.Color;
+        Canvas.Pen.Style = psDot;
+        Canvas.Pen.Color = clBlack;
+        Canvas.Brush.Style = bsClear;
+        Canvas.Rectangle(F);
+        Canvas.Pen.Style = psSolid;
+        Canvas.Brush.Style = bsSolid;
+    }
+}
+
+TRect RIraRevadiVizo::Draw_Cell_Text(TCanvas &Canvas, int ACol, int RCol, int ARow, TRect R, TGridDrawState State,
+                                     const TGraphicLayout &GL, TAlignment HA, TVAlignment VA, bool WW, int &TextWidth)
+{
+    const bool Fixed = IsFixed(RCol, ARow) || ACol < FixedCols() || ARow < FixedRows();
+    // 1. selection colours
+    TColor Link = URLColor();
+    if (State.Contains(gdSelected) && !Fixed) {
+        if (FShowSelection) {
+            if (isEnabled() && SelectionTextColor() != clNone)
+                Canvas.Font.Color = SelectionTextColor();
+            Link = SelectionTextColor();
+        }
+    }
+    // 2. the text and its kind
+    QString S = GetFormattedCell(RCol, ARow);
+    int Kind = ClassifyCellText(S, EnableHTML());
+    if (Kind == ctFormula) {
+        GetFormulaResult(RCol, ARow, S);
+        Kind = ClassifyCellText(S, EnableHTML());
+    }
+    if (Kind == ctWideEscaped) {
+        S = DecodeWideText(S);
+        Kind = ctPlain;
+    }
+    bool Password = false;
+    IsPasswordCell(RCol, ARow, Password);
+    if (Password) {
+        S = QString(S.size(), PasswordChar());
+        Kind = ctPlain;
+    }
+    // 3. text rectangle
+    const int NodeInd = (RCol == 0 && HasNodes() && !(GetCellType(0, ARow) == ctNode)) ? GetNodeIndent(ARow) : 0;
+    TRect T = Cell_Text_Rect(R, Fixed, GridLineWidth(), XYOffset(), FXYOffsetTopLeftOnly, GL, NodeInd);
+    const bool SortMark = IsSortRow(RCol, ARow) && FixedRows() > 0
+                          && (RCol == FSortSettings.Column
+                              || std::find(FSortSettings.IndexColumns.begin(), FSortSettings.IndexColumns.end(), RCol)
+                                     != FSortSettings.IndexColumns.end())
+                          && (ACol >= FixedCols() || FSortSettings.FixedCols);
+    Canvas.Brush.Style = bsClear;
+    if (Kind == ctMarkup) {
+        if (SortMark)
+            T.Right -= 10;
+        T.Left -= 1;
+        THTMLRenderParams P;
+        P.XPos = T.Left;
+        P.YPos = T.Top;
+        P.URLColor = Link;
+        P.WordWrap = !FEnhTextSize;
+        P.ShadowColor = 0x808080;
+        P.HoverStyle = false;
+        THTMLRenderResult Res;
+        RenderHTML(Canvas, S, T, P, Res);
+        TextWidth = Res.XSize + 2;
+        if (SortMark)
+            DrawSortIndicator(Canvas, RCol, T.Right + 2,
+                              VA == vtaTop ? T.Top + 8 : VA == vtaCenter ? (T.Top + T.Bottom) / 2 : T.Bottom - 8);
+    } else if (Kind == ctPlain || Kind == ctRichText) {
+        bool Underline = false;
+        if (FURLShow && (S.contains(QStringLiteral("://")) || S.contains(QStringLiteral("mailto:")))) {
+            if (!FURLFull)
+                StripURLScheme(S);
+            Underline = true;
+            Canvas.Font.Color = Link;
+            Canvas.Font.Style = Canvas.Font.Style + fsUnderline;
+        }
+        const bool Single = !(FMultilinecells || WW);
+        if (Single && !FMultilinecells) {
+            const int Br = S.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
+            if (Br >= 0)
+                S = S.left(Br);
+        }
+        unsigned F = DT_NOCLIP | DT_NOPREFIX;
+        F |= HA == taRightJustify ? DT_RIGHT : HA == taCenter ? DT_CENTER : DT_LEFT;
+        F |= VA == vtaCenter ? DT_VCENTER : VA == vtaBottom ? DT_BOTTOM : DT_TOP;
+        if (Single) {
+            F |= DT_SINGLELINE;
+            if (FEnhTextSize)
+                F |= DT_END_ELLIPSIS;
+        } else {
+            F |= DT_WORDBREAK;
+            if (FEnhTextSize && !FMultilinecells)
+                F |= DT_END_ELLIPSIS;
+        }
+        if (HA == taCenter && SortMark)
+            T = T.Offset(10, 0);
+        if (GL.Width > 0 || GL.Height > 0) {
+            TRect M = T;
+            Canvas.DrawText(M, S, F | DT_CALCRECT);
+            TextWidth = M.Width() + 2;
+            if (TextWidth > 2)
+                TextWidth += 2;
+        }
+        if (!S.isEmpty())
+            Canvas.DrawText(T, S, F);
+        if (Underline)
+            Canvas.Font.Style = Canvas.Font.Style - fsUnderline;
+        // error marker under the marked characters
+        if (const TCellGraphic *G = GetCellGraphic(RCol, ARow);
+            G && (G->CellType == ctEmpty || G->CellType == ctValue) && G->CellErrLen > 0)
+            DrawErrorWave(Canvas, S, T, Canvas.TextHeight(QStringLiteral("hg")), G->CellErrFrom, G->CellErrLen);
+        if (SortMark) {
+            const int Q = std::max(0, std::min(R.Width() - 16, Canvas.TextWidth(S)));
+            const int GW = (GL.HAlign == haLeft || GL.HAlign == haBeforeText) ? GL.Width : 0;
+            const int X = HA == taLeftJustify ? R.Left + Q + GW + 10 : HA == taRightJustify ? R.Right - Q - 10 : R.Left + 8;
+            DrawSortIndicator(Canvas, RCol, X,
+                              VA == vtaTop ? R.Top + 8 : VA == vtaCenter ? (R.Top + R.Bottom) / 2 : R.Bottom - 8);
+        }
+    }
+    Canvas.Brush.Style = bsSolid;
+    return T;
+}
+
+void RIraRevadiVizo::DrawCellBorders(TCanvas &Canvas, int ACol, int ARow, const TRect &R)
+{
+    TPen Pen = Canvas.Pen;
+    TCellBorders Borders;
+    GetCellBorder(ACol, ARow, Pen, Borders);
+    if (Borders.Empty())
+        return;
+    TPen L = Pen, T = Pen, Ri = Pen, B = Pen;
+    if (OnGetCellBorderProp)
+        OnGetCellBorderProp(this, ARow, ACol, L, T, Ri, B);
+    const TPen Saved = Canvas.Pen;
+    auto Half = [](const TPen &P) { return (P.Width + 1) / 2; };
+    const int h = Options().Contains(goVertLine) ? Half(Pen) : 0;
+    const int v = Options().Contains(goHorzLine) ? Half(Pen) : 0;
+    if (Borders.Contains(cbLeft)) {
+        Canvas.Pen = L;
+        Canvas.MoveTo(std::max(0, R.Left + h), R.Top);
+        Canvas.LineTo(std::max(0, R.Left + h), R.Bottom - v);
+    }
+    if (Borders.Contains(cbRight)) {
+        Canvas.Pen = Ri;
+        Canvas.MoveTo(R.Right - h - 1, R.Top);
+        Canvas.LineTo(R.Right - h - 1, R.Bottom - v);
+    }
+    if (Borders.Contains(cbTop)) {
+        Canvas.Pen = T;
+        const int Y = GridLineWidth() == 0 ? R.Top + v + 1 : std::max(0, R.Top + v - GridLineWidth());
+        Canvas.MoveTo(R.Left, Y);
+        Canvas.LineTo(R.Right, Y);
+    }
+    if (Borders.Contains(cbBottom)) {
+        Canvas.Pen = B;
+        Canvas.MoveTo(R.Left - GridLineWidth() - 1, R.Bottom - v - 1);
+        Canvas.LineTo(R.Right, R.Bottom - v - 1);
+    }
+    Canvas.Pen = Saved;
+}
+
+// --- graphics ------------------------------------------------------------------------------------
+
+TRect RIraRevadiVizo::DrawCellGraphic(TCanvas &Canvas, int ACol, int ARow, TRect R, TCellGraphic *Graphic,
+                                      TGridDrawState State, int TextWidth)
+{
+    if (!Graphic)
+        return R;
+    const int DCol = DisplColIndex(ACol);
+    const bool Fixed = IsFixed(ACol, ARow) || DCol < FixedCols() || ARow < FixedRows();
+    TAlignment HA;
+    TVAlignment VA;
+    CalcCellAlignment(ACol, ARow, HA, VA);
+    const TGraphicLayout GL = Graphic_Layout(Graphic, Graphic_Metrics(ACol, ARow));
+    const QString Text = GetCellEx(ACol, ARow);
+    const TRect G = Cell_Graphic_Rect(R, Fixed, XYOffset(), Graphic->CellType, GL, HA, VA, VAlignment(), TextWidth,
+                                      !Text.isEmpty() && GL.DrawText);
+    bool CanEdit = true;
+    GetCellEditable(ACol, ARow, CanEdit);
+    switch (Graphic->CellType) {
+    case ctBitmap: case ctPicture:
+        if (const auto *B = dynamic_cast<const TCellBitmap *>(Real_Object(Graphic->CellBitmap))) {
+            if (Graphic->CellType == ctPicture && Graphic->CellAngle != noStretch)
+                Canvas.StretchDraw(G, B->Image);
+            else
+                Canvas.Draw(G.Left, G.Top, B->Image);
+        }
+        break;
+    case ctCheckBox: case ctRowCheckBox:
+        DrawCheckBox(Canvas, G, Graphic->CellBoolean, CanEdit, Graphic->CellAngle > 0, FControlLook.ControlStyle,
+                     false, cbUnchecked);
+        break;
+    case ctDataCheckBox: case ctVirtCheckBox:
+        DrawCheckBox(Canvas, G, Text == GetCheckTrue(ACol, ARow), CanEdit, false, FControlLook.ControlStyle, false,
+                     cbUnchecked);
+        break;
+    case ctTriStateCheckBox:
+        DrawCheckBox(Canvas, G, Graphic->CellCheckBoxState == cbChecked, CanEdit, Graphic->CellAngle > 0,
+                     FControlLook.ControlStyle, true, Graphic->CellCheckBoxState);
+        break;
+    case ctRadioButton: {
+        const QStringList One{QString()};
+        TRect RR = G;
+        RR.Left = G.Left + XYOffset().X - 2;
+        DrawRadioGroup(Canvas, RR, 1, Graphic->CellBoolean ? 0 : -2, false, !CanEdit, One, false, ACol, ARow,
+                       FControlLook.ControlStyle, 1, false);
+        break;
+    }
+    case ctRadio: {
+        const QStringList Items = Graphic->Strings() ? Graphic->Strings()->Items : QStringList();
+        DrawRadioGroup(Canvas, R.Inflate(-XYOffset().X + 2, -1), static_cast<int>(Items.size()), Graphic->CellIndex,
+                       Graphic->CellBoolean, !CanEdit, Items, State.Contains(gdSelected), ACol, ARow,
+                       FControlLook.ControlStyle, 1, false);
+        break;
+    }
+    case ctRotated: {
+        TFont Saved = Canvas.Font;
+        Canvas.Font.Orientation = Graphic->CellAngle * 10;
+        Canvas.Brush.Style = bsClear;
+        const TRect D = R.Inflate(-2, -2);
+        Canvas.TextOut(D.Left, D.Bottom - 2, Text);
+        Canvas.Font = Saved;
+        Canvas.Brush.Style = bsSolid;
+        break;
+    }
+    case ctNode:
+        Draw_Node_Button(Canvas, ARow, R, Graphic);
+        break;
+    case ctProgress: {
+        double V = 0;
+        bool Ok = false;
+        V = NormalizeNumberText(Text).toDouble(&Ok);
+        const TRect PR = R.Inflate(-1, -1);
+        DrawProgressBar(Canvas, PR, Graphic->CellColor, Graphic->CellBoolean ? Graphic->CellIndex : clWhite,
+                        Graphic->CellColor2, Graphic->CellBoolean ? Graphic->CellAngle : clBlack, Ok ? V : 0,
+                        FControlLook.ProgressMarginX, FControlLook.ProgressMarginY, Graphic->CellErrFrom,
+                        Graphic->CellErrLen, Graphic->CellText, FControlLook.ProgressBorderColor, false);
+        break;
+    }
+    case ctXPProgress: {
+        bool Ok = false;
+        const double V = NormalizeNumberText(Text).toDouble(&Ok);
+        const int Range = Graphic->CellErrLen - Graphic->CellErrFrom;
+        const int Pct = Range > 0 ? ClampPercent(Round_Even((V - Graphic->CellErrFrom) * 100.0 / Range)) : 0;
+        TStyledProgress SP;
+        SP.BackgroundColor = Canvas.Brush.Color;
+        DrawProgressBarStyled(Canvas, R.Inflate(-2, -2), Pct, SP);
+        break;
+    }
+    case ctProgressPie:
+        DrawProgressPie(Canvas, TRect(G.Left, G.Top, G.Left + 20, G.Top + 20), Graphic->CellColor,
+                        ClampPercent(Graphic->CellAngle), false);
+        break;
+    case ctRangeIndicator: {
+        bool Ok = false;
+        const int V = Round_Even(NormalizeNumberText(Text).toDouble(&Ok));
+        DrawCenteredBar(Canvas, R.Inflate(-2, -2), V, Graphic->CellIndex, Graphic->CellBoolean, Graphic->CellColor,
+                        Graphic->CellColor2);
+        break;
+    }
+    case ctComment: {
+        if (FControlLook.CommentColor == clNone)
+            break;
+        const TRect C = CellRect(DCol, ARow);
+        const int X = C.Right - 1, Y = C.Top;
+        Canvas.Brush.Color = Graphic->CellIndex != clNone ? Graphic->CellIndex : FControlLook.CommentColor;
+        Canvas.Pen.Color = Canvas.Brush.Color;
+        Canvas.Polygon({TPoint(X - 6, Y + 1), TPoint(X - 1, Y + 1), TPoint(X - 1, Y + 6)});
+        Canvas.Brush.Color = Color();
+        break;
+    }
+    case ctButton: case ctBitButton: case ctExpand: {
+        const TRect Cell = CellRect(DCol, ARow);
+        TRect B = G;
+        if (Graphic->CellType == ctExpand)
+            B = TRect(Cell.Right - 15, Cell.Top + 1, Cell.Right - 2, Cell.Top + 14);
+        Graphic->CellValue = ((B.Top - Cell.Top) << 16) + (B.Left - Cell.Left);
+        const int Look = FControlLook.FlatButton ? 2 : 0;
+        const int St = Graphic->CellBoolean && Graphic->CellType != ctExpand ? 2
+                       : (!CanEdit && !FControlLook.NoDisabledButtonLook && Graphic->CellType != ctExpand) ? 3
+                                                                                                         : 0;
+        DrawButtonFace(Canvas, this, B, Look, St, FColorTones);
+        if (Graphic->CellType == ctExpand) {
+            Canvas.Pen.Color = clBlack;
+            const bool Up = Graphic->CellVar.toBool();
+            const int x = Cell.Right, y = Cell.Top;
+            if (Up)
+                Canvas.Polyline({TPoint(x - 10, y + 8), TPoint(x - 7, y + 5), TPoint(x - 3, y + 9)});
+            else
+                Canvas.Polyline({TPoint(x - 10, y + 5), TPoint(x - 7, y + 8), TPoint(x - 3, y + 4)});
+        } else {
+            TRect CR = B;
+            if (const auto *Glyph = dynamic_cast<const TCellBitmap *>(Real_Object(Graphic->CellBitmap));
+                Glyph && Graphic->CellType == ctBitButton) {
+                const int GX = Graphic->CellText.isEmpty() ? B.Left + (B.Width() - Glyph->Image.width()) / 2 : B.Left + 3;
+                Canvas.Draw(GX, B.Top + (B.Height() - Glyph->Image.height()) / 2, Glyph->Image);
+                CR.Left = GX + Glyph->Image.width();
+            }
+            Canvas.Brush.Style = bsClear;
+            Canvas.Font.Color = St == 3 ? clGrayText : clBtnText;
+            Canvas.DrawText(CR, Graphic->CellText,
+                            DT_CENTER | DT_NOPREFIX | (Graphic->CellText.contains(u'\r') ? DT_WORDBREAK
+                                                                                       : DT_SINGLELINE | DT_VCENTER));
+            Canvas.Brush.Style = bsSolid;
+        }
+        break;
+    }
+    case ctShape:
+        DrawCellShape(Canvas, G.Left, G.Top, G.Width(), G.Height(), Graphic->CellAngle, Graphic->CellIndex,
+                      Graphic->CellColor);
+        break;
+    case ctRating: {
+        bool Ok = false;
+        const double V = std::nearbyint(NormalizeNumberText(Text).toDouble(&Ok) * 2) / 2;
+        for (int I = 1; I <= Graphic->CellAngle; ++I) {
+            const int X = G.Left + 18 * (I - 1);
+            DrawCellShape(Canvas, X, G.Top, 16, 16, csStar, I > V ? Graphic->CellColor : Graphic->CellIndex,
+                          I > V ? Graphic->CellColor : Graphic->CellIndex);
+            if (I > V && V > I - 1)
+                DrawCellShape(Canvas, X, G.Top, 16, 16, csHalfStar, Graphic->CellIndex, Graphic->CellIndex);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return R;
+}
+
+void RIraRevadiVizo::Draw_Node_Button(TCanvas &Canvas, int ARow, TRect R, TCellGraphic *Graphic)
+{
+    const int Indent = CellNode().NodeIndent();
+    const int Left = R.Left + GetNodeIndent(ARow) - Indent;
+    const int X = Left + Indent / 2 - 4;
+    const int Y = R.Top + (R.Height() - 8) / 2;
+    const TRect B(X, Y, X + 9, Y + 9);
+    Canvas.Brush.Color = CellNode().Color();
+    Canvas.Pen.Color = CellNode().NodeType() == cnFlat ? CellNode().NodeColor() : 0x808080;
+    Canvas.Rectangle(B);
+    Canvas.Pen.Color = CellNode().NodeColor();
+    Canvas.MoveTo(B.Left + 2, B.Top + 4);
+    Canvas.LineTo(B.Right - 2, B.Top + 4);
+    if (Graphic->CellBoolean) {
+        Canvas.MoveTo(B.Left + 4, B.Top + 2);
+        Canvas.LineTo(B.Left + 4, B.Bottom - 2);
+    }
+}
+
+namespace {
+void Tick(TCanvas &C, const TRect &B, TColor Color)
+{
+    C.Pen.Color = Color;
+    C.Pen.Width = 1;
+    const int X = B.Left + B.Width() / 2 - 4, Y = B.Top + B.Height() / 2 - 1;
+    for (int D = 0; D < 3; ++D) {
+        C.MoveTo(X, Y + D);
+        C.LineTo(X + 2, Y + 2 + D);
+        C.LineTo(X + 7, Y - 3 + D);
+    }
+}
+}
+
+void RIraRevadiVizo::DrawCheckBox(TCanvas &Canvas, TRect ARect, bool Checked, bool Enabled, bool Grayed,
+                                  TControlStyle Style, bool IsTriState, TCheckBoxState TriState)
+{
+    if (FControlLook.NoDisabledCheckRadioLook || FControlLook.CheckAlwaysActive)
+        Enabled = true;
+    if (IsTriState) {
+        Checked = TriState == cbChecked;
+        Grayed = TriState == cbGrayed;
+    }
+    const int S = FControlLook.CheckSize;
+    // a CheckSize square centred in the rectangle (at least at its top-left)
+    const int L = ARect.Left + std::max(0, (ARect.Width() - S) / 2);
+    const int T = ARect.Top + std::max(0, (ARect.Height() - S) / 2);
+    const TRect B(L, T, L + S, T + S);
+    const TPen SavedPen = Canvas.Pen;
+    const TBrush SavedBrush = Canvas.Brush;
+    switch (Style) {
+    case csGlyph: {
+        const QImage &Img = Checked ? FControlLook.CheckedGlyph : FControlLook.UnCheckedGlyph;
+        if (!Img.isNull()) {
+            Canvas.Draw(B.Left, B.Top, Img);
+            break;
+        }
+        [[fallthrough]];
+    }
+    case csWinXP: case csQel: {
+        // rounded box in the style's frame colour, a light face, the tick in green or blue
+        const bool XP = Style != csQel;
+        Canvas.Brush.Color = Enabled ? (XP ? 0xF4F4F4 : clWhite) : 0xE0E0E0;
+        Canvas.Pen.Color = Enabled ? (XP ? 0x85501C : 0xB99D7F) : 0xB0B0B0;
+        Canvas.RoundRect(B, 3, 3);
+        if (Grayed)
+            FillRectColor(Canvas, B.Inflate(-4, -4), Enabled ? 0x5EC173 : 0xC0C0C0);
+        else if (Checked)
+            Tick(Canvas, B, Enabled ? (XP ? 0x21A121 : 0x8B5A2B) : 0x909090);
+        break;
+    }
+    case csCorvan: {
+        FillRectColor(Canvas, B, Enabled ? clBtnFace : clBtnShadow);
+        Canvas.Pen.Color = clBtnHighlight;
+        Canvas.MoveTo(B.Left, B.Bottom - 1);
+        Canvas.LineTo(B.Left, B.Top);
+        Canvas.LineTo(B.Right - 1, B.Top);
+        Canvas.Pen.Color = clBtnShadow;
+        Canvas.LineTo(B.Right - 1, B.Bottom - 1);
+        Canvas.LineTo(B.Left, B.Bottom - 1);
+        if (Checked || Grayed)
+            Tick(Canvas, B, Enabled ? FControlLook.Color : 0x808080);
+        break;
+    }
+    default: {
+        // csClassic, csFlat and csTheme: the classic check frame
+        Canvas.Brush.Color = Enabled && !Grayed ? clWindow : clBtnFace;
+        Canvas.Pen.Color = clBtnShadow;
+        Canvas.Rectangle(B);
+        if (Style != csFlat) {
+            Canvas.Pen.Color = cl3DDkShadow;
+            Canvas.MoveTo(B.Left + 1, B.Bottom - 2);
+            Canvas.LineTo(B.Left + 1, B.Top + 1);
+            Canvas.LineTo(B.Right - 1, B.Top + 1);
+        }
+        if (Checked || Grayed)
+            Tick(Canvas, B, Enabled && !Grayed ? clWindowText : clBtnShadow);
+        break;
+    }
+    }
+    Canvas.Pen = SavedPen;
+    Canvas.Brush = SavedBrush;
+}
+
+void RIraRevadiVizo::DrawRadioGroup(TCanvas &Canvas, TRect ARect, int Count, int ItemIndex, bool Horizontal,
+                                    bool Disabled, const QStringList &Items, bool Selected, int ACol, int ARow,
+                                    TControlStyle Style, int Scale, bool Upward)
+{
+    if (FControlLook.NoDisabledCheckRadioLook || FControlLook.RadioAlwaysActive)
+        Disabled = false;
+    int Marked = ItemIndex + 1;
+    if (ItemIndex == -1)
+        Marked = static_cast<int>(Items.indexOf(GetCellEx(ACol, ARow))) + 1;
+    const int RS = FControlLook.RadioSize * Scale;
+    const int TH = Canvas.TextHeight(QStringLiteral("gh"));
+    const TFont SavedFont = Canvas.Font;
+    if (Selected && FShowSelection && SelectionTextColor() != clNone)
+        Canvas.Font.Color = SelectionTextColor();
+    int X = ARect.Left + 2;
+    for (int I = 1; I <= Count; ++I) {
+        int Y = Upward ? ARect.Bottom - TH * I - 2 : ARect.Top + TH * (I - 1) + 2;
+        if (Horizontal)
+            Y = ARect.Top + 2;
+        const TRect M(X, Y + std::max(0, (TH - RS) / 2), X + RS, Y + std::max(0, (TH - RS) / 2) + RS);
+        const bool On = I == Marked;
+        if (Style == csGlyph && !(On ? FControlLook.RadioOnGlyph : FControlLook.RadioOffGlyph).isNull()) {
+            Canvas.Draw(M.Left, M.Top, On ? FControlLook.RadioOnGlyph : FControlLook.RadioOffGlyph);
+        } else if (Style == csCorvan) {
+            const int cx = (M.Left + M.Right) / 2, cy = (M.Top + M.Bottom) / 2, h = RS / 2;
+            Canvas.Brush.Color = Disabled ? clBtnShadow : clBtnFace;
+            Canvas.Pen.Color = clBtnShadow;
+            Canvas.Polygon({TPoint(cx, cy - h), TPoint(cx + h, cy), TPoint(cx, cy + h), TPoint(cx - h, cy)});
+            if (On) {
+                Canvas.Brush.Color = Disabled ? 0x808080 : FControlLook.Color;
+                Canvas.Polygon({TPoint(cx, cy - h + 3), TPoint(cx + h - 3, cy), TPoint(cx, cy + h - 3),
+                                TPoint(cx - h + 3, cy)});
+            }
+        } else {
+            const TRect E = Style == csFlat ? TRect(M.Left, M.Top, M.Right + 2, M.Bottom + 2) : M;
+            Canvas.Brush.Color = Disabled ? clBtnFace : clWindow;
+            Canvas.Pen.Color = Style == csWinXP ? 0x85501C : Style == csQel ? 0xB99D7F : clBtnShadow;
+            Canvas.Ellipse(E);
+            if (On) {
+                Canvas.Brush.Color = Disabled ? clBtnShadow : (Style == csWinXP ? 0x21A121 : clWindowText);
+                Canvas.Pen.Color = Canvas.Brush.Color;
+                Canvas.Ellipse(E.Inflate(-(E.Width() / 3), -(E.Height() / 3)));
+            }
+        }
+        const QString Item = Items.value(I - 1);
+        Canvas.Brush.Style = bsClear;
+        Canvas.TextOut(X + (FControlLook.RadioSize + 4) * Scale, Y, Item);
+        Canvas.Brush.Style = bsSolid;
+        if (Horizontal)
+            X += (FControlLook.RadioSize + 4) * Scale + Canvas.TextWidth(Item) + 4;
+    }
+    Canvas.Font = SavedFont;
+}
+
+void RIraRevadiVizo::DrawSortIndicator(TCanvas &Canvas, int ACol, int X, int Y)
+{
+    const auto &SS = FSortSettings;
+    const auto It = std::find(SS.IndexColumns.begin(), SS.IndexColumns.end(), ACol);
+    if (UseRightToLeftAlignment())
+        X = Client_Width() - X;
+    const TPen SavedPen = Canvas.Pen;
+    auto Triangle = [&](bool Up) {
+        Canvas.Pen.Color = clWhite;
+        if (Up) {
+            Canvas.MoveTo(X - 4, Y + 3);
+            Canvas.LineTo(X + 4, Y + 3);
+            Canvas.LineTo(X, Y - 4);
+            Canvas.Pen.Color = 0x808080;
+            Canvas.LineTo(X - 4, Y + 3);
+        } else {
+            Canvas.MoveTo(X, Y + 3);
+            Canvas.LineTo(X + 4, Y - 4);
+            Canvas.Pen.Color = 0x808080;
+            Canvas.LineTo(X - 4, Y - 4);
+            Canvas.LineTo(X, Y + 3);
+        }
+    };
+    if (SS.IndexShow && It != SS.IndexColumns.end()) {
+        const int K = static_cast<int>(It - SS.IndexColumns.begin());
+        const bool Up = K < static_cast<int>(SS.IndexDirections.size()) ? SS.IndexDirections[K] == sdAscending : true;
+        const QImage &Glyph = Up ? SS.IndexUpGlyph : SS.IndexDownGlyph;
+        if (!Glyph.isNull())
+            Canvas.Draw(X - Glyph.width() / 2, Y - Glyph.height() / 2, Glyph);
+        else
+            Triangle(Up);
+        const TFont SavedFont = Canvas.Font;
+        Canvas.Font.Size = 6;
+        Canvas.Font.Color = clBlack;
+        Canvas.Brush.Color = SS.IndexColor;
+        Canvas.TextOut(X + 6, Y - 5, QString::number(K + 1));
+        Canvas.Font = SavedFont;
+    } else if (!SS.UpGlyph.isNull() && !SS.DownGlyph.isNull()) {
+        const QImage &Glyph = SS.Direction == sdDescending ? SS.DownGlyph : SS.UpGlyph;
+        Canvas.Draw(X - Glyph.width() / 2, Y - Glyph.height() / 2, Glyph);
+    } else {
+        Triangle(SS.Direction == sdAscending);
+    }
+    Canvas.Pen = SavedPen;
+}
