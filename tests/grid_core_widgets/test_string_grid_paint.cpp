@@ -1,0 +1,358 @@
+// The string grid's painting: what each cell shows (through the display-to-
+// real column mapping), its colours and fonts, its alignment and formatted
+// text, and the layout of a cell's graphic beside its text.
+#include "grid/core/RIraRevadiVizo.h"
+#include <QApplication>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+std::unique_ptr<RIraRevadiVizo> Make_Grid(int Cols = 5, int Rows = 6)
+{
+    auto G = std::make_unique<RIraRevadiVizo>();
+    G->Set_ColCount(Cols);
+    G->Set_RowCount(Rows);
+    G->resize(400, 200);
+    return G;
+}
+
+// The texts drawn inside a rectangle during one paint.
+QStringList Texts_In(const TRecordingCanvas &C, const TRect &R)
+{
+    QStringList L;
+    for (const TCanvasOp &Op : C.Ops())
+        if (Op.Kind == TCanvasOp::DrawText && !(Op.Format & DT_CALCRECT) && Op.Rect.Left >= R.Left
+            && Op.Rect.Left < R.Right && Op.Rect.Top >= R.Top && Op.Rect.Top < R.Bottom)
+            L << Op.Text;
+    return L;
+}
+
+struct TVisual {
+    TColor Brush;
+    TColor Font;
+    TGridDrawState State;
+};
+TVisual Visual_Of(RIraRevadiVizo &G, int ACol, int ARow, TGridDrawState State = {})
+{
+    TBrush B;
+    TFont F;
+    TColor CT, MC, MCT;
+    TAlignment HA;
+    TVAlignment VA;
+    bool WW = true;
+    TCellGradientDirection GD;
+    G.GetVisualProperties(ACol, ARow, State, false, true, true, B, CT, MC, MCT, F, HA, VA, WW, GD);
+    return {B.Color, F.Color, State};
+}
+}
+
+// --- what a cell shows ----------------------------------------------------------------------------------
+
+// A shown column paints the text of the real column it stands for, also
+// after columns before it were hidden.
+TEST(StringGridPaint, ShownColumnPaintsItsRealColumnsText)
+{
+    auto G = Make_Grid(4, 3);
+    for (int C = 0; C < 4; ++C)
+        G->Set_Cells(C, 1, QStringLiteral("real%1").arg(C));
+    G->HideColumn(1);
+    TRecordingCanvas C(400, 200);
+    G->Paint_On(C);
+    struct TCase { const char *Name; int DisplCol; QString Want; };
+    const TCase Cases[] = {
+        {"BeforeHidden", 0, QStringLiteral("real0")},
+        {"FirstAfterHidden", 1, QStringLiteral("real2")},
+        {"SecondAfterHidden", 2, QStringLiteral("real3")},
+    };
+    for (const TCase &K : Cases) {
+        SCOPED_TRACE(K.Name);
+        EXPECT_EQ(Texts_In(C, G->CellRect(K.DisplCol, 1)), QStringList{K.Want});
+    }
+    EXPECT_FALSE(Texts_In(C, TRect(0, 0, 400, 200)).contains(QStringLiteral("real1")));
+}
+
+// A password cell never shows its characters; a cell with a graphic and
+// NoImageAndText shows no text.
+TEST(StringGridPaint, HiddenTexts)
+{
+    auto G = Make_Grid(3, 3);
+    G->Set_Cells(1, 1, QStringLiteral("secret"));
+    G->Set_Cells(2, 1, QStringLiteral("boxed"));
+    G->AddCheckBox(2, 1, true, false);
+    G->OnIsPasswordCell = [](QObject *, int ARow, int ACol, bool &P) { P = ACol == 1 && ARow == 1; };
+    G->Set_NoImageAndText(true);
+    TRecordingCanvas C(400, 200);
+    G->Paint_On(C);
+    EXPECT_EQ(Texts_In(C, G->CellRect(1, 1)), QStringList{QStringLiteral("******")});
+    EXPECT_TRUE(Texts_In(C, G->CellRect(2, 1)).isEmpty());
+}
+
+// --- colours ---------------------------------------------------------------------------------------------
+
+TEST(StringGridVisualProperties, BrushAndState)
+{
+    struct TCase {
+        const char *Name;
+        std::function<void(RIraRevadiVizo &)> Setup;
+        int Col, Row;
+        TGridDrawState State;
+        TColor WantBrush;
+        bool WantFixedState;
+    };
+    const TCase Cases[] = {
+        // a normal cell takes the grid's colour
+        {"Normal", [](RIraRevadiVizo &) {}, 1, 1, {}, clWindow, false},
+        // a fixed cell without own colour: the look's fixed gradient start (glXP: white)
+        {"FixedXP", [](RIraRevadiVizo &G) { G.Set_Look(glStandard); G.Set_Look(glXP); }, 0, 1, {}, clWhite, true},
+        // a plain look keeps the fixed colour
+        {"FixedStandard", [](RIraRevadiVizo &G) { G.Set_Look(glStandard); }, 1, 0, {}, clBtnFace, true},
+        // bands alternate from the first normal row
+        {"BandPrimary", [](RIraRevadiVizo &G) { G.Bands().Set_Active(true); }, 1, 1, {}, clInfoBk, false},
+        {"BandSecondary", [](RIraRevadiVizo &G) { G.Bands().Set_Active(true); }, 1, 2, {}, clWindow, false},
+        // a selected cell of the grid's colour shows the selection colour unmixed
+        {"SelectedPlain", [](RIraRevadiVizo &G) { G.Set_SelectionColorMixer(true); }, 1, 1, {gdSelected},
+         0xEACAB6, false},
+        // with the mixer, any other colour is averaged channel by channel
+        {"SelectedMixed",
+         [](RIraRevadiVizo &G) {
+             G.Set_SelectionColorMixer(true);
+             G.Set_SelectionColor(RGB_Color(200, 100, 0));
+             G.GetCellProperties(1, 1)->Set_BrushColor(RGB_Color(100, 50, 255));
+         },
+         1, 1, {gdSelected}, RGB_Color(150, 75, 128), false},
+        // the cell's own colour wins over bands
+        {"OwnColour",
+         [](RIraRevadiVizo &G) {
+             G.Bands().Set_Active(true);
+             G.GetCellProperties(2, 1)->Set_BrushColor(clRed);
+         },
+         2, 1, {}, clRed, false},
+        // own colour keeps on a fixed cell too
+        {"OwnColourFixed", [](RIraRevadiVizo &G) { G.GetCellProperties(0, 2)->Set_BrushColor(clLime); }, 0, 2, {},
+         clLime, false},
+        // the event has the last word
+        {"Event",
+         [](RIraRevadiVizo &G) {
+             G.OnGetCellColor = [](QObject *, int, int, TGridDrawState, TBrush &B, TFont &) { B.Color = clAqua; };
+         },
+         1, 1, {}, clAqua, false},
+    };
+    for (const TCase &K : Cases) {
+        SCOPED_TRACE(K.Name);
+        auto G = Make_Grid();
+        K.Setup(*G);
+        const TVisual V = Visual_Of(*G, K.Col, K.Row, K.State);
+        EXPECT_EQ(Color_To_RGB(V.Brush), Color_To_RGB(K.WantBrush));
+        EXPECT_EQ(V.State.Contains(gdFixed), K.WantFixedState);
+    }
+}
+
+TEST(StringGridVisualProperties, FixedGradientUnderFlatLook)
+{
+    auto G = Make_Grid();
+    G->Set_Look(glOffice2007);
+    TBrush B;
+    TFont F;
+    TColor CT = clNone, MC = clNone, MCT = clNone;
+    TAlignment HA;
+    TVAlignment VA;
+    bool WW = true;
+    TCellGradientDirection GD;
+    TGridDrawState S;
+    G->GetVisualProperties(1, 0, S, false, true, true, B, CT, MC, MCT, F, HA, VA, WW, GD);
+    EXPECT_EQ(B.Color, 16513526);
+    EXPECT_EQ(CT, 15260626);
+    // selection text colour and disabled font
+    G->Set_SelectionTextColor(clRed);
+    EXPECT_EQ(Visual_Of(*G, 1, 1, {gdSelected}).Font, clRed);
+    G->setEnabled(false);
+    EXPECT_EQ(Visual_Of(*G, 1, 1).Font, 0xC0C0C0);
+}
+
+TEST(StringGridColours, BlendAndMix)
+{
+    struct TCase { const char *Name; TColor C1, C2; int P; TColor Want; };
+    const TCase Cases[] = {
+        {"Full", clRed, clBlue, 100, clRed},
+        {"Over", clRed, clBlue, 150, clRed},
+        {"None", clRed, clBlue, 0, clBlue},
+        {"FirstNone", clNone, clBlue, 50, clBlue},
+        {"SecondNone", clRed, clNone, 50, clRed},
+        // channel averages round half to even: 127.5 -> 128, 0.5 -> 0
+        {"Half", RGB_Color(255, 1, 0), RGB_Color(0, 0, 0), 50, RGB_Color(128, 0, 0)},
+        {"Quarter", RGB_Color(200, 0, 0), RGB_Color(0, 0, 100), 25, RGB_Color(50, 0, 75)},
+    };
+    for (const TCase &K : Cases) {
+        SCOPED_TRACE(K.Name);
+        EXPECT_EQ(BlendColor(K.C1, K.C2, K.P), K.Want);
+    }
+    EXPECT_EQ(MixSelectionColor(clRed, clBlue, false, 50), clRed);
+}
+
+// --- alignment and formatted text ----------------------------------------------------------------------
+
+TEST(StringGridLayout, CalcCellAlignment)
+{
+    struct TCase {
+        const char *Name;
+        QString Text;
+        bool AutoNum;
+        int PropsAlign;   // -1 none
+        TAlignment Want;
+    };
+    const TCase Cases[] = {
+        {"PlainLeft", QStringLiteral("abc"), true, -1, taLeftJustify},
+        {"NumberRight", QStringLiteral("12.5"), true, -1, taRightJustify},
+        {"NumberWithoutAutoNum", QStringLiteral("12.5"), false, -1, taLeftJustify},
+        {"ExponentRight", QStringLiteral("1E5"), true, -1, taRightJustify},
+        // the cell's own alignment wins over the numeric rule
+        {"PropsLeftWins", QStringLiteral("12.5"), true, taLeftJustify, taLeftJustify},
+        {"PropsCenter", QStringLiteral("x"), false, taCenter, taCenter},
+    };
+    for (const TCase &K : Cases) {
+        SCOPED_TRACE(K.Name);
+        auto G = Make_Grid();
+        G->Set_AutoNumAlign(K.AutoNum);
+        G->Set_Cells(1, 1, K.Text);
+        if (K.PropsAlign >= 0)
+            G->GetCellProperties(1, 1)->Set_Alignment(static_cast<TAlignment>(K.PropsAlign));
+        TAlignment HA;
+        TVAlignment VA;
+        G->CalcCellAlignment(1, 1, HA, VA);
+        EXPECT_EQ(HA, K.Want);
+        EXPECT_EQ(VA, vtaTop);
+    }
+}
+
+TEST(StringGridLayout, FormattedCell)
+{
+    struct TCase { const char *Name; QString Text, Format; QString Want; };
+    const TCase Cases[] = {
+        {"IntegerDirective", QStringLiteral("12.5"), QStringLiteral("%d"), QStringLiteral("12")},
+        // the integer value rounds half to even
+        {"IntegerHalfEven", QStringLiteral("13.5"), QStringLiteral("%d"), QStringLiteral("14")},
+        {"FloatDirective", QStringLiteral("3.14159"), QStringLiteral("%.2f"), QStringLiteral("3.14")},
+        {"NotANumber", QStringLiteral("abc"), QStringLiteral("%.2f"), QStringLiteral("abc")},
+        {"InvalidFormatKeepsText", QStringLiteral("2.5"), QStringLiteral("%q"), QStringLiteral("2.5")},
+        {"EmptyFormat", QStringLiteral("2.5"), QString(), QStringLiteral("2.5")},
+    };
+    for (const TCase &K : Cases) {
+        SCOPED_TRACE(K.Name);
+        auto G = Make_Grid();
+        G->Set_Cells(1, 1, K.Text);
+        const QString Fmt = K.Format;
+        G->OnGetFloatFormat = [Fmt](QObject *, int, int, bool &, QString &F) { F = Fmt; };
+        EXPECT_EQ(G->GetFormattedCell(1, 1), K.Want);
+    }
+}
+
+// --- graphic layout ---------------------------------------------------------------------------------------
+
+TEST(StringGridLayout, GraphicSizeTable)
+{
+    struct TCase { const char *Name; std::function<void(TCellGraphic &)> Make; int W, H; bool Text; };
+    const TCase Cases[] = {
+        {"CheckBox", [](TCellGraphic &G) { G.CellType = ctCheckBox; }, 15, 15, true},
+        {"TriState", [](TCellGraphic &G) { G.CellType = ctTriStateCheckBox; }, 15, 15, true},
+        {"DataCheckBox", [](TCellGraphic &G) { G.CellType = ctDataCheckBox; }, 15, 15, false},
+        {"RowCheckBox", [](TCellGraphic &G) { G.CellType = ctRowCheckBox; }, 15, 15, false},
+        {"Radio", [](TCellGraphic &G) { G.CellType = ctRadio; }, 0, 0, false},
+        {"Progress", [](TCellGraphic &G) { G.CellType = ctProgress; }, 0, 0, false},
+        {"Button", [](TCellGraphic &G) { G.SetButton(40, 18, "b", haLeft, vaTop); }, 40, 18, true},
+        {"Pie", [](TCellGraphic &G) { G.CellType = ctProgressPie; }, 20, 20, true},
+        {"RadioButton", [](TCellGraphic &G) { G.CellType = ctRadioButton; }, 14, 14, true},
+        // row height 22 less twice the vertical inset 2
+        {"Shape", [](TCellGraphic &G) { G.CellType = ctShape; }, 18, 18, true},
+        {"Rating", [](TCellGraphic &G) { G.CellType = ctRating; G.CellAngle = 5; }, 90, 16, false},
+    };
+    TGraphicMetrics M;
+    for (const TCase &K : Cases) {
+        SCOPED_TRACE(K.Name);
+        TCellGraphic G;
+        K.Make(G);
+        const TGraphicLayout L = Graphic_Layout(&G, M);
+        EXPECT_EQ(L.Width, K.W);
+        EXPECT_EQ(L.Height, K.H);
+        EXPECT_EQ(L.DrawText, K.Text);
+    }
+    const TGraphicLayout None = Graphic_Layout(nullptr, M);
+    EXPECT_EQ(None.Width, 0);
+    EXPECT_TRUE(None.DrawText);
+}
+
+TEST(StringGridLayout, GraphicAndTextRectangles)
+{
+    // cell (10,20)-(110,42), inset 2; R deflated by XYOffset - 1 = 1 -> (11,21)-(109,41)
+    const TRect Cell(10, 20, 110, 42);
+    const TPoint Off{2, 2};
+    struct TCase {
+        const char *Name;
+        TCellType Type;
+        TCellHAlign HAlign;
+        TCellVAlign VAlign;
+        TAlignment HA;
+        int TW;
+        bool HasText;
+        TRect Want;
+    };
+    const TCase Cases[] = {
+        {"LeftTop", ctBitmap, haLeft, vaTop, taLeftJustify, 0, true, TRect(12, 22, 27, 37)},
+        {"RightBottom", ctBitmap, haRight, vaBottom, taLeftJustify, 0, true, TRect(93, 25, 108, 40)},
+        {"CenterCenter", ctBitmap, haCenter, vaCenter, taLeftJustify, 0, true, TRect(52, 23, 67, 38)},
+        {"Full", ctBitmap, haFull, vaFull, taLeftJustify, 0, true, TRect(11, 21, 109, 41)},
+        // check boxes follow the text: left
+        {"CheckLeft", ctCheckBox, haBeforeText, vaTop, taLeftJustify, 30, true, TRect(12, 22, 27, 37)},
+        // right: left of the text
+        {"CheckRight", ctCheckBox, haBeforeText, vaTop, taRightJustify, 30, true, TRect(63, 22, 78, 37)},
+        // centred with text: half the free width less the box
+        {"CheckCentreWithText", ctCheckBox, haBeforeText, vaTop, taCenter, 30, true, TRect(30, 22, 45, 37)},
+        // a data check box centres in the cell
+        {"DataCheckCentre", ctDataCheckBox, haBeforeText, vaTop, taCenter, 30, true, TRect(52, 22, 67, 37)},
+        {"DataCheckRight", ctDataCheckBox, haBeforeText, vaTop, taRightJustify, 30, true, TRect(93, 22, 108, 37)},
+    };
+    for (const TCase &K : Cases) {
+        SCOPED_TRACE(K.Name);
+        TGraphicLayout L;
+        L.Width = 15;
+        L.Height = 15;
+        L.HAlign = K.HAlign;
+        L.VAlign = K.VAlign;
+        const TRect G = Cell_Graphic_Rect(Cell, false, Off, K.Type, L, K.HA, vtaTop, vtaTop, K.TW, K.HasText);
+        EXPECT_EQ(G, K.Want);
+    }
+    // the text moves right of a graphic before it, down under one above it, and by the node indent
+    TGraphicLayout Before;
+    Before.Width = 15;
+    Before.HAlign = haBeforeText;
+    EXPECT_EQ(Cell_Text_Rect(Cell, false, 1, Off, false, Before, 0), TRect(27, 22, 108, 42));
+    TGraphicLayout Above;
+    Above.Height = 10;
+    Above.VAlign = vaAboveText;
+    EXPECT_EQ(Cell_Text_Rect(Cell, true, 1, Off, true, Above, 24), TRect(37, 33, 110, 42));
+}
+
+TEST(StringGridLayout, PictureSizes)
+{
+    struct TCase { const char *Name; TStretchMode Mode; int W, H, CW, RH, Pad; TPoint Want; };
+    const TCase Cases[] = {
+        {"NoStretch", noStretch, 100, 50, 40, 40, 0, {100, 50}},
+        {"Stretch", Stretch, 100, 50, 40, 40, 0, {40, 40}},
+        {"StretchPadded", Stretch, 100, 50, 40, 40, 4, {36, 36}},
+        {"AspectWide", StretchWithAspectRatio, 100, 50, 40, 40, 0, {40, 20}},
+        {"AspectTall", StretchWithAspectRatio, 50, 100, 40, 40, 0, {20, 40}},
+        {"ShrinkSmallKeeps", Shrink, 10, 10, 40, 40, 0, {10, 10}},
+        {"ShrinkLarge", Shrink, 100, 10, 40, 40, 0, {40, 40}},
+        {"ShrinkAspectSmallKeeps", ShrinkWithAspectRatio, 20, 10, 40, 40, 0, {20, 10}},
+        {"ShrinkAspectLarge", ShrinkWithAspectRatio, 80, 10, 40, 40, 0, {40, 5}},
+        // half-way sizes round half to even: 25 * 0.5 = 12.5 -> 12
+        {"AspectRoundsEven", StretchWithAspectRatio, 80, 25, 40, 40, 0, {40, 12}},
+    };
+    for (const TCase &K : Cases) {
+        SCOPED_TRACE(K.Name);
+        TCellBitmap Img(QImage(K.W, K.H, QImage::Format_RGB32));
+        TCellGraphic G;
+        G.SetPicture(&Img, false, K.Mode, K.Pad, haLeft, vaTop);
+        EXPECT_EQ(G.GetPictureSize(K.CW, K.RH), K.Want);
+        G.CellBitmap = nullptr;
+    }
+}
