@@ -16,6 +16,7 @@ bool TGridFlagList::Set(int Index, bool Value, const char *Message)
     Extend(Index + 1);
     const bool Old = FFlags[static_cast<size_t>(Index)] != 0;
     FFlags[static_cast<size_t>(Index)] = Value ? 1 : 0;
+    FSet += int(Value) - int(Old);
     return Old;
 }
 
@@ -27,7 +28,9 @@ void TGridFlagList::Extend(int Count)
 
 int TGridFlagList::Count_Set(int Limit) const
 {
-    const size_t N = Limit < 0 ? FFlags.size() : std::min(FFlags.size(), static_cast<size_t>(Limit));
+    if (Limit < 0 || static_cast<size_t>(Limit) >= FFlags.size())
+        return FSet;
+    const size_t N = static_cast<size_t>(Limit);
     return static_cast<int>(std::count(FFlags.begin(), FFlags.begin() + static_cast<std::ptrdiff_t>(N), 1));
 }
 
@@ -43,6 +46,7 @@ void TGridFlagList::Remove(int Index, int Count)
     if (Index < 0 || Count <= 0 || Index >= Length())
         return;
     const int End = std::min(Length(), Index + Count);
+    FSet -= static_cast<int>(std::count(FFlags.begin() + Index, FFlags.begin() + End, 1));
     FFlags.erase(FFlags.begin() + Index, FFlags.begin() + End);
 }
 

@@ -14,14 +14,17 @@ public:
     void Extend(int Count);
     int Length() const { return static_cast<int>(FFlags.size()); }
     // Set flags among the first Limit entries (all entries for Limit < 0).
+    // Kept as a running count, so asking about the whole list costs nothing
+    // (a painter asks on every paint of a header).
     int Count_Set(int Limit = -1) const;
-    void Clear_All() { FFlags.assign(FFlags.size(), 0); }
+    void Clear_All() { FFlags.assign(FFlags.size(), 0); FSet = 0; }
     // Keeps the entries beside rows that are inserted or removed.
     void Insert(int Index, int Count);
     void Remove(int Index, int Count);
 
 private:
     std::vector<std::uint8_t> FFlags;
+    int FSet = 0;   // entries set
 };
 
 // The per-row state of a string grid that file formats and the clipboard

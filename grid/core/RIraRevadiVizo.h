@@ -618,6 +618,11 @@ public:
     void Set_URLFull(bool Value);
     bool NoImageAndText() const { return FNoImageAndText; }
     void Set_NoImageAndText(bool Value);
+    bool URLShowInText() const { return FURLShowInText; }
+    void Set_URLShowInText(bool Value);
+    // The display text: the base hook, then a web or mail address in the
+    // text made a link (with URLShowInText).
+    void GetDisplText(int ACol, int ARow, QString &Value) override;
 
     // Looks, styles and colour tones.
     TGridLook Look() const { return FLook; }
@@ -708,6 +713,7 @@ private:
     bool FURLShow = false;
     bool FURLFull = false;
     bool FNoImageAndText = false;
+    bool FURLShowInText = false;
     TGridLook FLook = glXP;
     bool FVisualStyle = false;
     TQelStyle FComponentStyle = tsWindowsXP;

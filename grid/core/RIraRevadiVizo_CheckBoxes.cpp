@@ -350,7 +350,7 @@ bool RIraRevadiVizo::ToggleCheck(int ACol, int ARow, bool FromUser)
         return false;
     if (FromUser && !FControlLook.CheckAlwaysActive) {
         bool Can = true;
-        GetCellEditable(ACol, ARow, Can);
+        CanEditCell(ACol, ARow, Can);
         if (!Can)
             return false;
     }
@@ -413,7 +413,7 @@ bool RIraRevadiVizo::ToggleRadioButton(int ACol, int ARow, bool FromUser)
         return false;
     if (FromUser && !FControlLook.CheckAlwaysActive) {
         bool Can = true;
-        GetCellEditable(ACol, ARow, Can);
+        CanEditCell(ACol, ARow, Can);
         if (!Can)
             return false;
     }

@@ -645,7 +645,7 @@ void RIraRevadiVizo::AdvanceRadio(int ACol, int ARow, bool FromUser)
         return;
     if (FromUser && !FControlLook.RadioAlwaysActive) {
         bool Can = true;
-        GetCellEditable(ACol, ARow, Can);
+        CanEditCell(ACol, ARow, Can);
         if (!Can)
             return;
     }

@@ -219,6 +219,24 @@ TPoint RIraRevadiVizo::CalcCellGraphicSize(int ACol, int ARow, int Reserve)
     return S;
 }
 
+void RIraRevadiVizo::GetDisplText(int ACol, int ARow, QString &Value)
+{
+    TBaseGrid::GetDisplText(ACol, ARow, Value);
+    if (!FURLShowInText)
+        return;
+    static const char *const Prefixes[] = {"HTTP://", "WWW.", "MAILTO:", "HTTPS://", "NNTP://", "FILE://", "FTP://"};
+    const QString Upper = Value.toUpper();
+    for (const char *P : Prefixes) {
+        const QString Prefix = QString::fromLatin1(P);
+        if (!Upper.contains(Prefix))
+            continue;
+        QString Linked;
+        if (LinkifyURL(Value, Prefix, Linked))
+            Value = Linked;
+        return;
+    }
+}
+
 // --- setters -----------------------------------------------------------------------------------
 
 #define BC_SET_REPAINT(Name) \
@@ -235,6 +253,7 @@ BC_SET_REPAINT(Multilinecells)
 BC_SET_REPAINT(EnhTextSize)
 BC_SET_REPAINT(URLShow)
 BC_SET_REPAINT(NoImageAndText)
+BC_SET_REPAINT(URLShowInText)
 BC_SET_REPAINT(SelectionColorMixer)
 BC_SET_REPAINT(SelectionRectangle)
 BC_SET_REPAINT(SelectionResizer)

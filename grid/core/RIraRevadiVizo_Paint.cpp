@@ -365,6 +365,38 @@ TRect RIraRevadiVizo::Draw_Cell_Text(TCanvas &Canvas, int ACol, int RCol, int AR
                               || std::find(FSortSettings.IndexColumns.begin(), FSortSettings.IndexColumns.end(), RCol)
                                      != FSortSettings.IndexColumns.end())
                           && (ACol >= FixedCols() || FSortSettings.FixedCols);
+    // 8. the selection's outline and its resize handle
+    if (FSelectionRectangle && !Fixed) {
+        const TGridRect Sel = Selection();
+        const int L = std::min(Sel.Left, Sel.Right), Ri = std::max(Sel.Left, Sel.Right);
+        const int Tp = std::min(Sel.Top, Sel.Bottom), Bt = std::max(Sel.Top, Sel.Bottom);
+        if (ACol >= L && ACol <= Ri && ARow >= Tp && ARow <= Bt) {
+            const TRect Tx = Cell_Text_Rect(R, Fixed, GridLineWidth(), {0, 0}, true, {}, 0);
+            const int GLW = GridLineWidth();
+            Canvas.Pen.Color = SelectionRectangleColor();
+            Canvas.Pen.Width = 2;
+            if (ACol == L) {
+                Canvas.MoveTo(Tx.Left - GLW + 1, Tx.Top - GLW);
+                Canvas.LineTo(Tx.Left - GLW + 1, Tx.Bottom + 1);
+            }
+            if (ACol == Ri) {
+                Canvas.MoveTo(Tx.Right - 1, Tx.Top - GLW);
+                Canvas.LineTo(Tx.Right - 1, Tx.Bottom + 1);
+            }
+            if (ARow == Tp) {
+                Canvas.MoveTo(Tx.Left - GLW, Tx.Top - GLW + 1);
+                Canvas.LineTo(Tx.Right, Tx.Top - GLW + 1);
+            }
+            if (ARow == Bt) {
+                Canvas.MoveTo(Tx.Left - GLW, Tx.Bottom);
+                Canvas.LineTo(Tx.Right, Tx.Bottom);
+            }
+            if (FSelectionResizer && ACol == Ri && ARow == Bt)
+                FillRectColor(Canvas, TRect(Tx.Right - 4, Tx.Bottom - 4, R.Right + 1, R.Bottom + 1),
+                              SelectionRectangleColor());
+            Canvas.Pen.Width = 1;
+        }
+    }
     Canvas.Brush.Style = bsClear;
     if (Kind == ctMarkup) {
         if (SortMark)
@@ -494,7 +526,7 @@ TRect RIraRevadiVizo::DrawCellGraphic(TCanvas &Canvas, int ACol, int ARow, TRect
     const TRect G = Cell_Graphic_Rect(R, Fixed, XYOffset(), Graphic->CellType, GL, HA, VA, VAlignment(), TextWidth,
                                       !Text.isEmpty() && GL.DrawText);
     bool CanEdit = true;
-    GetCellEditable(ACol, ARow, CanEdit);
+    CanEditCell(ACol, ARow, CanEdit);
     switch (Graphic->CellType) {
     case ctBitmap: case ctPicture:
         if (const auto *B = dynamic_cast<const TCellBitmap *>(Real_Object(Graphic->CellBitmap))) {

@@ -356,3 +356,66 @@ TEST(StringGridLayout, PictureSizes)
         G.CellBitmap = nullptr;
     }
 }
+
+// --- display text, selection outline ------------------------------------------------------------------
+
+TEST(StringGridLayout, AddressesShownAsLinks)
+{
+    struct TCase { const char *Name; QString Text; QString Want; };
+    const TCase Cases[] = {
+        {"Www", QStringLiteral("see www.x.org now"), QStringLiteral("see <a href=\"www.x.org\">www.x.org</a> now")},
+        // with both prefixes the link starts at the first one searched for
+        {"HttpBeforeWww", QStringLiteral("http://www.x.org"),
+         QStringLiteral("<a href=\"http://www.x.org\">http://www.x.org</a>")},
+        {"Mail", QStringLiteral("mailto:a@b.c"), QStringLiteral("<a href=\"mailto:a@b.c\">mailto:a@b.c</a>")},
+        {"Plain", QStringLiteral("no address"), QStringLiteral("no address")},
+    };
+    auto G = Make_Grid();
+    G->Set_NormalRowCount(G->RowCount());
+    G->Set_URLShowInText(true);
+    for (const TCase &K : Cases) {
+        SCOPED_TRACE(K.Name);
+        G->Set_Cells(1, 1, K.Text);
+        EXPECT_EQ(G->GetCellEx(1, 1), K.Want);
+    }
+    G->Set_URLShowInText(false);
+    EXPECT_EQ(G->GetCellEx(1, 1), QStringLiteral("no address"));
+}
+
+// The selected-row count the header check box reads is kept as rows are
+// set, cleared, inserted and removed.
+TEST(StringGridFlags, RunningCount)
+{
+    TGridFlagList L;
+    for (int I : {1, 3, 5, 7})
+        L.Set(I, true, "x");
+    L.Set(3, true, "x");   // again: no change
+    EXPECT_EQ(L.Count_Set(), 4);
+    EXPECT_EQ(L.Count_Set(4), 2);
+    L.Set(5, false, "x");
+    L.Insert(0, 2);
+    EXPECT_EQ(L.Count_Set(), 3);
+    L.Remove(2, 4);   // entries 2..5: the former 1 and 3
+    EXPECT_EQ(L.Count_Set(), 1);
+    L.Clear_All();
+    EXPECT_EQ(L.Count_Set(), 0);
+}
+
+TEST(StringGridPaint, SelectionOutline)
+{
+    auto G = Make_Grid(5, 6);
+    G->Set_SelectionRectangle(true);
+    G->Set_SelectionResizer(true);
+    G->Set_SelectionRectangleColor(clRed);
+    G->Set_Selection(TGridRect{1, 1, 2, 3});
+    TRecordingCanvas C(400, 200);
+    G->Paint_On(C);
+    int Wide = 0;
+    for (const TCanvasOp &Op : C.Ops())
+        if (Op.Kind == TCanvasOp::LineTo && Op.Pen.Width == 2 && Op.Pen.Color == clRed)
+            ++Wide;
+    // left and right edges of three rows, top and bottom edges of two columns
+    EXPECT_EQ(Wide, 10);
+    const TRect Last = G->CellRect(2, 3);
+    EXPECT_EQ(Color_To_RGB(From_QColor(C.Image().pixelColor(Last.Right - 2, Last.Bottom - 2))), clRed);
+}

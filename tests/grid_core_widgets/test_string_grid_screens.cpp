@@ -1,0 +1,168 @@
+// Screenshots of a window holding a string grid with every look and a sample
+// of every graphic kind, in a few states (written to the test-output folder).
+#include "TestSupport.h"
+#include "grid/core/RIraRevadiVizo.h"
+#include <QApplication>
+#include <QPainter>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace {
+QImage Glyph(TColor Fill)
+{
+    QImage I(14, 14, QImage::Format_ARGB32);
+    I.fill(Qt::transparent);
+    QPainter P(&I);
+    P.setBrush(To_QColor(Fill));
+    P.setPen(Qt::black);
+    P.drawRect(1, 1, 11, 11);
+    return I;
+}
+
+// The demo grid: column 0 names the kind, column 1 shows it, column 2 a
+// value beside it, column 3 a number; column 4 is hidden (its text must not
+// show anywhere) and column 5 shows after it.
+struct TDemo {
+    QWidget Window;
+    RIraRevadiVizo *Grid;
+    TCellBitmap Bitmap{Glyph(clLime)};
+    TCellBitmap Picture{Glyph(clFuchsia).scaled(40, 20)};
+
+    TDemo()
+    {
+        Window.resize(520, 640);
+        auto *L = new QVBoxLayout(&Window);
+        L->setContentsMargins(4, 4, 4, 4);
+        Grid = new RIraRevadiVizo(&Window);
+        L->addWidget(Grid);
+        RIraRevadiVizo &G = *Grid;
+        G.Set_ColCount(6);
+        G.Set_RowCount(24);
+        G.Set_DefaultColWidth(80);
+        G.Set_ColWidths(0, 110);
+        G.Set_ColWidths(1, 130);
+        const QStringList Heads{"Kind", "Graphic", "Value", "Number", "Hidden", "Shown"};
+        for (int C = 0; C < 6; ++C)
+            G.Set_Cells(C, 0, Heads[C]);
+        int R = 1;
+        auto Row = [&](const QString &Name, const QString &Value) {
+            G.Set_Cells(0, R, Name);
+            G.Set_Cells(2, R, Value);
+            G.Set_Cells(3, R, QString::number(R * 12.5, 'f', 1));
+            G.Set_Cells(4, R, QStringLiteral("HIDDEN"));
+            G.Set_Cells(5, R, QStringLiteral("shown %1").arg(R));
+            return R++;
+        };
+        int K = Row("check box", "on");
+        G.Set_Cells(1, K, "ticked");
+        G.AddCheckBox(1, K, true, false);
+        K = Row("check box", "off");
+        G.AddCheckBox(1, K, false, false);
+        K = Row("data check box", "");
+        G.Set_Cells(1, K, "Y");
+        G.AddCheckBox(1, K, true, true);
+        K = Row("tri-state", "grayed");
+        G.AddCheckBox(1, K, cbGrayed);
+        K = Row("radio button", "on");
+        G.AddRadioButton(1, K, true);
+        K = Row("radio button", "off");
+        G.AddRadioButton(1, K, false);
+        K = Row("radio group", "");
+        G.AddRadio(1, K, 1, 1, {"A", "B", "C"});
+        K = Row("progress", "");
+        G.Set_Cells(1, K, "65");
+        G.AddProgress(1, K, clHighlight, clWhite);
+        K = Row("XP progress", "");
+        G.Set_Cells(1, K, "40");
+        G.AddDarAzidProgress(1, K, 0, 100);
+        K = Row("progress pie", "75 %");
+        G.AddProgressPie(1, K, clGreen, 75);
+        K = Row("range indicator", "");
+        G.Set_Cells(1, K, "-30");
+        G.AddRangeIndicator(1, K, 100, clRed, clGreen, true);
+        K = Row("comment", "red corner");
+        G.Set_Cells(1, K, "see note");
+        G.AddComment(1, K, "a note");
+        K = Row("button", "");
+        G.AddButton(1, K, 60, 18, "Press", haCenter, vaCenter);
+        K = Row("bit button", "");
+        G.AddBitButton(1, K, 70, 18, "Glyph", &Bitmap, haLeft, vaCenter);
+        K = Row("expand", "");
+        G.AddExpand(1, K, 40);
+        K = Row("shape", "circle");
+        G.AddShape(1, K, csCircle, clYellow, clBlack, haLeft, vaTop);
+        K = Row("rating", "2.5 of 5");
+        G.Set_Cells(1, K, "2.5");
+        G.AddRating(1, K, 5, clYellow, clSilver);
+        K = Row("bitmap", "");
+        G.Set_Cells(1, K, "beside");
+        G.AddBitmap(1, K, &Bitmap, false, haBeforeText, vaTop);
+        K = Row("picture", "");
+        G.AddPicture(1, K, &Picture, false, noStretch, 0, haLeft, vaTop);
+        K = Row("marker", "");
+        G.Set_Cells(1, K, "mispelled");
+        G.AddMarker(1, K, 2, 4);
+        K = Row("markup", "");
+        G.Set_Cells(1, K, "<b>bold</b> and <i>italic</i>");
+        K = Row("own colour", "");
+        G.Set_Cells(1, K, "cream");
+        G.GetCellProperties(1, K)->Set_BrushColor(clCream);
+        K = Row("right aligned", "");
+        G.Set_Cells(1, K, "right");
+        G.GetCellProperties(1, K)->Set_Alignment(taRightJustify);
+        G.Set_AutoNumAlign(true);
+        G.SortSettings().Show = true;
+        G.SortSettings().Column = 3;
+        G.HideColumn(4);
+    }
+};
+
+struct TShot { const char *Name; std::function<void(RIraRevadiVizo &)> Setup; };
+}
+
+TEST(StringGridScreens, EveryLookAndGraphic)
+{
+    const TShot Shots[] = {
+        {"standard", [](RIraRevadiVizo &G) { G.Set_Look(glStandard); }},
+        {"soft", [](RIraRevadiVizo &G) { G.Set_Look(glSoft); }},
+        {"classic", [](RIraRevadiVizo &G) { G.Set_Look(glClassic); }},
+        {"qel", [](RIraRevadiVizo &G) { G.Set_Look(glQel); G.ControlLook().ControlStyle = csQel; }},
+        {"xp", [](RIraRevadiVizo &G) { G.Set_Look(glXP); G.ControlLook().ControlStyle = csWinXP; }},
+        {"listview", [](RIraRevadiVizo &G) { G.Set_Look(glListView); }},
+        {"vista", [](RIraRevadiVizo &G) { G.Set_Look(glVista); }},
+        {"win7", [](RIraRevadiVizo &G) { G.Set_Look(glWin7); }},
+        {"office2007", [](RIraRevadiVizo &G) { G.Set_Look(glOffice2007); G.ControlLook().ControlStyle = csCorvan; }},
+        {"office2010blue", [](RIraRevadiVizo &G) { G.SetStyle(gsOffice2010Blue); }},
+        // selected range with the colour mixer and bands
+        {"selection_bands",
+         [](RIraRevadiVizo &G) {
+             G.Bands().Set_Active(true);
+             G.Set_SelectionColorMixer(true);
+             G.Set_Selection(TGridRect{1, 2, 3, 6});
+         }},
+        // disabled: check boxes grayed, text in the disabled colour
+        {"disabled", [](RIraRevadiVizo &G) { G.setEnabled(false); }},
+        // colour tones: flat look with glyph check boxes
+        {"tones",
+         [](RIraRevadiVizo &G) {
+             TColorTones T;
+             T.Background = {clWhite, clSilver, clBlack};
+             T.Foreground = {RGB_Color(0, 114, 198), clNone, clWhite};
+             T.Selected = {RGB_Color(205, 230, 247), clNone, clBlack};
+             G.SetColorTones(T);
+             G.ControlLook().CheckedGlyph = Glyph(clGreen);
+             G.ControlLook().UnCheckedGlyph = Glyph(clWhite);
+         }},
+    };
+    for (const TShot &S : Shots) {
+        SCOPED_TRACE(S.Name);
+        TDemo D;
+        S.Setup(*D.Grid);
+        D.Window.show();
+        QApplication::processEvents();
+        const QString Path = Save_Screenshot(&D.Window, QStringLiteral("string_grid_%1").arg(S.Name));
+        const QImage Img(Path);
+        ASSERT_FALSE(Img.isNull());
+    }
+}
