@@ -536,7 +536,12 @@ TRect RIraRevadiVizo::DrawCellGraphic(TCanvas &Canvas, int ACol, int ARow, TRect
                 Canvas.Draw(G.Left, G.Top, B->Image);
         }
         break;
-    case ctCheckBox: case ctRowCheckBox:
+    case ctCheckBox:
+        // (CellAngle 1 marks an attached balloon here, which leaves the box as it is)
+        DrawCheckBox(Canvas, G, Graphic->CellBoolean, CanEdit, false, FControlLook.ControlStyle, false, cbUnchecked);
+        break;
+    case ctRowCheckBox:
+        // the header's box is grayed while some but not all rows are selected
         DrawCheckBox(Canvas, G, Graphic->CellBoolean, CanEdit, Graphic->CellAngle > 0, FControlLook.ControlStyle,
                      false, cbUnchecked);
         break;
@@ -545,8 +550,8 @@ TRect RIraRevadiVizo::DrawCellGraphic(TCanvas &Canvas, int ACol, int ARow, TRect
                      cbUnchecked);
         break;
     case ctTriStateCheckBox:
-        DrawCheckBox(Canvas, G, Graphic->CellCheckBoxState == cbChecked, CanEdit, Graphic->CellAngle > 0,
-                     FControlLook.ControlStyle, true, Graphic->CellCheckBoxState);
+        DrawCheckBox(Canvas, G, Graphic->CellCheckBoxState == cbChecked, CanEdit, false, FControlLook.ControlStyle,
+                     true, Graphic->CellCheckBoxState);
         break;
     case ctRadioButton: {
         const QStringList One{QString()};

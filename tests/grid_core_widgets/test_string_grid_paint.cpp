@@ -419,3 +419,34 @@ TEST(StringGridPaint, SelectionOutline)
     const TRect Last = G->CellRect(2, 3);
     EXPECT_EQ(Color_To_RGB(From_QColor(C.Image().pixelColor(Last.Right - 2, Last.Bottom - 2))), clRed);
 }
+
+// A balloon attached to a check box leaves the box as it is (not grayed);
+// the row-select header box is grayed while some rows are selected.
+TEST(StringGridPaint, GrayedBoxes)
+{
+    auto Box_Fills = [](RIraRevadiVizo &G) {
+        TRecordingCanvas C(400, 200);
+        G.Paint_On(C);
+        QList<TColor> Fills;
+        for (const TCanvasOp &Op : C.Ops())
+            if (Op.Kind == TCanvasOp::Rectangle && Op.Rect.Width() == 15 && Op.Rect.Height() == 15)
+                Fills << Op.Brush.Color;
+        return Fills;
+    };
+    auto G = Make_Grid(3, 3);
+    G->Set_Options(G->Options() + goEditing);
+    G->ControlLook().ControlStyle = csClassic;
+    G->AddCheckBox(1, 1, false, false);
+    G->AddBalloon(1, 1, QStringLiteral("t"), QStringLiteral("x"), biInfo);
+    EXPECT_EQ(Box_Fills(*G), QList<TColor>{clWindow});
+
+    auto H = Make_Grid(3, 4);
+    H->Set_FixedCols(0);
+    H->ControlLook().ControlStyle = csClassic;
+    H->MouseActions().Set_HotmailRowSelect(true);
+    H->SetRowSelect(1, true);
+    const QList<TColor> Fills = Box_Fills(*H);
+    ASSERT_EQ(Fills.size(), 4);
+    EXPECT_EQ(Fills[0], clBtnFace);   // header: some of three rows selected
+    EXPECT_EQ(Fills[1], clWindow);
+}
