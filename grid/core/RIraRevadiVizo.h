@@ -606,10 +606,6 @@ public:
     virtual TPoint CalcCellGraphicSize(int ACol, int ARow, int Reserve);
     bool AutoNumAlign() const { return FAutoNumAlign; }
     void Set_AutoNumAlign(bool Value);
-    bool XYOffsetTopLeftOnly() const { return FXYOffsetTopLeftOnly; }
-    void Set_XYOffsetTopLeftOnly(bool Value);
-    bool Multilinecells() const { return FMultilinecells; }
-    void Set_Multilinecells(bool Value);
     bool EnhTextSize() const { return FEnhTextSize; }
     void Set_EnhTextSize(bool Value);
     bool URLShow() const { return FURLShow; }
@@ -707,8 +703,7 @@ private:
     TCellGraphic FRowCheckBox;
     bool FAutoCheckGroup = false;
     bool FAutoNumAlign = false;
-    bool FXYOffsetTopLeftOnly = false;
-    bool FMultilinecells = false;
+    bool FLastToggleState = false;
     bool FEnhTextSize = false;
     bool FURLShow = false;
     bool FURLFull = false;
@@ -1085,9 +1080,9 @@ public:
     void DblClick() override;
     // The check box of a cell that clicks and Space flip (none here; the
     // column grid's data check boxes and the cell graphics answer it).
-    virtual bool Is_Check_Control_Cell(int ARealCol, int ARow) { return false; }
+    virtual bool Is_Check_Control_Cell(int ARealCol, int ARow);
     // Flips that check box and answers its new state.
-    virtual bool Flip_Check_Control(int ARealCol, int ARow) { return false; }
+    virtual bool Flip_Check_Control(int ARealCol, int ARow);
     bool CanSelectCell(int ACol, int ARow);
     int FirstSelectableCol(int ARow);
     int LastSelectableCol(int ARow);

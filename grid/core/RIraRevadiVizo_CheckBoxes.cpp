@@ -376,6 +376,7 @@ bool RIraRevadiVizo::ToggleCheck(int ACol, int ARow, bool FromUser)
     }
     }
     Repaint_Real(ACol, ARow);
+    FLastToggleState = NewState;
     CheckBoxChange(ACol, ARow, NewState);
 
     if (FAutoCheckGroup) {
@@ -489,4 +490,19 @@ bool RIraRevadiVizo::IsInCheckBox(int ACol, int ARow, int XPos, int YPos)
         Left = R.Left + (R.Width() - S) / 2;
     }
     return XPos >= Left && XPos < Left + S && YPos >= Top && YPos < Top + S;
+}
+
+// --- what clicks and Space flip ------------------------------------------------------------------------
+
+bool RIraRevadiVizo::Is_Check_Control_Cell(int ARealCol, int ARow)
+{
+    return HasCheckBox(ARealCol, ARow) || HasRadioButton(ARealCol, ARow);
+}
+
+bool RIraRevadiVizo::Flip_Check_Control(int ARealCol, int ARow)
+{
+    if (HasRadioButton(ARealCol, ARow))
+        return ToggleRadioButton(ARealCol, ARow, true) && IsRadioButtonChecked(ARealCol, ARow);
+    FLastToggleState = false;
+    return ToggleCheck(ARealCol, ARow, true) && FLastToggleState;
 }

@@ -131,7 +131,7 @@ TPoint RIraRevadiVizo::CalcCellTextSize(int ACol, int DisplayCol, int ARow, bool
         C.DrawText(M, S, F);
         return {R.Width(), M.Height()};
     }
-    QStringList Lines = FMultilinecells ? S.split(QRegularExpression(QStringLiteral("\r\n|\r|\n"))) : QStringList{S};
+    QStringList Lines = FMultilineCells ? S.split(QRegularExpression(QStringLiteral("\r\n|\r|\n"))) : QStringList{S};
     int W = 0;
     for (QString L : Lines) {
         if (Kind == ctPlain && FURLShow && !FURLFull)
@@ -248,8 +248,6 @@ void RIraRevadiVizo::GetDisplText(int ACol, int ARow, QString &Value)
         Invalidate(); \
     }
 BC_SET_REPAINT(AutoNumAlign)
-BC_SET_REPAINT(XYOffsetTopLeftOnly)
-BC_SET_REPAINT(Multilinecells)
 BC_SET_REPAINT(EnhTextSize)
 BC_SET_REPAINT(URLShow)
 BC_SET_REPAINT(NoImageAndText)

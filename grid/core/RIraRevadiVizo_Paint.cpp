@@ -424,8 +424,8 @@ TRect RIraRevadiVizo::Draw_Cell_Text(TCanvas &Canvas, int ACol, int RCol, int AR
             Canvas.Font.Color = Link;
             Canvas.Font.Style = Canvas.Font.Style + fsUnderline;
         }
-        const bool Single = !(FMultilinecells || WW);
-        if (Single && !FMultilinecells) {
+        const bool Single = !(FMultilineCells || WW);
+        if (Single && !FMultilineCells) {
             const int Br = S.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
             if (Br >= 0)
                 S = S.left(Br);
@@ -439,7 +439,7 @@ TRect RIraRevadiVizo::Draw_Cell_Text(TCanvas &Canvas, int ACol, int RCol, int AR
                 F |= DT_END_ELLIPSIS;
         } else {
             F |= DT_WORDBREAK;
-            if (FEnhTextSize && !FMultilinecells)
+            if (FEnhTextSize && !FMultilineCells)
                 F |= DT_END_ELLIPSIS;
         }
         if (HA == taCenter && SortMark)

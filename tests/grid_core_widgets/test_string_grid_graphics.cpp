@@ -302,3 +302,24 @@ TEST(StringGridCheckBoxes, RadioButtons)
     EXPECT_FALSE(G->SetRadioButtonState(1, 1, true));
     EXPECT_FALSE(G->ToggleRadioButton(1, 1, false));
 }
+
+// Space on the current cell flips its check box (or checks its radio button)
+// through the grid's check toggles, with the event the user sees.
+TEST(StringGridCheckBoxes, SpaceFlipsCellControls)
+{
+    auto G = Make_Grid();
+    G->Set_Options(G->Options() + goEditing);
+    G->AddCheckBox(1, 2, cbUnchecked);
+    G->AddRadioButton(2, 3, false);
+    std::vector<bool> Clicks;
+    G->OnCheckBoxClick = [&](QObject *, int, int, bool S) { Clicks.push_back(S); };
+    struct TStep { int Col, Row; };
+    for (const TStep S : {TStep{1, 2}, TStep{1, 2}, TStep{2, 3}}) {
+        G->FocusCell(S.Col, S.Row);
+        TKey Key = VK_SPACE;
+        G->KeyDown(Key, {});
+    }
+    EXPECT_EQ(Tri(*G, 1, 2), cbChecked);   // unchecked -> grayed -> checked
+    EXPECT_TRUE(G->IsRadioButtonChecked(2, 3));
+    EXPECT_EQ(Clicks, (std::vector<bool>{false, true, true}));
+}
