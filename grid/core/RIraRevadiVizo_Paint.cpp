@@ -227,11 +227,29 @@ void RIraRevadiVizo::PaintCellContent(TCanvas &Canvas, int ACol, int ARow, const
     if (OnCustomCellBkgDraw)
         OnCustomCellBkgDraw(this, Canvas, RCol, ARow, State, R, false);
 
+    // 12. editor buttons shown in every cell that has them
+    const int SavedRight = R.Right;
+    if (!Fixed && (FControlLook.DropDownAlwaysVisible || FControlLook.SpinButtonsAlwaysVisible)) {
+        const int Look = (Flat() && FColorTones.Background.BrushColor != clNone) ? 3
+                         : FControlLook.FlatButton ? 2 : 0;
+        bool CanEdit = true;
+        CanEditCell(RCol, ARow, CanEdit);
+        const int St = CanEdit ? 0 : 3;
+        if (FControlLook.DropDownAlwaysVisible && HasComboBox(RCol, ARow)) {
+            DrawComboButton(Canvas, this, TRect(R.Left - 2, R.Top - 1, R.Right + 1, R.Bottom), Look, St, FColorTones);
+            R.Right -= 16;
+        } else if (FControlLook.SpinButtonsAlwaysVisible && HasSpinEdit(RCol, ARow)) {
+            DrawSpinButtons(Canvas, this, R, Look, St, FColorTones);
+            R.Right -= 16;
+        }
+    }
+
     // 14. text
     int TW = 0;
     const bool Custom = (OnDrawCell || OnCustomCellDraw) && NoDefaultDraw();
     if (!Custom && !(Graphic && FNoImageAndText) && GL.DrawText)
         Draw_Cell_Text(Canvas, ACol, RCol, ARow, R, State, GL, HA, VA, WW, TW);
+    R.Right = SavedRight;
     Canvas.Brush.Color = SavedBrush;
     Canvas.Font.Color = SavedFont;
 
@@ -277,21 +295,59 @@ void RIraRevadiVizo::PaintCellContent(TCanvas &Canvas, int ACol, int ARow, const
         }
     }
 
-    // 18. tree lines of node rows
+    // 17. fixed right columns get the outside lines of the soft look
+    if (FixedRightCols() > 0 && ACol >= ColCount() - FixedRightCols() && FLook != glClassic && !FCtl3D) {
+        Canvas.Pen.Width = 1;
+        Canvas.Pen.Color = Flat() ? 0x808080 : clBlack;
+        Canvas.MoveTo(R.Left - 1, R.Top);
+        Canvas.LineTo(R.Left - 1, R.Bottom);
+        Canvas.MoveTo(R.Right, R.Top);
+        Canvas.LineTo(R.Right, R.Bottom);
+    }
+
+    // 18. tree lines of node rows (column 0 starts at the grid's left edge)
     if (RCol == 0 && ARow >= FixedRows() && CellNode().ShowTree() && HasNodes()) {
-        const TCellProperties *P = Find_Cell_Props(0, ARow);
-        const int Level = P ? P->NodeLevel() : 0;
-        if (Level > 0 && !(Graphic && Graphic->CellType == ctNode)) {
-            const int Indent = CellNode().NodeIndent();
-            const int X = R.Left + GetNodeIndent(ARow) + Indent / 2 - Indent + 2;
-            const int Mid = (R.Top + R.Bottom) / 2;
-            Canvas.Pen.Color = CellNode().TreeColor();
-            Canvas.Pen.Width = 1;
+        auto Level_Of = [&](int Row) {
+            const TCellProperties *P = Row < RowCount() ? Find_Cell_Props(0, Row) : nullptr;
+            return P ? P->NodeLevel() : 0;
+        };
+        const int Level = Level_Of(ARow);
+        const int Indent = CellNode().NodeIndent();
+        const int Left = R.Left + GetNodeIndent(ARow);
+        const int X = Left + Indent / 2 - Indent + 2;
+        const int Mid = (R.Top + R.Bottom) / 2;
+        Canvas.Pen.Color = CellNode().TreeColor();
+        Canvas.Pen.Width = 1;
+        // (the full line stops where the text starts, so it never strikes the text through)
+        if (Level > 0) {
             Canvas.MoveTo(X, Mid);
-            Canvas.LineTo(CellNode().ShowTreeFull() ? R.Right : X + 4, Mid);
-            Canvas.MoveTo(X, R.Top);
-            Canvas.LineTo(X, R.Bottom);
+            Canvas.LineTo(CellNode().ShowTreeFull() ? std::max(Left, X + 4) : X + 4, Mid);
         }
+        // the row's span type: 0 a node row, 1 the last row of its branch, 2 a row with more below
+        int SpanType = 1;
+        if (Graphic && Graphic->CellType == ctNode)
+            SpanType = 0;
+        else if (ARow < RowCount() - FixedFooters() - 1 && Level_Of(ARow + 1) >= Level && Find_Cell_Props(0, ARow + 1))
+            SpanType = 2;
+        if (Level > 0 && SpanType != 0) {
+            Canvas.MoveTo(X, R.Top);
+            Canvas.LineTo(X, SpanType == 1 ? Mid : R.Bottom + 4);
+        }
+        if (Find_Cell_Props(0, ARow)) {
+            const bool NextInNode = ARow + 1 < RowCount() && Level_Of(ARow + 1) > 0;
+            for (int I = 1; I <= Level; ++I) {
+                const int XI = X - Indent * I;
+                Canvas.MoveTo(XI, R.Top);
+                if (NextInNode) {
+                    Canvas.LineTo(XI, R.Bottom + 4);
+                } else {
+                    Canvas.LineTo(XI, Mid);
+                    if (I < Level)
+                        Canvas.LineTo(X + Indent - Indent * I, Mid);
+                }
+            }
+        }
+        Canvas.Pen.Style = psSolid;
     }
 
     // 19. graphics
@@ -572,8 +628,13 @@ TRect RIraRevadiVizo::DrawCellGraphic(TCanvas &Canvas, int ACol, int ARow, TRect
         TFont Saved = Canvas.Font;
         Canvas.Font.Orientation = Graphic->CellAngle * 10;
         Canvas.Brush.Style = bsClear;
+        // the text's top-left corner placed so that the turned text ends inside the cell
         const TRect D = R.Inflate(-2, -2);
-        Canvas.TextOut(D.Left, D.Bottom - 2, Text);
+        const double A = Graphic->CellAngle * 3.14159265358979323846 / 180.0;
+        const int H = Canvas.TextHeight(Text);
+        const int Y = D.Bottom - static_cast<int>(std::nearbyint(H * std::max(0.0, std::cos(A))));
+        const int X = D.Left + static_cast<int>(std::nearbyint(H * std::max(0.0, std::sin(A))));
+        Canvas.TextOut(X, Y, Text);
         Canvas.Font = Saved;
         Canvas.Brush.Style = bsSolid;
         break;
@@ -684,20 +745,90 @@ TRect RIraRevadiVizo::DrawCellGraphic(TCanvas &Canvas, int ACol, int ARow, TRect
 
 void RIraRevadiVizo::Draw_Node_Button(TCanvas &Canvas, int ARow, TRect R, TCellGraphic *Graphic)
 {
-    const int Indent = CellNode().NodeIndent();
-    const int Left = R.Left + GetNodeIndent(ARow) - Indent;
-    const int X = Left + Indent / 2 - 4;
-    const int Y = R.Top + (R.Height() - 8) / 2;
-    const TRect B(X, Y, X + 9, Y + 9);
-    Canvas.Brush.Color = CellNode().Color();
-    Canvas.Pen.Color = CellNode().NodeType() == cnFlat ? CellNode().NodeColor() : 0x808080;
-    Canvas.Rectangle(B);
-    Canvas.Pen.Color = CellNode().NodeColor();
-    Canvas.MoveTo(B.Left + 2, B.Top + 4);
-    Canvas.LineTo(B.Right - 2, B.Top + 4);
-    if (Graphic->CellBoolean) {
-        Canvas.MoveTo(B.Left + 4, B.Top + 2);
-        Canvas.LineTo(B.Left + 4, B.Bottom - 2);
+    const TCellNode &N = CellNode();
+    const int Indent = N.NodeIndent();
+    const int Cell_Left = R.Left;
+    R.Left = Cell_Left + GetNodeIndent(ARow) - Indent;
+    const bool Contracted = Graphic->CellBoolean;
+    auto Level_Of = [&](int Row) {
+        const TCellProperties *P = Row >= 0 && Row < RowCount() ? Find_Cell_Props(0, Row) : nullptr;
+        return P ? P->NodeLevel() : 0;
+    };
+    const int Level = Level_Of(ARow);
+    const int Mid = (R.Top + R.Bottom) / 2;
+    if (N.ShowTree()) {
+        // short connectors from the button to a deeper child below and to the row above
+        const int X = R.Left + Indent / 2 + 2;
+        Canvas.Pen.Color = N.TreeColor();
+        Canvas.Pen.Width = 1;
+        if (!Contracted && Level_Of(ARow + 1) > Level) {
+            Canvas.MoveTo(X, Mid);
+            Canvas.LineTo(X, R.Bottom + 4);
+        }
+        if (ARow > FixedRows() && Level_Of(ARow - 1) >= Level) {
+            Canvas.MoveTo(X, R.Top + 6);
+            Canvas.LineTo(X, R.Top);
+        }
+    }
+    // the button's background: the cell's brush, or the grid's colour
+    TColor Back = Canvas.Brush.Color;
+    if (Back == clNone)
+        Back = ARow < FixedRows() ? FixedColor() : Color();
+    const int BX = Cell_Left + GetNodeIndent(ARow) - Indent / 2 - 4;
+    switch (N.NodeType()) {
+    case cnLeaf: {
+        // a small arrow: right while contracted, down while open
+        const int Y = R.Top + (R.Height() - 12) / 2;
+        Canvas.Brush.Color = N.NodeColor();
+        Canvas.Pen.Color = N.NodeColor();
+        if (Contracted)
+            Canvas.Polygon({TPoint(BX + 2, Y + 2), TPoint(BX + 7, Y + 6), TPoint(BX + 2, Y + 10)});
+        else
+            Canvas.Polygon({TPoint(BX, Y + 4), TPoint(BX + 8, Y + 4), TPoint(BX + 4, Y + 9)});
+        break;
+    }
+    case cnGlyph:
+        if (!N.ContractGlyph().isNull() && !N.ExpandGlyph().isNull()) {
+            const QImage &G = Contracted ? N.ExpandGlyph() : N.ContractGlyph();
+            Canvas.Draw(BX, R.Top + (R.Height() - G.height()) / 2, G);
+            break;
+        }
+        [[fallthrough]];
+    default: {
+        // an 8x8 box 4 pixels in, vertically centred (the XP form 9x9 with a shaded face)
+        const int S = N.NodeType() == cnXP ? 9 : 8;
+        const int Y = R.Top + (R.Height() - S) / 2;
+        const TRect B(BX, Y, BX + S + 1, Y + S + 1);
+        if (N.NodeType() == cn3D) {
+            FillRectColor(Canvas, B.Inflate(1, 1), N.Color());
+        }
+        if (N.NodeType() == cnXP)
+            DrawGradient(Canvas, clWhite, N.Color(), 8, B, false);
+        else
+            FillRectColor(Canvas, B, N.NodeType() == cnFlat ? N.Color() : Back);
+        if (N.NodeType() == cnFlat || N.NodeType() == cnXP || N.NodeType() == cnGlyph) {
+            Canvas.Brush.Color = N.NodeType() == cnXP ? 0x9C7A5B : N.NodeColor();
+            Canvas.FrameRect(B);
+        } else {
+            // raised while contracted, sunken while open
+            Canvas.Pen.Color = Contracted ? clWhite : 0x808080;
+            Canvas.MoveTo(B.Left, B.Bottom - 1);
+            Canvas.LineTo(B.Left, B.Top);
+            Canvas.LineTo(B.Right - 1, B.Top);
+            Canvas.Pen.Color = Contracted ? 0x808080 : clWhite;
+            Canvas.LineTo(B.Right - 1, B.Bottom - 1);
+            Canvas.LineTo(B.Left, B.Bottom - 1);
+        }
+        Canvas.Pen.Color = N.NodeColor();
+        const int CY = B.Top + B.Height() / 2, CX = B.Left + B.Width() / 2;
+        Canvas.MoveTo(B.Left + 2, CY);
+        Canvas.LineTo(B.Right - 2, CY);
+        if (Contracted) {
+            Canvas.MoveTo(CX, B.Top + 2);
+            Canvas.LineTo(CX, B.Bottom - 2);
+        }
+        break;
+    }
     }
 }
 

@@ -20,6 +20,13 @@ QImage Glyph(TColor Fill)
     return I;
 }
 
+// A grid that says it has nodes (the node rows are set up by hand here).
+class TNodeGrid : public RIraRevadiVizo {
+public:
+    using RIraRevadiVizo::RIraRevadiVizo;
+    bool HasNodes() override { return true; }
+};
+
 // The demo grid: column 0 names the kind, column 1 shows it, column 2 a
 // value beside it, column 3 a number; column 4 is hidden (its text must not
 // show anywhere) and column 5 shows after it.
@@ -31,14 +38,14 @@ struct TDemo {
 
     TDemo()
     {
-        Window.resize(520, 640);
+        Window.resize(520, 750);
         auto *L = new QVBoxLayout(&Window);
         L->setContentsMargins(4, 4, 4, 4);
-        Grid = new RIraRevadiVizo(&Window);
+        Grid = new TNodeGrid(&Window);
         L->addWidget(Grid);
         RIraRevadiVizo &G = *Grid;
         G.Set_ColCount(6);
-        G.Set_RowCount(24);
+        G.Set_RowCount(30);
         G.Set_DefaultColWidth(80);
         G.Set_ColWidths(0, 110);
         G.Set_ColWidths(1, 130);
@@ -111,6 +118,29 @@ struct TDemo {
         K = Row("right aligned", "");
         G.Set_Cells(1, K, "right");
         G.GetCellProperties(1, K)->Set_Alignment(taRightJustify);
+        K = Row("rotated", "");
+        G.AddRotated(1, K, 20, "tilted");
+        G.Set_RowHeights(K, 30);
+        // a node over three rows with a nested node over the last two, and a contracted node
+        auto Node = [&](int At, int Span, bool Contracted) {
+            TCellGraphic *N = G.CreateCellGraphic(0, At);
+            N->CellType = ctNode;
+            N->CellIndex = Span;
+            N->CellBoolean = Contracted;
+            N->CellHAlign = haBeforeText;
+            N->CellVAlign = vaCenter;
+            for (int I = At; I < At + Span; ++I)
+                G.GetCellProperties(0, I)->Set_NodeLevel(G.GetCellProperties(0, I)->NodeLevel() + 1);
+        };
+        const int First = Row("", "node");
+        Row("", "child");
+        Row("", "nested node");
+        Row("", "nested child");
+        Node(First, 4, false);
+        Node(First + 2, 2, false);
+        Node(Row("", "contracted"), 1, true);
+        for (int I = First; I < R; ++I)
+            G.Set_Cells(0, I, QStringLiteral("row %1").arg(I));
         G.Set_AutoNumAlign(true);
         G.SortSettings().Show = true;
         G.SortSettings().Column = 3;
@@ -126,11 +156,19 @@ TEST(StringGridScreens, EveryLookAndGraphic)
     const TShot Shots[] = {
         {"standard", [](RIraRevadiVizo &G) { G.Set_Look(glStandard); }},
         {"soft", [](RIraRevadiVizo &G) { G.Set_Look(glSoft); }},
-        {"classic", [](RIraRevadiVizo &G) { G.Set_Look(glClassic); }},
-        {"qel", [](RIraRevadiVizo &G) { G.Set_Look(glQel); G.ControlLook().ControlStyle = csQel; }},
+        {"classic", [](RIraRevadiVizo &G) { G.Set_Look(glClassic); G.CellNode().Set_NodeType(cnFlat); }},
+        {"qel", [](RIraRevadiVizo &G) { G.Set_Look(glQel); G.ControlLook().ControlStyle = csQel; G.CellNode().Set_NodeType(cn3D); }},
         {"xp", [](RIraRevadiVizo &G) { G.Set_Look(glXP); G.ControlLook().ControlStyle = csWinXP; }},
-        {"listview", [](RIraRevadiVizo &G) { G.Set_Look(glListView); }},
-        {"vista", [](RIraRevadiVizo &G) { G.Set_Look(glVista); }},
+        // combo and spin buttons shown in every cell that has them
+        {"listview_buttons",
+         [](RIraRevadiVizo &G) {
+             G.Set_Look(glListView);
+             G.ControlLook().DropDownAlwaysVisible = true;
+             G.ControlLook().SpinButtonsAlwaysVisible = true;
+             G.OnHasComboBox = [](QObject *, int ACol, int, bool &Has) { Has = ACol == 2; };
+             G.OnHasSpinEdit = [](QObject *, int ACol, int, bool &Has) { Has = ACol == 5; };
+         }},
+        {"vista", [](RIraRevadiVizo &G) { G.Set_Look(glVista); G.CellNode().Set_NodeType(cnLeaf); }},
         {"win7", [](RIraRevadiVizo &G) { G.Set_Look(glWin7); }},
         {"office2007", [](RIraRevadiVizo &G) { G.Set_Look(glOffice2007); G.ControlLook().ControlStyle = csCorvan; }},
         {"office2010blue", [](RIraRevadiVizo &G) { G.SetStyle(gsOffice2010Blue); }},
