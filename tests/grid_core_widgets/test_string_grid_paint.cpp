@@ -4,6 +4,7 @@
 #include "grid/core/RIraRevadiVizo.h"
 #include <QApplication>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
 
 namespace {
@@ -449,4 +450,88 @@ TEST(StringGridPaint, GrayedBoxes)
     ASSERT_EQ(Fills.size(), 4);
     EXPECT_EQ(Fills[0], clBtnFace);   // header: some of three rows selected
     EXPECT_EQ(Fills[1], clWindow);
+}
+
+// --- graphics as drawn ---------------------------------------------------------------------------------
+
+namespace {
+// Polygons drawn during one paint, by the fill colour they were drawn with.
+std::map<TColor, QList<int>> Polygons_By_Fill(RIraRevadiVizo &G)
+{
+    TRecordingCanvas C(400, 200);
+    G.Paint_On(C);
+    std::map<TColor, QList<int>> M;
+    for (const TCanvasOp &Op : C.Ops())
+        if (Op.Kind == TCanvasOp::Polygon && !Op.Points.isEmpty()) {
+            int Left = Op.Points[0].X;
+            for (const TPoint &P : Op.Points)
+                Left = std::min(Left, P.X);
+            M[Op.Brush.Color] << Left;
+        }
+    return M;
+}
+}
+
+// 2.5 of 5: two full stars, one half star over an empty one, two empty stars, 18 pixels apart.
+TEST(StringGridGraphicsDrawn, RatingHalfSteps)
+{
+    auto G = Make_Grid(3, 3);
+    G->Set_ColWidths(1, 120);
+    G->Set_Cells(1, 1, QStringLiteral("2.5"));
+    G->AddRating(1, 1, 5, clYellow, clSilver);
+    auto M = Polygons_By_Fill(*G);
+    ASSERT_EQ(M[clYellow].size(), 3);
+    ASSERT_EQ(M[clSilver].size(), 3);
+    const int X0 = M[clYellow][0];
+    EXPECT_EQ(M[clYellow][1] - X0, 18);
+    EXPECT_EQ(M[clSilver][0] - X0, 36);   // the third star's empty base, its half on top
+    EXPECT_EQ(M[clYellow][2] - X0, 36);
+    EXPECT_EQ(M[clSilver][2] - X0, 72);
+    // 2.25 rounds to 2 (half steps, ties to even): no half star
+    G->Set_Cells(1, 1, QStringLiteral("2.25"));
+    M = Polygons_By_Fill(*G);
+    EXPECT_EQ(M[clYellow].size(), 2);
+}
+
+TEST(StringGridGraphicsDrawn, CommentCorner)
+{
+    auto G = Make_Grid(3, 3);
+    G->AddColorComment(1, 1, QStringLiteral("c"), clBlue);
+    EXPECT_EQ(Polygons_By_Fill(*G)[clBlue].size(), 1);
+    // no comment colour: nothing is drawn
+    G->ControlLook().CommentColor = clNone;
+    EXPECT_TRUE(Polygons_By_Fill(*G).empty());
+}
+
+TEST(StringGridLayout, SortRowAndMeasuring)
+{
+    auto G = Make_Grid(4, 6);
+    struct TCase { const char *Name; bool Show; int Row; int Rows; bool Want; };
+    const TCase Cases[] = {
+        {"Shown", true, 0, 6, true},
+        {"Hidden", false, 0, 6, false},
+        {"OtherRow", true, 1, 6, false},
+        // a grid without two data rows shows no sort mark
+        {"TooFewRows", true, 0, 2, false},
+    };
+    for (const TCase &K : Cases) {
+        SCOPED_TRACE(K.Name);
+        G->Set_RowCount(K.Rows);
+        G->SortSettings().Show = K.Show;
+        G->SortSettings().Row = K.Row;
+        EXPECT_EQ(G->IsSortRow(1, 0), K.Want);
+    }
+    G->Set_RowCount(6);
+    // lines are measured one by one with multi-line cells, the text as one line without
+    G->Set_Cells(1, 1, QStringLiteral("a\nlonger line\nb"));
+    const TPoint One = G->GetCellTextSize(1, 1, false, false);
+    G->Set_MultilineCells(true);
+    const TPoint Three = G->GetCellTextSize(1, 1, false, false);
+    EXPECT_EQ(Three.Y, 3 * One.Y);
+    EXPECT_LT(Three.X, One.X);
+    // graphic extents: a check box its CheckSize; a full-width button the cell's width
+    G->AddCheckBox(2, 1, true, false);
+    EXPECT_EQ(G->GetCellGraphicSize(2, 1), TPoint(15, 15));
+    G->AddButton(3, 1, 30, 16, QStringLiteral("Go"), haCenter, vaFull);
+    EXPECT_EQ(G->GetCellGraphicSize(3, 1), TPoint(30, G->RowHeights(1)));
 }
