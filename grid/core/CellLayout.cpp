@@ -30,7 +30,11 @@ TGraphicLayout Graphic_Layout(const TCellGraphic *Graphic, const TGraphicMetrics
         Size(0, 0, false);
         break;
     case ctImages:
-        Size(M.ImageSize.width(), M.ImageSize.height(), true);
+        // side by side when laid out horizontally (CellBoolean), else stacked
+        if (Graphic->CellBoolean)
+            Size(M.ImageCount * M.ImageSize.width(), M.ImageSize.height(), true);
+        else
+            Size(M.ImageSize.width(), M.ImageCount * M.ImageSize.height(), true);
         break;
     case ctPicture: case ctFilePicture: {
         const TPoint P = Graphic->GetPictureSize(M.CellSize.X, M.CellSize.Y);

@@ -14,6 +14,7 @@ struct TGraphicMetrics {
     TPoint XYOffset{2, 2};
     TPoint CellSize{64, 22};          // cell width and height (pictures fit into it)
     QSize ImageSize;                  // the image a bitmap or image-list kind shows
+    int ImageCount = 1;               // images of a multi-image cell
 };
 
 struct TGraphicLayout {

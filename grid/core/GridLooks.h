@@ -1,6 +1,8 @@
 #pragma once
 #include "grid/base/GridStyle.h"
+#include "grid/base/GridLists.h"
 #include "grid/core/CellGraphic.h"
+#include "platform/ImageList.h"
 #include "platform/Colors.h"
 #include <QImage>
 #include <functional>
@@ -109,4 +111,11 @@ struct TSortSettings {
     // Multi-column sort keys: real columns in key order, with their directions.
     std::vector<int> IndexColumns;
     std::vector<TSortDirection> IndexDirections;
+};
+
+// The image indexes of a multi-image cell; a change repaints the cell.
+class TCellIntList : public TObject, public TIntList {
+public:
+    using TIntList::TIntList;
+    const char *ClassName() const override { return "TIntList"; }
 };

@@ -472,6 +472,20 @@ public:
     TCellBitmap *GetPicture(int ACol, int ARow);
     bool HasPicture(int ACol, int ARow) { return GetPicture(ACol, ARow) != nullptr; }
     bool RemovePicture(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctPicture); }
+    // Image-list kinds (nothing is added without GridImages).
+    TImageList *GridImages() const { return FGridImages; }
+    void Set_GridImages(TImageList *Value);
+    virtual TImageList *GetGridImages() { return FGridImages; }
+    void AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    bool GetImageIdx(int ACol, int ARow, int &idx);
+    void SetImageIdx(int ACol, int ARow, int Idx);
+    bool RemoveImageIdx(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctImageList); }
+    void AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    bool HasDataImage(int ACol, int ARow) { return CellTypeInSet(ACol, ARow, {ctDataImage}); }
+    void RemoveDataImage(int ACol, int ARow);
+    void AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val);
+    TIntList *GetCellImages(int ACol, int ARow);
+    bool RemoveMultiImage(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctImages); }
     void AddProgress(int ACol, int ARow, TColor FGColor, TColor BKColor);
     void AddProgressEx(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor, TColor BKTextColor);
     void AddProgressFormatted(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
@@ -701,6 +715,7 @@ private:
                          const TGraphicLayout &GL, TAlignment HA, TVAlignment VA, bool WW, int &TextWidth);
     void Draw_Node_Button(TCanvas &Canvas, int ARow, TRect R, TCellGraphic *Graphic);
     TCellGraphic FRowCheckBox;
+    TImageList *FGridImages = nullptr;   // not owned
     bool FAutoCheckGroup = false;
     bool FAutoNumAlign = false;
     bool FLastToggleState = false;

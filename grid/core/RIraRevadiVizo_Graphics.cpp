@@ -166,6 +166,89 @@ TCellBitmap *RIraRevadiVizo::GetPicture(int ACol, int ARow)
     return G && G->CellType == ctPicture ? dynamic_cast<TCellBitmap *>(Real_Object(G->CellBitmap)) : nullptr;
 }
 
+// --- image-list kinds ----------------------------------------------------------------------------------
+
+void RIraRevadiVizo::Set_GridImages(TImageList *Value)
+{
+    if (Value == FGridImages)
+        return;
+    FGridImages = Value;
+    Invalidate();
+}
+
+void RIraRevadiVizo::AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val)
+{
+    if (!FGridImages)
+        return;
+    TCellGraphic *G = CreateCellGraphic(ACol, ARow);
+    G->CellType = ctImageList;
+    G->CellIndex = Aidx;
+    G->CellHAlign = hal;
+    G->CellVAlign = val;
+}
+
+bool RIraRevadiVizo::GetImageIdx(int ACol, int ARow, int &idx)
+{
+    const TCellGraphic *G = GetCellGraphic(ACol, ARow);
+    if (!FGridImages || !G || G->CellType != ctImageList)
+        return false;
+    idx = G->CellIndex;
+    return true;
+}
+
+void RIraRevadiVizo::SetImageIdx(int ACol, int ARow, int Idx)
+{
+    TCellGraphic *G = GetCellGraphic(ACol, ARow);
+    if (!FGridImages || !G || G->CellType != ctImageList)
+        return;
+    G->CellIndex = Idx;
+    Repaint_Real(ACol, ARow);
+}
+
+void RIraRevadiVizo::AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val)
+{
+    if (!FGridImages)
+        return;
+    TCellGraphic *G = CreateCellGraphic(ACol, ARow);
+    G->CellType = ctDataImage;
+    G->CellIndex = Aidx;
+    G->CellHAlign = hal;
+    G->CellVAlign = val;
+    if (GetCellEx(ACol, ARow).isEmpty())
+        SetCellEx(ACol, ARow, QString::number(Aidx));
+}
+
+void RIraRevadiVizo::RemoveDataImage(int ACol, int ARow)
+{
+    RemoveCellGraphicOfType(ACol, ARow, ctDataImage);
+    SetCellEx(ACol, ARow, QString());
+}
+
+void RIraRevadiVizo::AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val)
+{
+    if (!FGridImages)
+        return;
+    TCellGraphic *G = CreateCellGraphic(ACol, ARow);
+    auto *L = new TCellIntList(ACol, ARow);
+    QPointer<RIraRevadiVizo> Self(this);
+    L->OnChange = [Self](TIntList *, int C, int R) {
+        if (Self)
+            Self->Repaint_Real(C, R);
+    };
+    G->CellType = ctImages;
+    G->CellBitmap = L;
+    G->CellBoolean = Dir == 0;
+    G->CellCreated = true;
+    G->CellHAlign = hal;
+    G->CellVAlign = val;
+}
+
+TIntList *RIraRevadiVizo::GetCellImages(int ACol, int ARow)
+{
+    const TCellGraphic *G = GetCellGraphic(ACol, ARow);
+    return G && G->CellType == ctImages ? dynamic_cast<TCellIntList *>(Real_Object(G->CellBitmap)) : nullptr;
+}
+
 // --- progress bars, pies, range indicators -----------------------------------------------------
 
 void RIraRevadiVizo::AddProgressFormatted(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,

@@ -18,9 +18,15 @@ TGraphicMetrics RIraRevadiVizo::Graphic_Metrics(int ACol, int ARow)
     M.XYOffset = XYOffset();
     const int DC = DisplColIndex(ACol);
     M.CellSize = {DC >= 0 && DC < ColCount() ? ColWidths(DC) : DefaultColWidth(), M.RowHeight};
-    if (const TCellGraphic *G = GetCellGraphic(ACol, ARow))
+    if (const TCellGraphic *G = GetCellGraphic(ACol, ARow)) {
         if (const auto *Img = dynamic_cast<const TCellImageRef *>(Real_Object(G->CellBitmap)))
             M.ImageSize = Img->Image_Size();
+        const TImageList *IL = GetGridImages();
+        if (IL && (G->CellType == ctImageList || G->CellType == ctDataImage || G->CellType == ctImages))
+            M.ImageSize = QSize(IL->Width(), IL->Height());
+        if (const auto *L = dynamic_cast<const TCellIntList *>(Real_Object(G->CellBitmap)))
+            M.ImageCount = L->Count();
+    }
     return M;
 }
 

@@ -592,6 +592,31 @@ TRect RIraRevadiVizo::DrawCellGraphic(TCanvas &Canvas, int ACol, int ARow, TRect
                 Canvas.Draw(G.Left, G.Top, B->Image);
         }
         break;
+    case ctImageList:
+        if (const TImageList *IL = GetGridImages())
+            IL->Draw(Canvas, G.Left, G.Top, Graphic->CellIndex);
+        break;
+    case ctDataImage:
+        if (const TImageList *IL = GetGridImages()) {
+            bool Ok = false;
+            const int I = Text.trimmed().toInt(&Ok) + Graphic->CellIndex;
+            if (Ok && I >= 0 && I < IL->Count())
+                IL->Draw(Canvas, G.Left, G.Top, I);
+        }
+        break;
+    case ctImages:
+        if (const TImageList *IL = GetGridImages())
+            if (const auto *L = dynamic_cast<const TCellIntList *>(Real_Object(Graphic->CellBitmap))) {
+                int X = G.Left, Y = G.Top;
+                for (int I = 0; I < L->Count(); ++I) {
+                    IL->Draw(Canvas, X, Y, L->GetInteger(I));
+                    if (Graphic->CellBoolean)
+                        X += IL->Width();
+                    else
+                        Y += IL->Height();
+                }
+            }
+        break;
     case ctCheckBox:
         // (CellAngle 1 marks an attached balloon here, which leaves the box as it is)
         DrawCheckBox(Canvas, G, Graphic->CellBoolean, CanEdit, false, FControlLook.ControlStyle, false, cbUnchecked);

@@ -323,3 +323,52 @@ TEST(StringGridCheckBoxes, SpaceFlipsCellControls)
     EXPECT_TRUE(G->IsRadioButtonChecked(2, 3));
     EXPECT_EQ(Clicks, (std::vector<bool>{false, true, true}));
 }
+
+TEST(StringGridGraphics, ImageListKinds)
+{
+    auto G = Make_Grid();
+    // nothing is added without the grid's image list
+    G->AddImageIdx(1, 1, 2, haLeft, vaTop);
+    G->AddDataImage(1, 2, 1, haLeft, vaTop);
+    G->AddMultiImage(1, 3, 0, haLeft, vaTop);
+    EXPECT_EQ(G->GetCellType(1, 1), ctEmpty);
+    EXPECT_EQ(G->GetCellType(1, 2), ctEmpty);
+    EXPECT_EQ(G->GetCellImages(1, 3), nullptr);
+
+    TImageList IL(16, 12);
+    for (int I = 0; I < 3; ++I)
+        IL.Add(QImage(16, 12, QImage::Format_RGB32));
+    G->Set_GridImages(&IL);
+    G->AddImageIdx(1, 1, 2, haLeft, vaTop);
+    int Idx = -1;
+    EXPECT_TRUE(G->GetImageIdx(1, 1, Idx));
+    EXPECT_EQ(Idx, 2);
+    G->SetImageIdx(1, 1, 0);
+    G->GetImageIdx(1, 1, Idx);
+    EXPECT_EQ(Idx, 0);
+    EXPECT_EQ(G->GetCellImageData(1, 1), 0);
+    // a data image writes its index into an empty cell and removing it empties the cell
+    G->AddDataImage(1, 2, 1, haLeft, vaTop);
+    EXPECT_EQ(G->Cells(1, 2), QStringLiteral("1"));
+    EXPECT_TRUE(G->IsDataGraphicCell(1, 2));
+    G->RemoveDataImage(1, 2);
+    EXPECT_TRUE(G->Cells(1, 2).isEmpty());
+    EXPECT_FALSE(G->HasDataImage(1, 2));
+    // a horizontal multi-image cell is as wide as its images together
+    G->AddMultiImage(1, 3, 0, haLeft, vaTop);
+    G->GetCellImages(1, 3)->Add(0);
+    G->GetCellImages(1, 3)->Add(2);
+    int W, H;
+    bool Text;
+    TCellHAlign HA;
+    TCellVAlign VA;
+    G->GetCellGraphicLayout(1, 3, W, H, Text, HA, VA);
+    EXPECT_EQ(TPoint(W, H), TPoint(32, 12));
+    G->AddMultiImage(2, 3, 1, haLeft, vaTop);
+    G->GetCellImages(2, 3)->Add(1);
+    G->GetCellImages(2, 3)->Add(1);
+    G->GetCellGraphicLayout(2, 3, W, H, Text, HA, VA);
+    EXPECT_EQ(TPoint(W, H), TPoint(16, 24));
+    G->Set_GridImages(nullptr);
+    EXPECT_FALSE(G->GetImageIdx(1, 1, Idx));
+}

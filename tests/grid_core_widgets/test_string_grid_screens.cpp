@@ -35,17 +35,18 @@ struct TDemo {
     RIraRevadiVizo *Grid;
     TCellBitmap Bitmap{Glyph(clLime)};
     TCellBitmap Picture{Glyph(clFuchsia).scaled(40, 20)};
+    TImageList Images{14, 14};
 
     TDemo()
     {
-        Window.resize(520, 750);
+        Window.resize(520, 790);
         auto *L = new QVBoxLayout(&Window);
         L->setContentsMargins(4, 4, 4, 4);
         Grid = new TNodeGrid(&Window);
         L->addWidget(Grid);
         RIraRevadiVizo &G = *Grid;
         G.Set_ColCount(6);
-        G.Set_RowCount(30);
+        G.Set_RowCount(32);
         G.Set_DefaultColWidth(80);
         G.Set_ColWidths(0, 110);
         G.Set_ColWidths(1, 130);
@@ -118,6 +119,16 @@ struct TDemo {
         K = Row("right aligned", "");
         G.Set_Cells(1, K, "right");
         G.GetCellProperties(1, K)->Set_Alignment(taRightJustify);
+        for (TColor C : {clRed, clGreen, clBlue})
+            Images.Add(Glyph(C));
+        G.Set_GridImages(&Images);
+        K = Row("image list", "");
+        G.Set_Cells(1, K, "second");
+        G.AddImageIdx(1, K, 1, haBeforeText, vaTop);
+        K = Row("images", "");
+        G.AddMultiImage(1, K, 0, haLeft, vaTop);
+        for (int I : {0, 1, 2, 1})
+            G.GetCellImages(1, K)->Add(I);
         K = Row("rotated", "");
         G.AddRotated(1, K, 20, "tilted");
         G.Set_RowHeights(K, 30);
