@@ -177,3 +177,20 @@ TColor MixSelectionColor(TColor SelectionColor, TColor CellColor, bool Mixer, in
 {
     return Mixer ? BlendColor(SelectionColor, CellColor, Factor) : SelectionColor;
 }
+
+QString Balloon_Tip_Text(const QString &Text)
+{
+    qsizetype From = 0;
+    while (From < Text.size() && (Text[From] == u'\n' || Text[From] == u'\r' || Text[From] == u'\t'))
+        ++From;
+    QString S = Text.mid(From);
+    S.replace(u'\t', u' ');
+    if (S.size() > 2048)
+        S = S.left(2045) + QStringLiteral("...");
+    return S;
+}
+
+QString Balloon_Tip_Title(const QString &Title)
+{
+    return Title.size() > 100 ? Title.left(97) + QStringLiteral("...") : Title;
+}

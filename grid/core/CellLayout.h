@@ -45,3 +45,10 @@ TRect Cell_Graphic_Rect(TRect R, bool Fixed, TPoint XYOffset, TCellType Type, co
 // half to even; 100 or more gives C1, below 1 (or C1 clNone) C2.
 TColor BlendColor(TColor C1, TColor C2, int Percent);
 TColor MixSelectionColor(TColor SelectionColor, TColor CellColor, bool Mixer, int Factor);
+
+// The text a cell's balloon tip shows: tabs become blanks, leading line
+// breaks and tabs are skipped, and a text over 2048 characters is cut to its
+// first 2045 followed by "...". A title over 100 characters keeps its first 97
+// followed by "...".
+QString Balloon_Tip_Text(const QString &Text);
+QString Balloon_Tip_Title(const QString &Title);

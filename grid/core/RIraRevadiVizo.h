@@ -548,6 +548,10 @@ public:
     bool IsBalloon(int ACol, int ARow, QString &Title, QString &Text, TBalloonIcon &Icon);
     bool HasBalloon(int ACol, int ARow) { return CellTypeInSet(ACol, ARow, {ctBalloon}); }
     void RemoveBalloon(int ACol, int ARow);
+    // What the balloon tip of (real ACol, ARow) shows: the cell's text as plain
+    // text (or the cell's own balloon), then OnCellBalloon may change it.
+    void GetBalloonTip(int ACol, int ARow, QString &Title, QString &Text, int &Icon);
+    std::function<void(QObject *Sender, int ACol, int ARow, QString &ATitle, QString &AText, int &AIcon)> OnCellBalloon;
     void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, const QStringList &sl);
     QStringList *CreateRadio(int ACol, int ARow, int DirRadio, int IdxRadio);
     bool GetRadioIdx(int ACol, int ARow, int &IdxRadio);

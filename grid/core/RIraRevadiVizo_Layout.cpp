@@ -243,6 +243,30 @@ void RIraRevadiVizo::GetDisplText(int ACol, int ARow, QString &Value)
     }
 }
 
+void RIraRevadiVizo::GetBalloonTip(int ACol, int ARow, QString &Title, QString &Text, int &Icon)
+{
+    const TPoint B = BaseCell(ACol, ARow);
+    QString S = GetCellEx(B.X, B.Y);
+    switch (ClassifyCellText(S, true)) {
+    case ctMarkup: S = StripHTMLTags(S); break;
+    case ctWideEscaped: S = DecodeWideText(S); break;
+    default: break;
+    }
+    Text = Balloon_Tip_Text(S);
+    Title = QStringLiteral(" ");
+    Icon = 1;
+    QString BT, BX;
+    TBalloonIcon BI = biNone;
+    if (IsBalloon(B.X, B.Y, BT, BX, BI)) {
+        Title = BT;
+        Text = BX;
+        Icon = BI;
+    }
+    if (OnCellBalloon)
+        OnCellBalloon(this, B.X, B.Y, Title, Text, Icon);
+    Title = Balloon_Tip_Title(Title);
+}
+
 // --- setters -----------------------------------------------------------------------------------
 
 #define BC_SET_REPAINT(Name) \

@@ -535,3 +535,36 @@ TEST(StringGridLayout, SortRowAndMeasuring)
     G->AddButton(3, 1, 30, 16, QStringLiteral("Go"), haCenter, vaFull);
     EXPECT_EQ(G->GetCellGraphicSize(3, 1), TPoint(30, G->RowHeights(1)));
 }
+
+TEST(StringGridLayout, BalloonTips)
+{
+    struct TCase { const char *Name; QString Text; QString Want; };
+    const QString L2048(2048, u'x'), L2049(2049, u'x');
+    const TCase Cases[] = {
+        {"Plain", QStringLiteral("abc"), QStringLiteral("abc")},
+        {"Markup", QStringLiteral("<b>bold</b> text"), QStringLiteral("bold text")},
+        {"LeadingBreaksAndTabs", QStringLiteral("\r\n\ta\tb"), QStringLiteral("a b")},
+        {"Exactly2048Whole", L2048, L2048},
+        {"Longer2049Cut", L2049, QString(2045, u'x') + QStringLiteral("...")},
+    };
+    auto G = Make_Grid();
+    for (const TCase &K : Cases) {
+        SCOPED_TRACE(K.Name);
+        G->Set_Cells(1, 1, K.Text);
+        QString Title, Text;
+        int Icon = 0;
+        G->GetBalloonTip(1, 1, Title, Text, Icon);
+        EXPECT_EQ(Text, K.Want);
+        EXPECT_EQ(Title, QStringLiteral(" "));
+        EXPECT_EQ(Icon, 1);
+    }
+    // the cell's own balloon, then the event; a long title is cut
+    G->AddBalloon(2, 1, QStringLiteral("T"), QStringLiteral("own"), biError);
+    G->OnCellBalloon = [](QObject *, int, int, QString &T, QString &, int &) { T = QString(101, u't'); };
+    QString Title, Text;
+    int Icon = 0;
+    G->GetBalloonTip(2, 1, Title, Text, Icon);
+    EXPECT_EQ(Text, QStringLiteral("own"));
+    EXPECT_EQ(Icon, biError);
+    EXPECT_EQ(Title, QString(97, u't') + QStringLiteral("..."));
+}
