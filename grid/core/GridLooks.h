@@ -119,3 +119,16 @@ public:
     using TIntList::TIntList;
     const char *ClassName() const override { return "TIntList"; }
 };
+
+// A picture or a gradient behind the cells.
+enum TBackgroundDisplay { bdTile, bdFixed, bdGradientHorz, bdGradientVert };
+enum TBackgroundCells { bcNormal, bcFixed, bcAll };
+struct TBackGround {
+    QImage Bitmap;
+    TBackgroundDisplay Display = bdTile;
+    TBackgroundCells Cells = bcNormal;
+    int Left = 0;
+    int Top = 0;
+    TColor Color = clWhite;
+    TColor ColorTo = clNone;
+};

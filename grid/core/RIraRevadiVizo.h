@@ -652,6 +652,8 @@ public:
     const TColorTones &ColorTones() const { return FColorTones; }
     TControlLook &ControlLook() { return FControlLook; }
     TSortSettings &SortSettings() { return FSortSettings; }
+    const TBackGround &BackGround() const { return FBackGround; }
+    void Set_BackGround(const TBackGround &Value) { FBackGround = Value; Invalidate(); }
     const TFixedGradientColors &FixedGradient() const { return FFixedGradient; }
     TFixedGradientColors &FixedGradientEffective() { return FFixedGradient; }
     int SelectionColorMixerFactor() const { return FSelectionColorMixerFactor; }
@@ -718,6 +720,8 @@ private:
     TRect Draw_Cell_Text(TCanvas &Canvas, int ACol, int RCol, int ARow, TRect R, TGridDrawState State,
                          const TGraphicLayout &GL, TAlignment HA, TVAlignment VA, bool WW, int &TextWidth);
     void Draw_Node_Button(TCanvas &Canvas, int ARow, TRect R, TCellGraphic *Graphic);
+    void Draw_Cell_Background(TCanvas &Canvas, int ACol, int RCol, int ARow, const TRect &T, bool Fixed,
+                              bool DrawnSelected);
     TCellGraphic FRowCheckBox;
     TImageList *FGridImages = nullptr;   // not owned
     bool FAutoCheckGroup = false;
@@ -737,6 +741,7 @@ private:
     TFixedGradientColors FFixedGradient;
     TControlLook FControlLook{&FFixedGradient};
     TSortSettings FSortSettings;
+    TBackGround FBackGround;
     int FSelectionColorMixerFactor = 50;
     bool FSelectionColorMixer = false;
     bool FSelectionRectangle = false;

@@ -421,6 +421,14 @@ TRect RIraRevadiVizo::Draw_Cell_Text(TCanvas &Canvas, int ACol, int RCol, int AR
                               || std::find(FSortSettings.IndexColumns.begin(), FSortSettings.IndexColumns.end(), RCol)
                                      != FSortSettings.IndexColumns.end())
                           && (ACol >= FixedCols() || FSortSettings.FixedCols);
+    // 6., 7. a picture or gradient behind the cell
+    if (!FBackGround.Bitmap.isNull() || FBackGround.Display == bdGradientHorz || FBackGround.Display == bdGradientVert) {
+        const bool DrawnSelected = FShowSelection && State.Contains(gdSelected)
+                                   && !(State.Contains(gdFocused) && !Options().Contains(goDrawFocusSelected));
+        Draw_Cell_Background(Canvas, ACol, RCol, ARow, Cell_Text_Rect(R, Fixed, GridLineWidth(), {0, 0}, true, {}, 0),
+                             Fixed, DrawnSelected);
+    }
+
     // 8. the selection's outline and its resize handle
     if (FSelectionRectangle && !Fixed) {
         const TGridRect Sel = Selection();
@@ -525,6 +533,55 @@ TRect RIraRevadiVizo::Draw_Cell_Text(TCanvas &Canvas, int ACol, int RCol, int AR
     }
     Canvas.Brush.Style = bsSolid;
     return T;
+}
+
+void RIraRevadiVizo::Draw_Cell_Background(TCanvas &Canvas, int ACol, int RCol, int ARow, const TRect &T,
+                                          bool Fixed, bool DrawnSelected)
+{
+    const TBackGround &BG = FBackGround;
+    const bool Covered = Fixed ? (BG.Cells == bcFixed || BG.Cells == bcAll) : (BG.Cells == bcNormal || BG.Cells == bcAll);
+    if (!Covered || DrawnSelected)
+        return;
+    const int GLW = GridLineWidth();
+    const bool Gradient = BG.Display == bdGradientHorz || BG.Display == bdGradientVert;
+    if (!BG.Bitmap.isNull() && !Gradient && GetColors(RCol, ARow) == clNone) {
+        const TRect Target(T.Left - GLW + 1, T.Top - GLW + 1, T.Right, T.Bottom);
+        const int BW = BG.Bitmap.width(), BH = BG.Bitmap.height();
+        Canvas.Set_Clip_Rect(Target);
+        if (BG.Display == bdTile) {
+            // the picture continues from cell to cell: offset by the columns and rows before this one
+            const int C0 = BG.Cells == bcNormal ? FixedCols() : 0, R0 = BG.Cells == bcNormal ? FixedRows() : 0;
+            long long OX = 0, OY = 0;
+            for (int C = C0; C < ACol; ++C)
+                OX += ColWidths(C);
+            for (int Rw = R0; Rw < ARow; ++Rw)
+                OY += RowHeights(Rw);
+            const int SX = static_cast<int>(OX % BW), SY = static_cast<int>(OY % BH);
+            for (int Y = Target.Top - SY; Y < Target.Bottom; Y += BH)
+                for (int X = Target.Left - SX; X < Target.Right; X += BW)
+                    Canvas.Draw(X, Y, BG.Bitmap);
+        } else {
+            Canvas.Draw(BG.Left, BG.Top, BG.Bitmap);
+        }
+        Canvas.Clear_Clip();
+        return;
+    }
+    if (!Gradient)
+        return;
+    const TCellType K = GetCellType(RCol, ARow);
+    const bool ControlCell = K == ctCheckBox || K == ctDataCheckBox || K == ctRadio || K == ctButton
+                             || K == ctRadioButton;
+    if (GetColors(RCol, ARow) != clNone && !ControlCell)
+        return;
+    // each cell gets its slice of one gradient over the whole control
+    const TRect G(T.Left - 1, T.Top - GLW, T.Right, T.Bottom + GLW - 1);
+    const bool Horz = BG.Display == bdGradientHorz;
+    const int Extent = Horz ? width() : height();
+    const TColor From = BlendColorAt(BG.Color, BG.ColorTo, 0, Extent, Horz ? G.Left : G.Top);
+    const TColor To = BlendColorAt(BG.Color, BG.ColorTo, 0, Extent, Horz ? G.Right : G.Bottom);
+    Canvas.Brush.Color = To;
+    Canvas.Pen.Color = To;
+    DrawGradient(Canvas, From, To, 128, G, Horz);
 }
 
 void RIraRevadiVizo::DrawCellBorders(TCanvas &Canvas, int ACol, int ARow, const TRect &R)

@@ -568,3 +568,33 @@ TEST(StringGridLayout, BalloonTips)
     EXPECT_EQ(Icon, biError);
     EXPECT_EQ(Title, QString(97, u't') + QStringLiteral("..."));
 }
+
+// A vertical background gradient runs on from cell to cell: each cell shows
+// its own slice of one gradient over the whole control.
+TEST(StringGridPaint, BackgroundGradientIsContinuous)
+{
+    auto G = Make_Grid(3, 7);
+    TBackGround BG;
+    BG.Display = bdGradientVert;
+    BG.Color = clWhite;
+    BG.ColorTo = clBlack;
+    G->Set_BackGround(BG);
+    TRecordingCanvas C(400, 200);
+    G->Paint_On(C);
+    const QImage Img = C.Image();
+    // rows 2..6 of column 2 (the current cell shows the selection instead)
+    const int X = G->CellRect(2, 2).Left + 40;   // clear of the text
+    int Last = 256, Samples = 0;
+    for (int R = 2; R < 7; ++R) {
+        const TRect Cell = G->CellRect(2, R);
+        for (int Y = Cell.Top; Y < Cell.Bottom - 1; ++Y) {
+            const int V = qRed(Img.pixel(X, Y));
+            // the expected shade at this height, within a band's rounding
+            EXPECT_NEAR(V, 255 - 255 * Y / 200, 3) << "row " << R << " y " << Y;
+            EXPECT_LE(V, Last) << "row " << R << " y " << Y;
+            Last = V;
+            ++Samples;
+        }
+    }
+    EXPECT_GT(Samples, 90);
+}

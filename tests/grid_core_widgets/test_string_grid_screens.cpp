@@ -190,6 +190,15 @@ TEST(StringGridScreens, EveryLookAndGraphic)
              G.Set_SelectionColorMixer(true);
              G.Set_Selection(TGridRect{1, 2, 3, 6});
          }},
+        // one vertical gradient behind the normal cells
+        {"background_gradient",
+         [](RIraRevadiVizo &G) {
+             TBackGround BG;
+             BG.Display = bdGradientVert;
+             BG.Color = clWhite;
+             BG.ColorTo = RGB_Color(120, 160, 220);
+             G.Set_BackGround(BG);
+         }},
         // disabled: check boxes grayed, text in the disabled colour
         {"disabled", [](RIraRevadiVizo &G) { G.setEnabled(false); }},
         // colour tones: flat look with glyph check boxes
