@@ -671,6 +671,19 @@ public:
     TColor SearchFooterColor() const { return FSearchFooterColor; }
     TColor SearchFooterColorTo() const { return FSearchFooterColorTo; }
     bool Ctl3D() const { return FCtl3D; }
+    // The colours of the markup's highlight; a change is handed to the markup renderer.
+    TColor HighlightColor() const { return FHighlightColor; }
+    void Set_HighlightColor(TColor Value);
+    TColor HighlightTextColor() const { return FHighlightTextColor; }
+    void Set_HighlightTextColor(TColor Value);
+    // Follows the office suite's colour theme (ThemeAdapt) while on.
+    bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
+    void Set_AutoThemeAdapt(bool Value);
+    // The fixed cell under the pointer (-1, -1 for none) and whether a button
+    // is held on it, as the mouse code reports them; such a cell shows the
+    // hover or pressed face where HoverFixedCells allows it.
+    void Set_Hovered_Fixed_Cell(int ACol, int ARow, bool Down);
+    TPoint Hovered_Fixed_Cell() const { return FHoverFixed; }
     // "Standard", "Soft", ... and "glStandard", ...; glCustom leaves Name as it is.
     static void LookToString(TGridLook Look, QString &Name);
     static void LookToIdent(TGridLook Look, QString &Name);
@@ -751,6 +764,11 @@ private:
     TColor FSearchFooterColor = clBtnFace;
     TColor FSearchFooterColorTo = clBtnFace;
     bool FCtl3D = true;
+    TColor FHighlightColor = clHighlight;
+    TColor FHighlightTextColor = clHighlightText;
+    bool FAutoThemeAdapt = false;
+    TPoint FHoverFixed{-1, -1};
+    bool FHoverFixedDown = false;
     TColor FUnselBrush = clNone;
     TColor FUnselFont = clNone;
 public:
@@ -766,8 +784,6 @@ public:
     BC_GRID_PROP(TScrollBarAlways, ScrollBarAlways, saNone)
     BC_GRID_PROP(bool, IntegralHeight, false)
     BC_GRID_PROP(TColor, HintColor, clInfoBk)
-    BC_GRID_PROP(TColor, HighlightColor, clHighlight)
-    BC_GRID_PROP(TColor, HighlightTextColor, clHighlightText)
     BC_GRID_PROP(TColor, SelectionColor, 0xEACAB6)
     BC_GRID_PROP(TColor, SelectionColorTo, clNone)
     BC_GRID_PROP(TColor, SelectionMirrorColor, clNone)

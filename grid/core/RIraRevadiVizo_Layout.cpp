@@ -80,7 +80,7 @@ void RIraRevadiVizo::GetFontProperties(int ACol, int RCol, int ARow, TGridDrawSt
                                        TBrush &ABrush, bool Remap)
 {
     const int C = Remap ? RCol : ACol;
-    AFont = (IsFixed(C, ARow) || ACol < FixedCols() || ARow < FixedRows()) ? FixedFont() : Font();
+    AFont = (IsFixed(ACol, ARow) || ACol < FixedCols() || ARow < FixedRows()) ? FixedFont() : Font();
     if (const TCellProperties *P = Find_Cell_Props(C, ARow)) {
         if (P->FontColor() != clNone)
             AFont.Color = P->FontColor();

@@ -2,6 +2,7 @@
 // restyles the grid at once by writing the colours painting reads.
 #include "grid/core/RIraRevadiVizo.h"
 #include "grid/base/DrawRoutines.h"
+#include "grid/base/MarkupRender.h"
 
 void TControlLook::Reset()
 {
@@ -367,4 +368,46 @@ void RIraRevadiVizo::AdaptToVisualStyle()
 {
     // The grid draws its own cells; no platform visual style paints them.
     FVisualStyle = false;
+}
+
+void RIraRevadiVizo::Set_HighlightColor(TColor Value)
+{
+    if (Value == FHighlightColor)
+        return;
+    FHighlightColor = Value;
+    SetHTMLHighlightColors(FHighlightColor, FHighlightTextColor);
+    Invalidate();
+}
+
+void RIraRevadiVizo::Set_HighlightTextColor(TColor Value)
+{
+    if (Value == FHighlightTextColor)
+        return;
+    FHighlightTextColor = Value;
+    SetHTMLHighlightColors(FHighlightColor, FHighlightTextColor);
+    Invalidate();
+}
+
+void RIraRevadiVizo::Set_AutoThemeAdapt(bool Value)
+{
+    if (Value == FAutoThemeAdapt)
+        return;
+    FAutoThemeAdapt = Value;
+    if (Value) {
+        ThemeAdapt();
+        InvalidateGrid();
+    }
+}
+
+void RIraRevadiVizo::Set_Hovered_Fixed_Cell(int ACol, int ARow, bool Down)
+{
+    const TPoint Old = FHoverFixed;
+    if (Old == TPoint(ACol, ARow) && Down == FHoverFixedDown)
+        return;
+    FHoverFixed = {ACol, ARow};
+    FHoverFixedDown = Down;
+    if (Old.X >= 0 && Old.Y >= 0)
+        RepaintCell(Old.X, Old.Y);
+    if (ACol >= 0 && ARow >= 0)
+        RepaintCell(ACol, ARow);
 }

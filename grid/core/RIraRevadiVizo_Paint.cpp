@@ -89,7 +89,7 @@ void RIraRevadiVizo::GetVisualProperties(int ACol, int ARow, TGridDrawState &ASt
             ABrush.Color = FixedColor();
     }
     // 6. fixed cells' face
-    const bool Fixed = IsFixed(RCol, ARow) || ACol < FixedCols() || ARow < FixedRows();
+    const bool Fixed = IsFixed(ACol, ARow) || ACol < FixedCols() || ARow < FixedRows();
     if (Fixed && !OwnColor) {
         if (!Print) {
             ABrush.Color = FixedColor();
@@ -172,6 +172,22 @@ void RIraRevadiVizo::Paint_Fixed_Face(TCanvas &Canvas, int RCol, int ARow, TRect
     if (FLook != glQel && FLook != glXP && FLook != glVista && FLook != glWin7 && FLook != glOffice2007)
         return;
     const int DCol = DisplColIndex(RCol);
+    // hover and pressed faces of the fixed cell under the pointer
+    const THoverFixedCells HF = HoverFixedCells();
+    const bool Takes_Hover = HF == hfAll || (HF == hfFixedRows && ARow < FixedRows())
+                             || (HF == hfFixedColumns && DCol < FixedCols());
+    if (Takes_Hover && FHoverFixed == TPoint(DCol, ARow)) {
+        const TFixedGradientColors &F = FFixedGradient;
+        TRect H = R;
+        H.Bottom += 1;
+        if (!FHoverFixedDown)
+            FillGradientMirror(Canvas, H, F.HoverFrom, F.HoverTo, F.HoverMirrorFrom, F.HoverMirrorTo, true,
+                               F.HoverBorder, false, true);
+        else
+            FillGradientMirror(Canvas, H, F.DownFrom, F.DownTo, F.DownMirrorFrom, F.DownMirrorTo, true, F.DownBorder,
+                               false, true);
+        return;
+    }
     const bool HeadsRow = FixedCols() > 0 && DCol == FixedCols() - 1 && ARow == Row();
     const bool HeadsCol = FixedRows() > 0 && ARow == FixedRows() - 1 && DCol == Col();
     if (ActiveCellShow() && (HeadsRow || HeadsCol)) {
@@ -192,7 +208,7 @@ void RIraRevadiVizo::PaintCellContent(TCanvas &Canvas, int ACol, int ARow, const
     TRect R = ARect;
     FCtl3D = !Flat();
     const int RCol = RealColIndex(ACol);
-    bool Fixed = IsFixed(RCol, ARow) || ACol < FixedCols() || ARow < FixedRows();
+    bool Fixed = IsFixed(ACol, ARow) || ACol < FixedCols() || ARow < FixedRows();
     if (ARow == HoverRowIdx() && HoverRow() && HoverRowCells().Contains(hcFixed))
         Fixed = false;
 
@@ -386,7 +402,7 @@ void RIraRevadiVizo::PaintCellContent(TCanvas &Canvas, int ACol, int ARow, const
 TRect RIraRevadiVizo::Draw_Cell_Text(TCanvas &Canvas, int ACol, int RCol, int ARow, TRect R, TGridDrawState State,
                                      const TGraphicLayout &GL, TAlignment HA, TVAlignment VA, bool WW, int &TextWidth)
 {
-    const bool Fixed = IsFixed(RCol, ARow) || ACol < FixedCols() || ARow < FixedRows();
+    const bool Fixed = IsFixed(ACol, ARow) || ACol < FixedCols() || ARow < FixedRows();
     // 1. selection colours
     TColor Link = URLColor();
     if (State.Contains(gdSelected) && !Fixed) {
@@ -630,7 +646,7 @@ TRect RIraRevadiVizo::DrawCellGraphic(TCanvas &Canvas, int ACol, int ARow, TRect
     if (!Graphic)
         return R;
     const int DCol = DisplColIndex(ACol);
-    const bool Fixed = IsFixed(ACol, ARow) || DCol < FixedCols() || ARow < FixedRows();
+    const bool Fixed = IsFixed(DCol, ARow) || DCol < FixedCols() || ARow < FixedRows();
     TAlignment HA;
     TVAlignment VA;
     CalcCellAlignment(ACol, ARow, HA, VA);

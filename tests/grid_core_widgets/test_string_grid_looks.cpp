@@ -161,3 +161,31 @@ TEST(StringGridLooks, TonesThemesAndMixer)
         EXPECT_EQ(G.ActiveCellColor(), K.Active);
     }
 }
+
+// Only a header the hover setting covers takes the hover face.
+TEST(StringGridLooks, HoverFaceOfFixedCells)
+{
+    struct TCase { const char *Name; THoverFixedCells Mode; int Col, Row; bool Down; bool WantHover; };
+    const TCase Cases[] = {
+        {"AllRow", hfAll, 2, 0, false, true},
+        {"AllPressed", hfAll, 2, 0, true, true},
+        {"RowsOnlyColumnHeader", hfFixedRows, 0, 2, false, false},
+        {"ColumnsOnly", hfFixedColumns, 0, 2, false, true},
+        {"None", hfNone, 2, 0, false, false},
+    };
+    for (const TCase &K : Cases) {
+        SCOPED_TRACE(K.Name);
+        RIraRevadiVizo G;
+        G.resize(400, 200);
+        G.SetStyle(gsWindows7);
+        G.Set_HoverFixedCells(K.Mode);
+        G.Set_Hovered_Fixed_Cell(K.Col, K.Row, K.Down);
+        TRecordingCanvas C(400, 200);
+        G.Paint_On(C);
+        const TRect R = G.CellRect(K.Col, K.Row);
+        // the hover and pressed faces are framed in their border colours
+        const TColor Edge = Color_To_RGB(From_QColor(C.Image().pixelColor(R.Left, (R.Top + R.Bottom) / 2)));
+        EXPECT_EQ(Edge == 15657187, K.WantHover && !K.Down);
+        EXPECT_EQ(Edge == 14007466, K.WantHover && K.Down);
+    }
+}

@@ -180,6 +180,19 @@ TEST(StringGridScreens, EveryLookAndGraphic)
              G.OnHasSpinEdit = [](QObject *, int ACol, int, bool &Has) { Has = ACol == 5; };
          }},
         {"vista", [](RIraRevadiVizo &G) { G.Set_Look(glVista); G.CellNode().Set_NodeType(cnLeaf); }},
+        // the header under the pointer, and one pressed
+        {"win7_hover",
+         [](RIraRevadiVizo &G) {
+             G.Set_Look(glWin7);
+             G.Set_HoverFixedCells(hfAll);
+             G.Set_Hovered_Fixed_Cell(2, 0, false);
+         }},
+        {"win7_pressed",
+         [](RIraRevadiVizo &G) {
+             G.Set_Look(glWin7);
+             G.Set_HoverFixedCells(hfAll);
+             G.Set_Hovered_Fixed_Cell(2, 0, true);
+         }},
         {"win7", [](RIraRevadiVizo &G) { G.Set_Look(glWin7); }},
         {"office2007", [](RIraRevadiVizo &G) { G.Set_Look(glOffice2007); G.ControlLook().ControlStyle = csCorvan; }},
         {"office2010blue", [](RIraRevadiVizo &G) { G.SetStyle(gsOffice2010Blue); }},
