@@ -365,15 +365,15 @@ bool RIraRevadiVizo::ToggleCheck(int ACol, int ARow, bool FromUser)
         G->CellCheckBoxState = Next_Tri_State(G->CellCheckBoxState, NodeRow);
         NewState = G->CellCheckBoxState == cbChecked;
         break;
-    default: {
-        const QString T = GetCellEx(ACol, ARow);
-        NewState = T != GetCheckTrue(ACol, ARow);
-        if (G->CellType == ctRowCheckBox)
-            SetRowSelect(RealRowIndex(ARow), NewState);
-        else
-            SetCellEx(ACol, ARow, NewState ? GetCheckTrue(ACol, ARow) : GetCheckFalse(ACol, ARow));
+    case ctRowCheckBox:
+        // the box is the row's selection
+        NewState = !GetRowSelect(RealRowIndex(ARow));
+        SetRowSelect(RealRowIndex(ARow), NewState);
         break;
-    }
+    default:
+        NewState = GetCellEx(ACol, ARow) != GetCheckTrue(ACol, ARow);
+        SetCellEx(ACol, ARow, NewState ? GetCheckTrue(ACol, ARow) : GetCheckFalse(ACol, ARow));
+        break;
     }
     Repaint_Real(ACol, ARow);
     FLastToggleState = NewState;

@@ -78,7 +78,7 @@ void RIraRevadiVizo::GetVisualProperties(int ACol, int ARow, TGridDrawState &ASt
     const bool InFooter = FixedFooters() > 0 && ARow >= RowCount() - FixedFooters();
     if (ABrush.Color == clNone) {
         ABrush.Color = Color();
-        if (FBands.Active() && (!Print || true) && ACol >= FixedCols()
+        if (FBands.Active() && (!Print || FBands.Print()) && ACol >= FixedCols()
             && ACol < ColCount() + NumHiddenColumns() - FixedRightCols() && ARow >= FixedRows()
             && ARow < RowCount() - FixedFooters()) {
             const int Total = FBands.PrimaryLength() + FBands.SecondaryLength();

@@ -372,3 +372,16 @@ TEST(StringGridGraphics, ImageListKinds)
     G->Set_GridImages(nullptr);
     EXPECT_FALSE(G->GetImageIdx(1, 1, Idx));
 }
+
+TEST(StringGridCheckBoxes, RowCheckBoxTogglesSelection)
+{
+    auto G = Make_Grid(3, 6);
+    G->MouseActions().Set_HotmailRowSelect(true);
+    G->Set_Cells(0, 2, QStringLiteral("keep"));
+    EXPECT_TRUE(G->ToggleCheck(0, 2, false));
+    EXPECT_TRUE(G->GetRowSelect(2));
+    EXPECT_TRUE(G->IsChecked(0, 2));
+    EXPECT_EQ(G->Cells(0, 2), QStringLiteral("keep"));
+    G->ToggleCheck(0, 2, false);
+    EXPECT_FALSE(G->GetRowSelect(2));
+}
