@@ -705,6 +705,9 @@ public:
                         bool Upward);
     void DrawSortIndicator(TCanvas &Canvas, int ACol, int X, int Y);
     void DrawCellBorders(TCanvas &Canvas, int ACol, int ARow, const TRect &R);
+    // The window border in BorderColor for the soft and gradient looks (not
+    // while an update batch is open, not for a flat grid).
+    void PaintBorder(QPainter &Painter, const TRect &Bounds) override;
     static int ClampPercent(int Value) { return Value < 0 ? 0 : Value > 100 ? 100 : Value; }
     // The colours an unselected cell had in the last GetVisualProperties.
     TColor UnselectedBrushColor() const { return FUnselBrush; }

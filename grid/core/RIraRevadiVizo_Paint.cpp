@@ -8,6 +8,7 @@
 #include "grid/base/MarkupRender.h"
 #include "grid/base/TextRoutines.h"
 #include <QApplication>
+#include <QPainter>
 #include <QRegularExpression>
 #include <cmath>
 
@@ -598,6 +599,18 @@ void RIraRevadiVizo::Draw_Cell_Background(TCanvas &Canvas, int ACol, int RCol, i
     Canvas.Brush.Color = To;
     Canvas.Pen.Color = To;
     DrawGradient(Canvas, From, To, 128, G, Horz);
+}
+
+void RIraRevadiVizo::PaintBorder(QPainter &Painter, const TRect &Bounds)
+{
+    const bool Look = FLook == glSoft || (FLook >= glQel && FLook <= glOffice2007);
+    if (UpdateCount() > 0 || !Look || BorderStyle() != bsSingle || BorderColor() == clNone || Flat())
+        return;
+    // The styled frame is one pixel wide here (the cells begin right inside
+    // it), so the border takes that pixel whether or not the cells fit the grid.
+    Painter.setBrush(Qt::NoBrush);
+    Painter.setPen(To_QColor(BorderColor()));
+    Painter.drawRect(Bounds.To_QRect().adjusted(0, 0, -1, -1));
 }
 
 void RIraRevadiVizo::DrawCellBorders(TCanvas &Canvas, int ACol, int ARow, const TRect &R)

@@ -189,3 +189,30 @@ TEST(StringGridLooks, HoverFaceOfFixedCells)
         EXPECT_EQ(Edge == 14007466, K.WantHover && K.Down);
     }
 }
+
+// The window border takes BorderColor for the soft and gradient looks only.
+TEST(StringGridLooks, WindowBorder)
+{
+    struct TCase { const char *Name; TGridLook Look; bool Flat; bool Want; };
+    const TCase Cases[] = {
+        {"XP", glXP, false, true},
+        {"Soft", glSoft, false, true},
+        {"Standard", glStandard, false, false},
+        {"FlatXP", glXP, true, false},
+    };
+    for (const TCase &K : Cases) {
+        SCOPED_TRACE(K.Name);
+        QWidget W;
+        W.resize(200, 120);
+        auto *G = new RIraRevadiVizo(&W);
+        G->setGeometry(0, 0, 200, 120);
+        G->Set_Look(glClassic);
+        G->Set_Look(K.Look);
+        G->Set_BorderColor(clRed);
+        G->Set_Flat(K.Flat);
+        W.show();
+        const QImage Img = G->grab().toImage();
+        // the window's edge, half-way down the left side
+        EXPECT_EQ(Color_To_RGB(From_QColor(Img.pixelColor(0, 60))) == clRed, K.Want);
+    }
+}
