@@ -598,3 +598,47 @@ TEST(StringGridPaint, BackgroundGradientIsContinuous)
     }
     EXPECT_GT(Samples, 90);
 }
+
+namespace {
+class TNodeGrid : public RIraRevadiVizo {
+public:
+    bool HasNodes() override { return true; }
+};
+
+// Where the text of column 0 of a row starts, with nodes indented by Indent.
+int Text_Left(int Indent, int Row)
+{
+    TNodeGrid G;
+    G.Set_ColCount(3);
+    G.Set_RowCount(5);
+    G.Set_FixedCols(0);
+    G.resize(400, 200);
+    G.CellNode().Set_NodeIndent(Indent);
+    TCellGraphic *N = G.CreateCellGraphic(0, 1);
+    N->CellType = ctNode;
+    N->CellIndex = 2;
+    N->CellHAlign = haBeforeText;
+    N->CellVAlign = vaCenter;
+    for (int R = 1; R <= 2; ++R)
+        G.GetCellProperties(0, R)->Set_NodeLevel(1);
+    G.Set_Cells(0, 1, QStringLiteral("node"));
+    G.Set_Cells(0, 2, QStringLiteral("child"));
+    TRecordingCanvas C(400, 200);
+    G.Paint_On(C);
+    for (const TCanvasOp &Op : C.Ops())
+        if (Op.Kind == TCanvasOp::DrawText && !(Op.Format & DT_CALCRECT) && Op.Text == G.Cells(0, Row))
+            return Op.Rect.Left;
+    return -1;
+}
+}
+
+// Node rows and the rows inside them are indented by CellNode.NodeIndent per level.
+TEST(StringGridPaint, NodeIndentFollowsSetting)
+{
+    for (int Row : {1, 2}) {
+        SCOPED_TRACE(Row);
+        const int A = Text_Left(12, Row), B = Text_Left(20, Row);
+        ASSERT_GE(A, 0);
+        EXPECT_EQ(B - A, 8);
+    }
+}
