@@ -708,6 +708,11 @@ public:
     // The window border in BorderColor for the soft and gradient looks (not
     // while an update batch is open, not for a flat grid).
     void PaintBorder(QPainter &Painter, const TRect &Bounds) override;
+    // A rich-text cell (real ACol) drawn into ARect; also used by printing.
+    void PaintRichTextCell(int ACol, int ARow, TCanvas &Canvas, const TRect &ARect);
+    // Rich text keeps its own colours when selected.
+    bool SelectionRTFKeep() const { return FSelectionRTFKeep; }
+    void Set_SelectionRTFKeep(bool Value) { FSelectionRTFKeep = Value; }
     static int ClampPercent(int Value) { return Value < 0 ? 0 : Value > 100 ? 100 : Value; }
     // The colours an unselected cell had in the last GetVisualProperties.
     TColor UnselectedBrushColor() const { return FUnselBrush; }
@@ -770,6 +775,7 @@ private:
     TColor FHighlightColor = clHighlight;
     TColor FHighlightTextColor = clHighlightText;
     bool FAutoThemeAdapt = false;
+    bool FSelectionRTFKeep = false;
     TPoint FHoverFixed{-1, -1};
     bool FHoverFixedDown = false;
     TColor FUnselBrush = clNone;

@@ -9,6 +9,9 @@
 #include "grid/base/TextRoutines.h"
 #include <QApplication>
 #include <QPainter>
+#include <QTextCursor>
+#include <QTextDocument>
+#include "platform/RichText.h"
 #include <QRegularExpression>
 #include <cmath>
 
@@ -496,7 +499,13 @@ TRect RIraRevadiVizo::Draw_Cell_Text(TCanvas &Canvas, int ACol, int RCol, int AR
         if (SortMark)
             DrawSortIndicator(Canvas, RCol, T.Right + 2,
                               VA == vtaTop ? T.Top + 8 : VA == vtaCenter ? (T.Top + T.Bottom) / 2 : T.Bottom - 8);
-    } else if (Kind == ctPlain || Kind == ctRichText) {
+    } else if (Kind == ctRichText) {
+        if (!State.Contains(gdSelected) || State.Contains(gdFocused) || SelectionColor() != clNone)
+            FillRectColor(Canvas, T, Canvas.Brush.Color);
+        PaintRichTextCell(RCol, ARow, Canvas, R);
+        Canvas.Brush.Style = bsSolid;
+        Canvas.Font.Color = clBlack;
+    } else if (Kind == ctPlain) {
         bool Underline = false;
         if (FURLShow && (S.contains(QStringLiteral("://")) || S.contains(QStringLiteral("mailto:")))) {
             if (!FURLFull)
@@ -599,6 +608,38 @@ void RIraRevadiVizo::Draw_Cell_Background(TCanvas &Canvas, int ACol, int RCol, i
     Canvas.Brush.Color = To;
     Canvas.Pen.Color = To;
     DrawGradient(Canvas, From, To, 128, G, Horz);
+}
+
+void RIraRevadiVizo::PaintRichTextCell(int ACol, int ARow, TCanvas &Canvas, const TRect &ARect)
+{
+    QPainter *P = Canvas.Qt_Painter();
+    if (!P)
+        return;
+    QTextDocument Doc;
+    Doc.setDefaultFont(Canvas.Font.To_QFont());
+    Rtf_To_Document(GetCellEx(ACol, ARow).toLatin1(), Doc);
+    // a selected cell shows the whole text in the selection's text colour
+    const TGridRect Sel = Selection();
+    const int DCol = DisplColIndex(ACol);
+    const bool Current = DCol == Col() && ARow == Row();
+    const bool Selected = DCol >= std::min(Sel.Left, Sel.Right) && DCol <= std::max(Sel.Left, Sel.Right)
+                          && ARow >= std::min(Sel.Top, Sel.Bottom) && ARow <= std::max(Sel.Top, Sel.Bottom)
+                          && !(Current && hasFocus() && !Options().Contains(goDrawFocusSelected))
+                          && !MouseActions().DisjunctRowSelect();
+    if (Selected && !FSelectionRTFKeep && SelectionTextColor() != clNone) {
+        QTextCursor C(&Doc);
+        C.select(QTextCursor::Document);
+        QTextCharFormat F;
+        F.setForeground(To_QColor(SelectionTextColor()));
+        C.mergeCharFormat(F);
+    }
+    Doc.setDocumentMargin(0);
+    const TRect T(ARect.Left + XYOffset().X, ARect.Top + XYOffset().Y, ARect.Right - XYOffset().X, ARect.Bottom);
+    Doc.setTextWidth(std::max(0, T.Width()));
+    P->save();
+    P->translate(T.Left, T.Top);
+    Doc.drawContents(P, QRectF(0, 0, T.Width(), T.Height()));
+    P->restore();
 }
 
 void RIraRevadiVizo::PaintBorder(QPainter &Painter, const TRect &Bounds)

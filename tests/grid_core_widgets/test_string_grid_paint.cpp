@@ -642,3 +642,23 @@ TEST(StringGridPaint, NodeIndentFollowsSetting)
         EXPECT_EQ(B - A, 8);
     }
 }
+
+// A rich-text cell shows its text, not its source.
+TEST(StringGridPaint, RichTextCell)
+{
+    auto G = Make_Grid(3, 3);
+    G->Set_ColWidths(1, 120);
+    G->Set_Cells(1, 1, QStringLiteral("{\\rtf1 {\\b WWWWWW}}"));
+    G->Set_Selection(TGridRect{2, 2, 2, 2});
+    TRecordingCanvas C(400, 200);
+    G->Paint_On(C);
+    EXPECT_TRUE(Texts_In(C, G->CellRect(1, 1)).isEmpty());   // no source text drawn
+    const TRect R = G->CellRect(1, 1);
+    int Dark = 0;
+    const QImage Img = C.Image();
+    for (int Y = R.Top; Y < R.Bottom; ++Y)
+        for (int X = R.Left; X < R.Right; ++X)
+            if (qGray(Img.pixel(X, Y)) < 80)
+                ++Dark;
+    EXPECT_GT(Dark, 30);
+}

@@ -39,14 +39,14 @@ struct TDemo {
 
     TDemo()
     {
-        Window.resize(520, 790);
+        Window.resize(520, 812);
         auto *L = new QVBoxLayout(&Window);
         L->setContentsMargins(4, 4, 4, 4);
         Grid = new TNodeGrid(&Window);
         L->addWidget(Grid);
         RIraRevadiVizo &G = *Grid;
         G.Set_ColCount(6);
-        G.Set_RowCount(32);
+        G.Set_RowCount(33);
         G.Set_DefaultColWidth(80);
         G.Set_ColWidths(0, 110);
         G.Set_ColWidths(1, 130);
@@ -113,6 +113,8 @@ struct TDemo {
         G.AddMarker(1, K, 2, 4);
         K = Row("markup", "");
         G.Set_Cells(1, K, "<b>bold</b> and <i>italic</i>");
+        K = Row("rich text", "");
+        G.Set_Cells(1, K, QStringLiteral("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;} plain {\\b bold} {\\cf1 red}}"));
         K = Row("own colour", "");
         G.Set_Cells(1, K, "cream");
         G.GetCellProperties(1, K)->Set_BrushColor(clCream);
