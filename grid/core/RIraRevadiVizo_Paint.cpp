@@ -254,6 +254,7 @@ void RIraRevadiVizo::PaintCellContent(TCanvas &Canvas, int ACol, int ARow, const
                          : FControlLook.FlatButton ? 2 : 0;
         bool CanEdit = true;
         CanEditCell(RCol, ARow, CanEdit);
+        CanEdit = CanEdit && isEnabled();
         const int St = CanEdit ? 0 : 3;
         if (FControlLook.DropDownAlwaysVisible && HasComboBox(RCol, ARow)) {
             DrawComboButton(Canvas, this, TRect(R.Left - 2, R.Top - 1, R.Right + 1, R.Bottom), Look, St, FColorTones);
@@ -710,6 +711,7 @@ TRect RIraRevadiVizo::DrawCellGraphic(TCanvas &Canvas, int ACol, int ARow, TRect
                                       !Text.isEmpty() && GL.DrawText);
     bool CanEdit = true;
     CanEditCell(ACol, ARow, CanEdit);
+    CanEdit = CanEdit && isEnabled();   // a disabled grid shows its controls disabled
     switch (Graphic->CellType) {
     case ctBitmap: case ctPicture:
         if (const auto *B = dynamic_cast<const TCellBitmap *>(Real_Object(Graphic->CellBitmap))) {
