@@ -458,7 +458,6 @@ public:
     bool RemoveCellGraphicOfType(int ACol, int ARow, TCellType Kind);
     bool CellTypeInSet(int ACol, int ARow, TCellTypes Kinds);
     bool IsDataGraphicCell(int ACol, int ARow);
-    bool HasCellControl(int ACol, int ARow);
     int GetCellImageData(int ACol, int ARow);
     void AddBitmap(int ACol, int ARow, TCellBitmap *ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
     TCellBitmap *CreateBitmap(int ACol, int ARow, bool Transparent, TCellHAlign hal, TCellVAlign val);
@@ -664,8 +663,6 @@ public:
     void Set_SelectionRectangle(bool Value);
     bool SelectionResizer() const { return FSelectionResizer; }
     void Set_SelectionResizer(bool Value);
-    bool ShowModified() const { return FShowModified; }
-    void Set_ShowModified(bool Value);
     TColor ShowModifiedColor() const { return FShowModifiedColor; }
     void Set_ShowModifiedColor(TColor Value);
     TColor SearchFooterColor() const { return FSearchFooterColor; }
@@ -767,7 +764,6 @@ private:
     bool FSelectionColorMixer = false;
     bool FSelectionRectangle = false;
     bool FSelectionResizer = false;
-    bool FShowModified = false;
     TColor FShowModifiedColor = clYellow;
     TColor FSearchFooterColor = clBtnFace;
     TColor FSearchFooterColorTo = clBtnFace;
@@ -922,7 +918,7 @@ public:
     // --- rights and the cell-selection check
     // The base cell holds a control the user toggles by click or Space
     // (check box, radio, button); such a cell never opens an editor.
-    virtual bool HasCellControl(int ACol, int ARow) { return false; }
+    virtual bool HasCellControl(int ACol, int ARow);
     // Fires OnRowChanging, OnColChanging, then OnCellChanging (not while
     // changes are suppressed) for a move from the current cell.
     virtual void CellChanging(int NewCol, int NewRow, bool &Allow);

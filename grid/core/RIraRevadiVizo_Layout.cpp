@@ -285,7 +285,6 @@ BC_SET_REPAINT(URLShowInText)
 BC_SET_REPAINT(SelectionColorMixer)
 BC_SET_REPAINT(SelectionRectangle)
 BC_SET_REPAINT(SelectionResizer)
-BC_SET_REPAINT(ShowModified)
 #undef BC_SET_REPAINT
 
 void RIraRevadiVizo::Set_URLFull(bool Value)
