@@ -1,0 +1,301 @@
+// Find, replace, and highlighting or marking of a search text in cells.
+// The walk never wraps: past the last cell a search answers (-1, -1), so
+// FindNext ends and Replace visits every cell of its range once. Marking
+// remembers what each marked cell held, so unmarking gives exactly that back
+// and never touches a cell it did not mark.
+#include "grid/core/RIraRevadiVizo.h"
+#include "grid/base/MarkupText.h"
+
+// --- text-level marks --------------------------------------------------------------------------
+
+QString RIraRevadiVizo::HilightText(bool DoCase, const QString &S, const QString &Text)
+{
+    return MarkMatches(S, Text, QStringLiteral("hi"), DoCase);
+}
+QString RIraRevadiVizo::UnHilightText(const QString &S) { return UnmarkMatches(S, QStringLiteral("hi")); }
+QString RIraRevadiVizo::MarkText(bool DoCase, const QString &S, const QString &Text)
+{
+    return MarkMatches(S, Text, QStringLiteral("e"), DoCase);
+}
+QString RIraRevadiVizo::UnMarkText(const QString &S) { return UnmarkMatches(S, QStringLiteral("e")); }
+
+// --- marks in cells ------------------------------------------------------------------------------
+
+void RIraRevadiVizo::Mark_In_Range(const QString &HiText, const QString &Tag, bool DoCase, int FromCol, int FromRow,
+                                   int ToCol, int ToRow)
+{
+    const QString Search = EncodeHTMLEntities(HiText, false);
+    BeginUpdate();
+    for (int R = std::max(0, FromRow); R <= ToRow && R < RowCount(); ++R)
+        for (int C = std::max(0, FromCol); C <= ToCol && C < TotalColCount(); ++C) {
+            if (!IsBaseCell(C, R))
+                continue;
+            const QString Current = OnGetDisplText ? GetCellEx(C, R) : GetGridCell(C, R);
+            const auto Key = std::make_tuple(Tag, C, RealRowIndex(R));
+            auto It = FMarked.find(Key);
+            // A cell marked before is marked afresh from what it held then.
+            const bool Known = It != FMarked.end() && It->second.Marked == Current;
+            const QString Source = Known ? It->second.Original : Current;
+            const QString Encoded = EncodeHTMLEntities(Source, false);
+            const QString Marked = MarkMatches(Encoded, Search, Tag, DoCase);
+            if (Marked == Encoded) {
+                if (Known) {
+                    SetCellEx(C, R, Source);
+                    FMarked.erase(It);
+                }
+                continue;
+            }
+            SetCellEx(C, R, Marked);
+            FMarked[Key] = TMarkedCell{Source, Marked};
+        }
+    EndUpdate();
+}
+
+void RIraRevadiVizo::Unmark_In_Range(const QString &Tag, int FromCol, int FromRow, int ToCol, int ToRow)
+{
+    if (FMarked.empty())
+        return;
+    BeginUpdate();
+    for (int R = std::max(0, FromRow); R <= ToRow && R < RowCount(); ++R)
+        for (int C = std::max(0, FromCol); C <= ToCol && C < TotalColCount(); ++C) {
+            auto It = FMarked.find(std::make_tuple(Tag, C, RealRowIndex(R)));
+            if (It == FMarked.end())
+                continue;
+            const QString Current = OnGetDisplText ? GetCellEx(C, R) : GetGridCell(C, R);
+            if (Current == It->second.Marked)
+                SetCellEx(C, R, It->second.Original);
+            else if (Current.contains(QLatin1Char('<') + Tag, Qt::CaseInsensitive))
+                // Edited since it was marked: take the marks out of what is there now.
+                SetCellEx(C, R, DecodeHTMLEntities(UnmarkMatches(Current, Tag), false));
+            FMarked.erase(It);
+        }
+    EndUpdate();
+}
+
+namespace {
+const QString Hi = QStringLiteral("hi");
+const QString E = QStringLiteral("e");
+} // namespace
+
+void RIraRevadiVizo::HilightInCell(bool DoCase, int Col, int Row, const QString &HiText)
+{
+    Mark_In_Range(HiText, Hi, DoCase, Col, Row, Col, Row);
+}
+void RIraRevadiVizo::HilightInCol(bool DoFixed, bool DoCase, int Col, const QString &HiText)
+{
+    if (DoFixed)
+        Mark_In_Range(HiText, Hi, DoCase, Col, 0, Col, RowCount() - 1);
+    else
+        Mark_In_Range(HiText, Hi, DoCase, Col, FixedRows(), Col, RowCount() - FFixedFooters - 1);
+}
+void RIraRevadiVizo::HilightInRow(bool DoFixed, bool DoCase, int Row, const QString &HiText)
+{
+    if (DoFixed)
+        Mark_In_Range(HiText, Hi, DoCase, 0, Row, ColCount() - 1, Row);
+    else
+        Mark_In_Range(HiText, Hi, DoCase, FixedCols(), Row, ColCount() - FFixedRightCols - 1, Row);
+}
+void RIraRevadiVizo::HilightInGrid(bool DoFixed, bool DoCase, const QString &HiText)
+{
+    if (DoFixed)
+        Mark_In_Range(HiText, Hi, DoCase, 0, 0, ColCount() - 1, RowCount() - 1);
+    else
+        Mark_In_Range(HiText, Hi, DoCase, FixedCols(), FixedRows(), ColCount() - FFixedRightCols + NumHiddenColumns() - 1,
+                      RowCount() - FFixedFooters - 1);
+}
+void RIraRevadiVizo::MarkInCell(bool DoCase, int Col, int Row, const QString &HiText)
+{
+    Mark_In_Range(HiText, E, DoCase, Col, Row, Col, Row);
+}
+void RIraRevadiVizo::MarkInCol(bool DoFixed, bool DoCase, int Col, const QString &HiText)
+{
+    if (DoFixed)
+        Mark_In_Range(HiText, E, DoCase, Col, 0, Col, RowCount() - 1);
+    else
+        Mark_In_Range(HiText, E, DoCase, Col, FixedRows(), Col, RowCount() - FFixedFooters - 1);
+}
+void RIraRevadiVizo::MarkInRow(bool DoFixed, bool DoCase, int Row, const QString &HiText)
+{
+    if (DoFixed)
+        Mark_In_Range(HiText, E, DoCase, 0, Row, ColCount() - 1, Row);
+    else
+        Mark_In_Range(HiText, E, DoCase, FixedCols(), Row, ColCount() - FFixedRightCols - 1, Row);
+}
+void RIraRevadiVizo::MarkInGrid(bool DoFixed, bool DoCase, const QString &HiText)
+{
+    if (DoFixed)
+        Mark_In_Range(HiText, E, DoCase, 0, 0, ColCount() - 1, RowCount() - 1);
+    else
+        Mark_In_Range(HiText, E, DoCase, FixedCols(), FixedRows(), ColCount() - FFixedRightCols - 1,
+                      RowCount() - FFixedFooters - 1);
+}
+
+void RIraRevadiVizo::UnHilightInCell(int Col, int Row) { Unmark_In_Range(Hi, Col, Row, Col, Row); }
+void RIraRevadiVizo::UnHilightInCol(bool DoFixed, int Col)
+{
+    if (DoFixed)
+        Unmark_In_Range(Hi, Col, 0, Col, RowCount() - 1);
+    else
+        Unmark_In_Range(Hi, Col, FixedRows(), Col, RowCount() - FFixedFooters - 1);
+}
+void RIraRevadiVizo::UnHilightInRow(bool DoFixed, int Row)
+{
+    const int H = NumHiddenColumns();
+    if (DoFixed)
+        Unmark_In_Range(Hi, 0, Row, ColCount() + H - 1, Row);
+    else
+        Unmark_In_Range(Hi, FixedCols(), Row, ColCount() - FFixedRightCols + H - 1, Row);
+}
+void RIraRevadiVizo::UnHilightInGrid(bool DoFixed)
+{
+    const int H = NumHiddenColumns();
+    if (DoFixed)
+        Unmark_In_Range(Hi, 0, 0, ColCount() + H - 1, RowCount() - 1);
+    else
+        Unmark_In_Range(Hi, FixedCols(), FixedRows(), ColCount() - FFixedRightCols + H - 1, RowCount() - FFixedFooters - 1);
+}
+void RIraRevadiVizo::UnMarkInCell(int Col, int Row) { Unmark_In_Range(E, Col, Row, Col, Row); }
+void RIraRevadiVizo::UnMarkInCol(bool DoFixed, int Col)
+{
+    if (DoFixed)
+        Unmark_In_Range(E, Col, 0, Col, RowCount() - 1);
+    else
+        Unmark_In_Range(E, Col, FixedRows(), Col, RowCount() - FFixedFooters - 1);
+}
+void RIraRevadiVizo::UnMarkInRow(bool DoFixed, int Row)
+{
+    const int H = NumHiddenColumns();
+    if (DoFixed)
+        Unmark_In_Range(E, 0, Row, ColCount() + H - 1, Row);
+    else
+        Unmark_In_Range(E, FixedCols(), Row, ColCount() - FFixedRightCols + H - 1, Row);
+}
+void RIraRevadiVizo::UnMarkInGrid(bool DoFixed)
+{
+    const int H = NumHiddenColumns();
+    if (DoFixed)
+        Unmark_In_Range(E, 0, 0, ColCount() + H - 1, RowCount() - 1);
+    else
+        Unmark_In_Range(E, FixedCols(), FixedRows(), ColCount() - FFixedRightCols + H - 1, RowCount() - FFixedFooters - 1);
+}
+
+// --- find -------------------------------------------------------------------------------------------
+
+TPoint RIraRevadiVizo::Find_Cell(TPoint StartCell, const QString &S, TFindParams Params)
+{
+    FFindParams = Params;
+    FSearchText = S;
+    const QString Prepared = Prepare_Search_Text(S, Params);
+    if (ColCount() == FixedCols() || ColCount() == 0 || RowCount() + NumHiddenRows() == FixedRows() || RowCount() == 0)
+        return {-1, -1};
+    TFindWalk Walk;
+    TFindRange &R = Walk.Range;
+    if (Params.Contains(fnIncludeFixed))
+        R = {0, 0, ColCount() - 1, RowCount() - 1};
+    else
+        R = {FixedCols(), FixedRows(), ColCount() - FFixedRightCols - 1, RowCount() - FFixedFooters - 1};
+    if (Params.Contains(fnSelectedCells)) {
+        const TGridRect Sel = Selection();
+        R = {Sel.Left, Sel.Top, Sel.Right, Sel.Bottom};
+    }
+    const bool HiddenCols = Params.Contains(fnIncludeHiddenColumns);
+    const bool HiddenRows = Params.Contains(fnIncludeHiddenRows);
+    if (HiddenCols)
+        R.Right += NumHiddenColumns();
+    if (HiddenRows)
+        R.Bottom += NumHiddenRows();
+    if (Params.Contains(fnFindInCurrentRow))
+        R.Top = R.Bottom = Row();
+    if (Params.Contains(fnFindInPresetRow))
+        R.Top = R.Bottom = FFindRow;
+    if (Params.Contains(fnFindInCurrentCol))
+        R.Left = R.Right = Col();
+    if (Params.Contains(fnFindInPresetCol))
+        R.Left = R.Right = FFindCol;
+    Walk.RowByRow = Params.Contains(fnDirectionLeftRight);
+    Walk.Backward = Params.Contains(fnBackward);
+    Walk.Ignored = [this](int C) { return IsIgnoredColumn(C); };
+    Walk.Visit = [this](int Rw) { ExportNotification(esExportNewRow, Rw); };
+    const TPoint Found = Find_Walk(Walk, StartCell, [&](int C, int Rw) {
+        const int Real = HiddenCols ? C : RealColIndex(C);
+        const QString Text = HiddenRows ? GetCellsEx(Real, Rw) : GetCellEx(Real, Rw);
+        return Find_Text_Matches(Text, Prepared, S, Params);
+    });
+    if (Found.X < 0)
+        return Found;
+    FSearchCell = Found;
+    if (Params.Contains(fnAutoGoto)) {
+        int D = Found.Y;
+        if (HiddenRows && NumHiddenRows() > 0) {
+            if (IsHiddenRow(Found.Y))
+                // The contracted node above the row opens to show it.
+                for (int N = DisplRowIndex(Found.Y) - 1; N >= FixedRows(); --N)
+                    if (IsNode(N) && GetNodeState(N)) {
+                        ExpandNode(RealRowIndex(N));
+                        break;
+                    }
+            D = DisplRowIndex(Found.Y);
+        }
+        if (!IsHiddenRow(Found.Y) || !HiddenRows) {
+            if (FMouseActions.DisjunctRowSelect()) {
+                ClearRowSelect();
+                SetRowSelect(D, true);
+                Set_Row(D);
+            } else if (D < RowCount() && Found.X < ColCount())
+                FocusCell(Found.X, D);
+        }
+    }
+    return Found;
+}
+
+TPoint RIraRevadiVizo::Find(TPoint StartCell, const QString &S, TFindParams FindParams)
+{
+    ExportNotification(esExportStart, 0);
+    const TPoint P = Find_Cell(StartCell, S, FindParams);
+    ExportNotification(P.X < 0 ? esExportDone : esExportFail, 0);
+    FSearchCell = P;
+    if (P.X >= 0 && FindParams.Contains(fnAutoGoto)) {
+        const int F = FFloatingFooter.Visible ? 2 : 0;
+        if (Row() > TopRow() + VisibleRowCount() - F - 2 && VisibleRowCount() + FixedRows() + F < RowCount())
+            Set_TopRow(std::min(TopRow() + F + 1, RowCount() - 1));
+    }
+    return P;
+}
+
+TPoint RIraRevadiVizo::FindFirst(const QString &S, TFindParams FindParams)
+{
+    FSearchCell = Find({-1, -1}, S, FindParams);
+    return FSearchCell;
+}
+
+TPoint RIraRevadiVizo::FindNext()
+{
+    FSearchCell = Find(FSearchCell, FSearchText, FFindParams);
+    return FSearchCell;
+}
+
+int RIraRevadiVizo::Replace(const QString &OrigStr, const QString &NewStr, TFindParams FindParams)
+{
+    // Each found cell is passed once (the walk goes on from it and never
+    // wraps), so a replacement that still holds the text ends too.
+    int Changed = 0;
+    TPoint At{-1, -1};
+    for (;;) {
+        At = Find(At, OrigStr, FindParams);
+        if (At.X < 0)
+            break;
+        const int C = FindParams.Contains(fnIncludeHiddenColumns) ? At.X : RealColIndex(At.X);
+        const bool Hidden = FindParams.Contains(fnIncludeHiddenRows);
+        const QString Old = Hidden ? GetCellsEx(C, At.Y) : GetCellEx(C, At.Y);
+        int N = 0;
+        const QString New = Replace_Text(Old, OrigStr, NewStr, FindParams.Contains(fnMatchCase), &N);
+        if (N == 0 || New == Old)
+            continue;
+        if (Hidden)
+            SetCellsEx(C, At.Y, New);
+        else
+            SetCellEx(C, At.Y, New);
+        ++Changed;
+    }
+    return Changed;
+}
