@@ -1136,6 +1136,8 @@ public:
     void LoadVisualProps(const QString &FileName);
     void SavePrintSettings(const QString &Key, const QString &Section);
     void LoadPrintSettings(const QString &Key, const QString &Section);
+    // A value kept for the visual-properties file (see FVisualValues); empty when none.
+    QString VisualValue(const QString &Key) const;
 
 private:
     TCellGraphic *Node_At(int DisplRow) const;
@@ -1186,5 +1188,10 @@ private:
     };
     std::map<std::tuple<QString, int, int>, TMarkedCell> FMarked;
     std::vector<int> FColumnOrder;
+    // Visual-properties values of settings this grid does not hold itself
+    // (balloon, sort index, control look, search footer, background, URL
+    // display): kept by key so that a file read and written again keeps them.
+    std::map<QString, QString> FVisualValues;
+    friend struct TVisualEntryTable;
 };
 
