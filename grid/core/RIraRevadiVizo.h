@@ -994,7 +994,7 @@ private:
     bool FMultilineCells = false;
     bool FNoEditChange = false;
     // ===== row nodes, grouping and calculations, filtering, find and mark, layout ======
-    // (RIraRevadiVizo_Nodes.cpp, _Group.cpp, _Filter.cpp, _Find.cpp, _Layout.cpp)
+    // (RIraRevadiVizo_Nodes.cpp, _Group.cpp, _Filter.cpp, _Find.cpp, _Persist.cpp)
 public:
     // -- row nodes. AddNode, RemoveNode, ExpandNode, ContractNode and the
     // Insert/Remove forms take real rows; the others display rows.
