@@ -66,8 +66,9 @@ TEST(GridLayoutCore, ValueForms)
         SCOPED_TRACE(C.Text);
         TColor V = 0;
         EXPECT_EQ(Text_To_Color(QString::fromUtf8(C.Text), V), C.Ok);
-        if (C.Ok)
+        if (C.Ok) {
             EXPECT_EQ(V, C.Want);
+        }
     }
     for (TColor C : {clRed, clNone, clWindow, TColor(0x123456), clDefault}) {
         TColor Back = 0;

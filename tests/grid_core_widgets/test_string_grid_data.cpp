@@ -26,14 +26,6 @@ QStringList Column(RIraRevadiVizo &G, int C)
     return L;
 }
 
-QStringList Numbered(int N)
-{
-    QStringList L;
-    for (int I = 0; I < N; ++I)
-        L << QString::number(I);
-    return L;
-}
-
 void Expect_Consistent(RIraRevadiVizo &G) { EXPECT_EQ(G.Model().Check_Consistency(), QString()); }
 } // namespace
 

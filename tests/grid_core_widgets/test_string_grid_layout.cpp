@@ -243,10 +243,11 @@ TEST(StringGridLayout, PrintSettings)
         } else {
             H.LoadPrintSettings(Ini, QStringLiteral("Print"));
             EXPECT_FALSE(H.PrintSettings().Centered);
-            if (QByteArray(C.Line).startsWith("Borders"))
+            if (QByteArray(C.Line).startsWith("Borders")) {
                 EXPECT_EQ(H.PrintSettings().Borders, pbDouble);
-            else
+            } else {
                 EXPECT_EQ(H.PrintSettings().Orientation, poLandscape);
+            }
         }
     }
 }
