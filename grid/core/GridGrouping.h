@@ -40,3 +40,4 @@ struct TFloatingFooter {
     // (Sender, ACol, ARow, Value)
     std::function<void(QObject *, int, int, QString &)> OnCalcFooter;
 };
+

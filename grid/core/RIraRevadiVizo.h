@@ -1,11 +1,13 @@
 #pragma once
 #include "grid/base/BaseGrid.h"
+#include "grid/base/DateTimePickerEdit.h"
 #include "grid/base/GridOptions.h"
 #include "grid/core/CellGraphic.h"
 #include "grid/core/DarAzidError.h"
 #include "grid/core/GridFilter.h"
 #include "grid/core/GridFind.h"
 #include "grid/core/GridGrouping.h"
+#include "grid/core/GridSearchFooter.h"
 #include "grid/core/GridRowFlags.h"
 #include "grid/core/GridSettings.h"
 #include "platform/DateTime.h"
@@ -1114,6 +1116,15 @@ public:
     void UnMarkInRow(bool DoFixed, int Row);
     void UnMarkInGrid(bool DoFixed);
 
+    // -- cell checking: the checker corrects or marks cell texts (true: unchanged)
+    RIraRevadiVizoCheck *CellChecker() const { return FCellChecker; }
+    void Set_CellChecker(RIraRevadiVizoCheck *Value) { FCellChecker = Value; }
+    bool CheckCell(int Col, int Row);
+    bool CheckCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    bool CheckCol(bool DoFixed, int Col);
+    bool CheckRow(bool DoFixed, int Row);
+    bool CheckGrid(bool DoFixed);
+
     // -- find and replace
     TPoint Find(TPoint StartCell, const QString &S, TFindParams FindParams);
     TPoint FindFirst(const QString &S, TFindParams FindParams);
@@ -1125,6 +1136,20 @@ public:
     void Set_FindCol(int Value) { FFindCol = Value; }
     int FindRow() const { return FFindRow; }
     void Set_FindRow(int Value) { FFindRow = Value; }
+    // The first row whose stripped text in the lookup column begins with S
+    // (the cell upper-cased, S as given); -1 when none.
+    int Search(const QString &S);
+    TSearchFooter &SearchFooter() { return FSearchFooter; }
+    // The search panel's actions; it hands over its edit text, Match case box
+    // and Highlight button, and shows the edit in SearchEditColor afterwards.
+    void SearchEditChange(const QString &Text, bool MatchCase, bool HighlightDown);
+    void SearchFindNext(const QString &Text, bool MatchCase, bool HighlightDown);
+    void SearchFindPrevious(const QString &Text, bool MatchCase, bool HighlightDown);
+    void SearchHighlightClick(const QString &Text, bool MatchCase, bool HighlightDown);
+    void SearchFooterClose();
+    TColor SearchEditColor() const { return FSearchEditColor; }
+    std::function<void(QObject *Sender, const QString &Value, bool &DefaultSearch)> OnSearchEditChange;
+    TNotifyEvent OnSearchFooterClose;
 
     // -- layout persistence
     QString ColumnStatesToString();
@@ -1132,6 +1157,11 @@ public:
     // answers false.
     bool StringToColumnStates(const QString &Value);
     std::vector<int> &ColumnOrder() { return FColumnOrder; }
+    // Widths and column order in the INI file or per-user store of ColumnSize.
+    void SaveColSizes();
+    void LoadColSizes();
+    virtual void SaveColPositions();
+    virtual void LoadColPositions();
     void SaveVisualProps(const QString &FileName);
     void LoadVisualProps(const QString &FileName);
     void SavePrintSettings(const QString &Key, const QString &Section);
@@ -1157,6 +1187,11 @@ private:
     void Mark_In_Range(const QString &HiText, const QString &Tag, bool DoCase, int FromCol, int FromRow, int ToCol, int ToRow);
     void Unmark_In_Range(const QString &Tag, int FromCol, int FromRow, int ToCol, int ToRow);
     TPoint Find_Cell(TPoint StartCell, const QString &S, TFindParams FindParams);
+    TFindParams Footer_Params(bool MatchCase, bool HighlightDown) const;
+    void Footer_Unhighlight();
+    void Footer_Highlight(const QString &Text, bool MatchCase);
+    bool Apply_Column_Order(const std::vector<int> &Order);
+    QString Column_Store_Path() const;
 
     int FNumNodes = 0;
     int FGroupColumn = -1;
@@ -1188,6 +1223,9 @@ private:
     };
     std::map<std::tuple<QString, int, int>, TMarkedCell> FMarked;
     std::vector<int> FColumnOrder;
+    QPointer<RIraRevadiVizoCheck> FCellChecker;
+    TSearchFooter FSearchFooter;
+    TColor FSearchEditColor = clWindow;
     // Visual-properties values of settings this grid does not hold itself
     // (balloon, sort index, control look, search footer, background, URL
     // display): kept by key so that a file read and written again keeps them.

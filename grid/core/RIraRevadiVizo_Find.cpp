@@ -299,3 +299,241 @@ int RIraRevadiVizo::Replace(const QString &OrigStr, const QString &NewStr, TFind
     }
     return Changed;
 }
+
+// --- cell checking --------------------------------------------------------------------------------
+
+bool RIraRevadiVizo::CheckCell(int Col, int Row)
+{
+    RIraRevadiVizoCheck *Checker = FCellChecker;
+    if (!Checker)
+        return true;
+    const QString U = UnMarkText(GetCellEx(Col, Row));
+    if (Checker->GotoCell && Col < ColCount() && Row < RowCount())
+        FocusCell(Col, Row);
+    QString Text = U;
+    if (Checker->UseCorrect)
+        Text = Checker->Correct(Col, Row, Text);
+    if (Checker->UseMarkError)
+        Text = Checker->MarkError(Col, Row, Text);
+    SetCellEx(Col, Row, Text);
+    return Text == U;
+}
+
+bool RIraRevadiVizo::CheckCells(int FromCol, int FromRow, int ToCol, int ToRow)
+{
+    QPointer<RIraRevadiVizoCheck> Checker = FCellChecker;
+    if (!Checker)
+        return true;
+    Checker->StartCheck();
+    const int OldCol = Col();
+    const int OldRow = Row();
+    bool All = true;
+    for (int R = std::max(0, FromRow); R <= ToRow && R < RowCount(); ++R)
+        for (int C = std::max(0, FromCol); C <= ToCol && C < TotalColCount(); ++C)
+            All = CheckCell(C, R) && All;
+    if (Checker) {
+        Checker->StopCheck();
+        if (Checker->GotoCell)
+            FocusCell(OldCol, OldRow);
+    }
+    return All;
+}
+
+bool RIraRevadiVizo::CheckCol(bool DoFixed, int Col)
+{
+    return DoFixed ? CheckCells(Col, 0, Col, RowCount() - 1)
+                   : CheckCells(Col, FixedRows(), Col, RowCount() - FFixedFooters - 1);
+}
+
+bool RIraRevadiVizo::CheckRow(bool DoFixed, int Row)
+{
+    return DoFixed ? CheckCells(0, Row, ColCount() - 1, Row)
+                   : CheckCells(FixedCols(), Row, ColCount() - FFixedRightCols - 1, Row);
+}
+
+bool RIraRevadiVizo::CheckGrid(bool DoFixed)
+{
+    return DoFixed ? CheckCells(0, 0, ColCount() - 1, RowCount() - 1)
+                   : CheckCells(FixedCols(), FixedRows(), ColCount() - FFixedRightCols - 1, RowCount() - FFixedFooters - 1);
+}
+
+// --- quick lookup and the search footer -------------------------------------------------------------
+
+int RIraRevadiVizo::Search(const QString &S)
+{
+    // Without shown sort settings the lookup column is the first normal one.
+    const int C = FixedCols();
+    if (RowCount() < 2 || C < 0 || C >= TotalColCount())
+        return -1;
+    for (int R = FixedRows(); R < RowCount(); ++R)
+        if (GetStrippedCell(C, R).left(S.size()).toUpper() == S)
+            return R;
+    return -1;
+}
+
+TSearchFooter::TSearchFooter(bool InitDesign)
+{
+    if (!InitDesign)
+        return;
+    FFindNextCaption = QStringLiteral("Find &next");
+    FFindPrevCaption = QStringLiteral("Find &previous");
+    FMatchCaseCaption = QStringLiteral("Match case");
+    FHighLightCaption = QStringLiteral("Highlight");
+    FHintClose = QStringLiteral("Close");
+    FHintFindNext = QStringLiteral("Find next occurrence");
+    FHintFindPrev = QStringLiteral("Find previous occurrence");
+    FHintHighlight = QStringLiteral("Highlight occurrences");
+}
+
+void TSearchFooter::Assign(const TSearchFooter &S)
+{
+    // Not AutoSearch, SearchFixedCells or AutoThemeAdapt.
+    FAlwaysHighLight = S.FAlwaysHighLight;
+    FColor = S.FColor;
+    FColorTo = S.FColorTo;
+    FFindNextCaption = S.FFindNextCaption;
+    FFindPrevCaption = S.FFindPrevCaption;
+    FHighLightCaption = S.FHighLightCaption;
+    FMatchCaseCaption = S.FMatchCaseCaption;
+    FHintClose = S.FHintClose;
+    FHintFindNext = S.FHintFindNext;
+    FHintFindPrev = S.FHintFindPrev;
+    FHintHighlight = S.FHintHighlight;
+    FShowClose = S.FShowClose;
+    FShowFindNext = S.FShowFindNext;
+    FShowFindPrev = S.FShowFindPrev;
+    FShowHighLight = S.FShowHighLight;
+    FShowMatchCase = S.FShowMatchCase;
+    FSearchActiveColumnOnly = S.FSearchActiveColumnOnly;
+    FSearchMatchStart = S.FSearchMatchStart;
+    FSearchColumn = S.FSearchColumn;
+    FSearchDirection = S.FSearchDirection;
+    FSearchHiddenRows = S.FSearchHiddenRows;
+    FVisible = S.FVisible;
+    if (OnChange)
+        OnChange();
+}
+
+TFindParams RIraRevadiVizo::Footer_Params(bool MatchCase, bool HighlightDown) const
+{
+    TFindParams P{fnAutoGoto};
+    if (HighlightDown)
+        P += fnIgnoreHTMLTags;
+    if (MatchCase)
+        P += fnMatchCase;
+    if (FSearchFooter.SearchActiveColumnOnly())
+        P += fnFindInCurrentCol;
+    if (FSearchFooter.SearchMatchStart())
+        P += fnMatchStart;
+    if (FSearchFooter.SearchDirection() == sdLeftRight)
+        P += fnDirectionLeftRight;
+    if (FSearchFooter.SearchColumn() >= 0 && FSearchFooter.SearchColumn() < ColCount())
+        P += fnFindInPresetCol;
+    return P;
+}
+
+void RIraRevadiVizo::Footer_Unhighlight()
+{
+    const int SC = FSearchFooter.SearchColumn();
+    if (SC >= 0 && SC < ColCount())
+        UnHilightInCol(false, SC);
+    else
+        UnHilightInGrid(false);
+}
+
+void RIraRevadiVizo::Footer_Highlight(const QString &Text, bool MatchCase)
+{
+    const int SC = FSearchFooter.SearchColumn();
+    if (SC >= 0 && SC < ColCount())
+        HilightInCol(false, MatchCase, SC, Text);
+    else
+        HilightInGrid(false, MatchCase, Text);
+}
+
+void RIraRevadiVizo::SearchEditChange(const QString &Text, bool MatchCase, bool HighlightDown)
+{
+    bool Default = true;
+    if (OnSearchEditChange)
+        OnSearchEditChange(this, Text, Default);
+    if (!Default || !FSearchFooter.AutoSearch())
+        return;
+    TFindParams P = Footer_Params(MatchCase, HighlightDown);
+    if (FSearchFooter.SearchFixedCells())
+        P += fnIncludeFixed;
+    if (FSearchFooter.SearchHiddenRows())
+        P += fnIncludeHiddenRows;
+    if (P.Contains(fnFindInPresetCol))
+        FFindCol = FSearchFooter.SearchColumn();
+    const bool Highlight = HighlightDown || FSearchFooter.AlwaysHighLight();
+    if (Highlight)
+        Footer_Unhighlight();
+    if (Text.isEmpty()) {
+        FSearchEditColor = clWindow;
+        return;
+    }
+    FSearchCell = Find({-1, -1}, Text, P);
+    SearchFooterAction(Text, FSearchCell.X, FSearchCell.Y, saFindFirst);
+    if (FSearchCell.X < 0) {
+        FSearchEditColor = clRed;
+        return;
+    }
+    FSearchEditColor = clWindow;
+    Scroll_Into_View(Col(), Row());
+    if (Highlight)
+        Footer_Highlight(Text, MatchCase);
+}
+
+void RIraRevadiVizo::SearchFindNext(const QString &Text, bool MatchCase, bool HighlightDown)
+{
+    if (!FSearchFooter.AutoSearch() && Text != FSearchFooter.LastSearch) {
+        FSearchCell = {-1, -1};
+        FSearchFooter.LastSearch = Text;
+    }
+    const TFindParams P = Footer_Params(MatchCase, HighlightDown);
+    if (P.Contains(fnFindInPresetCol))
+        FFindCol = FSearchFooter.SearchColumn();
+    FSearchCell = Find(FSearchCell, Text, P);
+    if (FSearchCell.X >= 0)
+        Scroll_Into_View(Col(), Row());
+    const int F = FFloatingFooter.Visible ? 1 : 0;
+    if (Row() > TopRow() + VisibleRowCount() + (1 - F) - 3 && F + VisibleRowCount() + FixedRows() < RowCount())
+        Set_TopRow(std::min(TopRow() + 2, RowCount() - 1));
+    SearchFooterAction(Text, FSearchCell.X, FSearchCell.Y, saFindNext);
+    Invalidate();
+}
+
+void RIraRevadiVizo::SearchFindPrevious(const QString &Text, bool MatchCase, bool HighlightDown)
+{
+    if (!FSearchFooter.AutoSearch() && Text != FSearchFooter.LastSearch) {
+        FSearchCell = {-1, -1};
+        FSearchFooter.LastSearch = Text;
+    }
+    const TFindParams P = (Footer_Params(MatchCase, HighlightDown) - fnDirectionLeftRight) + fnBackward;
+    if (P.Contains(fnFindInPresetCol))
+        FFindCol = FSearchFooter.SearchColumn();
+    FSearchCell = Find(FSearchCell, Text, P);
+    const int F = FFloatingFooter.Visible ? 1 : 0;
+    if (Row() > TopRow() + VisibleRowCount() + (1 - F) - 3 && F + VisibleRowCount() + FixedRows() < RowCount())
+        Set_TopRow(std::min(TopRow() + 2, RowCount() - 1));
+    if (FSearchCell.X >= 0)
+        Scroll_Into_View(Col(), Row());
+    SearchFooterAction(Text, FSearchCell.X, FSearchCell.Y, saFindPrevious);
+    Invalidate();
+}
+
+void RIraRevadiVizo::SearchHighlightClick(const QString &Text, bool MatchCase, bool HighlightDown)
+{
+    if (HighlightDown)
+        Footer_Highlight(Text, MatchCase);
+    else
+        Footer_Unhighlight();
+}
+
+void RIraRevadiVizo::SearchFooterClose()
+{
+    QPointer<RIraRevadiVizo> Self(this);
+    if (OnSearchFooterClose)
+        OnSearchFooterClose(this);
+    if (Self)
+        FSearchFooter.Set_Visible(false);
+}

@@ -6,7 +6,10 @@
 #include "grid/base/TextRoutines.h"
 #include "grid/core/GridLayout.h"
 #include "platform/AtomicFile.h"
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <climits>
 #include <functional>
 #include <stdexcept>
@@ -34,24 +37,11 @@ bool RIraRevadiVizo::StringToColumnStates(const QString &Value)
         return false;
     BeginUpdate();
     UnHideColumnsAll();
-    FColumnOrder.clear();
     Set_ColCount(S.Count);
-    if (!S.Order.empty()) {
-        // Position I takes the column whose original index is Order[I].
-        std::vector<int> Current(static_cast<size_t>(S.Count));
-        for (int I = 0; I < S.Count; ++I)
-            Current[static_cast<size_t>(I)] = I;
-        for (int I = 0; I < S.Count; ++I) {
-            const int J = static_cast<int>(std::find(Current.begin(), Current.end(), S.Order[static_cast<size_t>(I)]) - Current.begin());
-            if (J != I) {
-                MoveColumn(J, I);
-                const int Moved = Current[static_cast<size_t>(J)];
-                Current.erase(Current.begin() + J);
-                Current.insert(Current.begin() + I, Moved);
-            }
-        }
-        FColumnOrder = S.Order;
-    }
+    if (!S.Order.empty())
+        Apply_Column_Order(S.Order);
+    else
+        FColumnOrder.clear();
     for (int I = S.Count - 1; I >= 0; --I)
         if (!S.Visible[static_cast<size_t>(I)])
             HideColumn(I);
@@ -68,6 +58,152 @@ bool RIraRevadiVizo::StringToColumnStates(const QString &Value)
         ColumnSize().Set_Stretch(true);
     EndUpdate();
     return true;
+}
+
+// Moves the columns so that position I shows the column that stood at
+// Order[I] before any move; FColumnOrder says where each column is now.
+bool RIraRevadiVizo::Apply_Column_Order(const std::vector<int> &Order)
+{
+    const int N = ColCount();
+    if (static_cast<int>(Order.size()) != N)
+        return false;
+    std::vector<int> Current = FColumnOrder;
+    if (static_cast<int>(Current.size()) != N) {
+        Current.resize(static_cast<size_t>(N));
+        for (int I = 0; I < N; ++I)
+            Current[static_cast<size_t>(I)] = I;
+    }
+    for (int I = 0; I < N; ++I) {
+        const auto It = std::find(Current.begin() + I, Current.end(), Order[static_cast<size_t>(I)]);
+        if (It == Current.end())
+            return false;
+        const int J = static_cast<int>(It - Current.begin());
+        if (J != I) {
+            const int W = ColWidths(J);
+            MoveColumn(J, I);
+            for (int K = J; K > I; --K)
+                Set_ColWidths(K, ColWidths(K - 1));
+            Set_ColWidths(I, W);
+            const int Moved = Current[static_cast<size_t>(J)];
+            Current.erase(Current.begin() + J);
+            Current.insert(Current.begin() + I, Moved);
+        }
+    }
+    FColumnOrder = Order;
+    return true;
+}
+
+// --- column widths and order in an INI file ------------------------------------------------------
+
+// The INI file of ColumnSize: Key itself, or for the per-user store (which a
+// Windows grid keeps in the registry) a file named after the key in the
+// user's settings folder.
+QString RIraRevadiVizo::Column_Store_Path() const
+{
+    const TColumnSize &CS = const_cast<RIraRevadiVizo *>(this)->ColumnSize();
+    if (CS.Location() == clIniFile)
+        return CS.Key();
+    QString Name = CS.Key();
+    Name.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    while (Name.startsWith(QLatin1Char('/')))
+        Name.remove(0, 1);
+    Name.replace(QStringLiteral(".."), QStringLiteral("_"));
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/registry/") + Name
+           + QStringLiteral(".ini");
+}
+
+namespace {
+TIniData Read_Ini(const QString &Path)
+{
+    QFile In(Path);
+    if (!In.open(QIODevice::ReadOnly))
+        return {};
+    return TIniData::Parse(In.read(1 << 22));
+}
+
+void Write_Ini(const QString &Path, const TIniData &Ini)
+{
+    QDir().mkpath(QFileInfo(Path).absolutePath());
+    if (!Write_File_Atomic(Path, Ini.Serialize()))
+        throw std::runtime_error(("Cannot Create " + Path).toStdString());
+}
+} // namespace
+
+void RIraRevadiVizo::SaveColSizes()
+{
+    if (ColumnSize().Key().isEmpty() || ColumnSize().Section().isEmpty())
+        return;
+    const QString Path = Column_Store_Path();
+    TIniData Ini = Read_Ini(Path);
+    for (int I = 0; I < ColCount(); ++I)
+        Ini.Write(ColumnSize().Section(), QStringLiteral("Col%1").arg(I), QString::number(ColWidths(I)));
+    Write_Ini(Path, Ini);
+}
+
+void RIraRevadiVizo::LoadColSizes()
+{
+    if (ColumnSize().Key().isEmpty() || ColumnSize().Section().isEmpty())
+        return;
+    const TIniData Ini = Read_Ini(Column_Store_Path());
+    // Checked whole first: one damaged width keeps every width as it is.
+    std::vector<int> Widths;
+    for (int I = 0; I < ColCount(); ++I) {
+        int W = ColWidths(I);
+        const QString Key = QStringLiteral("Col%1").arg(I);
+        if (Ini.Has(ColumnSize().Section(), Key)
+            && !Text_To_Bounded_Int(Ini.Read(ColumnSize().Section(), Key), 0, Layout_Max_Size, W))
+            return;
+        Widths.push_back(W);
+    }
+    for (int I = 0; I < ColCount(); ++I)
+        if (ColWidths(I) != Widths[static_cast<size_t>(I)])
+            Set_ColWidths(I, Widths[static_cast<size_t>(I)]);
+}
+
+void RIraRevadiVizo::SaveColPositions()
+{
+    if (ColumnSize().Key().isEmpty() || ColumnSize().Section().isEmpty() || FColumnOrder.empty())
+        return;
+    const QString Path = Column_Store_Path();
+    TIniData Ini = Read_Ini(Path);
+    for (size_t I = 0; I < FColumnOrder.size(); ++I)
+        Ini.Write(ColumnSize().Section(), QStringLiteral("Pos%1").arg(I), QString::number(FColumnOrder[I]));
+    Write_Ini(Path, Ini);
+}
+
+void RIraRevadiVizo::LoadColPositions()
+{
+    if (ColumnSize().Key().isEmpty() || ColumnSize().Section().isEmpty())
+        return;
+    const TIniData Ini = Read_Ini(Column_Store_Path());
+    const QString Sec = ColumnSize().Section();
+    if (!Ini.Has(Sec, QStringLiteral("Pos0")))
+        return;
+    const int All = TotalColCount();
+    std::vector<int> Order;
+    std::vector<char> Seen(static_cast<size_t>(All), 0);
+    for (int I = 0; I < All; ++I) {
+        const QString Key = QStringLiteral("Pos%1").arg(I);
+        if (!Ini.Has(Sec, Key))
+            continue;
+        int V = 0;
+        // Positions that do not name every column once are refused whole.
+        if (!Text_To_Bounded_Int(Ini.Read(Sec, Key), 0, All - 1, V) || Seen[static_cast<size_t>(V)]++)
+            return;
+        Order.push_back(V);
+    }
+    if (static_cast<int>(Order.size()) != All)
+        return;
+    std::vector<int> Hidden;
+    for (int C = 0; C < All; ++C)
+        if (IsHiddenColumn(C))
+            Hidden.push_back(C);
+    BeginUpdate();
+    UnHideColumnsAll();
+    Apply_Column_Order(Order);
+    for (auto It = Hidden.rbegin(); It != Hidden.rend(); ++It)
+        HideColumn(*It);
+    EndUpdate();
 }
 
 // --- visual properties ---------------------------------------------------------------------------

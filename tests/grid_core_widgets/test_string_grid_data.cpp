@@ -515,3 +515,96 @@ TEST(StringGridMark, RoundTrips)
     EXPECT_EQ(M->Cells(1, 1), QStringLiteral("<hi>b</hi>"));
     EXPECT_EQ(M->Cells(2, 1), QStringLiteral("b"));
 }
+
+// --- cell checking ---------------------------------------------------------------------------------------
+
+namespace {
+// Corrects "teh" and marks every "x".
+class TTestChecker : public RIraRevadiVizoCheck {
+public:
+    QString Correct(int, int, const QString &S) override { return QString(S).replace(QStringLiteral("teh"), QStringLiteral("the")); }
+    QString MarkError(int, int, const QString &S) override { return QString(S).replace(QStringLiteral("x"), QStringLiteral("<e>x</e>")); }
+    void StartCheck() override { ++Starts; }
+    void StopCheck() override { ++Stops; }
+    int Starts = 0, Stops = 0;
+};
+} // namespace
+
+TEST(StringGridCheck, CorrectAndMark)
+{
+    auto G = Make_Grid({{"teh cat", "ok"}, {"x", "fine"}});
+    // without a checker everything passes and nothing changes
+    EXPECT_TRUE(G->CheckGrid(false));
+    EXPECT_EQ(G->Cells(1, 1), QStringLiteral("teh cat"));
+    TTestChecker Checker;
+    Checker.UseCorrect = true;
+    Checker.UseMarkError = true;
+    Checker.GotoCell = true;
+    G->Set_CellChecker(&Checker);
+    G->FocusCell(2, 2);
+    EXPECT_FALSE(G->CheckGrid(false));
+    EXPECT_EQ(Checker.Starts, 1);
+    EXPECT_EQ(Checker.Stops, 1);
+    EXPECT_EQ(G->Cells(1, 1), QStringLiteral("the cat"));
+    EXPECT_EQ(G->Cells(1, 2), QStringLiteral("<e>x</e>"));
+    // the current cell is back where it was
+    EXPECT_EQ(G->Col(), 2);
+    EXPECT_EQ(G->Row(), 2);
+    // checking again strips the old marks first and marks afresh
+    EXPECT_FALSE(G->CheckCell(1, 2));
+    EXPECT_EQ(G->Cells(1, 2), QStringLiteral("<e>x</e>"));
+    EXPECT_TRUE(G->CheckRow(false, 1));
+    EXPECT_TRUE(G->CheckCol(false, 2));
+}
+
+// --- lookup and search footer ---------------------------------------------------------------------------
+
+TEST(StringGridSearch, LookupAndFooter)
+{
+    auto G = Make_Grid({{"beta"}, {"Alpha"}, {"<b>alpine</b>"}, {"gamma"}});
+    // the cell text is upper-cased, the searched text is taken as given
+    EXPECT_EQ(G->Search(QStringLiteral("AL")), 2);
+    EXPECT_EQ(G->Search(QStringLiteral("al")), -1);
+    EXPECT_EQ(G->Search(QStringLiteral("ALPI")), 3);
+
+    std::vector<TSearchAction> Actions;
+    G->OnSearchFooterAction = [&](QObject *, const QString &, int, int, TSearchAction A) { Actions.push_back(A); };
+    G->SearchEditChange(QStringLiteral("a"), false, false);
+    EXPECT_EQ(G->SearchCell(), (TPoint{1, 1}));
+    EXPECT_EQ(G->Row(), 1);
+    EXPECT_EQ(G->SearchEditColor(), clWindow);
+    G->SearchFindNext(QStringLiteral("a"), false, false);
+    EXPECT_EQ(G->SearchCell(), (TPoint{1, 2}));
+    G->SearchFindPrevious(QStringLiteral("a"), false, false);
+    EXPECT_EQ(G->SearchCell(), (TPoint{1, 1}));
+    G->SearchEditChange(QStringLiteral("zzz"), false, false);
+    EXPECT_EQ(G->SearchEditColor(), clRed);
+    EXPECT_EQ(Actions, (std::vector<TSearchAction>{saFindFirst, saFindNext, saFindPrevious, saFindFirst}));
+    // Highlight down marks the matches; up takes the marks away again
+    G->SearchHighlightClick(QStringLiteral("mm"), false, true);
+    EXPECT_EQ(G->Cells(1, 4), QStringLiteral("ga<hi>mm</hi>a"));
+    G->SearchHighlightClick(QStringLiteral("mm"), false, false);
+    EXPECT_EQ(G->Cells(1, 4), QStringLiteral("gamma"));
+    // a handler may refuse the default search
+    G->OnSearchEditChange = [](QObject *, const QString &, bool &Default) { Default = false; };
+    G->SearchEditChange(QStringLiteral("gamma"), false, false);
+    EXPECT_EQ(G->SearchEditColor(), clRed);
+    int Closed = 0;
+    G->SearchFooter().Set_Visible(true);
+    G->OnSearchFooterClose = [&](QObject *) { ++Closed; };
+    G->SearchFooterClose();
+    EXPECT_EQ(Closed, 1);
+    EXPECT_FALSE(G->SearchFooter().Visible());
+
+    TSearchFooter Design(true);
+    EXPECT_EQ(Design.FindNextCaption(), QStringLiteral("Find &next"));
+    EXPECT_EQ(Design.HintHighlight(), QStringLiteral("Highlight occurrences"));
+    int Changes = 0;
+    TSearchFooter F;
+    F.OnChange = [&] { ++Changes; };
+    F.Set_ShowClose(true);   // unchanged: no notice
+    F.Set_Color(clWhite);    // colours always tell
+    F.Assign(Design);
+    EXPECT_EQ(Changes, 2);
+    EXPECT_EQ(F.MatchCaseCaption(), QStringLiteral("Match case"));
+}

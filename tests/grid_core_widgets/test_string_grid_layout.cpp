@@ -251,3 +251,73 @@ TEST(StringGridLayout, PrintSettings)
         }
     }
 }
+
+TEST(StringGridLayout, ColumnSizesAndPositions)
+{
+    QTemporaryDir Dir;
+    const QString Ini = Dir.filePath(QStringLiteral("cols.ini"));
+    auto Setup = [&](RIraRevadiVizo &G) {
+        G.ColumnSize().Set_Location(clIniFile);
+        G.ColumnSize().Set_Key(Ini);
+        G.ColumnSize().Set_Section(QStringLiteral("Grid"));
+    };
+    auto A = Make_Grid(3);
+    Setup(*A);
+    // before any column move no position is written
+    A->SaveColPositions();
+    EXPECT_FALSE(QFile::exists(Ini));
+    A->Set_ColWidths(1, 120);
+    A->SaveColSizes();
+    ASSERT_TRUE(A->StringToColumnStates(QStringLiteral("3#50,60,120#2,0,1#1,1,1")));
+    A->SaveColPositions();
+    const QByteArray Data = Read_File(Ini);
+    EXPECT_TRUE(Data.contains("[Grid]\r\nCol0=50\r\nCol1=120\r\nCol2=70\r\nPos0=2\r\nPos1=0\r\nPos2=1\r\n"));
+
+    auto B = Make_Grid(3);
+    Setup(*B);
+    B->LoadColSizes();
+    EXPECT_EQ(B->ColWidths(1), 120);
+    B->LoadColPositions();
+    EXPECT_EQ(Row_Texts(*B, 1), (QStringList{"c2", "c0", "c1"}));
+    EXPECT_EQ(B->ColumnOrder(), (std::vector<int>{2, 0, 1}));
+
+    // positions that do not name every column once change nothing
+    for (const char *Bad : {"[Grid]\r\nPos0=0\r\nPos1=0\r\nPos2=1\r\n", "[Grid]\r\nPos0=0\r\nPos1=1\r\n",
+                            "[Grid]\r\nPos0=0\r\nPos1=x\r\nPos2=2\r\n", "[Grid]\r\nCol0=99999999\r\nPos1=1\r\n"}) {
+        SCOPED_TRACE(Bad);
+        Write_File(Ini, Bad);
+        auto C = Make_Grid(3);
+        Setup(*C);
+        C->LoadColPositions();
+        C->LoadColSizes();
+        EXPECT_EQ(Row_Texts(*C, 1), (QStringList{"c0", "c1", "c2"}));
+        EXPECT_EQ(C->ColWidths(0), 50);
+    }
+    // no key or no section: nothing happens
+    auto D = Make_Grid(3);
+    D->ColumnSize().Set_Location(clIniFile);
+    D->SaveColSizes();
+    D->LoadColSizes();
+    EXPECT_EQ(D->ColWidths(2), 70);
+}
+
+TEST(StringGridLayout, ColumnSizesFollowTheGridsLife)
+{
+    QTemporaryDir Dir;
+    const QString Ini = Dir.filePath(QStringLiteral("life.ini"));
+    auto Setup = [&](RIraRevadiVizo &G) {
+        G.ColumnSize().Set_Location(clIniFile);
+        G.ColumnSize().Set_Key(Ini);
+        G.ColumnSize().Set_Section(QStringLiteral("Grid"));
+        G.ColumnSize().Set_Save(true);
+    };
+    {
+        auto A = Make_Grid(3);
+        Setup(*A);
+        A->Set_ColWidths(2, 99);
+    }   // saved as the grid goes
+    auto B = Make_Grid(3);
+    Setup(*B);
+    B->Loaded();
+    EXPECT_EQ(B->ColWidths(2), 99);
+}
