@@ -1128,6 +1128,8 @@ public:
     // -- find and replace
     TPoint Find(TPoint StartCell, const QString &S, TFindParams FindParams);
     TPoint FindFirst(const QString &S, TFindParams FindParams);
+    // Find on the cells' wide texts (escaped wide text decoded); never scrolls.
+    TPoint FindWide(TPoint StartCell, const QString &S, TFindParams FindParams);
     TPoint FindNext();
     int Replace(const QString &OrigStr, const QString &NewStr, TFindParams FindParams);
     TPoint SearchCell() const { return FSearchCell; }
@@ -1186,7 +1188,7 @@ private:
     QString Filter_Text(const TFilterData &Item, int ARow);
     void Mark_In_Range(const QString &HiText, const QString &Tag, bool DoCase, int FromCol, int FromRow, int ToCol, int ToRow);
     void Unmark_In_Range(const QString &Tag, int FromCol, int FromRow, int ToCol, int ToRow);
-    TPoint Find_Cell(TPoint StartCell, const QString &S, TFindParams FindParams);
+    TPoint Find_Cell(TPoint StartCell, const QString &S, TFindParams FindParams, bool Wide = false);
     TFindParams Footer_Params(bool MatchCase, bool HighlightDown) const;
     void Footer_Unhighlight();
     void Footer_Highlight(const QString &Text, bool MatchCase);

@@ -5,6 +5,7 @@
 // and never touches a cell it did not mark.
 #include "grid/core/RIraRevadiVizo.h"
 #include "grid/base/MarkupText.h"
+#include "grid/base/TextRoutines.h"
 
 // --- text-level marks --------------------------------------------------------------------------
 
@@ -181,7 +182,7 @@ void RIraRevadiVizo::UnMarkInGrid(bool DoFixed)
 
 // --- find -------------------------------------------------------------------------------------------
 
-TPoint RIraRevadiVizo::Find_Cell(TPoint StartCell, const QString &S, TFindParams Params)
+TPoint RIraRevadiVizo::Find_Cell(TPoint StartCell, const QString &S, TFindParams Params, bool Wide)
 {
     FFindParams = Params;
     FSearchText = S;
@@ -219,7 +220,7 @@ TPoint RIraRevadiVizo::Find_Cell(TPoint StartCell, const QString &S, TFindParams
     const TPoint Found = Find_Walk(Walk, StartCell, [&](int C, int Rw) {
         const int Real = HiddenCols ? C : RealColIndex(C);
         const QString Text = HiddenRows ? GetCellsEx(Real, Rw) : GetCellEx(Real, Rw);
-        return Find_Text_Matches(Text, Prepared, S, Params);
+        return Find_Text_Matches(Wide ? DecodeWideText(Text) : Text, Prepared, S, Params);
     });
     if (Found.X < 0)
         return Found;
@@ -259,6 +260,15 @@ TPoint RIraRevadiVizo::Find(TPoint StartCell, const QString &S, TFindParams Find
         if (Row() > TopRow() + VisibleRowCount() - F - 2 && VisibleRowCount() + FixedRows() + F < RowCount())
             Set_TopRow(std::min(TopRow() + F + 1, RowCount() - 1));
     }
+    return P;
+}
+
+TPoint RIraRevadiVizo::FindWide(TPoint StartCell, const QString &S, TFindParams FindParams)
+{
+    ExportNotification(esExportStart, 0);
+    const TPoint P = Find_Cell(StartCell, S, FindParams, true);
+    ExportNotification(P.X < 0 ? esExportDone : esExportFail, 0);
+    FSearchCell = P;
     return P;
 }
 

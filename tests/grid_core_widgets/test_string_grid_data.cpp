@@ -1,5 +1,6 @@
 // The string grid's data features: row nodes, grouping with group and footer
 // calculations, filtering and narrowing, find and replace, highlight and mark.
+#include "grid/base/TextRoutines.h"
 #include "grid/core/RIraRevadiVizo.h"
 #include <gtest/gtest.h>
 #include <memory>
@@ -607,4 +608,37 @@ TEST(StringGridSearch, LookupAndFooter)
     F.Assign(Design);
     EXPECT_EQ(Changes, 2);
     EXPECT_EQ(F.MatchCaseCaption(), QStringLiteral("Match case"));
+}
+
+TEST(StringGridFind, WideTexts)
+{
+    auto G = Make_Grid({{"plain"}, {EncodeWideText(QStringLiteral("\u0416ar"))}});
+    EXPECT_EQ(G->FindWide({-1, -1}, QStringLiteral("\u0416A"), {}), (TPoint{1, 2}));
+    EXPECT_EQ(G->FindFirst(QStringLiteral("\u0416A"), {}), (TPoint{-1, -1}));
+}
+
+TEST(StringGridNodes, SubGroupsAndTreeLines)
+{
+    auto G = Make_Grid({{"A", "x", "1"}, {"A", "y", "2"}, {"A", "y", "3"}, {"B", "z", "4"}}, 4);
+    G->Group(1);
+    ASSERT_EQ(Column(*G, 1), (QStringList{"#A", "x", "y", "y", "#B", "z"}));
+    // tree lines: 0 on a node row, 2 while the next row nests as deep, 1 at the end
+    EXPECT_EQ(G->GetNodeSpanType(1), 0);
+    EXPECT_EQ(G->GetNodeSpanType(2), 2);
+    EXPECT_EQ(G->GetNodeSpanType(G->RowCount() - 1), 1);
+    G->SubGroup(1);
+    // each run of equal values under a group gets a sub-header node of its own
+    EXPECT_EQ(Column(*G, 2), (QStringList{"#", "#x", "1", "#y", "2", "3", "#", "#z", "4"}));
+    EXPECT_EQ(Column(*G, 1), (QStringList{"#A", "#", "", "#", "", "", "#B", "#", ""}));
+    EXPECT_EQ(G->GetNodeLevel(2), 2);
+    EXPECT_EQ(G->GetNodeSpan(1), 6);
+    Expect_Consistent(*G);
+    G->SubUnGroup(1);
+    EXPECT_EQ(Column(*G, 1), (QStringList{"#A", "x", "y", "y", "#B", "z"}));
+    EXPECT_EQ(Column(*G, 2), (QStringList{"#", "1", "2", "3", "#", "4"}));
+    EXPECT_EQ(G->GetNodeSpan(1), 4);
+    Expect_Consistent(*G);
+    G->UnGroup();
+    EXPECT_EQ(Column(*G, 1), (QStringList{"A", "A", "A", "B"}));
+    EXPECT_EQ(Column(*G, 3), (QStringList{"1", "2", "3", "4"}));
 }
