@@ -863,12 +863,18 @@ int TGridModel::Hide_Row_List(const std::vector<int> &DisplRows, int Level, cons
 
 int TGridModel::Unhide_Level(int Level, const std::function<void(int DisplRow, int Height)> &Restore)
 {
+    return Unhide_Where([Level](const THiddenRow &H) { return H.Level == Level && H.Reason == hrFilter; }, Restore);
+}
+
+int TGridModel::Unhide_Where(const std::function<bool(const THiddenRow &)> &Which,
+                             const std::function<void(int DisplRow, int Height)> &Restore)
+{
     // Display position of a restored row: its real index less the rows that
     // stay hidden before it.
     std::vector<THiddenRow> Stay, Back;
     std::vector<int> Positions;
     for (THiddenRow &H : FHiddenRows) {
-        if (H.Level == Level && H.Reason == hrFilter) {
+        if (Which(H)) {
             Positions.push_back(H.Index - static_cast<int>(Stay.size()));
             Back.push_back(std::move(H));
         } else
@@ -903,14 +909,9 @@ int TGridModel::Unhide_Level(int Level, const std::function<void(int DisplRow, i
 int TGridModel::Unhide_Rows_Hidden_For(int From, int To, THideReason Reason,
                                        const std::function<void(int DisplRow, int Height)> &Restore)
 {
-    std::vector<int> Rows;
-    for (const THiddenRow &H : FHiddenRows)
-        if (H.Index >= From && H.Index <= To && H.Reason == Reason)
-            Rows.push_back(H.Index);
-    int Shown = 0;
-    for (int R : Rows)
-        Shown += Unhide_Rows(R, R, Restore);
-    return Shown;
+    // One pass however many rows come back (a node of many rows expands at once).
+    return Unhide_Where([&](const THiddenRow &H) { return H.Index >= From && H.Index <= To && H.Reason == Reason; },
+                        Restore);
 }
 
 void TGridModel::Insert_Display_Rows(int At, int Count)

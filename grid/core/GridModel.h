@@ -311,6 +311,9 @@ private:
     void Renumber_Cols(int From, int To);
     void Notify_Range(const TCellRange &Range);
     void Notify_Structure();
+    // Shows every hidden row Which picks in one pass (see Unhide_Level).
+    int Unhide_Where(const std::function<bool(const THiddenRow &)> &Which,
+                     const std::function<void(int DisplRow, int Height)> &Restore);
     friend class TModelCellProps;
 
     std::vector<std::vector<TModelCell>> FRows;

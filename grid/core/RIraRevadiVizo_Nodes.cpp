@@ -108,14 +108,23 @@ void RIraRevadiVizo::Unhide_Rows_For(int FromReal, int ToReal, THideReason Reaso
     if (ToReal < FromReal)
         return;
     HideEditor();
-    std::vector<int> Heights = All_Row_Heights();
-    const int N = Model().Unhide_Rows_Hidden_For(FromReal, ToReal, Reason, [&](int D, int H) {
-        if (D > static_cast<int>(Heights.size()))
-            Heights.resize(static_cast<size_t>(D), DefaultRowHeight());
-        Heights.insert(Heights.begin() + D, H);
-    });
+    const std::vector<int> Old = All_Row_Heights();
+    std::vector<std::pair<int, int>> Back;   // display row, height; ascending
+    const int N = Model().Unhide_Rows_Hidden_For(FromReal, ToReal, Reason,
+                                                 [&](int D, int H) { Back.emplace_back(D, H); });
     if (N == 0)
         return;
+    std::vector<int> Heights;
+    Heights.reserve(Old.size() + Back.size());
+    size_t Src = 0, B = 0;
+    for (size_t D = 0; D < Old.size() + Back.size(); ++D) {
+        if (B < Back.size() && static_cast<size_t>(Back[B].first) == D)
+            Heights.push_back(Back[B++].second);
+        else if (Src < Old.size())
+            Heights.push_back(Old[Src++]);
+        else
+            Heights.push_back(DefaultRowHeight());
+    }
     Set_RowCount(RowCount() + N);
     Apply_Row_Heights(Heights);
     Invalidate();
