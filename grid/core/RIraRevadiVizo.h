@@ -1116,9 +1116,7 @@ public:
     void UnMarkInRow(bool DoFixed, int Row);
     void UnMarkInGrid(bool DoFixed);
 
-    // -- cell checking: the checker corrects or marks cell texts (true: unchanged)
-    RIraRevadiVizoCheck *CellChecker() const { return FCellChecker; }
-    void Set_CellChecker(RIraRevadiVizoCheck *Value) { FCellChecker = Value; }
+    // -- cell checking with CellChecker: it corrects or marks cell texts (true: unchanged)
     bool CheckCell(int Col, int Row);
     bool CheckCells(int FromCol, int FromRow, int ToCol, int ToRow);
     bool CheckCol(bool DoFixed, int Col);
@@ -1225,7 +1223,6 @@ private:
     };
     std::map<std::tuple<QString, int, int>, TMarkedCell> FMarked;
     std::vector<int> FColumnOrder;
-    QPointer<RIraRevadiVizoCheck> FCellChecker;
     TSearchFooter FSearchFooter;
     TColor FSearchEditColor = clWindow;
     // Visual-properties values of settings this grid does not hold itself

@@ -303,8 +303,11 @@ int RIraRevadiVizo::Replace(const QString &OrigStr, const QString &NewStr, TFind
             continue;
         if (Hidden)
             SetCellsEx(C, At.Y, New);
-        else
+        else {
             SetCellEx(C, At.Y, New);
+            if (ShowModified())
+                SetRowModified(At.Y, true);
+        }
         ++Changed;
     }
     return Changed;

@@ -461,8 +461,12 @@ TEST(StringGridFind, ReplaceEnds)
     for (const TCase &C : Cases) {
         SCOPED_TRACE(C.Name);
         auto G = Make_Grid({{"AbA"}, {"xax"}});
+        G->Set_ShowModified(true);
         EXPECT_EQ(G->Replace(QString::fromUtf8(C.From), QString::fromUtf8(C.To), C.P), C.Count);
         EXPECT_EQ(Column(*G, 1), C.Col1);
+        // a changed row is marked modified
+        EXPECT_TRUE(G->GetRowModified(2));
+        EXPECT_EQ(G->GetRowModified(1), C.Count == 2);
     }
 }
 
