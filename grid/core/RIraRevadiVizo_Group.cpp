@@ -33,14 +33,25 @@ void RIraRevadiVizo::Group_Sort(int Colindex)
     const int To = RowCount() - FFixedFooters - 1;
     if (To <= From)
         return;
+    // Each row's key is read once: numbers compare as numbers, other texts
+    // without letter case; equal keys keep their order.
+    struct TKey {
+        QString Text;
+        std::optional<double> Number;
+    };
+    std::vector<TKey> Keys;
+    Keys.reserve(static_cast<size_t>(To - From + 1));
+    for (int R = From; R <= To; ++R) {
+        TKey K{Cells(Colindex, R), std::nullopt};
+        K.Number = Cell_Number(K.Text);
+        Keys.push_back(std::move(K));
+    }
     Model().Sort_Rows(From, To, [&](int A, int B) {
-        const QString TA = Cells(Colindex, A);
-        const QString TB = Cells(Colindex, B);
-        const auto NA = Cell_Number(TA);
-        const auto NB = Cell_Number(TB);
-        if (NA && NB)
-            return *NA < *NB;
-        return TA.compare(TB, Qt::CaseInsensitive) < 0;
+        const TKey &KA = Keys[static_cast<size_t>(A - From)];
+        const TKey &KB = Keys[static_cast<size_t>(B - From)];
+        if (KA.Number && KB.Number)
+            return *KA.Number < *KB.Number;
+        return KA.Text.compare(KB.Text, Qt::CaseInsensitive) < 0;
     });
     Invalidate();
 }
