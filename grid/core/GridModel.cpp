@@ -720,7 +720,7 @@ int TGridModel::Displ_To_Real_Row(int Displ) const
     return Real;
 }
 
-int TGridModel::Hide_Rows(int From, int To, const std::function<int(int DisplRow)> &Height)
+int TGridModel::Hide_Rows(int From, int To, const std::function<int(int DisplRow)> &Height, THideReason Reason)
 {
     if (From < 0 || To < From)
         return 0;
@@ -748,6 +748,7 @@ int TGridModel::Hide_Rows(int From, int To, const std::function<int(int DisplRow
     for (int K = 0; K < N; ++K) {
         THiddenRow &H = Items[static_cast<size_t>(K)];
         H.Index = Rows[static_cast<size_t>(K)];
+        H.Reason = Reason;
         H.Height = Height ? Height(D0 + K) : 0;
         if (D0 + K < Stored_Rows())
             H.Cells = std::move(FRows[static_cast<size_t>(D0 + K)]);
@@ -801,7 +802,8 @@ int TGridModel::Unhide_Rows(int From, int To, const std::function<void(int Displ
     return Shown;
 }
 
-int TGridModel::Hide_Row_List(const std::vector<int> &DisplRows, int Level, const std::function<int(int DisplRow)> &Height)
+int TGridModel::Hide_Row_List(const std::vector<int> &DisplRows, int Level, const std::function<int(int DisplRow)> &Height,
+                              THideReason Reason)
 {
     if (DisplRows.empty())
         return 0;
@@ -829,6 +831,7 @@ int TGridModel::Hide_Row_List(const std::vector<int> &DisplRows, int Level, cons
         THiddenRow &H = Items[I];
         H.Index = Real;
         H.Level = Level;
+        H.Reason = Reason;
         H.Height = Height ? Height(DisplRows[I]) : 0;
         if (DisplRows[I] < Stored_Rows())
             H.Cells = std::move(FRows[static_cast<size_t>(DisplRows[I])]);
@@ -860,12 +863,18 @@ int TGridModel::Hide_Row_List(const std::vector<int> &DisplRows, int Level, cons
 
 int TGridModel::Unhide_Level(int Level, const std::function<void(int DisplRow, int Height)> &Restore)
 {
+    return Unhide_Where([Level](const THiddenRow &H) { return H.Level == Level && H.Reason == hrFilter; }, Restore);
+}
+
+int TGridModel::Unhide_Where(const std::function<bool(const THiddenRow &)> &Which,
+                             const std::function<void(int DisplRow, int Height)> &Restore)
+{
     // Display position of a restored row: its real index less the rows that
     // stay hidden before it.
     std::vector<THiddenRow> Stay, Back;
     std::vector<int> Positions;
     for (THiddenRow &H : FHiddenRows) {
-        if (H.Level == Level) {
+        if (Which(H)) {
             Positions.push_back(H.Index - static_cast<int>(Stay.size()));
             Back.push_back(std::move(H));
         } else
@@ -895,6 +904,37 @@ int TGridModel::Unhide_Level(int Level, const std::function<void(int DisplRow, i
     Notify_Structure();
     End_Update();
     return static_cast<int>(Back.size());
+}
+
+int TGridModel::Unhide_Rows_Hidden_For(int From, int To, THideReason Reason,
+                                       const std::function<void(int DisplRow, int Height)> &Restore)
+{
+    // One pass however many rows come back (a node of many rows expands at once).
+    return Unhide_Where([&](const THiddenRow &H) { return H.Index >= From && H.Index <= To && H.Reason == Reason; },
+                        Restore);
+}
+
+void TGridModel::Insert_Display_Rows(int At, int Count)
+{
+    if (Count <= 0 || At < 0)
+        return;
+    const int Real = Displ_To_Real_Row(At);
+    Insert_Rows(At, Count);
+    for (THiddenRow &H : FHiddenRows)
+        if (H.Index >= Real)
+            H.Index += Count;
+}
+
+void TGridModel::Delete_Display_Rows(int At, int Count)
+{
+    if (Count <= 0 || At < 0)
+        return;
+    std::vector<int> Reals;
+    for (int D = At; D < At + Count; ++D)
+        Reals.push_back(Displ_To_Real_Row(D));
+    Delete_Rows(At, Count);
+    for (THiddenRow &H : FHiddenRows)
+        H.Index -= static_cast<int>(std::lower_bound(Reals.begin(), Reals.end(), H.Index) - Reals.begin());
 }
 
 // --- invariants ------------------------------------------------------------------------------------

@@ -124,12 +124,18 @@ struct TGridCell {
 };
 using TGridRowData = std::vector<TGridCell>;
 
+// Why a row is hidden: each way of showing rows again brings back only the
+// rows hidden its own way (removing a filter level never shows a contracted
+// node's rows, expanding a node never shows filtered rows).
+enum THideReason { hrExplicit, hrFilter, hrNode };
+
 // A row hidden from the grid: its cells (with their objects, owned ones
 // still owned) wait here until it is shown again.
 struct THiddenRow {
     int Index = 0;    // the row's real index when it was hidden
     int Height = 0;   // its height then (pixels)
     int Level = 0;    // the filter level that hid it; 0 for plain hiding
+    THideReason Reason = hrExplicit;
     std::vector<TModelCell> Cells;
 };
 
@@ -257,20 +263,33 @@ public:
     // Hides real rows From..To that are not hidden yet. Height(display row)
     // gives each row's height to keep. Returns the number of rows hidden (the
     // display rows removed start at Real_To_Displ_Row(From) as it was).
-    int Hide_Rows(int From, int To, const std::function<int(int DisplRow)> &Height);
+    int Hide_Rows(int From, int To, const std::function<int(int DisplRow)> &Height, THideReason Reason = hrExplicit);
     // Shows hidden real rows From..To again (only when From itself is
     // hidden); Restore(display row, height) tells where each came back.
     // Returns the number of rows shown.
     int Unhide_Rows(int From, int To, const std::function<void(int DisplRow, int Height)> &Restore = {});
+    // The same for the rows of From..To hidden for Reason only (From need not
+    // be hidden); the others stay hidden.
+    int Unhide_Rows_Hidden_For(int From, int To, THideReason Reason,
+                               const std::function<void(int DisplRow, int Height)> &Restore = {});
     int Real_To_Displ_Row(int Real) const;
     int Displ_To_Real_Row(int Displ) const;
     // Hides the display rows of DisplRows (ascending, each once) in one pass,
     // recording them with their real indexes at filter level Level. Returns
     // the number of rows hidden; the display rows after them close up.
-    int Hide_Row_List(const std::vector<int> &DisplRows, int Level, const std::function<int(int DisplRow)> &Height);
-    // Shows every row hidden at level Level again in one pass; Restore(display
-    // row, height) tells where each came back, in ascending order.
+    int Hide_Row_List(const std::vector<int> &DisplRows, int Level, const std::function<int(int DisplRow)> &Height,
+                      THideReason Reason = hrFilter);
+    // Shows every row a filter hid at level Level again in one pass (rows
+    // hidden otherwise stay); Restore(display row, height) tells where each
+    // came back, in ascending order.
     int Unhide_Level(int Level, const std::function<void(int DisplRow, int Height)> &Restore = {});
+    // Count empty rows before display row At, as Insert_Rows does; hidden
+    // rows from the real index of At on move on by Count, so every hidden row
+    // keeps its place relative to the visible rows around it.
+    void Insert_Display_Rows(int At, int Count);
+    // Removes display rows At..At+Count-1 (owned objects freed); hidden rows
+    // after them move back by the rows removed before them.
+    void Delete_Display_Rows(int At, int Count);
 
     // --- invariants ------------------------------------------------------------------------
     // The first broken invariant in words, or an empty string. Checks: slot
@@ -292,6 +311,9 @@ private:
     void Renumber_Cols(int From, int To);
     void Notify_Range(const TCellRange &Range);
     void Notify_Structure();
+    // Shows every hidden row Which picks in one pass (see Unhide_Level).
+    int Unhide_Where(const std::function<bool(const THiddenRow &)> &Which,
+                     const std::function<void(int DisplRow, int Height)> &Restore);
     friend class TModelCellProps;
 
     std::vector<std::vector<TModelCell>> FRows;

@@ -2,6 +2,7 @@
 // copying one grid into another, and the window it follows.
 #include "grid/core/RIraRevadiVizo.h"
 #include <QApplication>
+#include <exception>
 #include "platform/SystemInfo.h"
 #include <QEvent>
 #include <QResizeEvent>
@@ -47,6 +48,13 @@ RIraRevadiVizo::~RIraRevadiVizo()
     // reference to a hidden width; the model frees the cells' objects.
     if (FWatchedWindow)
         FWatchedWindow->removeEventFilter(this);
+    if (ColumnSize().Save()) {
+        // A grid going away cannot report a failed write; the old file stays.
+        try {
+            SaveColSizes();
+        } catch (const std::exception &) {
+        }
+    }
 }
 
 // --- copying ------------------------------------------------------------------------------
@@ -128,6 +136,8 @@ void RIraRevadiVizo::Invalidate()
 void RIraRevadiVizo::Loaded()
 {
     TBaseGrid::Loaded();
+    if (ColumnSize().Save())
+        LoadColSizes();
     ShowColumnHeaders();
     ShowRowHeaders();
     FFixedRowsMin = TBaseGrid::FixedRows();

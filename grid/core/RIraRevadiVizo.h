@@ -1,10 +1,16 @@
 #pragma once
 #include "grid/base/BaseGrid.h"
+#include "grid/base/DateTimePickerEdit.h"
 #include "grid/base/DrawRoutines.h"
 #include "grid/base/GridOptions.h"
+#include "grid/core/CellGraphic.h"
 #include "grid/core/CellLayout.h"
 #include "grid/core/DarAzidError.h"
+#include "grid/core/GridFilter.h"
+#include "grid/core/GridFind.h"
+#include "grid/core/GridGrouping.h"
 #include "grid/core/GridLooks.h"
+#include "grid/core/GridSearchFooter.h"
 #include "grid/core/GridRowFlags.h"
 #include "grid/core/GridSettings.h"
 #include "platform/DateTime.h"
@@ -12,6 +18,8 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <map>
+#include <tuple>
 #include <memory>
 #include <vector>
 
@@ -829,7 +837,6 @@ public:
     BC_GRID_FIELD(QString, InvalidEntryText, QString())
     BC_GRID_FIELD(bool, LoadFirstRow, true)
     BC_GRID_FIELD(bool, SizeGrowOnly, false)
-    BC_GRID_FIELD(int, GroupColumn, -1)
     BC_GRID_FIELD(int, ZoomFactor, 0)
     BC_GRID_FIELD(bool, FindBusy, false)
     BC_GRID_FIELD(int, PreviewPage, 1)
@@ -1318,4 +1325,240 @@ private:
     bool FXYOffsetTopLeftOnly = false;
     bool FMultilineCells = false;
     bool FNoEditChange = false;
+    // ===== row nodes, grouping and calculations, filtering, find and mark, layout ======
+    // (RIraRevadiVizo_Nodes.cpp, _Group.cpp, _Filter.cpp, _Find.cpp, _Persist.cpp)
+public:
+    // -- row nodes. AddNode, RemoveNode, ExpandNode, ContractNode and the
+    // Insert/Remove forms take real rows; the others display rows.
+    void AddNode(int ARow, int Span);
+    void SetSummaryRow(int ARow);
+    void RemoveNode(int ARow);
+    void RemoveAllNodes();
+    bool IsNode(int ARow) const;
+    bool IsSummary(int ARow) const;
+    bool GetNodeState(int ARow) const;
+    void SetNodeState(int ARow, bool Value);
+    int GetNodeLevel(int ARow) const;
+    int GetNodeSpan(int ARow) const;
+    void SetNodeSpan(int ARow, int Span);
+    void UpdateNodeSpan(int ARow, int Delta);
+    int GetSubNodeCount(int ARow) const;
+    void UpdateSubNodeCount(int ARow, int Delta);
+    void ExpandNode(int ARow);
+    void ContractNode(int ARow);
+    void ExpandAll();
+    void ContractAll();
+    int GetParentRow(int ARow) const;
+    void InsertNormalRow(int ARow);
+    void InsertChildRow(int ARow, int InsertAt);
+    void RemoveNormalRow(int ARow);
+    void RemoveChildRow(int ARow);
+    bool IsInNodeGlyph(int ARow, int X);
+    int GetNodeSpanType(int ARow);
+    int NumNodes() const { return FNumNodes; }
+    bool HasNodes() override { return FNumNodes > 0; }
+    // The graphic in column 0 of a display row, whatever its kind (nullptr: none).
+    TCellGraphic *RowGraphic(int ARow) const;
+
+    // -- grouping and calculations. Group(0) is refused: nodes live in column 0.
+    virtual void Group(int Colindex);
+    virtual void UnGroup();
+    virtual void SubGroup(int Colindex);
+    virtual void SubUnGroup(int Colindex);
+    int GroupColumn() const { return FGroupColumn; }
+    // -1 ungroups, a column above 0 groups; other values do nothing.
+    void Set_GroupColumn(int Value);
+    TGrouping &Grouping() { return FGrouping; }
+    TFloatingFooter &FloatingFooter() { return FFloatingFooter; }
+    // Stands for the sort settings' rule: grouping sorts by the column first.
+    BC_GRID_FIELD(bool, AutoSortForGrouping, true)
+public:
+    // Methods: 1 sum, 2 average, 3 minimum, 4 maximum, 5 count, 6 custom,
+    // 7 distinct, 8 standard deviation.
+    void GroupCalc(int Colindex, int Method);
+    void GroupSum(int Colindex);
+    void GroupAvg(int Colindex);
+    void GroupMin(int Colindex);
+    void GroupMax(int Colindex);
+    void GroupCount(int Colindex);
+    void GroupCustomCalc(int Colindex);
+    void GroupDistinct(int Colindex);
+    void GroupStdDev(int Colindex);
+    // The footer row's calculation of a column (cell properties of the last row).
+    void SetColumnCalc(int ACol, TColumnCalcType Calc);
+    virtual void CalcFooter(int ACol);
+    virtual void CalcFloatingFooter(int ACol);
+    void UpdateFooter() { Invalidate(); }
+    void LastRowChanged() override { UpdateFooter(); }
+    std::function<void(QObject *Sender, int ACol, int FromRow, int ToRow, double &Res)> OnGroupCalc;
+    std::function<void(QObject *Sender, int ACol, int ARow, QString &Value)> OnFooterCalc;
+
+    // -- filtering
+    TFilter &Filter() { return FFilter; }
+    bool FilterActive() const { return FFilterActive; }
+    void Set_FilterActive(bool Value);
+    virtual bool MatchFilterRow(int ARow);
+    void FilterRow(int ARow);
+    void ApplyFilter();
+    void NarrowDown(const QString &ACondition, int AColumn);
+    bool RemoveLastFilter();
+    void RemoveAllFilters();
+    virtual bool BuildFilterList(int ACol);
+    virtual void FilterSelect(int ItemIndex);
+    // Checked holds the check marks of the drop-down's entries, in list order.
+    virtual void FilterCheck(const std::vector<bool> &Checked);
+    const QStringList &FilterList() const { return FFilterList; }
+    int FilterDropDownRow() const { return FFilterDropDownRow; }
+    void Set_FilterDropDownRow(int Value);
+    bool FilterDropDownAuto() const { return FFilterDropDownAuto; }
+    void Set_FilterDropDownAuto(bool Value);
+    bool FilterDropDownCheck() const { return FFilterDropDownCheck; }
+    void Set_FilterDropDownCheck(bool Value) { FFilterDropDownCheck = Value; }
+    int FilterCol() const { return FFilterCol; }
+    void Set_FilterCol(int Value) { FFilterCol = Value; }
+    QString LastFilter() const { return FLastFilter; }
+    std::function<void(QObject *Sender, int ARow, bool &AcceptRow)> OnCustomFilter;
+    std::function<void(QObject *Sender, short Progress)> OnFilterProgress;
+    std::function<void(QObject *Sender, int Column, QStringList &Filter)> OnGetColumnFilter;
+    std::function<void(QObject *Sender, int Column, int ItemIndex, const QString &FriendlyName, QString &FilterCondition)> OnFilterSelect;
+    std::function<void(QObject *Sender, int Column, int ItemIndex, const QString &FriendlyName, QString &FilterCondition,
+                       const std::vector<bool> &CheckList)> OnFilterCheck;
+
+    // -- highlight and mark
+    QString HilightText(bool DoCase, const QString &S, const QString &Text);
+    QString UnHilightText(const QString &S);
+    QString MarkText(bool DoCase, const QString &S, const QString &Text);
+    QString UnMarkText(const QString &S);
+    void HilightInCell(bool DoCase, int Col, int Row, const QString &HiText);
+    void HilightInCol(bool DoFixed, bool DoCase, int Col, const QString &HiText);
+    void HilightInRow(bool DoFixed, bool DoCase, int Row, const QString &HiText);
+    void HilightInGrid(bool DoFixed, bool DoCase, const QString &HiText);
+    void MarkInCell(bool DoCase, int Col, int Row, const QString &HiText);
+    void MarkInCol(bool DoFixed, bool DoCase, int Col, const QString &HiText);
+    void MarkInRow(bool DoFixed, bool DoCase, int Row, const QString &HiText);
+    void MarkInGrid(bool DoFixed, bool DoCase, const QString &HiText);
+    void UnHilightInCell(int Col, int Row);
+    void UnHilightInCol(bool DoFixed, int Col);
+    void UnHilightInRow(bool DoFixed, int Row);
+    void UnHilightInGrid(bool DoFixed);
+    void UnMarkInCell(int Col, int Row);
+    void UnMarkInCol(bool DoFixed, int Col);
+    void UnMarkInRow(bool DoFixed, int Row);
+    void UnMarkInGrid(bool DoFixed);
+
+    // -- cell checking with CellChecker: it corrects or marks cell texts (true: unchanged)
+    bool CheckCell(int Col, int Row);
+    bool CheckCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    bool CheckCol(bool DoFixed, int Col);
+    bool CheckRow(bool DoFixed, int Row);
+    bool CheckGrid(bool DoFixed);
+
+    // -- find and replace
+    TPoint Find(TPoint StartCell, const QString &S, TFindParams FindParams);
+    TPoint FindFirst(const QString &S, TFindParams FindParams);
+    // Find on the cells' wide texts (escaped wide text decoded); never scrolls.
+    TPoint FindWide(TPoint StartCell, const QString &S, TFindParams FindParams);
+    TPoint FindNext();
+    int Replace(const QString &OrigStr, const QString &NewStr, TFindParams FindParams);
+    TPoint SearchCell() const { return FSearchCell; }
+    TFindParams FindParams() const { return FFindParams; }
+    int FindCol() const { return FFindCol; }
+    void Set_FindCol(int Value) { FFindCol = Value; }
+    int FindRow() const { return FFindRow; }
+    void Set_FindRow(int Value) { FFindRow = Value; }
+    // The first row whose stripped text in the lookup column begins with S
+    // (the cell upper-cased, S as given); -1 when none.
+    int Search(const QString &S);
+    TSearchFooter &SearchFooter() { return FSearchFooter; }
+    // The search panel's actions; it hands over its edit text, Match case box
+    // and Highlight button, and shows the edit in SearchEditColor afterwards.
+    void SearchEditChange(const QString &Text, bool MatchCase, bool HighlightDown);
+    void SearchFindNext(const QString &Text, bool MatchCase, bool HighlightDown);
+    void SearchFindPrevious(const QString &Text, bool MatchCase, bool HighlightDown);
+    void SearchHighlightClick(const QString &Text, bool MatchCase, bool HighlightDown);
+    void SearchFooterClose();
+    TColor SearchEditColor() const { return FSearchEditColor; }
+    std::function<void(QObject *Sender, const QString &Value, bool &DefaultSearch)> OnSearchEditChange;
+    TNotifyEvent OnSearchFooterClose;
+
+    // -- layout persistence
+    QString ColumnStatesToString();
+    // Checks the whole text first; a malformed one changes nothing and
+    // answers false.
+    bool StringToColumnStates(const QString &Value);
+    std::vector<int> &ColumnOrder() { return FColumnOrder; }
+    // Widths and column order in the INI file or per-user store of ColumnSize.
+    void SaveColSizes();
+    void LoadColSizes();
+    virtual void SaveColPositions();
+    virtual void LoadColPositions();
+    void SaveVisualProps(const QString &FileName);
+    void LoadVisualProps(const QString &FileName);
+    void SavePrintSettings(const QString &Key, const QString &Section);
+    void LoadPrintSettings(const QString &Key, const QString &Section);
+    // A value kept for the visual-properties file (see FVisualValues); empty when none.
+    QString VisualValue(const QString &Key) const;
+
+private:
+    TCellGraphic *Node_At(int DisplRow) const;
+    TCellProperties *Col0_Props(int DisplRow) const { return Find_Cell_Props(0, DisplRow); }
+    void Expand_Node_Internal(int ARow);
+    int Node_End(int DisplRow, const TCellGraphic *G) const;
+    void Insert_Grid_Rows(int At, int Count);
+    void Remove_Grid_Rows(int At, int Count);
+    void Insert_Grid_Col(int At, int Width);
+    void Remove_Grid_Col(int At);
+    void Hide_Rows_For(int FromReal, int ToReal, THideReason Reason);
+    void Hide_Row_List_For(const std::vector<int> &DisplRows, THideReason Reason);
+    void Unhide_Rows_For(int FromReal, int ToReal, THideReason Reason);
+    void Set_Row_Colors(int ARow, TColor Color, TColor ColorTo, TColor TextColor);
+    void Group_Sort(int Colindex);
+    QString Filter_Text(const TFilterData &Item, int ARow);
+    void Mark_In_Range(const QString &HiText, const QString &Tag, bool DoCase, int FromCol, int FromRow, int ToCol, int ToRow);
+    void Unmark_In_Range(const QString &Tag, int FromCol, int FromRow, int ToCol, int ToRow);
+    TPoint Find_Cell(TPoint StartCell, const QString &S, TFindParams FindParams, bool Wide = false);
+    TFindParams Footer_Params(bool MatchCase, bool HighlightDown) const;
+    void Footer_Unhighlight();
+    void Footer_Highlight(const QString &Text, bool MatchCase);
+    bool Apply_Column_Order(const std::vector<int> &Order);
+    QString Column_Store_Path() const;
+
+    int FNumNodes = 0;
+    int FGroupColumn = -1;
+    int FGroupWidth = 0;
+    QString FGroupCaption;
+    QString FGroupFooter;
+    TGrouping FGrouping;
+    TFloatingFooter FFloatingFooter;
+    TFilter FFilter;
+    bool FFilterActive = false;
+    int FFilterFixedRows = 0;
+    QString FLastFilter;
+    int FFilterCol = -1;
+    int FFilterDropDownRow = 0;
+    bool FFilterDropDownAuto = false;
+    bool FFilterDropDownCheck = false;
+    QStringList FFilterList;
+    TPoint FSearchCell{-1, -1};
+    TFindParams FFindParams;
+    QString FSearchText;
+    int FFindCol = -1;
+    int FFindRow = -1;
+    // Cells marked by tag: what they held before and what marking wrote, so
+    // unmarking restores exactly and leaves unmarked cells alone. Keyed by
+    // tag, real column and real row.
+    struct TMarkedCell {
+        QString Original;
+        QString Marked;
+    };
+    std::map<std::tuple<QString, int, int>, TMarkedCell> FMarked;
+    std::vector<int> FColumnOrder;
+    TSearchFooter FSearchFooter;
+    TColor FSearchEditColor = clWindow;
+    // Visual-properties values of settings this grid does not hold itself
+    // (balloon, sort index, control look, search footer, background, URL
+    // display): kept by key so that a file read and written again keeps them.
+    std::map<QString, QString> FVisualValues;
+    friend struct TVisualEntryTable;
 };
+
