@@ -33,6 +33,7 @@ RIraRevadiVizo::RIraRevadiVizo(QWidget *Parent)
     const bool WinXP = Sys.Win_Major > 5 || (Sys.Win_Major == 5 && Sys.Win_Minor >= 1);
     FBorderColor = WinXP ? 0xB99D7F : 0x808080;
     FScrollWidth = Sys.VScroll_Width;
+    FColumnSize->OnStretch = [this](int StretchCol) { StretchColumn(StretchCol); };
     Watch_Window();
 }
 
@@ -47,6 +48,8 @@ RIraRevadiVizo::~RIraRevadiVizo()
     // reference to a hidden width; the model frees the cells' objects.
     if (FWatchedWindow)
         FWatchedWindow->removeEventFilter(this);
+    if (Focus_Window_Grid() == this)
+        HideFocusWindow();
 }
 
 // --- copying ------------------------------------------------------------------------------
@@ -178,6 +181,10 @@ bool RIraRevadiVizo::eventFilter(QObject *Watched, QEvent *Event)
         FPrevSizeY = FWatchedWindow->height();
         FormResize(OldX, OldY);
     }
+    // The focus frame follows a moving or resizing window.
+    if (Watched == FWatchedWindow && (Event->type() == QEvent::Move || Event->type() == QEvent::Resize)
+        && Focus_Window_Grid() == this)
+        MoveFocusWindow();
     return TBaseGrid::eventFilter(Watched, Event);
 }
 
@@ -185,6 +192,8 @@ bool RIraRevadiVizo::event(QEvent *Event)
 {
     if (Event->type() == QEvent::ParentChange)
         Watch_Window();
+    if (Event->type() == QEvent::CursorChange)
+        CMCursorChanged();
     return TBaseGrid::event(Event);
 }
 
@@ -193,4 +202,13 @@ void RIraRevadiVizo::resizeEvent(QResizeEvent *Event)
     TBaseGrid::resizeEvent(Event);
     if (OnResize)
         OnResize(this);
+    // A gradient behind the empty area spans the whole client area.
+    if ((FBackGround.Display == bdGradientHorz || FBackGround.Display == bdGradientVert)
+        && FBackGround.ColorTo != clNone)
+        Invalidate();
+    UpdateScrollBarVisibility(false);
+    // The client width also changes when a bar comes or goes (Qt lays the
+    // bars out after the resize): the stretched column follows it.
+    if (ColumnSize().Stretch() && parentWidget())
+        StretchColumn(ColumnSize().StretchColumn());
 }

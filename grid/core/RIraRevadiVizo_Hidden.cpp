@@ -68,8 +68,10 @@ void RIraRevadiVizo::Apply_Row_Heights(const std::vector<int> &Heights)
 
 void RIraRevadiVizo::RowHeightsChanged()
 {
-    if (!FBulkHeights)
+    if (!FBulkHeights) {
         TBaseGrid::RowHeightsChanged();
+        Row_Heights_Changed_Ex();
+    }
 }
 
 void RIraRevadiVizo::HideRows(int FromRow, int ToRow)
