@@ -34,6 +34,7 @@ RIraRevadiVizo::RIraRevadiVizo(QWidget *Parent)
     FBorderColor = WinXP ? 0xB99D7F : 0x808080;
     FScrollWidth = Sys.VScroll_Width;
     FColumnSize->OnStretch = [this](int StretchCol) { StretchColumn(StretchCol); };
+    Create_Panels();
     Watch_Window();
 }
 
@@ -200,6 +201,7 @@ bool RIraRevadiVizo::event(QEvent *Event)
 void RIraRevadiVizo::resizeEvent(QResizeEvent *Event)
 {
     TBaseGrid::resizeEvent(Event);
+    Place_Panels();
     if (OnResize)
         OnResize(this);
     // A gradient behind the empty area spans the whole client area.

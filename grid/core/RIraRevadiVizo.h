@@ -841,6 +841,27 @@ public:
     void Set_BackGround(const TBackGround &Value) { FBackGround.Assign(Value); Invalidate(); }
     void PaintEmptyArea() override;
 
+    // ===== bottom panels and integral height (RIraRevadiVizo_Panels.cpp) ==============
+    // The floating footer's and the search footer's panels sit below the cells
+    // (above the horizontal bar); the cells' area ends where they begin.
+    class TFooterPanel *FooterPanel() const { return FFooterPanel; }
+    class TSearchPanel *SearchPanel() const { return FSearchPanel; }
+    // The search footer's panel shows 32 pixels high, or hides (height 0).
+    void Set_Search_Panel_Visible(bool Value);
+    bool Search_Footer_Visible() const;
+    int Search_Panel_Height() const;
+    // The floating footer's panel shows Height pixels high, or hides.
+    void Set_Footer_Panel(bool Visible, int Height);
+    bool Floating_Footer_Visible() const;
+    // Keeping the last row clear of the search footer.
+    bool IsLastRowAboveSearchFooter();
+    void ScrollAboveSearchFooter();
+    // Alt + a character: the search footer's Find next, Find previous and
+    // Highlight buttons answer their accelerators; true when one ran.
+    bool CMDialogChar(QChar Key);
+    // Sets the bounds; with IntegralHeight the height holds whole rows.
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
+
 protected:
     void ScrollBarsUpdated() override;
     int Bar_Offset(Qt::Orientation Bar, int Pos) const override;
@@ -896,6 +917,11 @@ private:
     int FHoverFixedY = -1;
     TGridFocusWindow *FFocusWindow = nullptr;
     TBackGround FBackGround;
+    void Create_Panels();
+    void Place_Panels();
+    TFooterPanel *FFooterPanel = nullptr;
+    TSearchPanel *FSearchPanel = nullptr;
+    int FFooterHeight = 0;
 
 public:
     // ===== events (Sender first; each type keeps its own parameter order) =============

@@ -274,7 +274,19 @@ void RIraRevadiVizo::WMVScroll(TWMScroll &M)
         TBaseGrid::Set_TopRow(Bar_Row_Or_Col(Qt::Vertical, M.Pos));
     const bool FixedPicture = !FBackGround.Bitmap.isNull() && FBackGround.Display == bdFixed;
     const TPoint OldTopLeft{LeftCol(), TopRow()};
+    // The last row stays clear of the search footer: no further down.
+    const bool Down = M.ScrollCode == SB_ENDSCROLL || M.ScrollCode == SB_LINEDOWN;
+    if (Down && Search_Footer_Visible() && IsLastRowAboveSearchFooter()) {
+        M.Result = 1;
+        return;
+    }
     TBaseGrid::WMVScroll(M);
+    if (Search_Footer_Visible() && TopRow() == RowCount() - VisibleRowCount()) {
+        if (M.ScrollCode == SB_LINEUP)
+            Set_TopRow(TopRow() - 1);
+        else if (Down)
+            ScrollAboveSearchFooter();
+    }
     if (FixedPicture && M.ScrollCode != SB_THUMBTRACK && OldTopLeft != TPoint{LeftCol(), TopRow()})
         Invalidate();
     if (Is_Check_Control_Cell(RealColIndex(Col()), Row()))
@@ -304,6 +316,19 @@ void RIraRevadiVizo::ScrollInView(int ColIndex, int RowIndex)
     if (FixedRows() + VisibleRowCount() >= RowCount())
         return;
     Set_TopRow(NewTop);
+    if (!Search_Footer_Visible())
+        return;
+    // The cell's bottom above the search footer; stops once the top row
+    // cannot grow any further.
+    while (TopRow() < RowCount() - 1) {
+        const TRect R = CellRect(0, RowIndex);
+        if (R.Is_Empty() || R.Bottom <= Client_Height())
+            break;
+        const int Old = TopRow();
+        TBaseGrid::Set_TopRow(Old + 1);
+        if (TopRow() == Old)
+            break;
+    }
 }
 
 // --- scrolling while something is dragged ------------------------------------------------------------
