@@ -49,3 +49,36 @@ private:
     VOdeGridButton *FHilite;
     VOdeCheckBox *FMatchCase;
 };
+
+// A thin, custom-drawn scroll bar (the "metro" look): a track with a thumb in
+// proportion to the visible share. Dragging or clicking moves the thumb; the
+// owner hears the new position.
+enum TScrollDirection { sdVertical, sdHorizontal };
+class TScrollControl : public QWidget {
+    Q_OBJECT
+public:
+    TScrollControl(QWidget *Parent, TScrollDirection Direction);
+    TScrollDirection Direction() const { return FDirection; }
+    // Positions 0..Max; Page positions are in view at once.
+    void Set_Range(int Max, int Page, int Pos);
+    int Max() const { return FMax; }
+    int Page() const { return FPage; }
+    int Position() const { return FPos; }
+    // The thumb's pixels along the track (start, length).
+    QPair<int, int> Thumb() const;
+    // The position a point along the track stands for (centre of the thumb there).
+    int Position_At(int Along) const;
+    std::function<void(int Pos)> OnScroll;
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void mousePressEvent(QMouseEvent *E) override;
+    void mouseMoveEvent(QMouseEvent *E) override;
+
+private:
+    int Track() const { return FDirection == sdVertical ? height() : width(); }
+    TScrollDirection FDirection;
+    int FMax = 0;
+    int FPage = 1;
+    int FPos = 0;
+};

@@ -75,6 +75,7 @@ void RIraRevadiVizo::Assign(QObject *Source)
     FBands.Assign(S->FBands);
     FCellNode->Assign(*S->FCellNode);
     FColumnSize->Assign(*S->FColumnSize);
+    FDragScrollOptions.Assign(S->FDragScrollOptions);
     FSyncGrid.Assign(S->FSyncGrid);
     FFocusHelper.Assign(S->FFocusHelper);
     FFixedRowAlways = S->FFixedRowAlways;
@@ -95,8 +96,12 @@ void RIraRevadiVizo::Assign(QObject *Source)
     Set_ColumnHeaders(S->ColumnHeaders());
     for (int R = 0; R < S->RowCount(); ++R)
         Set_RowHeights(R, S->RowHeights(R));
+    Set_ScrollProportional(S->ScrollProportional());
+    Set_ScrollSynch(S->ScrollSynch());
     Set_ScrollWidth(S->ScrollWidth());
+    Set_ScrollHints(S->ScrollHints());
     Set_ScrollBarAlways(S->ScrollBarAlways());
+    Set_ScrollBars(S->ScrollBars());
     Set_ScrollColor(S->ScrollColor());
     Set_ScrollType(S->ScrollType());
     AssignCells(Source);
@@ -144,6 +149,7 @@ void RIraRevadiVizo::Loaded()
         FNavigation.Set_AlwaysEdit(true);
         Set_Options(Options() - goAlwaysShowEditor);
     }
+    UpdateScrollBarVisibility(false);
 }
 
 QString RIraRevadiVizo::GetEditMask(int ACol, int ARow)

@@ -450,7 +450,6 @@ public:
     BC_GRID_PROP(int, MaxRowHeight, 0)
     BC_GRID_PROP(int, MinColWidth, 0)
     BC_GRID_PROP(int, MaxColWidth, 0)
-    BC_GRID_PROP(TScrollType, ScrollType, ssNormal)
     BC_GRID_PROP(TColor, ScrollColor, clNone)
     BC_GRID_PROP(int, ScrollWidth, 17)
     BC_GRID_PROP(bool, IntegralHeight, false)
@@ -794,6 +793,17 @@ public:
     // near the fixed column, where sizing may start.
     bool IsOnSizingBorder(int X, int Y);
     void UpdateXYOffset(int X, int Y) { FXYOffset = TPoint{X, Y}; }
+    // Normal, flat and Encarta types keep the standard bars here; the metro
+    // type replaces them with two thin scroll controls at the right and bottom.
+    TScrollType ScrollType() const { return FScrollType; }
+    void Set_ScrollType(TScrollType Value);
+    class TScrollControl *VertScrollControl() const { return FVScrlCtrl; }
+    class TScrollControl *HorzScrollControl() const { return FHScrlCtrl; }
+    // The colour of the arrows that mark where a dragged column or row lands.
+    TColor ArrowColor() const;
+    void Set_ArrowColor(TColor Value);
+    class TArrowWindow *Arrow(TArrowDirection Dir) const;
+    void CreateWnd() override;
     TScrollHintEvent OnScrollHint;
     std::function<void(QObject *Sender, int TopRow, int LeftCol, TDragScrollDirection &Dir, bool &CanScroll)> OnDragScroll;
 
@@ -918,6 +928,13 @@ private:
     TGridFocusWindow *FFocusWindow = nullptr;
     TBackGround FBackGround;
     void Create_Panels();
+    void Create_Metro_Scroll_Bars();
+    void Free_Metro_Scroll_Bars();
+    void Update_Metro_Scroll_Bars();
+    TScrollType FScrollType = ssNormal;
+    TScrollControl *FVScrlCtrl = nullptr;
+    TScrollControl *FHScrlCtrl = nullptr;
+    TArrowWindow *FArrows[4] = {nullptr, nullptr, nullptr, nullptr};
     void Place_Panels();
     TFooterPanel *FFooterPanel = nullptr;
     TSearchPanel *FSearchPanel = nullptr;

@@ -1,6 +1,7 @@
 // The panels below the cells (floating footer, search footer), keeping the
 // last row clear of the search footer, its accelerators, and the height
 // that holds whole rows.
+#include "grid/base/GridAuxWindows.h"
 #include "grid/core/GridPanels.h"
 #include "grid/core/RIraRevadiVizo.h"
 #include <QScrollBar>
@@ -16,6 +17,8 @@ void RIraRevadiVizo::Create_Panels()
     FSearchPanel = new TSearchPanel(this);
     FFooterPanel->resize(0, 0);
     FSearchPanel->resize(0, 0);
+    for (TArrowDirection D : {arrUp, arrDown, arrLeft, arrRight})
+        FArrows[D] = new TArrowWindow(this, D);
 }
 
 bool RIraRevadiVizo::Search_Footer_Visible() const { return FSearchPanel && !FSearchPanel->isHidden(); }
@@ -50,6 +53,15 @@ void RIraRevadiVizo::Place_Panels()
     const QRect V = viewport()->geometry();
     FFooterPanel->setGeometry(V.left(), V.bottom() + 1, V.width(), FooterH);
     FSearchPanel->setGeometry(V.left(), V.bottom() + 1 + FooterH, V.width(), SearchH);
+    // The thin metro bars lie along the right and bottom edges of the cells.
+    if (FVScrlCtrl) {
+        FVScrlCtrl->setGeometry(V.right() - 5, V.top(), 6, V.height() - (FHScrlCtrl ? 6 : 0));
+        FVScrlCtrl->raise();
+    }
+    if (FHScrlCtrl) {
+        FHScrlCtrl->setGeometry(V.left(), V.bottom() - 5, V.width() - (FVScrlCtrl ? 6 : 0), 6);
+        FHScrlCtrl->raise();
+    }
 }
 
 // --- the last row and the search footer ------------------------------------------------------------

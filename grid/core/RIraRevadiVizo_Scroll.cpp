@@ -2,6 +2,8 @@
 // while a thumb is dragged, scrolling a cell into view, scrolling while
 // something is dragged near the edges, stretching a column to the client
 // width and the reactions to width and height changes.
+#include "grid/base/GridAuxWindows.h"
+#include "grid/core/GridPanels.h"
 #include "grid/core/RIraRevadiVizo.h"
 #include <QApplication>
 #include <QCursor>
@@ -67,6 +69,83 @@ void RIraRevadiVizo::ScrollBarsUpdated()
         Horz_Proportional();
     }
     Apply_Bar_Policies();
+    Update_Metro_Scroll_Bars();
+}
+
+// --- scroll bar kinds ---------------------------------------------------------------------------------
+
+void RIraRevadiVizo::Set_ScrollType(TScrollType Value)
+{
+    if (Value != FScrollType) {
+        FScrollType = Value;
+        // Flat bars need a service this platform does not have: standard bars stay.
+        if (Value == ssFlat || Value == ssEncarta)
+            InitFlatScrollBars();
+        else
+            DoneFlatScrollBars();
+        if (HandleAllocated()) {
+            if (Value == ssMetro) {
+                Create_Metro_Scroll_Bars();
+                Set_ScrollBars(ssNone);
+            } else if (FVScrlCtrl) {
+                Free_Metro_Scroll_Bars();
+                Set_ScrollBars(ssBoth);
+            }
+        }
+    }
+    Invalidate();
+}
+
+void RIraRevadiVizo::CreateWnd()
+{
+    TBaseGrid::CreateWnd();
+    if (FScrollType == ssMetro) {
+        Create_Metro_Scroll_Bars();
+        Set_ScrollBars(ssNone);
+    }
+    Place_Panels();
+}
+
+void RIraRevadiVizo::Create_Metro_Scroll_Bars()
+{
+    if (!FVScrlCtrl) {
+        FVScrlCtrl = new TScrollControl(this, sdVertical);
+        FVScrlCtrl->OnScroll = [this](int Pos) { Set_TopRow(FixedRows() + Pos); };
+        FVScrlCtrl->show();
+    }
+    if (!FHScrlCtrl) {
+        FHScrlCtrl = new TScrollControl(this, sdHorizontal);
+        FHScrlCtrl->OnScroll = [this](int Pos) { TBaseGrid::Set_LeftCol(FixedCols() + Pos); };
+        FHScrlCtrl->show();
+    }
+    Place_Panels();
+    Update_Metro_Scroll_Bars();
+}
+
+void RIraRevadiVizo::Free_Metro_Scroll_Bars()
+{
+    delete FVScrlCtrl;
+    delete FHScrlCtrl;
+    FVScrlCtrl = nullptr;
+    FHScrlCtrl = nullptr;
+}
+
+void RIraRevadiVizo::Update_Metro_Scroll_Bars()
+{
+    if (FVScrlCtrl)
+        FVScrlCtrl->Set_Range(Max_TopRow() - FixedRows(), VisibleRowCount(), TopRow() - FixedRows());
+    if (FHScrlCtrl)
+        FHScrlCtrl->Set_Range(Max_LeftCol() - FixedCols(), VisibleColCount(), LeftCol() - FixedCols());
+}
+
+TArrowWindow *RIraRevadiVizo::Arrow(TArrowDirection Dir) const { return FArrows[Dir]; }
+
+TColor RIraRevadiVizo::ArrowColor() const { return FArrows[arrUp]->Color(); }
+
+void RIraRevadiVizo::Set_ArrowColor(TColor Value)
+{
+    for (TArrowWindow *A : FArrows)
+        A->Set_Color(Value);
 }
 
 void RIraRevadiVizo::Vert_Proportional()

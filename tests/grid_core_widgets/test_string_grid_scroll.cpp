@@ -2,6 +2,8 @@
 // and live scrolling, a cell scrolled into view, scrolling while dragging,
 // column stretching, proportional sizing of all columns and rows, moving
 // rows, sizing borders and the bars shown always.
+#include "grid/base/GridAuxWindows.h"
+#include "grid/core/GridPanels.h"
 #include "grid/core/RIraRevadiVizo.h"
 #include <QCoreApplication>
 #include <QCursor>
@@ -436,4 +438,73 @@ TEST(StringGridScroll, ScrollBarAlways)
     G->resize(300, 200);
     G->Set_ScrollBarAlways(saVert);
     EXPECT_TRUE(G->verticalScrollBar()->isEnabled());
+}
+
+// --- bar kinds, arrows and copying ---------------------------------------------------------------------------
+
+TEST(StringGridScroll, MetroScrollControls)
+{
+    QWidget Window;
+    Window.resize(420, 280);
+    auto *G = new RIraRevadiVizo(&Window);
+    G->setGeometry(10, 10, 400, 250);
+    G->Set_RowCount(60);
+    G->Set_ColCount(20);
+    // Before the window exists the type is only stored.
+    G->Set_ScrollType(ssMetro);
+    EXPECT_EQ(G->VertScrollControl(), nullptr);
+    Window.show();
+    QCoreApplication::processEvents();
+    ASSERT_NE(G->VertScrollControl(), nullptr);
+    ASSERT_NE(G->HorzScrollControl(), nullptr);
+    EXPECT_EQ(G->ScrollBars(), ssNone);
+    EXPECT_EQ(G->VertScrollControl()->width(), 6);
+    EXPECT_EQ(G->HorzScrollControl()->height(), 6);
+    // along the right and bottom edges of the cells
+    const QRect V = G->viewport()->geometry();
+    EXPECT_EQ(G->VertScrollControl()->geometry().right(), V.right());
+    EXPECT_EQ(G->HorzScrollControl()->geometry().bottom(), V.bottom());
+    // The controls follow the grid and move it.
+    G->Set_TopRow(10);
+    EXPECT_EQ(G->VertScrollControl()->Position(), 9);
+    G->VertScrollControl()->OnScroll(20);
+    EXPECT_EQ(G->TopRow(), 21);
+    EXPECT_EQ(G->VertScrollControl()->Position(), 20);
+    G->HorzScrollControl()->OnScroll(3);
+    EXPECT_EQ(G->LeftCol(), 4);
+    // A point at the track's end stands for the last position.
+    TScrollControl *VC = G->VertScrollControl();
+    EXPECT_EQ(VC->Position_At(VC->height()), VC->Max());
+    EXPECT_EQ(VC->Position_At(0), 0);
+    // Another type frees them and brings both bars back.
+    G->Set_ScrollType(ssFlat);
+    EXPECT_EQ(G->VertScrollControl(), nullptr);
+    EXPECT_EQ(G->ScrollBars(), ssBoth);
+    EXPECT_FALSE(G->IsFlat());   // no flat bars here: standard ones stay
+}
+
+TEST(StringGridScroll, ArrowColourAndCopiedScrollSettings)
+{
+    RIraRevadiVizo A;
+    EXPECT_EQ(A.ArrowColor(), clLime);
+    A.Set_ArrowColor(clRed);
+    for (TArrowDirection D : {arrUp, arrDown, arrLeft, arrRight})
+        EXPECT_EQ(A.Arrow(D)->Color(), clRed);
+
+    A.Set_ScrollProportional(true);
+    A.Set_ScrollSynch(true);
+    A.Set_ScrollHints(shBoth);
+    A.Set_ScrollBarAlways(saVert);
+    A.Set_ScrollBars(ssVertical);
+    A.DragScrollOptions().Active = true;
+    A.DragScrollOptions().Delays.RepeatDelay = 100;
+    RIraRevadiVizo B;
+    B.Assign(&A);
+    EXPECT_TRUE(B.ScrollProportional());
+    EXPECT_TRUE(B.ScrollSynch());
+    EXPECT_EQ(B.ScrollHints(), shBoth);
+    EXPECT_EQ(B.ScrollBarAlways(), saVert);
+    EXPECT_EQ(B.ScrollBars(), ssVertical);
+    EXPECT_TRUE(B.DragScrollOptions().Active);
+    EXPECT_EQ(B.DragScrollOptions().Delays.RepeatDelay, 100);
 }
