@@ -1,5 +1,6 @@
 // The string grid's life cycle: construction with its defaults, destruction,
 // copying one grid into another, and the window it follows.
+#include "grid/core/GridPanels.h"
 #include "grid/core/RIraRevadiVizo.h"
 #include <QApplication>
 #include "platform/SystemInfo.h"
@@ -130,6 +131,8 @@ void RIraRevadiVizo::Invalidate()
         return;
     }
     InvalidateGrid();
+    if (!FLoading && Floating_Footer_Visible())
+        FooterPanel()->update();
 }
 
 // --- loading ------------------------------------------------------------------------------

@@ -836,6 +836,12 @@ public:
     int HoverFixedY() const { return FHoverFixedY; }
     void Set_Hover_Fixed_Cell(int X, int Y) { FHoverFixedX = X; FHoverFixedY = Y; }
     void ResetFixedCellHighlight();
+    // The Insert and Delete keys' rows (real row index): one row inserted
+    // before it; the row removed, or only cleared when it is the one data
+    // row left (and FixedRowAlways is off), then OnAutoDeleteRow.
+    virtual void InsertRowHook(int ARow);
+    virtual void DeleteRowHook(int ARow);
+    TAutoDeleteRowEvent OnAutoDeleteRow;
 
     // ===== focus frame and empty-area background (RIraRevadiVizo_FocusFrame.cpp) =====
     // A glowing frame (a plain one where the platform has no translucent

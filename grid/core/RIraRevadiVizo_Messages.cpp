@@ -1,6 +1,7 @@
 // The grid's answers to the platform's requests and notices: the mouse
 // cursor, focus arriving and leaving, what it wants of the keyboard, hints,
 // property changes and removed components.
+#include "grid/core/GridPanels.h"
 #include "grid/core/RIraRevadiVizo.h"
 #include <QApplication>
 #include <QCursor>
@@ -213,6 +214,8 @@ void RIraRevadiVizo::CMEnabledChanged()
 void RIraRevadiVizo::CMColorChanged()
 {
     TBaseGrid::CMColorChanged();
+    if (Floating_Footer_Visible())
+        FooterPanel()->update();
 }
 
 void RIraRevadiVizo::Notification(QObject *AComponent, TOperation Operation)
@@ -233,4 +236,36 @@ void RIraRevadiVizo::ResetFixedCellHighlight()
     FHoverFixedX = -1;
     FHoverFixedY = -1;
     RepaintCell(X, Y);
+}
+
+// --- rows by key ----------------------------------------------------------------------------------------------
+
+void RIraRevadiVizo::InsertRowHook(int ARow)
+{
+    const int D = std::clamp(DisplRowIndex(ARow), 0, RowCount());
+    Set_RowCount(RowCount() + 1);
+    // The new last row may hold cells stored beyond the old count: it starts empty.
+    const int Last = RowCount() - 1;
+    FreeCellProps(0, Last, TotalColCount() - 1, Last);
+    ResetRowCells(Last);
+    if (D < Last)
+        MoveRow(Last, D);
+}
+
+void RIraRevadiVizo::DeleteRowHook(int ARow)
+{
+    const int D = DisplRowIndex(ARow);
+    if (D < 0 || D >= RowCount())
+        return;
+    const int DataRows = RowCount() - FixedRows() - FFixedFooters;
+    if (DataRows != 1 || FFixedRowAlways) {
+        FreeCellProps(0, D, TotalColCount() - 1, D);
+        MoveRow(D, RowCount() - 1);
+        Set_RowCount(RowCount() - 1);
+    } else {
+        FreeCellProps(0, D, TotalColCount() - 1, D);
+        ResetRowCells(D);
+    }
+    if (OnAutoDeleteRow)
+        OnAutoDeleteRow(this, ARow);
 }

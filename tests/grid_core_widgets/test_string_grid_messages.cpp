@@ -222,3 +222,49 @@ TEST(StringGridMessages, ResetFixedCellHighlight)
         EXPECT_EQ(G->WMSetCursor(Mid(*G, 2, 3)), Qt::ArrowCursor);
     }
 }
+
+// --- rows by key ---------------------------------------------------------------------------------------------
+
+TEST(StringGridMessages, InsertAndDeleteRowHooks)
+{
+    auto Texts = [](RIraRevadiVizo &G) {
+        QString S;
+        for (int R = 0; R < G.RowCount(); ++R)
+            S += G.Cells(1, R).isEmpty() ? QStringLiteral("-") : G.Cells(1, R);
+        return S;
+    };
+    auto G = Make_Grid();
+    G->Set_RowCount(4);
+    for (int R = 0; R < 4; ++R)
+        G->Set_Cells(1, R, QString::number(R));
+    // a row beyond the count keeps its text: the inserted row still starts empty
+    G->Set_Cells(1, 4, QStringLiteral("x"));
+    G->InsertRowHook(2);
+    EXPECT_EQ(Texts(*G), "01-23");
+    int Deleted = -1;
+    G->OnAutoDeleteRow = [&](QObject *, int ARow) { Deleted = ARow; };
+    G->DeleteRowHook(1);
+    EXPECT_EQ(Texts(*G), "0-23");
+    EXPECT_EQ(Deleted, 1);
+
+    // The Delete key on the only data row clears it instead of removing it.
+    struct TCase { const char *Name; bool FixedRowAlways; int WantRows; const char *Want; };
+    const TCase Cases[] = {
+        {"OnlyDataRowIsCleared", false, 2, "0-"},
+        {"FixedRowAlwaysRemovesIt", true, 1, "0"},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        auto H = Make_Grid();
+        H->Set_RowCount(2);
+        H->Set_FixedRowAlways(C.FixedRowAlways);
+        H->Set_Cells(1, 0, QStringLiteral("0"));
+        H->Set_Cells(1, 1, QStringLiteral("1"));
+        Deleted = -1;
+        H->OnAutoDeleteRow = [&](QObject *, int ARow) { Deleted = ARow; };
+        H->DeleteRowHook(1);
+        EXPECT_EQ(H->RowCount(), C.WantRows);
+        EXPECT_EQ(Texts(*H), C.Want);
+        EXPECT_EQ(Deleted, 1);
+    }
+}
