@@ -211,6 +211,7 @@ void RIraRevadiVizo::resizeEvent(QResizeEvent *Event)
 {
     TBaseGrid::resizeEvent(Event);
     Place_Panels();
+    CellControlsUpdate(false);
     if (OnResize)
         OnResize(this);
     // A gradient behind the empty area spans the whole client area.

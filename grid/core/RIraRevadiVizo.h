@@ -4,6 +4,7 @@
 #include "grid/core/DarAzidError.h"
 #include "grid/core/GridRowFlags.h"
 #include "grid/core/GridScrollSettings.h"
+#include "grid/base/CellControls.h"
 #include "grid/core/GridSettings.h"
 #include "platform/DateTime.h"
 #include <QPointer>
@@ -857,6 +858,17 @@ public:
     void Set_BackGround(const TBackGround &Value) { FBackGround.Assign(Value); Invalidate(); }
     void PaintEmptyArea() override;
 
+    // ===== controls placed in cells (RIraRevadiVizo_CellControls.cpp) =================
+    // The list of controls over cells (display column X, row Y). Rebuilding
+    // collects the controls the cells' properties hold; every update lays each
+    // control over its cell and shows it only while its cell is in view.
+    TControlList &ControlList() { return FControlList; }
+    void CellControlsUpdate(bool RebuildList);
+    QWidget *GetCellControls(int ACol, int ARow);
+    // Moving a column or row takes the controls of its cells along.
+    void MoveColumn(int FromIndex, int ToIndex);
+    void MoveRow(int FromIndex, int ToIndex);
+
     // ===== bottom panels and integral height (RIraRevadiVizo_Panels.cpp) ==============
     // The floating footer's and the search footer's panels sit below the cells
     // (above the horizontal bar); the cells' area ends where they begin.
@@ -934,6 +946,7 @@ private:
     TGridFocusWindow *FFocusWindow = nullptr;
     TBackGround FBackGround;
     void Create_Panels();
+    TControlList FControlList;
     void Create_Metro_Scroll_Bars();
     void Free_Metro_Scroll_Bars();
     void Update_Metro_Scroll_Bars();

@@ -70,6 +70,8 @@ void RIraRevadiVizo::ScrollBarsUpdated()
     }
     Apply_Bar_Policies();
     Update_Metro_Scroll_Bars();
+    // The view moved or the cells changed size: controls follow their cells.
+    CellControlsUpdate(false);
 }
 
 // --- scroll bar kinds ---------------------------------------------------------------------------------
@@ -571,6 +573,9 @@ void RIraRevadiVizo::ColWidthsChanged()
     FColSized = false;
     if (Is_Check_Control_Cell(RealColIndex(Col()), Row()))
         HideEditor();
+    if (Floating_Footer_Visible())
+        FooterPanel()->update();
+    CellControlsUpdate(false);
     if (FColumnSize->Stretch() && FScrollProportional)
         UpdateVertScrollProportional();
 }
@@ -594,6 +599,7 @@ void RIraRevadiVizo::Row_Heights_Changed_Ex()
     FRowsized = false;
     if (Is_Check_Control_Cell(RealColIndex(Col()), Row()))
         HideEditor();
+    CellControlsUpdate(false);
 }
 
 // --- moving rows and sizing borders -------------------------------------------------------------------

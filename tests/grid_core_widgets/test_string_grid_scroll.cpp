@@ -508,3 +508,43 @@ TEST(StringGridScroll, ArrowColourAndCopiedScrollSettings)
     EXPECT_TRUE(B.DragScrollOptions().Active);
     EXPECT_EQ(B.DragScrollOptions().Delays.RepeatDelay, 100);
 }
+
+// The bar worked by the user in proportional mode: page steps move the grid
+// by a page and the thumb lands on the grid's proportional position; a thumb
+// dragged and dropped takes the grid to the row its position stands for.
+TEST(StringGridScroll, ProportionalBarWorkedByTheUser)
+{
+    QWidget Window;
+    Window.resize(340, 240);
+    auto *G = new RIraRevadiVizo(&Window);
+    G->setGeometry(10, 10, 300, 200);
+    G->Set_ColCount(3);
+    G->Set_RowCount(200);
+    Window.show();
+    QCoreApplication::processEvents();
+    G->Set_ScrollProportional(true);
+    QScrollBar *Bar = G->verticalScrollBar();
+    ASSERT_TRUE(G->Bar_Is_Proportional(Qt::Vertical));
+    const int Page = G->VisibleRowCount();
+
+    Bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(G->TopRow(), 1 + Page);
+    const int AfterPage = Bar->value();
+    EXPECT_GT(AfterPage, 0);
+    EXPECT_LT(AfterPage, 127);
+
+    // Dragging without thumb tracking moves the grid only on the drop.
+    Bar->setSliderDown(true);
+    Bar->setSliderPosition(127);
+    EXPECT_EQ(G->TopRow(), 1 + Page);
+    Bar->setSliderDown(false);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(G->TopRow(), G->RowCount() - G->VisibleRowCount());
+    EXPECT_EQ(Bar->value(), 127);
+
+    // A value set by a program scrolls the grid on the same scale.
+    Bar->setValue(0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(G->TopRow(), 1);
+}
