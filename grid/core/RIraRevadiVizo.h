@@ -933,6 +933,7 @@ private:
     bool FColSizeFlg = false;
     TMouseSelectMode FMouseSelectMode = msNormal;
     TGridCursorId FCursorResource = gcNone;
+    TGridCursorId FCursorShown = gcNone;   // the grid cursor on the viewport now
     bool FCellSelectorMode = false;
     bool FSizeFixed = false, FSizingFixed = false, FSizeFixedR = false, FSizingFixedR = false;
     bool FNoMouseLeave = false;

@@ -89,9 +89,13 @@ Qt::CursorShape RIraRevadiVizo::WMSetCursor(TPoint Pos)
         Shape = Qt::SplitVCursor;
     }
     if (FCursorResource != gcNone) {
-        viewport()->setCursor(Grid_Cursor(FCursorResource));
+        // Set once per change: the pointer moves often.
+        if (FCursorResource != FCursorShown || viewport()->cursor().shape() != Qt::BitmapCursor)
+            viewport()->setCursor(Grid_Cursor(FCursorResource));
+        FCursorShown = FCursorResource;
         return Qt::BitmapCursor;
     }
+    FCursorShown = gcNone;
     return Shape;
 }
 

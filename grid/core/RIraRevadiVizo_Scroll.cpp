@@ -70,8 +70,11 @@ void RIraRevadiVizo::ScrollBarsUpdated()
     }
     Apply_Bar_Policies();
     Update_Metro_Scroll_Bars();
-    // The view moved or the cells changed size: controls follow their cells.
+    // The view moved or the cells changed size: controls follow their cells,
+    // and a focus frame its cell.
     CellControlsUpdate(false);
+    if (Focus_Window_Grid() == this)
+        MoveFocusWindow();
 }
 
 // --- scroll bar kinds ---------------------------------------------------------------------------------
@@ -332,7 +335,7 @@ void RIraRevadiVizo::WMHScroll(TWMScroll &M)
     TBaseGrid::WMHScroll(M);
     if (FixedPicture && M.ScrollCode != SB_THUMBTRACK && OldTopLeft != TPoint{LeftCol(), TopRow()})
         Invalidate();
-    if (M.ScrollCode == SB_ENDSCROLL && ColCount() == 1)
+    if (M.ScrollCode == SB_ENDSCROLL && ((UseRightToLeftAlignment() && MergeCount() > 0) || ColCount() == 1))
         Invalidate();
     if (Is_Check_Control_Cell(RealColIndex(Col()), Row()))
         HideEditor();

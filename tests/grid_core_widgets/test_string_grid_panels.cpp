@@ -1,6 +1,7 @@
 // The panels below the string grid's cells: their life cycle, the search
 // footer's accelerators, the last row kept clear of the search footer, and
 // the height that holds whole rows.
+#include "TestSupport.h"
 #include "grid/core/GridPanels.h"
 #include "grid/core/RIraRevadiVizo.h"
 #include <QCoreApplication>
@@ -159,4 +160,25 @@ TEST(StringGridPanels, IntegralHeight)
     G.SetBounds(0, 0, 400, 100);
     EXPECT_EQ(G.height(), 100);
     G.EndUpdate();
+}
+
+// The search footer below the cells, with the thin metro bars.
+TEST(StringGridPanels, Screenshot)
+{
+    QWidget Window;
+    Window.resize(460, 300);
+    auto *G = new RIraRevadiVizo(&Window);
+    G->setGeometry(10, 10, 440, 280);
+    G->Set_ColCount(8);
+    G->Set_RowCount(30);
+    for (int R = 0; R < 30; ++R)
+        for (int C = 0; C < 8; ++C)
+            G->Set_Cells(C, R, R == 0 ? QStringLiteral("Col %1").arg(C) : QStringLiteral("%1.%2").arg(C).arg(R));
+    G->Set_ScrollType(ssMetro);
+    Window.show();
+    QCoreApplication::processEvents();
+    G->Set_Search_Panel_Visible(true);
+    G->Set_TopRow(5);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(Save_Screenshot(&Window, QStringLiteral("string_grid_search_footer")).isEmpty());
 }
