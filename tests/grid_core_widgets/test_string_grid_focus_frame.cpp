@@ -72,6 +72,11 @@ TEST(StringGridFocusFrame, PlatformWithoutCompositorShowsAPlainBand)
     QCoreApplication::processEvents();
     EXPECT_EQ(F->pos(), Before + QPoint(30, 20));
 
+    // ... and its cell when the cell moves in the grid (a wider column before it).
+    G.Set_ColWidths(0, 200);
+    const TRect Moved = G.CellRect(2, 3);
+    EXPECT_EQ(F->pos(), G.viewport()->mapToGlobal(QPoint(Moved.Left, Moved.Top)) - QPoint(4, 4));
+
     G.HideFocusWindow();
     EXPECT_FALSE(F->isVisible());
     EXPECT_EQ(RIraRevadiVizo::Focus_Window_Grid(), nullptr);

@@ -548,3 +548,29 @@ TEST(StringGridScroll, ProportionalBarWorkedByTheUser)
     QCoreApplication::processEvents();
     EXPECT_EQ(G->TopRow(), 1);
 }
+
+// A proportional thumb's hint names the row its position stands for; a grid
+// without fixed columns closes its editor when the view passes the current column.
+TEST(StringGridScroll, ProportionalHintAndEditorClosedByScrolling)
+{
+    auto G = Make_Grid(3, 201, 40, 20, 1);
+    G->resize(300, 200);
+    G->Set_ScrollProportional(true);
+    G->Set_ScrollHints(shVertical);
+    ASSERT_TRUE(G->Bar_Is_Proportional(Qt::Vertical));
+    const int Span = G->RowCount() - G->VisibleRowCount() - G->FixedRows();
+    G->Scroll_Message(Qt::Vertical, SB_THUMBTRACK, 127);
+    EXPECT_EQ(G->ScrollHintWindow()->text(), QStringLiteral("Row : %1").arg(1 + Span));
+    G->Scroll_Message(Qt::Vertical, SB_ENDSCROLL);
+
+    auto H = Make_Grid(30, 5, 40, 20, 0);
+    H->resize(300, 200);
+    H->Set_Options(H->Options() + goEditing);
+    H->Set_Col(3);
+    H->ShowEditor();
+    ASSERT_TRUE(H->EditorMode());
+    H->Scroll_Message(Qt::Horizontal, SB_THUMBPOSITION, 2);   // column 2 stays left of it
+    EXPECT_TRUE(H->EditorMode());
+    H->Scroll_Message(Qt::Horizontal, SB_THUMBPOSITION, 5);
+    EXPECT_FALSE(H->EditorMode());
+}
