@@ -69,8 +69,18 @@ void RIraRevadiVizo::MoveFocusWindow()
     if (!FFocusWindow)
         return;
     const TRect R = CellRect(Col(), Row());
+    // A cell out of view shows no frame (it comes back with the cell); a cell
+    // of another size gets a frame drawn for it.
+    if (R.Is_Empty()) {
+        FFocusWindow->hide();
+        return;
+    }
+    if (FFocusWindow->isHidden() || FFocusWindow->size() != QSize(R.Width() + 9, R.Height() + 9)) {
+        ShowFocusWindow(R);
+        return;
+    }
     const QPoint G = viewport()->mapToGlobal(QPoint(R.Left, R.Top));
-    FFocusWindow->setGeometry(G.x() - Frame_Band, G.y() - Frame_Band, R.Width() + 9, R.Height() + 9);
+    FFocusWindow->move(G.x() - Frame_Band, G.y() - Frame_Band);
     FFocusWindow->update();
 }
 

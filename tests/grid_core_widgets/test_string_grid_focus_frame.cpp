@@ -77,6 +77,19 @@ TEST(StringGridFocusFrame, PlatformWithoutCompositorShowsAPlainBand)
     const TRect Moved = G.CellRect(2, 3);
     EXPECT_EQ(F->pos(), G.viewport()->mapToGlobal(QPoint(Moved.Left, Moved.Top)) - QPoint(4, 4));
 
+    // A cell of another size gets a frame of its size.
+    G.Set_ColWidths(2, 90);
+    const TRect Wider = G.CellRect(2, 3);
+    EXPECT_EQ(F->size(), QSize(Wider.Width() + 9, Wider.Height() + 9));
+    EXPECT_FALSE(F->mask().contains(QPoint(4 + Wider.Width() - 2, 4 + Wider.Height() / 2)));
+    // Scrolled out of view the frame hides; back in view it shows again.
+    G.Set_RowCount(60);
+    G.Set_TopRow(20);
+    EXPECT_FALSE(F->isVisible());
+    EXPECT_EQ(RIraRevadiVizo::Focus_Window_Grid(), &G);
+    G.Set_TopRow(1);
+    EXPECT_TRUE(F->isVisible());
+
     G.HideFocusWindow();
     EXPECT_FALSE(F->isVisible());
     EXPECT_EQ(RIraRevadiVizo::Focus_Window_Grid(), nullptr);
