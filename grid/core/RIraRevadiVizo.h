@@ -948,6 +948,14 @@ private:
     TBackGround FBackGround;
     void Create_Panels();
     TControlList FControlList;
+    bool FCellControlsUsed = false;   // a rebuild has found controls over cells
+    // Hiding and showing rows and columns rebuild the list only on a grid
+    // that has placed controls (a big grid without them is not scanned).
+    void Rebuild_Cell_Controls_If_Used()
+    {
+        if (FCellControlsUsed)
+            CellControlsUpdate(true);
+    }
     void Create_Metro_Scroll_Bars();
     void Free_Metro_Scroll_Bars();
     void Update_Metro_Scroll_Bars();

@@ -20,12 +20,19 @@ int Moved_Index(int Index, int From, int To)
 void RIraRevadiVizo::CellControlsUpdate(bool RebuildList)
 {
     if (RebuildList) {
+        // Controls whose cells left the grid (hidden rows and columns) hide
+        // with them; the others are found again where their cells are now.
+        for (int I = 0; I < FControlList.Count(); ++I)
+            if (QWidget *W = FControlList.GetControl(I).Control)
+                W->hide();
         FControlList.Clear();
         if (HasAnyCellProps())
             for (int R = 0; R < RowCount(); ++R)
                 for (int C = 0; C < TotalColCount(); ++C)
-                    if (const TCellProperties *P = Find_Cell_Props(C, R); P && P->Control())
+                    if (const TCellProperties *P = Find_Cell_Props(C, R); P && P->Control() && !IsHiddenColumn(C))
                         FControlList.AddControl(DisplColIndex(C), R, P->Control());
+        if (FControlList.Count() > 0)
+            FCellControlsUsed = true;
     }
     for (int I = 0; I < FControlList.Count(); ++I) {
         TControlItem &It = FControlList.GetControl(I);

@@ -79,3 +79,29 @@ TEST(StringGridCellControls, MovedWithColumnsAndRows)
         EXPECT_EQ(T.A->geometry(), G.TObjStringGrid::CellRect(C.WantA.X, C.WantA.Y).To_QRect());
     }
 }
+
+// Hidden rows and columns take their controls out of the grid; shown again,
+// the controls come back over their cells.
+TEST(StringGridCellControls, HiddenRowsAndColumns)
+{
+    TControlGrid T;
+    RIraRevadiVizo &G = *T.G;
+    G.HideRow(4);   // B's row 5 moves up to 4
+    EXPECT_EQ(G.GetCellControls(3, 4), T.B);
+    EXPECT_EQ(T.B->geometry(), G.TObjStringGrid::CellRect(3, 4).To_QRect());
+    G.HideRow(3);   // A's row leaves the grid
+    EXPECT_FALSE(T.A->isVisible());
+    EXPECT_EQ(G.ControlList().Count(), 1);
+    G.UnHideRowsAll();
+    EXPECT_EQ(G.GetCellControls(2, 3), T.A);
+    EXPECT_EQ(G.GetCellControls(3, 5), T.B);
+    EXPECT_TRUE(T.A->isVisible());
+
+    G.HideColumn(2);   // A's column hides, B's column 3 shows as column 2
+    EXPECT_FALSE(T.A->isVisible());
+    EXPECT_EQ(G.GetCellControls(2, 5), T.B);
+    EXPECT_EQ(T.B->geometry(), G.TObjStringGrid::CellRect(2, 5).To_QRect());
+    G.UnHideColumn(2);
+    EXPECT_EQ(G.GetCellControls(2, 3), T.A);
+    EXPECT_TRUE(T.A->isVisible());
+}
