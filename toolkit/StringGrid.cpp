@@ -634,14 +634,6 @@ void TStringGrid::Update_Scroll_Bars()
     FSyncingBars = false;
 }
 
-void TStringGrid::Sync_Scroll_Bars(const std::function<void()> &Fn)
-{
-    const bool Old = FSyncingBars;
-    FSyncingBars = true;
-    Fn();
-    FSyncingBars = Old;
-}
-
 int TStringGrid::Bar_Position(Qt::Orientation Bar) const
 {
     return Bar == Qt::Vertical ? TopRow() - FixedRows() : LeftCol() - FixedCols();

@@ -527,9 +527,6 @@ protected:
     int Max_TopRow() const;
     int Max_LeftCol() const;
     void Update_Scroll_Bars();
-    // Runs Fn with the bars marked as being synchronised: value changes made
-    // meanwhile do not move the grid.
-    void Sync_Scroll_Bars(const std::function<void()> &Fn);
     void Place_Editor();
     // Brings the current cell into view.
     void Scroll_Into_View(int ACol, int ARow);
