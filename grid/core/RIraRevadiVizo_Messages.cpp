@@ -152,7 +152,7 @@ void RIraRevadiVizo::focusInEvent(QFocusEvent *Event)
             bool Allow = true;
             GetCellEditable(RC, Row(), Allow);
             if (Allow && Current_Visible()) {
-                ShowEditor();
+                ShowInplaceEdit();
                 return;
             }
         }
@@ -160,7 +160,7 @@ void RIraRevadiVizo::focusInEvent(QFocusEvent *Event)
         bool Allow = true;
         GetCellEditable(RC, Row(), Allow);
         if (Current_Visible() && Allow && !FMouseActions.DirectEdit() && HasComboBox(RC, Row())) {
-            ShowEditor();
+            ShowInplaceEdit();
             return;
         }
     }

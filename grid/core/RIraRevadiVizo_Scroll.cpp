@@ -329,7 +329,7 @@ void RIraRevadiVizo::WMHScroll(TWMScroll &M)
     // A grid without fixed columns closes the editor when the view passes the
     // current column.
     if (FixedCols() == 0 && N >= Col())
-        HideEditor();
+        HideInplaceEdit();
     const bool FixedPicture = !FBackGround.Bitmap.isNull() && FBackGround.Display == bdFixed;
     const TPoint OldTopLeft{LeftCol(), TopRow()};
     TBaseGrid::WMHScroll(M);

@@ -193,3 +193,32 @@ TEST(StringGridFocusFrame, Screenshot)
     ASSERT_TRUE(Shot.save(Path));
     G.HideFocusWindow();
 }
+
+// With the focus helper on, opening the editor frames the cell and a
+// validated value (here on leaving the cell) takes the frame away.
+TEST(StringGridFocusFrame, EditorStartAndValidationShowAndHideTheFrame)
+{
+    struct TCase { const char *Name; bool Enabled; bool WantFrame; };
+    const TCase Cases[] = {
+        {"HelperOn", true, true},
+        {"HelperOff", false, false},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        TWindowGrid W;
+        RIraRevadiVizo &G = *W.G;
+        G.Set_Options(G.Options() + goEditing);
+        G.FocusHelper().Set_Enabled(C.Enabled);
+        G.Set_Col(1);
+        G.Set_Row(2);
+        G.ShowInplaceEdit();
+        ASSERT_TRUE(G.EditorMode());
+        EXPECT_EQ(RIraRevadiVizo::Focus_Window_Grid() == &G, C.WantFrame);
+        EXPECT_EQ(G.FocusWindow() != nullptr && G.FocusWindow()->isVisible(), C.WantFrame);
+        G.InplaceEditor()->setText(QStringLiteral("new"));
+        G.Set_Row(3);   // leaving the cell validates the value
+        EXPECT_EQ(G.Cells(1, 2), "new");
+        EXPECT_EQ(RIraRevadiVizo::Focus_Window_Grid(), nullptr);
+        EXPECT_TRUE(G.FocusWindow() == nullptr || !G.FocusWindow()->isVisible());
+    }
+}

@@ -139,8 +139,8 @@ TEST(StringGridMessages, FocusArrivalOpensTheEditor)
         G->Set_RowCount(100);
         G->Set_Options(G->Options() + goEditing);
         // the text editor exists once it has been shown
-        G->ShowEditor();
-        G->HideEditor();
+        G->ShowInplaceEdit();
+        G->HideInplaceEdit();
         ASSERT_NE(G->InplaceEditor(), nullptr);
         G->Navigation().Set_AlwaysEdit(C.AlwaysEdit);
         if (!C.Editable)

@@ -567,7 +567,7 @@ TEST(StringGridScroll, ProportionalHintAndEditorClosedByScrolling)
     H->resize(300, 200);
     H->Set_Options(H->Options() + goEditing);
     H->Set_Col(3);
-    H->ShowEditor();
+    H->ShowInplaceEdit();
     ASSERT_TRUE(H->EditorMode());
     H->Scroll_Message(Qt::Horizontal, SB_THUMBPOSITION, 2);   // column 2 stays left of it
     EXPECT_TRUE(H->EditorMode());
