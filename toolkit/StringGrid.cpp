@@ -630,7 +630,13 @@ void TStringGrid::Update_Scroll_Bars()
     H->setPageStep(std::max(1, VisibleColCount()));
     H->setSingleStep(1);
     H->setValue(LeftCol() - FixedCols());
+    ScrollBarsUpdated();
     FSyncingBars = false;
+}
+
+int TStringGrid::Bar_Position(Qt::Orientation Bar) const
+{
+    return Bar == Qt::Vertical ? TopRow() - FixedRows() : LeftCol() - FixedCols();
 }
 
 void TStringGrid::scrollContentsBy(int, int)
@@ -645,8 +651,8 @@ void TStringGrid::scrollContentsBy(int, int)
         Update_Scroll_Bars();
         return;
     }
-    Set_TopRow(FixedRows() + verticalScrollBar()->value());
-    Set_LeftCol(FixedCols() + horizontalScrollBar()->value());
+    Set_TopRow(FixedRows() + Bar_Offset(Qt::Vertical, verticalScrollBar()->value()));
+    Set_LeftCol(FixedCols() + Bar_Offset(Qt::Horizontal, horizontalScrollBar()->value()));
 }
 
 void TStringGrid::resizeEvent(QResizeEvent *Event)
@@ -865,7 +871,16 @@ void TStringGrid::Paint()
             }
         }
     }
+    PaintEmptyArea();
+    Paint_Sizing_Line();
+}
+
+void TStringGrid::PaintEmptyArea()
+{
     // The area beyond the last cell.
+    TGridDrawInfo Info;
+    CalcDrawInfo(Info);
+    TCanvas &C = Canvas();
     C.Brush.Style = bsSolid;
     C.Brush.Color = FColor;
     const int W = Client_Width();
@@ -874,7 +889,6 @@ void TStringGrid::Paint()
         C.FillRect(Mirror_Rect(TRect(Info.Horz.GridBoundary, 0, W, H)));
     if (Info.Vert.GridBoundary < H)
         C.FillRect(Mirror_Rect(TRect(0, Info.Vert.GridBoundary, std::min(W, Info.Horz.GridBoundary), H)));
-    Paint_Sizing_Line();
 }
 
 void TStringGrid::DrawCell(int ACol, int ARow, const TRect &ARect, TGridDrawState AState)

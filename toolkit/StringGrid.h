@@ -477,6 +477,20 @@ public:
     virtual bool UpdateColumnSize(int ACol, int &AWidth) { return true; }
     virtual bool UpdateRowSize(int ARow, int &AHeight) { return true; }
 
+    // --- scroll bar positions and the empty area (hooks for descendants) -----------
+    // Called whenever the bars have been set to the grid's position, while the
+    // bars are being synchronised (a descendant may rewrite their range, page
+    // and value then without moving the grid).
+    virtual void ScrollBarsUpdated() {}
+    // The row (column) offset from the first scrollable one that a bar
+    // position stands for, and the bar position of the grid's present offset.
+    // By default bar positions are offsets.
+    virtual int Bar_Offset(Qt::Orientation Bar, int Pos) const { return Pos; }
+    virtual int Bar_Position(Qt::Orientation Bar) const;
+    // Paints the client area right of the last column and below the last row;
+    // the default fills it with Color.
+    virtual void PaintEmptyArea();
+
 protected:
     // Sets the grid state (an interaction the grid's descendants run
     // themselves) with the column or row being sized and the origin of a move.

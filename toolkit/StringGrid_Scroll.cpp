@@ -64,7 +64,7 @@ void TStringGrid::Bar_Action(Qt::Orientation O, int Action)
     Scroll_Message(O, Code, Bar->sliderPosition());
     Scroll_Message(O, SB_ENDSCROLL);
     // The grid's position is what the messages made of it.
-    const int Offset = O == Qt::Vertical ? TopRow() - FixedRows() : LeftCol() - FixedCols();
+    const int Offset = Bar_Position(O);
     Bar->setSliderPosition(Offset);
     if (Bar->value() == Offset)
         FBarDriven = false;
@@ -94,9 +94,9 @@ void TStringGrid::WMVScroll(TWMScroll &M)
     case SB_BOTTOM: Set_TopRow(Max_TopRow()); break;
     case SB_THUMBTRACK:
         if (FOptions.Contains(goThumbTracking))
-            Set_TopRow(FixedRows() + M.Pos);
+            Set_TopRow(FixedRows() + Bar_Offset(Qt::Vertical, M.Pos));
         break;
-    case SB_THUMBPOSITION: Set_TopRow(FixedRows() + M.Pos); break;
+    case SB_THUMBPOSITION: Set_TopRow(FixedRows() + Bar_Offset(Qt::Vertical, M.Pos)); break;
     default: break;
     }
 }
@@ -113,9 +113,9 @@ void TStringGrid::WMHScroll(TWMScroll &M)
     case SB_BOTTOM: Set_LeftCol(Max_LeftCol()); break;
     case SB_THUMBTRACK:
         if (FOptions.Contains(goThumbTracking))
-            Set_LeftCol(FixedCols() + M.Pos);
+            Set_LeftCol(FixedCols() + Bar_Offset(Qt::Horizontal, M.Pos));
         break;
-    case SB_THUMBPOSITION: Set_LeftCol(FixedCols() + M.Pos); break;
+    case SB_THUMBPOSITION: Set_LeftCol(FixedCols() + Bar_Offset(Qt::Horizontal, M.Pos)); break;
     default: break;
     }
 }

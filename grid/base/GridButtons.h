@@ -1,4 +1,5 @@
 #pragma once
+#include "grid/base/CheckBoxState.h"
 #include "grid/base/GridOptions.h"
 #include "platform/Colors.h"
 #include <QImage>
@@ -195,7 +196,6 @@ private:
     int FGroupIndex = 0;
 };
 
-enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 enum TTextLayout { tlTop, tlCenter, tlBottom };
 
 class VOdeCheckBox : public QWidget {

@@ -1,4 +1,5 @@
 #pragma once
+#include "grid/base/CheckBoxState.h"
 #include "platform/Colors.h"
 #include "platform/Object.h"
 #include "platform/Rect.h"
@@ -26,7 +27,6 @@ enum TCellHAlign { haLeft, haRight, haCenter, haBeforeText, haAfterText, haFull 
 enum TCellVAlign { vaTop, vaBottom, vaCenter, vaUnderText, vaAboveText, vaFull };
 enum TStretchMode { noStretch, Stretch, StretchWithAspectRatio, Shrink, ShrinkWithAspectRatio };
 enum TBalloonIcon { biNone, biInfo, biWarning, biError };
-enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 
 struct TScrollProp {
     int PageSize = 0;

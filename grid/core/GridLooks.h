@@ -2,6 +2,7 @@
 #include "grid/base/GridStyle.h"
 #include "grid/base/GridLists.h"
 #include "grid/core/CellGraphic.h"
+#include "grid/core/GridScrollSettings.h"
 #include "platform/ImageList.h"
 #include "platform/Colors.h"
 #include <QImage>
@@ -120,15 +121,5 @@ public:
     const char *ClassName() const override { return "TIntList"; }
 };
 
-// A picture or a gradient behind the cells.
-enum TBackgroundDisplay { bdTile, bdFixed, bdGradientHorz, bdGradientVert };
-enum TBackgroundCells { bcNormal, bcFixed, bcAll };
-struct TBackGround {
-    QImage Bitmap;
-    TBackgroundDisplay Display = bdTile;
-    TBackgroundCells Cells = bcNormal;
-    int Left = 0;
-    int Top = 0;
-    TColor Color = clWhite;
-    TColor ColorTo = clNone;
-};
+// The picture or gradient behind the cells (TBackGround) lives with the scroll
+// settings, which also use it for the empty area.

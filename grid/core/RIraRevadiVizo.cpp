@@ -1,5 +1,6 @@
 // The string grid's life cycle: construction with its defaults, destruction,
 // copying one grid into another, and the window it follows.
+#include "grid/core/GridPanels.h"
 #include "grid/core/RIraRevadiVizo.h"
 #include <QApplication>
 #include <exception>
@@ -34,6 +35,8 @@ RIraRevadiVizo::RIraRevadiVizo(QWidget *Parent)
     const bool WinXP = Sys.Win_Major > 5 || (Sys.Win_Major == 5 && Sys.Win_Minor >= 1);
     FBorderColor = WinXP ? 0xB99D7F : 0x808080;
     FScrollWidth = Sys.VScroll_Width;
+    FColumnSize->OnStretch = [this](int StretchCol) { StretchColumn(StretchCol); };
+    Create_Panels();
     Watch_Window();
 }
 
@@ -55,6 +58,8 @@ RIraRevadiVizo::~RIraRevadiVizo()
         } catch (const std::exception &) {
         }
     }
+    if (Focus_Window_Grid() == this)
+        HideFocusWindow();
 }
 
 // --- copying ------------------------------------------------------------------------------
@@ -79,6 +84,7 @@ void RIraRevadiVizo::Assign(QObject *Source)
     FBands.Assign(S->FBands);
     FCellNode->Assign(*S->FCellNode);
     FColumnSize->Assign(*S->FColumnSize);
+    FDragScrollOptions.Assign(S->FDragScrollOptions);
     FSyncGrid.Assign(S->FSyncGrid);
     FFocusHelper.Assign(S->FFocusHelper);
     FFixedRowAlways = S->FFixedRowAlways;
@@ -99,8 +105,12 @@ void RIraRevadiVizo::Assign(QObject *Source)
     Set_ColumnHeaders(S->ColumnHeaders());
     for (int R = 0; R < S->RowCount(); ++R)
         Set_RowHeights(R, S->RowHeights(R));
+    Set_ScrollProportional(S->ScrollProportional());
+    Set_ScrollSynch(S->ScrollSynch());
     Set_ScrollWidth(S->ScrollWidth());
+    Set_ScrollHints(S->ScrollHints());
     Set_ScrollBarAlways(S->ScrollBarAlways());
+    Set_ScrollBars(S->ScrollBars());
     Set_ScrollColor(S->ScrollColor());
     Set_ScrollType(S->ScrollType());
     AssignCells(Source);
@@ -129,6 +139,8 @@ void RIraRevadiVizo::Invalidate()
         return;
     }
     InvalidateGrid();
+    if (!FLoading && Floating_Footer_Visible())
+        FooterPanel()->update();
 }
 
 // --- loading ------------------------------------------------------------------------------
@@ -150,6 +162,7 @@ void RIraRevadiVizo::Loaded()
         FNavigation.Set_AlwaysEdit(true);
         Set_Options(Options() - goAlwaysShowEditor);
     }
+    UpdateScrollBarVisibility(false);
 }
 
 QString RIraRevadiVizo::GetEditMask(int ACol, int ARow)
@@ -188,6 +201,10 @@ bool RIraRevadiVizo::eventFilter(QObject *Watched, QEvent *Event)
         FPrevSizeY = FWatchedWindow->height();
         FormResize(OldX, OldY);
     }
+    // The focus frame follows a moving or resizing window.
+    if (Watched == FWatchedWindow && (Event->type() == QEvent::Move || Event->type() == QEvent::Resize)
+        && Focus_Window_Grid() == this)
+        MoveFocusWindow();
     return TBaseGrid::eventFilter(Watched, Event);
 }
 
@@ -195,12 +212,25 @@ bool RIraRevadiVizo::event(QEvent *Event)
 {
     if (Event->type() == QEvent::ParentChange)
         Watch_Window();
+    if (Event->type() == QEvent::CursorChange)
+        CMCursorChanged();
     return TBaseGrid::event(Event);
 }
 
 void RIraRevadiVizo::resizeEvent(QResizeEvent *Event)
 {
     TBaseGrid::resizeEvent(Event);
+    Place_Panels();
+    CellControlsUpdate(false);
     if (OnResize)
         OnResize(this);
+    // A gradient behind the empty area spans the whole client area.
+    if ((FBackGround.Display == bdGradientHorz || FBackGround.Display == bdGradientVert)
+        && FBackGround.ColorTo != clNone)
+        Invalidate();
+    UpdateScrollBarVisibility(false);
+    // The client width also changes when a bar comes or goes (Qt lays the
+    // bars out after the resize): the stretched column follows it.
+    if (ColumnSize().Stretch() && parentWidget())
+        StretchColumn(ColumnSize().StretchColumn());
 }

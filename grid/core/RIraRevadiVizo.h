@@ -12,6 +12,8 @@
 #include "grid/core/GridLooks.h"
 #include "grid/core/GridSearchFooter.h"
 #include "grid/core/GridRowFlags.h"
+#include "grid/core/GridScrollSettings.h"
+#include "grid/base/CellControls.h"
 #include "grid/core/GridSettings.h"
 #include "platform/DateTime.h"
 #include <QPointer>
@@ -111,7 +113,7 @@ public:
     int PrevSizeY() const { return FPrevSizeY; }
     // Called after the grid's window changed size (the window is watched by
     // an event filter of this grid, never by replacing a window handler).
-    virtual void FormResize(int OldWidth, int OldHeight) {}
+    virtual void FormResize(int OldWidth, int OldHeight);
     void Loaded() override;
     bool IsLoaded() const { return FLoaded; }
     QString GetEditMask(int ACol, int ARow) override;
@@ -660,7 +662,6 @@ public:
     TControlLook &ControlLook() { return FControlLook; }
     TSortSettings &SortSettings() { return FSortSettings; }
     const TBackGround &BackGround() const { return FBackGround; }
-    void Set_BackGround(const TBackGround &Value) { FBackGround = Value; Invalidate(); }
     const TFixedGradientColors &FixedGradient() const { return FFixedGradient; }
     TFixedGradientColors &FixedGradientEffective() { return FFixedGradient; }
     int SelectionColorMixerFactor() const { return FSelectionColorMixerFactor; }
@@ -767,7 +768,6 @@ private:
     TFixedGradientColors FFixedGradient;
     TControlLook FControlLook{&FFixedGradient};
     TSortSettings FSortSettings;
-    TBackGround FBackGround;
     int FSelectionColorMixerFactor = 50;
     bool FSelectionColorMixer = false;
     bool FSelectionRectangle = false;
@@ -791,10 +791,8 @@ public:
     BC_GRID_PROP(int, MaxRowHeight, 0)
     BC_GRID_PROP(int, MinColWidth, 0)
     BC_GRID_PROP(int, MaxColWidth, 0)
-    BC_GRID_PROP(TScrollType, ScrollType, ssNormal)
     BC_GRID_PROP(TColor, ScrollColor, clNone)
     BC_GRID_PROP(int, ScrollWidth, 17)
-    BC_GRID_PROP(TScrollBarAlways, ScrollBarAlways, saNone)
     BC_GRID_PROP(bool, IntegralHeight, false)
     BC_GRID_PROP(TColor, HintColor, clInfoBk)
     BC_GRID_PROP(TColor, SelectionColor, 0xEACAB6)
@@ -1062,6 +1060,248 @@ private:
     TGridCheckBox *FEditCheck = nullptr;
     TGridButton *FGridButton = nullptr;
     TGridDatePicker *FEditDate = nullptr;
+
+public:
+    // ===== scrolling and sizing (RIraRevadiVizo_Scroll.cpp) ==========================
+    // Bars: a thumb in proportion to the visible share of the grid runs over
+    // 128 positions (0..127); without it a bar position is a row or column
+    // offset. Hints show the row or column under a dragged thumb.
+    bool ScrollProportional() const { return FScrollProportional; }
+    void Set_ScrollProportional(bool Value);
+    bool ScrollSynch() const { return FScrollSynch; }
+    void Set_ScrollSynch(bool Value) { FScrollSynch = Value; }
+    TScrollHintType ScrollHints() const { return FScrollHints; }
+    void Set_ScrollHints(TScrollHintType Value) { FScrollHints = Value; }
+    TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
+    void Set_ScrollBarAlways(TScrollBarAlways Value);
+    // Shows, hides, enables and disables the bars by what fits (Force: also
+    // hide bars that are not needed when ScrollBarAlways is saNone).
+    void UpdateScrollBarVisibility(bool Force);
+    // The platform's flat bars do not exist here: the grid keeps standard bars.
+    bool IsFlat() const { return FIsFlat; }
+    void InitFlatScrollBars() { FIsFlat = false; }
+    void DoneFlatScrollBars() { FIsFlat = false; }
+    bool ScrollLock() const { return FScrollLock; }
+    void Set_ScrollLock(bool Value) { FScrollLock = Value; }
+    void UpdateHorzScrollProportional();
+    void UpdateVertScrollProportional();
+    // Whether a bar holds proportional positions now.
+    bool Bar_Is_Proportional(Qt::Orientation Bar) const { return FPropBar[Bar == Qt::Vertical ? 1 : 0]; }
+    // The row (column) a bar position stands for.
+    int Bar_Row_Or_Col(Qt::Orientation Bar, int Pos) const;
+    void WMHScroll(TWMScroll &Message) override;
+    void WMVScroll(TWMScroll &Message) override;
+    bool ScrollHintShowing() const { return FScrollHintShow; }
+    class QLabel *ScrollHintWindow() const { return FScrollHintWnd; }
+    // Scrolls so that the cell is visible: a cell out of view becomes the
+    // current cell and is centred.
+    void ScrollInView(int ColIndex, int RowIndex);
+    TDragScrollOptions &DragScrollOptions() { return FDragScrollOptions; }
+    void Set_DragScrollOptions(const TDragScrollOptions &Value) { FDragScrollOptions.Assign(Value); }
+    void DragOver(QObject *Source, int X, int Y, TGridDragState State, bool &Accept) override;
+    // One tick of scrolling while a drag hovers in a margin.
+    void DragScrollStep();
+    class QTimer *DragScrollTimer() const { return FDragTmr; }
+    TDragScrollDirection DragScrollDirection() const { return FDragScrollDirection; }
+    // Stretches a column (-1: the last) to fill the client width while
+    // ColumnSize.Stretch is on; std::runtime_error for an index beyond the columns.
+    void StretchColumn(int Index);
+    void StretchRightColumn() { StretchColumn(ColCount() - 1); }
+    // The grid grows and shrinks with its window.
+    bool SizeWithForm() const { return FSizeWithForm; }
+    void Set_SizeWithForm(bool Value) { FSizeWithForm = Value; }
+    void SizeChanged(int OldColCount, int OldRowCount) override;
+    void ColWidthsChanged() override;
+    // The state the mouse handling leaves when the user sized a column or row.
+    void Set_User_Column_Sizing(int ACol, int StartWidth) { FColclicked = ACol; FColclickedsize = StartWidth; }
+    void Set_User_Row_Sizing(int ARow, int StartHeight) { FRowclicked = ARow; FRowclickedsize = StartHeight; }
+    void Set_ColSized(bool Value) { FColSized = Value; }
+    void Set_RowSized(bool Value) { FRowsized = Value; }
+    bool ColSized() const { return FColSized; }
+    bool ColSizeFlg() const { return FColSizeFlg; }
+    void Set_ColSizeFlg(bool Value) { FColSizeFlg = Value; }
+    int Colclicked() const { return FColclicked; }
+    int Rowclicked() const { return FRowclicked; }
+    // Moves Count rows from FromIndex so that they stand at ToIndex (an index
+    // past the block counts before the block is taken out).
+    void MoveRows(int FromIndex, int ToIndex, int Count);
+    // A client point on a column border near the header, or a row border
+    // near the fixed column, where sizing may start.
+    bool IsOnSizingBorder(int X, int Y);
+    void UpdateXYOffset(int X, int Y) { FXYOffset = TPoint{X, Y}; }
+    // Normal, flat and Encarta types keep the standard bars here; the metro
+    // type replaces them with two thin scroll controls at the right and bottom.
+    TScrollType ScrollType() const { return FScrollType; }
+    void Set_ScrollType(TScrollType Value);
+    class TScrollControl *VertScrollControl() const { return FVScrlCtrl; }
+    class TScrollControl *HorzScrollControl() const { return FHScrlCtrl; }
+    // The colour of the arrows that mark where a dragged column or row lands.
+    TColor ArrowColor() const;
+    void Set_ArrowColor(TColor Value);
+    class TArrowWindow *Arrow(TArrowDirection Dir) const;
+    void CreateWnd() override;
+    TScrollHintEvent OnScrollHint;
+    std::function<void(QObject *Sender, int TopRow, int LeftCol, TDragScrollDirection &Dir, bool &CanScroll)> OnDragScroll;
+
+    // ===== focus, cursor and control messages (RIraRevadiVizo_Messages.cpp) ==========
+    Qt::CursorShape WMSetCursor(TPoint Pos) override;
+    // The grid cursor chosen at the last cursor request (gcNone: a standard one).
+    TGridCursorId CursorResource() const { return FCursorResource; }
+    TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
+    void Set_MouseSelectMode(TMouseSelectMode Value) { FMouseSelectMode = Value; }
+    bool CellSelectorMode() const { return FCellSelectorMode; }
+    void Set_CellSelectorMode(bool Value) { FCellSelectorMode = Value; }
+    // The pointer is over (Size) or sizing (Sizing) a fixed column (row) border.
+    void Set_Fixed_Border_State(bool SizeFixed, bool SizingFixed, bool SizeFixedR, bool SizingFixedR);
+    // Set while the grid changes its own cursor: the change keeps the mouse mode.
+    void Set_InvokedChange(bool Value) { FInvokedchange = Value; }
+    virtual void CMCursorChanged();
+    bool InvokedFocusChange() const { return FInvokedFocusChange; }
+    void Set_InvokedFocusChange(bool Value) { FInvokedFocusChange = Value; }
+    // Ctrl held over a cell: the cell repainted when the focus goes.
+    void Set_CtrlDown(bool Value, TPoint XY) { FCtrlDown = Value; FCtrlXY = XY; }
+    bool CtrlDown() const { return FCtrlDown; }
+    int WMGetDlgCode() override;
+    // The hint of the cell under a client point; clearing CanShow suppresses it.
+    virtual void CellHintShow(TPoint Pos, QString &HintStr, bool &CanShow);
+    bool CMHintShow(TPoint Pos, QString &Hint) override;
+    void CMEnabledChanged() override;
+    void CMColorChanged() override;
+    void Notification(QObject *AComponent, TOperation Operation) override;
+    int HoverFixedX() const { return FHoverFixedX; }
+    int HoverFixedY() const { return FHoverFixedY; }
+    void Set_Hover_Fixed_Cell(int X, int Y) { FHoverFixedX = X; FHoverFixedY = Y; }
+    void ResetFixedCellHighlight();
+    // The Insert and Delete keys' rows (real row index): one row inserted
+    // before it; the row removed, or only cleared when it is the one data
+    // row left (and FixedRowAlways is off), then OnAutoDeleteRow.
+    virtual void InsertRowHook(int ARow);
+    virtual void DeleteRowHook(int ARow);
+    TAutoDeleteRowEvent OnAutoDeleteRow;
+
+    // ===== focus frame and empty-area background (RIraRevadiVizo_FocusFrame.cpp) =====
+    // A glowing frame (a plain one where the platform has no translucent
+    // windows) in a window of its own around a cell (client rectangle).
+    void ShowFocusWindow(const TRect &R);
+    void MoveFocusWindow();
+    void HideFocusWindow();
+    class TGridFocusWindow *FocusWindow() const { return FFocusWindow; }
+    // The grid whose focus frame shows (nullptr when none).
+    static RIraRevadiVizo *Focus_Window_Grid();
+    static void SetLayeredMask(QWidget *Wnd, const class TGridAlphaMask &Mask);
+    TBackGround &BackGround() { return FBackGround; }
+    void Set_BackGround(const TBackGround &Value) { FBackGround.Assign(Value); Invalidate(); }
+    void PaintEmptyArea() override;
+
+    // ===== controls placed in cells (RIraRevadiVizo_CellControls.cpp) =================
+    // The list of controls over cells (display column X, row Y). Rebuilding
+    // collects the controls the cells' properties hold; every update lays each
+    // control over its cell and shows it only while its cell is in view.
+    TControlList &ControlList() { return FControlList; }
+    void CellControlsUpdate(bool RebuildList);
+    QWidget *GetCellControls(int ACol, int ARow);
+    // Moving a column or row takes the controls of its cells along.
+    void MoveColumn(int FromIndex, int ToIndex);
+    void MoveRow(int FromIndex, int ToIndex);
+
+    // ===== bottom panels and integral height (RIraRevadiVizo_Panels.cpp) ==============
+    // The floating footer's and the search footer's panels sit below the cells
+    // (above the horizontal bar); the cells' area ends where they begin.
+    class TFooterPanel *FooterPanel() const { return FFooterPanel; }
+    class TSearchPanel *SearchPanel() const { return FSearchPanel; }
+    // The search footer's panel shows 32 pixels high, or hides (height 0).
+    void Set_Search_Panel_Visible(bool Value);
+    bool Search_Footer_Visible() const;
+    int Search_Panel_Height() const;
+    // The floating footer's panel shows Height pixels high, or hides.
+    void Set_Footer_Panel(bool Visible, int Height);
+    bool Floating_Footer_Visible() const;
+    // Keeping the last row clear of the search footer.
+    bool IsLastRowAboveSearchFooter();
+    void ScrollAboveSearchFooter();
+    // Alt + a character: the search footer's Find next, Find previous and
+    // Highlight buttons answer their accelerators; true when one ran.
+    bool CMDialogChar(QChar Key);
+    // Sets the bounds; with IntegralHeight the height holds whole rows.
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
+
+protected:
+    void ScrollBarsUpdated() override;
+    int Bar_Offset(Qt::Orientation Bar, int Pos) const override;
+    int Bar_Position(Qt::Orientation Bar) const override;
+    void focusInEvent(QFocusEvent *Event) override;
+    void focusOutEvent(QFocusEvent *Event) override;
+
+private:
+    void Horz_Proportional();
+    void Vert_Proportional();
+    void Apply_Bar_Policies();
+    void Show_Scroll_Hint(const QString &Hint);
+    void Hide_Scroll_Hint();
+    void Stop_Drag_Timer();
+    void Row_Heights_Changed_Ex();
+    bool Current_Visible() const;
+    void Repaint_Merged_Current();
+    bool FScrollProportional = false;
+    bool FScrollSynch = false;
+    TScrollHintType FScrollHints = shNone;
+    TScrollBarAlways FScrollBarAlways = saNone;
+    bool FIsFlat = false;
+    bool FScrollLock = false;
+    bool FPropBar[2] = {false, false};   // horizontal, vertical
+    int FPropPos[2] = {0, 0};
+    bool FHideHorzBar = false;           // the proportional horizontal bar is not needed
+    QLabel *FScrollHintWnd = nullptr;
+    bool FScrollHintShow = false;
+    TDragScrollOptions FDragScrollOptions;
+    QTimer *FDragTmr = nullptr;
+    TDragScrollDirection FDragScrollDirection;
+    bool FSizeWithForm = false;
+    bool FIsColChanging = false;
+    bool FColchgFlg = false;
+    bool FColSized = false;
+    bool FRowsized = false;
+    int FColclicked = -1;
+    int FRowclicked = -1;
+    int FColclickedsize = 0;
+    int FRowclickedsize = 0;
+    bool FColSizeFlg = false;
+    TMouseSelectMode FMouseSelectMode = msNormal;
+    TGridCursorId FCursorResource = gcNone;
+    TGridCursorId FCursorShown = gcNone;   // the grid cursor on the viewport now
+    bool FCellSelectorMode = false;
+    bool FSizeFixed = false, FSizingFixed = false, FSizeFixedR = false, FSizingFixedR = false;
+    bool FNoMouseLeave = false;
+    bool FInvokedchange = false;
+    bool FInvokedFocusChange = false;
+    bool FFocusToEditor = false;
+    bool FCtrlDown = false;
+    TPoint FCtrlXY;
+    int FHoverFixedX = -1;
+    int FHoverFixedY = -1;
+    TGridFocusWindow *FFocusWindow = nullptr;
+    TBackGround FBackGround;
+    void Create_Panels();
+    TControlList FControlList;
+    bool FCellControlsUsed = false;   // a rebuild has found controls over cells
+    // Hiding and showing rows and columns rebuild the list only on a grid
+    // that has placed controls (a big grid without them is not scanned).
+    void Rebuild_Cell_Controls_If_Used()
+    {
+        if (FCellControlsUsed)
+            CellControlsUpdate(true);
+    }
+    void Create_Metro_Scroll_Bars();
+    void Free_Metro_Scroll_Bars();
+    void Update_Metro_Scroll_Bars();
+    TScrollType FScrollType = ssNormal;
+    TScrollControl *FVScrlCtrl = nullptr;
+    TScrollControl *FHScrlCtrl = nullptr;
+    TArrowWindow *FArrows[4] = {nullptr, nullptr, nullptr, nullptr};
+    void Place_Panels();
+    TFooterPanel *FFooterPanel = nullptr;
+    TSearchPanel *FSearchPanel = nullptr;
+    int FFooterHeight = 0;
 
 public:
     // ===== events (Sender first; each type keeps its own parameter order) =============

@@ -218,6 +218,8 @@ bool RIraRevadiVizo::ValidateCell(const QString &NewValue)
         }
         FOldCellText = Cells(C, R);
     }
+    if (Valid && Focus_Window_Grid() == this)
+        HideFocusWindow();
     return Valid;
 }
 

@@ -165,12 +165,16 @@ bool RIraRevadiVizo::CanEditShow()
         } else {
             SetupInplaceEditor(DisplColIndex(Base.X), Base.Y);
             FEntered = true;
+            if (FFocusHelper.Enabled())
+                ShowFocusWindow(CellRect(Col(), Row()));
             Result = false;
         }
     }
     if (Result) {
         FEntered = true;
         FEditing = true;
+        if (FFocusHelper.Enabled())
+            ShowFocusWindow(CellRect(Col(), Row()));
     }
     return Result;
 }

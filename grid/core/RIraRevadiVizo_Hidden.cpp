@@ -20,6 +20,7 @@ void RIraRevadiVizo::HideColumns(int FromCol, int ToCol)
             TBaseGrid::Set_Col(Col() - 1);
         Set_ColCount(ColCount() - 1);
     }
+    Rebuild_Cell_Controls_If_Used();
     Invalidate();
 }
 
@@ -37,6 +38,7 @@ void RIraRevadiVizo::UnHideColumns(int FromCol, int ToCol)
             Set_ColWidths(I, ColWidths(I - 1));
         Set_ColWidths(D, Width);
     }
+    Rebuild_Cell_Controls_If_Used();
     Invalidate();
 }
 
@@ -64,12 +66,16 @@ void RIraRevadiVizo::Apply_Row_Heights(const std::vector<int> &Heights)
         Set_RowHeights(R, Heights[static_cast<size_t>(R)]);
     FBulkHeights = false;
     RowHeightsChanged();
+    // Rows left or came back: the controls over cells are collected anew.
+    Rebuild_Cell_Controls_If_Used();
 }
 
 void RIraRevadiVizo::RowHeightsChanged()
 {
-    if (!FBulkHeights)
+    if (!FBulkHeights) {
         TBaseGrid::RowHeightsChanged();
+        Row_Heights_Changed_Ex();
+    }
 }
 
 void RIraRevadiVizo::HideRows(int FromRow, int ToRow)
