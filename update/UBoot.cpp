@@ -92,7 +92,9 @@ TFBoot::TFBoot(QWidget *Parent) : QDialog(Parent)
 
     P_Eth_Search = Make_Panel(this, "P_Eth_Search", 200);
     L_List_Device = Make<QLabel>(P_Eth_Search, "L_List_Device", 16, 6, 320, 18);
-    CG_List_Devices_Placeholder = Make<QWidget>(P_Eth_Search, "CG_List_Devices_Placeholder", 16, 28, 320, 140);
+    CG_List_Devices = Make<VIdiDidireDedu>(P_Eth_Search, "CG_List_Devices", 16, 28, 320, 140);
+    CG_List_Devices->Set_ColCount(2);
+    CG_List_Devices->Set_RowCount(2);
     Btn_Search = Make_Button(P_Eth_Search, "Btn_Search", 344, 28, 90, 28);
     CB_Find_All_QRX = Make<QCheckBox>(P_Eth_Search, "CB_Find_All_QRX", 16, 174, 320, 20);
     CB_Find_All_QRX->setChecked(true);
@@ -143,8 +145,9 @@ void TFBoot::Set_Lang()
     L_List_Device->setText(Lang_Text(909));
     Btn_Search->Set_Caption(Lang_Text(910));
     Btn_Search->setToolTip(Lang_Text(929));
-    CG_List_Devices_Headers = {Lang_Text(911), Lang_Text(912)};
-    CG_List_Devices_Placeholder->setToolTip(Lang_Text(930));
+    CG_List_Devices->Columns().Items(0)->Set_Header(Lang_Text(911));
+    CG_List_Devices->Columns().Items(1)->Set_Header(Lang_Text(912));
+    CG_List_Devices->setToolTip(Lang_Text(930));
     CB_Find_All_QRX->setText(Lang_Text(913));
     CB_Find_All_QRX->setToolTip(Lang_Text(931));
     Btn_Cancel->Set_Caption(Lang_Text(919));

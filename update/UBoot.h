@@ -1,4 +1,5 @@
 #pragma once
+#include "grid/interaction/VIdiDidireDedu.h"
 #include "platform/ProcessRun.h"
 #include <QDialog>
 #include <QPointer>
@@ -84,10 +85,8 @@ public:
     QWidget *P_Eth_Search = nullptr;
     QLabel *L_List_Device = nullptr;
     TFxButton *Btn_Search = nullptr;
-    // Stands where the two-column device grid goes once the column grid
-    // exists; it only keeps the headers and the hint.
-    QWidget *CG_List_Devices_Placeholder = nullptr;
-    QStringList CG_List_Devices_Headers;
+    // The found devices: two columns, headers and hint from the language; it stays empty.
+    VIdiDidireDedu *CG_List_Devices = nullptr;
     QCheckBox *CB_Find_All_QRX = nullptr;
     QWidget *P_Button = nullptr;
     TFxButton *Btn_Cancel = nullptr;

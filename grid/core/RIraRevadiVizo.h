@@ -2,6 +2,7 @@
 #include "grid/base/BaseGrid.h"
 #include "grid/base/DateTimePickerEdit.h"
 #include "grid/base/DrawRoutines.h"
+#include "grid/base/CellControls.h"
 #include "grid/base/GridOptions.h"
 #include "grid/core/CellGraphic.h"
 #include "grid/core/CellLayout.h"
@@ -11,6 +12,7 @@
 #include "grid/core/GridGrouping.h"
 #include "grid/core/GridLooks.h"
 #include "grid/core/GridSearchFooter.h"
+#include "grid/core/GridControlLook.h"
 #include "grid/core/GridRowFlags.h"
 #include "grid/core/GridScrollSettings.h"
 #include "grid/base/CellControls.h"
@@ -57,6 +59,10 @@ class TGridCheckBox;
 class TGridButton;
 class TGridDatePicker;
 class VOdeInplaceEdit;
+class TRichEdit;
+// The start of rotated text in Rect for the text's extents (cos/sin of the
+// angle times height and width): the quadrant's rule moves Left and Top.
+void RotatedTextRect(TRect &Rect, int HAlign, int VAlign, int Angle, int HC, int WS, int HS, int WC);
 
 // The one selection listener a grid may have: told of every new current cell.
 class IRIraRevadiVizoSelect {
@@ -1394,6 +1400,7 @@ public:
     std::function<void(QObject *Sender, bool &Allow)> OnClipboardPaste;
     TCanDeleteRowEvent OnCanDeleteRow;
     TColumnSizeEvent OnColumnSize;
+    TRowSizeEvent OnRowSize;
     TEndColumnSizeEvent OnEndColumnSize;
 
     // Cell properties by real column and display row (created on first write).
@@ -1426,6 +1433,20 @@ public:
     QString GetGridCellsEx(int ACol, int ARealRow);
     void SetGridCellsEx(int ACol, int ARealRow, const QString &Value);
     TObject *GetGridObjectsEx(int ACol, int ARealRow);
+    // The object a cell carries: inside its properties when the slot holds them.
+    TObject *GetObjectsEx(int ACol, int ARealRow);
+    void SetObjectsEx(int ACol, int ARealRow, TObject *Value);
+    QString GetWideCellsEx(int ACol, int ARealRow) { return GetCellsEx(ACol, ARealRow); }
+    void SetWideCellsEx(int ACol, int ARealRow, const QString &Value) { SetCellsEx(ACol, ARealRow, Value); }
+    // A control placed over a cell (the grid becomes its parent; not owned).
+    QWidget *GetCellControls(int ACol, int ARow) const;
+    void SetCellControls(int ACol, int ARow, QWidget *AControl);
+    int NumCellControls() const { return FNumCellControls; }
+    // Scales the fixed and active-cell fonts as well (M / D, rounded).
+    void ChangeScale(int M, int D) override;
+    // After the platform's answer, OnColumnSize and OnRowSize may refuse a sizing.
+    void CalcSizingState(int X, int Y, TGridState &State, int &Index, int &SizingPos, int &SizingOfs,
+                         TGridDrawInfo &FixedInfo) override;
     // Width of a real column: a hidden column's kept width, else its display width.
     int GetAllColWidths(int ARealCol) const;
     void SetAllColWidths(int ARealCol, int Value);
@@ -1452,6 +1473,13 @@ public:
     int TotalYOffset() const { return FXYOffsetTopLeftOnly ? XYOffset().Y : 2 * XYOffset().Y; }
     int MaxColLineLength(int ACol);
     int MaxLinesInRow(int ARow);
+    // Rich-text cells: the cell's RTF into a rich edit and back (one character per byte).
+    void CellToRich(int ACol, int ARow, TRichEdit &RichEdit);
+    void RichToCell(int ACol, int ARow, const TRichEdit &RichEdit);
+    QString RichToString(const TRichEdit &RichEdit);
+    // Moves Rect's top-left corner to where text rotated by Angle (degrees)
+    // starts (HAlign 0 left, 1 right, 2 centre; VAlign 0 top, 1 centre, 2 bottom).
+    void PlaceRotatedText(TRect &Rect, int Angle, const QString &Text, int HAlign, int VAlign);
     // Column widths and row heights from the cells' texts (display indexes).
     void AutoSizeCol(int ACol, int Padding);
     void AutoSizeColumns(bool DoFixedCols, int Padding);
@@ -1467,6 +1495,8 @@ public:
     void SizeToCells();
     // Width and height of a cell's text as painted (real column, display row).
     TPoint CalcCellTextSize(int ACol, int ARow, bool WithWrap, int WrapWidth);
+    // Looks of progress bars (made on first use).
+    TGridProgressAppearance &ProgressAppearance();
     // The header texts as a list the column grid rebuilds without writing cells.
     QStringList &ColumnHeaderList() { return FColumnHeaders; }
     bool IsLoading() const { return FLoading; }
@@ -1556,8 +1586,11 @@ private:
     void Show_Editor_For_Key(QChar Ch);
     void Hide_Editor_For_Key();
     bool Key_Swallowed(TKey &Key, TShiftState Shift);
+    bool Skip_Fixed_Cells(TKey &Key, TShiftState Shift);
     TGridRect FMoveSelection;
     TPoint FPressPoint;
+    int FNumCellControls = 0;
+    std::unique_ptr<TGridProgressAppearance> FProgressAppearance;
     bool FGridModified = false;
     bool FForceSel = false;
     bool FDblClk = false;

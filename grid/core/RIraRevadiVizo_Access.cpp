@@ -3,6 +3,7 @@
 // Columns are real, rows are display rows unless a name says "Ex" (real rows).
 #include "grid/core/RIraRevadiVizo.h"
 #include "grid/base/TextRoutines.h"
+#include <cmath>
 
 // --- per-cell looks ---------------------------------------------------------------------------
 
@@ -208,6 +209,96 @@ TObject *RIraRevadiVizo::GetGridObjectsEx(int ACol, int ARealRow)
     return Objects(ACol, DisplRowIndex(ARealRow));
 }
 
+TObject *RIraRevadiVizo::GetObjectsEx(int ACol, int ARealRow)
+{
+    TObject *O = GetGridObjectsEx(ACol, ARealRow);
+    if (auto *P = dynamic_cast<TCellProperties *>(Real_Object(O)))
+        return reinterpret_cast<TObject *>(P->CellObject());
+    return O;
+}
+
+void RIraRevadiVizo::SetObjectsEx(int ACol, int ARealRow, TObject *Value)
+{
+    if (ACol < 0 || ARealRow < 0 || IsHiddenRow(ARealRow))
+        return;
+    const int R = DisplRowIndex(ARealRow);
+    if (auto *P = dynamic_cast<TCellProperties *>(Real_Object(Objects(ACol, R))))
+        P->Set_CellObject(reinterpret_cast<std::uintptr_t>(Value));
+    else
+        Set_Objects(ACol, R, Value);
+}
+
+// --- controls over cells ----------------------------------------------------------------------
+
+QWidget *RIraRevadiVizo::GetCellControls(int ACol, int ARow) const
+{
+    const TCellProperties *P = Find_Cell_Props(ACol, ARow);
+    return P ? P->Control() : nullptr;
+}
+
+void RIraRevadiVizo::SetCellControls(int ACol, int ARow, QWidget *AControl)
+{
+    // The list holds display places, as the list's rebuild makes them.
+    const int DC = DisplColIndex(ACol);
+    const int I = FControlList.ControlIndex(DC, ARow);
+    if (!AControl) {
+        if (I >= 0) {
+            FControlList.RemoveControl(I);
+            --FNumCellControls;
+        }
+        if (TCellProperties *P = Find_Cell_Props(ACol, ARow))
+            P->Set_Control(nullptr);
+        return;
+    }
+    if (I >= 0)
+        FControlList.RemoveControl(I);
+    else
+        ++FNumCellControls;
+    FControlList.AddControl(DC, ARow, AControl);
+    GetCellProperties(ACol, ARow)->Set_Control(AControl);
+    // One pixel over the cell's edges on every side, so it covers the lines.
+    AControl->setParent(viewport());
+    const TRect R = CellRect(DisplColIndex(ACol), ARow);
+    AControl->setGeometry(R.Left - 1, R.Top - 1, R.Right - R.Left + 1, R.Bottom - R.Top + 1);
+    AControl->setVisible(!R.Is_Empty());
+}
+
+// --- scaling and sizing -----------------------------------------------------------------------
+
+void RIraRevadiVizo::ChangeScale(int M, int D)
+{
+    TBaseGrid::ChangeScale(M, D);
+    if (M == D || D == 0)
+        return;
+    auto Scale = [&](int Size) { return static_cast<int>(std::lround(static_cast<double>(Size) * M / D)); };
+    FFixedFont.Size = Scale(FFixedFont.Size);
+    FActiveCellFont.Size = Scale(FActiveCellFont.Size);
+}
+
+void RIraRevadiVizo::CalcSizingState(int X, int Y, TGridState &State, int &Index, int &SizingPos, int &SizingOfs,
+                                     TGridDrawInfo &FixedInfo)
+{
+    TBaseGrid::CalcSizingState(X, Y, State, Index, SizingPos, SizingOfs, FixedInfo);
+    if (State == gsNormal)
+        return;
+    int C = -1, R = -1;
+    MouseToCell(X - 6, Y, C, R);
+    if (State == gsColSizing && R >= 0 && R < FixedRows() && C >= 0 && OnColumnSize) {
+        bool Allow = true;
+        OnColumnSize(this, C, Allow);
+        if (!Allow)
+            State = gsNormal;
+        return;
+    }
+    MouseToCell(X, Y - 6, C, R);
+    if (State == gsRowSizing && C >= 0 && C < FixedCols() && R >= 0 && OnRowSize) {
+        bool Allow = true;
+        OnRowSize(this, R, Allow);
+        if (!Allow)
+            State = gsNormal;
+    }
+}
+
 // --- widths of real columns -------------------------------------------------------------------
 
 int RIraRevadiVizo::GetAllColWidths(int ARealCol) const
@@ -271,4 +362,16 @@ void RIraRevadiVizo::Zoom(int X)
         if (RowHeights(R) > 0 && RowHeights(R) + X > 0)
             Set_RowHeights(R, RowHeights(R) + X);
     EndUpdate();
+}
+
+// --- looks of controls in cells ---------------------------------------------------------------
+
+TGridProgressAppearance &RIraRevadiVizo::ProgressAppearance()
+{
+    if (!FProgressAppearance) {
+        FProgressAppearance = std::make_unique<TGridProgressAppearance>();
+        FProgressAppearance->Sender = this;
+        FProgressAppearance->OnChange = [this](QObject *) { Invalidate(); };
+    }
+    return *FProgressAppearance;
 }

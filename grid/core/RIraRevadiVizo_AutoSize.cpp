@@ -59,6 +59,9 @@ void RIraRevadiVizo::AutoSizeColCore(int ACol, bool GrowOnly)
         if (IsXMergedCell(RC, R))
             continue;
         int W = CalcCellTextSize(RC, R, false, 0).X;
+        // Room for a drop-down button that is always shown.
+        if (ControlLook().DropDownAlwaysVisible && HasComboBox(RC, R))
+            W += 16;
         if (Is_Check_Control_Cell(RC, R))
             W = std::max(W, 15);
         M = std::max(M, W);
@@ -195,8 +198,11 @@ void RIraRevadiVizo::AutoFitColumns(bool DoFixedCells)
     if (Options().Contains(goFixedVertLine) && DoFixedCells)
         L += FixedCols() + FFixedRightCols;
     if (ColCount() < 2) {
+        // One column takes the width less the scroll bar's room and 5 pixels, nothing more.
         Set_ColWidths(0, width() - S - 5);
-    } else {
+        return;
+    }
+    {
         int Sum = 0;
         for (int C = From; C <= To; ++C)
             Sum += ColWidths(C);

@@ -32,7 +32,7 @@ void RIraRevadiVizo::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
     const int RC = DisplToRealCol(C);
     bool Q = Options().Contains(goEditing) || FMouseActions.RangeSelectAndEdit();
     QueryCanEdit(RC, R, Q);
-    if (Q && Is_Check_Control_Cell(RC, R)) {
+    if ((Q || ControlLook().CheckAlwaysActive) && Is_Check_Control_Cell(RC, R)) {
         Hide_Editor_For_Key();
         setFocus();
         const bool State = Flip_Check_Control(RC, R);

@@ -3,6 +3,10 @@
 #include "grid/core/RIraRevadiVizo.h"
 #include "grid/base/MarkupText.h"
 #include "grid/base/TextRoutines.h"
+#include "platform/CodePage.h"
+#include "toolkit/RichEdit.h"
+#include <QBuffer>
+#include <cmath>
 
 namespace {
 // The text an editor shows for a stored text: only a markup text loses its
@@ -63,4 +67,86 @@ int RIraRevadiVizo::MaxLinesInRow(int ARow)
     for (int C = 0; C < ColCount(); ++C)
         Most = std::max(Most, CountLines(Cells(DisplToRealCol(C), ARow), true));
     return Most;
+}
+
+// --- rich-text cells --------------------------------------------------------------------------
+// A rich-text cell holds the RTF bytes of a rich edit, one character per byte.
+
+void RIraRevadiVizo::CellToRich(int ACol, int ARow, TRichEdit &RichEdit)
+{
+    const QString Text = Cells(ACol, ARow);
+    if (Text.isEmpty()) {
+        RichEdit.clear();
+        return;
+    }
+    QByteArray Bytes;
+    Bytes.reserve(Text.size());
+    for (QChar C : Text)
+        Bytes.append(static_cast<char>(C.unicode() & 0xFF));
+    QBuffer Stream(&Bytes);
+    Stream.open(QIODevice::ReadOnly);
+    RichEdit.Lines().Load_From_Stream(Stream);
+}
+
+QString RIraRevadiVizo::RichToString(const TRichEdit &RichEdit)
+{
+    if (Destroying())
+        return QString();
+    QByteArray Bytes;
+    QBuffer Stream(&Bytes);
+    Stream.open(QIODevice::WriteOnly);
+    // Saved "as UTF-16": the rich edit writes its RTF bytes whatever encoding is
+    // asked for, so each byte is one character of the cell.
+    RichEdit.Lines().Save_To_Stream(Stream, TStreamEncoding::Unicode);
+    return From_Cp1252(Bytes);
+}
+
+void RIraRevadiVizo::RichToCell(int ACol, int ARow, const TRichEdit &RichEdit)
+{
+    SetCellEx(ACol, ARow, RichToString(RichEdit));
+}
+
+// --- rotated text -----------------------------------------------------------------------------
+
+void RotatedTextRect(TRect &Rect, int HAlign, int VAlign, int Angle, int HC, int WS, int HS, int WC)
+{
+    const int Q = Angle <= 90 ? 1 : Angle <= 180 ? 2 : Angle <= 270 ? 3 : 4;
+    const int L = Rect.Left, T = Rect.Top, R = Rect.Right, B = Rect.Bottom;
+    // Integer halves truncate toward zero, as C++ division does.
+    auto Half = [](int V) { return V / 2; };
+    int NL = L, NT = T;
+    switch (Q) {
+    case 1:
+        NL = HAlign == 0 ? L : HAlign == 1 ? R - WC - HS : L + Half(R - L - HS - WC);
+        NT = VAlign == 0 ? T + WS : VAlign == 1 ? T + WS - Half(WS + HC - (B - T)) : B - HC;
+        break;
+    case 2:
+        NL = HAlign == 0 ? L + WC : HAlign == 1 ? R - HS : R - Half(HS + (R - L) - WC);
+        NT = VAlign == 0 ? T + HC + WS : VAlign == 1 ? T + HC + WS - Half(WS + HC - (B - T)) : B;
+        break;
+    case 3:
+        NL = HAlign == 0 ? L + HS + WC : HAlign == 1 ? R : R - Half(R - L - HS - WC);
+        NT = VAlign == 0 ? T + HC : VAlign == 1 ? T + HC - Half(WS + HC - (B - T)) : B - WS;
+        break;
+    default:
+        NL = HAlign == 0 ? L + HS : HAlign == 1 ? R - WC : L + Half(HS + (R - L) - WC);
+        NT = VAlign == 0 ? T : VAlign == 1 ? T - Half(WS + HC - (B - T)) : B - HC - WS;
+        break;
+    }
+    Rect.Left = NL;
+    Rect.Top = NT;
+}
+
+void RIraRevadiVizo::PlaceRotatedText(TRect &Rect, int Angle, const QString &Text, int HAlign, int VAlign)
+{
+    TCanvas &Cv = Canvas();
+    const int W = Cv.TextWidth(Text);
+    const int H = Cv.TextHeight(Text);
+    Rect = TRect(Rect.Left + 2, Rect.Top + 2, Rect.Right - 2, Rect.Bottom - 2);
+    const double X = Angle * M_PI / 180.0;
+    const int HC = std::abs(static_cast<int>(std::trunc(std::cos(X) * H)));
+    const int WS = std::abs(static_cast<int>(std::trunc(std::sin(X) * W)));
+    const int HS = std::abs(static_cast<int>(std::trunc(std::sin(X) * H)));
+    const int WC = std::abs(static_cast<int>(std::trunc(std::cos(X) * W)));
+    RotatedTextRect(Rect, HAlign, VAlign, Angle, HC, WS, HS, WC);
 }

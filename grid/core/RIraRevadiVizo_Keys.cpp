@@ -84,6 +84,42 @@ void RIraRevadiVizo::AutoAppendRow()
         OnAutoAddRow(this, RowCount() - FFixedFooters - 1);
 }
 
+// An arrow whose neighbour cell is fixed (fixed columns and rows, cells made
+// fixed by OnIsFixedCell or a column's setting) jumps over the run of fixed
+// cells to the first cell that is not; without one the cell stays. The key is
+// then reported and consumed.
+bool RIraRevadiVizo::Skip_Fixed_Cells(TKey &Key, TShiftState Shift)
+{
+    const TKey Step = Mirrored_Arrow(Key);
+    int DC = 0, DR = 0;
+    switch (Step) {
+    case VK_LEFT: DC = -1; break;
+    case VK_RIGHT: DC = 1; break;
+    case VK_UP: DR = -1; break;
+    case VK_DOWN: DR = 1; break;
+    default: return false;
+    }
+    if (Shift.Contains(ssCtrl))
+        return false;
+    const int LoCol = FixedCols(), HiCol = ColCount() - FFixedRightCols;   // columns LoCol..HiCol-1
+    const int LoRow = FixedRows(), HiRow = RowCount() - FFixedFooters;
+    int C = Col() + DC, R = Row() + DR;
+    if (C < LoCol || C >= HiCol || R < LoRow || R >= HiRow || !IsFixed(C, R))
+        return false;
+    if (DR != 0 && Options().Contains(goRowSelect)) {
+        FocusCell(Col(), R);
+    } else {
+        while (C >= LoCol && C < HiCol && R >= LoRow && R < HiRow && IsFixed(C, R)) {
+            C += DC;
+            R += DR;
+        }
+        if (C >= LoCol && C < HiCol && R >= LoRow && R < HiRow)
+            FocusCell(C, R);
+    }
+    Key_Swallowed(Key, Shift);
+    return true;
+}
+
 void RIraRevadiVizo::KeyDown(TKey &Key, TShiftState Shift)
 {
     const int Row0 = Row();
@@ -126,7 +162,10 @@ void RIraRevadiVizo::KeyDown(TKey &Key, TShiftState Shift)
             return;
         }
         Set_Options(Options() + goEditing);
-        Show_Editor_For_Key(QChar());
+        // Enter's character phase opens the editor (Enter toggles it), so
+        // only F2, which has none, opens it here.
+        if (Key == VK_F2)
+            Show_Editor_For_Key(QChar());
     }
     if (EnterOrF2) {
         if (Options().Contains(goEditing) && !IsEditable(RC, Row())) {
@@ -148,7 +187,7 @@ void RIraRevadiVizo::KeyDown(TKey &Key, TShiftState Shift)
     if ((Key == VK_SPACE || Key == VK_RETURN) && Is_Check_Control_Cell(RC, Row())) {
         bool Allow = Editing || FMouseActions.RangeSelectAndEdit();
         QueryCanEdit(RC, Row(), Allow);
-        if (Allow && Key == VK_SPACE) {
+        if ((Allow || ControlLook().CheckAlwaysActive) && Key == VK_SPACE) {
             const bool State = Flip_Check_Control(RC, Row());
             DoCheckBoxClick(RC, Row(), State);
         }
@@ -172,8 +211,20 @@ void RIraRevadiVizo::KeyDown(TKey &Key, TShiftState Shift)
             if (OneRow)
                 Done = false;
             else {
-                FocusCell(Col(), Home ? FixedRows() : RowCount() - FFixedFooters - 1);
-                FocusBaseCell();
+                const int To = Home ? FixedRows() : RowCount() - FFixedFooters - 1;
+                if (Shift.Contains(ssShift)) {
+                    // The rows from the one the key started on, across all columns.
+                    Set_Selection(TGridRect{0, std::min(Row0, To), ColCount() - 1, std::max(Row0, To)});
+                    if (FMouseActions.DisjunctRowSelect())
+                        SelectionToRowSelect(false);
+                } else {
+                    FocusCell(Col(), To);
+                    FocusBaseCell();
+                    if (FMouseActions.DisjunctRowSelect()) {
+                        ClearRowSelect();
+                        SelectionToRowSelect(false);
+                    }
+                }
             }
         } else if (HE == heFirstLastColumn && Ctrl && Home) {
             FocusCell(std::max(FixedCols(), FirstSelectableCol(FixedRows())), FixedRows());
@@ -204,6 +255,19 @@ void RIraRevadiVizo::KeyDown(TKey &Key, TShiftState Shift)
             return;
         }
     }
+
+    // Tab with goTabs is the Tab step's alone.
+    if (Key == VK_TAB && Options().Contains(goTabs) && !Shift.Contains(ssAlt)) {
+        TabToNextCell(Shift.Contains(ssShift));
+        if (!(Selection() == FMoveSelection)) {
+            const TGridRect S = Selection();
+            DoSelectionChanged(S.Left, S.Top, S.Right, S.Bottom);
+        }
+        return;
+    }
+
+    if (FNavigation.SkipFixedCells() && Skip_Fixed_Cells(Key, Shift))
+        return;
 
     if (IsDown && IsLastDataRow() && FNavigation.AppendOnArrowDown())
         AutoAppendRow();
@@ -255,7 +319,6 @@ void RIraRevadiVizo::KeyDown(TKey &Key, TShiftState Shift)
         if (Key == VK_F2)
             F2KeyHook();
     }
-    (void)Row0;
     if (!(Selection() == FMoveSelection)) {
         const TGridRect S = Selection();
         DoSelectionChanged(S.Left, S.Top, S.Right, S.Bottom);

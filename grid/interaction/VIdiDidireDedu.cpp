@@ -95,7 +95,7 @@ TGridColumnItem *VIdiDidireDedu::Item_Of(int ARealCol) const
 
 void VIdiDidireDedu::RefreshColumnHeaders()
 {
-    if (FixedRows() <= 0)
+    if (!FColumnCollection || FixedRows() <= 0)
         return;
     QStringList &Headers = ColumnHeaderList();
     Headers.clear();
@@ -109,6 +109,8 @@ void VIdiDidireDedu::RefreshColumnHeaders()
 
 void VIdiDidireDedu::ColumnHeadersChanged()
 {
+    if (!FColumnCollection)
+        return;
     const QStringList &Headers = ColumnHeaders();
     for (int I = 0; I < FColumnCollection->Count() && I < Headers.size(); ++I)
         FColumnCollection->Items(I)->FColumnHeader = Headers[I];
@@ -205,7 +207,7 @@ void VIdiDidireDedu::Column_Popup(TMouseButton Button, int X, int Y)
 {
     int C = -1, R = -1;
     MouseToCell(X, Y, C, R);
-    if (C < 0 || R < 0 || C >= FColumnCollection->Count())
+    if (!FColumnCollection || C < 0 || R < 0 || C >= FColumnCollection->Count())
         return;
     TGridColumnItem *Item = FColumnCollection->Items(C);
     QMenu *Menu = Item->ColumnPopup();
@@ -233,7 +235,7 @@ void VIdiDidireDedu::Column_Popup(TMouseButton Button, int X, int Y)
 
 int VIdiDidireDedu::GetEditLimit()
 {
-    if (Col() < FColumnCollection->Count() && Col() >= FixedCols())
+    if (FColumnCollection && Col() < FColumnCollection->Count() && Col() >= FixedCols())
         if (TGridColumnItem *Item = Item_Of(RealColIndex(Col())))
             return Item->EditLength();
     return RIraRevadiVizo::GetEditLimit();
@@ -242,7 +244,7 @@ int VIdiDidireDedu::GetEditLimit()
 QString VIdiDidireDedu::GetEditMask(int ACol, int ARow)
 {
     QString Mask;
-    if (ACol < FColumnCollection->Count() && ACol >= FixedCols())
+    if (FColumnCollection && ACol < FColumnCollection->Count() && ACol >= FixedCols())
         if (TGridColumnItem *Item = Item_Of(RealColIndex(ACol)))
             Mask = Item->EditMask();
     const QString Own = RIraRevadiVizo::GetEditMask(ACol, ARow);

@@ -4,6 +4,7 @@
 // then let the string grid's hook (and with it the user's event) refine the
 // answer. Column indexes are real unless a hook says otherwise.
 #include "grid/base/TextRoutines.h"
+#include "grid/core/GridEditorControls.h"
 #include "grid/interaction/VIdiDidireDedu.h"
 #include "platform/NumberFormat.h"
 
@@ -184,8 +185,23 @@ void VIdiDidireDedu::GetColFormat(int ACol, TSortStyle &AStyle, QString &Prefix,
 void VIdiDidireDedu::GetCellEditorType(int ACol, int ARow, TEditorType &AEditor)
 {
     if (const TGridColumnItem *Item = Item_Of(ACol)) {
-        if (Is_Non_Fixed_Cell(ACol, ARow))
+        if (Is_Non_Fixed_Cell(ACol, ARow)) {
             AEditor = Item->Editor();
+            // The grid's one combo and spin editor take the column's items
+            // and limits before they open (never under an open editor).
+            if (!EditMode()) {
+                if (AEditor == edComboEdit || AEditor == edComboList) {
+                    ClearComboString();
+                    for (const QString &S : Item->ComboItems())
+                        AddComboString(S);
+                    Set_DropDownCount(Item->DropDownCount());
+                } else if (AEditor == edSpinEdit) {
+                    SpinEdit()->Set_MinValue(Item->SpinMin());
+                    SpinEdit()->Set_MaxValue(Item->SpinMax());
+                    SpinEdit()->Set_Increment(Item->SpinStep());
+                }
+            }
+        }
         if (!Item->FloatFormat().isEmpty())
             Set_FloatFormat(Item->FloatFormat());
     }

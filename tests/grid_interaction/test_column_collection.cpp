@@ -4,6 +4,7 @@
 #include "grid/interaction/VIdiDidireDedu.h"
 #include "platform/Locale.h"
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -345,4 +346,201 @@ TEST(ColumnGrid, ScaleAndVersion)
     EXPECT_EQ(G->Columns().Items(1)->Font().Size, 2 * Size);
     EXPECT_EQ(G->Columns().Items(1)->HeaderFont().Size, 2 * Size);
     EXPECT_EQ(G->GetVersionString(), QStringLiteral("3.1.3.1 Aug, 2012"));
+}
+
+// Hidden columns: items stay by real index; hooks that take display indexes
+// map them first.
+TEST(ColumnHiddenColumns, RealAndDisplayIndexesThroughItems)
+{
+    auto G = Make_Grid(6);
+    for (int I = 0; I < 6; ++I)
+        G->Columns().Items(I)->Set_Header(QStringLiteral("c%1").arg(I));
+    G->Columns().Items(3)->Set_EditMask(QStringLiteral("999;1;_"));
+    G->Columns().Items(3)->Set_EditLength(7);
+    G->Columns().Items(5)->Set_Fixed(true);
+    G->HideColumn(2);
+    G->HideColumn(4);
+    ASSERT_EQ(G->ColCount(), 4);
+    ASSERT_EQ(G->Columns().Count(), 6);
+    Expect_Sound(*G);
+    struct TCase { const char *Name; int Displ; int Real; };
+    const TCase Cases[] = {{"Fixed", 0, 0}, {"BeforeHidden", 1, 1}, {"AfterFirstHidden", 2, 3}, {"AfterBoth", 3, 5}};
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        EXPECT_EQ(G->RealColIndex(C.Displ), C.Real);
+        EXPECT_EQ(G->Columns().Items(G->RealColIndex(C.Displ))->Header(), QStringLiteral("c%1").arg(C.Real));
+    }
+    // Display column 2 is real column 3: its mask and length.
+    EXPECT_EQ(G->GetEditMask(2, 1), QStringLiteral("999;1;_"));
+    G->FocusCell(2, 1);
+    EXPECT_EQ(G->GetEditLimit(), 7);
+    // Display column 3 is the fixed item 5 (a mapped hook).
+    bool Fixed = false;
+    G->IsFixedCell(3, 1, Fixed);
+    EXPECT_TRUE(Fixed);
+    // A hidden column's item keeps its header and shows it again.
+    G->UnHideColumn(2);
+    EXPECT_EQ(G->Cells(2, 0), QStringLiteral("c2"));
+    EXPECT_EQ(G->Columns().Items(2)->Header(), QStringLiteral("c2"));
+    Expect_Sound(*G);
+}
+
+// Colours and defaults: the item, then the cell's own properties, then the event.
+TEST(ColumnHooks, ColoursAndDefaults)
+{
+    auto G = Make_Grid(4);
+    TGridColumnItem *I = G->Columns().Items(2);
+    I->Set_Color(0x00AA00);
+    TFont HF = G->Font();
+    HF.Size = 12;
+    I->Set_HeaderFont(HF);
+    I->Set_HeaderAlignment(taRightJustify);
+    TBrush B;
+    TFont F;
+    G->GetCellColor(2, 1, TGridDrawState(), B, F);
+    EXPECT_EQ(B.Color, 0x00AA00);
+    G->GetCellColor(2, 0, TGridDrawState(), B, F);
+    EXPECT_EQ(F.Size, 12);
+    G->SetColors(2, 3, 0x0000CC);
+    TColor Seen = clNone;
+    G->OnGetCellColor = [&](QObject *, int, int, TGridDrawState, TBrush &Br, TFont &) { Seen = Br.Color; };
+    G->GetCellColor(2, 3, TGridDrawState(), B, F);
+    EXPECT_EQ(Seen, 0x0000CC);
+    I->Set_Fixed(true);
+    G->OnGetCellColor = nullptr;
+    G->GetCellColor(2, 1, TGridDrawState(), B, F);
+    EXPECT_EQ(B.Color, G->FixedColor());
+
+    TFont DF;
+    TBrush DB;
+    TColor To = 0, M = 0, MT = 0;
+    TAlignment HA = taLeftJustify;
+    TVAlignment VA = vtaTop;
+    bool WW = false;
+    TCellGradientDirection GD = GradientHorizontal;
+    G->GetCellDefaults(1, 0, DF, DB, To, M, MT, HA, VA, WW, GD);
+    EXPECT_EQ(HA, taLeftJustify);
+    G->GetCellDefaults(2, 0, DF, DB, To, M, MT, HA, VA, WW, GD);
+    EXPECT_EQ(HA, taRightJustify);
+    EXPECT_EQ(DB.Color, clNone);   // a fixed cell's colour is never frozen
+    EXPECT_EQ(GD, GradientVertical);
+
+    // The editor kind: the item's, which the event sees and may change.
+    G->Columns().Items(1)->Set_Editor(edComboList);
+    TEditorType SeenE = edNormal;
+    G->OnGetEditorType = [&](QObject *, int, int, TEditorType &E) {
+        SeenE = E;
+        E = edComboEdit;
+    };
+    TEditorType E = edNormal;
+    G->GetCellEditorType(1, 2, E);
+    EXPECT_EQ(SeenE, edComboList);
+    EXPECT_EQ(E, edComboEdit);
+}
+
+// The column pop-up: the event fires for every matching click; the menu shows
+// only for the row kind its type names.
+TEST(ColumnPopup, EventFirstMenuByRowKind)
+{
+    auto G = Make_Grid(3);
+    G->resize(300, 200);
+    G->show();
+    QMenu Menu;
+    Menu.addAction(QStringLiteral("Sort"));
+    G->Columns().Items(1)->Set_ColumnPopup(&Menu);
+    G->Columns().Items(1)->Set_ColumnPopupType(cpNormalCellsLClick);
+    int Fired = 0;
+    G->OnColumnPopup = [&](QObject *, int C, int, QMenu *M) {
+        EXPECT_EQ(C, 1);
+        EXPECT_EQ(M, &Menu);
+        ++Fired;
+    };
+    auto Press = [&](int C, int R, TMouseButton B) {
+        const TRect Rc = G->CellRect(C, R);
+        G->MouseDown(B, TShiftState(), (Rc.Left + Rc.Right) / 2, (Rc.Top + Rc.Bottom) / 2);
+        G->MouseUp(B, TShiftState(), (Rc.Left + Rc.Right) / 2, (Rc.Top + Rc.Bottom) / 2);
+    };
+    Press(1, 0, mbLeft);
+    EXPECT_EQ(Fired, 1);
+    EXPECT_FALSE(Menu.isVisible());
+    Press(1, 0, mbRight);   // a right click is not this type's
+    EXPECT_EQ(Fired, 1);
+    Press(1, 2, mbLeft);
+    EXPECT_EQ(Fired, 2);
+    EXPECT_TRUE(Menu.isVisible());
+    Menu.hide();
+    // A menu that goes away is forgotten by the item.
+    auto *Gone = new QMenu;
+    G->Columns().Items(2)->Set_ColumnPopup(Gone);
+    delete Gone;
+    EXPECT_EQ(G->Columns().Items(2)->ColumnPopup(), nullptr);
+}
+
+// Hook order, one row per hook: what the event saw (the item's answer, or the
+// string grid's where the item comes last) and what the hook answers in the end.
+TEST(ColumnHooks, HookOrderTable)
+{
+    auto G = Make_Grid(4);
+    TGridColumnItem *I = G->Columns().Items(2);
+    I->Set_Password(true);
+    I->Set_Editor(edComboEdit);
+    I->Set_SortStyle(ssDate);
+    I->Set_Borders(TCellBorders{cbTop});
+    I->Set_CheckTrue(QStringLiteral("item"));
+    struct TCase {
+        const char *Name;
+        std::function<void(int &Seen)> Hook_Event;   // installs an event recording what it saw
+        std::function<int()> Answer;                 // runs the hook, gives its final answer
+        int WantSeen, WantAnswer;
+    };
+    const TCase Cases[] = {
+        {"PasswordItemThenEvent",
+         [&](int &S) { G->OnIsPasswordCell = [&S](QObject *, int, int, bool &P) { S = P; P = false; }; },
+         [&] { bool P = false; G->IsPasswordCell(2, 1, P); return int(P); }, 1, 0},
+        {"ComboItemThenEvent",
+         [&](int &S) { G->OnHasComboBox = [&S](QObject *, int, int, bool &H) { S = H; H = false; }; },
+         [&] { return int(G->HasComboBox(2, 1)); }, 1, 0},
+        {"CanEditItemThenEvent",
+         [&](int &S) { G->OnCanEditCell = [&S](QObject *, int, int, bool &C) { S = C; C = false; }; },
+         [&] { bool C = false; G->QueryCanEdit(2, 1, C); return int(C); }, 1, 0},
+        {"SortFormatItemThenEvent",
+         [&](int &S) { G->OnGetFormat = [&S](QObject *, int, TSortStyle &St, QString &, QString &) { S = St; St = ssRaw; }; },
+         [&] { TSortStyle St = ssAutomatic; QString P, X; G->GetColFormat(2, St, P, X); return int(St); }, ssDate, ssRaw},
+        {"BorderItemThenEvent",
+         [&](int &S) { G->OnGetCellBorder = [&S](QObject *, int, int, TPen &, TCellBorders &B) { S = B.Contains(cbTop); B = TCellBorders(); }; },
+         [&] { TPen P; TCellBorders B; G->GetCellBorder(2, 1, P, B); return int(B.Contains(cbTop)); }, 1, 0},
+        // The exception: the string grid's check text (and its event) first, the item's replaces it.
+        {"CheckTrueEventThenItem",
+         [&](int &S) { G->OnGetCheckTrue = [&S](QObject *, int, int, QString &V) { S = V == QStringLiteral("Y"); V = QStringLiteral("event"); }; },
+         [&] { return int(G->GetCheckTrue(2, 1) == QStringLiteral("item")); }, 1, 1},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        int Seen = -1;
+        C.Hook_Event(Seen);
+        EXPECT_EQ(C.Answer(), C.WantAnswer);
+        EXPECT_EQ(Seen, C.WantSeen);
+    }
+}
+
+// An item reaches its column's cells by row through the grid's accessors;
+// after loading each item's place is its default place.
+TEST(ColumnItemCells, AccessorsAndLoadedPlaces)
+{
+    TFormatSettingsGuard Guard;
+    auto G = Make_Grid(4, 5);
+    TGridColumnItem *I = G->Columns().Items(2);
+    I->SetRows(1, QStringLiteral("text"));
+    I->SetInts(2, 42);
+    I->SetFloats(3, 2.5);
+    EXPECT_EQ(G->Cells(2, 1), QStringLiteral("text"));
+    EXPECT_EQ(I->GetRows(1), QStringLiteral("text"));
+    EXPECT_EQ(I->GetInts(2), 42);
+    EXPECT_DOUBLE_EQ(I->GetFloats(3), 2.5);
+    EXPECT_EQ(G->Cells(2, 2), QStringLiteral("42"));
+    G->MoveColumn(1, 3);
+    G->Loaded();
+    for (int C = 0; C < G->Columns().Count(); ++C)
+        EXPECT_EQ(G->Columns().Items(C)->DefIdx(), C);
+    Expect_Sound(*G);
 }

@@ -2,6 +2,7 @@
 // configurator's tables are used: typed characters, Enter, Space and clicks
 // on data check boxes, clicks and double clicks, header clicks, auto-size.
 #include "TestSupport.h"
+#include "grid/core/GridEditorControls.h"
 #include "grid/interaction/VIdiDidireDedu.h"
 #include <QTest>
 #include <QVBoxLayout>
@@ -152,4 +153,71 @@ TEST_F(TColumnGridWindow, AutoSizeToWidestText)
         Grid->Set_Cells(3, R, QString());
     Grid->AutoSizeCol(3, 0);
     EXPECT_EQ(Grid->ColWidths(3), Grid->TotalXOffset() + 2 * Grid->GridLineWidth() + 2);
+}
+
+// Arrows jump over fixed columns (a column item's Fixed) and rows made fixed
+// by OnIsFixedCell; with nothing beyond, the cell stays.
+TEST_F(TColumnGridWindow, ArrowsSkipFixedCells)
+{
+    Grid->Columns().Items(2)->Set_Fixed(true);
+    Grid->Focus_Cell(1, 2);
+    QTest::keyClick(Grid, Qt::Key_Right);
+    EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(3, 2));
+    QTest::keyClick(Grid, Qt::Key_Left);
+    EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 2));
+    Grid->Columns().Items(3)->Set_Fixed(true);
+    QTest::keyClick(Grid, Qt::Key_Right);
+    EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 2));
+    Grid->OnIsFixedCell = [](QObject *, int ARow, int, bool &Fixed) { Fixed = ARow == 3; };
+    QTest::keyClick(Grid, Qt::Key_Down);
+    EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 4));
+    // Switched off, nothing jumps: the cell-selection check keeps the current
+    // cell off the fixed row.
+    Grid->Navigation().Set_SkipFixedCells(false);
+    QTest::keyClick(Grid, Qt::Key_Up);
+    EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 4));
+}
+
+// A drop-down column opens the grid's combo with the column's items; the
+// next column's items replace them when its editor opens.
+TEST_F(TColumnGridWindow, ComboColumnsOpenWithTheirItems)
+{
+    Grid->Set_Options(Grid->Options() + goEditing);
+    TGridColumnItem *Kind = Grid->Columns().Items(3);
+    Kind->Set_Editor(edComboList);
+    for (int B = 0; B < 8; ++B)
+        Kind->ComboItems() << QString::number(B);
+    Kind->Set_DropDownCount(5);
+    Grid->Columns().Items(1)->Set_Editor(edComboEdit);
+    Grid->Columns().Items(1)->Set_ComboItems({QStringLiteral("alpha"), QStringLiteral("beta")});
+
+    Grid->Focus_Cell(3, 2);
+    QTest::keyClick(Grid, Qt::Key_F2);
+    ASSERT_TRUE(Grid->EditMode());
+    ASSERT_EQ(Grid->EditCtrl(), static_cast<QWidget *>(Grid->Combobox()));
+    EXPECT_EQ(Grid->Combobox()->count(), 8);
+    EXPECT_EQ(Grid->Combobox()->itemText(7), QStringLiteral("7"));
+    EXPECT_EQ(Grid->Combobox()->maxVisibleItems(), 5);
+    Save_Screenshot(&Window, QStringLiteral("column_grid_combo_column"));
+    Grid->HideInplaceEdit();
+
+    Grid->Focus_Cell(1, 2);
+    QTest::keyClick(Grid, Qt::Key_F2);
+    ASSERT_TRUE(Grid->EditMode());
+    EXPECT_EQ(Grid->Combobox()->count(), 2);
+    EXPECT_EQ(Grid->Combobox()->itemText(1), QStringLiteral("beta"));
+    Grid->HideInplaceEdit();
+}
+
+// With goTabs, Tab steps to the next cell and wraps at the row's end.
+TEST_F(TColumnGridWindow, TabStepsThroughCells)
+{
+    Grid->Set_Options(Grid->Options() + goTabs);
+    Grid->Focus_Cell(2, 1);
+    QTest::keyClick(Grid, Qt::Key_Tab);
+    EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(3, 1));
+    QTest::keyClick(Grid, Qt::Key_Tab);
+    EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 2));
+    QTest::keyClick(Grid, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(3, 1));
 }

@@ -203,6 +203,23 @@ TEST_F(BootDialogTest, UsbModeHasTitlesOnly)
     EXPECT_TRUE(Boxes.Shown.isEmpty());
 }
 
+// The hidden search panel holds the device grid: two columns with the
+// language's headers and hint, and no device rows filled in.
+TEST_F(BootDialogTest, DeviceSearchGridHasTwoTitledEmptyColumns)
+{
+    Show();
+    VIdiDidireDedu *G = Boot->CG_List_Devices;
+    ASSERT_NE(G, nullptr);
+    EXPECT_EQ(G->ColCount(), 2);
+    EXPECT_EQ(G->Columns().Count(), 2);
+    EXPECT_EQ(G->Columns().Items(0)->Header(), Lang_Text(911));
+    EXPECT_EQ(G->Columns().Items(1)->Header(), Lang_Text(912));
+    EXPECT_EQ(G->Cells(1, 0), Lang_Text(912));
+    EXPECT_EQ(G->toolTip(), Lang_Text(930));
+    for (int R = G->FixedRows(); R < G->RowCount(); ++R)
+        EXPECT_TRUE(G->Cells(1, R).isEmpty());
+}
+
 TEST_F(BootDialogTest, DotJumpsToTheNextBoxAndIsNeverInserted)
 {
     Show();
