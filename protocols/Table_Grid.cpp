@@ -1,36 +1,6 @@
 #include "protocols/Table_Grid.h"
-#include "grid/core/RIraRevadiVizo.h"
+#include "grid/interaction/VIdiDidireDedu.h"
 #include "text/LangTable.h"
-#include <QFontMetrics>
-#include <QHash>
-#include <QPointer>
-
-namespace {
-
-// What the table editors know of a grid's columns until the grid itself
-// carries them: editor kind, colour and drop-down items per real column.
-struct TColumn_State
-{
-    TEditorType Editor = edNormal;
-    TColor Color = clNone;
-    QStringList Items;
-};
-
-QHash<const TTable_Grid *, QList<TColumn_State>> &Column_States()
-{
-    static QHash<const TTable_Grid *, QList<TColumn_State>> States;
-    return States;
-}
-
-const TColumn_State *Column_State(const TTable_Grid *Grid, int Col)
-{
-    const auto It = Column_States().constFind(Grid);
-    if (It == Column_States().constEnd() || Col < 0 || Col >= It->size())
-        return nullptr;
-    return &It->at(Col);
-}
-
-} // namespace
 
 TTable_Grid *Make_Table_Grid(QWidget *Parent, const char *Name, std::span<const TTable_Column> Columns)
 {
@@ -43,26 +13,30 @@ TTable_Grid *Make_Table_Grid(QWidget *Parent, const char *Name, std::span<const 
     G->Set_RowHeights(0, 22);
     G->Set_Options(TGridOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect,
                                 goColSizing, goEditing});
-    QList<TColumn_State> States;
+    G->Columns().BeginUpdate();
     for (int C = 0; C < int(Columns.size()); ++C) {
-        G->Set_ColWidths(C, Columns[C].Width);
-        States.append({Columns[C].Editor, Columns[C].Color, Columns[C].Items});
+        TGridColumnItem *Item = G->Columns().Items(C);
+        const TTable_Column &D = Columns[C];
+        Item->Set_Width(D.Width);
+        if (D.Color != clNone)
+            Item->Set_Color(D.Color);
+        Item->Set_Editor(D.Editor);
+        Item->Set_ComboItems(D.Items);
+        Item->Set_CheckTrue(QStringLiteral("Y"));
+        Item->Set_CheckFalse(QStringLiteral("N"));
     }
-    Column_States().insert(G, States);
-    QObject::connect(G, &QObject::destroyed, [G] { Column_States().remove(G); });
-    G->OnGetCellColor = [G](QObject *, int ARow, int ACol, TGridDrawState, TBrush &ABrush, TFont &) {
-        if (ARow < G->FixedRows())
-            return;
-        if (const TColumn_State *S = Column_State(G, G->RealColIndex(ACol)); S && S->Color != clNone)
-            ABrush.Color = S->Color;
-    };
+    G->Columns().EndUpdate();
     return G;
 }
 
-void Set_Table_Headers(TTable_Grid *Grid, std::span<const TTable_Column> Columns)
+void Set_Table_Headers(TTable_Grid *Grid, std::span<const TTable_Column> Columns, THeader_Way Way)
 {
-    for (int C = 0; C < int(Columns.size()); ++C)
-        Grid->SetCellEx(C, 0, Lang_Text(Columns[C].Header));
+    for (int C = 0; C < int(Columns.size()); ++C) {
+        if (Way == THeader_Way::hwItems)
+            Grid->Columns().Items(C)->Set_Header(Lang_Text(Columns[C].Header));
+        else
+            Grid->SetCellEx(C, 0, Lang_Text(Columns[C].Header));
+    }
 }
 
 void Set_Table_Layout(TTable_Grid *Grid, std::span<const TTable_Column> Columns, int Row_Count)
@@ -90,21 +64,19 @@ void Clear_Table_Rows(TTable_Grid *Grid)
 
 void Set_Column_Items(TTable_Grid *Grid, int Col, const QStringList &Items)
 {
-    auto It = Column_States().find(Grid);
-    if (It != Column_States().end() && Col >= 0 && Col < It->size())
-        (*It)[Col].Items = Items;
+    QStringList &List = Grid->Columns().Items(Col)->ComboItems();
+    List.clear();
+    List.append(Items);
 }
 
 QStringList Column_Items(const TTable_Grid *Grid, int Col)
 {
-    const TColumn_State *S = Column_State(Grid, Col);
-    return S ? S->Items : QStringList();
+    return Grid->Columns().Items(Col)->ComboItems();
 }
 
 TEditorType Column_Editor(const TTable_Grid *Grid, int Col)
 {
-    const TColumn_State *S = Column_State(Grid, Col);
-    return S ? S->Editor : edNormal;
+    return Grid->Columns().Items(Col)->Editor();
 }
 
 QSet<int> Hidden_Columns(const TTable_Grid *Grid)
@@ -119,19 +91,15 @@ QSet<int> Hidden_Columns(const TTable_Grid *Grid)
 
 void Auto_Size_Column(TTable_Grid *Grid, int Col)
 {
-    // Col is a display index, as the double click gives it.
-    const int Real = Grid->RealColIndex(Col);
-    const QFontMetrics M(Grid->font());
-    int Width = 0;
-    for (int R = 0; R < Grid->RowCount(); ++R)
-        Width = qMax(Width, M.horizontalAdvance(Grid->GetCellEx(Real, R)) + 4);
-    if (Width > 0)
-        Grid->Set_ColWidths(Col, Width);
+    Grid->AutoSizeCol(Col, 0);
 }
 
 TTable_Grid_Rows::TTable_Grid_Rows(TTable_Grid *Grid)
     : TGrid_Rows<TTable_Grid>(
-          *Grid, [Grid](int C) { return Column_Editor(Grid, C) == edDataCheckBox; },
+          *Grid,
+          [Grid](int C) {
+              return C < Grid->Columns().Count() && Grid->Columns().Items(C)->Editor() == edDataCheckBox;
+          },
           [Grid](int C) { Auto_Size_Column(Grid, C); })
 {
 }

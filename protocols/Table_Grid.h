@@ -5,12 +5,12 @@
 #include <QStringList>
 #include <span>
 class QWidget;
-class RIraRevadiVizo;
+class VIdiDidireDedu;
 
-// The grid the table editors place, and the description of its columns from
-// which a window builds it. Everything that depends on the grid class lives
-// here, so the windows only name columns by their place in the full list.
-using TTable_Grid = RIraRevadiVizo;
+// The grid the table editors place (the column grid), and the description of
+// its columns from which a window builds it. The windows name columns by
+// their place in the full list, hidden ones included.
+using TTable_Grid = VIdiDidireDedu;
 
 struct TTable_Column
 {
@@ -27,8 +27,10 @@ struct TTable_Column
 // and a fixed first column, grid lines, range selection, sizable columns,
 // editing, hints; one column per entry with its width and colour.
 TTable_Grid *Make_Table_Grid(QWidget *Parent, const char *Name, std::span<const TTable_Column> Columns);
-// The headers' texts into row 0.
-void Set_Table_Headers(TTable_Grid *Grid, std::span<const TTable_Column> Columns);
+// The headers' texts: through the column items (which also fill row 0 and
+// the grid's header list), or straight into the row-0 cells.
+enum class THeader_Way { hwItems, hwCells };
+void Set_Table_Headers(TTable_Grid *Grid, std::span<const TTable_Column> Columns, THeader_Way Way);
 // Row count, and every column hidden or shown as its entry says (repeatable).
 void Set_Table_Layout(TTable_Grid *Grid, std::span<const TTable_Column> Columns, int Row_Count);
 // Every data row: its number in column 0, every other stored column empty.
@@ -40,7 +42,7 @@ QStringList Column_Items(const TTable_Grid *Grid, int Col);
 TEditorType Column_Editor(const TTable_Grid *Grid, int Col);
 // The columns hidden now, as real indexes.
 QSet<int> Hidden_Columns(const TTable_Grid *Grid);
-// Fits a column to its widest text, no margin.
+// Fits a column (display index) to its widest text, no margin.
 void Auto_Size_Column(TTable_Grid *Grid, int Col);
 
 // The row operations' view of a table grid (check-box columns from the grid's columns).

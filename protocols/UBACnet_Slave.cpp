@@ -1,5 +1,5 @@
 #include "protocols/UBACnet_Slave.h"
-#include "grid/core/RIraRevadiVizo.h"
+#include "grid/interaction/VIdiDidireDedu.h"
 #include "platform/MessageBox.h"
 #include "protocols/BACnet_Slave_File.h"
 #include "protocols/Editor_Look.h"
@@ -122,16 +122,19 @@ void TFBACnetSlaveSetAccess::FormCreate()
 
     for (TTable_Grid *G : {CG_BACnet_in_Read, CG_BACnet_in_Write}) {
         G->OnKeyPress = [this, G](TStringGrid *, QChar &Key) { KeyPress(G, Key); };
-        G->OnClick = [this, G](TStringGrid *) { ClickCell(G, G->Row(), G->Col()); };
+        G->OnClickCell = [this, G](QObject *, int ARow, int ACol) { ClickCell(G, ARow, ACol); };
     }
     CG_BACnet_in_Read->OnGridHint = [this](QObject *, int ARow, int ACol, QString &Hint) {
         GridHint(CG_BACnet_in_Read, ARow, ACol, Hint);
     };
-    CG_BACnet_in_Read->OnDblClick = [this](TStringGrid *) {
-        CG_BACnet_in_ReadDblClickCell(CG_BACnet_in_Read, CG_BACnet_in_Read->Row(), CG_BACnet_in_Read->Col());
+    CG_BACnet_in_Read->OnDblClickCell = [this](QObject *, int ARow, int ACol) {
+        CG_BACnet_in_ReadDblClickCell(CG_BACnet_in_Read, ARow, ACol);
     };
-    CG_BACnet_in_Write->OnDblClick = [this](TStringGrid *) {
-        CG_BACnet_in_WriteDblClickCell(CG_BACnet_in_Write, CG_BACnet_in_Write->Row(), CG_BACnet_in_Write->Col());
+    CG_BACnet_in_Write->OnDblClickCell = [this](QObject *, int ARow, int ACol) {
+        CG_BACnet_in_WriteDblClickCell(CG_BACnet_in_Write, ARow, ACol);
+    };
+    CG_BACnet_in_Write->OnComboChange = [this](QObject *, int ACol, int ARow, int AItemIndex, const QString &ASelection) {
+        CG_BACnet_in_WriteComboChange(CG_BACnet_in_Write, ACol, ARow, AItemIndex, ASelection);
     };
 
     resize(Client_Width, Client_Height);
@@ -152,8 +155,9 @@ void TFBACnetSlaveSetAccess::Set_Lang()
     }
     PageControl1->setTabText(0, Lang_Text(1908));
     PageControl1->setTabText(1, Lang_Text(1909));
-    Set_Table_Headers(CG_BACnet_in_Read, Read_Columns());
-    Set_Table_Headers(CG_BACnet_in_Write, Write_Columns());
+    // Straight into the row-0 cells, as this window always wrote them.
+    Set_Table_Headers(CG_BACnet_in_Read, Read_Columns(), THeader_Way::hwCells);
+    Set_Table_Headers(CG_BACnet_in_Write, Write_Columns(), THeader_Way::hwCells);
 }
 
 void TFBACnetSlaveSetAccess::showEvent(QShowEvent *Event)

@@ -1,5 +1,5 @@
 #include "protocols/UMQTT_SetTopic.h"
-#include "grid/core/RIraRevadiVizo.h"
+#include "grid/interaction/VIdiDidireDedu.h"
 #include "platform/MessageBox.h"
 #include "platform/XmlDoc.h"
 #include "protocols/Editor_Look.h"
@@ -140,7 +140,7 @@ void TFMQTT_Set_Topic::FormCreate()
     for (TTable_Grid *G : {CG_Pub, CG_Sub}) {
         G->OnGridHint = [this, G](QObject *, int ARow, int ACol, QString &Hint) { CG_MQTT_GridHint(G, ARow, ACol, Hint); };
         G->OnKeyPress = [this, G](TStringGrid *, QChar &Key) { CG_MQTT_KeyPress(G, Key); };
-        G->OnDblClick = [this, G](TStringGrid *) { CG_MQTT_DblClickCell(G, G->Row(), G->Col()); };
+        G->OnDblClickCell = [this, G](QObject *, int ARow, int ACol) { CG_MQTT_DblClickCell(G, ARow, ACol); };
     }
 
     L_SW_Code->setText(SW_Code);
@@ -156,8 +156,8 @@ void TFMQTT_Set_Topic::Set_Lang()
         Set_Button_Caption(Buttons[I], Lang_Text(1402 + I));
         Buttons[I]->setToolTip(Lang_Text(1408 + I));
     }
-    Set_Table_Headers(CG_Pub, Pub_Columns);
-    Set_Table_Headers(CG_Sub, Sub_Columns);
+    Set_Table_Headers(CG_Pub, Pub_Columns, THeader_Way::hwItems);
+    Set_Table_Headers(CG_Sub, Sub_Columns, THeader_Way::hwItems);
     Hint_MQTT_Set_Topic_Pub = Hints_Of(Pub_Columns);
     Hint_MQTT_Set_Topic_Sub = Hints_Of(Sub_Columns);
     PageControl1->setTabText(0, Lang_Text(1433));

@@ -1,6 +1,6 @@
 #include "EditorTestSupport.h"
 #include "TestSupport.h"
-#include "grid/core/RIraRevadiVizo.h"
+#include "grid/interaction/VIdiDidireDedu.h"
 #include "protocols/BACnet_Slave_File.h"
 #include "protocols/Table_Checks.h"
 #include "protocols/UBACnet_Eng_Unit.h"

@@ -1,6 +1,6 @@
 #include "EditorTestSupport.h"
 #include "TestSupport.h"
-#include "grid/core/RIraRevadiVizo.h"
+#include "grid/interaction/VIdiDidireDedu.h"
 #include "protocols/MQTT_Set_Topic_File.h"
 #include "protocols/UBACnet_Slave.h"
 #include "protocols/UMQTT_SetTopic.h"
@@ -294,6 +294,62 @@ TEST_F(MQTTEditorTest, TemplateDialogOnDoubleClick)
     Select(0, 1, 1);
     Editor->CG_MQTT_DblClickCell(Editor->CG_Pub, 1, 1);
     EXPECT_EQ(Editor->CG_Pub->GetCellEx(F::pcTopic, 1), QStringLiteral("home/t1"));
+}
+
+// Each column carries its editor kind, width, colour and drop-down items.
+TEST_F(MQTTEditorTest, ColumnItems)
+{
+    struct TCase
+    {
+        const char *Name;
+        bool Pub;
+        int Col;
+        TEditorType Editor;
+        int Width;
+        TColor Color;
+        QStringList Items;
+    };
+    const TCase Cases[] = {
+        {"Topic", true, F::pcTopic, edNormal, 300, RGB_Color(0xE0, 0xFA, 0xFE), {}},
+        {"Retained", true, F::pcRetained, edDataCheckBox, 60, RGB_Color(0xD5, 0xD5, 0xFF), {}},
+        {"QoS", true, F::pcQoS, edComboList, 80, RGB_Color(0xD5, 0xD5, 0xFF), {"0", "1", "2"}},
+        {"DataType", true, F::pcDataType, edComboList, 80, RGB_Color(0xA8, 0xFF, 0xA8), {"Int", "Float", "String", "Base64"}},
+        {"Template", true, F::pcTemplate, edComboEdit, 130, RGB_Color(0xFF, 0xFF, 0xA8), {"$VALUE$"}},
+        {"OnTimer", true, F::pcOnTimer, edDataCheckBox, 64, RGB_Color(0xFF, 0xD8, 0xB0), {}},
+        {"Mnemonic", true, F::pcMnemonic, edNormal, 170, clWhite, {}},
+        {"SubscribeEthType", false, F::scEthType, edComboList, 64, RGB_Color(0xA8, 0xFF, 0xA8), {"TCP", "UDP"}},
+        {"SubscribeMnemonic", false, F::scMnemonic, edNormal, 220, clWhite, {}},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        TGridColumnItem *Item = (C.Pub ? Editor->CG_Pub : Editor->CG_Sub)->Columns().Items(C.Col);
+        EXPECT_EQ(Item->Editor(), C.Editor);
+        EXPECT_EQ(Item->Width(), C.Width);
+        EXPECT_EQ(Item->Color(), C.Color);
+        EXPECT_EQ(Item->ComboItems(), C.Items);
+        EXPECT_EQ(Item->CheckTrue(), QStringLiteral("Y"));
+    }
+    const QStringList Channels = Editor->CG_Pub->Columns().Items(F::pcChannel)->ComboItems();
+    ASSERT_EQ(Channels.size(), 65);
+    EXPECT_EQ(Channels.last(), QStringLiteral("All"));
+    EXPECT_EQ(Editor->CG_Pub->Columns().Items(F::pcTopic)->Header(), QStringLiteral("Topic"));
+}
+
+// Check-box columns do not make a row "in use": pasting over a row that
+// holds only ticks asks nothing.
+TEST_F(MQTTEditorTest, PasteOverTicksOnlyAsksNothing)
+{
+    Write_Sample_File();
+    Show();
+    Select(0, 1, 1);
+    Editor->Btn_CopyRowClick();
+    for (int C : {F::pcRetained, F::pcOnChange, F::pcOnCMD, F::pcOnTimer, F::pcSwap})
+        Editor->CG_Pub->SetCellEx(C, 9, QStringLiteral("Y"));
+    Select(0, 1, 9);
+    Editor->Btn_PasteRowClick();
+    EXPECT_TRUE(Box_Texts().isEmpty());
+    EXPECT_EQ(Editor->CG_Pub->GetCellEx(F::pcTopic, 9), QStringLiteral("home/t1"));
+    EXPECT_EQ(Editor->CG_Pub->GetCellEx(F::pcSwap, 9), QStringLiteral("N"));
 }
 
 // The editor's texts come from block 1400.
