@@ -80,7 +80,7 @@ TEST_F(BACnetEditorTest, LoadAndSaveRoundTrip)
         QFile::remove(File_ParGen);
         if (C.ParGen)
             Write_File(File_ParGen, C.ParGen);
-        const QByteArray Original = Write_Sample_File(C.Rows == 1001);
+        const QByteArray Written = Write_Sample_File(C.Rows == 1001);
         Show();
         TTable_Grid *Read = Editor->CG_BACnet_in_Read;
         EXPECT_EQ(Read->RowCount(), C.Rows);
@@ -94,7 +94,7 @@ TEST_F(BACnetEditorTest, LoadAndSaveRoundTrip)
         QFile::remove(File_BACnet_Slave);
         Editor->bitbtn1Click();
         EXPECT_EQ(Editor->result(), QDialog::Accepted);
-        EXPECT_EQ(Read_File(File_BACnet_Slave), Original);
+        EXPECT_EQ(Read_File(File_BACnet_Slave), Written);
     }
     EXPECT_TRUE(Box_Texts().isEmpty());
 }
@@ -135,7 +135,7 @@ TEST_F(BACnetEditorTest, OKRefusesAtTheFailingRow)
     };
     for (const TCase &C : Cases) {
         SCOPED_TRACE(C.Name);
-        const QByteArray Original = Write_Sample_File();
+        const QByteArray Written = Write_Sample_File();
         Boxes.Shown.clear();
         Show();
         (C.Write ? Editor->CG_BACnet_in_Write : Editor->CG_BACnet_in_Read)
@@ -144,7 +144,7 @@ TEST_F(BACnetEditorTest, OKRefusesAtTheFailingRow)
         Editor->bitbtn1Click();
         EXPECT_EQ(Box_Texts(), QStringList{QString::fromLatin1(C.Message)});
         EXPECT_EQ(Editor->result(), 0);
-        EXPECT_EQ(Read_File(File_BACnet_Slave), Original);
+        EXPECT_EQ(Read_File(File_BACnet_Slave), Written);
     }
     // 1001 objects where long descriptions allow 1000.
     Write_File(File_ParGen, "<Par_Gen><BACnet_Desc_Chars_Limit>1</BACnet_Desc_Chars_Limit></Par_Gen>");

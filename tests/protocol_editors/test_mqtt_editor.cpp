@@ -69,7 +69,7 @@ protected:
 // edits writes the same file again.
 TEST_F(MQTTEditorTest, LoadAndSaveRoundTrip)
 {
-    const QByteArray Original = Write_Sample_File();
+    const QByteArray Written = Write_Sample_File();
     Show();
     TTable_Grid *Pub = Editor->CG_Pub;
     TTable_Grid *Sub = Editor->CG_Sub;
@@ -94,7 +94,7 @@ TEST_F(MQTTEditorTest, LoadAndSaveRoundTrip)
     QFile::remove(File_MQTT_Set_Topic);
     Editor->Btn_OKClick();
     EXPECT_EQ(Editor->result(), QDialog::Accepted);
-    EXPECT_EQ(Read_File(File_MQTT_Set_Topic), Original);
+    EXPECT_EQ(Read_File(File_MQTT_Set_Topic), Written);
     EXPECT_TRUE(Box_Texts().isEmpty());
     Save_Screenshot(Editor.get(), QStringLiteral("mqtt_editor"));
 }
@@ -132,7 +132,7 @@ TEST_F(MQTTEditorTest, OKRefusesAtTheFailingRow)
     };
     for (const TCase &C : Cases) {
         SCOPED_TRACE(C.Name);
-        const QByteArray Original = Write_Sample_File();
+        const QByteArray Written = Write_Sample_File();
         Boxes.Shown.clear();
         Editor->hide();
         Show();
@@ -143,7 +143,7 @@ TEST_F(MQTTEditorTest, OKRefusesAtTheFailingRow)
         EXPECT_EQ(Box_Texts(), QStringList{QString::fromLatin1(C.Message)});
         EXPECT_EQ(Boxes.Shown.value(0).Kind, TMsgKind::mkError);
         EXPECT_TRUE(Editor->isVisible());
-        EXPECT_EQ(Read_File(File_MQTT_Set_Topic), Original);
+        EXPECT_EQ(Read_File(File_MQTT_Set_Topic), Written);
     }
 }
 
