@@ -7,6 +7,7 @@
 #include "protocols/UMQTT_Template.h"
 #include "toolkit/RichEdit.h"
 #include <QLabel>
+#include <QTest>
 #include <QTabWidget>
 #include <memory>
 
@@ -350,6 +351,37 @@ TEST_F(MQTTEditorTest, PasteOverTicksOnlyAsksNothing)
     EXPECT_TRUE(Box_Texts().isEmpty());
     EXPECT_EQ(Editor->CG_Pub->GetCellEx(F::pcTopic, 9), QStringLiteral("home/t1"));
     EXPECT_EQ(Editor->CG_Pub->GetCellEx(F::pcSwap, 9), QStringLiteral("N"));
+}
+
+// Enter typed on a grid walks the shown cells with the option on; off, it keeps its meaning.
+TEST_F(MQTTEditorTest, EnterKeyOnTheGrid)
+{
+    Show();
+    Editor->activateWindow();
+    Editor->CG_Pub->setFocus();
+    struct TCase
+    {
+        const char *Name;
+        bool Option;
+        int Col, Row, New_Col, New_Row;
+    };
+    const TCase Cases[] = {
+        {"NextColumn", true, 1, 3, 2, 3},
+        // display column 12 (Mnemonic) is the last shown one
+        {"LastColumnWrapsToNextRow", true, 12, 3, 1, 4},
+        {"LastRowWrapsToRowOne", true, 12, 1024, 1, 1},
+        {"OptionOffStays", false, 1, 3, 1, 3},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Enable_Jump_Field_Tables = C.Option;
+        Select(0, C.Col, C.Row);
+        QTest::keyClick(Editor->CG_Pub, Qt::Key_Return);
+        if (Editor->CG_Pub->EditorMode())
+            QTest::keyClick(Editor->CG_Pub, Qt::Key_Escape);
+        EXPECT_EQ(Editor->CG_Pub->Col(), C.New_Col);
+        EXPECT_EQ(Editor->CG_Pub->Row(), C.New_Row);
+    }
 }
 
 // The editor's texts come from block 1400.
