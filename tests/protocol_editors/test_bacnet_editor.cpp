@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QTest>
+#include <QTimer>
 #include <memory>
 
 namespace {
@@ -221,6 +223,38 @@ TEST_F(BACnetEditorTest, UnitChooser)
     Read->Set_ColWidths(F::bcEngUnit, 300);
     Editor->CG_BACnet_in_ReadDblClickCell(Read, 0, F::bcEngUnit);
     EXPECT_EQ(Read->ColWidths(F::bcEngUnit), 300);
+}
+
+// Double clicks with the mouse: on an Eng. Unit data cell the chooser opens,
+// on its header the column is sized and no chooser opens.
+TEST_F(BACnetEditorTest, DoubleClickWithTheMouse)
+{
+    Write_Sample_File();
+    Show();
+    TTable_Grid *Read = Editor->CG_BACnet_in_Read;
+    const auto Centre = [Read](int Col, int Row) {
+        const TRect R = Read->CellRect(Col, Row);
+        return QPoint((R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2);
+    };
+    bool Opened = false;
+    QTimer::singleShot(0, Chooser.get(), [&] {
+        Opened = Chooser->isVisible();
+        Chooser->E_Selected_EU->setText(QStringLiteral("5"));
+        Click_Button(Chooser->Btn_OK);
+    });
+    QTest::mouseClick(Read->viewport(), Qt::LeftButton, {}, Centre(F::bcEngUnit, 2));
+    QTest::mouseDClick(Read->viewport(), Qt::LeftButton, {}, Centre(F::bcEngUnit, 2));
+    EXPECT_TRUE(Opened);
+    EXPECT_EQ(Read->GetCellEx(F::bcEngUnit, 2), QStringLiteral("5"));
+
+    Double_Click_Auto_Size = true;
+    Read->Set_ColWidths(F::bcEngUnit, 300);
+    Opened = false;
+    QTest::mouseDClick(Read->viewport(), Qt::LeftButton, {}, Centre(F::bcEngUnit, 0));
+    QApplication::processEvents();
+    EXPECT_LT(Read->ColWidths(F::bcEngUnit), 300);
+    EXPECT_FALSE(Chooser->isVisible());
+    EXPECT_EQ(Read->GetCellEx(F::bcEngUnit, 0), QStringLiteral("Eng. Unit"));
 }
 
 // Choosing a write data type fills its usual length; the read grid has no such rule.
