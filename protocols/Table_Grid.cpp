@@ -26,6 +26,18 @@ TTable_Grid *Make_Table_Grid(QWidget *Parent, const char *Name, std::span<const 
         Item->Set_CheckFalse(QStringLiteral("N"));
     }
     G->Columns().EndUpdate();
+    // A drop-down opens on its column's items as they are now (the BACnet
+    // positions are refilled on every showing).
+    G->OnGetEditorProp = [G](QObject *, int ACol, int, QObject *) {
+        if (ACol < 0 || ACol >= G->Columns().Count())
+            return;
+        const TGridColumnItem *Item = G->Columns().Items(ACol);
+        if (Item->Editor() != edComboList && Item->Editor() != edComboEdit)
+            return;
+        G->ClearComboString();
+        for (const QString &S : Item->ComboItems())
+            G->AddComboString(S);
+    };
     return G;
 }
 

@@ -1,6 +1,7 @@
 #include "EditorTestSupport.h"
 #include "TestSupport.h"
 #include "grid/interaction/VIdiDidireDedu.h"
+#include "grid/core/GridEditorControls.h"
 #include "protocols/BACnet_Slave_File.h"
 #include "protocols/Table_Checks.h"
 #include "protocols/UBACnet_Eng_Unit.h"
@@ -275,6 +276,28 @@ TEST_F(BACnetEditorTest, WriteLengthDefaultsByDataType)
     // Another column's change leaves Length alone.
     Editor->CG_BACnet_in_WriteComboChange(Write, F::bcBit, 3, 0, QStringLiteral("Analog Out"));
     EXPECT_EQ(Write->GetCellEx(F::bcLength, 3), QStringLiteral("1"));
+}
+
+// The data type chosen in the write grid's drop-down fills the Length.
+TEST_F(BACnetEditorTest, WriteDropDownChoiceFillsLength)
+{
+    Show();
+    Editor->PageControl1->setCurrentIndex(1);
+    TTable_Grid *Write = Editor->CG_BACnet_in_Write;
+    Write->setFocus();
+    Write->Set_Col(F::bcDataType);
+    Write->Set_Row(2);
+    Write->ShowInplaceEdit();
+    auto *Combo = Write->findChild<TGridCombo *>();
+    ASSERT_NE(Combo, nullptr);
+    ASSERT_TRUE(Combo->isVisible());
+    EXPECT_EQ(Combo->count(), 10);
+    Combo->setCurrentIndex(Combo->findText(QStringLiteral("Large Analog Value")));
+    EXPECT_EQ(Write->GetCellEx(F::bcLength, 2), QStringLiteral("8"));
+    Combo->setCurrentIndex(Combo->findText(QStringLiteral("Binary Out")));
+    EXPECT_EQ(Write->GetCellEx(F::bcLength, 2), QStringLiteral("1"));
+    Write->HideInplaceEdit();
+    EXPECT_EQ(Write->GetCellEx(F::bcDataType, 2), QStringLiteral("Binary Out"));
 }
 
 // A click on a row number selects that row; texts come from block 1900.
