@@ -11,6 +11,9 @@
 #include "editors/UEnOcean_SetAccess2.h"
 #include "editors/UEnOcean_Variable.h"
 #include "protocols/UBACnet_Eng_Unit.h"
+#include "protocols/UBACnet_Slave.h"
+#include "protocols/UMQTT_SetTopic.h"
+#include "protocols/UMQTT_Template.h"
 #include "editors/UParGen.h"
 #include "protocols/UProfinetFileName.h"
 #include "update/UBoot.h"
@@ -57,12 +60,15 @@ TFBrindelcoreFirmWare *Create_Forms()
     FEnOcean_Device = new TFEnOcean_Device(Main);
     // The main window has loaded the catalogue by now.
     FEnOcean_Variable = new TFEnOcean_Variable(Catalog_EnOcean, Main);
-    FMQTT_Set_Topic = Make_Shell(Main, "FMQTT_Set_Topic");
-    FTopicTemplate = Make_Shell(Main, "FTopicTemplate");
+    auto *MQTT = new TFMQTT_Set_Topic(Main);
+    FMQTT_Set_Topic = MQTT;
+    MQTT->Topic_Template = new TFTopicTemplate(Main);
+    FTopicTemplate = MQTT->Topic_Template.data();
     FEnOcean_Variable_SAck = new TFEnOcean_Variable_SAck(Catalog_EnOcean, Main);
     FProfinetFileName = new TFProfinetFileName(Main);
-    FBACnet_Eng_Unit = new TFBACnet_Eng_Unit(Main);
-    FBACnetSlaveSetAccess = Make_Shell(Main, "FBACnetSlaveSetAccess");
+    auto *Eng_Unit = new TFBACnet_Eng_Unit(Main);
+    FBACnet_Eng_Unit = Eng_Unit;
+    FBACnetSlaveSetAccess = new TFBACnetSlaveSetAccess(Main, Eng_Unit);
     // The network editor opens the dialogs created after it.
     Network_Editor->Device_Dialog = qobject_cast<TFEnOcean_Device *>(FEnOcean_Device.data());
     Network_Editor->Variable_Dialog = qobject_cast<TFEnOcean_Variable *>(FEnOcean_Variable.data());
@@ -82,7 +88,11 @@ void Change_Language_Of_Other_Forms()
         D->Set_Lang();
     if (auto *D = qobject_cast<TFEnOcean_SetAccess *>(FEnOcean_SetAccess.data()))
         D->Set_Lang();
+    if (auto *D = qobject_cast<TFMQTT_Set_Topic *>(FMQTT_Set_Topic.data()))
+        D->Set_Lang();
     if (auto *D = qobject_cast<TFProfinetFileName *>(FProfinetFileName.data()))
+        D->Set_Lang();
+    if (auto *D = qobject_cast<TFBACnetSlaveSetAccess *>(FBACnetSlaveSetAccess.data()))
         D->Set_Lang();
     if (auto *D = qobject_cast<TFBACnet_Eng_Unit *>(FBACnet_Eng_Unit.data()))
         D->Set_Lang();

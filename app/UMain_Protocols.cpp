@@ -2,6 +2,7 @@
 // The step guard in Btn_Click has already checked that a project is active.
 #include "app/UBrindelcoreFirmWare.h"
 #include "app/Forms.h"
+#include "protocols/UMQTT_SetTopic.h"
 #include "protocols/UProfinetFileName.h"
 #include "protocols/UProtocol_Front_Ends.h"
 
@@ -38,5 +39,7 @@ void TFBrindelcoreFirmWare::Do_Profibus_GSD()
 
 void TFBrindelcoreFirmWare::Do_MQTT_Set_Topic()
 {
-    // Opens the MQTT topic editor, which a later step of the work builds.
+    // The editor loads the active project's file when shown; its result is not used here.
+    if (auto *D = qobject_cast<TFMQTT_Set_Topic *>(FMQTT_Set_Topic.data()))
+        D->exec();
 }

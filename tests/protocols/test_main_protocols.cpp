@@ -4,7 +4,11 @@
 #include "controls/FxButton.h"
 #include "platform/Clock.h"
 #include "platform/FileDialog.h"
+#include "grid/interaction/VIdiDidireDedu.h"
+#include "protocols/UMQTT_SetTopic.h"
+#include "protocols/UMQTT_Template.h"
 #include "protocols/UProfinetFileName.h"
+#include <QTimer>
 #include "TestSupport.h"
 #include <QDir>
 #include <QFileInfo>
@@ -99,10 +103,27 @@ TEST_F(MainProtocolSteps, ProfinetXmlAsksTheNameThenTheFolder)
     EXPECT_EQ(Dialogs.Requests.size(), 1);
 }
 
-// The MQTT topic editor is not built yet: the step does nothing.
-TEST_F(MainProtocolSteps, MqttSetTopicDoesNothingYet)
+// The MQTT button opens the topic editor on the active project's file; Cancel writes nothing.
+TEST_F(MainProtocolSteps, MqttSetTopicOpensTheEditorOnTheProject)
 {
+    const QByteArray File = "<MQTT_Set_Topic><MQTT_Publish><row Topic=\"t/1\" Retained=\"N\" QoS=\"0\" Mnemonic=\"\"/>"
+                            "</MQTT_Publish><MQTT_Subscribe/></MQTT_Set_Topic>";
+    Write_File(File_MQTT_Set_Topic, File);
+    auto *Editor = qobject_cast<TFMQTT_Set_Topic *>(FMQTT_Set_Topic.data());
+    ASSERT_NE(Editor, nullptr);
+    ASSERT_NE(Editor->Topic_Template, nullptr);
+    EXPECT_EQ(static_cast<QDialog *>(Editor->Topic_Template.data()), FTopicTemplate.data());
+    QString Topic;
+    bool Shown = false;
+    QTimer::singleShot(0, Editor, [&] {
+        Shown = Editor->isVisible();
+        Topic = Editor->CG_Pub->GetCellEx(1, 1);
+        Click_Button(Editor->Btn_Cancel);
+    });
     Main->Btn_Click(Main->Btn_MQTT_Set_Topic);
+    EXPECT_TRUE(Shown);
+    EXPECT_EQ(Topic, "t/1");
+    EXPECT_EQ(Read_File(File_MQTT_Set_Topic), File);
     EXPECT_TRUE(Boxes.Shown.isEmpty());
     EXPECT_TRUE(Dialogs.Requests.isEmpty());
 }
