@@ -1,11 +1,14 @@
 #include "app/WindowLook.h"
 #include "platform/Colors.h"
+#include "platform/StandardIcons.h"
 #include <QApplication>
 #include <QFrame>
+#include <QHash>
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 #include <QStyle>
 
@@ -83,7 +86,9 @@ void Set_Link_Text(QLabel *Label, const QString &Text, const QString &Url)
     Label->adjustSize();
 }
 
-QImage Standard_Glyph(int Standard_Pixmap)
+namespace {
+
+QImage Glyph_From_Pictures(const QPixmap Pictures[2])
 {
     // The button draws a frame with its bottom-left colour as the only
     // transparent one, so a soft icon edge blended onto magenta would show as a
@@ -94,10 +99,8 @@ QImage Standard_Glyph(int Standard_Pixmap)
     const QColor Face(0xF8, 0xF7, 0xED); // the face colour of every configurator button
     QImage Strip(36, 18, QImage::Format_RGB32);
     Strip.fill(Key);
-    const QIcon Icon = QApplication::style()->standardIcon(static_cast<QStyle::StandardPixmap>(Standard_Pixmap));
-    const QIcon::Mode Modes[2] = {QIcon::Normal, QIcon::Disabled};
     for (int Frame = 0; Frame < 2; ++Frame) {
-        const QImage Src = Icon.pixmap(16, 16, Modes[Frame]).toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage Src = Pictures[Frame].toImage().convertToFormat(QImage::Format_ARGB32);
         for (int Y = 0; Y < Src.height() && Y < 16; ++Y)
             for (int X = 0; X < Src.width() && X < 16; ++X) {
                 const QColor C = Src.pixelColor(X, Y);
@@ -113,5 +116,27 @@ QImage Standard_Glyph(int Standard_Pixmap)
     // The frame's bottom-left pixel names the transparent colour: keep it magenta.
     Strip.setPixelColor(0, 17, Key);
     Strip.setPixelColor(18, 17, Key);
+    return Strip;
+}
+
+} // namespace
+
+QImage Standard_Glyph_From_Style(int Standard_Pixmap)
+{
+    const QIcon Icon = QApplication::style()->standardIcon(static_cast<QStyle::StandardPixmap>(Standard_Pixmap));
+    const QPixmap Pictures[2] = {Icon.pixmap(16, 16, QIcon::Normal), Icon.pixmap(16, 16, QIcon::Disabled)};
+    return Glyph_From_Pictures(Pictures);
+}
+
+QImage Standard_Glyph(int Standard_Pixmap)
+{
+    // Several buttons share a picture; each strip is made once per run.
+    static QHash<int, QImage> Made;
+    if (const auto It = Made.constFind(Standard_Pixmap); It != Made.cend())
+        return *It;
+    const QPixmap Pictures[2] = {Standard_Icon_Picture(Standard_Pixmap, QIcon::Normal),
+                                 Standard_Icon_Picture(Standard_Pixmap, QIcon::Disabled)};
+    const QImage Strip = Glyph_From_Pictures(Pictures);
+    Made.insert(Standard_Pixmap, Strip);
     return Strip;
 }

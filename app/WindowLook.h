@@ -26,5 +26,8 @@ QLabel *Make_Label(QWidget *Parent, const char *Object_Name, int Left, int Top, 
 void Set_Link_Text(QLabel *Label, const QString &Text, const QString &Url);
 
 // Two-frame glyph strip (normal, disabled) of 18 x 18 frames, drawn from one
-// of the style's standard icons on a magenta background.
+// of the style's standard icons on a magenta background (the pictures of
+// platform/StandardIcons.h); one strip per icon and run.
 QImage Standard_Glyph(int Standard_Pixmap);
+// The same strip drawn from the icon the style gives (icon theme included).
+QImage Standard_Glyph_From_Style(int Standard_Pixmap);

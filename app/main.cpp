@@ -3,6 +3,8 @@
 #include "platform/FontConfigLoad.h"
 #include <QApplication>
 #include <QBuffer>
+#include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QImageReader>
 #include <future>
@@ -31,6 +33,23 @@ std::future<void> Begin_Image_Plugin_Load()
         return {}; // no thread to be had: the first icon loads them
     }
 }
+// Fills the font database and matches the windows' font (Verdana 8, with its
+// fallbacks) on a worker while the main window builds its first controls. The
+// database and its fallback lists are shared by every thread under Qt's own
+// lock, so the first label on the main thread finds them made; only the font
+// engines, which each thread keeps for itself, are still loaded there.
+std::future<void> Begin_Font_Database_Load()
+{
+    try {
+        return std::async(std::launch::async, [] {
+            QFont Font(QStringLiteral("Verdana"));
+            Font.setPointSize(8);
+            (void)QFontMetrics(Font).height();
+        });
+    } catch (const std::system_error &) {
+        return {}; // no thread to be had: the first label fills it
+    }
+}
 } // namespace
 
 int main(int argc, char **argv)
@@ -40,6 +59,7 @@ int main(int argc, char **argv)
     QApplication App(argc, argv);
     App.setApplicationName(QStringLiteral("BrindelcoreFirmWare"));
     std::future<void> Plugins = Begin_Image_Plugin_Load();
+    std::future<void> Font_Database = Begin_Font_Database_Load();
     std::unique_ptr<TFBrindelcoreFirmWare> Main(Create_Forms());
     Main->show();
     return App.exec();

@@ -4,6 +4,7 @@
 #include "workspace/Workspace.h"
 #include "platform/IcmpEcho.h"
 #include "platform/MessageBox.h"
+#include "platform/StandardIcons.h"
 #include "text/LangTable.h"
 #include "update/JobFile.h"
 #include "update/PingCheck.h"
@@ -108,7 +109,7 @@ TFBoot::TFBoot(QWidget *Parent) : QDialog(Parent)
     L_COM_Port = Make<QLabel>(P_Serial, "L_COM_Port", 16, 6, 420, 18);
     CB_COM_Port = Make<QComboBox>(P_Serial, "CB_COM_Port", 16, 28, 140, 22);
     Btn_COM_List = Make_Button(P_Serial, "Btn_COM_List", 162, 27, 26, 24);
-    Btn_COM_List->Set_Glyph(style()->standardIcon(QStyle::SP_BrowserReload).pixmap(16, 16).toImage());
+    Btn_COM_List->Set_Glyph(Standard_Icon_Picture(QStyle::SP_BrowserReload).toImage());
 
     P_Button = Make_Panel(this, "P_Button", 44);
     Btn_Cancel = Make_Button(P_Button, "Btn_Cancel", Client_Width - 190 - 128, 8, 120, 28);
