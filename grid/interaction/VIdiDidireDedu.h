@@ -79,6 +79,10 @@ public:
     // The data check boxes of edDataCheckBox columns.
     bool Is_Check_Control_Cell(int ARealCol, int ARow) override;
     bool Flip_Check_Control(int ARealCol, int ARow) override;
+    // A data cell of such a column paints as a check box: its type is a data
+    // check box and its graphic the grid's shared virtual check box.
+    TCellType GetCellType(int ACol, int ARow) override;
+    TCellGraphic *GetCellGraphic(int ACol, int ARow) override;
 
     // ===== cell classes the hooks test (real column) ==================================
     // Data cell: below the item count, not in the fixed columns, rows, right
@@ -106,4 +110,6 @@ private:
     bool FColMoving = false;
     bool FAutoFilterDisplay = false;
     bool FSyncing = false;
+    bool Is_Data_Check_Cell(int ARealCol, int ARow);
+    TCellGraphic FCellGraphic;   // answered for the data check-box columns' cells
 };

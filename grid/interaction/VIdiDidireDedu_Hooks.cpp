@@ -286,3 +286,26 @@ bool VIdiDidireDedu::Flip_Check_Control(int ARealCol, int ARow)
     SetCellEx(ARealCol, ARow, New);
     return !Checked;
 }
+
+bool VIdiDidireDedu::Is_Data_Check_Cell(int ARealCol, int ARow)
+{
+    return !Destroying() && Is_Data_Cell(ARealCol, ARow) && Item_Of(ARealCol)->Editor() == edDataCheckBox;
+}
+
+TCellType VIdiDidireDedu::GetCellType(int ACol, int ARow)
+{
+    const TCellType Type = RIraRevadiVizo::GetCellType(ACol, ARow);
+    if (Type == ctEmpty && Is_Data_Check_Cell(ACol, ARow))
+        return ctDataCheckBox;
+    return Type;
+}
+
+TCellGraphic *VIdiDidireDedu::GetCellGraphic(int ACol, int ARow)
+{
+    TCellGraphic *Graphic = RIraRevadiVizo::GetCellGraphic(ACol, ARow);
+    if (Graphic || !Is_Data_Check_Cell(ACol, ARow))
+        return Graphic;
+    FCellGraphic.CellType = ctVirtCheckBox;
+    FCellGraphic.CellTransparent = ControlLook().ControlStyle == csFlat;
+    return &FCellGraphic;
+}

@@ -82,6 +82,34 @@ TEST_F(TColumnGridWindow, KeysWithoutEditing)
     EXPECT_EQ(TPoint(Grid->Col(), Grid->Row()), TPoint(1, 2));
 }
 
+// Data cells of a check-box column paint as check boxes: checked exactly for
+// the column's true text, and the header stays a text cell.
+TEST_F(TColumnGridWindow, DataCheckBoxCellsPaintAsCheckBoxes)
+{
+    Grid->Set_Cells(2, 2, QStringLiteral("Y"));
+    Grid->Set_Cells(2, 3, QStringLiteral("N"));
+    EXPECT_EQ(Grid->GetCellType(2, 2), ctDataCheckBox);
+    EXPECT_NE(Grid->GetCellType(2, 0), ctDataCheckBox);
+    EXPECT_NE(Grid->GetCellType(1, 2), ctDataCheckBox);
+    ASSERT_NE(Grid->GetCellGraphic(2, 2), nullptr);
+    EXPECT_EQ(Grid->GetCellGraphic(2, 2)->CellType, ctVirtCheckBox);
+    EXPECT_EQ(Grid->GetCellGraphic(1, 2), nullptr);
+
+    Grid->Set_Row(1);
+    Grid->Set_Col(1);
+    const QImage Img = Grid->viewport()->grab().toImage();
+    const auto Cell = [&](int C, int R) {
+        const TRect Rc = Grid->CellRect(C, R);
+        return Img.copy(Rc.Left + 1, Rc.Top + 1, Rc.Right - Rc.Left - 2, Rc.Bottom - Rc.Top - 2);
+    };
+    EXPECT_NE(Cell(2, 2), Cell(2, 3));   // a checked box differs from an empty one
+    Grid->Set_Cells(2, 3, QStringLiteral("Y"));
+    const QImage Again = Grid->viewport()->grab().toImage();
+    const TRect R3 = Grid->CellRect(2, 3), R2 = Grid->CellRect(2, 2);
+    EXPECT_EQ(Again.copy(R3.Left + 1, R3.Top + 1, R3.Right - R3.Left - 2, R3.Bottom - R3.Top - 2),
+              Again.copy(R2.Left + 1, R2.Top + 1, R2.Right - R2.Left - 2, R2.Bottom - R2.Top - 2));
+}
+
 // A click or Space on a data check box flips "N"/"Y" and fires OnCheckBoxClick,
 // never OnClickCell; other clicks fire OnClickCell.
 TEST_F(TColumnGridWindow, DataCheckBoxFlipsByClickAndSpace)
