@@ -1833,5 +1833,19 @@ private:
     // display): kept by key so that a file read and written again keeps them.
     std::map<QString, QString> FVisualValues;
     friend struct TVisualEntryTable;
+
+    // ---- wide-text cells: their text and the validation of an edit --------------------------------------
+public:
+    // The cell text (GetCellEx/SetCellEx) without and with the wide escape.
+    QString GetWideCells(int ACol, int ARow);
+    void SetWideCells(int ACol, int ARow, const QString &Value);
+    // ValidateCell for a cell that holds wide text: no cell checker, no undo
+    // record, no balloon; the event is OnCellValidateWide.
+    virtual bool ValidateCellWide(const QString &NewValue);
+    QString OldCellTextWide() const { return FOldCellTextWide; }
+    std::function<void(QObject *Sender, int ACol, int ARow, QString &Value, bool &Valid)> OnCellValidateWide;
+
+private:
+    QString FOldCellTextWide;
 };
 

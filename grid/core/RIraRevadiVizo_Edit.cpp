@@ -4,6 +4,7 @@
 #include "grid/core/GridEditorControls.h"
 #include "grid/core/RIraRevadiVizo.h"
 #include "grid/base/GridUndoRedo.h"
+#include "grid/base/TextRoutines.h"
 #include <QComboBox>
 #include <QLineEdit>
 #include <QScopeGuard>
@@ -119,7 +120,10 @@ bool RIraRevadiVizo::Select_Cell_Editing(int ACol, int ARow)
         const QString Pending = FSpecialEditor || !TextEditorFocused || !InplaceEditor()
                                     ? CurrentCell()
                                     : InplaceEditor()->Edit_Text();
-        if (!ValidateCell(Pending)) {
+        // A cell that held wide text when the edit began is validated as such.
+        const bool Valid = FOldCellText.startsWith(QStringLiteral("|\\")) ? ValidateCellWide(DecodeWideText(Pending))
+                                                                         : ValidateCell(Pending);
+        if (!Valid) {
             Allow = false;
             Refused = true;
         }

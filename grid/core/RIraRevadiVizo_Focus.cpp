@@ -146,6 +146,7 @@ void RIraRevadiVizo::SaveOldCellValue(int ACol, int ARow)
     FOldCol = ACol;
     FOldEditRow = ARow;
     FOldCellText = Cells(ACol, ARow);
+    FOldCellTextWide = DecodeWideText(FOldCellText);
     FOldModifiedValue = GetRowModified(ARow);
 }
 
