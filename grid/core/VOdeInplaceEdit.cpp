@@ -6,6 +6,7 @@
 #include "grid/core/GridEditorControls.h"
 #include "grid/core/RIraRevadiVizo.h"
 #include "platform/SystemInfo.h"
+#include "toolkit/EditMask.h"
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -304,6 +305,36 @@ void VOdeInplaceEdit::keyPressEvent(QKeyEvent *E)
         return;
     }
     TBaseInplaceEdit::keyPressEvent(E);
+    if (!Self || !G)
+        return;
+    // A typed character that fills the editor (its length limit, or every
+    // slot of its mask) ends the entry as Enter would and moves on.
+    const bool Typed = !E->text().isEmpty() && E->text().at(0).unicode() >= 32 && !Ctrl;
+    if (Typed && Auto_Advance_Due()) {
+        const QString Old = FGrid->OldCellText();
+        if (!FGrid->ValidateCell(Edit_Text())) {
+            if (Self && G)
+                Refused_Restore(Old);
+            return;
+        }
+        if (!Self || !G)
+            return;
+        setText(FGrid->NewCellText());
+        G->DoneInplaceEdit(VK_RETURN, TShiftState());
+    }
+}
+
+bool VOdeInplaceEdit::Auto_Advance_Due() const
+{
+    const TNavigation &N = FGrid->Navigation();
+    if (!N.AdvanceAuto() || hasSelectedText())
+        return false;
+    const QString Shown = displayText();
+    if (cursorPosition() != Shown.size())
+        return false;
+    if (N.AdvanceOnEnter() && FGrid->MaxEditLength() > 0 && Shown.size() == FGrid->MaxEditLength())
+        return true;
+    return Masked() && !Shown.contains(Parse_Edit_Mask(EditMask, u'/', u':').Blank);
 }
 
 void VOdeInplaceEdit::KeyDown(TKey &Key, TShiftState Shift)

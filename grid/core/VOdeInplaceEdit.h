@@ -49,6 +49,8 @@ protected:
 private:
     void Refused_Restore(const QString &OldText);
     void Cursor_Walk(bool Forward);
+    // The entry is complete and the navigation asks for an automatic advance.
+    bool Auto_Advance_Due() const;
     void Lost_Focus(QWidget *Next);
     RIraRevadiVizo *FGrid;
     int FSelKeyDown = 0;
