@@ -274,6 +274,16 @@ void VOdeInplaceEdit::keyPressEvent(QKeyEvent *E)
         E->accept();
         return;
     }
+    // Shift+Left at the start or Shift+Right at the end of the text leaves
+    // the editor for the grid, the value validated first.
+    const bool WalkOut = Sh && !Ctrl && !Shift.Contains(ssAlt) && FGrid->Navigation().CursorWalkEditor()
+                         && ((Key == VK_LEFT && cursorPosition() == 0)
+                             || (Key == VK_RIGHT && cursorPosition() == displayText().size()));
+    if (WalkOut) {
+        Shift_Walk_Out(T, S);
+        E->accept();
+        return;
+    }
     const bool UpOut = Key == VK_UP && Caret_Line() == 0;
     const bool DownOut = Key == VK_DOWN && Caret_Line() >= Line_Count() - 1;
     if ((UpOut || DownOut) && !Ctrl) {
@@ -322,6 +332,28 @@ void VOdeInplaceEdit::keyPressEvent(QKeyEvent *E)
         setText(FGrid->NewCellText());
         G->DoneInplaceEdit(VK_RETURN, TShiftState());
     }
+}
+
+void VOdeInplaceEdit::Shift_Walk_Out(const QString &T, const QString &S)
+{
+    QPointer<VOdeInplaceEdit> Self(this);
+    QPointer<RIraRevadiVizo> G(FGrid);
+    // No editor reopens while the value goes into the cell.
+    const bool Was = FGrid->FValidating;
+    FGrid->FValidating = true;
+    FGrid->Set_CurrentCell(T);
+    FGrid->FValidating = Was;
+    if (!FGrid->ValidateCell(T)) {
+        if (Self && G)
+            Refused_Restore(S);
+        return;
+    }
+    if (!Self || !G)
+        return;
+    setText(G->NewCellText());
+    G->HideInplaceEdit();
+    if (G)
+        G->setFocus();
 }
 
 bool VOdeInplaceEdit::Auto_Advance_Due() const

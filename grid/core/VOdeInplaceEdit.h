@@ -51,6 +51,9 @@ private:
     void Cursor_Walk(bool Forward);
     // The entry is complete and the navigation asks for an automatic advance.
     bool Auto_Advance_Due() const;
+    // Shift+arrow out of the text: validate T (S: the text before the edit)
+    // and hand the focus to the grid.
+    void Shift_Walk_Out(const QString &T, const QString &S);
     void Lost_Focus(QWidget *Next);
     RIraRevadiVizo *FGrid;
     int FSelKeyDown = 0;
