@@ -1001,3 +1001,17 @@ void TGridDatePicker::focusOutEvent(QFocusEvent *E)
     if (!FGrid->BlockKill())
         FGrid->HideInplaceEdit();
 }
+
+TGridDateTimePicker::TGridDateTimePicker(QWidget *Owner) : TGridDatePicker(Owner)
+{
+    Set_Kind(dtkDate);
+    const bool TwelveHours = Format_Settings().ShortTimeFormat.contains(QStringLiteral("AMPM"), Qt::CaseInsensitive);
+    setDisplayFormat(displayFormat() + (TwelveHours ? QStringLiteral(" h:mm AP") : QStringLiteral(" HH:mm")));
+    setCalendarPopup(true);
+}
+
+QString TGridDateTimePicker::Text() const
+{
+    return Format_Date_Time(Format_Settings().ShortDateFormat + QStringLiteral(" ") + Format_Settings().ShortTimeFormat,
+                            Value());
+}

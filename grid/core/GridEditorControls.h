@@ -186,7 +186,7 @@ public:
     void ReCreate() {}
     void KeyDown(TKey &Key, TShiftState Shift);
     // The value as text in the locale's short date or long time format.
-    QString Text() const;
+    virtual QString Text() const;
     void Set_Text(const QString &Value);
     TDateTime Value() const;
     void Set_Value(TDateTime Value);
@@ -198,4 +198,13 @@ protected:
 
 private:
     RIraRevadiVizo *FGrid;
+};
+
+// edDateTimeEdit: date and time in one picker; its text is the short date,
+// one blank and the short time.
+class TGridDateTimePicker : public TGridDatePicker {
+    Q_OBJECT
+public:
+    explicit TGridDateTimePicker(QWidget *Owner);
+    QString Text() const override;
 };

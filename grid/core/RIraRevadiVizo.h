@@ -58,6 +58,7 @@ class TGridUnitEditBtn;
 class TGridCheckBox;
 class TGridButton;
 class TGridDatePicker;
+class TGridDateTimePicker;
 class VOdeInplaceEdit;
 class TRichEdit;
 // The start of rotated text in Rect for the text's extents (cos/sin of the
@@ -1847,5 +1848,12 @@ public:
 
 private:
     QString FOldCellTextWide;
+
+    // ---- the date-and-time editor (edDateTimeEdit) -----------------------------------------------------------
+public:
+    TGridDateTimePicker *DateAndTimePicker();
+
+private:
+    TGridDateTimePicker *FEditDateTime = nullptr;
 };
 

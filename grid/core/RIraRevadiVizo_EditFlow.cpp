@@ -106,6 +106,13 @@ TGridDatePicker *RIraRevadiVizo::DateTimePicker()
     return FEditDate;
 }
 
+TGridDateTimePicker *RIraRevadiVizo::DateAndTimePicker()
+{
+    if (!FEditDateTime)
+        FEditDateTime = new TGridDateTimePicker(this);
+    return FEditDateTime;
+}
+
 VOdeInplaceEdit *RIraRevadiVizo::GetNormalEdit() const { return qobject_cast<VOdeInplaceEdit *>(InplaceEditor()); }
 
 TInplaceEdit *RIraRevadiVizo::CreateEditor() { return new VOdeInplaceEdit(this); }
@@ -356,6 +363,19 @@ void RIraRevadiVizo::SetupInplaceEditor(int ACol, int ARow)
         FEditCtrl = P;
         break;
     }
+    case edDateTimeEdit: {
+        TGridDateTimePicker *P = DateAndTimePicker();
+        FEditMode = true;
+        TDateTime V = Date_Time_Now();
+        if (Text.isEmpty() || !Try_Str_To_Date_Time(Text, V))
+            V = Date_Time_Now();
+        P->Set_Value(V);
+        P->Checked = true;
+        Hook();
+        Show_Editor_Control(P, Left, Top, W, std::max(H, P->sizeHint().height()));
+        FEditCtrl = P;
+        break;
+    }
     case edTrackbarDropDown: case edMemoDropDown: case edCalculatorDropDown: case edTimePickerDropDown:
     case edDetailDropDown: case edGridDropDown: case edDarAzidDropDown: case edColorPickerDropDown:
     case edImagePickerDropDown: {
@@ -470,6 +490,13 @@ void RIraRevadiVizo::CommitInplaceEditor(int ACol, int ARow)
         }();
         if (!Unchanged)
             Write_Edit_Value(ACol, ARow, V);
+        FEditMode = false;
+        Put_Away(P);
+        break;
+    }
+    case edDateTimeEdit: {
+        TGridDateTimePicker *P = DateAndTimePicker();
+        Write_Edit_Value(ACol, ARow, P->Checked ? P->Text() : QString());
         FEditMode = false;
         Put_Away(P);
         break;
