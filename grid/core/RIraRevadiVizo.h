@@ -1147,6 +1147,15 @@ public:
     void Set_ArrowColor(TColor Value);
     class TArrowWindow *Arrow(TArrowDirection Dir) const;
     void CreateWnd() override;
+
+    // ===== mouse wheel lines per notch (RIraRevadiVizo_Wheel.cpp) ==========
+    // Lines one wheel notch moves, taken from the system setting when the
+    // window is created.
+    int WheelScrollLines() const { return FWheelScrollLines; }
+    // The lines per notch for a system setting: a page setting (negative or
+    // beyond any sensible line count) means the visible rows, at least one.
+    static int WheelLinesFor(int SystemSetting, int VisibleRows);
+    void Update_Wheel_Lines();
     TScrollHintEvent OnScrollHint;
     std::function<void(QObject *Sender, int TopRow, int LeftCol, TDragScrollDirection &Dir, bool &CanScroll)> OnDragScroll;
 
@@ -1562,6 +1571,7 @@ private:
     TVAlignment FVAlignment = vtaTop;
     bool FSpreadSheet = false;
     int FMaxEditLength = 0;
+    int FWheelScrollLines = 3;
     bool FFlat = false;
     // texts and headers
     QStringList FColumnHeaders;

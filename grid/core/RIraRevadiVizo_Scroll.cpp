@@ -109,6 +109,7 @@ void RIraRevadiVizo::CreateWnd()
         Set_ScrollBars(ssNone);
     }
     Place_Panels();
+    Update_Wheel_Lines();
 }
 
 void RIraRevadiVizo::Create_Metro_Scroll_Bars()
