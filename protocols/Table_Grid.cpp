@@ -1,5 +1,7 @@
 #include "protocols/Table_Grid.h"
 #include "grid/interaction/VIdiDidireDedu.h"
+#include "platform/MessageBox.h"
+#include "protocols/Grid_Row_Ops.h"
 #include "text/LangTable.h"
 
 TTable_Grid *Make_Table_Grid(QWidget *Parent, const char *Name, std::span<const TTable_Column> Columns)
@@ -126,4 +128,31 @@ void Grid_To_Table(TTable_Grid *Grid, TCellTable &Table)
 {
     TTable_Grid_Rows Rows(Grid);
     Copy_Grid_To_Table(Rows, Table);
+}
+
+void Table_Delete_Row(TTable_Grid *Grid, int Question, QWidget *Parent)
+{
+    const int Row = Grid->Row();
+    if (!Msg_Yes_No(Lang_Text(Question) + QString::number(Row), Parent))
+        return;
+    TTable_Grid_Rows Rows(Grid);
+    Grid_Delete_Row(Row, Rows);
+}
+
+void Table_Insert_Row(TTable_Grid *Grid, QWidget *Parent)
+{
+    TTable_Grid_Rows Rows(Grid);
+    Grid_Insert_Row(Grid->Row(), Rows, Parent);
+}
+
+void Table_Copy_Row(TTable_Grid *Grid)
+{
+    TTable_Grid_Rows Rows(Grid);
+    Grid_Copy_Row(Rows, Grid->Row());
+}
+
+void Table_Paste_Row(TTable_Grid *Grid, bool Same_Kind, QWidget *Parent)
+{
+    TTable_Grid_Rows Rows(Grid);
+    Grid_Paste_Row(Rows, Grid->Row(), Same_Kind, Parent);
 }

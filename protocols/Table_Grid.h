@@ -52,6 +52,15 @@ public:
     explicit TTable_Grid_Rows(TTable_Grid *Grid);
 };
 
+// The row buttons of the table editors, on the grid's current row.
+// Delete asks first (the question's text number, the row appended); paste
+// takes Same_Kind: whether the row clipboard was filled from a grid of this
+// grid's kind.
+void Table_Delete_Row(TTable_Grid *Grid, int Question, QWidget *Parent);
+void Table_Insert_Row(TTable_Grid *Grid, QWidget *Parent);
+void Table_Copy_Row(TTable_Grid *Grid);
+void Table_Paste_Row(TTable_Grid *Grid, bool Same_Kind, QWidget *Parent);
+
 // Cells of the grid to and from a table of the same layout.
 void Table_To_Grid(const TCellTable &Table, TTable_Grid *Grid);
 void Grid_To_Table(TTable_Grid *Grid, TCellTable &Table);

@@ -247,26 +247,18 @@ void TFBACnetSlaveSetAccess::bitbtn1Click()
 
 void TFBACnetSlaveSetAccess::Btn_DelRow_Click()
 {
-    TTable_Grid *G = Active_Grid();
-    const int Row = G->Row();
-    if (!Msg_Yes_No(Lang_Text(1960) + QString::number(Row), this))
-        return;
-    TTable_Grid_Rows Rows(G);
-    Grid_Delete_Row(Row, Rows);
+    Table_Delete_Row(Active_Grid(), 1960, this);
 }
 
 void TFBACnetSlaveSetAccess::Btn_InsRowClick()
 {
-    TTable_Grid *G = Active_Grid();
-    TTable_Grid_Rows Rows(G);
-    Grid_Insert_Row(G->Row(), Rows, this);
+    Table_Insert_Row(Active_Grid(), this);
 }
 
 void TFBACnetSlaveSetAccess::Btn_CopyRowClick()
 {
     TTable_Grid *G = Active_Grid();
-    TTable_Grid_Rows Rows(G);
-    Grid_Copy_Row(Rows, G->Row());
+    Table_Copy_Row(G);
     Do_Copy_Read = G == CG_BACnet_in_Read;
     Do_Copy_Write = G == CG_BACnet_in_Write;
 }
@@ -274,8 +266,7 @@ void TFBACnetSlaveSetAccess::Btn_CopyRowClick()
 void TFBACnetSlaveSetAccess::Btn_PasteRowClick()
 {
     TTable_Grid *G = Active_Grid();
-    TTable_Grid_Rows Rows(G);
-    Grid_Paste_Row(Rows, G->Row(), G == CG_BACnet_in_Read ? Do_Copy_Read : Do_Copy_Write, this);
+    Table_Paste_Row(G, G == CG_BACnet_in_Read ? Do_Copy_Read : Do_Copy_Write, this);
 }
 
 void TFBACnetSlaveSetAccess::ClickCell(TTable_Grid *Sender, int ARow, int ACol)

@@ -252,26 +252,18 @@ void TFMQTT_Set_Topic::Btn_OKClick()
 
 void TFMQTT_Set_Topic::Btn_DelRowClick()
 {
-    TTable_Grid *G = Active_Grid();
-    const int Row = G->Row();
-    if (!Msg_Yes_No(Lang_Text(1423) + QString::number(Row), this))
-        return;
-    TTable_Grid_Rows Rows(G);
-    Grid_Delete_Row(Row, Rows);
+    Table_Delete_Row(Active_Grid(), 1423, this);
 }
 
 void TFMQTT_Set_Topic::Btn_InsRowClick()
 {
-    TTable_Grid *G = Active_Grid();
-    TTable_Grid_Rows Rows(G);
-    Grid_Insert_Row(G->Row(), Rows, this);
+    Table_Insert_Row(Active_Grid(), this);
 }
 
 void TFMQTT_Set_Topic::Btn_CopyRowClick()
 {
     TTable_Grid *G = Active_Grid();
-    TTable_Grid_Rows Rows(G);
-    Grid_Copy_Row(Rows, G->Row());
+    Table_Copy_Row(G);
     Do_Copy_Pub = G == CG_Pub;
     Do_Copy_Sub = G == CG_Sub;
 }
@@ -279,8 +271,7 @@ void TFMQTT_Set_Topic::Btn_CopyRowClick()
 void TFMQTT_Set_Topic::Btn_PasteRowClick()
 {
     TTable_Grid *G = Active_Grid();
-    TTable_Grid_Rows Rows(G);
-    Grid_Paste_Row(Rows, G->Row(), G == CG_Pub ? Do_Copy_Pub : Do_Copy_Sub, this);
+    Table_Paste_Row(G, G == CG_Pub ? Do_Copy_Pub : Do_Copy_Sub, this);
 }
 
 void TFMQTT_Set_Topic::CG_MQTT_DblClickCell(TTable_Grid *Sender, int ARow, int ACol)
