@@ -27,9 +27,22 @@ void RIraRevadiVizo::GetCellColor(int ACol, int ARow, TGridDrawState AState, TBr
         }
     }
     if (const TCellProperties *P = Find_Cell_Props(ACol, ARow)) {
-        // Cells whose graphic paints its own background keep the painter's brush.
-        if (!P->GraphicObject() && P->BrushColor() != clNone)
-            ABrush.Color = P->BrushColor();
+        // Check boxes, pictures, nodes, progress bars and the other graphics
+        // that paint over the cell keep the brush the painter chose; only
+        // text-like kinds take the cell's own background.
+        switch (GetCellType(ACol, ARow)) {
+        case ctIcon:
+        case ctNone:
+        case ctImageList:
+        case ctEmpty:
+        case ctImages:
+        case ctComment:
+            if (P->BrushColor() != clNone)
+                ABrush.Color = P->BrushColor();
+            break;
+        default:
+            break;
+        }
         if (P->FontColor() != clNone)
             AFont.Color = P->FontColor();
         if (!P->FontStyle().Empty())
@@ -51,6 +64,19 @@ void RIraRevadiVizo::GetCellPrintColor(int ACol, int ARow, TGridDrawState AState
 
 void RIraRevadiVizo::GetCellBorder(int ACol, int ARow, TPen &APen, TCellBorders &Borders)
 {
+    // A group's header row is underlined and its summary row lined above,
+    // from the first data column on (column 0 holds the node).
+    if (ACol > 0) {
+        if (FGrouping.HeaderUnderline && IsNode(ARow)) {
+            Borders = TCellBorders{cbBottom};
+            APen.Color = FGrouping.HeaderLineColor;
+            APen.Width = FGrouping.HeaderLineWidth;
+        } else if (FGrouping.SummaryLine && IsSummary(ARow)) {
+            Borders = TCellBorders{cbTop};
+            APen.Color = FGrouping.SummaryLineColor;
+            APen.Width = FGrouping.SummaryLineWidth;
+        }
+    }
     if (OnGetCellBorder)
         OnGetCellBorder(this, ARow, ACol, APen, Borders);
 }
@@ -98,12 +124,16 @@ bool RIraRevadiVizo::HasNoEditor(int ACol, int ARow)
 
 bool RIraRevadiVizo::HasComboBox(int ACol, int ARow)
 {
-    // Without an own answer no cell shows its drop-down button while not
-    // edited; the control look that switches it on comes with painting.
     bool Has = false;
-    if (OnHasComboBox)
+    if (OnHasComboBox) {
         OnHasComboBox(this, ACol, ARow, Has);
-    return Has;
+        return Has;
+    }
+    if (!FControlLook.DropDownAlwaysVisible)
+        return false;
+    TEditorType E = FDefaultEditor;
+    GetCellEditorType(ACol, ARow, E);
+    return E == edComboEdit || E == edComboList;
 }
 
 bool RIraRevadiVizo::HasSpinEdit(int ACol, int ARow)
@@ -111,9 +141,15 @@ bool RIraRevadiVizo::HasSpinEdit(int ACol, int ARow)
     if (ACol < FixedCols() || ARow < FixedRows())
         return false;
     bool Has = false;
-    if (OnHasSpinEdit)
+    if (OnHasSpinEdit) {
         OnHasSpinEdit(this, ACol, ARow, Has);
-    return Has;
+        return Has;
+    }
+    if (!FControlLook.SpinButtonsAlwaysVisible)
+        return false;
+    TEditorType E = FDefaultEditor;
+    GetEventEditorType(ACol, ARow, E);
+    return E == edSpinEdit || E == edFloatSpinEdit || E == edTimeSpinEdit || E == edDateSpinEdit;
 }
 
 void RIraRevadiVizo::IsFixedCell(int ACol, int ARow, bool &IsFixed)
@@ -199,9 +235,9 @@ void RIraRevadiVizo::ButtonClick(int ACol, int ARow)
 
 void RIraRevadiVizo::ExpandClick(int ACol, int ARow, bool Expanded)
 {
-    // The row height for the new state comes with the expand cells.
     if (OnExpandClick)
         OnExpandClick(this, ACol, ARow, Expanded);
+    Set_RowHeights(ARow, GetExpandHeight(ACol, ARow, Expanded));
 }
 
 void RIraRevadiVizo::ComboCloseUp(int ARow, int ACol)
@@ -341,9 +377,10 @@ void RIraRevadiVizo::GetCellDefaults(int ACol, int ARow, TFont &AFont, TBrush &A
     TGridDrawState State;
     GetVisualProperties(ACol, ARow, State, false, false, false, ABrush, ColorTo, MirrorColor, MirrorColorTo, AFont,
                         HAlign, VAlign, WordWrap, GradientDirection);
-    // A colour the grid computes from state (fixed looks, bands, selection)
-    // is never frozen into new properties.
-    if (IsFixed(ACol, ARow) || FBands.Active() || State.Contains(gdSelected)) {
+    // A colour the grid computes from state (fixed looks, bands, a gradient
+    // background, selection) is never frozen into new properties.
+    const bool GradientBack = FBackGround.Display == bdGradientHorz || FBackGround.Display == bdGradientVert;
+    if (IsFixed(ACol, ARow) || FBands.Active() || GradientBack || State.Contains(gdSelected)) {
         ABrush.Color = clNone;
         ColorTo = clNone;
     }
