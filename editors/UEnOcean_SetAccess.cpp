@@ -4,6 +4,7 @@
 #include "controls/FxButton.h"
 #include "controls/GlideTabs.h"
 #include "editors/EnOcean_Dialog_Look.h"
+#include "editors/EnOcean_List_Box.h"
 #include "platform/MessageBox.h"
 #include "platform/TextToInt.h"
 #include "text/LangTable.h"
@@ -168,7 +169,8 @@ void TFEnOcean_SetAccess::FormCreate()
     // Handlers.
     connect(Btn_OK, &TFxButton::clicked, this, &TFEnOcean_SetAccess::Btn_OKClick);
     connect(Btn_Cancel, &TFxButton::clicked, this, &QDialog::reject);
-    connect(LB_ID_Devices_List, &QListWidget::itemClicked, this, [this] { LB_ID_Devices_ListClick(); });
+    // The older editor has no double-click handler.
+    Bind_List_Box_Clicks(LB_ID_Devices_List, [this] { LB_ID_Devices_ListClick(); }, nullptr);
     for (TFxButton *B : {Btn_Add_Device, Btn_Modify_Device, Btn_Delete_Device})
         connect(B, &TFxButton::clicked, this, [this, B] { Btn_Add_Modify_DeviceClick(B); });
     connect(CB_DevEnOcean_SecType, &QComboBox::activated, this, [this] { CB_DevEnOcean_SecTypeChange(); });

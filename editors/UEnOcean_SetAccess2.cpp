@@ -3,6 +3,7 @@
 #include "controls/FxButton.h"
 #include "controls/GlideTabs.h"
 #include "editors/EnOcean_Dialog_Look.h"
+#include "editors/EnOcean_List_Box.h"
 #include "editors/UEnOcean_Device.h"
 #include "grid/core/RIraRevadiVizo.h"
 #include "platform/MessageBox.h"
@@ -169,8 +170,8 @@ void TFEnOcean_SetAccess2::FormCreate()
         connect(A, &QAction::triggered, this, [this, A] { PopUpEnOceanDevice1Click(A); });
     for (TFxButton *B : {Btn_Add_Variable, Btn_Remove_Variable, Btn_Modify_Variable})
         connect(B, &TFxButton::clicked, this, [this, B] { Btn_VariableClick(B); });
-    connect(LB_ID_Devices_List, &QListWidget::itemClicked, this, [this] { LB_ID_Devices_ListClick(); });
-    connect(LB_ID_Devices_List, &QListWidget::itemDoubleClicked, this, [this] { LB_ID_Devices_ListDblClick(); });
+    Bind_List_Box_Clicks(LB_ID_Devices_List, [this] { LB_ID_Devices_ListClick(); },
+                         [this] { LB_ID_Devices_ListDblClick(); });
     connect(LB_ID_Devices_List, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &At) { PM_Device_EnOcean->popup(LB_ID_Devices_List->viewport()->mapToGlobal(At)); });
     connect(TW_UniSmart_EEP, &QTreeWidget::itemClicked, this, [this] { TW_UniSmart_EEPClick(); });

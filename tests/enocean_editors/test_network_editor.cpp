@@ -23,6 +23,7 @@
 #include <QListWidget>
 #include <QSplitter>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -362,6 +363,53 @@ TEST_F(NetworkEditorTest, DoubleClickModifiesOrAdds)
     EXPECT_TRUE(While_Dialog(Device.get(), [&] { Mode = Device->Mode; }, [&] { Editor->LB_ID_Devices_ListDblClick(); }));
     EXPECT_EQ(Mode, 1);
     EXPECT_EQ(Device->E_DevEnOcean_ID->text(), "31");
+}
+
+// As in a Windows list box: the arrow keys select a device as a click does,
+// and a double click counts anywhere in the box, an empty box included.
+TEST_F(NetworkEditorTest, DeviceListKeysAndDoubleClicksAnywhere)
+{
+    Editor->show();
+    Open();
+    QListWidget *List = Editor->LB_ID_Devices_List;
+    int Mode = -1;
+    auto Double_Click_At = [&](QPoint At) {
+        Mode = -1;
+        return While_Dialog(
+            Device.get(),
+            [&] {
+                Mode = Device->Mode;
+                if (Mode == 1)
+                    Device->Btn_OKClick();
+            },
+            [&] {
+                // a real double click: press and release, then the double click
+                QTest::mouseClick(List->viewport(), Qt::LeftButton, {}, At);
+                QTest::mouseDClick(List->viewport(), Qt::LeftButton, {}, At);
+            });
+    };
+    EXPECT_TRUE(Double_Click_At(List->viewport()->rect().center()));
+    EXPECT_EQ(Mode, 0);
+
+    std::vector<std::unique_ptr<TDevice_EnOcean>> Devices;
+    Devices.push_back(Make_Device("1", {{0xF6, 1, 1, {}}}));
+    Devices.push_back(Make_Device("2", {{0xA5, 2, 1, {}}}));
+    Open_With(std::move(Devices));
+    List->setFocus();
+    QTest::keyClick(List, Qt::Key_Down);
+    QTest::keyClick(List, Qt::Key_Down);
+    EXPECT_EQ(Editor->Selected_Device(), 1);
+    EXPECT_EQ(Tree().value(1), "  EEP - RORG : 0xA5 FUNC : 0x02 TYPE : 0x01");
+    QTest::keyClick(List, Qt::Key_Up);
+    EXPECT_EQ(Tree().value(1), "  EEP - RORG : 0xF6 FUNC : 0x01 TYPE : 0x01");
+
+    EXPECT_TRUE(Double_Click_At(List->visualItemRect(List->item(1)).center()));
+    EXPECT_EQ(Mode, 1);
+    EXPECT_EQ(Device->E_DevEnOcean_ID->text(), "2");
+    // refilling the box after OK clicks nothing: the tree stays
+    EXPECT_EQ(Editor->Selected_Device(), -1);
+    EXPECT_EQ(Tree().value(1), "  EEP - RORG : 0xA5 FUNC : 0x02 TYPE : 0x01");
+    Editor->hide();
 }
 
 // ---- Tree and details ---------------------------------------------------------------------------

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -188,6 +189,29 @@ TEST_F(OlderEditorTest, SelectAndModifyDevice)
     Editor->E_DevEnOcean_ID->setText("99");
     Editor->Btn_Add_Modify_DeviceClick(Editor->Btn_Modify_Device);
     EXPECT_EQ(Ids(), (QStringList{"ID 70", "ID 8"}));
+}
+
+// The arrow keys select a device as a click does; the list redrawn after a
+// device button leaves the page's fields as typed.
+TEST_F(OlderEditorTest, DeviceListKeysAndRedraw)
+{
+    auto A = Make_Device("7", {});
+    auto B = Make_Device("8", {});
+    B->FKey = "KEY8";
+    Editor->show();
+    Open_With({&A, &B});
+    QListWidget *List = Editor->LB_ID_Devices_List;
+    List->setFocus();
+    QTest::keyClick(List, Qt::Key_Down);
+    QTest::keyClick(List, Qt::Key_Down);
+    EXPECT_EQ(Editor->E_DevEnOcean_ID->text(), "8");
+    EXPECT_EQ(Editor->E_DevEnOcean_Secure_Key->text(), "KEY8");
+    Editor->E_DevEnOcean_ID->setText("-5");
+    Editor->Btn_Add_Modify_DeviceClick(Editor->Btn_Add_Device);
+    EXPECT_EQ(Ids(), (QStringList{"ID 7", "ID 8"}));
+    EXPECT_EQ(Editor->E_DevEnOcean_ID->text(), "-5");
+    EXPECT_EQ(Editor->E_DevEnOcean_Secure_Key->text(), "KEY8");
+    Editor->hide();
 }
 
 // Delete Device removes the selected device after a Yes only.
