@@ -340,18 +340,23 @@ void TFEnOcean_Variable::FormShow()
 
 // ---- Checks ---------------------------------------------------------------------------
 
+bool TFEnOcean_Variable::Is_Chosen_EEP(const TRorFunTyp *Entry) const
+{
+    const TRorg *Rorg = Chosen_Rorg();
+    const TFunc *Func = Chosen_Func();
+    const TType *Type = Chosen_Type();
+    return Entry && Rorg && Func && Type && Entry->FRorgNum == Rorg->FNumber && Entry->FFuncNum == Func->FNumber
+           && Entry->FTypeNum == Type->FNumber;
+}
+
 bool TFEnOcean_Variable::ISNewEEP(int &Index) const
 {
     Index = -1;
     const auto *List = Device_EEP_List();
-    const TRorg *Rorg = Chosen_Rorg();
-    const TFunc *Func = Chosen_Func();
-    const TType *Type = Chosen_Type();
-    if (!List || !Rorg || !Func || !Type)
+    if (!List)
         return true;
     for (size_t I = 0; I < List->size(); ++I) {
-        const TRorFunTyp &Entry = *(*List)[I];
-        if (Entry.FRorgNum == Rorg->FNumber && Entry.FFuncNum == Func->FNumber && Entry.FTypeNum == Type->FNumber) {
+        if (Is_Chosen_EEP((*List)[I].get())) {
             Index = static_cast<int>(I);
             return false;
         }
@@ -424,7 +429,11 @@ bool TFEnOcean_Variable::Check_Data()
             return false;
         }
     } else {
-        // The variable being modified may keep its case and data field.
+        // A variable being modified stays in its own entry, which need not be
+        // the first one of its EEP (a device may hold one EEP twice), and may
+        // keep its case and data field.
+        if (Modifying_Var && Edit_EEP != EEP_Index && Is_Chosen_EEP(At(*List, Edit_EEP)))
+            EEP_Index = Edit_EEP;
         const int Skip = Modifying_Var && EEP_Index == Edit_EEP ? Edit_Var : -1;
         if (Check_Var(EEP_Index, Skip)) {
             Msg_Error(Lang_Text(1127), this);

@@ -63,6 +63,9 @@ public:
     // True when the chosen EEP matches no entry of the device's list; false
     // with Index at the first entry that matches.
     bool ISNewEEP(int &Index) const;
+    // Whether Entry has the chosen RORG, FUNC and TYPE numbers (false
+    // without an entry or a complete choice).
+    bool Is_Chosen_EEP(const TRorFunTyp *Entry) const;
     // True when the entry at Index already holds a variable with the chosen
     // case and data field; the variable at Skip_Var is not looked at.
     bool Check_Var(int Index, int Skip_Var = -1) const;

@@ -676,6 +676,34 @@ TEST_F(NetworkEditorTest, ModifyVariableChangesItInPlace)
     EXPECT_EQ(Dev(0).UnidirectionalList[0]->VariableList[1]->FData, "HUM");
 }
 
+// A device may hold one EEP twice: a modified variable is checked against
+// its own entry, not the first entry of that EEP.
+TEST_F(NetworkEditorTest, ModifiedVariableIsCheckedInItsOwnEntry)
+{
+    struct TCase { const char *Name; int Field; const char *Message; const char *Data; };
+    const TCase Cases[] = {
+        // HUM is already in the entry: refused, though the first entry lacks it
+        {"DuplicateInOwnEntryRefused", 1, "Error!! Variable already inserted in EEP", "TMP"},
+        // keeping its own field, which the first entry holds too: taken
+        {"OwnFieldNewPositionTaken", 0, nullptr, "TMP"},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Open_With(One(Make_Device("1", {{0xF6, 1, 1, {{0, "TMP"}}}, {0xF6, 1, 1, {{0, "TMP"}, {0, "HUM"}}}})));
+        Select_Device(0);
+        Click_Node(1, 0);
+        Variable_Button(Editor->Btn_Modify_Variable, [&] {
+            Pick(Variable->CB_Var_Variable, C.Field);
+            Variable->E_Var_Position->setText("30");
+            Variable->Btn_OKClick();
+        });
+        EXPECT_EQ(Boxes.Texts(), C.Message ? QStringList{C.Message} : QStringList{});
+        const TVarEnOcean &V = *Dev(0).UnidirectionalList[1]->VariableList[0];
+        EXPECT_EQ(V.FData, C.Data);
+        EXPECT_EQ(V.FPosition, C.Message ? 10 : 30);
+    }
+}
+
 // On the Ruzor AVI tab the flows work on the Ruzor AVI list: the variable
 // dialog shows the fixed EEP, and an EEP with variables asks its own text.
 TEST_F(NetworkEditorTest, RuzorAviModifyFlows)
