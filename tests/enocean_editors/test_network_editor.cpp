@@ -419,12 +419,13 @@ TEST_F(NetworkEditorTest, DeviceListKeysAndDoubleClicksAnywhere)
 TEST_F(NetworkEditorTest, TreeAndDetailsGrid)
 {
     Open_With(One(Make_Device("1", {{0xA5, 2, 1, {{1, "SW"}, {0, "HUM"}}}, {0xA5, 7, 1, {{0, "Gone"}}},
-                                    {0xF6, 1, 2, {{5, "TMP"}}}})));
+                                    {0xF6, 1, 2, {{5, "TMP"}}}, {0x11, 1, 1, {{0, "Lost"}}}})));
     Select_Device(0);
     EXPECT_EQ(Tree(), (QStringList{"Unidirectional - EEP List", "  EEP - RORG : 0xA5 FUNC : 0x02 TYPE : 0x01",
                                    "    Variable - SW", "    Variable - HUM",
                                    "  EEP - RORG : 0xA5 FUNC : 0x07 TYPE : 0x01", "    Variable - Gone",
-                                   "  EEP - RORG : 0xF6 FUNC : 0x01 TYPE : 0x02", "    Variable - TMP"}));
+                                   "  EEP - RORG : 0xF6 FUNC : 0x01 TYPE : 0x02", "    Variable - TMP",
+                                   "  EEP - RORG : 0x11 FUNC : 0x01 TYPE : 0x01", "    Variable - Lost"}));
     EXPECT_EQ(Values(), QStringList(7, QString()));
 
     struct TCase { const char *Name; int Eep, Var; QStringList Values; };
@@ -434,6 +435,7 @@ TEST_F(NetworkEditorTest, TreeAndDetailsGrid)
         {"SecondVariable", 0, 1, {"0xA5 : Rorg 2", "0x02 : Func 2", "0x01 : Type 1", "1 -> Normal", "HUM", "11", "3"}},
         {"FuncGone", 1, 0, {"0xA5 : Rorg 2", "", "", "", "Gone", "10", "3"}},
         {"CaseGone", 2, 0, {"0xF6 : Rorg 0", "0x01 : Func 1", "0x02 : Type 2", "", "TMP", "10", "3"}},
+        {"RorgGone", 3, 0, {"", "", "", "", "Lost", "10", "3"}},
         {"Root", -1, -1, QStringList(7, QString())},
     };
     for (const TCase &C : Cases) {
