@@ -2,26 +2,28 @@
 // device with one EEP and two variables), OK, then Update with a fake update
 // program. The compiled bank2.bin carries that device.
 #include "AppTestSupport.h"
+#include "Bank2Reader.h"
 #include "EditorTestSupport.h"
+#include "FakeUpdateProgram.h"
 #include "app/Forms.h"
 #include "app/UNew_Project.h"
-#include "controls/FxButton.h"
-#include "editors/UEnOcean_Device.h"
 #include "catalog/CatalogEnOcean.h"
+#include "controls/AppButton.h"
+#include "editors/UEnOcean_Device.h"
 #include "editors/UEnOcean_SetAccess.h"
 #include "editors/UEnOcean_SetAccess2.h"
-#include "text/LangTable.h"
-#include <QLabel>
 #include "editors/UEnOcean_Variable.h"
 #include "platform/IcmpEcho.h"
+#include "text/LangTable.h"
 #include "update/UBoot.h"
 #include "workspace/Workspace.h"
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTest>
 #include <QTreeWidget>
-#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace {
@@ -38,11 +40,6 @@ public:
     }
 };
 
-std::uint32_t U32(const QByteArray &Image, int Offset)
-{
-    return qFromLittleEndian<quint32>(Image.constData() + Offset);
-}
-
 class NetworkEditorAppTest : public AppFixture
 {
 protected:
@@ -54,30 +51,27 @@ TEST_F(NetworkEditorAppTest, DeviceEnteredInTheEditorReachesBank2)
 {
     Write_File(Path("CAT_EnOcean/eep.xml"), Editor_Catalogue_Xml());
     Write_File(Path("MASTER/SimTK410.sim"), "firmware");
-    // The fake update program keeps a copy of the bank2.bin it was given.
-    Write_File(Path("Lanwick_Refresh.exe"), "#!/bin/sh\nd=$(dirname \"$0\")\n"
-                                            "cp \"$d/PROJECTS/Net/bin/bank2.bin\" \"$d/seen_bank2.bin\"\nexit 0\n");
-    QFile::setPermissions(Path("Lanwick_Refresh.exe"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    Write_Fake_Update_Program(Dir.path());
     Start();
-
-    // New project "Net".
-    While_Modal(
-        [] {
-            FNew_Project->E_New_Proj->setText("Net");
-            Click_Button(FNew_Project->Btn_OK);
-            if (FNew_Project->isVisible())
-                Click_Button(FNew_Project->Btn_Cancel);
-        },
-        [this] { Main->Btn_Click(Main->Btn_New); });
-    ASSERT_EQ(Project_Name, "Net");
-
     auto *Editor = qobject_cast<TFEnOcean_SetAccess2 *>(FEnOcean_SetAccess2.data());
     auto *Device = qobject_cast<TFEnOcean_Device *>(FEnOcean_Device.data());
     auto *Variable = qobject_cast<TFEnOcean_Variable *>(FEnOcean_Variable.data());
     ASSERT_TRUE(Editor && Device && Variable);
 
-    // EnOcean Access: add the device, then two variables of A5-02-01, OK.
-    auto Add_Variable = [&](int Field, const char *Position) {
+    // New project "Net", typed and confirmed.
+    While_Modal(
+        [] {
+            QTest::keyClicks(FNew_Project->E_New_Proj, "Net");
+            Click_Button(FNew_Project->Btn_OK);
+            if (FNew_Project->isVisible())
+                Click_Button(FNew_Project->Btn_Cancel);
+        },
+        [this] { Click_Button(Main->Btn_New); });
+    ASSERT_EQ(Project_Name, "Net");
+
+    // EnOcean Access: add the device, click it, add two variables of
+    // A5-02-01 (case Normal: TMP and HUM), OK.
+    auto Add_Variable = [&](int Field, const char *Position, int Bit) {
         return While_Dialog(
             Variable,
             [&] {
@@ -86,11 +80,11 @@ TEST_F(NetworkEditorAppTest, DeviceEnteredInTheEditorReachesBank2)
                 Pick(Variable->CB_EEP_Type, 0);
                 Pick(Variable->CB_Var_Case, 0);
                 Pick(Variable->CB_Var_Variable, Field);
-                Variable->E_Var_Position->setText(QString::fromLatin1(Position));
-                Variable->CB_Var_BitStart->setCurrentIndex(Field == 0 ? 0 : 4);
-                Variable->Btn_OKClick();
+                QTest::keyClicks(Variable->E_Var_Position, Position);
+                Pick(Variable->CB_Var_BitStart, Bit);
+                Click_Button(Variable->Btn_OK);
             },
-            [&] { Editor->Btn_VariableClick(Editor->Btn_Add_Variable); });
+            [&] { Click_Button(Editor->Btn_Add_Variable); });
     };
     const bool Editor_Opened = While_Dialog(
         Editor,
@@ -99,19 +93,19 @@ TEST_F(NetworkEditorAppTest, DeviceEnteredInTheEditorReachesBank2)
             EXPECT_TRUE(While_Dialog(
                 Device,
                 [&] {
-                    Device->E_DevEnOcean_ID->setText("0x0180ABCD");
-                    Device->Btn_OKClick();
+                    QTest::keyClicks(Device->E_DevEnOcean_ID, "0x0180ABCD");
+                    Click_Button(Device->Btn_OK);
                 },
-                [&] { Editor->Btn_DeviceClick(Editor->Btn_Add_Device); }));
-            ASSERT_EQ(Editor->LB_ID_Devices_List->count(), 1);
-            Editor->LB_ID_Devices_List->setCurrentRow(0);
-            Editor->LB_ID_Devices_ListClick();
-            EXPECT_TRUE(Add_Variable(0, "3"));
-            EXPECT_TRUE(Add_Variable(1, "4"));
+                [&] { Click_Button(Editor->Btn_Add_Device); }));
+            QListWidget *List = Editor->LB_ID_Devices_List;
+            ASSERT_EQ(List->count(), 1);
+            QTest::mouseClick(List->viewport(), Qt::LeftButton, {}, List->visualItemRect(List->item(0)).center());
+            EXPECT_TRUE(Add_Variable(0, "3", 0));
+            EXPECT_TRUE(Add_Variable(1, "4", 4));
             EXPECT_EQ(Editor->TW_UniSmart_EEP->topLevelItem(0)->child(0)->childCount(), 2);
-            Editor->Btn_OKClick();
+            Click_Button(Editor->Btn_OK);
         },
-        [this] { Main->Btn_Click(Main->Btn_EnOcean_Access); });
+        [this] { Click_Button(Main->Btn_EnOcean_Access); });
     ASSERT_TRUE(Editor_Opened);
     EXPECT_EQ(Editor->result(), QDialog::Accepted);
     ASSERT_TRUE(QFile::exists(File_EnOcean));
@@ -123,32 +117,42 @@ TEST_F(NetworkEditorAppTest, DeviceEnteredInTheEditorReachesBank2)
         [] {
             auto *Boot = qobject_cast<TFBoot *>(FBoot.data());
             ASSERT_NE(Boot, nullptr);
-            Boot->E_IP1->setText("127");
-            Boot->E_IP2->setText("0");
-            Boot->E_IP3->setText("0");
-            Boot->E_IP4->setText("1");
-            Boot->Btn_UpdateClick();
+            for (QLineEdit *E : {Boot->E_IP1, Boot->E_IP2, Boot->E_IP3, Boot->E_IP4})
+                E->clear();
+            QTest::keyClicks(Boot->E_IP1, "127");
+            QTest::keyClicks(Boot->E_IP2, "0");
+            QTest::keyClicks(Boot->E_IP3, "0");
+            QTest::keyClicks(Boot->E_IP4, "1");
+            Click_Button(Boot->Btn_Update);
             EXPECT_TRUE(Wait_Until([Boot] { return !Boot->Waiting(); }));
             Boot->reject();
         },
-        [this] { Main->Btn_Click(Main->Btn_CreateBin); });
+        [this] { Click_Button(Main->Btn_CreateBin); });
 
-    // bank2: one device, one EEP, one case with both variables (164 bytes,
-    // tables addressed from 0x80000).
-    const QByteArray Bank2 = Read_File(Path("PROJECTS/Net/bin/bank2.bin"));
-    ASSERT_EQ(Bank2.size(), 164);
-    EXPECT_EQ(U32(Bank2, 0), 1u);             // devices
-    EXPECT_EQ(U32(Bank2, 8), 0x0180ABCDu);    // its ID
-    EXPECT_EQ(U32(Bank2, 8 + 12), 1u);        // unidirectional EEPs
-    EXPECT_EQ(U32(Bank2, 0x50), 0xA5u);       // RORG
-    EXPECT_EQ(U32(Bank2, 0x54), 1u);          // cases
-    EXPECT_EQ(U32(Bank2, 0x5C + 12), 2u);     // variables of the case
-    const std::uint32_t Vars[2][4] = {{8, 16, 3, 0}, {8, 8, 4, 4}}; // size, offset, position, start bit
-    for (int V = 0; V < 2; ++V)
-        for (int F = 0; F < 4; ++F)
-            EXPECT_EQ(U32(Bank2, 0x84 + 16 * V + 4 * F), Vars[V][F]) << V << "/" << F;
-    // The update program was handed exactly that image.
-    EXPECT_EQ(Read_File(Path("seen_bank2.bin")), Bank2);
+    // The update program was started without arguments and handed a bank2
+    // that holds the device as entered: one EEP, one case, both variables.
+    EXPECT_EQ(Read_File(Path("seen_argc")), QByteArray("0\n"));
+    const QByteArray Bank2 = Seen_File(Dir.path(), QStringLiteral("bank2.bin"));
+    EXPECT_EQ(Bank2, Read_File(Path("PROJECTS/Net/bin/bank2.bin")));
+    std::vector<TBank2_Device> Devices;
+    QString Error;
+    ASSERT_TRUE(Read_Bank2(Bank2, Devices, Error)) << qPrintable(Error);
+    ASSERT_EQ(Devices.size(), 1u);
+    EXPECT_EQ(Devices[0].Id, 0x0180ABCDu);
+    EXPECT_EQ(Devices[0].Security, 0u);
+    EXPECT_EQ(Devices[0].Security_Block, QByteArray(44, 0));
+    ASSERT_EQ(Devices[0].Uni.size(), 1u);
+    EXPECT_TRUE(Devices[0].SAck.empty());
+    EXPECT_EQ(Devices[0].Uni[0].Rorg, 0xA5u);
+    ASSERT_EQ(Devices[0].Uni[0].Cases.size(), 1u);
+    const auto &In = Devices[0].Uni[0].Cases[0].In;
+    ASSERT_EQ(In.size(), 2u);
+    // bit size, bit offset, position, start bit
+    EXPECT_EQ((std::vector<std::uint32_t>{In[0].BitSize, In[0].BitOffset, In[0].Position, In[0].BitStart}),
+              (std::vector<std::uint32_t>{8, 16, 3, 0}));
+    EXPECT_EQ((std::vector<std::uint32_t>{In[1].BitSize, In[1].BitOffset, In[1].Position, In[1].BitStart}),
+              (std::vector<std::uint32_t>{8, 8, 4, 4}));
+    EXPECT_EQ(Bank2.size(), 164);
 }
 
 } // namespace

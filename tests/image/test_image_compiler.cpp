@@ -1,3 +1,4 @@
+#include "Bank2Reader.h"
 #include "image/ImageCompiler.h"
 #include "platform/FileGroup.h"
 #include "TestSupport.h"
@@ -339,6 +340,28 @@ TEST_F(ImageCompilerTest, TwoDevicesAreLaidOutSectionBySection)
     EXPECT_EQ(U32(B, Eep3 - 12 + 4), 1u);     // F6 case, identifier 48 from the catalogue
     EXPECT_EQ(U32(B, Eep3 + 12 + 40 + 8), 48u);
     EXPECT_EQ(B.size(), Eep3 + 12 + 80 + 32);
+
+    // Walked through its links, as the gateway reads it, the image holds
+    // exactly what was entered; a broken link is found.
+    std::vector<TBank2_Device> Devices;
+    QString Error;
+    ASSERT_TRUE(Read_Bank2(B, Devices, Error)) << qPrintable(Error);
+    ASSERT_EQ(Devices.size(), 2u);
+    EXPECT_EQ(Devices[0].Id, 0xFFFFFFFFu);
+    ASSERT_EQ(Devices[0].Uni.size(), 1u);
+    ASSERT_EQ(Devices[0].Uni[0].Cases.size(), 1u);
+    ASSERT_EQ(Devices[0].Uni[0].Cases[0].In.size(), 1u);
+    EXPECT_EQ(Devices[0].Uni[0].Cases[0].In[0].BitOffset, 16u);
+    ASSERT_EQ(Devices[1].Uni.size(), 2u);
+    EXPECT_EQ(Devices[1].Uni[0].Rorg, 0xF6u);
+    EXPECT_EQ(Devices[1].Uni[0].Cases.at(0).Id, 48u);
+    EXPECT_EQ(Devices[1].Uni[0].Cases.at(0).In.at(0).Position, 1u);
+    EXPECT_TRUE(Devices[1].Uni[1].Cases.empty());
+    EXPECT_TRUE(Devices[1].SAck.empty());
+    QByteArray Broken = B;
+    Broken[Eep3 - 12 + 8 + 2] = 0x09; // the F6 EEP's case address now lies beyond the image
+    EXPECT_FALSE(Read_Bank2(Broken, Devices, Error));
+    EXPECT_FALSE(Read_Bank2(B + QByteArray(4, 0), Devices, Error)); // bytes no table reaches
 }
 
 TEST_F(ImageCompilerTest, VariablesTheCatalogueCannotPlaceAreListedAndLeftOut)

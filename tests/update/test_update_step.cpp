@@ -1,5 +1,7 @@
 // The Update step from the main window's button handler: compile, images,
 // update dialog, echo check, job file and a fake update program.
+#include "Bank2Reader.h"
+#include "FakeUpdateProgram.h"
 #include "app/Forms.h"
 #include "app/UBrindelcoreFirmWare.h"
 #include "workspace/Workspace.h"
@@ -65,13 +67,8 @@ protected:
         Write_File(Project("ParGen.xml"), "<Par_Gen/><!--SW_VERSION = 1.000-->");
         Write_Devices(QStringLiteral("<Variable CaseInd=\"0\" Data=\"TMP\" BitOffs=\"16\" BitSize=\"8\" Position=\"1\" BitStart=\"0\"/>"));
         // The fake update program: what it was started with, the job, and
-        // the size of every file the job names.
-        Write_File(Path("Lanwick_Refresh.exe"),
-                   "#!/bin/sh\nd=$(dirname \"$0\")\necho \"$#\" > \"$d/seen_argc\"\n"
-                   "cp \"$d/Lanwick_Refresh.xml\" \"$d/seen_job.xml\"\n"
-                   "grep -o '<Ope_FileName>[^<]*' \"$d/Lanwick_Refresh.xml\" | sed 's/<Ope_FileName>//' | "
-                   "while read -r f; do wc -c < \"$f\" >> \"$d/seen_sizes\"; done\nexit 0\n");
-        QFile::setPermissions(Path("Lanwick_Refresh.exe"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        // the size and a copy of every file the job names.
+        Write_Fake_Update_Program(Dir.path());
     }
     void TearDown() override
     {
@@ -139,6 +136,17 @@ TEST_F(UpdateStepTest, FullUpdateRunsTheProgramWithTheCompiledImages)
     EXPECT_EQ(Read_File(Project("bin/bank2.bin")).size(), 8 + 72 + 12 + 40 + 16);
     EXPECT_EQ(Read_File(Path("seen_argc")), QByteArray("0\n"));
     EXPECT_EQ(Read_File(Path("seen_sizes")), QByteArray("8\n2048\n148\n"));
+    // The bank2 the program was handed holds the project's device.
+    std::vector<TBank2_Device> Devices;
+    QString Error;
+    ASSERT_TRUE(Read_Bank2(Seen_File(Dir.path(), QStringLiteral("bank2.bin")), Devices, Error)) << qPrintable(Error);
+    ASSERT_EQ(Devices.size(), 1u);
+    EXPECT_EQ(Devices[0].Id, 0x0180ABCDu);
+    ASSERT_EQ(Devices[0].Uni.size(), 1u);
+    EXPECT_EQ(Devices[0].Uni[0].Rorg, 0xA5u);
+    ASSERT_EQ(Devices[0].Uni[0].Cases.size(), 1u);
+    ASSERT_EQ(Devices[0].Uni[0].Cases[0].In.size(), 1u);
+    EXPECT_EQ(Devices[0].Uni[0].Cases[0].In[0].Position, 1u);
     TXmlDocument Job;
     Job.Load_From_File(Path("seen_job.xml"));
     EXPECT_EQ(Job.First_Node()->Must_Child(QStringLiteral("IP_Address_Dev"))->Text(), QStringLiteral("127.0.0.1"));
