@@ -199,7 +199,9 @@ void RIraRevadiVizo::CellHintShow(TPoint Pos, QString &HintStr, bool &CanShow)
     if (C < 0 || R < 0)
         return;
     QString Wide;
-    GridHint(RealColIndex(C), R, HintStr, Wide);
+    // The hint events name the shown cell (display column), as the click
+    // events do; a handler that needs the real column maps it itself.
+    GridHint(C, R, HintStr, Wide);
 }
 
 bool RIraRevadiVizo::CMHintShow(TPoint Pos, QString &Hint)

@@ -198,6 +198,11 @@ TEST(StringGridMessages, CellHints)
     Hint.clear();
     EXPECT_TRUE(G->CMHintShow(TPoint{395, 245}, Hint));
     EXPECT_TRUE(Hint.isEmpty());
+    // behind a hidden column the handler gets the shown column
+    G->HideColumn(1);
+    Hint.clear();
+    EXPECT_TRUE(G->CMHintShow(Mid(*G, 2, 3), Hint));
+    EXPECT_EQ(Hint, "cell 2,3");
 }
 
 // --- the fixed-cell highlight -------------------------------------------------------------------------------

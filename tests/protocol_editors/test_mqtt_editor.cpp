@@ -246,6 +246,19 @@ TEST_F(MQTTEditorTest, HeaderHints)
     }
     EXPECT_EQ(Editor->Hint_MQTT_Set_Topic_Pub.size(), 17);
     EXPECT_EQ(Editor->Hint_MQTT_Set_Topic_Sub.size(), 14);
+
+    // The same hints under the mouse: the grid hands the shown column to the handler.
+    const TCase Hovered[] = {Cases[1], Cases[3], Cases[4]};
+    for (const TCase &C : Hovered) {
+        SCOPED_TRACE(std::string("Hover") + C.Name);
+        TTable_Grid *G = C.Pub ? Editor->CG_Pub : Editor->CG_Sub;
+        Editor->PageControl1->setCurrentIndex(C.Pub ? 0 : 1);
+        const TRect R = G->CellRect(C.Display_Col, C.Row);
+        ASSERT_LT(R.Left, R.Right);
+        QString Hint;
+        G->CMHintShow(TPoint((R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2), Hint);
+        EXPECT_EQ(Hint, C.Row == 0 ? QString::fromLatin1(C.Hint) : QString());
+    }
 }
 
 // A double click on a template cell opens the dialog on it: OK takes the text
