@@ -2,6 +2,9 @@
 #include "controls/FxButtons.h"
 #include "workspace/Workspace.h"
 #include <QFont>
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
 #include <QFrame>
 #include <QLabel>
 #include <QPalette>
@@ -11,26 +14,39 @@
 namespace Editor_Look {
 
 namespace {
-// Keeps a panel at the full width of its window (and at the bottom when asked).
+enum class TPlace { plTop, plBottom, plMiddle };
+
+// Keeps a part at the full width of its window: a panel at the top or the
+// bottom, or the middle part filling the room between the two panels.
 class TPanel_Follower : public QObject
 {
 public:
-    TPanel_Follower(QWidget *Window, QFrame *Panel, bool Bottom) : QObject(Panel), FPanel(Panel), FBottom(Bottom)
+    TPanel_Follower(QWidget *Window, QWidget *Part, TPlace Place) : QObject(Part), FPart(Part), FPlace(Place)
     {
         Window->installEventFilter(this);
+        Follow(Window->size());
     }
     bool eventFilter(QObject *Watched, QEvent *Event) override
     {
-        if (Event->type() == QEvent::Resize) {
-            const QSize S = static_cast<QResizeEvent *>(Event)->size();
-            FPanel->setGeometry(0, FBottom ? S.height() - FPanel->height() : 0, S.width(), FPanel->height());
-        }
+        if (Event->type() == QEvent::Resize)
+            Follow(static_cast<QResizeEvent *>(Event)->size());
         return QObject::eventFilter(Watched, Event);
     }
 
 private:
-    QFrame *FPanel;
-    bool FBottom;
+    void Follow(QSize S)
+    {
+        switch (FPlace) {
+        case TPlace::plTop: FPart->setGeometry(0, 0, S.width(), FPart->height()); break;
+        case TPlace::plBottom: FPart->setGeometry(0, S.height() - FPart->height(), S.width(), FPart->height()); break;
+        case TPlace::plMiddle:
+            FPart->setGeometry(0, Title_Height, S.width(), std::max(0, S.height() - Title_Height - Button_Panel_Height));
+            break;
+        }
+    }
+
+    QWidget *FPart;
+    TPlace FPlace;
 };
 } // namespace
 
@@ -42,6 +58,18 @@ void Apply(QWidget *Window, int Width, int Height)
     Window->setPalette(Pal);
     Window->setAutoFillBackground(true);
     Window->setFont(QFont(QStringLiteral("Verdana"), 8));
+    Centre_On_Screen(Window);
+}
+
+void Centre_On_Screen(QWidget *Window)
+{
+    if (const QScreen *S = QGuiApplication::primaryScreen())
+        Window->move(S->availableGeometry().center() - QPoint(Window->width() / 2, Window->height() / 2));
+}
+
+void Fill_Middle(QWidget *Window, QWidget *Middle)
+{
+    new TPanel_Follower(Window, Middle, TPlace::plMiddle);
 }
 
 QFrame *Make_Title(QWidget *Window, QLabel *&L_SW_Code, QLabel *&L_SW_Desc)
@@ -60,7 +88,7 @@ QFrame *Make_Title(QWidget *Window, QLabel *&L_SW_Code, QLabel *&L_SW_Desc)
     L_SW_Desc->setGeometry(16, 44, 600, 18);
     L_SW_Desc->setFont(QFont(QStringLiteral("Verdana"), 8, QFont::Bold));
     L_SW_Desc->setStyleSheet(QStringLiteral("color: gray"));
-    new TPanel_Follower(Window, P, false);
+    new TPanel_Follower(Window, P, TPlace::plTop);
     return P;
 }
 
@@ -69,7 +97,7 @@ QFrame *Make_Button_Panel(QWidget *Window)
     auto *P = new QFrame(Window);
     P->setObjectName(QStringLiteral("P_Button"));
     P->setGeometry(0, Window->height() - Button_Panel_Height, Window->width(), Button_Panel_Height);
-    new TPanel_Follower(Window, P, true);
+    new TPanel_Follower(Window, P, TPlace::plBottom);
     return P;
 }
 

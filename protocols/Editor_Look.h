@@ -12,8 +12,13 @@ namespace Editor_Look {
 constexpr int Title_Height = 69;
 constexpr int Button_Panel_Height = 40;
 
-// Background RGB 248, 247, 237, Verdana 8, client size Width x Height.
+// Background RGB 248, 247, 237, Verdana 8, client size Width x Height,
+// centred on the screen.
 void Apply(QWidget *Window, int Width, int Height);
+void Centre_On_Screen(QWidget *Window);
+// Middle fills the room between P_Title and P_Button, now and after every
+// resize of Window (a maximised editor shows more rows and columns).
+void Fill_Middle(QWidget *Window, QWidget *Middle);
 // P_Title across the top (SW_Code large and grey, the title line below it).
 QFrame *Make_Title(QWidget *Window, QLabel *&L_SW_Code, QLabel *&L_SW_Desc);
 // P_Button along the bottom.

@@ -5,6 +5,7 @@
 #include "controls/FxButtons.h"
 #include "platform/TextToInt.h"
 #include "protocols/BACnet_Units.h"
+#include "protocols/Editor_Look.h"
 #include "text/LangTable.h"
 #include <QComboBox>
 #include <QFont>
@@ -74,6 +75,7 @@ void TFBACnet_Eng_Unit::FormCreate()
                    | Qt::WindowCloseButtonHint);
     setModal(true);
     setFixedSize(Client_Width, Client_Height);
+    Editor_Look::Centre_On_Screen(this);
     QPalette Pal = palette();
     Pal.setColor(QPalette::Window, QColor(248, 247, 237));
     setPalette(Pal);

@@ -138,8 +138,7 @@ void TFBACnetSlaveSetAccess::FormCreate()
     };
 
     resize(Client_Width, Client_Height);
-    PageControl1->setGeometry(0, Editor_Look::Title_Height, Client_Width,
-                              Client_Height - Editor_Look::Title_Height - Editor_Look::Button_Panel_Height);
+    Editor_Look::Fill_Middle(this, PageControl1);
     L_SW_Code->setText(SW_Code);
     Set_Lang();
 }

@@ -119,8 +119,7 @@ void TFMQTT_Set_Topic::FormCreate()
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     TS_MQTT_Publish = Make_Page(PageControl1, "TS_MQTT_Publish", CG_Pub, "CG_Pub", Pub_Columns);
     TS_MQTT_Subscribe = Make_Page(PageControl1, "TS_MQTT_Subscribe", CG_Sub, "CG_Sub", Sub_Columns);
-    PageControl1->setGeometry(0, Editor_Look::Title_Height, Client_Width,
-                              Client_Height - Editor_Look::Title_Height - Editor_Look::Button_Panel_Height);
+    Editor_Look::Fill_Middle(this, PageControl1);
 
     P_Button = Editor_Look::Make_Button_Panel(this);
     const char *Names[] = {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"};

@@ -2,11 +2,14 @@
 #include "TestSupport.h"
 #include "grid/interaction/VIdiDidireDedu.h"
 #include "protocols/MQTT_Set_Topic_File.h"
+#include "protocols/UBACnet_Eng_Unit.h"
 #include "protocols/UBACnet_Slave.h"
 #include "protocols/UMQTT_SetTopic.h"
 #include "protocols/UMQTT_Template.h"
 #include "toolkit/RichEdit.h"
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QTest>
 #include <QTabWidget>
 #include <memory>
@@ -421,6 +424,50 @@ TEST_F(MQTTEditorTest, IncompleteFileIsReported)
     EXPECT_TRUE(Boxes.Shown[0].Text.startsWith(Lang_Text(1499) + File_MQTT_Set_Topic));
     // Every row is there, the one after the gap too.
     EXPECT_EQ(Editor->CG_Pub->GetCellEx(F::pcTopic, 2), QStringLiteral("b"));
+}
+
+} // namespace
+
+namespace {
+
+using EditorLayoutTest = EditorTest;
+
+// The editors and their dialogs open centred on the screen; the two editors'
+// pages fill the room between the title and the buttons at any window size.
+TEST_F(EditorLayoutTest, CentredAndPagesFollowTheWindow)
+{
+    TFMQTT_Set_Topic MQTT;
+    TFBACnetSlaveSetAccess BACnet;
+    TFTopicTemplate Template;
+    TFBACnet_Eng_Unit Chooser;
+    const QPoint Centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    for (QWidget *W : std::initializer_list<QWidget *>{&MQTT, &BACnet, &Template, &Chooser}) {
+        SCOPED_TRACE(W->objectName().toStdString());
+        EXPECT_LE((W->geometry().center() - Centre).manhattanLength(), 2);
+    }
+    struct TCase
+    {
+        QDialog *Window;
+        QTabWidget *Pages;
+        QSize Size;
+    };
+    const TCase Cases[] = {
+        {&MQTT, MQTT.PageControl1, QSize(1100, 337)},
+        {&BACnet, BACnet.PageControl1, QSize(764, 337)},
+        {&BACnet, BACnet.PageControl1, QSize(1200, 700)}, // maximised
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Window->objectName().toStdString());
+        C.Window->resize(C.Size);
+        C.Window->show();
+        QApplication::processEvents();
+        EXPECT_EQ(C.Window->size(), C.Size);
+        EXPECT_EQ(C.Pages->geometry(), QRect(0, 69, C.Size.width(), C.Size.height() - 69 - 40));
+        const QWidget *Buttons = C.Window->findChild<QWidget *>(QStringLiteral("P_Button"));
+        ASSERT_NE(Buttons, nullptr);
+        EXPECT_EQ(Buttons->geometry(), QRect(0, C.Size.height() - 40, C.Size.width(), 40));
+        C.Window->hide();
+    }
 }
 
 } // namespace
