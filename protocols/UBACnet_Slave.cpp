@@ -104,8 +104,9 @@ void TFBACnetSlaveSetAccess::FormCreate()
     const char *Names[] = {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"};
     const char *Glyphs[] = {"FXOK", "FXCANCEL", nullptr, nullptr, nullptr, nullptr};
     TAppButton **Buttons[] = {&Btn_OK, &Btn_Cancel, &Btn_DelRow, &Btn_InsRow, &Btn_CopyRow, &Btn_PasteRow};
+    const int Left = (Client_Width - 6 * 110 - 5 * 15) / 2;
     for (int I = 0; I < 6; ++I)
-        *Buttons[I] = Editor_Look::Make_Button(P_Button, Names[I], 8 + I * 125, 6, 110, 28, Glyphs[I]);
+        *Buttons[I] = Editor_Look::Make_Button(P_Button, Names[I], Left + I * 125, 6, 110, 28, Glyphs[I]);
     Btn_Cancel->Set_Cancel(true);
     connect(Btn_OK, &TFxButton::clicked, this, &TFBACnetSlaveSetAccess::bitbtn1Click);
     connect(Btn_Cancel, &TFxButton::clicked, this, &QDialog::reject);

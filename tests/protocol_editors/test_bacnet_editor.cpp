@@ -100,6 +100,8 @@ TEST_F(BACnetEditorTest, LoadAndSaveRoundTrip)
         EXPECT_EQ(Read_File(File_BACnet_Slave), Written);
     }
     EXPECT_TRUE(Box_Texts().isEmpty());
+    Show();
+    Save_Screenshot(Editor.get(), QStringLiteral("bacnet_editor_read"));
 }
 
 // The drop-downs: the table's data types, positions 0 to 1499, bits 0 to 7.
@@ -298,6 +300,47 @@ TEST_F(BACnetEditorTest, WriteDropDownChoiceFillsLength)
     EXPECT_EQ(Write->GetCellEx(F::bcLength, 2), QStringLiteral("1"));
     Write->HideInplaceEdit();
     EXPECT_EQ(Write->GetCellEx(F::bcDataType, 2), QStringLiteral("Binary Out"));
+}
+
+// The row buttons act on the grid of the page shown: a copy pastes only into
+// the grid it came from; inserting asks before the last row's object drops out.
+TEST_F(BACnetEditorTest, RowButtonsOnTheActivePage)
+{
+    Write_Sample_File();
+    Show();
+    TTable_Grid *Read = Editor->CG_BACnet_in_Read;
+    TTable_Grid *Write = Editor->CG_BACnet_in_Write;
+    Read->Set_Row(1);
+    Editor->Btn_CopyRowClick();
+    EXPECT_TRUE(Editor->Do_Copy_Read);
+    Editor->PageControl1->setCurrentIndex(1);
+    Write->Set_Row(4);
+    Editor->Btn_PasteRowClick();
+    EXPECT_EQ(Box_Texts(), QStringList{Lang_Text(1702)});
+    EXPECT_EQ(Write->GetCellEx(F::bcDataType, 4), QString());
+
+    Boxes.Shown.clear();
+    Write->Set_Row(1);
+    Editor->Btn_CopyRowClick();
+    EXPECT_FALSE(Editor->Do_Copy_Read);
+    Write->Set_Row(4);
+    Editor->Btn_PasteRowClick();
+    EXPECT_TRUE(Box_Texts().isEmpty());
+    EXPECT_EQ(Write->GetCellEx(F::bcMnemonic, 4), QStringLiteral("Valve"));
+
+    // The last row in use: No keeps every row where it is, Yes inserts.
+    Write->SetCellEx(F::bcDataType, 2000, QStringLiteral("Analog Out"));
+    Write->Set_Row(1);
+    Boxes.Answers = {TMsgResult::mrNo};
+    Editor->Btn_InsRowClick();
+    EXPECT_EQ(Box_Texts(), QStringList{Lang_Text(1710)});
+    EXPECT_EQ(Write->GetCellEx(F::bcMnemonic, 1), QStringLiteral("Valve"));
+    Boxes.Answers = {TMsgResult::mrYes};
+    Editor->Btn_InsRowClick();
+    EXPECT_EQ(Write->GetCellEx(F::bcMnemonic, 1), QString());
+    EXPECT_EQ(Write->GetCellEx(F::bcMnemonic, 2), QStringLiteral("Valve"));
+    EXPECT_EQ(Write->GetCellEx(F::bcDataType, 2000), QString());
+    EXPECT_EQ(Read->GetCellEx(F::bcMnemonic, 1), QStringLiteral("Temp room"));
 }
 
 // A click on a row number selects that row; texts come from block 1900.

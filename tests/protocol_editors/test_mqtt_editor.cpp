@@ -311,6 +311,11 @@ TEST_F(MQTTEditorTest, TemplateDialogOnDoubleClick)
     Select(0, 1, 1);
     Editor->CG_MQTT_DblClickCell(Editor->CG_Pub, 1, 1);
     EXPECT_EQ(Editor->CG_Pub->GetCellEx(F::pcTopic, 1), QStringLiteral("home/t1"));
+    // The template's line breaks survive the file.
+    Editor->Btn_OKClick();
+    F File;
+    EXPECT_TRUE(File.Load(File_MQTT_Set_Topic).Complete());
+    EXPECT_EQ(File.FPublish.Cell(F::pcTemplate, 1), QStringLiteral("$TIME$ at $DESC$\r\nnext"));
 }
 
 // Each column carries its editor kind, width, colour and drop-down items.
@@ -468,6 +473,32 @@ TEST_F(EditorLayoutTest, CentredAndPagesFollowTheWindow)
         EXPECT_EQ(Buttons->geometry(), QRect(0, C.Size.height() - 40, C.Size.width(), 40));
         C.Window->hide();
     }
+}
+
+} // namespace
+
+namespace {
+
+// A value still in a cell's editor when OK is clicked is saved with the rest.
+TEST_F(MQTTEditorTest, OKTakesTheValueStillBeingTyped)
+{
+    Write_Sample_File();
+    Show();
+    Editor->activateWindow();
+    TTable_Grid *Pub = Editor->CG_Pub;
+    Pub->setFocus();
+    Select(0, F::pcTopic, 2);
+    Pub->ShowInplaceEdit();
+    ASSERT_TRUE(Pub->EditorMode());
+    QWidget *Edit = QApplication::focusWidget();
+    ASSERT_NE(Edit, nullptr);
+    QTest::keyClick(Edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(Edit, QStringLiteral("home/typed"));
+    QTest::mouseClick(Editor->Btn_OK, Qt::LeftButton);
+    EXPECT_EQ(Editor->result(), QDialog::Accepted);
+    F File;
+    EXPECT_TRUE(File.Load(File_MQTT_Set_Topic).Complete());
+    EXPECT_EQ(File.FPublish.Cell(F::pcTopic, 2), QStringLiteral("home/typed"));
 }
 
 } // namespace
