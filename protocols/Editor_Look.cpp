@@ -79,13 +79,13 @@ QFrame *Make_Title(QWidget *Window, QLabel *&L_SW_Code, QLabel *&L_SW_Desc)
     P->setGeometry(0, 0, Window->width(), Title_Height);
     L_SW_Code = new QLabel(P);
     L_SW_Code->setObjectName(QStringLiteral("L_SW_Code"));
-    L_SW_Code->setGeometry(16, 4, 600, 36);
+    L_SW_Code->setGeometry(16, 4, Window->width() - 32, 36);
     L_SW_Code->setFont(QFont(QStringLiteral("Verdana"), 20, QFont::Bold));
     L_SW_Code->setStyleSheet(QStringLiteral("color: gray"));
     L_SW_Code->setText(SW_Code);
     L_SW_Desc = new QLabel(P);
     L_SW_Desc->setObjectName(QStringLiteral("L_SW_Desc"));
-    L_SW_Desc->setGeometry(16, 44, 600, 18);
+    L_SW_Desc->setGeometry(16, 44, Window->width() - 32, 18);
     L_SW_Desc->setFont(QFont(QStringLiteral("Verdana"), 8, QFont::Bold));
     L_SW_Desc->setStyleSheet(QStringLiteral("color: gray"));
     new TPanel_Follower(Window, P, TPlace::plTop);

@@ -3,6 +3,8 @@
 #include "platform/MessageBox.h"
 #include "protocols/Grid_Row_Ops.h"
 #include "text/LangTable.h"
+#include <QTabWidget>
+#include <QVBoxLayout>
 
 TTable_Grid *Make_Table_Grid(QWidget *Parent, const char *Name, std::span<const TTable_Column> Columns)
 {
@@ -41,6 +43,19 @@ TTable_Grid *Make_Table_Grid(QWidget *Parent, const char *Name, std::span<const 
             G->AddComboString(S);
     };
     return G;
+}
+
+QWidget *Make_Table_Page(QTabWidget *Pages, const char *Name, TTable_Grid *&Grid, const char *Grid_Name,
+                         std::span<const TTable_Column> Columns)
+{
+    auto *Page = new QWidget(Pages);
+    Page->setObjectName(QLatin1String(Name));
+    auto *L = new QVBoxLayout(Page);
+    L->setContentsMargins(0, 0, 0, 0);
+    Grid = Make_Table_Grid(Page, Grid_Name, Columns);
+    L->addWidget(Grid);
+    Pages->addTab(Page, QString());
+    return Page;
 }
 
 void Set_Table_Headers(TTable_Grid *Grid, std::span<const TTable_Column> Columns, THeader_Way Way)

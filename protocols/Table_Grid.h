@@ -4,6 +4,7 @@
 #include "protocols/Grid_Rows.h"
 #include <QStringList>
 #include <span>
+class QTabWidget;
 class QWidget;
 class VIdiDidireDedu;
 
@@ -27,6 +28,9 @@ struct TTable_Column
 // and a fixed first column, grid lines, range selection, sizable columns,
 // editing, hints; one column per entry with its width and colour.
 TTable_Grid *Make_Table_Grid(QWidget *Parent, const char *Name, std::span<const TTable_Column> Columns);
+// A page of Pages holding one such grid that fills it.
+QWidget *Make_Table_Page(QTabWidget *Pages, const char *Name, TTable_Grid *&Grid, const char *Grid_Name,
+                         std::span<const TTable_Column> Columns);
 // The headers' texts: through the column items (which also fill row 0 and
 // the grid's header list), or straight into the row-0 cells.
 enum class THeader_Way { hwItems, hwCells };

@@ -1,8 +1,6 @@
-#include "controls/AppButton.h"
 #include "protocols/UBACnet_Eng_Unit.h"
 #include "workspace/Workspace.h"
 #include "controls/FxButton.h"
-#include "controls/FxButtons.h"
 #include "platform/TextToInt.h"
 #include "protocols/BACnet_Units.h"
 #include "protocols/Editor_Look.h"
@@ -12,7 +10,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPalette>
 #include <QShowEvent>
 
 namespace {
@@ -40,17 +37,6 @@ QFrame *Make_Rule(QWidget *Parent, const char *Name, int Top)
     return R;
 }
 
-// The configurators' button look: the shared face and light colours, Encarta
-// style, orange while pressed and yellow hot-track.
-TFxButton *Make_Button(QWidget *Parent, const char *Name, int Left, int Top, int Width, int Height,
-                       const char *Glyph)
-{
-    TAppButtonLook Look;
-    if (Glyph)
-        Look.Glyph = Fx_Bitmap_Resource(QLatin1String(Glyph));
-    return Make_App_Button(Parent, Name, Left, Top, Width, Height, Look);
-}
-
 QString Arrow_Name(int Code)
 {
     return QStringLiteral("-> ") + TFBACnet_Eng_Unit::Desc_Unit(Code);
@@ -74,22 +60,9 @@ void TFBACnet_Eng_Unit::FormCreate()
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
     setModal(true);
+    Editor_Look::Apply(this, Client_Width, Client_Height);
     setFixedSize(Client_Width, Client_Height);
-    Editor_Look::Centre_On_Screen(this);
-    QPalette Pal = palette();
-    Pal.setColor(QPalette::Window, QColor(248, 247, 237));
-    setPalette(Pal);
-    setAutoFillBackground(true);
-    setFont(QFont(QStringLiteral("Verdana"), 8));
-
-    P_Title = Make<QFrame>(this, "P_Title", 0, 0, Client_Width, 69);
-    L_SW_Code = Make<QLabel>(P_Title, "L_SW_Code", 16, 4, Client_Width - 32, 36);
-    L_SW_Code->setFont(QFont(QStringLiteral("Verdana"), 20, QFont::Bold));
-    L_SW_Code->setStyleSheet(QStringLiteral("color: gray"));
-    L_SW_Code->setText(SW_Code);
-    L_SW_Desc = Make<QLabel>(P_Title, "L_SW_Desc", 16, 44, Client_Width - 32, 18);
-    L_SW_Desc->setFont(QFont(QStringLiteral("Verdana"), 8, QFont::Bold));
-    L_SW_Desc->setStyleSheet(QStringLiteral("color: gray"));
+    P_Title = Editor_Look::Make_Title(this, L_SW_Code, L_SW_Desc);
 
     Label1 = Make<QLabel>(this, "Label1", 16, 82, 236, 16);
     E_Selected_EU = Make<QLineEdit>(this, "E_Selected_EU", 256, 79, 49, 21);
@@ -104,12 +77,12 @@ void TFBACnet_Eng_Unit::FormCreate()
     CB_Select_Type = Make<QComboBox>(this, "CB_Select_Type", List_Left, 146, List_Width, 22);
     Label4 = Make<QLabel>(this, "Label4", 16, 177, List_Left - 20, 16);
     CB_Select_Unit = Make<QComboBox>(this, "CB_Select_Unit", List_Left, 174, List_Width, 22);
-    Btn_Select_Eng_Unit = Make_Button(this, "Btn_Select_Eng_Unit", 16, 208, 513, 23, nullptr);
+    Btn_Select_Eng_Unit = Editor_Look::Make_Button(this, "Btn_Select_Eng_Unit", 16, 208, 513, 23);
     Shape2 = Make_Rule(this, "Shape2", 244);
 
-    P_Button = Make<QFrame>(this, "P_Button", 0, Client_Height - 40, Client_Width, 40);
-    Btn_OK = Make_Button(P_Button, "Btn_OK", Client_Width / 2 - 116, 6, 110, 28, "FXOK");
-    Btn_Cancel = Make_Button(P_Button, "Btn_Cancel", Client_Width / 2 + 6, 6, 110, 28, "FXCANCEL");
+    P_Button = Editor_Look::Make_Button_Panel(this);
+    Btn_OK = Editor_Look::Make_Button(P_Button, "Btn_OK", Client_Width / 2 - 116, 6, 110, 28, "FXOK");
+    Btn_Cancel = Editor_Look::Make_Button(P_Button, "Btn_Cancel", Client_Width / 2 + 6, 6, 110, 28, "FXCANCEL");
     Btn_OK->Set_Default(true);
     Btn_Cancel->Set_Cancel(true);
 

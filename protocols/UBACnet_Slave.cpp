@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QShowEvent>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -64,19 +63,6 @@ QStringList Position_Items(int Bytes)
     return Items;
 }
 
-QWidget *Make_Page(QTabWidget *Pages, const char *Name, TTable_Grid *&Grid, const char *Grid_Name,
-                   std::span<const TTable_Column> Columns)
-{
-    auto *Page = new QWidget(Pages);
-    Page->setObjectName(QLatin1String(Name));
-    auto *L = new QVBoxLayout(Page);
-    L->setContentsMargins(0, 0, 0, 0);
-    Grid = Make_Table_Grid(Page, Grid_Name, Columns);
-    L->addWidget(Grid);
-    Pages->addTab(Page, QString());
-    return Page;
-}
-
 } // namespace
 
 TFBACnetSlaveSetAccess::TFBACnetSlaveSetAccess(QWidget *Parent, TFBACnet_Eng_Unit *Unit_Chooser)
@@ -96,9 +82,9 @@ void TFBACnetSlaveSetAccess::FormCreate()
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    TS_BACnet_in_Read = Make_Page(PageControl1, "TS_BACnet_in_Read", CG_BACnet_in_Read, "CG_BACnet_in_Read", Read_Columns());
+    TS_BACnet_in_Read = Make_Table_Page(PageControl1, "TS_BACnet_in_Read", CG_BACnet_in_Read, "CG_BACnet_in_Read", Read_Columns());
     TS_BACnet_in_Write =
-        Make_Page(PageControl1, "TS_BACnet_in_Write", CG_BACnet_in_Write, "CG_BACnet_in_Write", Write_Columns());
+        Make_Table_Page(PageControl1, "TS_BACnet_in_Write", CG_BACnet_in_Write, "CG_BACnet_in_Write", Write_Columns());
 
     P_Button = Editor_Look::Make_Button_Panel(this);
     const char *Names[] = {"Btn_OK", "Btn_Cancel", "Btn_DelRow", "Btn_InsRow", "Btn_CopyRow", "Btn_PasteRow"};

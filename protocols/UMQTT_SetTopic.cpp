@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QShowEvent>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -87,19 +86,6 @@ QStringList Hints_Of(std::span<const TTable_Column> Columns)
     return Hints;
 }
 
-QWidget *Make_Page(QTabWidget *Pages, const char *Name, TTable_Grid *&Grid, const char *Grid_Name,
-                   std::span<const TTable_Column> Columns)
-{
-    auto *Page = new QWidget(Pages);
-    Page->setObjectName(QLatin1String(Name));
-    auto *L = new QVBoxLayout(Page);
-    L->setContentsMargins(0, 0, 0, 0);
-    Grid = Make_Table_Grid(Page, Grid_Name, Columns);
-    L->addWidget(Grid);
-    Pages->addTab(Page, QString());
-    return Page;
-}
-
 } // namespace
 
 TFMQTT_Set_Topic::TFMQTT_Set_Topic(QWidget *Parent) : QDialog(Parent)
@@ -117,8 +103,8 @@ void TFMQTT_Set_Topic::FormCreate()
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    TS_MQTT_Publish = Make_Page(PageControl1, "TS_MQTT_Publish", CG_Pub, "CG_Pub", Pub_Columns);
-    TS_MQTT_Subscribe = Make_Page(PageControl1, "TS_MQTT_Subscribe", CG_Sub, "CG_Sub", Sub_Columns);
+    TS_MQTT_Publish = Make_Table_Page(PageControl1, "TS_MQTT_Publish", CG_Pub, "CG_Pub", Pub_Columns);
+    TS_MQTT_Subscribe = Make_Table_Page(PageControl1, "TS_MQTT_Subscribe", CG_Sub, "CG_Sub", Sub_Columns);
     Editor_Look::Fill_Middle(this, PageControl1);
 
     P_Button = Editor_Look::Make_Button_Panel(this);
