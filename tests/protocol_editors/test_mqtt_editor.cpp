@@ -1,6 +1,7 @@
 #include "EditorTestSupport.h"
 #include "TestSupport.h"
 #include "grid/interaction/VIdiDidireDedu.h"
+#include "grid/core/GridEditorControls.h"
 #include "protocols/MQTT_Set_Topic_File.h"
 #include "protocols/UBACnet_Eng_Unit.h"
 #include "protocols/UBACnet_Slave.h"
@@ -499,6 +500,41 @@ TEST_F(MQTTEditorTest, OKTakesTheValueStillBeingTyped)
     F File;
     EXPECT_TRUE(File.Load(File_MQTT_Set_Topic).Complete());
     EXPECT_EQ(File.FPublish.Cell(F::pcTopic, 2), QStringLiteral("home/typed"));
+}
+
+} // namespace
+
+namespace {
+
+// The user's edits reach the cells as the file stores them: a ticked box "Y",
+// a cleared one "N", a drop-down choice its item's text.
+TEST_F(MQTTEditorTest, EditsWithTheMouseAndKeys)
+{
+    Write_Sample_File();
+    Show();
+    Editor->activateWindow();
+    TTable_Grid *Pub = Editor->CG_Pub;
+    Pub->setFocus();
+    const auto Centre = [Pub](int Display_Col, int Row) {
+        const TRect R = Pub->CellRect(Display_Col, Row);
+        return QPoint((R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2);
+    };
+    QTest::mouseClick(Pub->viewport(), Qt::LeftButton, {}, Centre(F::pcRetained, 2));
+    EXPECT_EQ(Pub->GetCellEx(F::pcRetained, 2), QStringLiteral("Y"));
+    QTest::mouseClick(Pub->viewport(), Qt::LeftButton, {}, Centre(F::pcRetained, 1));
+    EXPECT_EQ(Pub->GetCellEx(F::pcRetained, 1), QStringLiteral("N"));
+    // an empty row's box is ticked to "Y" too (display column 8: two hidden columns before it)
+    QTest::mouseClick(Pub->viewport(), Qt::LeftButton, {}, Centre(8, 5));
+    EXPECT_EQ(Pub->GetCellEx(F::pcOnChange, 5), QStringLiteral("Y"));
+
+    Select(0, F::pcQoS, 2);
+    Pub->ShowInplaceEdit();
+    auto *Combo = Pub->findChild<TGridCombo *>();
+    ASSERT_NE(Combo, nullptr);
+    EXPECT_EQ(Combo->count(), 3);
+    Combo->setCurrentIndex(2);
+    Pub->HideInplaceEdit();
+    EXPECT_EQ(Pub->GetCellEx(F::pcQoS, 2), QStringLiteral("2"));
 }
 
 } // namespace
