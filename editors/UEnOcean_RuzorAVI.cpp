@@ -2,6 +2,7 @@
 #include "catalog/CatalogEnOcean.h"
 #include "controls/FxButton.h"
 #include "editors/EnOcean_Dialog_Look.h"
+#include "editors/EnOcean_Editor_Parts.h"
 #include "grid/interaction/VIdiDidireDedu.h"
 #include "platform/MessageBox.h"
 #include "text/LangTable.h"
@@ -22,19 +23,6 @@ constexpr int Table_Height = 137;
 constexpr int Max_EEP_Per_Device = 4;
 const int Column_Widths[] = {100, 45, 100, 64};
 const char *const Column_Headers[] = {"Variables", "Enable", "Position", "Bit Start"};
-
-template <class T>
-const T *At(const std::vector<std::unique_ptr<T>> &List, int Index)
-{
-    return Index >= 0 && Index < static_cast<int>(List.size()) ? List[static_cast<size_t>(Index)].get() : nullptr;
-}
-
-void Fill(QComboBox *List, const QStringList &Items)
-{
-    List->clear();
-    List->addItems(Items);
-    List->setCurrentIndex(-1);
-}
 
 } // namespace
 
@@ -101,7 +89,7 @@ void TFEnOcean_Variable_SAck::FormCreate()
     setMinimumSize(Client_Width, Form_Height);
     setMaximumHeight(Form_Height);
     Set_Lang();
-    Fill(CB_EEP_Rorg, Catalog ? Catalog->Rorg_SL : QStringList());
+    Fill_List(CB_EEP_Rorg, Catalog ? Catalog->Rorg_SL : QStringList());
 }
 
 TSAck_Table *TFEnOcean_Variable_SAck::Make_Table(const char *Name, int Top)
@@ -176,32 +164,26 @@ void TFEnOcean_Variable_SAck::FormShow()
 
 // ---- Catalogue objects at the choices ------------------------------------------------
 
-const TRorg *TFEnOcean_Variable_SAck::Chosen_Rorg() const
-{
-    return Catalog ? At(Catalog->List_Rorg, CB_EEP_Rorg->currentIndex()) : nullptr;
-}
-
-const TFunc *TFEnOcean_Variable_SAck::Chosen_Func() const
-{
-    const TRorg *R = Chosen_Rorg();
-    return R ? At(R->List_Func, CB_EEP_Func->currentIndex()) : nullptr;
-}
-
-const TType *TFEnOcean_Variable_SAck::Chosen_Type() const
-{
-    const TFunc *F = Chosen_Func();
-    return F ? At(F->List_Type, CB_EEP_Type->currentIndex()) : nullptr;
-}
+const TRorg *TFEnOcean_Variable_SAck::Chosen_Rorg() const { return Chosen_EEP().Rorg; }
+const TFunc *TFEnOcean_Variable_SAck::Chosen_Func() const { return Chosen_EEP().Func; }
+const TType *TFEnOcean_Variable_SAck::Chosen_Type() const { return Chosen_EEP().Type; }
 
 const TCase *TFEnOcean_Variable_SAck::Chosen_Case(const QComboBox *List) const
 {
-    const TType *T = Chosen_Type();
-    return T ? At(T->List_Case, List->currentIndex()) : nullptr;
+    return Catalogue_Choice(Catalog, CB_EEP_Rorg->currentIndex(), CB_EEP_Func->currentIndex(),
+                            CB_EEP_Type->currentIndex(), List->currentIndex())
+        .Case;
+}
+
+TEEP_Choice TFEnOcean_Variable_SAck::Chosen_EEP() const
+{
+    return Catalogue_Choice(Catalog, CB_EEP_Rorg->currentIndex(), CB_EEP_Func->currentIndex(),
+                            CB_EEP_Type->currentIndex());
 }
 
 const TDevice_EnOcean *TFEnOcean_Variable_SAck::Device() const
 {
-    return DevList ? At(*DevList, Ind_Device) : nullptr;
+    return DevList ? Item_At(*DevList, Ind_Device) : nullptr;
 }
 
 // ---- Cascade and tables -------------------------------------------------------------------
@@ -210,22 +192,22 @@ void TFEnOcean_Variable_SAck::CB_EEP_Var_Change(QComboBox *Sender)
 {
     if (Sender == CB_EEP_Rorg) {
         const TRorg *R = Chosen_Rorg();
-        Fill(CB_EEP_Func, R ? R->Func_SL : QStringList());
+        Fill_List(CB_EEP_Func, R ? R->Func_SL : QStringList());
         for (QComboBox *L : {CB_EEP_Type, CB_Var_Case_IN, CB_Var_Case_OUT})
-            Fill(L, {});
+            Fill_List(L, {});
         Clear_Table_IN();
         Clear_Table_OUT();
     } else if (Sender == CB_EEP_Func) {
         const TFunc *F = Chosen_Func();
-        Fill(CB_EEP_Type, F ? F->Type_SL : QStringList());
+        Fill_List(CB_EEP_Type, F ? F->Type_SL : QStringList());
         for (QComboBox *L : {CB_Var_Case_IN, CB_Var_Case_OUT})
-            Fill(L, {});
+            Fill_List(L, {});
         Clear_Table_IN();
         Clear_Table_OUT();
     } else if (Sender == CB_EEP_Type) {
         const TType *T = Chosen_Type();
         for (QComboBox *L : {CB_Var_Case_IN, CB_Var_Case_OUT})
-            Fill(L, T ? T->Case_SL : QStringList());
+            Fill_List(L, T ? T->Case_SL : QStringList());
         Clear_Table_IN();
         Clear_Table_OUT();
     } else if (Sender == CB_Var_Case_IN || Sender == CB_Var_Case_OUT) {

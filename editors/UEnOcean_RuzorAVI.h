@@ -1,5 +1,5 @@
 #pragma once
-#include "editors/EnOcean_Network.h"
+#include "editors/EnOcean_Editor_Parts.h"
 #include <QDialog>
 class QComboBox;
 class QFrame;
@@ -61,6 +61,7 @@ public:
     // The rows of a table that count: a name and "Y" in Enable.
     QList<int> Enabled_Rows(const TSAck_Table *ACG) const;
 
+    TEEP_Choice Chosen_EEP() const;
     const TRorg *Chosen_Rorg() const;
     const TFunc *Chosen_Func() const;
     const TType *Chosen_Type() const;

@@ -4,9 +4,10 @@
 #include "controls/FxButton.h"
 #include "controls/GlideTabs.h"
 #include "editors/EnOcean_Dialog_Look.h"
+#include "editors/EnOcean_Editor_Frame.h"
+#include "editors/EnOcean_Editor_Parts.h"
 #include "editors/EnOcean_List_Box.h"
 #include "platform/MessageBox.h"
-#include "platform/TextToInt.h"
 #include "text/LangTable.h"
 #include "workspace/Workspace.h"
 #include <QComboBox>
@@ -25,60 +26,16 @@ namespace {
 constexpr int Device_Pane_Width = 273;
 constexpr int Tree_Pane_Width = 361;
 constexpr int Strip_Height = 30;
-// The ID page: labels at 16, fields 201 wide at 160, one row per field.
+// The ID page: labels at 16, fields at 160, one row per field (the field
+// tops; labels 3 pixels lower).
 constexpr int Label_Left = 16;
 constexpr int Field_Left = 160;
-constexpr int Field_Width = 201;
-constexpr int Row_Top[9] = {16, 56, 88, 120, 152, 184, 216, 248, 280};
-// The gateway keeps the 32 bits of the ID.
-constexpr qint64 Max_Device_Id = 4294967295LL;
+constexpr int Field_Top[TSecurity_Rows::rowCount] = {13, 53, 85, 117, 149, 181, 213, 245, 277};
 constexpr int Max_EEP_Per_Device = 4;
-
-template <class T>
-T *At(std::vector<std::unique_ptr<T>> &List, int Index)
-{
-    return Index >= 0 && Index < static_cast<int>(List.size()) ? List[static_cast<size_t>(Index)].get() : nullptr;
-}
-
-QString Hex2(int Number)
-{
-    return QString::number(Number, 16).toUpper().rightJustified(2, QLatin1Char('0'));
-}
-
-void Fill(QComboBox *List, const QStringList &Items)
-{
-    List->clear();
-    List->addItems(Items);
-    List->setCurrentIndex(-1);
-}
 
 void Choose(QComboBox *List, int Index)
 {
     List->setCurrentIndex(Index >= 0 && Index < List->count() ? Index : -1);
-}
-
-// A page selector strip of the configurator's windows.
-TGlideTabs *Make_Strip(QWidget *Parent, const char *Name, const QStringList &Captions, int Min_Width, int Max_Width,
-                       bool Active_Face)
-{
-    auto *S = new TGlideTabs(Parent);
-    S->setObjectName(QLatin1String(Name));
-    S->setGeometry(0, 0, Parent->width(), Strip_Height);
-    S->BeginLoading();
-    S->Options().Display().AddButton().SetVisibility(avNone);
-    S->Options().DragDrop().SetDragType(dtNone);
-    S->Options().Display().CloseButton().SetVisibility(bvNever);
-    S->Options().Display().Tabs().SetMinWidth(Min_Width);
-    S->Options().Display().Tabs().SetMaxWidth(Max_Width);
-    if (Active_Face) {
-        S->LookAndFeel().Tabs().Active().Style().SetStartColor(static_cast<TColor>(0xEDF7F8));
-        S->LookAndFeel().Tabs().Active().Style().SetStopColor(static_cast<TColor>(0xEDF7F8));
-    }
-    for (const QString &C : Captions)
-        S->Tabs().Add()->SetCaption(C);
-    S->EndLoading();
-    S->SetActiveTabIndex(0);
-    return S;
 }
 
 TFxButton *Button(QWidget *Parent, const char *Name, int Left, int Top, int Width = 138)
@@ -98,11 +55,7 @@ TFEnOcean_SetAccess::~TFEnOcean_SetAccess() = default;
 
 void TFEnOcean_SetAccess::FormCreate()
 {
-    Apply_Window_Look(this);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                   | Qt::WindowMaximizeButtonHint);
-    setModal(true);
-    resize(Client_Width, Client_Height);
+    Apply_Editor_Window_Look(this, Client_Width, Client_Height);
 
     P_Title = Make_Title_Panel(this, Client_Width, L_SW_Code, L_SW_Desc);
     P_Button = Make<QFrame>(this, "P_Button", 0, Client_Height - Button_Panel_Height, Client_Width,
@@ -128,7 +81,7 @@ void TFEnOcean_SetAccess::FormCreate()
     Splitter1->setSizes({Device_Pane_Width, Client_Width - Device_Pane_Width});
 
     // Captions are set by Set_Lang, except those of the Ruzor AVI strip.
-    CT_ID_Data = Make_Strip(PEnOcean_DefID, "CT_ID_Data", {QString(), QString()}, 150, 200, true);
+    CT_ID_Data = Make_Page_Strip(PEnOcean_DefID, "CT_ID_Data", {QString(), QString()}, 150, 200, true);
     CT_ID_Data->Options().Scrolling().SetDragScroll(false);
     PEnOcean_DefID_IDSec = new QWidget(PEnOcean_DefID);
     PEnOcean_DefID_IDSec->setObjectName(QStringLiteral("PEnOcean_DefID_IDSec"));
@@ -138,7 +91,7 @@ void TFEnOcean_SetAccess::FormCreate()
         P->setGeometry(0, Strip_Height, PEnOcean_DefID->width(), PEnOcean_DefID->height() - Strip_Height);
     Make_ID_Page();
 
-    CT_Uni_Smart_Remote = Make_Strip(PEnOcean_DefID_DataEx, "CT_Uni_Smart_Remote", {QString(), QString(), QString()},
+    CT_Uni_Smart_Remote = Make_Page_Strip(PEnOcean_DefID_DataEx, "CT_Uni_Smart_Remote", {QString(), QString(), QString()},
                                      100, 160, true);
     CT_Uni_Smart_Remote->Tabs()[2]->SetVisible(false);
     PEnOcean_DefID_Data_Uni = new QWidget(PEnOcean_DefID_DataEx);
@@ -210,47 +163,7 @@ void TFEnOcean_SetAccess::FormCreate()
 void TFEnOcean_SetAccess::Make_ID_Page()
 {
     QWidget *P = PEnOcean_DefID_IDSec;
-    auto Label = [P](const char *Name, int Row) {
-        return Make_Label(P, Name, Label_Left, Row_Top[Row], Field_Left - Label_Left - 4);
-    };
-    auto Edit = [P](const char *Name, int Row) {
-        return Make<QLineEdit>(P, Name, Field_Left, Row_Top[Row] - 3, Field_Width, 21);
-    };
-    auto List = [P](const char *Name, int Row, const QStringList &Items) {
-        auto *C = Make<QComboBox>(P, Name, Field_Left, Row_Top[Row] - 3, Field_Width, 22);
-        C->addItems(Items);
-        C->setCurrentIndex(0);
-        return C;
-    };
-    L_DevEnOcean_ID = Label("L_DevEnOcean_ID", 0);
-    E_DevEnOcean_ID = Edit("E_DevEnOcean_ID", 0);
-    L_DevEnOcean_SecType = Label("L_DevEnOcean_SecType", 1);
-    CB_DevEnOcean_SecType = List("CB_DevEnOcean_SecType", 1,
-                                 {QStringLiteral("Unsecure"), QStringLiteral("Secure Pre Shared Key"),
-                                  QStringLiteral("Secure with Manual Setting")});
-    L_DevEnOcean_Secure_Key = Label("L_DevEnOcean_Secure_Key", 2);
-    E_DevEnOcean_Secure_Key = Edit("E_DevEnOcean_Secure_Key", 2);
-    E_DevEnOcean_Secure_Key->setMaxLength(16);
-    L_DevEnOcean_Secure_RollCode = Label("L_DevEnOcean_Secure_RollCode", 3);
-    E_DevEnOcean_Secure_RollCode = Edit("E_DevEnOcean_Secure_RollCode", 3);
-    E_DevEnOcean_Secure_RollCode->setMaxLength(16);
-    L_DevEnOcean_Secure_RollCodeAlg = Label("L_DevEnOcean_Secure_RollCodeAlg", 4);
-    CB_DevEnOcean_Secure_RollCodeAlg =
-        List("CB_DevEnOcean_Secure_RollCodeAlg", 4,
-             {QStringLiteral("No RLC algorithm"), QStringLiteral("16-bit"), QStringLiteral("24-bit")});
-    L_DevEnOcean_Secure_RollCodeTx = Label("L_DevEnOcean_Secure_RollCodeTx", 5);
-    CB_DevEnOcean_Secure_RollCodeTx =
-        List("CB_DevEnOcean_Secure_RollCodeTx", 5, {QStringLiteral("No"), QStringLiteral("Yes")});
-    L_DevEnOcean_Secure_CMACAlg = Label("L_DevEnOcean_Secure_CMACAlg", 6);
-    CB_DevEnOcean_Secure_CMACAlg =
-        List("CB_DevEnOcean_Secure_CMACAlg", 6,
-             {QStringLiteral("No MAC"), QStringLiteral("AES128 - 3 bytes"), QStringLiteral("AES128 - 4 bytes")});
-    L_DevEnOcean_Secure_DataEnc = Label("L_DevEnOcean_Secure_DataEnc", 7);
-    CB_DevEnOcean_Secure_DataEnc = List("CB_DevEnOcean_Secure_DataEnc", 7,
-                                        {QStringLiteral("No data encryption"), QStringLiteral("VAES - AES128"),
-                                         QStringLiteral("AES - CBC - AES128")});
-    L_DevEnOcean_Secure_PTM = Label("L_DevEnOcean_Secure_PTM", 8);
-    CB_DevEnOcean_Secure_PTM = List("CB_DevEnOcean_Secure_PTM", 8, {QStringLiteral("No PTM"), QStringLiteral("PTM")});
+    Make_Security_Rows(P, Field_Top);
     Btn_Add_Device = Button(P, "Btn_Add_Device", Field_Left, 0);
     Btn_Modify_Device = Button(P, "Btn_Modify_Device", Field_Left + 146, 0);
     Btn_Delete_Device = Button(P, "Btn_Delete_Device", Field_Left, 0);
@@ -270,7 +183,7 @@ void TFEnOcean_SetAccess::Make_Data_Page(QWidget *Parent, TData_Page &Page, cons
     Right->resize(Parent->width() - Tree_Pane_Width, Parent->height());
     Page.Splitter->setSizes({Tree_Pane_Width, Parent->width() - Tree_Pane_Width});
     // The Ruzor AVI strip keeps the captions of its form.
-    Page.CT_EEP_Var = Make_Strip(Right, N("CT_EEP_Var").constData(),
+    Page.CT_EEP_Var = Make_Page_Strip(Right, N("CT_EEP_Var").constData(),
                                  Is_Smart ? QStringList{QStringLiteral("EEP"), QStringLiteral("Variable")}
                                           : QStringList{QString(), QString()},
                                  25, 100, false);
@@ -347,23 +260,7 @@ void TFEnOcean_SetAccess::Set_Lang()
     L_ID_Devices_List->setText(Lang_Text(806));
     CT_ID_Data->Tabs()[0]->SetCaption(Lang_Text(807));
     CT_ID_Data->Tabs()[1]->SetCaption(Lang_Text(808));
-    const std::pair<QLabel *, QWidget *> Rows[] = {
-        {L_DevEnOcean_ID, E_DevEnOcean_ID},
-        {L_DevEnOcean_SecType, CB_DevEnOcean_SecType},
-        {L_DevEnOcean_Secure_Key, E_DevEnOcean_Secure_Key},
-        {L_DevEnOcean_Secure_RollCode, E_DevEnOcean_Secure_RollCode},
-        {L_DevEnOcean_Secure_RollCodeAlg, CB_DevEnOcean_Secure_RollCodeAlg},
-        {L_DevEnOcean_Secure_RollCodeTx, CB_DevEnOcean_Secure_RollCodeTx},
-        {L_DevEnOcean_Secure_CMACAlg, CB_DevEnOcean_Secure_CMACAlg},
-        {L_DevEnOcean_Secure_DataEnc, CB_DevEnOcean_Secure_DataEnc},
-        {L_DevEnOcean_Secure_PTM, CB_DevEnOcean_Secure_PTM},
-    };
-    int Text = 809;
-    for (const auto &[Label, Field] : Rows) {
-        Label->setText(Lang_Text(Text));
-        Field->setToolTip(Lang_Text(Text + 1));
-        Text += 2;
-    }
+    Set_Security_Texts(809);
     const std::pair<TFxButton *, int> Buttons[] = {
         {Btn_Add_Device, 827}, {Btn_Modify_Device, 829}, {Btn_Delete_Device, 831},
         {Btn_EEP_Add, 846},    {Btn_EEP_Modify, 848},    {Btn_EEP_Delete, 850},
@@ -410,7 +307,7 @@ void TFEnOcean_SetAccess::FormShow()
     Load_Configuration();
     Show_Id_List();
     CB_DevEnOcean_SecTypeChange();
-    Fill(CB_EEP_Rorg, Catalog ? Catalog->Rorg_SL : QStringList());
+    Fill_List(CB_EEP_Rorg, Catalog ? Catalog->Rorg_SL : QStringList());
     Ind_EEP = -1;
     Ind_Var = -1;
 }
@@ -475,52 +372,26 @@ void TFEnOcean_SetAccess::Update_IdSec_DataEx(int Index)
 
 void TFEnOcean_SetAccess::Update_ID_Security(int Index)
 {
-    QComboBox *Lists[] = {CB_DevEnOcean_SecType,        CB_DevEnOcean_Secure_RollCodeAlg,
-                          CB_DevEnOcean_Secure_RollCodeTx, CB_DevEnOcean_Secure_CMACAlg,
-                          CB_DevEnOcean_Secure_DataEnc, CB_DevEnOcean_Secure_PTM};
-    const TDevice_EnOcean *Dev = At(DevList, Index);
-    if (!Dev) {
+    if (const TDevice_EnOcean *Dev = Item_At(DevList, Index)) {
+        Show_Device(*Dev);
+    } else {
         E_DevEnOcean_ID->clear();
         E_DevEnOcean_Secure_Key->clear();
         E_DevEnOcean_Secure_RollCode->clear();
-        for (QComboBox *L : Lists)
+        for (QComboBox *L : {CB_DevEnOcean_SecType, CB_DevEnOcean_Secure_RollCodeAlg, CB_DevEnOcean_Secure_RollCodeTx,
+                             CB_DevEnOcean_Secure_CMACAlg, CB_DevEnOcean_Secure_DataEnc, CB_DevEnOcean_Secure_PTM})
             L->setCurrentIndex(0);
-    } else {
-        E_DevEnOcean_ID->setText(Dev->FId);
-        E_DevEnOcean_Secure_Key->setText(Dev->FKey);
-        E_DevEnOcean_Secure_RollCode->setText(Dev->FRollCode);
-        const int Codes[] = {Dev->FSecure_Type, Dev->FRollCodeAlg, Dev->FRollCodeTx,
-                             Dev->FCMACAlg,     Dev->FDataCript,   Dev->FPTM};
-        for (int I = 0; I < 6; ++I)
-            Choose(Lists[I], Codes[I]);
     }
     CB_DevEnOcean_SecTypeChange();
 }
 
 void TFEnOcean_SetAccess::CB_DevEnOcean_SecTypeChange()
 {
-    const int Type = CB_DevEnOcean_SecType->currentIndex();
-    if (Type < 0 || Type > 2)
+    // The device buttons follow the last visible row.
+    const int Last = Show_Security_Rows();
+    if (Last < 0)
         return;
-    const bool Key_Shown = Type >= 1;
-    const bool Manual_Shown = Type == 2;
-    L_DevEnOcean_Secure_Key->setVisible(Key_Shown);
-    E_DevEnOcean_Secure_Key->setVisible(Key_Shown);
-    for (QWidget *W : {static_cast<QWidget *>(L_DevEnOcean_Secure_RollCode),
-                       static_cast<QWidget *>(E_DevEnOcean_Secure_RollCode),
-                       static_cast<QWidget *>(L_DevEnOcean_Secure_RollCodeAlg),
-                       static_cast<QWidget *>(CB_DevEnOcean_Secure_RollCodeAlg),
-                       static_cast<QWidget *>(L_DevEnOcean_Secure_RollCodeTx),
-                       static_cast<QWidget *>(CB_DevEnOcean_Secure_RollCodeTx),
-                       static_cast<QWidget *>(L_DevEnOcean_Secure_CMACAlg),
-                       static_cast<QWidget *>(CB_DevEnOcean_Secure_CMACAlg),
-                       static_cast<QWidget *>(L_DevEnOcean_Secure_DataEnc),
-                       static_cast<QWidget *>(CB_DevEnOcean_Secure_DataEnc),
-                       static_cast<QWidget *>(L_DevEnOcean_Secure_PTM),
-                       static_cast<QWidget *>(CB_DevEnOcean_Secure_PTM)})
-        W->setVisible(Manual_Shown);
-    const QLabel *Last = Type == 0 ? L_DevEnOcean_SecType : Type == 1 ? L_DevEnOcean_Secure_Key : L_DevEnOcean_Secure_PTM;
-    const int Top = Last->y() + 33;
+    const int Top = Row_Label(Last)->y() + 33;
     Btn_Add_Device->move(Btn_Add_Device->x(), Top);
     Btn_Modify_Device->move(Btn_Modify_Device->x(), Top);
     Btn_Delete_Device->move(Btn_Delete_Device->x(), Top + 34);
@@ -528,41 +399,24 @@ void TFEnOcean_SetAccess::CB_DevEnOcean_SecTypeChange()
 
 bool TFEnOcean_SetAccess::Check_Data_Device()
 {
-    qint64 Id = -1;
-    if (!Text_To_Int64(E_DevEnOcean_ID->text(), Id))
-        Id = -1;
-    if (Id < 0 || Id > Max_Device_Id) {
-        Msg_Error(Lang_Text(1026), this);
-        return false;
-    }
-    return true;
+    if (Device_Id_Valid())
+        return true;
+    Msg_Error(Lang_Text(1026), this);
+    return false;
 }
 
 void TFEnOcean_SetAccess::Btn_Add_Modify_DeviceClick(QObject *Sender)
 {
-    auto Store = [this](TDevice_EnOcean &Dev) {
-        Dev.FId = E_DevEnOcean_ID->text();
-        Dev.FKey = E_DevEnOcean_Secure_Key->text();
-        Dev.FRollCode = E_DevEnOcean_Secure_RollCode->text();
-        // A list without a chosen item keeps the device's code.
-        auto Code = [](const QComboBox *L, int Kept) { return L->currentIndex() >= 0 ? L->currentIndex() : Kept; };
-        Dev.FSecure_Type = Code(CB_DevEnOcean_SecType, Dev.FSecure_Type);
-        Dev.FRollCodeAlg = Code(CB_DevEnOcean_Secure_RollCodeAlg, Dev.FRollCodeAlg);
-        Dev.FRollCodeTx = Code(CB_DevEnOcean_Secure_RollCodeTx, Dev.FRollCodeTx);
-        Dev.FCMACAlg = Code(CB_DevEnOcean_Secure_CMACAlg, Dev.FCMACAlg);
-        Dev.FDataCript = Code(CB_DevEnOcean_Secure_DataEnc, Dev.FDataCript);
-        Dev.FPTM = Code(CB_DevEnOcean_Secure_PTM, Dev.FPTM);
-    };
     const int Index = Selected_Device();
     if (Sender == Btn_Add_Device) {
         if (Check_Data_Device()) {
             auto Dev = std::make_unique<TDevice_EnOcean>();
-            Store(*Dev);
+            Store_Device(*Dev);
             DevList.push_back(std::move(Dev));
         }
     } else if (Sender == Btn_Modify_Device) {
         if (Index >= 0 && Check_Data_Device())
-            Store(*DevList[static_cast<size_t>(Index)]);
+            Store_Device(*DevList[static_cast<size_t>(Index)]);
     } else if (Sender == Btn_Delete_Device) {
         // Removes the selected device with its EEPs and variables after a Yes.
         if (Index >= 0 && Msg_Yes_No(Lang_Text(874), this))
@@ -610,7 +464,7 @@ void TFEnOcean_SetAccess::CT_EEP_Var_SmartActiveTabChanged(QObject *, TGlideTab 
 
 std::vector<std::unique_ptr<TRorFunTyp>> *TFEnOcean_SetAccess::Active_EEP_List()
 {
-    TDevice_EnOcean *Dev = At(DevList, Selected_Device());
+    TDevice_EnOcean *Dev = Item_At(DevList, Selected_Device());
     const int Tab = CT_Uni_Smart_Remote->ActiveTabIndex();
     if (!Dev || (Tab != 0 && Tab != 1))
         return nullptr;
@@ -624,38 +478,20 @@ void TFEnOcean_SetAccess::Update_Data_Exchange(int Index)
     Update_DE_Remote(Index);
 }
 
-namespace {
-void Show_Tree(QTreeWidget *Tree, const QString &Root_Text, const std::vector<std::unique_ptr<TRorFunTyp>> *List)
-{
-    Tree->clear();
-    if (!List)
-        return;
-    auto *Root = new QTreeWidgetItem(Tree, {Root_Text});
-    for (const auto &Entry : *List) {
-        auto *Node = new QTreeWidgetItem(Root, {QStringLiteral("EEP - RORG : 0x") + Hex2(Entry->FRorgNum)
-                                                + QStringLiteral(" FUNC : 0x") + Hex2(Entry->FFuncNum)
-                                                + QStringLiteral(" TYPE : 0x") + Hex2(Entry->FTypeNum)});
-        for (const auto &Var : Entry->VariableList)
-            new QTreeWidgetItem(Node, {QStringLiteral("Variable - ") + Var->FData});
-    }
-    Tree->expandAll();
-}
-} // namespace
-
 void TFEnOcean_SetAccess::Update_DE_Unidirectional(int Index)
 {
     if (CT_Uni_Smart_Remote->ActiveTabIndex() != 0)
         return;
-    TDevice_EnOcean *Dev = At(DevList, Index);
-    Show_Tree(TW_UniSmart_EEP, QStringLiteral("Unidirectional - EEP List"), Dev ? &Dev->UnidirectionalList : nullptr);
+    TDevice_EnOcean *Dev = Item_At(DevList, Index);
+    Show_EEP_Tree(TW_UniSmart_EEP, QStringLiteral("Unidirectional - EEP List"), Dev ? &Dev->UnidirectionalList : nullptr);
 }
 
 void TFEnOcean_SetAccess::Update_DE_Smart_Ack(int Index)
 {
     if (CT_Uni_Smart_Remote->ActiveTabIndex() != 1)
         return;
-    TDevice_EnOcean *Dev = At(DevList, Index);
-    Show_Tree(TW_UniSmart_EEP, QStringLiteral("Ruzor Avi - EEP List"), Dev ? &Dev->SmartACKList : nullptr);
+    TDevice_EnOcean *Dev = Item_At(DevList, Index);
+    Show_EEP_Tree(TW_UniSmart_EEP, QStringLiteral("Ruzor Avi - EEP List"), Dev ? &Dev->SmartACKList : nullptr);
 }
 
 void TFEnOcean_SetAccess::Update_DE_Remote(int)
@@ -664,19 +500,7 @@ void TFEnOcean_SetAccess::Update_DE_Remote(int)
 
 void TFEnOcean_SetAccess::TW_UniSmart_EEPClick(QObject *)
 {
-    Ind_EEP = -1;
-    Ind_Var = -1;
-    const QList<QTreeWidgetItem *> Selected = TW_UniSmart_EEP->selectedItems();
-    QTreeWidgetItem *Item = Selected.isEmpty() ? nullptr : Selected.first();
-    QTreeWidgetItem *Root = TW_UniSmart_EEP->topLevelItem(0);
-    if (Item && Root && Item != Root) {
-        if (Item->parent() == Root) {
-            Ind_EEP = Root->indexOfChild(Item);
-        } else if (Item->parent() && Item->parent()->parent() == Root) {
-            Ind_EEP = Root->indexOfChild(Item->parent());
-            Ind_Var = Item->parent()->indexOfChild(Item);
-        }
-    }
+    EEP_Tree_Selection(TW_UniSmart_EEP, Ind_EEP, Ind_Var);
     Update_EEP_VAR();
 }
 
@@ -684,33 +508,26 @@ void TFEnOcean_SetAccess::Update_EEP_VAR()
 {
     auto *List = Active_EEP_List();
     // A position beyond the list in use is no selection.
-    TRorFunTyp *Entry = List ? At(*List, Ind_EEP) : nullptr;
+    TRorFunTyp *Entry = List ? Item_At(*List, Ind_EEP) : nullptr;
     if (!Entry || !Catalog)
         return;
+    // Each list is filled from the level above it and then chosen.
     const int Rorg = Catalog->Get_RorgNum_Index(Entry->FRorgNum);
-    Choose(CB_EEP_Rorg, Rorg);
-    const TRorg *R = Rorg >= 0 ? Catalog->List_Rorg[static_cast<size_t>(Rorg)].get() : nullptr;
-    Fill(CB_EEP_Func, R ? R->Func_SL : QStringList());
     const int Func = Catalog->Get_FuncNum_Index(Entry->FRorgNum, Entry->FFuncNum);
-    Choose(CB_EEP_Func, Func);
-    const TFunc *F = R && Func >= 0 && Func < static_cast<int>(R->List_Func.size())
-                         ? R->List_Func[static_cast<size_t>(Func)].get()
-                         : nullptr;
-    Fill(CB_EEP_Type, F ? F->Type_SL : QStringList());
     const int Type = Catalog->Get_TypeNum_Index(Entry->FRorgNum, Entry->FFuncNum, Entry->FTypeNum);
+    TVarEnOcean *Var = Item_At(Entry->VariableList, Ind_Var);
+    const int Case = Var ? Var->FCaseIndex : -1;
+    const TEEP_Choice C = Catalogue_Choice(Catalog, Rorg, Func, Type, Case);
+    Choose(CB_EEP_Rorg, Rorg);
+    Fill_List(CB_EEP_Func, C.Rorg ? C.Rorg->Func_SL : QStringList());
+    Choose(CB_EEP_Func, Func);
+    Fill_List(CB_EEP_Type, C.Func ? C.Func->Type_SL : QStringList());
     Choose(CB_EEP_Type, Type);
-    const TType *T = F && Type >= 0 && Type < static_cast<int>(F->List_Type.size())
-                         ? F->List_Type[static_cast<size_t>(Type)].get()
-                         : nullptr;
-    Fill(CB_Var_Case, T ? T->Case_SL : QStringList());
-    TVarEnOcean *Var = At(Entry->VariableList, Ind_Var);
+    Fill_List(CB_Var_Case, C.Type ? C.Type->Case_SL : QStringList());
     if (!Var)
         return;
-    Choose(CB_Var_Case, Var->FCaseIndex);
-    const TCase *C = T && Var->FCaseIndex >= 0 && Var->FCaseIndex < static_cast<int>(T->List_Case.size())
-                         ? T->List_Case[static_cast<size_t>(Var->FCaseIndex)].get()
-                         : nullptr;
-    Fill(CB_Var_DataField, C ? C->DataField_SL : QStringList());
+    Choose(CB_Var_Case, Case);
+    Fill_List(CB_Var_DataField, C.Case ? C.Case->DataField_SL : QStringList());
     Choose(CB_Var_DataField, Catalog->Get_DataField_Index(Entry->FRorgNum, Entry->FFuncNum, Entry->FTypeNum,
                                                           Var->FCaseIndex, Var->FData));
     E_Var_Position->setText(QString::number(Var->FPosition));

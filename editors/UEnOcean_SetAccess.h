@@ -1,5 +1,6 @@
 #pragma once
 #include "editors/EnOcean_Network.h"
+#include "editors/EnOcean_Security_Rows.h"
 #include <QDialog>
 class QComboBox;
 class QFrame;
@@ -23,7 +24,7 @@ class TGlideTabs;
 // The Ruzor AVI page repeats the unidirectional page's controls, bound to
 // the same handlers, which act on the unidirectional controls only; the
 // tree always reads TW_UniSmart_EEP.
-class TFEnOcean_SetAccess : public QDialog
+class TFEnOcean_SetAccess : public QDialog, public TSecurity_Rows
 {
     Q_OBJECT
 public:
@@ -101,24 +102,7 @@ public:
     QWidget *PEnOcean_DefID_IDSec = nullptr;
     QWidget *PEnOcean_DefID_DataEx = nullptr;
 
-    QLabel *L_DevEnOcean_ID = nullptr;
-    QLineEdit *E_DevEnOcean_ID = nullptr;
-    QLabel *L_DevEnOcean_SecType = nullptr;
-    QComboBox *CB_DevEnOcean_SecType = nullptr;
-    QLabel *L_DevEnOcean_Secure_Key = nullptr;
-    QLineEdit *E_DevEnOcean_Secure_Key = nullptr;
-    QLabel *L_DevEnOcean_Secure_RollCode = nullptr;
-    QLineEdit *E_DevEnOcean_Secure_RollCode = nullptr;
-    QLabel *L_DevEnOcean_Secure_RollCodeAlg = nullptr;
-    QComboBox *CB_DevEnOcean_Secure_RollCodeAlg = nullptr;
-    QLabel *L_DevEnOcean_Secure_RollCodeTx = nullptr;
-    QComboBox *CB_DevEnOcean_Secure_RollCodeTx = nullptr;
-    QLabel *L_DevEnOcean_Secure_CMACAlg = nullptr;
-    QComboBox *CB_DevEnOcean_Secure_CMACAlg = nullptr;
-    QLabel *L_DevEnOcean_Secure_DataEnc = nullptr;
-    QComboBox *CB_DevEnOcean_Secure_DataEnc = nullptr;
-    QLabel *L_DevEnOcean_Secure_PTM = nullptr;
-    QComboBox *CB_DevEnOcean_Secure_PTM = nullptr;
+    // the ID page's rows: TSecurity_Rows
     TFxButton *Btn_Add_Device = nullptr;
     TFxButton *Btn_Modify_Device = nullptr;
     TFxButton *Btn_Delete_Device = nullptr;

@@ -3,6 +3,7 @@
 #include "controls/FxButton.h"
 #include "controls/GlideTabs.h"
 #include "editors/EnOcean_Dialog_Look.h"
+#include "editors/EnOcean_Editor_Frame.h"
 #include "editors/EnOcean_List_Box.h"
 #include "editors/UEnOcean_Device.h"
 #include "grid/core/RIraRevadiVizo.h"
@@ -84,12 +85,8 @@ TFEnOcean_SetAccess2::~TFEnOcean_SetAccess2() = default;
 
 void TFEnOcean_SetAccess2::FormCreate()
 {
-    Apply_Window_Look(this);
     // This editor is resizable: the panes follow the window.
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                   | Qt::WindowMaximizeButtonHint);
-    setModal(true);
-    resize(Client_Width, Client_Height);
+    Apply_Editor_Window_Look(this, Client_Width, Client_Height);
 
     P_Title = Make_Title_Panel(this, Client_Width, L_SW_Code, L_SW_Desc);
 
@@ -188,22 +185,12 @@ void TFEnOcean_SetAccess2::FormCreate()
 
 void TFEnOcean_SetAccess2::Make_Tab_Strip(QWidget *Pane)
 {
-    CT_Uni_Smart_Remote = new TGlideTabs(Pane);
-    CT_Uni_Smart_Remote->setObjectName(QStringLiteral("CT_Uni_Smart_Remote"));
+    CT_Uni_Smart_Remote = Make_Page_Strip(Pane, "CT_Uni_Smart_Remote",
+                                          {QStringLiteral("Unidirectional"), QStringLiteral("Ruzor AVI"),
+                                           QStringLiteral("Remote")},
+                                          100, 160, true);
     auto *S = CT_Uni_Smart_Remote;
-    S->BeginLoading();
-    S->Options().Display().AddButton().SetVisibility(avNone);
-    S->Options().DragDrop().SetDragType(dtNone);
-    S->Options().Display().CloseButton().SetVisibility(bvNever);
-    S->Options().Display().Tabs().SetMinWidth(100);
-    S->Options().Display().Tabs().SetMaxWidth(160);
-    S->LookAndFeel().Tabs().Active().Style().SetStartColor(static_cast<TColor>(0xEDF7F8));
-    S->LookAndFeel().Tabs().Active().Style().SetStopColor(static_cast<TColor>(0xEDF7F8));
-    for (const char *Caption : {"Unidirectional", "Ruzor AVI", "Remote"})
-        S->Tabs().Add()->SetCaption(QLatin1String(Caption));
     S->Tabs()[2]->SetVisible(false);
-    S->EndLoading();
-    S->SetActiveTabIndex(0);
     S->OnActiveTabChanged = [this](QObject *Sender, TGlideTab *Tab) { CT_Uni_Smart_RemoteActiveTabChanged(Sender, Tab); };
 }
 

@@ -3,6 +3,7 @@
 #include "catalog/CatalogEnOcean.h"
 #include "controls/FxButton.h"
 #include "controls/GlideTabs.h"
+#include "editors/EnOcean_Editor_Parts.h"
 #include "editors/UEnOcean_SetAccess2.h"
 #include "editors/UEnOcean_Variable.h"
 #include "grid/core/RIraRevadiVizo.h"
@@ -16,17 +17,6 @@
 
 namespace {
 
-QString Hex2(int Number)
-{
-    return QString::number(Number, 16).toUpper().rightJustified(2, QLatin1Char('0'));
-}
-
-template <class T>
-T *At(std::vector<std::unique_ptr<T>> &List, int Index)
-{
-    return Index >= 0 && Index < static_cast<int>(List.size()) ? List[static_cast<size_t>(Index)].get() : nullptr;
-}
-
 // Value rows of the details grid: EEP rows 1..3, variable rows 5..8.
 constexpr int Value_Rows[] = {1, 2, 3, 5, 6, 7, 8};
 
@@ -39,21 +29,10 @@ void TFEnOcean_SetAccess2::Show_EnOcean_TreeView_Uni_SAck(int Ind_Device)
     const int Tab = CT_Uni_Smart_Remote->ActiveTabIndex();
     if (Tab != 0 && Tab != 1)
         return; // any other tab leaves the tree as it is
-    TW_UniSmart_EEP->clear();
-    if (Ind_Device < 0 || Ind_Device >= static_cast<int>(DevList.size()))
-        return;
-    TDevice_EnOcean &Dev = *DevList[static_cast<size_t>(Ind_Device)];
-    const auto &List = Tab == 0 ? Dev.UnidirectionalList : Dev.SmartACKList;
-    auto *Root = new QTreeWidgetItem(TW_UniSmart_EEP, {Tab == 0 ? QStringLiteral("Unidirectional - EEP List")
-                                                                : QStringLiteral("Ruzor AVI - EEP List")});
-    for (const auto &Entry : List) {
-        auto *Node = new QTreeWidgetItem(Root, {QStringLiteral("EEP - RORG : 0x") + Hex2(Entry->FRorgNum)
-                                                + QStringLiteral(" FUNC : 0x") + Hex2(Entry->FFuncNum)
-                                                + QStringLiteral(" TYPE : 0x") + Hex2(Entry->FTypeNum)});
-        for (const auto &Var : Entry->VariableList)
-            new QTreeWidgetItem(Node, {QStringLiteral("Variable - ") + Var->FData});
-    }
-    TW_UniSmart_EEP->expandAll();
+    TDevice_EnOcean *Dev = Item_At(DevList, Ind_Device);
+    const auto *List = !Dev ? nullptr : Tab == 0 ? &Dev->UnidirectionalList : &Dev->SmartACKList;
+    Show_EEP_Tree(TW_UniSmart_EEP,
+                  Tab == 0 ? QStringLiteral("Unidirectional - EEP List") : QStringLiteral("Ruzor AVI - EEP List"), List);
 }
 
 void TFEnOcean_SetAccess2::Rebuild_Tree()
@@ -63,19 +42,7 @@ void TFEnOcean_SetAccess2::Rebuild_Tree()
 
 void TFEnOcean_SetAccess2::Find_Selected_EEP_Var()
 {
-    Ind_EEP = -1;
-    Ind_Var = -1;
-    const QList<QTreeWidgetItem *> Selected = TW_UniSmart_EEP->selectedItems();
-    const QTreeWidgetItem *Item = Selected.isEmpty() ? nullptr : Selected.first();
-    const QTreeWidgetItem *Root = TW_UniSmart_EEP->topLevelItem(0);
-    if (!Item || !Root || Item == Root)
-        return;
-    if (Item->parent() == Root) {
-        Ind_EEP = Root->indexOfChild(const_cast<QTreeWidgetItem *>(Item));
-    } else if (Item->parent() && Item->parent()->parent() == Root) {
-        Ind_EEP = Root->indexOfChild(Item->parent());
-        Ind_Var = Item->parent()->indexOfChild(const_cast<QTreeWidgetItem *>(Item));
-    }
+    EEP_Tree_Selection(TW_UniSmart_EEP, Ind_EEP, Ind_Var);
 }
 
 void TFEnOcean_SetAccess2::TW_UniSmart_EEPClick()
@@ -106,13 +73,13 @@ std::vector<std::unique_ptr<TRorFunTyp>> *TFEnOcean_SetAccess2::Used_EEP_List()
 TRorFunTyp *TFEnOcean_SetAccess2::Selected_EEP()
 {
     auto *List = Used_EEP_List();
-    return List ? At(*List, Ind_EEP) : nullptr;
+    return List ? Item_At(*List, Ind_EEP) : nullptr;
 }
 
 TVarEnOcean *TFEnOcean_SetAccess2::Selected_Var()
 {
     TRorFunTyp *Entry = Selected_EEP();
-    return Entry ? At(Entry->VariableList, Ind_Var) : nullptr;
+    return Entry ? Item_At(Entry->VariableList, Ind_Var) : nullptr;
 }
 
 // ---- Details grid -----------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include "catalog/CatalogEnOcean.h"
 #include "controls/FxButton.h"
 #include "controls/GlideTabs.h"
+#include "editors/EnOcean_Editor_Parts.h"
 #include "editors/UEnOcean_SetAccess.h"
 #include "platform/MessageBox.h"
 #include "platform/TextToInt.h"
@@ -13,71 +14,43 @@
 
 namespace {
 
-template <class T>
-const T *At(const std::vector<std::unique_ptr<T>> &List, int Index)
-{
-    return Index >= 0 && Index < static_cast<int>(List.size()) ? List[static_cast<size_t>(Index)].get() : nullptr;
-}
-
-void Fill(QComboBox *List, const QStringList &Items)
-{
-    List->clear();
-    List->addItems(Items);
-    List->setCurrentIndex(-1);
-}
-
 constexpr int Max_EEP_Per_Device = 4;
 
 } // namespace
 
-// The catalogue objects at the unidirectional lists' choices (nullptr where none).
 namespace {
-struct TChosen
+// The catalogue objects at the unidirectional lists' choices (nullptr where none).
+TEEP_Choice Chosen(const TCatalog_EnOcean *Catalog, const TFEnOcean_SetAccess &W)
 {
-    const TRorg *Rorg = nullptr;
-    const TFunc *Func = nullptr;
-    const TType *Type = nullptr;
-    const TCase *Case = nullptr;
-    const TDataField *Field = nullptr;
-};
-
-TChosen Chosen(const TCatalog_EnOcean *Catalog, const TFEnOcean_SetAccess &W)
-{
-    TChosen C;
-    if (!Catalog)
-        return C;
-    C.Rorg = At(Catalog->List_Rorg, W.CB_EEP_Rorg->currentIndex());
-    C.Func = C.Rorg ? At(C.Rorg->List_Func, W.CB_EEP_Func->currentIndex()) : nullptr;
-    C.Type = C.Func ? At(C.Func->List_Type, W.CB_EEP_Type->currentIndex()) : nullptr;
-    C.Case = C.Type ? At(C.Type->List_Case, W.CB_Var_Case->currentIndex()) : nullptr;
-    C.Field = C.Case ? At(C.Case->List_DataField, W.CB_Var_DataField->currentIndex()) : nullptr;
-    return C;
+    return Catalogue_Choice(Catalog, W.CB_EEP_Rorg->currentIndex(), W.CB_EEP_Func->currentIndex(),
+                            W.CB_EEP_Type->currentIndex(), W.CB_Var_Case->currentIndex(),
+                            W.CB_Var_DataField->currentIndex());
 }
 } // namespace
 
 void TFEnOcean_SetAccess::CB_EEP_Rorg_Func_Type_Change(QObject *Sender)
 {
-    const TChosen C = Chosen(Catalog, *this);
+    const TEEP_Choice C = Chosen(Catalog, *this);
     if (Sender == CB_EEP_Rorg) {
-        Fill(CB_EEP_Func, C.Rorg ? C.Rorg->Func_SL : QStringList());
+        Fill_List(CB_EEP_Func, C.Rorg ? C.Rorg->Func_SL : QStringList());
         for (QComboBox *L : {CB_EEP_Type, CB_Var_Case, CB_Var_DataField})
-            Fill(L, {});
+            Fill_List(L, {});
     } else if (Sender == CB_EEP_Func) {
-        Fill(CB_EEP_Type, C.Func ? C.Func->Type_SL : QStringList());
+        Fill_List(CB_EEP_Type, C.Func ? C.Func->Type_SL : QStringList());
         for (QComboBox *L : {CB_Var_Case, CB_Var_DataField})
-            Fill(L, {});
+            Fill_List(L, {});
     } else if (Sender == CB_EEP_Type) {
-        Fill(CB_Var_Case, C.Type ? C.Type->Case_SL : QStringList());
-        Fill(CB_Var_DataField, {});
+        Fill_List(CB_Var_Case, C.Type ? C.Type->Case_SL : QStringList());
+        Fill_List(CB_Var_DataField, {});
     } else if (Sender == CB_Var_Case) {
-        Fill(CB_Var_DataField, C.Case ? C.Case->DataField_SL : QStringList());
+        Fill_List(CB_Var_DataField, C.Case ? C.Case->DataField_SL : QStringList());
     }
     // The Ruzor AVI page's lists change nothing.
 }
 
 bool TFEnOcean_SetAccess::Check_EEP(int Index)
 {
-    const TChosen C = Chosen(Catalog, *this);
+    const TEEP_Choice C = Chosen(Catalog, *this);
     const int Device = Selected_Device();
     auto Fail = [this](int Text) {
         Msg_Error(Lang_Text(Text), this);
@@ -106,14 +79,14 @@ bool TFEnOcean_SetAccess::Check_EEP(int Index)
 
 bool TFEnOcean_SetAccess::Check_Var()
 {
-    const TChosen C = Chosen(Catalog, *this);
+    const TEEP_Choice C = Chosen(Catalog, *this);
     auto *List = Active_EEP_List();
     if (Selected_Device() < 0) {
         Msg_Error(Lang_Text(870), this);
         return false;
     }
     // An EEP position beyond the list in use is no selection.
-    if (Ind_EEP < 0 || !List || !At(*List, Ind_EEP)) {
+    if (Ind_EEP < 0 || !List || !Item_At(*List, Ind_EEP)) {
         Msg_Error(Lang_Text(871), this);
         return false;
     }
@@ -138,7 +111,7 @@ void TFEnOcean_SetAccess::Btn_EEP_Add_Modify_Click(QObject *Sender)
         auto *List = Active_EEP_List();
         if (!List)
             return; // neither tab 0 nor tab 1: nothing is added
-        const TChosen C = Chosen(Catalog, *this);
+        const TEEP_Choice C = Chosen(Catalog, *this);
         auto Entry = std::make_unique<TRorFunTyp>();
         Entry->FRorgNum = C.Rorg->FNumber;
         Entry->FFuncNum = C.Func->FNumber;
@@ -150,7 +123,7 @@ void TFEnOcean_SetAccess::Btn_EEP_Add_Modify_Click(QObject *Sender)
             TW_UniSmart_EEP->setCurrentItem(Root->child(Root->childCount() - 1));
     } else if (Sender == Btn_EEP_Delete) {
         auto *List = Active_EEP_List();
-        if (Device < 0 || Ind_EEP < 0 || Ind_Var != -1 || !List || !At(*List, Ind_EEP))
+        if (Device < 0 || Ind_EEP < 0 || Ind_Var != -1 || !List || !Item_At(*List, Ind_EEP))
             return;
         List->erase(List->begin() + Ind_EEP); // the entry frees its variables
         Update_Data_Exchange(Device);
@@ -165,7 +138,7 @@ void TFEnOcean_SetAccess::Btn_Var_Add_Modify_Click(QObject *Sender)
     if (Sender == Btn_Var_Add) {
         if (!Check_Var())
             return;
-        const TChosen C = Chosen(Catalog, *this);
+        const TEEP_Choice C = Chosen(Catalog, *this);
         TRorFunTyp &Entry = *(*List)[static_cast<size_t>(Ind_EEP)];
         auto Var = std::make_unique<TVarEnOcean>();
         Var->FCaseIndex = CB_Var_Case->currentIndex();

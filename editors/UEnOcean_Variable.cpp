@@ -2,6 +2,7 @@
 #include "catalog/CatalogEnOcean.h"
 #include "controls/FxButton.h"
 #include "editors/EnOcean_Dialog_Look.h"
+#include "editors/EnOcean_Editor_Parts.h"
 #include "platform/MessageBox.h"
 #include "platform/TextToInt.h"
 #include "text/LangTable.h"
@@ -24,25 +25,11 @@ constexpr int Field_Height = 22;
 // A device holds at most this many EEP entries, both lists together.
 constexpr int Max_EEP_Per_Device = 4;
 
-template <class T>
-const T *At(const std::vector<std::unique_ptr<T>> &List, int Index)
-{
-    return Index >= 0 && Index < static_cast<int>(List.size()) ? List[static_cast<size_t>(Index)].get() : nullptr;
-}
-
 // A hint of a single blank means "no hint".
 QString Hint(int Number)
 {
     const QString Text = Lang_Text(Number);
     return Text.trimmed().isEmpty() ? QString() : Text;
-}
-
-// Fills a list; filling leaves it with no item chosen.
-void Fill(QComboBox *List, const QStringList &Items)
-{
-    List->clear();
-    List->addItems(Items);
-    List->setCurrentIndex(-1);
 }
 
 } // namespace
@@ -102,7 +89,7 @@ void TFEnOcean_Variable::FormCreate()
 
     Set_Lang();
     // The RORG list is filled once for the whole run.
-    Fill(CB_EEP_Rorg, Catalog ? Catalog->Rorg_SL : QStringList());
+    Fill_List(CB_EEP_Rorg, Catalog ? Catalog->Rorg_SL : QStringList());
 }
 
 void TFEnOcean_Variable::Set_Lang()
@@ -133,38 +120,21 @@ void TFEnOcean_Variable::Set_Lang()
 
 // ---- Catalogue objects at the choices -----------------------------------------
 
-const TRorg *TFEnOcean_Variable::Chosen_Rorg() const
+TEEP_Choice TFEnOcean_Variable::Chosen() const
 {
-    return Catalog ? At(Catalog->List_Rorg, CB_EEP_Rorg->currentIndex()) : nullptr;
+    return Catalogue_Choice(Catalog, CB_EEP_Rorg->currentIndex(), CB_EEP_Func->currentIndex(),
+                            CB_EEP_Type->currentIndex(), CB_Var_Case->currentIndex(), CB_Var_Variable->currentIndex());
 }
 
-const TFunc *TFEnOcean_Variable::Chosen_Func() const
-{
-    const TRorg *Rorg = Chosen_Rorg();
-    return Rorg ? At(Rorg->List_Func, CB_EEP_Func->currentIndex()) : nullptr;
-}
-
-const TType *TFEnOcean_Variable::Chosen_Type() const
-{
-    const TFunc *Func = Chosen_Func();
-    return Func ? At(Func->List_Type, CB_EEP_Type->currentIndex()) : nullptr;
-}
-
-const TCase *TFEnOcean_Variable::Chosen_Case() const
-{
-    const TType *Type = Chosen_Type();
-    return Type ? At(Type->List_Case, CB_Var_Case->currentIndex()) : nullptr;
-}
-
-const TDataField *TFEnOcean_Variable::Chosen_DataField() const
-{
-    const TCase *Case = Chosen_Case();
-    return Case ? At(Case->List_DataField, CB_Var_Variable->currentIndex()) : nullptr;
-}
+const TRorg *TFEnOcean_Variable::Chosen_Rorg() const { return Chosen().Rorg; }
+const TFunc *TFEnOcean_Variable::Chosen_Func() const { return Chosen().Func; }
+const TType *TFEnOcean_Variable::Chosen_Type() const { return Chosen().Type; }
+const TCase *TFEnOcean_Variable::Chosen_Case() const { return Chosen().Case; }
+const TDataField *TFEnOcean_Variable::Chosen_DataField() const { return Chosen().Field; }
 
 const TDevice_EnOcean *TFEnOcean_Variable::Device() const
 {
-    return DevList ? At(*DevList, Ind_Device) : nullptr;
+    return DevList ? Item_At(*DevList, Ind_Device) : nullptr;
 }
 
 const std::vector<std::unique_ptr<TRorFunTyp>> *TFEnOcean_Variable::Device_EEP_List() const
@@ -209,9 +179,9 @@ void TFEnOcean_Variable::CB_EEP_Var_Change(QComboBox *Sender)
     } else {
         return; // the data field and the start bit change nothing else
     }
-    Fill(Below, Items);
+    Fill_List(Below, Items);
     for (QComboBox *List : Emptied)
-        Fill(List, {});
+        Fill_List(List, {});
     E_Var_Position->clear();
     CB_Var_BitStart->setCurrentIndex(0);
 }
@@ -239,7 +209,7 @@ void TFEnOcean_Variable::ShowData_Uni_Add_Var(int Ind_Dev, int Ind_EEP, int Ind_
     Edit_EEP = Ind_EEP;
     Edit_Var = Ind_Var;
     const TDevice_EnOcean *Dev = Device();
-    const TRorFunTyp *Entry = Dev ? At(Dev->UnidirectionalList, Ind_EEP) : nullptr;
+    const TRorFunTyp *Entry = Dev ? Item_At(Dev->UnidirectionalList, Ind_EEP) : nullptr;
     if (!Entry || !Catalog)
         return;
     // A level missing from the catalogue presets nothing from there down.
@@ -255,7 +225,7 @@ void TFEnOcean_Variable::ShowData_Uni_Add_Var(int Ind_Dev, int Ind_EEP, int Ind_
     Choose(CB_EEP_Type, Type);
     if (Type < 0)
         return;
-    if (const TVarEnOcean *Var = At(Entry->VariableList, Ind_Var))
+    if (const TVarEnOcean *Var = Item_At(Entry->VariableList, Ind_Var))
         Preset_Variable(*Entry, *Var);
 }
 
@@ -265,7 +235,7 @@ void TFEnOcean_Variable::ShowData_SAck_Add_Var(int Ind_Dev, int Ind_EEP, int Ind
     Edit_EEP = Ind_EEP;
     Edit_Var = Ind_Var;
     const TDevice_EnOcean *Dev = Device();
-    const TRorFunTyp *Entry = Dev ? At(Dev->SmartACKList, Ind_EEP) : nullptr;
+    const TRorFunTyp *Entry = Dev ? Item_At(Dev->SmartACKList, Ind_EEP) : nullptr;
     if (!Entry || !Catalog)
         return;
     // A Ruzor AVI EEP always has the fixed RORG and FUNC; an entry with other
@@ -279,7 +249,7 @@ void TFEnOcean_Variable::ShowData_SAck_Add_Var(int Ind_Dev, int Ind_EEP, int Ind
     Choose(CB_EEP_Type, Type);
     if (Type < 0)
         return;
-    if (const TVarEnOcean *Var = At(Entry->VariableList, Ind_Var))
+    if (const TVarEnOcean *Var = Item_At(Entry->VariableList, Ind_Var))
         Preset_Variable(*Entry, *Var);
 }
 
@@ -367,7 +337,7 @@ bool TFEnOcean_Variable::ISNewEEP(int &Index) const
 bool TFEnOcean_Variable::Check_Var(int Index, int Skip_Var) const
 {
     const auto *List = Device_EEP_List();
-    const TRorFunTyp *Entry = List ? At(*List, Index) : nullptr;
+    const TRorFunTyp *Entry = List ? Item_At(*List, Index) : nullptr;
     const TDataField *Field = Chosen_DataField();
     if (!Entry || !Field)
         return false;
@@ -422,7 +392,7 @@ bool TFEnOcean_Variable::Check_Data()
     if (ISNewEEP(EEP_Index)) {
         // The entry being modified is replaced, not added: it does not count.
         int Count = Dev->EEP_Count();
-        if (Modifying_EEP && At(*List, Edit_EEP))
+        if (Modifying_EEP && Item_At(*List, Edit_EEP))
             --Count;
         if (Count >= Max_EEP_Per_Device) {
             Msg_Error(Lang_Text(1126), this);
@@ -432,7 +402,7 @@ bool TFEnOcean_Variable::Check_Data()
         // A variable being modified stays in its own entry, which need not be
         // the first one of its EEP (a device may hold one EEP twice), and may
         // keep its case and data field.
-        if (Modifying_Var && Edit_EEP != EEP_Index && Is_Chosen_EEP(At(*List, Edit_EEP)))
+        if (Modifying_Var && Edit_EEP != EEP_Index && Is_Chosen_EEP(Item_At(*List, Edit_EEP)))
             EEP_Index = Edit_EEP;
         const int Skip = Modifying_Var && EEP_Index == Edit_EEP ? Edit_Var : -1;
         if (Check_Var(EEP_Index, Skip)) {

@@ -1,5 +1,5 @@
 #pragma once
-#include "editors/EnOcean_Network.h"
+#include "editors/EnOcean_Editor_Parts.h"
 #include <QDialog>
 class QComboBox;
 class QFrame;
@@ -78,6 +78,7 @@ public:
     // choices (nullptr where nothing is chosen).
     const TDevice_EnOcean *Device() const;
     const std::vector<std::unique_ptr<TRorFunTyp>> *Device_EEP_List() const;
+    TEEP_Choice Chosen() const;
     const TRorg *Chosen_Rorg() const;
     const TFunc *Chosen_Func() const;
     const TType *Chosen_Type() const;
