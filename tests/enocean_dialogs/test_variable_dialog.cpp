@@ -1,3 +1,4 @@
+#include "EditorTestSupport.h"
 #include "workspace/Workspace.h"
 #include "catalog/CatalogEnOcean.h"
 #include "controls/FxButton.h"
@@ -16,60 +17,6 @@
 
 namespace {
 
-// A small catalogue: RORGs F6, D5, A5, D2 (the Ruzor AVI EEP is the fourth
-// RORG's tenth FUNC). Every RORG but the last has FUNCs 1 and 2; the last has
-// Last_Func_Count FUNCs numbered from 0. Every FUNC has TYPEs 1 and 2, every
-// TYPE the cases "Normal" (TMP, HUM) and "Alarm" (TMP, SW).
-QByteArray Catalogue_Xml(int Rorg_Count = 4, int Last_Func_Count = 10)
-{
-    const int Rorgs[] = {0xF6, 0xD5, 0xA5, 0xD2};
-    QByteArray X = "<profile>\n";
-    for (int R = 0; R < Rorg_Count; ++R) {
-        X += "<rorg><number>" + QByteArray::number(Rorgs[R]) + "</number><title>Rorg " + QByteArray::number(R)
-             + "</title>\n";
-        const bool Last = R == 3;
-        const int Funcs = Last ? Last_Func_Count : 2;
-        for (int F = 0; F < Funcs; ++F) {
-            const int Func_Num = Last ? F : F + 1;
-            X += " <func><number>" + QByteArray::number(Func_Num) + "</number><title>Func " + QByteArray::number(Func_Num)
-                 + "</title>\n";
-            for (int T = 1; T <= 2; ++T) {
-                X += "  <type><number>" + QByteArray::number(T) + "</number><title>Type " + QByteArray::number(T)
-                     + "</title>\n"
-                       "   <case><title>Normal</title>"
-                       "<datafield><data>TMP</data><bitoffs>16</bitoffs><bitsize>8</bitsize></datafield>"
-                       "<datafield><data>HUM</data><bitoffs>8</bitoffs><bitsize>8</bitsize></datafield></case>\n"
-                       "   <case><title>Alarm</title>"
-                       "<datafield><data>TMP</data><bitoffs>0</bitoffs><bitsize>8</bitsize></datafield>"
-                       "<datafield><data>SW</data><bitoffs>24</bitoffs><bitsize>1</bitsize></datafield></case>\n"
-                       "  </type>\n";
-            }
-            X += " </func>\n";
-        }
-        X += "</rorg>\n";
-    }
-    return X + "</profile>\n";
-}
-
-std::unique_ptr<TRorFunTyp> Entry(int Rorg, int Func, int Type,
-                                  std::initializer_list<std::pair<int, const char *>> Vars = {})
-{
-    auto E = std::make_unique<TRorFunTyp>();
-    E->FRorgNum = Rorg;
-    E->FFuncNum = Func;
-    E->FTypeNum = Type;
-    int Position = 10;
-    for (const auto &[Case, Data] : Vars) {
-        auto V = std::make_unique<TVarEnOcean>();
-        V->FCaseIndex = Case;
-        V->FData = QString::fromLatin1(Data);
-        V->FPosition = Position++;
-        V->FBitStart = 3;
-        E->VariableList.push_back(std::move(V));
-    }
-    return E;
-}
-
 class VariableDialogTest : public ::testing::Test
 {
 protected:
@@ -78,7 +25,7 @@ protected:
         Reset_Workspace();
         Fill_Default_Texts();
         SW_Code = QStringLiteral("CFTK410");
-        Make_Dialog(Catalogue_Xml());
+        Make_Dialog(Editor_Catalogue_Xml());
     }
     void TearDown() override
     {
@@ -236,7 +183,7 @@ TEST_F(VariableDialogTest, PresetFromAnEntryAndVariable)
     for (const TCase &C : Cases) {
         SCOPED_TRACE(C.Name);
         Dev().UnidirectionalList.clear();
-        Dev().UnidirectionalList.push_back(Entry(C.Rorg, C.Func, C.Type, {{1, "SW"}}));
+        Dev().UnidirectionalList.push_back(Make_Entry(C.Rorg, C.Func, C.Type, {{1, "SW"}}));
         Pick_All(0, 0, 0, 0, 0, "77"); // the choices of an earlier use
         Dialog->ShowData_Uni_Add_Var(0, 0, C.Ind_Var);
         EXPECT_EQ(Dialog->CB_EEP_Rorg->currentIndex(), C.Want_Rorg);
@@ -307,8 +254,8 @@ TEST_F(VariableDialogTest, ShowEnablesByMode)
 // is shown; an entry of another EEP shows the fixed RORG and FUNC only.
 TEST_F(VariableDialogTest, RuzorAviPreset)
 {
-    Dev().SmartACKList.push_back(Entry(0xD2, 9, 2, {{0, "HUM"}}));
-    Dev().SmartACKList.push_back(Entry(0xD2, 4, 1, {{0, "HUM"}}));
+    Dev().SmartACKList.push_back(Make_Entry(0xD2, 9, 2, {{0, "HUM"}}));
+    Dev().SmartACKList.push_back(Make_Entry(0xD2, 4, 1, {{0, "HUM"}}));
     Dialog->Uni_SAck = 1;
     Dialog->Mode = 1;
     Dialog->Modify_EEP_Var = 1;
@@ -344,7 +291,7 @@ TEST_F(VariableDialogTest, RuzorAviPositionsMissingFromCatalogue)
     };
     for (const TCase &C : Cases) {
         SCOPED_TRACE(C.Name);
-        Make_Dialog(Catalogue_Xml(C.Rorgs, C.Last_Funcs));
+        Make_Dialog(Editor_Catalogue_Xml(C.Rorgs, C.Last_Funcs));
         Boxes.Shown.clear();
         Pick(Dialog->CB_EEP_Rorg, 0); // an earlier unidirectional use
         Pick(Dialog->CB_EEP_Func, 1);
@@ -366,10 +313,10 @@ TEST_F(VariableDialogTest, RuzorAviPositionsMissingFromCatalogue)
 // (D2-09-01 with HUM of case 0): four in all.
 void Fill_Full_Device(TDevice_EnOcean &D)
 {
-    D.UnidirectionalList.push_back(Entry(0xA5, 1, 1, {{0, "TMP"}, {1, "SW"}}));
-    D.UnidirectionalList.push_back(Entry(0xF6, 2, 1));
-    D.UnidirectionalList.push_back(Entry(0xD5, 1, 2));
-    D.SmartACKList.push_back(Entry(0xD2, 9, 1, {{0, "HUM"}}));
+    D.UnidirectionalList.push_back(Make_Entry(0xA5, 1, 1, {{0, "TMP"}, {1, "SW"}}));
+    D.UnidirectionalList.push_back(Make_Entry(0xF6, 2, 1));
+    D.UnidirectionalList.push_back(Make_Entry(0xD5, 1, 2));
+    D.SmartACKList.push_back(Make_Entry(0xD2, 9, 1, {{0, "HUM"}}));
 }
 
 // Each row: the mode, what is chosen (catalogue positions; -1 none), the
@@ -427,9 +374,9 @@ TEST_F(VariableDialogTest, CheckTable)
         if (C.Entries == 4)
             Fill_Full_Device(Dev());
         if (C.Entries == 3) {
-            Dev().UnidirectionalList.push_back(Entry(0xA5, 1, 1));
-            Dev().UnidirectionalList.push_back(Entry(0xF6, 2, 1));
-            Dev().SmartACKList.push_back(Entry(0xD2, 9, 1));
+            Dev().UnidirectionalList.push_back(Make_Entry(0xA5, 1, 1));
+            Dev().UnidirectionalList.push_back(Make_Entry(0xF6, 2, 1));
+            Dev().SmartACKList.push_back(Make_Entry(0xD2, 9, 1));
         }
         Boxes.Shown.clear();
         Dialog->hide();

@@ -3,15 +3,15 @@
 #include <QDialog>
 #include <QTimer>
 
-QByteArray Editor_Catalogue_Xml()
+QByteArray Editor_Catalogue_Xml(int Rorg_Count, int Last_Func_Count)
 {
     const int Rorgs[] = {0xF6, 0xD5, 0xA5, 0xD2};
     QByteArray X = "<profile>\n";
-    for (int R = 0; R < 4; ++R) {
+    for (int R = 0; R < Rorg_Count; ++R) {
         X += "<rorg><number>" + QByteArray::number(Rorgs[R]) + "</number><title>Rorg " + QByteArray::number(R)
              + "</title>\n";
         const bool Last = R == 3;
-        for (int F = 0; F < (Last ? 10 : 2); ++F) {
+        for (int F = 0; F < (Last ? Last_Func_Count : 2); ++F) {
             const int Func_Num = Last ? F : F + 1;
             X += " <func><number>" + QByteArray::number(Func_Num) + "</number><title>Func "
                  + QByteArray::number(Func_Num) + "</title>\n";
@@ -60,30 +60,33 @@ void Pick(QComboBox *List, int Index)
     emit List->activated(Index);
 }
 
+std::unique_ptr<TRorFunTyp> Make_Entry(int Rorg, int Func, int Type,
+                                       std::initializer_list<std::pair<int, const char *>> Vars)
+{
+    auto E = std::make_unique<TRorFunTyp>();
+    E->FRorgNum = Rorg;
+    E->FFuncNum = Func;
+    E->FTypeNum = Type;
+    int Position = 10;
+    for (const auto &[Case, Data] : Vars) {
+        auto V = std::make_unique<TVarEnOcean>();
+        V->FCaseIndex = Case;
+        V->FData = QString::fromLatin1(Data);
+        V->FPosition = Position++;
+        V->FBitStart = 3;
+        E->VariableList.push_back(std::move(V));
+    }
+    return E;
+}
+
 std::unique_ptr<TDevice_EnOcean> Make_Device(const char *Id, std::initializer_list<TEntry_Def> Uni,
                                              std::initializer_list<TEntry_Def> SAck)
 {
     auto Dev = std::make_unique<TDevice_EnOcean>();
     Dev->FId = QString::fromLatin1(Id);
-    auto Fill = [](std::vector<std::unique_ptr<TRorFunTyp>> &List, std::initializer_list<TEntry_Def> Defs) {
-        for (const TEntry_Def &S : Defs) {
-            auto E = std::make_unique<TRorFunTyp>();
-            E->FRorgNum = S.Rorg;
-            E->FFuncNum = S.Func;
-            E->FTypeNum = S.Type;
-            int Position = 10;
-            for (const auto &[Case, Data] : S.Vars) {
-                auto V = std::make_unique<TVarEnOcean>();
-                V->FCaseIndex = Case;
-                V->FData = QString::fromLatin1(Data);
-                V->FPosition = Position++;
-                V->FBitStart = 3;
-                E->VariableList.push_back(std::move(V));
-            }
-            List.push_back(std::move(E));
-        }
-    };
-    Fill(Dev->UnidirectionalList, Uni);
-    Fill(Dev->SmartACKList, SAck);
+    for (const TEntry_Def &S : Uni)
+        Dev->UnidirectionalList.push_back(Make_Entry(S.Rorg, S.Func, S.Type, S.Vars));
+    for (const TEntry_Def &S : SAck)
+        Dev->SmartACKList.push_back(Make_Entry(S.Rorg, S.Func, S.Type, S.Vars));
     return Dev;
 }
