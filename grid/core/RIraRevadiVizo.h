@@ -1216,9 +1216,14 @@ public:
     TControlList &ControlList() { return FControlList; }
     void CellControlsUpdate(bool RebuildList);
     QWidget *GetCellControls(int ACol, int ARow);
-    // Moving a column or row takes the controls of its cells along.
+    // Moving a column or row takes the controls of its cells along; the
+    // first column move starts the column order (SetColumnOrder).
     void MoveColumn(int FromIndex, int ToIndex);
     void MoveRow(int FromIndex, int ToIndex);
+    // The column order list: identity order, and kept in step by every move
+    // (with EnhRowColMove the width moves along) (RIraRevadiVizo_ColumnOrder.cpp).
+    void SetColumnOrder();
+    void ColumnMoved(int FromIndex, int ToIndex) override;
 
     // ===== bottom panels and integral height (RIraRevadiVizo_Panels.cpp) ==============
     // The floating footer's and the search footer's panels sit below the cells

@@ -63,6 +63,8 @@ QWidget *RIraRevadiVizo::GetCellControls(int ACol, int ARow)
 
 void RIraRevadiVizo::MoveColumn(int FromIndex, int ToIndex)
 {
+    if (FColumnOrder.empty())
+        SetColumnOrder();
     TBaseGrid::MoveColumn(FromIndex, ToIndex);
     for (int I = 0; I < FControlList.Count(); ++I) {
         TControlItem &It = FControlList.GetControl(I);

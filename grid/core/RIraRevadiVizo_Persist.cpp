@@ -60,39 +60,6 @@ bool RIraRevadiVizo::StringToColumnStates(const QString &Value)
     return true;
 }
 
-// Moves the columns so that position I shows the column that stood at
-// Order[I] before any move; FColumnOrder says where each column is now.
-bool RIraRevadiVizo::Apply_Column_Order(const std::vector<int> &Order)
-{
-    const int N = ColCount();
-    if (static_cast<int>(Order.size()) != N)
-        return false;
-    std::vector<int> Current = FColumnOrder;
-    if (static_cast<int>(Current.size()) != N) {
-        Current.resize(static_cast<size_t>(N));
-        for (int I = 0; I < N; ++I)
-            Current[static_cast<size_t>(I)] = I;
-    }
-    for (int I = 0; I < N; ++I) {
-        const auto It = std::find(Current.begin() + I, Current.end(), Order[static_cast<size_t>(I)]);
-        if (It == Current.end())
-            return false;
-        const int J = static_cast<int>(It - Current.begin());
-        if (J != I) {
-            const int W = ColWidths(J);
-            MoveColumn(J, I);
-            for (int K = J; K > I; --K)
-                Set_ColWidths(K, ColWidths(K - 1));
-            Set_ColWidths(I, W);
-            const int Moved = Current[static_cast<size_t>(J)];
-            Current.erase(Current.begin() + J);
-            Current.insert(Current.begin() + I, Moved);
-        }
-    }
-    FColumnOrder = Order;
-    return true;
-}
-
 // --- column widths and order in an INI file ------------------------------------------------------
 
 // The INI file of ColumnSize: Key itself, or for the per-user store (which a
