@@ -374,8 +374,16 @@ bool RIraRevadiVizo::CheckGrid(bool DoFixed)
 
 int RIraRevadiVizo::Search(const QString &S)
 {
-    // Without shown sort settings the lookup column is the first normal one.
-    const int C = FixedCols();
+    // The lookup column: the first normal one while sorting is not shown, the
+    // first sort key while the sort index shows, else the sort column.
+    int C = FixedCols();
+    if (FSortSettings.Show) {
+        if (FSortSettings.IndexShow) {
+            if (!FSortSettings.IndexColumns.empty())
+                C = FSortSettings.IndexColumns.front();
+        } else
+            C = FSortSettings.Column;
+    }
     if (RowCount() < 2 || C < 0 || C >= TotalColCount())
         return -1;
     for (int R = FixedRows(); R < RowCount(); ++R)
@@ -491,7 +499,7 @@ void RIraRevadiVizo::SearchEditChange(const QString &Text, bool MatchCase, bool 
         return;
     }
     FSearchEditColor = clWindow;
-    Scroll_Into_View(Col(), Row());
+    ScrollInView(Col(), Row());
     if (Highlight)
         Footer_Highlight(Text, MatchCase);
 }
@@ -507,7 +515,7 @@ void RIraRevadiVizo::SearchFindNext(const QString &Text, bool MatchCase, bool Hi
         FFindCol = FSearchFooter.SearchColumn();
     FSearchCell = Find(FSearchCell, Text, P);
     if (FSearchCell.X >= 0)
-        Scroll_Into_View(Col(), Row());
+        ScrollInView(Col(), Row());
     const int F = FFloatingFooter.Visible ? 1 : 0;
     if (Row() > TopRow() + VisibleRowCount() + (1 - F) - 3 && F + VisibleRowCount() + FixedRows() < RowCount())
         Set_TopRow(std::min(TopRow() + 2, RowCount() - 1));
@@ -529,7 +537,7 @@ void RIraRevadiVizo::SearchFindPrevious(const QString &Text, bool MatchCase, boo
     if (Row() > TopRow() + VisibleRowCount() + (1 - F) - 3 && F + VisibleRowCount() + FixedRows() < RowCount())
         Set_TopRow(std::min(TopRow() + 2, RowCount() - 1));
     if (FSearchCell.X >= 0)
-        Scroll_Into_View(Col(), Row());
+        ScrollInView(Col(), Row());
     SearchFooterAction(Text, FSearchCell.X, FSearchCell.Y, saFindPrevious);
     Invalidate();
 }

@@ -307,6 +307,10 @@ void RIraRevadiVizo::ContractNode(int ARow)
     if (!G || G->CellBoolean)
         return;
     G->CellBoolean = true;
+    // The current cell may sit in a row about to go: its move is accepted
+    // without the usual checks while the rows hide.
+    const bool OldForce = FForceSel;
+    FForceSel = true;
     const int B = N + 1;
     int E = std::min(Node_End(N, G), RowCount());
     // An inner node that is contracted is marked expanded and hidden with its
@@ -326,6 +330,7 @@ void RIraRevadiVizo::ContractNode(int ARow)
     }
     if (B < E)
         Hide_Rows_For(RealRowIndex(B), RealRowIndex(E - 1), hrNode);
+    FForceSel = OldForce;
     CalcFooter(-1);
 }
 

@@ -340,6 +340,9 @@ void RIraRevadiVizo::WMHScroll(TWMScroll &M)
         Invalidate();
     if (Is_Check_Control_Cell(RealColIndex(Col()), Row()))
         HideEditor();
+    // The footer shows the columns in view.
+    if (Floating_Footer_Visible())
+        FooterPanel()->update();
 }
 
 void RIraRevadiVizo::WMVScroll(TWMScroll &M)
@@ -573,6 +576,13 @@ void RIraRevadiVizo::ColWidthsChanged()
     if (FColSized) {
         FColclicked = -1;
         FRowclicked = -1;
+    }
+    // An open editor control follows its cell to where the widths put it.
+    if (FEditMode && FEditCtrl && FEditCtrl->isVisible()) {
+        const TRect R = CellRect(Col(), Row());
+        if (!R.Is_Empty())
+            FEditCtrl->setGeometry(R.Left + (UseRightToLeftAlignment() ? 1 : 0), R.Top, R.Right - R.Left - 1,
+                                   FEditCtrl->height());
     }
     FColSized = false;
     if (Is_Check_Control_Cell(RealColIndex(Col()), Row()))

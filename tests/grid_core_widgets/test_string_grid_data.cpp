@@ -572,6 +572,29 @@ TEST(StringGridSearch, LookupAndFooter)
     EXPECT_EQ(G->Search(QStringLiteral("al")), -1);
     EXPECT_EQ(G->Search(QStringLiteral("ALPI")), 3);
 
+    // the lookup column follows the sort settings
+    {
+        auto S = Make_Grid({{"a1", "b1", "c1"}, {"a2", "b2", "c2"}}, 4);
+        struct TCase { const char *Name; bool Show, IndexShow; int Column; std::vector<int> Index; int Want; };
+        const TCase Cases[] = {
+            {"SortingNotShown", false, false, 3, {}, 1},
+            {"SortColumn", true, false, 2, {}, 2},
+            {"NoSortColumn", true, false, -1, {}, -1},
+            {"FirstSortKey", true, true, 2, {3, 1}, 3},
+            {"EmptySortKeys", true, true, 2, {}, 1},
+        };
+        const QStringList Prefix{"", "A", "B", "C"};
+        for (const TCase &C : Cases) {
+            SCOPED_TRACE(C.Name);
+            S->SortSettings().Show = C.Show;
+            S->SortSettings().IndexShow = C.IndexShow;
+            S->SortSettings().Column = C.Column;
+            S->SortSettings().IndexColumns = C.Index;
+            for (int Col = 1; Col <= 3; ++Col)
+                EXPECT_EQ(S->Search(Prefix[Col] + QStringLiteral("2")), Col == C.Want ? 2 : -1);
+        }
+    }
+
     std::vector<TSearchAction> Actions;
     G->OnSearchFooterAction = [&](QObject *, const QString &, int, int, TSearchAction A) { Actions.push_back(A); };
     G->SearchEditChange(QStringLiteral("a"), false, false);

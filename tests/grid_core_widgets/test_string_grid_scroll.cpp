@@ -3,12 +3,15 @@
 // column stretching, proportional sizing of all columns and rows, moving
 // rows, sizing borders and the bars shown always.
 #include "grid/base/GridAuxWindows.h"
+#include "grid/core/GridEditorControls.h"
 #include "grid/core/GridPanels.h"
 #include "grid/core/RIraRevadiVizo.h"
 #include <QCoreApplication>
 #include <QCursor>
+#include <QApplication>
 #include <QLabel>
 #include <QScrollBar>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -352,6 +355,36 @@ TEST(StringGridScroll, AllColumnAndRowSize)
     EXPECT_EQ(G->RowHeights(1), 30);
     EXPECT_EQ(G->RowHeights(3), 15);
     EXPECT_EQ(RowEnded, 2);
+}
+
+// An editor control open over a cell follows the cell when a column left of
+// it, or its own column, changes width.
+TEST(StringGridScroll, EditorControlFollowsWidthChanges)
+{
+    auto G = Make_Grid(5, 6, 64, 22, 1);
+    G->resize(420, 200);
+    G->Set_Options(G->Options() + goEditing);
+    G->OnGetEditorType = [](QObject *, int, int, TEditorType &E) { E = edSpinEdit; };
+    G->show();
+    QApplication::setActiveWindow(G.get());
+    G->setFocus();
+    G->Set_Col(2);
+    G->Set_Row(2);
+    QTest::keyClick(G.get(), Qt::Key_F2);
+    QWidget *S = G->SpinEdit();
+    ASSERT_TRUE(S->isVisible());
+    const int Height = S->height();
+    struct TCase { const char *Name; int Col; int Width; };
+    const TCase Cases[] = {{"ColumnLeftOfTheCell", 1, 100}, {"TheCellsOwnColumn", 2, 90}};
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        G->Set_ColWidths(C.Col, C.Width);
+        const TRect R = G->CellRect(2, 2);
+        EXPECT_EQ(S->x(), R.Left);
+        EXPECT_EQ(S->y(), R.Top);
+        EXPECT_EQ(S->width(), R.Right - R.Left - 1);
+        EXPECT_EQ(S->height(), Height);
+    }
 }
 
 // --- moving rows -----------------------------------------------------------------------------------------
