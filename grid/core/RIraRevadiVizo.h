@@ -127,6 +127,7 @@ public:
 
     // ===== dimensions (RIraRevadiVizo_Dimensions.cpp) ================================
     int RowCount() const { return TBaseGrid::RowCount(); }
+    // With a visible floating footer the footer row moves to the new last row.
     void Set_RowCount(int Value);
     int ColCount() const { return TBaseGrid::ColCount(); }
     void Set_ColCount(int Value);
@@ -392,7 +393,7 @@ public:
     bool SpreadSheet() const { return FSpreadSheet; }
     void Set_SpreadSheet(bool Value);
     int MaxEditLength() const { return FMaxEditLength; }
-    void Set_MaxEditLength(int Value) { FMaxEditLength = Value; }
+    void Set_MaxEditLength(int Value);
     bool Flat() const { return FFlat; }
     void Set_Flat(bool Value);
 
@@ -1524,6 +1525,9 @@ protected:
     void RowHeightsChanged() override;
 
 private:
+    // The row count for operations that have moved the rows themselves
+    // (hiding, showing, inserting, removing): the footer row is in place.
+    void Set_Row_Count_In_Place(int Value);
     void Watch_Window();
     void Apply_Row_Heights(const std::vector<int> &Heights);
     std::vector<int> All_Row_Heights() const;

@@ -1,7 +1,21 @@
 // Row and column counts, fixed areas and default sizes.
 #include "grid/core/RIraRevadiVizo.h"
+#include "grid/core/VOdeInplaceEdit.h"
 
 void RIraRevadiVizo::Set_RowCount(int Value)
+{
+    const int Old = RowCount();
+    Set_Row_Count_In_Place(Value);
+    // The floating footer shows the last row: its cells and objects follow
+    // the count to the new last row. The rows they pass keep their cells
+    // (a shrinking grid keeps them beyond its end, as every shrink does).
+    if (FFloatingFooter.Visible && Old > 0 && RowCount() > 0 && Old != RowCount()) {
+        Model().Move_Row(Old - 1, RowCount() - 1);
+        CalcFooter(-1);
+    }
+}
+
+void RIraRevadiVizo::Set_Row_Count_In_Place(int Value)
 {
     if (TBaseGrid::RowCount() == TBaseGrid::FixedRows() && FFixedRowAlways && FSelHidden)
         UnHideSelection();
@@ -20,6 +34,10 @@ void RIraRevadiVizo::Set_ColCount(int Value)
         TBaseGrid::Set_FixedCols(FFixedColsMin);
     FMaxColCount = std::max(FMaxColCount, Value);
     Model().Set_Row_Width_Hint(TotalColCount());
+    // Whether a horizontal bar is needed may have changed: the whole rows
+    // of an integral height are measured again.
+    if (FIntegralHeight)
+        SetBounds(x(), y(), width(), height());
 }
 
 int RIraRevadiVizo::FixedRows() const
@@ -71,6 +89,9 @@ void RIraRevadiVizo::Set_FixedRightCols(int Value)
 void RIraRevadiVizo::Set_DefaultRowHeight(int Value)
 {
     TBaseGrid::Set_DefaultRowHeight(Value);
+    // The floating footer is one row high.
+    if (Floating_Footer_Visible())
+        Set_Footer_Panel(true, Value);
 }
 
 void RIraRevadiVizo::Set_FixedColWidth(int Value)
@@ -99,6 +120,8 @@ void RIraRevadiVizo::Set_WordWrap(bool Value)
 {
     TBaseGrid::Set_WordWrap(Value);
     FWordWrapEx = Value;
+    if (VOdeInplaceEdit *E = GetNormalEdit())
+        E->Set_WordWrap(Value);
     if (FUpdateCount == 0)
         Invalidate();
 }
@@ -116,4 +139,11 @@ TFont RIraRevadiVizo::GetCellFont(int ACol, int ARow)
     if (P->FontColor() != clNone)
         FScratchFont.Color = P->FontColor();
     return FScratchFont;
+}
+
+void RIraRevadiVizo::Set_MaxEditLength(int Value)
+{
+    FMaxEditLength = Value;
+    if (VOdeInplaceEdit *E = GetNormalEdit())
+        E->setMaxLength(Value > 0 ? Value : 0);
 }

@@ -93,7 +93,7 @@ void RIraRevadiVizo::HideRows(int FromRow, int ToRow)
     const int End = std::min(static_cast<int>(Heights.size()), D0 + N);
     if (D0 < End)
         Heights.erase(Heights.begin() + D0, Heights.begin() + End);
-    Set_RowCount(RowCount() - N);
+    Set_Row_Count_In_Place(RowCount() - N);
     Apply_Row_Heights(Heights);
     Invalidate();
 }
@@ -123,7 +123,7 @@ void RIraRevadiVizo::HideRowList(const std::vector<int> &RowList)
         }
         Kept.push_back(Heights[static_cast<size_t>(R)]);
     }
-    Set_RowCount(RowCount() - static_cast<int>(List.size()));
+    Set_Row_Count_In_Place(RowCount() - static_cast<int>(List.size()));
     Apply_Row_Heights(Kept);
     Invalidate();
 }
@@ -150,7 +150,7 @@ void RIraRevadiVizo::UnHideRowList()
         else if (Src < Old.size())
             Heights.push_back(Old[Src++]);
     }
-    Set_RowCount(RowCount() + N);
+    Set_Row_Count_In_Place(RowCount() + N);
     Apply_Row_Heights(Heights);
     Invalidate();
 }
@@ -166,7 +166,7 @@ void RIraRevadiVizo::UnHideRows(int FromRow, int ToRow)
             Heights.resize(static_cast<size_t>(D), DefaultRowHeight());
         Heights.insert(Heights.begin() + D, H);
     });
-    Set_RowCount(RowCount() + N);
+    Set_Row_Count_In_Place(RowCount() + N);
     Apply_Row_Heights(Heights);
     Invalidate();
 }

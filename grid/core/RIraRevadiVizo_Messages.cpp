@@ -249,7 +249,7 @@ void RIraRevadiVizo::ResetFixedCellHighlight()
 void RIraRevadiVizo::InsertRowHook(int ARow)
 {
     const int D = std::clamp(DisplRowIndex(ARow), 0, RowCount());
-    Set_RowCount(RowCount() + 1);
+    Set_Row_Count_In_Place(RowCount() + 1);
     // The new last row may hold cells stored beyond the old count: it starts empty.
     const int Last = RowCount() - 1;
     FreeCellProps(0, Last, TotalColCount() - 1, Last);
@@ -267,7 +267,7 @@ void RIraRevadiVizo::DeleteRowHook(int ARow)
     if (DataRows != 1 || FFixedRowAlways) {
         FreeCellProps(0, D, TotalColCount() - 1, D);
         MoveRow(D, RowCount() - 1);
-        Set_RowCount(RowCount() - 1);
+        Set_Row_Count_In_Place(RowCount() - 1);
     } else {
         FreeCellProps(0, D, TotalColCount() - 1, D);
         ResetRowCells(D);

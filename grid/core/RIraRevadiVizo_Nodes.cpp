@@ -17,7 +17,7 @@ void RIraRevadiVizo::Insert_Grid_Rows(int At, int Count)
     At = std::min(At, RowCount());
     Model().Insert_Display_Rows(At, Count);
     Heights.insert(Heights.begin() + At, static_cast<size_t>(Count), DefaultRowHeight());
-    Set_RowCount(RowCount() + Count);
+    Set_Row_Count_In_Place(RowCount() + Count);
     Apply_Row_Heights(Heights);
 }
 
@@ -32,7 +32,7 @@ void RIraRevadiVizo::Remove_Grid_Rows(int At, int Count)
     std::vector<int> Heights = All_Row_Heights();
     Heights.erase(Heights.begin() + At, Heights.begin() + At + Count);
     Model().Delete_Display_Rows(At, Count);
-    Set_RowCount(RowCount() - Count);
+    Set_Row_Count_In_Place(RowCount() - Count);
     Apply_Row_Heights(Heights);
 }
 
@@ -73,7 +73,7 @@ void RIraRevadiVizo::Hide_Rows_For(int FromReal, int ToReal, THideReason Reason)
     const int End = std::min(static_cast<int>(Heights.size()), D0 + N);
     if (D0 < End)
         Heights.erase(Heights.begin() + D0, Heights.begin() + End);
-    Set_RowCount(RowCount() - N);
+    Set_Row_Count_In_Place(RowCount() - N);
     Apply_Row_Heights(Heights);
     Invalidate();
 }
@@ -98,7 +98,7 @@ void RIraRevadiVizo::Hide_Row_List_For(const std::vector<int> &DisplRows, THideR
         }
         Kept.push_back(Heights[static_cast<size_t>(R)]);
     }
-    Set_RowCount(RowCount() - static_cast<int>(List.size()));
+    Set_Row_Count_In_Place(RowCount() - static_cast<int>(List.size()));
     Apply_Row_Heights(Kept);
     Invalidate();
 }
@@ -125,7 +125,7 @@ void RIraRevadiVizo::Unhide_Rows_For(int FromReal, int ToReal, THideReason Reaso
         else
             Heights.push_back(DefaultRowHeight());
     }
-    Set_RowCount(RowCount() + N);
+    Set_Row_Count_In_Place(RowCount() + N);
     Apply_Row_Heights(Heights);
     Invalidate();
 }
