@@ -7,6 +7,7 @@
 #include "platform/Colors.h"
 #include <QImage>
 #include <functional>
+#include <memory>
 #include <vector>
 
 // Settings of the string grid's looks that painting reads: how cell controls
@@ -42,15 +43,27 @@ public:
     QImage Image;
 };
 
+class THeaderAppearance;
+class TFooterAppearance;
+
 // How check boxes, radio marks, buttons and progress bars look. The fixed
 // gradient colours are written through to the grid's effective colours
 // (Effective): From, To and the hover and down From, To and Border only when
-// not clNone, the mirror colours always.
+// not clNone, the mirror colours always. The Set_ functions of the drawn
+// settings store and repaint the grid (Repaint); the plain fields are read
+// where a setting only steers behaviour.
 class TControlLook {
 public:
-    explicit TControlLook(TFixedGradientColors *Effective = nullptr) : FEffective(Effective) {}
-    // Back to the defaults (the effective colours follow as the setters say).
+    explicit TControlLook(TFixedGradientColors *Effective = nullptr, std::function<void()> Repaint = {});
+    ~TControlLook();
+    TControlLook(const TControlLook &) = delete;
+    TControlLook &operator=(const TControlLook &) = delete;
+    // Back to the initial colours (the effective colours follow as the setters say).
     void Reset();
+    // Copies every setting but ProgressXP, FlatButton, the two no-disabled
+    // looks and FixedDropDownButton, as plain fields: the gradient colours
+    // are not passed on to the grid.
+    void Assign(const TControlLook &Source);
 
     TControlStyle ControlStyle = csTheme;
     int CheckSize = 15;
@@ -70,6 +83,32 @@ public:
     int ProgressMarginX = 2;
     int ProgressMarginY = 2;
     TColor ProgressBorderColor = 0x808080;
+    int DropDownCount = 8;              // rows of the drop-down editors' lists
+    int HintMaxWidth = 0;
+
+    void Set_CheckSize(int V) { Store(CheckSize, V); }
+    void Set_RadioSize(int V) { Store(RadioSize, V); }
+    void Set_ControlStyle(TControlStyle V) { Store(ControlStyle, V); }
+    void Set_Color(TColor V) { Store(Color, V); }
+    void Set_CommentColor(TColor V) { Store(CommentColor, V); }
+    void Set_FlatButton(bool V) { Store(FlatButton, V); }
+    void Set_ProgressXP(bool V) { Store(ProgressXP, V); }
+    void Set_DropDownAlwaysVisible(bool V) { Store(DropDownAlwaysVisible, V); }
+    void Set_SpinButtonsAlwaysVisible(bool V) { Store(SpinButtonsAlwaysVisible, V); }
+    void Set_NoDisabledCheckRadioLook(bool V) { Store(NoDisabledCheckRadioLook, V); }
+    void Set_NoDisabledButtonLook(bool V) { Store(NoDisabledButtonLook, V); }
+    void Set_ProgressMarginX(int V) { Store(ProgressMarginX, V); }
+    void Set_ProgressMarginY(int V) { Store(ProgressMarginY, V); }
+    void Set_CheckedGlyph(const QImage &V) { Store(CheckedGlyph, V); }
+    void Set_UnCheckedGlyph(const QImage &V) { Store(UnCheckedGlyph, V); }
+    void Set_RadioOnGlyph(const QImage &V) { Store(RadioOnGlyph, V); }
+    void Set_RadioOffGlyph(const QImage &V) { Store(RadioOffGlyph, V); }
+
+    // The drop-down editors' header and footer bars (owned; written by copy).
+    THeaderAppearance &DropDownHeader() { return *FDropDownHeader; }
+    TFooterAppearance &DropDownFooter() { return *FDropDownFooter; }
+    void Set_DropDownHeader(const THeaderAppearance &V);
+    void Set_DropDownFooter(const TFooterAppearance &V);
 
     const TFixedGradientColors &Fixed() const { return FOwn; }
     void Set_FixedGradientFrom(TColor V) { Through(&TFixedGradientColors::From, V, false); }
@@ -94,8 +133,17 @@ private:
         if (FEffective && (Always || V != clNone))
             FEffective->*Field = V;
     }
+    template <typename T> void Store(T &Field, const T &V)
+    {
+        Field = V;
+        if (FRepaint)
+            FRepaint();
+    }
     TFixedGradientColors *FEffective;
     TFixedGradientColors FOwn;
+    std::function<void()> FRepaint;
+    std::unique_ptr<THeaderAppearance> FDropDownHeader;
+    std::unique_ptr<TFooterAppearance> FDropDownFooter;
 };
 
 // Sort marks in the header row.

@@ -319,8 +319,11 @@ public:
     int GetPrintColWidth(int ACol) const;
     int GetPrintColOffset(int ACol) const;
     void Set_PrintColLayout(int ACol, int Width, int Offset);
-    virtual int GetVersionNr() { return 0x01000000; }
+    // The version packed one byte per part, major in the highest byte (6.2.1.3).
+    virtual int GetVersionNr() { return 0x06020103; }
     QString Version();
+    // Version() with the release month: "6.2.1.3 Sep, 2012".
+    virtual QString GetVersionString() { return Version() + QStringLiteral(" Sep, 2012"); }
 
     // ===== selection (RIraRevadiVizo_Selection.cpp) ==================================
     bool GetRowSelect(int ARow);
@@ -774,7 +777,7 @@ private:
     bool FThemeAdapted = false;
     TColorTones FColorTones;
     TFixedGradientColors FFixedGradient;
-    TControlLook FControlLook{&FFixedGradient};
+    TControlLook FControlLook{&FFixedGradient, [this] { Invalidate(); }};
     TSortSettings FSortSettings;
     int FSelectionColorMixerFactor = 50;
     bool FSelectionColorMixer = false;
@@ -1515,6 +1518,8 @@ public:
     TGridProgressAppearance &ProgressAppearance();
     // The header texts as a list the column grid rebuilds without writing cells.
     QStringList &ColumnHeaderList() { return FColumnHeaders; }
+    // The filter drop-down's entries as a list a descendant fills itself.
+    QStringList &FilterListRef() { return FFilterList; }
     bool IsLoading() const { return FLoading; }
 
 protected:

@@ -12,13 +12,14 @@ void TControlLook::Reset()
     for (auto F : {&TFixedGradientColors::From, &TFixedGradientColors::To, &TFixedGradientColors::MirrorFrom,
                    &TFixedGradientColors::MirrorTo})
         FOwn.*F = clNone;
-    Set_FixedGradientHoverFrom(clWhite);
-    Set_FixedGradientHoverTo(0x808080);
+    // Hover: grey to white with a silver frame; pressed: grey to silver with a grey frame.
+    Set_FixedGradientHoverFrom(0x808080);
+    Set_FixedGradientHoverTo(clWhite);
     Set_FixedGradientHoverMirrorFrom(clNone);
     Set_FixedGradientHoverMirrorTo(clNone);
     Set_FixedGradientHoverBorder(0xC0C0C0);
-    Set_FixedGradientDownFrom(0xC0C0C0);
-    Set_FixedGradientDownTo(0x808080);
+    Set_FixedGradientDownFrom(0x808080);
+    Set_FixedGradientDownTo(0xC0C0C0);
     Set_FixedGradientDownMirrorFrom(clNone);
     Set_FixedGradientDownMirrorTo(clNone);
     Set_FixedGradientDownBorder(0x808080);

@@ -58,6 +58,12 @@ void VIdiDidireDedu::SyncColumnItems()
     {
         TFlagGuard Guard(*FColumnCollection);
         const int Want = ColCount() + NumHiddenColumns();
+        // A column taken out or put back in the middle (grouping) takes its
+        // own item along, so the items after it stay with their columns.
+        if (FColumnCollection->Count() == Want + 1 && FSyncAt >= 0 && FSyncAt < FColumnCollection->Count())
+            FColumnCollection->Remove_Silently(FSyncAt);
+        if (FColumnCollection->Count() + 1 == Want && FSyncAt >= 0 && FSyncAt <= FColumnCollection->Count())
+            FColumnCollection->Insert(FSyncAt);
         while (FColumnCollection->Count() < Want)
             FColumnCollection->Add();
         while (FColumnCollection->Count() > Want)
@@ -253,12 +259,4 @@ QString VIdiDidireDedu::GetEditMask(int ACol, int ARow)
 
 int VIdiDidireDedu::GetVersionNr() { return (3 << 24) | (1 << 16) | (3 << 8) | 1; }
 
-QString VIdiDidireDedu::GetVersionString()
-{
-    const int V = GetVersionNr();
-    return QStringLiteral("%1.%2.%3.%4 Aug, 2012")
-        .arg((V >> 24) & 0xFF)
-        .arg((V >> 16) & 0xFF)
-        .arg((V >> 8) & 0xFF)
-        .arg(V & 0xFF);
-}
+QString VIdiDidireDedu::GetVersionString() { return Version() + QStringLiteral(" Aug, 2012"); }

@@ -38,7 +38,7 @@ public:
     // The item kept for a grouped column (not part of the collection).
     TGridColumnItem &SaveCol() { return *FSaveCol; }
     int GetVersionNr() override;
-    QString GetVersionString();
+    QString GetVersionString() override;
 
     // ===== life cycle and platform overrides ==========================================
     void Loaded() override;
@@ -48,6 +48,13 @@ public:
     void ColWidthsChanged() override;
     void SizeChanged(int OldColCount, int OldRowCount) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    // Grouping keeps the grouped column's item aside and puts it back after.
+    void Group(int Colindex) override;
+    void UnGroup() override;
+    // A column offers its item's Filter entries (names before "=") and no
+    // other; picking one applies the entry's condition.
+    bool BuildFilterList(int ACol) override;
+    void FilterSelect(int ItemIndex) override;
     int GetEditLimit() override;
     QString GetEditMask(int ACol, int ARow) override;
     void ColumnHeadersChanged() override;
@@ -110,6 +117,9 @@ private:
     bool FColMoving = false;
     bool FAutoFilterDisplay = false;
     bool FSyncing = false;
+    // The real column that grouping takes out or puts back (-1: none), so the
+    // synchronisation removes or inserts that item instead of the last one.
+    int FSyncAt = -1;
     bool Is_Data_Check_Cell(int ARealCol, int ARow);
     TCellGraphic FCellGraphic;   // answered for the data check-box columns' cells
 };

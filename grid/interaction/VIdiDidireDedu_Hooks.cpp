@@ -195,6 +195,7 @@ void VIdiDidireDedu::GetCellEditorType(int ACol, int ARow, TEditorType &AEditor)
                     for (const QString &S : Item->ComboItems())
                         AddComboString(S);
                     Set_DropDownCount(Item->DropDownCount());
+                    ControlLook().DropDownCount = Item->DropDownCount();
                 } else if (AEditor == edSpinEdit) {
                     SpinEdit()->Set_MinValue(Item->SpinMin());
                     SpinEdit()->Set_MaxValue(Item->SpinMax());

@@ -81,7 +81,9 @@ TEST(StringGridDefaults, AfterConstruction)
     EXPECT_EQ(G.FilterDropDownClear(), "(All)");
     EXPECT_EQ(G.XMLEncoding(), "ISO-8859-1");
     EXPECT_EQ(G.PrintSettings().DateFormat, "dd/mm/yyyy");
-    EXPECT_EQ(G.Version(), "1.0.0.0");
+    EXPECT_EQ(G.Version(), "6.2.1.3");
+    EXPECT_EQ(G.GetVersionNr(), 100794627);
+    EXPECT_EQ(G.GetVersionString(), "6.2.1.3 Sep, 2012");
     // hooks without handlers give the grid's own answers
     EXPECT_EQ(G.GetCheckTrue(1, 1), "Y");
     EXPECT_EQ(G.GetCheckFalse(1, 1), "N");

@@ -544,3 +544,85 @@ TEST(ColumnItemCells, AccessorsAndLoadedPlaces)
         EXPECT_EQ(G->Columns().Items(C)->DefIdx(), C);
     Expect_Sound(*G);
 }
+
+// A column offers a filter drop-down only from its item's Filter entries: a
+// name, or a name, "=" and a condition; picking one applies the condition.
+TEST(ColumnFilter, EntriesFromTheItem)
+{
+    auto G = Make_Grid(3, 6);
+    const char *Values[] = {"50", "150", "200", "90", "120"};
+    for (int R = 1; R < 6; ++R)
+        G->Set_Cells(1, R, QString::fromLatin1(Values[R - 1]));
+    G->Set_FilterDropDownAuto(true);
+    // The grid would build a list of the texts; the column has no entries.
+    EXPECT_FALSE(G->BuildFilterList(1));
+    TGridColumnItem *I = G->Columns().Items(1);
+    I->Set_Filter({QStringLiteral("High=>100"), QStringLiteral("90")});
+    I->Set_FilterCaseSensitive(false);
+    ASSERT_TRUE(G->BuildFilterList(1));
+    EXPECT_EQ(G->FilterList(), (QStringList{QStringLiteral("High"), QStringLiteral("90")}));
+
+    G->Set_AutoFilterDisplay(true);
+    QString SeenName, SeenCondition;
+    G->OnFilterSelect = [&](QObject *, int, int, const QString &Name, QString &Condition) {
+        SeenName = Name;
+        SeenCondition = Condition;
+    };
+    struct TCase { const char *Name; int Item; const char *Condition; int Rows; };
+    const TCase Cases[] = {
+        // the condition after "=" filters, the name before it shows
+        {"NameAndCondition", 0, ">100", 4},
+        // an entry without "=" is name and condition at once
+        {"EntryIsBoth", 1, "90", 2},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        G->Set_FilterCol(1);
+        G->FilterSelect(C.Item);
+        EXPECT_EQ(SeenCondition, QString::fromLatin1(C.Condition));
+        EXPECT_EQ(G->Filter().GetColFilter(1).Condition, QString::fromLatin1(C.Condition));
+        EXPECT_FALSE(G->Filter().GetColFilter(1).CaseSensitive);
+        EXPECT_EQ(G->Columns().Items(1)->Header(), SeenName);
+        EXPECT_EQ(G->Cells(1, 0), SeenName);
+        EXPECT_EQ(G->RowCount(), C.Rows);
+        EXPECT_EQ(G->FilterCol(), -1);
+    }
+    // An index outside the entries changes nothing but ends the choice.
+    SeenName.clear();
+    G->Set_FilterCol(1);
+    G->FilterSelect(5);
+    EXPECT_TRUE(SeenName.isEmpty());
+    EXPECT_EQ(G->FilterCol(), -1);
+    EXPECT_EQ(G->RowCount(), 2);
+    Expect_Sound(*G);
+}
+
+// Grouping takes the grouped column's item aside, so the other columns keep
+// theirs; ungrouping puts it back in its place.
+TEST(ColumnGroup, ItemAsideAndBack)
+{
+    auto G = Make_Grid(4, 6);
+    for (int C = 0; C < 4; ++C)
+        G->Columns().Items(C)->Set_Header(QStringLiteral("c%1").arg(C));
+    G->Columns().Items(2)->Set_Editor(edComboList);
+    G->Columns().Items(3)->Set_Editor(edDataCheckBox);
+    for (int R = 1; R < 6; ++R) {
+        G->Set_Cells(2, R, R < 3 ? QStringLiteral("a") : QStringLiteral("b"));
+        G->Set_Cells(3, R, QStringLiteral("Y"));
+    }
+    G->Group(2);
+    ASSERT_EQ(G->GroupColumn(), 2);
+    Expect_Sound(*G);
+    EXPECT_EQ(G->SaveCol().Header(), QStringLiteral("c2"));
+    // The check-box column now shows at 2 and keeps its own item.
+    EXPECT_EQ(G->Columns().Items(2)->Header(), QStringLiteral("c3"));
+    EXPECT_EQ(G->Columns().Items(2)->Editor(), edDataCheckBox);
+    G->UnGroup();
+    Expect_Sound(*G);
+    ASSERT_EQ(G->Columns().Count(), 4);
+    EXPECT_EQ(G->Columns().Items(2)->Header(), QStringLiteral("c2"));
+    EXPECT_EQ(G->Columns().Items(2)->Editor(), edComboList);
+    EXPECT_EQ(G->Columns().Items(3)->Header(), QStringLiteral("c3"));
+    EXPECT_EQ(G->Columns().Items(3)->Editor(), edDataCheckBox);
+    EXPECT_EQ(G->Cells(2, 0), QStringLiteral("c2"));
+}

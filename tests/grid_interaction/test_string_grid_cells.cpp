@@ -266,6 +266,74 @@ TEST(ControlLook, ProgressAppearanceChangesOnlyOnNewValues)
     EXPECT_EQ(P.CompleteColor(), 0x0000FF);
 }
 
+// A new grid's fixed-cell looks: hover grey to white with a silver frame,
+// pressed grey to silver with a grey frame, in the look and in the colours
+// painting reads; clNone reaches the grid only for the mirror colours.
+TEST(ControlLook, InitialLooksAndWriteThrough)
+{
+    auto G = Make_Grid();
+    const TControlLook &L = G->ControlLook();
+    struct TCase { const char *Name; TColor Own, Effective, Want; };
+    const TCase Cases[] = {
+        {"HoverFrom", L.Fixed().HoverFrom, G->FixedGradient().HoverFrom, 0x808080},
+        {"HoverTo", L.Fixed().HoverTo, G->FixedGradient().HoverTo, 0xFFFFFF},
+        {"HoverBorder", L.Fixed().HoverBorder, G->FixedGradient().HoverBorder, 0xC0C0C0},
+        {"DownFrom", L.Fixed().DownFrom, G->FixedGradient().DownFrom, 0x808080},
+        {"DownTo", L.Fixed().DownTo, G->FixedGradient().DownTo, 0xC0C0C0},
+        {"DownBorder", L.Fixed().DownBorder, G->FixedGradient().DownBorder, 0x808080},
+        {"From", L.Fixed().From, L.Fixed().From, clNone},
+        {"HoverMirrorFrom", L.Fixed().HoverMirrorFrom, G->FixedGradient().HoverMirrorFrom, clNone},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        EXPECT_EQ(C.Own, C.Want);
+        EXPECT_EQ(C.Effective, C.Want);
+    }
+    EXPECT_EQ(L.CheckSize, 15);
+    EXPECT_EQ(L.RadioSize, 10);
+    EXPECT_EQ(L.ControlStyle, csTheme);
+    EXPECT_EQ(L.DropDownCount, 8);
+    EXPECT_EQ(L.HintMaxWidth, 0);
+    EXPECT_EQ(L.CommentColor, 0x0000FF);
+    EXPECT_EQ(L.ProgressBorderColor, 0x808080);
+
+    TControlLook &W = G->ControlLook();
+    W.Set_FixedGradientFrom(0x112233);
+    W.Set_FixedGradientFrom(clNone);   // the grid keeps its colour
+    EXPECT_EQ(G->FixedGradient().From, 0x112233);
+    EXPECT_EQ(W.Fixed().From, clNone);
+    W.Set_FixedGradientMirrorTo(0x445566);
+    W.Set_FixedGradientMirrorTo(clNone);   // a mirror colour always goes through
+    EXPECT_EQ(G->FixedGradient().MirrorTo, clNone);
+}
+
+// Assign copies each setting into the same setting, leaves the grid's colours
+// and the settings it does not copy alone.
+TEST(ControlLook, AssignCopiesSettingsNotGridColours)
+{
+    auto Source = Make_Grid();
+    auto Target = Make_Grid();
+    TControlLook &S = Source->ControlLook();
+    S.Set_FixedGradientFrom(0x010203);
+    S.Set_FixedGradientTo(0x040506);
+    S.Set_CheckSize(20);
+    S.DropDownCount = 12;
+    S.CheckAlwaysActive = true;
+    S.Set_FlatButton(true);
+    S.Set_ProgressXP(true);
+    const TColor GridFrom = Target->FixedGradient().From;
+    Target->ControlLook().Assign(S);
+    const TControlLook &T = Target->ControlLook();
+    EXPECT_EQ(T.Fixed().From, 0x010203);
+    EXPECT_EQ(T.Fixed().To, 0x040506);
+    EXPECT_EQ(T.CheckSize, 20);
+    EXPECT_EQ(T.DropDownCount, 12);
+    EXPECT_TRUE(T.CheckAlwaysActive);
+    EXPECT_FALSE(T.FlatButton);
+    EXPECT_FALSE(T.ProgressXP);
+    EXPECT_EQ(Target->FixedGradient().From, GridFrom);
+}
+
 // --- auto-size -----------------------------------------------------------------------------------
 
 TEST(AutoSize, ColumnsRowsAndLimits)
