@@ -1213,6 +1213,29 @@ public:
     void Set_BackGround(const TBackGround &Value) { FBackGround.Assign(Value); Invalidate(); }
     void PaintEmptyArea() override;
 
+    // ===== design-time configuration box (RIraRevadiVizo_DesignHelper.cpp) ============
+    // The grid is being designed (never at run time unless a program says so):
+    // the quick-configuration box and the header's column numbers show then.
+    bool Designing() const { return FDesigning; }
+    void Set_Designing(bool Value);
+    bool ShowColNrs() const { return FShowColNrs; }
+    // Draws the box (designing with ShowDesignHelper) at the end of painting.
+    virtual void PaintDesignHelper();
+    // The box line under a client point: 1 Allow edit, 2 Column numbers,
+    // 3 Set look, 4 close; -1 for none.
+    int DesignHelperHitTest(int X, int Y);
+    virtual void DesignHelperClick(int X, int Y);
+    // Whether the grid wants the mouse at a client point while designed (1)
+    // or not (0); repaints the box when the line under the point changes.
+    int CMDesignHitTest(int X, int Y);
+    // The look menu's items in order (caption, identifier = look + 1) and
+    // the menu itself (the identifier chosen, 0 for none).
+    static std::vector<std::pair<QString, int>> Design_Look_Menu_Items();
+    virtual int DesignLookMenu(QPoint Global);
+    static QString Look_Display_Name(TGridLook Look);
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+
     // ===== controls placed in cells (RIraRevadiVizo_CellControls.cpp) =================
     // The list of controls over cells (display column X, row Y). Rebuilding
     // collects the controls the cells' properties hold; every update lays each
@@ -1858,6 +1881,10 @@ private:
     // display): kept by key so that a file read and written again keeps them.
     std::map<QString, QString> FVisualValues;
     friend struct TVisualEntryTable;
+    // design-time configuration box
+    bool FDesigning = false;
+    bool FShowColNrs = false;
+    int FLastDesignChoice = -1;
 
     // ---- wide-text cells: their text and the validation of an edit --------------------------------------
 public:

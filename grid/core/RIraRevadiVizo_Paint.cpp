@@ -38,6 +38,7 @@ void RIraRevadiVizo::Paint()
         C.Brush.Style = bsSolid;
     }
     Canvas().Pen.Color = clBlack;
+    PaintDesignHelper();
     if (OnPainted)
         OnPainted(this);
 }
