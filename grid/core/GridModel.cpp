@@ -923,6 +923,7 @@ void TGridModel::Insert_Display_Rows(int At, int Count)
     for (THiddenRow &H : FHiddenRows)
         if (H.Index >= Real)
             H.Index += Count;
+    FRowFlags.Rows_Inserted(At, Real, Count);
 }
 
 void TGridModel::Delete_Display_Rows(int At, int Count)
@@ -935,6 +936,7 @@ void TGridModel::Delete_Display_Rows(int At, int Count)
     Delete_Rows(At, Count);
     for (THiddenRow &H : FHiddenRows)
         H.Index -= static_cast<int>(std::lower_bound(Reals.begin(), Reals.end(), H.Index) - Reals.begin());
+    FRowFlags.Rows_Removed(At, Count, Reals);
 }
 
 // --- invariants ------------------------------------------------------------------------------------

@@ -1,5 +1,6 @@
 #pragma once
 #include "grid/core/CellText.h"
+#include "grid/core/GridRowFlags.h"
 #include "toolkit/GridStore.h"
 #include "platform/Object.h"
 #include "platform/Rect.h"
@@ -291,6 +292,13 @@ public:
     // after them move back by the rows removed before them.
     void Delete_Display_Rows(int At, int Count);
 
+    // --- row flags ----------------------------------------------------------------------------
+    // The rows' selection, modified and disabled flags. Inserting and removing
+    // display rows keeps them beside their rows; hiding leaves them where they
+    // are (the modified and disabled flags count real rows).
+    TGridRowFlags &Row_Flags() { return FRowFlags; }
+    const TGridRowFlags &Row_Flags() const { return FRowFlags; }
+
     // --- invariants ------------------------------------------------------------------------
     // The first broken invariant in words, or an empty string. Checks: slot
     // encoding; owned properties know this model and their own position;
@@ -332,6 +340,7 @@ private:
     int FHiddenCols = 0;
     std::vector<THiddenRow> FHiddenRows;   // ordered by Index
     long long FOwnedCount = 0;   // owned objects in storage and hidden rows
+    TGridRowFlags FRowFlags;
 };
 
 // The platform string grid's name for its cell store.

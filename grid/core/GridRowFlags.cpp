@@ -60,3 +60,34 @@ void TGridRowFlags::Remove_Selected(int Row)
 {
     SelectedRows.erase(std::remove(SelectedRows.begin(), SelectedRows.end(), Row), SelectedRows.end());
 }
+
+void TGridRowFlags::Rows_Inserted(int DisplAt, int RealAt, int Count)
+{
+    if (Count <= 0)
+        return;
+    Modified.Insert(RealAt, Count);
+    Disabled.Insert(RealAt, Count);
+    RowSelect.Insert(DisplAt, Count);
+    for (int &R : SelectedRows)
+        if (R >= DisplAt)
+            R += Count;
+}
+
+void TGridRowFlags::Rows_Removed(int DisplAt, int Count, const std::vector<int> &Reals)
+{
+    if (Count <= 0)
+        return;
+    for (auto It = Reals.rbegin(); It != Reals.rend(); ++It) {
+        Modified.Remove(*It, 1);
+        Disabled.Remove(*It, 1);
+    }
+    RowSelect.Remove(DisplAt, Count);
+    std::vector<int> Kept;
+    Kept.reserve(SelectedRows.size());
+    for (int R : SelectedRows)
+        if (R < DisplAt)
+            Kept.push_back(R);
+        else if (R >= DisplAt + Count)
+            Kept.push_back(R - Count);
+    SelectedRows = std::move(Kept);
+}

@@ -40,4 +40,9 @@ struct TGridRowFlags {
 
     void Add_Selected(int Row);
     void Remove_Selected(int Row);
+    // Rows came or went: every flag stays beside its row. The modified and
+    // disabled flags count real rows (hidden rows included), the selection
+    // display rows. Reals: the removed rows' real indexes, ascending.
+    void Rows_Inserted(int DisplAt, int RealAt, int Count);
+    void Rows_Removed(int DisplAt, int Count, const std::vector<int> &Reals);
 };

@@ -1582,8 +1582,8 @@ private:
     // hidden rows
     int FFilterLevel = 0;
     bool FBulkHeights = false;   // row heights rewritten in one pass
-    // selection and row flags
-    TGridRowFlags FFlags;
+    // selection and row flags (kept by the model, beside the rows)
+    TGridRowFlags &FFlags = Model().Row_Flags();
     TGridRect FOldSelection;
     bool FSelHidden = false;
     bool FSelChange = false;

@@ -248,14 +248,8 @@ void RIraRevadiVizo::ResetFixedCellHighlight()
 
 void RIraRevadiVizo::InsertRowHook(int ARow)
 {
-    const int D = std::clamp(DisplRowIndex(ARow), 0, RowCount());
-    Set_Row_Count_In_Place(RowCount() + 1);
-    // The new last row may hold cells stored beyond the old count: it starts empty.
-    const int Last = RowCount() - 1;
-    FreeCellProps(0, Last, TotalColCount() - 1, Last);
-    ResetRowCells(Last);
-    if (D < Last)
-        MoveRow(Last, D);
+    // The rows from D on move down with their cells, heights and flags.
+    Insert_Grid_Rows(std::clamp(DisplRowIndex(ARow), 0, RowCount()), 1);
 }
 
 void RIraRevadiVizo::DeleteRowHook(int ARow)
@@ -265,9 +259,10 @@ void RIraRevadiVizo::DeleteRowHook(int ARow)
         return;
     const int DataRows = RowCount() - FixedRows() - FFixedFooters;
     if (DataRows != 1 || FFixedRowAlways) {
+        // The row goes with its cell properties; the rows below move up with
+        // their cells, heights and flags.
         FreeCellProps(0, D, TotalColCount() - 1, D);
-        MoveRow(D, RowCount() - 1);
-        Set_Row_Count_In_Place(RowCount() - 1);
+        Remove_Grid_Rows(D, 1);
     } else {
         FreeCellProps(0, D, TotalColCount() - 1, D);
         ResetRowCells(D);

@@ -103,6 +103,35 @@ TEST(GridRowFlags, GrowOnWriteAndRefuseNegative)
     EXPECT_EQ(L.Count_Set(3), 1);
 }
 
+// The model keeps the row flags: inserting and removing display rows keeps
+// each flag beside its row; modified and disabled flags count real rows, so
+// a hidden row's flag stays its own.
+TEST(GridRowFlags, FollowInsertedAndRemovedRows)
+{
+    TGridModel M;
+    Fill(M, 8);
+    TGridRowFlags &F = M.Row_Flags();
+    F.Modified.Set(5, true, "bad");
+    F.Disabled.Set(6, true, "bad");
+    F.RowSelect.Set(4, true, "bad");
+    F.Add_Selected(4);
+    F.Add_Selected(2);
+    M.Hide_Rows(1, 1, [](int) { return 20; });   // display row d is real row d + 1 from here
+    M.Insert_Display_Rows(2, 2);                 // before real row 3
+    EXPECT_TRUE(F.Modified.Get(7, "bad"));
+    EXPECT_TRUE(F.Disabled.Get(8, "bad"));
+    EXPECT_FALSE(F.Modified.Get(5, "bad"));
+    EXPECT_TRUE(F.RowSelect.Get(6, "bad"));
+    EXPECT_EQ(F.SelectedRows, (std::vector<int>{6, 4}));
+    M.Delete_Display_Rows(2, 3);   // the two new rows and real row 5 (display 4)
+    EXPECT_TRUE(F.Modified.Get(4, "bad"));
+    EXPECT_TRUE(F.Disabled.Get(5, "bad"));
+    EXPECT_TRUE(F.RowSelect.Get(3, "bad"));
+    EXPECT_EQ(F.SelectedRows, (std::vector<int>{3}));   // display row 4 went
+    EXPECT_EQ(F.Modified.Count_Set() + F.Disabled.Count_Set(), 2);
+    EXPECT_EQ(M.Check_Consistency(), QString());
+}
+
 // Only well-formed markup loses its tags when saved as plain text.
 TEST(SavedCellText, ReducesOnlyWellFormedMarkup)
 {

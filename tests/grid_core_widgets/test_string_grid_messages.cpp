@@ -251,6 +251,14 @@ TEST(StringGridMessages, InsertAndDeleteRowHooks)
     G->DeleteRowHook(1);
     EXPECT_EQ(Texts(*G), "0-23");
     EXPECT_EQ(Deleted, 1);
+    // the rows' flags move with them
+    G->SetRowModified(3, true);
+    G->InsertRowHook(1);
+    EXPECT_TRUE(G->GetRowModified(4));
+    EXPECT_FALSE(G->GetRowModified(3));
+    G->DeleteRowHook(2);
+    EXPECT_TRUE(G->GetRowModified(3));
+    EXPECT_EQ(G->ModifiedRowCount(), 1);
 
     // The Delete key on the only data row clears it instead of removing it.
     struct TCase { const char *Name; bool FixedRowAlways; int WantRows; const char *Want; };
