@@ -269,6 +269,18 @@ TEST(StringGridGroup, FloatingFooter)
     G->OnFooterCalc = [](QObject *, int, int, QString &V) { V = QStringLiteral("c"); };
     G->CalcFooter(-1);
     EXPECT_EQ(G->Cells(1, 3), QStringLiteral("c"));
+
+    // a group shortcut gives the footer row the same calculation for its column
+    auto H = Make_Grid({{"A", "", "1"}, {"A", "", "2"}, {"B", "", "x"}, {"B", "", "4"}, {"", "", ""}}, 4);
+    H->FloatingFooter().Visible = true;
+    H->Set_FixedFooters(1);   // the last row is the footer, outside the groups
+    H->Group(1);
+    const int Footer = H->RowCount() - 1;
+    H->GroupSum(2);
+    EXPECT_EQ(H->Find_Cell_Props(2, Footer)->CalcType(), acSUM);
+    H->CalcFooter(-1);
+    // the footer sums the rows above it, the header rows' group sums included
+    EXPECT_EQ(H->Cells(2, Footer), QStringLiteral("14.00"));
 }
 
 // --- filtering ------------------------------------------------------------------------------------------------
