@@ -110,6 +110,9 @@ void RIraRevadiVizo::CreateWnd()
     }
     Place_Panels();
     Update_Wheel_Lines();
+    // Stored widths come back when the window is made (and again once loaded).
+    if (FColumnSize->Save())
+        LoadColSizes();
 }
 
 void RIraRevadiVizo::Create_Metro_Scroll_Bars()

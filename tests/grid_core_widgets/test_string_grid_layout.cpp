@@ -351,4 +351,10 @@ TEST(StringGridLayout, ColumnSizesFollowTheGridsLife)
     Setup(*B);
     B->Loaded();
     EXPECT_EQ(B->ColWidths(2), 99);
+    // read too when the grid's window is made
+    auto C = Make_Grid(3);
+    Setup(*C);
+    EXPECT_EQ(C->ColWidths(2), 70);
+    C->show();
+    EXPECT_EQ(C->ColWidths(2), 99);
 }
