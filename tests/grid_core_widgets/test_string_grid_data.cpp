@@ -335,6 +335,19 @@ TEST(StringGridFilter, ActiveTwiceAndProgress)
     G->Set_FilterActive(false);
     EXPECT_EQ(G->FilterLevel(), 0);
     EXPECT_EQ(G->RowCount(), 5);
+
+    // the footer is recalculated whether or not the switch changed
+    auto F = Make_Grid({{"a", "1"}, {"b", "2"}, {"a", "3"}, {"", ""}});
+    F->Set_FixedFooters(1);
+    F->FloatingFooter().Visible = true;
+    F->FloatingFooter().CalculateHiddenRows = false;
+    F->SetColumnCalc(2, acSUM);
+    F->Filter().Add() = Narrow_Down_Item(QStringLiteral("a"), 1);
+    F->Set_FilterActive(true);
+    EXPECT_EQ(F->Cells(2, F->RowCount() - 1), QStringLiteral("4.00"));
+    F->Set_Cells(2, 1, QStringLiteral("10"));
+    F->Set_FilterActive(true);
+    EXPECT_EQ(F->Cells(2, F->RowCount() - 1), QStringLiteral("13.00"));
 }
 
 TEST(StringGridFilter, NarrowDown)
