@@ -303,7 +303,17 @@ public:
     void FormatFill(bool DoFixed, const QString &Fmt);
     void RandomFill(bool DoFixed, int Rnd);
     void LinearFill(bool DoFixed);
-    virtual void RecalcFooter() {}
+    // Recalculates every footer cell.
+    virtual void RecalcFooter();
+    // Columns whose equal adjacent texts are merged, the first as the main
+    // one (the others merge only inside its runs); setting the list splits
+    // every column and merges the listed ones again.
+    const std::vector<int> &MergedColumns() const { return FMergedColumns; }
+    void Set_MergedColumns(const std::vector<int> &Value);
+    void MergeColumnCells(int ColIndex, bool MainMerge);
+    void SplitColumnCells(int ColIndex);
+    void SplitMergedColumns();
+    void RemergeColumns();
     const QStringList &ColumnHeaders() const { return FColumnHeaders; }
     void Set_ColumnHeaders(const QStringList &Value);
     void ClearColumnHeaders();
@@ -1617,6 +1627,7 @@ private:
     TFont FFixedFont;
     TFont FActiveCellFont;
     TFont FScratchFont;
+    std::vector<int> FMergedColumns;
     std::array<int, 512> FPrintColWidth{};
     std::array<int, 512> FPrintColOffset{};
     // settings objects
