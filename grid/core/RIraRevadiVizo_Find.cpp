@@ -229,12 +229,17 @@ TPoint RIraRevadiVizo::Find_Cell(TPoint StartCell, const QString &S, TFindParams
         int D = Found.Y;
         if (HiddenRows && NumHiddenRows() > 0) {
             if (IsHiddenRow(Found.Y))
-                // The contracted node above the row opens to show it.
-                for (int N = DisplRowIndex(Found.Y) - 1; N >= FixedRows(); --N)
-                    if (IsNode(N) && GetNodeState(N)) {
+                // The contracted node whose rows hold the row opens to show it
+                // (a row hidden otherwise opens no node).
+                for (int N = DisplRowIndex(Found.Y) - 1; N >= FixedRows(); --N) {
+                    if (!IsNode(N))
+                        continue;
+                    const int Span = GetNodeSpan(N);
+                    const bool Holds = Span == 0 || Found.Y < RealRowIndex(N) + Span;
+                    if (GetNodeState(N) && Holds)
                         ExpandNode(RealRowIndex(N));
-                        break;
-                    }
+                    break;
+                }
             D = DisplRowIndex(Found.Y);
         }
         if (!IsHiddenRow(Found.Y) || !HiddenRows) {

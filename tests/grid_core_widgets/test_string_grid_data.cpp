@@ -662,6 +662,28 @@ TEST(StringGridSearch, LookupAndFooter)
     EXPECT_EQ(F.MatchCaseCaption(), QStringLiteral("Match case"));
 }
 
+// Hidden rows searched: the answer is a real row; going there opens the
+// contracted node that holds it, never a node that does not.
+TEST(StringGridFind, HiddenRowsAndNodes)
+{
+    auto G = Make_Grid({{"h"}, {"in node"}, {"x"}, {"k"}, {"by hand"}});
+    G->AddNode(1, 3);
+    G->ContractNode(1);
+    G->HideRow(5);
+    EXPECT_EQ(G->FindFirst(QStringLiteral("in node"), {}), (TPoint{-1, -1}));
+    EXPECT_EQ(G->FindFirst(QStringLiteral("by hand"), {fnIncludeHiddenRows}), (TPoint{1, 5}));
+    // a row hidden by hand opens no node and stays hidden
+    G->FindFirst(QStringLiteral("by hand"), {fnIncludeHiddenRows, fnAutoGoto});
+    EXPECT_TRUE(G->GetNodeState(1));
+    EXPECT_TRUE(G->IsHiddenRow(5));
+    // a row of a contracted node opens it and becomes current
+    EXPECT_EQ(G->FindFirst(QStringLiteral("in node"), {fnIncludeHiddenRows, fnAutoGoto}), (TPoint{1, 2}));
+    EXPECT_FALSE(G->GetNodeState(1));
+    EXPECT_EQ(G->Row(), 2);
+    EXPECT_EQ(G->Cells(1, G->Row()), QStringLiteral("in node"));
+    EXPECT_TRUE(G->IsHiddenRow(5));
+}
+
 TEST(StringGridFind, WideTexts)
 {
     auto G = Make_Grid({{"plain"}, {EncodeWideText(QStringLiteral("\u0416ar"))}});
