@@ -44,7 +44,25 @@ QDialog *Make_Shell(QWidget *Owner, const char *Name)
 
 TFBrindelcoreFirmWare *Create_Forms()
 {
-    auto *Main = new TFBrindelcoreFirmWare();
+    TFBrindelcoreFirmWare *Main = Create_Main_Form();
+    Create_Other_Forms(Main);
+    return Main;
+}
+
+TFBrindelcoreFirmWare *Create_Main_Form()
+{
+    return new TFBrindelcoreFirmWare();
+}
+
+void Create_Other_Forms(TFBrindelcoreFirmWare *Main)
+{
+    // Once per main window; a deleted main window takes its windows with it.
+    static QPointer<TFBrindelcoreFirmWare> Made_For;
+    if (!Main || Made_For == Main)
+        return;
+    Made_For = Main;
+    // The catalogue is complete before the first window that uses it.
+    Load_Catalog_At_Start();
     FNew_Project = new TFNew_Project(Main);
     FOpenConf = new TFOpenConf(Main);
     FAbout = new TFAbout(Main);
@@ -74,7 +92,6 @@ TFBrindelcoreFirmWare *Create_Forms()
     Network_Editor->Variable_Dialog = qobject_cast<TFEnOcean_Variable *>(FEnOcean_Variable.data());
     Network_Editor->SAck_Dialog = qobject_cast<TFEnOcean_Variable_SAck *>(FEnOcean_Variable_SAck.data());
     Network_Editor->Catalog = Catalog_EnOcean;
-    return Main;
 }
 
 void Change_Language_Of_Other_Forms()

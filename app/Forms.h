@@ -31,13 +31,28 @@ extern QPointer<QDialog> FBACnetSlaveSetAccess;
 class TFBrindelcoreFirmWare;
 TFBrindelcoreFirmWare *Create_Forms();
 
+// The same in two halves, so that the program can show the main window
+// before the others are built: Create_Main_Form makes the main window alone;
+// Create_Other_Forms completes the catalogue's load and then makes the other
+// windows in start-up order, owned by Main. The second half runs once per main
+// window; later calls do nothing, so whatever needs the other windows calls it
+// first.
+TFBrindelcoreFirmWare *Create_Main_Form();
+void Create_Other_Forms(TFBrindelcoreFirmWare *Main);
+
+// Runs Create_Other_Forms(Main) from the event loop as soon as Main has
+// painted its first frame.
+void Create_Other_Forms_After_First_Frame(TFBrindelcoreFirmWare *Main);
+
 // Set_Lang of the re-languaged windows other than the main window, the
 // project dialogs and the options (update dialog, parameter editor, older
 // EnOcean editor, MQTT editor, GSDML file name, BACnet access, engineering
 // units), in that order. Shells have no texts.
 void Change_Language_Of_Other_Forms();
 
-// Creates the EEP catalogue and loads it from Cat_EnOcean_Dir/eep.xml, as
-// the last part of the main window's creation. A catalogue that is missing or
-// cannot be read is reported once; the editors then offer no profiles.
+// Creates the EEP catalogue and loads it from Cat_EnOcean_Dir/eep.xml,
+// completing the read that the main window's creation began, before the first
+// window that uses the catalogue (Create_Other_Forms). A catalogue that is
+// missing or cannot be read is reported once; the editors then offer no
+// profiles.
 void Load_Catalog_At_Start();

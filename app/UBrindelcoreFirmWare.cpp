@@ -49,8 +49,8 @@ TFBrindelcoreFirmWare::~TFBrindelcoreFirmWare()
 
 void TFBrindelcoreFirmWare::FormCreate()
 {
-    // The catalogue file is parsed on a worker meanwhile; the end of the
-    // creation waits for it.
+    // The catalogue file is parsed on a worker meanwhile; Create_Other_Forms
+    // waits for it before the first window that uses it.
     Begin_Catalog_Load_At_Start();
     // The text table stays empty until the language is loaded below.
     Lang_Table.clear();
@@ -191,8 +191,8 @@ void TFBrindelcoreFirmWare::FormCreate()
     Set_Lang();
     Set_Files();
     // The row clipboard starts empty with the run (owned by the grid row operations).
-    // The EEP catalogue from Cat_EnOcean_Dir/eep.xml.
-    Load_Catalog_At_Start();
+    // The EEP catalogue from Cat_EnOcean_Dir/eep.xml: its read began above and
+    // is completed before the first window that uses it (Create_Other_Forms).
 }
 
 void TFBrindelcoreFirmWare::Show_Project_Labels()
@@ -283,6 +283,8 @@ void TFBrindelcoreFirmWare::Update_Timer_Enabled()
 
 void TFBrindelcoreFirmWare::Btn_Click(QObject *Sender)
 {
+    // The other windows normally exist by now (they follow the first frame).
+    Create_Other_Forms(this);
     if (Sender == Btn_New) {
         Create_New_Project();
     } else if (Sender == Btn_Open) {

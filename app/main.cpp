@@ -60,7 +60,10 @@ int main(int argc, char **argv)
     App.setApplicationName(QStringLiteral("BrindelcoreFirmWare"));
     std::future<void> Plugins = Begin_Image_Plugin_Load();
     std::future<void> Font_Database = Begin_Font_Database_Load();
-    std::unique_ptr<TFBrindelcoreFirmWare> Main(Create_Forms());
+    // The main window first; the other windows follow its first frame, in
+    // start-up order (a click that comes sooner builds them before it acts).
+    std::unique_ptr<TFBrindelcoreFirmWare> Main(Create_Main_Form());
+    Create_Other_Forms_After_First_Frame(Main.get());
     Main->show();
     return App.exec();
 }

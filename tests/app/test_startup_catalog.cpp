@@ -20,7 +20,7 @@ QByteArray Catalogue_With(int Rorgs)
 using StartupCatalogTest = AppFixture;
 
 // The catalogue is parsed on a worker while the main window builds itself; it
-// is published complete at the end of the creation, and a program folder that changed in
+// is published complete before the first window that uses it, and a program folder that changed in
 // between is read afresh, never the stale one.
 TEST_F(StartupCatalogTest, CatalogueIsCompleteWhenPublished)
 {
