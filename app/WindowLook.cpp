@@ -95,27 +95,30 @@ QImage Glyph_From_Pictures(const QPixmap Pictures[2])
     // pink fringe. Each icon pixel is therefore either made opaque (blended onto
     // the button face colour) or, where the icon is fully transparent, left
     // exactly magenta.
-    const QColor Key(255, 0, 255);
-    const QColor Face(0xF8, 0xF7, 0xED); // the face colour of every configurator button
+    const QRgb Key = qRgb(255, 0, 255);
+    const QRgb Face = qRgb(0xF8, 0xF7, 0xED); // the face colour of every configurator button
+    const auto Blend = [](int Icon, int Under, double A) { return qRound(Icon * A + Under * (1 - A)); };
     QImage Strip(36, 18, QImage::Format_RGB32);
     Strip.fill(Key);
     for (int Frame = 0; Frame < 2; ++Frame) {
         const QImage Src = Pictures[Frame].toImage().convertToFormat(QImage::Format_ARGB32);
-        for (int Y = 0; Y < Src.height() && Y < 16; ++Y)
+        // Whole scan lines: the windows make these strips while they are created.
+        for (int Y = 0; Y < Src.height() && Y < 16; ++Y) {
+            const auto *In = reinterpret_cast<const QRgb *>(Src.constScanLine(Y));
+            auto *Out = reinterpret_cast<QRgb *>(Strip.scanLine(1 + Y)) + Frame * 18 + 1;
             for (int X = 0; X < Src.width() && X < 16; ++X) {
-                const QColor C = Src.pixelColor(X, Y);
-                if (C.alpha() == 0)
+                const QRgb C = In[X];
+                if (qAlpha(C) == 0)
                     continue;
-                const double A = C.alphaF();
-                Strip.setPixelColor(Frame * 18 + 1 + X, 1 + Y,
-                                    QColor(qRound(C.red() * A + Face.red() * (1 - A)),
-                                           qRound(C.green() * A + Face.green() * (1 - A)),
-                                           qRound(C.blue() * A + Face.blue() * (1 - A))));
+                const double A = qAlpha(C) / 255.0;
+                Out[X] = qRgb(Blend(qRed(C), qRed(Face), A), Blend(qGreen(C), qGreen(Face), A),
+                              Blend(qBlue(C), qBlue(Face), A));
             }
+        }
     }
     // The frame's bottom-left pixel names the transparent colour: keep it magenta.
-    Strip.setPixelColor(0, 17, Key);
-    Strip.setPixelColor(18, 17, Key);
+    Strip.setPixel(0, 17, Key);
+    Strip.setPixel(18, 17, Key);
     return Strip;
 }
 
