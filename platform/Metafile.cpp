@@ -12,14 +12,6 @@ extern "C" {
 #include <libwmf/svg.h>
 }
 
-// libemf2svg finalises fontconfig (FcFini) after it has mapped the glyph
-// indexes of a text to characters, while Qt keeps fontconfig's caches open
-// for the whole run: the next font lookup would use freed memory (fontconfig
-// aborts on it). Fontconfig needs no finalising before the process ends, so
-// this program's own FcFini, which the dynamic linker prefers to the
-// library's, does nothing.
-extern "C" __attribute__((visibility("default"))) void FcFini(void) {}
-
 namespace {
 
 // Records per metafile; a chain that runs longer is refused.
@@ -657,16 +649,6 @@ bool Svg_Is_Self_Contained(const QByteArray &Svg, QString &Error)
 }
 
 } // namespace
-
-TMetafileKind Metafile_Kind(const QByteArray &Data)
-{
-    const TReader R(Data);
-    if (R.Has(0, 4) && R.Get_U32(0) == 0x9AC6CDD7u)
-        return TMetafileKind::Wmf;
-    if (R.Has(0, 44) && R.Get_U32(0) == 1 && R.Get_U32(40) == 0x464D4520u)
-        return TMetafileKind::Emf;
-    return TMetafileKind::None;
-}
 
 bool Check_Metafile(const QByteArray &Data, TMetafileInfo &Info, QString &Error)
 {

@@ -1,49 +1,18 @@
 #include "platform/PictureLoader.h"
-#include "platform/Metafile.h"
+#include "platform/MetafileImage.h"
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QApplication>
 #include <QIcon>
-#include <QPainter>
-#include <QSvgRenderer>
 #include <cmath>
-
-namespace {
-
-QImage Render_Svg(const QByteArray &Svg, const TMetafileInfo &Info, int Width, int Height)
-{
-    QSvgRenderer Renderer(Svg);
-    if (!Renderer.isValid())
-        return QImage();
-    // An EMF's SVG is in the reference device's units with its own origin;
-    // a WMF's is already laid out on the frame's pixels.
-    if (Info.Kind == TMetafileKind::Emf)
-        Renderer.setViewBox(Info.Svg_View);
-    else
-        Renderer.setViewBox(QRectF(0, 0, Info.Width_Px, Info.Height_Px));
-    Renderer.setAspectRatioMode(Qt::IgnoreAspectRatio);
-    QImage Image(Width, Height, QImage::Format_ARGB32_Premultiplied);
-    if (Image.isNull())
-        return QImage();
-    Image.fill(Qt::transparent);
-    QPainter P(&Image);
-    Renderer.render(&P, QRectF(0, 0, Width, Height));
-    P.end();
-    return Image;
-}
-
-} // namespace
 
 bool Decode_Picture(const QByteArray &Data, TDecodedPicture &Out)
 {
     Out = TDecodedPicture();
     if (Metafile_Kind(Data) != TMetafileKind::None) {
-        QByteArray Svg;
         TMetafileInfo Info;
         QString Error;
-        if (!Metafile_To_Svg(Data, Svg, Info, Error))
-            return false;
-        const QImage Image = Render_Svg(Svg, Info, Info.Width_Px, Info.Height_Px);
+        const QImage Image = Metafile_Image(Data, 0, 0, Info, Error);
         if (Image.isNull())
             return false;
         Out.Image = Image;
@@ -66,12 +35,9 @@ QImage Render_Metafile(const QByteArray &Data, int Width, int Height)
     if (Width < 1 || Height < 1 || Width > Metafile_Max_Side || Height > Metafile_Max_Side
         || qint64(Width) * Height > Metafile_Max_Area)
         return QImage();
-    QByteArray Svg;
     TMetafileInfo Info;
     QString Error;
-    if (!Metafile_To_Svg(Data, Svg, Info, Error))
-        return QImage();
-    return Render_Svg(Svg, Info, Width, Height);
+    return Metafile_Image(Data, Width, Height, Info, Error);
 }
 
 int System_Icon_Size(bool Large)
