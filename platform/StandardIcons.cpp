@@ -1,6 +1,7 @@
 #include "platform/StandardIcons.h"
 #include <QApplication>
 #include <QHash>
+#include <QImageReader>
 #include <QStyle>
 #include <QStyleOption>
 
@@ -29,12 +30,20 @@ const TBuilt_In_Icon Built_In_Icons[] = {
     {QStyle::SP_BrowserReload, "refresh-24.png"},
 };
 
-QPixmap Built_In_Picture(int Standard_Pixmap)
+QPixmap Built_In_Picture(int Standard_Pixmap, QIcon::Mode Mode)
 {
     for (const TBuilt_In_Icon &B : Built_In_Icons) {
         if (B.Standard_Pixmap != Standard_Pixmap)
             continue;
-        QPixmap P(QStringLiteral(":/qt-project.org/styles/commonstyle/images/") + QLatin1String(B.File));
+        // The other modes are made from the normal picture, read once.
+        if (Mode != QIcon::Normal)
+            return Standard_Icon_Picture(Standard_Pixmap, QIcon::Normal);
+        // Read as the PNG files they are: without the format named and its
+        // detection off, the reader would first ask every image plug-in.
+        QImageReader Reader(QStringLiteral(":/qt-project.org/styles/commonstyle/images/") + QLatin1String(B.File),
+                            "png");
+        Reader.setAutoDetectImageFormat(false);
+        QPixmap P = QPixmap::fromImage(Reader.read());
         if (!P.isNull() && P.size() != QSize(16, 16))
             P = P.scaled(16, 16, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         return P;
@@ -50,7 +59,7 @@ QPixmap Standard_Icon_Picture(int Standard_Pixmap, QIcon::Mode Mode)
     const int Key = Standard_Pixmap * 4 + static_cast<int>(Mode);
     if (const auto It = Made.constFind(Key); It != Made.cend())
         return *It;
-    QPixmap P = Built_In_Picture(Standard_Pixmap);
+    QPixmap P = Built_In_Picture(Standard_Pixmap, Mode);
     if (P.isNull()) {
         P = QApplication::style()
                 ->standardIcon(static_cast<QStyle::StandardPixmap>(Standard_Pixmap))
