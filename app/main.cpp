@@ -2,37 +2,13 @@
 #include "app/UBrindelcoreFirmWare.h"
 #include "platform/FontConfigLoad.h"
 #include <QApplication>
-#include <QBuffer>
 #include <QFont>
 #include <QFontMetrics>
-#include <QImage>
-#include <QImageReader>
 #include <future>
 #include <memory>
 #include <system_error>
 
 namespace {
-// Loads the image format plug-ins on a worker while the main window builds its
-// first controls. Qt asks every plug-in whether it can read a style icon's file,
-// so the first standard icon would otherwise load them all on the main thread.
-// The plug-in loader is thread-safe and gives the plug-ins to the main thread.
-std::future<void> Begin_Image_Plugin_Load()
-{
-    try {
-        return std::async(std::launch::async, [] {
-            QByteArray Png;
-            QBuffer Out(&Png);
-            Out.open(QIODevice::WriteOnly);
-            QImage(1, 1, QImage::Format_RGB32).save(&Out, "PNG");
-            QBuffer In(&Png);
-            In.open(QIODevice::ReadOnly);
-            // Without a format name the reader asks every plug-in in turn.
-            QImageReader(&In).format();
-        });
-    } catch (const std::system_error &) {
-        return {}; // no thread to be had: the first icon loads them
-    }
-}
 // Fills the font database and matches the windows' font (Verdana 8, with its
 // fallbacks) on a worker while the main window builds its first controls. The
 // database and its fallback lists are shared by every thread under Qt's own
@@ -58,7 +34,6 @@ int main(int argc, char **argv)
     std::future<void> Fonts = Begin_Font_Config_Load();
     QApplication App(argc, argv);
     App.setApplicationName(QStringLiteral("BrindelcoreFirmWare"));
-    std::future<void> Plugins = Begin_Image_Plugin_Load();
     std::future<void> Font_Database = Begin_Font_Database_Load();
     // The main window first; the other windows follow its first frame, in
     // start-up order (a click that comes sooner builds them before it acts).
