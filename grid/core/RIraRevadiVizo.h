@@ -1252,15 +1252,19 @@ public:
     // control over its cell and shows it only while its cell is in view.
     TControlList &ControlList() { return FControlList; }
     void CellControlsUpdate(bool RebuildList);
+    // Renumbers the controls' columns (rows) for a move From -> To.
+    void Move_Cell_Controls(bool Columns, int FromIndex, int ToIndex);
     QWidget *GetCellControls(int ACol, int ARow);
     // Moving a column or row takes the controls of its cells along; the
     // first column move starts the column order (SetColumnOrder).
     void MoveColumn(int FromIndex, int ToIndex);
     void MoveRow(int FromIndex, int ToIndex);
     // The column order list: identity order, and kept in step by every move
-    // (with EnhRowColMove the width moves along) (RIraRevadiVizo_ColumnOrder.cpp).
+    // (with EnhRowColMove the width, or a row's height, moves along; the
+    // controls over cells move with their column or row) (RIraRevadiVizo_ColumnOrder.cpp).
     void SetColumnOrder();
     void ColumnMoved(int FromIndex, int ToIndex) override;
+    void RowMoved(int FromIndex, int ToIndex) override;
 
     // ===== bottom panels and integral height (RIraRevadiVizo_Panels.cpp) ==============
     // The floating footer's and the search footer's panels sit below the cells

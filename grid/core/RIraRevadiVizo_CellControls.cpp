@@ -65,20 +65,22 @@ void RIraRevadiVizo::MoveColumn(int FromIndex, int ToIndex)
 {
     if (FColumnOrder.empty())
         SetColumnOrder();
+    // The move itself (ColumnMoved) takes the controls along.
     TBaseGrid::MoveColumn(FromIndex, ToIndex);
-    for (int I = 0; I < FControlList.Count(); ++I) {
-        TControlItem &It = FControlList.GetControl(I);
-        It.X = Moved_Index(It.X, FromIndex, ToIndex);
-    }
     CellControlsUpdate(false);
 }
 
 void RIraRevadiVizo::MoveRow(int FromIndex, int ToIndex)
 {
     TBaseGrid::MoveRow(FromIndex, ToIndex);
+    CellControlsUpdate(false);
+}
+
+void RIraRevadiVizo::Move_Cell_Controls(bool Columns, int FromIndex, int ToIndex)
+{
     for (int I = 0; I < FControlList.Count(); ++I) {
         TControlItem &It = FControlList.GetControl(I);
-        It.Y = Moved_Index(It.Y, FromIndex, ToIndex);
+        int &Index = Columns ? It.X : It.Y;
+        Index = Moved_Index(Index, FromIndex, ToIndex);
     }
-    CellControlsUpdate(false);
 }

@@ -1,7 +1,8 @@
-// The column order: which column each display position held before any move.
-// The list is empty until the first move; from then on every move keeps it in
-// step, so the column-states text and the stored positions describe the
-// arrangement the user sees.
+// Moving columns and rows: the column order (which column each display
+// position held before any move) is empty until the first move and kept in
+// step by every move after, so the column-states text and the stored
+// positions describe the arrangement the user sees; widths, heights and the
+// controls over cells go with their column or row.
 #include "grid/core/RIraRevadiVizo.h"
 #include <algorithm>
 
@@ -14,6 +15,9 @@ void RIraRevadiVizo::SetColumnOrder()
 
 void RIraRevadiVizo::ColumnMoved(int FromIndex, int ToIndex)
 {
+    // Every move passes here, the platform's own (a dragged column) too.
+    if (FColumnOrder.empty())
+        SetColumnOrder();
     const int RFrom = RealColIndex(FromIndex);
     const int RTo = RealColIndex(ToIndex);
     const int N = static_cast<int>(FColumnOrder.size());
@@ -31,6 +35,23 @@ void RIraRevadiVizo::ColumnMoved(int FromIndex, int ToIndex)
         Set_ColWidths(ToIndex, W);
     }
     TBaseGrid::ColumnMoved(FromIndex, ToIndex);
+    Move_Cell_Controls(true, FromIndex, ToIndex);
+    CellControlsUpdate(false);
+}
+
+void RIraRevadiVizo::RowMoved(int FromIndex, int ToIndex)
+{
+    if (FEnhRowColMove && FromIndex != ToIndex) {
+        // The height travels with its row.
+        const int Step = FromIndex < ToIndex ? 1 : -1;
+        const int H = RowHeights(FromIndex);
+        for (int I = FromIndex; I != ToIndex; I += Step)
+            Set_RowHeights(I, RowHeights(I + Step));
+        Set_RowHeights(ToIndex, H);
+    }
+    TBaseGrid::RowMoved(FromIndex, ToIndex);
+    Move_Cell_Controls(false, FromIndex, ToIndex);
+    CellControlsUpdate(false);
 }
 
 bool RIraRevadiVizo::Apply_Column_Order(const std::vector<int> &Order)

@@ -55,28 +55,46 @@ TEST(StringGridCellControls, LaidOverTheirCellsWhileInView)
     EXPECT_EQ(T.A->geometry(), G.TObjStringGrid::CellRect(2, 3).To_QRect());
 }
 
+// Moves take controls, widths and heights along, whether the program moves
+// (MoveColumn, MoveRow) or the platform grid does (a dragged column or row).
 TEST(StringGridCellControls, MovedWithColumnsAndRows)
 {
-    struct TCase { const char *Name; bool Column; int From, To; TPoint WantA, WantB; };
+    struct TCase { const char *Name; bool Column; int From, To; TPoint WantA, WantB; bool Dragged; };
     const TCase Cases[] = {
         // moving left: the columns between move one to the right
-        {"ColumnLeft", true, 3, 1, {3, 3}, {1, 5}},
+        {"ColumnLeft", true, 3, 1, {3, 3}, {1, 5}, false},
         // moving right: the columns between move one to the left
-        {"ColumnRight", true, 2, 4, {4, 3}, {2, 5}},
-        {"RowDown", false, 3, 6, {2, 6}, {3, 4}},
-        {"RowUp", false, 5, 2, {2, 4}, {3, 2}},
+        {"ColumnRight", true, 2, 4, {4, 3}, {2, 5}, false},
+        {"RowDown", false, 3, 6, {2, 6}, {3, 4}, false},
+        {"RowUp", false, 5, 2, {2, 4}, {3, 2}, false},
+        {"ColumnDragged", true, 3, 1, {3, 3}, {1, 5}, true},
+        {"RowDragged", false, 5, 2, {2, 4}, {3, 2}, true},
     };
     for (const TCase &C : Cases) {
         SCOPED_TRACE(C.Name);
         TControlGrid T;
         RIraRevadiVizo &G = *T.G;
         if (C.Column)
+            G.Set_ColWidths(C.From, 77);
+        else
+            G.Set_RowHeights(C.From, 33);
+        if (C.Column && C.Dragged)
+            G.TStringGrid::MoveColumn(C.From, C.To);
+        else if (C.Column)
             G.MoveColumn(C.From, C.To);
+        else if (C.Dragged)
+            G.TStringGrid::MoveRow(C.From, C.To);
         else
             G.MoveRow(C.From, C.To);
         EXPECT_EQ(G.GetCellControls(C.WantA.X, C.WantA.Y), T.A);
         EXPECT_EQ(G.GetCellControls(C.WantB.X, C.WantB.Y), T.B);
         EXPECT_EQ(T.A->geometry(), G.TObjStringGrid::CellRect(C.WantA.X, C.WantA.Y).To_QRect());
+        if (C.Column) {
+            EXPECT_EQ(G.ColWidths(C.To), 77);
+            EXPECT_EQ(G.ColumnOrder()[static_cast<size_t>(C.To)], C.From);
+        } else {
+            EXPECT_EQ(G.RowHeights(C.To), 33);
+        }
     }
 }
 
