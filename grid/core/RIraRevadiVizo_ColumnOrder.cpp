@@ -6,6 +6,21 @@
 #include "grid/core/RIraRevadiVizo.h"
 #include <algorithm>
 
+namespace {
+// The size at From goes to To; the sizes between shift by one toward From.
+template <typename TGet, typename TSetter>
+void Move_Size(int From, int To, TGet Get, TSetter Set)
+{
+    if (From == To)
+        return;
+    const int Step = From < To ? 1 : -1;
+    const int Moved = Get(From);
+    for (int I = From; I != To; I += Step)
+        Set(I, Get(I + Step));
+    Set(To, Moved);
+}
+} // namespace
+
 void RIraRevadiVizo::SetColumnOrder()
 {
     FColumnOrder.resize(static_cast<size_t>(ColCount()));
@@ -26,14 +41,9 @@ void RIraRevadiVizo::ColumnMoved(int FromIndex, int ToIndex)
         FColumnOrder.erase(FColumnOrder.begin() + RFrom);
         FColumnOrder.insert(FColumnOrder.begin() + RTo, Entry);
     }
-    if (FEnhRowColMove && FromIndex != ToIndex) {
-        // The width travels with its column.
-        const int Step = FromIndex < ToIndex ? 1 : -1;
-        const int W = ColWidths(FromIndex);
-        for (int I = FromIndex; I != ToIndex; I += Step)
-            Set_ColWidths(I, ColWidths(I + Step));
-        Set_ColWidths(ToIndex, W);
-    }
+    if (FEnhRowColMove)   // the width travels with its column
+        Move_Size(FromIndex, ToIndex, [this](int I) { return ColWidths(I); },
+                  [this](int I, int W) { Set_ColWidths(I, W); });
     TBaseGrid::ColumnMoved(FromIndex, ToIndex);
     Move_Cell_Controls(true, FromIndex, ToIndex);
     CellControlsUpdate(false);
@@ -41,14 +51,9 @@ void RIraRevadiVizo::ColumnMoved(int FromIndex, int ToIndex)
 
 void RIraRevadiVizo::RowMoved(int FromIndex, int ToIndex)
 {
-    if (FEnhRowColMove && FromIndex != ToIndex) {
-        // The height travels with its row.
-        const int Step = FromIndex < ToIndex ? 1 : -1;
-        const int H = RowHeights(FromIndex);
-        for (int I = FromIndex; I != ToIndex; I += Step)
-            Set_RowHeights(I, RowHeights(I + Step));
-        Set_RowHeights(ToIndex, H);
-    }
+    if (FEnhRowColMove)   // the height travels with its row
+        Move_Size(FromIndex, ToIndex, [this](int I) { return RowHeights(I); },
+                  [this](int I, int H) { Set_RowHeights(I, H); });
     TBaseGrid::RowMoved(FromIndex, ToIndex);
     Move_Cell_Controls(false, FromIndex, ToIndex);
     CellControlsUpdate(false);
