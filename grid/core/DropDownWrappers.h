@@ -20,6 +20,7 @@
 // and, for the calculator, CalcResult() (completes the pending operation).
 #include "grid/core/GridEditorControls.h"
 #include "grid/core/RIraRevadiVizo.h"
+#include <QCursor>
 #include <QKeyEvent>
 #include <QPointer>
 
@@ -30,6 +31,8 @@ class TGridDropDownWrapper : public TBase, public IGridDropDownEditor {
 public:
     explicit TGridDropDownWrapper(QWidget *Owner) : TBase(Owner), FGrid(Editor_Grid_Of(Owner))
     {
+        if constexpr (Kind == TGridDropDownKind::TimePicker)
+            this->FFocusDraw = false;
         this->hide();
         this->setEnabled(false);
     }
@@ -38,7 +41,16 @@ public:
     // The track bar's change has nothing to add.
     void DoChange() {}
 
-    QString Editor_Text() const override { return this->Text(); }
+    // The value the wrapper commits: the memo's lines (one line break
+    // between them), every other kind's text.
+    QString Value_Text() const
+    {
+        if constexpr (Kind == TGridDropDownKind::Memo && requires(TBase &B) { B.MemoText(); })
+            return const_cast<TGridDropDownWrapper *>(this)->MemoText().join(QStringLiteral("\r\n"));
+        else
+            return this->Text();
+    }
+    QString Editor_Text() const override { return Value_Text(); }
     void Set_Editor_Text(const QString &Value) override { Write(Value); }
 
     void KeyDown(TKey &Key, TShiftState Shift) override
@@ -58,6 +70,7 @@ public:
         }
         if (Key == VK_ESCAPE) {
             Write(FGrid->CurrentCell());
+            FGrid->Cancel_DropDown_Value();
             FGrid->HideInplaceEdit();
             FGrid->setFocus();
             Key = 0;
@@ -71,8 +84,9 @@ public:
                 if (Key == VK_RETURN)
                     this->CalcResult();
             }
-            FGrid->Set_CurrentCell(this->Text());
-            if (!FGrid->ValidateCell(this->Text())) {
+            const QString V = Value_Text();
+            FGrid->Set_CurrentCell(V);
+            if (!FGrid->ValidateCell(V)) {
                 Write(FGrid->NewCellText());
                 this->selectAll();
                 this->update();
@@ -83,8 +97,9 @@ public:
             Write(FGrid->CurrentCell());
         }
         if (Key == VK_TAB && FGrid->EditorHandlesTab()) {
-            FGrid->Set_CurrentCell(this->Text());
-            if (!FGrid->ValidateCell(this->Text())) {
+            const QString V = Value_Text();
+            FGrid->Set_CurrentCell(V);
+            if (!FGrid->ValidateCell(V)) {
                 Write(FGrid->NewCellText());
                 this->setCursorPosition(FGrid->NewCellText().size());
                 this->update();
@@ -146,6 +161,27 @@ public:
     }
 
 protected:
+    // Opened by a click into the cell: the caret goes to the character under
+    // the pointer instead of selecting the text (track bar, memo, calculator).
+    void DoEnter(bool ByMouse) override
+    {
+        TBase::DoEnter(ByMouse);
+        if constexpr (Kind == TGridDropDownKind::TrackBar || Kind == TGridDropDownKind::Memo
+                      || Kind == TGridDropDownKind::Calculator) {
+            if (!FGrid->LButFlg())
+                return;
+            const QPoint P = this->mapFromGlobal(QCursor::pos());
+            if (P.x() < 0 || P.y() < 0 || P.x() > this->width() || P.y() > this->height())
+                return;
+            const int At = this->cursorPositionAt(P);
+            if (At >= 0) {
+                this->deselect();
+                this->setCursorPosition(At);
+                FGrid->Set_LButFlg(false);
+            }
+        }
+    }
+
     bool event(QEvent *E) override
     {
         // Tab (and, for the track bar and colour picker, Enter and Escape)

@@ -13,6 +13,7 @@
 #include "grid/core/GridLooks.h"
 #include "grid/core/GridSearchFooter.h"
 #include "grid/core/GridControlLook.h"
+#include "dropdowns/DropDownAppearance.h"
 #include "grid/core/GridRowFlags.h"
 #include "grid/core/GridScrollSettings.h"
 #include "grid/base/CellControls.h"
@@ -61,6 +62,15 @@ class TGridDatePicker;
 class TGridDateTimePicker;
 class VOdeInplaceEdit;
 class TRichEdit;
+class TGridTrackbarDropDown;
+class TGridMemoDropDown;
+class TGridCalculatorDropDown;
+class TGridTimepickerDropDown;
+class TGridDetailPickerDropDown;
+class TGridGridDropDown;
+class TGridColorDropDown;
+class TGridImageDropDown;
+class TGridDarAzidDropDown;
 // The start of rotated text in Rect for the text's extents (cos/sin of the
 // angle times height and width): the quadrant's rule moves Left and Top.
 void RotatedTextRect(TRect &Rect, int HAlign, int VAlign, int Angle, int HC, int WS, int HS, int WC);
@@ -1014,9 +1024,9 @@ public:
     TGridDatePicker *DateTimePicker();
     VOdeInplaceEdit *GetNormalEdit() const;
     // The drop-down editor of a drop-down kind (a widget that is an
-    // IGridDropDownEditor), made once and kept by the override; none here,
-    // so such cells open no editor until a grid supplies them.
-    virtual QWidget *DropDownEditor(TEditorType Kind) { return nullptr; }
+    // IGridDropDownEditor): the grid's own (TrackbarDropDown() and its
+    // siblings) unless a descendant supplies another.
+    virtual QWidget *DropDownEditor(TEditorType Kind);
 
     // --- events of editing
     std::function<void(QObject *Sender, int ACol, int ARow, QString &Value, bool &Valid)> OnCellValidate;
@@ -1921,5 +1931,61 @@ public:
 
 private:
     TGridDateTimePicker *FEditDateTime = nullptr;
+
+    // ---- the drop-down editors (edTrackbarDropDown .. edImagePickerDropDown) -----------------------------
+public:
+    // Each is made on first use, parented to the grid, hidden and disabled,
+    // and takes the grid's style and colour tones.
+    TGridTrackbarDropDown *TrackbarDropDown();
+    TGridMemoDropDown *MemoDropDown();
+    TGridCalculatorDropDown *CalculatorDropDown();
+    TGridTimepickerDropDown *TimePickerDropDown();
+    TGridDetailPickerDropDown *DetailPickerDropDown();
+    TGridGridDropDown *GridDropDown();
+    TGridColorDropDown *ColorPickerDropDown();
+    TGridImageDropDown *ImagePickerDropDown();
+    TGridDarAzidDropDown *DarAzidDropDown();
+    // The looks of the drop-down editors' header and footer bars, copied into
+    // an editor each time it opens.
+    THeaderAppearance &DropDownHeader() { return FDropDownHeader; }
+    TFooterAppearance &DropDownFooter() { return FDropDownFooter; }
+    // A button of an open drop-down's header or footer bar was clicked (the current cell).
+    std::function<void(QObject *Sender, int ACol, int ARow, int ButtonIndex)> OnDropDownHeaderButtonClick;
+    std::function<void(QObject *Sender, int ACol, int ARow, int ButtonIndex)> OnDropDownFooterButtonClick;
+    // A colour or picture was chosen in an open picker.
+    std::function<void(QObject *Sender, int ACol, int ARow, TColor Color, const QString &Value)> OnColorSelect;
+    std::function<void(QObject *Sender, int ACol, int ARow, int ItemIndex)> OnImageSelect;
+    // The picker's value is about to be written: the handler may change it.
+    std::function<void(QObject *Sender, int ACol, int ARow, TColor &Color, QString &Value)> OnColorSelected;
+    std::function<void(QObject *Sender, int ACol, int ARow, int &Index)> OnImageSelected;
+    virtual void ColorSelect(int ACol, int ARow, TColor Color, const QString &Value);
+    virtual void ImageSelect(int ACol, int ARow, int ItemIndex);
+    // Escape in a drop-down editor: the edit that now ends writes nothing
+    // (a colour or picture chosen meanwhile is dropped with it).
+    void Cancel_DropDown_Value() { FDropDownCancelled = true; }
+
+private:
+    // Fills and shows the grid's own drop-down editor W for the current kind;
+    // false when W is not one of them.
+    bool Setup_DropDown(QWidget *W, int ACol, int ARow, int Left, int Top, int Width, int Height);
+    // Writes the value of the grid's own drop-down editor W; false when W is
+    // not one of them.
+    bool Commit_DropDown(QWidget *W, int ACol, int ARow);
+    template <class T> T *Make_DropDown(T *&Slot);
+    // The background an editor over display cell (ACol, ARow) takes: the
+    // cell's brush colour as painted when not selected.
+    TColor Editor_Color(int ACol, int ARow);
+    TGridTrackbarDropDown *FEditTrackBar = nullptr;
+    TGridMemoDropDown *FEditMemo = nullptr;
+    TGridCalculatorDropDown *FEditCalculator = nullptr;
+    TGridTimepickerDropDown *FEditTimePicker = nullptr;
+    TGridDetailPickerDropDown *FEditDetailPicker = nullptr;
+    TGridGridDropDown *FEditGridPicker = nullptr;
+    TGridColorDropDown *FEditColorPicker = nullptr;
+    TGridImageDropDown *FEditImagePicker = nullptr;
+    TGridDarAzidDropDown *FEditDarAzidPicker = nullptr;
+    bool FDropDownCancelled = false;
+    THeaderAppearance FDropDownHeader{this};
+    TFooterAppearance FDropDownFooter{this};
 };
 

@@ -384,6 +384,10 @@ void RIraRevadiVizo::SetupInplaceEditor(int ACol, int ARow)
         if (!D)
             break;
         FEditMode = true;
+        if (Setup_DropDown(W, ACol, ARow, Left, Top, R.Right - R.Left - 1, H)) {
+            FEditCtrl = W;
+            break;
+        }
         Hook();
         D->Set_Editor_Text(Text);
         Show_Editor_Control(W, Left, Top, R.Right - R.Left - 1, H);
@@ -507,6 +511,8 @@ void RIraRevadiVizo::CommitInplaceEditor(int ACol, int ARow)
         if (FEditMode) {
             FEditMode = false;
             QWidget *W = DropDownEditor(FEditControl);
+            if (Commit_DropDown(W, ACol, ARow))
+                break;
             if (auto *D = dynamic_cast<IGridDropDownEditor *>(W)) {
                 Write_Edit_Value(ACol, ARow, D->Editor_Text());
                 Put_Away(W);

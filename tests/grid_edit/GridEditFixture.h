@@ -17,9 +17,11 @@ struct TGridEditFixture : ::testing::Test {
     bool Refuse = false;          // OnCellValidate refuses
     QString Replace;              // OnCellValidate's replacement (empty: none)
 
+    // The grid under test (a fixture may supply a descendant).
+    virtual std::unique_ptr<RIraRevadiVizo> Make_Grid() { return std::make_unique<RIraRevadiVizo>(); }
     void SetUp() override
     {
-        G = std::make_unique<RIraRevadiVizo>();
+        G = Make_Grid();
         G->Set_ColCount(5);
         G->Set_RowCount(6);
         G->resize(420, 200);

@@ -9,21 +9,26 @@ using TCalc = TGridDropDownWrapper<TStandInDropDown, TGridDropDownKind::Calculat
 using TColorPick = TGridDropDownWrapper<TStandInDropDown, TGridDropDownKind::Color>;
 using TTrack = TGridDropDownWrapper<TStandInDropDown, TGridDropDownKind::TrackBar>;
 
+// A grid whose drop-down kinds open the stand-in wrapper a test supplies.
+struct TStandInGrid : RIraRevadiVizo {
+    QWidget *Supplied = nullptr;
+    QWidget *DropDownEditor(TEditorType) override { return Supplied; }
+};
+
 struct TDropFixture : TGridEditFixture {
+    std::unique_ptr<RIraRevadiVizo> Make_Grid() override { return std::make_unique<TStandInGrid>(); }
     // Opens a wrapper over the current cell as the grid does for its kind.
     template <class W> W *Open(const QString &Cell)
     {
+        auto *E = new W(G.get());
+        static_cast<TStandInGrid *>(G.get())->Supplied = E;
         Kind(edMemoDropDown);
         G->Set_Cells(2, 2, Cell);
         Go(2, 2);
         F2();
         EXPECT_TRUE(G->EditMode());
-        auto *E = new W(G.get());
-        E->SetTextDirect(G->CurrentCell());
-        E->setGeometry(100, 40, 120, 20);
-        E->setEnabled(true);
-        E->show();
-        E->setFocus();
+        EXPECT_TRUE(E->hasFocus());
+        EXPECT_EQ(E->Text(), Cell);
         return E;
     }
 };
