@@ -1945,10 +1945,6 @@ public:
     TGridColorDropDown *ColorPickerDropDown();
     TGridImageDropDown *ImagePickerDropDown();
     TGridDarAzidDropDown *DarAzidDropDown();
-    // The looks of the drop-down editors' header and footer bars, copied into
-    // an editor each time it opens.
-    THeaderAppearance &DropDownHeader() { return FDropDownHeader; }
-    TFooterAppearance &DropDownFooter() { return FDropDownFooter; }
     // A button of an open drop-down's header or footer bar was clicked (the current cell).
     std::function<void(QObject *Sender, int ACol, int ARow, int ButtonIndex)> OnDropDownHeaderButtonClick;
     std::function<void(QObject *Sender, int ACol, int ARow, int ButtonIndex)> OnDropDownFooterButtonClick;
@@ -1985,7 +1981,5 @@ private:
     TGridImageDropDown *FEditImagePicker = nullptr;
     TGridDarAzidDropDown *FEditDarAzidPicker = nullptr;
     bool FDropDownCancelled = false;
-    THeaderAppearance FDropDownHeader{this};
-    TFooterAppearance FDropDownFooter{this};
 };
 

@@ -152,8 +152,8 @@ bool RIraRevadiVizo::Setup_DropDown(QWidget *W, int ACol, int ARow, int Left, in
     const int RealCol = RealColIndex(ACol);
     const QString Text = GetEditText(ACol, ARow);
     FDropDownCancelled = false;
-    D->DropDownHeader().Assign(FDropDownHeader);
-    D->DropDownFooter().Assign(FDropDownFooter);
+    D->DropDownHeader().Assign(FControlLook.DropDownHeader());
+    D->DropDownFooter().Assign(FControlLook.DropDownFooter());
     D->SetComponentStyle(ComponentStyle());
     FNoEditChange = true;
     if (auto *G = dynamic_cast<TGridGridDropDown *>(W)) {

@@ -257,7 +257,7 @@ void RIraRevadiVizo::SetupInplaceEditor(int ACol, int ARow)
     case edComboEdit: case edComboList: {
         TGridCombo *C = Combobox();
         FEditMode = true;
-        C->setMaxVisibleItems(FDropDownCount);
+        C->setMaxVisibleItems(FControlLook.DropDownCount);
         Hook();
         const bool List = FEditControl == edComboList;
         C->Set_Style(List ? csDropDownList : csDropDown);

@@ -186,8 +186,8 @@ TEST_F(TGridEditFixture, DropDownOpensWithTheGridsLooks)
 {
     Log_Events();
     Kind(edMemoDropDown);
-    G->DropDownHeader().Set_Caption(QStringLiteral("<b>Notes</b>"));
-    G->DropDownFooter().Buttons().Add().Set_Caption(QStringLiteral("Clear"));
+    G->ControlLook().DropDownHeader().Set_Caption(QStringLiteral("<b>Notes</b>"));
+    G->ControlLook().DropDownFooter().Buttons().Add().Set_Caption(QStringLiteral("Clear"));
     std::vector<std::string> Clicks;
     G->OnDropDownFooterButtonClick = [&](QObject *, int C, int R, int B) {
         Clicks.push_back(std::to_string(C) + "," + std::to_string(R) + " " + std::to_string(B));
