@@ -63,6 +63,41 @@ void TCellGraphic::SetBitmap(TCellImageRef *ABmp, bool Transparent, TCellHAlign 
     CellVAlign = val;
 }
 
+void TCellGraphic::SetIcon(TCellImageRef *AIcon, TCellHAlign hal, TCellVAlign val)
+{
+    CellType = ctIcon;
+    CellIcon = AIcon;
+    CellHAlign = hal;
+    CellVAlign = val;
+}
+
+void TCellGraphic::SetImageIdx(int Idx, TCellHAlign hal, TCellVAlign val)
+{
+    CellType = ctImageList;
+    CellIndex = Idx;
+    CellHAlign = hal;
+    CellVAlign = val;
+}
+
+void TCellGraphic::SetDataImage(int Idx, TCellHAlign hal, TCellVAlign val)
+{
+    SetImageIdx(Idx, hal, val);
+    CellType = ctDataImage;
+}
+
+void TCellGraphic::SetFilePicture(TCellImageRef *APicture, bool Transparent, TStretchMode StretchMode, int Padding,
+                                  TCellHAlign hal, TCellVAlign val)
+{
+    SetPicture(APicture, Transparent, StretchMode, Padding, hal, val);
+    CellType = ctFilePicture;
+}
+
+void TCellGraphic::SetInterfacedCell(TCellDrawInterface *AObject)
+{
+    CellType = ctInterface;
+    CellBitmap = AObject;
+}
+
 void TCellGraphic::SetPicture(TCellImageRef *APicture, bool Transparent, TStretchMode StretchMode, int Padding,
                               TCellHAlign hal, TCellVAlign val)
 {

@@ -41,6 +41,19 @@ public:
     virtual QSize Image_Size() const = 0;
 };
 
+// An object that draws a cell itself (ctInterface): the grid asks it for its
+// preferred size (a zero part means "as large as the cell") and hands it the
+// rectangle to paint. Never owned by the graphic.
+class TCanvas;
+class TCellDrawInterface : public TObject {
+public:
+    const char *ClassName() const override { return "TInterfacedPersistent"; }
+    virtual void Draw(TCanvas &Canvas, const TRect &R, int ACol, int ARow, bool Selected) = 0;
+    virtual QSize GetSize(int ACol, int ARow) const = 0;
+    // True: drawn before the cell text (the text then lies on top of it).
+    virtual bool DrawBeforeText() const { return false; }
+};
+
 // A list of texts a graphic refers to (the choices of a radio group, the
 // title and text of a balloon).
 class TCellStrings : public TObject {
@@ -64,8 +77,14 @@ public:
     void Assign(const TCellGraphic &Source);
 
     void SetBitmap(TCellImageRef *ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    void SetIcon(TCellImageRef *AIcon, TCellHAlign hal, TCellVAlign val);
+    void SetImageIdx(int Idx, TCellHAlign hal, TCellVAlign val);
+    void SetDataImage(int Idx, TCellHAlign hal, TCellVAlign val);
     void SetPicture(TCellImageRef *APicture, bool Transparent, TStretchMode StretchMode, int Padding,
                     TCellHAlign hal, TCellVAlign val);
+    void SetFilePicture(TCellImageRef *APicture, bool Transparent, TStretchMode StretchMode, int Padding,
+                        TCellHAlign hal, TCellVAlign val);
+    void SetInterfacedCell(TCellDrawInterface *AObject);
     void SetButton(int bw, int bh, const QString &Caption, TCellHAlign hal, TCellVAlign val);
     void SetBitButton(int bw, int bh, const QString &Caption, TCellImageRef *Glyph, TCellHAlign hal,
                       TCellVAlign val);
@@ -82,6 +101,11 @@ public:
     // The button size packed into CellIndex (low 16 bits width, high height).
     int ButtonWidth() const { return CellIndex & 0xFFFF; }
     int ButtonHeight() const { return (CellIndex >> 16) & 0xFFFF; }
+    // The interface of a ctInterface graphic (nullptr for other kinds).
+    TCellDrawInterface *Interface() const
+    {
+        return CellType == ctInterface ? dynamic_cast<TCellDrawInterface *>(Real_Object(CellBitmap)) : nullptr;
+    }
     // The strings of a radio group or balloon (nullptr when none).
     TCellStrings *Strings() const { return dynamic_cast<TCellStrings *>(Real_Object(CellBitmap)); }
     // Frees what this graphic owns in CellBitmap and clears it.

@@ -14,7 +14,7 @@ TGraphicLayout Graphic_Layout(const TCellGraphic *Graphic, const TGraphicMetrics
     L.VAlign = Graphic->CellVAlign;
     auto Size = [&](int W, int H, bool Text) { L.Width = W; L.Height = H; L.DrawText = Text; };
     switch (Graphic->CellType) {
-    case ctBitmap: case ctIcon: case ctImageList:
+    case ctBitmap: case ctIcon: case ctImageList: case ctInterface:
         Size(M.ImageSize.width(), M.ImageSize.height(), true);
         break;
     case ctDataImage:

@@ -1,10 +1,12 @@
 #pragma once
 #include "grid/base/GridStyle.h"
 #include "grid/base/GridLists.h"
+#include "grid/base/CellControls.h"
 #include "grid/core/CellGraphic.h"
 #include "grid/core/GridScrollSettings.h"
 #include "platform/ImageList.h"
 #include "platform/Colors.h"
+#include <QIcon>
 #include <QImage>
 #include <functional>
 #include <memory>
@@ -41,6 +43,26 @@ public:
     const char *ClassName() const override { return "TBitmap"; }
     QSize Image_Size() const override { return Image.size(); }
     QImage Image;
+};
+
+// The icon of a ctIcon cell: a Qt icon drawn at one size (an empty icon is
+// the standard 32 x 32 of the platform's icons until it is given another).
+class TCellIcon : public TCellImageRef {
+public:
+    TCellIcon() = default;
+    explicit TCellIcon(QIcon AIcon, QSize ASize = QSize(32, 32)) : Icon(std::move(AIcon)), Size(ASize) {}
+    const char *ClassName() const override { return "TIcon"; }
+    QSize Image_Size() const override { return Size; }
+    QIcon Icon;
+    QSize Size{32, 32};
+};
+
+// The picture of a ctFilePicture cell: named by file, measured when named.
+class TCellFilePicture : public TCellImageRef {
+public:
+    const char *ClassName() const override { return "TFilePicture"; }
+    QSize Image_Size() const override { return QSize(Picture.Width(), Picture.Height()); }
+    TFilePicture Picture;
 };
 
 class THeaderAppearance;

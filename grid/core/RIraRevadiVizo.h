@@ -512,6 +512,25 @@ public:
     TCellBitmap *GetPicture(int ACol, int ARow);
     bool HasPicture(int ACol, int ARow) { return GetPicture(ACol, ARow) != nullptr; }
     bool RemovePicture(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctPicture); }
+    // Icons, file pictures and cells that draw themselves
+    // (RIraRevadiVizo_GraphicKinds.cpp). Add... leaves the object the
+    // caller's; Create... makes one the graphic owns.
+    void AddIcon(int ACol, int ARow, TCellIcon *AIcon, TCellHAlign hal, TCellVAlign val);
+    TCellIcon *CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val);
+    TCellIcon *GetIcon(int ACol, int ARow);
+    bool RemoveIcon(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctIcon); }
+    void AddFilePicture(int ACol, int ARow, TCellFilePicture *AFilePicture, bool Transparent,
+                        TStretchMode StretchMode, int Padding, TCellHAlign hal, TCellVAlign val);
+    TCellFilePicture *CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                                        TCellHAlign hal, TCellVAlign val);
+    TCellFilePicture *GetFilePicture(int ACol, int ARow);
+    bool RemoveFilePicture(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctFilePicture); }
+    void AddInterfacedCell(int ACol, int ARow, TCellDrawInterface *AObject);
+    TCellDrawInterface *GetInterfacedCell(int ACol, int ARow);
+    bool RemoveInterfacedCell(int ACol, int ARow) { return RemoveCellGraphicOfType(ACol, ARow, ctInterface); }
+    // The extent a graphic takes when the column grid draws it or it is
+    // printed (the measuring extent is CalcCellGraphicSize).
+    virtual TPoint CalcCellGraphicDrawSize(int ACol, int ARow, const TRect &CellRect);
     // Image-list kinds (nothing is added without GridImages).
     TImageList *GridImages() const { return FGridImages; }
     void Set_GridImages(TImageList *Value);

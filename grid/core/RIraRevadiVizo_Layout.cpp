@@ -26,6 +26,11 @@ TGraphicMetrics RIraRevadiVizo::Graphic_Metrics(int ACol, int ARow)
             M.ImageSize = QSize(IL->Width(), IL->Height());
         if (const auto *L = dynamic_cast<const TCellIntList *>(Real_Object(G->CellBitmap)))
             M.ImageCount = L->Count();
+        if (G->CellType == ctIcon)
+            if (const auto *Ic = dynamic_cast<const TCellImageRef *>(Real_Object(G->CellIcon)))
+                M.ImageSize = Ic->Image_Size();
+        if (const TCellDrawInterface *I = G->Interface())
+            M.ImageSize = I->GetSize(ACol, ARow);
     }
     return M;
 }
@@ -214,6 +219,11 @@ TPoint RIraRevadiVizo::CalcCellGraphicSize(int ACol, int ARow, int Reserve)
         }
         break;
     case ctProgressPie: S = {20, 20}; break;
+    case ctInterface:
+        // a zero part: as large as the cell
+        S = M.ImageSize.width() > 0 && M.ImageSize.height() > 0 ? TPoint{M.ImageSize.width(), M.ImageSize.height()}
+                                                                  : M.CellSize;
+        break;
     case ctRadioButton: S = {M.RadioSize, M.RadioSize}; break;
     case ctRating: S = {G->CellAngle * 18, 16}; KeepWidth = true; break;
     default: break;

@@ -21,6 +21,22 @@ bool Is_Normal_Cell(RIraRevadiVizo &G, int ACol, int ARow)
     return ACol >= G.FixedCols() && ARow >= G.FixedRows();
 }
 int Round_Even(double V) { return static_cast<int>(std::nearbyint(V)); }
+
+// A bitmap drawn transparently: its bottom-left pixel's colour is left out.
+QImage Transparent_Image(const QImage &Image)
+{
+    if (Image.isNull())
+        return Image;
+    QImage I = Image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb Key = I.pixel(0, I.height() - 1) | 0xFF000000u;
+    for (int Y = 0; Y < I.height(); ++Y) {
+        auto *Line = reinterpret_cast<QRgb *>(I.scanLine(Y));
+        for (int X = 0; X < I.width(); ++X)
+            if ((Line[X] | 0xFF000000u) == Key)
+                Line[X] = 0;
+    }
+    return I;
+}
 }
 
 void RIraRevadiVizo::Paint()
@@ -266,6 +282,11 @@ void RIraRevadiVizo::PaintCellContent(TCanvas &Canvas, int ACol, int ARow, const
         }
     }
 
+    // 13. an interface that wants to lie under the text
+    const bool InterfaceFirst = Graphic && Graphic->Interface() && Graphic->Interface()->DrawBeforeText();
+    if (InterfaceFirst)
+        DrawCellGraphic(Canvas, RCol, ARow, R.Inflate(1, 1), Graphic, State, 0);
+
     // 14. text
     int TW = 0;
     const bool Custom = (OnDrawCell || OnCustomCellDraw) && NoDefaultDraw();
@@ -373,7 +394,7 @@ void RIraRevadiVizo::PaintCellContent(TCanvas &Canvas, int ACol, int ARow, const
     }
 
     // 19. graphics
-    if (Graphic) {
+    if (Graphic && !InterfaceFirst) {
         TRect GR = R;
         if (Fixed)
             GR.Top += 1;
@@ -716,10 +737,34 @@ TRect RIraRevadiVizo::DrawCellGraphic(TCanvas &Canvas, int ACol, int ARow, TRect
     switch (Graphic->CellType) {
     case ctBitmap: case ctPicture:
         if (const auto *B = dynamic_cast<const TCellBitmap *>(Real_Object(Graphic->CellBitmap))) {
+            const QImage Img = Graphic->CellTransparent ? Transparent_Image(B->Image) : B->Image;
             if (Graphic->CellType == ctPicture && Graphic->CellAngle != noStretch)
-                Canvas.StretchDraw(G, B->Image);
+                Canvas.StretchDraw(G, Img);
             else
-                Canvas.Draw(G.Left, G.Top, B->Image);
+                Canvas.Draw(G.Left, G.Top, Img);
+        }
+        break;
+    case ctIcon:
+        if (const auto *I = dynamic_cast<const TCellIcon *>(Real_Object(Graphic->CellIcon)); I && !I->Icon.isNull())
+            Canvas.Draw(G.Left, G.Top, I->Icon.pixmap(I->Size).toImage());
+        break;
+    case ctFilePicture:
+        if (const auto *P = dynamic_cast<const TCellFilePicture *>(Real_Object(Graphic->CellBitmap)))
+            P->Picture.DrawPicture(Canvas, G);
+        break;
+    case ctInterface:
+        if (TCellDrawInterface *I = Graphic->Interface()) {
+            // a part the interface leaves 0 takes the whole cell that way
+            TRect D = G;
+            if (GL.Width <= 0) {
+                D.Left = R.Left;
+                D.Right = R.Right;
+            }
+            if (GL.Height <= 0) {
+                D.Top = R.Top;
+                D.Bottom = R.Bottom;
+            }
+            I->Draw(Canvas, D, ACol, ARow, State.Contains(gdSelected));
         }
         break;
     case ctImageList:
