@@ -559,7 +559,7 @@ private:
     TPoint FDragPoint;         // the pointer during a drag-selection
     void Connect_Scroll_Bars();
     void Bar_Action(Qt::Orientation Bar, int Action);
-    void Paint_Sizing_Line();
+    virtual void Paint_Sizing_Line();   // a descendant may draw its own line
     QRegion FUpdateRegion;   // of the paint event under way; empty: paint everything
     TGridAxis FCols{5, 1, 64};
     TGridAxis FRows{5, 1, 24};

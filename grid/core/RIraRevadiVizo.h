@@ -11,6 +11,7 @@
 #include "grid/core/GridFind.h"
 #include "grid/core/GridGrouping.h"
 #include "grid/core/GridLooks.h"
+#include "grid/core/GridPaintExtras.h"
 #include "grid/core/GridSearchFooter.h"
 #include "grid/core/GridControlLook.h"
 #include "dropdowns/DropDownAppearance.h"
@@ -784,7 +785,35 @@ public:
     std::function<void(QObject *Sender, int ACol, int ARow, bool &IsFloat, QString &FloatFormat)> OnGetFloatFormat;
     TNotifyEvent OnPainted;
 
+    // The filter row's drop-down glyphs, the row indicator drawn in the fixed
+    // column of the current row, the sizing lines, and the upkeep of cell
+    // scroll bars with automatic range (RIraRevadiVizo_PaintExtras.cpp).
+    TFilterDropDown &FilterDropDown() { return FPaintExtras.FilterDropDown; }
+    const QImage &RowIndicator() const { return FPaintExtras.RowIndicator; }
+    void Set_RowIndicator(const QImage &Value);
+    // A dotted line that inverts what it crosses: drawing it at the same place
+    // again takes it away. Columns: top to the larger of the control height and
+    // the last row's bottom; rows: left to the larger of the width and the last
+    // column's right.
+    void DrawColSizingLine(int X);
+    void DrawRowSizingLine(int Y);
+    void DrawColSizingLine(int OldX, int NewX) override;
+    void DrawRowSizingLine(int OldY, int NewY) override;
+    bool ColSizingLineShown(int X) const;
+    bool RowSizingLineShown(int Y) const;
+    void CellTextChanged(int ACol, int ARow) override;
+
 private:
+    TPaintExtras FPaintExtras;
+    void Paint_Sizing_Line() override;
+    // The cell's scroll bar at the right of R (R.Right moves left); the
+    // content then moves up by the position.
+    void Paint_Cell_Scroll_Bar(TCanvas &Canvas, const TCellGraphic &Graphic, TRect &R);
+    // Row indicator, filter glyph and list-view header face of a fixed cell.
+    int Paint_Row_Indicator(TCanvas &Canvas, int RCol, int ARow, TRect &R);
+    bool Shows_Filter_Glyph(int RCol, int ARow);
+    void Paint_Filter_Glyph(TCanvas &Canvas, int RCol, const TRect &T);
+    void Paint_ListView_Header(TCanvas &Canvas, int DCol, int ARow, TRect R);
     // node records read by group checking (column 0's ctNode graphic)
     bool Is_Node_Row(int ARow);
     int Node_Span(int ARow);

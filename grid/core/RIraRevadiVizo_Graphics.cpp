@@ -510,6 +510,8 @@ void RIraRevadiVizo::AddScrollBar(int ACol, int ARow, bool AutoRange)
     G->CellErrFrom = 100;
     G->CellIndex = 0;
     G->CellBoolean = AutoRange;
+    if (AutoRange)
+        CellTextChanged(ACol, ARow);
 }
 
 bool RIraRevadiVizo::HasAutoRangeScrollBar(int ACol, int ARow)

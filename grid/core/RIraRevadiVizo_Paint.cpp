@@ -7,6 +7,10 @@
 #include "grid/base/DrawRoutines.h"
 #include "grid/base/MarkupRender.h"
 #include "grid/base/TextRoutines.h"
+#include "platform/ThemedParts.h"
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionProgressBar>
 #include <QApplication>
 #include <QPainter>
 #include <QTextCursor>
@@ -22,21 +26,44 @@ bool Is_Normal_Cell(RIraRevadiVizo &G, int ACol, int ARow)
 }
 int Round_Even(double V) { return static_cast<int>(std::nearbyint(V)); }
 
-// A bitmap drawn transparently: its bottom-left pixel's colour is left out.
-QImage Transparent_Image(const QImage &Image)
+// The XP progress bar's settings from the grid's progress appearance; an
+// uncomplete colour that is not set is the cell's brush.
+TStyledProgress Styled_Progress(const TGridProgressAppearance &A, TColor Brush, const TFont &Font)
 {
-    if (Image.isNull())
-        return Image;
-    QImage I = Image.convertToFormat(QImage::Format_ARGB32);
-    const QRgb Key = I.pixel(0, I.height() - 1) | 0xFF000000u;
-    for (int Y = 0; Y < I.height(); ++Y) {
-        auto *Line = reinterpret_cast<QRgb *>(I.scanLine(Y));
-        for (int X = 0; X < I.width(); ++X)
-            if ((Line[X] | 0xFF000000u) == Key)
-                Line[X] = 0;
-    }
-    return I;
+    TStyledProgress S;
+    S.Level0Color = A.Level0Color();
+    S.Level0ColorTo = A.Level0ColorTo();
+    S.Level1Color = A.Level1Color();
+    S.Level1ColorTo = A.Level1ColorTo();
+    S.Level2Color = A.Level2Color();
+    S.Level2ColorTo = A.Level2ColorTo();
+    S.Level3Color = A.Level3Color();
+    S.Level3ColorTo = A.Level3ColorTo();
+    S.Level1Perc = A.Level1Perc();
+    S.Level2Perc = A.Level2Perc();
+    S.BorderColor = A.BorderColor();
+    S.ShowBorder = A.ShowBorder();
+    S.Stacked = A.Stacked();
+    S.ShowPercentage = A.ShowPercentage();
+    S.Font = Font;
+    S.CompleteFontColor = A.CompleteFontColor();
+    S.Steps = A.Steps();
+    S.CompletionSmooth = A.CompletionSmooth();
+    S.ShowGradient = A.ShowGradient();
+    S.BackgroundColor = A.UnCompleteColor() == clNone ? Brush : A.UnCompleteColor();
+    return S;
 }
+
+// The sort mark shows in the sort row of a sorted column (or one of the
+// sort keys), beside fixed columns only when the settings ask for it.
+bool Sort_Mark_Shown(RIraRevadiVizo &G, int ACol, int RCol, int ARow)
+{
+    const TSortSettings &S = G.SortSettings();
+    return G.IsSortRow(RCol, ARow) && G.FixedRows() > 0
+           && (RCol == S.Column || std::find(S.IndexColumns.begin(), S.IndexColumns.end(), RCol) != S.IndexColumns.end())
+           && (ACol >= G.FixedCols() || S.FixedCols);
+}
+
 }
 
 void RIraRevadiVizo::Paint()
@@ -64,8 +91,12 @@ void RIraRevadiVizo::GetVisualProperties(int ACol, int ARow, TGridDrawState &ASt
                                          TColor &AMirrorColorTo, TFont &AFont, TAlignment &HA, TVAlignment &VA,
                                          bool &WW, TCellGradientDirection &GD)
 {
-    // 1. font by area
-    AFont = Is_Normal_Cell(*this, ACol, ARow) ? Font() : FixedFont();
+    // 1. font by area (printing may have fonts of its own)
+    const bool PrintFonts = Print && !PrintSettings().UseDisplayFont;
+    if (Is_Normal_Cell(*this, ACol, ARow))
+        AFont = PrintFonts ? PrintSettings().Font : Font();
+    else
+        AFont = PrintFonts ? PrintSettings().FixedFont : FixedFont();
     // 2. real column
     const int RCol = Remap ? RealColIndex(ACol) : ACol;
     int SelRow = ARow;
@@ -117,7 +148,7 @@ void RIraRevadiVizo::GetVisualProperties(int ACol, int ARow, TGridDrawState &ASt
             AFont = FixedFont();
             AState += gdFixed;
         }
-        if (FLook >= glQel && FLook != glCustom) {
+        if (FLook >= glQel) {
             ABrush.Color = FFixedGradient.From;
             AColorTo = FFixedGradient.To;
             AMirrorColor = FFixedGradient.MirrorFrom;
@@ -149,8 +180,11 @@ void RIraRevadiVizo::GetVisualProperties(int ACol, int ARow, TGridDrawState &ASt
     const bool Normal = Is_Normal_Cell(*this, ACol, ARow) && !AState.Contains(gdFixed);
     const bool Disjunct = MouseActions().DisjunctRowSelect() || MouseActions().DisjunctColSelect();
     // 10. disjunct row selection
+    // (the mouse is down while it selects: the row under it follows the drag)
+    const bool MouseDown = GridState() == gsSelecting;
     if (MouseActions().DisjunctRowSelect() && Normal && !Print && Select && FShowSelection) {
-        if (!GetRowSelect(SelRow)) {
+        const bool InList = GetRowSelect(SelRow);
+        if (((MouseDown && ARow == Row()) || !InList) && (!MouseDown || InList || !AState.Contains(gdSelected))) {
             AState -= gdSelected;
         } else {
             AState = TGridDrawState{gdSelected};
@@ -160,7 +194,8 @@ void RIraRevadiVizo::GetVisualProperties(int ACol, int ARow, TGridDrawState &ASt
     }
     // 11. disjunct column selection
     if (MouseActions().DisjunctColSelect() && Normal && !Print && Select && FShowSelection
-        && GetColSelect(ACol)) {
+        && ((GetColSelect(ACol) && !(MouseDown && ACol == Col()))
+            || (MouseDown && !GetColSelect(ACol) && AState.Contains(gdSelected)))) {
         AState = TGridDrawState{gdSelected};
         ABrush.Color = SelectionColor();
         Selection_Colours();
@@ -201,12 +236,36 @@ void RIraRevadiVizo::Paint_Fixed_Face(TCanvas &Canvas, int RCol, int ARow, TRect
         const TFixedGradientColors &F = FFixedGradient;
         TRect H = R;
         H.Bottom += 1;
-        if (!FHoverFixedDown)
-            FillGradientMirror(Canvas, H, F.HoverFrom, F.HoverTo, F.HoverMirrorFrom, F.HoverMirrorTo, true,
+        auto Hover = [&](const TRect &A) {
+            FillGradientMirror(Canvas, A, F.HoverFrom, F.HoverTo, F.HoverMirrorFrom, F.HoverMirrorTo, true,
                                F.HoverBorder, false, true);
-        else
-            FillGradientMirror(Canvas, H, F.DownFrom, F.DownTo, F.DownMirrorFrom, F.DownMirrorTo, true, F.DownBorder,
+        };
+        auto Down = [&](const TRect &A) {
+            FillGradientMirror(Canvas, A, F.DownFrom, F.DownTo, F.DownMirrorFrom, F.DownMirrorTo, true, F.DownBorder,
                                false, true);
+        };
+        // a header drop-down button of 16 pixels at the right, where the grid offers one
+        const bool DropButton = FControlLook.FixedDropDownButton && CanShowFixedDropDown(RCol);
+        if (!FHoverFixedDown) {
+            Hover(H);
+        } else if (DropButton) {
+            Down(TRect(H.Left, H.Top, H.Right - 16, H.Bottom));
+            Hover(TRect(H.Right - 16, H.Top, H.Right, H.Bottom));
+        } else {
+            Down(H);
+        }
+        if (DropButton) {
+            const int X = H.Right - 16;
+            Canvas.Pen.Width = 1;
+            Canvas.Pen.Color = FHoverFixedDown ? F.DownBorder : F.HoverBorder;
+            Canvas.MoveTo(X, H.Top);
+            Canvas.LineTo(X, H.Bottom);
+            Canvas.Pen.Color = clBlack;
+            Canvas.Brush.Color = clBlack;
+            const int CX = H.Right - 8, CY = H.Top + 8;
+            Canvas.Polygon({TPoint(CX - 3, CY - 2), TPoint(CX + 3, CY - 2), TPoint(CX, CY + 1)});
+            R.Right -= 16;
+        }
         return;
     }
     const bool HeadsRow = FixedCols() > 0 && DCol == FixedCols() - 1 && ARow == Row();
@@ -233,6 +292,13 @@ void RIraRevadiVizo::PaintCellContent(TCanvas &Canvas, int ACol, int ARow, const
     if (ARow == HoverRowIdx() && HoverRow() && HoverRowCells().Contains(hcFixed))
         Fixed = false;
 
+    // 2., 3. the filter row's glyph; a cell scroll bar takes the right of the cell
+    TCellGraphic *Graphic = GetCellGraphic(RCol, ARow);
+    FPaintExtras.FilterGlyph = Shows_Filter_Glyph(RCol, ARow);
+    FPaintExtras.CellScrollPos = 0;
+    if (Graphic && Graphic->CellType == ctScrollbar)
+        Paint_Cell_Scroll_Bar(Canvas, *Graphic, R);
+
     // 4. colours, fonts, alignment; the graphic's layout
     TColor ColorTo = clNone, MirrorColor = clNone, MirrorColorTo = clNone;
     TAlignment HA = taLeftJustify;
@@ -241,7 +307,6 @@ void RIraRevadiVizo::PaintCellContent(TCanvas &Canvas, int ACol, int ARow, const
     TCellGradientDirection GD = GradientVertical;
     GetVisualProperties(ACol, ARow, State, false, false, true, Canvas.Brush, ColorTo, MirrorColor, MirrorColorTo,
                         Canvas.Font, HA, VA, WW, GD);
-    TCellGraphic *Graphic = GetCellGraphic(RCol, ARow);
     TGraphicLayout GL = Graphic_Layout(Graphic, Graphic_Metrics(RCol, ARow));
     if (Graphic && Graphic->CellType == ctNode && RCol == 0) {
         const TCellProperties *P = Find_Cell_Props(0, ARow);
@@ -256,6 +321,12 @@ void RIraRevadiVizo::PaintCellContent(TCanvas &Canvas, int ACol, int ARow, const
     // 7. fixed-cell face
     if (Fixed && !FVisualStyle)
         Paint_Fixed_Face(Canvas, RCol, ARow, R, Canvas.Brush.Color, ColorTo, MirrorColor, MirrorColorTo);
+    Canvas.Brush.Color = SavedBrush;
+    // 8. the row indicator in the fixed column of the current row
+    const int IndicatorWidth = Paint_Row_Indicator(Canvas, RCol, ARow, R);
+    // 9. the list view's header face
+    if (Fixed && FLook == glListView && !Flat() && !FVisualStyle)
+        Paint_ListView_Header(Canvas, ACol, ARow, R);
     Canvas.Brush.Color = SavedBrush;
     // 10. modified-row bar
     if (ACol == 0 && FShowModified && GetRowModified(RealRowIndex(ARow)))
@@ -299,41 +370,56 @@ void RIraRevadiVizo::PaintCellContent(TCanvas &Canvas, int ACol, int ARow, const
     // 15. borders
     R = R.Inflate(1, 1);
     DrawCellBorders(Canvas, RCol, ARow, R);
+    R.Left -= IndicatorWidth;
 
     // 16. fixed-cell edges
     if (Fixed && !Flat()) {
         const TGridOptions O = Options();
+        Canvas.Pen.Width = 1;
         if (FLook == glClassic) {
-            Canvas.Pen.Width = 1;
+            // a raised inner edge at left and top, a raised edge at right and bottom
+            const TRect E(R.Left + 1, R.Top + 1, R.Right, R.Bottom + 1);
             Canvas.Pen.Color = clBtnHighlight;
-            Canvas.MoveTo(R.Left + 1, R.Bottom - 2);
-            Canvas.LineTo(R.Left + 1, R.Top + 1);
-            Canvas.LineTo(R.Right - 1, R.Top + 1);
+            Canvas.MoveTo(E.Left, E.Bottom - 2);
+            Canvas.LineTo(E.Left, E.Top);
+            Canvas.LineTo(E.Right - 1, E.Top);
+            Canvas.Pen.Color = clBtnShadow;
+            Canvas.MoveTo(E.Right - 2, E.Top + 1);
+            Canvas.LineTo(E.Right - 2, E.Bottom - 2);
+            Canvas.LineTo(E.Left, E.Bottom - 2);
             Canvas.Pen.Color = clBlack;
-            Canvas.MoveTo(R.Right - 1, R.Top);
-            Canvas.LineTo(R.Right - 1, R.Bottom);
-            Canvas.MoveTo(R.Left, R.Bottom - 1);
-            Canvas.LineTo(R.Right, R.Bottom - 1);
+            Canvas.MoveTo(E.Right - 1, E.Top);
+            Canvas.LineTo(E.Right - 1, E.Bottom);
+            Canvas.MoveTo(E.Left, E.Bottom - 1);
+            Canvas.LineTo(E.Right, E.Bottom - 1);
         } else if ((FLook == glQel || FLook == glXP) && O.Contains(goFixedHorzLine)) {
-            Canvas.Pen.Width = 1;
             Canvas.Pen.Color = HalveColor(FixedColor());
-            Canvas.MoveTo(R.Left, R.Bottom - 1);
-            Canvas.LineTo(R.Right, R.Bottom - 1);
+            Canvas.MoveTo(R.Left, R.Bottom);
+            Canvas.LineTo(R.Right, R.Bottom);
             Canvas.Pen.Color = clWhite;
             Canvas.MoveTo(R.Left + 1, R.Top + 1);
             Canvas.LineTo(R.Right - 1, R.Top + 1);
             Canvas.MoveTo(R.Left + 1, R.Top + 1);
-            Canvas.LineTo(R.Left + 1, R.Bottom - 1);
+            Canvas.LineTo(R.Left + 1, R.Bottom);
         } else if (FLook == glSoft) {
-            Canvas.Pen.Width = 1;
-            Canvas.Pen.Color = FCtl3D ? clBtnShadow : clBlack;
+            // (a grid that is not flat is always 3-D here)
+            const TRect E(R.Left, R.Top, R.Right + 1, R.Bottom + 1);
             if (O.Contains(goFixedHorzLine)) {
-                Canvas.MoveTo(R.Left, R.Bottom - 1);
-                Canvas.LineTo(R.Right, R.Bottom - 1);
+                Canvas.Pen.Color = clBtnShadow;
+                Canvas.MoveTo(E.Left, E.Bottom - 1);
+                Canvas.LineTo(E.Right, E.Bottom - 1);
+                Canvas.Pen.Color = clWhite;
+                Canvas.MoveTo(E.Left + 1, E.Bottom - 2);
+                Canvas.LineTo(E.Left + 1, E.Top + 1);
+                Canvas.LineTo(E.Right - 1, E.Top + 1);
             }
             if (O.Contains(goFixedVertLine)) {
-                Canvas.MoveTo(R.Right - 2, R.Top);
-                Canvas.LineTo(R.Right - 2, R.Bottom);
+                Canvas.Pen.Color = clBtnShadow;
+                Canvas.MoveTo(E.Right - 2, E.Top);
+                Canvas.LineTo(E.Right - 2, E.Bottom);
+                Canvas.Pen.Color = clWhite;
+                Canvas.MoveTo(E.Right - 1, E.Top);
+                Canvas.LineTo(E.Right - 1, E.Bottom);
             }
         }
     }
@@ -432,11 +518,20 @@ TRect RIraRevadiVizo::Draw_Cell_Text(TCanvas &Canvas, int ACol, int RCol, int AR
     const bool Fixed = IsFixed(ACol, ARow) || ACol < FixedCols() || ARow < FixedRows();
     // 1. selection colours
     TColor Link = URLColor();
-    if (State.Contains(gdSelected) && !Fixed) {
+    const int SelRow = MouseActions().DisjunctRowSelect() && MouseActions().RowSelectPersistent() ? RealRowIndex(ARow)
+                                                                                                 : ARow;
+    const bool RowListed = Options().Contains(goRowSelect) && GetRowSelect(SelRow) && ACol >= FixedCols()
+                           && ACol < ColCount() - FixedRightCols();
+    if ((State.Contains(gdSelected) || RowListed) && !Fixed) {
         if (FShowSelection) {
+            if (SelectionColor() != clNone)
+                Canvas.Brush.Color = SelectionColor();
             if (isEnabled() && SelectionTextColor() != clNone)
                 Canvas.Font.Color = SelectionTextColor();
             Link = SelectionTextColor();
+        } else if (!hasFocus() || HasCheckBox(RCol, ARow)) {
+            Canvas.Brush.Color = FUnselBrush;
+            Canvas.Font.Color = FUnselFont;
         }
     }
     // 2. the text and its kind
@@ -459,11 +554,15 @@ TRect RIraRevadiVizo::Draw_Cell_Text(TCanvas &Canvas, int ACol, int RCol, int AR
     // 3. text rectangle
     const int NodeInd = (RCol == 0 && HasNodes() && !(GetCellType(0, ARow) == ctNode)) ? GetNodeIndent(ARow) : 0;
     TRect T = Cell_Text_Rect(R, Fixed, GridLineWidth(), XYOffset(), FXYOffsetTopLeftOnly, GL, NodeInd);
-    const bool SortMark = IsSortRow(RCol, ARow) && FixedRows() > 0
-                          && (RCol == FSortSettings.Column
-                              || std::find(FSortSettings.IndexColumns.begin(), FSortSettings.IndexColumns.end(), RCol)
-                                     != FSortSettings.IndexColumns.end())
-                          && (ACol >= FixedCols() || FSortSettings.FixedCols);
+    const bool SortMark = Sort_Mark_Shown(*this, ACol, RCol, ARow);
+    // 5. rows or columns left out of a disjunct selection show unselected
+    if (!Fixed && GridState() != gsSelecting
+        && ((MouseActions().DisjunctRowSelect() && !GetRowSelect(SelRow))
+            || (MouseActions().DisjunctColSelect() && !GetColSelect(ACol)))) {
+        Canvas.Brush.Color = Color();
+        Canvas.Font.Color = Font().Color;
+        GetCellColor(RCol, ARow, State, Canvas.Brush, Canvas.Font);
+    }
     // 6., 7. a picture or gradient behind the cell
     if (!FBackGround.Bitmap.isNull() || FBackGround.Display == bdGradientHorz || FBackGround.Display == bdGradientVert) {
         const bool DrawnSelected = FShowSelection && State.Contains(gdSelected)
@@ -504,8 +603,20 @@ TRect RIraRevadiVizo::Draw_Cell_Text(TCanvas &Canvas, int ACol, int RCol, int AR
             Canvas.Pen.Width = 1;
         }
     }
+    // 4. the filter row's glyph at the right of the text room
+    const bool Glyph = FPaintExtras.FilterGlyph;
+    if (Glyph)
+        Paint_Filter_Glyph(Canvas, RCol, Cell_Text_Rect(R, Fixed, GridLineWidth(), {0, 0}, true, {}, 0));
+    // 3. a scrolled cell shows its content moved up, within the cell
+    const int ScrollPos = FPaintExtras.CellScrollPos;
+    if (ScrollPos > 0) {
+        Canvas.Set_Clip_Rect(R);
+        T.Top -= ScrollPos;
+    }
     Canvas.Brush.Style = bsClear;
     if (Kind == ctMarkup) {
+        if (Glyph)
+            T.Right -= 18;
         if (SortMark)
             T.Right -= 10;
         T.Left -= 1;
@@ -557,6 +668,8 @@ TRect RIraRevadiVizo::Draw_Cell_Text(TCanvas &Canvas, int ACol, int RCol, int AR
         }
         if (HA == taCenter && SortMark)
             T = T.Offset(10, 0);
+        if (Glyph)
+            T.Right -= 16;
         if (GL.Width > 0 || GL.Height > 0) {
             TRect M = T;
             Canvas.DrawText(M, S, F | DT_CALCRECT);
@@ -573,6 +686,8 @@ TRect RIraRevadiVizo::Draw_Cell_Text(TCanvas &Canvas, int ACol, int RCol, int AR
             G && (G->CellType == ctEmpty || G->CellType == ctValue) && G->CellErrLen > 0)
             DrawErrorWave(Canvas, S, T, Canvas.TextHeight(QStringLiteral("hg")), G->CellErrFrom, G->CellErrLen);
         if (SortMark) {
+            if (Glyph)
+                R.Right -= 16;
             const int Q = std::max(0, std::min(R.Width() - 16, Canvas.TextWidth(S)));
             const int GW = (GL.HAlign == haLeft || GL.HAlign == haBeforeText) ? GL.Width : 0;
             const int X = HA == taLeftJustify ? R.Left + Q + GW + 10 : HA == taRightJustify ? R.Right - Q - 10 : R.Left + 8;
@@ -581,6 +696,8 @@ TRect RIraRevadiVizo::Draw_Cell_Text(TCanvas &Canvas, int ACol, int RCol, int AR
         }
     }
     Canvas.Brush.Style = bsSolid;
+    if (ScrollPos > 0)
+        Canvas.Clear_Clip();
     return T;
 }
 
@@ -737,7 +854,7 @@ TRect RIraRevadiVizo::DrawCellGraphic(TCanvas &Canvas, int ACol, int ARow, TRect
     switch (Graphic->CellType) {
     case ctBitmap: case ctPicture:
         if (const auto *B = dynamic_cast<const TCellBitmap *>(Real_Object(Graphic->CellBitmap))) {
-            const QImage Img = Graphic->CellTransparent ? Transparent_Image(B->Image) : B->Image;
+            const QImage Img = Graphic->CellTransparent ? Transparent_Bitmap(B->Image) : B->Image;
             if (Graphic->CellType == ctPicture && Graphic->CellAngle != noStretch)
                 Canvas.StretchDraw(G, Img);
             else
@@ -825,18 +942,18 @@ TRect RIraRevadiVizo::DrawCellGraphic(TCanvas &Canvas, int ACol, int ARow, TRect
         break;
     }
     case ctRotated: {
+        // the turned text starts where its extents, placed by the cell's alignment, fit the cell
+        TRect D = R;
+        PlaceRotatedText(D, Graphic->CellAngle, Text, HA == taLeftJustify ? 0 : HA == taRightJustify ? 1 : 2,
+                         VA == vtaTop ? 0 : VA == vtaCenter ? 1 : 2);
         TFont Saved = Canvas.Font;
         Canvas.Font.Orientation = Graphic->CellAngle * 10;
         Canvas.Brush.Style = bsClear;
-        // the text's top-left corner placed so that the turned text ends inside the cell
-        const TRect D = R.Inflate(-2, -2);
-        const double A = Graphic->CellAngle * 3.14159265358979323846 / 180.0;
-        const int H = Canvas.TextHeight(Text);
-        const int Y = D.Bottom - static_cast<int>(std::nearbyint(H * std::max(0.0, std::cos(A))));
-        const int X = D.Left + static_cast<int>(std::nearbyint(H * std::max(0.0, std::sin(A))));
-        Canvas.TextOut(X, Y, Text);
+        Canvas.TextOut(D.Left, D.Top, Text);
         Canvas.Font = Saved;
         Canvas.Brush.Style = bsSolid;
+        if (Sort_Mark_Shown(*this, DCol, ACol, ARow))
+            DrawSortIndicator(Canvas, ACol, R.Right - 10, R.Top + 8);
         break;
     }
     case ctNode:
@@ -846,9 +963,26 @@ TRect RIraRevadiVizo::DrawCellGraphic(TCanvas &Canvas, int ACol, int ARow, TRect
         double V = 0;
         bool Ok = false;
         V = NormalizeNumberText(Text).toDouble(&Ok);
+        if (!Ok)
+            V = 0;
         const TRect PR = R.Inflate(-1, -1);
+        QPainter *P = Canvas.Qt_Painter();
+        if (FControlLook.ProgressXP && FControlLook.ControlStyle == csTheme && Themes_Available() && P) {
+            // the platform's themed bar and chunk inside the margins
+            const int Range = Graphic->CellErrLen - Graphic->CellErrFrom;
+            QStyleOptionProgressBar O;
+            O.initFrom(this);
+            O.rect = PR.Inflate(-FControlLook.ProgressMarginX, -FControlLook.ProgressMarginY).To_QRect();
+            O.minimum = 0;
+            O.maximum = 100;
+            O.progress = Range > 0 ? ClampPercent(Round_Even((V - Graphic->CellErrFrom) * 100.0 / Range)) : 0;
+            O.textVisible = false;
+            O.state |= QStyle::State_Horizontal;
+            style()->drawControl(QStyle::CE_ProgressBar, &O, P, this);
+            break;
+        }
         DrawProgressBar(Canvas, PR, Graphic->CellColor, Graphic->CellBoolean ? Graphic->CellIndex : clWhite,
-                        Graphic->CellColor2, Graphic->CellBoolean ? Graphic->CellAngle : clBlack, Ok ? V : 0,
+                        Graphic->CellColor2, Graphic->CellBoolean ? Graphic->CellAngle : clBlack, V,
                         FControlLook.ProgressMarginX, FControlLook.ProgressMarginY, Graphic->CellErrFrom,
                         Graphic->CellErrLen, Graphic->CellText, FControlLook.ProgressBorderColor, false);
         break;
@@ -858,9 +992,8 @@ TRect RIraRevadiVizo::DrawCellGraphic(TCanvas &Canvas, int ACol, int ARow, TRect
         const double V = NormalizeNumberText(Text).toDouble(&Ok);
         const int Range = Graphic->CellErrLen - Graphic->CellErrFrom;
         const int Pct = Range > 0 ? ClampPercent(Round_Even((V - Graphic->CellErrFrom) * 100.0 / Range)) : 0;
-        TStyledProgress SP;
-        SP.BackgroundColor = Canvas.Brush.Color;
-        DrawProgressBarStyled(Canvas, R.Inflate(-2, -2), Pct, SP);
+        DrawProgressBarStyled(Canvas, R.Inflate(-2, -2), Pct,
+                              Styled_Progress(ProgressAppearance(), Canvas.Brush.Color, Canvas.Font));
         break;
     }
     case ctProgressPie:
@@ -1060,6 +1193,15 @@ void RIraRevadiVizo::DrawCheckBox(TCanvas &Canvas, TRect ARect, bool Checked, bo
     const int L = ARect.Left + std::max(0, (ARect.Width() - S) / 2);
     const int T = ARect.Top + std::max(0, (ARect.Height() - S) / 2);
     const TRect B(L, T, L + S, T + S);
+    // the themed box where the platform has themes (and a painter to draw them)
+    if (Style == csTheme) {
+        if (QPainter *P = Canvas.Qt_Painter(); P && Themes_Available()) {
+            Draw_Theme_Part(*P, this, tpCheckBox, Enabled ? tsNormal : tsDisabled, B.To_QRect(),
+                            Grayed ? tcMixed : Checked ? tcChecked : tcUnchecked);
+            return;
+        }
+        Style = csClassic;
+    }
     const TPen SavedPen = Canvas.Pen;
     const TBrush SavedBrush = Canvas.Brush;
     switch (Style) {
@@ -1092,8 +1234,9 @@ void RIraRevadiVizo::DrawCheckBox(TCanvas &Canvas, TRect ARect, bool Checked, bo
         Canvas.Pen.Color = clBtnShadow;
         Canvas.LineTo(B.Right - 1, B.Bottom - 1);
         Canvas.LineTo(B.Left, B.Bottom - 1);
+        // (grayed: the tick in grey)
         if (Checked || Grayed)
-            Tick(Canvas, B, Enabled ? FControlLook.Color : 0x808080);
+            Tick(Canvas, B, Enabled && !Grayed ? FControlLook.Color : 0x808080);
         break;
     }
     default: {
@@ -1137,7 +1280,16 @@ void RIraRevadiVizo::DrawRadioGroup(TCanvas &Canvas, TRect ARect, int Count, int
             Y = ARect.Top + 2;
         const TRect M(X, Y + std::max(0, (TH - RS) / 2), X + RS, Y + std::max(0, (TH - RS) / 2) + RS);
         const bool On = I == Marked;
-        if (Style == csGlyph && !(On ? FControlLook.RadioOnGlyph : FControlLook.RadioOffGlyph).isNull()) {
+        QPainter *P = Canvas.Qt_Painter();
+        if (Style == csTheme && P && Themes_Available()) {
+            QStyleOptionButton O;
+            O.initFrom(this);
+            O.rect = M.To_QRect();
+            O.state &= ~(QStyle::State_Enabled | QStyle::State_HasFocus | QStyle::State_MouseOver);
+            O.state |= (Disabled ? QStyle::State_None : QStyle::State_Enabled)
+                       | (On ? QStyle::State_On : QStyle::State_Off);
+            style()->drawPrimitive(QStyle::PE_IndicatorRadioButton, &O, P, this);
+        } else if (Style == csGlyph && !(On ? FControlLook.RadioOnGlyph : FControlLook.RadioOffGlyph).isNull()) {
             Canvas.Draw(M.Left, M.Top, On ? FControlLook.RadioOnGlyph : FControlLook.RadioOffGlyph);
         } else if (Style == csCorvan) {
             const int cx = (M.Left + M.Right) / 2, cy = (M.Top + M.Bottom) / 2, h = RS / 2;

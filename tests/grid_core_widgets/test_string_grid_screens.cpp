@@ -2,6 +2,8 @@
 // of every graphic kind, in a few states (written to the test-output folder).
 #include "TestSupport.h"
 #include "grid/core/RIraRevadiVizo.h"
+#include "platform/SystemInfo.h"
+#include <QDir>
 #include <QApplication>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -20,6 +22,22 @@ QImage Glyph(TColor Fill)
     return I;
 }
 
+// A cell that draws itself: a small two-colour bar chart.
+class TChart : public TCellDrawInterface {
+public:
+    void Draw(TCanvas &Canvas, const TRect &R, int, int, bool) override
+    {
+        const int W = std::max(1, R.Width() / 4);
+        const int Heights[] = {40, 80, 60, 100};
+        for (int I = 0; I < 4; ++I) {
+            const int H = (R.Height() - 2) * Heights[I] / 100;
+            Canvas.Brush.Color = I % 2 ? clTeal : clNavy;
+            Canvas.FillRect(TRect(R.Left + I * W + 1, R.Bottom - 1 - H, R.Left + (I + 1) * W, R.Bottom - 1));
+        }
+    }
+    QSize GetSize(int, int) const override { return QSize(48, 0); }
+};
+
 // A grid that says it has nodes (the node rows are set up by hand here).
 class TNodeGrid : public RIraRevadiVizo {
 public:
@@ -36,17 +54,19 @@ struct TDemo {
     TCellBitmap Bitmap{Glyph(clLime)};
     TCellBitmap Picture{Glyph(clFuchsia).scaled(40, 20)};
     TImageList Images{14, 14};
+    TCellIcon Icon{QIcon(QPixmap::fromImage(Glyph(clAqua))), QSize(14, 14)};
+    TChart Chart;
 
     TDemo()
     {
-        Window.resize(520, 812);
+        Window.resize(520, 900);
         auto *L = new QVBoxLayout(&Window);
         L->setContentsMargins(4, 4, 4, 4);
         Grid = new TNodeGrid(&Window);
         L->addWidget(Grid);
         RIraRevadiVizo &G = *Grid;
         G.Set_ColCount(6);
-        G.Set_RowCount(33);
+        G.Set_RowCount(37);
         G.Set_DefaultColWidth(80);
         G.Set_ColWidths(0, 110);
         G.Set_ColWidths(1, 130);
@@ -131,6 +151,22 @@ struct TDemo {
         G.AddMultiImage(1, K, 0, haLeft, vaTop);
         for (int I : {0, 1, 2, 1})
             G.GetCellImages(1, K)->Add(I);
+        K = Row("icon", "");
+        G.Set_Cells(1, K, "aqua icon");
+        G.AddIcon(1, K, &Icon, haBeforeText, vaCenter);
+        K = Row("file picture", "");
+        {
+            const QString File = QDir(Test_Output_Dir()).filePath(QStringLiteral("screens_file_picture.png"));
+            Glyph(clOlive).scaled(28, 28).save(File);
+            G.CreateFilePicture(1, K, false, ShrinkWithAspectRatio, 0, haCenter, vaCenter)->Picture.Set_Filename(File);
+        }
+        K = Row("self-drawn", "");
+        G.Set_Cells(1, K, "chart");
+        G.AddInterfacedCell(1, K, &Chart);
+        K = Row("scroll bar", "");
+        G.Set_Cells(1, K, "line 1\nline 2\nline 3\nline 4");
+        G.AddScrollBar(1, K, true);
+        G.SetScrollPosition(1, K, 6);
         K = Row("rotated", "");
         G.AddRotated(1, K, 20, "tilted");
         G.Set_RowHeights(K, 30);
@@ -154,6 +190,7 @@ struct TDemo {
         Node(Row("", "contracted"), 1, true);
         for (int I = First; I < R; ++I)
             G.Set_Cells(0, I, QStringLiteral("row %1").arg(I));
+        G.Set_MultilineCells(true);
         G.Set_AutoNumAlign(true);
         G.SortSettings().Show = true;
         G.SortSettings().Column = 3;
@@ -214,6 +251,33 @@ TEST(StringGridScreens, EveryLookAndGraphic)
              BG.ColorTo = RGB_Color(120, 160, 220);
              G.Set_BackGround(BG);
          }},
+        // the row indicator, the filter row's funnel and a sizing line
+        {"indicator_filter_sizing",
+         [](RIraRevadiVizo &G) {
+             G.Set_Row(3);
+             QImage Arrow(10, 10, QImage::Format_ARGB32);
+             Arrow.fill(Qt::transparent);
+             QPainter P(&Arrow);
+             P.setBrush(Qt::black);
+             const QPoint Pts[] = {{2, 1}, {8, 5}, {2, 9}};
+             P.drawPolygon(Pts, 3);
+             G.Set_RowIndicator(Arrow);
+             G.OnGetColumnFilter = [](QObject *, int Column, QStringList &L) {
+                 if (Column >= 2)
+                     L << QStringLiteral("a");
+             };
+             G.DrawColSizingLine(G.CellRect(2, 0).Right);
+         }},
+        // a pressed header with its drop-down button
+        {"header_dropdown",
+         [](RIraRevadiVizo &G) {
+             G.Set_Look(glOffice2007);
+             G.Set_HoverFixedCells(hfAll);
+             G.ControlLook().FixedDropDownButton = true;
+             G.Set_Hovered_Fixed_Cell(2, 0, true);
+         }},
+        // no platform themes: themed boxes fall back to the classic frame
+        {"no_themes", [](RIraRevadiVizo &G) { System_Info().Theme_Active = false; G.Set_Look(glStandard); }},
         // disabled: check boxes grayed, text in the disabled colour
         {"disabled", [](RIraRevadiVizo &G) { G.setEnabled(false); }},
         // colour tones: flat look with glyph check boxes
@@ -230,6 +294,7 @@ TEST(StringGridScreens, EveryLookAndGraphic)
     };
     for (const TShot &S : Shots) {
         SCOPED_TRACE(S.Name);
+        TSystemInfoGuard Themes;
         TDemo D;
         S.Setup(*D.Grid);
         D.Window.show();

@@ -1,0 +1,316 @@
+// Painting rules of the string grid beyond the basics: print fonts, the
+// custom look's gradient, disjunct selections while the mouse selects,
+// check boxes and radio marks by control style (themed where the platform
+// has themes), the XP progress bar's appearance, fixed-cell edges, the
+// header drop-down button and the sort mark of turned text.
+#include "grid/core/RIraRevadiVizo.h"
+#include "platform/SystemInfo.h"
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+// A grid whose selecting state a test can set (the mouse code's job).
+class TGrid : public RIraRevadiVizo {
+public:
+    using RIraRevadiVizo::RIraRevadiVizo;
+    void Selecting(bool On) { Set_GridState(On ? gsSelecting : gsNormal); }
+};
+
+std::unique_ptr<TGrid> Make_Grid(int Cols = 4, int Rows = 5)
+{
+    auto G = std::make_unique<TGrid>();
+    G->Set_ColCount(Cols);
+    G->Set_RowCount(Rows);
+    G->Set_DefaultColWidth(100);
+    G->resize(500, 200);
+    return G;
+}
+
+struct TVisual {
+    TColor Brush;
+    TFont Font;
+    TGridDrawState State;
+};
+TVisual Visual_Of(RIraRevadiVizo &G, int ACol, int ARow, TGridDrawState State, bool Print = false)
+{
+    TBrush B;
+    TFont F;
+    TColor CT, MC, MCT;
+    TAlignment HA;
+    TVAlignment VA;
+    bool WW = false;
+    TCellGradientDirection GD;
+    G.GetVisualProperties(ACol, ARow, State, Print, true, true, B, CT, MC, MCT, F, HA, VA, WW, GD);
+    return {B.Color, F, State};
+}
+
+// The rectangle the painter hands a cell's content: inside the grid lines.
+TRect Inner(const RIraRevadiVizo &G, int ACol, int ARow)
+{
+    const TRect R = G.CellRect(ACol, ARow);
+    return ACol < G.FixedCols() || ARow < G.FixedRows() ? TRect(R.Left, R.Top, R.Right - 1, R.Bottom - 2)
+                                                        : R.Inflate(-1, -1);
+}
+
+bool Has_Line(const TRecordingCanvas &C, TColor Color, const TRect &Line)
+{
+    for (const TCanvasOp &Op : C.Ops())
+        if (Op.Kind == TCanvasOp::LineTo && Op.Pen.Color == Color && Op.Rect == Line)
+            return true;
+    return false;
+}
+}
+
+TEST(StringGridPaintRules, VisualProperties)
+{
+    struct TCase {
+        const char *Name;
+        std::function<void(TGrid &)> Setup;
+        int Col, Row;
+        TGridDrawState State;
+        bool Print;
+        std::function<bool(const TVisual &)> Want;
+    };
+    const TCase Cases[] = {
+        // printing with its own fonts: the print font for normal cells, the fixed print font for fixed ones
+        {"PrintFont",
+         [](TGrid &G) {
+             G.PrintSettings().UseDisplayFont = false;
+             G.PrintSettings().Font.Name = QStringLiteral("PrintNormal");
+             G.PrintSettings().FixedFont.Name = QStringLiteral("PrintFixed");
+         },
+         1, 1, {}, true, [](const TVisual &V) { return V.Font.Name == QStringLiteral("PrintNormal"); }},
+        {"PrintFixedFont",
+         [](TGrid &G) {
+             G.PrintSettings().UseDisplayFont = false;
+             G.PrintSettings().FixedFont.Name = QStringLiteral("PrintFixed");
+         },
+         1, 0, {}, true, [](const TVisual &V) { return V.Font.Name == QStringLiteral("PrintFixed"); }},
+        {"PrintDisplayFont",
+         [](TGrid &G) { G.PrintSettings().Font.Name = QStringLiteral("PrintNormal"); }, 1, 1, {}, true,
+         [](const TVisual &V) { return V.Font.Name != QStringLiteral("PrintNormal"); }},
+        // the custom look keeps and shows its own fixed gradient
+        {"CustomLookGradient",
+         [](TGrid &G) {
+             G.Set_Look(glCustom);
+             G.ControlLook().Set_FixedGradientFrom(clAqua);
+         },
+         1, 0, {}, false, [](const TVisual &V) { return V.Brush == clAqua; }},
+        // disjunct rows: a listed row is selected, an unlisted one is not
+        {"DisjunctListed",
+         [](TGrid &G) {
+             G.MouseActions().Set_DisjunctRowSelect(true);
+             G.SetRowSelect(2, true);
+         },
+         1, 2, {}, false, [](const TVisual &V) { return V.State.Contains(gdSelected); }},
+        {"DisjunctUnlisted", [](TGrid &G) { G.MouseActions().Set_DisjunctRowSelect(true); }, 1, 3, {gdSelected},
+         false, [](const TVisual &V) { return !V.State.Contains(gdSelected); }},
+        // while the mouse selects, an unlisted row the drag has selected shows selected
+        {"DisjunctDragging",
+         [](TGrid &G) {
+             G.MouseActions().Set_DisjunctRowSelect(true);
+             G.Set_Row(1);
+             G.Selecting(true);
+         },
+         1, 3, {gdSelected}, false, [](const TVisual &V) { return V.State.Contains(gdSelected); }},
+        // ... but the current row under the mouse does not, listed or not
+        {"DisjunctDraggingCurrent",
+         [](TGrid &G) {
+             G.MouseActions().Set_DisjunctRowSelect(true);
+             G.SetRowSelect(2, true);
+             G.Set_Row(2);
+             G.Selecting(true);
+         },
+         1, 2, {gdSelected}, false, [](const TVisual &V) { return !V.State.Contains(gdSelected); }},
+        // a listed column shows selected, not the current one while the mouse is down on it
+        {"DisjunctColumn",
+         [](TGrid &G) {
+             G.MouseActions().Set_DisjunctColSelect(true);
+             G.SetColSelect(2, true);
+         },
+         2, 1, {}, false, [](const TVisual &V) { return V.State.Contains(gdSelected); }},
+        {"DisjunctColumnDraggedOver",
+         [](TGrid &G) {
+             G.MouseActions().Set_DisjunctColSelect(true);
+             G.SetColSelect(2, true);
+             G.Set_Col(2);
+             G.Selecting(true);
+         },
+         2, 1, {}, false, [](const TVisual &V) { return !V.State.Contains(gdSelected); }},
+    };
+    for (const TCase &K : Cases) {
+        SCOPED_TRACE(K.Name);
+        auto G = Make_Grid();
+        K.Setup(*G);
+        EXPECT_TRUE(K.Want(Visual_Of(*G, K.Col, K.Row, K.State, K.Print)));
+    }
+}
+
+// The themed box is the platform style's check box; without themes the
+// themed style falls back to the classic frame. A tri-state box in state 2
+// is drawn grayed in every style that has a grayed form.
+TEST(StringGridPaintRules, CheckBoxStyles)
+{
+    auto Box_Image = [](TControlStyle Style, TCheckBoxState State, bool Themes, int &Rectangles) {
+        TSystemInfoGuard Guard;
+        System_Info().Theme_Active = Themes;
+        auto G = Make_Grid(3, 3);
+        G->ControlLook().ControlStyle = Style;
+        G->AddCheckBox(1, 1, State);
+        TRecordingCanvas C(500, 200);
+        G->Paint_On(C);
+        Rectangles = 0;
+        for (const TCanvasOp &Op : C.Ops())
+            if ((Op.Kind == TCanvasOp::Rectangle || Op.Kind == TCanvasOp::RoundRect) && Op.Rect.Width() == 15)
+                ++Rectangles;
+        const TRect Cell = Inner(*G, 1, 1);
+        return C.Image().copy(Cell.Left, Cell.Top, 20, Cell.Height());
+    };
+    int Rects = 0;
+    // themed: drawn by the style, no frame of the grid's own
+    const QImage ThemedOn = Box_Image(csTheme, cbChecked, true, Rects);
+    EXPECT_EQ(Rects, 0);
+    const QImage ThemedOff = Box_Image(csTheme, cbUnchecked, true, Rects);
+    EXPECT_NE(ThemedOn, ThemedOff);
+    EXPECT_NE(Box_Image(csTheme, cbGrayed, true, Rects), ThemedOn);
+    // no themes: the classic frame
+    const QImage Fallback = Box_Image(csTheme, cbChecked, false, Rects);
+    EXPECT_EQ(Rects, 1);
+    EXPECT_EQ(Fallback, Box_Image(csClassic, cbChecked, true, Rects));
+    // grayed differs from checked and from unchecked in every style
+    for (TControlStyle S : {csClassic, csFlat, csWinXP, csQel, csCorvan, csTheme}) {
+        SCOPED_TRACE(static_cast<int>(S));
+        const QImage Grayed = Box_Image(S, cbGrayed, true, Rects);
+        EXPECT_NE(Grayed, Box_Image(S, cbChecked, true, Rects));
+        EXPECT_NE(Grayed, Box_Image(S, cbUnchecked, true, Rects));
+    }
+}
+
+// The XP progress bar takes its level colours from the grid's progress
+// appearance: 95 % lies beyond Level2Perc (90).
+TEST(StringGridPaintRules, XPProgressAppearance)
+{
+    auto G = Make_Grid(3, 3);
+    G->Set_ColWidths(1, 200);
+    G->Set_Cells(1, 1, QStringLiteral("95"));
+    G->AddDarAzidProgress(1, 1, 0, 100);
+    G->ProgressAppearance().Set_ShowPercentage(false);
+    G->ProgressAppearance().Set_ShowGradient(false);
+    G->ProgressAppearance().Set_Level2Color(clFuchsia);
+    G->ProgressAppearance().Set_Level2ColorTo(clFuchsia);
+    G->ProgressAppearance().Set_Level0Color(clBlue);
+    G->ProgressAppearance().Set_Level0ColorTo(clBlue);
+    TRecordingCanvas C(500, 200);
+    G->Paint_On(C);
+    const TRect Cell = Inner(*G, 1, 1);
+    const QImage I = C.Image();
+    bool SawLast = false;
+    for (int X = Cell.Left; X < Cell.Right; ++X)
+        SawLast = SawLast || I.pixelColor(X, (Cell.Top + Cell.Bottom) / 2) == QColor(Qt::magenta);
+    EXPECT_TRUE(SawLast);
+}
+
+TEST(StringGridPaintRules, FixedEdges)
+{
+    struct TCase { const char *Name; TGridLook Look; std::function<std::vector<std::pair<TColor, TRect>>(TRect)> Lines; };
+    // R below is the fixed cell's rectangle inflated by one, as the edges see it
+    const TCase Cases[] = {
+        // soft: a dark and a white line at the right, a dark bottom line
+        {"Soft", glSoft,
+         [](TRect R) {
+             return std::vector<std::pair<TColor, TRect>>{{clBtnShadow, TRect(R.Right - 1, R.Top, R.Right - 1, R.Bottom + 1)},
+                                                          {clWhite, TRect(R.Right, R.Top, R.Right, R.Bottom + 1)},
+                                                          {clBtnShadow, TRect(R.Left, R.Bottom, R.Right + 1, R.Bottom)}};
+         }},
+        // classic: black lines along the right and the bottom, moved in by one at the left and top
+        {"Classic", glClassic,
+         [](TRect R) {
+             return std::vector<std::pair<TColor, TRect>>{{clBlack, TRect(R.Right - 1, R.Top + 1, R.Right - 1, R.Bottom + 1)},
+                                                          {clBlack, TRect(R.Left + 1, R.Bottom, R.Right, R.Bottom)}};
+         }},
+        // XP: a half-fixed-colour line along the bottom
+        {"XP", glXP,
+         [](TRect R) {
+             return std::vector<std::pair<TColor, TRect>>{{HalveColor(clBtnFace), TRect(R.Left, R.Bottom, R.Right, R.Bottom)}};
+         }},
+    };
+    for (const TCase &K : Cases) {
+        SCOPED_TRACE(K.Name);
+        auto G = Make_Grid();
+        G->Set_Look(glStandard);
+        G->Set_Look(K.Look);
+        TRecordingCanvas C(500, 200);
+        G->Paint_On(C);
+        const TRect R = Inner(*G, 1, 0).Inflate(1, 1);
+        for (const auto &[Color, Line] : K.Lines(R))
+            EXPECT_TRUE(Has_Line(C, Color, Line)) << Line.Left << "," << Line.Top << "-" << Line.Right << "," << Line.Bottom;
+    }
+}
+
+// A hovered header pressed with the fixed drop-down button on gets a button
+// of 16 pixels at its right (separator and down-triangle) and its text room
+// ends before it; a column the window refuses gets none.
+TEST(StringGridPaintRules, HeaderDropDownButton)
+{
+    auto Paint = [](bool Allow, bool Down) {
+        auto G = Make_Grid();
+        G->Set_Look(glWin7);
+        G->Set_HoverFixedCells(hfAll);
+        G->ControlLook().FixedDropDownButton = true;
+        G->OnCanShowFixedDropDown = [Allow](QObject *, int, bool &A) { A = Allow; };
+        G->Set_Cells(2, 0, QStringLiteral("Header"));
+        G->Set_Hovered_Fixed_Cell(2, 0, Down);
+        auto C = std::make_unique<TRecordingCanvas>(500, 200);
+        G->Paint_On(*C);
+        return std::make_pair(std::move(C), Inner(*G, 2, 0));
+    };
+    auto Triangles = [](const TRecordingCanvas &C, const TRect &Cell) {
+        int N = 0;
+        for (const TCanvasOp &Op : C.Ops())
+            if (Op.Kind == TCanvasOp::Polygon && Op.Brush.Color == clBlack && Op.Points.size() == 3
+                && Op.Points[0].X == Cell.Right - 8 - 3 && Op.Points[2].Y == Cell.Top + 8 + 1)
+                ++N;
+        return N;
+    };
+    auto Text_Right = [](const TRecordingCanvas &C) {
+        for (const TCanvasOp &Op : C.Ops())
+            if (Op.Kind == TCanvasOp::DrawText && Op.Text == QStringLiteral("Header"))
+                return Op.Rect.Right;
+        return -1;
+    };
+    const auto [Pressed, Cell] = Paint(true, true);
+    EXPECT_EQ(Triangles(*Pressed, Cell), 1);
+    const auto [Hovered, Cell2] = Paint(true, false);
+    EXPECT_EQ(Triangles(*Hovered, Cell2), 1);
+    const auto [Refused, Cell3] = Paint(false, true);
+    EXPECT_EQ(Triangles(*Refused, Cell3), 0);
+    EXPECT_EQ(Text_Right(*Pressed), Text_Right(*Refused) - 16);
+}
+
+// Turned text in the sorted column's sort row carries the sort mark near its
+// top right corner.
+TEST(StringGridPaintRules, RotatedSortMark)
+{
+    auto G = Make_Grid();
+    G->Set_RowHeights(0, 40);
+    G->AddRotated(1, 0, 45, QStringLiteral("turned"));
+    G->SortSettings().Show = true;
+    G->SortSettings().Column = 1;
+    TRecordingCanvas C(500, 200);
+    G->Paint_On(C);
+    const TRect Cell = Inner(*G, 1, 0);
+    int Marks = 0;
+    for (const TCanvasOp &Op : C.Ops())
+        if (Op.Kind == TCanvasOp::LineTo && (Op.Pen.Color == clWhite || Op.Pen.Color == 0x808080)
+            && std::abs(Op.Rect.Left - (Cell.Right - 9)) <= 5 && std::abs(Op.Rect.Top - (Cell.Top + 7)) <= 5)
+            ++Marks;
+    EXPECT_GE(Marks, 2);
+    G->SortSettings().Column = 2;
+    C.Clear_Ops();
+    G->Paint_On(C);
+    Marks = 0;
+    for (const TCanvasOp &Op : C.Ops())
+        if (Op.Kind == TCanvasOp::LineTo && Op.Pen.Color == 0x808080 && std::abs(Op.Rect.Left - (Cell.Right - 9)) <= 5)
+            ++Marks;
+    EXPECT_EQ(Marks, 0);
+}
