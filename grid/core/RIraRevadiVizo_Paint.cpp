@@ -561,7 +561,11 @@ TRect RIraRevadiVizo::Draw_Cell_Text(TCanvas &Canvas, int ACol, int RCol, int AR
             || (MouseActions().DisjunctColSelect() && !GetColSelect(ACol)))) {
         Canvas.Brush.Color = Color();
         Canvas.Font.Color = Font().Color;
+        // the zoom again only for a font the hook set anew (the one here is zoomed already)
+        const int Zoomed = Canvas.Font.Size;
         GetCellColor(RCol, ARow, State, Canvas.Brush, Canvas.Font);
+        if (Canvas.Font.Size != Zoomed)
+            Canvas.Font.Size += ZoomFactor();
     }
     // 6., 7. a picture or gradient behind the cell
     if (!FBackGround.Bitmap.isNull() || FBackGround.Display == bdGradientHorz || FBackGround.Display == bdGradientVert) {
