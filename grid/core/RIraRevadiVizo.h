@@ -388,8 +388,9 @@ public:
     // cells walks iteratively and visits each cell at most once.
     void NavigateAfterEdit(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool Recursing, bool Edit);
     // The first column the cursor may take (FixedCols, or 1 for node rows).
-    virtual int FirstNavigableCol() { return FixedCols(); }
-    virtual int VisibleFixedRightCols() { return FixedRightCols(); }
+    virtual int FirstNavigableCol() { return FixedCols() == 0 && HasNodes() ? 1 : FixedCols(); }
+    // The fixed right columns that are shown (hidden ones do not count).
+    virtual int VisibleFixedRightCols();
     // Adds a row at the end for AdvanceInsert (the row insertion of the grid).
     virtual void AddRow() { Set_RowCount(RowCount() + 1); }
     bool SelectCell(int ACol, int ARow) override;
@@ -1020,7 +1021,14 @@ public:
     // An editor control ends with a key: commit, replay Tab and arrows on the
     // grid, Enter advances as after an edit.
     void DoneInplaceEdit(TKey Key, TShiftState Shift);
-    void TabToNextCell(bool Backward);
+    // One Tab step (RIraRevadiVizo_Tab.cpp): the next cell keyboard navigation
+    // may land on, wrapping into the next row; false when the step was
+    // handed to the parent window.
+    bool TabToNextCell(bool Backward);
+    // A left press and release at 2 pixels inside the cell's top-left corner,
+    // through the platform grid's own handling, moving the current cell as a
+    // click does (the user's mouse handlers are not called).
+    void SimulateCellClick(int ACol, int ARow);
     void Select() { SelectCell(Col(), Row()); }
     void EditCell(int ACol, int ARow);
     void ShowCellEdit() { ShowInplaceEdit(); }
@@ -1445,6 +1453,9 @@ public:
     std::function<void(QObject *Sender, const QString &Value, int ACol, int ARow, TSearchAction Action)> OnSearchFooterAction;
     TButtonClickEvent OnButtonClick;
     TExpandClickEvent OnExpandClick;
+    // Space on a radio group (the new item's index) and on a radio button cell.
+    std::function<void(QObject *Sender, int ACol, int ARow, int AIdx)> OnRadioClick;
+    std::function<void(QObject *Sender, int ACol, int ARow)> OnRadioButtonClick;
     std::function<void(QObject *Sender, int ARow, int ACol)> OnComboCloseUp;
     std::function<void(QObject *Sender, int ARow, int ACol)> OnComboDropDown;
     std::function<void(QObject *Sender, int ACol, int ARow, int X, int Y, Qt::CursorShape &ACursor)> OnGetCellCursor;
@@ -1498,7 +1509,11 @@ public:
     bool CanSelectCell(int ACol, int ARow);
     int FirstSelectableCol(int ARow);
     int LastSelectableCol(int ARow);
-    bool IsLastDataRow() const { return Row() + 1 == RowCount() - FFixedFooters; }
+    // The row before the footer rows, or before a shown floating footer's row.
+    bool IsLastDataRow() const
+    {
+        return Row() + 1 == RowCount() - FFixedFooters || (RowCount() == Row() + 2 && FFloatingFooter.Visible);
+    }
     // Appends an empty data row (OnCanAddRow may veto; OnAutoAddRow after).
     void AutoAppendRow();
     virtual void EditorKeyDownHook(TKey &Key, TShiftState Shift) {}
@@ -1618,6 +1633,9 @@ public:
     bool IsLoading() const { return FLoading; }
 
 protected:
+    // Notes whether the key comes from the numeric keypad (its decimal point
+    // may type the locale's separator), then the platform's three phases.
+    void keyPressEvent(QKeyEvent *Event) override;
     bool eventFilter(QObject *Watched, QEvent *Event) override;
     bool event(QEvent *Event) override;
     void resizeEvent(QResizeEvent *Event) override;
@@ -1708,7 +1726,15 @@ private:
     void Hide_Editor_For_Key();
     bool Key_Swallowed(TKey &Key, TShiftState Shift);
     bool Skip_Fixed_Cells(TKey &Key, TShiftState Shift);
+    bool Cell_Control_Key(TKey Key, int RC);
+    bool Home_End_Key(TKey &Key, TShiftState Shift, int Row0, int L0, bool KH);
+    void After_Inherited_Key(TKey &Key, TShiftState Shift, int Col0, int Row0);
+    bool Tab_Move(bool Backward, bool &Again);
+    bool Tab_Hand_Over();
     TGridRect FMoveSelection;
+    int FLastTabCol = -1;
+    int FLastTabRow = -1;
+    bool FKeypadKey = false;   // the key being handled came from the numeric keypad
     TPoint FPressPoint;
     int FNumCellControls = 0;
     std::unique_ptr<TGridProgressAppearance> FProgressAppearance;

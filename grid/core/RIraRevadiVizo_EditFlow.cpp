@@ -591,8 +591,8 @@ void RIraRevadiVizo::DoneInplaceEdit(TKey Key, TShiftState Shift)
     HideInplaceEdit();
     if (!Self)
         return;
-    if (FNavigation.AppendOnArrowDown() && Key == VK_DOWN && Row() == RowCount() - FFixedFooters - 1 && CanAddRow())
-        AppendRow();
+    if (FNavigation.AppendOnArrowDown() && Key == VK_DOWN && IsLastDataRow())
+        AutoAppendRow();
     if (Key == VK_TAB || (Key >= VK_LEFT && Key <= VK_DOWN)) {
         TKey K = Key;
         KeyDown(K, Shift);
@@ -606,20 +606,6 @@ void RIraRevadiVizo::DoneInplaceEdit(TKey Key, TShiftState Shift)
         NavigateAfterEdit(Col(), Row(), false, true, true, false, true);
     FNavigation.Set_AlwaysEdit(Always);
     FBlockFocus = false;
-}
-
-void RIraRevadiVizo::TabToNextCell(bool Backward)
-{
-    TKey K = VK_TAB;
-    TShiftState Shift;
-    if (Backward)
-        Shift += ssShift;
-    const TGridOptions O = Options();
-    if (!O.Contains(goTabs))
-        Set_Options(O + goTabs);
-    TBaseGrid::KeyDown(K, Shift);
-    if (!O.Contains(goTabs))
-        Set_Options(Options() - goTabs);
 }
 
 void RIraRevadiVizo::EditCell(int ACol, int ARow)

@@ -5,7 +5,12 @@
 // then KeyUp.
 #include "grid/core/RIraRevadiVizo.h"
 #include "grid/base/TextRoutines.h"
+#include "platform/Locale.h"
+#include "grid/core/GridPanels.h"
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPointer>
+#include <QScopeGuard>
 
 namespace {
 bool Holds_Control_Tag(const QString &Text, bool Markup)
@@ -72,14 +77,25 @@ void RIraRevadiVizo::AutoAppendRow()
         OnCanAddRow(this, Allow);
     if (!Allow)
         return;
+    const bool Footer = FFloatingFooter.Visible;
+    // A shown floating footer stays the last row: its texts move down with it.
+    QStringList Saved;
+    if (Footer)
+        for (int C = 0; C < TotalColCount(); ++C)
+            Saved.append(Cells(C, RowCount() - 1));
     GrowRowCount();
-    const int R = RowCount() - 1;
+    const int R = Footer ? RowCount() - 2 : RowCount() - 1;
     for (int C = 0; C < TotalColCount(); ++C) {
         Set_Cells(C, R, QString());
         Set_Objects(C, R, nullptr);
     }
-    if (FFixedFooters > 0)
+    if (Footer)
+        for (int C = 0; C < Saved.size(); ++C)
+            Set_Cells(C, RowCount() - 1, Saved[C]);
+    if (Footer || FFixedFooters > 0)
         Set_Row(Row() + 1);
+    if (Footer)
+        CalcFooter(-1);
     if (OnAutoAddRow)
         OnAutoAddRow(this, RowCount() - FFixedFooters - 1);
 }
@@ -120,18 +136,140 @@ bool RIraRevadiVizo::Skip_Fixed_Cells(TKey &Key, TShiftState Shift)
     return true;
 }
 
+// Enter or Space on a cell with a control: a check box flips, a radio group
+// steps to its next item, a radio button takes its column's choice, a button
+// is pressed (each when the cell may be edited, or the control look says the
+// control is always active). False when the cell holds no control.
+bool RIraRevadiVizo::Cell_Control_Key(TKey Key, int RC)
+{
+    const int R = Row();
+    if (!(HasCellControl(RC, R) || Is_Check_Control_Cell(RC, R)))
+        return false;
+    bool Allow = Options().Contains(goEditing) || FMouseActions.RangeSelectAndEdit();
+    QueryCanEdit(RC, R, Allow);
+    QPointer<RIraRevadiVizo> Self(this);
+    const bool Space = Key == VK_SPACE;
+    if (Space && HasRadioButton(RC, R)) {
+        if (Allow || ControlLook().RadioAlwaysActive) {
+            SetRadioButtonColumnIndex(RC, R);
+            if (OnRadioButtonClick)
+                OnRadioButtonClick(this, RC, R);
+        }
+    } else if (Space && IsRadio(RC, R)) {
+        if (Allow || ControlLook().RadioAlwaysActive) {
+            AdvanceRadio(RC, R, true);
+            int Idx = -1;
+            GetRadioIdx(RC, R, Idx);
+            if (OnRadioClick)
+                OnRadioClick(this, RC, R, Idx);
+        }
+    } else if (Space && Is_Check_Control_Cell(RC, R)) {
+        if (Allow || ControlLook().CheckAlwaysActive) {
+            const bool State = Flip_Check_Control(RC, R);
+            if (ShowModified())
+                SetRowModified(R, true);
+            DoCheckBoxClick(RC, R, State);
+        }
+    } else if (Allow && HasButton(RC, R)) {
+        DoButtonClick(RC, R);
+    }
+    if (Self)
+        RepaintCell(Col(), Row());
+    return true;
+}
+
+// Home and End by Navigation.HomeEndKey; true when the key was handled here
+// (reported, and consumed).
+bool RIraRevadiVizo::Home_End_Key(TKey &Key, TShiftState Shift, int Row0, int L0, bool KH)
+{
+    const bool Home = Key == VK_HOME;
+    const bool Ctrl = Shift.Contains(ssCtrl);
+    const THomeEndAction HE = FNavigation.HomeEndKey();
+    const bool RowSel = Options().Contains(goRowSelect);
+    const bool OneRow = FFixedRowAlways && RowCount() == 1;
+    const bool FooterShown = FFloatingFooter.Visible;
+    // The horizontal position kept while row selection pages.
+    auto Keep_Horizontal = [&] {
+        if (KH) {
+            StartUpdate();
+            Set_LeftCol(L0);
+            ResetUpdate();
+        }
+    };
+    if (HE == heFirstLastCell && !Ctrl) {
+        if (Home)
+            FocusCell(FixedCols(), FixedRows());
+        else
+            FocusCell(ColCount() - 1, RowCount() - 1);
+        FocusBaseCell();
+    } else if (HE == heFirstLastRow && !Ctrl) {
+        if (OneRow)
+            return false;
+        int To = FixedRows();
+        if (!Home)
+            To = FooterShown && RowCount() > 2 ? RowCount() - 2 : RowCount() - FFixedFooters - 1;
+        if (!Home && FFixedFooters > 0 && !FooterShown)
+            Set_TopRow(std::max(FixedRows(), RowCount() - VisibleRowCount()));
+        if (Shift.Contains(ssShift)) {
+            // The rows from the one the key started on, across all columns.
+            Set_Selection(TGridRect{0, std::min(Row0, To), ColCount() - 1, std::max(Row0, To)});
+            if (FMouseActions.DisjunctRowSelect())
+                SelectionToRowSelect(false);
+        } else {
+            FocusCell(Col(), To);
+            FocusBaseCell();
+            if (FMouseActions.DisjunctRowSelect()) {
+                ClearRowSelect();
+                SelectionToRowSelect(false);
+            }
+        }
+        if (!Home && FooterShown)
+            Set_TopRow(std::max(FixedRows(), RowCount() - VisibleRowCount()));
+        Keep_Horizontal();
+    } else if (HE == heFirstLastColumn && Ctrl && Home) {
+        FocusCell(std::max(FixedCols(), FirstSelectableCol(FixedRows())), FixedRows());
+        FocusBaseCell();
+        Set_LeftCol(FirstNavigableCol());
+    } else if (HE == heFirstLastColumn && !Ctrl && !RowSel) {
+        if (OneRow)
+            return false;
+        if (Shift.Contains(ssShift)) {
+            const TPoint A = Anchor();
+            const int To = Home ? FixedCols() : ColCount() - FFixedRightCols - 1;
+            Set_Selection(TGridRect{std::min(A.X, To), Row(), std::max(A.X, To), Row()});
+            InvalidateRow(Row());
+        } else {
+            const int C = Home ? FirstSelectableCol(Row()) : ColCount() - 1;
+            FocusCell(std::max(FixedCols(), C), Row());
+            FocusBaseCell();
+            Set_LeftCol(Home ? FirstNavigableCol() : std::max(FixedCols(), ColCount() - VisibleColCount()));
+        }
+    } else
+        return false;
+    if (OnKeyDown) {
+        TKey Copy = Key;
+        OnKeyDown(this, Copy, Shift);
+    }
+    Key = 0;
+    return true;
+}
+
 void RIraRevadiVizo::KeyDown(TKey &Key, TShiftState Shift)
 {
-    const int Row0 = Row();
+    const int L0 = LeftCol();
+    const int Col0 = Col(), Row0 = Row();
     const int RC = DisplToRealCol(Col());
     const bool IsDown = Key == VK_DOWN;
     FMoveSelection = Selection();
     const bool Ctrl = Shift.Contains(ssCtrl);
     const bool Editing = Options().Contains(goEditing);
+    const bool Paging = Key == VK_PRIOR || Key == VK_NEXT || Key == VK_UP || Key == VK_DOWN;
+    // Row selection paging keeps the horizontal scroll position when asked to.
+    const bool KH = Paging && Options().Contains(goRowSelect) && LeftCol() != FixedCols()
+                    && FNavigation.KeepHorizScroll();
 
     // Scrolling only: the view moves, the current cell stays.
-    if (FNavigation.MoveScrollOnly()
-        && (Key == VK_PRIOR || Key == VK_NEXT || Key == VK_END || Key == VK_HOME || Key == VK_UP || Key == VK_DOWN)) {
+    if (FNavigation.MoveScrollOnly() && (Paging || Key == VK_END || Key == VK_HOME)) {
         const int V = VisibleRowCount();
         switch (Key) {
         case VK_PRIOR: Set_TopRow(V + FixedRows() < TopRow() ? TopRow() - V : FixedRows()); break;
@@ -167,6 +305,9 @@ void RIraRevadiVizo::KeyDown(TKey &Key, TShiftState Shift)
         if (Key == VK_F2)
             Show_Editor_For_Key(QChar());
     }
+    // Ctrl+F goes to the search footer's text.
+    if (Ctrl && Key == 'F' && FSearchFooter.Visible() && FSearchPanel && FSearchPanel->Edit())
+        FSearchPanel->Edit()->setFocus();
     if (EnterOrF2) {
         if (Options().Contains(goEditing) && !IsEditable(RC, Row())) {
             Key_Swallowed(Key, Shift);
@@ -183,70 +324,30 @@ void RIraRevadiVizo::KeyDown(TKey &Key, TShiftState Shift)
         return;
     }
 
-    // Space flips a check box that the cell may be edited at.
-    if ((Key == VK_SPACE || Key == VK_RETURN) && Is_Check_Control_Cell(RC, Row())) {
-        bool Allow = Editing || FMouseActions.RangeSelectAndEdit();
-        QueryCanEdit(RC, Row(), Allow);
-        if ((Allow || ControlLook().CheckAlwaysActive) && Key == VK_SPACE) {
-            const bool State = Flip_Check_Control(RC, Row());
-            DoCheckBoxClick(RC, Row(), State);
-        }
-        RepaintCell(Col(), Row());
-    }
+    if (Key == VK_SPACE || Key == VK_RETURN)
+        Cell_Control_Key(Key, RC);
 
-    // Home and End by the navigation setting.
-    if (Key == VK_HOME || Key == VK_END) {
-        const bool Home = Key == VK_HOME;
-        const THomeEndAction HE = FNavigation.HomeEndKey();
-        const bool RowSel = Options().Contains(goRowSelect);
-        const bool OneRow = FFixedRowAlways && RowCount() == 1;
-        bool Done = true;
-        if (HE == heFirstLastCell && !Ctrl) {
-            if (Home)
-                FocusCell(FixedCols(), FixedRows());
-            else
-                FocusCell(ColCount() - 1, RowCount() - 1);
-            FocusBaseCell();
-        } else if (HE == heFirstLastRow && !Ctrl) {
-            if (OneRow)
-                Done = false;
-            else {
-                const int To = Home ? FixedRows() : RowCount() - FFixedFooters - 1;
-                if (Shift.Contains(ssShift)) {
-                    // The rows from the one the key started on, across all columns.
-                    Set_Selection(TGridRect{0, std::min(Row0, To), ColCount() - 1, std::max(Row0, To)});
-                    if (FMouseActions.DisjunctRowSelect())
-                        SelectionToRowSelect(false);
-                } else {
-                    FocusCell(Col(), To);
-                    FocusBaseCell();
-                    if (FMouseActions.DisjunctRowSelect()) {
-                        ClearRowSelect();
-                        SelectionToRowSelect(false);
-                    }
-                }
-            }
-        } else if (HE == heFirstLastColumn && Ctrl && Home) {
-            FocusCell(std::max(FixedCols(), FirstSelectableCol(FixedRows())), FixedRows());
-            FocusBaseCell();
-            Set_LeftCol(FirstNavigableCol());
-        } else if (HE == heFirstLastColumn && !Ctrl && !RowSel) {
-            if (OneRow)
-                Done = false;
-            else if (Shift.Contains(ssShift)) {
-                const TPoint A = Anchor();
-                const int To = Home ? FixedCols() : ColCount() - FFixedRightCols - 1;
-                Set_Selection(TGridRect{std::min(A.X, To), Row(), std::max(A.X, To), Row()});
-                InvalidateRow(Row());
-            } else {
-                const int C = Home ? FirstSelectableCol(Row()) : ColCount() - 1;
-                FocusCell(std::max(FixedCols(), C), Row());
-                FocusBaseCell();
-                Set_LeftCol(Home ? FirstNavigableCol() : std::max(FixedCols(), ColCount() - VisibleColCount()));
-            }
-        } else
-            Done = false;
-        if (Done) {
+    if ((Key == VK_HOME || Key == VK_END) && Home_End_Key(Key, Shift, Row0, L0, KH))
+        return;
+
+    // Right and Left on a merged node cell open and close its node.
+    if ((Key == VK_RIGHT || Key == VK_LEFT) && IsNode(Row()) && IsMergedCell(Col(), Row())) {
+        if (Key == VK_RIGHT)
+            ExpandNode(RealRowIndex(Row()));
+        else
+            ContractNode(RealRowIndex(Row()));
+    }
+    // Row selection scrolls sideways with the arrows (or Ctrl and the arrows).
+    if ((Key == VK_LEFT || Key == VK_RIGHT) && Options().Contains(goRowSelect) && !IsNode(Row())
+        && VisibleColCount() < ColCount()) {
+        const bool LeftRight = FNavigation.LeftRightRowSelect();
+        if (!LeftRight || Ctrl) {
+            if (Key == VK_LEFT && LeftCol() > FixedCols())
+                Set_LeftCol(LeftCol() - 1);
+            else if (Key == VK_RIGHT && LeftCol() + VisibleColCount() < ColCount())
+                Set_LeftCol(LeftCol() + 1);
+        }
+        if (!LeftRight) {
             if (OnKeyDown) {
                 TKey Copy = Key;
                 OnKeyDown(this, Copy, Shift);
@@ -272,10 +373,38 @@ void RIraRevadiVizo::KeyDown(TKey &Key, TShiftState Shift)
     if (IsDown && IsLastDataRow() && FNavigation.AppendOnArrowDown())
         AutoAppendRow();
 
+    if (FSelectionRectangle && !(Selection() == FMoveSelection)) {
+        const TGridRect S = Selection();
+        RepaintRect(TRect(S.Left, S.Top, S.Right, S.Bottom));
+        FMoveSelection = S;
+    }
+
     QPointer<RIraRevadiVizo> Self(this);
-    TBaseGrid::KeyDown(Key, Shift);
+    if (KH)
+        BeginUpdate();
+    {
+        const auto Restore = qScopeGuard([&] {
+            if (Self && KH) {
+                Set_LeftCol(L0);
+                EndUpdate();
+            }
+        });
+        TBaseGrid::KeyDown(Key, Shift);
+    }
     if (!Self || Key == 0)
         return;
+    After_Inherited_Key(Key, Shift, Col0, Row0);
+}
+
+// What keys do after the platform's handling: clipboard keys, the row insert
+// and delete keys (which wait for the grid's row operations), select-all,
+// the disjunct row and column selections, and the selection-changed notice.
+void RIraRevadiVizo::After_Inherited_Key(TKey &Key, TShiftState Shift, int Col0, int Row0)
+{
+    const bool Ctrl = Shift.Contains(ssCtrl);
+    const bool Disjunct_Persistent = FMouseActions.DisjunctRowSelect() && FMouseActions.RowSelectPersistent();
+    const int RR = Disjunct_Persistent ? DisplToRealRow(Row()) : Row();
+    QPointer<RIraRevadiVizo> Self(this);
 
     // Clipboard keys: the events decide; the exchange itself comes with the
     // clipboard formats (until then an allowed operation does nothing).
@@ -307,19 +436,54 @@ void RIraRevadiVizo::KeyDown(TKey &Key, TShiftState Shift)
                 for (int I = R.Top; I <= R.Bottom; ++I)
                     SetRowSelect(I, true);
             SelectAllHook(R);
+            Set_Selection(R);
+            FocusCell(R.Right, R.Bottom);
+            // A click at the corner cell settles the platform's anchor there.
+            SimulateCellClick(R.Right, R.Bottom);
+            if (!Self)
+                return;
             FocusCell(R.Right, R.Bottom);
             Set_Selection(R);
         }
         return;
     }
+    const bool Arrowish = Key >= VK_PRIOR && Key <= VK_DOWN;
+    if (Arrowish && FMouseActions.DisjunctRowSelect()) {
+        if (!Shift.Contains(ssShift) && !Ctrl)
+            ClearRowSelect();
+        if (Shift.Contains(ssShift))
+            SelectionToRowSelect(true);
+        else
+            SetRowSelect(RR, true);
+    }
+    if (Arrowish && FMouseActions.DisjunctColSelect()) {
+        if (!Shift.Contains(ssShift) && !Ctrl)
+            ClearColSelect();
+        if (Shift.Contains(ssShift))
+            SelectionToColSelect(true);
+        else
+            SetColSelect(Col(), true);
+    }
     if (Key == VK_SPACE && FMouseActions.DisjunctRowSelect())
-        SetRowSelect(Row(), !GetRowSelect(Row()));
-    if (EnterOrF2) {
+        SetRowSelect(RR, !GetRowSelect(RR));
+    if (Key == VK_SPACE && FMouseActions.DisjunctColSelect())
+        SetColSelect(Col(), !GetColSelect(Col()));
+    // A handler that turned the key into Tab at the last cell before the
+    // fixed right columns: on to the first cell of the next row.
+    if (Key == VK_TAB && Options().Contains(goTabs) && FFixedRightCols > 0
+        && Col0 == TotalColCount() - FFixedRightCols - 1) {
+        if (Row0 == RowCount() - FFixedFooters - 1)
+            Set_Row(FixedRows());
+        else if (Row() + 1 < RowCount())
+            Set_Row(Row() + 1);
+        Set_Col(FirstNavigableCol());
+    }
+    if (Key == VK_RETURN || Key == VK_F2) {
         SaveOldCellValue(Col(), Row());
         if (Key == VK_F2)
             F2KeyHook();
     }
-    if (!(Selection() == FMoveSelection)) {
+    if (Self && !(Selection() == FMoveSelection)) {
         const TGridRect S = Selection();
         DoSelectionChanged(S.Left, S.Top, S.Right, S.Bottom);
         FMoveSelection = S;
@@ -345,10 +509,20 @@ void RIraRevadiVizo::KeyPress(QChar &Key)
         if (Flag)
             Set_Options(Options() + goEditing);
     }
-    const char16_t U = Key.unicode();
+    char16_t U = Key.unicode();
     // Ctrl+C, Ctrl+V and Ctrl+X were handled at key-down.
     if (FNavigation.AllowClipboardShortCuts() && (U == 3 || U == 22 || U == 24)) {
         Key = QChar();
+        return;
+    }
+    // The keypad's decimal point types the locale's separator when asked to.
+    if (U == u'.' && FKeypadKey && FExcelStyleDecimalSeparator) {
+        Key = Format_Settings().DecimalSeparator;
+        U = Key.unicode();
+    }
+    // Enter on a cell control advances at once (the platform's Enter).
+    if (U == 13 && FNavigation.AdvanceOnEnter() && (HasCellControl(RC, Row()) || Is_Check_Control_Cell(RC, Row()))) {
+        TBaseGrid::KeyPress(Key);
         return;
     }
     // Every printable character starts an edit, whatever its code.
@@ -378,4 +552,11 @@ void RIraRevadiVizo::KeyPress(QChar &Key)
         return;
     }
     TBaseGrid::KeyPress(Key);
+}
+
+void RIraRevadiVizo::keyPressEvent(QKeyEvent *Event)
+{
+    FKeypadKey = Event->modifiers().testFlag(Qt::KeypadModifier);
+    const auto Reset = qScopeGuard([this] { FKeypadKey = false; });
+    TBaseGrid::keyPressEvent(Event);
 }

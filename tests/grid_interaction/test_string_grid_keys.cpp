@@ -4,8 +4,10 @@
 // pass the platform's three phases (key-down, character, key-up).
 #include "TestSupport.h"
 #include "grid/interaction/VIdiDidireDedu.h"
+#include "platform/Locale.h"
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <ostream>
@@ -286,4 +288,179 @@ TEST_F(TKeyGrid, ShiftEndSelectsRows)
     Grid.FocusCell(2, 30);
     QTest::keyClick(&Grid, Qt::Key_End, Qt::ShiftModifier);
     EXPECT_EQ(Grid.Selection(), (TGridRect{1, 30, 5, 39}));
+}
+
+// The Tab step, one row per setting: where one Tab (or Shift+Tab) leaves the
+// current cell, and what it appended.
+TEST_F(TKeyGrid, TabSteps)
+{
+    struct TCase {
+        const char *Name;
+        TAdvanceDirection Direction;
+        bool AdvanceInsert, Editing, Backward;
+        TPoint Start, Want;
+        int WantRows;
+    };
+    const TCase Cases[] = {
+        {"NextColumn", adLeftRight, false, false, false, {2, 3}, {3, 3}, 40},
+        {"RowEndWrapsToNextRow", adLeftRight, false, false, false, {5, 3}, {1, 4}, 40},
+        {"BackwardWrapsToPreviousRow", adLeftRight, false, false, true, {1, 4}, {5, 3}, 40},
+        {"BackwardWithinRow", adLeftRight, false, false, true, {4, 4}, {3, 4}, 40},
+        {"TopToBottomNextRow", adTopBottom, false, false, false, {2, 3}, {2, 4}, 40},
+        {"TopToBottomNextColumn", adTopBottom, false, false, false, {2, 39}, {3, 1}, 40},
+        {"EndBackToFirstRow", adLeftRight, false, false, false, {5, 39}, {1, 1}, 40},
+        // the last cell with AdvanceInsert appends a row and goes to its first cell
+        {"EndAppendsRow", adLeftRight, true, false, false, {5, 39}, {1, 40}, 41},
+        // with editing, cells that may not be edited (column 3) are passed over
+        {"EditingSkipsLockedCells", adLeftRight, false, true, false, {2, 3}, {4, 3}, 40},
+    };
+    Grid.Set_Options(Grid.Options() + goTabs);
+    int Added = -1;
+    Grid.OnAutoAddRow = [&](QObject *, int ARow) { Added = ARow; };
+    Grid.OnCanEditCell = [](QObject *, int, int ACol, bool &Can) { Can = ACol != 3; };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Grid.Set_RowCount(40);
+        Grid.Navigation().Set_TabAdvanceDirection(C.Direction);
+        Grid.Navigation().Set_AdvanceInsert(C.AdvanceInsert);
+        Grid.Set_Options(C.Editing ? Grid.Options() + goEditing : Grid.Options() - goEditing);
+        Grid.FocusCell(C.Start.X, C.Start.Y);
+        Added = -1;
+        QTest::keyClick(&Grid, C.Backward ? Qt::Key_Backtab : Qt::Key_Tab, C.Backward ? Qt::ShiftModifier : Qt::NoModifier);
+        EXPECT_EQ(Cur(), C.Want);
+        EXPECT_EQ(Grid.RowCount(), C.WantRows);
+        EXPECT_EQ(Added, C.WantRows == 41 ? 40 : -1);
+        if (Grid.EditorMode())
+            Grid.HideInplaceEdit();
+    }
+}
+
+// The Tab step ends: a handler that changes the key keeps the cell, a grid
+// without a cell that may be edited ends the walk where it started, and at
+// the end a Tab handed to the window returns false.
+TEST_F(TKeyGrid, TabStepEnds)
+{
+    Grid.Set_Options(Grid.Options() + goTabs);
+    Grid.FocusCell(2, 3);
+    Grid.OnKeyDown = [](TStringGrid *, TKey &K, TShiftState) { K = 0; };
+    EXPECT_TRUE(Grid.TabToNextCell(false));
+    EXPECT_EQ(Cur(), TPoint(2, 3));
+    Grid.OnKeyDown = nullptr;
+
+    Grid.Set_Options(Grid.Options() + goEditing);
+    Grid.OnCanEditCell = [](QObject *, int, int, bool &Can) { Can = false; };
+    EXPECT_TRUE(Grid.TabToNextCell(false));   // returns: no endless walk
+    Grid.OnCanEditCell = nullptr;
+    Grid.Set_Options(Grid.Options() - goEditing);
+
+    // In a window, the Tab at the end goes on to the window's next control.
+    QWidget Window;
+    auto *G = new RIraRevadiVizo(&Window);
+    auto *Next = new QLineEdit(&Window);
+    Next->move(0, 150);
+    G->resize(200, 140);
+    G->Set_ColCount(3);
+    G->Set_RowCount(3);
+    G->Set_Options(G->Options() + goTabs);
+    G->Navigation().Set_TabToNextAtEnd(true);
+    Window.show();
+    QApplication::setActiveWindow(&Window);
+    G->setFocus();
+    G->FocusCell(2, 2);
+    EXPECT_FALSE(G->TabToNextCell(false));
+    EXPECT_EQ(TPoint(G->Col(), G->Row()), TPoint(1, 1));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Next->hasFocus());
+}
+
+// Space and Enter on cell controls: a radio group steps to its next item, a
+// radio button takes its column's choice, a button is pressed, a check box
+// flips and marks its row modified; each only where the cell may be edited.
+TEST_F(TKeyGrid, CellControlKeys)
+{
+    Grid.AddRadio(1, 2, 0, 0, {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+    Grid.AddRadioButton(2, 2, true);
+    Grid.AddRadioButton(2, 3, false);
+    Grid.AddButton(3, 2, 30, 16, QStringLiteral("Go"), haBeforeText, vaCenter);
+    Grid.AddCheckBox(4, 2, false, false);
+    Grid.Set_ShowModified(true);
+    Log.clear();
+    Grid.OnRadioClick = [this](QObject *, int C, int R, int I) { Log.push_back(QStringLiteral("Radio %1,%2 %3").arg(C).arg(R).arg(I)); };
+    Grid.OnRadioButtonClick = [this](QObject *, int C, int R) { Log.push_back(QStringLiteral("RadioButton %1,%2").arg(C).arg(R)); };
+    Grid.OnButtonClick = [this](QObject *, int C, int R) { Log.push_back(QStringLiteral("Button %1,%2").arg(C).arg(R)); };
+    Grid.OnCheckBoxClick = [this](QObject *, int C, int R, bool S) { Log.push_back(QStringLiteral("Check %1,%2 %3").arg(C).arg(R).arg(S)); };
+    Grid.OnKeyDown = nullptr;
+    Grid.OnKeyPress = nullptr;
+
+    // Without editing nothing may be edited: the controls stay.
+    Grid.FocusCell(1, 2);
+    QTest::keyClick(&Grid, Qt::Key_Space);
+    EXPECT_TRUE(Log.empty());
+
+    Grid.Set_Options(Grid.Options() + goEditing);
+    struct TCase { const char *Name; TPoint Cell; Qt::Key Key; const char *Want; };
+    const TCase Cases[] = {
+        {"RadioGroupSteps", {1, 2}, Qt::Key_Space, "Radio 1,2 1"},
+        {"RadioButtonTakesChoice", {2, 3}, Qt::Key_Space, "RadioButton 2,3"},
+        {"ButtonBySpace", {3, 2}, Qt::Key_Space, "Button 3,2"},
+        {"CheckBoxFlips", {4, 2}, Qt::Key_Space, "Check 4,2 1"},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Log.clear();
+        Grid.FocusCell(C.Cell.X, C.Cell.Y);
+        QTest::keyClick(&Grid, C.Key);
+        ASSERT_FALSE(Log.empty());
+        EXPECT_EQ(Log.front(), QString::fromLatin1(C.Want));
+        EXPECT_FALSE(Grid.EditorMode());
+    }
+    EXPECT_EQ(Grid.GetRadioButtonColumnIndex(2), 3);
+    EXPECT_TRUE(Grid.GetRowModified(2));
+    int Idx = -1;
+    Grid.GetRadioIdx(1, 2, Idx);
+    EXPECT_EQ(Idx, 1);
+}
+
+// Without KeepHorizScroll paging moves the view sideways as the platform
+// grid does; with it, row selection keeps the left column while paging.
+TEST_F(TKeyGrid, RowSelectionKeepsHorizontalScroll)
+{
+    Grid.Set_Options(Grid.Options() + goRowSelect);
+    Grid.resize(150, 200);
+    for (int C = 0; C < 6; ++C)
+        Grid.Set_ColWidths(C, 60);
+    Grid.Navigation().Set_KeepHorizScroll(true);
+    Grid.FocusCell(1, 3);
+    Grid.Set_LeftCol(3);
+    QTest::keyClick(&Grid, Qt::Key_Down);
+    EXPECT_EQ(Grid.Row(), 4);
+    EXPECT_EQ(Grid.LeftCol(), 3);
+    // Without LeftRightRowSelect, Left and Right scroll one column.
+    Grid.Navigation().Set_LeftRightRowSelect(false);
+    QTest::keyClick(&Grid, Qt::Key_Left);
+    EXPECT_EQ(Grid.LeftCol(), 2);
+    QTest::keyClick(&Grid, Qt::Key_Right);
+    EXPECT_EQ(Grid.LeftCol(), 3);
+    EXPECT_EQ(Grid.Row(), 4);
+}
+
+// The keypad's decimal point types the locale's separator when the grid is
+// asked to; the main keyboard's point stays a point.
+TEST_F(TKeyGrid, KeypadDecimalSeparator)
+{
+    TFormatSettingsGuard Guard;
+    Format_Settings().DecimalSeparator = u',';
+    Grid.Set_Options(Grid.Options() + goEditing);
+    Grid.Set_ExcelStyleDecimalSeparator(true);
+    struct TCase { const char *Name; Qt::KeyboardModifiers Mods; QChar Want; };
+    const TCase Cases[] = {{"Keypad", Qt::KeypadModifier, u','}, {"MainKeyboard", Qt::NoModifier, u'.'}};
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Grid.HideEditor();
+        Grid.FocusCell(2, 2);
+        QKeyEvent Press(QEvent::KeyPress, Qt::Key_Period, C.Mods, QStringLiteral("."));
+        QApplication::sendEvent(&Grid, &Press);
+        ASSERT_TRUE(Grid.EditorMode());
+        EXPECT_EQ(Grid.InplaceEditor()->text(), QString(C.Want));
+    }
 }
