@@ -168,6 +168,10 @@ private:
     std::unique_ptr<TFooterAppearance> FDropDownFooter;
 };
 
+// The colour-tones look's flat check boxes and radio marks (16 x 16).
+QImage Metro_Check_Glyph(bool Checked);
+QImage Metro_Radio_Glyph(bool On);
+
 // Sort marks in the header row.
 struct TSortSettings {
     int Column = -1;

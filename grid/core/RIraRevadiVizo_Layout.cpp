@@ -5,7 +5,10 @@
 #include "grid/base/TextRoutines.h"
 #include "platform/NumberFormat.h"
 #include "platform/Locale.h"
+#include "grid/base/MarkupRender.h"
+#include "platform/RichText.h"
 #include <QRegularExpression>
+#include <QTextDocument>
 #include <algorithm>
 #include <cmath>
 
@@ -132,10 +135,41 @@ TPoint RIraRevadiVizo::CalcCellTextSize(int ACol, int DisplayCol, int ARow, bool
     }
     if (SB)
         R.Right -= 17;
-    if (Kind == ctMarkup)
-        S = StripHTMLTags(S);
+    if (Kind == ctMarkup) {
+        // laid out by the markup renderer in an open-ended rectangle
+        TRect M = R;
+        M.Bottom = 65535;
+        if (!VS)
+            M.Right = 65535;
+        THTMLRenderParams P;
+        P.Images = GetGridImages();
+        P.CheckHeight = true;
+        P.Selected = true;
+        P.Blink = true;
+        P.WordWrap = !FEnhTextSize;
+        P.ShadowOffset = 1;
+        P.ShadowColor = 0x808080;
+        P.URLColor = URLColor();
+        THTMLRenderResult Res;
+        RenderHTML(C, S, M, P, Res);
+        return {Res.XSize + 2, Res.YSize + 2};
+    }
+    if (Kind == ctRichText) {
+        // the widest line without wrapping; the height as laid out in the cell's width
+        QTextDocument Doc;
+        Doc.setDefaultFont(C.Font.To_QFont());
+        Doc.setDocumentMargin(0);
+        Rtf_To_Document(S.toLatin1(), Doc);
+        const int W = static_cast<int>(std::ceil(Doc.idealWidth()));
+        if (WordWrap())
+            Doc.setTextWidth(std::max(1, R.Width()));
+        return {W, static_cast<int>(std::ceil(Doc.size().height())) + 4};
+    }
     if (VS) {
         R = R.Inflate(-2, -2);
+        // an empty last line of the text being edited counts
+        if (EditMode() && DisplayCol == Col() && ARow == Row() && S.endsWith(u'\n'))
+            S += u' ';
         TRect M = R;
         unsigned F = DT_CALCRECT | DT_NOPREFIX | DT_NOCLIP;
         F |= GetCellType(ACol, ARow) == ctRotated ? DT_SINGLELINE : DT_WORDBREAK;
@@ -238,6 +272,19 @@ TPoint RIraRevadiVizo::CalcCellGraphicSize(int ACol, int ARow, int Reserve)
 void RIraRevadiVizo::GetDisplText(int ACol, int ARow, QString &Value)
 {
     TBaseGrid::GetDisplText(ACol, ARow, Value);
+    // a group's node row shows the number of its items in column 1
+    if (FGrouping.ShowGroupCount && ACol == 1 && IsNode(ARow)) {
+        const int N = GetNodeSpan(ARow) - GetSubNodeCount(ARow) - 1;
+        QString Count = QStringLiteral(" (%1)").arg(N);
+        if (!FGrouping.GroupCountFormat.isEmpty()) {
+            try {
+                Count = Format_Integer(FGrouping.GroupCountFormat, N);
+            } catch (...) {
+                // a format that does not take the number keeps the plain count
+            }
+        }
+        Value += Count;
+    }
     if (!FURLShowInText)
         return;
     static const char *const Prefixes[] = {"HTTP://", "WWW.", "MAILTO:", "HTTPS://", "NNTP://", "FILE://", "FTP://"};
@@ -249,7 +296,7 @@ void RIraRevadiVizo::GetDisplText(int ACol, int ARow, QString &Value)
         QString Linked;
         if (LinkifyURL(Value, Prefix, Linked))
             Value = Linked;
-        return;
+        break;
     }
 }
 

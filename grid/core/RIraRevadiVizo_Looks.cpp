@@ -3,6 +3,41 @@
 #include "grid/core/RIraRevadiVizo.h"
 #include "grid/base/DrawRoutines.h"
 #include "grid/base/MarkupRender.h"
+#include "grid/core/GridEditorControls.h"
+#include <QPainter>
+
+namespace {
+// The flat boxes and radio marks of the colour-tones look (16 x 16): a
+// rounded frame, a tick or a dot in the tones' dark blue when on.
+QImage Metro_Glyph(bool Radio, bool On)
+{
+    QImage I(16, 16, QImage::Format_ARGB32);
+    I.fill(Qt::transparent);
+    QPainter P(&I);
+    P.setRenderHint(QPainter::Antialiasing);
+    const QColor Frame(96, 96, 96), Mark(0, 114, 198);
+    P.setPen(QPen(Frame, 1));
+    P.setBrush(Qt::white);
+    if (Radio) {
+        P.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+        if (On) {
+            P.setPen(Qt::NoPen);
+            P.setBrush(Mark);
+            P.drawEllipse(QRectF(4.5, 4.5, 7, 7));
+        }
+    } else {
+        P.drawRect(QRectF(1.5, 1.5, 13, 13));
+        if (On) {
+            P.setPen(QPen(Mark, 2));
+            P.drawPolyline(QPolygonF({QPointF(4, 8), QPointF(7, 11), QPointF(12, 4.5)}));
+        }
+    }
+    return I;
+}
+}
+
+QImage Metro_Check_Glyph(bool Checked) { return Metro_Glyph(false, Checked); }
+QImage Metro_Radio_Glyph(bool On) { return Metro_Glyph(true, On); }
 
 void TControlLook::Reset()
 {
@@ -312,7 +347,27 @@ void RIraRevadiVizo::SetColorTones(const TColorTones &ATones)
     Set_GridFixedLineColor(ScaleColorPercent(ATones.Foreground.BrushColor, -20));
     Set_BorderStyle(bsNone);
     FControlLook.ControlStyle = csGlyph;
+    FControlLook.CheckedGlyph = Metro_Check_Glyph(true);
+    FControlLook.UnCheckedGlyph = Metro_Check_Glyph(false);
+    FControlLook.RadioOnGlyph = Metro_Radio_Glyph(true);
+    FControlLook.RadioOffGlyph = Metro_Radio_Glyph(false);
+    // the in-place editors' buttons in the tones
+    auto Buttons = [&](auto *E) {
+        E->ButtonColor = ATones.Background.BrushColor;
+        E->ButtonColorHot = ATones.Hover.BrushColor;
+        E->ButtonColorDown = ATones.Selected.BrushColor;
+        E->ButtonBorderColor = ATones.Background.BorderColor;
+    };
+    Buttons(BtnEdit()->Button());
+    Buttons(SpinEdit()->Button());
+    Buttons(Combobox());
+    Buttons(DateTimePicker());
+    Combobox()->Set_BorderColor(Color());
+    Combobox()->Set_Flat(true);
+    DateTimePicker()->Set_BorderColor(ATones.Background.BrushColor);
+    DateTimePicker()->Set_MetroStyle(true);
     FControlLook.FlatButton = true;
+    FloatingFooter().Color = ATones.Foreground.BrushColor;
     FSearchFooterColor = FSearchFooterColorTo = ATones.Foreground.BrushColor;
     CellNode().Set_NodeType(cnFlat);
     InvalidateGrid();

@@ -625,6 +625,7 @@ TRect RIraRevadiVizo::Draw_Cell_Text(TCanvas &Canvas, int ACol, int RCol, int AR
             T.Right -= 10;
         T.Left -= 1;
         THTMLRenderParams P;
+        P.Images = GetGridImages();
         P.XPos = T.Left;
         P.YPos = T.Top;
         P.URLColor = Link;
