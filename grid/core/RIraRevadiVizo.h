@@ -63,6 +63,7 @@ class TGridDatePicker;
 class TGridDateTimePicker;
 class VOdeInplaceEdit;
 class TRichEdit;
+class VOdeRichEdit;
 class TGridTrackbarDropDown;
 class TGridMemoDropDown;
 class TGridCalculatorDropDown;
@@ -2055,5 +2056,19 @@ private:
     TGridImageDropDown *FEditImagePicker = nullptr;
     TGridDarAzidDropDown *FEditDarAzidPicker = nullptr;
     bool FDropDownCancelled = false;
+
+    // ---- the rich-text editor (edRichEdit) ---------------------------------------------------------------------
+public:
+    // The in-place editor of rich-text cells, made on first use.
+    VOdeRichEdit *InplaceRichEdit();
+    // A second, never shown rich edit for converting and measuring rich text.
+    VOdeRichEdit *RichEdit();
+    TNotifyEvent OnRichEditSelectionChange;
+
+private:
+    void Setup_Rich_Editor(int ACol, int ARow, int Left, int Top, int Width, int Height);
+    void Commit_Rich_Editor(int ACol, int ARow);
+    VOdeRichEdit *FInplaceRichEdit = nullptr;
+    VOdeRichEdit *FRichEdit = nullptr;
 };
 

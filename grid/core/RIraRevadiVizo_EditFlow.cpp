@@ -376,6 +376,9 @@ void RIraRevadiVizo::SetupInplaceEditor(int ACol, int ARow)
         FEditCtrl = P;
         break;
     }
+    case edRichEdit:
+        Setup_Rich_Editor(ACol, ARow, Left, Top, W, H);
+        break;
     case edTrackbarDropDown: case edMemoDropDown: case edCalculatorDropDown: case edTimePickerDropDown:
     case edDetailDropDown: case edGridDropDown: case edDarAzidDropDown: case edColorPickerDropDown:
     case edImagePickerDropDown: {
@@ -505,6 +508,9 @@ void RIraRevadiVizo::CommitInplaceEditor(int ACol, int ARow)
         Put_Away(P);
         break;
     }
+    case edRichEdit:
+        Commit_Rich_Editor(ACol, ARow);
+        break;
     case edTrackbarDropDown: case edMemoDropDown: case edCalculatorDropDown: case edTimePickerDropDown:
     case edDetailDropDown: case edGridDropDown: case edDarAzidDropDown: case edColorPickerDropDown:
     case edImagePickerDropDown:
