@@ -395,6 +395,15 @@ public:
     // Adds a row at the end for AdvanceInsert (the row insertion of the grid).
     virtual void AddRow() { Set_RowCount(RowCount() + 1); }
     bool SelectCell(int ACol, int ARow) override;
+    // Runs the cell-selection check for the current cell again.
+    void UpdateEditMode() { SelectCell(Col(), Row()); }
+    // The grid's own character step, after the keyboard front end (RIraRevadiVizo_Lookup.cpp):
+    // Escape in an editor puts the cell back; Enter on a cell that may not be
+    // edited is swallowed; Enter on a cell control moves on; without editing
+    // and with Navigation.AutoGotoWhenSorted typed letters find a row.
+    void Grid_Key_Press(QChar &Key);
+    // The text typed so far for the row lookup.
+    QString SearchInc() const { return FSearchInc; }
     const TGridRowFlags &RowFlags() const { return FFlags; }
     const std::vector<int> &SelectedRows() const { return FFlags.SelectedRows; }
     int AECol() const { return FAECol; }
@@ -422,6 +431,9 @@ public:
     void Set_MaxEditLength(int Value);
     bool Flat() const { return FFlat; }
     void Set_Flat(bool Value);
+    // Switching it on (outside loading) sizes every column to its texts at once.
+    bool AutoSize() const { return FAutoSize; }
+    void Set_AutoSize(bool Value);
 
     // ===== the names the interaction and exchange code calls =========================
     int RealToDisplCol(int ACol) { return DisplColIndex(ACol); }
@@ -942,7 +954,6 @@ public:
     BC_GRID_FIELD(QString, EditMask, QString())
     BC_GRID_FIELD(bool, FitCellsInGrid, true)
     BC_GRID_FIELD(bool, FilterNormalCellsOnly, true)
-    BC_GRID_FIELD(bool, AutoSize, false)
     BC_GRID_FIELD(bool, EditDisable, false)
 
     // ===== editing: rights, validation, editors and the flow (RIraRevadiVizo_Edit*.cpp)
@@ -1701,6 +1712,8 @@ private:
     int FMaxEditLength = 0;
     int FWheelScrollLines = 3;
     bool FFlat = false;
+    bool FAutoSize = false;
+    TRichEdit *FSaveRichEdit = nullptr;   // turns rich text into plain text when saving
     // texts and headers
     QStringList FColumnHeaders;
     QStringList FRowHeaders;
@@ -1709,6 +1722,11 @@ private:
     TFont FActiveCellFont;
     TFont FScratchFont;
     std::vector<int> FMergedColumns;
+    // the typed row lookup
+    void Fire_Key_Press(QChar &Key);
+    void Lookup_Row(QChar Key);
+    QString FSearchInc;
+    class QTimer *FSearchTimer = nullptr;
     std::array<int, 512> FPrintColWidth{};
     std::array<int, 512> FPrintColOffset{};
     // settings objects

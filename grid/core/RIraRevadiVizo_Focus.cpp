@@ -2,6 +2,7 @@
 // settings whose setters only store and repaint.
 #include "grid/core/RIraRevadiVizo.h"
 #include "grid/core/SavedCellText.h"
+#include "toolkit/RichEdit.h"
 #include "grid/base/TextRoutines.h"
 #include "platform/NumberFormat.h"
 #include <QShowEvent>
@@ -69,7 +70,26 @@ QString RIraRevadiVizo::GetFormattedCell(int ACol, int ARow)
 void RIraRevadiVizo::GetSaveCellText(int ACol, int ARow, QString &Value)
 {
     Value = FSaveVirtCells ? GetFormattedCell(ACol, ARow) : Cells(ACol, ARow);
-    Value = Saved_Cell_Text(Value, FSaveWithHTML, FSaveWithRTF);
+    // A check box without text is saved as its state's text.
+    if (Value.isEmpty()) {
+        const TCellType Kind = GetCellType(ACol, ARow);
+        if (Kind == ctCheckBox || Kind == ctTriStateCheckBox) {
+            TCheckBoxState State = cbUnchecked;
+            GetCheckBoxState(ACol, ARow, State);
+            Value = State == cbChecked ? GetCheckTrue(ACol, ARow) : GetCheckFalse(ACol, ARow);
+        }
+    }
+    if (!FSaveWithRTF && ClassifyCellText(Value, true) == ctRichText) {
+        // Rich text not kept as such is saved as the text it shows.
+        if (!FSaveRichEdit) {
+            FSaveRichEdit = new TRichEdit(this);
+            FSaveRichEdit->hide();
+        }
+        CellToRich(ACol, ARow, *FSaveRichEdit);
+        Value = FSaveRichEdit->Text();
+    } else {
+        Value = Saved_Cell_Text(Value, FSaveWithHTML, FSaveWithRTF);
+    }
     if (OnSaveCell)
         OnSaveCell(this, ACol, ARow, Value);
 }
@@ -106,9 +126,18 @@ void RIraRevadiVizo::Set_SpreadSheet(bool Value)
     FSpreadSheet = Value;
     if (!Value)
         return;
+    Set_SelectionRectangle(true);
+    Set_SelectionResizer(true);
     FNavigation.Set_AllowSmartClipboard(true);
     Set_Options(Options() + goRangeSelect + goEditing);
     FMouseActions.Set_RangeSelectAndEdit(true);
+}
+
+void RIraRevadiVizo::Set_AutoSize(bool Value)
+{
+    FAutoSize = Value;
+    if (Value && !FLoading)
+        AutoSizeColumns(false, 10);
 }
 
 void RIraRevadiVizo::Set_Flat(bool Value)

@@ -551,7 +551,7 @@ void RIraRevadiVizo::KeyPress(QChar &Key)
         Key = QChar();
         return;
     }
-    TBaseGrid::KeyPress(Key);
+    Grid_Key_Press(Key);
 }
 
 void RIraRevadiVizo::keyPressEvent(QKeyEvent *Event)

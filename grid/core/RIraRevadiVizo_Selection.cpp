@@ -78,6 +78,9 @@ void RIraRevadiVizo::SelectRows(int RowIndex, int RCount)
                 SetRowSelect(Index, true);
         }
     }
+    // Column 0 shows the selected rows' indicator.
+    if (!RowIndicator().isNull())
+        RepaintCol(0);
     FSelChange = false;
 }
 
@@ -472,8 +475,16 @@ void RIraRevadiVizo::NavigateAfterEdit(int ACol, int ARow, bool Force, bool Auto
     }
     if (!Edit)
         return;
-    if (AutoEdit && FNavigation.AdvanceAutoEdit() && CanEdit)
-        ShowEditor();
+    // The editor opens in the new cell when asked; a cell control (check
+    // box, radio, button) takes its input itself and opens no text editor.
+    const int RealCol = RealColIndex(Col());
+    const bool Control = HasCellControl(RealCol, Row());
+    if ((AutoEdit && FNavigation.AdvanceAutoEdit()) || Control) {
+        if (!IsEditable(RealCol, Row()))
+            return;
+        if (!Control)
+            ShowEditor();
+    }
     if (FMouseActions.DisjunctRowSelect()) {
         ClearRowSelect();
         SetRowSelect(Row(), true);
