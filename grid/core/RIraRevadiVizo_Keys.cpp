@@ -520,11 +520,6 @@ void RIraRevadiVizo::KeyPress(QChar &Key)
         Key = Format_Settings().DecimalSeparator;
         U = Key.unicode();
     }
-    // Enter on a cell control advances at once (the platform's Enter).
-    if (U == 13 && FNavigation.AdvanceOnEnter() && (HasCellControl(RC, Row()) || Is_Check_Control_Cell(RC, Row()))) {
-        TBaseGrid::KeyPress(Key);
-        return;
-    }
     // Every printable character starts an edit, whatever its code.
     const bool Printable = U == 8 || (U >= 32 && Key.isPrint());
     const bool Control = Is_Check_Control_Cell(RC, Row());
