@@ -8,7 +8,10 @@ class TCatalog_EnOcean;
 extern TCatalog_EnOcean *Catalog_EnOcean;
 
 // Starts reading the catalogue file of the program folder on a worker thread,
-// so that the file is parsed while the main window builds its controls.
+// so that the file is parsed while the main window paints its first frame.
+// The program calls it once the main window is shown, not while the window is
+// built: a parsing worker slows the building thread (its allocations and page
+// faults contend with it), which delays the window's mapping.
 // Load_Catalog_At_Start waits for that worker and only then publishes the
 // catalogue: nothing can see it before it is complete. Without this call (or
 // when the program folder changed meanwhile) Load_Catalog_At_Start reads the

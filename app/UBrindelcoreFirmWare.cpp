@@ -49,9 +49,6 @@ TFBrindelcoreFirmWare::~TFBrindelcoreFirmWare()
 
 void TFBrindelcoreFirmWare::FormCreate()
 {
-    // The catalogue file is parsed on a worker meanwhile; Create_Other_Forms
-    // waits for it before the first window that uses it.
-    Begin_Catalog_Load_At_Start();
     // The text table stays empty until the language is loaded below.
     Lang_Table.clear();
 
@@ -191,8 +188,9 @@ void TFBrindelcoreFirmWare::FormCreate()
     Set_Lang();
     Set_Files();
     // The row clipboard starts empty with the run (owned by the grid row operations).
-    // The EEP catalogue from Cat_EnOcean_Dir/eep.xml: its read began above and
-    // is completed before the first window that uses it (Create_Other_Forms).
+    // The EEP catalogue from Cat_EnOcean_Dir/eep.xml: the program begins its
+    // read once this window is shown (main), and Create_Other_Forms completes
+    // it before the first window that uses it.
 }
 
 void TFBrindelcoreFirmWare::Show_Project_Labels()

@@ -1,4 +1,5 @@
 #include "app/Forms.h"
+#include "app/StartupCatalog.h"
 #include "app/UBrindelcoreFirmWare.h"
 #include "platform/FontConfigLoad.h"
 #include <QApplication>
@@ -40,5 +41,8 @@ int main(int argc, char **argv)
     std::unique_ptr<TFBrindelcoreFirmWare> Main(Create_Main_Form());
     Create_Other_Forms_After_First_Frame(Main.get());
     Main->show();
+    // The catalogue is parsed on a worker while the first frame is painted;
+    // the other windows wait for it before the first one that uses it.
+    Begin_Catalog_Load_At_Start();
     return App.exec();
 }
