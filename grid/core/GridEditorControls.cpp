@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
+#include <QSignalBlocker>
 #include <typeinfo>
 
 int Grid_Key_Down_Message()
@@ -251,8 +252,11 @@ void TGridCombo::Text_Edited(const QString &Text)
         return;
     // A typed change reports the item (real column), then the text alone
     // (display column).
-    if (FGrid->EditMode())
-        Fire_Combo_Change();
+    // Only a change made while the combo is the open editor is the user's:
+    // refilling or putting the combo away reports nothing.
+    if (!FGrid->EditMode())
+        return;
+    Fire_Combo_Change();
     if (FGrid->OnComboChange)
         FGrid->OnComboChange(FGrid, FGrid->Col(), FGrid->Row(), -1, Text);
     if (FGrid->OnEditChange)
@@ -474,6 +478,9 @@ void TGridCombo::DoChange()
     if (P.isEmpty())
         return;
     const Qt::CaseSensitivity CS = FGrid->LookupCaseSensitive() ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    // The completion is the combo's own doing, not a change the user made:
+    // it fires no change events (the typed key has reported its text).
+    const QSignalBlocker Quiet(this);
     for (int I = 0; I < count(); ++I)
         if (itemText(I).startsWith(P, CS)) {
             setCurrentIndex(I);

@@ -60,9 +60,10 @@ protected:
         const TRect Rc = Grid->CellRect(C, R);
         return QPoint((Rc.Left + Rc.Right) / 2, (Rc.Top + Rc.Bottom) / 2);
     }
+    // The log outlives the window: closing an open editor still reports.
+    TLog Log;
     QWidget Window;
     VIdiDidireDedu *Grid = nullptr;
-    TLog Log;
 };
 } // namespace
 
