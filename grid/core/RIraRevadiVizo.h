@@ -1068,6 +1068,9 @@ public:
     // An editor control's text changed: OnEditChange, and once a text editor
     // has been shown, the cell follows the text while the editor is open.
     void Editor_Text_Edited(const QString &Text);
+    // The text of a fixed-cell editor (Sender, GridTransEditors.h) changed:
+    // OnEditChange with its cell (real column) and text.
+    void FixedEditChange(QObject *Sender);
     // Remembers the edited cell (real column), its text and the modified flags.
     void SaveOldCellText(int ACol, int ARow) { SaveOldCellValue(ACol, ARow); }
 
