@@ -19,6 +19,7 @@
 #include "grid/core/GridScrollSettings.h"
 #include "grid/base/CellControls.h"
 #include "grid/core/GridSettings.h"
+#include "grid/core/EditLink.h"
 #include "platform/DateTime.h"
 #include <QPointer>
 #include <QStringList>
@@ -61,6 +62,7 @@ class TGridCheckBox;
 class TGridButton;
 class TGridDatePicker;
 class TGridDateTimePicker;
+class TEditLink;
 class VOdeInplaceEdit;
 class TRichEdit;
 class VOdeRichEdit;
@@ -2065,8 +2067,8 @@ private:
     bool Commit_DropDown(QWidget *W, int ACol, int ARow);
     template <class T> T *Make_DropDown(T *&Slot);
     // The background an editor over display cell (ACol, ARow) takes: the
-    // cell's brush colour as painted when not selected.
-    TColor Editor_Color(int ACol, int ARow);
+    // cell's brush colour as painted when not selected (and its font).
+    TColor Editor_Color(int ACol, int ARow, TFont *AFont = nullptr);
     TGridTrackbarDropDown *FEditTrackBar = nullptr;
     TGridMemoDropDown *FEditMemo = nullptr;
     TGridCalculatorDropDown *FEditCalculator = nullptr;
@@ -2091,5 +2093,20 @@ private:
     void Commit_Rich_Editor(int ACol, int ARow);
     VOdeRichEdit *FInplaceRichEdit = nullptr;
     VOdeRichEdit *FRichEdit = nullptr;
+
+    // ---- the custom editor link (edCustom) ------------------------------------------------------------------
+public:
+    // The program's own editor of edCustom cells (not owned; nothing opens without one).
+    TEditLink *EditLink() const { return FEditLink; }
+    void Set_EditLink(TEditLink *Value) { FEditLink = Value; }
+    // Writes an editor's value into display cell (ACol, ARow): the edit text,
+    // then the cell.
+    virtual void AssignEditValue(int ACol, int ARow, const QString &Value) { Write_Edit_Value(ACol, ARow, Value); }
+
+private:
+    friend class TEditLink;
+    void Setup_Link_Editor(int ACol, int ARow, const TRect &R);
+    void Commit_Link_Editor(int ACol, int ARow);
+    QPointer<TEditLink> FEditLink;
 };
 

@@ -126,7 +126,7 @@ QWidget *RIraRevadiVizo::DropDownEditor(TEditorType Kind)
     }
 }
 
-TColor RIraRevadiVizo::Editor_Color(int ACol, int ARow)
+TColor RIraRevadiVizo::Editor_Color(int ACol, int ARow, TFont *AFont)
 {
     TGridDrawState State;
     TBrush Brush;
@@ -139,6 +139,8 @@ TColor RIraRevadiVizo::Editor_Color(int ACol, int ARow)
     TCellGradientDirection GD = GradientVertical;
     GetVisualProperties(ACol, ARow, State, false, false, true, Brush, ColorTo, MirrorColor, MirrorColorTo, F, HA, VA,
                         WW, GD);
+    if (AFont)
+        *AFont = F;
     return Brush.Color;
 }
 

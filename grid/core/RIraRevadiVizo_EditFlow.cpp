@@ -379,6 +379,9 @@ void RIraRevadiVizo::SetupInplaceEditor(int ACol, int ARow)
     case edRichEdit:
         Setup_Rich_Editor(ACol, ARow, Left, Top, W, H);
         break;
+    case edCustom:
+        Setup_Link_Editor(ACol, ARow, TRect{Left, Top, R.Right, R.Bottom});
+        break;
     case edTrackbarDropDown: case edMemoDropDown: case edCalculatorDropDown: case edTimePickerDropDown:
     case edDetailDropDown: case edGridDropDown: case edDarAzidDropDown: case edColorPickerDropDown:
     case edImagePickerDropDown: {
@@ -510,6 +513,9 @@ void RIraRevadiVizo::CommitInplaceEditor(int ACol, int ARow)
     }
     case edRichEdit:
         Commit_Rich_Editor(ACol, ARow);
+        break;
+    case edCustom:
+        Commit_Link_Editor(ACol, ARow);
         break;
     case edTrackbarDropDown: case edMemoDropDown: case edCalculatorDropDown: case edTimePickerDropDown:
     case edDetailDropDown: case edGridDropDown: case edDarAzidDropDown: case edColorPickerDropDown:

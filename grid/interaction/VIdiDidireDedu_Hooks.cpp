@@ -196,6 +196,8 @@ void VIdiDidireDedu::GetCellEditorType(int ACol, int ARow, TEditorType &AEditor)
                         AddComboString(S);
                     Set_DropDownCount(Item->DropDownCount());
                     ControlLook().DropDownCount = Item->DropDownCount();
+                } else if (AEditor == edCustom) {
+                    Set_EditLink(qobject_cast<TEditLink *>(Item->EditLink()));
                 } else if (AEditor == edSpinEdit) {
                     SpinEdit()->Set_MinValue(Item->SpinMin());
                     SpinEdit()->Set_MaxValue(Item->SpinMax());
