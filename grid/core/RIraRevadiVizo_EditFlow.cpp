@@ -73,15 +73,19 @@ TGridCombo *RIraRevadiVizo::Combobox()
 
 TGridEditBtn *RIraRevadiVizo::BtnEdit()
 {
-    if (!FEditBtn)
+    if (!FEditBtn) {
         FEditBtn = new TGridEditBtn(this);
+        FEditBtn->Set_ButtonCaption(QStringLiteral("..."));
+    }
     return FEditBtn;
 }
 
 TGridUnitEditBtn *RIraRevadiVizo::BtnUnitEdit()
 {
-    if (!FUnitEditBtn)
+    if (!FUnitEditBtn) {
         FUnitEditBtn = new TGridUnitEditBtn(this);
+        FUnitEditBtn->Set_ButtonCaption(QStringLiteral("..."));
+    }
     return FUnitEditBtn;
 }
 
@@ -240,7 +244,6 @@ void RIraRevadiVizo::SetupInplaceEditor(int ACol, int ARow)
             S->Set_FloatValue(Leading_Float(Text));
         } else if (FEditControl == edTimeSpinEdit) {
             S->Set_SpinType(sptTime);
-            S->Set_Text(Text);
         } else {
             S->Set_SpinType(sptDate);
             TDateTime D = Date_Time_Now();
@@ -249,6 +252,10 @@ void RIraRevadiVizo::SetupInplaceEditor(int ACol, int ARow)
             S->Set_DateValue(D);
         }
         S->End_Loading();
+        // The time goes in once loading is over: the end of loading rewrites
+        // the text from the time value it holds, which is not this cell's.
+        if (FEditControl == edTimeSpinEdit)
+            S->Set_Text(Text);
         Show_Editor_Control(S, Left, Top, W, H);
         FEditCtrl = S;
         Post_Start_Char(S);

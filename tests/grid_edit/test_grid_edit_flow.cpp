@@ -307,6 +307,9 @@ TEST_F(TGridEditFixture, EditorKindsScreenshots)
         {"edit_date", edDateEdit, "3/4/2026"},
         {"edit_date_updown", edDateEditUpDown, "3/4/2026"},
         {"edit_time", edTimeEdit, "10:30:00 AM"},
+        {"edit_time_spin", edTimeSpinEdit, "10:30:00 AM"},
+        {"edit_date_spin", edDateSpinEdit, "3/4/2026"},
+        {"edit_mask_button_edit", edMaskEditBtn, "12-34"},
     };
     TFormatSettingsGuard Locale;
     G->AddComboString(QStringLiteral("Apple"));
@@ -319,6 +322,10 @@ TEST_F(TGridEditFixture, EditorKindsScreenshots)
         Kind(S.Kind);
         G->Set_Cells(1, 2, QString::fromLatin1(S.Name));
         G->Set_Cells(2, 2, QString::fromLatin1(S.Text));
+        if (S.Kind == edMaskEditBtn)
+            G->OnGetEditMask = [](QObject *, int, int, QString &V) { V = QStringLiteral("00-00;1;_"); };
+        else
+            G->OnGetEditMask = nullptr;
         Go(2, 2);
         F2();
         EXPECT_TRUE(G->EditMode());
@@ -473,6 +480,10 @@ TEST_F(TGridEditFixture, CommitPerKind)
              G.SpinEdit()->Set_Text(QString());
          },
          ""},
+        // a time opens as itself: leaving unchanged keeps it, a step writes the new time
+        {"TimeSpinUnchanged", edTimeSpinEdit, "10:30:00 AM", [](RIraRevadiVizo &) {}, "10:30:00 AM"},
+        {"TimeSpinStepped", edTimeSpinEdit, "10:30:00 AM", [](RIraRevadiVizo &G) { G.SpinEdit()->UpClick(nullptr); },
+         "11:30:00 AM"},
         {"EditBtn", edEditBtn, "a", [](RIraRevadiVizo &G) { G.BtnEdit()->Set_Text(QStringLiteral("b")); }, "b"},
         {"Unit", edUnitEditBtn, "5",
          [](RIraRevadiVizo &G) {
@@ -485,6 +496,8 @@ TEST_F(TGridEditFixture, CommitPerKind)
         {"Button", edButton, "b", [](RIraRevadiVizo &) {}, "b"},
         {"Date", edDateEdit, "3/4/2026", [](RIraRevadiVizo &G) { G.DateTimePicker()->Set_Value(Encode_Date(2026, 5, 6)); },
          "5/6/2026"},
+        // opening and leaving a time picker keeps the cell's own text
+        {"TimeUnchanged", edTimeEdit, "10:30:00 AM", [](RIraRevadiVizo &) {}, "10:30:00 AM"},
         // an unchecked date picker clears the cell
         {"DateUnchecked", edDateEdit, "3/4/2026", [](RIraRevadiVizo &G) { G.DateTimePicker()->Checked = false; }, ""},
     };
