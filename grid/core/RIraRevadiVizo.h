@@ -313,6 +313,20 @@ public:
     QString GetCellsEx(int ACol, int ARealRow);
     void SetCellsEx(int ACol, int ARealRow, const QString &Value);
     QString GetStrippedCell(int ACol, int ARow);
+    // Cells as they stood before rows were sorted or columns moved
+    // (RIraRevadiVizo_Unsorted.cpp). The sort cross-reference holds, for every
+    // row, the row it came from; it stays empty until rows are sorted.
+    std::vector<int> &SortRowXRef() { return FSortRowXRef; }
+    int SortedRowIndex(int ARow) const;
+    int UnSortedRowIndex(int ARow) const;
+    QString GetUnSortedCell(int ACol, int ARow);
+    void SetUnSortedCell(int ACol, int ARow, const QString &Value);
+    // Where the column that stood at ACol before any move stands now.
+    int ColumnPosition(int ACol) const;
+    QString GetOriginalCells(int ACol, int ARow);
+    void SetOriginalCells(int ACol, int ARow, const QString &Value);
+    // The kind of the editor in use.
+    TEditorType CurrentEditor() const { return FEditControl; }
     void TextFill(bool DoFixed, const QString &Txt);
     void FormatFill(bool DoFixed, const QString &Fmt);
     void RandomFill(bool DoFixed, int Rnd);
@@ -1997,6 +2011,9 @@ private:
     };
     std::map<std::tuple<QString, int, int>, TMarkedCell> FMarked;
     std::vector<int> FColumnOrder;
+    std::vector<int> FSortRowXRef;
+    int Unsorted_Row(int ARow) const;
+    int Original_Col(int ACol) const;
     TSearchFooter FSearchFooter;
     TColor FSearchEditColor = clWindow;
     // Visual-properties values of settings this grid does not hold itself

@@ -81,6 +81,48 @@ TEST(CellAccessors, RowColours)
 }
 
 // Cells of hidden rows are written where they wait, growing their saved texts.
+// Cells as they stood before a sort (the cross-reference a sort leaves) and
+// before columns were moved.
+TEST(CellAccessors, UnsortedAndOriginalAddressing)
+{
+    auto G = Make_Grid(4, 6);
+    for (int R = 0; R < 6; ++R)
+        for (int C = 0; C < 4; ++C)
+            G->Set_Cells(C, R, QStringLiteral("%1/%2").arg(C).arg(R));
+    // Never sorted: every row is where it was.
+    EXPECT_EQ(G->SortedRowIndex(3), 3);
+    EXPECT_EQ(G->UnSortedRowIndex(3), 3);
+    EXPECT_EQ(G->GetUnSortedCell(1, 3), QStringLiteral("1/3"));
+
+    // Rows 1..3 were 3, 1, 2 before the sort (the texts stay where they are).
+    G->SortRowXRef() = {0, 3, 1, 2, 4, 5};
+    struct TCase { const char *Name; int Row, Sorted, Unsorted; };
+    const TCase Cases[] = {
+        {"Moved", 1, 3, 2},
+        {"MovedBack", 3, 2, 1},
+        {"Stayed", 4, 4, 4},
+        {"NotInList", 9, 9, 6},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        EXPECT_EQ(G->SortedRowIndex(C.Row), C.Sorted);
+        EXPECT_EQ(G->UnSortedRowIndex(C.Row), C.Unsorted);
+    }
+    EXPECT_EQ(G->GetUnSortedCell(2, 3), QStringLiteral("2/1"));
+    G->SetUnSortedCell(2, 1, QStringLiteral("was row 1"));
+    EXPECT_EQ(G->Cells(2, 2), QStringLiteral("was row 1"));
+    EXPECT_TRUE(G->GetUnSortedCell(2, 7).isEmpty());   // beyond the list and the rows
+
+    // Column 0 moved to position 2: its cells are still reached as column 0.
+    EXPECT_EQ(G->ColumnPosition(0), 0);
+    G->MoveColumn(0, 2);
+    EXPECT_EQ(G->ColumnPosition(0), 2);
+    EXPECT_EQ(G->ColumnPosition(1), 0);
+    EXPECT_EQ(G->GetOriginalCells(0, 4), QStringLiteral("0/4"));
+    G->SetOriginalCells(1, 4, QStringLiteral("one"));
+    EXPECT_EQ(G->Cells(0, 4), QStringLiteral("one"));
+}
+
 TEST(CellAccessors, HiddenRowWritesGrowSavedTexts)
 {
     auto G = Make_Grid(3, 6);
