@@ -62,6 +62,12 @@ void RIraRevadiVizo::AutoSizeColCore(int ACol, bool GrowOnly)
         // Room for a drop-down button that is always shown.
         if (ControlLook().DropDownAlwaysVisible && HasComboBox(RC, R))
             W += 16;
+        // Room for the filter glyph of a column that offers a filter list.
+        if (FFilterDropDownAuto && R == FFilterDropDownRow && BuildFilterList(ACol) && !FFilterList.isEmpty())
+            W += 12;
+        // Room for the sort glyph in the sorted column's sort row.
+        if (ACol == FSortSettings.Column && IsSortRow(ACol, R))
+            W += 10;
         if (Is_Check_Control_Cell(RC, R))
             W = std::max(W, 15);
         M = std::max(M, W);

@@ -428,6 +428,36 @@ TEST(AutoSize, ColumnsRowsAndLimits)
     EXPECT_EQ(G->RowHeights(1), G->TotalYOffset() + 2 * Line + 2 * G->GridLineWidth());
 }
 
+// The sort glyph's and the filter glyph's room: only in the sorted column's
+// sort row, and only for a column that offers a filter list.
+TEST(AutoSize, GlyphRoomInHeaderCells)
+{
+    auto G = Make_Grid(4, 5);
+    TCanvas &Cv = G->Canvas();
+    Cv.Font = G->FixedFont();
+    const int Inset = G->TotalXOffset() + 2 * G->GridLineWidth() + 2;
+    const QString Title = QStringLiteral("A rather wide title");
+    G->ColumnSize().Set_Rows(arFixed);
+    G->Set_Cells(1, 0, Title);
+    G->Set_Cells(1, 2, QStringLiteral("x"));
+    G->SortSettings().Show = true;
+    struct TCase { const char *Name; int SortColumn; bool Filter; int Extra; };
+    const TCase Cases[] = {
+        {"Neither", -1, false, 0},
+        {"SortedColumn", 1, false, 10},
+        {"OtherColumnSorted", 2, false, 0},
+        {"FilterList", -1, true, 12},
+        {"Both", 1, true, 22},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        G->SortSettings().Column = C.SortColumn;
+        G->Set_FilterDropDownAuto(C.Filter);
+        G->AutoSizeCol(1, 0);
+        EXPECT_EQ(G->ColWidths(1), Cv.TextWidth(Title) + Inset + C.Extra);
+    }
+}
+
 TEST(AutoSize, FitToWidthAndSizeToCells)
 {
     auto G = Make_Grid(4, 3);
