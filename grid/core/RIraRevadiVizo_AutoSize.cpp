@@ -58,7 +58,7 @@ void RIraRevadiVizo::AutoSizeColCore(int ACol, bool GrowOnly)
     for (int R = From; R <= To; ++R) {
         if (IsXMergedCell(RC, R))
             continue;
-        int W = CalcCellTextSize(RC, R, false, 0).X;
+        int W = GetCellGraphicSize(RC, R).X + CalcCellTextSize(RC, R, false, 0).X;
         // Room for a drop-down button that is always shown.
         if (ControlLook().DropDownAlwaysVisible && HasComboBox(RC, R))
             W += 16;
@@ -68,8 +68,10 @@ void RIraRevadiVizo::AutoSizeColCore(int ACol, bool GrowOnly)
         // Room for the sort glyph in the sorted column's sort row.
         if (ACol == FSortSettings.Column && IsSortRow(ACol, R))
             W += 10;
-        if (Is_Check_Control_Cell(RC, R))
-            W = std::max(W, 15);
+        // A graphic as wide as the cell sets the width alone, less the room
+        // the cell frame and text inset would add back.
+        if (const TCellGraphic *G = GetCellGraphic(RC, R); G && G->CellHAlign == haFull)
+            W = GetCellGraphicSize(RC, R).X - (2 * GridLineWidth() + 2 + XYOffset().X);
         M = std::max(M, W);
     }
     int W = M + TotalXOffset() + 2 * GridLineWidth() + 2;
@@ -101,18 +103,24 @@ void RIraRevadiVizo::AutoSizeRowCore(int ARow, bool GrowOnly, int Padding)
         const int RC = DisplToRealCol(C);
         if (IsYMergedCell(RC, ARow) || IsIgnoredColumn(RC))
             continue;
-        if (Is_Check_Control_Cell(RC, ARow)) {
+        if (IsMergedNonBaseCell(RC, ARow))
+            continue;
+        const TCellGraphic *G = GetCellGraphic(RC, ARow);
+        if (Is_Check_Control_Cell(RC, ARow)
+            || (G && TCellTypes{ctCheckBox, ctDataCheckBox, ctVirtCheckBox, ctRadioButton}.Contains(G->CellType))) {
             H = std::max(H, DefaultRowHeight());
             continue;
         }
-        if (IsMergedNonBaseCell(RC, ARow))
-            continue;
         const bool Wrap = WordWrap();
-        const int Th = CalcCellTextSize(RC, ARow, Wrap, ColWidths(C) - TotalXOffset()).Y;
-        H = std::max(H, Th);
+        int Th = CalcCellTextSize(RC, ARow, Wrap, ColWidths(C) - TotalXOffset()).Y;
+        int Gh = CalcCellGraphicSize(RC, ARow, Padding).Y;
+        if (G && G->CellVAlign == vaFull)
+            Gh = Th == 0 ? DefaultRowHeight() : 0;
+        if (G && (G->CellType == ctDataCheckBox || G->CellType == ctVirtCheckBox) && Gh > 0)
+            Th = 0;
+        H = std::max(H, Th + Gh);
     }
     int Height = TotalYOffset() + H + 2 * GridLineWidth() + (FXYOffsetTopLeftOnly ? 2 : 0);
-    (void)Padding;
     if (!GrowOnly || RowHeights(ARow) < Height)
         Set_RowHeights(ARow, ClampToLimits(Height, MinRowHeight(), MaxRowHeight()));
 }
@@ -164,8 +172,9 @@ void RIraRevadiVizo::AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY
         for (int R = R0; R < RowCount(); ++R) {
             const int B = RowHeights(R);
             const TPoint T = CalcCellTextSize(RC, R, false, 0);
-            int W = T.X + PaddingX + XYOffset().X;
-            int H = T.Y + PaddingY + XYOffset().Y;
+            const TPoint G = GetCellGraphicSize(RC, R);
+            int W = T.X + G.X + PaddingX + XYOffset().X;
+            int H = T.Y + G.Y + PaddingY + XYOffset().Y;
             if (!IsXMergedCell(RC, R) && W > A) {
                 W = ClampToLimits(W, MinColWidth(), MaxColWidth());
                 if (W > A) {

@@ -458,6 +458,48 @@ TEST(AutoSize, GlyphRoomInHeaderCells)
     }
 }
 
+// A cell's graphic counts with its text: a button beside the text widens the
+// column by the button; a full-width button with an empty cell sets the width
+// alone (its caption plus a little room); a full-height graphic in an empty
+// cell gives the row the default height, in a cell with text no extra height.
+TEST(AutoSize, GraphicsCountWithTheText)
+{
+    auto G = Make_Grid(4, 4);
+    TCanvas &Cv = G->Canvas();
+    Cv.Font = G->Font();
+    const int Inset = G->TotalXOffset() + 2 * G->GridLineWidth() + 2;
+    G->ColumnSize().Set_Rows(arNormal);
+    const QString Text = QStringLiteral("text beside");
+    const QString Caption = QStringLiteral("A wide button caption, wider than the text");
+    struct TCase { const char *Name; const char *Cell; TCellHAlign Align; int Expected; };
+    const TCase Cases[] = {
+        {"ButtonBesideText", "text beside", haBeforeText, 40 + Cv.TextWidth(Text) + Inset},
+        {"FullWidthButtonAlone", "", haFull,
+         Cv.TextWidth(Caption) + 4 - (2 * G->GridLineWidth() + 2 + G->XYOffset().X) + Inset},
+        {"NoGraphic", "text beside", haLeft, Cv.TextWidth(Text) + Inset},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        G->Set_Cells(1, 1, QString::fromLatin1(C.Cell));
+        G->RemoveCellGraphic(1, 1);
+        if (C.Align != haLeft)
+            G->AddButton(1, 1, 40, 18, Caption, C.Align, vaCenter);
+        G->AutoSizeCol(1, 0);
+        EXPECT_EQ(G->ColWidths(1), C.Expected);
+    }
+
+    const int Line = Cv.TextHeight(QStringLiteral("gh"));
+    G->RemoveCellGraphic(1, 1);
+    G->Set_Cells(1, 1, QString());
+    G->AddButton(1, 1, 40, 18, Caption, haLeft, vaFull);
+    G->Set_RowHeights(1, 80);
+    G->AutoSizeRow(1, 0);
+    EXPECT_EQ(G->RowHeights(1), G->TotalYOffset() + G->DefaultRowHeight() + 2 * G->GridLineWidth());
+    G->Set_Cells(1, 1, Text);
+    G->AutoSizeRow(1, 0);
+    EXPECT_EQ(G->RowHeights(1), G->TotalYOffset() + Line + 2 * G->GridLineWidth());
+}
+
 TEST(AutoSize, FitToWidthAndSizeToCells)
 {
     auto G = Make_Grid(4, 3);
