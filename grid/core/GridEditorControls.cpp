@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <typeinfo>
 
 int Grid_Key_Down_Message()
@@ -954,8 +956,30 @@ bool TGridDatePicker::event(QEvent *E)
     return ROruDateTimePicker::event(E);
 }
 
+void TGridDatePicker::Open_Calendar()
+{
+    if (!calendarPopup() || !isVisible())
+        return;
+    // The calendar opens from a press on the drop-down arrow.
+    QStyleOptionComboBox Opt;
+    Opt.initFrom(this);
+    Opt.editable = true;
+    Opt.frame = true;
+    Opt.subControls = QStyle::SC_All;
+    const QRect Arrow = style()->subControlRect(QStyle::CC_ComboBox, &Opt, QStyle::SC_ComboBoxArrow, this);
+    const QPointF At = Arrow.center();
+    QMouseEvent Press(QEvent::MouseButtonPress, At, mapToGlobal(At), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(this, &Press);
+}
+
 void TGridDatePicker::keyPressEvent(QKeyEvent *E)
 {
+    if (calendarPopup()
+        && (E->key() == Qt::Key_F4 || (E->key() == Qt::Key_Down && (E->modifiers() & Qt::AltModifier)))) {
+        Open_Calendar();
+        E->accept();
+        return;
+    }
     TKey Key = Virtual_Key_From_Qt(E->key(), E->modifiers());
     TShiftState Shift = Shift_State_From_Qt(E->modifiers());
     if (E->key() == Qt::Key_Backtab)

@@ -190,6 +190,8 @@ public:
     void Set_Text(const QString &Value);
     TDateTime Value() const;
     void Set_Value(TDateTime Value);
+    // Opens the calendar (as F4 and Alt+Down do); nothing without one.
+    void Open_Calendar();
 
 protected:
     bool event(QEvent *E) override;

@@ -2044,8 +2044,16 @@ private:
 public:
     TGridDateTimePicker *DateAndTimePicker();
 
+    // The date pickers' calendar opened or closed (row first), and the
+    // date-and-time picker's value changed.
+    std::function<void(QObject *Sender, int ARow, int ACol)> OnDatePickerDropDown;
+    std::function<void(QObject *Sender, int ARow, int ACol)> OnDatePickerCloseUp;
+    std::function<void(QObject *Sender, int ACol, int ARow, TDateTime ADateTime)> OnDateTimeChange;
+
 private:
     TGridDateTimePicker *FEditDateTime = nullptr;
+    // Routes a picker's change, calendar drop-down and close-up to the grid.
+    void Watch_Date_Picker(TGridDatePicker *P);
 
     // ---- the drop-down editors (edTrackbarDropDown .. edImagePickerDropDown) -----------------------------
 public:

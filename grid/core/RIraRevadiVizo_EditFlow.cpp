@@ -105,15 +105,19 @@ TGridButton *RIraRevadiVizo::Btn()
 
 TGridDatePicker *RIraRevadiVizo::DateTimePicker()
 {
-    if (!FEditDate)
+    if (!FEditDate) {
         FEditDate = new TGridDatePicker(this);
+        Watch_Date_Picker(FEditDate);
+    }
     return FEditDate;
 }
 
 TGridDateTimePicker *RIraRevadiVizo::DateAndTimePicker()
 {
-    if (!FEditDateTime)
+    if (!FEditDateTime) {
         FEditDateTime = new TGridDateTimePicker(this);
+        Watch_Date_Picker(FEditDateTime);
+    }
     return FEditDateTime;
 }
 
@@ -368,6 +372,9 @@ void RIraRevadiVizo::SetupInplaceEditor(int ACol, int ARow)
         Hook();
         Show_Editor_Control(P, Left, Top, W, H);
         FEditCtrl = P;
+        // The calendar opens at once, as F4 opens it.
+        if (FMouseActions.DirectDateDrop() && FEditControl != edTimeEdit)
+            P->Open_Calendar();
         break;
     }
     case edDateTimeEdit: {

@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 #include "platform/DateTime.h"
 #include "platform/Locale.h"
+#include <QCalendarWidget>
 
 TEST_F(TGridEditFixture, DateTimeEditorCommitsDateAndTime)
 {
@@ -37,4 +38,72 @@ TEST_F(TGridEditFixture, DateTimeEditorCommitsDateAndTime)
         EXPECT_FALSE(P->isVisible());
         EXPECT_EQ(G->Cells(1, 1), T.Cell);
     }
+}
+
+// Opening fills the picker silently; a change by the user reaches OnEditChange
+// (and the date-and-time picker's OnDateTimeChange).
+TEST_F(TGridEditFixture, DatePickerChangesReachTheGrid)
+{
+    TFormatSettingsGuard Locale;
+    struct TCase {
+        const char *Name;
+        TEditorType Kind;
+        bool DateTimeEvent;
+    } Cases[] = {
+        {"Date", edDateEdit, false},
+        {"DateAndTime", edDateTimeEdit, true},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        std::vector<std::string> Seen;
+        G->OnEditChange = [&](QObject *, int Col, int Row, const QString &V) {
+            Seen.push_back("edit " + std::to_string(Col) + "," + std::to_string(Row) + " " + V.toStdString());
+        };
+        G->OnDateTimeChange = [&](QObject *, int Col, int Row, TDateTime) {
+            Seen.push_back("datetime " + std::to_string(Col) + "," + std::to_string(Row));
+        };
+        Kind(C.Kind);
+        G->Set_Cells(2, 2, QStringLiteral("3/4/2026"));
+        Go(2, 2);
+        F2();
+        ASSERT_TRUE(G->EditMode());
+        EXPECT_TRUE(Seen.empty());
+        auto *P = qobject_cast<TGridDatePicker *>(G->EditCtrl());
+        ASSERT_TRUE(P);
+        P->setDate(QDate(2026, 3, 5));
+        ASSERT_FALSE(Seen.empty());
+        EXPECT_EQ(Seen[0], "edit 2,2 " + P->Text().toStdString());
+        EXPECT_EQ(Seen.size(), C.DateTimeEvent ? 2u : 1u);
+        G->HideInplaceEdit();
+    }
+}
+
+// DirectDateDrop opens the calendar with the editor; its drop-down and
+// close-up are reported, and with DirectDateClose the close-up commits.
+TEST_F(TGridEditFixture, DatePickerCalendarDropAndClose)
+{
+    TFormatSettingsGuard Locale;
+    std::vector<std::string> Seen;
+    G->OnDatePickerDropDown = [&](QObject *, int Row, int Col) {
+        Seen.push_back("drop " + std::to_string(Row) + "," + std::to_string(Col));
+    };
+    G->OnDatePickerCloseUp = [&](QObject *, int Row, int Col) {
+        Seen.push_back("closeup " + std::to_string(Row) + "," + std::to_string(Col));
+    };
+    G->MouseActions().Set_DirectDateDrop(true);
+    G->MouseActions().Set_DirectDateClose(true);
+    G->DateTimePicker()->Weeknumbers = true;
+    Kind(edDateEdit);
+    G->Set_Cells(2, 3, QStringLiteral("3/4/2026"));
+    Go(2, 3);
+    F2();
+    QCalendarWidget *Cal = G->DateTimePicker()->calendarWidget();
+    ASSERT_TRUE(Cal);
+    EXPECT_TRUE(Cal->isVisible());
+    EXPECT_EQ(Cal->verticalHeaderFormat(), QCalendarWidget::ISOWeekNumbers);
+    EXPECT_EQ(Seen, (std::vector<std::string>{"drop 3,2"}));
+    Cal->window()->hide();
+    EXPECT_EQ(Seen, (std::vector<std::string>{"drop 3,2", "closeup 3,2"}));
+    EXPECT_FALSE(G->EditMode());
+    EXPECT_EQ(G->Cells(2, 3), QStringLiteral("3/4/2026"));
 }
