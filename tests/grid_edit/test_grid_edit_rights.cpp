@@ -371,3 +371,30 @@ TEST_F(TGridEditFixture, CharacterFilterOfButtonEditors)
         Key(Qt::Key_Escape);
     }
 }
+
+// --- the combo item list -------------------------------------------------------------------------------------
+
+// The grid's one combo list: items loaded by the editor-property hook of the
+// cell asked about, lookups by exact text, and the preselected item.
+TEST_F(TGridEditFixture, ComboItemList)
+{
+    G->OnGetEditorProp = [this](QObject *, int, int ARow, QObject *) {
+        G->ClearComboString();
+        for (const char *S : {"Apple", "Pear", "Plum"})
+            G->AddComboString(QString::fromLatin1(S) + (ARow == 3 ? QStringLiteral("!") : QString()));
+    };
+    G->Set_Cells(1, 2, QStringLiteral("Pear"));
+    G->Set_Cells(1, 3, QStringLiteral("Pear"));
+    EXPECT_EQ(G->GetComboIndex(1, 2), 1);
+    EXPECT_EQ(G->GetComboIndex(1, 3), -1);   // row 3's items carry a "!"
+    G->SetComboIndex(1, 3, 2);
+    EXPECT_EQ(G->Cells(1, 3), QStringLiteral("Plum!"));
+    EXPECT_THROW(G->SetComboIndex(1, 2, 3), std::exception);
+    EXPECT_EQ(G->Cells(1, 2), QStringLiteral("Pear"));
+    EXPECT_EQ(G->GetComboCount(), 3);
+    EXPECT_FALSE(G->RemoveComboString(QStringLiteral("pear")));   // exact text only
+    EXPECT_TRUE(G->RemoveComboString(QStringLiteral("Pear")));
+    EXPECT_EQ(G->GetComboCount(), 2);
+    EXPECT_FALSE(G->SetComboSelectionString(QStringLiteral("Kiwi")));
+    EXPECT_TRUE(G->SetComboSelectionString(QStringLiteral("Plum")));
+}
