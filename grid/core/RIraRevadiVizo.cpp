@@ -214,6 +214,8 @@ bool RIraRevadiVizo::event(QEvent *Event)
         Watch_Window();
     if (Event->type() == QEvent::CursorChange)
         CMCursorChanged();
+    if (Event->type() == QEvent::Leave)
+        Track_Hot_Button(-1, -1);
     return TBaseGrid::event(Event);
 }
 

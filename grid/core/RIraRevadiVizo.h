@@ -771,6 +771,9 @@ public:
     // hover or pressed face where HoverFixedCells allows it.
     void Set_Hovered_Fixed_Cell(int ACol, int ARow, bool Down);
     TPoint Hovered_Fixed_Cell() const { return FHoverFixed; }
+    // The cell (display column, row) whose button is under the pointer and
+    // drawn hot; (-1, -1) for none. Follows mouse moves and the pointer leaving.
+    TPoint Hot_Button_Cell() const { return FHotButton; }
     // "Standard", "Soft", ... and "glStandard", ...; glCustom leaves Name as it is.
     static void LookToString(TGridLook Look, QString &Name);
     static void LookToIdent(TGridLook Look, QString &Name);
@@ -891,6 +894,8 @@ private:
     bool FSelectionRTFKeep = false;
     TPoint FHoverFixed{-1, -1};
     bool FHoverFixedDown = false;
+    TPoint FHotButton{-1, -1};
+    void Track_Hot_Button(int X, int Y);
     TColor FUnselBrush = clNone;
     TColor FUnselFont = clNone;
 public:

@@ -214,6 +214,7 @@ void RIraRevadiVizo::DesignHelperClick(int X, int Y)
 void RIraRevadiVizo::MouseMove(TShiftState Shift, int X, int Y)
 {
     TBaseGrid::MouseMove(Shift, X, Y);
+    Track_Hot_Button(X, Y);
     if (FDesigning)
         CMDesignHitTest(X, Y);
 }

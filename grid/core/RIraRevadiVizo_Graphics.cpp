@@ -500,6 +500,37 @@ TRect RIraRevadiVizo::GetCellButtonRect(int ACol, int ARow)
     return B;
 }
 
+// The button under the pointer is drawn hot; only the cells it leaves and
+// enters are repainted.
+void RIraRevadiVizo::Track_Hot_Button(int X, int Y)
+{
+    TPoint Hot{-1, -1};
+    if (X >= 0 && Y >= 0) {
+        int C = -1, R = -1;
+        MouseToCell(X, Y, C, R);
+        if (C >= 0 && R >= 0 && C < ColCount() && R < RowCount()) {
+            const TCellGraphic *G = GetCellGraphic(RealColIndex(C), R);
+            const bool Button = G && (G->CellType == ctButton || G->CellType == ctBitButton || G->CellType == ctExpand);
+            if (Button) {
+                const TRect B = G->CellType == ctExpand
+                                    ? TRect(CellRect(C, R).Right - 15, CellRect(C, R).Top + 1, CellRect(C, R).Right - 2,
+                                            CellRect(C, R).Top + 14)
+                                    : GetCellButtonRect(C, R);
+                if (X >= B.Left && X < B.Right && Y >= B.Top && Y < B.Bottom)
+                    Hot = TPoint(C, R);
+            }
+        }
+    }
+    if (Hot.X == FHotButton.X && Hot.Y == FHotButton.Y)
+        return;
+    const TPoint Old = FHotButton;
+    FHotButton = Hot;
+    if (Old.X >= 0)
+        RepaintCell(Old.X, Old.Y);
+    if (Hot.X >= 0)
+        RepaintCell(Hot.X, Hot.Y);
+}
+
 // --- cell scroll bars ------------------------------------------------------------------------------------
 
 void RIraRevadiVizo::AddScrollBar(int ACol, int ARow, bool AutoRange)

@@ -1029,10 +1029,13 @@ TRect RIraRevadiVizo::DrawCellGraphic(TCanvas &Canvas, int ACol, int ARow, TRect
         if (Graphic->CellType == ctExpand)
             B = TRect(Cell.Right - 15, Cell.Top + 1, Cell.Right - 2, Cell.Top + 14);
         Graphic->CellValue = ((B.Top - Cell.Top) << 16) + (B.Left - Cell.Left);
-        const int Look = FControlLook.FlatButton ? 2 : 0;
+        // the look of the editor buttons; the state pressed, disabled or hot
+        const int Look = (Flat() && FColorTones.Background.BrushColor != clNone) ? 3
+                         : FControlLook.FlatButton ? 2 : 0;
+        const bool Hot = FHotButton.X == DCol && FHotButton.Y == ARow;
         const int St = Graphic->CellBoolean && Graphic->CellType != ctExpand ? 2
                        : (!CanEdit && !FControlLook.NoDisabledButtonLook && Graphic->CellType != ctExpand) ? 3
-                                                                                                         : 0;
+                       : Hot ? 1 : 0;
         DrawButtonFace(Canvas, this, B, Look, St, FColorTones);
         if (Graphic->CellType == ctExpand) {
             Canvas.Pen.Color = clBlack;
@@ -1052,6 +1055,12 @@ TRect RIraRevadiVizo::DrawCellGraphic(TCanvas &Canvas, int ACol, int ARow, TRect
             }
             Canvas.Brush.Style = bsClear;
             Canvas.Font.Color = St == 3 ? clGrayText : clBtnText;
+            if (Look == 3) {
+                const TColorTone &T = St == 1 ? FColorTones.Hover : St == 2 ? FColorTones.Selected
+                                      : St == 3 ? FColorTones.Disabled : FColorTones.Background;
+                if (T.TextColor != clNone)
+                    Canvas.Font.Color = T.TextColor;
+            }
             Canvas.DrawText(CR, Graphic->CellText,
                             DT_CENTER | DT_NOPREFIX | (Graphic->CellText.contains(u'\r') ? DT_WORDBREAK
                                                                                        : DT_SINGLELINE | DT_VCENTER));
@@ -1295,7 +1304,9 @@ void RIraRevadiVizo::DrawRadioGroup(TCanvas &Canvas, TRect ARect, int Count, int
                        | (On ? QStyle::State_On : QStyle::State_Off);
             style()->drawPrimitive(QStyle::PE_IndicatorRadioButton, &O, P, this);
         } else if (Style == csGlyph && !(On ? FControlLook.RadioOnGlyph : FControlLook.RadioOffGlyph).isNull()) {
-            Canvas.Draw(M.Left, M.Top, On ? FControlLook.RadioOnGlyph : FControlLook.RadioOffGlyph);
+            // a glyph of another size than the mark is centred on the mark's place
+            const QImage &Img = On ? FControlLook.RadioOnGlyph : FControlLook.RadioOffGlyph;
+            Canvas.Draw(M.Left + (RS - Img.width()) / 2, M.Top + (RS - Img.height()) / 2, Img);
         } else if (Style == csCorvan) {
             const int cx = (M.Left + M.Right) / 2, cy = (M.Top + M.Bottom) / 2, h = RS / 2;
             Canvas.Brush.Color = Disabled ? clBtnShadow : clBtnFace;

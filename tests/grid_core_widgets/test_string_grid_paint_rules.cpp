@@ -2,9 +2,12 @@
 // custom look's gradient, disjunct selections while the mouse selects,
 // check boxes and radio marks by control style (themed where the platform
 // has themes), the XP progress bar's appearance, fixed-cell edges, the
-// header drop-down button and the sort mark of turned text.
+// header drop-down button, the sort mark of turned text, cell buttons in
+// the colour tones with their hot state, and radio glyphs.
 #include "grid/core/RIraRevadiVizo.h"
 #include "platform/SystemInfo.h"
+#include <QCoreApplication>
+#include <QEvent>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -14,6 +17,7 @@ class TGrid : public RIraRevadiVizo {
 public:
     using RIraRevadiVizo::RIraRevadiVizo;
     void Selecting(bool On) { Set_GridState(On ? gsSelecting : gsNormal); }
+    void Move_Mouse(int X, int Y) { MouseMove(TShiftState(), X, Y); }
 };
 
 std::unique_ptr<TGrid> Make_Grid(int Cols = 4, int Rows = 5)
@@ -313,4 +317,84 @@ TEST(StringGridPaintRules, RotatedSortMark)
         if (Op.Kind == TCanvasOp::LineTo && Op.Pen.Color == 0x808080 && std::abs(Op.Rect.Left - (Cell.Right - 9)) <= 5)
             ++Marks;
     EXPECT_EQ(Marks, 0);
+}
+
+// A cell button of a flat grid in colour tones takes the tones' faces and
+// caption colours: the background tone normally, the hover tone while the
+// pointer is over the button (not merely over its cell), the background tone
+// again once the pointer leaves the grid.
+TEST(StringGridPaintRules, CellButtonToneAndHotState)
+{
+    auto G = Make_Grid();
+    TColorTones T;
+    T.Background = {0xF0F0F0, 0x808080, 0x202020};
+    T.Foreground = {0x804000, clNone, clWhite};
+    T.Selected = {0xFFE0C0, 0x808080, 0x000000};
+    T.Hover = {0xC0FFC0, 0x008000, 0x0000C0};
+    G->SetColorTones(T);
+    G->Set_DefaultRowHeight(24);
+    G->AddButton(1, 1, 60, 20, QStringLiteral("Go"), haLeft, vaTop);
+    auto Face = [&](TColor &Caption) {
+        TRecordingCanvas C(500, 200);
+        G->Paint_On(C);
+        const TRect B = G->GetCellButtonRect(1, 1);
+        Caption = clNone;
+        for (const TCanvasOp &Op : C.Ops())
+            if (Op.Kind == TCanvasOp::DrawText && Op.Text == QStringLiteral("Go"))
+                Caption = Op.Font.Color;
+        return C.Image().pixel(B.Left + 3, B.Top + 3) & 0xFFFFFF;
+    };
+    auto Rgb = [](TColor C) { return To_QColor(C).rgb() & 0xFFFFFF; };
+    TColor Caption = clNone;
+    EXPECT_EQ(Face(Caption), Rgb(T.Background.BrushColor));
+    EXPECT_EQ(Caption, T.Background.TextColor);
+    const TRect B = G->GetCellButtonRect(1, 1);
+    const TRect Cell = G->CellRect(1, 1);
+    // over the cell but beside the button: not hot
+    G->Move_Mouse(Cell.Right - 3, Cell.Top + 3);
+    EXPECT_EQ(G->Hot_Button_Cell().X, -1);
+    G->Move_Mouse(B.Left + 5, B.Top + 5);
+    EXPECT_EQ(G->Hot_Button_Cell().X, 1);
+    EXPECT_EQ(G->Hot_Button_Cell().Y, 1);
+    EXPECT_EQ(Face(Caption), Rgb(T.Hover.BrushColor));
+    EXPECT_EQ(Caption, T.Hover.TextColor);
+    QEvent Leave(QEvent::Leave);
+    QCoreApplication::sendEvent(G.get(), &Leave);
+    EXPECT_EQ(G->Hot_Button_Cell().X, -1);
+    EXPECT_EQ(Face(Caption), Rgb(T.Background.BrushColor));
+}
+
+// Radio glyphs larger than RadioSize are centred on the mark's place, so
+// that they sit in the row's middle and stay clear of the item texts.
+TEST(StringGridPaintRules, RadioGlyphsCentredOnTheMark)
+{
+    for (const int Size : {10, 20}) {
+        SCOPED_TRACE(Size);
+        auto G = Make_Grid();
+        G->ControlLook().ControlStyle = csGlyph;
+        G->ControlLook().RadioSize = Size;
+        QImage On(16, 16, QImage::Format_ARGB32), Off(16, 16, QImage::Format_ARGB32);
+        On.fill(Qt::red);
+        Off.fill(Qt::blue);
+        G->ControlLook().RadioOnGlyph = On;
+        G->ControlLook().RadioOffGlyph = Off;
+        G->AddRadio(1, 1, 0, 0, {QStringLiteral("A"), QStringLiteral("B")});
+        TRecordingCanvas C(500, 200);
+        G->Paint_On(C);
+        std::vector<TRect> Glyphs;
+        std::vector<int> TextX;
+        for (const TCanvasOp &Op : C.Ops()) {
+            if (Op.Kind == TCanvasOp::Draw && Op.Rect.Width() == 16)
+                Glyphs.push_back(Op.Rect);
+            if (Op.Kind == TCanvasOp::TextOut && (Op.Text == QStringLiteral("A") || Op.Text == QStringLiteral("B")))
+                TextX.push_back(Op.Rect.Left);
+        }
+        ASSERT_EQ(Glyphs.size(), 2u);
+        ASSERT_EQ(TextX.size(), 2u);
+        for (size_t I = 0; I < 2; ++I) {
+            EXPECT_LE(Glyphs[I].Right, TextX[I]);
+            // the glyph's middle is the mark's middle (the text stands RadioSize + 4 after the mark)
+            EXPECT_EQ(Glyphs[I].Left + 8, TextX[I] - (Size + 4) + Size / 2);
+        }
+    }
 }
