@@ -216,6 +216,13 @@ bool RIraRevadiVizo::event(QEvent *Event)
         CMCursorChanged();
     if (Event->type() == QEvent::Leave)
         Track_Hot_Button(-1, -1);
+    // the office theme or the platform's theme changed
+    if ((Event->type() == TThemeChangeEvent::Event_Type() || Event->type() == QEvent::ThemeChange) && FAutoThemeAdapt) {
+        ThemeAdapt();
+        InvalidateGrid();
+    }
+    if (Event->type() == QEvent::WinIdChange || Event->type() == QEvent::Show)
+        Register_Theme_Window();
     return TBaseGrid::event(Event);
 }
 

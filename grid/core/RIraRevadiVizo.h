@@ -896,6 +896,7 @@ private:
     bool FHoverFixedDown = false;
     TPoint FHotButton{-1, -1};
     void Track_Hot_Button(int X, int Y);
+    void Register_Theme_Window();
     TColor FUnselBrush = clNone;
     TColor FUnselFont = clNone;
 public:

@@ -408,6 +408,8 @@ void RIraRevadiVizo::SetTheme(TXPColorScheme Scheme)
 
 void RIraRevadiVizo::ThemeAdapt()
 {
+    if (FDesigning)
+        return;
     const TOfficeTheme T = GetOfficeTheme();
     if (FThemeAdapted && T == FLastTheme)
         return;
@@ -449,10 +451,24 @@ void RIraRevadiVizo::Set_AutoThemeAdapt(bool Value)
     if (Value == FAutoThemeAdapt)
         return;
     FAutoThemeAdapt = Value;
+    SearchFooter().Set_AutoThemeAdapt(Value);
     if (Value) {
         ThemeAdapt();
         InvalidateGrid();
     }
+    // The theme notifier tells the registered windows of a changed office
+    // theme; a window that does not exist yet registers once it is created.
+    Register_Theme_Window();
+}
+
+void RIraRevadiVizo::Register_Theme_Window()
+{
+    if (FDesigning || IsLoading() || !testAttribute(Qt::WA_WState_Created))
+        return;
+    if (FAutoThemeAdapt)
+        GetThemeNotifier(window())->RegisterWindow(this);
+    else if (TThemeNotifier *N = Current_Theme_Notifier())
+        N->UnRegisterWindow(this);
 }
 
 void RIraRevadiVizo::Set_Hovered_Fixed_Cell(int ACol, int ARow, bool Down)

@@ -1,6 +1,9 @@
 // Looks and style presets: each preset's colours, the look changes they
-// imply, colour tones, the XP colour schemes and the clamped mixer factor.
+// imply, colour tones, the XP colour schemes, the clamped mixer factor and
+// following the office suite's theme.
 #include "grid/core/RIraRevadiVizo.h"
+#include "platform/Registry.h"
+#include <QCoreApplication>
 #include <gtest/gtest.h>
 
 namespace {
@@ -215,4 +218,43 @@ TEST(StringGridLooks, WindowBorder)
         // the window's edge, half-way down the left side
         EXPECT_EQ(Color_To_RGB(From_QColor(Img.pixelColor(0, 60))) == clRed, K.Want);
     }
+}
+
+// AutoThemeAdapt applies the style of the office theme when switched on and
+// again whenever a theme change is announced, but only when the theme is
+// another one than last time; switched off, announcements change nothing.
+TEST(StringGridLooks, FollowsTheOfficeTheme)
+{
+    TFakeRegistry Reg;
+    TRegistryGuard Guard(Reg);
+    const QString Key = QStringLiteral("Software\\Microsoft\\Office\\14.0\\Common");
+    Reg.Set_DWord(Key, QStringLiteral("Theme"), 1);   // office 2010 blue
+    RIraRevadiVizo G;
+    auto Announce = [&] {
+        TThemeChangeEvent E(HKEY_CURRENT_USER_ROOT, Key);
+        QCoreApplication::sendEvent(&G, &E);
+    };
+    Announce();   // not following yet
+    EXPECT_EQ(G.Look(), glXP);
+    G.Set_AutoThemeAdapt(true);
+    EXPECT_TRUE(G.SearchFooter().AutoThemeAdapt());
+    EXPECT_EQ(G.Look(), glOffice2007);
+    EXPECT_EQ(G.SelectionColor(), 16767927);
+    // the same theme announced again: the application's own colour stays
+    G.Set_SelectionColor(clRed);
+    Announce();
+    EXPECT_EQ(G.SelectionColor(), clRed);
+    // another theme: its style
+    Reg.Set_DWord(Key, QStringLiteral("Theme"), 3);   // office 2010 black
+    Announce();
+    EXPECT_EQ(G.FixedGradient().From, 6974058);
+    EXPECT_EQ(G.SelectionColor(), 16767927);
+    // switched off: announcements are ignored
+    G.Set_AutoThemeAdapt(false);
+    EXPECT_FALSE(G.SearchFooter().AutoThemeAdapt());
+    Reg.Set_DWord(Key, QStringLiteral("Theme"), 1);
+    G.Set_SelectionColor(clRed);
+    Announce();
+    EXPECT_EQ(G.SelectionColor(), clRed);
+    EXPECT_EQ(G.FixedGradient().From, 6974058);
 }

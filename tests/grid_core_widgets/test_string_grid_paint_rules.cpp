@@ -398,3 +398,32 @@ TEST(StringGridPaintRules, RadioGlyphsCentredOnTheMark)
         }
     }
 }
+
+// With hcFixed among the hover-row cells, the fixed cell of the hovered row
+// loses its fixed face and shows the row's hover colour; the other fixed
+// cells keep the face.
+TEST(StringGridPaintRules, HoveredRowTakesItsFixedCell)
+{
+    for (const bool WithFixed : {false, true}) {
+        SCOPED_TRACE(WithFixed);
+        auto G = Make_Grid();
+        G->Set_Look(glXP);
+        G->Set_HoverRow(true);
+        G->Set_HoverRowColor(clLime);
+        G->Set_HoverRowCells(WithFixed ? THoverRowCells{hcNormal, hcFixed} : THoverRowCells{hcNormal});
+        G->Set_HoverRowIdx(2);
+        TRecordingCanvas C(500, 200);
+        G->Paint_On(C);
+        const QImage Img = C.Image();
+        auto Middle = [&](int ARow) {
+            const TRect R = Inner(*G, 0, ARow);
+            return Img.pixel((R.Left + R.Right) / 2, R.Top + 3) & 0xFFFFFF;
+        };
+        const QRgb Lime = To_QColor(clLime).rgb() & 0xFFFFFF;
+        EXPECT_NE(Middle(3), Lime);
+        if (WithFixed)
+            EXPECT_EQ(Middle(2), Lime);
+        else
+            EXPECT_EQ(Middle(2), Middle(3));
+    }
+}
