@@ -1677,6 +1677,8 @@ protected:
     bool event(QEvent *Event) override;
     void resizeEvent(QResizeEvent *Event) override;
     void showEvent(QShowEvent *Event) override;
+    // Paint requests inside an update batch are answered without painting.
+    void paintEvent(QPaintEvent *Event) override;
     void RowHeightsChanged() override;
 
 private:

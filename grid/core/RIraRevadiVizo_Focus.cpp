@@ -38,6 +38,15 @@ void RIraRevadiVizo::showEvent(QShowEvent *Event)
     TBaseGrid::showEvent(Event);
 }
 
+void RIraRevadiVizo::paintEvent(QPaintEvent *Event)
+{
+    // A batch opened with StartUpdate leaves Qt's updates on; the grid
+    // still shows nothing half-changed until the batch is closed.
+    if (FUpdateCount > 0)
+        return;
+    TBaseGrid::paintEvent(Event);
+}
+
 // --- saved and loaded texts ---------------------------------------------------------------------------
 
 QString RIraRevadiVizo::GetFormattedCell(int ACol, int ARow)

@@ -1,9 +1,11 @@
 // Typed values addressed by real row (hidden rows included), the values of
 // control tags inside a cell, and programmatic selection of row and column
-// ranges, with and without disjunct selection.
+// ranges, with and without disjunct selection, and painting inside update
+// batches.
 #include "TestSupport.h"
 #include "grid/core/RIraRevadiVizo.h"
 #include "platform/Locale.h"
+#include <QCoreApplication>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -149,4 +151,34 @@ TEST(StringGridRealRows, SwapAndListeners)
     G.UnRegisterSelListener(&First);   // clears whatever is registered
     G.Set_Row(5);
     EXPECT_EQ(Second.Rows.size(), 1u);
+}
+
+// On a shown grid nothing is painted inside a batch, whichever way it was
+// opened; the outermost EndUpdate repaints, and a batch opened by StartUpdate
+// is closed by ResetUpdate without a repaint of its own.
+TEST(StringGridUpdates, NothingPaintedInsideABatch)
+{
+    RIraRevadiVizo G;
+    int Painted = 0;
+    G.OnPainted = [&](QObject *) { ++Painted; };
+    G.show();
+    QCoreApplication::processEvents();
+    Painted = 0;
+    G.BeginUpdate();
+    G.BeginUpdate();
+    G.EndUpdate();
+    G.viewport()->repaint();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Painted, 0);
+    G.EndUpdate();
+    QCoreApplication::processEvents();
+    EXPECT_GE(Painted, 1);
+
+    Painted = 0;
+    G.StartUpdate();
+    G.viewport()->repaint();
+    EXPECT_EQ(Painted, 0);
+    G.ResetUpdate();
+    G.viewport()->repaint();
+    EXPECT_EQ(Painted, 1);
 }
