@@ -95,3 +95,47 @@ TEST(StringGridDimensions, SettingsReachFooterPanelAndEditor)
     G->Set_WordWrap(true);
     EXPECT_TRUE(E->WordWrap());
 }
+
+// FixedColAlways keeps one normal column as FixedRowAlways keeps a row; a
+// grid left with only the rows or columns asked fixed treats all of them as
+// fixed cells, though the platform keeps one of them normal.
+TEST(StringGridDimensions, FixedColAlwaysAndAllFixedCells)
+{
+    RIraRevadiVizo G;
+    G.Set_FixedColAlways(true);
+    struct TStep { const char *Name; int Cols; int FixedAsked; int WantFixedRead; int WantPlatformFixed; };
+    const TStep Steps[] = {
+        {"TwoFixedAskedOnTwoColumns", 2, 2, 1, 1},
+        {"ShrinkToOneKeepsNoRealFixedColumn", 1, -1, 1, 0},
+        {"GrowAgainRestoresTheMinimum", 4, -1, 2, 2},
+    };
+    for (const TStep &S : Steps) {
+        SCOPED_TRACE(S.Name);
+        G.Set_ColCount(S.Cols);
+        if (S.FixedAsked >= 0)
+            G.Set_FixedCols(S.FixedAsked);
+        EXPECT_EQ(G.FixedCols(), S.WantFixedRead);
+        EXPECT_EQ(G.TBaseGrid::FixedCols(), S.WantPlatformFixed);
+    }
+    EXPECT_EQ(G.FixedColsMin(), 2);
+
+    G.Set_FixedRowAlways(true);
+    G.Set_FixedRows(2);
+    struct TCell { const char *Name; int Cols, Rows; int C, R; bool Want; };
+    const TCell Cells[] = {
+        {"NormalCell", 4, 10, 2, 3, false},
+        {"OnlyTheFixedRowsLeft", 4, 2, 2, 1, true},
+        {"OnlyTheFixedColumnsLeft", 2, 10, 1, 3, true},
+        {"NormalAgain", 3, 3, 2, 2, false},
+    };
+    for (const TCell &C : Cells) {
+        SCOPED_TRACE(C.Name);
+        G.Set_ColCount(C.Cols);
+        G.Set_RowCount(C.Rows);
+        bool Fixed = false;
+        G.IsFixedCell(C.C, C.R, Fixed);
+        EXPECT_EQ(Fixed, C.Want);
+    }
+    G.Set_FixedColAlways(false);
+    EXPECT_THROW(G.Set_FixedCols(G.ColCount()), EGridError);
+}
