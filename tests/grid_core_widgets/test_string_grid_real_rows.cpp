@@ -7,6 +7,7 @@
 #include "platform/Locale.h"
 #include <QCoreApplication>
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -181,4 +182,33 @@ TEST(StringGridUpdates, NothingPaintedInsideABatch)
     G.ResetUpdate();
     G.viewport()->repaint();
     EXPECT_EQ(Painted, 1);
+}
+
+// The flag accessors name what was wrong; a grid without data rows takes a
+// row flag beyond its end.
+TEST(StringGridRealRows, FlagErrorsNameTheIndex)
+{
+    RIraRevadiVizo G;
+    G.Set_RowCount(8);
+    struct TCase { const char *Name; std::function<void()> Call; const char *Want; };
+    const TCase Cases[] = {
+        {"RowPastTheEnd", [&] { G.GetRowSelect(8); }, "Invalid row 8 accessed"},
+        {"NegativeRow", [&] { G.SetRowSelect(-1, true); }, "Invalid row accessed"},
+        {"ColumnPastTheEnd", [&] { G.GetColSelect(5); }, "Invalid column accessed"},
+        {"NegativeColumn", [&] { G.SetColSelect(-1, true); }, "Invalid column accessed"},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        try {
+            C.Call();
+            ADD_FAILURE() << "no error";
+        } catch (const EDarAzidError &E) {
+            EXPECT_STREQ(E.what(), C.Want);
+        }
+    }
+    G.MouseActions().Set_DisjunctRowSelectDirect(true);
+    G.Set_FixedRowAlways(true);
+    G.Set_RowCount(1);   // only the fixed row
+    EXPECT_NO_THROW(G.SetRowSelect(5, true));
+    EXPECT_TRUE(G.RowFlags().RowSelect.Get(5, "unused"));
 }
