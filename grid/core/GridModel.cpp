@@ -689,6 +689,20 @@ QString TGridModel::Hidden_Cell(int Real, int C) const
     return It->Cells[static_cast<size_t>(C)].Text.To_String();
 }
 
+std::optional<TGridRowData> TGridModel::Hidden_Row_Data(int Real) const
+{
+    auto It = std::lower_bound(FHiddenRows.begin(), FHiddenRows.end(), Real,
+                               [](const THiddenRow &H, int V) { return H.Index < V; });
+    if (It == FHiddenRows.end() || It->Index != Real)
+        return std::nullopt;
+    TGridRowData Data(It->Cells.size());
+    for (size_t C = 0; C < It->Cells.size(); ++C) {
+        Data[C].Text = It->Cells[C].Text.To_String();
+        Data[C].Object = Slot_Object(It->Cells[C].Slot);
+    }
+    return Data;
+}
+
 bool TGridModel::Set_Hidden_Cell(int Real, int C, const QString &Text)
 {
     auto It = std::lower_bound(FHiddenRows.begin(), FHiddenRows.end(), Real,

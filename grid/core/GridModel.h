@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // The grid's data, apart from any window: cell texts and object slots,
@@ -260,6 +261,9 @@ public:
     // The text of a cell of a hidden row (real row index); writing stores it
     // there (false when the row is not hidden).
     QString Hidden_Cell(int Real, int C) const;
+    // The saved texts and objects of the hidden row with real index Real;
+    // nullopt when no row of that index is hidden.
+    std::optional<TGridRowData> Hidden_Row_Data(int Real) const;
     bool Set_Hidden_Cell(int Real, int C, const QString &Text);
     // Hides real rows From..To that are not hidden yet. Height(display row)
     // gives each row's height to keep. Returns the number of rows hidden (the

@@ -311,6 +311,9 @@ public:
     void SetCtrlVal(int ACol, int ARow, const QString &ID, const QString &Value);
     // A cell by real row: a hidden row's text comes from where it waits.
     QString GetCellsEx(int ACol, int ARealRow);
+    // The saved texts and objects of a hidden row by its real index; none
+    // (nullopt) when that row is not hidden.
+    std::optional<TGridRowData> HiddenRowStrings(int ARealRow) const { return Model().Hidden_Row_Data(ARealRow); }
     void SetCellsEx(int ACol, int ARealRow, const QString &Value);
     QString GetStrippedCell(int ACol, int ARow);
     // Cells as they stood before rows were sorted or columns moved

@@ -133,7 +133,15 @@ TEST(CellAccessors, HiddenRowWritesGrowSavedTexts)
     G->SetCellsEx(4, 3, QStringLiteral("typed"));
     EXPECT_EQ(G->GetGridCellsEx(5, 3), QStringLiteral("raw"));
     EXPECT_EQ(G->GetCellsEx(4, 3), QStringLiteral("typed"));
+    // The saved row as a whole: its texts (grown to the new columns) and objects.
+    const std::optional<TGridRowData> Saved = G->HiddenRowStrings(3);
+    ASSERT_TRUE(Saved.has_value());
+    ASSERT_EQ(Saved->size(), 6u);
+    EXPECT_EQ((*Saved)[1].Text, QStringLiteral("kept"));
+    EXPECT_EQ((*Saved)[4].Text, QStringLiteral("typed"));
+    EXPECT_FALSE(G->HiddenRowStrings(2).has_value());
     G->UnHideRow(3);
+    EXPECT_FALSE(G->HiddenRowStrings(3).has_value());
     EXPECT_EQ(G->Cells(1, 3), QStringLiteral("kept"));
     EXPECT_EQ(G->Cells(4, 3), QStringLiteral("typed"));
     EXPECT_EQ(G->Cells(5, 3), QStringLiteral("raw"));
