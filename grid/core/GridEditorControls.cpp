@@ -112,6 +112,8 @@ void Leave_Step(RIraRevadiVizo *G, TKey &Key, TShiftState Shift)
 
 TGridSpin::TGridSpin(QWidget *Owner) : ROruSpinEdit(Owner), FGrid(Editor_Grid_Of(Owner))
 {
+    // In a cell the grid lines are the frame.
+    setFrame(false);
     Set_MaxValue(100);
     Set_MinValue(0);
     Set_Increment(1);
@@ -529,6 +531,8 @@ void TGridCombo::wheelEvent(QWheelEvent *E)
 
 TGridEditBtn::TGridEditBtn(QWidget *Owner) : ROruEditBtn(Owner), FGrid(Editor_Grid_Of(Owner))
 {
+    // In a cell the grid lines are the frame.
+    setFrame(false);
     OnClickBtn = [this](QObject *) { Button_Click(); };
     hide();
     setEnabled(false);
@@ -694,6 +698,8 @@ void TGridEditBtn::mouseDoubleClickEvent(QMouseEvent *E)
 
 TGridUnitEditBtn::TGridUnitEditBtn(QWidget *Owner) : ROruUnitEditBtn(Owner), FGrid(Editor_Grid_Of(Owner))
 {
+    // In a cell the grid lines are the frame.
+    setFrame(false);
     OnClickBtn = [this](QObject *) {
         Set_Text(FGrid->EllipsClick(Text()));
         selectAll();

@@ -217,6 +217,10 @@ TEST_F(TGridEditFixture, SpecialEditorCommitsAndPostsEditDone)
     TGridSpin *S = G->SpinEdit();
     ASSERT_TRUE(S->isVisible());
     EXPECT_EQ(S->Value(), 7);   // the leading number of the text
+    // In a cell the grid lines frame the editors: none draws a frame of its own.
+    EXPECT_FALSE(S->hasFrame());
+    EXPECT_FALSE(G->BtnEdit()->hasFrame());
+    EXPECT_FALSE(G->BtnUnitEdit()->hasFrame());
     Key(Qt::Key_Return);
     EXPECT_FALSE(S->isVisible());
     EXPECT_EQ(G->Cells(2, 2), QStringLiteral("7"));
