@@ -334,6 +334,10 @@ void TGridCombo::keyPressEvent(QKeyEvent *E)
         if (!Self)
             return;
         if (Key == 0) {
+            // Enter's key-down commits and leaves the cell; its character
+            // phase is gone, but OnReturnKey is still told (once).
+            if ((E->key() == Qt::Key_Return || E->key() == Qt::Key_Enter) && OnReturnKey)
+                OnReturnKey(this);
             E->accept();
             return;
         }

@@ -207,6 +207,53 @@ TEST_F(TGridEditFixture, EditWithButtonEnterRefusedStaysAndEscapeRestores)
     EXPECT_EQ(G->Cells(1, 1), QStringLiteral("cell"));
 }
 
+// The edit button's click runs the ellipsis hook on the text; only with
+// StopEditAfterClick does the edit end there and the grid take the focus.
+TEST_F(TGridEditFixture, EditButtonClickEndsTheEditOnlyWhenAsked)
+{
+    G->OnEllipsClick = [](QObject *, int, int, QString &S) { S = QStringLiteral("picked"); };
+    Kind(edEditBtn);
+    for (const bool Stop : {false, true}) {
+        SCOPED_TRACE(Stop ? "StopEditAfterClick" : "KeepsEditing");
+        G->Set_Cells(1, 1, QStringLiteral("cell"));
+        Go(1, 1);
+        F2();
+        TGridEditBtn *E = G->BtnEdit();
+        ASSERT_TRUE(E->isVisible());
+        E->StopEditAfterClick = Stop;
+        E->OnClickBtn(E);
+        EXPECT_EQ(E->Text(), QStringLiteral("picked"));
+        EXPECT_EQ(E->isVisible(), !Stop);
+        if (Stop) {
+            EXPECT_TRUE(G->hasFocus());
+        } else {
+            EXPECT_EQ(E->selectedText(), QStringLiteral("picked"));
+            Key(Qt::Key_Escape);
+        }
+    }
+}
+
+// Return in a combo editor tells OnReturnKey (the combo as sender) before
+// the edit ends; Escape does not.
+TEST_F(TGridEditFixture, ComboReturnKeyEvent)
+{
+    Kind(edComboEdit);
+    G->AddComboString(QStringLiteral("Apple"));
+    G->Set_Cells(1, 1, QStringLiteral("Apple"));
+    TGridCombo *C = G->Combobox();
+    std::vector<QObject *> Senders;
+    C->OnReturnKey = [&](QObject *Sender) { Senders.push_back(Sender); };
+    Go(1, 1);
+    F2();
+    ASSERT_TRUE(C->isVisible());
+    Key(Qt::Key_Escape);
+    EXPECT_TRUE(Senders.empty());
+    F2();
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Senders, std::vector<QObject *>{C});
+    EXPECT_FALSE(C->isVisible());
+}
+
 TEST_F(TGridEditFixture, SpecialEditorCommitsAndPostsEditDone)
 {
     Log_Events();
