@@ -170,6 +170,15 @@ void TStringGrid::Set_ColWidths(int Index, int Value)
         ColWidthsChanged();
 }
 
+void TStringGrid::Set_ColWidths_All(const std::vector<int> &Widths)
+{
+    bool Changed = false;
+    for (int I = 0; I < static_cast<int>(Widths.size()) && I < ColCount(); ++I)
+        Changed |= FCols.Set_Size(I, Widths[static_cast<size_t>(I)]);
+    if (Changed)
+        ColWidthsChanged();
+}
+
 void TStringGrid::Set_RowHeights(int Index, int Value)
 {
     if (FRows.Set_Size(Index, Value))
@@ -925,6 +934,25 @@ void TStringGrid::MoveColumn(int FromIndex, int ToIndex)
     FCurrent.X = std::clamp(Move_Adjust(FCurrent.X, FromIndex, ToIndex), FixedCols(), ColCount() - 1);
     FAnchor.X = std::clamp(Move_Adjust(FAnchor.X, FromIndex, ToIndex), FixedCols(), ColCount() - 1);
     ColumnMoved(FromIndex, ToIndex);
+    InvalidateGrid();
+}
+
+void TStringGrid::Permute_Columns(const std::vector<int> &Source)
+{
+    const int N = ColCount();
+    if (static_cast<int>(Source.size()) != N)
+        throw EGridError("Grid index out of range");
+    std::vector<int> Target(static_cast<size_t>(N), -1);
+    for (int I = 0; I < N; ++I) {
+        const int S = Source[static_cast<size_t>(I)];
+        if (S < 0 || S >= N || Target[static_cast<size_t>(S)] != -1)
+            throw EGridError("Grid index out of range");
+        Target[static_cast<size_t>(S)] = I;
+    }
+    HideEditor();
+    FCurrent.X = std::clamp(Target[static_cast<size_t>(FCurrent.X)], FixedCols(), N - 1);
+    FAnchor.X = std::clamp(Target[static_cast<size_t>(FAnchor.X)], FixedCols(), N - 1);
+    FStore.Permute_Cols(Source);
     InvalidateGrid();
 }
 

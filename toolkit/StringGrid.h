@@ -256,6 +256,9 @@ public:
     void Set_DefaultRowHeight(int Value);  // resets every row height
     int ColWidths(int Index) const { return FCols.Size(Index); }
     void Set_ColWidths(int Index, int Value);
+    // Column I gets Widths[I] (columns beyond the list keep theirs), with one
+    // change notice for all of them.
+    void Set_ColWidths_All(const std::vector<int> &Widths);
     int RowHeights(int Index) const { return FRows.Size(Index); }
     void Set_RowHeights(int Index, int Value);
     // Width of the platform's own lines between cells.
@@ -348,6 +351,10 @@ public:
     void DeleteColumn(int ACol);
     void MoveColumn(int FromIndex, int ToIndex);
     void MoveRow(int FromIndex, int ToIndex);
+    // Rearranges all columns in one pass: position I takes the column now at
+    // Source[I] (a permutation of 0 .. ColCount - 1). The cells, the current
+    // cell and the anchor go along; the widths stay; no move hook runs.
+    void Permute_Columns(const std::vector<int> &Source);
 
     // --- repainting ---------------------------------------------------------------
     void InvalidateCell(int ACol, int ARow);

@@ -79,6 +79,10 @@ bool Parse_Column_States(const QString &Text, TColumnStates &Out, QString *Error
     if (!Text_To_Bounded_Int(Sections[0].trimmed(), 1, Layout_Max_Columns, S.Count))
         return Fail(Error, QStringLiteral("column count"));
     const size_t N = static_cast<size_t>(S.Count);
+    // Entry counts are checked before any list is built.
+    const auto Entries = [](const QString &Section) { return static_cast<size_t>(Section.count(QLatin1Char(','))) + 1; };
+    if (Entries(Sections[1]) != N || Entries(Sections[3]) != N)
+        return Fail(Error, Entries(Sections[1]) != N ? QStringLiteral("widths") : QStringLiteral("visibility"));
     if (!Parse_Int_List(Sections[1], S.Widths, 0, Layout_Max_Size) || S.Widths.size() != N)
         return Fail(Error, QStringLiteral("widths"));
     std::vector<int> Order;

@@ -481,6 +481,37 @@ void TGridModel::Move_Col(int From, int To)
     End_Update();
 }
 
+void TGridModel::Permute_Cols(const std::vector<int> &Source)
+{
+    const int N = static_cast<int>(Source.size());
+    int First = 0;
+    while (First < N && Source[static_cast<size_t>(First)] == First)
+        ++First;
+    if (First == N)
+        return;
+    int Last = N - 1;
+    while (Source[static_cast<size_t>(Last)] == Last)
+        --Last;
+    Check_Index(Last, 0);
+    Begin_Update();
+    Split_Cols_Touching(First, Last);
+    Split_Cols_Crossing(First);
+    Split_Cols_Crossing(Last + 1);
+    std::vector<TModelCell> Old;
+    for (std::vector<TModelCell> &Row : FRows) {
+        if (static_cast<int>(Row.size()) <= First)
+            continue;
+        if (static_cast<int>(Row.size()) <= Last)
+            Row.resize(static_cast<size_t>(Last) + 1);
+        Old.assign(std::make_move_iterator(Row.begin() + First), std::make_move_iterator(Row.begin() + Last + 1));
+        for (int I = First; I <= Last; ++I)
+            Row[static_cast<size_t>(I)] = std::move(Old[static_cast<size_t>(Source[static_cast<size_t>(I)] - First)]);
+    }
+    Renumber_Cols(First, Last);
+    Notify_Structure();
+    End_Update();
+}
+
 void TGridModel::Insert_Rows(int At, int Count)
 {
     if (Count <= 0 || At < 0)

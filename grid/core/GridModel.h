@@ -209,6 +209,10 @@ public:
     // likewise. Blocks cut by the move are split first.
     void Move_Row(int From, int To);
     void Move_Col(int From, int To);
+    // Rearranges the columns in one pass: column I takes the cells of column
+    // Source[I] (Source a permutation of 0 .. Source.size() - 1). Blocks that
+    // meet a column that moves are split first.
+    void Permute_Cols(const std::vector<int> &Source);
     // Count empty rows (columns) before index At; the cells from At on move on.
     void Insert_Rows(int At, int Count);
     void Insert_Cols(int At, int Count);

@@ -1371,6 +1371,11 @@ public:
     void SetColumnOrder();
     void ColumnMoved(int FromIndex, int ToIndex) override;
     void RowMoved(int FromIndex, int ToIndex) override;
+    // Whether something follows column moves one by one (OnColumnMoved, or a
+    // descendant that keeps its own per-column data in step in ColumnMoved).
+    // Only then does a whole new arrangement run as single moves; otherwise
+    // it is applied in one pass.
+    virtual bool Column_Moves_Observed() const { return static_cast<bool>(OnColumnMoved); }
 
     // ===== bottom panels and integral height (RIraRevadiVizo_Panels.cpp) ==============
     // The floating footer's and the search footer's panels sit below the cells
@@ -1990,6 +1995,10 @@ private:
     void Footer_Unhighlight();
     void Footer_Highlight(const QString &Text, bool MatchCase);
     bool Apply_Column_Order(const std::vector<int> &Order);
+    // Hides the columns whose flag is false in one pass (every column shown
+    // before; at least one flag true): the same widths remembered and the
+    // same widths left as hiding them one by one from the right.
+    void Hide_Columns_Where(const std::vector<bool> &Visible);
     QString Column_Store_Path() const;
 
     int FNumNodes = 0;

@@ -64,20 +64,53 @@ bool RIraRevadiVizo::Apply_Column_Order(const std::vector<int> &Order)
     const int N = ColCount();
     if (static_cast<int>(Order.size()) != N)
         return false;
-    std::vector<int> Sorted = Order;
-    std::sort(Sorted.begin(), Sorted.end());
-    for (int I = 0; I < N; ++I)
-        if (Sorted[static_cast<size_t>(I)] != I)
+    std::vector<char> Seen(static_cast<size_t>(N), 0);
+    for (int V : Order)
+        if (V < 0 || V >= N || Seen[static_cast<size_t>(V)]++)
             return false;
     // From the arrangement shown now (the list says what stands where) to the
-    // one asked for; each move keeps the list in step.
+    // one asked for.
     if (static_cast<int>(FColumnOrder.size()) != N)
         SetColumnOrder();
+    if (Column_Moves_Observed()) {
+        // One move per column, each keeping the list in step.
+        for (int I = 0; I < N; ++I) {
+            const auto It = std::find(FColumnOrder.begin() + I, FColumnOrder.end(), Order[static_cast<size_t>(I)]);
+            const int J = static_cast<int>(It - FColumnOrder.begin());
+            if (J != I)
+                MoveColumn(J, I);
+        }
+        FColumnOrder = Order;
+        return true;
+    }
+    // Nobody follows single moves: the whole arrangement in one pass, the
+    // same result as the moves at a cost linear in the columns.
+    std::vector<int> Now(static_cast<size_t>(N));
+    for (int I = 0; I < N; ++I)
+        Now[static_cast<size_t>(FColumnOrder[static_cast<size_t>(I)])] = I;
+    std::vector<int> Source(static_cast<size_t>(N));
+    std::vector<int> Target(static_cast<size_t>(N));
+    bool Moves = false;
     for (int I = 0; I < N; ++I) {
-        const auto It = std::find(FColumnOrder.begin() + I, FColumnOrder.end(), Order[static_cast<size_t>(I)]);
-        const int J = static_cast<int>(It - FColumnOrder.begin());
-        if (J != I)
-            MoveColumn(J, I);
+        const int S = Now[static_cast<size_t>(Order[static_cast<size_t>(I)])];
+        Source[static_cast<size_t>(I)] = S;
+        Target[static_cast<size_t>(S)] = I;
+        Moves |= S != I;
+    }
+    if (Moves) {
+        TBaseGrid::Permute_Columns(Source);
+        if (FEnhRowColMove) {   // the widths travel with their columns
+            std::vector<int> Widths(static_cast<size_t>(N));
+            for (int I = 0; I < N; ++I)
+                Widths[static_cast<size_t>(I)] = ColWidths(Source[static_cast<size_t>(I)]);
+            Set_ColWidths_All(Widths);
+        }
+        for (int I = 0; I < FControlList.Count(); ++I) {
+            int &X = FControlList.GetControl(I).X;
+            if (X >= 0 && X < N)
+                X = Target[static_cast<size_t>(X)];
+        }
+        CellControlsUpdate(false);
     }
     FColumnOrder = Order;
     return true;

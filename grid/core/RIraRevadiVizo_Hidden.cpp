@@ -24,6 +24,32 @@ void RIraRevadiVizo::HideColumns(int FromCol, int ToCol)
     Invalidate();
 }
 
+void RIraRevadiVizo::Hide_Columns_Where(const std::vector<bool> &Visible)
+{
+    const int N = std::min(static_cast<int>(Visible.size()), ColCount());
+    if (std::find(Visible.begin(), Visible.begin() + N, false) == Visible.begin() + N)
+        return;
+    HideEditor();
+    // Hidden from the right, each column would keep the width it has now and
+    // the widths of the columns still shown would close up.
+    std::vector<int> Shown;
+    Shown.reserve(static_cast<size_t>(ColCount()));
+    Model().Begin_Update();
+    for (int C = 0; C < ColCount(); ++C) {
+        if (C < N && !Visible[static_cast<size_t>(C)] && Model().Hide_Col(C, ColWidths(C)))
+            continue;
+        Shown.push_back(ColWidths(C));
+    }
+    Model().End_Update();
+    const int Col0 = Col();
+    Set_ColCount(static_cast<int>(Shown.size()));
+    if (Col0 >= ColCount() && ColCount() - 1 >= TBaseGrid::FixedCols())
+        TBaseGrid::Set_Col(ColCount() - 1);
+    Set_ColWidths_All(Shown);
+    Rebuild_Cell_Controls_If_Used();
+    Invalidate();
+}
+
 void RIraRevadiVizo::UnHideColumns(int FromCol, int ToCol)
 {
     HideEditor();

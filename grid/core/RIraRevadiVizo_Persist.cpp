@@ -42,9 +42,7 @@ bool RIraRevadiVizo::StringToColumnStates(const QString &Value)
         Apply_Column_Order(S.Order);
     else
         FColumnOrder.clear();
-    for (int I = S.Count - 1; I >= 0; --I)
-        if (!S.Visible[static_cast<size_t>(I)])
-            HideColumn(I);
+    Hide_Columns_Where(S.Visible);
     const bool Stretch = ColumnSize().Stretch();
     if (Stretch) {
         ColumnSize().Set_Stretch(false);
@@ -52,8 +50,7 @@ bool RIraRevadiVizo::StringToColumnStates(const QString &Value)
         if (SC >= 0 && SC < ColCount())
             Set_DefaultColWidth(ColWidths(SC));
     }
-    for (int I = 0; I < ColCount(); ++I)
-        Set_ColWidths(I, S.Widths[static_cast<size_t>(I)]);
+    Set_ColWidths_All(S.Widths);
     if (Stretch)
         ColumnSize().Set_Stretch(true);
     EndUpdate();

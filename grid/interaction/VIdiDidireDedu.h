@@ -45,6 +45,7 @@ public:
     void ChangeScale(int M, int D) override;
     void Notification(QObject *AComponent, TOperation Operation) override;
     void ColumnMoved(int FromIndex, int ToIndex) override;
+    bool Column_Moves_Observed() const override { return true; }   // the items travel with their column
     void ColWidthsChanged() override;
     void SizeChanged(int OldColCount, int OldRowCount) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;

@@ -106,6 +106,95 @@ TEST(StringGridLayout, ColumnStatesMalformedChangeNothing)
     }
 }
 
+// A new arrangement is applied in one pass unless something follows single
+// moves; both ways must end alike: cells (and a sound model where a merged
+// block stood), widths with and without EnhRowColMove, the current cell,
+// hidden columns with their remembered widths and the text written back.
+TEST(StringGridLayout, ColumnStatesOnePassMatchesSingleMoves)
+{
+    struct TCase {
+        const char *Text;
+        bool EnhRowColMove;
+    };
+    const TCase Cases[] = {
+        {"6#11,12,13,14,15,16#5,4,3,2,1,0#1,1,1,1,1,1", true},
+        {"6#11,12,13,14,15,16#5,4,3,2,1,0#1,1,1,1,1,1", false},
+        {"6#11,12,13,14,15,16#2,0,1,5,3,4#1,0,1,1,0,1", true},
+        {"6#11,12,13,14,15,16#0,1,2,3,5,4#0,1,1,1,1,1", false},
+        {"6#11,12,13,14,15,16#-1,3,-1,4,5,0,1,2#1,1,1,0,0,0", true},
+    };
+    for (const TCase &Case : Cases) {
+        SCOPED_TRACE(Case.Text);
+        std::vector<std::string> Singles;
+        auto Load = [&](bool Observed) {
+            auto G = Make_Grid(6);
+            G->Set_EnhRowColMove(Case.EnhRowColMove);
+            G->MoveColumn(4, 1);   // a starting arrangement other than the identity
+            G->MergeCells(2, 2, 2, 1);
+            G->Set_Col(3);
+            if (Observed)
+                G->OnColumnMoved = [&](TStringGrid *, int From, int To) {
+                    Singles.push_back(std::to_string(From) + ">" + std::to_string(To));
+                };
+            EXPECT_TRUE(G->StringToColumnStates(QString::fromUtf8(Case.Text)));
+            return G;
+        };
+        auto Moved = Load(true);
+        auto OnePass = Load(false);
+        EXPECT_FALSE(Singles.empty());
+        EXPECT_EQ(Row_Texts(*OnePass, 1), Row_Texts(*Moved, 1));
+        EXPECT_EQ(OnePass->ColumnStatesToString(), Moved->ColumnStatesToString());
+        EXPECT_EQ(OnePass->ColumnOrder(), Moved->ColumnOrder());
+        EXPECT_EQ(OnePass->Col(), Moved->Col());
+        for (int C = 0; C < OnePass->TotalColCount(); ++C) {
+            EXPECT_EQ(OnePass->IsHiddenColumn(C), Moved->IsHiddenColumn(C)) << C;
+            EXPECT_EQ(OnePass->Model().Hidden_Col_Width(C), Moved->Model().Hidden_Col_Width(C)) << C;
+        }
+        EXPECT_EQ(OnePass->Model().Check_Consistency(), QString());
+    }
+}
+
+// The largest arrangement a text may hold, reversed with every third column
+// hidden, loads whole; a text one column larger, or with more entries than
+// columns, is refused before the grid changes.
+TEST(StringGridLayout, ColumnStatesLargestTextLoads)
+{
+    constexpr int N = Layout_Max_Columns;
+    TColumnStates S;
+    S.Count = N;
+    for (int I = 0; I < N; ++I) {
+        S.Order.push_back(N - 1 - I);
+        S.Widths.push_back(10 + I % 7);
+        S.Visible.push_back(I % 3 != 1);
+    }
+    const QString Text = Column_States_To_String(S);
+    RIraRevadiVizo G;
+    G.Set_RowCount(2);
+    G.Set_ColCount(N);
+    G.Set_Cells(0, 1, QStringLiteral("first"));
+    G.Set_Cells(N - 1, 1, QStringLiteral("last"));
+    ASSERT_TRUE(G.StringToColumnStates(Text));
+    EXPECT_EQ(G.TotalColCount(), N);
+    EXPECT_EQ(G.ColCount(), N - N / 3);
+    EXPECT_EQ(G.Cells(0, 1), QStringLiteral("last"));
+    EXPECT_FALSE(G.IsHiddenColumn(N - 1));
+    EXPECT_EQ(G.Cells(N - 1, 1), QStringLiteral("first"));
+    EXPECT_EQ(G.ColWidths(1), 11);
+    EXPECT_EQ(G.ColumnOrder(), S.Order);
+    EXPECT_EQ(G.Model().Check_Consistency(), QString());
+
+    const QString Before = G.ColumnStatesToString();
+    TColumnStates Big = S;
+    Big.Count = N + 1;
+    Big.Order.push_back(N);
+    Big.Widths.push_back(10);
+    Big.Visible.push_back(true);
+    EXPECT_FALSE(G.StringToColumnStates(Column_States_To_String(Big)));
+    EXPECT_FALSE(G.StringToColumnStates(QStringLiteral("2#") + QStringLiteral("1,").repeated(1 << 20)
+                                        + QStringLiteral("1#0,1#1,1")));
+    EXPECT_EQ(G.ColumnStatesToString(), Before);
+}
+
 TEST(StringGridLayout, VisualPropsRoundTrip)
 {
     QTemporaryDir Dir;
