@@ -2,6 +2,7 @@
 // use it: the column's editor kind opens over the cell, the end of the edit
 // is reported at once (OnEditingDone) and again after the key's handling
 // (OnEditCellDone, posted), with the real column of the edited cell.
+#include "ColumnGridWindow.h"
 #include "TestSupport.h"
 #include "grid/core/GridEditorControls.h"
 #include "grid/interaction/VIdiDidireDedu.h"
@@ -27,12 +28,7 @@ class TColumnGridEditing : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Window.resize(500, 300);
-        auto *L = new QVBoxLayout(&Window);
-        Grid = new VIdiDidireDedu(&Window);
-        L->addWidget(Grid);
-        Grid->Set_ColCount(5);
-        Grid->Set_RowCount(6);
+        Grid = Make_Column_Grid_Window(Window, 5, 6);
         Grid->Set_Options(Grid->Options() + goEditing);
         Grid->Columns().Items(2)->Set_Editor(edComboList);
         Grid->Columns().Items(2)->Set_ComboItems({QStringLiteral("Int"), QStringLiteral("Real"), QStringLiteral("Bool")});

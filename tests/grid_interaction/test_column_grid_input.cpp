@@ -1,6 +1,7 @@
 // A column grid in a window, driven with Qt's test events as the
 // configurator's tables are used: typed characters, Enter, Space and clicks
 // on data check boxes, clicks and double clicks, header clicks, auto-size.
+#include "ColumnGridWindow.h"
 #include "TestSupport.h"
 #include "grid/core/GridEditorControls.h"
 #include "grid/interaction/VIdiDidireDedu.h"
@@ -28,12 +29,7 @@ class TColumnGridWindow : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Window.resize(500, 300);
-        auto *L = new QVBoxLayout(&Window);
-        Grid = new VIdiDidireDedu(&Window);
-        L->addWidget(Grid);
-        Grid->Set_ColCount(4);
-        Grid->Set_RowCount(5);
+        Grid = Make_Column_Grid_Window(Window, 4, 5);
         Grid->Columns().Items(1)->Set_Header(QStringLiteral("Name"));
         Grid->Columns().Items(2)->Set_Header(QStringLiteral("Used"));
         Grid->Columns().Items(2)->Set_Editor(edDataCheckBox);
