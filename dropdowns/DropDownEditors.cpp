@@ -14,22 +14,6 @@
 namespace {
 constexpr int Button_Width = 17;
 
-// The leading number of a text in the locale's format (0 when it has none).
-double Leading_Number(const QString &Text)
-{
-    QString T = Text.trimmed();
-    T.remove(Format_Settings().ThousandSeparator);
-    T.replace(Format_Settings().DecimalSeparator, u'.');
-    int End = 0;
-    if (End < T.size() && (T[End] == u'-' || T[End] == u'+'))
-        ++End;
-    while (End < T.size() && (T[End].isDigit() || T[End] == u'.'))
-        ++End;
-    bool Ok = false;
-    const double V = T.left(End).toDouble(&Ok);
-    return Ok ? V : 0.0;
-}
-
 QString Float_Text(double V, int Precision)
 {
     QString S = Precision > 0 ? QString::number(V, 'f', Precision) : QString::number(V, 'g', 15);
@@ -73,9 +57,9 @@ void VOdeCustomDropDown::Set_Text(const QString &Value)
 {
     QString V = Value;
     if (FEditType == etNumeric)
-        V = QString::number(static_cast<long long>(std::trunc(Leading_Number(Value))));
+        V = QString::number(static_cast<long long>(std::trunc(Leading_Float(Value))));
     else if (FEditType == etFloat)
-        V = Float_Text(Leading_Number(Value), FPrecision);
+        V = Float_Text(Leading_Float(Value), FPrecision);
     SetTextDirect(FPrefix + V + FSuffix);
 }
 
@@ -290,7 +274,7 @@ void VOdeTrackBarDropDown::SetPosition(int Value)
 void VOdeTrackBarDropDown::Change()
 {
     VOdeCustomDropDown::Change();
-    FPosition = static_cast<int>(std::trunc(Leading_Number(Text())));
+    FPosition = static_cast<int>(std::trunc(Leading_Float(Text())));
 }
 
 // --- memo -----------------------------------------------------------------------------------------------------
@@ -325,7 +309,7 @@ void VOdeCalculatorDropdown::KeyPress(QChar &Key)
     const QChar C = Key;
     if (C == u'+' || C == u'*' || C == u'/' || (C == u'-' && !text().isEmpty() && cursorPosition() > 0)) {
         CalcResult();
-        FOperand = Leading_Number(Text());
+        FOperand = Leading_Float(Text());
         FOperation = C;
         SetTextDirect(QString());
         Key = QChar();
@@ -349,7 +333,7 @@ void VOdeCalculatorDropdown::CalcResult()
 {
     if (FOperation.isNull())
         return;
-    const double B = Leading_Number(Text());
+    const double B = Leading_Float(Text());
     double R = FOperand;
     switch (FOperation.unicode()) {
     case u'+': R += B; break;

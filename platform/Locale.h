@@ -41,3 +41,12 @@ public:
 private:
     TFormatSettings FSaved;
 };
+
+// The leading whole number of a text: blanks skipped, an optional sign, then
+// decimal digits up to the first other character (0 when there are none or
+// the value does not fit 32 bits).
+int Leading_Int(const QString &Text);
+
+// The leading decimal number of a text in the locale's format: thousand
+// separators dropped, the decimal separator taken (0 when there is none).
+double Leading_Float(const QString &Text);

@@ -2,22 +2,7 @@
 // filled from the cell when editing starts and how its value goes back.
 #include "grid/core/GridDropDownEditors.h"
 #include "grid/core/RIraRevadiVizo.h"
-#include "platform/TextToInt.h"
-
-namespace {
-// The leading whole number of a text (0 when it starts with none).
-int Leading_Whole(const QString &Text)
-{
-    const QString T = Text.trimmed();
-    int End = 0;
-    if (End < T.size() && (T[End] == u'-' || T[End] == u'+'))
-        ++End;
-    while (End < T.size() && T[End].isDigit())
-        ++End;
-    int V = 0;
-    return Text_To_Int(T.left(End), V) ? V : 0;
-}
-} // namespace
+#include "platform/Locale.h"
 
 template <class T> T *RIraRevadiVizo::Make_DropDown(T *&Slot)
 {
@@ -185,7 +170,7 @@ bool RIraRevadiVizo::Setup_DropDown(QWidget *W, int ACol, int ARow, int Left, in
     D->Set_Border(false);
     W->resize(Width, Height);
     if (auto *T = dynamic_cast<TGridTrackbarDropDown *>(W)) {
-        T->SetPosition(Leading_Whole(Text));
+        T->SetPosition(Leading_Int(Text));
     } else if (auto *M = dynamic_cast<TGridMemoDropDown *>(W)) {
         M->Set_MemoText(Text.split(QStringLiteral("\r\n")));
         M->SetTextDirect(Text);
@@ -206,7 +191,7 @@ bool RIraRevadiVizo::Setup_DropDown(QWidget *W, int ACol, int ARow, int Left, in
             I->SetImages(GridImages());
             if (I->Items().empty())
                 I->AddImagesFromImageList();
-            I->SetImageIndex(Gr->CellType == ctImageList ? Gr->CellIndex : Leading_Whole(GetCellEx(RealCol, ARow)));
+            I->SetImageIndex(Gr->CellType == ctImageList ? Gr->CellIndex : Leading_Int(GetCellEx(RealCol, ARow)));
         }
         const int Sel = I->ItemIndex();
         I->SetTextDirect(Sel >= 0 ? I->Items()[Sel].Caption : QString());

@@ -24,35 +24,6 @@ bool Is_Text_Kind(TEditorType E)
     }
 }
 
-// The leading whole number of a text (0 when it starts with none).
-int Leading_Int(const QString &Text)
-{
-    const QString T = Text.trimmed();
-    int End = 0;
-    if (End < T.size() && (T[End] == u'-' || T[End] == u'+'))
-        ++End;
-    while (End < T.size() && T[End].isDigit())
-        ++End;
-    int V = 0;
-    return Text_To_Int(T.left(End), V) ? V : 0;
-}
-
-// The leading decimal number of a text (thousand separators dropped).
-double Leading_Float(const QString &Text)
-{
-    QString T = Text.trimmed();
-    T.remove(Format_Settings().ThousandSeparator);
-    T.replace(Format_Settings().DecimalSeparator, u'.');
-    int End = 0;
-    if (End < T.size() && (T[End] == u'-' || T[End] == u'+'))
-        ++End;
-    while (End < T.size() && (T[End].isDigit() || T[End] == u'.'))
-        ++End;
-    bool Ok = false;
-    const double V = T.left(End).toDouble(&Ok);
-    return Ok ? V : 0.0;
-}
-
 } // namespace
 
 // --- the editor controls -------------------------------------------------------------------------------------
