@@ -4,6 +4,7 @@
 #include "grid/core/GridEditorControls.h"
 #include "grid/core/RIraRevadiVizo.h"
 #include "grid/core/VOdeInplaceEdit.h"
+#include "TestSupport.h"
 #include "platform/SystemInfo.h"
 #include <QApplication>
 #include <QTest>
@@ -62,4 +63,17 @@ struct TGridEditFixture : ::testing::Test {
     void Key(Qt::Key K, Qt::KeyboardModifiers M = Qt::NoModifier) { QTest::keyClick(QApplication::focusWidget(), K, M); }
     // Lets posted messages arrive.
     void Flush() { QCoreApplication::processEvents(); }
+    // Opens an editor kind on cell (2, 2) holding Text, labelled in (1, 2),
+    // and saves a picture of the grid under Name; the editor stays open.
+    void Open_And_Grab(const char *Name, TEditorType K, const QString &Label, const char *Text)
+    {
+        Kind(K);
+        G->Set_Cells(1, 2, Label);
+        G->Set_Cells(2, 2, QString::fromLatin1(Text));
+        Go(2, 2);
+        F2();
+        EXPECT_TRUE(G->EditMode());
+        Flush();
+        EXPECT_FALSE(QImage(Save_Screenshot(G.get(), QString::fromLatin1(Name))).isNull());
+    }
 };

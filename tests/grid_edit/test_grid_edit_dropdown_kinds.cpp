@@ -252,16 +252,9 @@ TEST_F(TGridEditFixture, DropDownKindsScreenshots)
     G->Set_Cells(2, 0, QStringLiteral("Editor"));
     for (const TShot &S : Shots) {
         SCOPED_TRACE(S.Name);
-        Kind(S.Kind);
-        G->Set_Cells(1, 2, QString::fromLatin1(S.Name).mid(8));
-        G->Set_Cells(2, 2, QString::fromLatin1(S.Text));
         if (S.Kind == edImagePickerDropDown)
             G->AddImageIdx(2, 2, 0, haLeft, vaTop);
-        Go(2, 2);
-        F2();
-        EXPECT_TRUE(G->EditMode());
-        Flush();
-        EXPECT_FALSE(QImage(Save_Screenshot(G.get(), QString::fromLatin1(S.Name))).isNull());
+        Open_And_Grab(S.Name, S.Kind, QString::fromLatin1(S.Name).mid(8), S.Text);
         Key(Qt::Key_Escape);
         EXPECT_FALSE(G->EditMode());
     }

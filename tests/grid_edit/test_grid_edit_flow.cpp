@@ -370,19 +370,11 @@ TEST_F(TGridEditFixture, EditorKindsScreenshots)
     G->Set_Cells(2, 0, QStringLiteral("Editor"));
     for (const TShot &S : Shots) {
         SCOPED_TRACE(S.Name);
-        Kind(S.Kind);
-        G->Set_Cells(1, 2, QString::fromLatin1(S.Name));
-        G->Set_Cells(2, 2, QString::fromLatin1(S.Text));
         if (S.Kind == edMaskEditBtn)
             G->OnGetEditMask = [](QObject *, int, int, QString &V) { V = QStringLiteral("00-00;1;_"); };
         else
             G->OnGetEditMask = nullptr;
-        Go(2, 2);
-        F2();
-        EXPECT_TRUE(G->EditMode());
-        Flush();
-        const QString Path = Save_Screenshot(G.get(), QString::fromLatin1(S.Name));
-        EXPECT_FALSE(QImage(Path).isNull());
+        Open_And_Grab(S.Name, S.Kind, QString::fromLatin1(S.Name), S.Text);
         G->HideInplaceEdit();
         G->HideEditor();
         EXPECT_FALSE(G->EditMode());
