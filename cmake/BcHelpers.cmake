@@ -37,13 +37,13 @@ function(bc_apply_unity_builds)
   if(NOT BC_UNITY_BUILD)
     return()
   endif()
-  foreach(t platform_core platform_gui platform_aadraw platform_filedialog platform_filegroup
-            platform_glidetabs_control platform_grid platform_grid_core platform_gridcontrols
-            platform_panels platform_text platform_text_gui
-            bc_catalog bc_fxbutton bc_glidetabs bc_grid_base bc_grid_controls bc_grid_lists
-            bc_grid_markup bc_grid_textcore bc_image bc_text bc_workspace bc_test_main
+  foreach(t platform_core platform_gui platform_filedialog platform_filegroup
+            platform_glidetabs_control platform_grid platform_grid_core platform_gridcontrols platform_text
+            toolkit_aadraw toolkit_grid toolkit_maskedit toolkit_panels toolkit_canvas
+            bc_catalog bc_fxbutton bc_glidetabs bc_grid_base bc_grid_controls
+            bc_grid_markup bc_image bc_text bc_workspace bc_test_main
             test_catalog test_controls_button test_glidetabs_model test_grid_base_undo_link
-            test_grid_platform test_image_compiler test_platform_core test_text test_workspace
+            test_toolkit_grid test_image_compiler test_platform_core test_text test_workspace
             bench_catalog bench_grid bench_grid_controls bench_grid_text)
     if(TARGET ${t})
       set_target_properties(${t} PROPERTIES UNITY_BUILD ON)

@@ -74,11 +74,34 @@ function(bc_folder_targets Out)
   set(${Out} ${all} PARENT_SCOPE)
 endfunction()
 
-bc_folder_targets(below_app platform workspace text catalog image update editors protocols controls
-                  grid/base grid/core grid/interaction grid/exchange dropdowns)
+bc_folder_targets(below_app platform toolkit workspace text catalog image update editors protocols controls
+                  grid/model grid/base grid/stringgrid grid/columngrid grid/exchange grid/print dropdowns)
 bc_forbid_links(TARGETS ${below_app} FORBIDDEN bc_app
                 WHY "only the program and tests build on the main window's folder")
 bc_forbid_links(TARGETS bc_workspace bc_text bc_update_core bc_editors_data bc_protocols_data bc_protocols_writers
-                        bc_catalog bc_image platform_core
+                        bc_catalog bc_image platform_core bc_grid_model
                 FORBIDDEN Qt6::Gui Qt6::Widgets
                 WHY "format cores and the workspace state link Qt Core and Xml only")
+
+# The folders as layers: platform/ is the floor and links nothing of the
+# project above it; the toolkit widgets know of the grid only its data model.
+bc_folder_targets(platform_targets platform)
+bc_folder_targets(toolkit_targets toolkit)
+bc_folder_targets(model_targets grid/model)
+set(project_targets "")
+foreach(dir toolkit workspace text catalog image update controls grid/model grid/base grid/stringgrid
+            grid/columngrid grid/exchange grid/print dropdowns editors protocols)
+  bc_folder_targets(t ${dir})
+  list(APPEND project_targets ${t})
+endforeach()
+bc_forbid_links(TARGETS ${platform_targets} FORBIDDEN ${project_targets} bc_app
+                WHY "platform/ is the lowest layer")
+set(above_model ${project_targets})
+list(REMOVE_ITEM above_model ${model_targets})
+foreach(t ${toolkit_targets})
+  list(REMOVE_ITEM above_model ${t})
+endforeach()
+bc_forbid_links(TARGETS ${toolkit_targets} FORBIDDEN ${above_model} bc_app
+                WHY "the toolkit knows of the grid only its data model")
+bc_forbid_links(TARGETS ${model_targets} FORBIDDEN ${toolkit_targets}
+                WHY "the grid's data model is below the toolkit widgets")

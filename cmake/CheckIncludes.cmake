@@ -1,5 +1,7 @@
 # cmake -DROOT=<source folder> -P CheckIncludes.cmake
-# Fails when a source below the windows' folder includes a header of app/:
+cmake_minimum_required(VERSION 3.25)
+# Fails when a source below the windows' folder includes a header of app/,
+# or a source of the lowest layers includes one of a higher folder:
 # the workspace state lives in workspace/, and the text table, editors,
 # protocol windows and update dialog must build without the main window.
 set(lower workspace text catalog image update editors protocols controls grid dropdowns platform toolkit)
@@ -17,4 +19,31 @@ endforeach()
 if(bad)
   list(JOIN bad "\n" text)
   message(FATAL_ERROR "Headers of app/ included below it:\n${text}")
+endif()
+
+# The lowest layers include only what lies beneath them: platform/ itself;
+# the grid's model, platform/ and itself; the toolkit, those and itself.
+function(check_floor dir allowed)
+  file(GLOB_RECURSE sources ${ROOT}/${dir}/*.h ${ROOT}/${dir}/*.cpp)
+  set(found "")
+  foreach(f ${sources})
+    file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"[a-z_]+/")
+    foreach(l ${lines})
+      string(REGEX MATCH "\"([a-z_/]+)/[A-Za-z0-9_]+\\.[a-z]+\"" m "${l}")
+      set(folder "${CMAKE_MATCH_1}")
+      if(folder AND NOT folder IN_LIST allowed)
+        file(RELATIVE_PATH rel ${ROOT} ${f})
+        list(APPEND found "${rel}: ${l}")
+      endif()
+    endforeach()
+  endforeach()
+  set(floor_bad ${floor_bad} ${found} PARENT_SCOPE)
+endfunction()
+set(floor_bad "")
+check_floor(platform "platform")
+check_floor(grid/model "platform;grid/model")
+check_floor(toolkit "platform;grid/model;toolkit")
+if(floor_bad)
+  list(JOIN floor_bad "\n" text)
+  message(FATAL_ERROR "Includes from a higher folder:\n${text}")
 endif()

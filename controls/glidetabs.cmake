@@ -12,7 +12,7 @@ add_library(bc_glidetabs STATIC
   ${CMAKE_CURRENT_LIST_DIR}/GlideTabsWidgetUtils.h ${CMAKE_CURRENT_LIST_DIR}/GlideTabsWidgetUtils.cpp
 )
 target_include_directories(bc_glidetabs PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(bc_glidetabs PUBLIC platform_aadraw platform_core Qt6::Gui Qt6::Widgets)
+target_link_libraries(bc_glidetabs PUBLIC toolkit_aadraw platform_core Qt6::Gui Qt6::Widgets)
 
 # The tab strip control on top of the model: layout, painting and animation,
 # mouse, menu and drag and drop, events and persistence.

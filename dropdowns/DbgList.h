@@ -1,5 +1,5 @@
 #pragma once
-#include "grid/base/GridLists.h"
+#include "grid/model/GridLists.h"
 #include <QString>
 #include <vector>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "grid/base/GridLists.h"
+#include "grid/model/GridLists.h"
 #include "platform/Colors.h"
 #include "platform/Font.h"
 #include "platform/ModalResult.h"

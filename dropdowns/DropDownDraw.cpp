@@ -1,7 +1,7 @@
 #include "dropdowns/DropDownDraw.h"
 #include "grid/base/DrawRoutines.h"
 #include "grid/base/MarkupRender.h"
-#include "platform/ImageList.h"
+#include "toolkit/ImageList.h"
 #include <QPainter>
 #include <QWidget>
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "dropdowns/DropDownEditors.h"
 #include "platform/Colors.h"
-#include "platform/ImageList.h"
+#include "toolkit/ImageList.h"
 #include "platform/Locale.h"
 #include <QFrame>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 #include "dropdowns/DropDownAppearance.h"
 #include "grid/base/GridStyle.h"
-#include "grid/base/GridTypes.h"
+#include "grid/model/GridTypes.h"
 #include "toolkit/MaskEdit.h"
 #include <QPointer>
 #include <QStringList>

@@ -3,7 +3,7 @@
 #include "controls/FxButton.h"
 #include "editors/EnOcean_Dialog_Look.h"
 #include "editors/EnOcean_Editor_Parts.h"
-#include "grid/interaction/VIdiDidireDedu.h"
+#include "grid/columngrid/VIdiDidireDedu.h"
 #include "platform/MessageBox.h"
 #include "text/LangTable.h"
 #include <QComboBox>

@@ -6,7 +6,7 @@
 #include "editors/EnOcean_Editor_Frame.h"
 #include "editors/EnOcean_List_Box.h"
 #include "editors/UEnOcean_Device.h"
-#include "grid/core/RIraRevadiVizo.h"
+#include "grid/stringgrid/RIraRevadiVizo.h"
 #include "platform/MessageBox.h"
 #include "text/LangTable.h"
 #include "workspace/Workspace.h"

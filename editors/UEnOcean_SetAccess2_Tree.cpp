@@ -6,7 +6,7 @@
 #include "editors/EnOcean_Editor_Parts.h"
 #include "editors/UEnOcean_SetAccess2.h"
 #include "editors/UEnOcean_Variable.h"
-#include "grid/core/RIraRevadiVizo.h"
+#include "grid/stringgrid/RIraRevadiVizo.h"
 #include "platform/MessageBox.h"
 #include "platform/TextToInt.h"
 #include "text/LangTable.h"

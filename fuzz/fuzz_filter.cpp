@@ -1,6 +1,6 @@
 // Filter expressions: the first line is the condition, the rest the cell value.
 #include "FuzzSupport.h"
-#include "grid/base/FilterExpr.h"
+#include "grid/model/FilterExpr.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *Data, std::size_t Size)
 {

@@ -2,7 +2,7 @@
 // whole input as key=value lines and as an INI file. What is read must
 // write back to itself.
 #include "FuzzSupport.h"
-#include "grid/core/GridLayout.h"
+#include "grid/model/GridLayout.h"
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *Data, std::size_t Size)

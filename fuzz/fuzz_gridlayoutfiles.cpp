@@ -3,7 +3,7 @@
 // may be refused (false, or the documented exceptions) but never half
 // applied: a refused load leaves the grid's saved form as it was.
 #include "FuzzSupport.h"
-#include "grid/core/RIraRevadiVizo.h"
+#include "grid/stringgrid/RIraRevadiVizo.h"
 #include <QApplication>
 #include <cstdlib>
 #include <stdexcept>

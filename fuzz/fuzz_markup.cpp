@@ -1,7 +1,7 @@
 // Cell markup: entities, tags, embedded controls, and the layout that draws it.
 #include "FuzzSupport.h"
 #include "grid/base/MarkupRender.h"
-#include "grid/base/MarkupText.h"
+#include "grid/model/MarkupText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *Data, std::size_t Size)
 {

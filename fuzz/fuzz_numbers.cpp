@@ -1,7 +1,7 @@
 // Number and date texts: the first line is a number or date-time picture
 // format, the rest a text read as a number or a date.
 #include "FuzzSupport.h"
-#include "grid/base/TextRoutines.h"
+#include "grid/model/TextRoutines.h"
 #include "platform/DateTime.h"
 #include "platform/NumberFormat.h"
 

@@ -1,3 +1,3 @@
 # Fuzz entries of the string grid's layout formats and loaders.
-bc_add_fuzz(gridlayout      LIBS bc_grid_core)
-bc_add_fuzz(gridlayoutfiles LIBS bc_grid_core_widgets)
+bc_add_fuzz(gridlayout      LIBS bc_grid_model)
+bc_add_fuzz(gridlayoutfiles LIBS bc_grid_stringgrid)

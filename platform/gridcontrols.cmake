@@ -1,12 +1,10 @@
 # Platform services of the grid's controls: the per-user settings store
 # (empty on Linux, fake for tests), the system and theme answers, themed and
-# classic parts through QStyle, the masked edit with the grid's mask syntax,
-# polygon-shaped popups and the translucent focus-frame window.
+# classic parts through QStyle, polygon-shaped popups and the translucent focus-frame window.
 add_library(platform_gridcontrols STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Registry.h ${CMAKE_CURRENT_LIST_DIR}/Registry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SystemInfo.h ${CMAKE_CURRENT_LIST_DIR}/SystemInfo.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ThemedParts.h ${CMAKE_CURRENT_LIST_DIR}/ThemedParts.cpp
-  ${CMAKE_SOURCE_DIR}/toolkit/MaskEdit.h ${CMAKE_SOURCE_DIR}/toolkit/MaskEdit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PopupShapes.h ${CMAKE_CURRENT_LIST_DIR}/PopupShapes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Translucency.h ${CMAKE_CURRENT_LIST_DIR}/Translucency.cpp
 )

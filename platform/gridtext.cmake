@@ -1,6 +1,5 @@
-# Platform services of the grid's text routines and markup pictures:
-# dates (TDateTime) with their text formats and the OEM code page (Core only),
-# and image lists and images by resource name (Gui).
+# Platform services of the grid's text routines: dates (TDateTime) with their
+# text formats, number formats, reading order and the OEM code page (Core only).
 add_library(platform_text STATIC
   ${CMAKE_CURRENT_LIST_DIR}/DateTime.h ${CMAKE_CURRENT_LIST_DIR}/DateTime.cpp
   ${CMAKE_CURRENT_LIST_DIR}/OemCodePage.h ${CMAKE_CURRENT_LIST_DIR}/OemCodePage.cpp
@@ -9,8 +8,3 @@ add_library(platform_text STATIC
 )
 target_include_directories(platform_text PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(platform_text PUBLIC platform_grid_core platform_core Qt6::Core)
-
-add_library(platform_text_gui STATIC
-  ${CMAKE_CURRENT_LIST_DIR}/ImageList.h ${CMAKE_CURRENT_LIST_DIR}/ImageList.cpp
-)
-target_link_libraries(platform_text_gui PUBLIC platform_text platform_grid Qt6::Gui)

@@ -1,5 +1,5 @@
 #pragma once
-#include "grid/core/GridModel.h"
+#include "grid/model/GridModel.h"
 #include <QList>
 #include <memory>
 #include <QString>

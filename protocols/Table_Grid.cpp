@@ -1,5 +1,5 @@
 #include "protocols/Table_Grid.h"
-#include "grid/interaction/VIdiDidireDedu.h"
+#include "grid/columngrid/VIdiDidireDedu.h"
 #include "platform/MessageBox.h"
 #include "protocols/Grid_Row_Ops.h"
 #include "text/LangTable.h"

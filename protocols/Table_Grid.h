@@ -1,5 +1,5 @@
 #pragma once
-#include "grid/base/GridTypes.h"
+#include "grid/model/GridTypes.h"
 #include "platform/Colors.h"
 #include "protocols/Grid_Rows.h"
 #include <QStringList>

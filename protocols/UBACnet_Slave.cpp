@@ -1,5 +1,5 @@
 #include "protocols/UBACnet_Slave.h"
-#include "grid/interaction/VIdiDidireDedu.h"
+#include "grid/columngrid/VIdiDidireDedu.h"
 #include "platform/MessageBox.h"
 #include "protocols/BACnet_Slave_File.h"
 #include "protocols/Editor_Look.h"

@@ -1,5 +1,5 @@
 #include "protocols/UMQTT_SetTopic.h"
-#include "grid/interaction/VIdiDidireDedu.h"
+#include "grid/columngrid/VIdiDidireDedu.h"
 #include "platform/MessageBox.h"
 #include "platform/XmlDoc.h"
 #include "protocols/Editor_Look.h"

@@ -1,5 +1,5 @@
 #include "protocols/UMQTT_Template.h"
-#include "grid/core/RIraRevadiVizo.h"
+#include "grid/stringgrid/RIraRevadiVizo.h"
 #include "protocols/Editor_Look.h"
 #include "text/LangTable.h"
 #include "toolkit/RichEdit.h"

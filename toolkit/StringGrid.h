@@ -1,8 +1,8 @@
 #pragma once
 #include "platform/BiDiMode.h"
 #include "toolkit/Canvas.h"
-#include "grid/core/GridModel.h"
-#include "toolkit/GridStore.h"
+#include "grid/model/GridModel.h"
+#include "grid/model/GridStore.h"
 #include "platform/Keys.h"
 #include "platform/Set.h"
 #include <QAbstractScrollArea>

@@ -1,5 +1,5 @@
 #pragma once
-#include "grid/interaction/VIdiDidireDedu.h"
+#include "grid/columngrid/VIdiDidireDedu.h"
 #include "platform/ProcessRun.h"
 #include <QDialog>
 #include <QPointer>

@@ -4,7 +4,7 @@
 // found near the end (QTableWidget::findItems). Each string-grid benchmark
 // prints its time over Qt's as a counter (*_vs_qt: below 1 means the string
 // grid is faster). Only the operation is timed, not the filling.
-#include "grid/core/RIraRevadiVizo.h"
+#include "grid/stringgrid/RIraRevadiVizo.h"
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTableWidget>

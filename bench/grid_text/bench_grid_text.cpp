@@ -1,7 +1,7 @@
 // Speed of the cell text routines the grid runs for every visible cell:
 // rendering and measuring short markup cells, and classifying cell texts.
 #include "grid/base/MarkupRender.h"
-#include "grid/base/TextRoutines.h"
+#include "grid/model/TextRoutines.h"
 #include "toolkit/Canvas.h"
 #include <QGuiApplication>
 #include <QImage>

@@ -2,7 +2,7 @@
 #include "grid/base/DrawRoutines.h"
 #include "grid/base/GridUndoRedo.h"
 #include "platform/Locale.h"
-#include "grid/base/TextRoutines.h"
+#include "grid/model/TextRoutines.h"
 #include <QApplication>
 
 // --- cell properties ------------------------------------------------------------

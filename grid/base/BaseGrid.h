@@ -1,6 +1,6 @@
 #pragma once
-#include "grid/base/GridTypes.h"
-#include "grid/core/GridModel.h"
+#include "grid/model/GridTypes.h"
+#include "grid/model/GridModel.h"
 #include "toolkit/MaskEdit.h"
 #include "toolkit/StringGrid.h"
 #include <QPointer>

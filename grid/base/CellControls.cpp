@@ -1,5 +1,5 @@
 #include "grid/base/CellControls.h"
-#include "grid/base/GridLists.h"
+#include "grid/model/GridLists.h"
 #include <QImage>
 #include <QImageReader>
 

@@ -1,5 +1,5 @@
 #include "grid/base/DrawRoutines.h"
-#include "platform/ImageList.h"
+#include "toolkit/ImageList.h"
 #include "platform/LayeredWindow.h"
 #include "platform/ThemedParts.h"
 #include <QPainter>

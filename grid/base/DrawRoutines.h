@@ -1,5 +1,5 @@
 #pragma once
-#include "grid/base/GridTypes.h"
+#include "grid/model/GridTypes.h"
 #include "toolkit/Canvas.h"
 #include "platform/LayeredWindow.h"
 #include <cstdint>

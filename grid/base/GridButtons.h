@@ -1,5 +1,5 @@
 #pragma once
-#include "grid/base/CheckBoxState.h"
+#include "grid/model/CheckBoxState.h"
 #include "grid/base/GridOptions.h"
 #include "platform/Colors.h"
 #include <QImage>

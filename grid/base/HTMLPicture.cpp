@@ -1,6 +1,6 @@
 #include "grid/base/HTMLPicture.h"
 #include "toolkit/Canvas.h"
-#include "platform/ImageList.h"
+#include "toolkit/ImageList.h"
 #include "platform/Metafile.h"
 #include "platform/PictureLoader.h"
 #include <QBuffer>

@@ -1,7 +1,7 @@
 #include "grid/base/MarkupRender.h"
 #include "grid/base/HTMLPicture.h"
-#include "grid/base/MarkupText.h"
-#include "platform/ImageList.h"
+#include "grid/model/MarkupText.h"
+#include "toolkit/ImageList.h"
 #include "platform/PictureLoader.h"
 #include "platform/SystemInfo.h"
 #include <QFontMetrics>

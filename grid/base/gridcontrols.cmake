@@ -10,8 +10,8 @@ add_library(bc_grid_controls STATIC
   ${CMAKE_CURRENT_LIST_DIR}/SpinEdit.h ${CMAKE_CURRENT_LIST_DIR}/SpinEdit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/EditBtn.h ${CMAKE_CURRENT_LIST_DIR}/EditBtn.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ComboEdit.h ${CMAKE_CURRENT_LIST_DIR}/ComboEdit.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/GridButtons.h ${CMAKE_CURRENT_LIST_DIR}/GridButtons.cpp ${CMAKE_CURRENT_LIST_DIR}/CheckBoxState.h
+  ${CMAKE_CURRENT_LIST_DIR}/GridButtons.h ${CMAKE_CURRENT_LIST_DIR}/GridButtons.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DateTimePickerEdit.h ${CMAKE_CURRENT_LIST_DIR}/DateTimePickerEdit.cpp
 )
 target_include_directories(bc_grid_controls PUBLIC ${CMAKE_SOURCE_DIR})
-target_link_libraries(bc_grid_controls PUBLIC bc_grid_base platform_gridcontrols platform_text platform_grid Qt6::Widgets)
+target_link_libraries(bc_grid_controls PUBLIC bc_grid_base toolkit_maskedit platform_gridcontrols toolkit_maskedit toolkit_grid Qt6::Widgets)

@@ -1,6 +1,6 @@
 #include "dropdowns/DropDownDraw.h"
 #include "TestSupport.h"
-#include "platform/ImageList.h"
+#include "toolkit/ImageList.h"
 #include <QDir>
 #include <QPainter>
 #include <QWidget>

@@ -1,7 +1,7 @@
 // The drop-down editors' values: prefix and suffix, the formatting setter,
 // the popup's refusals, and each kind's value.
 #include "dropdowns/DropDownEditors.h"
-#include "platform/ImageList.h"
+#include "toolkit/ImageList.h"
 #include "platform/Locale.h"
 #include <QTest>
 #include <gtest/gtest.h>

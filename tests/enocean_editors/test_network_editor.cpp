@@ -9,7 +9,7 @@
 #include "editors/UEnOcean_Device.h"
 #include "editors/UEnOcean_SetAccess2.h"
 #include "editors/UEnOcean_Variable.h"
-#include "grid/core/RIraRevadiVizo.h"
+#include "grid/stringgrid/RIraRevadiVizo.h"
 #include "platform/MessageBox.h"
 #include "platform/XmlDoc.h"
 #include "text/LangTable.h"

@@ -7,7 +7,7 @@
 #include "controls/GlideTabs.h"
 #include "editors/UEnOcean_RuzorAVI.h"
 #include "editors/UEnOcean_SetAccess2.h"
-#include "grid/interaction/VIdiDidireDedu.h"
+#include "grid/columngrid/VIdiDidireDedu.h"
 #include "platform/MessageBox.h"
 #include "text/LangTable.h"
 #include "workspace/Workspace.h"

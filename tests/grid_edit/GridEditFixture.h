@@ -1,9 +1,9 @@
 #pragma once
 // A shown, focused string grid of 5 x 6 cells with editing on, and helpers
 // that drive it with Qt's key events.
-#include "grid/core/GridEditorControls.h"
-#include "grid/core/RIraRevadiVizo.h"
-#include "grid/core/VOdeInplaceEdit.h"
+#include "grid/stringgrid/GridEditorControls.h"
+#include "grid/stringgrid/RIraRevadiVizo.h"
+#include "grid/stringgrid/VOdeInplaceEdit.h"
 #include "TestSupport.h"
 #include "platform/SystemInfo.h"
 #include <QApplication>

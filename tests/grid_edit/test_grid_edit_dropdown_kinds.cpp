@@ -3,8 +3,8 @@
 // colour or picture) when the edit ends.
 #include "GridEditFixture.h"
 #include "TestSupport.h"
-#include "grid/core/GridDropDownEditors.h"
-#include "platform/ImageList.h"
+#include "grid/stringgrid/GridDropDownEditors.h"
+#include "toolkit/ImageList.h"
 #include "platform/Locale.h"
 
 namespace {

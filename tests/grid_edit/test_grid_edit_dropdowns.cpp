@@ -1,7 +1,7 @@
 // The drop-down editor wrappers on the drop-down base's stand-in.
 #include "DropDownStandIn.h"
 #include "GridEditFixture.h"
-#include "grid/core/DropDownWrappers.h"
+#include "grid/stringgrid/DropDownWrappers.h"
 
 namespace {
 using TMemo = TGridDropDownWrapper<TStandInDropDown, TGridDropDownKind::Memo>;

@@ -2,7 +2,7 @@
 // and laid over a header or a row label by the test: how they end an edit,
 // leave, take Return and report their text changes.
 #include "GridEditFixture.h"
-#include "grid/core/GridTransEditors.h"
+#include "grid/stringgrid/GridTransEditors.h"
 #include <QComboBox>
 
 namespace {

@@ -2,7 +2,7 @@
 // link, in place over the cell or in a pop-up window at the cell.
 #include "GridEditFixture.h"
 #include "TestSupport.h"
-#include "grid/core/EditLink.h"
+#include "grid/stringgrid/EditLink.h"
 #include <QKeyEvent>
 #include <QLineEdit>
 

@@ -3,7 +3,7 @@
 // and the vertical keys back to the grid.
 #include "GridEditFixture.h"
 #include "TestSupport.h"
-#include "grid/core/VOdeRichEdit.h"
+#include "grid/stringgrid/VOdeRichEdit.h"
 #include <QTextCursor>
 
 namespace {

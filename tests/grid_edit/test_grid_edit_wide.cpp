@@ -1,6 +1,6 @@
 // Validation of an edit of a cell that holds wide (escaped) text.
 #include "GridEditFixture.h"
-#include "grid/base/TextRoutines.h"
+#include "grid/model/TextRoutines.h"
 
 TEST_F(TGridEditFixture, WideCellTextRoundTrips)
 {

@@ -1,4 +1,4 @@
-#include "grid/base/FilterExpr.h"
+#include "grid/model/FilterExpr.h"
 #include "platform/Locale.h"
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "grid/base/HTMLPicture.h"
 #include "grid/base/MarkupRender.h"
 #include "toolkit/Canvas.h"
-#include "platform/ImageList.h"
+#include "toolkit/ImageList.h"
 #include <QBuffer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 #include "grid/base/HTMLPicture.h"
 #include "grid/base/MarkupRender.h"
 #include "toolkit/Canvas.h"
-#include "platform/ImageList.h"
+#include "toolkit/ImageList.h"
 #include "platform/SystemInfo.h"
 #include <QBuffer>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "grid/base/MarkupText.h"
+#include "grid/model/MarkupText.h"
 #include <gtest/gtest.h>
 
 TEST(Entities, Table)

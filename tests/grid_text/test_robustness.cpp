@@ -1,11 +1,11 @@
 // Random inputs built from the languages' own pieces: every call finishes
 // and keeps its invariants (no crash, canvas state restored, round trips).
-#include "grid/base/FilterExpr.h"
+#include "grid/model/FilterExpr.h"
 #include "grid/base/MarkupRender.h"
-#include "grid/base/MarkupText.h"
-#include "grid/base/TextRoutines.h"
+#include "grid/model/MarkupText.h"
+#include "grid/model/TextRoutines.h"
 #include "toolkit/Canvas.h"
-#include "platform/ImageList.h"
+#include "toolkit/ImageList.h"
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 

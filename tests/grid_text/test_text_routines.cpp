@@ -1,4 +1,4 @@
-#include "grid/base/TextRoutines.h"
+#include "grid/model/TextRoutines.h"
 #include "platform/Locale.h"
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "grid/core/RIraRevadiVizo.h"
+#include "grid/stringgrid/RIraRevadiVizo.h"
 #include "platform/MessageBox.h"
 #include "protocols/Grid_Rows.h"
 #include "text/LangTable.h"

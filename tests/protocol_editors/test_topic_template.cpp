@@ -1,6 +1,6 @@
 #include "EditorTestSupport.h"
 #include "TestSupport.h"
-#include "grid/core/RIraRevadiVizo.h"
+#include "grid/stringgrid/RIraRevadiVizo.h"
 #include "protocols/UMQTT_Template.h"
 #include "toolkit/RichEdit.h"
 #include <QLabel>

@@ -4,7 +4,7 @@
 #include "controls/FxButton.h"
 #include "platform/Clock.h"
 #include "platform/FileDialog.h"
-#include "grid/interaction/VIdiDidireDedu.h"
+#include "grid/columngrid/VIdiDidireDedu.h"
 #include "protocols/UMQTT_SetTopic.h"
 #include "protocols/UMQTT_Template.h"
 #include "protocols/UProfinetFileName.h"

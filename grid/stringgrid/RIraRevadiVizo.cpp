@@ -1,0 +1,245 @@
+// The string grid's life cycle: construction with its defaults, destruction,
+// copying one grid into another, and the window it follows.
+#include "grid/stringgrid/GridPanels.h"
+#include "grid/stringgrid/RIraRevadiVizo.h"
+#include <QApplication>
+#include <exception>
+#include "platform/SystemInfo.h"
+#include <QEvent>
+#include <QResizeEvent>
+
+RIraRevadiVizo::RIraRevadiVizo(QWidget *Parent)
+    : TBaseGrid(Parent), FCellNode(std::make_unique<TCellNode>(this)), FColumnSize(std::make_unique<TColumnSize>(this)),
+      FSyncGrid(this)
+{
+    FNavigation.Sender = this;
+    FNavigation.OnChange = [this](QObject *) { NavigationChange(); };
+    FMouseActions.Sender = this;
+    FMouseActions.OnChange = [this](QObject *) { MouseActionsChange(); };
+    FMouseActions.OnInvalidate = [this](QObject *) { Invalidate(); };
+    FMouseActions.OnDisableEdit = [this](QObject *) { DisableEditing(); };
+    FBands.Sender = this;
+    FBands.OnChange = [this](QObject *) { Invalidate(); };
+
+    FFixedFont.Style = TFontStyles{fsBold};
+    FActiveCellFont.Style = TFontStyles{fsBold};
+    FQelGradientTo = Color_To_RGB(clBtnFace);
+
+    Set_RowCount(10);
+    resize(400, 250);
+
+    Set_DefaultRowHeight(22);
+    FFixedRowHeight = 22;
+    // The operating system's facts: themed systems draw a blue-grey border.
+    const TSystemInfo &Sys = System_Info();
+    const bool WinXP = Sys.Win_Major > 5 || (Sys.Win_Major == 5 && Sys.Win_Minor >= 1);
+    FBorderColor = WinXP ? 0xB99D7F : 0x808080;
+    FScrollWidth = Sys.VScroll_Width;
+    FColumnSize->OnStretch = [this](int StretchCol) { StretchColumn(StretchCol); };
+    Create_Panels();
+    Watch_Window();
+}
+
+RIraRevadiVizo::~RIraRevadiVizo()
+{
+    // An editor with the focus loses it while the grid is still whole; the
+    // grid ends no edit on its way out.
+    FBlockKill = true;
+    if (QWidget *F = QApplication::focusWidget(); F && isAncestorOf(F))
+        F->clearFocus();
+    // Every column comes back before the grid goes, so nothing keeps a
+    // reference to a hidden width; the model frees the cells' objects.
+    if (FWatchedWindow)
+        FWatchedWindow->removeEventFilter(this);
+    if (ColumnSize().Save()) {
+        // A grid going away cannot report a failed write; the old file stays.
+        try {
+            SaveColSizes();
+        } catch (const std::exception &) {
+        }
+    }
+    if (Focus_Window_Grid() == this)
+        HideFocusWindow();
+}
+
+// --- copying ------------------------------------------------------------------------------
+
+void RIraRevadiVizo::Assign(QObject *Source)
+{
+    auto *S = qobject_cast<RIraRevadiVizo *>(Source);
+    if (!S || S == this)
+        return;
+    Set_Font(S->Font());
+    Set_ActiveCellColor(S->ActiveCellColor());
+    Set_ActiveCellColorTo(S->ActiveCellColorTo());
+    Set_ActiveCellFont(S->ActiveCellFont());
+    Set_ActiveCellShow(S->ActiveCellShow());
+    Set_ActiveRowShow(S->ActiveRowShow());
+    FAutoSize = S->FAutoSize;
+    FAutoFilterUpdate = S->FAutoFilterUpdate;
+    FMouseActions.Assign(S->FMouseActions);
+    FNavigation.Assign(S->FNavigation);
+    FPrintSettings.Assign(S->FPrintSettings);
+    FHTMLSettings.Assign(S->FHTMLSettings);
+    FBands.Assign(S->FBands);
+    FCellNode->Assign(*S->FCellNode);
+    FColumnSize->Assign(*S->FColumnSize);
+    FDragScrollOptions.Assign(S->FDragScrollOptions);
+    FSyncGrid.Assign(S->FSyncGrid);
+    FFocusHelper.Assign(S->FFocusHelper);
+    FFixedRowAlways = S->FFixedRowAlways;
+    Set_ColCount(S->ColCount());
+    Set_RowCount(S->RowCount());
+    Set_FixedRows(S->FixedRows());
+    Set_FixedCols(S->FixedCols());
+    Set_DefaultColWidth(S->DefaultColWidth());
+    Set_DefaultRowHeight(S->DefaultRowHeight());
+    Set_FixedRowHeight(S->FixedRowHeight());
+    Set_FixedColWidth(S->FixedColWidth());
+    FInvalidEntryTitle = S->FInvalidEntryTitle;
+    FInvalidEntryIcon = S->FInvalidEntryIcon;
+    FInvalidEntryText = S->FInvalidEntryText;
+    Set_Options(S->Options());
+    for (int C = 0; C < S->ColCount(); ++C)
+        Set_ColWidths(C, S->ColWidths(C));
+    Set_ColumnHeaders(S->ColumnHeaders());
+    for (int R = 0; R < S->RowCount(); ++R)
+        Set_RowHeights(R, S->RowHeights(R));
+    Set_ScrollProportional(S->ScrollProportional());
+    Set_ScrollSynch(S->ScrollSynch());
+    Set_ScrollWidth(S->ScrollWidth());
+    Set_ScrollHints(S->ScrollHints());
+    Set_ScrollBarAlways(S->ScrollBarAlways());
+    Set_ScrollBars(S->ScrollBars());
+    Set_ScrollColor(S->ScrollColor());
+    Set_ScrollType(S->ScrollType());
+    AssignCells(Source);
+}
+
+void RIraRevadiVizo::AssignCells(QObject *Source)
+{
+    // Texts of every real column (hidden ones included) of the visible rows.
+    // The grid's stream format (which also carries cell properties) takes
+    // this over once it exists.
+    auto *S = qobject_cast<RIraRevadiVizo *>(Source);
+    if (!S || S == this)
+        return;
+    const int Cols = S->TotalColCount();
+    Model().Begin_Update();
+    for (int R = 0; R < S->RowCount(); ++R)
+        for (int C = 0; C < Cols; ++C)
+            Set_Cells(C, R, S->Cells(C, R));
+    Model().End_Update();
+}
+
+void RIraRevadiVizo::Invalidate()
+{
+    if (FEditChange) {
+        FEditChange = false;
+        return;
+    }
+    InvalidateGrid();
+    if (!FLoading && Floating_Footer_Visible())
+        FooterPanel()->update();
+}
+
+// --- loading ------------------------------------------------------------------------------
+
+void RIraRevadiVizo::Loaded()
+{
+    TBaseGrid::Loaded();
+    if (ColumnSize().Save())
+        LoadColSizes();
+    ShowColumnHeaders();
+    ShowRowHeaders();
+    FFixedRowsMin = TBaseGrid::FixedRows();
+    FFixedColsMin = TBaseGrid::FixedCols();
+    FMinRowHeight = DefaultRowHeight();
+    FMinColWidth = 10;
+    FMaxRowCount = std::max(FMaxRowCount, RowCount());
+    FLoaded = true;
+    if (Options().Contains(goAlwaysShowEditor)) {
+        FNavigation.Set_AlwaysEdit(true);
+        Set_Options(Options() - goAlwaysShowEditor);
+    }
+    UpdateScrollBarVisibility(false);
+}
+
+QString RIraRevadiVizo::GetEditMask(int ACol, int ARow)
+{
+    QString Value = FEditMask;
+    if (OnGetEditMask)
+        OnGetEditMask(this, ACol, ARow, Value);
+    return Value;
+}
+
+// --- the window the grid follows -------------------------------------------------------------
+
+void RIraRevadiVizo::Watch_Window()
+{
+    // Each grid has its own filter on its window: two grids on one window
+    // never hand a window handler to each other, and a destroyed grid's
+    // filter goes with it.
+    QWidget *W = window();
+    if (W == FWatchedWindow)
+        return;
+    if (FWatchedWindow)
+        FWatchedWindow->removeEventFilter(this);
+    FWatchedWindow = (W && W != this) ? W : nullptr;
+    if (FWatchedWindow) {
+        FWatchedWindow->installEventFilter(this);
+        FPrevSizeX = FWatchedWindow->width();
+        FPrevSizeY = FWatchedWindow->height();
+    }
+}
+
+bool RIraRevadiVizo::eventFilter(QObject *Watched, QEvent *Event)
+{
+    if (Watched == FWatchedWindow && Event->type() == QEvent::Resize) {
+        const int OldX = FPrevSizeX, OldY = FPrevSizeY;
+        FPrevSizeX = FWatchedWindow->width();
+        FPrevSizeY = FWatchedWindow->height();
+        FormResize(OldX, OldY);
+    }
+    // The focus frame follows a moving or resizing window.
+    if (Watched == FWatchedWindow && (Event->type() == QEvent::Move || Event->type() == QEvent::Resize)
+        && Focus_Window_Grid() == this)
+        MoveFocusWindow();
+    return TBaseGrid::eventFilter(Watched, Event);
+}
+
+bool RIraRevadiVizo::event(QEvent *Event)
+{
+    if (Event->type() == QEvent::ParentChange)
+        Watch_Window();
+    if (Event->type() == QEvent::CursorChange)
+        CMCursorChanged();
+    if (Event->type() == QEvent::Leave)
+        Track_Hot_Button(-1, -1);
+    // the office theme or the platform's theme changed
+    if ((Event->type() == TThemeChangeEvent::Event_Type() || Event->type() == QEvent::ThemeChange) && FAutoThemeAdapt) {
+        ThemeAdapt();
+        InvalidateGrid();
+    }
+    if (Event->type() == QEvent::WinIdChange || Event->type() == QEvent::Show)
+        Register_Theme_Window();
+    return TBaseGrid::event(Event);
+}
+
+void RIraRevadiVizo::resizeEvent(QResizeEvent *Event)
+{
+    TBaseGrid::resizeEvent(Event);
+    Place_Panels();
+    CellControlsUpdate(false);
+    if (OnResize)
+        OnResize(this);
+    // A gradient behind the empty area spans the whole client area.
+    if ((FBackGround.Display == bdGradientHorz || FBackGround.Display == bdGradientVert)
+        && FBackGround.ColorTo != clNone)
+        Invalidate();
+    UpdateScrollBarVisibility(false);
+    // The client width also changes when a bar comes or goes (Qt lays the
+    // bars out after the resize): the stretched column follows it.
+    if (ColumnSize().Stretch() && parentWidget())
+        StretchColumn(ColumnSize().StretchColumn());
+}

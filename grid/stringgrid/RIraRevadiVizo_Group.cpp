@@ -1,0 +1,419 @@
+// Grouping: the data rows sorted by one column, a header node before every
+// run of equal values, optional summary rows, the grouped column out of view
+// until ungrouping; and the group and footer calculations, which pass over
+// cells that hold no number instead of raising.
+#include "grid/stringgrid/RIraRevadiVizo.h"
+#include "grid/model/GridCalc.h"
+#include <algorithm>
+#include <optional>
+
+namespace {
+// The text no cell holds: the walk starts with it so the first row opens a group.
+std::optional<QString> No_Value() { return std::nullopt; }
+} // namespace
+
+void RIraRevadiVizo::Set_Row_Colors(int ARow, TColor Color, TColor ColorTo, TColor TextColor)
+{
+    if (Color == clNone && ColorTo == clNone && TextColor == clNone)
+        return;
+    for (int C = 0; C < TotalColCount(); ++C) {
+        TCellProperties *P = GetCellProperties(C, ARow);
+        if (Color != clNone)
+            P->Set_BrushColor(Color_To_RGB(Color));
+        if (ColorTo != clNone)
+            P->Set_BrushColorTo(Color_To_RGB(ColorTo));
+        if (TextColor != clNone)
+            P->Set_FontColor(Color_To_RGB(TextColor));
+    }
+}
+
+void RIraRevadiVizo::Group_Sort(int Colindex)
+{
+    const int From = FixedRows();
+    const int To = RowCount() - FFixedFooters - 1;
+    if (To <= From)
+        return;
+    // Each row's key is read once: numbers compare as numbers, other texts
+    // without letter case; equal keys keep their order.
+    struct TKey {
+        QString Text;
+        std::optional<double> Number;
+    };
+    std::vector<TKey> Keys;
+    Keys.reserve(static_cast<size_t>(To - From + 1));
+    for (int R = From; R <= To; ++R) {
+        TKey K{Cells(Colindex, R), std::nullopt};
+        K.Number = Cell_Number(K.Text);
+        Keys.push_back(std::move(K));
+    }
+    Model().Sort_Rows(From, To, [&](int A, int B) {
+        const TKey &KA = Keys[static_cast<size_t>(A - From)];
+        const TKey &KB = Keys[static_cast<size_t>(B - From)];
+        if (KA.Number && KB.Number)
+            return *KA.Number < *KB.Number;
+        return KA.Text.compare(KB.Text, Qt::CaseInsensitive) < 0;
+    });
+    Invalidate();
+}
+
+void RIraRevadiVizo::Set_GroupColumn(int Value)
+{
+    if (Value == -1)
+        UnGroup();
+    else if (Value > 0)
+        Group(Value);
+}
+
+void RIraRevadiVizo::Group(int Colindex)
+{
+    // Column 0 holds the nodes themselves: grouping by it could not be undone.
+    if (Colindex < FixedCols() || Colindex <= 0 || Colindex >= TotalColCount())
+        return;
+    if (FGroupColumn != -1)
+        UnGroup();
+    if (RowCount() - FFixedFooters <= FixedRows())
+        return;
+    BeginUpdate();
+    FGroupColumn = Colindex;
+    FGroupWidth = ColWidths(DisplColIndex(Colindex));
+    FGroupCaption = FixedRows() > 0 ? GetGridCell(Colindex, 0) : QString();
+    FGroupFooter = FFixedFooters > 0 ? GetGridCell(Colindex, RowCount() - 1) : QString();
+    if (FAutoSortForGrouping)
+        Group_Sort(Colindex);
+    const int T = Colindex == 1 ? 2 : 1;
+    const TGrouping &G = FGrouping;
+    auto Add_Summary = [&](int At) {
+        Insert_Grid_Rows(At, 1);
+        SetSummaryRow(RealRowIndex(At));
+        if (!(G.MergeSummary && G.Summary))
+            Set_Row_Colors(At, G.SummaryColor, G.SummaryColorTo, G.SummaryTextColor);
+    };
+    std::optional<QString> Prev = No_Value();
+    int H = -1;
+    int R = FixedRows();
+    while (R <= RowCount() - FFixedFooters - 1) {
+        const QString V = GetGridCell(Colindex, R);
+        if (!Prev || *Prev != V) {
+            if (H != -1) {
+                if (H > FixedRows() && G.Summary) {
+                    Add_Summary(H);
+                    ++H;
+                    ++R;
+                }
+                AddNode(RealRowIndex(H), R - H);
+            }
+            Insert_Grid_Rows(R, 1);
+            SetGridCell(T, R, V);
+            if (!G.MergeHeader)
+                Set_Row_Colors(R, G.HeaderColor, G.HeaderColorTo, G.HeaderTextColor);
+            H = R;
+            ++R;
+        }
+        Prev = V;
+        ++R;
+    }
+    if (H != -1) {
+        if (H > FixedRows() && G.Summary) {
+            Add_Summary(H);
+            ++H;
+            ++R;
+        }
+        AddNode(RealRowIndex(H), R - H);
+    }
+    if (G.Summary)
+        Add_Summary(R);
+    Remove_Grid_Col(Colindex);
+    if (G.MergeHeader || (G.MergeSummary && G.Summary))
+        for (int B = FixedRows(); B < RowCount(); ++B) {
+            if (IsNode(B) && G.MergeHeader) {
+                MergeCells(1, B, ColCount() - 1, 1);
+                Set_Row_Colors(B, G.HeaderColor, G.HeaderColorTo, G.HeaderTextColor);
+            } else if (IsSummary(B) && G.MergeSummary && G.Summary) {
+                MergeCells(1, B, ColCount() - 1, 1);
+                Set_Row_Colors(B, G.SummaryColor, G.SummaryColorTo, G.SummaryTextColor);
+            }
+        }
+    if (FCellNode->ExpandOne())
+        for (int B = FixedRows(); B < RowCount(); ++B)
+            if (IsNode(B)) {
+                ContractAll();
+                ExpandNode(RealRowIndex(B));
+                break;
+            }
+    if (Col() >= ColCount() || Row() >= RowCount())
+        FocusCell(FixedCols(), FixedRows());
+    if (FixedRows() < RowCount())
+        Set_Row(FixedRows());
+    EndUpdate();
+}
+
+void RIraRevadiVizo::UnGroup()
+{
+    if (FGroupColumn <= 0)
+        return;
+    const bool ExpandOne = FCellNode->ExpandOne();
+    FCellNode->Set_ExpandOne(false);
+    BeginUpdate();
+    ExpandAll();
+    Insert_Grid_Col(FGroupColumn, FGroupWidth);
+    if (FixedRows() > 0)
+        SetGridCell(FGroupColumn, 0, FGroupCaption);
+    if (FFixedFooters > 0)
+        SetGridCell(FGroupColumn, RowCount() - 1, FGroupFooter);
+    const int T = FGroupColumn == 1 ? 2 : 1;
+    auto Reset_Colors = [&](int ARow) {
+        for (int C = 0; C < TotalColCount(); ++C)
+            if (TCellProperties *P = Find_Cell_Props(C, ARow)) {
+                P->Set_BrushColor(clNone);
+                P->Set_BrushColorTo(clNone);
+            }
+    };
+    auto Drop_Row = [&](int ARow, bool Merged) {
+        if (Merged)
+            SplitCells(1, ARow);
+        else
+            Reset_Colors(ARow);
+        for (int C = 0; C < TotalColCount(); ++C)
+            SetGridCell(C, ARow, QString());
+        FreeCellProps(0, ARow, TotalColCount() - 1, ARow);
+        Remove_Grid_Rows(ARow, 1);
+    };
+    QString Text;
+    int R = FixedRows();
+    while (R <= RowCount() - FFixedFooters - 1) {
+        if (!IsNode(R)) {
+            if (IsSummary(R))   // a summary row without its node: nothing to keep
+                Drop_Row(R, FGrouping.MergeSummary);
+            else {
+                SetGridCell(FGroupColumn, R, Text);
+                ++R;
+            }
+            continue;
+        }
+        const int S = R + GetNodeSpan(R);
+        if (FGrouping.Summary && S < RowCount() && IsSummary(S))
+            Drop_Row(S, FGrouping.MergeSummary);
+        Text = GetGridCell(T, R);
+        RemoveNode(RealRowIndex(R));
+        Drop_Row(R, FGrouping.MergeHeader);
+    }
+    FGroupColumn = -1;
+    FCellNode->Set_ExpandOne(ExpandOne);
+    EndUpdate();
+    Invalidate();
+}
+
+void RIraRevadiVizo::SubGroup(int Colindex)
+{
+    if (Colindex < FixedCols() || Colindex <= 0 || Colindex >= TotalColCount() - 1)
+        return;
+    FGroupColumn = Colindex;
+    FGroupWidth = ColWidths(DisplColIndex(Colindex));
+    FGroupCaption = FixedRows() > 0 ? GetCellEx(Colindex, 0) : QString();
+    FGroupFooter = FFixedFooters > 0 ? GetCellEx(Colindex, RowCount() - 1) : QString();
+    const TGrouping &G = FGrouping;
+    auto Make_Sub_Node = [&](int H, int Span) {
+        AddNode(RealRowIndex(H), Span);
+        if (TCellProperties *P = Find_Cell_Props(0, H))
+            P->Set_CellObject(reinterpret_cast<std::uintptr_t>(Object_From_Int(Colindex)));
+    };
+    auto Header_Look = [&](int H) {
+        if (G.MergeHeader) {
+            MergeCells(Colindex + 1, H, ColCount() - Colindex - 1, 1);
+            Set_Row_Colors(H, G.HeaderColor, G.HeaderColorTo, G.HeaderTextColor);
+        } else
+            Set_Row_Colors(H, G.HeaderColor, G.HeaderColorTo, G.HeaderTextColor);
+    };
+    std::optional<QString> Prev = No_Value();
+    int H = -1;
+    int R = FixedRows() + 1;
+    while (R < RowCount() - FFixedFooters) {
+        const QString V = GetCellEx(Colindex, R);
+        const bool Structural = IsNode(R) || IsSummary(R);
+        if (!Prev || *Prev != V || Structural) {
+            if (H != -1 && !IsNode(H) && !IsSummary(H))
+                Make_Sub_Node(H, R - H);
+            if (!Structural) {
+                InsertChildRow(RealRowIndex(R), 0);
+                // The new row sits at R (a plain row was shifted down).
+                SetCellEx(Colindex + 1, R, V);
+                Header_Look(R);
+            }
+            H = R;
+            ++R;
+        }
+        if (R >= RowCount() || IsNode(R - 1) || IsSummary(R - 1)) {
+            Prev = No_Value();
+            continue;
+        }
+        Prev = GetCellEx(Colindex, R);
+        SetCellEx(Colindex, R, QString());
+        ++R;
+    }
+    if (H != -1 && !IsSummary(H) && !IsNode(H)) {
+        Make_Sub_Node(H, R - H);
+        Header_Look(H);
+    }
+    Set_Row(std::min(FixedRows(), RowCount() - 1));
+    Invalidate();
+}
+
+void RIraRevadiVizo::SubUnGroup(int Colindex)
+{
+    ExpandAll();
+    QString Text;
+    int R = FixedRows();
+    while (R <= RowCount() - FFixedFooters - 1) {
+        if (IsNode(R)) {
+            const TCellProperties *P = Col0_Props(R);
+            const std::uintptr_t Obj = P ? P->CellObject() : 0;
+            const TObject *O = reinterpret_cast<TObject *>(Obj);
+            if (Obj && Is_Int_Object(O) && Int_From_Object(O) == Colindex) {
+                Text = GetCellEx(Colindex + 1, R);
+                RemoveNode(RealRowIndex(R));
+                if (FGrouping.MergeHeader)
+                    SplitCells(Colindex + 1, R);
+                SetCellEx(Colindex + 1, R, QString());
+                RemoveChildRow(RealRowIndex(R));
+                continue;
+            }
+            ++R;
+            continue;
+        }
+        if (!IsSummary(R))
+            SetCellEx(Colindex, R, Text);
+        ++R;
+    }
+    Invalidate();
+}
+
+// --- calculations ----------------------------------------------------------------------------------
+
+void RIraRevadiVizo::GroupCalc(int Colindex, int Method)
+{
+    if (Method < gcSum || Method > gcStdDev)
+        return;
+    for (int R = FixedRows(); R < RowCount();) {
+        const TCellGraphic *G = Node_At(R);
+        if (!G || G->CellBoolean || G->CellIndex <= 0) {
+            ++R;
+            continue;
+        }
+        const int S = G->CellIndex;
+        const int Target = FGrouping.Summary ? R + S : R;
+        if (Target < RowCount()) {
+            if (Method == gcCount)
+                SetInts(Colindex, Target, S - 1);
+            else if (Method == gcCustom) {
+                double Res = 0;
+                if (OnGroupCalc)
+                    OnGroupCalc(this, Colindex, R + 1, R + S - 1, Res);
+                SetFloats(Colindex, Target, Res);
+            } else {
+                QStringList Texts;
+                for (int D = R + 1; D <= R + S - 1 && D < RowCount(); ++D)
+                    Texts << GetCellEx(Colindex, D);
+                SetFloats(Colindex, Target, Column_Calc(Method, Texts).value_or(0));
+            }
+        }
+        R += S;
+    }
+}
+
+void RIraRevadiVizo::GroupSum(int Colindex)
+{
+    GroupCalc(Colindex, gcSum);
+    if (FFloatingFooter.Visible)
+        SetColumnCalc(Colindex, acSUM);
+}
+void RIraRevadiVizo::GroupAvg(int Colindex)
+{
+    GroupCalc(Colindex, gcAvg);
+    if (FFloatingFooter.Visible)
+        SetColumnCalc(Colindex, acAVG);
+}
+void RIraRevadiVizo::GroupMin(int Colindex)
+{
+    GroupCalc(Colindex, gcMin);
+    if (FFloatingFooter.Visible)
+        SetColumnCalc(Colindex, acMIN);
+}
+void RIraRevadiVizo::GroupMax(int Colindex)
+{
+    GroupCalc(Colindex, gcMax);
+    if (FFloatingFooter.Visible)
+        SetColumnCalc(Colindex, acMAX);
+}
+void RIraRevadiVizo::GroupCount(int Colindex)
+{
+    GroupCalc(Colindex, gcCount);
+    if (FFloatingFooter.Visible)
+        SetColumnCalc(Colindex, acCOUNT);
+}
+void RIraRevadiVizo::GroupCustomCalc(int Colindex) { GroupCalc(Colindex, gcCustom); }
+void RIraRevadiVizo::GroupDistinct(int Colindex) { GroupCalc(Colindex, gcDistinct); }
+void RIraRevadiVizo::GroupStdDev(int Colindex) { GroupCalc(Colindex, gcStdDev); }
+
+void RIraRevadiVizo::SetColumnCalc(int ACol, TColumnCalcType Calc)
+{
+    if (ACol < 0 || ACol >= TotalColCount() || RowCount() < 1)
+        return;
+    GetCellProperties(ACol, RowCount() - 1)->Set_CalcType(Calc);
+}
+
+void RIraRevadiVizo::CalcFooter(int ACol) { CalcFloatingFooter(ACol); }
+
+void RIraRevadiVizo::CalcFloatingFooter(int ACol)
+{
+    if (!FFloatingFooter.Visible || FFloatingFooter.FooterStyle != fsFixedLastRow || !FFloatingFooter.EnableCalculation)
+        return;
+    const int Last = RowCount() - 1;
+    if (Last < FixedRows())
+        return;
+    const int H = FFloatingFooter.CalculateHiddenRows ? NumHiddenRows() : 0;
+    const int From = ACol == -1 ? 0 : ACol;
+    const int To = ACol == -1 ? TotalColCount() - 1 : ACol;
+    for (int C = std::max(0, From); C <= To && C < TotalColCount(); ++C) {
+        const TCellProperties *P = Find_Cell_Props(C, Last);
+        if (!P)
+            continue;
+        const TColumnCalcType Calc = P->CalcType();
+        switch (Calc) {
+        case acSUM:
+        case acAVG:
+        case acMIN:
+        case acMAX:
+        case acDISTINCT:
+        case acSTDDEV: {
+            QStringList Texts;
+            if (H > 0) {
+                // Rows above the footer, hidden ones read where they wait.
+                const int LastReal = RealRowIndex(Last);
+                for (int R = FixedRows(); R < LastReal; ++R)
+                    Texts << GetCellsEx(C, R);
+            } else
+                for (int R = FixedRows(); R < Last; ++R)
+                    Texts << GetCellEx(C, R);
+            const int Method = Calc == acSUM ? gcSum
+                               : Calc == acAVG ? gcAvg
+                               : Calc == acMIN ? gcMin
+                               : Calc == acMAX ? gcMax
+                               : Calc == acDISTINCT ? gcDistinct
+                                                    : gcStdDev;
+            SetFloats(C, Last, Column_Calc(Method, Texts).value_or(0));
+            break;
+        }
+        case acCOUNT: SetInts(C, Last, RowCount() - FixedRows() - 1 + H); break;
+        case acCUSTOM: {
+            QString Value;
+            if (OnFooterCalc)
+                OnFooterCalc(this, C, Last + H, Value);
+            else if (FFloatingFooter.OnCalcFooter)
+                FFloatingFooter.OnCalcFooter(this, C, Last + H, Value);
+            SetCellEx(C, Last, Value);
+            break;
+        }
+        default: break;
+        }
+    }
+}
