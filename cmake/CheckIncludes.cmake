@@ -1,9 +1,9 @@
-# cmake -DROOT=<source folder> -P CheckIncludes.cmake
+# cmake -DROOT=<source folder> -DLAYERS=<folders, lowest first, comma-separated> -P CheckIncludes.cmake
 cmake_minimum_required(VERSION 3.25)
-# Fails when a source below the windows' folder includes a header of app/,
-# or a source of the lowest layers includes one of a higher folder:
-# the workspace state lives in workspace/, and the text table, editors,
-# protocol windows and update dialog must build without the main window.
+# Fails when a source below the windows' folder includes a header of app/
+# (the workspace state lives in workspace/, and the text table, editors,
+# protocol windows and update dialog must build without the main window),
+# or when a source includes a header of a folder above its own.
 set(lower workspace text catalog image update editors protocols controls grid dropdowns platform toolkit)
 set(bad "")
 foreach(dir ${lower})
@@ -21,29 +21,46 @@ if(bad)
   message(FATAL_ERROR "Headers of app/ included below it:\n${text}")
 endif()
 
-# The lowest layers include only what lies beneath them: platform/ itself;
-# the grid's model, platform/ and itself; the toolkit, those and itself.
-function(check_floor dir allowed)
-  file(GLOB_RECURSE sources ${ROOT}/${dir}/*.h ${ROOT}/${dir}/*.cpp)
-  set(found "")
+# Every include runs down: a source includes headers of its own folder or of
+# folders listed before its own in LAYERS (BC_LAYERS of the top-level
+# CMakeLists.txt, lowest first). The longest listed folder that holds a file
+# is its folder (grid/model before grid).
+if(NOT LAYERS)
+  message(FATAL_ERROR "CheckIncludes.cmake: LAYERS not given")
+endif()
+string(REPLACE "," ";" LAYERS "${LAYERS}")
+function(folder_index path out)
+  set(best -1)
+  set(best_len 0)
+  set(i 0)
+  foreach(dir ${LAYERS})
+    string(LENGTH "${dir}/" len)
+    string(SUBSTRING "${path}" 0 ${len} head)
+    if(head STREQUAL "${dir}/" AND len GREATER best_len)
+      set(best ${i})
+      set(best_len ${len})
+    endif()
+    math(EXPR i "${i} + 1")
+  endforeach()
+  set(${out} ${best} PARENT_SCOPE)
+endfunction()
+set(up "")
+foreach(dir ${LAYERS})
+  file(GLOB_RECURSE sources ${ROOT}/${dir}/*.h ${ROOT}/${dir}/*.cpp ${ROOT}/${dir}/*.inc)
   foreach(f ${sources})
-    file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"[a-z_]+/")
+    file(RELATIVE_PATH rel ${ROOT} ${f})
+    folder_index("${rel}" own)
+    file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"[a-z_/]+/[A-Za-z0-9_]+\\.[a-z]+\"")
     foreach(l ${lines})
-      string(REGEX MATCH "\"([a-z_/]+)/[A-Za-z0-9_]+\\.[a-z]+\"" m "${l}")
-      set(folder "${CMAKE_MATCH_1}")
-      if(folder AND NOT folder IN_LIST allowed)
-        file(RELATIVE_PATH rel ${ROOT} ${f})
-        list(APPEND found "${rel}: ${l}")
+      string(REGEX MATCH "\"([a-z_/]+/[A-Za-z0-9_]+\\.[a-z]+)\"" m "${l}")
+      folder_index("${CMAKE_MATCH_1}" theirs)
+      if(theirs GREATER own)
+        list(APPEND up "${rel}: ${l}")
       endif()
     endforeach()
   endforeach()
-  set(floor_bad ${floor_bad} ${found} PARENT_SCOPE)
-endfunction()
-set(floor_bad "")
-check_floor(platform "platform")
-check_floor(grid/model "platform;grid/model")
-check_floor(toolkit "platform;grid/model;toolkit")
-if(floor_bad)
-  list(JOIN floor_bad "\n" text)
+endforeach()
+if(up)
+  list(JOIN up "\n" text)
   message(FATAL_ERROR "Includes from a higher folder:\n${text}")
 endif()
