@@ -8,7 +8,6 @@
 #include "platform/SystemInfo.h"
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>

@@ -2,9 +2,9 @@
 // Escape, Tab, the order of the end-of-edit events, and each editor kind.
 #include "GridEditFixture.h"
 #include "TestSupport.h"
+#include "platform/Clipboard.h"
 #include "platform/DateTime.h"
 #include "platform/Locale.h"
-#include <QClipboard>
 
 // --- the text editor ---------------------------------------------------------------------------------------
 
@@ -668,11 +668,11 @@ TEST_F(TGridEditFixture, PasswordIsShownMaskedAndNeverCopied)
     ASSERT_TRUE(Editor()->Password());
     EXPECT_EQ(Editor()->Shown_Text(), QStringLiteral("******"));
     EXPECT_EQ(Editor()->text(), QStringLiteral("secret"));
-    QApplication::clipboard()->setText(QStringLiteral("before"));
+    System_Clipboard().Put_Text(QStringLiteral("before"));
     Editor()->selectAll();
     Key(Qt::Key_C, Qt::ControlModifier);
     Key(Qt::Key_X, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("before"));
+    EXPECT_EQ(System_Clipboard().Text(), QStringLiteral("before"));
     EXPECT_EQ(Editor()->text(), QStringLiteral("secret"));
     // Ctrl+Enter types no line into a password
     Editor()->setCursorPosition(6);

@@ -1,8 +1,7 @@
 #include "TestSupport.h"
+#include "platform/Clipboard.h"
 #include "toolkit/StringGrid.h"
 #include <QApplication>
-#include <QClipboard>
-#include <QMimeData>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -250,7 +249,7 @@ TEST_F(TEditorFixture, MaskedEditing)
          [](TInplaceEdit *E) { QTest::keyClick(E, Qt::Key_Z, Qt::ControlModifier); }, "12/34", "12/34"},
         {"PasteTypesEachCharacter", ">LLL;1;_", "",
          [](TInplaceEdit *E) {
-             QApplication::clipboard()->setText(QStringLiteral("a1\nbc"));
+             System_Clipboard().Put_Text(QStringLiteral("a1\nbc"));
              E->selectAll();
              QTest::keyClick(E, Qt::Key_V, Qt::ControlModifier);
          }, "ABC", "ABC"},
@@ -289,9 +288,7 @@ TEST_F(TEditorFixture, OpeningCharacterAndLimit)
     E->setMaxLength(4);
     QTest::keyClicks(E, QStringLiteral("cde"));
     EXPECT_EQ(E->Edit_Text(), "a\r\nbc");
-    auto *Data = new QMimeData;
-    Data->setText(QStringLiteral("xyz"));
-    QApplication::clipboard()->setMimeData(Data);
+    System_Clipboard().Put_Text(QStringLiteral("xyz"));
     E->selectAll();
     QTest::keyClick(E, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(E->Edit_Text(), "xyz");
