@@ -5,6 +5,8 @@
 #   table, the editors, the protocol windows and the update dialog take the
 #   workspace state from bc_workspace.
 # - The format cores link Qt Core (and Xml) only, so a widget cannot creep in.
+# - platform/ is the floor: no platform_* target links a toolkit_* or bc_*
+#   target, and its targets link nothing of the folders above.
 #
 # Which sources may include what is checked by the test "layering.includes".
 
@@ -62,6 +64,29 @@ function(bc_forbid_links)
   endforeach()
 endfunction()
 
+# bc_forbid_link_patterns(TARGETS <targets...> FORBIDDEN <regex> WHY <text>)
+# As bc_forbid_links, for every linked target whose name matches the pattern,
+# wherever it is defined; all the links that break the rule are named at once.
+function(bc_forbid_link_patterns)
+  cmake_parse_arguments(A "" "FORBIDDEN;WHY" "TARGETS" ${ARGN})
+  set(bad "")
+  foreach(t ${A_TARGETS})
+    if(NOT TARGET ${t})
+      continue()
+    endif()
+    bc_link_closure(${t} closure)
+    foreach(l ${closure})
+      if(l MATCHES "${A_FORBIDDEN}")
+        list(APPEND bad "${t} links ${l}")
+      endif()
+    endforeach()
+  endforeach()
+  if(bad)
+    list(JOIN bad "; " text)
+    message(FATAL_ERROR "Layering: ${text} (${A_WHY})")
+  endif()
+endfunction()
+
 # The targets a folder defines (its own CMakeLists.txt and the fragments it includes).
 function(bc_folder_targets Out)
   set(all "")
@@ -96,6 +121,12 @@ foreach(dir toolkit workspace text catalog image update controls grid/model grid
 endforeach()
 bc_forbid_links(TARGETS ${platform_targets} FORBIDDEN ${project_targets} bc_app
                 WHY "platform/ is the lowest layer")
+# And by name, wherever a target is defined: no platform_* target links a
+# toolkit_* or bc_* one (the program's modules and the tests' main included).
+set(platform_named ${platform_targets})
+list(FILTER platform_named INCLUDE REGEX "^platform_")
+bc_forbid_link_patterns(TARGETS ${platform_named} FORBIDDEN "^(toolkit_|bc_)"
+                        WHY "the platform links only Qt and its own targets")
 set(above_model ${project_targets})
 list(REMOVE_ITEM above_model ${model_targets})
 foreach(t ${toolkit_targets})
