@@ -1,4 +1,5 @@
 #include "platform/FileGroup.h"
+#include "platform/AtomicFile.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -62,16 +63,10 @@ bool Write_Temp(const QString &Target, const QByteArray &Data, QString &Temp, QS
                                   : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
                                         | QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
     F.setPermissions(Rights);
-    if (F.write(Data) != Data.size() || !F.flush()) {
-        Why = F.errorString();
+    // Every byte on disk before any rename: a full disk or a crash after the
+    // renames must not leave an empty or half-written image behind the new name.
+    if (!Write_All_To_Disk(F.handle(), Data, &Why))
         return false;
-    }
-    // On disk before any rename: a crash after the renames must not leave an
-    // empty or half-written image behind the new name.
-    if (::fsync(F.handle()) != 0) {
-        Why = Errno_Text();
-        return false;
-    }
     F.close();
     return true;
 }

@@ -25,6 +25,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
@@ -766,6 +768,31 @@ TEST_F(NetworkEditorTest, FailedSaveIsReportedAndKeepsTheWindowOpen)
     EXPECT_TRUE(Boxes.Shown[0].Text.startsWith(Lang_Text(1235)));
     EXPECT_EQ(Ids(), QStringList{"1"});
     EXPECT_EQ(Read_File(Dir.filePath("EnOcean.xml")), Before);
+}
+
+// A full disk: OK says why (the system's reason), keeps the window open and
+// the file as it was, and leaves no temporary file behind.
+TEST_F(NetworkEditorTest, SaveOnAFullDiskKeepsTheFileAndTheWindow)
+{
+    TSmall_Disk Disk;
+    if (!Disk.Mounted())
+        GTEST_SKIP() << qPrintable(Disk.Why_Not());
+    File_EnOcean = Disk.File_Path("EnOcean.xml");
+    Open_With(One(Make_Device("1", {{0xF6, 1, 1, {}}}, {{0xD2, 9, 1, {{0, "TMP"}}}})));
+    const QByteArray Before = Read_File(File_EnOcean);
+    ASSERT_FALSE(Before.isEmpty());
+    ASSERT_TRUE(Disk.Fill());
+    Editor->setResult(-1);
+    Editor->Btn_OKClick();
+    EXPECT_EQ(Editor->result(), -1);
+    ASSERT_EQ(Boxes.Shown.size(), 1);
+    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::mkError);
+    EXPECT_TRUE(Boxes.Shown[0].Text.startsWith(Lang_Text(1235)));
+    EXPECT_TRUE(Boxes.Shown[0].Text.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))))
+        << Boxes.Shown[0].Text.toStdString();
+    EXPECT_EQ(Read_File(File_EnOcean), Before);
+    EXPECT_EQ(Disk.Files(), QStringList{"EnOcean.xml"});
+    EXPECT_EQ(Ids(), QStringList{"1"});
 }
 
 // A file read only up to a fault is reported; OK replaces it only after Yes.

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <map>
 #include <tuple>
@@ -565,6 +567,29 @@ TEST_F(ImageCompilerTest, SaveReplacesThePairAllOrNothing)
             Expected << "bank2.bin";
         EXPECT_EQ(QDir(Bin).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name), Expected);
     }
+}
+
+// A full disk: neither image is replaced, the reason is the system's, and
+// nothing but the old images stays in bin.
+TEST_F(ImageCompilerTest, SaveOnAFullDiskKeepsBothOldImages)
+{
+    TSmall_Disk Disk;
+    if (!Disk.Mounted())
+        GTEST_SKIP() << qPrintable(Disk.Why_Not());
+    Write_File(ParGen(), "<Par_Gen/>");
+    ASSERT_TRUE(Compile().Ok());
+    const QString Project = Disk.File_Path(QStringLiteral("P"));
+    const QString Bin = Project + QStringLiteral("/bin");
+    Write_File(Bin + "/bank1.bin", "old bank1");
+    Write_File(Bin + "/bank2.bin", "old bank2");
+    ASSERT_TRUE(Disk.Fill());
+    const TCompile_Error E = Compiler.Save_Bin_Files(Project);
+    EXPECT_TRUE(E.Failed);
+    EXPECT_TRUE(E.Details().contains(QString::fromLocal8Bit(std::strerror(ENOSPC)))) << E.Details().toStdString();
+    EXPECT_EQ(Read_File(Bin + "/bank1.bin"), QByteArray("old bank1"));
+    EXPECT_EQ(Read_File(Bin + "/bank2.bin"), QByteArray("old bank2"));
+    EXPECT_EQ(QDir(Bin).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name),
+              (QStringList{"bank1.bin", "bank2.bin"}));
 }
 
 // A folder where bank2.bin should be: bank2 cannot be replaced, so bank1 is not either.

@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <cerrno>
+#include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -114,6 +116,48 @@ TEST_F(ProtocolFrontEnds, WriteFailuresAreReported)
     for (const auto &S : Boxes.Shown) {
         EXPECT_EQ(S.Kind, TMsgKind::mkError);
         EXPECT_TRUE(S.Text.startsWith("Error! The file could not be written: ")) << S.Text.toStdString();
+    }
+}
+
+// A full disk: each description file is reported with the system's reason
+// and the file it was to replace stays as it was.
+TEST_F(ProtocolFrontEnds, FullDiskKeepsTheOldDescriptionFile)
+{
+    TSmall_Disk Disk;
+    if (!Disk.Mounted())
+        GTEST_SKIP() << qPrintable(Disk.Why_Not());
+    Write_File(Project.File_ParGen, "<Par_Gen><PROFINET_NB_IN>20</PROFINET_NB_IN><PROFINET_NB_OUT>100</PROFINET_NB_OUT></Par_Gen>");
+    Write_File(Project.File_BACnet_Slave, Example_Slave);
+    const char *Gsdml = "GSDML-V2.31-Quorix-GWTK460-20260304.xml";
+    const struct
+    {
+        const char *Name;
+        const char *File;
+        std::function<bool()> Run;
+    } Cases[] = {
+        {"Ede", "objects.csv", [&] { return BACnet_EDE_File(nullptr, Project); }},
+        {"Gsd", "dev.gsd", [&] { return Create_GSD_File(nullptr, Project); }},
+        {"Gsdml", Gsdml, [&] { return Save_GSDML_File(nullptr, Gsdml, Project); }},
+    };
+    for (const auto &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        const QString Path = Disk.File_Path(QLatin1String(C.File));
+        const QByteArray Old(3000, 'o');
+        Write_File(Path, Old);
+        ASSERT_TRUE(Disk.Fill());
+        Boxes.Shown.clear();
+        Boxes.Answers = {TMsgResult::mrYes}; // replace the existing file
+        Dialogs.Answers << Path;
+        EXPECT_FALSE(C.Run());
+        ASSERT_EQ(Boxes.Shown.size(), 2);
+        EXPECT_EQ(Boxes.Shown[1].Kind, TMsgKind::mkError);
+        EXPECT_TRUE(Boxes.Shown[1].Text.startsWith("Error! The file could not be written: "));
+        EXPECT_TRUE(Boxes.Shown[1].Text.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))))
+            << Boxes.Shown[1].Text.toStdString();
+        EXPECT_EQ(Read_File(Path), Old);
+        EXPECT_EQ(Disk.Files(), QStringList{QLatin1String(C.File)});
+        Disk.Empty();
+        QFile::remove(Path);
     }
 }
 
