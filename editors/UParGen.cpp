@@ -192,7 +192,8 @@ void TFParGen::FormShow()
     TParGen_Data Data;
     const TParGen_Load_Result R = Data.Load(File_ParGen);
     Show_Data(Data);
-    if (R.Kind == TParGen_Load_Result::plUnreadable)
+    File_Unreadable = R.Kind == TParGen_Load_Result::plUnreadable;
+    if (File_Unreadable)
         Msg_Error(Lang_Text(764) + R.Reason, this);
     Is_Change = false;
     Move_GroupBoxs();
@@ -229,6 +230,9 @@ void TFParGen::Btn_OKClick()
 {
     if (!Controllo_Dati())
         return;
+    // Replacing a file that could not be read loses what it held.
+    if (File_Unreadable && !Msg_Yes_No(Lang_Text(766), this))
+        return;
     TParGen_Data Data;
     Take_Data(Data);
     QString Error;
@@ -237,6 +241,7 @@ void TFParGen::Btn_OKClick()
         Msg_Error(Lang_Text(765) + Error, this);
         return;
     }
+    File_Unreadable = false;
     done(QDialog::Accepted);
 }
 

@@ -97,6 +97,9 @@ public:
     QList<QWidget *> Row_Controls(const TCategoryPanel *Panel, int Row) const;
 
     bool Is_Change = false;
+    // The file shown could not be read (not well-formed, truncated): the
+    // window shows the defaults, and OK replaces the file only after a Yes.
+    bool File_Unreadable = false;
 
     // ---- Frame ----
     QFrame *P_Title = nullptr;

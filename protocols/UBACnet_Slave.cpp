@@ -167,6 +167,7 @@ void TFBACnetSlaveSetAccess::FormShow()
     CG_BACnet_in_Write->Set_RowCount(F::Grid_Rows(Desc_Lenght));
     Clear_Table_Rows(CG_BACnet_in_Read);
     Clear_Table_Rows(CG_BACnet_in_Write);
+    Partly_Read = false;
     if (QFile::exists(File_BACnet_Slave))
         Load_File();
     Do_Copy_Read = false;
@@ -180,7 +181,8 @@ void TFBACnetSlaveSetAccess::Load_File()
     Table_To_Grid(File.FRead, CG_BACnet_in_Read);
     Table_To_Grid(File.FWrite, CG_BACnet_in_Write);
     // What the file lacked is said, so nothing is lost unseen by the next save.
-    if (Result.Status == TTableLoadStatus::lsNotReadable || !Result.Issues.isEmpty())
+    Partly_Read = !Result.Complete();
+    if (Partly_Read)
         Msg_Warning(Lang_Text(1961) + File_BACnet_Slave + QStringLiteral("\n") + Result.Describe().join(u'\n'), this);
 }
 
@@ -226,8 +228,13 @@ void TFBACnetSlaveSetAccess::bitbtn1Click()
 {
     if (!Controllo_dati())
         return;
+    // A file that was only partly read loses its unread part when replaced:
+    // only an explicit Yes replaces it.
+    if (Partly_Read && !Msg_Yes_No(Lang_Text(1962), this))
+        return;
     if (!Save_File())
         return;
+    Partly_Read = false;
     done(QDialog::Accepted);
 }
 

@@ -75,5 +75,8 @@ private:
     void FormCreate();
     void Load_File();
     bool Save_File();
+    // The tables do not hold all of the file (not well-formed, truncated,
+    // rows beyond the tables' size): OK replaces it only after a Yes.
+    bool Partly_Read = false;
     void Dbl_Click_Cell(TTable_Grid *Grid, int ARow, int ACol);
 };

@@ -167,6 +167,7 @@ void TFMQTT_Set_Topic::FormShow()
     PageControl1->setCurrentIndex(0);
     Clear_Table_Rows(CG_Pub);
     Clear_Table_Rows(CG_Sub);
+    Partly_Read = false;
     if (QFile::exists(File_MQTT_Set_Topic))
         Load_File();
     Do_Copy_Pub = false;
@@ -180,7 +181,8 @@ void TFMQTT_Set_Topic::Load_File()
     Table_To_Grid(File.FPublish, CG_Pub);
     Table_To_Grid(File.FSubscribe, CG_Sub);
     // What the file lacked is said, so nothing is lost unseen by the next save.
-    if (Result.Status == TTableLoadStatus::lsNotReadable || !Result.Issues.isEmpty())
+    Partly_Read = !Result.Complete();
+    if (Partly_Read)
         Msg_Warning(Lang_Text(1499) + File_MQTT_Set_Topic + QStringLiteral("\n") + Result.Describe().join(u'\n'), this);
 }
 
@@ -230,8 +232,13 @@ void TFMQTT_Set_Topic::Btn_OKClick()
 {
     if (!Controllo_dati())
         return;
+    // A file that was only partly read loses its unread part when replaced:
+    // only an explicit Yes replaces it.
+    if (Partly_Read && !Msg_Yes_No(Lang_Text(1500), this))
+        return;
     if (!Save_File())
         return;
+    Partly_Read = false;
     done(QDialog::Accepted);
 }
 

@@ -165,6 +165,64 @@ TEST_F(ParGenWindowTest, UnreadableFileIsReportedAndDefaultsShown)
     EXPECT_FALSE(Window->Is_Change);
 }
 
+// A file that could not be read would lose what it held when replaced by the
+// defaults shown: OK asks first; No keeps the file byte for byte and the
+// window open, Yes writes.
+TEST_F(ParGenWindowTest, UnreadableFileIsReplacedOnlyOnYes)
+{
+    TParGen_Data Whole_Data;
+    Whole_Data.FModbusSlave_IDDevice = QStringLiteral("33");
+    ASSERT_TRUE(Whole_Data.Save(File_ParGen));
+    const QByteArray Whole = Read_File(File_ParGen);
+    QByteArray Broken = Whole;
+    Broken.replace("<MODBUS_SLAVE_PARITY>", "<MODBUS_SLAVE_PARITY <");
+    const struct
+    {
+        const char *Name;
+        QByteArray Content;
+    } Cases[] = {
+        {"TruncatedFile", Whole.left(Whole.size() / 2)},
+        {"NotWellFormedFile", Broken},
+    };
+    for (const auto &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Write_File(File_ParGen, C.Content);
+        Window->hide();
+        Show();
+        ASSERT_EQ(Boxes.Shown.size(), 1);
+        EXPECT_TRUE(Boxes.Shown[0].Text.startsWith(Lang_Text(764)));
+
+        Boxes.Shown.clear();
+        Boxes.Answers = {TMsgResult::mrNo};
+        Window->setResult(-1);
+        Window->Btn_OKClick();
+        ASSERT_EQ(Boxes.Shown.size(), 1);
+        EXPECT_EQ(Boxes.Shown[0].Text, Lang_Text(766));
+        EXPECT_EQ(Boxes.Shown[0].Buttons, TMsgButtons::mbYesNo);
+        EXPECT_EQ(Window->result(), -1);
+        EXPECT_TRUE(Window->isVisible());
+        EXPECT_EQ(Read_File(File_ParGen), C.Content);
+
+        Boxes.Shown.clear();
+        Boxes.Answers = {TMsgResult::mrYes};
+        Window->Btn_OKClick();
+        EXPECT_EQ(Boxes.Texts(), QStringList{Lang_Text(766)});
+        EXPECT_EQ(Window->result(), QDialog::Accepted);
+        TParGen_Data Back;
+        EXPECT_EQ(Back.Load(File_ParGen).Kind, TParGen_Load_Result::plRead);
+        EXPECT_EQ(Back.FModbusSlave_IDDevice, "10");
+        Boxes.Shown.clear();
+    }
+    // A readable file, even one lacking elements, is replaced without a word:
+    // nothing it holds is lost.
+    Write_File(File_ParGen, "<Par_Gen><MODBUS_SLAVE_PARITY>2</MODBUS_SLAVE_PARITY></Par_Gen>");
+    Window->hide();
+    Show();
+    Window->Btn_OKClick();
+    EXPECT_TRUE(Boxes.Shown.isEmpty());
+    EXPECT_EQ(Window->result(), QDialog::Accepted);
+}
+
 // A save that fails is reported; the window stays open with the entries.
 TEST_F(ParGenWindowTest, SaveFailureKeepsTheWindowOpen)
 {

@@ -8,7 +8,33 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
+#include <vector>
 #include <gtest/gtest.h>
+
+// The table file with its first row element repeated Times times in its place.
+inline QByteArray Repeat_First_Row(const QByteArray &File, int Times)
+{
+    const qsizetype Start = File.indexOf("<row ");
+    const qsizetype End = File.indexOf("/>", Start) + 2;
+    return File.left(Start) + File.mid(Start, End - Start).repeated(Times) + File.mid(End);
+}
+
+// Files that the tables can hold only in part, made from a whole one.
+struct TPartly_Read_Case
+{
+    const char *Name;
+    QByteArray Content;
+};
+inline std::vector<TPartly_Read_Case> Partly_Read_Cases(const QByteArray &Whole, int Table_Rows)
+{
+    QByteArray Broken = Whole;
+    Broken.replace("<row ", "<row <");
+    return {
+        {"TruncatedFile", Whole.left(Whole.size() / 2)},
+        {"NotWellFormedFile", Broken},
+        {"RowsBeyondTheTable", Repeat_First_Row(Whole, Table_Rows + 1)},
+    };
+}
 
 // A project folder of its own, the built-in texts, recorded message boxes.
 class EditorTest : public ::testing::Test

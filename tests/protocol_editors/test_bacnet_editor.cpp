@@ -367,4 +367,50 @@ TEST_F(BACnetEditorTest, RowClickAndTexts)
     Save_Screenshot(Editor.get(), QStringLiteral("bacnet_editor"));
 }
 
+// A file the tables hold only in part loses the rest when replaced: OK asks
+// first; No keeps the file byte for byte and the window open, Yes writes.
+TEST_F(BACnetEditorTest, PartlyReadFileIsReplacedOnlyOnYes)
+{
+    // One read object, so a full table passes the object limit.
+    F One;
+    One.FRead.Clear();
+    One.FWrite.Clear();
+    const char *Row[F::Cols] = {"", "Analog Input", "62", "0", "", "2", "Y", "Temp room"};
+    for (int C = 1; C < F::Cols; ++C)
+        One.FRead.Set_Cell(C, 1, QString::fromLatin1(Row[C]));
+    ASSERT_TRUE(One.Save(File_BACnet_Slave));
+    for (const TPartly_Read_Case &C : Partly_Read_Cases(Read_File(File_BACnet_Slave), F::Grid_Rows(false) - 1)) {
+        SCOPED_TRACE(C.Name);
+        Write_File(File_BACnet_Slave, C.Content);
+        Show();
+        ASSERT_EQ(Boxes.Shown.size(), 1);
+        EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::mkWarning);
+
+        Boxes.Shown.clear();
+        Boxes.Answers = {TMsgResult::mrNo};
+        Editor->setResult(-1);
+        Editor->bitbtn1Click();
+        EXPECT_EQ(Box_Texts(), QStringList{Lang_Text(1962)});
+        EXPECT_EQ(Boxes.Shown[0].Buttons, TMsgButtons::mbYesNo);
+        EXPECT_EQ(Editor->result(), -1);
+        EXPECT_TRUE(Editor->isVisible());
+        EXPECT_EQ(Read_File(File_BACnet_Slave), C.Content);
+
+        Boxes.Shown.clear();
+        Boxes.Answers = {TMsgResult::mrYes};
+        Editor->bitbtn1Click();
+        EXPECT_EQ(Box_Texts(), QStringList{Lang_Text(1962)});
+        EXPECT_EQ(Editor->result(), QDialog::Accepted);
+        F Back;
+        EXPECT_TRUE(Back.Load(File_BACnet_Slave).Complete());
+        Boxes.Shown.clear();
+    }
+    // A file read whole is replaced without a word, also after a partly read one.
+    Write_Sample_File();
+    Show();
+    Editor->bitbtn1Click();
+    EXPECT_TRUE(Box_Texts().isEmpty());
+    EXPECT_EQ(Editor->result(), QDialog::Accepted);
+}
+
 } // namespace

@@ -432,6 +432,45 @@ TEST_F(MQTTEditorTest, IncompleteFileIsReported)
     EXPECT_EQ(Editor->CG_Pub->GetCellEx(F::pcTopic, 2), QStringLiteral("b"));
 }
 
+// A file the tables hold only in part loses the rest when replaced: OK asks
+// first; No keeps the file byte for byte and the window open, Yes writes.
+TEST_F(MQTTEditorTest, PartlyReadFileIsReplacedOnlyOnYes)
+{
+    for (const TPartly_Read_Case &C : Partly_Read_Cases(Write_Sample_File(), F::Grid_Rows - 1)) {
+        SCOPED_TRACE(C.Name);
+        Write_File(File_MQTT_Set_Topic, C.Content);
+        Editor->hide();
+        Show();
+        ASSERT_EQ(Boxes.Shown.size(), 1);
+        EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::mkWarning);
+
+        Boxes.Shown.clear();
+        Boxes.Answers = {TMsgResult::mrNo};
+        Editor->setResult(-1);
+        Editor->Btn_OKClick();
+        EXPECT_EQ(Box_Texts(), QStringList{Lang_Text(1500)});
+        EXPECT_EQ(Boxes.Shown[0].Buttons, TMsgButtons::mbYesNo);
+        EXPECT_EQ(Editor->result(), -1);
+        EXPECT_TRUE(Editor->isVisible());
+        EXPECT_EQ(Read_File(File_MQTT_Set_Topic), C.Content);
+
+        Boxes.Shown.clear();
+        Boxes.Answers = {TMsgResult::mrYes};
+        Editor->Btn_OKClick();
+        EXPECT_EQ(Box_Texts(), QStringList{Lang_Text(1500)});
+        EXPECT_EQ(Editor->result(), QDialog::Accepted);
+        F Back;
+        EXPECT_TRUE(Back.Load(File_MQTT_Set_Topic).Complete());
+        Boxes.Shown.clear();
+    }
+    // A file read whole is replaced without a word, also after a partly read one.
+    Write_Sample_File();
+    Show();
+    Editor->Btn_OKClick();
+    EXPECT_TRUE(Box_Texts().isEmpty());
+    EXPECT_EQ(Editor->result(), QDialog::Accepted);
+}
+
 } // namespace
 
 namespace {
