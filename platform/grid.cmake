@@ -3,7 +3,7 @@
 # The toolkit widgets built on them (canvas, string grid) are in toolkit/.
 add_library(platform_grid_core STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Rect.h ${CMAKE_CURRENT_LIST_DIR}/Set.h ${CMAKE_CURRENT_LIST_DIR}/Object.h
-  ${CMAKE_CURRENT_LIST_DIR}/Font.h
+  ${CMAKE_CURRENT_LIST_DIR}/Font.h ${CMAKE_CURRENT_LIST_DIR}/PaintStyles.h
   ${CMAKE_CURRENT_LIST_DIR}/Locale.h ${CMAKE_CURRENT_LIST_DIR}/Locale.cpp
 )
 target_include_directories(platform_grid_core PUBLIC ${CMAKE_SOURCE_DIR})

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Colors.h"
 #include "platform/Font.h"
+#include "platform/PaintStyles.h"
 #include "platform/Rect.h"
 #include <QImage>
 #include <QRegion>
@@ -25,9 +26,6 @@ class QPainter;
 // - TextOut puts the text cell's top-left at (X, Y), filled with the brush
 //   colour first unless the brush is bsClear;
 // - font sizes are points at 96 pixels per inch whatever the device.
-
-enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
-enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
 
 struct TPen {
     TColor Color = clBlack;

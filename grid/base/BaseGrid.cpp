@@ -8,8 +8,16 @@
 // --- cell properties ------------------------------------------------------------
 
 TCellProperties::TCellProperties(TBaseGrid *Grid, int ACol, int ARow)
-    : TModelCellProps(Grid ? &Grid->Model() : nullptr, ACol, ARow), FWordWrap(Grid ? Grid->WordWrap() : true)
+    : TCellPropValues(Grid ? &Grid->Model() : nullptr, ACol, ARow, Grid ? Grid->WordWrap() : true)
 {
+}
+
+TCellProperties::~TCellProperties()
+{
+    // Once the grid is gone (its model frees the last properties after it),
+    // OwnerGrid() finds no grid and there is no map left to tidy.
+    if (TBaseGrid *G = OwnerGrid())
+        G->Set_Cell_Control(this, nullptr);
 }
 
 TBaseGrid *TCellProperties::OwnerGrid() const
@@ -19,51 +27,20 @@ TBaseGrid *TCellProperties::OwnerGrid() const
 
 void TCellProperties::Assign(const TCellProperties &S)
 {
-    Set_IsBaseCell(S.IsBaseCell());
-    Set_CellSpanX(S.CellSpanX());
-    Set_CellSpanY(S.CellSpanY());
-    Set_OwnerRow(S.OwnerRow());
-    Set_OwnerCol(S.OwnerCol());
-    FObject = S.FObject;
-    FAlignment = S.FAlignment;
-    FBorderColor = S.FBorderColor;
-    FBorderWidth = S.FBorderWidth;
-    FBrushColor = S.FBrushColor;
-    FBrushStyle = S.FBrushStyle;
-    FFontColor = S.FFontColor;
-    FFontStyle = S.FFontStyle;
-    FFontName = S.FFontName;
-    FFontSize = S.FFontSize;
-    FReadOnly = S.FReadOnly;
-    FEditor = S.FEditor;
-    FVAlignment = S.FVAlignment;
-    FWordWrap = S.FWordWrap;
-    FNodeLevel = S.FNodeLevel;
-    FControl = S.FControl;
+    TCellPropValues::Assign(S);
+    Set_Control(S.Control());
 }
 
-void TCellProperties::Set_BrushColor(TColor V)
+QWidget *TCellProperties::Control() const
 {
-    FBrushColor = V;
-    Notify_Changed();
+    const TBaseGrid *G = OwnerGrid();
+    return G ? G->Cell_Control(this) : nullptr;
 }
 
-void TCellProperties::Set_BrushColorTo(TColor V)
+void TCellProperties::Set_Control(QWidget *V)
 {
-    FBrushColorTo = V;
-    Notify_Changed();
-}
-
-void TCellProperties::Set_VAlignment(TVAlignment V)
-{
-    FVAlignment = V;
-    Notify_Changed();
-}
-
-void TCellProperties::Set_WordWrap(bool V)
-{
-    FWordWrap = V;
-    Notify_Changed();
+    if (TBaseGrid *G = OwnerGrid())
+        G->Set_Cell_Control(this, V);
 }
 
 // --- in-place editor ------------------------------------------------------------------
@@ -126,6 +103,22 @@ void Free_Cell_Graphic(TObject *O)
     }
 }
 } // namespace
+
+QWidget *TBaseGrid::Cell_Control(const TCellPropValues *Props) const
+{
+    const auto It = FCellControls.find(Props);
+    return It == FCellControls.end() ? nullptr : It->second.data();
+}
+
+void TBaseGrid::Set_Cell_Control(const TCellPropValues *Props, QWidget *Control)
+{
+    if (FDestroying)
+        return;   // the map goes with the grid
+    if (Control)
+        FCellControls[Props] = Control;
+    else
+        FCellControls.erase(Props);
+}
 
 TBaseGrid::~TBaseGrid()
 {

@@ -1,99 +1,36 @@
 #pragma once
 #include "grid/model/GridTypes.h"
+#include "grid/model/CellPropValues.h"
 #include "grid/model/GridModel.h"
 #include "toolkit/MaskEdit.h"
 #include "toolkit/StringGrid.h"
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <unordered_map>
 
 class TBaseGrid;
 class VOdeGridUndoRedo;
 
-// The per-cell properties object, kept in the cell's object slot and owned by
-// the grid's model (freed with its cell, never by hand). Spans: -1/-1
-// unmerged; a block's base cell holds (columns - 1, rows - 1); every other
-// member holds its offset from the base. It knows its model, not the window:
-// a change that needs a repaint is a notice of the model.
-class TCellProperties : public TModelCellProps {
+// The grid's per-cell properties: the model's property values (kept in the
+// cell's object slot and owned by the model, freed with their cell, never by
+// hand) and, on the window's side, a control laid over the cell. The control
+// is not stored here but in the owner grid's map, keyed by these properties,
+// so that it moves with its cell as the model moves the properties.
+class TCellProperties : public TCellPropValues {
 public:
     TCellProperties(TBaseGrid *Grid, int ACol, int ARow);
+    ~TCellProperties() override;
     const char *ClassName() const override { return "TCellProperties"; }
 
-    // Copies the stored values of another properties object (not the owner
-    // grid, graphic object, BrushColorTo, paint pass, calculation or gradient).
+    // The stored values and the control of another cell (see TCellPropValues).
     void Assign(const TCellProperties &Source);
 
     // The grid whose model holds these properties (nullptr for none).
     TBaseGrid *OwnerGrid() const;
-    std::uintptr_t CellObject() const { return FObject; }
-    void Set_CellObject(std::uintptr_t V) { FObject = V; }
-    TObject *GraphicObject() const { return FGraphicObject; }
-    void Set_GraphicObject(TObject *V) { FGraphicObject = V; }
-    TBrushStyle BrushStyle() const { return FBrushStyle; }
-    void Set_BrushStyle(TBrushStyle V) { FBrushStyle = V; }
-    TColor BrushColor() const { return FBrushColor; }
-    void Set_BrushColor(TColor V);      // repaints the cell
-    TColor BrushColorTo() const { return FBrushColorTo; }
-    void Set_BrushColorTo(TColor V);    // repaints the cell
-    int FontSize() const { return FFontSize; }
-    void Set_FontSize(int V) { FFontSize = V; }
-    TColor FontColor() const { return FFontColor; }
-    void Set_FontColor(TColor V) { FFontColor = V; }
-    TFontStyles FontStyle() const { return FFontStyle; }
-    void Set_FontStyle(TFontStyles V) { FFontStyle = V; }
-    int BorderWidth() const { return FBorderWidth; }
-    void Set_BorderWidth(int V) { FBorderWidth = V; }
-    TColor BorderColor() const { return FBorderColor; }
-    void Set_BorderColor(TColor V) { FBorderColor = V; }
-    TAlignment Alignment() const { return FAlignment; }
-    void Set_Alignment(TAlignment V) { FAlignment = V; }
-    TVAlignment VAlignment() const { return FVAlignment; }
-    void Set_VAlignment(TVAlignment V);   // repaints the cell
-    int PaintID() const { return FPaintID; }
-    void Set_PaintID(int V) { FPaintID = V; }
-    bool WordWrap() const { return FWordWrap; }
-    void Set_WordWrap(bool V);            // repaints the cell
-    TColumnCalcType CalcType() const { return FCalcType; }
-    void Set_CalcType(TColumnCalcType V) { FCalcType = V; }
-    TObject *CalcObject() const { return FCalcObject; }
-    void Set_CalcObject(TObject *V) { FCalcObject = V; }
-    int NodeLevel() const { return FNodeLevel; }
-    void Set_NodeLevel(int V) { FNodeLevel = V; }
-    TEditorType Editor() const { return FEditor; }
-    void Set_Editor(TEditorType V) { FEditor = V; }
-    QString FontName() const { return FFontName; }
-    void Set_FontName(const QString &V) { FFontName = V; }
-    bool ReadOnly() const { return FReadOnly; }
-    void Set_ReadOnly(bool V) { FReadOnly = V; }
-    TCellGradientDirection GradientDirection() const { return FGradientDirection; }
-    void Set_GradientDirection(TCellGradientDirection V) { FGradientDirection = V; }
-    QWidget *Control() const { return FControl; }
-    void Set_Control(QWidget *V) { FControl = V; }
-
-private:
-    std::uintptr_t FObject = 0;
-    TObject *FGraphicObject = nullptr;
-    TBrushStyle FBrushStyle = bsSolid;
-    TColor FBrushColor = clNone;
-    TColor FBrushColorTo = clNone;
-    int FFontSize = 8;
-    TColor FFontColor = clNone;
-    TFontStyles FFontStyle;
-    int FBorderWidth = 0;
-    TColor FBorderColor = clBlack;
-    TAlignment FAlignment = taLeftJustify;
-    TVAlignment FVAlignment = vtaTop;
-    int FPaintID = 0;
-    bool FWordWrap = true;
-    TColumnCalcType FCalcType = acNONE;
-    TObject *FCalcObject = nullptr;
-    int FNodeLevel = 0;
-    TEditorType FEditor = edNormal;
-    QString FFontName;
-    bool FReadOnly = false;
-    TCellGradientDirection FGradientDirection = GradientVertical;
-    QPointer<QWidget> FControl;
+    // The control over the cell; a grid-less properties object has none.
+    QWidget *Control() const;
+    void Set_Control(QWidget *V);
 };
 
 // The base grid's in-place editor: the platform editor that enforces the edit
@@ -243,6 +180,10 @@ public:
     // is destroyed (Notification).
     void Set_UndoRedo(VOdeGridUndoRedo *Value);
     bool Destroying() const { return FDestroying; }
+    // The control laid over the cell whose properties are Props (see
+    // TCellProperties); nullptr when none or when it was destroyed.
+    QWidget *Cell_Control(const TCellPropValues *Props) const;
+    void Set_Cell_Control(const TCellPropValues *Props, QWidget *Control);
 
     std::function<void(TBaseGrid *, int ACol, int ARow, QString &Value)> OnGetDisplText;
     std::function<void(TBaseGrid *, int ACol, int ARow, QString &Value)> OnGetDisplWideText;
@@ -316,4 +257,7 @@ private:
     bool FHasCellProps = false;
     int FMergeCount = 0;
     bool FDestroying = false;
+    // Controls over cells, keyed by the cells' properties, which the model
+    // moves with their cells; an entry goes with its properties.
+    std::unordered_map<const TCellPropValues *, QPointer<QWidget>> FCellControls;
 };

@@ -81,19 +81,3 @@ void TColumnSize::Assign(const TColumnSize &Source)
     FLocation = Source.FLocation;
     FRows = Source.FRows;
 }
-
-void THTMLSettings::Assign(const THTMLSettings &Source)
-{
-    const bool KeepImages = ExportImages;
-    std::vector<int> KeepWidths = std::move(ColWidths);
-    *this = Source;
-    ExportImages = KeepImages;
-    ColWidths = std::move(KeepWidths);
-}
-
-void TPrintSettings::Assign(const TPrintSettings &Source)
-{
-    const bool Keep = FixedCellsAlways;
-    *this = Source;
-    FixedCellsAlways = Keep;
-}

@@ -16,6 +16,7 @@
 #include "grid/stringgrid/GridControlLook.h"
 #include "dropdowns/DropDownAppearance.h"
 #include "grid/model/GridRowFlags.h"
+#include "grid/model/GridSaveOptions.h"
 #include "grid/stringgrid/GridScrollSettings.h"
 #include "grid/base/CellControls.h"
 #include "grid/stringgrid/GridSettings.h"
@@ -106,6 +107,12 @@ public: \
     } \
 private: \
     Type F##Name = Default;
+// A published option kept in the grid's save options (defaults there).
+#define BC_GRID_SAVE_OPTION(Type, Name) \
+public: \
+    Type Name() const { return FSaveOptions.Name; } \
+    void Set_##Name(Type Value) { FSaveOptions.Name = Value; } \
+private:
 // Getter and plain setter (no repaint).
 #define BC_GRID_FIELD(Type, Name, Default) \
 public: \
@@ -516,6 +523,8 @@ public:
     TColumnSize &ColumnSize() { return *FColumnSize; }
     THTMLSettings &HTMLSettings() { return FHTMLSettings; }
     TPrintSettings &PrintSettings() { return FPrintSettings; }
+    TGridSaveOptions &SaveOptions() { return FSaveOptions; }
+    const TGridSaveOptions &SaveOptions() const { return FSaveOptions; }
     TSyncGrid &SyncGrid() { return FSyncGrid; }
     TBands &Bands() { return FBands; }
     TFocusHelper &FocusHelper() { return FFocusHelper; }
@@ -951,27 +960,27 @@ public:
     BC_GRID_FIELD(TInvalidEntryIcon, InvalidEntryIcon, ieWarning)
     BC_GRID_FIELD(QString, InvalidEntryTitle, QString())
     BC_GRID_FIELD(QString, InvalidEntryText, QString())
-    BC_GRID_FIELD(bool, LoadFirstRow, true)
+    BC_GRID_SAVE_OPTION(bool, LoadFirstRow)
     BC_GRID_FIELD(bool, SizeGrowOnly, false)
     BC_GRID_FIELD(int, ZoomFactor, 0)
     BC_GRID_FIELD(bool, FindBusy, false)
     BC_GRID_FIELD(int, PreviewPage, 1)
     BC_GRID_FIELD(bool, PrinterDriverFix, false)
-    BC_GRID_FIELD(bool, ExcelClipboardFormat, false)
-    BC_GRID_FIELD(bool, SaveFixedCells, true)
-    BC_GRID_FIELD(bool, SaveFixedRows, false)
-    BC_GRID_FIELD(bool, SaveFixedCols, false)
-    BC_GRID_FIELD(bool, SaveHiddenCells, false)
-    BC_GRID_FIELD(bool, SaveVirtCells, true)
-    BC_GRID_FIELD(bool, SaveWithHTML, true)
-    BC_GRID_FIELD(bool, SaveWithRTF, false)
+    BC_GRID_SAVE_OPTION(bool, ExcelClipboardFormat)
+    BC_GRID_SAVE_OPTION(bool, SaveFixedCells)
+    BC_GRID_SAVE_OPTION(bool, SaveFixedRows)
+    BC_GRID_SAVE_OPTION(bool, SaveFixedCols)
+    BC_GRID_SAVE_OPTION(bool, SaveHiddenCells)
+    BC_GRID_SAVE_OPTION(bool, SaveVirtCells)
+    BC_GRID_SAVE_OPTION(bool, SaveWithHTML)
+    BC_GRID_SAVE_OPTION(bool, SaveWithRTF)
     BC_GRID_FIELD(bool, ClearTextOnly, false)
-    BC_GRID_FIELD(bool, QuoteEmptyCells, true)
-    BC_GRID_FIELD(bool, AlwaysQuotes, false)
-    BC_GRID_FIELD(bool, JavaCSV, false)
-    BC_GRID_FIELD(QChar, Delimiter, QChar())
+    BC_GRID_SAVE_OPTION(bool, QuoteEmptyCells)
+    BC_GRID_SAVE_OPTION(bool, AlwaysQuotes)
+    BC_GRID_SAVE_OPTION(bool, JavaCSV)
+    BC_GRID_SAVE_OPTION(QChar, Delimiter)
     BC_GRID_FIELD(bool, NoDefaultDraw, false)
-    BC_GRID_FIELD(QString, XMLEncoding, QStringLiteral("ISO-8859-1"))
+    BC_GRID_SAVE_OPTION(QString, XMLEncoding)
     BC_GRID_FIELD(QString, FloatFormat, QStringLiteral("%.2f"))
     BC_GRID_FIELD(QChar, PasswordChar, QChar(u'*'))
     BC_GRID_FIELD(QString, CheckTrue, QStringLiteral("Y"))
@@ -1772,6 +1781,7 @@ private:
     std::unique_ptr<TColumnSize> FColumnSize;
     THTMLSettings FHTMLSettings;
     TPrintSettings FPrintSettings;
+    TGridSaveOptions FSaveOptions;
     TSyncGrid FSyncGrid;
     TBands FBands;
     TFocusHelper FFocusHelper;

@@ -78,7 +78,7 @@ QString RIraRevadiVizo::GetFormattedCell(int ACol, int ARow)
 
 void RIraRevadiVizo::GetSaveCellText(int ACol, int ARow, QString &Value)
 {
-    Value = FSaveVirtCells ? GetFormattedCell(ACol, ARow) : Cells(ACol, ARow);
+    Value = FSaveOptions.SaveVirtCells ? GetFormattedCell(ACol, ARow) : Cells(ACol, ARow);
     // A check box without text is saved as its state's text.
     if (Value.isEmpty()) {
         const TCellType Kind = GetCellType(ACol, ARow);
@@ -88,7 +88,7 @@ void RIraRevadiVizo::GetSaveCellText(int ACol, int ARow, QString &Value)
             Value = State == cbChecked ? GetCheckTrue(ACol, ARow) : GetCheckFalse(ACol, ARow);
         }
     }
-    if (!FSaveWithRTF && ClassifyCellText(Value, true) == ctRichText) {
+    if (!FSaveOptions.SaveWithRTF && ClassifyCellText(Value, true) == ctRichText) {
         // Rich text not kept as such is saved as the text it shows.
         if (!FSaveRichEdit) {
             FSaveRichEdit = new TRichEdit(this);
@@ -97,7 +97,7 @@ void RIraRevadiVizo::GetSaveCellText(int ACol, int ARow, QString &Value)
         CellToRich(ACol, ARow, *FSaveRichEdit);
         Value = FSaveRichEdit->Text();
     } else {
-        Value = Saved_Cell_Text(Value, FSaveWithHTML, FSaveWithRTF);
+        Value = Saved_Cell_Text(Value, FSaveOptions.SaveWithHTML, FSaveOptions.SaveWithRTF);
     }
     if (OnSaveCell)
         OnSaveCell(this, ACol, ARow, Value);

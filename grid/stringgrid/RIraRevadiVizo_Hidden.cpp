@@ -264,23 +264,27 @@ TRect RIraRevadiVizo::GetUsedCells()
     return R;
 }
 
-int RIraRevadiVizo::GetSaveStartCol() const { return FSaveFixedCells || FSaveFixedCols ? 0 : FixedCols(); }
-int RIraRevadiVizo::GetSaveStartRow() const { return FSaveFixedCells || FSaveFixedRows ? 0 : FixedRows(); }
-int RIraRevadiVizo::GetSaveEndCol() const
+namespace {
+TCellRange Save_Range_Of(const RIraRevadiVizo &G)
 {
-    return FSaveFixedCells || FSaveFixedCols ? ColCount() - 1 : ColCount() - FFixedRightCols - 1;
+    return Save_Range(G.SaveOptions(), {G.ColCount(), G.RowCount(), G.FixedCols(), G.FixedRows(),
+                                        G.FixedRightCols(), G.FixedFooters()});
 }
-int RIraRevadiVizo::GetSaveEndRow() const
-{
-    return FSaveFixedCells || FSaveFixedRows ? RowCount() - 1 : RowCount() - FFixedFooters - 1;
-}
+} // namespace
+
+int RIraRevadiVizo::GetSaveStartCol() const { return Save_Range_Of(*this).Left; }
+int RIraRevadiVizo::GetSaveStartRow() const { return Save_Range_Of(*this).Top; }
+int RIraRevadiVizo::GetSaveEndCol() const { return Save_Range_Of(*this).Right; }
+int RIraRevadiVizo::GetSaveEndRow() const { return Save_Range_Of(*this).Bottom; }
 int RIraRevadiVizo::GetSaveColCount() const
 {
-    return FSaveFixedCells || FSaveFixedCols ? ColCount() : ColCount() - FixedCols() - FFixedRightCols;
+    const TCellRange R = Save_Range_Of(*this);
+    return R.Right - R.Left + 1;
 }
 int RIraRevadiVizo::GetSaveRowCount() const
 {
-    return FSaveFixedCells || FSaveFixedRows ? RowCount() : RowCount() - FixedRows() - FFixedFooters;
+    const TCellRange R = Save_Range_Of(*this);
+    return R.Bottom - R.Top + 1;
 }
 
 bool RIraRevadiVizo::IsHiddenRow(int RowIndex, std::vector<int> &Cache) const

@@ -367,6 +367,39 @@ TEST_F(TBaseGridFixture, SelectionFramePixels)
     EXPECT_EQ(Pixel(Img, 80, 40), 0xD9D9D9);
 }
 
+// A control laid over a cell belongs to the cell's properties: it moves with
+// them, goes when they are freed (new properties in the same place start
+// without one, even at the same address), is forgotten once destroyed, and
+// Assign copies it.
+TEST_F(TBaseGridFixture, CellControlsGoWithTheirProperties)
+{
+    auto *W = new QWidget;
+    Grid.GetCellProperties(2, 3)->Set_Control(W);
+    EXPECT_EQ(Grid.Find_Cell_Props(2, 3)->Control(), W);
+
+    Grid.Model().Move_Row(3, 5);
+    ASSERT_NE(Grid.Find_Cell_Props(2, 5), nullptr);
+    EXPECT_EQ(Grid.Find_Cell_Props(2, 5)->Control(), W);
+
+    TCellProperties *Other = Grid.GetCellProperties(1, 1);
+    Other->Assign(*Grid.Find_Cell_Props(2, 5));
+    EXPECT_EQ(Other->Control(), W);
+    Grid.FreeCellPropsAt(1, 1);
+
+    Grid.FreeCellPropsAt(2, 5);
+    EXPECT_EQ(Grid.GetCellProperties(2, 5)->Control(), nullptr);
+
+    Grid.GetCellProperties(2, 5)->Set_Control(W);
+    delete W;
+    EXPECT_EQ(Grid.Find_Cell_Props(2, 5)->Control(), nullptr);
+
+    // Properties of no grid have nowhere to keep a control.
+    TCellProperties Loose(nullptr, 0, 0);
+    QWidget V;
+    Loose.Set_Control(&V);
+    EXPECT_EQ(Loose.Control(), nullptr);
+}
+
 // A gradient cell runs from its colour at the top to the end colour at the bottom.
 TEST_F(TBaseGridFixture, GradientCellPixels)
 {

@@ -167,3 +167,50 @@ TEST(StringGridDefaults, SettingsObjects)
     EXPECT_TRUE(P.TitleLines.isEmpty());
     EXPECT_EQ(P.PageNumSep, "/");
 }
+
+// The published save options and the grid's save options are one: a value
+// set either way is read back both ways, and the save range follows them.
+TEST(StringGridDefaults, SaveOptionsAreTheGridsOwn)
+{
+    RIraRevadiVizo G;
+    EXPECT_EQ(G.SaveOptions(), TGridSaveOptions());
+    struct TCase {
+        const char *Name;
+        void (*SetPublished)(RIraRevadiVizo &);
+        bool (*Stored)(const TGridSaveOptions &);
+    };
+    const TCase Cases[] = {
+        {"SaveFixedCells", [](RIraRevadiVizo &X) { X.Set_SaveFixedCells(false); },
+         [](const TGridSaveOptions &O) { return !O.SaveFixedCells; }},
+        {"SaveHiddenCells", [](RIraRevadiVizo &X) { X.Set_SaveHiddenCells(true); },
+         [](const TGridSaveOptions &O) { return O.SaveHiddenCells; }},
+        {"SaveWithRTF", [](RIraRevadiVizo &X) { X.Set_SaveWithRTF(true); },
+         [](const TGridSaveOptions &O) { return O.SaveWithRTF; }},
+        {"JavaCSV", [](RIraRevadiVizo &X) { X.Set_JavaCSV(true); }, [](const TGridSaveOptions &O) { return O.JavaCSV; }},
+        {"Delimiter", [](RIraRevadiVizo &X) { X.Set_Delimiter(QChar(u';')); },
+         [](const TGridSaveOptions &O) { return O.Delimiter == QChar(u';'); }},
+        {"XMLEncoding", [](RIraRevadiVizo &X) { X.Set_XMLEncoding(QStringLiteral("UTF-8")); },
+         [](const TGridSaveOptions &O) { return O.XMLEncoding == QStringLiteral("UTF-8"); }},
+        {"LoadFirstRow", [](RIraRevadiVizo &X) { X.Set_LoadFirstRow(false); },
+         [](const TGridSaveOptions &O) { return !O.LoadFirstRow; }},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        C.SetPublished(G);
+        EXPECT_TRUE(C.Stored(G.SaveOptions()));
+    }
+    G.SaveOptions().AlwaysQuotes = true;
+    G.SaveOptions().QuoteEmptyCells = false;
+    EXPECT_TRUE(G.AlwaysQuotes());
+    EXPECT_FALSE(G.QuoteEmptyCells());
+
+    // 6 x 5 with one fixed column and row: without the fixed cells the range
+    // starts after them; with SaveFixedRows the rows start at 0 again.
+    G.Set_ColCount(6);
+    G.Set_RowCount(5);
+    EXPECT_EQ(G.GetSaveStartCol(), 1);
+    EXPECT_EQ(G.GetSaveColCount(), 5);
+    G.Set_SaveFixedRows(true);
+    EXPECT_EQ(G.GetSaveStartRow(), 0);
+    EXPECT_EQ(G.GetSaveRowCount(), 5);
+}
