@@ -104,7 +104,7 @@ bc_folder_targets(below_app platform toolkit workspace text catalog image update
 bc_forbid_links(TARGETS ${below_app} FORBIDDEN bc_app
                 WHY "only the program and tests build on the main window's folder")
 bc_forbid_links(TARGETS bc_workspace bc_text bc_update_core bc_editors_data bc_protocols_data bc_protocols_writers
-                        bc_catalog bc_image platform_core bc_grid_model
+                        bc_catalog bc_image platform_core bc_grid_model bc_grid_exchange
                 FORBIDDEN Qt6::Gui Qt6::Widgets
                 WHY "format cores and the workspace state link Qt Core and Xml only")
 
