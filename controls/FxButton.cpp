@@ -501,6 +501,7 @@ void TFxButton::keyPressEvent(QKeyEvent *Event)
     const int Key = Event->key();
     if ((Is_Enter(Key) || Key == Qt::Key_Space) && isEnabled()) {
         FDown = true;
+        FKey_Down = Key;
         update();
         Event->accept();
         return;
@@ -515,6 +516,12 @@ void TFxButton::keyReleaseEvent(QKeyEvent *Event)
         Event->accept();
         if (Event->isAutoRepeat())
             return;
+        // Only the release of the key pressed on this button clicks. A
+        // message box that closed on the press hands the release back to the
+        // button that opened it, which would open the box again.
+        if (Key != FKey_Down)
+            return;
+        FKey_Down = 0;
         QPointer<TFxButton> Self(this);
         FDown = true;
         Click();
@@ -534,6 +541,12 @@ void TFxButton::focusInEvent(QFocusEvent *Event)
 void TFxButton::focusOutEvent(QFocusEvent *Event)
 {
     QWidget::focusOutEvent(Event);
+    // A key released after the focus went elsewhere was not meant for us,
+    // and a button pressed by that key no longer looks pressed.
+    if (FKey_Down != 0) {
+        FKey_Down = 0;
+        FDown = false;
+    }
     update();
 }
 
@@ -542,6 +555,7 @@ void TFxButton::changeEvent(QEvent *Event)
     switch (Event->type()) {
     case QEvent::EnabledChange:
         FDown = false;
+        FKey_Down = 0;
         update();
         break;
     case QEvent::FontChange: Changed(true); break;

@@ -177,6 +177,7 @@ private:
     QMetaObject::Connection FAction_Connection;
 
     bool FDown = false;            // pressed flag
+    int FKey_Down = 0;             // Enter or Space pressed on this button, not yet released; 0 none
     bool FCursorOnButton = false;  // pointer over the button
     int FHotTrackStep = 0;         // 0 .. 8
     bool FDestroying = false;

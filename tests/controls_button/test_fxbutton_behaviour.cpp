@@ -10,9 +10,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -324,6 +326,90 @@ TEST_F(TWindowFixture, KeysPressAndClick)
     // other keys do nothing
     QTest::keyClick(Button, Qt::Key_A);
     EXPECT_EQ(Clicks.count(), 3);
+}
+
+// A key release clicks only after the same key was pressed on the button
+// itself; losing the focus or being disabled in between forgets the press.
+TEST_F(TWindowFixture, KeyReleaseClicksOnlyAfterOwnPress)
+{
+    auto Press = [](TFxButton *B, Qt::Key K) { QTest::keyPress(B, K); };
+    auto Release = [](TFxButton *B, Qt::Key K) { QTest::keyRelease(B, K); };
+    struct TCase
+    {
+        const char *Name;
+        std::function<void(TFxButton *)> Steps;
+        int Clicks;
+        bool Down = false; // still pressed afterwards
+    };
+    const TCase Cases[] = {
+        {"ReturnPressAndRelease", [&](TFxButton *B) { Press(B, Qt::Key_Return); Release(B, Qt::Key_Return); }, 1},
+        {"SpacePressAndRelease", [&](TFxButton *B) { Press(B, Qt::Key_Space); Release(B, Qt::Key_Space); }, 1},
+        {"ReleaseReturnAlone", [&](TFxButton *B) { Release(B, Qt::Key_Return); }, 0},
+        {"ReleaseKeypadEnterAlone", [&](TFxButton *B) { Release(B, Qt::Key_Enter); }, 0},
+        {"ReleaseSpaceAlone", [&](TFxButton *B) { Release(B, Qt::Key_Space); }, 0},
+        {"SecondReleaseAfterClick",
+         [&](TFxButton *B) { Press(B, Qt::Key_Return); Release(B, Qt::Key_Return); Release(B, Qt::Key_Return); }, 1},
+        // Space is still held: the button stays pressed
+        {"ReleaseOfAnotherKey", [&](TFxButton *B) { Press(B, Qt::Key_Space); Release(B, Qt::Key_Return); }, 0, true},
+        {"AutoRepeatedPressesClickOnce",
+         [&](TFxButton *B) {
+             Press(B, Qt::Key_Space);
+             QKeyEvent Repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+             QApplication::sendEvent(B, &Repeat);
+             Release(B, Qt::Key_Space);
+         },
+         1},
+        {"FocusLostBetween",
+         [&](TFxButton *B) {
+             Press(B, Qt::Key_Return);
+             QFocusEvent Out(QEvent::FocusOut, Qt::TabFocusReason);
+             QApplication::sendEvent(B, &Out);
+             Release(B, Qt::Key_Return);
+         },
+         0},
+        {"DisabledBetween",
+         [&](TFxButton *B) {
+             Press(B, Qt::Key_Space);
+             B->setEnabled(false);
+             B->setEnabled(true);
+             Release(B, Qt::Key_Space);
+         },
+         0},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        QSignalSpy Clicks(Button, &TFxButton::clicked);
+        C.Steps(Button);
+        EXPECT_EQ(Clicks.count(), C.Clicks);
+        EXPECT_EQ(Button->Down(), C.Down);
+        // a fresh press and release still clicks
+        Press(Button, Qt::Key_Return);
+        Release(Button, Qt::Key_Return);
+        EXPECT_EQ(Clicks.count(), C.Clicks + 1);
+    }
+}
+
+// A box opened by the button closes on the Enter press; the release that then
+// reaches the button must not open the box again.
+TEST_F(TWindowFixture, ReleaseOfKeyThatClosedItsBoxDoesNotReopenIt)
+{
+    int Opened = 0;
+    QObject::connect(Button, &TFxButton::clicked, Button, [&] {
+        ++Opened;
+        QDialog Box(&Window);
+        auto *Ok = new QPushButton(QStringLiteral("OK"), &Box);
+        Ok->setDefault(true);
+        QObject::connect(Ok, &QPushButton::clicked, &Box, &QDialog::accept);
+        // the user's Enter: its press closes the box
+        QTimer::singleShot(0, &Box, [&Box] { QTest::keyPress(&Box, Qt::Key_Return); });
+        Box.exec();
+    });
+    QTest::keyPress(Button, Qt::Key_Return);
+    QTest::keyRelease(Button, Qt::Key_Return);
+    ASSERT_EQ(Opened, 1);
+    // the release of the Enter that closed the box comes back to the button
+    QTest::keyRelease(Button, Qt::Key_Return);
+    EXPECT_EQ(Opened, 1);
 }
 
 TEST_F(TWindowFixture, HotTracking)
