@@ -338,6 +338,9 @@ protected:
     virtual bool RemoveState(TGlideTabState State);
     // The immediate repaint behind Redraw.
     virtual void Paint_Now();
+    // Hands the window to the window system to move with the pointer (a left
+    // press on the background).
+    virtual void Start_Form_Move();
 
     // Qt events, passed on to the handlers above.
     void paintEvent(QPaintEvent *Event) override;
@@ -386,7 +389,6 @@ private:
     void EndDrag(int MouseX, int MouseY, bool Cancelled);
     void MoveDragForm(int X, int Y, bool Visible);
     void Drag_Move_Between(int X, int Y, bool &Accept);
-    void Start_Form_Move();
 
     std::unique_ptr<TOptions> FOptions;
     std::unique_ptr<TGlideTabsLookAndFeel> FLookAndFeel;

@@ -129,8 +129,10 @@ void TCustomGlideTabs::MouseDown(Qt::MouseButton Button, int X, int Y)
     FMouseDownHitTest = HitTest(QPoint(X, Y));
     FMouseButton = Button;
     FMouseDownPoint = QPoint(X, Y);
-    if (FOptions->Behaviour().BackgroundDragMovesForm() && FMouseDownHitTest.HitTestArea == htBackground
-        && parentWidget()) {
+    // Only the left button moves the window: a move started by the right
+    // button followed the pointer until the next left click.
+    if (Button == Qt::LeftButton && FOptions->Behaviour().BackgroundDragMovesForm()
+        && FMouseDownHitTest.HitTestArea == htBackground && parentWidget()) {
         Start_Form_Move();
         return;
     }
@@ -322,30 +324,20 @@ void TCustomGlideTabs::ShowTabPopupMenu(QObject *, QPoint Pt)
         Item.Checked = Tag != -1 && Tag == ActiveTabIndex() + 10 && ActiveTabIndex() >= 0;
         FTabPopupMenu->Items.push_back(Item);
     };
-    // Only what the strip shows may be offered: a "New tab" without an add
-    // button, a delete for a tab without a close button, or a hidden page
-    // would let the user reach what the window keeps from them.
-    if (FOptions->Display().AddButton().Visibility() != avNone) {
-        Add(QStringLiteral("New tab"), 3);
-        Add(QStringLiteral("-"), -1);
-    }
+    // Every tab is listed, hidden ones too: the menu is how a window reaches
+    // a page its strip does not show (the network editor's Ruzor AVI page).
+    Add(QStringLiteral("New tab"), 3);
+    Add(QStringLiteral("-"), -1);
     const int I = FMouseDownHitTest.TabIndex;
     if (I >= 0 && I < FTabs->Count()) {
-        TGlideTab *T = FTabs->GetItem(I);
-        const bool Could_Close = FOptions->Display().CloseButton().Visibility() != bvNever && !T->Pinned()
-                                 && !T->HideCloseButton();
-        if (Could_Close) {
-            Add(QStringLiteral("Delete Tab"), 2);
-            Add(QStringLiteral("-"), -1);
-        }
+        const TGlideTab *T = FTabs->GetItem(I);
+        Add(QStringLiteral("Delete Tab"), 2);
+        Add(QStringLiteral("-"), -1);
         Add(T->Pinned() ? QStringLiteral("Unpin this tab") : QStringLiteral("Pin this tab"), T->Pinned() ? 1 : 0);
         Add(QStringLiteral("-"), -1);
     }
-    for (int K = 0; K < FTabs->Count(); ++K) {
-        const TGlideTab *T = FTabs->GetItem(K);
-        if (T->Visible() && !T->MarkedForDeletion())
-            Add(GetTabDescription(K), 10 + K);
-    }
+    for (int K = 0; K < FTabs->Count(); ++K)
+        Add(GetTabDescription(K), 10 + K);
     if (Presenter())
         Presenter()(*this, *FTabPopupMenu, Pt);
     else

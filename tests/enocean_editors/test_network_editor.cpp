@@ -16,6 +16,7 @@
 #include "workspace/Workspace.h"
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -490,6 +491,39 @@ TEST_F(NetworkEditorTest, TabIndexChoosesTheList)
     EXPECT_EQ(Boxes.Texts(), QStringList{"Do You really want to remove the selected variable?"});
     EXPECT_TRUE(Dev(0).SmartACKList[0]->VariableList.empty());
     EXPECT_EQ(Dev(0).UnidirectionalList[0]->VariableList.size(), 1u);
+}
+
+// A right click on the strip opens its menu and moves no window; the menu
+// lists the hidden Ruzor AVI page, and choosing it shows that list.
+TEST_F(NetworkEditorTest, StripMenuReachesTheRuzorAviPage)
+{
+    Open_With(One(Make_Device("1", {{0xA5, 1, 1, {{0, "TMP"}}}}, {{0xD2, 9, 2, {{1, "SW"}}}})));
+    Editor->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Editor.get()));
+    Select_Device(0);
+    QStringList Offered;
+    Set_GlideTabs_Menu_Presenter([&](TCustomGlideTabs &Strip, const TGlideTabsPopupMenu &Menu, QPoint) {
+        for (const TGlideTabsMenuItem &Item : Menu.Items) {
+            Offered << Item.Caption;
+            if (Item.Caption == QLatin1String("Ruzor AVI"))
+                Strip.PopupMenuItemClick(Item.Tag);
+        }
+    });
+    TGlideTabs *Strip = Editor->CT_Uni_Smart_Remote;
+    const QPoint Background(Strip->width() - 200, Strip->height() / 2);
+    ASSERT_EQ(Strip->HitTest(Background).HitTestArea, htBackground);
+    QTest::mousePress(Strip, Qt::RightButton, {}, Background);
+    // a press that started a window move would have stopped short of the strip's own press
+    EXPECT_TRUE(Strip->HasState(stsMouseDown));
+    QContextMenuEvent Menu(QContextMenuEvent::Mouse, Background, Strip->mapToGlobal(Background));
+    QApplication::sendEvent(Strip, &Menu);
+    QTest::mouseRelease(Strip, Qt::RightButton, {}, Background);
+    Set_GlideTabs_Menu_Presenter(nullptr);
+    EXPECT_EQ(Offered, (QStringList{"New tab", "-", "Unidirectional", "Ruzor AVI", "Remote"}));
+    EXPECT_EQ(Strip->ActiveTabIndex(), 1);
+    EXPECT_EQ(Tree(), (QStringList{"Ruzor AVI - EEP List", "  EEP - RORG : 0xD2 FUNC : 0x09 TYPE : 0x02",
+                                   "    Variable - SW"}));
+    Editor->hide();
 }
 
 // ---- Variable flows ----------------------------------------------------------------------------

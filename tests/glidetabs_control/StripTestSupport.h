@@ -12,6 +12,7 @@ class TCountingStrip : public TGlideTabs
 public:
     using TGlideTabs::TGlideTabs;
     int Paints = 0;
+    int Form_Moves = 0; // window moves asked of the window system
     using TCustomGlideTabs::AddState;
     using TCustomGlideTabs::RemoveState;
 
@@ -21,6 +22,7 @@ protected:
         ++Paints;
         TGlideTabs::Paint_Now();
     }
+    void Start_Form_Move() override { ++Form_Moves; }
 };
 
 // The configuration every strip of the configurator's windows stores.

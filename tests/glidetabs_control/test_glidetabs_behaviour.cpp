@@ -1,5 +1,7 @@
 #include "StripTestSupport.h"
+#include <QApplication>
 #include <QMetaObject>
+#include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -226,6 +228,7 @@ TEST_F(GlideTabsBehaviour, BackgroundPressAndDoubleClick)
     Settle(*S, Clock);
     S->MouseDown(Qt::LeftButton, 850, 2);
     EXPECT_FALSE(S->HasState(stsMouseDown));
+    EXPECT_EQ(S->Form_Moves, 1);
     S->MouseUp(Qt::LeftButton, 850, 2);
     QStringList Dbl;
     S->OnTabDblClick = [&](QObject *, TGlideTab *T) { Dbl << T->Caption(); };
@@ -241,6 +244,55 @@ TEST_F(GlideTabsBehaviour, BackgroundPressAndDoubleClick)
     S->AddState(stsAnimatingMovement);
     S->DblClick(P.x(), P.y());
     EXPECT_EQ(Dbl, QStringList({"A"}));
+}
+
+} // namespace
+
+namespace {
+
+// Only a left press on the background moves the window; a right press there
+// is an ordinary press (its menu follows), and so are the middle button and a
+// right double click.
+TEST_F(GlideTabsBehaviour, OnlyLeftButtonMovesWindow)
+{
+    Configurator_Options(*S, 100, 160);
+    Add_Tabs(*S, {"A", "B"});
+    Settle(*S, Clock);
+    ASSERT_EQ(S->HitTest(QPoint(850, 10)).HitTestArea, htBackground);
+    struct TCase
+    {
+        const char *Name;
+        Qt::MouseButton Button;
+        bool Double;
+        int Moves;
+    };
+    const TCase Cases[] = {
+        {"LeftPress", Qt::LeftButton, false, 1},
+        // both presses of a double click
+        {"LeftDoubleClick", Qt::LeftButton, true, 2},
+        {"RightPress", Qt::RightButton, false, 0},
+        {"RightDoubleClick", Qt::RightButton, true, 0},
+        {"MiddlePress", Qt::MiddleButton, false, 0},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        S->Form_Moves = 0;
+        const QPoint P(850, 10);
+        QTest::mousePress(S.get(), C.Button, {}, P);
+        if (C.Double) {
+            QTest::mouseRelease(S.get(), C.Button, {}, P);
+            QMouseEvent Dbl(QEvent::MouseButtonDblClick, P, S->mapToGlobal(P), C.Button, C.Button, Qt::NoModifier);
+            QApplication::sendEvent(S.get(), &Dbl);
+        }
+        EXPECT_EQ(S->Form_Moves, C.Moves);
+        // a press that moves nothing is the strip's own until released
+        EXPECT_EQ(S->HasState(stsMouseDown), C.Moves == 0);
+        QTest::mouseRelease(S.get(), C.Button, {}, P);
+        EXPECT_FALSE(S->HasState(stsMouseDown));
+        EXPECT_EQ(S->ActiveTabIndex(), 1);
+        if (Window.isMaximized()) // the left double click's own toggle
+            Window.showNormal();
+    }
 }
 
 } // namespace

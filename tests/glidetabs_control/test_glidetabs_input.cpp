@@ -205,8 +205,11 @@ TEST_F(GlideTabsInput, HintNamesTab)
     EXPECT_EQ(S->GetTabDescription(7), "");
 }
 
-// The network editor's menu offers only the visible page: no new tab, no delete, no hidden pages.
-TEST_F(GlideTabsInput, NetworkEditorMenuOffersOnlyVisibleTab)
+// The menu lists every tab, hidden ones included, with New tab always and
+// Delete Tab and pinning when the last press hit a tab, also on a strip that
+// shows no add or close button (the network editor's): a hidden page is
+// reached through it.
+TEST_F(GlideTabsInput, MenuListsEveryTabAndItsEntries)
 {
     Configurator_Options(*S, 100, 160);
     Make({"Unidirectional", "Ruzor AVI", "Remote"});
@@ -214,19 +217,30 @@ TEST_F(GlideTabsInput, NetworkEditorMenuOffersOnlyVisibleTab)
     S->Tabs()[1]->SetVisible(false);
     Settle(*S, Clock);
     const QPoint P = Tab_Point(*S, 0);
-    S->MouseMove(P.x(), P.y());
-    S->MouseDown(Qt::RightButton, P.x(), P.y());
-    S->MouseUp(Qt::RightButton, P.x(), P.y());
-    S->ContextMenu();
-    EXPECT_EQ(Menu_Text(), QStringList({"Pin this tab:0r", "-:-1", "Unidirectional:10r*"}))
-        << Menu_Text().join(" | ").toStdString();
-    // on the background: only the pages
-    S->MouseDown(Qt::RightButton, 600, 20);
-    S->MouseUp(Qt::RightButton, 600, 20);
-    S->ContextMenu();
-    EXPECT_EQ(Menu_Text(), QStringList({"Unidirectional:10r*"}));
-    S->PopupMenuItemClick(10);
-    EXPECT_EQ(S->ActiveTabIndex(), 0);
+    struct TCase
+    {
+        const char *Name;
+        QPoint Press;
+        QStringList Items;
+    };
+    const TCase Cases[] = {
+        {"OnTab", P,
+         {"New tab:3r", "-:-1", "Delete Tab:2r", "-:-1", "Pin this tab:0r", "-:-1", "Unidirectional:10r*",
+          "Ruzor AVI:11r", "Remote:12r"}},
+        {"OnBackground", QPoint(600, 20),
+         {"New tab:3r", "-:-1", "Unidirectional:10r*", "Ruzor AVI:11r", "Remote:12r"}},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        S->MouseMove(C.Press.x(), C.Press.y());
+        S->MouseDown(Qt::RightButton, C.Press.x(), C.Press.y());
+        S->MouseUp(Qt::RightButton, C.Press.x(), C.Press.y());
+        S->ContextMenu();
+        EXPECT_EQ(Menu_Text(), C.Items) << Menu_Text().join(" | ").toStdString();
+    }
+    // the hidden page becomes the active one
+    S->PopupMenuItemClick(Tag_Of("Ruzor AVI"));
+    EXPECT_EQ(S->ActiveTabIndex(), 1);
 }
 
 // With the add and close buttons shown the menu holds every action, and each item does its part.
@@ -250,12 +264,13 @@ TEST_F(GlideTabsInput, MenuItemsAndActions)
     EXPECT_EQ(S->Tabs()[0]->Caption(), "B");
     S->PopupMenuItemClick(Tag_Of("New tab"));
     EXPECT_EQ(S->Tabs().Count(), 4);
-    // a pinned tab shows no close button: the menu offers no delete, but unpinning
+    // a pinned tab offers unpinning, and its delete as every tab does
     S->MouseDown(Qt::RightButton, Tab_Point(*S, 0).x(), Tab_Point(*S, 0).y());
     S->MouseUp(Qt::RightButton, 0, 0);
     Settle(*S, Clock);
     S->ContextMenu();
-    EXPECT_EQ(Tag_Of("Delete Tab"), -1000);
+    EXPECT_EQ(Tag_Of("Delete Tab"), 2);
+    EXPECT_EQ(Tag_Of("Pin this tab"), -1000);
     EXPECT_EQ(Tag_Of("Unpin this tab"), 1);
     // delete removes the tab under the last press
     S->MouseDown(Qt::RightButton, Tab_Point(*S, 2).x(), Tab_Point(*S, 2).y());
