@@ -17,8 +17,8 @@ void Apply_Window_Look(QWidget *Window);
 // P_Title across the top: L_SW_Code (SW_Code in large grey type) and the
 // bold grey subtitle L_SW_Desc.
 QFrame *Make_Title_Panel(QWidget *Window, int Width, QLabel *&L_SW_Code, QLabel *&L_SW_Desc);
-// P_Button with OK (check mark) and Cancel (cross) centred in it; the caller
-// places the panel and wires the buttons.
+// P_Button with OK (check mark) and Cancel (cross) centred in it, also when
+// the panel is resized; the caller places the panel and wires the buttons.
 QFrame *Make_Button_Panel(QWidget *Window, int Width, TFxButton *&Btn_OK, TFxButton *&Btn_Cancel);
 QLabel *Make_Label(QWidget *Parent, const char *Name, int Left, int Top, int Width);
 

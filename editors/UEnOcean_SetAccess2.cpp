@@ -23,6 +23,7 @@
 #include <QShowEvent>
 #include <QSplitter>
 #include <QTreeWidget>
+#include <QWindow>
 
 using namespace EnOcean_Dialog_Look;
 
@@ -144,8 +145,6 @@ void TFEnOcean_SetAccess2::FormCreate()
     TW_UniSmart_EEP->setSelectionMode(QAbstractItemView::SingleSelection);
     SG_EEP_Var = new RIraRevadiVizo(Splitter2);
     SG_EEP_Var->setObjectName(QStringLiteral("SG_EEP_Var"));
-    Splitter2->setSizes({Tree_Pane_Width, 700});
-    Splitter1->setSizes({Device_Pane_Width, Client_Width - Device_Pane_Width});
 
     P_Button = Make_Button_Panel(this, Client_Width, Btn_OK, Btn_Cancel);
     TAppButtonLook Scan_Look;
@@ -234,6 +233,12 @@ void TFEnOcean_SetAccess2::Set_Lang()
 void TFEnOcean_SetAccess2::showEvent(QShowEvent *Event)
 {
     QDialog::showEvent(Event);
+    // The window's handle exists once shown; its expose tells when the
+    // editor is really on screen.
+    if (QWindow *Handle = windowHandle(); Handle && Handle != FWatched_Handle) {
+        Handle->installEventFilter(this);
+        FWatched_Handle = Handle;
+    }
     if (!Event->spontaneous())
         FormShow();
 }
@@ -253,11 +258,23 @@ void TFEnOcean_SetAccess2::Lay_Out()
     P_Title->resize(width(), Title_Height);
     Splitter1->setGeometry(0, Title_Height, width(), Body_Height);
     P_Button->setGeometry(0, height() - Button_Panel_Height, width(), Button_Panel_Height);
+    // A splitter shares out the width it has: the first division waits until
+    // it is shown at its size (a hidden one takes its geometry only later, and
+    // would scale the panes down to its default width).
+    const bool Divide = !FPanes_Divided && Splitter1->isVisible();
+    if (Divide)
+        Splitter1->setSizes(
+            {Device_Pane_Width, std::max(1, Splitter1->width() - Splitter1->handleWidth() - Device_Pane_Width)});
     const int Pane_Width = Splitter1->sizes().value(0, Device_Pane_Width);
     LB_ID_Devices_List->setGeometry(8, 62, std::max(40, Pane_Width - 16), Body_Height - 70);
     const int Data_Width = std::max(100, Splitter1->sizes().value(1, Client_Width - Device_Pane_Width));
     CT_Uni_Smart_Remote->setGeometry(0, 0, Data_Width, Strip_Height);
     Splitter2->setGeometry(0, Strip_Height + 40, Data_Width, Body_Height - Strip_Height - 40);
+    if (Divide) {
+        Splitter2->setSizes(
+            {Tree_Pane_Width, std::max(1, Splitter2->width() - Splitter2->handleWidth() - Tree_Pane_Width)});
+        FPanes_Divided = true;
+    }
 }
 
 void TFEnOcean_SetAccess2::FormShow()
@@ -270,11 +287,29 @@ void TFEnOcean_SetAccess2::FormShow()
     Ind_Var = -1;
     TW_UniSmart_EEP->clear();
     Show_EnOcean_ASG_EEP_Var();
-    if (!FLast_Load.Complete()) {
-        // The devices read before the fault are shown; saving would drop the rest.
-        Msg_Warning(Lang_Text(1232) + QStringLiteral("\n") + File_EnOcean + QStringLiteral("\n") + FLast_Load.Reason,
-                    this);
-    }
+    // The devices read before a fault are shown; saving would drop the rest.
+    // The warning waits until the editor is on screen, so that it stands over it.
+    FPartial_Warning_Due = !FLast_Load.Complete();
+    QMetaObject::invokeMethod(this, &TFEnOcean_SetAccess2::Warn_Partial_Load, Qt::QueuedConnection);
+}
+
+void TFEnOcean_SetAccess2::Warn_Partial_Load()
+{
+    if (!FPartial_Warning_Due || !isVisible())
+        return;
+    const QWindow *Handle = windowHandle();
+    if (!Handle || !Handle->isExposed())
+        return; // the expose of the window calls again
+    FPartial_Warning_Due = false;
+    Msg_Warning(Lang_Text(1232) + QStringLiteral("\n") + File_EnOcean + QStringLiteral("\n") + FLast_Load.Reason,
+                this);
+}
+
+bool TFEnOcean_SetAccess2::eventFilter(QObject *Watched, QEvent *Event)
+{
+    if (Watched == windowHandle() && Event->type() == QEvent::Expose && FPartial_Warning_Due)
+        QMetaObject::invokeMethod(this, &TFEnOcean_SetAccess2::Warn_Partial_Load, Qt::QueuedConnection);
+    return QDialog::eventFilter(Watched, Event);
 }
 
 void TFEnOcean_SetAccess2::Cancel_Devices_List()

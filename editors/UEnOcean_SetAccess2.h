@@ -2,6 +2,8 @@
 #include "editors/EnOcean_Network.h"
 #include <QDialog>
 #include <QImage>
+#include <QPointer>
+#include <QWindow>
 #include <vector>
 class QAction;
 class QFrame;
@@ -132,6 +134,7 @@ public:
 protected:
     void showEvent(QShowEvent *Event) override;
     void resizeEvent(QResizeEvent *Event) override;
+    bool eventFilter(QObject *Watched, QEvent *Event) override;
 
 private:
     void FormCreate();
@@ -153,7 +156,14 @@ private:
     // Runs a dialog modally; true for OK.
     bool Run(QDialog *Dialog);
 
+    // Shows the partial-load warning (text 1232) over the editor once it is
+    // on screen; nothing when none is due or the editor is not shown.
+    void Warn_Partial_Load();
+
     TEnOcean_Load_Result FLast_Load;
+    bool FPartial_Warning_Due = false;
+    bool FPanes_Divided = false; // the splitters got their first division
+    QPointer<QWindow> FWatched_Handle;
 };
 
 // Buttons of the network editors carry drawn pictures: a plus, a minus and a

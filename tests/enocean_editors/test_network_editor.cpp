@@ -829,7 +829,8 @@ TEST_F(NetworkEditorTest, SaveOnAFullDiskKeepsTheFileAndTheWindow)
     EXPECT_EQ(Ids(), QStringList{"1"});
 }
 
-// A file read only up to a fault is reported; OK replaces it only after Yes.
+// A file read only up to a fault is reported over the editor once it is on
+// screen (not while it is still being shown); OK replaces it only after Yes.
 TEST_F(NetworkEditorTest, PartlyReadFileIsReportedAndReplacedOnlyOnYes)
 {
     const QByteArray Content =
@@ -839,12 +840,43 @@ TEST_F(NetworkEditorTest, PartlyReadFileIsReportedAndReplacedOnlyOnYes)
         "<Device Id=\"2\" Secure_Type=\"0\" RollCodeAlg=\"0\"/>"
         "</DevicesList></EnOcean>";
     Write_File(File_EnOcean, Content);
-    Editor->FormShow();
+    // Records where each box stood: its parent, and whether that was on screen.
+    struct TWhere_Boxes : TFakeMessageBoxes
+    {
+        QList<QWidget *> Parents;
+        QList<bool> Parent_On_Screen;
+        TMsgResult Show(QWidget *Parent, TMsgKind Kind, const QString &Caption, const QString &Text,
+                        TMsgButtons Buttons) override
+        {
+            Parents << Parent;
+            Parent_On_Screen << (Parent && Parent->isVisible() && Parent->windowHandle()
+                                 && Parent->windowHandle()->isExposed());
+            return TFakeMessageBoxes::Show(Parent, Kind, Caption, Text, Buttons);
+        }
+    } Where;
+    Set_Message_Boxes(&Where);
+    Editor->show();
+    EXPECT_TRUE(Where.Shown.isEmpty()); // not while the editor is being shown
     EXPECT_EQ(Ids(), QStringList{"1"});
-    ASSERT_EQ(Boxes.Shown.size(), 1);
-    EXPECT_EQ(Boxes.Shown[0].Kind, TMsgKind::mkWarning);
-    EXPECT_TRUE(Boxes.Shown[0].Text.startsWith(Lang_Text(1232)));
-    EXPECT_TRUE(Boxes.Shown[0].Text.contains("RollCodeTx")) << qPrintable(Boxes.Shown[0].Text);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Editor.get()));
+    QApplication::processEvents();
+    Set_Message_Boxes(&Boxes);
+    ASSERT_EQ(Where.Shown.size(), 1);
+    EXPECT_EQ(Where.Parents[0], Editor.get());
+    EXPECT_TRUE(Where.Parent_On_Screen[0]);
+    EXPECT_EQ(Where.Shown[0].Kind, TMsgKind::mkWarning);
+    EXPECT_TRUE(Where.Shown[0].Text.startsWith(Lang_Text(1232)));
+    EXPECT_TRUE(Where.Shown[0].Text.contains("RollCodeTx")) << qPrintable(Where.Shown[0].Text);
+    // each showing reads the file again and warns once, however often the window is exposed
+    Editor->hide();
+    Editor->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Editor.get()));
+    QApplication::processEvents();
+    Editor->update();
+    QApplication::processEvents();
+    EXPECT_EQ(Boxes.Shown.size(), 1);
+    Editor->hide();
+    Boxes.Shown.clear();
 
     Boxes.Shown.clear();
     Boxes.Answers << TMsgResult::mrNo;
@@ -860,17 +892,47 @@ TEST_F(NetworkEditorTest, PartlyReadFileIsReportedAndReplacedOnlyOnYes)
     EXPECT_NE(Read_File(File_EnOcean), Content);
 }
 
-// The panes follow the window's size.
+// The editor opens at 1150 x 410 with the device pane 273 and the tree 369
+// pixels wide; the panes follow the window's size, and OK and Cancel stay
+// centred under it.
 TEST_F(NetworkEditorTest, PanesFollowTheWindow)
 {
     Open();
+    struct TCase
+    {
+        const char *Name;
+        QSize Size;
+        int Device_Pane; // -1: not checked (the user's division may have been scaled)
+        int Tree_Pane;
+    };
+    const TCase Cases[] = {
+        {"AsOpened", QSize(1150, 410), 273, 369},
+        {"Maximised", QSize(1400, 600), -1, -1},
+        {"BackToNormal", QSize(1150, 410), -1, -1},
+    };
     Editor->show();
-    Editor->resize(1400, 600);
-    QApplication::processEvents();
-    EXPECT_EQ(Editor->Splitter1->geometry(), QRect(0, 69, 1400, 600 - 69 - 40));
-    EXPECT_EQ(Editor->P_Button->geometry(), QRect(0, 560, 1400, 40));
-    EXPECT_EQ(Editor->LB_ID_Devices_List->geometry().bottom() + 1, 600 - 69 - 40 - 8);
-    EXPECT_EQ(Editor->Splitter2->geometry().bottom() + 1, 600 - 69 - 40);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Editor.get()));
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Editor->resize(C.Size);
+        QApplication::processEvents();
+        const int W = C.Size.width(), H = C.Size.height();
+        EXPECT_EQ(Editor->size(), C.Size);
+        EXPECT_EQ(Editor->P_Title->geometry(), QRect(0, 0, W, 69));
+        EXPECT_EQ(Editor->Splitter1->geometry(), QRect(0, 69, W, H - 69 - 40));
+        EXPECT_EQ(Editor->P_Button->geometry(), QRect(0, H - 40, W, 40));
+        EXPECT_EQ(Editor->Btn_OK->geometry(), QRect(W / 2 - 116, 6, 110, 28));
+        EXPECT_EQ(Editor->Btn_Cancel->geometry(), QRect(W / 2 + 6, 6, 110, 28));
+        EXPECT_EQ(Editor->LB_ID_Devices_List->geometry().bottom() + 1, H - 69 - 40 - 8);
+        EXPECT_EQ(Editor->CT_Uni_Smart_Remote->geometry(), QRect(0, 0, Editor->PEnOcean_Data->width(), 30));
+        EXPECT_EQ(Editor->Splitter2->geometry().bottom() + 1, H - 69 - 40);
+        if (C.Device_Pane >= 0) {
+            EXPECT_EQ(Editor->PEnOcean_ID->width(), C.Device_Pane);
+            EXPECT_EQ(Editor->TW_UniSmart_EEP->width(), C.Tree_Pane);
+        }
+        for (TFxButton *B : {Editor->Btn_Add_Device, Editor->Btn_Add_Variable, Editor->Btn_Modify_Variable})
+            EXPECT_EQ(B->size(), QSize(34, 28)) << B->objectName().toStdString();
+    }
     Editor->hide();
 }
 

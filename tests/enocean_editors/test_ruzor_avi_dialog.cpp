@@ -200,6 +200,9 @@ TEST_F(RuzorAviDialogTest, ResizesInWidthOnly)
     EXPECT_EQ(Dialog->height(), 694);
     EXPECT_EQ(Dialog->width(), 600);
     EXPECT_GT(Dialog->CG_Vars_Case_IN->width(), 425);
+    // OK and Cancel stay centred
+    EXPECT_EQ(Dialog->Btn_OK->geometry(), QRect(300 - 116, 6, 110, 28));
+    EXPECT_EQ(Dialog->Btn_Cancel->geometry(), QRect(300 + 6, 6, 110, 28));
     Dialog->hide();
 }
 
