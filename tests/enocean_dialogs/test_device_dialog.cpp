@@ -87,6 +87,55 @@ TEST_F(DeviceDialogTest, HeightAndRowsFollowTheSecurityType)
     }
 }
 
+// Each row at its top, its label at 16 and its field 201 pixels wide at 160;
+// the title 69 and the button panel 40 pixels high, OK and Cancel 110 x 28
+// centred in it.
+TEST_F(DeviceDialogTest, ControlsStandAtTheirPlaces)
+{
+    Dialog->CB_DevEnOcean_SecType->setCurrentIndex(2);
+    Show();
+    EXPECT_EQ(Dialog->size(), QSize(380, 409));
+    struct TRow
+    {
+        const char *Name;
+        int Row;
+        int Top;
+        int Field_Height; // edits 21, lists 22
+    };
+    const TRow Rows[] = {
+        {"Id", TSecurity_Rows::rowId, 72, 21},
+        {"SecType", TSecurity_Rows::rowSecType, 112, 22},
+        {"Key", TSecurity_Rows::rowKey, 144, 21},
+        {"RollCode", TSecurity_Rows::rowRollCode, 176, 21},
+        {"RollCodeAlg", TSecurity_Rows::rowRollCodeAlg, 208, 22},
+        {"RollCodeTx", TSecurity_Rows::rowRollCodeTx, 240, 22},
+        {"CMACAlg", TSecurity_Rows::rowCMACAlg, 272, 22},
+        {"DataEnc", TSecurity_Rows::rowDataEnc, 304, 22},
+        {"PTM", TSecurity_Rows::rowPTM, 336, 22},
+    };
+    for (const TRow &R : Rows) {
+        SCOPED_TRACE(R.Name);
+        EXPECT_EQ(Dialog->Row_Label(R.Row)->geometry(), QRect(16, R.Top + 3, 140, 16));
+        EXPECT_EQ(Dialog->Row_Field(R.Row)->geometry(), QRect(160, R.Top, 201, R.Field_Height));
+    }
+    struct TPlace
+    {
+        const char *Name;
+        QWidget *Widget;
+        QRect Place;
+    };
+    const TPlace Places[] = {
+        {"P_Title", Dialog->P_Title, QRect(0, 0, 380, 69)},
+        {"P_Button", Dialog->P_Button, QRect(0, 369, 380, 40)},
+        {"Btn_OK", Dialog->Btn_OK, QRect(74, 6, 110, 28)},
+        {"Btn_Cancel", Dialog->Btn_Cancel, QRect(196, 6, 110, 28)},
+    };
+    for (const TPlace &P : Places) {
+        SCOPED_TRACE(P.Name);
+        EXPECT_EQ(P.Widget->geometry(), P.Place);
+    }
+}
+
 // Hidden fields keep their contents: 2 -> 0 -> 2 shows them again unchanged;
 // no chosen type leaves rows and height as they were.
 TEST_F(DeviceDialogTest, HiddenRowsKeepTheirContents)

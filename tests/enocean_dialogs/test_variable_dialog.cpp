@@ -95,6 +95,56 @@ TEST_F(VariableDialogTest, CreationFillsRorgAndStartBit)
     EXPECT_TRUE(Dialog->CB_Var_Case->toolTip().isEmpty()); // a blank hint is no hint
 }
 
+// 460 x 390: each list at its top with its label at 16, the fields 307
+// pixels wide at 134, the headings at 70 and 206; title 69, buttons 40 high
+// with OK and Cancel 110 x 28 centred.
+TEST_F(VariableDialogTest, ControlsStandAtTheirPlaces)
+{
+    Show();
+    EXPECT_EQ(Dialog->size(), QSize(460, 390));
+    struct TRow
+    {
+        const char *Name;
+        QLabel *Label;
+        QWidget *Field;
+        int Top;
+        int Field_Height; // the position edit 21, lists 22
+    };
+    const auto &D = *Dialog;
+    const TRow Rows[] = {
+        {"Rorg", D.L_EEP_RORG, D.CB_EEP_Rorg, 99, 22},
+        {"Func", D.L_EEP_FUNC, D.CB_EEP_Func, 127, 22},
+        {"Type", D.L_EEP_TYPE, D.CB_EEP_Type, 155, 22},
+        {"Case", D.L_Var_CASE, D.CB_Var_Case, 235, 22},
+        {"Variable", D.L_Var_Variable, D.CB_Var_Variable, 263, 22},
+        {"Position", D.L_Var_Position, D.E_Var_Position, 291, 21},
+        {"BitStart", D.L_Var_BitStart, D.CB_Var_BitStart, 319, 22},
+    };
+    for (const TRow &R : Rows) {
+        SCOPED_TRACE(R.Name);
+        EXPECT_EQ(R.Label->geometry(), QRect(16, R.Top + 3, 114, 16));
+        EXPECT_EQ(R.Field->geometry(), QRect(134, R.Top, 307, R.Field_Height));
+    }
+    struct TPlace
+    {
+        const char *Name;
+        QWidget *Widget;
+        QRect Place;
+    };
+    const TPlace Places[] = {
+        {"L_EEP", D.L_EEP, QRect(16, 70, 428, 16)},
+        {"L_Variable", D.L_Variable, QRect(16, 206, 428, 16)},
+        {"P_Title", D.P_Title, QRect(0, 0, 460, 69)},
+        {"P_Button", D.P_Button, QRect(0, 350, 460, 40)},
+        {"Btn_OK", D.Btn_OK, QRect(114, 6, 110, 28)},
+        {"Btn_Cancel", D.Btn_Cancel, QRect(236, 6, 110, 28)},
+    };
+    for (const TPlace &P : Places) {
+        SCOPED_TRACE(P.Name);
+        EXPECT_EQ(P.Widget->geometry(), P.Place);
+    }
+}
+
 // A changed list fills the one below (nothing chosen), empties the others
 // below, empties the position and puts the start bit back to 0.
 TEST_F(VariableDialogTest, CascadeFillsTheNextListAndEmptiesTheRest)

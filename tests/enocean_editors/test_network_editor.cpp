@@ -912,6 +912,7 @@ TEST_F(NetworkEditorTest, PanesFollowTheWindow)
     };
     Editor->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Editor.get()));
+    EXPECT_EQ(Editor->size(), QSize(1150, 410)); // as created
     for (const TCase &C : Cases) {
         SCOPED_TRACE(C.Name);
         Editor->resize(C.Size);
@@ -929,6 +930,12 @@ TEST_F(NetworkEditorTest, PanesFollowTheWindow)
         if (C.Device_Pane >= 0) {
             EXPECT_EQ(Editor->PEnOcean_ID->width(), C.Device_Pane);
             EXPECT_EQ(Editor->TW_UniSmart_EEP->width(), C.Tree_Pane);
+            // the device buttons over the list, the variable buttons under the strip
+            EXPECT_EQ(Editor->LB_ID_Devices_List->geometry(), QRect(8, 62, C.Device_Pane - 16, H - 69 - 40 - 70));
+            EXPECT_EQ(Editor->Btn_Remove_Device->pos(), QPoint(46, 28));
+            EXPECT_EQ(Editor->Btn_Modify_Device->pos(), QPoint(84, 28));
+            EXPECT_EQ(Editor->Btn_Add_Variable->pos(), QPoint(8, 36));
+            EXPECT_EQ(Editor->Splitter2->geometry().top(), 70);
         }
         for (TFxButton *B : {Editor->Btn_Add_Device, Editor->Btn_Add_Variable, Editor->Btn_Modify_Variable})
             EXPECT_EQ(B->size(), QSize(34, 28)) << B->objectName().toStdString();

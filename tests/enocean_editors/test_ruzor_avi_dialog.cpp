@@ -191,6 +191,52 @@ TEST_F(RuzorAviDialogTest, ShortCatalogueRefusesOk)
     }
 }
 
+// 464 x 694: the lists 307 pixels wide at 134 with their labels at 16, the
+// headings at 70, 206 and 438, the two tables 425 x 137 at 272 and 504 with
+// columns of 100, 45, 100 and 64; OK and Cancel 110 x 28 centred.
+TEST_F(RuzorAviDialogTest, ControlsStandAtTheirPlaces)
+{
+    Dialog->show();
+    QApplication::processEvents();
+    EXPECT_EQ(Dialog->size(), QSize(464, 694));
+    const auto &D = *Dialog;
+    struct TPlace
+    {
+        const char *Name;
+        QWidget *Widget;
+        QRect Place;
+    };
+    const TPlace Places[] = {
+        {"P_Title", D.P_Title, QRect(0, 0, 464, 69)},
+        {"L_EEP", D.L_EEP, QRect(16, 70, 432, 16)},
+        {"L_EEP_RORG", D.L_EEP_RORG, QRect(16, 102, 114, 16)},
+        {"CB_EEP_Rorg", D.CB_EEP_Rorg, QRect(134, 99, 307, 22)},
+        {"CB_EEP_Func", D.CB_EEP_Func, QRect(134, 127, 307, 22)},
+        {"CB_EEP_Type", D.CB_EEP_Type, QRect(134, 155, 307, 22)},
+        {"L_Variable", D.L_Variable, QRect(16, 206, 432, 16)},
+        {"L_Var_CASE", D.L_Var_CASE, QRect(16, 238, 114, 16)},
+        {"CB_Var_Case_IN", D.CB_Var_Case_IN, QRect(134, 235, 307, 22)},
+        {"CG_Vars_Case_IN", D.CG_Vars_Case_IN, QRect(16, 272, 425, 137)},
+        {"Label1", D.Label1, QRect(16, 438, 432, 16)},
+        {"Label2", D.Label2, QRect(16, 470, 114, 16)},
+        {"CB_Var_Case_OUT", D.CB_Var_Case_OUT, QRect(134, 467, 307, 22)},
+        {"CG_Vars_Case_OUT", D.CG_Vars_Case_OUT, QRect(16, 504, 425, 137)},
+        {"P_Button", D.P_Button, QRect(0, 654, 464, 40)},
+        {"Btn_OK", D.Btn_OK, QRect(116, 6, 110, 28)},
+        {"Btn_Cancel", D.Btn_Cancel, QRect(238, 6, 110, 28)},
+    };
+    for (const TPlace &P : Places) {
+        SCOPED_TRACE(P.Name);
+        EXPECT_EQ(P.Widget->geometry(), P.Place);
+    }
+    for (TSAck_Table *G : {D.CG_Vars_Case_IN, D.CG_Vars_Case_OUT}) {
+        SCOPED_TRACE(G->objectName().toStdString());
+        EXPECT_EQ((QList<int>{G->ColWidths(0), G->ColWidths(1), G->ColWidths(2), G->ColWidths(3)}),
+                  (QList<int>{100, 45, 100, 64}));
+    }
+    Dialog->hide();
+}
+
 // Only the width follows the user; the height stays.
 TEST_F(RuzorAviDialogTest, ResizesInWidthOnly)
 {

@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QSplitter>
 #include <QTest>
 #include <QTabWidget>
 #include <memory>
@@ -288,10 +289,16 @@ TEST_F(MQTTEditorTest, TemplateDialogOnDoubleClick)
         Select(0, 7, 1); // display 7 = Template
         QString Seen_Text, Title, Desc;
         int Legend_Rows = 0;
+        QList<QRect> Places;
+        QList<int> Sizes;
         While_Modal(
             [&] {
                 D = Editor->Topic_Template;
                 ASSERT_NE(D, nullptr);
+                Places = {D->rect(), D->P_Title->geometry(), D->Splitter1->geometry(), D->P_Button->geometry(),
+                          D->Btn_OK->geometry(), D->Btn_Cancel->geometry()};
+                Sizes = {D->P_Legend->height(), D->Splitter1->handleWidth(), D->SG_Keywords->ColWidths(0),
+                         D->SG_Keywords->ColWidths(1), D->SG_Keywords->RowHeights(0)};
                 Seen_Text = D->RE_TopicTemplate->Text();
                 Title = D->windowTitle();
                 Desc = D->L_SW_Desc->text();
@@ -303,6 +310,11 @@ TEST_F(MQTTEditorTest, TemplateDialogOnDoubleClick)
         EXPECT_EQ(Title, QStringLiteral("Set Template"));
         EXPECT_EQ(Desc, QStringLiteral("Set Template"));
         EXPECT_EQ(Legend_Rows, 3);
+        // 635 x 396: title 69, buttons 40 and 110 x 28 centred, the editor over the legend
+        EXPECT_EQ(Places, (QList<QRect>{QRect(0, 0, 635, 396), QRect(0, 0, 635, 69), QRect(0, 69, 635, 287),
+                                        QRect(0, 356, 635, 40), QRect(201, 6, 110, 28), QRect(323, 6, 110, 28)}));
+        // legend 108 high under a 3-pixel handle; columns 200 and 380, header row 22
+        EXPECT_EQ(Sizes, (QList<int>{108, 3, 200, 380, 22}));
         EXPECT_EQ(Editor->CG_Pub->GetCellEx(F::pcTemplate, 1), QString::fromLatin1(C.Expected));
         if (C.OK) {
             EXPECT_EQ(Seen_Text, QStringLiteral("$VALUE$"));
