@@ -10,6 +10,7 @@
 #include "grid/model/GridFilter.h"
 #include "grid/model/GridFind.h"
 #include "grid/model/GridGrouping.h"
+#include "grid/stringgrid/GridEnums.h"
 #include "grid/stringgrid/GridLooks.h"
 #include "grid/stringgrid/GridPaintExtras.h"
 #include "grid/stringgrid/GridSearchFooter.h"
@@ -42,84 +43,9 @@
 // the platform grid shows (Col, Row, TopRow, the selection). Hidden rows
 // leave the grid, so the row of cell access is the row's present position.
 
-enum TGridLook { glStandard, glSoft, glClassic, glQel, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
-enum THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
-enum TScrollType { ssNormal, ssFlat, ssEncarta, ssMetro };
-enum TScrollBarAlways { saNone, saVert, saHorz, saBoth };
-enum TFilterDropDownColumns { fdNormal, fdAll };
-enum THintShowLargeTextPos { hpCell, hpMouse };
-enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
-enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
-enum TGridExportState { esExportStart, esExportNewRow, esExportDone, esExportSelRow, esExportFail, esExportNextRow };
-enum TGridImportState { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
-
-class RIraRevadiVizo;
-class RIraRevadiVizoCheck;
-class TGridSpin;
-class TGridCombo;
-class TGridEditBtn;
-class TGridUnitEditBtn;
-class TGridCheckBox;
-class TGridButton;
-class TGridDatePicker;
-class TGridDateTimePicker;
-class TEditLink;
-class VOdeInplaceEdit;
-class TRichEdit;
-class VOdeRichEdit;
-class TGridTrackbarDropDown;
-class TGridMemoDropDown;
-class TGridCalculatorDropDown;
-class TGridTimepickerDropDown;
-class TGridDetailPickerDropDown;
-class TGridGridDropDown;
-class TGridColorDropDown;
-class TGridImageDropDown;
-class TGridDarAzidDropDown;
 // The start of rotated text in Rect for the text's extents (cos/sin of the
 // angle times height and width): the quadrant's rule moves Left and Top.
 void RotatedTextRect(TRect &Rect, int HAlign, int VAlign, int Angle, int HC, int WS, int HS, int WC);
-
-// The one selection listener a grid may have: told of every new current cell.
-class IRIraRevadiVizoSelect {
-public:
-    virtual ~IRIraRevadiVizoSelect() = default;
-    virtual void CellSelected(int ACol, int ARow) = 0;
-};
-
-// Told of every changed cell rectangle, after OnCellsChanged.
-class TGridChangeNotifier {
-public:
-    virtual ~TGridChangeNotifier() = default;
-    virtual void NotifyCellsChanged(const TGridRect &ARect) {}
-};
-
-// Getter Name() and setter Set_Name() that store and repaint when the value changes.
-#define BC_GRID_PROP(Type, Name, Default) \
-public: \
-    Type Name() const { return F##Name; } \
-    void Set_##Name(Type Value) \
-    { \
-        if (F##Name == Value) \
-            return; \
-        F##Name = Value; \
-        Invalidate(); \
-    } \
-private: \
-    Type F##Name = Default;
-// A published option kept in the grid's save options (defaults there).
-#define BC_GRID_SAVE_OPTION(Type, Name) \
-public: \
-    Type Name() const { return FSaveOptions.Name; } \
-    void Set_##Name(Type Value) { FSaveOptions.Name = Value; } \
-private:
-// Getter and plain setter (no repaint).
-#define BC_GRID_FIELD(Type, Name, Default) \
-public: \
-    Type Name() const { return F##Name; } \
-    void Set_##Name(Type Value) { F##Name = Value; } \
-private: \
-    Type F##Name = Default;
 
 class RIraRevadiVizo : public TBaseGrid {
     Q_OBJECT
