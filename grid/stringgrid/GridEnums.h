@@ -54,7 +54,8 @@ public:
     virtual void NotifyCellsChanged(const TGridRect &ARect) {}
 };
 
-// Getter Name() and setter Set_Name() that store and repaint when the value changes.
+// Getter Name() and setter Set_Name() that store and repaint when the value
+// changes; the field F##Name is the grid state's (BC_GRID_STATE_FIELD).
 #define BC_GRID_PROP(Type, Name, Default) \
 public: \
     Type Name() const { return F##Name; } \
@@ -64,20 +65,16 @@ public: \
             return; \
         F##Name = Value; \
         Invalidate(); \
-    } \
-private: \
-    Type F##Name = Default;
-// A published option kept in the grid's save options (defaults there).
-#define BC_GRID_SAVE_OPTION(Type, Name) \
-public: \
-    Type Name() const { return FSaveOptions.Name; } \
-    void Set_##Name(Type Value) { FSaveOptions.Name = Value; } \
-private:
+    }
 // Getter and plain setter (no repaint).
 #define BC_GRID_FIELD(Type, Name, Default) \
 public: \
     Type Name() const { return F##Name; } \
-    void Set_##Name(Type Value) { F##Name = Value; } \
-private: \
-    Type F##Name = Default;
-
+    void Set_##Name(Type Value) { F##Name = Value; }
+// A published option kept in the grid's save options (defaults there).
+#define BC_GRID_SAVE_OPTION(Type, Name) \
+public: \
+    Type Name() const { return FSaveOptions.Name; } \
+    void Set_##Name(Type Value) { FSaveOptions.Name = Value; }
+// The field behind either.
+#define BC_GRID_STATE_FIELD(Type, Name, Default) Type F##Name = Default;

@@ -9,8 +9,7 @@
 #include <QResizeEvent>
 
 RIraRevadiVizo::RIraRevadiVizo(QWidget *Parent)
-    : TBaseGrid(Parent), FCellNode(std::make_unique<TCellNode>(this)), FColumnSize(std::make_unique<TColumnSize>(this)),
-      FSyncGrid(this)
+    : TBaseGrid(Parent), RIraRevadiVizo_State(this, this, Model().Row_Flags(), [this] { Invalidate(); })
 {
     FNavigation.Sender = this;
     FNavigation.OnChange = [this](QObject *) { NavigationChange(); };

@@ -1,36 +1,5 @@
 #pragma once
-#include "grid/base/BaseGrid.h"
-#include "grid/base/DateTimePickerEdit.h"
-#include "grid/base/DrawRoutines.h"
-#include "grid/base/CellControls.h"
-#include "grid/base/GridOptions.h"
-#include "grid/model/CellGraphic.h"
-#include "grid/model/CellLayout.h"
-#include "grid/model/DarAzidError.h"
-#include "grid/model/GridFilter.h"
-#include "grid/model/GridFind.h"
-#include "grid/model/GridGrouping.h"
-#include "grid/stringgrid/GridEnums.h"
-#include "grid/stringgrid/GridLooks.h"
-#include "grid/stringgrid/GridPaintExtras.h"
-#include "grid/stringgrid/GridSearchFooter.h"
-#include "grid/stringgrid/GridControlLook.h"
-#include "dropdowns/DropDownAppearance.h"
-#include "grid/model/GridRowFlags.h"
-#include "grid/model/GridSaveOptions.h"
-#include "grid/stringgrid/GridScrollSettings.h"
-#include "grid/base/CellControls.h"
-#include "grid/stringgrid/GridSettings.h"
-#include "grid/stringgrid/EditLink.h"
-#include "platform/DateTime.h"
-#include <QPointer>
-#include <QStringList>
-#include <array>
-#include <functional>
-#include <map>
-#include <tuple>
-#include <memory>
-#include <vector>
+#include "grid/stringgrid/RIraRevadiVizo_p.h"
 
 // The system's string grid: every table of the configurator's windows is one.
 // On top of the base grid it keeps hidden rows and columns (in the grid's
@@ -47,7 +16,7 @@
 // angle times height and width): the quadrant's rule moves Left and Top.
 void RotatedTextRect(TRect &Rect, int HAlign, int VAlign, int Angle, int HC, int WS, int HS, int WC);
 
-class RIraRevadiVizo : public TBaseGrid {
+class RIraRevadiVizo : public TBaseGrid, protected RIraRevadiVizo_State {
     Q_OBJECT
 public:
     explicit RIraRevadiVizo(QWidget *Parent = nullptr);
@@ -775,7 +744,6 @@ public:
     void CellTextChanged(int ACol, int ARow) override;
 
 private:
-    TPaintExtras FPaintExtras;
     void Paint_Sizing_Line() override;
     // The cell's scroll bar at the right of R (R.Right moves left); the
     // content then moves up by the position.
@@ -799,122 +767,15 @@ private:
     void Draw_Node_Button(TCanvas &Canvas, int ARow, TRect R, TCellGraphic *Graphic);
     void Draw_Cell_Background(TCanvas &Canvas, int ACol, int RCol, int ARow, const TRect &T, bool Fixed,
                               bool DrawnSelected);
-    TCellGraphic FRowCheckBox;
-    TImageList *FGridImages = nullptr;   // not owned
-    bool FAutoCheckGroup = false;
-    bool FAutoNumAlign = false;
-    bool FLastToggleState = false;
-    bool FEnhTextSize = false;
-    bool FURLShow = false;
-    bool FURLFull = false;
-    bool FNoImageAndText = false;
-    bool FURLShowInText = false;
-    TGridLook FLook = glXP;
-    bool FVisualStyle = false;
-    TQelStyle FComponentStyle = tsWindowsXP;
-    TOfficeTheme FLastTheme = otUnknown;
-    bool FThemeAdapted = false;
-    TColorTones FColorTones;
-    TFixedGradientColors FFixedGradient;
-    TControlLook FControlLook{&FFixedGradient, [this] { Invalidate(); }};
-    TSortSettings FSortSettings;
-    int FSelectionColorMixerFactor = 50;
-    bool FSelectionColorMixer = false;
-    bool FSelectionRectangle = false;
-    bool FSelectionResizer = false;
-    TColor FShowModifiedColor = clYellow;
-    TColor FSearchFooterColor = clBtnFace;
-    TColor FSearchFooterColorTo = clBtnFace;
-    bool FCtl3D = true;
-    TColor FHighlightColor = clHighlight;
-    TColor FHighlightTextColor = clHighlightText;
-    bool FAutoThemeAdapt = false;
-    bool FSelectionRTFKeep = false;
-    TPoint FHoverFixed{-1, -1};
-    bool FHoverFixedDown = false;
-    TPoint FHotButton{-1, -1};
     void Track_Hot_Button(int X, int Y);
     void Register_Theme_Window();
-    TColor FUnselBrush = clNone;
-    TColor FUnselFont = clNone;
-public:
 
+public:
     // ===== properties with their defaults =============================================
-    BC_GRID_PROP(int, MinRowHeight, 0)
-    BC_GRID_PROP(int, MaxRowHeight, 0)
-    BC_GRID_PROP(int, MinColWidth, 0)
-    BC_GRID_PROP(int, MaxColWidth, 0)
-    BC_GRID_PROP(TColor, ScrollColor, clNone)
-    BC_GRID_PROP(int, ScrollWidth, 17)
-    BC_GRID_PROP(bool, IntegralHeight, false)
-    BC_GRID_PROP(TColor, HintColor, clInfoBk)
-    BC_GRID_PROP(TColor, SelectionColor, 0xEACAB6)
-    BC_GRID_PROP(TColor, SelectionColorTo, clNone)
-    BC_GRID_PROP(TColor, SelectionMirrorColor, clNone)
-    BC_GRID_PROP(TColor, SelectionMirrorColorTo, clNone)
-    BC_GRID_PROP(TColor, SelectionTextColor, 0)
-    BC_GRID_PROP(TColor, SelectionRectangleColor, 0)
-    BC_GRID_PROP(TColor, ActiveCellColor, 0x808080)
-    BC_GRID_PROP(TColor, ActiveCellColorTo, clNone)
-    BC_GRID_PROP(bool, ActiveCellShow, false)
-    BC_GRID_PROP(TColor, DisabledFontColor, 0xC0C0C0)
-    BC_GRID_PROP(TColor, URLColor, 0xFF0000)
-    BC_GRID_PROP(TColor, QelGradientFrom, 0xFFFFFF)
-    BC_GRID_PROP(TColor, QelGradientTo, 0xF0F0F0)
-    BC_GRID_PROP(TColor, QelGradientMirrorFrom, clNone)
-    BC_GRID_PROP(TColor, QelGradientMirrorTo, clNone)
-    BC_GRID_PROP(TColor, BorderColor, 0xB99D7F)
-    BC_GRID_PROP(bool, HideFocusRect, false)
-    BC_GRID_PROP(bool, FixedAsButtons, false)
-    BC_GRID_PROP(THoverFixedCells, HoverFixedCells, hfNone)
-    BC_GRID_PROP(bool, UseDisabledFont, true)
-    BC_GRID_PROP(TPoint, XYOffset, (TPoint{2, 2}))
-    BC_GRID_PROP(TAlignment, DefaultAlignment, taLeftJustify)
-    BC_GRID_PROP(bool, EnableHTML, true)
-    BC_GRID_PROP(bool, ShowDesignHelper, true)
-    BC_GRID_FIELD(bool, ShowNullDates, true)
-    BC_GRID_FIELD(bool, IntelliZoom, true)
-    BC_GRID_FIELD(TEditorType, DefaultEditor, edNormal)
-    BC_GRID_FIELD(bool, EnhRowColMove, true)
-    BC_GRID_FIELD(bool, EnableWheel, true)
-    BC_GRID_FIELD(bool, AutoFilterUpdate, true)
-    BC_GRID_FIELD(TFilterDropDownColumns, FilterDropDownColumns, fdNormal)
-    BC_GRID_FIELD(QString, FilterDropDownClear, QStringLiteral("(All)"))
-    BC_GRID_FIELD(bool, FilterIncremental, false)
-    BC_GRID_FIELD(THintShowLargeTextPos, HintShowLargeTextPos, hpCell)
-    BC_GRID_FIELD(bool, UseInternalHintClass, true)
-    BC_GRID_FIELD(TInvalidEntryIcon, InvalidEntryIcon, ieWarning)
-    BC_GRID_FIELD(QString, InvalidEntryTitle, QString())
-    BC_GRID_FIELD(QString, InvalidEntryText, QString())
-    BC_GRID_SAVE_OPTION(bool, LoadFirstRow)
-    BC_GRID_FIELD(bool, SizeGrowOnly, false)
-    BC_GRID_FIELD(int, ZoomFactor, 0)
-    BC_GRID_FIELD(bool, FindBusy, false)
-    BC_GRID_FIELD(int, PreviewPage, 1)
-    BC_GRID_FIELD(bool, PrinterDriverFix, false)
-    BC_GRID_SAVE_OPTION(bool, ExcelClipboardFormat)
-    BC_GRID_SAVE_OPTION(bool, SaveFixedCells)
-    BC_GRID_SAVE_OPTION(bool, SaveFixedRows)
-    BC_GRID_SAVE_OPTION(bool, SaveFixedCols)
-    BC_GRID_SAVE_OPTION(bool, SaveHiddenCells)
-    BC_GRID_SAVE_OPTION(bool, SaveVirtCells)
-    BC_GRID_SAVE_OPTION(bool, SaveWithHTML)
-    BC_GRID_SAVE_OPTION(bool, SaveWithRTF)
-    BC_GRID_FIELD(bool, ClearTextOnly, false)
-    BC_GRID_SAVE_OPTION(bool, QuoteEmptyCells)
-    BC_GRID_SAVE_OPTION(bool, AlwaysQuotes)
-    BC_GRID_SAVE_OPTION(bool, JavaCSV)
-    BC_GRID_SAVE_OPTION(QChar, Delimiter)
-    BC_GRID_FIELD(bool, NoDefaultDraw, false)
-    BC_GRID_SAVE_OPTION(QString, XMLEncoding)
-    BC_GRID_FIELD(QString, FloatFormat, QStringLiteral("%.2f"))
-    BC_GRID_FIELD(QChar, PasswordChar, QChar(u'*'))
-    BC_GRID_FIELD(QString, CheckTrue, QStringLiteral("Y"))
-    BC_GRID_FIELD(QString, CheckFalse, QStringLiteral("N"))
-    BC_GRID_FIELD(QString, EditMask, QString())
-    BC_GRID_FIELD(bool, FitCellsInGrid, true)
-    BC_GRID_FIELD(bool, FilterNormalCellsOnly, true)
-    BC_GRID_FIELD(bool, EditDisable, false)
+    // (listed with their types and defaults in RIraRevadiVizo_p.h)
+    BC_STRINGGRID_REPAINTING_PROPS(BC_GRID_PROP)
+    BC_STRINGGRID_PLAIN_PROPS(BC_GRID_FIELD)
+    BC_STRINGGRID_SAVE_OPTIONS(BC_GRID_SAVE_OPTION)
 
     // ===== editing: rights, validation, editors and the flow (RIraRevadiVizo_Edit*.cpp)
     // Typed text goes through CanEditShow, which opens the text editor or sets
@@ -1087,41 +948,6 @@ private:
     void Show_Editor_Control(QWidget *W, int L, int T, int Wd, int H);
     void Post_Start_Char(QWidget *W);
     void Write_Edit_Value(int ACol, int ARow, const QString &V);
-    bool FEditMode = false;
-    TEditorType FEditControl = edNormal;
-    bool FEditing = false;
-    bool FValidating = false;
-    bool FSpecialEditor = false;
-    bool FEditActive = false;
-    bool FLastValidation = true;
-    bool FNoAutoAdvance = false;
-    bool FShowEditProcess = false;
-    bool FHoldCell = false;
-    bool FLButFlg = false;
-    bool FModified = false;
-    bool FAlwaysValidate = false;
-    bool FShowModified = false;
-    bool FLookup = false;
-    bool FLookupCaseSensitive = false;
-    bool FLookupHistory = false;
-    bool FExcelStyleDecimalSeparator = false;
-    int FMaxComboLength = 0;
-    int FDropDownCount = 8;
-    int FComboIdx = -1;
-    QString FCellCache;
-    QString FEditText;
-    QString FNewCellText;
-    QString FValidChars;
-    QString FInvalidEntryShown;
-    QPointer<QWidget> FEditCtrl;
-    RIraRevadiVizoCheck *FCellChecker = nullptr;
-    TGridSpin *FEditSpin = nullptr;
-    TGridCombo *FEditCombo = nullptr;
-    TGridEditBtn *FEditBtn = nullptr;
-    TGridUnitEditBtn *FUnitEditBtn = nullptr;
-    TGridCheckBox *FEditCheck = nullptr;
-    TGridButton *FGridButton = nullptr;
-    TGridDatePicker *FEditDate = nullptr;
 
 public:
     // ===== scrolling and sizing (RIraRevadiVizo_Scroll.cpp) ==========================
@@ -1350,48 +1176,7 @@ private:
     void Row_Heights_Changed_Ex();
     bool Current_Visible() const;
     void Repaint_Merged_Current();
-    bool FScrollProportional = false;
-    bool FScrollSynch = false;
-    TScrollHintType FScrollHints = shNone;
-    TScrollBarAlways FScrollBarAlways = saNone;
-    bool FIsFlat = false;
-    bool FScrollLock = false;
-    bool FPropBar[2] = {false, false};   // horizontal, vertical
-    int FPropPos[2] = {0, 0};
-    bool FHideHorzBar = false;           // the proportional horizontal bar is not needed
-    QLabel *FScrollHintWnd = nullptr;
-    bool FScrollHintShow = false;
-    TDragScrollOptions FDragScrollOptions;
-    QTimer *FDragTmr = nullptr;
-    TDragScrollDirection FDragScrollDirection;
-    bool FSizeWithForm = false;
-    bool FIsColChanging = false;
-    bool FColchgFlg = false;
-    bool FColSized = false;
-    bool FRowsized = false;
-    int FColclicked = -1;
-    int FRowclicked = -1;
-    int FColclickedsize = 0;
-    int FRowclickedsize = 0;
-    bool FColSizeFlg = false;
-    TMouseSelectMode FMouseSelectMode = msNormal;
-    TGridCursorId FCursorResource = gcNone;
-    TGridCursorId FCursorShown = gcNone;   // the grid cursor on the viewport now
-    bool FCellSelectorMode = false;
-    bool FSizeFixed = false, FSizingFixed = false, FSizeFixedR = false, FSizingFixedR = false;
-    bool FNoMouseLeave = false;
-    bool FInvokedchange = false;
-    bool FInvokedFocusChange = false;
-    bool FFocusToEditor = false;
-    bool FCtrlDown = false;
-    TPoint FCtrlXY;
-    int FHoverFixedX = -1;
-    int FHoverFixedY = -1;
-    TGridFocusWindow *FFocusWindow = nullptr;
-    TBackGround FBackGround;
     void Create_Panels();
-    TControlList FControlList;
-    bool FCellControlsUsed = false;   // a rebuild has found controls over cells
     // Hiding and showing rows and columns rebuild the list only on a grid
     // that has placed controls (a big grid without them is not scanned).
     void Rebuild_Cell_Controls_If_Used()
@@ -1402,14 +1187,7 @@ private:
     void Create_Metro_Scroll_Bars();
     void Free_Metro_Scroll_Bars();
     void Update_Metro_Scroll_Bars();
-    TScrollType FScrollType = ssNormal;
-    TScrollControl *FVScrlCtrl = nullptr;
-    TScrollControl *FHScrlCtrl = nullptr;
-    TArrowWindow *FArrows[4] = {nullptr, nullptr, nullptr, nullptr};
     void Place_Panels();
-    TFooterPanel *FFooterPanel = nullptr;
-    TSearchPanel *FSearchPanel = nullptr;
-    int FFooterHeight = 0;
 
 public:
     // ===== events (Sender first; each type keeps its own parameter order) =============
@@ -1633,84 +1411,9 @@ private:
     std::vector<int> All_Row_Heights() const;
     bool Cell_Editable_At(int DisplCol, int ARow);
 
-    // dimensions
-    bool FFixedRowAlways = false;
-    bool FFixedColAlways = false;
-    int FFixedRowsMin = 0;
-    int FFixedColsMin = 0;
-    int FFixedFooters = 0;
-    int FFixedRightCols = 0;
-    int FFixedRowHeight = 22;
-    int FMaxRowCount = 0;
-    int FMaxColCount = 0;
-    bool FWordWrapEx = true;
-    bool FLoaded = false;
-    bool FLoading = false;
-    // life cycle
-    bool FEditChange = false;
-    QPointer<QWidget> FWatchedWindow;
-    int FPrevSizeX = 0;
-    int FPrevSizeY = 0;
-    // hidden rows
-    int FFilterLevel = 0;
-    bool FBulkHeights = false;   // row heights rewritten in one pass
-    // selection and row flags (kept by the model, beside the rows)
-    TGridRowFlags &FFlags = Model().Row_Flags();
-    TGridRect FOldSelection;
-    bool FSelHidden = false;
-    bool FSelChange = false;
-    int FAECol = -1;
-    int FAERow = -1;
-    QChar FStartEditChar;
-    bool FDisableChange = false;
-    int FOldRow = -1;
-    int FOldCol = -1;
-    int FOldEditRow = -1;
-    QString FOldCellText;
-    bool FOldModifiedValue = false;
-    bool FBlockFocus = false;
-    bool FBlockKill = false;
-    bool FEntered = false;
-    IRIraRevadiVizoSelect *FISelect = nullptr;
-    std::vector<TGridChangeNotifier *> FNotifierList;
-    std::vector<int> FIgnoreColumns;
-    // update batching and small settings
-    int FUpdateCount = 0;
-    bool FShowSelection = true;
-    TVAlignment FVAlignment = vtaTop;
-    bool FSpreadSheet = false;
-    int FMaxEditLength = 0;
-    int FWheelScrollLines = 3;
-    bool FFlat = false;
-    bool FAutoSize = false;
-    TRichEdit *FSaveRichEdit = nullptr;   // turns rich text into plain text when saving
-    // texts and headers
-    QStringList FColumnHeaders;
-    QStringList FRowHeaders;
-    QStringList FLookupItems;
-    TFont FFixedFont;
-    TFont FActiveCellFont;
-    TFont FScratchFont;
-    std::vector<int> FMergedColumns;
     // the typed row lookup
     void Fire_Key_Press(QChar &Key);
     void Lookup_Row(QChar Key);
-    QString FSearchInc;
-    class QTimer *FSearchTimer = nullptr;
-    std::array<int, 512> FPrintColWidth{};
-    std::array<int, 512> FPrintColOffset{};
-    // settings objects
-    TNavigation FNavigation;
-    TMouseActions FMouseActions;
-    std::unique_ptr<TCellNode> FCellNode;
-    TSizeWhileTyping FSizeWhileTyping;
-    std::unique_ptr<TColumnSize> FColumnSize;
-    THTMLSettings FHTMLSettings;
-    TPrintSettings FPrintSettings;
-    TGridSaveOptions FSaveOptions;
-    TSyncGrid FSyncGrid;
-    TBands FBands;
-    TFocusHelper FFocusHelper;
     // ===== keyboard, cell clicks, cell accessors, editor text, auto-size and control look
     void Show_Editor_For_Key(QChar Ch);
     void Hide_Editor_For_Key();
@@ -1721,20 +1424,6 @@ private:
     void After_Inherited_Key(TKey &Key, TShiftState Shift, int Col0, int Row0);
     bool Tab_Move(bool Backward, bool &Again);
     bool Tab_Hand_Over();
-    TGridRect FMoveSelection;
-    int FLastTabCol = -1;
-    int FLastTabRow = -1;
-    bool FKeypadKey = false;   // the key being handled came from the numeric keypad
-    TPoint FPressPoint;
-    int FNumCellControls = 0;
-    std::unique_ptr<TGridProgressAppearance> FProgressAppearance;
-    bool FGridModified = false;
-    bool FForceSel = false;
-    bool FDblClk = false;
-    bool FEditWithTags = false;
-    bool FXYOffsetTopLeftOnly = false;
-    bool FMultilineCells = false;
-    bool FNoEditChange = false;
     // ===== row nodes, grouping and calculations, filtering, find and mark, layout ======
     // (RIraRevadiVizo_Nodes.cpp, _Group.cpp, _Filter.cpp, _Find.cpp, _Persist.cpp)
 public:
@@ -1780,8 +1469,6 @@ public:
     void Set_GroupColumn(int Value);
     TGrouping &Grouping() { return FGrouping; }
     TFloatingFooter &FloatingFooter() { return FFloatingFooter; }
-    // Stands for the sort settings' rule: grouping sorts by the column first.
-    BC_GRID_FIELD(bool, AutoSortForGrouping, true)
 public:
     // Methods: 1 sum, 2 average, 3 minimum, 4 maximum, 5 count, 6 custom,
     // 7 distinct, 8 standard deviation.
@@ -1937,50 +1624,9 @@ private:
     void Hide_Columns_Where(const std::vector<bool> &Visible);
     QString Column_Store_Path() const;
 
-    int FNumNodes = 0;
-    int FGroupColumn = -1;
-    int FGroupWidth = 0;
-    QString FGroupCaption;
-    QString FGroupFooter;
-    TGrouping FGrouping;
-    TFloatingFooter FFloatingFooter;
-    TFilter FFilter;
-    bool FFilterActive = false;
-    int FFilterFixedRows = 0;
-    QString FLastFilter;
-    int FFilterCol = -1;
-    int FFilterDropDownRow = 0;
-    bool FFilterDropDownAuto = false;
-    bool FFilterDropDownCheck = false;
-    QStringList FFilterList;
-    TPoint FSearchCell{-1, -1};
-    TFindParams FFindParams;
-    QString FSearchText;
-    int FFindCol = -1;
-    int FFindRow = -1;
-    // Cells marked by tag: what they held before and what marking wrote, so
-    // unmarking restores exactly and leaves unmarked cells alone. Keyed by
-    // tag, real column and real row.
-    struct TMarkedCell {
-        QString Original;
-        QString Marked;
-    };
-    std::map<std::tuple<QString, int, int>, TMarkedCell> FMarked;
-    std::vector<int> FColumnOrder;
-    std::vector<int> FSortRowXRef;
     int Unsorted_Row(int ARow) const;
     int Original_Col(int ACol) const;
-    TSearchFooter FSearchFooter;
-    TColor FSearchEditColor = clWindow;
-    // Visual-properties values of settings this grid does not hold itself
-    // (balloon, sort index, control look, search footer, background, URL
-    // display): kept by key so that a file read and written again keeps them.
-    std::map<QString, QString> FVisualValues;
     friend struct TVisualEntryTable;
-    // design-time configuration box
-    bool FDesigning = false;
-    bool FShowColNrs = false;
-    int FLastDesignChoice = -1;
 
     // ---- wide-text cells: their text and the validation of an edit --------------------------------------
 public:
@@ -1993,8 +1639,6 @@ public:
     QString OldCellTextWide() const { return FOldCellTextWide; }
     std::function<void(QObject *Sender, int ACol, int ARow, QString &Value, bool &Valid)> OnCellValidateWide;
 
-private:
-    QString FOldCellTextWide;
 
     // ---- the date-and-time editor (edDateTimeEdit) -----------------------------------------------------------
 public:
@@ -2007,7 +1651,6 @@ public:
     std::function<void(QObject *Sender, int ACol, int ARow, TDateTime ADateTime)> OnDateTimeChange;
 
 private:
-    TGridDateTimePicker *FEditDateTime = nullptr;
     // Routes a picker's change, calendar drop-down and close-up to the grid.
     void Watch_Date_Picker(TGridDatePicker *P);
 
@@ -2050,16 +1693,6 @@ private:
     // The background an editor over display cell (ACol, ARow) takes: the
     // cell's brush colour as painted when not selected (and its font).
     TColor Editor_Color(int ACol, int ARow, TFont *AFont = nullptr);
-    TGridTrackbarDropDown *FEditTrackBar = nullptr;
-    TGridMemoDropDown *FEditMemo = nullptr;
-    TGridCalculatorDropDown *FEditCalculator = nullptr;
-    TGridTimepickerDropDown *FEditTimePicker = nullptr;
-    TGridDetailPickerDropDown *FEditDetailPicker = nullptr;
-    TGridGridDropDown *FEditGridPicker = nullptr;
-    TGridColorDropDown *FEditColorPicker = nullptr;
-    TGridImageDropDown *FEditImagePicker = nullptr;
-    TGridDarAzidDropDown *FEditDarAzidPicker = nullptr;
-    bool FDropDownCancelled = false;
 
     // ---- the rich-text editor (edRichEdit) ---------------------------------------------------------------------
 public:
@@ -2072,8 +1705,6 @@ public:
 private:
     void Setup_Rich_Editor(int ACol, int ARow, int Left, int Top, int Width, int Height);
     void Commit_Rich_Editor(int ACol, int ARow);
-    VOdeRichEdit *FInplaceRichEdit = nullptr;
-    VOdeRichEdit *FRichEdit = nullptr;
 
     // ---- the custom editor link (edCustom) ------------------------------------------------------------------
 public:
@@ -2088,6 +1719,5 @@ private:
     friend class TEditLink;
     void Setup_Link_Editor(int ACol, int ARow, const TRect &R);
     void Commit_Link_Editor(int ACol, int ARow);
-    QPointer<TEditLink> FEditLink;
 };
 
