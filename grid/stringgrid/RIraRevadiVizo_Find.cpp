@@ -22,55 +22,37 @@ QString RIraRevadiVizo::UnMarkText(const QString &S) { return UnmarkMatches(S, Q
 
 // --- marks in cells ------------------------------------------------------------------------------
 
+namespace {
+// The grid's cells as marking sees them: a cell with a display-text hook is
+// read through it, the write goes through the grid's cell write.
+class TGridMarkCells final : public IGridMarkCells {
+public:
+    explicit TGridMarkCells(RIraRevadiVizo &Grid) : G(Grid) {}
+    int Row_Count() const override { return G.RowCount(); }
+    int Col_Count() const override { return G.TotalColCount(); }
+    bool Is_Base_Cell(int C, int R) const override { return G.IsBaseCell(C, R); }
+    QString Cell_Text(int C, int R) override { return G.OnGetDisplText ? G.GetCellEx(C, R) : G.GetGridCell(C, R); }
+    void Set_Cell_Text(int C, int R, const QString &V) override { G.SetCellEx(C, R, V); }
+    int Real_Row(int R) const override { return G.RealRowIndex(R); }
+    void Begin_Pass() override { G.BeginUpdate(); }
+    void End_Pass() override { G.EndUpdate(); }
+
+private:
+    RIraRevadiVizo &G;
+};
+} // namespace
+
 void RIraRevadiVizo::Mark_In_Range(const QString &HiText, const QString &Tag, bool DoCase, int FromCol, int FromRow,
                                    int ToCol, int ToRow)
 {
-    const QString Search = EncodeHTMLEntities(HiText, false);
-    BeginUpdate();
-    for (int R = std::max(0, FromRow); R <= ToRow && R < RowCount(); ++R)
-        for (int C = std::max(0, FromCol); C <= ToCol && C < TotalColCount(); ++C) {
-            if (!IsBaseCell(C, R))
-                continue;
-            const QString Current = OnGetDisplText ? GetCellEx(C, R) : GetGridCell(C, R);
-            const auto Key = std::make_tuple(Tag, C, RealRowIndex(R));
-            auto It = FMarked.find(Key);
-            // A cell marked before is marked afresh from what it held then.
-            const bool Known = It != FMarked.end() && It->second.Marked == Current;
-            const QString Source = Known ? It->second.Original : Current;
-            const QString Encoded = EncodeHTMLEntities(Source, false);
-            const QString Marked = MarkMatches(Encoded, Search, Tag, DoCase);
-            if (Marked == Encoded) {
-                if (Known) {
-                    SetCellEx(C, R, Source);
-                    FMarked.erase(It);
-                }
-                continue;
-            }
-            SetCellEx(C, R, Marked);
-            FMarked[Key] = TMarkedCell{Source, Marked};
-        }
-    EndUpdate();
+    TGridMarkCells Cells(*this);
+    FMarks.Mark(Cells, HiText, Tag, DoCase, {FromCol, FromRow, ToCol, ToRow});
 }
 
 void RIraRevadiVizo::Unmark_In_Range(const QString &Tag, int FromCol, int FromRow, int ToCol, int ToRow)
 {
-    if (FMarked.empty())
-        return;
-    BeginUpdate();
-    for (int R = std::max(0, FromRow); R <= ToRow && R < RowCount(); ++R)
-        for (int C = std::max(0, FromCol); C <= ToCol && C < TotalColCount(); ++C) {
-            auto It = FMarked.find(std::make_tuple(Tag, C, RealRowIndex(R)));
-            if (It == FMarked.end())
-                continue;
-            const QString Current = OnGetDisplText ? GetCellEx(C, R) : GetGridCell(C, R);
-            if (Current == It->second.Marked)
-                SetCellEx(C, R, It->second.Original);
-            else if (Current.contains(QLatin1Char('<') + Tag, Qt::CaseInsensitive))
-                // Edited since it was marked: take the marks out of what is there now.
-                SetCellEx(C, R, DecodeHTMLEntities(UnmarkMatches(Current, Tag), false));
-            FMarked.erase(It);
-        }
-    EndUpdate();
+    TGridMarkCells Cells(*this);
+    FMarks.Unmark(Cells, Tag, {FromCol, FromRow, ToCol, ToRow});
 }
 
 namespace {

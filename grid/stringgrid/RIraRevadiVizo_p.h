@@ -16,6 +16,7 @@
 #include "grid/model/GridGrouping.h"
 #include "grid/stringgrid/GridEnums.h"
 #include "grid/stringgrid/GridLooks.h"
+#include "grid/stringgrid/GridMarks.h"
 #include "grid/stringgrid/GridPaintExtras.h"
 #include "grid/stringgrid/GridSearchFooter.h"
 #include "grid/stringgrid/GridControlLook.h"
@@ -387,14 +388,7 @@ struct RIraRevadiVizo_State {
     QString FSearchText;
     int FFindCol = -1;
     int FFindRow = -1;
-    // Cells marked by tag: what they held before and what marking wrote, so
-    // unmarking restores exactly and leaves unmarked cells alone. Keyed by
-    // tag, real column and real row.
-    struct TMarkedCell {
-        QString Original;
-        QString Marked;
-    };
-    std::map<std::tuple<QString, int, int>, TMarkedCell> FMarked;
+    TGridMarks FMarks;   // cells marked by tag, and what they held before
 
     // --- column order, unsorted cells and layout persistence
     std::vector<int> FColumnOrder;
