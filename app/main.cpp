@@ -2,6 +2,7 @@
 #include "app/StartupCatalog.h"
 #include "app/UBrindelcoreFirmWare.h"
 #include "platform/FontConfigLoad.h"
+#include "platform/SessionBus.h"
 #include <QApplication>
 #include <QFont>
 #include <QFontMetrics>
@@ -31,10 +32,14 @@ std::future<void> Begin_Font_Database_Load()
 
 int main(int argc, char **argv)
 {
+    // Before any thread: where no session bus can be had, none is looked for.
+    Settle_Unreachable_Session_Bus();
     // Read while the application object is built, which takes longer.
     std::future<void> Fonts = Begin_Font_Config_Load();
     QApplication App(argc, argv);
     App.setApplicationName(QStringLiteral("BrindelcoreFirmWare"));
+    // The first label's text waits for the session bus; connect meanwhile.
+    std::future<void> Bus = Begin_Session_Bus_Connect();
     std::future<void> Font_Database = Begin_Font_Database_Load();
     // The main window first; the other windows follow its first frame, in
     // start-up order (a click that comes sooner builds them before it acts).
