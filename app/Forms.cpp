@@ -49,9 +49,10 @@ TFBrindelcoreFirmWare *Create_Forms()
     return Main;
 }
 
-TFBrindelcoreFirmWare *Create_Main_Form()
+TFBrindelcoreFirmWare *Create_Main_Form(bool Size_Labels_After_Show)
 {
-    return new TFBrindelcoreFirmWare();
+    using TSizing = TFBrindelcoreFirmWare::TLabel_Sizing;
+    return new TFBrindelcoreFirmWare(nullptr, Size_Labels_After_Show ? TSizing::After_Show : TSizing::At_Once);
 }
 
 void Create_Other_Forms(TFBrindelcoreFirmWare *Main)

@@ -36,8 +36,10 @@ TFBrindelcoreFirmWare *Create_Forms();
 // Create_Other_Forms completes the catalogue's load and then makes the other
 // windows in start-up order, owned by Main. The second half runs once per main
 // window; later calls do nothing, so whatever needs the other windows calls it
-// first.
-TFBrindelcoreFirmWare *Create_Main_Form();
+// first. Size_Labels_After_Show: the main window's labels are sized from the
+// event loop (TFBrindelcoreFirmWare::TLabel_Sizing::After_Show), for a window
+// shown at once.
+TFBrindelcoreFirmWare *Create_Main_Form(bool Size_Labels_After_Show = false);
 void Create_Other_Forms(TFBrindelcoreFirmWare *Main);
 
 // Runs Create_Other_Forms(Main) from the event loop as soon as Main has

@@ -33,13 +33,19 @@ const int Step_Tops[8] = {128, 172, 216, 260, 304, 348, 392, 436};
 const TColor Face_Down = RGB_Color(255, 128, 0);
 } // namespace
 
-TFBrindelcoreFirmWare::TFBrindelcoreFirmWare(QWidget *Parent)
+TFBrindelcoreFirmWare::TFBrindelcoreFirmWare(QWidget *Parent, TLabel_Sizing Sizing)
     : QWidget(Parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("FBrindelcoreFirmWare"));
     FBrindelcoreFirmWare = this;
     XML1 = new TXmlDocument();
+    Labels_Pending = Sizing == TLabel_Sizing::After_Show;
     FormCreate();
+    if (Labels_Pending) {
+        // Queued now, run once the event loop turns: after a show that
+        // follows the creation, before the frame that the show brings.
+        QMetaObject::invokeMethod(this, [this] { Fit_Labels(); }, Qt::QueuedConnection);
+    }
 }
 
 TFBrindelcoreFirmWare::~TFBrindelcoreFirmWare()
@@ -55,25 +61,30 @@ void TFBrindelcoreFirmWare::FormCreate()
     // Controls.
     Apply_Window_Look(this, Client_Width, 396);
     const QString Grey = QStringLiteral("color: rgb(128,128,128);");
-    L_SW_Code = Make_Label(this, "L_SW_Code", 16, 8);
+    L_SW_Code = Make_Unsized_Label(this, "L_SW_Code", 16, 8);
+    Fit_Label(L_SW_Code);
     QFont Big = font();
     Big.setPointSize(20);
     Big.setBold(true);
     L_SW_Code->setFont(Big);
     L_SW_Code->setStyleSheet(Grey);
-    L_SW_Desc = Make_Label(this, "L_SW_Desc", 16, 42);
+    L_SW_Desc = Make_Unsized_Label(this, "L_SW_Desc", 16, 42);
+    Fit_Label(L_SW_Desc);
     QFont Bold = font();
     Bold.setBold(true);
     L_SW_Desc->setFont(Bold);
     L_SW_Desc->setStyleSheet(Grey);
-    L_Begin = Make_Label(this, "L_Begin", 16, 84);
+    L_Begin = Make_Unsized_Label(this, "L_Begin", 16, 84);
+    Fit_Label(L_Begin);
     L_Begin->setFont(Bold);
     Shape2 = new QFrame(this);
     Shape2->setObjectName(QStringLiteral("Shape2"));
     Shape2->setGeometry(80, 70, 348, 36);
     Shape2->setStyleSheet(QStringLiteral("QFrame#Shape2 { border: 1px solid rgb(128,128,128); background: white; }"));
-    L_Name_Conf = Make_Label(this, "L_Name_Conf", 87, 75);
-    L_Name_Conf_L2 = Make_Label(this, "L_Name_Conf_L2", 87, 88);
+    L_Name_Conf = Make_Unsized_Label(this, "L_Name_Conf", 87, 75);
+    Fit_Label(L_Name_Conf);
+    L_Name_Conf_L2 = Make_Unsized_Label(this, "L_Name_Conf_L2", 87, 88);
+    Fit_Label(L_Name_Conf_L2);
     L_Name_Conf_L2->setFont(Bold);
 
     TAppButtonLook Icon_Look;
@@ -86,7 +97,8 @@ void TFBrindelcoreFirmWare::FormCreate()
     Btn_Close = Make_App_Button(this, "Btn_Close", 632, 8, 50, 50, Icon_Look);
 
     for (int I = 0; I < 8; ++I) {
-        L_Step[I] = Make_Label(this, "", Step_Left, Step_Tops[I]);
+        L_Step[I] = Make_Unsized_Label(this, "", Step_Left, Step_Tops[I]);
+        Fit_Label(L_Step[I]);
         L_Step[I]->setObjectName(QStringLiteral("L_Step_%1").arg(I + 1));
         L_Step[I]->setFont(Bold);
         L_Step[I]->hide();
@@ -128,13 +140,13 @@ void TFBrindelcoreFirmWare::FormCreate()
                           Btn_PROFIBUS_GSD})
         B->hide();
 
-    L_Quorix = Make_Label(this, "L_Quorix", 565, Step_Tops[3], Maker_Web_Address());
+    L_Quorix = Make_Unsized_Label(this, "L_Quorix", 565, Step_Tops[3], Maker_Web_Address());
+    Fit_Label(L_Quorix);
     L_Quorix->setCursor(Qt::PointingHandCursor);
     L_Quorix->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
-    L_Quorix->adjustSize();
-    // Keep the address inside the window when the host name is long.
-    if (L_Quorix->x() + L_Quorix->width() > Client_Width - 8)
-        L_Quorix->move(Client_Width - 8 - L_Quorix->width(), L_Quorix->y());
+    Fit_Label(L_Quorix);
+    if (!Labels_Pending)
+        Place_Maker_Address();
     L_Quorix->installEventFilter(this);
 
     Shape1 = new QFrame(this);
@@ -142,7 +154,8 @@ void TFBrindelcoreFirmWare::FormCreate()
     Shape1->setGeometry(10, Btn_CreateBin->y() + 51, 674, 1);
     Shape1->setStyleSheet(QStringLiteral("background-color: rgb(128,128,128);"));
 
-    LL_Update = Make_Label(this, "LL_Update", 208, 19);
+    LL_Update = Make_Unsized_Label(this, "LL_Update", 208, 19);
+    Fit_Label(LL_Update);
     LL_Update->hide();
     connect(LL_Update, &QLabel::linkActivated, this, [this] { LL_UpdateLinkClick(); });
 
@@ -172,9 +185,9 @@ void TFBrindelcoreFirmWare::FormCreate()
     SW_Desc = SW_Desc_Const;
     setWindowTitle(SW_Caption);
     L_SW_Code->setText(SW_Code);
-    L_SW_Code->adjustSize();
+    Fit_Label(L_SW_Code);
     L_SW_Desc->setText(SW_Desc);
-    L_SW_Desc->adjustSize();
+    Fit_Label(L_SW_Desc);
     // Built-in texts, then the chosen language file (English when it is gone).
     Language_Name = Load_Language(Language_Dir, Language_Name);
     // The remembered project, when its folder still exists.
@@ -202,17 +215,50 @@ void TFBrindelcoreFirmWare::Show_Project_Labels()
         L_Name_Conf->setText(Lang_Text(9));
         L_Name_Conf_L2->setText(Lang_Text(10));
     }
-    L_Name_Conf->adjustSize();
-    L_Name_Conf_L2->adjustSize();
+    Fit_Label(L_Name_Conf);
+    Fit_Label(L_Name_Conf_L2);
+}
+
+void TFBrindelcoreFirmWare::Fit_Label(QLabel *Label)
+{
+    if (!Labels_Pending) {
+        Label->adjustSize();
+        return;
+    }
+    // A label that was never resized is sized to its text when it is shown;
+    // resized, it waits for Fit_Labels.
+    Label->resize(Label->size());
+    if (!Unfitted.contains(Label))
+        Unfitted.append(Label);
+}
+
+void TFBrindelcoreFirmWare::Fit_Labels()
+{
+    if (!Labels_Pending)
+        return;
+    Labels_Pending = false;
+    // Each label's last sizing At_Once follows its last change of text or
+    // font, so sizing each once now, with its texts and fonts final, gives
+    // the same sizes.
+    for (QLabel *Label : std::as_const(Unfitted))
+        Label->adjustSize();
+    Unfitted.clear();
+    Place_Maker_Address();
+}
+
+void TFBrindelcoreFirmWare::Place_Maker_Address()
+{
+    if (L_Quorix->x() + L_Quorix->width() > Client_Width - 8)
+        L_Quorix->move(Client_Width - 8 - L_Quorix->width(), L_Quorix->y());
 }
 
 void TFBrindelcoreFirmWare::Set_Lang()
 {
     L_Begin->setText(Lang_Text(0));
-    L_Begin->adjustSize();
+    Fit_Label(L_Begin);
     for (int I = 0; I < 8; ++I) {
         L_Step[I]->setText(Lang_Text(1 + I));
-        L_Step[I]->adjustSize();
+        Fit_Label(L_Step[I]);
     }
     Btn_Info->setToolTip(Lang_Text(12));
     Btn_Opz->setToolTip(Lang_Text(13));
@@ -281,7 +327,9 @@ void TFBrindelcoreFirmWare::Update_Timer_Enabled()
 
 void TFBrindelcoreFirmWare::Btn_Click(QObject *Sender)
 {
-    // The other windows normally exist by now (they follow the first frame).
+    // The labels are sized and the other windows exist by now (they follow
+    // the first frame); a click that comes sooner makes sure of both.
+    Fit_Labels();
     Create_Other_Forms(this);
     if (Sender == Btn_New) {
         Create_New_Project();

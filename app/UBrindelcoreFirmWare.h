@@ -15,7 +15,14 @@ class TFBrindelcoreFirmWare : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TFBrindelcoreFirmWare(QWidget *Parent = nullptr);
+    // When the labels are sized to their texts. Measuring the first texts
+    // loads the fonts, the larger part of the window's creation; After_Show
+    // sizes them from the event loop instead, so a window shown right after
+    // its creation is mapped first and its labels are sized before its first
+    // frame. The sizes and places are those At_Once gives.
+    enum class TLabel_Sizing { At_Once, After_Show };
+
+    explicit TFBrindelcoreFirmWare(QWidget *Parent = nullptr, TLabel_Sizing Sizing = TLabel_Sizing::At_Once);
     ~TFBrindelcoreFirmWare() override;
 
     // ---- Operations other windows call ----
@@ -47,6 +54,8 @@ public:
 
     // Shows the project labels for the active project (texts 11 / 9 and 10).
     void Show_Project_Labels();
+    // Sizes the labels still waiting for it (After_Show); nothing once done.
+    void Fit_Labels();
 
     // ---- Controls ----
     QLabel *L_SW_Code = nullptr;
@@ -83,6 +92,12 @@ protected:
 private:
     void FormCreate();
     void FormClose();
+    // Sizes a label to its text now, or with the others in Fit_Labels.
+    void Fit_Label(QLabel *Label);
+    // The maker's address inside the window when its host name is long.
+    void Place_Maker_Address();
+    bool Labels_Pending = false;
+    QList<QLabel *> Unfitted; // in the order they were first to be sized
     QString Update_Link_Target;
     bool Version_Check_Running = false;
 };

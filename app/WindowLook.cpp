@@ -30,10 +30,16 @@ void Apply_Window_Look(QWidget *Window, int Client_Width, int Client_Height)
 
 QLabel *Make_Label(QWidget *Parent, const char *Object_Name, int Left, int Top, const QString &Text)
 {
+    QLabel *L = Make_Unsized_Label(Parent, Object_Name, Left, Top, Text);
+    L->adjustSize();
+    return L;
+}
+
+QLabel *Make_Unsized_Label(QWidget *Parent, const char *Object_Name, int Left, int Top, const QString &Text)
+{
     auto *L = new QLabel(Text, Parent);
     L->setObjectName(QLatin1String(Object_Name));
     L->move(Left, Top);
-    L->adjustSize();
     return L;
 }
 

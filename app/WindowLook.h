@@ -21,6 +21,9 @@ QFrame *Make_Button_Panel(QWidget *Window, int Width, int Client_Height);
 
 // A plain label at (Left, Top), sized to its text.
 QLabel *Make_Label(QWidget *Parent, const char *Object_Name, int Left, int Top, const QString &Text = QString());
+// The same label before it is sized (measuring a text loads its fonts).
+QLabel *Make_Unsized_Label(QWidget *Parent, const char *Object_Name, int Left, int Top,
+                           const QString &Text = QString());
 
 // A label that shows Text as a link (or as plain text when Url is empty).
 void Set_Link_Text(QLabel *Label, const QString &Text, const QString &Url);

@@ -41,9 +41,10 @@ int main(int argc, char **argv)
     // The first label's text waits for the session bus; connect meanwhile.
     std::future<void> Bus = Begin_Session_Bus_Connect();
     std::future<void> Font_Database = Begin_Font_Database_Load();
-    // The main window first; the other windows follow its first frame, in
-    // start-up order (a click that comes sooner builds them before it acts).
-    std::unique_ptr<TFBrindelcoreFirmWare> Main(Create_Main_Form());
+    // The main window first, mapped before its labels are measured; the other
+    // windows follow its first frame, in start-up order (a click that comes
+    // sooner builds them before it acts).
+    std::unique_ptr<TFBrindelcoreFirmWare> Main(Create_Main_Form(true));
     Create_Other_Forms_After_First_Frame(Main.get());
     Main->show();
     // The catalogue is parsed on a worker while the first frame is painted;

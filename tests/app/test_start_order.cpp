@@ -9,6 +9,8 @@
 #include "app/USoftOptions.h"
 #include "catalog/CatalogEnOcean.h"
 #include "text/LangTable.h"
+#include "workspace/MakerWeb.h"
+#include <QLabel>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -36,6 +38,16 @@ bool Other_Windows_Absent()
 {
     return !FNew_Project && !FOpenConf && !FAbout && !FSoftOptions && !Form1 && !FParGen && !FBoot
            && !FEnOcean_Variable && !FBACnetSlaveSetAccess;
+}
+
+// Every label of the main window itself with its place and size.
+QMap<QString, QRect> Label_Geometries(const QWidget *Main)
+{
+    QMap<QString, QRect> Places;
+    for (const QLabel *L : Main->findChildren<QLabel *>())
+        if (L->window() == Main)
+            Places.insert(L->objectName(), L->geometry());
+    return Places;
 }
 
 // Two RORGs, as the catalogue file holds them.
@@ -105,4 +117,77 @@ TEST_F(StartOrderTest, ClickBeforeTheFirstFrameMakesTheWindowsFirst)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Main));
     QApplication::processEvents();
     EXPECT_EQ(Windows_Made(Main), Start_Order);
+}
+
+// The program's main window is mapped before its labels are measured: they
+// are sized once the event loop turns, before the first frame, to exactly the
+// sizes and places a window sized at once has, and the frame is the same
+// picture; with a project's name, the built-in texts and a maker's address
+// long enough to be moved inside the window alike.
+TEST_F(StartOrderTest, LabelsSizedAfterShowAsAtOnce)
+{
+    struct TCase
+    {
+        const char *Name;
+        const char *Project;
+        const char *Maker_Host;
+    };
+    const TCase Cases[] = {
+        {"NoProject", nullptr, nullptr},
+        {"RememberedProject", "Plant A with a long name", nullptr},
+        {"LongMakerAddress", nullptr, "http://configurator-downloads.example-manufacturer-of-gateways.com"},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        if (C.Project) {
+            QDir().mkpath(Path(QStringLiteral("PROJECTS/") + C.Project));
+            Write_File(Path("Brindelcor.xml"), QByteArray("<Conf_Settings><lastproj><projectname>") + C.Project
+                                                   + "</projectname></lastproj></Conf_Settings>");
+        } else {
+            QFile::remove(Path("Brindelcor.xml"));
+        }
+        Set_Maker_Web_Host(C.Maker_Host ? QString::fromLatin1(C.Maker_Host) : QString());
+
+        Main = Create_Main_Form();
+        const QMap<QString, QRect> At_Once = Label_Geometries(Main);
+        Main->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Main));
+        const QImage At_Once_Picture = Main->grab().toImage();
+        Stop(false);
+
+        Main = Create_Main_Form(true);
+        // Not measured yet: the title's label still has the size of a new label.
+        EXPECT_NE(Main->L_SW_Code->size(), At_Once.value("L_SW_Code").size());
+        Main->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Main));
+        QApplication::processEvents();
+        EXPECT_EQ(Label_Geometries(Main), At_Once);
+        const QString Shot = Save_Screenshot(Main, QStringLiteral("main_window_labels_after_show_") + C.Name);
+        const QImage After_Show_Picture(Shot);
+        ASSERT_FALSE(After_Show_Picture.isNull());
+        EXPECT_EQ(After_Show_Picture.convertToFormat(QImage::Format_RGB32),
+                  At_Once_Picture.convertToFormat(QImage::Format_RGB32));
+        if (C.Maker_Host) {
+            EXPECT_EQ(Main->L_Quorix->geometry().right(), 694 - 8 - 1);
+        }
+        Stop(false);
+    }
+}
+
+// A click that comes before the event loop turns finds the labels sized.
+TEST_F(StartOrderTest, ClickBeforeLabelsAreSizedSizesThemFirst)
+{
+    Main = Create_Main_Form();
+    const QMap<QString, QRect> At_Once = Label_Geometries(Main);
+    Stop(false);
+    Main = Create_Main_Form(true);
+    QMap<QString, QRect> Seen_In_Click;
+    While_Modal(
+        [&] {
+            Seen_In_Click = Label_Geometries(Main);
+            if (FAbout)
+                FAbout->reject();
+        },
+        [&] { Main->Btn_Click(Main->Btn_Info); });
+    EXPECT_EQ(Seen_In_Click, At_Once);
 }
