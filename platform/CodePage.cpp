@@ -55,7 +55,7 @@ QString From_Cp1252(const QByteArray &Bytes)
 
 bool Is_Valid_Utf8(const QByteArray &Bytes)
 {
-    QStringDecoder D(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString S = D.decode(Bytes);
-    return !D.hasError();
+    // Checked in place: decoding only to look at the error flag took over a
+    // second for a 50 MB language file, the check alone a few milliseconds.
+    return QByteArrayView(Bytes).isValidUtf8();
 }

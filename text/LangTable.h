@@ -18,6 +18,12 @@ extern QStringList Lang_Table;
 extern int Lang_Count;            // 2100 once the built-in texts are loaded
 constexpr int Lang_Slots = 2100;
 
+// Longest text a language file can set, in UTF-16 units: a longer one is cut
+// to this length (its first characters are kept). No caption, hint or message
+// needs more, and a text of megabytes made the start take half a minute and
+// every label repaint take seconds.
+constexpr int Lang_Max_Text_Length = 4096;
+
 // The text of slot N; an empty text for a number outside the table.
 QString Lang_Text(int N);
 
@@ -27,8 +33,11 @@ void Fill_Default_Texts();
 
 // Overlays the table with the texts of a language file. A byte-order mark
 // selects UTF-8 or UTF-16; a file without one is read as UTF-8 when it is
-// valid UTF-8, otherwise as Windows-1252. False when the file cannot be read
-// (the table is then unchanged).
+// valid UTF-8, otherwise as Windows-1252. A file that is valid UTF-8 with at
+// least one non-ASCII character up to a last character cut short (a file
+// truncated inside a character) is read as UTF-8 without that character.
+// Texts longer than Lang_Max_Text_Length are cut. False when the file cannot
+// be read (the table is then unchanged).
 bool Load_Language_File(const QString &Path);
 // The same rules for text already in memory (one call per file).
 void Load_Language_Text(const QString &Text);

@@ -1,6 +1,7 @@
 #include "text/LangTable.h"
 #include "TestSupport.h"
 #include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -105,6 +106,13 @@ TEST_F(LangTableTest, FileDecoding)
         {"Utf16LeWithBom", QByteArray("\xFF\xFES\0T\0R\0" "0\0 \0=\0 \0\xE4\0", 18), QString::fromUtf8("ä")},
         {"Utf16BeWithBom", QByteArray("\xFE\xFF\0S\0T\0R\0" "0\0 \0=\0 \0\xE4", 18), QString::fromUtf8("ä")},
         {"Cp1252Pilcrow", QByteArray("STR0 = \xB6 x \xB6"), QStringLiteral(" x ")},
+        // a UTF-8 file cut inside its last character stays UTF-8; only that character is lost
+        {"Utf8CutInTwoByteTail", QByteArray("STR0 = Gr\xC3\xBC\xC3\x9F" "e\nSTR1 = \xC3"), QString::fromUtf8("Grüße")},
+        {"Utf8CutInThreeByteTail", QByteArray("STR0 = Gr\xC3\xBC\xC3\x9F" "e \xE2\x82"), QString::fromUtf8("Grüße")},
+        {"Utf8CutInFourByteTail", QByteArray("STR0 = \xC3\xA4\xF0\x9F\x98"), QString::fromUtf8("ä")},
+        // the part before the cut must be UTF-8 with a non-ASCII character to decide
+        {"AsciiThenLatinTail", QByteArray("STR0 = Caf\xE9"), QString::fromUtf8("Café")},
+        {"BadByteBeforeTheEnd", QByteArray("STR0 = \xC3\xA4 \xE4 \xC3"), QString::fromUtf8("Ã¤ ä Ã")},
     };
     for (const TCase &C : Cases) {
         SCOPED_TRACE(C.Name);
@@ -114,6 +122,48 @@ TEST_F(LangTableTest, FileDecoding)
         ASSERT_TRUE(Load_Language_File(Path));
         EXPECT_EQ(Lang_Text(0), C.Want);
     }
+}
+
+// A text is cut to Lang_Max_Text_Length after the comment and pilcrow rules;
+// a text of megabytes costs no more than one of that length.
+TEST_F(LangTableTest, LongTextsAreCut)
+{
+    const int Max = Lang_Max_Text_Length;
+    const QString Emoji = QString::fromUtf8("\xF0\x9F\x98\x80"); // two UTF-16 units
+    struct TCase { const char *Name; QString Text; QString Want; };
+    const TCase Cases[] = {
+        {"AtTheLimit", QString(Max, 'a'), QString(Max, 'a')},
+        {"OneBeyond", QString(Max + 1, 'a'), QString(Max, 'a')},
+        {"EightMegabytes", QString(8 << 20, 'x'), QString(Max, 'x')},
+        // the pilcrows and the comment far beyond the limit still count
+        {"PilcrowsBeyondTheLimit", QChar(0xB6) + QString(Max + 10, ' ') + QChar(0xB6) + " /#/ c", QString(Max, ' ')},
+        // the cut never leaves half a surrogate pair
+        {"SurrogatePairAtTheCut", QString(Max - 1, 'a') + Emoji + "b", QString(Max - 1, 'a')},
+        {"SurrogatePairBeforeTheCut", QString(Max - 2, 'a') + Emoji + "b", QString(Max - 2, 'a') + Emoji},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Fill_Default_Texts();
+        Load_Language_Text("STR1 = " + C.Text + "\nSTR2 = short");
+        EXPECT_EQ(Lang_Text(1).size(), C.Want.size());
+        EXPECT_TRUE(Lang_Text(1) == C.Want);
+        EXPECT_EQ(Lang_Text(2), "short");
+    }
+    // the same through a file of some 50 MB
+    const QString Path = Dir.filePath(QStringLiteral("big.lng"));
+    {
+        QFile F(Path);
+        ASSERT_TRUE(F.open(QIODevice::WriteOnly));
+        F.write("STR0 = ");
+        const QByteArray Chunk(1 << 20, 'y');
+        for (int I = 0; I < 50; ++I)
+            F.write(Chunk);
+        F.write("\nSTR1 = after\n");
+    }
+    Fill_Default_Texts();
+    ASSERT_TRUE(Load_Language_File(Path));
+    EXPECT_EQ(Lang_Text(0).size(), Max);
+    EXPECT_EQ(Lang_Text(1), "after");
 }
 
 TEST_F(LangTableTest, UnreadableFileKeepsTable)
