@@ -191,14 +191,20 @@ struct TEnOcean_Load_Result
 // nor writes it (it saves an empty SmartACKList).
 enum class TSmartACK_Use { saUse, saIgnore };
 
+// Longest text attribute (Id, Key, RollCode, Data) the reader takes. Every
+// text the editors write is far shorter (an ID of up to ten characters, key
+// and rolling code of 16, catalogue field names of a few dozen); a text of a
+// megabyte froze the editor for seconds on every paint of the list showing it.
+constexpr int EnOcean_Max_Text = 1024;
+
 // Appends the devices of the file to DevList (which the caller has emptied).
 // Text attributes Key and RollCode may be missing (empty); every other
-// attribute, a number that is no whole number and an EEP entry without a
-// VariablesList are errors.
+// attribute, a number that is no whole number, a text longer than
+// EnOcean_Max_Text and an EEP entry without a VariablesList are errors. The
+// file is read as a stream; nothing is appended unless the whole file is
+// well-formed.
 TEnOcean_Load_Result Load_EnOcean_File(const QString &Path, TDevice_List &DevList,
                                        TSmartACK_Use SmartACK = TSmartACK_Use::saUse);
-TEnOcean_Load_Result Read_EnOcean_Document(const TXmlDocument &Doc, TDevice_List &DevList,
-                                           TSmartACK_Use SmartACK = TSmartACK_Use::saUse);
 
 // Builds the whole document (replacing Doc's content) and writes it
 // atomically; false with the reason in Error when anything failed, the old

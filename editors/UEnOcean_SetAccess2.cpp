@@ -107,6 +107,9 @@ void TFEnOcean_SetAccess2::FormCreate()
     LB_ID_Devices_List = new QListWidget(PEnOcean_ID);
     LB_ID_Devices_List->setObjectName(QStringLiteral("LB_ID_Devices_List"));
     LB_ID_Devices_List->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Every line is one ID in the same font: the list measures one line, not
+    // all of them (10,000 devices took 60 ms on every layout of the list).
+    LB_ID_Devices_List->setUniformItemSizes(true);
 
     PM_Device_EnOcean = new QMenu(this);
     PM_Device_EnOcean->setObjectName(QStringLiteral("PM_Device_EnOcean"));

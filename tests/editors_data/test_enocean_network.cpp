@@ -269,3 +269,93 @@ TEST_F(EnOceanFileTest, EveryMissingAttributeStopsAtItsDevice)
     }
     EXPECT_GT(Cases, 30);
 }
+
+// A text attribute beyond EnOcean_Max_Text is refused like any faulty
+// attribute (the devices before it stay); the reason quotes no value or name
+// at length, since the message box shows it.
+TEST_F(EnOceanFileTest, HostileSizesAreRefused)
+{
+    const QByteArray Good = Device(Full_Attributes);
+    const QByteArray Huge(1 << 20, '7');
+    const QByteArray At_Bound(EnOcean_Max_Text, 'K');
+    auto With = [](const char *From, const QByteArray &To) {
+        QByteArray A = Full_Attributes;
+        return A.replace(From, To);
+    };
+    auto Variable = [](const QByteArray &Data) {
+        return R"(<UnidirectionalList><RorgFuncType RorgNum="1" FuncNum="2" TypeNum="3"><VariablesList><Variable CaseInd="0" Data=")"
+               + Data + R"(" BitOffs="0" BitSize="1" Position="0" BitStart="0"/></VariablesList></RorgFuncType></UnidirectionalList>)";
+    };
+    struct TRow {
+        const char *Name;
+        QByteArray File;
+        TEnOcean_Load_Result::TKind Kind;
+        int Devices;
+        const char *Reason_Part;
+    };
+    const TRow Rows[] = {
+        {"HugeId", Network(Good + Device(With("Id=\"1\"", "Id=\"" + Huge + "\""))), TEnOcean_Load_Result::elPartial, 1,
+         "attribute \"Id\" of element \"Device\" is longer than 1024 characters"},
+        {"HugeKey", Network(Good + Device(With("Key=\"\"", "Key=\"" + Huge + "\""))), TEnOcean_Load_Result::elPartial, 1,
+         "\"Key\""},
+        {"HugeRollCode", Network(Device(With("RollCode=\"\"", "RollCode=\"" + Huge + "\""))),
+         TEnOcean_Load_Result::elPartial, 0, "\"RollCode\""},
+        {"HugeData", Network(Good + Device(Full_Attributes, Variable(Huge))), TEnOcean_Load_Result::elPartial, 1,
+         "variable 1: attribute \"Data\""},
+        {"HugeNumber", Network(Good + Device(With("PTM=\"0\"", "PTM=\"" + Huge + "\""))),
+         TEnOcean_Load_Result::elPartial, 1, "\"PTM\" of element \"Device\" is not a whole number: \"7777"},
+        {"LongElementName", Network(Good + "<" + Huge.left(4000).replace('7', 'D') + "/>"),
+         TEnOcean_Load_Result::elPartial, 1, "of element \"DDDD"},
+        // texts at the bound load whole
+        {"KeyAtTheBound", Network(Device(With("Key=\"\"", "Key=\"" + At_Bound + "\""))), TEnOcean_Load_Result::elRead, 1, ""},
+        {"DataAtTheBound", Network(Device(Full_Attributes, Variable(At_Bound))), TEnOcean_Load_Result::elRead, 1, ""},
+    };
+    for (const TRow &R : Rows) {
+        SCOPED_TRACE(R.Name);
+        Write_File(Path(), R.File);
+        TDevice_List L;
+        const TEnOcean_Load_Result Result = Load_EnOcean_File(Path(), L);
+        EXPECT_EQ(Result.Kind, R.Kind);
+        EXPECT_EQ(Result.Devices_Read, R.Devices);
+        ASSERT_EQ(static_cast<int>(L.size()), R.Devices);
+        EXPECT_TRUE(Result.Reason.contains(R.Reason_Part)) << Result.Reason.left(300).toStdString();
+        EXPECT_LT(Result.Reason.size(), 400);
+        for (const auto &Dev : L) {
+            EXPECT_LE(Dev->FId.size(), EnOcean_Max_Text);
+            EXPECT_LE(Dev->FKey.size(), EnOcean_Max_Text);
+            for (const auto &EEP : Dev->UnidirectionalList)
+                for (const auto &Var : EEP->VariableList)
+                    EXPECT_LE(Var->FData.size(), EnOcean_Max_Text);
+        }
+    }
+}
+
+// The file is read as a stream: a fault after the devices (not well-formed,
+// nested too deep) leaves nothing read, as a reader of the whole document does.
+TEST_F(EnOceanFileTest, FaultAfterTheDevicesReadsNothing)
+{
+    const QByteArray Good = Device(Full_Attributes);
+    QByteArray Deep;
+    for (int I = 0; I < Xml_Max_Depth + 1; ++I)
+        Deep += "<d>";
+    for (int I = 0; I < Xml_Max_Depth + 1; ++I)
+        Deep += "</d>";
+    struct TRow { const char *Name; QByteArray File; const char *Reason_Part; };
+    const TRow Rows[] = {
+        {"CutAfterTheDevices", Network(Good + Good).chopped(30), "line"},
+        {"SecondRoot", Network(Good) + "<Other/>", "line"},
+        {"TooDeepAfterTheDevices", "<EnOcean><DevicesList>" + Good + "</DevicesList>" + Deep + "</EnOcean>", "nested deeper"},
+        // the same after a faulty device: the file is unreadable, not partly read
+        {"CutAfterAFaultyDevice", Network(Good + Device("Id=\"2\"") + Good).chopped(30), "line"},
+    };
+    for (const TRow &R : Rows) {
+        SCOPED_TRACE(R.Name);
+        Write_File(Path(), R.File);
+        TDevice_List L;
+        const TEnOcean_Load_Result Result = Load_EnOcean_File(Path(), L);
+        EXPECT_EQ(Result.Kind, TEnOcean_Load_Result::elUnreadable);
+        EXPECT_EQ(Result.Devices_Read, 0);
+        EXPECT_TRUE(L.empty());
+        EXPECT_TRUE(Result.Reason.contains(R.Reason_Part)) << Result.Reason.toStdString();
+    }
+}

@@ -892,6 +892,42 @@ TEST_F(NetworkEditorTest, PartlyReadFileIsReportedAndReplacedOnlyOnYes)
     EXPECT_NE(Read_File(File_EnOcean), Content);
 }
 
+// A megabyte-long Id, Key or Data (the list once laid it out on every paint,
+// 12.5 s each) is refused by the reader: the device is not shown, and the
+// reason the warning quotes holds no more of it than a line's worth.
+TEST_F(NetworkEditorTest, HugeTextsNeverReachTheWindow)
+{
+    const QByteArray Huge(1 << 20, 'A');
+    const QByteArray Attributes =
+        "Id=\"ID\" Secure_Type=\"1\" Key=\"KEY\" RollCode=\"\" RollCodeAlg=\"0\" RollCodeTx=\"0\" CMACAlg=\"0\" DataCript=\"0\" PTM=\"0\"";
+    const QByteArray Eep = "<UnidirectionalList><RorgFuncType RorgNum=\"165\" FuncNum=\"2\" TypeNum=\"5\"><VariablesList>"
+                           "<Variable CaseInd=\"0\" Data=\"DATA\" BitOffs=\"0\" BitSize=\"1\" Position=\"0\" BitStart=\"0\"/>"
+                           "</VariablesList></RorgFuncType></UnidirectionalList>";
+    auto Device = [&](const char *Id, const QByteArray &Key, const QByteArray &Data) {
+        QByteArray A = Attributes;
+        QByteArray E = Eep;
+        return "<Device " + A.replace("\"ID\"", "\"" + QByteArray(Id) + "\"").replace("\"KEY\"", "\"" + Key + "\"") + ">"
+               + E.replace("\"DATA\"", "\"" + Data + "\"") + "</Device>";
+    };
+    struct TCase { const char *Name; QByteArray Second; };
+    const TCase Cases[] = {
+        {"HugeId", Device(Huge.constData(), "k", "d")},
+        {"HugeKey", Device("2", Huge, "d")},
+        {"HugeData", Device("2", "k", Huge)},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Write_File(File_EnOcean, "<EnOcean><DevicesList>" + Device("1", "k", "d") + C.Second + "</DevicesList></EnOcean>");
+        Editor->FormShow();
+        EXPECT_EQ(Ids(), QStringList{"1"});
+        EXPECT_EQ(Editor->Last_Load().Kind, TEnOcean_Load_Result::elPartial);
+        EXPECT_LT(Editor->Last_Load().Reason.size(), 300);
+        Select_Device(0);
+        Click_Node(0, 0);
+        EXPECT_EQ(Editor->SG_EEP_Var->GetCellEx(1, 6), "d");
+    }
+}
+
 // The editor opens at 1150 x 410 with the device pane 273 and the tree 369
 // pixels wide; the panes follow the window's size, and OK and Cancel stay
 // centred under it.
