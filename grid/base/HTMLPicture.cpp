@@ -17,6 +17,7 @@ int U16(const QByteArray &D, qsizetype At)
 }
 
 std::atomic<qint64> Decode_Count{0};
+std::atomic<qint64> Decoded_Pixels{0};
 
 [[noreturn]] void Refuse_Picture()
 {
@@ -38,6 +39,7 @@ QImage Decode_Bounded(const QByteArray &Bytes, bool *Metafile = nullptr)
         TDecodedPicture Decoded;
         if (!Decode_Picture(Bytes, Decoded))
             return QImage();
+        Decoded_Pixels += static_cast<qint64>(Decoded.Image.width()) * Decoded.Image.height();
         if (!Within_Bounds(Decoded.Image.width(), Decoded.Image.height()))
             Refuse_Picture();
         if (Metafile)
@@ -55,6 +57,7 @@ QImage Decode_Bounded(const QByteArray &Bytes, bool *Metafile = nullptr)
     QImage Image;
     if (!Reader.read(&Image))
         return QImage();
+    Decoded_Pixels += static_cast<qint64>(Image.width()) * Image.height();
     if (!Within_Bounds(Image.width(), Image.height()))
         Refuse_Picture();
     return Image;
@@ -64,6 +67,11 @@ QImage Decode_Bounded(const QByteArray &Bytes, bool *Metafile = nullptr)
 qint64 Picture_Decode_Count()
 {
     return Decode_Count.load();
+}
+
+qint64 Picture_Decoded_Pixels()
+{
+    return Decoded_Pixels.load();
 }
 
 std::vector<TGifFrameInfo> Gif_Frames(const QByteArray &Data)

@@ -145,6 +145,8 @@ constexpr int Max_Picture_Side = 16384;
 constexpr qint64 Max_Picture_Pixels = 64LL * 1024 * 1024;
 // Pictures (GIF frames counted one by one) decoded so far in this process.
 qint64 Picture_Decode_Count();
+// Pixels of the images those decodes produced (what their memory holds).
+qint64 Picture_Decoded_Pixels();
 
 // Pictures loaded by address for one grid; owns them.
 class THTMLPictureCache {
