@@ -62,6 +62,73 @@ QImage Decode_Bounded(const QByteArray &Bytes, bool *Metafile = nullptr)
         Refuse_Picture();
     return Image;
 }
+
+void Put_U16(QByteArray &D, qsizetype At, int Value)
+{
+    D[At] = static_cast<char>(Value & 0xFF);
+    D[At + 1] = static_cast<char>((Value >> 8) & 0xFF);
+}
+
+// Where an image of GIF data lies: its place on the logical screen, the
+// screen as the decoder makes it (a side of 0 reaches as far as the image),
+// and the part of the image that the screen shows.
+struct TGif_Place
+{
+    QRect Image;
+    QSize Screen;
+    QRect Visible;
+};
+
+TGif_Place Gif_Place(const QByteArray &Data, int Left, int Top, int Width, int Height)
+{
+    TGif_Place P;
+    P.Image = QRect(Left, Top, Width, Height);
+    const int Sw = U16(Data, 6), Sh = U16(Data, 8);
+    P.Screen = QSize(Sw > 0 ? Sw : Left + Width, Sh > 0 ? Sh : Top + Height);
+    P.Visible = P.Image.intersected(QRect(QPoint(0, 0), P.Screen));
+    return P;
+}
+
+// One image of GIF data decoded at the size of its visible part: Head is
+// everything before it (header, colour table, extensions), Image its bytes
+// from its graphic control extension or its image descriptor on, the
+// descriptor (0x2C) at Descriptor within them. The screen is declared as
+// large as the visible part and the image placed at its top-left corner,
+// so the decoder allocates and composes only what the screen shows.
+QImage Decode_Gif_Image(QByteArray Head, QByteArray Image, qsizetype Descriptor, const QRect &Visible)
+{
+    if (Head.size() < 10 || Image.size() < Descriptor + 5)
+        return QImage(); // a frame found inside the header: no picture
+    Put_U16(Head, 6, Visible.width());
+    Put_U16(Head, 8, Visible.height());
+    Put_U16(Image, Descriptor + 1, 0);
+    Put_U16(Image, Descriptor + 3, 0);
+    return Decode_Bounded(Head + Image + ';');
+}
+
+// The offset of the first image descriptor of GIF data, walking its blocks;
+// -1 when the data ends or breaks off before one.
+qsizetype First_Gif_Image(const QByteArray &Data)
+{
+    const qsizetype N = Data.size();
+    if (N < 13)
+        return -1;
+    const auto Byte = [&Data](qsizetype At) { return static_cast<unsigned char>(Data[At]); };
+    qsizetype At = 13;
+    if (Byte(10) & 0x80)
+        At += 3 * (qsizetype(1) << ((Byte(10) & 0x07) + 1));
+    while (At < N) {
+        if (Byte(At) == 0x2C)
+            return At + 10 <= N ? At : -1;
+        if (Byte(At) != 0x21 || At + 2 > N)
+            return -1;
+        At += 2; // introducer and label, then the sub-blocks up to an empty one
+        while (At < N && Byte(At) != 0)
+            At += 1 + Byte(At);
+        ++At;
+    }
+    return -1;
+}
 } // namespace
 
 qint64 Picture_Decode_Count()
@@ -222,49 +289,60 @@ void THTMLPicture::Load_Picture()
     }
 }
 
-// Every frame of the data, decoded once.
+// Every frame of the data, decoded once. A GIF's images are decoded at the
+// size of their part on the logical screen, each at its place on it.
 void THTMLPicture::Decode_Frames()
 {
     if (FGifInfo.empty()) {
+        // A GIF without frames: its first image, when its blocks lead to one.
+        const qsizetype Image = IsGIF() ? First_Gif_Image(FDatastream) : -1;
+        if (Image >= 0) {
+            const TGif_Place P = Gif_Place(FDatastream, U16(FDatastream, Image + 1), U16(FDatastream, Image + 3),
+                                           U16(FDatastream, Image + 5), U16(FDatastream, Image + 7));
+            if (!Within_Bounds(P.Screen.width(), P.Screen.height()) || P.Visible.isEmpty())
+                Refuse_Picture();
+            const QImage I = Decode_Gif_Image(FDatastream.left(Image), FDatastream.mid(Image), 0, P.Visible);
+            if (I.isNull())
+                Refuse_Picture();
+            FAnimMaxX = U16(FDatastream, 6);
+            FAnimMaxY = U16(FDatastream, 8);
+            FFrames.push_back({I, P.Visible.left(), P.Visible.top()});
+            return;
+        }
         const QImage I = Decode_Bounded(FDatastream, &FMetafile);
         if (I.isNull())
             Refuse_Picture();
         FFrames.push_back({I, 0, 0});
     } else {
-        const int Screen_W = U16(FDatastream, 6);
-        const int Screen_H = U16(FDatastream, 8);
-        if (!Within_Bounds(Screen_W, Screen_H))
-            Refuse_Picture();
         // Each frame alone: everything before the first frame (header, colour
         // table, extensions), the frame, and the trailer.
         const QByteArray Head = FDatastream.left(FGifInfo.front().Start);
         qint64 Pixels = 0;
         for (size_t K = 0; K < FGifInfo.size(); ++K) {
             const TGifFrameInfo &F = FGifInfo[K];
-            if (!Within_Bounds(F.Width, F.Height))
+            const TGif_Place P = Gif_Place(FDatastream, F.Left, F.Top, F.Width, F.Height);
+            if (!Within_Bounds(P.Screen.width(), P.Screen.height()) || !Within_Bounds(F.Width, F.Height))
                 Refuse_Picture();
-            const qsizetype End = K + 1 < FGifInfo.size() ? FGifInfo[K + 1].Start : FDatastream.size();
-            QImage I = Decode_Bounded(Head + FDatastream.mid(F.Start, End - F.Start) + ';');
             TFrame Frame;
-            if (!I.isNull()) {
-                // Decoding work and memory grow with every frame's canvas.
-                Pixels += static_cast<qint64>(I.width()) * I.height();
+            Frame.XPos = F.Left;
+            Frame.YPos = F.Top;
+            // A frame wholly off the screen shows nothing and is not decoded.
+            bool Shown = P.Visible.isEmpty();
+            if (!P.Visible.isEmpty()) {
+                const qsizetype End = K + 1 < FGifInfo.size() ? FGifInfo[K + 1].Start : FDatastream.size();
+                Frame.Image = Decode_Gif_Image(Head, FDatastream.mid(F.Start, End - F.Start), 8, P.Visible);
+                Shown = !Frame.Image.isNull();
+                // Decoding work and memory grow with every frame's image.
+                Pixels += static_cast<qint64>(Frame.Image.width()) * Frame.Image.height();
                 if (Pixels > Max_Picture_Pixels)
                     Refuse_Picture();
-                // The decoder composes onto the logical screen; the screen
-                // counts only as far as the decoder made it.
-                FAnimMaxX = std::max(FAnimMaxX, std::min(Screen_W, I.width()));
-                FAnimMaxY = std::max(FAnimMaxY, std::min(Screen_H, I.height()));
-                // Keep the frame's own area, as far as it lies on the decoded
-                // image (a frame wholly off it shows nothing).
-                Frame.XPos = F.Left;
-                Frame.YPos = F.Top;
-                if (F.Width > 0 && F.Height > 0 && (I.width() > F.Width || I.height() > F.Height)) {
-                    const QRect Area = QRect(F.Left, F.Top, F.Width, F.Height).intersected(I.rect());
-                    I = Area.isEmpty() ? QImage() : I.copy(Area);
-                }
             }
-            Frame.Image = I;
+            // The layout's area is the declared screen, as far as a frame was
+            // placed on it.
+            if (Shown) {
+                FAnimMaxX = std::max(FAnimMaxX, U16(FDatastream, 6));
+                FAnimMaxY = std::max(FAnimMaxY, U16(FDatastream, 8));
+            }
             FFrames.push_back(Frame);
         }
     }

@@ -23,8 +23,12 @@ struct TGifFrameInfo {
 // Invalid format" (LoadFromFile swallows them and leaves the picture empty);
 // so does a picture larger than Max_Picture_Side pixels on a side or
 // Max_Picture_Pixels in all (every frame of an animation counted), whatever
-// its file declares. Windows metafiles (placeable WMF, EMF) are drawn at
-// their frame's size; stretched, they are drawn anew at the new size.
+// its file declares. A GIF's images (its frames, or the one image of a GIF
+// without frames) are decoded at the size of their part on the logical
+// screen and shown at their place on it (FrameXPos, FrameYPos); the layout
+// takes the screen (MaxWidth, MaxHeight). Windows metafiles (placeable WMF,
+// EMF) are drawn at their frame's size; stretched, they are drawn anew at
+// the new size.
 class THTMLPicture {
 public:
     using TNotifyEvent = std::function<void(THTMLPicture *)>;

@@ -237,6 +237,70 @@ TEST(HTMLPicture, DeclaredSizesAreBounded)
     EXPECT_TRUE(FromFile.Empty());
 }
 
+// The same GIF without graphic control extension: a picture of one image,
+// which no frame count covers.
+QByteArray Static_Gif(int Sw, int Sh, int Left, int Top, int W, int H)
+{
+    QByteArray B = Declared_Gif(Sw, Sh, Left, Top, W, H);
+    return B.remove(19, 8);
+}
+
+// Every frame is decoded at the size of the part of it that the logical
+// screen shows, not composed onto the whole screen: some hundred bytes that
+// declare a 4096 x 4096 screen once cost 16 M pixels (64 MB) per frame.
+TEST(HTMLPicture, FramesDecodeAtTheirVisibleSize)
+{
+    struct TCase {
+        const char *Name;
+        QByteArray Data;
+        qint64 Pixels;           // decoded in all
+        std::vector<QSize> Sizes; // of each frame's image; an empty size: the frame shows nothing
+        QPoint Last_Pos;          // of the last frame
+        QColor Last_Colour;       // its top-left pixel
+        int Max_W, Max_H;         // the layout's area: the logical screen
+    };
+    const TCase Cases[] = {
+        {"TinyFramesOnAHugeScreen",
+         Make_Gif(4096, 4096, {{0, 0, 1, 1, 1, 10}, {5, 5, 2, 1, 2, 10}, {4095, 4095, 1, 1, 3, 10}}), 4,
+         {{1, 1}, {2, 1}, {1, 1}}, {4095, 4095}, Qt::blue, 4096, 4096},
+        {"ScreenAtTheBoundWithThreeFrames",
+         Make_Gif(Max_Picture_Side, 4096, {{0, 0, 1, 1, 1, 10}, {1, 0, 1, 1, 2, 10}, {2, 0, 1, 1, 3, 10}}), 3,
+         {{1, 1}, {1, 1}, {1, 1}}, {2, 0}, Qt::blue, Max_Picture_Side, 4096},
+        // only the part on the screen is decoded and kept
+        {"FrameOverTheScreenEdge", Make_Gif(10, 8, {{6, 4, 9, 9, 2, 10}}), 16, {{4, 4}}, {6, 4}, Qt::green, 10, 8},
+        {"FrameWhollyOffTheScreen", Make_Gif(10, 8, {{0, 0, 2, 2, 1, 10}, {10, 2, 3, 3, 2, 10}}), 4,
+         {{2, 2}, {}}, {10, 2}, QColor(), 10, 8},
+        // a screen of 0 x 0 reaches as far as each frame; the layout takes the image
+        {"NoScreen", Make_Gif(0, 0, {{3, 2, 2, 2, 1, 10}}), 4, {{2, 2}}, {3, 2}, Qt::red, 2, 2},
+        // a picture without frame count: its one image, at its place on the screen
+        {"StaticImageOnAHugeScreen", Static_Gif(4096, 4096, 7, 9, 1, 1), 1, {{1, 1}}, {7, 9}, Qt::white, 4096, 4096},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        THTMLPicture P;
+        const qint64 Before = Picture_Decoded_Pixels();
+        ASSERT_NO_THROW(P.LoadFromData(C.Data));
+        EXPECT_EQ(Picture_Decoded_Pixels() - Before, C.Pixels);
+        EXPECT_EQ(P.MaxWidth(), C.Max_W);
+        EXPECT_EQ(P.MaxHeight(), C.Max_H);
+        const int Frames = static_cast<int>(C.Sizes.size());
+        for (int F = 1; F <= Frames; ++F) {
+            SCOPED_TRACE(F);
+            P.SetFrame(F);
+            const QSize Want = C.Sizes[static_cast<size_t>(F - 1)];
+            EXPECT_EQ(P.Empty(), Want.isEmpty());
+            if (!Want.isEmpty()) {
+                EXPECT_EQ(P.Image().size(), Want);
+            }
+        }
+        EXPECT_EQ(QPoint(P.FrameXPos(), P.FrameYPos()), C.Last_Pos);
+        if (C.Last_Colour.isValid()) {
+            ASSERT_FALSE(P.Empty());
+            EXPECT_EQ(P.Image().pixelColor(0, 0), C.Last_Colour);
+        }
+    }
+}
+
 // The frames are decoded once, at load; animating only shows them.
 TEST(HTMLPicture, AnimationDecodesOnce)
 {
