@@ -371,8 +371,12 @@ int TFEnOcean_SetAccess2::Selected_Device() const
 void TFEnOcean_SetAccess2::Show_EnOcean_Device_List()
 {
     LB_ID_Devices_List->clear();
+    // One insertion for all lines: the list lays itself out once, not per device.
+    QStringList Ids;
+    Ids.reserve(static_cast<qsizetype>(DevList.size()));
     for (const auto &Dev : DevList)
-        LB_ID_Devices_List->addItem(Dev->FId);
+        Ids << Dev->FId;
+    LB_ID_Devices_List->addItems(Ids);
     LB_ID_Devices_List->setCurrentRow(-1);
     LB_ID_Devices_List->clearSelection();
 }
