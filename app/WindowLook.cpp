@@ -1,4 +1,5 @@
 #include "app/WindowLook.h"
+#include "controls/WindowLook.h"
 #include "platform/Colors.h"
 #include "platform/StandardIcons.h"
 #include <QApplication>
@@ -9,23 +10,13 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
-#include <QScreen>
 #include <QStyle>
 
 void Apply_Window_Look(QWidget *Window, int Client_Width, int Client_Height)
 {
-    QPalette P = Window->palette();
-    P.setColor(QPalette::Window, QColor(248, 247, 237));
-    Window->setPalette(P);
-    Window->setAutoFillBackground(true);
-    QFont F(QStringLiteral("Verdana"));
-    F.setPointSize(8);
-    Window->setFont(F);
+    Window_Look::Apply_Background_And_Font(Window);
     Window->setFixedSize(Client_Width, Client_Height);
-    if (QScreen *S = QGuiApplication::primaryScreen()) {
-        const QRect A = S->availableGeometry();
-        Window->move(A.center() - QPoint(Client_Width / 2, Client_Height / 2));
-    }
+    Window_Look::Centre_On_Screen(Window);
 }
 
 QLabel *Make_Label(QWidget *Parent, const char *Object_Name, int Left, int Top, const QString &Text)
@@ -45,38 +36,16 @@ QLabel *Make_Unsized_Label(QWidget *Parent, const char *Object_Name, int Left, i
 
 QFrame *Make_Title_Panel(QWidget *Window, int Width, QLabel **L_SW_Code, QLabel **L_SW_Desc)
 {
-    auto *P = new QFrame(Window);
-    P->setObjectName(QStringLiteral("P_Title"));
-    P->setGeometry(0, 0, Width, Title_Panel_Height);
-    P->setFrameShape(QFrame::NoFrame);
-    auto *Code = Make_Label(P, "L_SW_Code", 16, 6);
-    QFont F = Window->font();
-    F.setPointSize(20);
-    F.setBold(true);
-    Code->setFont(F);
-    Code->setStyleSheet(QStringLiteral("color: rgb(128,128,128);"));
-    auto *Desc = Make_Label(P, "L_SW_Desc", 16, 42);
-    QFont D = Window->font();
-    D.setBold(true);
-    Desc->setFont(D);
-    Desc->setStyleSheet(QStringLiteral("color: rgb(128,128,128);"));
-    auto *Rule = new QFrame(P);
-    Rule->setGeometry(0, Title_Panel_Height - 1, Width, 1);
-    Rule->setStyleSheet(QStringLiteral("background-color: rgb(200,200,190);"));
-    *L_SW_Code = Code;
-    *L_SW_Desc = Desc;
-    return P;
+    // The main window's dialogs size their title labels to the text and rule
+    // the panel off from the page below.
+    const Window_Look::TTitle_Layout Layout{.Height = Title_Panel_Height, .Code_Top = 6, .Desc_Top = 42, .Rule = true};
+    return Window_Look::Make_Title_Panel(Window, Width, Layout, *L_SW_Code, *L_SW_Desc);
 }
 
 QFrame *Make_Button_Panel(QWidget *Window, int Width, int Client_Height)
 {
-    auto *P = new QFrame(Window);
-    P->setObjectName(QStringLiteral("P_Button"));
-    P->setGeometry(0, Client_Height - Button_Panel_Height, Width, Button_Panel_Height);
-    auto *Rule = new QFrame(P);
-    Rule->setGeometry(0, 0, Width, 1);
-    Rule->setStyleSheet(QStringLiteral("background-color: rgb(200,200,190);"));
-    return P;
+    return Window_Look::Make_Button_Panel(Window, Client_Height - Button_Panel_Height, Width, Button_Panel_Height,
+                                          true);
 }
 
 void Set_Link_Text(QLabel *Label, const QString &Text, const QString &Url)

@@ -1,25 +1,19 @@
 #include "controls/AppButton.h"
 #include "editors/EnOcean_Dialog_Look.h"
+#include "controls/WindowLook.h"
 #include "workspace/Workspace.h"
 #include "controls/FxButton.h"
 #include "controls/FxButtons.h"
-#include <QFont>
 #include <QFrame>
 #include <QLabel>
-#include <QPalette>
 #include <QPointer>
 
 namespace EnOcean_Dialog_Look {
 
 void Apply_Window_Look(QWidget *Window)
 {
-    Window->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    QPalette Pal = Window->palette();
-    Pal.setColor(QPalette::Window, QColor(248, 247, 237));
-    Window->setPalette(Pal);
-    Window->setAutoFillBackground(true);
-    Window->setFont(QFont(QStringLiteral("Verdana"), 8));
+    Window_Look::Apply_Fixed_Dialog_Border(Window);
+    Window_Look::Apply_Background_And_Font(Window);
 }
 
 QLabel *Make_Label(QWidget *Parent, const char *Name, int Left, int Top, int Width)
@@ -29,14 +23,10 @@ QLabel *Make_Label(QWidget *Parent, const char *Name, int Left, int Top, int Wid
 
 QFrame *Make_Title_Panel(QWidget *Window, int Width, QLabel *&L_SW_Code, QLabel *&L_SW_Desc)
 {
-    auto *P = Make<QFrame>(Window, "P_Title", 0, 0, Width, Title_Height);
-    L_SW_Code = Make<QLabel>(P, "L_SW_Code", 16, 4, Width - 32, 36);
-    L_SW_Code->setFont(QFont(QStringLiteral("Verdana"), 20, QFont::Bold));
-    L_SW_Code->setStyleSheet(QStringLiteral("color: gray"));
+    const Window_Look::TTitle_Layout Layout{
+        .Height = Title_Height, .Code_Top = 4, .Code_Height = 36, .Desc_Top = 44, .Desc_Height = 18};
+    auto *P = Window_Look::Make_Title_Panel(Window, Width, Layout, L_SW_Code, L_SW_Desc);
     L_SW_Code->setText(SW_Code);
-    L_SW_Desc = Make<QLabel>(P, "L_SW_Desc", 16, 44, Width - 32, 18);
-    L_SW_Desc->setFont(QFont(QStringLiteral("Verdana"), 8, QFont::Bold));
-    L_SW_Desc->setStyleSheet(QStringLiteral("color: gray"));
     return P;
 }
 

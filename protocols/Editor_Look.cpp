@@ -1,13 +1,10 @@
 #include "protocols/Editor_Look.h"
+#include "controls/WindowLook.h"
 #include "controls/FxButtons.h"
 #include "workspace/Workspace.h"
-#include <QFont>
-#include <QGuiApplication>
-#include <QScreen>
 #include <algorithm>
 #include <QFrame>
 #include <QLabel>
-#include <QPalette>
 #include <QResizeEvent>
 #include <QWidget>
 
@@ -53,18 +50,13 @@ private:
 void Apply(QWidget *Window, int Width, int Height)
 {
     Window->resize(Width, Height);
-    QPalette Pal = Window->palette();
-    Pal.setColor(QPalette::Window, QColor(248, 247, 237));
-    Window->setPalette(Pal);
-    Window->setAutoFillBackground(true);
-    Window->setFont(QFont(QStringLiteral("Verdana"), 8));
+    Window_Look::Apply_Background_And_Font(Window);
     Centre_On_Screen(Window);
 }
 
 void Centre_On_Screen(QWidget *Window)
 {
-    if (const QScreen *S = QGuiApplication::primaryScreen())
-        Window->move(S->availableGeometry().center() - QPoint(Window->width() / 2, Window->height() / 2));
+    Window_Look::Centre_On_Screen(Window);
 }
 
 void Fill_Middle(QWidget *Window, QWidget *Middle)
@@ -74,29 +66,18 @@ void Fill_Middle(QWidget *Window, QWidget *Middle)
 
 QFrame *Make_Title(QWidget *Window, QLabel *&L_SW_Code, QLabel *&L_SW_Desc)
 {
-    auto *P = new QFrame(Window);
-    P->setObjectName(QStringLiteral("P_Title"));
-    P->setGeometry(0, 0, Window->width(), Title_Height);
-    L_SW_Code = new QLabel(P);
-    L_SW_Code->setObjectName(QStringLiteral("L_SW_Code"));
-    L_SW_Code->setGeometry(16, 4, Window->width() - 32, 36);
-    L_SW_Code->setFont(QFont(QStringLiteral("Verdana"), 20, QFont::Bold));
-    L_SW_Code->setStyleSheet(QStringLiteral("color: gray"));
+    const Window_Look::TTitle_Layout Layout{
+        .Height = Title_Height, .Code_Top = 4, .Code_Height = 36, .Desc_Top = 44, .Desc_Height = 18};
+    auto *P = Window_Look::Make_Title_Panel(Window, Window->width(), Layout, L_SW_Code, L_SW_Desc);
     L_SW_Code->setText(SW_Code);
-    L_SW_Desc = new QLabel(P);
-    L_SW_Desc->setObjectName(QStringLiteral("L_SW_Desc"));
-    L_SW_Desc->setGeometry(16, 44, Window->width() - 32, 18);
-    L_SW_Desc->setFont(QFont(QStringLiteral("Verdana"), 8, QFont::Bold));
-    L_SW_Desc->setStyleSheet(QStringLiteral("color: gray"));
     new TPanel_Follower(Window, P, TPlace::plTop);
     return P;
 }
 
 QFrame *Make_Button_Panel(QWidget *Window)
 {
-    auto *P = new QFrame(Window);
-    P->setObjectName(QStringLiteral("P_Button"));
-    P->setGeometry(0, Window->height() - Button_Panel_Height, Window->width(), Button_Panel_Height);
+    auto *P = Window_Look::Make_Button_Panel(Window, Window->height() - Button_Panel_Height, Window->width(),
+                                             Button_Panel_Height, false);
     new TPanel_Follower(Window, P, TPlace::plBottom);
     return P;
 }

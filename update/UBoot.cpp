@@ -1,5 +1,6 @@
 #include "controls/AppButton.h"
 #include "update/UBoot.h"
+#include "controls/WindowLook.h"
 #include "controls/FxButton.h"
 #include "workspace/Workspace.h"
 #include "platform/IcmpEcho.h"
@@ -53,27 +54,19 @@ TFxButton *Make_Button(QWidget *Parent, const char *Name, int X, int Y, int W, i
 TFBoot::TFBoot(QWidget *Parent) : QDialog(Parent)
 {
     setObjectName(QStringLiteral("FBoot"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
+    Window_Look::Apply_Fixed_Dialog_Border(this);
     setModal(true);
-    QPalette Pal = palette();
-    Pal.setColor(QPalette::Window, QColor(248, 247, 237));
-    setPalette(Pal);
-    setAutoFillBackground(true);
-    setFont(QFont(QStringLiteral("Verdana"), 8));
+    Window_Look::Apply_Background_And_Font(this);
 
-    P_Title = Make_Panel(this, "P_Title", 72);
-    L_SW_Code = Make<QLabel>(P_Title, "L_SW_Code", 16, 4, 420, 34);
-    QFont Big(QStringLiteral("Verdana"), 20, QFont::Bold);
-    L_SW_Code->setFont(Big);
-    L_SW_Code->setStyleSheet(QStringLiteral("color: gray"));
-    L_SW_Desc = Make<QLabel>(P_Title, "L_SW_Desc", 16, 44, 420, 18);
-    QFont Bold(QStringLiteral("Verdana"), 8, QFont::Bold);
-    L_SW_Desc->setFont(Bold);
-    L_SW_Desc->setStyleSheet(QStringLiteral("color: gray"));
-    // The rule under the title, as on every window with a title panel.
-    auto *Title_Rule = Make<QFrame>(P_Title, "P_Title_Rule", 0, P_Title->height() - 1, Client_Width, 1);
-    Title_Rule->setStyleSheet(QStringLiteral("background-color: rgb(200,200,190);"));
+    const Window_Look::TTitle_Layout Title{.Height = 72,
+                                           .Code_Top = 4,
+                                           .Code_Height = 34,
+                                           .Desc_Top = 44,
+                                           .Desc_Height = 18,
+                                           .Label_Width = 420,
+                                           .Rule = true,
+                                           .Rule_Name = "P_Title_Rule"};
+    P_Title = Window_Look::Make_Title_Panel(this, Client_Width, Title, L_SW_Code, L_SW_Desc);
 
     P_IP_Address = Make_Panel(this, "P_IP_Address", 64);
     L_IP_Address = Make<QLabel>(P_IP_Address, "L_IP_Address", 16, 6, 420, 18);
