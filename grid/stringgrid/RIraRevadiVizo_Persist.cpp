@@ -449,8 +449,10 @@ void RIraRevadiVizo::LoadVisualProps(const QString &FileName)
         const QString Key = E->Key;
         if (E->Form == vfName) {
             // A name outside the list, or none, leaves the setting as it is.
+            // (The name is copied out of the binding: a lambda may not capture one under clang 14.)
+            const QString Name = V.trimmed();
             const bool Known = std::any_of(E->Names.begin(), E->Names.end(),
-                                           [&](const QString &N) { return N.compare(V.trimmed(), Qt::CaseInsensitive) == 0; });
+                                           [&](const QString &N) { return N.compare(Name, Qt::CaseInsensitive) == 0; });
             if (!Known)
                 continue;
         }
