@@ -4,6 +4,8 @@
 #include <QString>
 #include <functional>
 
+class QObject;
+
 // Settings of the grouped outline and of the floating footer (plain data;
 // the grid reads them when it groups, calculates and paints).
 

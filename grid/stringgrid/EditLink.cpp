@@ -9,6 +9,8 @@
 
 TEditLink::TEditLink(QObject *Owner) : QObject(Owner) {}
 
+RIraRevadiVizo *TEditLink::Grid() const { return FOwner; }
+
 TEditLink::~TEditLink()
 {
     if (FSubClassedControl)

@@ -30,7 +30,7 @@ public:
 
     // The grid the link edits for (set by the grid before each edit) and the
     // cell it edits (display column, row).
-    RIraRevadiVizo *Grid() const { return FOwner; }
+    RIraRevadiVizo *Grid() const;   // out of line: the grid's class is only declared here
     TPoint EditCell() const { return FEditCell; }
 
     TEditStyle EditStyle() const { return FEditStyle; }

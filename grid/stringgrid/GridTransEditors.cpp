@@ -6,6 +6,8 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
+RIraRevadiVizo *TGridTransEditor::Grid() const { return FGrid; }
+
 TGridTransEditor::TGridTransEditor(QWidget *Self, QWidget *Owner)
     : FSelf(Self), FGrid(Owner ? Editor_Grid_Of(Owner) : nullptr)
 {

@@ -30,7 +30,7 @@ public:
         FCol = ACol;
         FRow = ARow;
     }
-    RIraRevadiVizo *Grid() const { return FGrid; }
+    RIraRevadiVizo *Grid() const;   // out of line: the grid's class is only declared here
     virtual QString Editor_Text() const = 0;
     bool StopEdit();
 
