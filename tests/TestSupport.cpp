@@ -5,12 +5,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QWidget>
+#include <QImage>
 #include <QPixmap>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/mount.h>
 #include <unistd.h>
+#include <QSet>
+#include <gtest/gtest.h>
 
 QString Test_Output_Dir()
 {
@@ -24,8 +27,76 @@ QString Test_Output_Dir()
 QString Save_Screenshot(QWidget *Widget, const QString &Name)
 {
     const QString Path = QDir(Test_Output_Dir()).filePath(Name + ".png");
-    Widget->grab().save(Path);
+    // A picture left by an earlier run must not pass for this one.
+    QFile::remove(Path);
+    const QPixmap Shot = Widget->grab();
+    if (Shot.isNull() || !Shot.save(Path)) {
+        ADD_FAILURE() << "picture not written: " << Path.toStdString();
+        return {};
+    }
+    const QImage Back(Path);
+    if (Back.size() != Shot.size()) {
+        ADD_FAILURE() << "picture does not read back at the widget's size: " << Path.toStdString();
+        return {};
+    }
     return Path;
+}
+
+QPoint Bare_Point(const QWidget *Widget, int Margin)
+{
+    // What stands at P: nothing, or a panel (a widget holding others) whose
+    // own face shows there; a leaf control paints what it likes.
+    const auto Face_At = [Widget](QPoint P) -> const QWidget * {
+        const QWidget *W = Widget->childAt(P);
+        if (!W)
+            return Widget;
+        return W->findChildren<QWidget *>(Qt::FindDirectChildrenOnly).isEmpty() ? nullptr : W;
+    };
+    const QRect Inside = Widget->rect().adjusted(Margin, Margin, -Margin, -Margin);
+    // Bottom up: the lower part of a window is where its buttons leave room.
+    for (int Y = Inside.bottom(); Y >= Inside.top(); --Y)
+        for (int X = Inside.right(); X >= Inside.left(); --X) {
+            const QPoint P(X, Y);
+            const QWidget *Face = Face_At(P);
+            if (!Face)
+                continue;
+            bool Clear = true;
+            for (int DY = -Margin; DY <= Margin && Clear; ++DY)
+                for (int DX = -Margin; DX <= Margin && Clear; ++DX)
+                    Clear = Face_At(P + QPoint(DX, DY)) == Face;
+            if (Clear)
+                return P;
+        }
+    return {-1, -1};
+}
+
+void Expect_Window_Picture(const QImage &Shot, const QWidget *Window, const QColor &Background)
+{
+    ASSERT_EQ(Shot.size(), Window->size());
+    const QPoint Bare = Bare_Point(Window);
+    ASSERT_NE(Bare, QPoint(-1, -1)) << "controls cover the whole window";
+    EXPECT_EQ(Shot.pixelColor(Bare), Background) << "at " << Bare.x() << ", " << Bare.y();
+}
+
+int Count_Colour(const QImage &Shot, const QRect &Area, const QColor &Colour)
+{
+    const QRect A = Area.intersected(Shot.rect());
+    const QRgb Want = Colour.rgb();
+    int N = 0;
+    for (int Y = A.top(); Y <= A.bottom(); ++Y)
+        for (int X = A.left(); X <= A.right(); ++X)
+            N += (Shot.pixel(X, Y) & 0xFFFFFF) == (Want & 0xFFFFFF);
+    return N;
+}
+
+int Distinct_Colours(const QImage &Shot, const QRect &Area)
+{
+    const QRect A = Area.intersected(Shot.rect());
+    QSet<QRgb> Seen;
+    for (int Y = A.top(); Y <= A.bottom(); ++Y)
+        for (int X = A.left(); X <= A.right(); ++X)
+            Seen.insert(Shot.pixel(X, Y) & 0xFFFFFF);
+    return int(Seen.size());
 }
 
 QByteArray Read_File(const QString &Path)

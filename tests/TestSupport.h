@@ -1,4 +1,8 @@
 #pragma once
+#include <QColor>
+#include <QImage>
+#include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -8,7 +12,23 @@ class QWidget;
 // Folder for screenshots and other artefacts a person may look at after a run.
 QString Test_Output_Dir();
 // Grabs a widget to <Test_Output_Dir()>/<Name>.png and returns the path.
+// When the picture was not written (or does not read back at the widget's
+// size) the test fails and the path is empty, so QImage(path) is null.
 QString Save_Screenshot(QWidget *Widget, const QString &Name);
+// A point of Widget where no control stands, at least Margin pixels from
+// any and from the edges: the window or one of its panels paints its own
+// face there. (-1, -1) when there is none.
+QPoint Bare_Point(const QWidget *Widget, int Margin = 3);
+// The background every configurator window shares.
+inline QColor Window_Background() { return QColor(248, 247, 237); }
+// A window's picture: it has the window's size, and where no control stands
+// the window shows Background.
+void Expect_Window_Picture(const QImage &Shot, const QWidget *Window,
+                           const QColor &Background = Window_Background());
+// How many pixels of Area (clipped to the picture) have exactly Colour.
+int Count_Colour(const QImage &Shot, const QRect &Area, const QColor &Colour);
+// How many different colours Area holds: 1 when nothing is drawn on a plain face.
+int Distinct_Colours(const QImage &Shot, const QRect &Area);
 // Reads a whole file; empty when missing.
 QByteArray Read_File(const QString &Path);
 // Writes a whole file, creating parent folders.

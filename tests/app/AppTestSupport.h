@@ -65,5 +65,3 @@ private:
 // Colour, and how many are darker than a lightness of 100 (text strokes).
 int Pixels_Other_Than(const QImage &Shot, const QRect &Area, const QColor &Colour);
 int Dark_Pixels(const QImage &Shot, const QRect &Area);
-// The background every configurator window shares.
-inline QColor Window_Background() { return QColor(248, 247, 237); }

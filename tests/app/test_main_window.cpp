@@ -175,7 +175,11 @@ TEST_F(MainWindowTest, AboutBox)
     EXPECT_EQ(FAbout->Label12->text(), "MNTK410");
     EXPECT_EQ(FAbout->size(), QSize(425, 148));
     FAbout->show();
-    Save_Screenshot(FAbout, "app_about_box");
+    const QImage Shot(Save_Screenshot(FAbout, "app_about_box"));
+    ASSERT_EQ(Shot.size(), QSize(425, 148));
+    // the texts stand on the windows' shared background
+    EXPECT_EQ(Shot.pixelColor(Bare_Point(FAbout)), Window_Background());
+    EXPECT_GT(Dark_Pixels(Shot, FAbout->Label9->geometry()), 20);   // "CFTK410"
     FAbout->hide();
 }
 

@@ -278,7 +278,15 @@ TEST_F(SoftOptionsTest, Screenshots)
     Flag.save(Path("LANGUAGE/DefaultFlag.bmp"), "BMP");
     Start();
     FSoftOptions->show();
-    Save_Screenshot(FSoftOptions, "app_options_language");
+    // each picture shows the dialog at its size with the shared background
+    // where no control stands
+    const auto Check_Shot = [&](const char *Name) {
+        SCOPED_TRACE(Name);
+        const QImage Shot(Save_Screenshot(FSoftOptions, QString::fromLatin1(Name)));
+        ASSERT_EQ(Shot.size(), FSoftOptions->size());
+        EXPECT_EQ(Shot.pixelColor(Bare_Point(FSoftOptions)), Window_Background());
+    };
+    Check_Shot("app_options_language");
     // every control of the language page lies inside the page, none on another
     const QRect Page = FSoftOptions->TS_Language->rect();
     QList<QWidget *> Shown;
@@ -291,12 +299,12 @@ TEST_F(SoftOptionsTest, Screenshots)
             Shown.append(W);
         }
     Click_Button(FSoftOptions->Btn_Next);
-    Save_Screenshot(FSoftOptions, "app_options_language_page2");
+    Check_Shot("app_options_language_page2");
     FSoftOptions->PC_Options->setCurrentIndex(1);
     FSoftOptions->CB_En_Con->setChecked(true);
-    Save_Screenshot(FSoftOptions, "app_options_connection");
+    Check_Shot("app_options_connection");
     FSoftOptions->PC_Options->setCurrentIndex(2);
-    Save_Screenshot(FSoftOptions, "app_options_settings");
+    Check_Shot("app_options_settings");
     FSoftOptions->hide();
 }
 

@@ -326,7 +326,13 @@ TEST(FxButtonPaint, Screenshots)
         B->Set_ColorStyle(static_cast<TFxColorStyle>(C));
         B->Set_Caption(QString("Preset %1").arg(C));
     }
-    EXPECT_FALSE(Save_Screenshot(&Panel, "fxbutton_kinds_presets").isEmpty());
+    const QImage Shot(Save_Screenshot(&Panel, "fxbutton_kinds_presets"));
+    Expect_Window_Picture(Shot, &Panel);
+    // every button draws its face, frame and caption on its own rectangle
+    for (const TFxButton *B : Panel.findChildren<TFxButton *>()) {
+        SCOPED_TRACE(B->Caption().toStdString());
+        EXPECT_GT(Distinct_Colours(Shot, B->geometry()), 2);
+    }
 }
 
 // A preset on a real button: white text on the dark Quicken face.

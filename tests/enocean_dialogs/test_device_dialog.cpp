@@ -310,7 +310,7 @@ TEST_F(DeviceDialogTest, Screenshots)
                 EXPECT_TRUE(Dialog->rect().contains(W->geometry())) << W->objectName().toStdString();
             }
         }
-        EXPECT_FALSE(Save_Screenshot(Dialog.get(), Names[Type]).isEmpty());
+        Expect_Window_Picture(QImage(Save_Screenshot(Dialog.get(), Names[Type])), Dialog.get());
     }
 }
 

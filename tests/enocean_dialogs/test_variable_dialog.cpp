@@ -497,12 +497,12 @@ TEST_F(VariableDialogTest, Screenshots)
     Show();
     for (QWidget *W : Dialog->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         EXPECT_TRUE(Dialog->rect().contains(W->geometry())) << W->objectName().toStdString();
-    EXPECT_FALSE(Save_Screenshot(Dialog.get(), "variable_dialog_add").isEmpty());
+    Expect_Window_Picture(QImage(Save_Screenshot(Dialog.get(), "variable_dialog_add")), Dialog.get());
     Dialog->hide();
     Dialog->Mode = 1;
     Dialog->Modify_EEP_Var = 0;
     Show();
-    EXPECT_FALSE(Save_Screenshot(Dialog.get(), "variable_dialog_modify_eep").isEmpty());
+    Expect_Window_Picture(QImage(Save_Screenshot(Dialog.get(), "variable_dialog_modify_eep")), Dialog.get());
 }
 
 } // namespace

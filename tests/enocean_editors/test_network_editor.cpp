@@ -989,16 +989,16 @@ TEST_F(NetworkEditorTest, Screenshots)
     Select_Device(0);
     Click_Node(0, 0);
     QApplication::processEvents();
-    EXPECT_FALSE(Save_Screenshot(Editor.get(), "network_editor").isEmpty());
+    Expect_Window_Picture(QImage(Save_Screenshot(Editor.get(), "network_editor")), Editor.get());
     EXPECT_TRUE(While_Dialog(Device.get(), [this] {
         Device->CB_DevEnOcean_SecType->setCurrentIndex(2);
         QApplication::processEvents();
-        EXPECT_FALSE(Save_Screenshot(Device.get(), "network_editor_device_dialog").isEmpty());
+        Expect_Window_Picture(QImage(Save_Screenshot(Device.get(), "network_editor_device_dialog")), Device.get());
     }, [this] { Editor->Btn_DeviceClick(Editor->Btn_Modify_Device); }));
     Click_Node(0, 1);
     EXPECT_TRUE(Variable_Button(Editor->Btn_Modify_Variable, [this] {
         QApplication::processEvents();
-        EXPECT_FALSE(Save_Screenshot(Variable.get(), "network_editor_variable_dialog").isEmpty());
+        Expect_Window_Picture(QImage(Save_Screenshot(Variable.get(), "network_editor_variable_dialog")), Variable.get());
     }));
     Editor->hide();
 }

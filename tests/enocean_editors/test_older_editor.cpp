@@ -403,12 +403,12 @@ TEST_F(OlderEditorTest, Screenshot)
     Editor->show();
     Select_Device(0);
     QApplication::processEvents();
-    EXPECT_FALSE(Save_Screenshot(Editor.get(), "older_enocean_editor").isEmpty());
+    Expect_Window_Picture(QImage(Save_Screenshot(Editor.get(), "older_enocean_editor")), Editor.get());
     Editor->CT_ID_Data->SetActiveTabIndex(1);
     Click_Node(0, 0);
     Editor->CT_EEP_Var->SetActiveTabIndex(1);
     QApplication::processEvents();
-    EXPECT_FALSE(Save_Screenshot(Editor.get(), "older_enocean_editor_data").isEmpty());
+    Expect_Window_Picture(QImage(Save_Screenshot(Editor.get(), "older_enocean_editor_data")), Editor.get());
     Editor->hide();
 }
 

@@ -259,7 +259,7 @@ TEST_F(RuzorAviDialogTest, Screenshot)
     Pick(Dialog->CB_Var_Case_IN, 0);
     Pick(Dialog->CB_Var_Case_OUT, 1);
     QApplication::processEvents();
-    EXPECT_FALSE(Save_Screenshot(Dialog.get(), "ruzor_avi_dialog").isEmpty());
+    Expect_Window_Picture(QImage(Save_Screenshot(Dialog.get(), "ruzor_avi_dialog")), Dialog.get());
     Dialog->hide();
 }
 

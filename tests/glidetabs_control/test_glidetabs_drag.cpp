@@ -88,6 +88,7 @@ TEST_F(GlideTabsDrag, DropOnOtherStripMovesTab)
         SCOPED_TRACE(C.Name);
         TearDown();
         SetUp();
+        const QImage B_Before = B->grab().toImage();
         QList<TGlideTab *> Dropped;
         A->OnTabDragDropped = [&](QObject *, IDragTabObject *, TGlideTab *New) { Dropped << New; };
         QStringList Ends;
@@ -105,7 +106,10 @@ TEST_F(GlideTabsDrag, DropOnOtherStripMovesTab)
         EXPECT_FALSE(A->IsDragging());
         EXPECT_EQ(A->DragTabObject()->DropTabIndex(), C.Drop_Index);
         Settle(*B, Clock);
-        Save_Screenshot(&Window, QString("glidetabs_drag_%1").arg(C.Name));
+        // the gap opened in B shows in its picture
+        const QImage Shot(Save_Screenshot(&Window, QString("glidetabs_drag_%1").arg(C.Name)));
+        ASSERT_EQ(Shot.size(), Window.size());
+        EXPECT_NE(Shot.copy(B->geometry()), B_Before);
         const QPoint L = A->mapFromGlobal(B->mapToGlobal(QPoint(C.X, 15)));
         A->MouseUp(Qt::LeftButton, L.x(), L.y());
 

@@ -58,7 +58,11 @@ TEST(GlideTabsScreens, HoverFadeAndScrollButtons)
     Settle(S, Clock);
     EXPECT_EQ(S.ScrollButtonRightControl()->DrawState(), dsDisabled);
     EXPECT_EQ(S.ScrollButtonLeftControl()->DrawState(), dsActive);
-    Save_Screenshot(&Window, "glidetabs_scrolled_end");
+    const QImage Scrolled(Save_Screenshot(&Window, "glidetabs_scrolled_end"));
+    ASSERT_EQ(Scrolled.size(), Window.size());
+    EXPECT_NE(Scrolled, Previous);
+    // around the strip the window's own background
+    EXPECT_EQ(Scrolled.pixelColor(2, 2), QColor(248, 247, 237));
 }
 
 } // namespace

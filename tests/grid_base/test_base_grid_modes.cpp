@@ -166,7 +166,17 @@ TEST(BaseGridRightToLeft, MirroredGeometryAndLines)
         for (int C = 0; C < Grid.ColCount(); ++C)
             Grid.SetCellEx(C, R, QStringLiteral("%1.%2").arg(C).arg(R));
     Grid.SetCellEx(1, 1, QStringLiteral("merged"));
-    Save_Screenshot(&Grid, QStringLiteral("base_grid_rtl"));
+    {
+        const QImage Shot(Save_Screenshot(&Grid, QStringLiteral("base_grid_rtl")));
+        ASSERT_EQ(Shot.size(), Grid.size());
+        const QPoint O = Grid.viewport()->mapTo(&Grid, QPoint(0, 0));
+        // the merged block is one face: no grid line where its two columns meet
+        const QColor Block = Shot.pixelColor(O + QPoint(W - 175, 25));
+        EXPECT_EQ(Shot.pixelColor(O + QPoint(W - 120, 25)), Block);
+        EXPECT_EQ(Shot.pixelColor(O + QPoint(W - 65, 55)), Block);
+        // the fixed column on the right has another face than the plain cells left of it
+        EXPECT_NE(Shot.pixelColor(O + QPoint(W - 55, 25)), Shot.pixelColor(O + QPoint(W - 235, 25)));
+    }
     // The key that points left moves to the next column, past the merged block.
     Grid.Set_Col(1);
     Grid.setFocus();

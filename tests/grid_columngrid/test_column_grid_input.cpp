@@ -130,7 +130,16 @@ TEST_F(TColumnGridWindow, DataCheckBoxFlipsByClickAndSpace)
     QTest::mouseClick(Grid->viewport(), Qt::LeftButton, Qt::NoModifier, Center(2, 1));
     EXPECT_EQ(Grid->Cells(2, 1), QStringLiteral("N"));
     EXPECT_EQ(Log.Count(QStringLiteral("ClickCell 2,1")), 1);
-    Save_Screenshot(&Window, QStringLiteral("column_grid_check_boxes"));
+    {
+        // every box shows "N" now: two cells off the current one look alike, a box drawn in each
+        const QImage Shot(Save_Screenshot(&Window, QStringLiteral("column_grid_check_boxes")));
+        ASSERT_EQ(Shot.size(), Window.size());
+        const QPoint O = Grid->viewport()->mapTo(&Window, QPoint(0, 0));
+        const QRect Box2 = Grid->CellRect(2, 2).To_QRect().adjusted(1, 1, -2, -2).translated(O);
+        const QRect Box4 = Grid->CellRect(2, 4).To_QRect().adjusted(1, 1, -2, -2).translated(O);
+        EXPECT_EQ(Shot.copy(Box2), Shot.copy(Box4));
+        EXPECT_GT(Distinct_Colours(Shot, Box2), 1);
+    }
 }
 
 // Double clicks fire OnDblClickCell with the current cell already there;
@@ -223,7 +232,15 @@ TEST_F(TColumnGridWindow, ComboColumnsOpenWithTheirItems)
     EXPECT_EQ(Grid->Combobox()->count(), 8);
     EXPECT_EQ(Grid->Combobox()->itemText(7), QStringLiteral("7"));
     EXPECT_EQ(Grid->Combobox()->maxVisibleItems(), 5);
-    Save_Screenshot(&Window, QStringLiteral("column_grid_combo_column"));
+    {
+        // the combo stands over its cell and draws there
+        const QImage Shot(Save_Screenshot(&Window, QStringLiteral("column_grid_combo_column")));
+        ASSERT_EQ(Shot.size(), Window.size());
+        const QRect Cell = Grid->CellRect(3, 2).To_QRect().translated(Grid->viewport()->mapTo(&Window, QPoint(0, 0)));
+        const QRect Combo(Grid->Combobox()->mapTo(&Window, QPoint(0, 0)), Grid->Combobox()->size());
+        EXPECT_TRUE(Cell.contains(Combo.center()));
+        EXPECT_GT(Distinct_Colours(Shot, Combo), 1);
+    }
     Grid->HideInplaceEdit();
 
     Grid->Focus_Cell(1, 2);

@@ -74,6 +74,21 @@ struct TGridEditFixture : ::testing::Test {
         F2();
         EXPECT_TRUE(G->EditMode());
         Flush();
-        EXPECT_FALSE(QImage(Save_Screenshot(G.get(), QString::fromLatin1(Name))).isNull());
+        Grab_Open_Editor(QString::fromLatin1(Name));
+    }
+    // Saves a picture of the grid under Name while the current cell's editor
+    // is open: the editor stands over that cell and draws on it.
+    void Grab_Open_Editor(const QString &Name)
+    {
+        const QImage Shot(Save_Screenshot(G.get(), Name));
+        ASSERT_EQ(Shot.size(), G->size());
+        QWidget *E = QApplication::focusWidget();
+        while (E && E->parentWidget() != G->viewport() && E->parentWidget() != G.get())
+            E = E->parentWidget();
+        ASSERT_NE(E, nullptr) << "no editor in the grid has the focus";
+        const QRect Cell = G->CellRect(G->Col(), G->Row()).To_QRect().translated(G->viewport()->mapTo(G.get(), QPoint(0, 0)));
+        const QRect Edit(E->mapTo(G.get(), QPoint(0, 0)), E->size());
+        EXPECT_TRUE(Cell.contains(Edit.center()));
+        EXPECT_GT(Distinct_Colours(Shot, Edit), 1);
     }
 };

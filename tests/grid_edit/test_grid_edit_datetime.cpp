@@ -31,7 +31,7 @@ TEST_F(TGridEditFixture, DateTimeEditorCommitsDateAndTime)
         ASSERT_TRUE(P->isVisible());
         EXPECT_EQ(P->Text(), Expected);
         if (T.Checked)
-            Save_Screenshot(G.get(), QStringLiteral("grid_edit_datetime"));
+            Grab_Open_Editor(QStringLiteral("grid_edit_datetime"));
         P->Checked = T.Checked;
         Key(Qt::Key_Return);
         Flush();

@@ -678,7 +678,7 @@ TEST_F(TGridEditFixture, PasswordIsShownMaskedAndNeverCopied)
     Editor()->setCursorPosition(6);
     Key(Qt::Key_Return, Qt::ControlModifier);
     EXPECT_EQ(Editor()->text(), QStringLiteral("secret"));
-    Save_Screenshot(G.get(), QStringLiteral("edit_password"));
+    Grab_Open_Editor(QStringLiteral("edit_password"));
 }
 
 TEST_F(TGridEditFixture, TypedCharacterStartsTheEditor)

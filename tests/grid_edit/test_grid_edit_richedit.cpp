@@ -47,7 +47,7 @@ TEST_F(TGridEditFixture, RichEditorOpensOnTheCellAndWritesChangedTextBack)
         const TRect R = G->CellRect(2, 2);
         EXPECT_EQ(E->geometry(), QRect(R.Left, R.Top, R.Right - R.Left - 1, R.Bottom - R.Top - 1));
         if (QString::fromLatin1(C.Name) == QStringLiteral("Rich"))
-            Save_Screenshot(G.get(), QStringLiteral("edit_richedit_bold"));
+            Grab_Open_Editor(QStringLiteral("edit_richedit_bold"));
         if (!C.Typed.isEmpty()) {
             QTest::keyClick(E, Qt::Key_End, Qt::ControlModifier);
             QTest::keyClicks(E, C.Typed);
@@ -91,7 +91,7 @@ TEST_F(TGridEditFixture, RichEditorHandsKeysToTheGrid)
     QTest::keyClick(G.get(), Qt::Key_Z);
     EXPECT_TRUE(E->isVisible());
     EXPECT_EQ(E->Text(), QStringLiteral("z"));
-    Save_Screenshot(G.get(), QStringLiteral("edit_richedit"));
+    Grab_Open_Editor(QStringLiteral("edit_richedit"));
     G->setFocus();
     G->CellToRich(3, 3, *G->RichEdit());
     EXPECT_EQ(G->RichEdit()->Text(), QStringLiteral("z"));

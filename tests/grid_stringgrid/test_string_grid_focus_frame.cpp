@@ -185,6 +185,7 @@ TEST(StringGridFocusFrame, Screenshot)
     G.ShowFocusWindow(G.CellRect(2, 2));
     QCoreApplication::processEvents();
     QImage Shot = W.Window.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage Unframed = Shot;
     {
         QPainter P(&Shot);
         const QPoint At = W.Window.mapFromGlobal(G.FocusWindow()->pos());
@@ -194,6 +195,11 @@ TEST(StringGridFocusFrame, Screenshot)
     }
     const QString Path = Test_Output_Dir() + QStringLiteral("/string_grid_focus_frame.png");
     ASSERT_TRUE(Shot.save(Path));
+    // the frame shows over the grid, and the empty area below the rows ends
+    // in the gradient's blue
+    EXPECT_NE(Shot, Unframed);
+    const QColor Low = Shot.pixelColor(G.viewport()->mapTo(&W.Window, QPoint(5, G.viewport()->height() - 3)));
+    EXPECT_GT(Low.blue(), Low.red() + 40);
     G.HideFocusWindow();
 }
 

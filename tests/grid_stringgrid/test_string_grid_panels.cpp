@@ -180,5 +180,12 @@ TEST(StringGridPanels, Screenshot)
     G->Set_Search_Panel_Visible(true);
     G->Set_TopRow(5);
     QCoreApplication::processEvents();
-    EXPECT_FALSE(Save_Screenshot(&Window, QStringLiteral("string_grid_search_footer")).isEmpty());
+    const QImage Shot(Save_Screenshot(&Window, QStringLiteral("string_grid_search_footer")));
+    ASSERT_EQ(Shot.size(), Window.size());
+    // the footer spans the grid's bottom edge and draws its controls on its face
+    ASSERT_TRUE(G->SearchPanel()->isVisible());
+    const QRect Footer(G->SearchPanel()->mapTo(&Window, QPoint(0, 0)), G->SearchPanel()->size());
+    EXPECT_TRUE(G->geometry().contains(Footer));
+    EXPECT_GE(Footer.bottom(), G->geometry().bottom() - 2);
+    EXPECT_GT(Distinct_Colours(Shot, Footer), 3);
 }

@@ -56,6 +56,7 @@ struct TDemo {
     TImageList Images{14, 14};
     TCellIcon Icon{QIcon(QPixmap::fromImage(Glyph(clAqua))), QSize(14, 14)};
     TChart Chart;
+    int Chart_Row = 0;
 
     TDemo()
     {
@@ -160,7 +161,7 @@ struct TDemo {
             Glyph(clOlive).scaled(28, 28).save(File);
             G.CreateFilePicture(1, K, false, ShrinkWithAspectRatio, 0, haCenter, vaCenter)->Picture.Set_Filename(File);
         }
-        K = Row("self-drawn", "");
+        K = Chart_Row = Row("self-drawn", "");
         G.Set_Cells(1, K, "chart");
         G.AddInterfacedCell(1, K, &Chart);
         K = Row("scroll bar", "");
@@ -301,6 +302,10 @@ TEST(StringGridScreens, EveryLookAndGraphic)
         QApplication::processEvents();
         const QString Path = Save_Screenshot(&D.Window, QStringLiteral("string_grid_%1").arg(S.Name));
         const QImage Img(Path);
-        ASSERT_FALSE(Img.isNull());
+        ASSERT_EQ(Img.size(), D.Window.size());
+        // the self-drawn chart paints its navy and teal bars in every look
+        const QRect Chart = D.Grid->CellRect(1, D.Chart_Row).To_QRect().translated(D.Grid->viewport()->mapTo(&D.Window, QPoint(0, 0)));
+        EXPECT_GT(Count_Colour(Img, Chart, To_QColor(clNavy)), 100);
+        EXPECT_GT(Count_Colour(Img, Chart, To_QColor(clTeal)), 100);
     }
 }

@@ -536,6 +536,11 @@ TEST(MarkupRender, RenderedSamplesForLooking)
         }
         const QString Path = QDir(Test_Output_Dir()).filePath(QStringLiteral("markup_%1.png").arg(++N));
         EXPECT_TRUE(Img.save(Path));
+        // the first sample's yellow background and the third's list image show
+        if (N == 1)
+            EXPECT_GT(Count_Colour(Img, Img.rect(), QColor(255, 255, 0)), 50);
+        if (N == 3)
+            EXPECT_GE(Count_Colour(Img, Img.rect(), QColor(0, 128, 255)), 14 * 14);
     }
 }
 
@@ -1035,6 +1040,9 @@ TEST(MarkupReadingOrder, RenderedSampleForLooking)
         EXPECT_GT(Res.XSize, 0);
     }
     EXPECT_TRUE(Img.save(QDir(Test_Output_Dir()).filePath(QStringLiteral("markup_rtl.png"))));
+    // read from the right: the leading image stands in the right half
+    EXPECT_GE(Count_Colour(Img, QRect(210, 0, 210, 90), QColor(0, 128, 255)), 14 * 14);
+    EXPECT_EQ(Count_Colour(Img, QRect(0, 0, 210, 90), QColor(0, 128, 255)), 0);
 }
 
 TEST(MarkupColours, NamesAndHexadecimal)

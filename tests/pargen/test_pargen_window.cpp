@@ -852,11 +852,10 @@ TEST_F(ParGenWindowTest, Screenshot)
 {
     Show();
     QApplication::processEvents();
-    const QString Path = Save_Screenshot(Window.get(), "pargen_editor");
-    EXPECT_TRUE(QFile::exists(Path));
+    Expect_Window_Picture(QImage(Save_Screenshot(Window.get(), "pargen_editor")), Window.get());
     Window->CP_Modbus_Slave->Collapse();
     QApplication::processEvents();
-    Save_Screenshot(Window.get(), "pargen_editor_collapsed");
+    Expect_Window_Picture(QImage(Save_Screenshot(Window.get(), "pargen_editor_collapsed")), Window.get());
 
     // Another model's layout on the same window: TK440 with every option on.
     TFParGen W;
@@ -868,7 +867,7 @@ TEST_F(ParGenWindowTest, Screenshot)
     W.resize(TFParGen::Client_Width, 1100);
     W.show();
     QApplication::processEvents();
-    Save_Screenshot(&W, "pargen_editor_tk440");
+    Expect_Window_Picture(QImage(Save_Screenshot(&W, "pargen_editor_tk440")), &W);
 }
 
 } // namespace

@@ -101,7 +101,7 @@ TEST_F(BACnetEditorTest, LoadAndSaveRoundTrip)
     }
     EXPECT_TRUE(Box_Texts().isEmpty());
     Show();
-    Save_Screenshot(Editor.get(), QStringLiteral("bacnet_editor_read"));
+    Expect_Window_Picture(QImage(Save_Screenshot(Editor.get(), QStringLiteral("bacnet_editor_read"))), Editor.get());
 }
 
 // The drop-downs: the table's data types, positions 0 to 1499, bits 0 to 7.
@@ -204,8 +204,11 @@ TEST_F(BACnetEditorTest, UnitChooser)
                 } else {
                     Chooser->E_Selected_EU->setText(QString::fromLatin1(C.Typed));
                 }
-                if (!Shot)
-                    Save_Screenshot(Chooser.get(), QStringLiteral("bacnet_unit_chooser")), Shot = true;
+                if (!Shot) {
+                    Expect_Window_Picture(QImage(Save_Screenshot(Chooser.get(), QStringLiteral("bacnet_unit_chooser"))),
+                                          Chooser.get());
+                    Shot = true;
+                }
                 Click_Button(C.OK ? Chooser->Btn_OK : Chooser->Btn_Cancel);
             },
             [&] { Editor->CG_BACnet_in_ReadDblClickCell(Read, 1, F::bcEngUnit); });
@@ -364,7 +367,7 @@ TEST_F(BACnetEditorTest, RowClickAndTexts)
     Editor->Btn_DelRow_Click();
     EXPECT_EQ(Box_Texts(), QStringList{QStringLiteral("Are you sure to delete the Row number 1")});
     EXPECT_EQ(Editor->CG_BACnet_in_Write->GetCellEx(F::bcDataType, 1), QString());
-    Save_Screenshot(Editor.get(), QStringLiteral("bacnet_editor"));
+    Expect_Window_Picture(QImage(Save_Screenshot(Editor.get(), QStringLiteral("bacnet_editor"))), Editor.get());
 }
 
 // A file the tables hold only in part loses the rest when replaced: OK asks

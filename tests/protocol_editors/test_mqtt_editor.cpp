@@ -102,7 +102,7 @@ TEST_F(MQTTEditorTest, LoadAndSaveRoundTrip)
     EXPECT_EQ(Editor->result(), QDialog::Accepted);
     EXPECT_EQ(Read_File(File_MQTT_Set_Topic), Written);
     EXPECT_TRUE(Box_Texts().isEmpty());
-    Save_Screenshot(Editor.get(), QStringLiteral("mqtt_editor"));
+    Expect_Window_Picture(QImage(Save_Screenshot(Editor.get(), QStringLiteral("mqtt_editor"))), Editor.get());
 }
 
 // A blank topic ends a table: that row and those after it are not written.

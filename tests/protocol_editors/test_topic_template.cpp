@@ -51,7 +51,7 @@ TEST_F(TopicTemplateTest, CaptionAndLegend)
             EXPECT_TRUE(D.SG_Keywords->GetCellProperties(1, I + 1)->ReadOnly());
         }
         if (!Shot) {
-            Save_Screenshot(&D, QStringLiteral("topic_template_dialog"));
+            Expect_Window_Picture(QImage(Save_Screenshot(&D, QStringLiteral("topic_template_dialog"))), &D);
             Shot = true;
         }
         D.hide();

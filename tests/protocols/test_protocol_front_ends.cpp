@@ -299,7 +299,7 @@ TEST_F(ProtocolFrontEnds, FileNameDialogBuildsTheName)
     }
     EXPECT_TRUE(Boxes.Shown.isEmpty());
     D.E_XML_User->setText("Line1");
-    Save_Screenshot(&D, "protocols_profinet_file_name");
+    Expect_Window_Picture(QImage(Save_Screenshot(&D, "protocols_profinet_file_name")), &D);
 }
 
 // A user part that would lead out of the chosen folder is refused; the dialog stays open.

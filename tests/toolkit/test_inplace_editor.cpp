@@ -186,7 +186,13 @@ TEST_F(TEditorFixture, AlignmentFollowsTheCell)
         EXPECT_LE(X, C.To);
         if (C.Align == taRightJustify) {
             E->Set_WordWrap(true);
-            Save_Screenshot(&Grid, QStringLiteral("inplace_editor_right_aligned"));
+            const QImage Shot(Save_Screenshot(&Grid, QStringLiteral("inplace_editor_right_aligned")));
+            ASSERT_EQ(Shot.size(), Grid.size());
+            // "ab" is drawn at the editor's right end; its left half stays a plain face
+            const QRect Text_Area(E->viewport()->mapTo(&Grid, QPoint(0, 0)), E->viewport()->size());
+            const int Half = Text_Area.width() / 2;
+            EXPECT_EQ(Distinct_Colours(Shot, Text_Area.adjusted(2, 2, -Half, -2)), 1);
+            EXPECT_GT(Distinct_Colours(Shot, Text_Area.adjusted(Half, 0, 0, 0)), 1);
         }
         E->Set_Alignment(taLeftJustify);
         E->Set_WordWrap(false);
