@@ -1,6 +1,7 @@
 #include "app/Forms.h"
 #include "app/StartupCatalog.h"
 #include "app/UBrindelcoreFirmWare.h"
+#include "grid/griddropdown/GridDarAzidDropDown.h"
 #include "platform/FontConfigLoad.h"
 #include "platform/SessionBus.h"
 #include <QApplication>
@@ -41,6 +42,8 @@ int main(int argc, char **argv)
     // The first label's text waits for the session bus; connect meanwhile.
     std::future<void> Bus = Begin_Session_Bus_Connect();
     std::future<void> Font_Database = Begin_Font_Database_Load();
+    // The string grids make their grid drop-down editor through this maker.
+    Register_Grid_DropDown();
     // The main window first, mapped before its labels are measured; the other
     // windows follow its first frame, in start-up order (a click that comes
     // sooner builds them before it acts).

@@ -5,6 +5,7 @@
 #   table, the editors, the protocol windows and the update dialog take the
 #   workspace state from bc_workspace.
 # - The format cores link Qt Core (and Xml) only, so a widget cannot creep in.
+# - The string grid does not link the grid drop-down (bc_grid_dropdown).
 # - platform/ is the floor: no platform_* target links a toolkit_* or bc_*
 #   target, and its targets link nothing of the folders above.
 #
@@ -100,7 +101,8 @@ function(bc_folder_targets Out)
 endfunction()
 
 bc_folder_targets(below_app platform toolkit workspace text catalog image update editors protocols controls
-                  grid/model grid/base grid/stringgrid grid/columngrid grid/exchange grid/print dropdowns)
+                  grid/model grid/base grid/stringgrid grid/griddropdown grid/columngrid grid/exchange grid/print
+                  dropdowns)
 bc_forbid_links(TARGETS ${below_app} FORBIDDEN bc_app
                 WHY "only the program and tests build on the main window's folder")
 bc_forbid_links(TARGETS bc_workspace bc_text bc_update_core bc_editors_data bc_protocols_data bc_protocols_writers
@@ -115,7 +117,7 @@ bc_folder_targets(toolkit_targets toolkit)
 bc_folder_targets(model_targets grid/model)
 set(project_targets "")
 foreach(dir toolkit workspace text catalog image update controls grid/model grid/base grid/stringgrid
-            grid/columngrid grid/exchange grid/print dropdowns editors protocols)
+            grid/griddropdown grid/columngrid grid/exchange grid/print dropdowns editors protocols)
   bc_folder_targets(t ${dir})
   list(APPEND project_targets ${t})
 endforeach()
@@ -136,6 +138,11 @@ bc_forbid_links(TARGETS ${toolkit_targets} FORBIDDEN ${above_model} bc_app
                 WHY "the toolkit knows of the grid only its data model")
 bc_forbid_links(TARGETS ${model_targets} FORBIDDEN ${toolkit_targets}
                 WHY "the grid's data model is below the toolkit widgets")
+
+# The grid drop-down holds a string grid: the string grid makes it through a
+# registered maker and never links it, or the two would close a cycle.
+bc_forbid_links(TARGETS bc_grid_stringgrid FORBIDDEN bc_grid_dropdown
+                WHY "the string grid makes its grid drop-down through the registered maker")
 
 # Every link runs down: a target links only targets of its own folder or of
 # folders listed before its own in BC_LAYERS (the top-level CMakeLists.txt).

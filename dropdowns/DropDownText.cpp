@@ -83,3 +83,10 @@ std::int32_t HexToInt(const QString &Text)
 }
 
 QString CaseKey(const QString &Text, bool MatchCase) { return MatchCase ? Text : Text.toUpper(); }
+
+QString DropDown_Float_Text(double V, int Precision)
+{
+    QString S = Precision > 0 ? QString::number(V, 'f', Precision) : QString::number(V, 'g', 15);
+    S.replace(u'.', Format_Settings().DecimalSeparator);
+    return S;
+}

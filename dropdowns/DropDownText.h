@@ -34,3 +34,7 @@ std::int32_t HexToInt(const QString &Text);
 // The key item lookups compare: the text itself with MatchCase, else its
 // upper-case form.
 QString CaseKey(const QString &Text, bool MatchCase);
+
+// A number as the drop-down edits show it: Precision decimals (0: as many
+// as it needs, up to 15 digits), with the locale's decimal separator.
+QString DropDown_Float_Text(double V, int Precision);

@@ -1,9 +1,17 @@
 #pragma once
-// The grid's nine drop-down editors: the drop-down family's classes wrapped
-// with the grid's editor contract (DropDownWrappers.h). The grid creates each
-// on first use (RIraRevadiVizo::TrackbarDropDown() and its siblings), parented
-// to it, hidden and disabled.
-#include "dropdowns/DropDownEditors.h"
+// The grid's drop-down editors: the drop-down family's classes wrapped with
+// the grid's editor contract (DropDownWrappers.h). The grid creates each on
+// first use (RIraRevadiVizo::TrackbarDropDown() and its siblings), parented
+// to it, hidden and disabled. The ninth, the grid drop-down, is wrapped above
+// the string grid (grid/griddropdown/GridDarAzidDropDown.h).
+#include "dropdowns/CalculatorDropDown.h"
+#include "dropdowns/ColorPickerDropDown.h"
+#include "dropdowns/DetailDropDown.h"
+#include "dropdowns/ImagePickerDropDown.h"
+#include "dropdowns/MemoDropDown.h"
+#include "dropdowns/MultiColumnDropDown.h"
+#include "dropdowns/TimePickerDropDown.h"
+#include "dropdowns/TrackBarDropDown.h"
 #include "grid/stringgrid/DropDownWrappers.h"
 
 class TGridTrackbarDropDown : public TGridDropDownWrapper<VOdeTrackBarDropDown, TGridDropDownKind::TrackBar> {
@@ -29,12 +37,6 @@ public:
 class TGridGridDropDown : public TGridDropDownWrapper<VOdeMultiColumnDropDown, TGridDropDownKind::Grid> {
 public:
     using TGridDropDownWrapper::TGridDropDownWrapper;
-};
-class TGridDarAzidDropDown : public TGridDropDownWrapper<TCustomDarAzidDropDown, TGridDropDownKind::DarAzid> {
-public:
-    using TGridDropDownWrapper::TGridDropDownWrapper;
-    // The popup's inner grid as a string grid; none until the popup exists.
-    RIraRevadiVizo *InnerGrid() const { return qobject_cast<RIraRevadiVizo *>(GetGrid()); }
 };
 class TGridColorDropDown : public TGridDropDownWrapper<VOdeColorPickerDropDown, TGridDropDownKind::Color> {
 public:

@@ -33,12 +33,19 @@ QChar Filter_Number_Char(TEditorType Kind, QChar Key, const QString &Text, int C
                          bool Ctrl, bool &Beep);
 
 // What the editing flow needs of a drop-down editor wrapper: its value as
-// text, in and out (the wrappers of DropDownWrappers.h provide it).
+// text, in and out (the wrappers of DropDownWrappers.h provide it), and, for
+// a kind the grid cannot name (the grid drop-down, built above the grid), the
+// steps of filling it around the grid's OnGetEditorProp.
 class IGridDropDownEditor {
 public:
     virtual ~IGridDropDownEditor() = default;
     virtual QString Editor_Text() const = 0;
     virtual void Set_Editor_Text(const QString &Value) = 0;
+    // Editing starts, before the application loads the editor's items.
+    virtual void Begin_Cell_Edit() {}
+    // The items are loaded; CellText is the cell's text (written into the
+    // edit afterwards as it is).
+    virtual void Cell_Props_Loaded(const QString &CellText) { (void)CellText; }
 };
 
 // Spin kinds: integer, float, time and date.

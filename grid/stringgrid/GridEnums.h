@@ -40,6 +40,7 @@ class TGridGridDropDown;
 class TGridColorDropDown;
 class TGridImageDropDown;
 class TGridDarAzidDropDown;
+class VOdeCustomDropDown;
 // The one selection listener a grid may have: told of every new current cell.
 class IRIraRevadiVizoSelect {
 public:

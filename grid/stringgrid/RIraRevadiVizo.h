@@ -1666,7 +1666,12 @@ public:
     TGridGridDropDown *GridDropDown();
     TGridColorDropDown *ColorPickerDropDown();
     TGridImageDropDown *ImagePickerDropDown();
-    TGridDarAzidDropDown *DarAzidDropDown();
+    // The grid drop-down holds a string grid, so it is built above this
+    // target (grid/griddropdown/) and made through the maker registered in
+    // GridDropDownMaker.h; it is null while none is registered. The typed
+    // accessor is defined by grid/griddropdown/GridDarAzidDropDown.h.
+    inline TGridDarAzidDropDown *DarAzidDropDown();
+    VOdeCustomDropDown *Grid_DropDown_Editor();
     // A button of an open drop-down's header or footer bar was clicked (the current cell).
     std::function<void(QObject *Sender, int ACol, int ARow, int ButtonIndex)> OnDropDownHeaderButtonClick;
     std::function<void(QObject *Sender, int ACol, int ARow, int ButtonIndex)> OnDropDownFooterButtonClick;

@@ -1,25 +1,35 @@
 // The drop-down editor kinds: the grid's nine drop-down editors, how each is
 // filled from the cell when editing starts and how its value goes back.
 #include "grid/stringgrid/GridDropDownEditors.h"
+#include "grid/stringgrid/GridDropDownMaker.h"
 #include "grid/stringgrid/RIraRevadiVizo.h"
 #include "platform/Locale.h"
+#include <QDebug>
+
+namespace {
+// A new drop-down editor takes the grid's style and colour tones, and its
+// bars' buttons report with the grid's current cell.
+void Join_Grid(RIraRevadiVizo *G, VOdeCustomDropDown *D)
+{
+    D->SetComponentStyle(G->ComponentStyle());
+    D->SetColorTones(G->ColorTones());
+    D->OnDropDownHeaderButtonClick = [G](QObject *, int Index) {
+        if (G->OnDropDownHeaderButtonClick)
+            G->OnDropDownHeaderButtonClick(G, G->Col(), G->Row(), Index);
+    };
+    D->OnDropDownFooterButtonClick = [G](QObject *, int Index) {
+        if (G->OnDropDownFooterButtonClick)
+            G->OnDropDownFooterButtonClick(G, G->Col(), G->Row(), Index);
+    };
+}
+} // namespace
 
 template <class T> T *RIraRevadiVizo::Make_DropDown(T *&Slot)
 {
     if (Slot)
         return Slot;
     Slot = new T(this);
-    Slot->SetComponentStyle(ComponentStyle());
-    Slot->SetColorTones(ColorTones());
-    // The bars' buttons report with the current cell.
-    Slot->OnDropDownHeaderButtonClick = [this](QObject *, int Index) {
-        if (OnDropDownHeaderButtonClick)
-            OnDropDownHeaderButtonClick(this, Col(), Row(), Index);
-    };
-    Slot->OnDropDownFooterButtonClick = [this](QObject *, int Index) {
-        if (OnDropDownFooterButtonClick)
-            OnDropDownFooterButtonClick(this, Col(), Row(), Index);
-    };
+    Join_Grid(this, Slot);
     return Slot;
 }
 
@@ -60,7 +70,24 @@ TGridDetailPickerDropDown *RIraRevadiVizo::DetailPickerDropDown() { return Make_
 
 TGridGridDropDown *RIraRevadiVizo::GridDropDown() { return Make_DropDown(FEditGridPicker); }
 
-TGridDarAzidDropDown *RIraRevadiVizo::DarAzidDropDown() { return Make_DropDown(FEditDarAzidPicker); }
+VOdeCustomDropDown *RIraRevadiVizo::Grid_DropDown_Editor()
+{
+    if (FEditDarAzidPicker)
+        return FEditDarAzidPicker;
+    const TGridDropDownMaker Make = Grid_DropDown_Maker();
+    if (!Make) {
+        // A program that places this kind registers the maker at start-up;
+        // without one the kind opens no editor, as a kind without a control.
+        static bool Told = false;
+        if (!Told)
+            qWarning("RIraRevadiVizo: no grid drop-down maker registered (Register_Grid_DropDown)");
+        Told = true;
+        return nullptr;
+    }
+    FEditDarAzidPicker = Make(this);
+    Join_Grid(this, FEditDarAzidPicker);
+    return FEditDarAzidPicker;
+}
 
 TGridColorDropDown *RIraRevadiVizo::ColorPickerDropDown()
 {
@@ -106,7 +133,7 @@ QWidget *RIraRevadiVizo::DropDownEditor(TEditorType Kind)
     case edGridDropDown: return GridDropDown();
     case edColorPickerDropDown: return ColorPickerDropDown();
     case edImagePickerDropDown: return ImagePickerDropDown();
-    case edDarAzidDropDown: return DarAzidDropDown();
+    case edDarAzidDropDown: return Grid_DropDown_Editor();
     default: return nullptr;
     }
 }
@@ -149,21 +176,15 @@ bool RIraRevadiVizo::Setup_DropDown(QWidget *W, int ACol, int ARow, int Left, in
         G->BeginUpdate();
         G->EndUpdate();
         G->SetItemIndex(Text.isEmpty() ? 0 : G->GetItemIndex(Text));
-    } else if (auto *A = dynamic_cast<TGridDarAzidDropDown *>(W)) {
-        A->SetEditorEnabled(true);
-        if (RIraRevadiVizo *Inner = A->InnerGrid())
-            Inner->Set_FixedRowAlways(true);
-        GetEditorProp(RealCol, ARow, nullptr);
-        A->BeginUpdate();
-        A->EndUpdate();
-        if (A->UseItems()) {
-            int Found = 0;
-            if (!Text.isEmpty())
-                A->Lookup(Text, Found);
-            A->SetItemIndex(Found);
-        }
     } else {
+        // The kinds this grid cannot name (the grid drop-down) fill
+        // themselves around the application's loading of their items.
+        auto *E = dynamic_cast<IGridDropDownEditor *>(W);
+        if (E)
+            E->Begin_Cell_Edit();
         GetEditorProp(RealCol, ARow, nullptr);
+        if (E)
+            E->Cell_Props_Loaded(Text);
     }
     W->setGeometry(Left, Top, 0, 0);
     W->setEnabled(true);

@@ -417,7 +417,7 @@ struct RIraRevadiVizo_State {
     TGridGridDropDown *FEditGridPicker = nullptr;
     TGridColorDropDown *FEditColorPicker = nullptr;
     TGridImageDropDown *FEditImagePicker = nullptr;
-    TGridDarAzidDropDown *FEditDarAzidPicker = nullptr;
+    VOdeCustomDropDown *FEditDarAzidPicker = nullptr;
     bool FDropDownCancelled = false;
     VOdeRichEdit *FInplaceRichEdit = nullptr;
     VOdeRichEdit *FRichEdit = nullptr;

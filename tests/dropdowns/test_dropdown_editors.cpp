@@ -1,6 +1,12 @@
 // The drop-down editors' values: prefix and suffix, the formatting setter,
 // the popup's refusals, and each kind's value.
-#include "dropdowns/DropDownEditors.h"
+#include "dropdowns/CalculatorDropDown.h"
+#include "dropdowns/ColorPickerDropDown.h"
+#include "dropdowns/DetailDropDown.h"
+#include "dropdowns/ImagePickerDropDown.h"
+#include "dropdowns/MemoDropDown.h"
+#include "dropdowns/TimePickerDropDown.h"
+#include "dropdowns/TrackBarDropDown.h"
 #include "toolkit/ImageList.h"
 #include "platform/Locale.h"
 #include <QTest>
@@ -107,22 +113,6 @@ TEST(DropDownEditors, KindValues)
     K = VK_RETURN;
     Dd.KeyDown(K, TShiftState());
     EXPECT_EQ(Dd.ItemIndex(), 1);
-    // grid list: the lookup column, with and without regard to case
-    TCustomDarAzidDropDown G;
-    G.Items() = {{QStringLiteral("1"), QStringLiteral("Apple")}, {QStringLiteral("2"), QStringLiteral("Pear")}};
-    G.Set_LookupColumn(1);
-    int Row = -2;
-    EXPECT_TRUE(G.Lookup(QStringLiteral("pear"), Row));
-    EXPECT_EQ(Row, 1);
-    G.Set_CaseSensitive(true);
-    EXPECT_FALSE(G.Lookup(QStringLiteral("pear"), Row));
-    EXPECT_EQ(Row, -1);
-    EXPECT_EQ(G.GetItemIndex(QStringLiteral("Pear")), 1);
-    G.SetItemIndex(0);
-    EXPECT_EQ(G.Text(), QStringLiteral("Apple"));
-    G.Set_LookupColumn(4);
-    G.SetItemIndex(1);
-    EXPECT_EQ(G.Text(), QString());
     // colour picker: sixteen named colours; an unnamed colour has no text
     VOdeColorPickerDropDown Cp;
     Cp.AddDefaultColors();

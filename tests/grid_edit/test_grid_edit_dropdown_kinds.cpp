@@ -3,6 +3,7 @@
 // colour or picture) when the edit ends.
 #include "GridEditFixture.h"
 #include "TestSupport.h"
+#include "grid/griddropdown/GridDarAzidDropDown.h"
 #include "grid/stringgrid/GridDropDownEditors.h"
 #include "toolkit/ImageList.h"
 #include "platform/Locale.h"
@@ -31,6 +32,7 @@ void Retype(const QString &S)
 
 TEST_F(TGridEditFixture, DropDownKindsOpenOnTheCellAndCommitTheirValue)
 {
+    Register_Grid_DropDown();
     TFormatSettingsGuard Locale;
     Format_Settings().DecimalSeparator = u'.';
     // The item lists are loaded by the application right before an editor shows.
@@ -246,6 +248,7 @@ TEST_F(TGridEditFixture, DropDownKindsScreenshots)
     Img.fill(Qt::darkCyan);
     Images.Add(Img);
     G->Set_GridImages(&Images);
+    Register_Grid_DropDown();
     G->SetColors(2, 2, clYellow);
     G->Set_ColWidths(2, 120);
     G->Set_Cells(1, 0, QStringLiteral("Kind"));

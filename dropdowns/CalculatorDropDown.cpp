@@ -1,0 +1,51 @@
+#include "dropdowns/CalculatorDropDown.h"
+#include "dropdowns/DropDownText.h"
+#include "platform/Locale.h"
+
+VOdeCalculatorDropdown::VOdeCalculatorDropdown(QWidget *Owner) : VOdeCustomDropDown(Owner)
+{
+    Set_EditType(etFloat);
+    Set_Precision(2);
+}
+
+void VOdeCalculatorDropdown::KeyPress(QChar &Key)
+{
+    const QChar C = Key;
+    if (C == u'+' || C == u'*' || C == u'/' || (C == u'-' && !text().isEmpty() && cursorPosition() > 0)) {
+        CalcResult();
+        FOperand = Leading_Float(Text());
+        FOperation = C;
+        SetTextDirect(QString());
+        Key = QChar();
+        return;
+    }
+    if (C == u'=') {
+        CalcResult();
+        Key = QChar();
+        return;
+    }
+    const bool Pass = C.isDigit() || C == Format_Settings().DecimalSeparator || C == QChar(8) || C == u'-'
+                      || C.unicode() < 32;
+    if (!Pass) {
+        Key = QChar();
+        return;
+    }
+    VOdeCustomDropDown::KeyPress(Key);
+}
+
+void VOdeCalculatorDropdown::CalcResult()
+{
+    if (FOperation.isNull())
+        return;
+    const double B = Leading_Float(Text());
+    double R = FOperand;
+    switch (FOperation.unicode()) {
+    case u'+': R += B; break;
+    case u'-': R -= B; break;
+    case u'*': R *= B; break;
+    case u'/': R = B == 0 ? 0 : R / B; break;
+    default: break;
+    }
+    FOperation = QChar();
+    Set_Text(DropDown_Float_Text(R, 0));
+}

@@ -1,0 +1,17 @@
+#pragma once
+#include "dropdowns/DropDownEdit.h"
+
+// A number worked out in place: "+", "-", "*" and "/" take the number typed so
+// far and wait for the next one; "=" (and CalcResult) completes.
+class VOdeCalculatorDropdown : public VOdeCustomDropDown {
+    Q_OBJECT
+public:
+    explicit VOdeCalculatorDropdown(QWidget *Owner = nullptr);
+    void KeyPress(QChar &Key) override;
+    // Completes the pending operation and shows the result.
+    void CalcResult();
+
+private:
+    double FOperand = 0;
+    QChar FOperation;
+};
