@@ -106,14 +106,8 @@ public:
                 Key = 0;
                 return;
             }
-            if (FGrid->Options().Contains(goTabs)) {
-                FGrid->HideInplaceEdit();
-                FGrid->setFocus();
-                FGrid->TabToNextCell(Shift.Contains(ssShift));
-                Key = 0;
+            if (Editor_Tab_Step(FGrid, Key, Shift.Contains(ssShift)))
                 return;
-            }
-            FGrid->Post_Message(Grid_Key_Down_Message(), VK_TAB, Shift.Contains(ssShift) ? 1 : 0);
         }
         if (Kind == TGridDropDownKind::Color && Open && (Key == VK_UP || Key == VK_DOWN)) {
             TBase::KeyDown(Key, Shift);   // the picker's own list keys
@@ -155,8 +149,7 @@ public:
 
     void DoExit() override
     {
-        if (!FGrid->BlockKill())
-            FGrid->HideInplaceEdit();
+        Editor_Focus_Lost(FGrid);
         TBase::DoExit();
     }
 
@@ -186,13 +179,9 @@ protected:
     {
         // Tab (and, for the track bar and colour picker, Enter and Escape)
         // belongs to the editor, never to the window's dialog keys.
-        if (E->type() == QEvent::KeyPress) {
-            auto *K = static_cast<QKeyEvent *>(E);
-            if ((K->key() == Qt::Key_Tab || K->key() == Qt::Key_Backtab) && FGrid->EditorHandlesTab()) {
-                this->keyPressEvent(K);
-                return true;
-            }
-        }
+        if (Take_Tab_Key(E, Editor_Keeps_Tab(*FGrid, TEditorTabRule::EditorHandlesTab),
+                         [this](QKeyEvent *K) { this->keyPressEvent(K); }))
+            return true;
         if (E->type() == QEvent::ShortcutOverride
             && (Kind == TGridDropDownKind::TrackBar || Kind == TGridDropDownKind::Color)) {
             auto *K = static_cast<QKeyEvent *>(E);

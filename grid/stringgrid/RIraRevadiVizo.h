@@ -744,6 +744,8 @@ public:
     void CellTextChanged(int ACol, int ARow) override;
 
 private:
+    // The cell painter's helpers (GridCellPainter.h) read the grid's state.
+    friend struct TCellPainter;
     void Paint_Sizing_Line() override;
     // The cell's scroll bar at the right of R (R.Right moves left); the
     // content then moves up by the position.

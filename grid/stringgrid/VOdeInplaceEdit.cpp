@@ -131,13 +131,9 @@ void VOdeInplaceEdit::BoundsChanged(const TRect &R)
 
 bool VOdeInplaceEdit::event(QEvent *E)
 {
-    if (E->type() == QEvent::KeyPress && FGrid->EditorHandlesTab()) {
-        auto *K = static_cast<QKeyEvent *>(E);
-        if (K->key() == Qt::Key_Tab || K->key() == Qt::Key_Backtab) {
-            keyPressEvent(K);
-            return true;
-        }
-    }
+    if (Take_Tab_Key(E, Editor_Keeps_Tab(*FGrid, TEditorTabRule::EditorHandlesTab),
+                     [this](QKeyEvent *K) { keyPressEvent(K); }))
+        return true;
     if (E->type() == QEvent::FocusIn) {
         const bool R = TBaseInplaceEdit::event(E);
         FGotFocus = true;
