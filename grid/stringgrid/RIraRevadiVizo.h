@@ -1559,12 +1559,12 @@ public:
     TPoint FindWide(TPoint StartCell, const QString &S, TFindParams FindParams);
     TPoint FindNext();
     int Replace(const QString &OrigStr, const QString &NewStr, TFindParams FindParams);
-    TPoint SearchCell() const { return FSearchCell; }
-    TFindParams FindParams() const { return FFindParams; }
-    int FindCol() const { return FFindCol; }
-    void Set_FindCol(int Value) { FFindCol = Value; }
-    int FindRow() const { return FFindRow; }
-    void Set_FindRow(int Value) { FFindRow = Value; }
+    TPoint SearchCell() const { return FFind.SearchCell(); }
+    TFindParams FindParams() const { return FFind.Params(); }
+    int FindCol() const { return FFind.FindCol(); }
+    void Set_FindCol(int Value) { FFind.Set_FindCol(Value); }
+    int FindRow() const { return FFind.FindRow(); }
+    void Set_FindRow(int Value) { FFind.Set_FindRow(Value); }
     // The first row whose stripped text in the lookup column begins with S
     // (the cell upper-cased, S as given); -1 when none.
     int Search(const QString &S);

@@ -166,35 +166,18 @@ void RIraRevadiVizo::UnMarkInGrid(bool DoFixed)
 
 TPoint RIraRevadiVizo::Find_Cell(TPoint StartCell, const QString &S, TFindParams Params, bool Wide)
 {
-    FFindParams = Params;
-    FSearchText = S;
+    FFind.Start(S, Params);
     const QString Prepared = Prepare_Search_Text(S, Params);
-    if (ColCount() == FixedCols() || ColCount() == 0 || RowCount() + NumHiddenRows() == FixedRows() || RowCount() == 0)
+    const TGridRect Sel = Selection();
+    const TFindGridShape Shape{ColCount(), RowCount(), FixedCols(), FixedRows(), FFixedRightCols, FFixedFooters,
+                               NumHiddenColumns(), NumHiddenRows(), {Sel.Left, Sel.Top, Sel.Right, Sel.Bottom},
+                               Col(), Row()};
+    if (TGridFindSession::Nothing_To_Search(Shape))
         return {-1, -1};
     TFindWalk Walk;
-    TFindRange &R = Walk.Range;
-    if (Params.Contains(fnIncludeFixed))
-        R = {0, 0, ColCount() - 1, RowCount() - 1};
-    else
-        R = {FixedCols(), FixedRows(), ColCount() - FFixedRightCols - 1, RowCount() - FFixedFooters - 1};
-    if (Params.Contains(fnSelectedCells)) {
-        const TGridRect Sel = Selection();
-        R = {Sel.Left, Sel.Top, Sel.Right, Sel.Bottom};
-    }
+    Walk.Range = FFind.Range(Shape, Params);
     const bool HiddenCols = Params.Contains(fnIncludeHiddenColumns);
     const bool HiddenRows = Params.Contains(fnIncludeHiddenRows);
-    if (HiddenCols)
-        R.Right += NumHiddenColumns();
-    if (HiddenRows)
-        R.Bottom += NumHiddenRows();
-    if (Params.Contains(fnFindInCurrentRow))
-        R.Top = R.Bottom = Row();
-    if (Params.Contains(fnFindInPresetRow))
-        R.Top = R.Bottom = FFindRow;
-    if (Params.Contains(fnFindInCurrentCol))
-        R.Left = R.Right = Col();
-    if (Params.Contains(fnFindInPresetCol))
-        R.Left = R.Right = FFindCol;
     Walk.RowByRow = Params.Contains(fnDirectionLeftRight);
     Walk.Backward = Params.Contains(fnBackward);
     Walk.Ignored = [this](int C) { return IsIgnoredColumn(C); };
@@ -206,7 +189,7 @@ TPoint RIraRevadiVizo::Find_Cell(TPoint StartCell, const QString &S, TFindParams
     });
     if (Found.X < 0)
         return Found;
-    FSearchCell = Found;
+    FFind.Set_SearchCell(Found);
     if (Params.Contains(fnAutoGoto)) {
         int D = Found.Y;
         if (HiddenRows && NumHiddenRows() > 0) {
@@ -241,7 +224,7 @@ TPoint RIraRevadiVizo::Find(TPoint StartCell, const QString &S, TFindParams Find
     ExportNotification(esExportStart, 0);
     const TPoint P = Find_Cell(StartCell, S, FindParams);
     ExportNotification(P.X < 0 ? esExportDone : esExportFail, 0);
-    FSearchCell = P;
+    FFind.Set_SearchCell(P);
     if (P.X >= 0 && FindParams.Contains(fnAutoGoto)) {
         const int F = FFloatingFooter.Visible ? 2 : 0;
         if (Row() > TopRow() + VisibleRowCount() - F - 2 && VisibleRowCount() + FixedRows() + F < RowCount())
@@ -255,20 +238,20 @@ TPoint RIraRevadiVizo::FindWide(TPoint StartCell, const QString &S, TFindParams 
     ExportNotification(esExportStart, 0);
     const TPoint P = Find_Cell(StartCell, S, FindParams, true);
     ExportNotification(P.X < 0 ? esExportDone : esExportFail, 0);
-    FSearchCell = P;
+    FFind.Set_SearchCell(P);
     return P;
 }
 
 TPoint RIraRevadiVizo::FindFirst(const QString &S, TFindParams FindParams)
 {
-    FSearchCell = Find({-1, -1}, S, FindParams);
-    return FSearchCell;
+    FFind.Set_SearchCell(Find({-1, -1}, S, FindParams));
+    return FFind.SearchCell();
 }
 
 TPoint RIraRevadiVizo::FindNext()
 {
-    FSearchCell = Find(FSearchCell, FSearchText, FFindParams);
-    return FSearchCell;
+    FFind.Set_SearchCell(Find(FFind.SearchCell(), FFind.Text(), FFind.Params()));
+    return FFind.SearchCell();
 }
 
 int RIraRevadiVizo::Replace(const QString &OrigStr, const QString &NewStr, TFindParams FindParams)
@@ -471,7 +454,7 @@ void RIraRevadiVizo::SearchEditChange(const QString &Text, bool MatchCase, bool 
     if (FSearchFooter.SearchHiddenRows())
         P += fnIncludeHiddenRows;
     if (P.Contains(fnFindInPresetCol))
-        FFindCol = FSearchFooter.SearchColumn();
+        FFind.Set_FindCol(FSearchFooter.SearchColumn());
     const bool Highlight = HighlightDown || FSearchFooter.AlwaysHighLight();
     if (Highlight)
         Footer_Unhighlight();
@@ -479,9 +462,9 @@ void RIraRevadiVizo::SearchEditChange(const QString &Text, bool MatchCase, bool 
         FSearchEditColor = clWindow;
         return;
     }
-    FSearchCell = Find({-1, -1}, Text, P);
-    SearchFooterAction(Text, FSearchCell.X, FSearchCell.Y, saFindFirst);
-    if (FSearchCell.X < 0) {
+    FFind.Set_SearchCell(Find({-1, -1}, Text, P));
+    SearchFooterAction(Text, FFind.SearchCell().X, FFind.SearchCell().Y, saFindFirst);
+    if (FFind.SearchCell().X < 0) {
         FSearchEditColor = clRed;
         return;
     }
@@ -494,38 +477,38 @@ void RIraRevadiVizo::SearchEditChange(const QString &Text, bool MatchCase, bool 
 void RIraRevadiVizo::SearchFindNext(const QString &Text, bool MatchCase, bool HighlightDown)
 {
     if (!FSearchFooter.AutoSearch() && Text != FSearchFooter.LastSearch) {
-        FSearchCell = {-1, -1};
+        FFind.Restart();
         FSearchFooter.LastSearch = Text;
     }
     const TFindParams P = Footer_Params(MatchCase, HighlightDown);
     if (P.Contains(fnFindInPresetCol))
-        FFindCol = FSearchFooter.SearchColumn();
-    FSearchCell = Find(FSearchCell, Text, P);
-    if (FSearchCell.X >= 0)
+        FFind.Set_FindCol(FSearchFooter.SearchColumn());
+    FFind.Set_SearchCell(Find(FFind.SearchCell(), Text, P));
+    if (FFind.SearchCell().X >= 0)
         ScrollInView(Col(), Row());
     const int F = FFloatingFooter.Visible ? 1 : 0;
     if (Row() > TopRow() + VisibleRowCount() + (1 - F) - 3 && F + VisibleRowCount() + FixedRows() < RowCount())
         Set_TopRow(std::min(TopRow() + 2, RowCount() - 1));
-    SearchFooterAction(Text, FSearchCell.X, FSearchCell.Y, saFindNext);
+    SearchFooterAction(Text, FFind.SearchCell().X, FFind.SearchCell().Y, saFindNext);
     Invalidate();
 }
 
 void RIraRevadiVizo::SearchFindPrevious(const QString &Text, bool MatchCase, bool HighlightDown)
 {
     if (!FSearchFooter.AutoSearch() && Text != FSearchFooter.LastSearch) {
-        FSearchCell = {-1, -1};
+        FFind.Restart();
         FSearchFooter.LastSearch = Text;
     }
     const TFindParams P = (Footer_Params(MatchCase, HighlightDown) - fnDirectionLeftRight) + fnBackward;
     if (P.Contains(fnFindInPresetCol))
-        FFindCol = FSearchFooter.SearchColumn();
-    FSearchCell = Find(FSearchCell, Text, P);
+        FFind.Set_FindCol(FSearchFooter.SearchColumn());
+    FFind.Set_SearchCell(Find(FFind.SearchCell(), Text, P));
     const int F = FFloatingFooter.Visible ? 1 : 0;
     if (Row() > TopRow() + VisibleRowCount() + (1 - F) - 3 && F + VisibleRowCount() + FixedRows() < RowCount())
         Set_TopRow(std::min(TopRow() + 2, RowCount() - 1));
-    if (FSearchCell.X >= 0)
+    if (FFind.SearchCell().X >= 0)
         ScrollInView(Col(), Row());
-    SearchFooterAction(Text, FSearchCell.X, FSearchCell.Y, saFindPrevious);
+    SearchFooterAction(Text, FFind.SearchCell().X, FFind.SearchCell().Y, saFindPrevious);
     Invalidate();
 }
 

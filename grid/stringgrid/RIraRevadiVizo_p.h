@@ -16,6 +16,7 @@
 #include "grid/model/GridGrouping.h"
 #include "grid/stringgrid/GridEnums.h"
 #include "grid/stringgrid/GridLooks.h"
+#include "grid/stringgrid/GridFindSession.h"
 #include "grid/stringgrid/GridMarks.h"
 #include "grid/stringgrid/GridPaintExtras.h"
 #include "grid/stringgrid/GridSearchFooter.h"
@@ -383,11 +384,7 @@ struct RIraRevadiVizo_State {
     QStringList FFilterList;
 
     // --- find and mark
-    TPoint FSearchCell{-1, -1};
-    TFindParams FFindParams;
-    QString FSearchText;
-    int FFindCol = -1;
-    int FFindRow = -1;
+    TGridFindSession FFind;   // what was looked for last, where it was found
     TGridMarks FMarks;   // cells marked by tag, and what they held before
 
     // --- column order, unsorted cells and layout persistence
