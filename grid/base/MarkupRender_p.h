@@ -2,6 +2,8 @@
 // The markup renderer's own parts, shared by its source files: the attribute
 // and text routines and the renderer, which lays out and draws one call's
 // markup line by line. Not for use outside MarkupRender*.cpp.
+#include "grid/base/HTMLPicture.h"
+#include "grid/base/HTMLPicture.h"
 #include "grid/base/MarkupRender.h"
 #include "grid/model/MarkupText.h"
 #include <QString>
