@@ -3,7 +3,6 @@
 // and text routines and the renderer, which lays out and draws one call's
 // markup line by line. Not for use outside MarkupRender*.cpp.
 #include "grid/base/HTMLPicture.h"
-#include "grid/base/HTMLPicture.h"
 #include "grid/base/MarkupRender.h"
 #include "grid/model/MarkupText.h"
 #include <QString>
