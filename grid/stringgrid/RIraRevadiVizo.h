@@ -1,4 +1,5 @@
 #pragma once
+#include "grid/stringgrid/GridEvents.h"
 #include "grid/stringgrid/RIraRevadiVizo_p.h"
 
 // The system's string grid: every table of the configurator's windows is one.
@@ -16,11 +17,14 @@
 // angle times height and width): the quadrant's rule moves Left and Top.
 void RotatedTextRect(TRect &Rect, int HAlign, int VAlign, int Angle, int HC, int WS, int HS, int WC);
 
-class RIraRevadiVizo : public TBaseGrid, protected RIraRevadiVizo_State {
+class RIraRevadiVizo : public TBaseGrid, public RIraRevadiVizo_Events, protected RIraRevadiVizo_State {
     Q_OBJECT
 public:
     explicit RIraRevadiVizo(QWidget *Parent = nullptr);
     ~RIraRevadiVizo() override;
+    // The toolkit grid has an edit-mask event of its own; the grid's, with
+    // any sender, is the one callers set.
+    using RIraRevadiVizo_Events::OnGetEditMask;
 
     // ===== life cycle (RIraRevadiVizo.cpp) ===========================================
     // Copies settings, dimensions, widths, heights and then every cell
@@ -548,7 +552,6 @@ public:
     // What the balloon tip of (real ACol, ARow) shows: the cell's text as plain
     // text (or the cell's own balloon), then OnCellBalloon may change it.
     void GetBalloonTip(int ACol, int ARow, QString &Title, QString &Text, int &Icon);
-    std::function<void(QObject *Sender, int ACol, int ARow, QString &ATitle, QString &AText, int &AIcon)> OnCellBalloon;
     void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, const QStringList &sl);
     QStringList *CreateRadio(int ACol, int ARow, int DirRadio, int IdxRadio);
     bool GetRadioIdx(int ACol, int ARow, int &IdxRadio);
@@ -714,16 +717,6 @@ public:
     // The colours an unselected cell had in the last GetVisualProperties.
     TColor UnselectedBrushColor() const { return FUnselBrush; }
     TColor UnselectedFontColor() const { return FUnselFont; }
-    std::function<void(QObject *Sender, int ARow, int ACol, TColor &Color, TColor &ColorTo, TColor &MirrorColor,
-                       TColor &MirrorColorTo, TCellGradientDirection &GD)> OnGetCellGradient;
-    std::function<void(QObject *Sender, int ARow, int ACol, TPen &LeftPen, TPen &TopPen, TPen &RightPen,
-                       TPen &BottomPen)> OnGetCellBorderProp;
-    std::function<void(QObject *Sender, TCanvas &Canvas, int ACol, int ARow, TGridDrawState AState, TRect ARect,
-                       bool Printing)> OnCustomCellBkgDraw;
-    std::function<void(QObject *Sender, TCanvas &Canvas, int ACol, int ARow, TGridDrawState AState, TRect ARect,
-                       bool Printing)> OnCustomCellDraw;
-    std::function<void(QObject *Sender, int ACol, int ARow, bool &IsFloat, QString &FloatFormat)> OnGetFloatFormat;
-    TNotifyEvent OnPainted;
 
     // The filter row's drop-down glyphs, the row indicator drawn in the fixed
     // column of the current row, the sizing lines, and the upkeep of cell
@@ -922,26 +915,6 @@ public:
     // siblings) unless a descendant supplies another.
     virtual QWidget *DropDownEditor(TEditorType Kind);
 
-    // --- events of editing
-    std::function<void(QObject *Sender, int ACol, int ARow, QString &Value, bool &Valid)> OnCellValidate;
-    TNotifyEvent OnEditingDone;
-    std::function<void(QObject *Sender, int ACol, int ARow)> OnEditCellDone;
-    std::function<void(QObject *Sender, int ACol, int ARow, const QString &Value)> OnEditChange;
-    std::function<void(QObject *Sender, int ACol, int ARow, int AItemIndex, const QString &ASelection, TObject *AObject)>
-        OnComboObjectChange;
-    std::function<void(QObject *Sender, int ACol, int ARow, QString &S)> OnEllipsClick;
-    std::function<void(QObject *Sender, int ACol, int ARow, const QString &NewUnit)> OnUnitChanged;
-    std::function<void(QObject *Sender, int ACol, int ARow, int AValue, bool UpDown)> OnSpinClick;
-    std::function<void(QObject *Sender, int ACol, int ARow, double AValue, bool UpDown)> OnFloatSpinClick;
-    std::function<void(QObject *Sender, int ACol, int ARow, TDateTime AValue, bool UpDown)> OnDateSpinClick;
-    std::function<void(QObject *Sender, int ACol, int ARow, TDateTime AValue, bool UpDown)> OnTimeSpinClick;
-    std::function<void(QObject *Sender, int OldRow, int NewRow, bool &Allow)> OnRowChanging;
-    std::function<void(QObject *Sender, int OldCol, int NewCol, bool &Allow)> OnColChanging;
-    std::function<void(QObject *Sender, int ACol, int ARow, QString &Value, bool &Allow)> OnClipboardBeforePasteCell;
-    std::function<void(QObject *Sender, int ACol, int ARow, const QString &Value)> OnClipboardAfterPasteCell;
-    std::function<void(QObject *Sender, int ARow)> OnEndRowSize;
-    std::function<void(QObject *Sender, const QString &Value, TDateTime &ADate)> OnCustomStrToDate;
-
 private:
     friend class VOdeInplaceEdit;
     bool Select_Cell_Editing(int ACol, int ARow);
@@ -1039,8 +1012,6 @@ public:
     // beyond any sensible line count) means the visible rows, at least one.
     static int WheelLinesFor(int SystemSetting, int VisibleRows);
     void Update_Wheel_Lines();
-    TScrollHintEvent OnScrollHint;
-    std::function<void(QObject *Sender, int TopRow, int LeftCol, TDragScrollDirection &Dir, bool &CanScroll)> OnDragScroll;
 
     // ===== focus, cursor and control messages (RIraRevadiVizo_Messages.cpp) ==========
     Qt::CursorShape WMSetCursor(TPoint Pos) override;
@@ -1076,7 +1047,6 @@ public:
     // row left (and FixedRowAlways is off), then OnAutoDeleteRow.
     virtual void InsertRowHook(int ARow);
     virtual void DeleteRowHook(int ARow);
-    TAutoDeleteRowEvent OnAutoDeleteRow;
 
     // ===== focus frame and empty-area background (RIraRevadiVizo_FocusFrame.cpp) =====
     // A glowing frame (a plain one where the platform has no translucent
@@ -1192,60 +1162,6 @@ private:
     void Place_Panels();
 
 public:
-    // ===== events (Sender first; each type keeps its own parameter order) =============
-    TGridHintEvent OnGridHint;
-    TGridHintEvent OnGridWideHint;
-    TGridColorEvent OnGetCellColor;
-    TGridColorEvent OnGetCellPrintColor;
-    TGridBorderEvent OnGetCellBorder;
-    TGridBorderEvent OnGetCellPrintBorder;
-    TGridAlignEvent OnGetAlignment;
-    TGridFormatEvent OnGetFormat;
-    TGetEditorTypeEvent OnGetEditorType;
-    std::function<void(QObject *Sender, int ACol, int ARow, bool &HasComboBox)> OnHasComboBox;
-    std::function<void(QObject *Sender, int ACol, int ARow, bool &HasSpinEdit)> OnHasSpinEdit;
-    std::function<void(QObject *Sender, int ARow, int ACol, bool &IsFixed)> OnIsFixedCell;
-    TCanEditCellEvent OnCanEditCell;
-    std::function<void(QObject *Sender, int ARow, int ACol, bool &IsPassword)> OnIsPasswordCell;
-    std::function<void(QObject *Sender, int ACol, int ARow, bool &WordWrap)> OnGetWordWrap;
-    std::function<void(QObject *Sender, int ACol, int ARow, QString &Value)> OnGetCheckTrue;
-    std::function<void(QObject *Sender, int ACol, int ARow, QString &Value)> OnGetCheckFalse;
-    std::function<void(QObject *Sender, const QString &Value, int ACol, int ARow, TSearchAction Action)> OnSearchFooterAction;
-    TButtonClickEvent OnButtonClick;
-    TExpandClickEvent OnExpandClick;
-    // Space on a radio group (the new item's index) and on a radio button cell.
-    std::function<void(QObject *Sender, int ACol, int ARow, int AIdx)> OnRadioClick;
-    std::function<void(QObject *Sender, int ACol, int ARow)> OnRadioButtonClick;
-    std::function<void(QObject *Sender, int ARow, int ACol)> OnComboCloseUp;
-    std::function<void(QObject *Sender, int ARow, int ACol)> OnComboDropDown;
-    std::function<void(QObject *Sender, int ACol, int ARow, int X, int Y, Qt::CursorShape &ACursor)> OnGetCellCursor;
-    std::function<void(QObject *Sender, int ALeft, int ATop, int ARight, int ABottom)> OnSelectionChanged;
-    std::function<void(QObject *Sender, const TGridRect &R)> OnCellsChanged;
-    std::function<void(QObject *Sender, int ACol, int ARow, TGridFixedCellEditor &AEditor, QStringList &Values)> OnFixedEdit;
-    TNotifyEvent OnFilterDone;
-    TClickSortEvent OnClickSort;
-    TCheckBoxClickEvent OnCheckBoxClick;
-    TCheckBoxClickEvent OnCheckBoxChange;
-    std::function<void(QObject *Sender, int ACol, int ARow, QObject *AEditLink)> OnGetEditorProp;
-    TUpdateColumnSizeEvent OnUpdateColumnSize;
-    TCanAddRowEvent OnCanAddRow;
-    TCanInsertRowEvent OnCanInsertRow;
-    std::function<void(QObject *Sender, int ACol, bool &Allow)> OnCanShowFixedDropDown;
-    std::function<void(QObject *Sender, int ARow)> OnStartBlockFocus;
-    std::function<void(QObject *Sender, int ARow)> OnEndBlockFocus;
-    std::function<void(QObject *Sender, int ACol, int ARow)> OnScrollCell;
-    std::function<void(QObject *Sender, int ACol, int ARow, QString &Value)> OnGetEditMask;
-    std::function<void(QObject *Sender, int OldRow, int NewRow)> OnRowUpdate;
-    std::function<void(QObject *Sender, int ARow, bool AState, bool &Allow)> OnRowDisjunctSelect;
-    std::function<void(QObject *Sender, int ARow)> OnRowDisjunctSelected;
-    std::function<void(QObject *Sender, int OldRow, int OldCol, int &NewRow, int &NewCol, bool &Allow)> OnAutoAdvance;
-    std::function<void(QObject *Sender, int OldRow, int OldCol, int NewRow, int NewCol, bool &Allow)> OnCellChanging;
-    TAutoAddRowEvent OnAutoAddRow;
-    TAutoInsertColEvent OnAutoInsertCol;
-    std::function<void(QObject *Sender, int ACol, int ARow, QString &Value)> OnSaveCell;
-    std::function<void(QObject *Sender, int ACol, int ARow, QString &Value)> OnLoadCell;
-    TNotifyEvent OnResize;
-
     // ===== keyboard, cell clicks, cell accessors, editor text, auto-size and control look
     //       (RIraRevadiVizo_Keys.cpp, _Clicks.cpp, _Access.cpp, _EditText.cpp, _AutoSize.cpp)
     // Key-down: Enter on a cell that may not be edited is reported to OnKeyDown
@@ -1280,17 +1196,6 @@ public:
     virtual void GotoFirstDataRow() { Set_Row(FixedRows()); }
     bool GridModified() const { return FGridModified; }
     QChar StartEditChar() const { return FStartEditChar; }
-    TClickCellEvent OnClickCell;
-    TDblClickCellEvent OnDblClickCell;
-    TCanEditCellEvent OnCanClickCell;
-    std::function<void(QObject *Sender, int ACol, int ARow, int AItemIndex, const QString &ASelection)> OnComboChange;
-    std::function<void(QObject *Sender, bool &Allow)> OnClipboardCut;
-    std::function<void(QObject *Sender, bool &Allow)> OnClipboardCopy;
-    std::function<void(QObject *Sender, bool &Allow)> OnClipboardPaste;
-    TCanDeleteRowEvent OnCanDeleteRow;
-    TColumnSizeEvent OnColumnSize;
-    TRowSizeEvent OnRowSize;
-    TEndColumnSizeEvent OnEndColumnSize;
 
     // Cell properties by real column and display row (created on first write).
     TColor GetColors(int ACol, int ARow) const;
@@ -1489,8 +1394,6 @@ public:
     virtual void CalcFloatingFooter(int ACol);
     void UpdateFooter() { Invalidate(); }
     void LastRowChanged() override { UpdateFooter(); }
-    std::function<void(QObject *Sender, int ACol, int FromRow, int ToRow, double &Res)> OnGroupCalc;
-    std::function<void(QObject *Sender, int ACol, int ARow, QString &Value)> OnFooterCalc;
 
     // -- filtering
     TFilter &Filter() { return FFilter; }
@@ -1516,12 +1419,6 @@ public:
     int FilterCol() const { return FFilterCol; }
     void Set_FilterCol(int Value) { FFilterCol = Value; }
     QString LastFilter() const { return FLastFilter; }
-    std::function<void(QObject *Sender, int ARow, bool &AcceptRow)> OnCustomFilter;
-    std::function<void(QObject *Sender, short Progress)> OnFilterProgress;
-    std::function<void(QObject *Sender, int Column, QStringList &Filter)> OnGetColumnFilter;
-    std::function<void(QObject *Sender, int Column, int ItemIndex, const QString &FriendlyName, QString &FilterCondition)> OnFilterSelect;
-    std::function<void(QObject *Sender, int Column, int ItemIndex, const QString &FriendlyName, QString &FilterCondition,
-                       const std::vector<bool> &CheckList)> OnFilterCheck;
 
     // -- highlight and mark
     QString HilightText(bool DoCase, const QString &S, const QString &Text);
@@ -1577,8 +1474,6 @@ public:
     void SearchHighlightClick(const QString &Text, bool MatchCase, bool HighlightDown);
     void SearchFooterClose();
     TColor SearchEditColor() const { return FSearchEditColor; }
-    std::function<void(QObject *Sender, const QString &Value, bool &DefaultSearch)> OnSearchEditChange;
-    TNotifyEvent OnSearchFooterClose;
 
     // -- layout persistence
     QString ColumnStatesToString();
@@ -1639,18 +1534,10 @@ public:
     // record, no balloon; the event is OnCellValidateWide.
     virtual bool ValidateCellWide(const QString &NewValue);
     QString OldCellTextWide() const { return FOldCellTextWide; }
-    std::function<void(QObject *Sender, int ACol, int ARow, QString &Value, bool &Valid)> OnCellValidateWide;
-
 
     // ---- the date-and-time editor (edDateTimeEdit) -----------------------------------------------------------
 public:
     TGridDateTimePicker *DateAndTimePicker();
-
-    // The date pickers' calendar opened or closed (row first), and the
-    // date-and-time picker's value changed.
-    std::function<void(QObject *Sender, int ARow, int ACol)> OnDatePickerDropDown;
-    std::function<void(QObject *Sender, int ARow, int ACol)> OnDatePickerCloseUp;
-    std::function<void(QObject *Sender, int ACol, int ARow, TDateTime ADateTime)> OnDateTimeChange;
 
 private:
     // Routes a picker's change, calendar drop-down and close-up to the grid.
@@ -1674,15 +1561,6 @@ public:
     // accessor is defined by grid/griddropdown/GridDarAzidDropDown.h.
     inline TGridDarAzidDropDown *DarAzidDropDown();
     VOdeCustomDropDown *Grid_DropDown_Editor();
-    // A button of an open drop-down's header or footer bar was clicked (the current cell).
-    std::function<void(QObject *Sender, int ACol, int ARow, int ButtonIndex)> OnDropDownHeaderButtonClick;
-    std::function<void(QObject *Sender, int ACol, int ARow, int ButtonIndex)> OnDropDownFooterButtonClick;
-    // A colour or picture was chosen in an open picker.
-    std::function<void(QObject *Sender, int ACol, int ARow, TColor Color, const QString &Value)> OnColorSelect;
-    std::function<void(QObject *Sender, int ACol, int ARow, int ItemIndex)> OnImageSelect;
-    // The picker's value is about to be written: the handler may change it.
-    std::function<void(QObject *Sender, int ACol, int ARow, TColor &Color, QString &Value)> OnColorSelected;
-    std::function<void(QObject *Sender, int ACol, int ARow, int &Index)> OnImageSelected;
     virtual void ColorSelect(int ACol, int ARow, TColor Color, const QString &Value);
     virtual void ImageSelect(int ACol, int ARow, int ItemIndex);
     // Escape in a drop-down editor: the edit that now ends writes nothing
@@ -1707,7 +1585,6 @@ public:
     VOdeRichEdit *InplaceRichEdit();
     // A second, never shown rich edit for converting and measuring rich text.
     VOdeRichEdit *RichEdit();
-    TNotifyEvent OnRichEditSelectionChange;
 
 private:
     void Setup_Rich_Editor(int ACol, int ARow, int Left, int Top, int Width, int Height);
