@@ -1294,7 +1294,7 @@ public:
     // The header texts as a list the column grid rebuilds without writing cells.
     QStringList &ColumnHeaderList() { return FColumnHeaders; }
     // The filter drop-down's entries as a list a descendant fills itself.
-    QStringList &FilterListRef() { return FFilterList; }
+    QStringList &FilterListRef() { return FFilters.List(); }
     bool IsLoading() const { return FLoading; }
 
 protected:
@@ -1395,9 +1395,9 @@ public:
     void UpdateFooter() { Invalidate(); }
     void LastRowChanged() override { UpdateFooter(); }
 
-    // -- filtering
-    TFilter &Filter() { return FFilter; }
-    bool FilterActive() const { return FFilterActive; }
+    // -- filtering (the steps in GridFilterSession.h)
+    TFilter &Filter() { return FFilters.Filter(); }
+    bool FilterActive() const { return FFilters.Active(); }
     void Set_FilterActive(bool Value);
     virtual bool MatchFilterRow(int ARow);
     void FilterRow(int ARow);
@@ -1409,16 +1409,16 @@ public:
     virtual void FilterSelect(int ItemIndex);
     // Checked holds the check marks of the drop-down's entries, in list order.
     virtual void FilterCheck(const std::vector<bool> &Checked);
-    const QStringList &FilterList() const { return FFilterList; }
-    int FilterDropDownRow() const { return FFilterDropDownRow; }
+    const QStringList &FilterList() const { return FFilters.List(); }
+    int FilterDropDownRow() const { return FFilters.DropDownRow(); }
     void Set_FilterDropDownRow(int Value);
-    bool FilterDropDownAuto() const { return FFilterDropDownAuto; }
+    bool FilterDropDownAuto() const { return FFilters.DropDownAuto(); }
     void Set_FilterDropDownAuto(bool Value);
-    bool FilterDropDownCheck() const { return FFilterDropDownCheck; }
-    void Set_FilterDropDownCheck(bool Value) { FFilterDropDownCheck = Value; }
-    int FilterCol() const { return FFilterCol; }
-    void Set_FilterCol(int Value) { FFilterCol = Value; }
-    QString LastFilter() const { return FLastFilter; }
+    bool FilterDropDownCheck() const { return FFilters.DropDownCheck(); }
+    void Set_FilterDropDownCheck(bool Value) { FFilters.Set_DropDownCheck(Value); }
+    int FilterCol() const { return FFilters.Col(); }
+    void Set_FilterCol(int Value) { FFilters.Set_Col(Value); }
+    QString LastFilter() const { return FFilters.Last_Condition(); }
 
     // -- highlight and mark
     QString HilightText(bool DoCase, const QString &S, const QString &Text);
@@ -1507,7 +1507,6 @@ private:
     void Unhide_Rows_For(int FromReal, int ToReal, THideReason Reason);
     void Set_Row_Colors(int ARow, TColor Color, TColor ColorTo, TColor TextColor);
     void Group_Sort(int Colindex);
-    QString Filter_Text(const TFilterData &Item, int ARow);
     void Mark_In_Range(const QString &HiText, const QString &Tag, bool DoCase, int FromCol, int FromRow, int ToCol, int ToRow);
     void Unmark_In_Range(const QString &Tag, int FromCol, int FromRow, int ToCol, int ToRow);
     TPoint Find_Cell(TPoint StartCell, const QString &S, TFindParams FindParams, bool Wide = false);
@@ -1524,6 +1523,7 @@ private:
     int Unsorted_Row(int ARow) const;
     int Original_Col(int ACol) const;
     friend struct TVisualEntryTable;
+    friend class TGridFilterRows;
 
     // ---- wide-text cells: their text and the validation of an edit --------------------------------------
 public:

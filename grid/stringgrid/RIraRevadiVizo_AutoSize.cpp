@@ -63,7 +63,7 @@ void RIraRevadiVizo::AutoSizeColCore(int ACol, bool GrowOnly)
         if (ControlLook().DropDownAlwaysVisible && HasComboBox(RC, R))
             W += 16;
         // Room for the filter glyph of a column that offers a filter list.
-        if (FFilterDropDownAuto && R == FFilterDropDownRow && BuildFilterList(ACol) && !FFilterList.isEmpty())
+        if (FFilters.DropDownAuto() && R == FFilters.DropDownRow() && BuildFilterList(ACol) && !FFilters.List().isEmpty())
             W += 12;
         // Room for the sort glyph in the sorted column's sort row.
         if (ACol == FSortSettings.Column && IsSortRow(ACol, R))

@@ -16,6 +16,7 @@
 #include "grid/model/GridGrouping.h"
 #include "grid/stringgrid/GridEnums.h"
 #include "grid/stringgrid/GridLooks.h"
+#include "grid/stringgrid/GridFilterSession.h"
 #include "grid/stringgrid/GridFindSession.h"
 #include "grid/stringgrid/GridMarks.h"
 #include "grid/stringgrid/GridPaintExtras.h"
@@ -372,16 +373,8 @@ struct RIraRevadiVizo_State {
     TGrouping FGrouping;
     TFloatingFooter FFloatingFooter;
 
-    // --- filtering
-    TFilter FFilter;
-    bool FFilterActive = false;
-    int FFilterFixedRows = 0;
-    QString FLastFilter;
-    int FFilterCol = -1;
-    int FFilterDropDownRow = 0;
-    bool FFilterDropDownAuto = false;
-    bool FFilterDropDownCheck = false;
-    QStringList FFilterList;
+    // --- filtering: conditions, levels and the drop-down
+    TGridFilterSession FFilters;
 
     // --- find and mark
     TGridFindSession FFind;   // what was looked for last, where it was found
