@@ -1361,8 +1361,8 @@ public:
     void RemoveChildRow(int ARow);
     bool IsInNodeGlyph(int ARow, int X);
     int GetNodeSpanType(int ARow);
-    int NumNodes() const { return FNumNodes; }
-    bool HasNodes() override { return FNumNodes > 0; }
+    int NumNodes() const { return FNodes.Count(); }
+    bool HasNodes() override { return FNodes.Count() > 0; }
     // The graphic in column 0 of a display row, whatever its kind (nullptr: none).
     TCellGraphic *RowGraphic(int ARow) const;
 
@@ -1371,7 +1371,7 @@ public:
     virtual void UnGroup();
     virtual void SubGroup(int Colindex);
     virtual void SubUnGroup(int Colindex);
-    int GroupColumn() const { return FGroupColumn; }
+    int GroupColumn() const { return FNodes.Grouped().Column; }
     // -1 ungroups, a column above 0 groups; other values do nothing.
     void Set_GroupColumn(int Value);
     TGrouping &Grouping() { return FGrouping; }
@@ -1497,7 +1497,6 @@ private:
     TCellGraphic *Node_At(int DisplRow) const;
     TCellProperties *Col0_Props(int DisplRow) const { return Find_Cell_Props(0, DisplRow); }
     void Expand_Node_Internal(int ARow);
-    int Node_End(int DisplRow, const TCellGraphic *G) const;
     void Insert_Grid_Rows(int At, int Count);
     void Remove_Grid_Rows(int At, int Count);
     void Insert_Grid_Col(int At, int Width);
@@ -1524,6 +1523,7 @@ private:
     int Original_Col(int ACol) const;
     friend struct TVisualEntryTable;
     friend class TGridFilterRows;
+    friend class TGridNodeRows;
 
     // ---- wide-text cells: their text and the validation of an edit --------------------------------------
 public:

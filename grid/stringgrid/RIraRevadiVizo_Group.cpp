@@ -69,15 +69,15 @@ void RIraRevadiVizo::Group(int Colindex)
     // Column 0 holds the nodes themselves: grouping by it could not be undone.
     if (Colindex < FixedCols() || Colindex <= 0 || Colindex >= TotalColCount())
         return;
-    if (FGroupColumn != -1)
+    if (FNodes.Grouped().Column != -1)
         UnGroup();
     if (RowCount() - FFixedFooters <= FixedRows())
         return;
     BeginUpdate();
-    FGroupColumn = Colindex;
-    FGroupWidth = ColWidths(DisplColIndex(Colindex));
-    FGroupCaption = FixedRows() > 0 ? GetGridCell(Colindex, 0) : QString();
-    FGroupFooter = FFixedFooters > 0 ? GetGridCell(Colindex, RowCount() - 1) : QString();
+    FNodes.Grouped().Column = Colindex;
+    FNodes.Grouped().Width = ColWidths(DisplColIndex(Colindex));
+    FNodes.Grouped().Caption = FixedRows() > 0 ? GetGridCell(Colindex, 0) : QString();
+    FNodes.Grouped().Footer = FFixedFooters > 0 ? GetGridCell(Colindex, RowCount() - 1) : QString();
     if (FAutoSortForGrouping)
         Group_Sort(Colindex);
     const int T = Colindex == 1 ? 2 : 1;
@@ -149,18 +149,18 @@ void RIraRevadiVizo::Group(int Colindex)
 
 void RIraRevadiVizo::UnGroup()
 {
-    if (FGroupColumn <= 0)
+    if (FNodes.Grouped().Column <= 0)
         return;
     const bool ExpandOne = FCellNode->ExpandOne();
     FCellNode->Set_ExpandOne(false);
     BeginUpdate();
     ExpandAll();
-    Insert_Grid_Col(FGroupColumn, FGroupWidth);
+    Insert_Grid_Col(FNodes.Grouped().Column, FNodes.Grouped().Width);
     if (FixedRows() > 0)
-        SetGridCell(FGroupColumn, 0, FGroupCaption);
+        SetGridCell(FNodes.Grouped().Column, 0, FNodes.Grouped().Caption);
     if (FFixedFooters > 0)
-        SetGridCell(FGroupColumn, RowCount() - 1, FGroupFooter);
-    const int T = FGroupColumn == 1 ? 2 : 1;
+        SetGridCell(FNodes.Grouped().Column, RowCount() - 1, FNodes.Grouped().Footer);
+    const int T = FNodes.Grouped().Column == 1 ? 2 : 1;
     auto Reset_Colors = [&](int ARow) {
         for (int C = 0; C < TotalColCount(); ++C)
             if (TCellProperties *P = Find_Cell_Props(C, ARow)) {
@@ -185,7 +185,7 @@ void RIraRevadiVizo::UnGroup()
             if (IsSummary(R))   // a summary row without its node: nothing to keep
                 Drop_Row(R, FGrouping.MergeSummary);
             else {
-                SetGridCell(FGroupColumn, R, Text);
+                SetGridCell(FNodes.Grouped().Column, R, Text);
                 ++R;
             }
             continue;
@@ -197,7 +197,7 @@ void RIraRevadiVizo::UnGroup()
         RemoveNode(RealRowIndex(R));
         Drop_Row(R, FGrouping.MergeHeader);
     }
-    FGroupColumn = -1;
+    FNodes.Grouped().Column = -1;
     FCellNode->Set_ExpandOne(ExpandOne);
     EndUpdate();
     Invalidate();
@@ -207,10 +207,10 @@ void RIraRevadiVizo::SubGroup(int Colindex)
 {
     if (Colindex < FixedCols() || Colindex <= 0 || Colindex >= TotalColCount() - 1)
         return;
-    FGroupColumn = Colindex;
-    FGroupWidth = ColWidths(DisplColIndex(Colindex));
-    FGroupCaption = FixedRows() > 0 ? GetCellEx(Colindex, 0) : QString();
-    FGroupFooter = FFixedFooters > 0 ? GetCellEx(Colindex, RowCount() - 1) : QString();
+    FNodes.Grouped().Column = Colindex;
+    FNodes.Grouped().Width = ColWidths(DisplColIndex(Colindex));
+    FNodes.Grouped().Caption = FixedRows() > 0 ? GetCellEx(Colindex, 0) : QString();
+    FNodes.Grouped().Footer = FFixedFooters > 0 ? GetCellEx(Colindex, RowCount() - 1) : QString();
     const TGrouping &G = FGrouping;
     auto Make_Sub_Node = [&](int H, int Span) {
         AddNode(RealRowIndex(H), Span);

@@ -7,6 +7,23 @@
 #include <QPointer>
 #include <algorithm>
 
+// The grid's node records as the node walks read them.
+class TGridNodeRows final : public IGridNodeRows {
+public:
+    explicit TGridNodeRows(const RIraRevadiVizo &Grid) : G(Grid) {}
+    int Row_Count() const override { return G.RowCount(); }
+    int Fixed_Rows() const override { return G.FixedRows(); }
+    TCellGraphic *Node_At(int Row) const override { return G.Node_At(Row); }
+    int Row_Level(int Row) const override
+    {
+        const TCellProperties *P = G.Col0_Props(Row);
+        return P ? P->NodeLevel() : -1;
+    }
+
+private:
+    const RIraRevadiVizo &G;
+};
+
 // --- row and column plumbing -------------------------------------------------------------
 
 void RIraRevadiVizo::Insert_Grid_Rows(int At, int Count)
@@ -209,17 +226,6 @@ void RIraRevadiVizo::UpdateSubNodeCount(int ARow, int Delta)
         G->CellErrFrom += Delta;
 }
 
-// The display row after a node's span: its own rows, or up to the next node.
-int RIraRevadiVizo::Node_End(int DisplRow, const TCellGraphic *G) const
-{
-    if (G->CellIndex != 0)
-        return DisplRow + G->CellIndex;
-    for (int R = DisplRow + 1; R < RowCount(); ++R)
-        if (Node_At(R))
-            return R;
-    return RowCount();
-}
-
 void RIraRevadiVizo::AddNode(int ARow, int Span)
 {
     const int D = DisplRowIndex(ARow);
@@ -243,9 +249,8 @@ void RIraRevadiVizo::AddNode(int ARow, int Span)
         TCellProperties *RP = GetCellProperties(0, R);
         RP->Set_NodeLevel(RP->NodeLevel() + 1);
     }
-    if (FNumNodes == 0)
+    if (FNodes.Added())
         InvalidateCol(0);
-    ++FNumNodes;
     if (Col() == 0 && ColCount() > 1)
         Set_Col(1);
 }
@@ -285,7 +290,7 @@ void RIraRevadiVizo::RemoveNode(int ARow)
         if (TCellProperties *P = Col0_Props(R))
             P->Set_NodeLevel(std::max(0, P->NodeLevel() - 1));
     Drop_Node_Graphic(Col0_Props(D));
-    FNumNodes = std::max(0, FNumNodes - 1);
+    FNodes.Removed();
     Invalidate();
 }
 
@@ -312,7 +317,7 @@ void RIraRevadiVizo::ContractNode(int ARow)
     const bool OldForce = FForceSel;
     FForceSel = true;
     const int B = N + 1;
-    int E = std::min(Node_End(N, G), RowCount());
+    int E = std::min(TGridNodes::Node_End(TGridNodeRows(*this), N, *G), RowCount());
     // An inner node that is contracted is marked expanded and hidden with its
     // parent, so that expanding the parent shows the whole subtree at once.
     for (int R = B; R < E;) {
@@ -400,19 +405,7 @@ void RIraRevadiVizo::ContractAll()
 {
     BeginUpdate();
     ExpandAll();
-    std::vector<int> List;
-    for (int R = FixedRows(); R < RowCount();) {
-        TCellGraphic *G = Node_At(R);
-        if (!G) {
-            ++R;
-            continue;
-        }
-        const int End = std::min(Node_End(R, G), RowCount());
-        for (int C = R + 1; C < End; ++C)
-            List.push_back(C);
-        G->CellBoolean = End > R + 1;
-        R = std::max(End, R + 1);
-    }
+    const std::vector<int> List = TGridNodes::Contract_All_Rows(TGridNodeRows(*this));
     // Hidden as a node hides, not as a filter level: removing a filter must
     // not show the rows of contracted nodes.
     Hide_Row_List_For(List, hrNode);
@@ -422,28 +415,7 @@ void RIraRevadiVizo::ContractAll()
 
 // --- tree structure ------------------------------------------------------------------------------
 
-int RIraRevadiVizo::GetParentRow(int ARow) const
-{
-    if (FNumNodes == 0)
-        return -1;
-    int L = 65535;
-    int Fallback = -1;
-    if (Node_At(ARow)) {
-        L = GetNodeLevel(ARow);
-        Fallback = ARow;
-    }
-    int H = 0;
-    for (int P = ARow; P >= FixedRows(); --P) {
-        const TCellGraphic *G = Node_At(P);
-        if (!G)
-            continue;
-        if (P < ARow && G->CellBoolean)
-            H += G->CellIndex - 1;
-        if (GetNodeLevel(P) < L && ARow < P + G->CellIndex - H)
-            return P;
-    }
-    return Fallback;
-}
+int RIraRevadiVizo::GetParentRow(int ARow) const { return FNodes.Parent_Row(TGridNodeRows(*this), ARow); }
 
 void RIraRevadiVizo::InsertNormalRow(int ARow)
 {
@@ -546,36 +518,15 @@ bool RIraRevadiVizo::IsInNodeGlyph(int ARow, int X)
 {
     if (!FMouseActions.PreciseNodeClick())
         return true;
-    const int Level = GetNodeLevel(ARow);
-    const int Indent = FCellNode->NodeIndent();
-    int W = 4, M = 4;
-    switch (FCellNode->NodeType()) {
-    case cnFlat: W = 4; M = 4; break;
-    case cn3D: W = 6; M = 0; break;
-    case cnGlyph:
-        W = FCellNode->ExpandGlyph().isNull() ? 0 : FCellNode->ExpandGlyph().width() / 2;
-        M = FCellNode->ExpandGlyph().isNull() ? 0 : 2;
-        break;
-    case cnLeaf: W = 8; M = 2; break;
-    case cnXP: W = 4; M = 4; break;
-    default: break;
-    }
-    if (layoutDirection() != Qt::RightToLeft)
-        return M + (Level - 1) * Indent < X && X < W + Level * Indent;
-    const int S = VisibleRowCount() < RowCount() - FixedRows() ? ScrollWidth() : 0;
-    return width() - Level * Indent - W - 2 <= X + S && X + S < width() - (Level - 1) * Indent;
+    TNodeGlyphPlace P;
+    P.Level = GetNodeLevel(ARow);
+    P.Indent = FCellNode->NodeIndent();
+    P.Type = FCellNode->NodeType();
+    P.GlyphWidth = FCellNode->ExpandGlyph().isNull() ? 0 : FCellNode->ExpandGlyph().width();
+    P.RightToLeft = layoutDirection() == Qt::RightToLeft;
+    P.Width = width();
+    P.ScrollWidth = VisibleRowCount() < RowCount() - FixedRows() ? ScrollWidth() : 0;
+    return TGridNodes::In_Glyph(P, X);
 }
 
-int RIraRevadiVizo::GetNodeSpanType(int ARow)
-{
-    if (Node_At(ARow))
-        return 0;
-    if (ARow >= RowCount() - FFixedFooters - 1)
-        return 1;
-    const TCellProperties *Next = Col0_Props(ARow + 1);
-    const TCellProperties *Own = Col0_Props(ARow);
-    const int Level = Own ? Own->NodeLevel() : 0;
-    if (Next && Next->NodeLevel() >= Level)
-        return 2;
-    return 1;
-}
+int RIraRevadiVizo::GetNodeSpanType(int ARow) { return TGridNodes::Span_Type(TGridNodeRows(*this), ARow, FFixedFooters); }

@@ -19,6 +19,7 @@
 #include "grid/stringgrid/GridFilterSession.h"
 #include "grid/stringgrid/GridFindSession.h"
 #include "grid/stringgrid/GridMarks.h"
+#include "grid/stringgrid/GridNodes.h"
 #include "grid/stringgrid/GridPaintExtras.h"
 #include "grid/stringgrid/GridSearchFooter.h"
 #include "grid/stringgrid/GridControlLook.h"
@@ -365,11 +366,7 @@ struct RIraRevadiVizo_State {
     bool FNoEditChange = false;
 
     // --- row nodes and grouping
-    int FNumNodes = 0;
-    int FGroupColumn = -1;
-    int FGroupWidth = 0;
-    QString FGroupCaption;
-    QString FGroupFooter;
+    TGridNodes FNodes;   // the node count and the grouped column
     TGrouping FGrouping;
     TFloatingFooter FFloatingFooter;
 
