@@ -1113,8 +1113,8 @@ public:
     // ===== bottom panels and integral height (RIraRevadiVizo_Panels.cpp) ==============
     // The floating footer's and the search footer's panels sit below the cells
     // (above the horizontal bar); the cells' area ends where they begin.
-    class TFooterPanel *FooterPanel() const { return FFooterPanel; }
-    class TSearchPanel *SearchPanel() const { return FSearchPanel; }
+    class TFooterPanel *FooterPanel() const { return FPanels.Footer(); }
+    class TSearchPanel *SearchPanel() const { return FPanels.Search(); }
     // The search footer's panel shows 32 pixels high, or hides (height 0).
     void Set_Search_Panel_Visible(bool Value);
     bool Search_Footer_Visible() const;

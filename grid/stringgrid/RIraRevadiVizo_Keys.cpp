@@ -306,8 +306,8 @@ void RIraRevadiVizo::KeyDown(TKey &Key, TShiftState Shift)
             Show_Editor_For_Key(QChar());
     }
     // Ctrl+F goes to the search footer's text.
-    if (Ctrl && Key == 'F' && FSearchFooter.Visible() && FSearchPanel && FSearchPanel->Edit())
-        FSearchPanel->Edit()->setFocus();
+    if (Ctrl && Key == 'F' && FSearchFooter.Visible() && FPanels.Search() && FPanels.Search()->Edit())
+        FPanels.Search()->Edit()->setFocus();
     if (EnterOrF2) {
         if (Options().Contains(goEditing) && !IsEditable(RC, Row())) {
             Key_Swallowed(Key, Shift);

@@ -7,52 +7,39 @@
 #include <QScrollBar>
 #include <QStyle>
 
-namespace {
-constexpr int Search_Panel_Shown_Height = 32;
-} // namespace
-
 void RIraRevadiVizo::Create_Panels()
 {
-    FFooterPanel = new TFooterPanel(this);
-    FSearchPanel = new TSearchPanel(this);
-    FFooterPanel->resize(0, 0);
-    FSearchPanel->resize(0, 0);
+    FPanels.Create(this);
     for (TArrowDirection D : {arrUp, arrDown, arrLeft, arrRight})
         FArrows[D] = new TArrowWindow(this, D);
 }
 
-bool RIraRevadiVizo::Search_Footer_Visible() const { return FSearchPanel && !FSearchPanel->isHidden(); }
-bool RIraRevadiVizo::Floating_Footer_Visible() const { return FFooterPanel && !FFooterPanel->isHidden(); }
-int RIraRevadiVizo::Search_Panel_Height() const { return Search_Footer_Visible() ? Search_Panel_Shown_Height : 0; }
+bool RIraRevadiVizo::Search_Footer_Visible() const { return FPanels.Search_Visible(); }
+bool RIraRevadiVizo::Floating_Footer_Visible() const { return FPanels.Footer_Visible(); }
+int RIraRevadiVizo::Search_Panel_Height() const { return FPanels.Search_Height(); }
 
 void RIraRevadiVizo::Set_Search_Panel_Visible(bool Value)
 {
-    if (Value == Search_Footer_Visible())
-        return;
-    FSearchPanel->setVisible(Value);
-    Place_Panels();
+    if (FPanels.Set_Search_Visible(Value))
+        Place_Panels();
 }
 
 void RIraRevadiVizo::Set_Footer_Panel(bool Visible, int Height)
 {
-    FFooterHeight = Visible ? std::max(0, Height) : 0;
-    FFooterPanel->setVisible(Visible && FFooterHeight > 0);
+    FPanels.Set_Footer(Visible, Height);
     Place_Panels();
 }
 
 void RIraRevadiVizo::Place_Panels()
 {
-    if (!FSearchPanel)
+    if (!FPanels.Search())
         return;
-    const int FooterH = Floating_Footer_Visible() ? FFooterHeight : 0;
-    const int SearchH = Search_Panel_Height();
     // The cells end above the panels.
-    const QMargins Want(0, 0, 0, FooterH + SearchH);
+    const QMargins Want(0, 0, 0, FPanels.Bottom_Margin());
     if (viewportMargins() != Want)
         setViewportMargins(Want);
     const QRect V = viewport()->geometry();
-    FFooterPanel->setGeometry(V.left(), V.bottom() + 1, V.width(), FooterH);
-    FSearchPanel->setGeometry(V.left(), V.bottom() + 1 + FooterH, V.width(), SearchH);
+    FPanels.Place(V);
     // The thin metro bars lie along the right and bottom edges of the cells.
     if (FVScrlCtrl) {
         FVScrlCtrl->setGeometry(V.right() - 5, V.top(), 6, V.height() - (FHScrlCtrl ? 6 : 0));
@@ -96,21 +83,10 @@ void RIraRevadiVizo::ScrollAboveSearchFooter()
 
 bool RIraRevadiVizo::CMDialogChar(QChar Key)
 {
-    if (!Search_Footer_Visible())
-        return false;
-    for (VOdeGridButton *B : {FSearchPanel->ForwardButton(), FSearchPanel->BackwardButton(), FSearchPanel->HiliteButton()}) {
-        const QString Cap = B->Caption();
-        const int Amp = Cap.indexOf(QLatin1Char('&'));
-        if (Amp < 0 || Amp + 1 >= Cap.size())
-            continue;
-        if (Cap.at(Amp + 1).toUpper() != Key.toUpper())
-            continue;
-        if (B->isHidden() || !B->isEnabled())
-            continue;
+    VOdeGridButton *B = FPanels.Accelerated(Key);
+    if (B)
         B->Click();
-        return true;
-    }
-    return false;
+    return B != nullptr;
 }
 
 // --- whole rows in the height ----------------------------------------------------------------------------
@@ -121,8 +97,7 @@ void RIraRevadiVizo::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
         const int D = DefaultRowHeight();
         const bool ColsFit = VisibleColCount() + FixedCols() >= ColCount();
         const int S = ColsFit ? 0 : style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-        const int B = BorderStyle() == bsSingle ? 2 : 0;
-        AHeight = S + 2 * B + D * ((AHeight - S - B) / D);
+        AHeight = TGridBottomPanels::Integral_Height(AHeight, D, S, BorderStyle() == bsSingle ? 2 : 0);
     }
     setGeometry(ALeft, ATop, AWidth, AHeight);
 }

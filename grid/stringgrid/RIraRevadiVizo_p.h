@@ -16,6 +16,7 @@
 #include "grid/model/GridGrouping.h"
 #include "grid/stringgrid/GridEnums.h"
 #include "grid/stringgrid/GridLooks.h"
+#include "grid/stringgrid/GridBottomPanels.h"
 #include "grid/stringgrid/GridFilterSession.h"
 #include "grid/stringgrid/GridFindSession.h"
 #include "grid/stringgrid/GridMarks.h"
@@ -270,9 +271,7 @@ struct RIraRevadiVizo_State {
     TScrollControl *FVScrlCtrl = nullptr;
     TScrollControl *FHScrlCtrl = nullptr;
     TArrowWindow *FArrows[4] = {nullptr, nullptr, nullptr, nullptr};
-    TFooterPanel *FFooterPanel = nullptr;
-    TSearchPanel *FSearchPanel = nullptr;
-    int FFooterHeight = 0;
+    TGridBottomPanels FPanels;   // the floating footer's and the search footer's
     // dimensions
     bool FFixedRowAlways = false;
     bool FFixedColAlways = false;
