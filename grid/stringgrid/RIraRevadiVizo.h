@@ -1,5 +1,8 @@
 #pragma once
+#include "grid/stringgrid/GridCallerNames.h"
+#include "grid/stringgrid/GridEditState.h"
 #include "grid/stringgrid/GridEvents.h"
+#include "grid/stringgrid/GridMouseState.h"
 #include "grid/stringgrid/RIraRevadiVizo_p.h"
 
 // The system's string grid: every table of the configurator's windows is one.
@@ -17,7 +20,12 @@
 // angle times height and width): the quadrant's rule moves Left and Top.
 void RotatedTextRect(TRect &Rect, int HAlign, int VAlign, int Angle, int HC, int WS, int HS, int WC);
 
-class RIraRevadiVizo : public TBaseGrid, public RIraRevadiVizo_Events, protected RIraRevadiVizo_State {
+class RIraRevadiVizo : public TBaseGrid,
+                       public RIraRevadiVizo_Events,
+                       public RIraRevadiVizo_EditState,
+                       public RIraRevadiVizo_MouseState,
+                       public RIraRevadiVizo_CallerNames<RIraRevadiVizo>,
+                       protected RIraRevadiVizo_State {
     Q_OBJECT
 public:
     explicit RIraRevadiVizo(QWidget *Parent = nullptr);
@@ -166,11 +174,7 @@ public:
     void HideRow(int RowIndex) { HideRows(RowIndex, RowIndex); }
     void HideRows(int FromRow, int ToRow);
     // For a range none of whose rows is hidden: nothing when FromRow already is.
-    void HideRowsEx(int FromRow, int ToRow)
-    {
-        if (!IsHiddenRow(FromRow))
-            HideRows(FromRow, ToRow);
-    }
+    void HideRowsEx(int FromRow, int ToRow);
     // Hides the display rows of the list (ascending) in one pass at the next
     // filter level; UnHideRowList shows the rows of the last level again.
     void HideRowList(const std::vector<int> &RowList);
@@ -360,41 +364,17 @@ public:
     bool AutoSize() const { return FAutoSize; }
     void Set_AutoSize(bool Value);
 
-    // ===== the names the interaction and exchange code calls =========================
-    int RealToDisplCol(int ACol) { return DisplColIndex(ACol); }
-    int DisplToRealCol(int ACol) const { return RealColIndex(ACol); }
-    int RealToDisplRow(int ARow) const { return DisplRowIndex(ARow); }
-    int DisplToRealRow(int ARow) const { return RealRowIndex(ARow); }
+    // ===== the names the interaction and exchange code calls (the plain
+    //       hand-overs in GridCallerNames.h) =========================================
     // The loop form: Cache (owned by the caller, empty at first) is filled
     // with the hidden rows' indexes on the first call and searched after.
     bool IsHiddenRow(int RowIndex, std::vector<int> &Cache) const;
-    void QueryCanEdit(int ACol, int ARow, bool &Allow) { GetCellEditable(ACol, ARow, Allow); }
-    void DoCanEditCell(int ACol, int ARow, bool &CanEdit) { CanEditCell(ACol, ARow, CanEdit); }
     // Editing switched on (goEditing, RangeSelectAndEdit or the grid's own
     // override), the cell's rights allow it and the cell is not fixed.
     bool IsEditable(int ARealCol, int ARow);
     bool IsCellEditable(int ACol, int ARow);
-    QString CellTextForSave(int ACol, int ARow)
-    {
-        QString V;
-        GetSaveCellText(ACol, ARow, V);
-        return V;
-    }
-    void CellTextLoaded(int ACol, int ARow, const QString &Value) { SetLoadedCellText(ACol, ARow, Value); }
-    void DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom) { SelectionChanged(ALeft, ATop, ARight, ABottom); }
-    void DoCanAddRow(bool &Allow) { Allow = CanAddRow(); }
-    void DoCanInsertRow(int ARow, bool &Allow) { Allow = CanInsertRow(ARow); }
-    void GrowRowCount() { AppendRow(); }
-    void DoCheckBoxClick(int ACol, int ARow, bool State) { CheckBoxClick(ACol, ARow, State); }
-    void DoButtonClick(int ACol, int ARow) { ButtonClick(ACol, ARow); }
-    void DoExpandClick(int ACol, int ARow, bool Expanded) { ExpandClick(ACol, ARow, Expanded); }
-    void DoClickSort(int ACol) { ClickSort(ACol); }
-    void DoEndBlockFocus(int ARow) { EndBlockFocus(ARow); }
-    bool DoCanShowFixedDropDown(int ACol) { return CanShowFixedDropDown(ACol); }
     virtual void F2KeyHook() { F2KeyPressed(); }
     virtual void SelectAllHook(const TGridRect &) {}
-    int GetRowSelectCount() { return RowSelectCount(); }
-    void SetShowSelection(bool Value) { Set_ShowSelection(Value); }
     // The cell under a screen point; -1 for an axis outside the cells.
     void ScreenToCell(QPoint Pt, int &ACol, int &ARow) const;
     // Repaints the header cells of the old and the new current cell.
@@ -406,13 +386,6 @@ public:
     void DoEnter() override;
     void DoExit() override;
     void Click() override;
-    bool BlockFocus() const { return FBlockFocus; }
-    void Set_BlockFocus(bool Value) { FBlockFocus = Value; }
-    bool BlockKill() const { return FBlockKill; }
-    void Set_BlockKill(bool Value) { FBlockKill = Value; }
-    int OldCol() const { return FOldCol; }
-    int OldEditRow() const { return FOldEditRow; }
-    QString OldCellText() const { return FOldCellText; }
 
     // ===== settings objects ===========================================================
     TNavigation &Navigation() { return FNavigation; }
@@ -778,55 +751,7 @@ public:
     // before it stays, and the end of an edit fires OnEditingDone at once and
     // OnEditCellDone from a posted message after the current key or click.
 public:
-    // --- state of the edit under way
-    bool EditMode() const { return FEditMode; }
-    TEditorType EditControl() const { return FEditControl; }
-    void Set_EditControl(TEditorType Value) { FEditControl = Value; }
-    bool Editing() const { return FEditing; }
-    bool Validating() const { return FValidating; }
-    bool LastValidation() const { return FLastValidation; }
-    bool NoAutoAdvance() const { return FNoAutoAdvance; }
-    void Set_NoAutoAdvance(bool Value) { FNoAutoAdvance = Value; }
-    // The value after the last validation (what a refused editor shows).
-    QString NewCellText() const { return FNewCellText; }
-    // The current cell's text when editing started (Escape restores it).
-    QString CellCache() const { return FCellCache; }
-    void Set_StartEditChar(QChar Value) { FStartEditChar = Value; }
-    // The special editor control now shown (nullptr for the text editor).
-    QWidget *EditCtrl() const { return FEditCtrl; }
-    // The editor was opened by a left click (its caret goes under the pointer).
-    bool LButFlg() const { return FLButFlg; }
-    void Set_LButFlg(bool Value) { FLButFlg = Value; }
-    // A value changed by an accepted edit; a refused edit leaves both as they were.
-    bool Modified() const { return FModified; }
-    void Set_Modified(bool Value) { FModified = Value; }
-    void Set_GridModified(bool Value) { FGridModified = Value; }
-
-    // --- editing settings
-    bool AlwaysValidate() const { return FAlwaysValidate; }
-    void Set_AlwaysValidate(bool Value) { FAlwaysValidate = Value; }
-    RIraRevadiVizoCheck *CellChecker() const { return FCellChecker; }
-    void Set_CellChecker(RIraRevadiVizoCheck *Value) { FCellChecker = Value; }
-    bool ShowModified() const { return FShowModified; }
-    void Set_ShowModified(bool Value) { FShowModified = Value; }
-    QString ValidChars() const { return FValidChars; }
-    void Set_ValidChars(const QString &Value) { FValidChars = Value; }
-    bool Lookup() const { return FLookup; }
-    void Set_Lookup(bool Value) { FLookup = Value; }
-    bool LookupCaseSensitive() const { return FLookupCaseSensitive; }
-    void Set_LookupCaseSensitive(bool Value) { FLookupCaseSensitive = Value; }
-    bool LookupHistory() const { return FLookupHistory; }
-    void Set_LookupHistory(bool Value) { FLookupHistory = Value; }
-    bool ExcelStyleDecimalSeparator() const { return FExcelStyleDecimalSeparator; }
-    void Set_ExcelStyleDecimalSeparator(bool Value) { FExcelStyleDecimalSeparator = Value; }
-    int MaxComboLength() const { return FMaxComboLength; }
-    void Set_MaxComboLength(int Value) { FMaxComboLength = Value; }
-    int DropDownCount() const { return FDropDownCount; }
-    void Set_DropDownCount(int Value) { FDropDownCount = Value; }
-
-    // The message last shown at an editor for a refused value
-    // (InvalidEntryTitle and InvalidEntryText, one line each).
-    QString InvalidEntryShown() const { return FInvalidEntryShown; }
+    // (the state of the edit under way and the editing settings: GridEditState.h)
 
     // --- rights and the cell-selection check
     // The base cell holds a control the user toggles by click or Space
@@ -925,27 +850,18 @@ private:
     void Write_Edit_Value(int ACol, int ARow, const QString &V);
 
 public:
-    // ===== scrolling and sizing (RIraRevadiVizo_Scroll.cpp) ==========================
+    // ===== scrolling and sizing (RIraRevadiVizo_Scroll.cpp; plain settings and
+    //       the state the mouse leaves in GridMouseState.h) ==========================
     // Bars: a thumb in proportion to the visible share of the grid runs over
     // 128 positions (0..127); without it a bar position is a row or column
     // offset. Hints show the row or column under a dragged thumb.
     bool ScrollProportional() const { return FScrollProportional; }
     void Set_ScrollProportional(bool Value);
-    bool ScrollSynch() const { return FScrollSynch; }
-    void Set_ScrollSynch(bool Value) { FScrollSynch = Value; }
-    TScrollHintType ScrollHints() const { return FScrollHints; }
-    void Set_ScrollHints(TScrollHintType Value) { FScrollHints = Value; }
     TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
     void Set_ScrollBarAlways(TScrollBarAlways Value);
     // Shows, hides, enables and disables the bars by what fits (Force: also
     // hide bars that are not needed when ScrollBarAlways is saNone).
     void UpdateScrollBarVisibility(bool Force);
-    // The platform's flat bars do not exist here: the grid keeps standard bars.
-    bool IsFlat() const { return FIsFlat; }
-    void InitFlatScrollBars() { FIsFlat = false; }
-    void DoneFlatScrollBars() { FIsFlat = false; }
-    bool ScrollLock() const { return FScrollLock; }
-    void Set_ScrollLock(bool Value) { FScrollLock = Value; }
     void UpdateHorzScrollProportional();
     void UpdateVertScrollProportional();
     // Whether a bar holds proportional positions now.
@@ -970,21 +886,8 @@ public:
     // ColumnSize.Stretch is on; std::runtime_error for an index beyond the columns.
     void StretchColumn(int Index);
     void StretchRightColumn() { StretchColumn(ColCount() - 1); }
-    // The grid grows and shrinks with its window.
-    bool SizeWithForm() const { return FSizeWithForm; }
-    void Set_SizeWithForm(bool Value) { FSizeWithForm = Value; }
     void SizeChanged(int OldColCount, int OldRowCount) override;
     void ColWidthsChanged() override;
-    // The state the mouse handling leaves when the user sized a column or row.
-    void Set_User_Column_Sizing(int ACol, int StartWidth) { FColclicked = ACol; FColclickedsize = StartWidth; }
-    void Set_User_Row_Sizing(int ARow, int StartHeight) { FRowclicked = ARow; FRowclickedsize = StartHeight; }
-    void Set_ColSized(bool Value) { FColSized = Value; }
-    void Set_RowSized(bool Value) { FRowsized = Value; }
-    bool ColSized() const { return FColSized; }
-    bool ColSizeFlg() const { return FColSizeFlg; }
-    void Set_ColSizeFlg(bool Value) { FColSizeFlg = Value; }
-    int Colclicked() const { return FColclicked; }
-    int Rowclicked() const { return FRowclicked; }
     // Moves Count rows from FromIndex so that they stand at ToIndex (an index
     // past the block counts before the block is taken out).
     void MoveRows(int FromIndex, int ToIndex, int Count);
@@ -1015,22 +918,9 @@ public:
 
     // ===== focus, cursor and control messages (RIraRevadiVizo_Messages.cpp) ==========
     Qt::CursorShape WMSetCursor(TPoint Pos) override;
-    // The grid cursor chosen at the last cursor request (gcNone: a standard one).
-    TGridCursorId CursorResource() const { return FCursorResource; }
-    TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
-    void Set_MouseSelectMode(TMouseSelectMode Value) { FMouseSelectMode = Value; }
-    bool CellSelectorMode() const { return FCellSelectorMode; }
-    void Set_CellSelectorMode(bool Value) { FCellSelectorMode = Value; }
     // The pointer is over (Size) or sizing (Sizing) a fixed column (row) border.
     void Set_Fixed_Border_State(bool SizeFixed, bool SizingFixed, bool SizeFixedR, bool SizingFixedR);
-    // Set while the grid changes its own cursor: the change keeps the mouse mode.
-    void Set_InvokedChange(bool Value) { FInvokedchange = Value; }
     virtual void CMCursorChanged();
-    bool InvokedFocusChange() const { return FInvokedFocusChange; }
-    void Set_InvokedFocusChange(bool Value) { FInvokedFocusChange = Value; }
-    // Ctrl held over a cell: the cell repainted when the focus goes.
-    void Set_CtrlDown(bool Value, TPoint XY) { FCtrlDown = Value; FCtrlXY = XY; }
-    bool CtrlDown() const { return FCtrlDown; }
     int WMGetDlgCode() override;
     // The hint of the cell under a client point; clearing CanShow suppresses it.
     virtual void CellHintShow(TPoint Pos, QString &HintStr, bool &CanShow);
@@ -1038,9 +928,6 @@ public:
     void CMEnabledChanged() override;
     void CMColorChanged() override;
     void Notification(QObject *AComponent, TOperation Operation) override;
-    int HoverFixedX() const { return FHoverFixedX; }
-    int HoverFixedY() const { return FHoverFixedY; }
-    void Set_Hover_Fixed_Cell(int X, int Y) { FHoverFixedX = X; FHoverFixedY = Y; }
     void ResetFixedCellHighlight();
     // The Insert and Delete keys' rows (real row index): one row inserted
     // before it; the row removed, or only cleared when it is the one data
@@ -1151,11 +1038,7 @@ private:
     void Create_Panels();
     // Hiding and showing rows and columns rebuild the list only on a grid
     // that has placed controls (a big grid without them is not scanned).
-    void Rebuild_Cell_Controls_If_Used()
-    {
-        if (FCellControlsUsed)
-            CellControlsUpdate(true);
-    }
+    void Rebuild_Cell_Controls_If_Used();
     void Create_Metro_Scroll_Bars();
     void Free_Metro_Scroll_Bars();
     void Update_Metro_Scroll_Bars();
@@ -1186,16 +1069,11 @@ public:
     int FirstSelectableCol(int ARow);
     int LastSelectableCol(int ARow);
     // The row before the footer rows, or before a shown floating footer's row.
-    bool IsLastDataRow() const
-    {
-        return Row() + 1 == RowCount() - FFixedFooters || (RowCount() == Row() + 2 && FFloatingFooter.Visible);
-    }
+    bool IsLastDataRow() const;
     // Appends an empty data row (OnCanAddRow may veto; OnAutoAddRow after).
     void AutoAppendRow();
     virtual void EditorKeyDownHook(TKey &Key, TShiftState Shift) {}
     virtual void GotoFirstDataRow() { Set_Row(FixedRows()); }
-    bool GridModified() const { return FGridModified; }
-    QChar StartEditChar() const { return FStartEditChar; }
 
     // Cell properties by real column and display row (created on first write).
     TColor GetColors(int ACol, int ARow) const;

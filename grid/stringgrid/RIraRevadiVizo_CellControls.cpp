@@ -84,3 +84,9 @@ void RIraRevadiVizo::Move_Cell_Controls(bool Columns, int FromIndex, int ToIndex
         Index = Moved_Index(Index, FromIndex, ToIndex);
     }
 }
+
+void RIraRevadiVizo::Rebuild_Cell_Controls_If_Used()
+{
+    if (FCellControlsUsed)
+        CellControlsUpdate(true);
+}

@@ -294,3 +294,9 @@ bool RIraRevadiVizo::IsHiddenRow(int RowIndex, std::vector<int> &Cache) const
             Cache.push_back(H.Index);
     return std::binary_search(Cache.begin(), Cache.end(), RowIndex);
 }
+
+void RIraRevadiVizo::HideRowsEx(int FromRow, int ToRow)
+{
+    if (!IsHiddenRow(FromRow))
+        HideRows(FromRow, ToRow);
+}

@@ -555,3 +555,8 @@ void RIraRevadiVizo::keyPressEvent(QKeyEvent *Event)
     const auto Reset = qScopeGuard([this] { FKeypadKey = false; });
     TBaseGrid::keyPressEvent(Event);
 }
+
+bool RIraRevadiVizo::IsLastDataRow() const
+{
+    return Row() + 1 == RowCount() - FFixedFooters || (RowCount() == Row() + 2 && FFloatingFooter.Visible);
+}

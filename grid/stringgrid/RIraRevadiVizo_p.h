@@ -188,35 +188,14 @@ struct RIraRevadiVizo_State {
     TColor FUnselBrush = clNone;
     TColor FUnselFont = clNone;
 
-    // --- editing: the edit under way, its settings and the editor controls
-    bool FEditMode = false;
-    TEditorType FEditControl = edNormal;
-    bool FEditing = false;
-    bool FValidating = false;
+    // --- editing: the editor controls and the flow's own flags (the edit under
+    // way and the published settings: GridEditState.h)
     bool FSpecialEditor = false;
     bool FEditActive = false;
-    bool FLastValidation = true;
-    bool FNoAutoAdvance = false;
     bool FShowEditProcess = false;
     bool FHoldCell = false;
-    bool FLButFlg = false;
-    bool FModified = false;
-    bool FAlwaysValidate = false;
-    bool FShowModified = false;
-    bool FLookup = false;
-    bool FLookupCaseSensitive = false;
-    bool FLookupHistory = false;
-    bool FExcelStyleDecimalSeparator = false;
-    int FMaxComboLength = 0;
-    int FDropDownCount = 8;
     int FComboIdx = -1;
-    QString FCellCache;
     QString FEditText;
-    QString FNewCellText;
-    QString FValidChars;
-    QString FInvalidEntryShown;
-    QPointer<QWidget> FEditCtrl;
-    RIraRevadiVizoCheck *FCellChecker = nullptr;
     TGridSpin *FEditSpin = nullptr;
     TGridCombo *FEditCombo = nullptr;
     TGridEditBtn *FEditBtn = nullptr;
@@ -227,11 +206,7 @@ struct RIraRevadiVizo_State {
 
     // --- scrolling, sizing, mouse state, focus frame, controls over cells and bottom panels
     bool FScrollProportional = false;
-    bool FScrollSynch = false;
-    TScrollHintType FScrollHints = shNone;
     TScrollBarAlways FScrollBarAlways = saNone;
-    bool FIsFlat = false;
-    bool FScrollLock = false;
     bool FPropBar[2] = {false, false};   // horizontal, vertical
     int FPropPos[2] = {0, 0};
     bool FHideHorzBar = false;           // the proportional horizontal bar is not needed
@@ -240,29 +215,12 @@ struct RIraRevadiVizo_State {
     TDragScrollOptions FDragScrollOptions;
     QTimer *FDragTmr = nullptr;
     TDragScrollDirection FDragScrollDirection;
-    bool FSizeWithForm = false;
     bool FIsColChanging = false;
     bool FColchgFlg = false;
-    bool FColSized = false;
-    bool FRowsized = false;
-    int FColclicked = -1;
-    int FRowclicked = -1;
-    int FColclickedsize = 0;
-    int FRowclickedsize = 0;
-    bool FColSizeFlg = false;
-    TMouseSelectMode FMouseSelectMode = msNormal;
-    TGridCursorId FCursorResource = gcNone;
     TGridCursorId FCursorShown = gcNone;   // the grid cursor on the viewport now
-    bool FCellSelectorMode = false;
     bool FSizeFixed = false, FSizingFixed = false, FSizeFixedR = false, FSizingFixedR = false;
     bool FNoMouseLeave = false;
-    bool FInvokedchange = false;
-    bool FInvokedFocusChange = false;
     bool FFocusToEditor = false;
-    bool FCtrlDown = false;
-    TPoint FCtrlXY;
-    int FHoverFixedX = -1;
-    int FHoverFixedY = -1;
     TGridFocusWindow *FFocusWindow = nullptr;
     TBackGround FBackGround;
     TControlList FControlList;
@@ -300,15 +258,9 @@ struct RIraRevadiVizo_State {
     bool FSelChange = false;
     int FAECol = -1;
     int FAERow = -1;
-    QChar FStartEditChar;
     bool FDisableChange = false;
     int FOldRow = -1;
-    int FOldCol = -1;
-    int FOldEditRow = -1;
-    QString FOldCellText;
     bool FOldModifiedValue = false;
-    bool FBlockFocus = false;
-    bool FBlockKill = false;
     bool FEntered = false;
     IRIraRevadiVizoSelect *FISelect = nullptr;
     std::vector<TGridChangeNotifier *> FNotifierList;
@@ -356,7 +308,6 @@ struct RIraRevadiVizo_State {
     TPoint FPressPoint;
     int FNumCellControls = 0;
     std::unique_ptr<TGridProgressAppearance> FProgressAppearance;
-    bool FGridModified = false;
     bool FForceSel = false;
     bool FDblClk = false;
     bool FEditWithTags = false;
