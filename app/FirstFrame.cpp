@@ -10,7 +10,7 @@ namespace {
 class TFirst_Frame_Watch : public QObject
 {
 public:
-    explicit TFirst_Frame_Watch(TFBrindelcoreFirmWare *Main) : QObject(Main), Main(Main) {}
+    explicit TFirst_Frame_Watch(TFBrindelcoreFirmWare *AMain) : QObject(AMain), Main(AMain) {}
 
     bool eventFilter(QObject *Watched, QEvent *Event) override
     {

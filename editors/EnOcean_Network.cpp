@@ -14,7 +14,7 @@ const QString Version_Comment = QStringLiteral("SW_VERSION = 1.000");
 class ELoad_Error
 {
 public:
-    explicit ELoad_Error(QString Text) : Text(std::move(Text)) {}
+    explicit ELoad_Error(QString AText) : Text(std::move(AText)) {}
     QString Text;
 };
 
@@ -51,7 +51,7 @@ bool Whole_Number(QStringView Text, int &Value)
 class TElement
 {
 public:
-    explicit TElement(const QXmlStreamReader &R) : R(R), FAttributes(R.attributes()) {}
+    explicit TElement(const QXmlStreamReader &AR) : R(AR), FAttributes(AR.attributes()) {}
 
     // An attribute's text as it stands (empty when missing).
     QStringView Value(QLatin1String Attribute) const { return FAttributes.value(Attribute); }

@@ -8,7 +8,12 @@ class QWidget;
 
 enum class TMsgKind { mkError, mkWarning, mkInformation, mkConfirmation };
 enum class TMsgButtons { mbOK, mbYesNo, mbYesNoCancel };
+// The scoped names cannot be mistaken for the modal-result constants of the
+// same spelling, so the shadowing warning says nothing here.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wshadow"
 enum class TMsgResult { mrOK, mrYes, mrNo, mrCancel };
+#pragma GCC diagnostic pop
 
 class IMessageBoxes
 {

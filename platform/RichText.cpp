@@ -123,7 +123,7 @@ QChar Cp1252_Char(unsigned char Byte)
 
 class TRtfReader {
 public:
-    TRtfReader(const QByteArray &Rtf, QTextDocument &Doc) : In(Rtf), Doc(Doc), Cursor(&Doc) {}
+    TRtfReader(const QByteArray &Rtf, QTextDocument &ADoc) : In(Rtf), Doc(ADoc), Cursor(&ADoc) {}
 
     TRtfReadResult Run()
     {
@@ -514,7 +514,7 @@ struct TRunState {
 
 class TRtfWriter {
 public:
-    explicit TRtfWriter(const QTextDocument &Doc) : Doc(Doc) {}
+    explicit TRtfWriter(const QTextDocument &ADoc) : Doc(ADoc) {}
 
     QByteArray Run()
     {

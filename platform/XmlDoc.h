@@ -16,8 +16,8 @@ class QIODevice;
 class EXmlError : public std::runtime_error
 {
 public:
-    explicit EXmlError(const QString &Message, int Line = 0, int Column = 0)
-        : std::runtime_error(Message.toStdString()), Line(Line), Column(Column), Text(Message) {}
+    explicit EXmlError(const QString &Message, int ALine = 0, int AColumn = 0)
+        : std::runtime_error(Message.toStdString()), Line(ALine), Column(AColumn), Text(Message) {}
     int Line;
     int Column;
     QString Text;

@@ -166,13 +166,13 @@ TCategoryPanelGroup::TCategoryPanelGroup(QWidget *Parent) : QScrollArea(Parent)
     Header_Font.setBold(true);
 }
 
-void TCategoryPanelGroup::Add(TCategoryPanel *Panel)
+void TCategoryPanelGroup::Add(TCategoryPanel *APanel)
 {
-    Panel->setParent(FContent);
-    Panel->FPosition = FStack_Height;
-    Panel->FPosition_Stamp = ++FStamp;
-    FPanels.append(Panel);
-    Panel->show();
+    APanel->setParent(FContent);
+    APanel->FPosition = FStack_Height;
+    APanel->FPosition_Stamp = ++FStamp;
+    FPanels.append(APanel);
+    APanel->show();
     Arrange();
 }
 

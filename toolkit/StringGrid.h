@@ -209,8 +209,8 @@ private:
 // A registered window message posted to a grid (wParam, lParam).
 class TGridMessageEvent : public QEvent {
 public:
-    TGridMessageEvent(int Message, std::intptr_t WParam, std::intptr_t LParam)
-        : QEvent(static_cast<QEvent::Type>(Message)), WParam(WParam), LParam(LParam) {}
+    TGridMessageEvent(int Message, std::intptr_t AWParam, std::intptr_t ALParam)
+        : QEvent(static_cast<QEvent::Type>(Message)), WParam(AWParam), LParam(ALParam) {}
     std::intptr_t WParam;
     std::intptr_t LParam;
 };

@@ -81,9 +81,9 @@ bool TStringGrid::viewportEvent(QEvent *Event)
     case QEvent::MouseMove:
     case QEvent::HoverMove: {
         const QPoint P = static_cast<QSinglePointEvent *>(Event)->position().toPoint();
-        const Qt::CursorShape Shape = WMSetCursor(TPoint(P.x(), P.y()));
-        if (viewport()->cursor().shape() != Shape)
-            viewport()->setCursor(Shape);
+        const Qt::CursorShape Cursor_Shape = WMSetCursor(TPoint(P.x(), P.y()));
+        if (viewport()->cursor().shape() != Cursor_Shape)
+            viewport()->setCursor(Cursor_Shape);
         break;
     }
     case QEvent::DragEnter:

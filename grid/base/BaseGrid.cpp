@@ -687,88 +687,93 @@ void TBaseGrid::PaintCellContent(TCanvas &Canvas, int ACol, int ARow, const TRec
     Canvas.DrawText(Inner, GetCellEx(ACol, ARow), DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
 }
 
-void TBaseGrid::PaintCellBase(TCanvas &Canvas, int ACol, int ARow, TRect Rect, TGridDrawState State, bool Full)
+// The row the floating footer covers is plain background.
+bool TBaseGrid::Paint_Under_Footer(TCanvas &Canvas, int ARow, const TRect &Rect)
 {
-    // 1. The last row behind the floating footer is plain background.
-    if (FHideLastRow && ARow == RowCount() - 1) {
-        Canvas.Brush.Style = bsSolid;
-        Canvas.Brush.Color = Color();
-        Canvas.Pen.Color = Color();
-        Canvas.FillRect(Rect);
-        return;
-    }
-    // 2. A merged area is painted once per pass, through its base cell, by
-    // whichever of its cells comes first.
+    if (!(FHideLastRow && ARow == RowCount() - 1))
+        return false;
+    Canvas.Brush.Style = bsSolid;
+    Canvas.Brush.Color = Color();
+    Canvas.Pen.Color = Color();
+    Canvas.FillRect(Rect);
+    return true;
+}
+
+// A merged area is painted once per pass, through its base cell, by whichever
+// of its cells comes first. False when this cell has nothing more to paint.
+bool TBaseGrid::Claim_Merged_Paint(TCanvas &Canvas, int ACol, int ARow, const TRect &Rect, TGridDrawState State,
+                                   bool Full)
+{
     int bc = ACol, br = ARow;
     if (!ResolveBaseCell(ACol, ARow, bc, br)) {
         const TCellProperties *BP = Find_Cell_Props(bc, br);
         if (BP && BP->PaintID() != FPaintID)
             PaintCell(Canvas, bc, br, Rect, State);
-        return;
+        return false;
     }
     if (Full) {
         if (TCellProperties *P = Merged_Props(ACol, ARow)) {
             if (P->PaintID() == FPaintID)
-                return;
+                return false;
             P->Set_PaintID(FPaintID);
         }
     }
-    // 3. Fixed state; 4. the whole merged extent.
-    if (Full && IsFixed(ACol, ARow))
-        State = State - gdSelected + gdFixed;
-    if (Full)
-        Rect = CellRect(ACol, ARow);
-    // 5. A scrolled area that reaches under the fixed cells is clipped to the scrollable part.
+    return true;
+}
+
+// A scrolled cell that reaches under the fixed cells is clipped to the
+// scrollable part. Only for a full paint on the grid itself: PaintCellExt
+// draws into a rectangle of another surface. Right to left the fixed columns
+// stand at the right edge, so the test and the clip rectangle are taken in
+// left-to-right coordinates and mirrored. True when a clip was set.
+bool TBaseGrid::Clip_Under_Fixed(TCanvas &Canvas, int ACol, int ARow, const TRect &Rect, bool Full)
+{
     const int FW = ACol < FixedCols() ? 0 : FixedColsWidth();
     const int FH = ARow >= FixedRows() ? FixedRowsHeight() : 0;
-    // (Only for a full paint on the grid itself: PaintCellExt draws into a
-    // rectangle of another surface.)
-    // (Right to left the fixed columns stand at the right edge: the test and the
-    // clip rectangle are taken in left-to-right coordinates and mirrored.)
     const TRect LtrRect = Mirror_Rect(Rect);
     const bool Clip = Full && ((ACol >= FixedCols() && FixedCols() > 0 && LtrRect.Left < FW)
-                      || (ARow >= FixedRows() && FixedRows() > 0 && Rect.Top < FH));
+                               || (ARow >= FixedRows() && FixedRows() > 0 && Rect.Top < FH));
     if (Clip)
         Canvas.Set_Clip_Rect(Mirror_Rect(TRect(FW, FH, Client_Width(), Client_Height())));
-    // 6., 7. Visual properties.
-    Canvas.Pen.Width = 1;
-    Canvas.Pen.Style = psSolid;
-    Canvas.Brush.Style = bsSolid;
-    Canvas.Font = Font();
-    Canvas.Brush.Color = State.Contains(gdFixed) ? FixedColor() : Color();
-    TColor ColorTo = clNone, MirrorColor = clNone, MirrorColorTo = clNone;
-    TAlignment HA = taLeftJustify;
-    TVAlignment VA = vtaTop;
-    bool WW = FWordWrap;
-    TCellGradientDirection GD = GradientVertical;
-    GetVisualProperties(ACol, ARow, State, false, true, true, Canvas.Brush, ColorTo, MirrorColor, MirrorColorTo,
-                        Canvas.Font, HA, VA, WW, GD);
-    Canvas.Pen.Color = Canvas.Brush.Color;
+    return Clip;
+}
+
+// The hover row and the active row take their own colours over the cell's.
+// A hovered cell takes the hover colour only when its kind is in HoverRowCells.
+void TBaseGrid::Apply_Row_Colours(TCanvas &Canvas, int ACol, int ARow, TGridDrawState State, bool Full,
+                                  TCellFill &Fill)
+{
     const bool Selected = State.Contains(gdSelected);
     const bool Fixed = State.Contains(gdFixed);
-    // 8. Hover row: each kind of cell takes the hover colour only when its kind is in HoverRowCells.
     if (ARow == FHoverRowIdx && FHoverRow) {
         const bool Skip = (Selected && !FHoverRowCells.Contains(hcSelected))
                           || (Fixed && !FHoverRowCells.Contains(hcFixed))
                           || (!Selected && !Fixed && !FHoverRowCells.Contains(hcNormal));
         if (!Skip) {
             Canvas.Brush.Color = FHoverRowColor;
-            ColorTo = FHoverRowColorTo;
-            MirrorColor = clNone;
-            MirrorColorTo = clNone;
-            GD = GradientVertical;
+            Fill.ColorTo = FHoverRowColorTo;
+            Fill.MirrorColor = clNone;
+            Fill.MirrorColorTo = clNone;
+            Fill.Direction = GradientVertical;
         }
     }
-    // 9. Active row.
     if ((FActiveRowShow && ARow == Row() && ACol >= FixedCols() && (ACol != Col() || !FShowSel))
         || (!Full && Selected)) {
         Canvas.Brush.Color = FActiveRowColor;
-        ColorTo = FActiveRowColorTo;
-        MirrorColor = FActiveRowMirrorColor;
-        MirrorColorTo = FActiveRowMirrorColorTo;
+        Fill.ColorTo = FActiveRowColorTo;
+        Fill.MirrorColor = FActiveRowMirrorColor;
+        Fill.MirrorColorTo = FActiveRowMirrorColorTo;
     }
     Canvas.Pen.Color = Canvas.Brush.Color;
-    // 10. Background.
+}
+
+// A selected cell in a styled selection is a segment of one frame across the
+// selected columns; any other cell is filled with its colour or gradient.
+void TBaseGrid::Paint_Cell_Background(TCanvas &Canvas, int ACol, const TRect &Rect, TGridDrawState State,
+                                      const TCellFill &Fill)
+{
+    const bool Selected = State.Contains(gdSelected);
+    const bool Fixed = State.Contains(gdFixed);
     if (Selected && FSelectionStyle != ssDefault && FShowSel) {
         const TGridRect Sel = Selection();
         const int L = std::min(Sel.Left, Sel.Right);
@@ -792,21 +797,29 @@ void TBaseGrid::PaintCellBase(TCanvas &Canvas, int ACol, int ARow, TRect Rect, T
         QWidget *FocusW = window()->focusWidget();
         const bool Focused = FocusW == this || FocusW == viewport() || (InplaceEditor() && FocusW == InplaceEditor())
                              || Options().Contains(goDrawFocusSelected);
-        struct TSet9 { TColor From, To, Corner, Frame, Bottom, Top, MFrom, MTo; };
-        static const TSet9 Vista{0xFDF8F1, 0xFCEFD5, 0xFCEDCB, 0xFDDE99, 0xFDF5E7, 0xFDFBF6, clNone, clNone};
-        static const TSet9 Win7{0xFCEBDC, 0xFCDBC1, 0xE0C5AE, 0xCEA27D, 0xFDEADB, 0xFDF4EB, clNone, clNone};
-        static const TSet9 Office{0xD7FFFD, 0x58D4FC, 0xC3D9DF, 0x8DD7D3, 0xCAF8FF, 0xF4FEFF, 0x58D4FC, 0xB3F1FC};
-        static const TSet9 Grey{0xF8F8F8, 0xE5E5E5, 0xEFEFEF, 0xD9D9D9, 0xF0F0F0, 0xFBFAFA, clNone, clNone};
-        const TSet9 &S = !Focused ? Grey : FSelectionStyle == ssVista ? Vista : FSelectionStyle == ssWin7 ? Win7 : Office;
+        struct TFrameColours { TColor From, To, Corner, Frame, Bottom, Top, MFrom, MTo; };
+        static const TFrameColours Vista{0xFDF8F1, 0xFCEFD5, 0xFCEDCB, 0xFDDE99, 0xFDF5E7, 0xFDFBF6, clNone, clNone};
+        static const TFrameColours Win7{0xFCEBDC, 0xFCDBC1, 0xE0C5AE, 0xCEA27D, 0xFDEADB, 0xFDF4EB, clNone, clNone};
+        static const TFrameColours Office{0xD7FFFD, 0x58D4FC, 0xC3D9DF, 0x8DD7D3, 0xCAF8FF, 0xF4FEFF, 0x58D4FC, 0xB3F1FC};
+        static const TFrameColours Grey{0xF8F8F8, 0xE5E5E5, 0xEFEFEF, 0xD9D9D9, 0xF0F0F0, 0xFBFAFA, clNone, clNone};
+        const TFrameColours &S = !Focused                        ? Grey
+                                 : FSelectionStyle == ssVista ? Vista
+                                 : FSelectionStyle == ssWin7  ? Win7
+                                                              : Office;
         DrawSegmentFrame(Canvas, S.From, S.To, S.MFrom, S.MTo, S.Top, S.Bottom, S.Frame, S.Corner, Color(), F, Kind);
     } else if (!(GetUseVisualStyles() && (Fixed || Selected))) {
-        if (MirrorColorTo == clNone)
-            DrawGradient(Canvas, Canvas.Brush.Color, ColorTo, 64, Rect, GD == GradientHorizontal);
+        if (Fill.MirrorColorTo == clNone)
+            DrawGradient(Canvas, Canvas.Brush.Color, Fill.ColorTo, 64, Rect, Fill.Direction == GradientHorizontal);
         else
-            FillGradientMirror(Canvas, Rect, Canvas.Brush.Color, ColorTo, MirrorColor, MirrorColorTo, true, clNone,
-                               false, true);
+            FillGradientMirror(Canvas, Rect, Canvas.Brush.Color, Fill.ColorTo, Fill.MirrorColor, Fill.MirrorColorTo,
+                               true, clNone, false, true);
     }
-    // 11. Grid lines.
+}
+
+// The cell's bottom and right grid lines; the node column draws no
+// horizontal line (its glyphs connect the rows).
+void TBaseGrid::Paint_Cell_Lines(TCanvas &Canvas, int ACol, const TRect &Rect, bool Fixed)
+{
     int O = 1;
     if (Fixed) {
         Canvas.Pen.Color = FGridFixedLineColor;
@@ -825,18 +838,48 @@ void TBaseGrid::PaintCellBase(TCanvas &Canvas, int ACol, int ARow, TRect Rect, T
         Canvas.LineTo(Rect.Right - O + 1, Rect.Bottom - O);
     }
     if ((Opt.Contains(goVertLine) && !Fixed) || (Opt.Contains(goFixedVertLine) && Fixed)) {
-        // (Right to left the same: the rectangle is already mirrored exactly, so
-        // no pixel has to be made up for as under a mirrored device context.)
+        // Right to left the same: the rectangle is already mirrored exactly, so
+        // no pixel has to be made up for as under a mirrored device context.
         Canvas.MoveTo(Rect.Right - O, Rect.Bottom - O);
         Canvas.LineTo(Rect.Right - O, Rect.Top - O);
     }
     Canvas.Pen.Width = 1;
-    // 12. Content in the inner rectangle.
+}
+
+void TBaseGrid::PaintCellBase(TCanvas &Canvas, int ACol, int ARow, TRect Rect, TGridDrawState State, bool Full)
+{
+    if (Paint_Under_Footer(Canvas, ARow, Rect))
+        return;
+    if (!Claim_Merged_Paint(Canvas, ACol, ARow, Rect, State, Full))
+        return;
+    // A full paint shows a fixed cell as fixed and a merged cell over its whole extent.
+    if (Full && IsFixed(ACol, ARow))
+        State = State - gdSelected + gdFixed;
+    if (Full)
+        Rect = CellRect(ACol, ARow);
+    const bool Clip = Clip_Under_Fixed(Canvas, ACol, ARow, Rect, Full);
+    // Colours, font, alignment and word wrap from the cell's visual properties.
+    Canvas.Pen.Width = 1;
+    Canvas.Pen.Style = psSolid;
+    Canvas.Brush.Style = bsSolid;
+    Canvas.Font = Font();
+    Canvas.Brush.Color = State.Contains(gdFixed) ? FixedColor() : Color();
+    TCellFill Fill;
+    TAlignment HA = taLeftJustify;
+    TVAlignment VA = vtaTop;
+    bool WW = FWordWrap;
+    GetVisualProperties(ACol, ARow, State, false, true, true, Canvas.Brush, Fill.ColorTo, Fill.MirrorColor,
+                        Fill.MirrorColorTo, Canvas.Font, HA, VA, WW, Fill.Direction);
+    Canvas.Pen.Color = Canvas.Brush.Color;
+    Apply_Row_Colours(Canvas, ACol, ARow, State, Full, Fill);
+    Paint_Cell_Background(Canvas, ACol, Rect, State, Fill);
+    const bool Fixed = State.Contains(gdFixed);
+    Paint_Cell_Lines(Canvas, ACol, Rect, Fixed);
+    // The content inside the lines.
     const TRect Inner = Fixed ? TRect(Rect.Left, Rect.Top, Rect.Right - 1, Rect.Bottom - 2)
                               : Rect.Inflate(-FGridLineWidth, -FGridLineWidth);
     if (Full)
         PaintCellContent(Canvas, ACol, ARow, Inner, State);
-    // 13.
     if (Clip)
         Canvas.Clear_Clip();
     Canvas.Brush.Style = bsSolid;

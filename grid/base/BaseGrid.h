@@ -231,6 +231,19 @@ private:
     TCellProperties *Create_Props(int c, int r, bool SetCalcType);
     TCellProperties *Merged_Props(int c, int r) const;   // props with a span other than -1
 
+    // The steps of painting a cell's base (PaintCellBase).
+    struct TCellFill {
+        TColor ColorTo = clNone, MirrorColor = clNone, MirrorColorTo = clNone;
+        TCellGradientDirection Direction = GradientVertical;
+    };
+    bool Paint_Under_Footer(TCanvas &Canvas, int ARow, const TRect &Rect);
+    bool Claim_Merged_Paint(TCanvas &Canvas, int ACol, int ARow, const TRect &Rect, TGridDrawState State, bool Full);
+    bool Clip_Under_Fixed(TCanvas &Canvas, int ACol, int ARow, const TRect &Rect, bool Full);
+    void Apply_Row_Colours(TCanvas &Canvas, int ACol, int ARow, TGridDrawState State, bool Full, TCellFill &Fill);
+    void Paint_Cell_Background(TCanvas &Canvas, int ACol, const TRect &Rect, TGridDrawState State,
+                               const TCellFill &Fill);
+    void Paint_Cell_Lines(TCanvas &Canvas, int ACol, const TRect &Rect, bool Fixed);
+
     bool FDefaultDrawing = false;
     int FGridLineWidth = 1;
     TColor FGridLineColor = 0xC0C0C0;

@@ -248,7 +248,7 @@ TLineOut TRenderer::Render_Line(QString &M, TRect LR, bool Measure, bool First_P
     }
 
     while (!M.isEmpty() && !Line_End && !Next_No_Fit) {
-        // 1. A text run.
+        // The text up to the next tag (or, with word wrap, up to the next blank).
         const qsizetype Lt = M.indexOf(u'<');
         QString Run;
         if (Par.WordWrap) {
@@ -311,7 +311,7 @@ TLineOut TRenderer::Render_Line(QString &M, TRect LR, bool Measure, bool First_P
                 }
             }
         }
-        // 2. What follows the run.
+        // A tag after the run; a lone "<" at the end is dropped.
         if (M.startsWith(u'<') && M.size() <= 2)
             M.clear();
         if (Line_End || !M.startsWith(u'<') || M.size() < 3)

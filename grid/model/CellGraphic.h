@@ -59,7 +59,7 @@ public:
 class TCellStrings : public TObject {
 public:
     TCellStrings() = default;
-    explicit TCellStrings(QStringList Items) : Items(std::move(Items)) {}
+    explicit TCellStrings(QStringList AItems) : Items(std::move(AItems)) {}
     const char *ClassName() const override { return "TStringList"; }
     QStringList Items;
 };

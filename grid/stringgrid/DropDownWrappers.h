@@ -55,11 +55,11 @@ public:
 
     void KeyDown(TKey &Key, TShiftState Shift) override
     {
-        const bool Open = this->DroppedDown();
+        const bool Is_Open = this->DroppedDown();
         bool Special = Key == VK_TAB || Key == VK_RETURN || Key == VK_ESCAPE || Key == VK_PRIOR || Key == VK_NEXT
                        || Key == VK_END || Key == VK_UP || Key == VK_DOWN;
         if constexpr (Kind == TGridDropDownKind::Color) {
-            Special = Open ? (Key == VK_TAB || Key == VK_RETURN || Key == VK_ESCAPE) : (Special || Key == VK_HOME);
+            Special = Is_Open ? (Key == VK_TAB || Key == VK_RETURN || Key == VK_ESCAPE) : (Special || Key == VK_HOME);
         }
         // Alt+Down opens the popup through the drop-down itself.
         if (Key == VK_DOWN && Shift.Contains(ssAlt))
@@ -109,11 +109,11 @@ public:
             if (Editor_Tab_Step(FGrid, Key, Shift.Contains(ssShift)))
                 return;
         }
-        if (Kind == TGridDropDownKind::Color && Open && (Key == VK_UP || Key == VK_DOWN)) {
+        if (Kind == TGridDropDownKind::Color && Is_Open && (Key == VK_UP || Key == VK_DOWN)) {
             TBase::KeyDown(Key, Shift);   // the picker's own list keys
             return;
         }
-        if (Open) {
+        if (Is_Open) {
             FGrid->HideInplaceEdit();
             if (Key == VK_LEFT || Key == VK_RIGHT)
                 FGrid->KeyDown(Key, Shift);

@@ -1412,6 +1412,8 @@ public:
     // record, no balloon; the event is OnCellValidateWide.
     virtual bool ValidateCellWide(const QString &NewValue);
     QString OldCellTextWide() const { return FOldCellTextWide; }
+protected:
+    bool Validate_Edit(const QString &NewValue, bool Wide);
 
     // ---- the date-and-time editor (edDateTimeEdit) -----------------------------------------------------------
 public:
@@ -1446,6 +1448,14 @@ public:
     void Cancel_DropDown_Value() { FDropDownCancelled = true; }
 
 private:
+    // SetupInplaceEditor by kind of editor control.
+    struct TEditorPlace;
+    void Editor_Props_Hook(const TEditorPlace &At);
+    void Setup_Spin_Editor(const TEditorPlace &At);
+    void Setup_Combo_Editor(const TEditorPlace &At);
+    void Setup_Button_Edit(const TEditorPlace &At);
+    void Setup_Date_Editor(const TEditorPlace &At);
+    void Setup_DropDown_Editor(const TEditorPlace &At);
     // Fills and shows the grid's own drop-down editor W for the current kind;
     // false when W is not one of them.
     bool Setup_DropDown(QWidget *W, int ACol, int ARow, int Left, int Top, int Width, int Height);

@@ -112,7 +112,7 @@ void RIraRevadiVizo::PaintDesignHelper()
     const int W = Client_Width();
     const int H = Client_Height();
     const TBoxMetrics M = Box_Metrics(H);
-    const TRect Box(W - Box_Width, M.Top, W, H);
+    const TRect Helper_Box(W - Box_Width, M.Top, W, H);
     C.Font = Helper_Font();
     C.Font.Color = clNavy;
     C.Font.Style = {fsUnderline};
@@ -120,11 +120,11 @@ void RIraRevadiVizo::PaintDesignHelper()
     C.Brush.Color = clInfoBk;
     C.Pen.Style = psSolid;
     C.Pen.Color = clGray;
-    C.Rectangle(Box);
+    C.Rectangle(Helper_Box);
     C.Brush.Style = bsClear;
-    C.TextOut(Box.Left + 4, Box.Top + 4, QStringLiteral("Quick config [v") + Version() + QLatin1Char(']'));
+    C.TextOut(Helper_Box.Left + 4, Helper_Box.Top + 4, QStringLiteral("Quick config [v") + Version() + QLatin1Char(']'));
     // The close glyph: a cross in a small frame.
-    const TRect Close(Box.Right - 16, Box.Top + 2, Box.Right - 4, Box.Top + 14);
+    const TRect Close(Helper_Box.Right - 16, Helper_Box.Top + 2, Helper_Box.Right - 4, Helper_Box.Top + 14);
     C.Pen.Color = clNavy;
     C.FrameRect(Close);
     C.MoveTo(Close.Left + 3, Close.Top + 3);
@@ -134,7 +134,7 @@ void RIraRevadiVizo::PaintDesignHelper()
     const QPoint Mouse = viewport()->mapFromGlobal(QCursor::pos());
     const int Hover = DesignHelperHitTest(Mouse.x(), Mouse.y());
     auto Line_Style = [&](int Choice) { C.Font.Style = Hover == Choice ? TFontStyles{fsUnderline} : TFontStyles{}; };
-    const int L = Box.Left, T = Box.Top, TH = M.TH;
+    const int L = Helper_Box.Left, T = Helper_Box.Top, TH = M.TH;
     DrawCheckBox(C, TRect(L + 4, T + TH + 4, L + 20, T + TH + 20), Options().Contains(goEditing), true, false,
                  FControlLook.ControlStyle, false, cbUnchecked);
     C.Brush.Style = bsClear;

@@ -153,7 +153,12 @@ bool RIraRevadiVizo::Select_Cell_Editing(int ACol, int ARow)
 
 // --- validation ---------------------------------------------------------------------------------------------
 
-bool RIraRevadiVizo::ValidateCell(const QString &NewValue)
+bool RIraRevadiVizo::ValidateCell(const QString &NewValue) { return Validate_Edit(NewValue, false); }
+
+// One validation for plain and wide-text cells. A wide cell has no cell
+// checker, no undo record and no balloon for a refused value; its text is
+// compared and written without the wide escape.
+bool RIraRevadiVizo::Validate_Edit(const QString &NewValue, bool Wide)
 {
     if (!FEditing || FValidating)
         return true;
@@ -171,7 +176,14 @@ bool RIraRevadiVizo::ValidateCell(const QString &NewValue)
     });
     if (C < 0 || R < 0 || C >= TotalColCount() || R >= RowCount())
         return true;
-    const bool Changed = NewValue != FOldCellText;
+    QString &Old = Wide ? FOldCellTextWide : FOldCellText;
+    auto Write = [&](const QString &Text) {
+        if (Wide)
+            SetWideCells(C, R, Text);
+        else
+            Set_Cells(C, R, Text);
+    };
+    const bool Changed = NewValue != Old;
     if (Changed || FAlwaysValidate) {
         QString V = NewValue;
         {
@@ -179,13 +191,17 @@ bool RIraRevadiVizo::ValidateCell(const QString &NewValue)
             const bool Advance = FNavigation.AdvanceOnEnter();
             FNavigation.Set_AdvanceOnEnter(false);
             auto Restore = qScopeGuard([this, Advance] { FNavigation.Set_AdvanceOnEnter(Advance); });
-            if (FCellChecker && FCellChecker->AutoCorrect)
+            if (!Wide && FCellChecker && FCellChecker->AutoCorrect)
                 V = FCellChecker->Correct(C, R, V);
-            if (OnCellValidate)
+            if (Wide) {
+                if (OnCellValidateWide)
+                    OnCellValidateWide(this, C, R, V, Valid);
+            } else if (OnCellValidate) {
                 OnCellValidate(this, C, R, V, Valid);
+            }
         }
         // Only an accepted value marks the grid and its row modified.
-        if (Valid && FOldCellText != V) {
+        if (Valid && Old != V) {
             FGridModified = true;
             FModified = true;
             if (FixedCols() > 0) {
@@ -196,31 +212,32 @@ bool RIraRevadiVizo::ValidateCell(const QString &NewValue)
         }
         if (Valid)
             RecalcFooter();
-        if (FCellChecker && FCellChecker->AutoMarkError)
+        if (!Wide && FCellChecker && FCellChecker->AutoMarkError)
             V = FCellChecker->MarkError(C, R, V);
         // The history keeps the text before the edit as the one undo restores.
-        if (Valid && UndoRedo())
-            UndoRedo()->RegisterChange(C, R, FOldCellText, V);
+        if (!Wide && Valid && UndoRedo())
+            UndoRedo()->RegisterChange(C, R, Old, V);
         if (Valid && Changed) {
             CellsChanged({C, R, C, R});
             RecalcFooter();
         }
         FNewCellText = V;
         if (Valid) {
-            Set_Cells(C, R, V);
-            if (IsMergedNonBaseCell(C, R))
+            Write(V);
+            if (!Wide && IsMergedNonBaseCell(C, R))
                 SetCellEx(C, R, V);
         } else {
             FLastValidation = false;
             HideEditor();
-            Set_Cells(C, R, V != NewValue ? V : FOldCellText);
+            Write(V != NewValue ? V : Old);
             MoveCurrentCell(DisplColIndex(C), R);
             FValidating = false;
             FEditing = true;
             ShowInplaceEdit();
-            Show_Invalid_Entry();
+            if (!Wide)
+                Show_Invalid_Entry();
         }
-        FOldCellText = Cells(C, R);
+        Old = Wide ? GetWideCells(C, R) : Cells(C, R);
     }
     if (Valid && Focus_Window_Grid() == this)
         HideFocusWindow();

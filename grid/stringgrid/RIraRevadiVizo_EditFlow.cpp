@@ -190,202 +190,64 @@ void RIraRevadiVizo::Post_Start_Char(QWidget *W)
     }
 }
 
+// Where and with what an editor control opens over a cell.
+struct RIraRevadiVizo::TEditorPlace {
+    int ACol, ARow, RealCol;
+    int Left, Top, W, H;
+    QString Text;
+};
+
 void RIraRevadiVizo::SetupInplaceEditor(int ACol, int ARow)
 {
     FEditing = FSpecialEditor = FEditActive = true;
     const TRect R = CellRect(ACol, ARow);
-    const int Left = R.Left + (UseRightToLeftAlignment() ? 1 : 0);
-    const int Top = R.Top;
-    const int W = R.Right - R.Left - 1;
-    const int H = R.Bottom - R.Top - 1;
-    const int RealCol = RealColIndex(ACol);
+    const TEditorPlace At{ACol, ARow, RealColIndex(ACol), R.Left + (UseRightToLeftAlignment() ? 1 : 0), R.Top,
+                          R.Right - R.Left - 1, R.Bottom - R.Top - 1, GetEditText(ACol, ARow)};
     FEditCtrl = nullptr;
     if (FEditControl != edCustom)
         FLastValidation = true;
-    const QString Text = GetEditText(ACol, ARow);
-    auto Hook = [&] { GetEditorProp(RealCol, ARow, nullptr); };
     switch (FEditControl) {
-    case edSpinEdit: case edFloatSpinEdit: case edTimeSpinEdit: case edDateSpinEdit: {
-        TGridSpin *S = SpinEdit();
-        FEditMode = true;
-        S->Set_ExcelStyleDecimalSeparator(FExcelStyleDecimalSeparator);
-        Hook();
-        S->Begin_Loading();
-        if (FEditControl == edSpinEdit) {
-            S->Set_SpinType(sptNormal);
-            S->Set_Value(Leading_Int(Text));
-        } else if (FEditControl == edFloatSpinEdit) {
-            S->Set_SpinType(sptFloat);
-            S->Set_FloatValue(Leading_Float(Text));
-        } else if (FEditControl == edTimeSpinEdit) {
-            S->Set_SpinType(sptTime);
-        } else {
-            S->Set_SpinType(sptDate);
-            TDateTime D = Date_Time_Now();
-            if (!Text.isEmpty() && !Try_Str_To_Date(Text, D))
-                D = Date_Time_Now();
-            S->Set_DateValue(D);
-        }
-        S->End_Loading();
-        // The time goes in once loading is over: the end of loading rewrites
-        // the text from the time value it holds, which is not this cell's.
-        if (FEditControl == edTimeSpinEdit)
-            S->Set_Text(Text);
-        Show_Editor_Control(S, Left, Top, W, H);
-        FEditCtrl = S;
-        Post_Start_Char(S);
+    case edSpinEdit: case edFloatSpinEdit: case edTimeSpinEdit: case edDateSpinEdit:
+        Setup_Spin_Editor(At);
         break;
-    }
-    case edComboEdit: case edComboList: {
-        TGridCombo *C = Combobox();
-        FEditMode = true;
-        C->setMaxVisibleItems(FControlLook.DropDownCount);
-        Hook();
-        const bool List = FEditControl == edComboList;
-        C->Set_Style(List ? csDropDownList : csDropDown);
-        C->setEditable(!List);
-        // The combo completes typed text itself (DoChange), not Qt's completer.
-        if (!List)
-            C->setCompleter(nullptr);
-        C->blockSignals(true);
-        if (List) {
-            // A value that is no item stays as it is until the user picks
-            // one: opening selects nothing and fires no change.
-            int I = C->findText(GetCellEx(RealCol, ARow), Qt::MatchFixedString | Qt::MatchCaseSensitive);
-            if (I < 0 && FComboIdx != -1)
-                I = FComboIdx;
-            C->setCurrentIndex(I);
-            if (I < 0)
-                C->setPlaceholderText(Text);
-        } else {
-            C->setEditText(Text);
-            if (FComboIdx != -1 && C->currentIndex() < 0)
-                C->setCurrentIndex(FComboIdx);
-            C->setEditText(Text);
-            if (C->lineEdit() && FMaxComboLength > 0)
-                C->lineEdit()->setMaxLength(FMaxComboLength);
-        }
-        C->blockSignals(false);
-        C->Set_Flat(Look() != glStandard && Look() != glClassic && Look() != glCustom);
-        C->Set_Etched(C->Flat());
-        Show_Editor_Control(C, Left, Top, W, H);
-        FEditCtrl = C;
-        if (FMouseActions.DirectComboDrop())
-            C->showPopup();
-        Post_Start_Char(C);
+    case edComboEdit: case edComboList:
+        Setup_Combo_Editor(At);
         break;
-    }
-    case edEditBtn: case edNumericEditBtn: case edFloatEditBtn: case edMaskEditBtn: {
-        TGridEditBtn *E = BtnEdit();
-        FEditMode = true;
-        E->Set_EditMask(FEditControl == edMaskEditBtn ? GetEditMask(ACol, ARow) : QString());
-        E->Begin_Loading();
-        E->Set_Text(Text);
-        E->End_Loading();
-        E->setMaxLength(FMaxEditLength > 0 ? FMaxEditLength : 32767);
-        Show_Editor_Control(E, Left, Top, W, H);
-        FEditCtrl = E;
-        Post_Start_Char(E);
+    case edEditBtn: case edNumericEditBtn: case edFloatEditBtn: case edMaskEditBtn:
+    case edUnitEditBtn: case edNumericUnitEditBtn: case edFloatUnitEditBtn:
+        Setup_Button_Edit(At);
         break;
-    }
-    case edUnitEditBtn: case edNumericUnitEditBtn: case edFloatUnitEditBtn: {
-        TGridUnitEditBtn *E = BtnUnitEdit();
-        FEditMode = true;
-        E->setMaxLength(FMaxEditLength > 0 ? FMaxEditLength : 32767);
-        E->Set_UnitID(QString());
-        // A text that ends in none of the units is all value.
-        E->Set_Text(Text);
-        Hook();
-        E->Set_TextAndUnit(Text);
-        Show_Editor_Control(E, Left, Top, W, H);
-        FEditCtrl = E;
-        Post_Start_Char(E);
-        break;
-    }
     case edCheckBox: {
         TGridCheckBox *E = EditCheck();
         FEditMode = true;
-        E->setText(Text);
+        E->setText(At.Text);
         E->setChecked(false);
-        Show_Editor_Control(E, Left, Top, W, H);
+        Show_Editor_Control(E, At.Left, At.Top, At.W, At.H);
         break;
     }
     case edButton: {
         TGridButton *E = Btn();
         FEditMode = true;
-        E->setText(Text);
+        E->setText(At.Text);
         // The button covers the cell's lines too.
-        Show_Editor_Control(E, Left - 1, Top - 1, W + 2, H + 2);
+        Show_Editor_Control(E, At.Left - 1, At.Top - 1, At.W + 2, At.H + 2);
         FEditCtrl = E;
         break;
     }
-    case edDateEdit: case edDateEditUpDown: case edTimeEdit: {
-        TGridDatePicker *P = DateTimePicker();
-        FEditMode = true;
-        TDateTime V = Date_Time_Now();
-        if (!Text.isEmpty()) {
-            if (FEditControl == edTimeEdit) {
-                if (!Try_Str_To_Date_Time(Text, V))
-                    V = Date_Time_Now();
-            } else if (OnCustomStrToDate) {
-                OnCustomStrToDate(this, Text, V);
-            } else if (!Try_Str_To_Date_Time(Text, V)) {
-                V = Date_Time_Now();
-            }
-        }
-        // Dates outside the offered range come in at its nearest bound.
-        if (FEditControl != edTimeEdit)
-            V = P->Clamped(V);
-        P->Set_Kind(FEditControl == edTimeEdit ? dtkTime : dtkDate);
-        P->setCalendarPopup(FEditControl == edDateEdit);
-        P->Set_Value(V);
-        P->Checked = true;
-        Hook();
-        Show_Editor_Control(P, Left, Top, W, H);
-        FEditCtrl = P;
-        // The calendar opens at once, as F4 opens it.
-        if (FMouseActions.DirectDateDrop() && FEditControl != edTimeEdit)
-            P->Open_Calendar();
+    case edDateEdit: case edDateEditUpDown: case edTimeEdit: case edDateTimeEdit:
+        Setup_Date_Editor(At);
         break;
-    }
-    case edDateTimeEdit: {
-        TGridDateTimePicker *P = DateAndTimePicker();
-        FEditMode = true;
-        TDateTime V = Date_Time_Now();
-        if (Text.isEmpty() || !Try_Str_To_Date_Time(Text, V))
-            V = Date_Time_Now();
-        P->Set_Value(V);
-        P->Checked = true;
-        Hook();
-        Show_Editor_Control(P, Left, Top, W, std::max(H, P->sizeHint().height()));
-        FEditCtrl = P;
-        break;
-    }
     case edRichEdit:
-        Setup_Rich_Editor(ACol, ARow, Left, Top, W, H);
+        Setup_Rich_Editor(ACol, ARow, At.Left, At.Top, At.W, At.H);
         break;
     case edCustom:
-        Setup_Link_Editor(ACol, ARow, TRect{Left, Top, R.Right, R.Bottom});
+        Setup_Link_Editor(ACol, ARow, TRect{At.Left, At.Top, R.Right, R.Bottom});
         break;
     case edTrackbarDropDown: case edMemoDropDown: case edCalculatorDropDown: case edTimePickerDropDown:
     case edDetailDropDown: case edGridDropDown: case edDarAzidDropDown: case edColorPickerDropDown:
-    case edImagePickerDropDown: {
-        QWidget *W = DropDownEditor(FEditControl);
-        auto *D = dynamic_cast<IGridDropDownEditor *>(W);
-        if (!D)
-            break;
-        FEditMode = true;
-        if (Setup_DropDown(W, ACol, ARow, Left, Top, R.Right - R.Left - 1, H)) {
-            FEditCtrl = W;
-            break;
-        }
-        Hook();
-        D->Set_Editor_Text(Text);
-        Show_Editor_Control(W, Left, Top, R.Right - R.Left - 1, H);
-        FEditCtrl = W;
-        Post_Start_Char(W);
+    case edImagePickerDropDown:
+        Setup_DropDown_Editor(At);
         break;
-    }
     default:
         // No control (a data check box, or a kind this grid shows no editor
         // for); the edit flags stay set.
@@ -393,6 +255,175 @@ void RIraRevadiVizo::SetupInplaceEditor(int ACol, int ARow)
     }
     FStartEditChar = QChar();
     FNoEditChange = false;
+}
+
+// The cell's own editor properties (OnGetEditorProp and friends) for the
+// control about to open.
+void RIraRevadiVizo::Editor_Props_Hook(const TEditorPlace &At) { GetEditorProp(At.RealCol, At.ARow, nullptr); }
+
+void RIraRevadiVizo::Setup_Spin_Editor(const TEditorPlace &At)
+{
+    const QString &Text = At.Text;
+    TGridSpin *S = SpinEdit();
+    FEditMode = true;
+    S->Set_ExcelStyleDecimalSeparator(FExcelStyleDecimalSeparator);
+    Editor_Props_Hook(At);
+    S->Begin_Loading();
+    if (FEditControl == edSpinEdit) {
+        S->Set_SpinType(sptNormal);
+        S->Set_Value(Leading_Int(Text));
+    } else if (FEditControl == edFloatSpinEdit) {
+        S->Set_SpinType(sptFloat);
+        S->Set_FloatValue(Leading_Float(Text));
+    } else if (FEditControl == edTimeSpinEdit) {
+        S->Set_SpinType(sptTime);
+    } else {
+        S->Set_SpinType(sptDate);
+        TDateTime D = Date_Time_Now();
+        if (!Text.isEmpty() && !Try_Str_To_Date(Text, D))
+            D = Date_Time_Now();
+        S->Set_DateValue(D);
+    }
+    S->End_Loading();
+    // The time goes in once loading is over: the end of loading rewrites
+    // the text from the time value it holds, which is not this cell's.
+    if (FEditControl == edTimeSpinEdit)
+        S->Set_Text(Text);
+    Show_Editor_Control(S, At.Left, At.Top, At.W, At.H);
+    FEditCtrl = S;
+    Post_Start_Char(S);
+}
+
+void RIraRevadiVizo::Setup_Combo_Editor(const TEditorPlace &At)
+{
+    const QString &Text = At.Text;
+    TGridCombo *C = Combobox();
+    FEditMode = true;
+    C->setMaxVisibleItems(FControlLook.DropDownCount);
+    Editor_Props_Hook(At);
+    const bool List = FEditControl == edComboList;
+    C->Set_Style(List ? csDropDownList : csDropDown);
+    C->setEditable(!List);
+    // The combo completes typed text itself (DoChange), not Qt's completer.
+    if (!List)
+        C->setCompleter(nullptr);
+    C->blockSignals(true);
+    if (List) {
+        // A value that is no item stays as it is until the user picks
+        // one: opening selects nothing and fires no change.
+        int I = C->findText(GetCellEx(At.RealCol, At.ARow), Qt::MatchFixedString | Qt::MatchCaseSensitive);
+        if (I < 0 && FComboIdx != -1)
+            I = FComboIdx;
+        C->setCurrentIndex(I);
+        if (I < 0)
+            C->setPlaceholderText(Text);
+    } else {
+        C->setEditText(Text);
+        if (FComboIdx != -1 && C->currentIndex() < 0)
+            C->setCurrentIndex(FComboIdx);
+        C->setEditText(Text);
+        if (C->lineEdit() && FMaxComboLength > 0)
+            C->lineEdit()->setMaxLength(FMaxComboLength);
+    }
+    C->blockSignals(false);
+    C->Set_Flat(Look() != glStandard && Look() != glClassic && Look() != glCustom);
+    C->Set_Etched(C->Flat());
+    Show_Editor_Control(C, At.Left, At.Top, At.W, At.H);
+    FEditCtrl = C;
+    if (FMouseActions.DirectComboDrop())
+        C->showPopup();
+    Post_Start_Char(C);
+}
+
+// The edit with a button, plain or with a unit.
+void RIraRevadiVizo::Setup_Button_Edit(const TEditorPlace &At)
+{
+    const int MaxLength = FMaxEditLength > 0 ? FMaxEditLength : 32767;
+    QWidget *Shown = nullptr;
+    if (FEditControl == edUnitEditBtn || FEditControl == edNumericUnitEditBtn || FEditControl == edFloatUnitEditBtn) {
+        TGridUnitEditBtn *E = BtnUnitEdit();
+        FEditMode = true;
+        E->setMaxLength(MaxLength);
+        E->Set_UnitID(QString());
+        // A text that ends in none of the units is all value.
+        E->Set_Text(At.Text);
+        Editor_Props_Hook(At);
+        E->Set_TextAndUnit(At.Text);
+        Shown = E;
+    } else {
+        TGridEditBtn *E = BtnEdit();
+        FEditMode = true;
+        E->Set_EditMask(FEditControl == edMaskEditBtn ? GetEditMask(At.ACol, At.ARow) : QString());
+        E->Begin_Loading();
+        E->Set_Text(At.Text);
+        E->End_Loading();
+        E->setMaxLength(MaxLength);
+        Shown = E;
+    }
+    Show_Editor_Control(Shown, At.Left, At.Top, At.W, At.H);
+    FEditCtrl = Shown;
+    Post_Start_Char(Shown);
+}
+
+// The date or time picker, and the picker of date and time together.
+void RIraRevadiVizo::Setup_Date_Editor(const TEditorPlace &At)
+{
+    const QString &Text = At.Text;
+    FEditMode = true;
+    TDateTime V = Date_Time_Now();
+    if (FEditControl == edDateTimeEdit) {
+        TGridDateTimePicker *P = DateAndTimePicker();
+        if (Text.isEmpty() || !Try_Str_To_Date_Time(Text, V))
+            V = Date_Time_Now();
+        P->Set_Value(V);
+        P->Checked = true;
+        Editor_Props_Hook(At);
+        Show_Editor_Control(P, At.Left, At.Top, At.W, std::max(At.H, P->sizeHint().height()));
+        FEditCtrl = P;
+        return;
+    }
+    TGridDatePicker *P = DateTimePicker();
+    if (!Text.isEmpty()) {
+        if (FEditControl == edTimeEdit) {
+            if (!Try_Str_To_Date_Time(Text, V))
+                V = Date_Time_Now();
+        } else if (OnCustomStrToDate) {
+            OnCustomStrToDate(this, Text, V);
+        } else if (!Try_Str_To_Date_Time(Text, V)) {
+            V = Date_Time_Now();
+        }
+    }
+    // Dates outside the offered range come in at its nearest bound.
+    if (FEditControl != edTimeEdit)
+        V = P->Clamped(V);
+    P->Set_Kind(FEditControl == edTimeEdit ? dtkTime : dtkDate);
+    P->setCalendarPopup(FEditControl == edDateEdit);
+    P->Set_Value(V);
+    P->Checked = true;
+    Editor_Props_Hook(At);
+    Show_Editor_Control(P, At.Left, At.Top, At.W, At.H);
+    FEditCtrl = P;
+    // The calendar opens at once, as F4 opens it.
+    if (FMouseActions.DirectDateDrop() && FEditControl != edTimeEdit)
+        P->Open_Calendar();
+}
+
+void RIraRevadiVizo::Setup_DropDown_Editor(const TEditorPlace &At)
+{
+    QWidget *DW = DropDownEditor(FEditControl);
+    auto *D = dynamic_cast<IGridDropDownEditor *>(DW);
+    if (!D)
+        return;
+    FEditMode = true;
+    if (Setup_DropDown(DW, At.ACol, At.ARow, At.Left, At.Top, At.W, At.H)) {
+        FEditCtrl = DW;
+        return;
+    }
+    Editor_Props_Hook(At);
+    D->Set_Editor_Text(At.Text);
+    Show_Editor_Control(DW, At.Left, At.Top, At.W, At.H);
+    FEditCtrl = DW;
+    Post_Start_Char(DW);
 }
 
 // --- reading back ---------------------------------------------------------------------------------------------

@@ -169,13 +169,13 @@ TPoint RIraRevadiVizo::Find_Cell(TPoint StartCell, const QString &S, TFindParams
     FFind.Start(S, Params);
     const QString Prepared = Prepare_Search_Text(S, Params);
     const TGridRect Sel = Selection();
-    const TFindGridShape Shape{ColCount(), RowCount(), FixedCols(), FixedRows(), FFixedRightCols, FFixedFooters,
+    const TFindGridShape Grid_Shape{ColCount(), RowCount(), FixedCols(), FixedRows(), FFixedRightCols, FFixedFooters,
                                NumHiddenColumns(), NumHiddenRows(), {Sel.Left, Sel.Top, Sel.Right, Sel.Bottom},
                                Col(), Row()};
-    if (TGridFindSession::Nothing_To_Search(Shape))
+    if (TGridFindSession::Nothing_To_Search(Grid_Shape))
         return {-1, -1};
     TFindWalk Walk;
-    Walk.Range = FFind.Range(Shape, Params);
+    Walk.Range = FFind.Range(Grid_Shape, Params);
     const bool HiddenCols = Params.Contains(fnIncludeHiddenColumns);
     const bool HiddenRows = Params.Contains(fnIncludeHiddenRows);
     Walk.RowByRow = Params.Contains(fnDirectionLeftRight);

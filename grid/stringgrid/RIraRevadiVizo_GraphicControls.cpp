@@ -265,9 +265,9 @@ bool RIraRevadiVizo::IsBalloon(int ACol, int ARow, QString &Title, QString &Text
     const TCellGraphic *G = GetCellGraphic(ACol, ARow);
     if (!G)
         return false;
-    const bool Box = (G->CellType == ctCheckBox || G->CellType == ctDataCheckBox || G->CellType == ctRadioButton)
+    const bool In_Box = (G->CellType == ctCheckBox || G->CellType == ctDataCheckBox || G->CellType == ctRadioButton)
                      && G->CellAngle == 1;
-    if (G->CellType != ctBalloon && !Box)
+    if (G->CellType != ctBalloon && !In_Box)
         return false;
     if (const TCellStrings *S = G->Strings()) {
         Title = S->Items.value(0);

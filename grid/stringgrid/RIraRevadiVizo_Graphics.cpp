@@ -377,12 +377,12 @@ void RIraRevadiVizo::RemoveAllComments()
             RemoveComment(C, R);
 }
 
-void RIraRevadiVizo::AddShape(int ACol, int ARow, TCellShape Shape, TColor FillColor, TColor LineColor,
+void RIraRevadiVizo::AddShape(int ACol, int ARow, TCellShape AShape, TColor FillColor, TColor LineColor,
                               TCellHAlign hal, TCellVAlign val)
 {
     TCellGraphic *G = CreateCellGraphic(ACol, ARow);
     G->CellType = ctShape;
-    G->CellAngle = Shape;
+    G->CellAngle = AShape;
     G->CellIndex = FillColor;
     G->CellColor = LineColor;
     G->CellHAlign = hal;

@@ -35,20 +35,20 @@ void RIraRevadiVizo::Group_Sort(int Colindex)
         return;
     // Each row's key is read once: numbers compare as numbers, other texts
     // without letter case; equal keys keep their order.
-    struct TKey {
+    struct TGroup_Key {
         QString Text;
         std::optional<double> Number;
     };
-    std::vector<TKey> Keys;
+    std::vector<TGroup_Key> Keys;
     Keys.reserve(static_cast<size_t>(To - From + 1));
     for (int R = From; R <= To; ++R) {
-        TKey K{Cells(Colindex, R), std::nullopt};
+        TGroup_Key K{Cells(Colindex, R), std::nullopt};
         K.Number = Cell_Number(K.Text);
         Keys.push_back(std::move(K));
     }
     Model().Sort_Rows(From, To, [&](int A, int B) {
-        const TKey &KA = Keys[static_cast<size_t>(A - From)];
-        const TKey &KB = Keys[static_cast<size_t>(B - From)];
+        const TGroup_Key &KA = Keys[static_cast<size_t>(A - From)];
+        const TGroup_Key &KB = Keys[static_cast<size_t>(B - From)];
         if (KA.Number && KB.Number)
             return *KA.Number < *KB.Number;
         return KA.Text.compare(KB.Text, Qt::CaseInsensitive) < 0;

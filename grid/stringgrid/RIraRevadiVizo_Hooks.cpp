@@ -256,9 +256,9 @@ void RIraRevadiVizo::GetCellCursor(int ACol, int ARow, int X, int Y)
 {
     if (!OnGetCellCursor)
         return;
-    Qt::CursorShape Shape = cursor().shape();
-    OnGetCellCursor(this, ACol, ARow, X, Y, Shape);
-    viewport()->setCursor(Shape);
+    Qt::CursorShape Cursor_Shape = cursor().shape();
+    OnGetCellCursor(this, ACol, ARow, X, Y, Cursor_Shape);
+    viewport()->setCursor(Cursor_Shape);
 }
 
 void RIraRevadiVizo::CellsChanged(const TGridRect &R)

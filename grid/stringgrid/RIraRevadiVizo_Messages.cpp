@@ -58,7 +58,7 @@ QCursor Grid_Cursor(TGridCursorId Id)
 Qt::CursorShape RIraRevadiVizo::WMSetCursor(TPoint Pos)
 {
     FCursorResource = gcNone;
-    Qt::CursorShape Shape = viewport()->cursor().shape();
+    Qt::CursorShape Cursor_Shape = viewport()->cursor().shape();
     const bool Sizing = GridState() == gsRowSizing || GridState() == gsColSizing;
     if (FMouseSelectMode != msNormal && !Sizing) {
         switch (FMouseSelectMode) {
@@ -71,22 +71,22 @@ Qt::CursorShape RIraRevadiVizo::WMSetCursor(TPoint Pos)
     } else if (FCellSelectorMode) {
         FCursorResource = gcCellSelector;
     } else {
-        Shape = TBaseGrid::WMSetCursor(Pos);
+        Cursor_Shape = TBaseGrid::WMSetCursor(Pos);
         int C = -1, R = -1;
         MouseToCell(Pos.X, Pos.Y, C, R);
         if (C != -1 && R != -1 && OnGetCellCursor) {
             // The hook sets the cursor it chooses on the cells.
-            viewport()->setCursor(Shape);
+            viewport()->setCursor(Cursor_Shape);
             GetCellCursor(C, R, Pos.X, Pos.Y);
-            Shape = viewport()->cursor().shape();
+            Cursor_Shape = viewport()->cursor().shape();
         }
     }
     if (FSizeFixed || FSizingFixed) {
         FCursorResource = gcNone;
-        Shape = Qt::SplitHCursor;
+        Cursor_Shape = Qt::SplitHCursor;
     } else if (FSizeFixedR || FSizingFixedR) {
         FCursorResource = gcNone;
-        Shape = Qt::SplitVCursor;
+        Cursor_Shape = Qt::SplitVCursor;
     }
     if (FCursorResource != gcNone) {
         // Set once per change: the pointer moves often.
@@ -96,7 +96,7 @@ Qt::CursorShape RIraRevadiVizo::WMSetCursor(TPoint Pos)
         return Qt::BitmapCursor;
     }
     FCursorShown = gcNone;
-    return Shape;
+    return Cursor_Shape;
 }
 
 void RIraRevadiVizo::Set_Fixed_Border_State(bool SizeFixed, bool SizingFixed, bool SizeFixedR, bool SizingFixedR)

@@ -370,8 +370,8 @@ void VOdeInplaceEdit::KeyDown(TKey &Key, TShiftState Shift)
     FSelKeyDown = cursorPosition();
     Workmode = Key != VK_BACK && Key != VK_DELETE;
     // The cursor walks out of the text into the neighbouring cell.
-    const bool Plain = !Shift.Contains(ssCtrl) && !Shift.Contains(ssShift) && !Shift.Contains(ssAlt);
-    if (Plain && !hasSelectedText() && FGrid->Navigation().CursorWalkEditor()
+    const bool No_Modifier = !Shift.Contains(ssCtrl) && !Shift.Contains(ssShift) && !Shift.Contains(ssAlt);
+    if (No_Modifier && !hasSelectedText() && FGrid->Navigation().CursorWalkEditor()
         && ((Key == VK_LEFT && cursorPosition() == 0) || (Key == VK_RIGHT && cursorPosition() == displayText().size()))) {
         Cursor_Walk(Key == VK_RIGHT);
         Key = 0;

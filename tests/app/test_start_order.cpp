@@ -126,18 +126,18 @@ TEST_F(StartOrderTest, ClickBeforeTheFirstFrameMakesTheWindowsFirst)
 // long enough to be moved inside the window alike.
 TEST_F(StartOrderTest, LabelsSizedAfterShowAsAtOnce)
 {
-    struct TCase
+    struct TOrder_Case
     {
         const char *Name;
         const char *Project;
         const char *Maker_Host;
     };
-    const TCase Cases[] = {
+    const TOrder_Case Cases[] = {
         {"NoProject", nullptr, nullptr},
         {"RememberedProject", "Plant A with a long name", nullptr},
         {"LongMakerAddress", nullptr, "http://configurator-downloads.example-manufacturer-of-gateways.com"},
     };
-    for (const TCase &C : Cases) {
+    for (const TOrder_Case &C : Cases) {
         SCOPED_TRACE(C.Name);
         if (C.Project) {
             QDir().mkpath(Path(QStringLiteral("PROJECTS/") + C.Project));

@@ -100,8 +100,8 @@ QByteArray Nested(int Depth)
 
 TEST_F(CatalogStreamTest, SameAsTreeOnFixtures)
 {
-    struct TCase { const char *Name; QByteArray Xml; };
-    const TCase Cases[] = {
+    struct TStream_Case { const char *Name; QByteArray Xml; };
+    const TStream_Case Cases[] = {
         {"Rich", Rich_Catalogue},
         // a FUNC before its RORG's number: read through the tree
         {"FuncBeforeNumber", "<profile><rorg><func><number>2</number><title>F</title><type><number>1</number>"
@@ -130,7 +130,7 @@ TEST_F(CatalogStreamTest, SameAsTreeOnFixtures)
         {"BadUtf8", "<profile><rorg><number>1</number><title>\xFF\xFE</title></rorg></profile>"},
         {"DuplicateAttribute", "<profile><rorg a=\"1\" a=\"2\"><number>1</number></rorg></profile>"},
     };
-    for (const TCase &C : Cases) {
+    for (const TStream_Case &C : Cases) {
         SCOPED_TRACE(C.Name);
         Expect_Same(C.Xml);
     }

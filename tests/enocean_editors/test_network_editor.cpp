@@ -903,7 +903,7 @@ TEST_F(NetworkEditorTest, HugeTextsNeverReachTheWindow)
     const QByteArray Eep = "<UnidirectionalList><RorgFuncType RorgNum=\"165\" FuncNum=\"2\" TypeNum=\"5\"><VariablesList>"
                            "<Variable CaseInd=\"0\" Data=\"DATA\" BitOffs=\"0\" BitSize=\"1\" Position=\"0\" BitStart=\"0\"/>"
                            "</VariablesList></RorgFuncType></UnidirectionalList>";
-    auto Device = [&](const char *Id, const QByteArray &Key, const QByteArray &Data) {
+    auto Device_Xml = [&](const char *Id, const QByteArray &Key, const QByteArray &Data) {
         QByteArray A = Attributes;
         QByteArray E = Eep;
         return "<Device " + A.replace("\"ID\"", "\"" + QByteArray(Id) + "\"").replace("\"KEY\"", "\"" + Key + "\"") + ">"
@@ -911,13 +911,13 @@ TEST_F(NetworkEditorTest, HugeTextsNeverReachTheWindow)
     };
     struct TCase { const char *Name; QByteArray Second; };
     const TCase Cases[] = {
-        {"HugeId", Device(Huge.constData(), "k", "d")},
-        {"HugeKey", Device("2", Huge, "d")},
-        {"HugeData", Device("2", "k", Huge)},
+        {"HugeId", Device_Xml(Huge.constData(), "k", "d")},
+        {"HugeKey", Device_Xml("2", Huge, "d")},
+        {"HugeData", Device_Xml("2", "k", Huge)},
     };
     for (const TCase &C : Cases) {
         SCOPED_TRACE(C.Name);
-        Write_File(File_EnOcean, "<EnOcean><DevicesList>" + Device("1", "k", "d") + C.Second + "</DevicesList></EnOcean>");
+        Write_File(File_EnOcean, "<EnOcean><DevicesList>" + Device_Xml("1", "k", "d") + C.Second + "</DevicesList></EnOcean>");
         Editor->FormShow();
         EXPECT_EQ(Ids(), QStringList{"1"});
         EXPECT_EQ(Editor->Last_Load().Kind, TEnOcean_Load_Result::elPartial);

@@ -162,9 +162,9 @@ TEST(BaseGridRightToLeft, MirroredGeometryAndLines)
         }
     EXPECT_TRUE(Found);
     // A picture for the eye: fixed column at the right, the merged block left of it.
-    for (int R = 0; R < Grid.RowCount(); ++R)
+    for (int Rw = 0; Rw < Grid.RowCount(); ++Rw)
         for (int C = 0; C < Grid.ColCount(); ++C)
-            Grid.SetCellEx(C, R, QStringLiteral("%1.%2").arg(C).arg(R));
+            Grid.SetCellEx(C, Rw, QStringLiteral("%1.%2").arg(C).arg(Rw));
     Grid.SetCellEx(1, 1, QStringLiteral("merged"));
     {
         const QImage Shot(Save_Screenshot(&Grid, QStringLiteral("base_grid_rtl")));

@@ -271,7 +271,7 @@ TEST(ColumnHooks, ItemFirstThenEvent)
     G->GetColFormat(2, S, P, X);
     EXPECT_EQ(S, ssNumeric);
     // The column's check texts win over the event's.
-    G->OnGetCheckTrue = [](QObject *, int, int, QString &V) { V = QStringLiteral("event"); };
+    G->OnGetCheckTrue = [](QObject *, int, int, QString &Text) { Text = QStringLiteral("event"); };
     EXPECT_EQ(G->GetCheckTrue(2, 1), QStringLiteral("on"));
     EXPECT_EQ(G->GetCheckTrue(2, 0), QStringLiteral("event"));   // header rows are no data cells
     EXPECT_EQ(G->GetCheckFalse(2, 1), QStringLiteral("off"));

@@ -514,35 +514,35 @@ TEST_F(TGridEditFixture, CommitPerKind)
     TFormatSettingsGuard Locale;
     const TCase Cases[] = {
         // numbers are written back as the spin editor reads them
-        {"Spin", edSpinEdit, "12", [](RIraRevadiVizo &G) { G.SpinEdit()->Set_Value(15); }, "15"},
-        {"FloatSpin", edFloatSpinEdit, "1.5", [](RIraRevadiVizo &G) { G.SpinEdit()->Set_FloatValue(2.25); }, "2.25"},
+        {"Spin", edSpinEdit, "12", [](RIraRevadiVizo &Gr) { Gr.SpinEdit()->Set_Value(15); }, "15"},
+        {"FloatSpin", edFloatSpinEdit, "1.5", [](RIraRevadiVizo &Gr) { Gr.SpinEdit()->Set_FloatValue(2.25); }, "2.25"},
         // with AllowEmptyValue a cleared spin editor clears the cell instead of writing 0
         {"SpinEmpty", edSpinEdit, "12",
-         [](RIraRevadiVizo &G) {
-             G.SpinEdit()->Set_AllowEmptyValue(true);
-             G.SpinEdit()->Set_Text(QString());
+         [](RIraRevadiVizo &Gr) {
+             Gr.SpinEdit()->Set_AllowEmptyValue(true);
+             Gr.SpinEdit()->Set_Text(QString());
          },
          ""},
         // a time opens as itself: leaving unchanged keeps it, a step writes the new time
         {"TimeSpinUnchanged", edTimeSpinEdit, "10:30:00 AM", [](RIraRevadiVizo &) {}, "10:30:00 AM"},
-        {"TimeSpinStepped", edTimeSpinEdit, "10:30:00 AM", [](RIraRevadiVizo &G) { G.SpinEdit()->UpClick(nullptr); },
+        {"TimeSpinStepped", edTimeSpinEdit, "10:30:00 AM", [](RIraRevadiVizo &Gr) { Gr.SpinEdit()->UpClick(nullptr); },
          "11:30:00 AM"},
-        {"EditBtn", edEditBtn, "a", [](RIraRevadiVizo &G) { G.BtnEdit()->Set_Text(QStringLiteral("b")); }, "b"},
+        {"EditBtn", edEditBtn, "a", [](RIraRevadiVizo &Gr) { Gr.BtnEdit()->Set_Text(QStringLiteral("b")); }, "b"},
         {"Unit", edUnitEditBtn, "5",
-         [](RIraRevadiVizo &G) {
-             G.BtnUnitEdit()->Set_Text(QStringLiteral("7"));
-             G.BtnUnitEdit()->Set_UnitID(QStringLiteral("kg"));
+         [](RIraRevadiVizo &Gr) {
+             Gr.BtnUnitEdit()->Set_Text(QStringLiteral("7"));
+             Gr.BtnUnitEdit()->Set_UnitID(QStringLiteral("kg"));
          },
          "7kg"},
         // the check box and the button write nothing back
-        {"CheckBox", edCheckBox, "c", [](RIraRevadiVizo &G) { G.EditCheck()->setChecked(true); }, "c"},
+        {"CheckBox", edCheckBox, "c", [](RIraRevadiVizo &Gr) { Gr.EditCheck()->setChecked(true); }, "c"},
         {"Button", edButton, "b", [](RIraRevadiVizo &) {}, "b"},
-        {"Date", edDateEdit, "3/4/2026", [](RIraRevadiVizo &G) { G.DateTimePicker()->Set_Value(Encode_Date(2026, 5, 6)); },
+        {"Date", edDateEdit, "3/4/2026", [](RIraRevadiVizo &Gr) { Gr.DateTimePicker()->Set_Value(Encode_Date(2026, 5, 6)); },
          "5/6/2026"},
         // opening and leaving a time picker keeps the cell's own text
         {"TimeUnchanged", edTimeEdit, "10:30:00 AM", [](RIraRevadiVizo &) {}, "10:30:00 AM"},
         // an unchecked date picker clears the cell
-        {"DateUnchecked", edDateEdit, "3/4/2026", [](RIraRevadiVizo &G) { G.DateTimePicker()->Checked = false; }, ""},
+        {"DateUnchecked", edDateEdit, "3/4/2026", [](RIraRevadiVizo &Gr) { Gr.DateTimePicker()->Checked = false; }, ""},
     };
     for (const TCase &C : Cases) {
         SCOPED_TRACE(C.Name);
@@ -686,12 +686,12 @@ TEST_F(TGridEditFixture, TypedCharacterStartsTheEditor)
     struct TCase { const char *Name; TEditorType Kind; std::function<QString(RIraRevadiVizo &)> Text; QString Want; };
     const TCase Cases[] = {
         // the character typed on the grid is the editor's first one
-        {"Text", edNormal, [](RIraRevadiVizo &G) { return G.GetNormalEdit()->text(); }, "7"},
-        {"EditBtn", edEditBtn, [](RIraRevadiVizo &G) { return G.BtnEdit()->Text(); }, "7"},
-        {"Spin", edSpinEdit, [](RIraRevadiVizo &G) { return G.SpinEdit()->Text(); }, "7"},
-        {"Combo", edComboEdit, [](RIraRevadiVizo &G) { return G.Combobox()->currentText(); }, "7"},
+        {"Text", edNormal, [](RIraRevadiVizo &Gr) { return Gr.GetNormalEdit()->text(); }, "7"},
+        {"EditBtn", edEditBtn, [](RIraRevadiVizo &Gr) { return Gr.BtnEdit()->Text(); }, "7"},
+        {"Spin", edSpinEdit, [](RIraRevadiVizo &Gr) { return Gr.SpinEdit()->Text(); }, "7"},
+        {"Combo", edComboEdit, [](RIraRevadiVizo &Gr) { return Gr.Combobox()->currentText(); }, "7"},
         // the check box does not receive it
-        {"CheckBox", edCheckBox, [](RIraRevadiVizo &G) { return G.EditCheck()->text(); }, "cell"},
+        {"CheckBox", edCheckBox, [](RIraRevadiVizo &Gr) { return Gr.EditCheck()->text(); }, "cell"},
     };
     for (const TCase &C : Cases) {
         SCOPED_TRACE(C.Name);

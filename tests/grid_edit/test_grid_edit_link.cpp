@@ -124,8 +124,9 @@ TEST_F(TLinkFixture, KeysThatEndTheEdit)
         Flush();
         EXPECT_EQ(G->EditMode(), C.Open);
         EXPECT_EQ(Link.Edit->isVisible(), C.Open);
-        if (!C.Open)
+        if (!C.Open) {
             EXPECT_FALSE(Link.SubClassed());
+        }
         EXPECT_EQ(G->Cells(2, 2), QString::fromLatin1(C.Cell));
         EXPECT_EQ(G->Row(), C.Row);
         EXPECT_EQ(G->Col(), 2);

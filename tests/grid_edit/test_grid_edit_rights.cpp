@@ -128,21 +128,21 @@ TEST_F(TGridEditFixture, SelectCellRights)
     };
     const TSelectCase Cases[] = {
         // a read-only cell switches editing off, a writable one back on
-        {"ReadOnlyCell", [](RIraRevadiVizo &G) { G.GetCellProperties(2, 2)->Set_ReadOnly(true); }, 2, 2, true, false},
+        {"ReadOnlyCell", [](RIraRevadiVizo &Gr) { Gr.GetCellProperties(2, 2)->Set_ReadOnly(true); }, 2, 2, true, false},
         {"WritableCell", [](RIraRevadiVizo &) {}, 3, 2, true, true},
         // a merged member is refused; its base cell becomes current
         {"MergedMember",
-         [](RIraRevadiVizo &G) {
-             G.MergeCells(1, 3, 2, 1);
-             G.Set_Options(G.Options() - goRangeSelect);
+         [](RIraRevadiVizo &Gr) {
+             Gr.MergeCells(1, 3, 2, 1);
+             Gr.Set_Options(Gr.Options() - goRangeSelect);
          },
          2, 3, false, true},
         // footer rows act as fixed cells
-        {"FooterRow", [](RIraRevadiVizo &G) { G.Set_FixedFooters(1); }, 2, 5, false, true},
+        {"FooterRow", [](RIraRevadiVizo &Gr) { Gr.Set_FixedFooters(1); }, 2, 5, false, true},
         // a negative position is refused without anything else
         {"Negative", [](RIraRevadiVizo &) {}, -1, 2, false, true},
         // a disabled row with SkipDisabledRows
-        {"DisabledRow", [](RIraRevadiVizo &G) { G.SetRowEnabled(4, false); }, 2, 4, false, true},
+        {"DisabledRow", [](RIraRevadiVizo &Gr) { Gr.SetRowEnabled(4, false); }, 2, 4, false, true},
     };
     for (const TSelectCase &C : Cases) {
         SCOPED_TRACE(C.Name);

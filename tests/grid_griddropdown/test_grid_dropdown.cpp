@@ -80,8 +80,9 @@ TEST_F(TGridEditFixture, GridDropDownComesFromTheRegisteredMaker)
                 EXPECT_EQ(QApplication::focusWidget(), G.get());
             }
             Key(Qt::Key_Escape);
-            if (D)
+            if (D) {
                 EXPECT_FALSE(G->EditMode());
+            }
             EXPECT_EQ(G->Cells(2, 2), QStringLiteral("pear"));
         }
         EXPECT_EQ(Made, C.Made);

@@ -22,7 +22,7 @@ std::unique_ptr<RIraRevadiVizo> Make_Grid(int Cols = 4, int Rows = 4)
 // A cell that draws itself: records where, and says when it is freed.
 class TProbe : public TCellDrawInterface {
 public:
-    TProbe(QSize S, bool First, bool *Freed = nullptr) : Size(S), First(First), Freed(Freed) {}
+    TProbe(QSize S, bool AFirst, bool *AFreed = nullptr) : Size(S), First(AFirst), Freed(AFreed) {}
     ~TProbe() override
     {
         if (Freed)

@@ -75,32 +75,32 @@ TEST(StringGridGraphics, KindSpecificSetters)
     struct TCase { const char *Name; std::function<bool(RIraRevadiVizo &)> Check; };
     const TCase Cases[] = {
         // angles are brought into 0..360, 360 itself stays
-        {"RotatedNegative", [](RIraRevadiVizo &G) { int A = 0; G.SetRotated(1, 1, -30); return G.IsRotated(1, 1, A) && A == 330; }},
-        {"Rotated720", [](RIraRevadiVizo &G) { int A = 0; G.SetRotated(1, 1, 720); return G.IsRotated(1, 1, A) && A == 360; }},
+        {"RotatedNegative", [](RIraRevadiVizo &Gr) { int A = 0; Gr.SetRotated(1, 1, -30); return Gr.IsRotated(1, 1, A) && A == 330; }},
+        {"Rotated720", [](RIraRevadiVizo &Gr) { int A = 0; Gr.SetRotated(1, 1, 720); return Gr.IsRotated(1, 1, A) && A == 360; }},
         // a comment is set on an empty cell, never over a button
-        {"CommentOnEmpty", [](RIraRevadiVizo &G) { G.SetComment(2, 2, "c"); return G.GetComment(2, 2) == "c"; }},
-        {"CommentNotOnButton", [](RIraRevadiVizo &G) { G.AddButton(2, 3, 20, 16, "B", haLeft, vaTop); G.SetComment(2, 3, "c"); return G.HasButton(2, 3) && G.GetComment(2, 3).isEmpty(); }},
+        {"CommentOnEmpty", [](RIraRevadiVizo &Gr) { Gr.SetComment(2, 2, "c"); return Gr.GetComment(2, 2) == "c"; }},
+        {"CommentNotOnButton", [](RIraRevadiVizo &Gr) { Gr.AddButton(2, 3, 20, 16, "B", haLeft, vaTop); Gr.SetComment(2, 3, "c"); return Gr.HasButton(2, 3) && Gr.GetComment(2, 3).isEmpty(); }},
         // button text and push act only on buttons and answer false elsewhere
-        {"ButtonTextOnButton", [](RIraRevadiVizo &G) { G.AddButton(1, 4, 20, 16, "B", haLeft, vaTop); return G.SetButtonText(1, 4, "Go") && G.GetButtonText(1, 4) == "Go"; }},
-        {"ButtonTextElsewhere", [](RIraRevadiVizo &G) { G.AddComment(1, 5, "x"); return !G.SetButtonText(1, 5, "Go") && G.GetComment(1, 5) == "x"; }},
-        {"PushElsewhere", [](RIraRevadiVizo &G) { G.AddCheckBox(2, 5, true, false); return !G.PushButton(2, 5, true) && G.IsChecked(2, 5); }},
-        {"PushButton", [](RIraRevadiVizo &G) { G.AddButton(3, 5, 20, 16, "B", haLeft, vaTop); return G.PushButton(3, 5, true) && G.GetCellGraphic(3, 5)->CellBoolean; }},
+        {"ButtonTextOnButton", [](RIraRevadiVizo &Gr) { Gr.AddButton(1, 4, 20, 16, "B", haLeft, vaTop); return Gr.SetButtonText(1, 4, "Go") && Gr.GetButtonText(1, 4) == "Go"; }},
+        {"ButtonTextElsewhere", [](RIraRevadiVizo &Gr) { Gr.AddComment(1, 5, "x"); return !Gr.SetButtonText(1, 5, "Go") && Gr.GetComment(1, 5) == "x"; }},
+        {"PushElsewhere", [](RIraRevadiVizo &Gr) { Gr.AddCheckBox(2, 5, true, false); return !Gr.PushButton(2, 5, true) && Gr.IsChecked(2, 5); }},
+        {"PushButton", [](RIraRevadiVizo &Gr) { Gr.AddButton(3, 5, 20, 16, "B", haLeft, vaTop); return Gr.PushButton(3, 5, true) && Gr.GetCellGraphic(3, 5)->CellBoolean; }},
         // the radio index only goes into a radio group
-        {"RadioIdxOnRadio", [](RIraRevadiVizo &G) { G.AddRadio(1, 6, 0, 0, {"a", "b"}); int I = -5; return G.SetRadioIdx(1, 6, 1) && G.GetRadioIdx(1, 6, I) && I == 1; }},
-        {"RadioIdxElsewhere", [](RIraRevadiVizo &G) { G.AddButton(2, 6, 20, 16, "B", haLeft, vaTop); return !G.SetRadioIdx(2, 6, 3) && G.GetCellGraphic(2, 6)->CellIndex == (16 << 16 | 20); }},
+        {"RadioIdxOnRadio", [](RIraRevadiVizo &Gr) { Gr.AddRadio(1, 6, 0, 0, {"a", "b"}); int I = -5; return Gr.SetRadioIdx(1, 6, 1) && Gr.GetRadioIdx(1, 6, I) && I == 1; }},
+        {"RadioIdxElsewhere", [](RIraRevadiVizo &Gr) { Gr.AddButton(2, 6, 20, 16, "B", haLeft, vaTop); return !Gr.SetRadioIdx(2, 6, 3) && Gr.GetCellGraphic(2, 6)->CellIndex == (16 << 16 | 20); }},
         // markers: a plain marker goes entirely, a comment keeps its text
-        {"MarkerRemoved", [](RIraRevadiVizo &G) { G.AddMarker(3, 1, 2, 3); int P, L; G.GetMarker(3, 1, P, L); G.RemoveMarker(3, 1); return P == 2 && L == 3 && G.GetCellType(3, 1) == ctEmpty && !G.GetCellGraphic(3, 1); }},
-        {"MarkerOnComment", [](RIraRevadiVizo &G) { G.AddComment(3, 2, "k"); G.AddMarker(3, 2, 1, 1); G.RemoveMarker(3, 2); int P, L; G.GetMarker(3, 2, P, L); return P == 0 && L == 0 && G.GetComment(3, 2) == "k"; }},
+        {"MarkerRemoved", [](RIraRevadiVizo &Gr) { Gr.AddMarker(3, 1, 2, 3); int P, L; Gr.GetMarker(3, 1, P, L); Gr.RemoveMarker(3, 1); return P == 2 && L == 3 && Gr.GetCellType(3, 1) == ctEmpty && !Gr.GetCellGraphic(3, 1); }},
+        {"MarkerOnComment", [](RIraRevadiVizo &Gr) { Gr.AddComment(3, 2, "k"); Gr.AddMarker(3, 2, 1, 1); Gr.RemoveMarker(3, 2); int P, L; Gr.GetMarker(3, 2, P, L); return P == 0 && L == 0 && Gr.GetComment(3, 2) == "k"; }},
         // a balloon on a progress bar adds nothing; on a check box the box stays
-        {"BalloonOnProgress", [](RIraRevadiVizo &G) { G.AddProgress(1, 7, clBlue, clWhite); G.AddBalloon(1, 7, "t", "x", biInfo); QString T, X; TBalloonIcon I; return !G.IsBalloon(1, 7, T, X, I) && G.HasProgress(1, 7); }},
-        {"BalloonOnCheckBox", [](RIraRevadiVizo &G) { G.AddCheckBox(2, 7, true, false); G.AddBalloon(2, 7, "t", "x", biWarning); QString T, X; TBalloonIcon I; return G.IsBalloon(2, 7, T, X, I) && T == "t" && X == "x" && I == biWarning && !G.HasBalloon(2, 7) && G.IsChecked(2, 7); }},
+        {"BalloonOnProgress", [](RIraRevadiVizo &Gr) { Gr.AddProgress(1, 7, clBlue, clWhite); Gr.AddBalloon(1, 7, "t", "x", biInfo); QString T, X; TBalloonIcon I; return !Gr.IsBalloon(1, 7, T, X, I) && Gr.HasProgress(1, 7); }},
+        {"BalloonOnCheckBox", [](RIraRevadiVizo &Gr) { Gr.AddCheckBox(2, 7, true, false); Gr.AddBalloon(2, 7, "t", "x", biWarning); QString T, X; TBalloonIcon I; return Gr.IsBalloon(2, 7, T, X, I) && T == "t" && X == "x" && I == biWarning && !Gr.HasBalloon(2, 7) && Gr.IsChecked(2, 7); }},
         // expand buttons
-        {"ExpandHeightWithout", [](RIraRevadiVizo &G) { return G.GetExpandHeight(3, 6, true) == G.DefaultRowHeight(); }},
-        {"ExpandToggle", [](RIraRevadiVizo &G) { G.AddExpand(3, 7, 60); const bool A = G.ToggleExpand(3, 7); return A && G.GetExpandHeight(3, 7, true) == 60 && G.GetExpandHeight(3, 7, false) == G.RowHeights(7); }},
+        {"ExpandHeightWithout", [](RIraRevadiVizo &Gr) { return Gr.GetExpandHeight(3, 6, true) == Gr.DefaultRowHeight(); }},
+        {"ExpandToggle", [](RIraRevadiVizo &Gr) { Gr.AddExpand(3, 7, 60); const bool A = Gr.ToggleExpand(3, 7); return A && Gr.GetExpandHeight(3, 7, true) == 60 && Gr.GetExpandHeight(3, 7, false) == Gr.RowHeights(7); }},
         // shape colours only for shapes
-        {"ShapeColour", [](RIraRevadiVizo &G) { G.AddShape(0, 7, csCircle, clRed, clBlack, haLeft, vaTop); G.SetShapeColor(0, 7, clBlue); return G.GetShapeColor(0, 7) == clBlue && G.GetShapeColor(1, 1) == clNone; }},
+        {"ShapeColour", [](RIraRevadiVizo &Gr) { Gr.AddShape(0, 7, csCircle, clRed, clBlack, haLeft, vaTop); Gr.SetShapeColor(0, 7, clBlue); return Gr.GetShapeColor(0, 7) == clBlue && Gr.GetShapeColor(1, 1) == clNone; }},
         // controls a click acts on: not a bit button
-        {"CellControls", [](RIraRevadiVizo &G) { G.AddBitButton(0, 6, 20, 16, "", nullptr, haLeft, vaTop); return !G.HasCellControl(0, 6) && G.HasCellControl(1, 6) && G.HasCellControl(3, 5); }},
+        {"CellControls", [](RIraRevadiVizo &Gr) { Gr.AddBitButton(0, 6, 20, 16, "", nullptr, haLeft, vaTop); return !Gr.HasCellControl(0, 6) && Gr.HasCellControl(1, 6) && Gr.HasCellControl(3, 5); }},
     };
     for (const TCase &K : Cases) {
         SCOPED_TRACE(K.Name);

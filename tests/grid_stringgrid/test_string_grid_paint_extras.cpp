@@ -151,12 +151,12 @@ TEST(StringGridPaintExtras, FilterGlyph)
     struct TCase { const char *Name; std::function<void(RIraRevadiVizo &)> Setup; QColor Want; };
     const TCase Cases[] = {
         {"OwnFunnel", [](RIraRevadiVizo &) {}, QColor()},
-        {"Glyph", [](RIraRevadiVizo &G) { G.FilterDropDown().Glyph = Square(16, Qt::green); }, QColor(Qt::green)},
+        {"Glyph", [](RIraRevadiVizo &Gr) { Gr.FilterDropDown().Glyph = Square(16, Qt::green); }, QColor(Qt::green)},
         {"ActiveGlyph",
-         [](RIraRevadiVizo &G) {
-             G.FilterDropDown().Glyph = Square(16, Qt::green);
-             G.FilterDropDown().GlyphActive = Square(16, Qt::red);
-             G.Filter().GetColFilter(2).Condition = QStringLiteral("a");
+         [](RIraRevadiVizo &Gr) {
+             Gr.FilterDropDown().Glyph = Square(16, Qt::green);
+             Gr.FilterDropDown().GlyphActive = Square(16, Qt::red);
+             Gr.Filter().GetColFilter(2).Condition = QStringLiteral("a");
          },
          QColor(Qt::red)},
     };
@@ -174,8 +174,9 @@ TEST(StringGridPaintExtras, FilterGlyph)
         ASSERT_EQ(Draws.size(), 1u);
         EXPECT_EQ(Draws[0].Rect.Right, Cell.Right);
         EXPECT_EQ(Draws[0].Rect.Width(), 16);
-        if (K.Want.isValid())
+        if (K.Want.isValid()) {
             EXPECT_EQ(C.Image().pixelColor(Draws[0].Rect.Left + 8, Draws[0].Rect.Top + 8), K.Want);
+        }
         const TCanvasOp *T = Text_Op(C, QStringLiteral("head2"));
         ASSERT_NE(T, nullptr);
         EXPECT_LE(T->Rect.Right, Draws[0].Rect.Left);

@@ -537,10 +537,12 @@ TEST(MarkupRender, RenderedSamplesForLooking)
         const QString Path = QDir(Test_Output_Dir()).filePath(QStringLiteral("markup_%1.png").arg(++N));
         EXPECT_TRUE(Img.save(Path));
         // the first sample's yellow background and the third's list image show
-        if (N == 1)
+        if (N == 1) {
             EXPECT_GT(Count_Colour(Img, Img.rect(), QColor(255, 255, 0)), 50);
-        if (N == 3)
+        }
+        if (N == 3) {
             EXPECT_GE(Count_Colour(Img, Img.rect(), QColor(0, 128, 255)), 14 * 14);
+        }
     }
 }
 

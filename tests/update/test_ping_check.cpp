@@ -156,10 +156,10 @@ TEST(IcmpEcho, AddressesAreNumericOnly)
 TEST(IcmpEcho, OnlyOurEchoReplyCounts)
 {
     const std::uint16_t Id = 0x1234, Seq = 7;
-    auto Icmp = [](int Type, int Code, int I, int S, int Data_Len) {
+    auto Icmp = [](int Type, int Code, int I, int Sq, int Data_Len) {
         std::vector<unsigned char> B = {static_cast<unsigned char>(Type), static_cast<unsigned char>(Code), 0, 0,
                                         static_cast<unsigned char>(I >> 8), static_cast<unsigned char>(I),
-                                        static_cast<unsigned char>(S >> 8), static_cast<unsigned char>(S)};
+                                        static_cast<unsigned char>(Sq >> 8), static_cast<unsigned char>(Sq)};
         B.resize(B.size() + static_cast<size_t>(Data_Len), 'x');
         return B;
     };
