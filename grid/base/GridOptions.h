@@ -12,11 +12,6 @@ class TBaseGrid;
 // Enumerations of the grid family (value order is ordinal order).
 enum TCellBorder { cbTop, cbLeft, cbRight, cbBottom };
 using TCellBorders = TSet<TCellBorder>;
-enum TSortStyle {
-    ssAutomatic, ssAlphabetic, ssNumeric, ssDate, ssAlphaNoCase, ssAlphaCase, ssShortDateEU, ssShortDateUS, ssCustom,
-    ssFinancial, ssAnsiAlphaCase, ssAnsiAlphaNoCase, ssRaw, ssHTML, ssImages, ssCheckBox, ssDateTime, ssTime,
-    ssAlphaNumeric, ssAlphaNumericNoCase,
-};
 enum TArrowDirection { arrUp, arrDown, arrLeft, arrRight };
 enum TSearchDirection { sdTopBottom, sdLeftRight };
 enum THomeEndAction { heFirstLastColumn, heFirstLastRow, heFirstLastCell };

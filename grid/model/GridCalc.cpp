@@ -1,4 +1,5 @@
 #include "grid/model/GridCalc.h"
+#include "grid/model/DarAzidError.h"
 #include "grid/model/TextRoutines.h"
 #include <QSet>
 #include <cmath>
@@ -60,4 +61,68 @@ std::optional<double> Column_Calc(int Method, const QStringList &Texts)
     case gcStdDev: return Column_Stats(Texts).StdDev;
     default: return std::nullopt;
     }
+}
+
+// ---- range calculations ----------------------------------------------------------------------
+
+namespace {
+bool Counted(const TRangeCells &Cells, int I) { return !Cells.Counted || Cells.Counted(I); }
+
+std::optional<double> Try_Number(const TRangeCells &Cells, int I)
+{
+    try {
+        return Cells.Number(I);
+    } catch (const EDarAzidError &) {
+        return std::nullopt;
+    }
+}
+
+template <typename Better> double Range_Extreme(int From, int To, const TRangeCells &Cells, Better Take)
+{
+    double V = Cells.Number(From);
+    for (int I = From + 1; I <= To; ++I)
+        if (Counted(Cells, I))
+            if (const auto X = Try_Number(Cells, I); X && Take(*X, V))
+                V = *X;
+    return V;
+}
+} // namespace
+
+double Range_Sum(int From, int To, const TRangeCells &Cells)
+{
+    double S = 0;
+    for (int I = From; I <= To; ++I)
+        if (Counted(Cells, I))
+            S += Try_Number(Cells, I).value_or(0);
+    return S;
+}
+
+double Range_Avg(int From, int To, const TRangeCells &Cells)
+{
+    if (To < From)
+        return 0;
+    return Range_Sum(From, To, Cells) / (To - From + 1);
+}
+
+double Range_Min(int From, int To, const TRangeCells &Cells)
+{
+    return Range_Extreme(From, To, Cells, [](double X, double V) { return X < V; });
+}
+
+double Range_Max(int From, int To, const TRangeCells &Cells)
+{
+    return Range_Extreme(From, To, Cells, [](double X, double V) { return X > V; });
+}
+
+double Range_StdDev(int From, int To, const TRangeCells &Cells)
+{
+    if (To < From)
+        return 0;
+    const double A = Range_Avg(From, To, Cells);
+    double Sq = 0;
+    for (int I = From; I <= To; ++I) {
+        const double D = Cells.Number(I) - A;
+        Sq += D * D;
+    }
+    return std::sqrt(Sq / (To - From + 1));
 }

@@ -50,6 +50,17 @@ void TGridFlagList::Remove(int Index, int Count)
     FFlags.erase(FFlags.begin() + Index, FFlags.begin() + End);
 }
 
+void TGridFlagList::Permute(int From, const std::vector<int> &Order)
+{
+    if (From < 0 || From >= Length() || Order.empty())
+        return;
+    const int N = static_cast<int>(Order.size());
+    Extend(From + N);
+    std::vector<std::uint8_t> Old(FFlags.begin() + From, FFlags.begin() + From + N);
+    for (int I = 0; I < N; ++I)
+        FFlags[static_cast<size_t>(From + I)] = Old[static_cast<size_t>(Order[static_cast<size_t>(I)] - From)];
+}
+
 void TGridRowFlags::Add_Selected(int Row)
 {
     if (std::find(SelectedRows.begin(), SelectedRows.end(), Row) == SelectedRows.end())

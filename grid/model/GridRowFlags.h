@@ -21,6 +21,8 @@ public:
     // Keeps the entries beside rows that are inserted or removed.
     void Insert(int Index, int Count);
     void Remove(int Index, int Count);
+    // Rows were reordered: entry From + I takes the entry of old row Order[I].
+    void Permute(int From, const std::vector<int> &Order);
 
 private:
     std::vector<std::uint8_t> FFlags;

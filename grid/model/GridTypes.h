@@ -5,6 +5,12 @@
 
 // Types that travel through every layer of the grid family.
 
+// How a column's texts compare when rows are sorted (value order is stored).
+enum TSortStyle {
+    ssAutomatic, ssAlphabetic, ssNumeric, ssDate, ssAlphaNoCase, ssAlphaCase, ssShortDateEU, ssShortDateUS, ssCustom,
+    ssFinancial, ssAnsiAlphaCase, ssAnsiAlphaNoCase, ssRaw, ssHTML, ssImages, ssCheckBox, ssDateTime, ssTime,
+    ssAlphaNumeric, ssAlphaNumericNoCase,
+};
 enum TVAlignment { vtaTop, vtaCenter, vtaBottom };
 enum TCellGradientDirection { GradientVertical, GradientHorizontal };
 enum TColumnCalcType { acNONE, acSUM, acAVG, acCOUNT, acMIN, acMAX, acSPREAD, acCUSTOM, acDISTINCT, acSTDDEV };
