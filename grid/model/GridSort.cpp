@@ -3,10 +3,12 @@
 #include "platform/DateTime.h"
 #include "platform/Locale.h"
 #include <QCollator>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 #include <numeric>
 #include <optional>
+#include <stdexcept>
 
 namespace {
 
@@ -292,4 +294,42 @@ std::vector<int> Unsort_Row_Order(const std::vector<int> &Reference)
         return Reference[static_cast<size_t>(A)] < Reference[static_cast<size_t>(B)];
     });
     return Order;
+}
+
+TSortSpec Parse_Sort_Spec(const QString &Value)
+{
+    if (Value.size() < 2)
+        throw std::runtime_error("Invalid sort settings specifier");
+    TSortSpec S;
+    if (Value.contains(QLatin1String("i;"))) {
+        S.Indexed = true;
+        for (const QString &K : Value.mid(2).split(u';', Qt::SkipEmptyParts)) {
+            bool Ok = false;
+            const int C = K.mid(1).toInt(&Ok);
+            if (!Ok || C < 0 || (K[0] != u'u' && K[0] != u'd'))
+                throw std::runtime_error("Invalid sort settings specifier");
+            S.Keys.push_back({C, K[0] == u'd'});
+        }
+        return S;
+    }
+    S.Descending = !Value.contains(u'u');
+    bool Ok = false;
+    const int C = Value.mid(1).toInt(&Ok);
+    if (Ok) {
+        S.Has_Column = true;
+        S.Column = C;
+    }
+    return S;
+}
+
+QString Sort_Spec_To_String(const TSortSpec &S)
+{
+    if (S.Indexed) {
+        QStringList Keys;
+        for (const auto &[C, Desc] : S.Keys)
+            Keys << (Desc ? QStringLiteral("d") : QStringLiteral("u")) + QString::number(C);
+        return QStringLiteral("i;") + Keys.join(u';');
+    }
+    // No column is written ascending, whatever the direction.
+    return (S.Descending && S.Column != -1 ? QStringLiteral("d") : QStringLiteral("u")) + QString::number(S.Column);
 }

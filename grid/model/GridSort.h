@@ -2,6 +2,7 @@
 #include "grid/model/GridTypes.h"
 #include <QString>
 #include <functional>
+#include <utility>
 #include <vector>
 
 // Sorting rows by their cell texts, apart from any window: how two texts of a
@@ -75,3 +76,17 @@ std::vector<int> Sort_Row_Order(const TSortRequest &Request);
 // The order that puts rows back where the reference says they came from:
 // Reference[I] is the original position of the row now at I.
 std::vector<int> Unsort_Row_Order(const std::vector<int> &Reference);
+
+// The sort settings' string form: "u3" ascending on column 3, "d3"
+// descending (any text without a "u" descends), "i;u1;d2" sort keys.
+struct TSortSpec {
+    bool Indexed = false;
+    bool Descending = false;
+    bool Has_Column = false;   // false: the column did not read (only the direction changes)
+    int Column = -1;
+    std::vector<std::pair<int, bool>> Keys;   // column, descending
+};
+// Raises std::runtime_error "Invalid sort settings
+// specifier" for a text shorter than 2 characters or a key that does not read.
+TSortSpec Parse_Sort_Spec(const QString &Value);
+QString Sort_Spec_To_String(const TSortSpec &Spec);

@@ -173,3 +173,30 @@ TEST(GridCalc, RangeCalculations)
     EXPECT_DOUBLE_EQ(Range_Sum(0, 2, Cells), 2);
     EXPECT_DOUBLE_EQ(Range_Max(0, 2, Cells), 2);
 }
+
+// The sort settings' string form; a text without "u" descends; a column
+// that does not read changes only the direction.
+TEST(GridSort, SortSpecStrings)
+{
+    struct TCase { const char *Name; const char *Text; bool Indexed, Descending, HasColumn; int Column; size_t Keys; const char *Back; };
+    const TCase Cases[] = {
+        {"Ascending", "u3", false, false, true, 3, 0, "u3"},
+        {"Descending", "d3", false, true, true, 3, 0, "d3"},
+        {"OtherLetter", "x5", false, true, true, 5, 0, "d5"},
+        {"NoColumn", "ua", false, false, false, -1, 0, "u-1"},
+        {"Indexed", "i;u1;d2", true, false, false, -1, 2, "i;u1;d2"},
+        {"IndexedEmpty", "i;", true, false, false, -1, 0, "i;"},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        const TSortSpec S = Parse_Sort_Spec(QString::fromUtf8(C.Text));
+        EXPECT_EQ(S.Indexed, C.Indexed);
+        EXPECT_EQ(S.Descending, C.Descending);
+        EXPECT_EQ(S.Has_Column, C.HasColumn);
+        EXPECT_EQ(S.Column, C.Column);
+        EXPECT_EQ(S.Keys.size(), C.Keys);
+        EXPECT_EQ(Sort_Spec_To_String(S), QString::fromUtf8(C.Back));
+    }
+    for (const char *Bad : {"u", "", "i;q1", "i;u"})
+        EXPECT_THROW(Parse_Sort_Spec(QString::fromUtf8(Bad)), std::runtime_error) << Bad;
+}

@@ -1,0 +1,2 @@
+# The grid's sort settings string.
+bc_add_fuzz(sortspec LIBS bc_grid_model)
