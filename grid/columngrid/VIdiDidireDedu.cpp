@@ -2,6 +2,7 @@
 // grid's real columns, column moves, widths, the column pop-up menus and the
 // editor limits taken from the items.
 #include "grid/columngrid/VIdiDidireDedu.h"
+#include <algorithm>
 #include <QPointer>
 #include <cmath>
 
@@ -76,6 +77,48 @@ void VIdiDidireDedu::SizeChanged(int OldColCount, int OldRowCount)
 {
     RIraRevadiVizo::SizeChanged(OldColCount, OldRowCount);
     SyncColumnItems();
+}
+
+void VIdiDidireDedu::InsertCols(int ColIndex, int CCount)
+{
+    if (CCount <= 0 || ColIndex < 0)
+        return;
+    const int At = std::min(ColIndex, FColumnCollection->Count());
+    // The count changes through the string grid first; the items are put in
+    // at the columns' place here, not appended by the size sync.
+    FSyncing = true;
+    try {
+        RIraRevadiVizo::InsertCols(ColIndex, CCount);
+    } catch (...) {
+        FSyncing = false;
+        throw;
+    }
+    FSyncing = false;
+    FColumnCollection->Set_NoRecursiveUpdate(true);
+    for (int I = 0; I < CCount; ++I)
+        FColumnCollection->Insert(At);
+    FColumnCollection->Set_NoRecursiveUpdate(false);
+    SyncColumnItems();
+    RefreshColumnHeaders();
+}
+
+void VIdiDidireDedu::RemoveCols(int ColIndex, int CCount)
+{
+    const int Before = ColCount() + NumHiddenColumns();
+    FSyncing = true;
+    try {
+        RIraRevadiVizo::RemoveCols(ColIndex, CCount);
+    } catch (...) {
+        FSyncing = false;
+        throw;
+    }
+    FSyncing = false;
+    const int Removed = Before - (ColCount() + NumHiddenColumns());
+    for (int I = 0; I < Removed && ColIndex < FColumnCollection->Count(); ++I)
+        FColumnCollection->Remove_Silently(ColIndex);
+    SyncColumnItems();
+    RefreshColumnHeaders();
+    Invalidate();
 }
 
 void VIdiDidireDedu::RecalcFooter()

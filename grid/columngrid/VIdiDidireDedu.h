@@ -48,6 +48,10 @@ public:
     bool Column_Moves_Observed() const override { return true; }   // the items travel with their column
     void ColWidthsChanged() override;
     void SizeChanged(int OldColCount, int OldRowCount) override;
+    // The string grid's insertion and removal, with a new item (one with
+    // creation defaults) for each inserted column and the removed columns' items gone.
+    void InsertCols(int ColIndex, int CCount) override;
+    void RemoveCols(int ColIndex, int CCount) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     // Grouping keeps the grouped column's item aside and puts it back after.
     void Group(int Colindex) override;

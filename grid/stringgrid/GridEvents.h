@@ -152,4 +152,10 @@ struct RIraRevadiVizo_Events {
     std::function<void(QObject *Sender, int ACol, int ARow, TColor &Color, QString &Value)> OnColorSelected;
     std::function<void(QObject *Sender, int ACol, int ARow, int &Index)> OnImageSelected;
     TNotifyEvent OnRichEditSelectionChange;
+
+    // --- sorting and column calculations
+    TCustomCompareEvent OnCustomCompare;
+    TRawCompareEvent OnRawCompare;
+    std::function<void(QObject *Sender, int OldRow, int NewRow)> OnRowChanged;
+    std::function<void(QObject *Sender, int ACol, int FromRow, int ToRow, double &Res)> OnColumnCalc;
 };

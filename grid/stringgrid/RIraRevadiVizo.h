@@ -1,6 +1,7 @@
 #pragma once
 #include "grid/stringgrid/GridCallerNames.h"
 #include "grid/stringgrid/GridEditState.h"
+#include "grid/stringgrid/GridDataOps.h"
 #include "grid/stringgrid/GridEvents.h"
 #include "grid/stringgrid/GridMouseState.h"
 #include "grid/stringgrid/RIraRevadiVizo_p.h"
@@ -25,9 +26,13 @@ class RIraRevadiVizo : public TBaseGrid,
                        public RIraRevadiVizo_EditState,
                        public RIraRevadiVizo_MouseState,
                        public RIraRevadiVizo_CallerNames<RIraRevadiVizo>,
+                       public TGridDataOps,
                        protected RIraRevadiVizo_State {
     Q_OBJECT
+    friend class TGridDataOps;   // sorting, row and column operations, calculations (GridDataOps.h)
 public:
+    TDragDropSettings &DragDropSettings() { return FDragDropSettings; }
+    TBalloonSettings &Balloon() { return FBalloon; }
     explicit RIraRevadiVizo(QWidget *Parent = nullptr);
     ~RIraRevadiVizo() override;
     // The toolkit grid has an edit-mask event of its own; the grid's, with

@@ -248,8 +248,9 @@ void RIraRevadiVizo::ResetFixedCellHighlight()
 
 void RIraRevadiVizo::InsertRowHook(int ARow)
 {
-    // The rows from D on move down with their cells, heights and flags.
-    Insert_Grid_Rows(std::clamp(DisplRowIndex(ARow), 0, RowCount()), 1);
+    // The rows from D on move down with their cells, heights and flags;
+    // through InsertRows, so a grid that keeps more per row follows.
+    InsertRows(std::clamp(DisplRowIndex(ARow), 0, RowCount()), 1);
 }
 
 void RIraRevadiVizo::DeleteRowHook(int ARow)
@@ -260,9 +261,8 @@ void RIraRevadiVizo::DeleteRowHook(int ARow)
     const int DataRows = RowCount() - FixedRows() - FFixedFooters;
     if (DataRows != 1 || FFixedRowAlways) {
         // The row goes with its cell properties; the rows below move up with
-        // their cells, heights and flags.
-        FreeCellProps(0, D, TotalColCount() - 1, D);
-        Remove_Grid_Rows(D, 1);
+        // their cells, heights and flags (through RemoveRows, as above).
+        RemoveRows(D, 1);
     } else {
         FreeCellProps(0, D, TotalColCount() - 1, D);
         ResetRowCells(D);

@@ -27,6 +27,7 @@
 #include "dropdowns/DropDownAppearance.h"
 #include "grid/model/GridRowFlags.h"
 #include "grid/model/GridSaveOptions.h"
+#include "grid/model/GridSettingsObjects.h"
 #include "grid/stringgrid/GridScrollSettings.h"
 #include "grid/base/CellControls.h"
 #include "grid/stringgrid/GridSettings.h"
@@ -330,6 +331,8 @@ struct RIraRevadiVizo_State {
     // --- column order, unsorted cells and layout persistence
     std::vector<int> FColumnOrder;
     std::vector<int> FSortRowXRef;
+    TDragDropSettings FDragDropSettings;
+    TBalloonSettings FBalloon;
 
     // --- search footer
     TSearchFooter FSearchFooter;

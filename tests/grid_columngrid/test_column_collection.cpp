@@ -626,3 +626,26 @@ TEST(ColumnGroup, ItemAsideAndBack)
     EXPECT_EQ(G->Columns().Items(3)->Editor(), edDataCheckBox);
     EXPECT_EQ(G->Cells(2, 0), QStringLiteral("c2"));
 }
+
+// Inserting and removing columns puts new items at the columns' place and
+// takes the removed columns' items away; the others stay with their columns.
+TEST(ColumnItems, InsertAndRemoveColumns)
+{
+    auto G = Make_Grid(4, 3);
+    for (int C = 0; C < 4; ++C)
+        G->Columns().Items(C)->Set_Header(QStringLiteral("h%1").arg(C));
+    G->Set_Cells(2, 1, QStringLiteral("two"));
+    G->InsertCols(1, 2);
+    ASSERT_EQ(G->Columns().Count(), 6);
+    EXPECT_EQ(G->Columns().Items(0)->Header(), QStringLiteral("h0"));
+    EXPECT_EQ(G->Columns().Items(1)->Header(), QString());
+    EXPECT_EQ(G->Columns().Items(4)->Header(), QStringLiteral("h2"));
+    EXPECT_EQ(G->Cells(4, 1), QStringLiteral("two"));
+    Expect_Sound(*G);
+    G->RemoveCols(0, 3);
+    ASSERT_EQ(G->Columns().Count(), 3);
+    EXPECT_EQ(G->Columns().Items(0)->Header(), QStringLiteral("h1"));
+    EXPECT_EQ(G->Cells(1, 1), QStringLiteral("two"));
+    Expect_Sound(*G);
+    EXPECT_EQ(G->Model().Check_Consistency(), QString());
+}
