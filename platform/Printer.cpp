@@ -34,7 +34,7 @@ QSize TFakePrinter::Paper_Size() const
     // Qt's inch sizes are rounded to hundredths).
     const QSizeF Inches = FPaper.size(QPageSize::Millimeter) / 25.4;
     QSize S(qRound(Inches.width() * Dpi_X), qRound(Inches.height() * Dpi_Y));
-    if (FOrientation == TPrinterOrientation::poLandscape)
+    if (FOrientation == TPageOrientation::poLandscape)
         S = QSize(qRound(Inches.height() * Dpi_X), qRound(Inches.width() * Dpi_Y));
     return S;
 }

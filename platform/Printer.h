@@ -15,7 +15,7 @@ class QWidget;
 // said otherwise; the painter's origin is the top-left corner of the
 // printable area, as on a classic printer device context.
 
-enum class TPrinterOrientation { poPortrait, poLandscape };
+enum class TPageOrientation { poPortrait, poLandscape };
 
 class IPrinter;
 // Draws a whole document on Printer: Begin_Doc, pages, End_Doc. Used by the
@@ -37,8 +37,8 @@ public:
     virtual void Set_Output_File(const QString &Path) = 0;
 
     // Page set-up; changes apply to the next document.
-    virtual TPrinterOrientation Orientation() const = 0;
-    virtual void Set_Orientation(TPrinterOrientation Value) = 0;
+    virtual TPageOrientation Orientation() const = 0;
+    virtual void Set_Orientation(TPageOrientation Value) = 0;
     virtual QPageSize Paper() const = 0;
     virtual void Set_Paper(const QPageSize &Value) = 0;
     // The unprintable border of the paper, in dots (left, top, right, bottom).
@@ -121,8 +121,8 @@ public:
     void Set_Output_File(const QString &Path) override { Output_File = Path; }
     QString Output_File;
 
-    TPrinterOrientation Orientation() const override { return FOrientation; }
-    void Set_Orientation(TPrinterOrientation Value) override { FOrientation = Value; }
+    TPageOrientation Orientation() const override { return FOrientation; }
+    void Set_Orientation(TPageOrientation Value) override { FOrientation = Value; }
     QPageSize Paper() const override { return FPaper; }
     void Set_Paper(const QPageSize &Value) override { FPaper = Value; }
     QMargins Margins() const override { return FMargins; }
@@ -150,7 +150,7 @@ public:
 
 private:
     QString FName;
-    TPrinterOrientation FOrientation = TPrinterOrientation::poPortrait;
+    TPageOrientation FOrientation = TPageOrientation::poPortrait;
     QPageSize FPaper{QPageSize::A4};
     QMargins FMargins;
     QString FTitle;

@@ -46,14 +46,14 @@ public:
             FPrinter->setOutputFormat(QPrinter::NativeFormat);
     }
 
-    TPrinterOrientation Orientation() const override
+    TPageOrientation Orientation() const override
     {
-        return FPrinter->pageLayout().orientation() == QPageLayout::Landscape ? TPrinterOrientation::poLandscape
-                                                                               : TPrinterOrientation::poPortrait;
+        return FPrinter->pageLayout().orientation() == QPageLayout::Landscape ? TPageOrientation::poLandscape
+                                                                               : TPageOrientation::poPortrait;
     }
-    void Set_Orientation(TPrinterOrientation Value) override
+    void Set_Orientation(TPageOrientation Value) override
     {
-        FPrinter->setPageOrientation(Value == TPrinterOrientation::poLandscape ? QPageLayout::Landscape
+        FPrinter->setPageOrientation(Value == TPageOrientation::poLandscape ? QPageLayout::Landscape
                                                                                : QPageLayout::Portrait);
     }
     QPageSize Paper() const override { return FPrinter->pageLayout().pageSize(); }

@@ -65,18 +65,18 @@ TEST(FakePrinter, PageGeometry)
     {
         const char *Name;
         QPageSize::PageSizeId Paper;
-        TPrinterOrientation Orientation;
+        TPageOrientation Orientation;
         int Dpi_X, Dpi_Y;
         QMargins Margins;
         QSize Paper_Size, Page_Size;
     };
     const TCase Cases[] = {
-        {"A4Portrait", QPageSize::A4, TPrinterOrientation::poPortrait, 96, 96, {}, {794, 1123}, {794, 1123}},
-        {"A4Landscape", QPageSize::A4, TPrinterOrientation::poLandscape, 96, 96, {}, {1123, 794}, {1123, 794}},
-        {"Letter300", QPageSize::Letter, TPrinterOrientation::poPortrait, 300, 300, {50, 50, 50, 50}, {2550, 3300},
+        {"A4Portrait", QPageSize::A4, TPageOrientation::poPortrait, 96, 96, {}, {794, 1123}, {794, 1123}},
+        {"A4Landscape", QPageSize::A4, TPageOrientation::poLandscape, 96, 96, {}, {1123, 794}, {1123, 794}},
+        {"Letter300", QPageSize::Letter, TPageOrientation::poPortrait, 300, 300, {50, 50, 50, 50}, {2550, 3300},
          {2450, 3200}},
         // across and down at their own resolutions
-        {"UnevenDots", QPageSize::A4, TPrinterOrientation::poLandscape, 100, 200, {1, 2, 3, 4}, {1169, 1654},
+        {"UnevenDots", QPageSize::A4, TPageOrientation::poLandscape, 100, 200, {1, 2, 3, 4}, {1169, 1654},
          {1165, 1648}},
     };
     for (const TCase &C : Cases) {
@@ -207,21 +207,21 @@ TEST_P(TPrinterKinds, EveryPageStartsFresh)
 TEST_P(TPrinterKinds, GeometryInDots)
 {
     P().Set_Paper(QPageSize(QPageSize::A4));
-    P().Set_Orientation(TPrinterOrientation::poLandscape);
+    P().Set_Orientation(TPageOrientation::poLandscape);
     const int Dpi = P().Resolution_X();
     ASSERT_GT(Dpi, 0);
     EXPECT_EQ(P().Resolution_Y(), Dpi);
     // A4 is 297 x 210 mm lying down (Qt rounds the paper to whole points).
     EXPECT_NEAR(P().Paper_Size().width(), 297 / 25.4 * Dpi, Dpi / 72.0);
     EXPECT_NEAR(P().Paper_Size().height(), 210 / 25.4 * Dpi, Dpi / 72.0);
-    EXPECT_EQ(P().Orientation(), TPrinterOrientation::poLandscape);
+    EXPECT_EQ(P().Orientation(), TPageOrientation::poLandscape);
     const QMargins M(Dpi / 4, Dpi / 2, Dpi / 4, Dpi);
     P().Set_Margins(M);
     EXPECT_NEAR(P().Margins().left(), M.left(), 1);
     EXPECT_NEAR(P().Margins().bottom(), M.bottom(), 1);
     EXPECT_NEAR(P().Page_Size().width(), P().Paper_Size().width() - M.left() - M.right(), 2);
     EXPECT_NEAR(P().Page_Size().height(), P().Paper_Size().height() - M.top() - M.bottom(), 2);
-    P().Set_Orientation(TPrinterOrientation::poPortrait);
+    P().Set_Orientation(TPageOrientation::poPortrait);
     EXPECT_LT(P().Paper_Size().width(), P().Paper_Size().height());
 }
 
