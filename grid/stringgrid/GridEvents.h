@@ -158,4 +158,18 @@ struct RIraRevadiVizo_Events {
     TRawCompareEvent OnRawCompare;
     std::function<void(QObject *Sender, int OldRow, int NewRow)> OnRowChanged;
     std::function<void(QObject *Sender, int ACol, int FromRow, int ToRow, double &Res)> OnColumnCalc;
+
+    // --- printing (fired by the print target, grid/print): page range, pages,
+    // page numbers, cancelling, column widths, row heights and fit to page.
+    // Sizes are in 0.1 mm; Canvas is the print canvas (y grows upward).
+    std::function<void(QObject *Sender, int NrOfPages, int &FromPage, int &ToPage)> OnPrintStart;
+    std::function<void(QObject *Sender, TCanvas &Canvas, int PageNr, int PageXSize, int PageYSize)> OnPrintPage;
+    std::function<void(QObject *Sender, TCanvas &Canvas, int LastRow, int LastRowOffset, int LastPage, int PageXSize,
+                       int PageYSize)> OnPrintPageDone;
+    std::function<void(QObject *Sender, int PageNr, bool &Cancel)> OnPrintCancel;
+    std::function<void(QObject *Sender, int ARow, bool &NewPage)> OnPrintNewPage;
+    std::function<void(QObject *Sender, int PageNum, int PageColNum, QString &PageNumString)> OnPrintGetPageNum;
+    std::function<void(QObject *Sender, int ACol, int &Width)> OnPrintSetColumnWidth;
+    std::function<void(QObject *Sender, int ARow, int &Height)> OnPrintSetRowHeight;
+    std::function<void(QObject *Sender, double &ScaleFactor, bool &Allow)> OnFitToPage;
 };

@@ -275,6 +275,7 @@ public:
     int GetPrintColWidth(int ACol) const;
     int GetPrintColOffset(int ACol) const;
     void Set_PrintColLayout(int ACol, int Width, int Offset);
+    bool Print_Col_In_Range(int ACol) const;
     // The version packed one byte per part, major in the highest byte (6.2.1.3).
     virtual int GetVersionNr() { return 0x06020103; }
     QString Version();

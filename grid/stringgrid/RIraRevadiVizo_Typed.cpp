@@ -2,6 +2,7 @@
 // fills of the whole grid, and the header lists copied into the fixed cells.
 #include "grid/stringgrid/RIraRevadiVizo.h"
 #include "grid/model/MarkupText.h"
+#include <algorithm>
 #include "grid/model/TextRoutines.h"
 #include "platform/DateTime.h"
 #include "platform/Locale.h"
@@ -281,24 +282,37 @@ void RIraRevadiVizo::Set_FixedFont(const TFont &Value)
 
 // --- print layout and version ------------------------------------------------------------------------------
 
+// One entry per column, however many the grid has: the first 512 columns
+// always answer (0 before any print), later ones while the grid has them
+// or a print laid them out.
+bool RIraRevadiVizo::Print_Col_In_Range(int ACol) const
+{
+    const int Known = std::max({512, TotalColCount(), static_cast<int>(FPrintColWidth.size())});
+    return ACol >= 0 && ACol < Known;
+}
+
 int RIraRevadiVizo::GetPrintColWidth(int ACol) const
 {
-    if (ACol < 0 || ACol >= static_cast<int>(FPrintColWidth.size()))
+    if (!Print_Col_In_Range(ACol))
         throw EDarAzidError("Columns is not in valid range");
-    return FPrintColWidth[static_cast<size_t>(ACol)];
+    return ACol < static_cast<int>(FPrintColWidth.size()) ? FPrintColWidth[static_cast<size_t>(ACol)] : 0;
 }
 
 int RIraRevadiVizo::GetPrintColOffset(int ACol) const
 {
-    if (ACol < 0 || ACol >= static_cast<int>(FPrintColOffset.size()))
+    if (!Print_Col_In_Range(ACol))
         throw EDarAzidError("Columns is not in valid range");
-    return FPrintColOffset[static_cast<size_t>(ACol)];
+    return ACol < static_cast<int>(FPrintColOffset.size()) ? FPrintColOffset[static_cast<size_t>(ACol)] : 0;
 }
 
 void RIraRevadiVizo::Set_PrintColLayout(int ACol, int Width, int Offset)
 {
-    if (ACol < 0 || ACol >= static_cast<int>(FPrintColWidth.size()))
+    if (ACol < 0)
         throw EDarAzidError("Columns is not in valid range");
+    if (ACol >= static_cast<int>(FPrintColWidth.size())) {
+        FPrintColWidth.resize(static_cast<size_t>(ACol) + 1, 0);
+        FPrintColOffset.resize(static_cast<size_t>(ACol) + 1, 0);
+    }
     FPrintColWidth[static_cast<size_t>(ACol)] = Width;
     FPrintColOffset[static_cast<size_t>(ACol)] = Offset;
 }

@@ -286,8 +286,9 @@ struct RIraRevadiVizo_State {
     std::vector<int> FMergedColumns;
     QString FSearchInc;
     class QTimer *FSearchTimer = nullptr;
-    std::array<int, 512> FPrintColWidth{};
-    std::array<int, 512> FPrintColOffset{};
+    // The last print's column widths and left edges (0.1 mm), by display column.
+    std::vector<int> FPrintColWidth;
+    std::vector<int> FPrintColOffset;
     // settings objects
     TNavigation FNavigation;
     TMouseActions FMouseActions;

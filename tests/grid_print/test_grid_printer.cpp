@@ -1,0 +1,321 @@
+#include "grid/print/GridPrinter.h"
+#include "grid/model/DarAzidError.h"
+#include "grid/stringgrid/RIraRevadiVizo.h"
+#include "platform/Printer.h"
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+
+namespace {
+// A grid that counts its start and done notifications.
+class TNotedGrid : public RIraRevadiVizo {
+public:
+    int Starts = 0, Dones = 0;
+    void ExportNotification(TGridExportState AState, int ARow) override
+    {
+        (void)ARow;
+        if (AState == esExportStart)
+            ++Starts;
+        if (AState == esExportDone)
+            ++Dones;
+    }
+};
+
+int Dark_Pixels(const QImage &Image, const QRect &Area = QRect())
+{
+    const QRect R = Area.isNull() ? Image.rect() : Area.intersected(Image.rect());
+    int N = 0;
+    for (int Y = R.top(); Y <= R.bottom(); ++Y)
+        for (int X = R.left(); X <= R.right(); ++X)
+            if (qGray(Image.pixel(X, Y)) < 128)
+                ++N;
+    return N;
+}
+
+int Pixels_Of(const QImage &Image, QRgb Colour)
+{
+    int N = 0;
+    for (int Y = 0; Y < Image.height(); ++Y)
+        for (int X = 0; X < Image.width(); ++X)
+            if ((Image.pixel(X, Y) & 0xFFFFFF) == (Colour & 0xFFFFFF))
+                ++N;
+    return N;
+}
+
+// A grid of Cols x Rows cells "c:r" with one fixed row, printed on a fake
+// printer of 96 dots per inch (A4: 794 x 1123 dots).
+class GridPrinterTest : public ::testing::Test {
+protected:
+    TFakePrinter Fake;
+    TPrinterGuard Guard{&Fake};
+    TNotedGrid Grid;
+
+    void Fill(int Cols, int Rows)
+    {
+        Grid.Set_ColCount(Cols);
+        Grid.Set_RowCount(Rows);
+        Grid.Set_FixedRows(1);
+        Grid.Set_FixedCols(0);
+        for (int C = 0; C < Cols; ++C)
+            for (int R = 0; R < Rows; ++R)
+                Grid.Set_Cells(C, R, QStringLiteral("%1:%2").arg(C).arg(R));
+    }
+    // Page number of each drawn cell's row, from the page events.
+    std::map<int, std::set<int>> Rows_By_Page(TGridPrinter &P)
+    {
+        std::map<int, std::set<int>> Pages;
+        int Page = 1;
+        Grid.OnPrintPage = [&Page](QObject *, TCanvas &, int Nr, int, int) { Page = Nr; };
+        Grid.OnCustomCellDraw = [&](QObject *, TCanvas &, int, int ARow, TGridDrawState, TRect, bool Printing) {
+            if (Printing)
+                Pages[Page].insert(ARow);
+        };
+        P.Print();
+        Grid.OnPrintPage = nullptr;
+        Grid.OnCustomCellDraw = nullptr;
+        return Pages;
+    }
+};
+} // namespace
+
+// Fonts: points to 0.1 mm (negative: a character height), truncated; and back.
+TEST_F(GridPrinterTest, FontMapping)
+{
+    TGridPrinter P(Grid);
+    const struct {
+        const char *Name;
+        int Points, Height;
+    } Heights[] = {{"Ten", 10, -35}, {"Eight", 8, -28}, {"Zero", 0, 0}, {"Twelve", 12, -42}};
+    for (const auto &C : Heights) {
+        SCOPED_TRACE(C.Name);
+        EXPECT_EQ(P.MapFontHeight(C.Points), C.Height);
+    }
+    EXPECT_EQ(P.MapFontSize(35), 9);
+    EXPECT_EQ(P.MapFontSize(-35), -9);
+}
+
+// A print makes one document of as many pages as counted, each with ink on
+// it, and brackets the job with the start and done notifications.
+TEST_F(GridPrinterTest, PrintsTheCountedPagesOnThePrinter)
+{
+    Fill(4, 300);
+    TGridPrinter P(Grid);
+    Grid.PrintSettings().PageNr = ppBottomCenter;
+    P.Print();
+    ASSERT_EQ(Fake.Documents.size(), 1);
+    EXPECT_TRUE(Fake.Documents[0].Ended);
+    const int Pages = P.PrintNrOfPages();
+    EXPECT_GT(Pages, 2);
+    ASSERT_EQ(Fake.Pages().size(), Pages);
+    for (int I = 0; I < Pages; ++I) {
+        SCOPED_TRACE(I);
+        const QImage &Page = Fake.Pages()[I];
+        EXPECT_GT(Dark_Pixels(Page, QRect(0, 0, Page.width(), Page.height() / 8)), 50) << "cells at the top";
+        EXPECT_GT(Dark_Pixels(Page, QRect(0, Page.height() - 40, Page.width(), 40)), 5) << "the page number";
+    }
+    EXPECT_EQ(Grid.Starts, 1);
+    EXPECT_EQ(Grid.Dones, 1);
+}
+
+// The application's page range: an empty or reversed one prints nothing,
+// a single page prints that page; the done notification goes out either way.
+TEST_F(GridPrinterTest, PageRangeFromPrintStart)
+{
+    struct TCase {
+        const char *Name;
+        int From, To;
+        int Ended_Pages;   // -1: no document printed
+    };
+    const TCase Cases[] = {
+        {"ReversedPrintsNothing", 2, 1, -1},
+        {"ZeroPrintsNothing", 0, 3, -1},
+        {"SecondPageOnly", 2, 2, 1},
+        {"AllPages", 1, 3, 3},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Fill(3, 150);
+        Fake.Documents.clear();
+        Grid.Dones = 0;
+        TGridPrinter P(Grid);
+        int Offered = 0;
+        Grid.OnPrintStart = [&](QObject *, int NrOfPages, int &From, int &To) {
+            Offered = NrOfPages;
+            From = C.From;
+            To = C.To;
+        };
+        P.Print();
+        EXPECT_EQ(Offered, 3);
+        int Ended = -1;
+        for (const auto &D : Fake.Documents)
+            if (D.Ended)
+                Ended = static_cast<int>(D.Pages.size());
+        EXPECT_EQ(Ended, C.Ended_Pages);
+        EXPECT_EQ(Grid.Dones, 1);
+        Grid.OnPrintStart = nullptr;
+    }
+}
+
+// PreviewPage 3 draws only the rows of page 3.
+TEST_F(GridPrinterTest, PreviewPageDrawsOnlyThatPage)
+{
+    Fill(2, 150);
+    TGridPrinter P(Grid);
+    const auto Pages = Rows_By_Page(P);
+    ASSERT_GE(Pages.size(), 3u);
+    const std::set<int> Third = Pages.at(3);
+    Grid.OnGetCellPrintColor = [&Third](QObject *, int ARow, int, TGridDrawState, TBrush &B, TFont &) {
+        B.Color = Third.count(ARow) ? clRed : clBlue;
+    };
+    // a preview of the printer's page size breaks where the print did
+    QImage Preview(794, 1123, QImage::Format_RGB32);
+    Preview.setDotsPerMeterX(qRound(96 / 0.0254));
+    Preview.setDotsPerMeterY(qRound(96 / 0.0254));
+    Preview.fill(Qt::white);
+    {
+        QPainter Painter(&Preview);
+        P.Set_PreviewPage(3);
+        P.PrintPreview(Painter, TRect(0, 0, 794, 1123));
+    }
+    Preview.save(QStringLiteral("grid_print_preview_page3.png"));
+    EXPECT_GT(Pixels_Of(Preview, qRgb(255, 0, 0)), 1000);
+    EXPECT_EQ(Pixels_Of(Preview, qRgb(0, 0, 255)), 0);
+    EXPECT_FALSE(P.IsPrintPreview());
+}
+
+// Repeated fixed rows head every page; the column bands split wide grids
+// unless fit to page shrinks them into one.
+TEST_F(GridPrinterTest, RepeatedRowsAndBands)
+{
+    Fill(3, 150);
+    Grid.PrintSettings().RepeatFixedRows = true;
+    TGridPrinter P(Grid);
+    const auto Pages = Rows_By_Page(P);
+    ASSERT_EQ(Pages.size(), 3u);
+    for (const auto &[Page, Rows] : Pages) {
+        SCOPED_TRACE(Page);
+        EXPECT_EQ(Rows.count(0), 1u);
+    }
+
+    const struct {
+        const char *Name;
+        TFitToPage Fit;
+        bool One_Band;
+    } Fits[] = {{"NeverTwoBands", fpNever, false}, {"ShrinkOneBand", fpShrink, true}};
+    for (const auto &C : Fits) {
+        SCOPED_TRACE(C.Name);
+        Fill(12, 20);
+        for (int Col = 0; Col < 12; ++Col)
+            Grid.Set_Cells(Col, 1, QStringLiteral("a rather long text in column %1").arg(Col));
+        Grid.PrintSettings().FitToPage = C.Fit;
+        std::set<int> Band_Starts;
+        Grid.OnPrintPage = [&](QObject *, TCanvas &, int, int, int) { Band_Starts.insert(P.PrintColStart()); };
+        P.Print();
+        Grid.OnPrintPage = nullptr;
+        EXPECT_EQ(P.PrintColEnd() == 11 && P.PrintColStart() == 0, C.One_Band);
+    }
+}
+
+// Fit to page with fpAlways stretches a narrow grid over the page between
+// the margins.
+TEST_F(GridPrinterTest, FitAlwaysFillsThePage)
+{
+    Fill(2, 5);
+    Grid.PrintSettings().FitToPage = fpAlways;
+    Grid.PrintSettings().LeftSize = 100;
+    Grid.PrintSettings().RightSize = 100;
+    TGridPrinter P(Grid);
+    P.Print();
+    // page 2101 wide; columns of two cells with 20 spacing each
+    EXPECT_NEAR(P.PrintPageWidth(), 2101 - 200, 4);
+    EXPECT_NEAR(Grid.GetPrintColWidth(0) + Grid.GetPrintColWidth(1) + 40, 2101 - 200, 4);
+}
+
+// Cell graphics print only with PrintGraphics; a merged area is drawn once.
+TEST_F(GridPrinterTest, GraphicsAndMergedCells)
+{
+    Fill(3, 4);
+    Grid.Set_Cells(1, 2, QString());
+    Grid.AddCheckBox(1, 2, true, false);
+    int Ink[2] = {};
+    for (bool Graphics : {false, true}) {
+        SCOPED_TRACE(Graphics);
+        Grid.PrintSettings().PrintGraphics = Graphics;
+        TGridPrinter P(Grid);
+        P.Print();
+        ASSERT_EQ(Fake.Pages().size(), 1);
+        Ink[Graphics] = Dark_Pixels(Fake.Pages()[0]);
+    }
+    EXPECT_GT(Ink[1], Ink[0] + 10) << "the check box shows only with graphics on";
+
+    Grid.MergeCells(0, 1, 2, 2);
+    Grid.Set_Cells(0, 1, QStringLiteral("merged"));
+    int Drawn_In_Area = 0;
+    Grid.OnCustomCellDraw = [&](QObject *, TCanvas &, int ACol, int ARow, TGridDrawState, TRect, bool Printing) {
+        if (Printing && ACol <= 1 && ARow >= 1 && ARow <= 2)
+            ++Drawn_In_Area;
+    };
+    TGridPrinter P(Grid);
+    P.Print();
+    EXPECT_EQ(Drawn_In_Area, 1);
+}
+
+// A row taller than the page is printed cut on a page of its own, and the
+// print ends.
+TEST_F(GridPrinterTest, RowTallerThanThePageEnds)
+{
+    Fill(2, 6);
+    Grid.PrintSettings().NoAutoSizeRow = true;
+    Grid.Set_RowHeights(3, 3000);
+    TGridPrinter P(Grid);
+    P.Print();
+    EXPECT_EQ(P.PrintNrOfPages(), 3);
+    EXPECT_EQ(Fake.Pages().size(), 3);
+}
+
+// Every column has its print width, however many the grid has.
+TEST_F(GridPrinterTest, GridOfManyColumnsPrintsThemAll)
+{
+    Fill(600, 3);
+    TGridPrinter P(Grid);
+    P.Print();
+    EXPECT_EQ(P.PrintColEnd(), 599);
+    EXPECT_GT(Grid.GetPrintColWidth(599), 0);
+    EXPECT_GT(Grid.GetPrintColOffset(599), 0);
+    EXPECT_THROW(Grid.GetPrintColWidth(600), EDarAzidError);
+    EXPECT_GT(Fake.Pages().size(), 20);
+}
+
+// Through Qt's PDF writer: a real file with as many pages as counted.
+TEST_F(GridPrinterTest, PrintsToPdf)
+{
+    QTemporaryDir Dir;
+    ASSERT_TRUE(Dir.isValid());
+    const QString Path = Dir.filePath(QStringLiteral("grid.pdf"));
+    std::unique_ptr<IPrinter> Pdf = Make_System_Printer();
+    Pdf->Set_Output_File(Path);
+    TPrinterGuard On_Pdf(Pdf.get());
+    // three pages down, two bands across
+    Fill(12, 130);
+    for (int C = 0; C < 12; ++C)
+        for (int R = 1; R < 130; ++R)
+            Grid.Set_Cells(C, R, QStringLiteral("cell %1 of row %2").arg(C).arg(R));
+    Grid.PrintSettings().PageNr = ppBottomRight;
+    Grid.PrintSettings().Title = ppTopCenter;
+    Grid.PrintSettings().TitleText = QStringLiteral("Sample grid");
+    TGridPrinter P(Grid);
+    P.Print();
+    QFile F(Path);
+    ASSERT_TRUE(F.open(QIODevice::ReadOnly));
+    const QByteArray Bytes = F.readAll();
+    EXPECT_TRUE(Bytes.startsWith("%PDF"));
+    const int Pages = static_cast<int>(Bytes.count("/Type /Page\n")) + static_cast<int>(Bytes.count("/Type /Page\r"));
+    EXPECT_EQ(P.PrintNrOfPages(), 6);
+    EXPECT_EQ(Pages, P.PrintNrOfPages());
+    if (qEnvironmentVariableIsSet("BC_KEEP_PRINT_PDF"))
+        QFile::copy(Path, qEnvironmentVariable("BC_KEEP_PRINT_PDF"));
+}
