@@ -35,8 +35,8 @@ struct TFlagGuard {
 // The grid and the canvas as the paginator sees them.
 class TGridPrinter::TSurface : public IPrintSurface {
 public:
-    TSurface(TGridPrinter &Owner, TPrintCanvas &Canvas, bool SelectedOnly)
-        : P(Owner), G(Owner.Grid), C(Canvas), S(Owner.Grid.PrintSettings()), Selected_Only(SelectedOnly)
+    TSurface(TGridPrinter &Owner, TPrintCanvas &Canvas)
+        : P(Owner), G(Owner.Grid), C(Canvas), S(Owner.Grid.PrintSettings())
     {
         const int Dpi = G.logicalDpiX();
         Pixel = Units_Per_Inch / (Dpi > 0 ? Dpi : 96);
@@ -160,7 +160,6 @@ private:
     RIraRevadiVizo &G;
     TPrintCanvas &C;
     const TPrintSettings &S;
-    bool Selected_Only;
     double Pixel = 254.0 / 96;
     int L_MaxWidth(int RealCol) const
     {
@@ -375,7 +374,7 @@ int TGridPrinter::Print_Pages(TPrintCanvas &Canvas, TPrintMode Mode, int PageCou
     In.CharWidth_g = Canvas.TextWidth(QStringLiteral("g"));
     FPrintPageRect = TRect(0, 0, PageXSize, PageYSize);
 
-    TSurface Surface(*this, Canvas, SelectedOnly);
+    TSurface Surface(*this, Canvas);
     Surface.Mode = Mode;
     Surface.Device = Mode == pmDeviceDraw ? Device : nullptr;
     TGridPaginator Pager(S, Surface);
@@ -641,8 +640,8 @@ void TGridPrinter::TSurface::Draw_Cell(const TPrintLayout &L, const TPrintRowPla
             }
         }
         if (G.OnCustomCellDraw) {
-            const TRect Device = C.To_Device(Rect);
-            G.OnCustomCellDraw(&G, C, RCol, ARow, State, Device, true);
+            const TRect Device_Rect = C.To_Device(Rect);
+            G.OnCustomCellDraw(&G, C, RCol, ARow, State, Device_Rect, true);
         }
     }
 

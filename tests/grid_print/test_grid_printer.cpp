@@ -277,6 +277,25 @@ TEST_F(GridPrinterTest, RowTallerThanThePageEnds)
     EXPECT_EQ(Fake.Pages().size(), 3);
 }
 
+// The selected rows and the selected columns variants print the same pages
+// for one selection: only what the selection covers.
+TEST_F(GridPrinterTest, SelectedRowsAndColsPrintTheSame)
+{
+    Fill(4, 150);
+    Grid.Set_Selection(TGridRect{1, 10, 2, 20});
+    TGridPrinter P(Grid);
+    P.PrintSelectedRows();
+    const QList<QImage> Rows = Fake.Pages();
+    P.PrintSelectedCols();
+    const QList<QImage> Cols = Fake.Pages();
+    ASSERT_EQ(Rows.size(), 1);
+    ASSERT_EQ(Cols.size(), 1);
+    EXPECT_EQ(Rows[0], Cols[0]);
+    P.Print();
+    EXPECT_EQ(Fake.Pages().size(), 3);
+    EXPECT_LT(Dark_Pixels(Rows[0]), Dark_Pixels(Fake.Pages()[0]) / 4);
+}
+
 // Every column has its print width, however many the grid has.
 TEST_F(GridPrinterTest, GridOfManyColumnsPrintsThemAll)
 {
