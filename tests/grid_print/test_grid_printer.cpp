@@ -181,10 +181,47 @@ TEST_F(GridPrinterTest, PreviewPageDrawsOnlyThatPage)
         P.Set_PreviewPage(3);
         P.PrintPreview(Painter, TRect(0, 0, 794, 1123));
     }
-    Preview.save(QStringLiteral("grid_print_preview_page3.png"));
+    ASSERT_TRUE(Preview.save(QStringLiteral("grid_print_preview_page3.png")));
     EXPECT_GT(Pixels_Of(Preview, qRgb(255, 0, 0)), 1000);
     EXPECT_EQ(Pixels_Of(Preview, qRgb(0, 0, 255)), 0);
     EXPECT_FALSE(P.IsPrintPreview());
+}
+
+// PrintDraw draws what fits the first page into the rectangle, without
+// counting; a fast preview counts nothing either and keeps the last count.
+TEST_F(GridPrinterTest, DrawAndFastPreviewDoNotCount)
+{
+    Fill(2, 150);
+    TGridPrinter P(Grid);
+    const auto Pages = Rows_By_Page(P);
+    ASSERT_EQ(P.PrintNrOfPages(), 3);
+    std::set<int> Rows;
+    Grid.OnCustomCellDraw = [&Rows](QObject *, TCanvas &, int, int ARow, TGridDrawState, TRect, bool) {
+        Rows.insert(ARow);
+    };
+    QImage Image(794, 1123, QImage::Format_RGB32);
+    Image.setDotsPerMeterX(qRound(96 / 0.0254));
+    Image.setDotsPerMeterY(qRound(96 / 0.0254));
+    Image.fill(Qt::white);
+    {
+        QPainter Painter(&Image);
+        P.PrintDraw(Painter, TRect(0, 0, 794, 1123));
+    }
+    EXPECT_EQ(Rows, Pages.at(1));
+    EXPECT_GT(Dark_Pixels(Image), 1000);
+
+    Rows.clear();
+    P.Set_FastPrint(true);
+    P.Set_PreviewPage(1);
+    int Offered = 0;
+    Grid.OnPrintStart = [&Offered](QObject *, int NrOfPages, int &, int &) { Offered = NrOfPages; };
+    {
+        QPainter Painter(&Image);
+        P.PrintPreview(Painter, TRect(0, 0, 794, 1123));
+    }
+    EXPECT_EQ(Offered, 1);
+    EXPECT_EQ(P.PrintNrOfPages(), 1) << "PrintDraw set it to one; the fast preview left it";
+    EXPECT_FALSE(Rows.empty());
 }
 
 // Repeated fixed rows head every page; the column bands split wide grids
