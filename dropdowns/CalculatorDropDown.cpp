@@ -8,7 +8,7 @@ VOdeCalculatorDropdown::VOdeCalculatorDropdown(QWidget *Owner) : VOdeCustomDropD
     Set_Precision(2);
 }
 
-void VOdeCalculatorDropdown::KeyPress(QChar &Key)
+void VOdeCalculatorDropdown::WMChar(QChar &Key, bool Keypad)
 {
     const QChar C = Key;
     if (C == u'+' || C == u'*' || C == u'/' || (C == u'-' && !text().isEmpty() && cursorPosition() > 0)) {
@@ -16,6 +16,7 @@ void VOdeCalculatorDropdown::KeyPress(QChar &Key)
         FOperand = Leading_Float(Text());
         FOperation = C;
         SetTextDirect(QString());
+        FNewNumber = false;
         Key = QChar();
         return;
     }
@@ -24,13 +25,12 @@ void VOdeCalculatorDropdown::KeyPress(QChar &Key)
         Key = QChar();
         return;
     }
-    const bool Pass = C.isDigit() || C == Format_Settings().DecimalSeparator || C == QChar(8) || C == u'-'
-                      || C.unicode() < 32;
-    if (!Pass) {
-        Key = QChar();
-        return;
+    // After a result (and at the start) the first digit begins a new number.
+    if (FNewNumber && (C.isDigit() || C == Format_Settings().DecimalSeparator)) {
+        SetTextDirect(QString());
+        FNewNumber = false;
     }
-    VOdeCustomDropDown::KeyPress(Key);
+    VOdeCustomDropDown::WMChar(Key, Keypad);
 }
 
 void VOdeCalculatorDropdown::CalcResult()
@@ -47,5 +47,6 @@ void VOdeCalculatorDropdown::CalcResult()
     default: break;
     }
     FOperation = QChar();
+    FNewNumber = true;
     Set_Text(DropDown_Float_Text(R, 0));
 }

@@ -7,11 +7,13 @@ class VOdeCalculatorDropdown : public VOdeCustomDropDown {
     Q_OBJECT
 public:
     explicit VOdeCalculatorDropdown(QWidget *Owner = nullptr);
-    void KeyPress(QChar &Key) override;
+    // The operators before the typed-input rules of the number.
+    void WMChar(QChar &Key, bool Keypad) override;
     // Completes the pending operation and shows the result.
     void CalcResult();
 
 private:
     double FOperand = 0;
     QChar FOperation;
+    bool FNewNumber = true;
 };

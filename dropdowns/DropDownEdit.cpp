@@ -1,22 +1,45 @@
 #include "dropdowns/DropDownEdit.h"
 #include "dropdowns/DropDownForm.h"
 #include "dropdowns/DropDownText.h"
+#include "platform/Clipboard.h"
+#include "platform/Clock.h"
 #include "platform/Colors.h"
-#include "platform/Locale.h"
-#include <QFrame>
+#include <QApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QStyleOptionButton>
-#include <cmath>
+#include <QScreen>
+#include <limits>
 
 namespace {
-constexpr int Button_Width = 17;
+// A click on the button this soon after the popup lost the activation is the
+// click that closed it, not a new opening.
+constexpr std::uint32_t Reopen_Delay_Ms = 250;
 } // namespace
+
+QRect DropDown_Button_Rect(QSize Size, int ButtonWidth, bool Border, bool Flat)
+{
+    const int W = Size.width(), H = Size.height();
+    if (!Border)
+        return {W - ButtonWidth, 1, ButtonWidth, std::max(0, H - 2)};
+    // Inside the frame: two pixels of frame on every side, one for a flat edit.
+    const int Frame = Flat ? 1 : 2;
+    return {W - ButtonWidth - Frame, Frame, ButtonWidth, std::max(0, H - 2 * Frame)};
+}
 
 VOdeCustomDropDown::VOdeCustomDropDown(QWidget *Owner) : TCustomMaskEdit(Owner), FHeader(this), FFooter(this)
 {
-    setTextMargins(0, 0, Button_Width, 0);
+    resize(200, 21);
+    FButton = new TDropDownEditButton(this, this);
+    FButton->OnClick = [this] { Button_Click(); };
+    FButton->show();
+    EnsurePopupForm();
     connect(this, &QLineEdit::textChanged, this, [this] {
+        // The change gate: a change the rules announced as silent raises nothing.
+        if (FV.BlockChange) {
+            FV.BlockChange = false;
+            return;
+        }
         // A change the change handler makes itself is not reported again.
         if (FInChange)
             return;
@@ -24,35 +47,121 @@ VOdeCustomDropDown::VOdeCustomDropDown(QWidget *Owner) : TCustomMaskEdit(Owner),
         Change();
         FInChange = false;
     });
+    // While the popup is open, a change of a bar's look shows at once.
+    auto Bars_Changed = [this](TObject *) {
+        if (FPopup && FPopup->isVisible())
+            FPopup->InitializeAndUpdate();
+    };
+    FHeader.OnChange = Bars_Changed;
+    FFooter.OnChange = Bars_Changed;
+    Set_Text(QString());
+    UpdateButtonBounds();
 }
 
 VOdeCustomDropDown::~VOdeCustomDropDown()
 {
-    if (FPopup)
-        delete FPopup;
+    FDestroying = true;
+    delete FPopup.data();
 }
 
-QString VOdeCustomDropDown::Text() const
+// --- value --------------------------------------------------------------------------------
+
+TDropDownValue VOdeCustomDropDown::Snapshot() const
 {
-    QString T = text();
-    if (!FPrefix.isEmpty() && T.startsWith(FPrefix))
-        T.remove(0, FPrefix.size());
-    if (!FSuffix.isEmpty() && T.endsWith(FSuffix))
-        T.chop(FSuffix.size());
-    return T;
+    TDropDownValue V = FV;
+    V.E.Text = text();
+    V.E.SelStart = hasSelectedText() ? selectionStart() : cursorPosition();
+    V.E.SelLength = hasSelectedText() ? int(selectedText().size()) : 0;
+    V.EditorEnabled = FEditorEnabled;
+    V.ReadOnly = isReadOnly();
+    V.Loading = Loading();
+    V.S.MaxLength = maxLength() >= 32767 ? 0 : maxLength();
+    return V;
 }
+
+void VOdeCustomDropDown::Pull() { FV = Snapshot(); }
+
+void VOdeCustomDropDown::Push()
+{
+    if (text() != FV.E.Text)
+        setText(FV.E.Text);
+    const int N = int(text().size());
+    const int Start = std::clamp(FV.E.SelStart, 0, N);
+    const int Len = std::clamp(FV.E.SelLength, 0, N - Start);
+    if (Len > 0)
+        setSelection(Start, Len);
+    else {
+        deselect();
+        setCursorPosition(Start);
+    }
+    setModified(FV.Modified);
+}
+
+QString VOdeCustomDropDown::Text() const { return Snapshot().GetText(); }
 
 void VOdeCustomDropDown::Set_Text(const QString &Value)
 {
-    QString V = Value;
-    if (FEditType == etNumeric)
-        V = QString::number(static_cast<long long>(std::trunc(Leading_Float(Value))));
-    else if (FEditType == etFloat)
-        V = DropDown_Float_Text(Leading_Float(Value), FPrecision);
-    SetTextDirect(FPrefix + V + FSuffix);
+    Pull();
+    FV.SetText(Value);
+    Push();
 }
 
 void VOdeCustomDropDown::SetTextDirect(const QString &Value) { setText(Value); }
+
+double VOdeCustomDropDown::GetFloatValue() const { return Snapshot().GetFloatValue(); }
+
+void VOdeCustomDropDown::SetFloatValue(double X)
+{
+    Pull();
+    FV.SetFloatValue(X);
+    Push();
+}
+
+void VOdeCustomDropDown::SetIntValue(std::int64_t N)
+{
+    Pull();
+    FV.SetIntValue(N);
+    Push();
+}
+
+void VOdeCustomDropDown::SelectAll()
+{
+    Pull();
+    FV.SelectAll();
+    Push();
+}
+
+void VOdeCustomDropDown::SelectBeforeDecimal()
+{
+    Pull();
+    FV.SelectBeforeDecimal();
+    Push();
+}
+
+void VOdeCustomDropDown::SelectAfterDecimal()
+{
+    Pull();
+    FV.SelectAfterDecimal();
+    Push();
+}
+
+void VOdeCustomDropDown::Set_EditType(TDropDownEditType Value)
+{
+    Pull();
+    if (!FV.SetEditType(Value))
+        return;
+    setEchoMode(Value == etPassword ? QLineEdit::Password : QLineEdit::Normal);
+    if (Value == etPassword)
+        FCanUndo = false;
+    Push();
+}
+
+void VOdeCustomDropDown::Set_Precision(int Value)
+{
+    Pull();
+    FV.SetPrecision(Value);
+    Push();
+}
 
 void VOdeCustomDropDown::SetEditorEnabled(bool Value)
 {
@@ -64,6 +173,13 @@ void VOdeCustomDropDown::Set_Border(bool Value)
 {
     FBorder = Value;
     setFrame(Value);
+    UpdateButtonBounds();
+}
+
+void VOdeCustomDropDown::Set_Flat(bool Value)
+{
+    FFlat = Value;
+    UpdateButtonBounds();
 }
 
 void VOdeCustomDropDown::Set_Color(TColor Value)
@@ -74,134 +190,516 @@ void VOdeCustomDropDown::Set_Color(TColor Value)
     setPalette(P);
 }
 
-QRect VOdeCustomDropDown::Button_Rect() const { return {width() - Button_Width, 0, Button_Width, height()}; }
+// --- button and edit rectangle ----------------------------------------------------------------
 
-void VOdeCustomDropDown::Build_Popup()
+void VOdeCustomDropDown::Set_DropDownButtonWidth(int V)
 {
-    if (FPopup)
-        delete FPopup;
-    FPopup = Make_DropDown_Form(this);
+    FButtonWidth = V;
+    if (V != FButton->BWidth()) {
+        FButton->Set_BWidth(V);
+        UpdateButtonBounds();
+    }
 }
 
-void VOdeCustomDropDown::ShowDropDown()
+void VOdeCustomDropDown::Set_DropDownButtonHint(const QString &V)
 {
-    if (FDroppedDown || !isEnabled() || isReadOnly())
+    FButtonHint = V;
+    FButton->setToolTip(V);
+}
+
+QRect VOdeCustomDropDown::Button_Rect() const { return FButton->geometry(); }
+
+void VOdeCustomDropDown::UpdateButtonBounds()
+{
+    if (!FButton)
         return;
-    Build_Popup();
-    FPopup->move(mapToGlobal(QPoint(0, height())));
-    FPopup->show();
-    FDroppedDown = true;
+    FButton->setGeometry(DropDown_Button_Rect(size(), FButton->BWidth(), FBorder, FFlat));
+    // The text stops three pixels before the button.
+    setTextMargins(0, 0, FButton->BWidth() + 3 - (FBorder ? 2 : 0), 0);
     update();
 }
 
-void VOdeCustomDropDown::HideDropDown(bool Cancelled)
+void VOdeCustomDropDown::resizeEvent(QResizeEvent *E)
 {
-    if (!FDroppedDown)
+    TCustomMaskEdit::resizeEvent(E);
+    UpdateButtonBounds();
+}
+
+void VOdeCustomDropDown::changeEvent(QEvent *E)
+{
+    TCustomMaskEdit::changeEvent(E);
+    if (E->type() == QEvent::EnabledChange || E->type() == QEvent::ReadOnlyChange)
+        FButton->Button()->update();
+}
+
+// --- popup settings -------------------------------------------------------------------------------
+
+void VOdeCustomDropDown::Set_DropDownWidth(int V)
+{
+    if (V == FDropDownWidth)
+        return;
+    FDropDownWidth = V;
+    FUserDropDownWidth = -1;
+}
+
+void VOdeCustomDropDown::Set_DropDownHeight(int V)
+{
+    if (V == FDropDownHeight)
+        return;
+    FDropDownHeight = V;
+    FUserDropDownHeight = -1;
+}
+
+void VOdeCustomDropDown::Popup_User_Sized(QSize S)
+{
+    FUserDropDownWidth = S.width();
+    FUserDropDownHeight = S.height();
+    PopupSizing();
+}
+
+void VOdeCustomDropDown::SetControl(QWidget *C)
+{
+    FControl = C;
+    DockPopupControl();
+}
+
+// --- popup life cycle -------------------------------------------------------------------------------
+
+void VOdeCustomDropDown::EnsurePopupForm()
+{
+    if (FPopup)
+        return;
+    FPopup = new TDropDownForm(this);
+    FPopup->OnSizing = [this] { PopupSizing(); };
+}
+
+void VOdeCustomDropDown::BeforeDropDown()
+{
+    if (OnBeforeDropDown)
+        OnBeforeDropDown(this);
+}
+
+void VOdeCustomDropDown::FocusPopupControl()
+{
+    QWidget *C = FFocusControl;
+    if (C && (C->focusPolicy() & Qt::TabFocus) && C->isEnabled() && C->isVisible() && !C->hasFocus())
+        C->setFocus(Qt::PopupFocusReason);
+}
+
+void VOdeCustomDropDown::DockPopupControl()
+{
+    if (!FPopup || !FControl)
+        return;
+    if (FControl->parentWidget() != FPopup)
+        FControl->setParent(FPopup);
+    FPopup->Layout_Children();
+}
+
+QSize VOdeCustomDropDown::ComputePopupSize()
+{
+    TPopupSizeInput In;
+    In.DropDownWidth = FDropDownWidth;
+    In.DropDownHeight = FDropDownHeight;
+    In.BorderWidth = FDropDownBorderWidth;
+    In.HeaderHeight = FHeader.Visible() ? FHeader.Height() : 0;
+    In.FooterHeight = FFooter.Visible() ? FFooter.Height() : 0;
+    if (FControl && !FControl->isHidden())
+        In.Content = FControl->size();
+    In.EditWidth = width();
+    In.UserWidth = FUserDropDownWidth;
+    In.UserHeight = FUserDropDownHeight;
+    return Compute_Popup_Size(In);
+}
+
+QRect VOdeCustomDropDown::Available_Area(const QRect &Edit)
+{
+    QScreen *S = QGuiApplication::screenAt(Edit.topLeft());
+    if (!S) {
+        // Off every screen: the nearest one.
+        long long Best = std::numeric_limits<long long>::max();
+        for (QScreen *Each : QGuiApplication::screens()) {
+            const QRect G = Each->geometry();
+            const long long Dx = std::max({0, G.left() - Edit.left(), Edit.left() - G.right()});
+            const long long Dy = std::max({0, G.top() - Edit.top(), Edit.top() - G.bottom()});
+            if (Dx * Dx + Dy * Dy < Best) {
+                Best = Dx * Dx + Dy * Dy;
+                S = Each;
+            }
+        }
+    }
+    if (!S)
+        S = QGuiApplication::primaryScreen();
+    return S ? S->availableGeometry() : QRect(0, 0, 1920, 1080);
+}
+
+void VOdeCustomDropDown::OpenPopup()
+{
+    if (!FPopup || FPopup->isVisible() || !isEnabled() || isReadOnly())
+        return;
+    BeforeDropDown();
+    FPopup->Set_Shadow(FDropDownShadow);
+    FPopup->InitializeAndUpdate();
+    const QSize Size = ComputePopupSize();
+    DockPopupControl();
+    const QRect Edit(mapToGlobal(QPoint(0, 0)), size());
+    QRect R = Place_Popup(Edit, Size, FDropPosition, Available_Area(Edit));
+    bool Accept = true;
+    if (OnDropDown)
+        OnDropDown(this, Accept);
+    if (!Accept)
+        return;
+    int H = R.height();
+    AdjustPopupHeight(H);
+    R.setHeight(H);
+    // What a cancelled close gives back.
+    FOpenText = text();
+    FOpenModified = FV.Modified = isModified() || FV.Modified;
+    FOpenState = Popup_State();
+    FDroppedDown = true;
+    FPopup->setGeometry(R);
+    FPopup->show();
+    FPopup->raise();
+    FocusPopupControl();
+    update();
+}
+
+void VOdeCustomDropDown::ClosePopup(bool Cancelled)
+{
+    if (!FPopup || !FPopup->isVisible())
+        return;
+    if (OnBeforeDropUp)
+        OnBeforeDropUp(this);
+    FPopup->hide();
+    QPointer<VOdeCustomDropDown> Self(this);
+    if (Cancelled) {
+        SetTextDirect(FOpenText);
+        Restore_Popup_State(FOpenState);
+        FV.Modified = FOpenModified;
+        setModified(FOpenModified);
+    }
+    if (!Self)
+        return;
+    Popup_Closed(Cancelled);
+    if (OnDropUp)
+        OnDropUp(this, Cancelled);
+}
+
+void VOdeCustomDropDown::PopupClosed()
+{
+    if (FDestroying)
         return;
     FDroppedDown = false;
-    if (FPopup)
-        FPopup->hide();
-    Popup_Closed(Cancelled);
+    if ((focusPolicy() & Qt::TabFocus) && isEnabled() && isVisible() && !hasFocus())
+        setFocus(Qt::PopupFocusReason);
     update();
+}
+
+void VOdeCustomDropDown::Button_Click()
+{
+    if (!FPopup || FPopup->isVisible())
+        return;
+    if (FPopup->DeActivateTime() != 0 && Tick_Count() - FPopup->DeActivateTime() <= Reopen_Delay_Ms)
+        return;
+    OpenPopup();
+}
+
+// --- keys ----------------------------------------------------------------------------------------------
+
+void VOdeCustomDropDown::Post_Key(QWidget *To, int Key)
+{
+    QCoreApplication::postEvent(To, new QKeyEvent(QEvent::KeyPress, Key, Qt::NoModifier));
+    QCoreApplication::postEvent(To, new QKeyEvent(QEvent::KeyRelease, Key, Qt::NoModifier));
 }
 
 void VOdeCustomDropDown::KeyDown(TKey &Key, TShiftState Shift)
 {
-    TCustomMaskEdit::KeyDown(Key, Shift);
-    if ((Key == VK_UP || Key == VK_DOWN) && Shift.Contains(ssAlt)) {
+    if (Key == 0)
+        return;
+    auto Toggle = [this] {
         if (FDroppedDown)
-            HideDropDown(false);
+            ClosePopup(false);
         else
-            ShowDropDown();
+            OpenPopup();
+    };
+    if ((Key == VK_UP || Key == VK_DOWN) && Shift.Contains(ssAlt)) {
+        Toggle();
         Key = 0;
+        return;
     }
+    if (!FEditorEnabled && isEnabled()) {
+        // A pick-only field: Enter, Esc and F4 work the popup, other keys do nothing.
+        if (!isReadOnly()) {
+            if (Key == VK_RETURN)
+                ClosePopup(false);
+            else if (Key == VK_ESCAPE)
+                ClosePopup(true);
+            else if (Key == VK_F4)
+                Toggle();
+        }
+        if (Key != VK_RETURN && Key != VK_ESCAPE)
+            Key = 0;
+        return;
+    }
+    if (Shift.Contains(ssCtrl) && (Key == VK_TAB || Key == VK_RETURN))
+        return;
+    if (Key == VK_RETURN && FReturnIsTab) {
+        Key = VK_TAB;
+        if (isVisible())
+            Post_Key(this, Qt::Key_Tab);
+    }
+    Pull();
+    const bool Swallowed = FV.Key_Down(Key, Shift);
+    Push();
+    if (Swallowed) {
+        Key = 0;
+        return;
+    }
+    if (Key == VK_DELETE) {
+        // Deleted here, so that a money value regroups right after it.
+        Pull();
+        if (!FV.ReadOnly)
+            FV.Edit_Key(Key, Shift);
+        FV.After_Key_Down(Key);
+        Push();
+        Key = 0;
+        return;
+    }
+    if (Key == VK_RETURN)
+        ClosePopup(false);
+    else if (Key == VK_ESCAPE)
+        ClosePopup(true);
+    else if (Key == VK_F4)
+        Toggle();
 }
 
 void VOdeCustomDropDown::KeyPress(QChar &Key)
 {
-    if (Key == QChar(13)) {
+    if (Key == QChar(13))
         Key = QChar();
+}
+
+void VOdeCustomDropDown::WMChar(QChar &Key, bool Keypad)
+{
+    QChar Ch = Key;
+    // The edit's own insertion is done here, after the rules.
+    Key = QChar();
+    if (!FEditorEnabled)
+        return;
+    const bool Ctrl = FKeyMods.testFlag(Qt::ControlModifier);
+    Pull();
+    const QString Value = FV.GetText();
+    if (FV.E.SelLength == Value.size() && !Value.isEmpty())
+        FV.BlockChange = true;
+    if (Ch == QChar(13)) {
+        if (Ctrl)
+            return;
+        QChar Enter(13);
+        KeyPress(Enter);
+        if (!FDefaultHandling && parentWidget())
+            Post_Key(parentWidget(), Qt::Key_Return);
         return;
     }
-    // With the editor disabled only the popup changes the value.
-    if (!FEditorEnabled && (Key.unicode() >= 32 || Key == QChar(8))) {
-        Key = QChar();
+    if (Ch == QChar(27)) {
+        if (!FDefaultHandling && parentWidget())
+            Post_Key(parentWidget(), Qt::Key_Escape);
+        if (!FCanUndo)
+            return;
+    }
+    bool Whole = false;
+    const TCharResult R = FV.Filter_Char(Ch, Ctrl, Keypad, Whole);
+    if (R != crPass) {
+        Push();
         return;
     }
-    TCustomMaskEdit::KeyPress(Key);
+    KeyPress(Ch);
+    if (Ch.isNull()) {
+        Push();
+        return;
+    }
+    const int Caret = FV.E.SelStart;
+    FV.Insert_Char(Ch);
+    Push();
+    if (Ch == QChar(8)) {
+        // The deletion of a whole selected value was silent; it is announced once here.
+        if (Whole)
+            Change();
+        return;
+    }
+    FV.After_Pass(Ch, Caret);
+    Push();
+}
+
+void VOdeCustomDropDown::keyPressEvent(QKeyEvent *E)
+{
+    FKeyMods = E->modifiers();
+    if (E->matches(QKeySequence::Paste)) {
+        Paste_Value();
+        E->accept();
+        return;
+    }
+    if (E->matches(QKeySequence::Cut)) {
+        Cut_Value();
+        E->accept();
+        return;
+    }
+    if (E->matches(QKeySequence::Copy)) {
+        Copy_Value();
+        E->accept();
+        return;
+    }
+    TCustomMaskEdit::keyPressEvent(E);
+}
+
+// --- clipboard --------------------------------------------------------------------------------------------
+
+void VOdeCustomDropDown::Cut_Value()
+{
+    if (!FEditorEnabled || isReadOnly())
+        return;
+    Pull();
+    bool Allow = true;
+    FBlockCopy = true;
+    if (OnClipboardCut)
+        OnClipboardCut(this, FV.Selected_Value(), Allow);
+    if (Allow && FV.E.SelLength > 0) {
+        Clipboard().Put_Text(FV.E.Text.mid(FV.E.SelStart, FV.E.SelLength));
+        FV.Insert_Char(QChar(8));
+        Push();
+    }
+    FBlockCopy = false;
+}
+
+void VOdeCustomDropDown::Copy_Value()
+{
+    Pull();
+    bool Allow = true;
+    if (OnClipboardCopy && !FBlockCopy)
+        OnClipboardCopy(this, FV.Selected_Value(), Allow);
+    FBlockCopy = false;
+    // A password is never copied out.
+    if (Allow && FV.E.SelLength > 0 && echoMode() == QLineEdit::Normal)
+        Clipboard().Put_Text(FV.E.Text.mid(FV.E.SelStart, FV.E.SelLength));
+}
+
+void VOdeCustomDropDown::Paste_Value()
+{
+    if (isReadOnly() || !Clipboard().Has_Text())
+        return;
+    const QString Clip = Clipboard().Text();
+    Pull();
+    const QString Value = FV.GetText();
+    const int K = std::clamp(FV.E.SelStart - FV.P(), 0, int(Value.size()));
+    QString New = Value;
+    New.replace(K, std::min(FV.E.SelLength, int(Value.size()) - K), Clip);
+    bool Allow = true;
+    if (OnClipboardPaste)
+        OnClipboardPaste(this, New, Allow);
+    if (!Allow)
+        return;
+    FV.Paste(Clip);
+    Push();
+}
+
+// --- focus and mouse ------------------------------------------------------------------------------------
+
+void VOdeCustomDropDown::focusInEvent(QFocusEvent *E)
+{
+    // Back from the own popup: the edit kept the focus all along.
+    if (E->reason() == Qt::PopupFocusReason) {
+        QLineEdit::focusInEvent(E);
+        return;
+    }
+    TCustomMaskEdit::focusInEvent(E);
+}
+
+void VOdeCustomDropDown::focusOutEvent(QFocusEvent *E)
+{
+    // The own popup opening takes the keyboard, not the focus.
+    if (E->reason() == Qt::PopupFocusReason) {
+        QLineEdit::focusOutEvent(E);
+        return;
+    }
+    TCustomMaskEdit::focusOutEvent(E);
+}
+
+void VOdeCustomDropDown::DoEnter(bool ByMouse)
+{
+    if (Loading())
+        return;
+    if (!FEditorEnabled) {
+        deselect();
+        update();
+        return;
+    }
+    FOldString = Text();
+    if (ByMouse)
+        return;
+    if (AutoSelect())
+        SelectAll();
+    else if (EditType() == etFloat || EditType() == etMoney)
+        SelectBeforeDecimal();
+}
+
+void VOdeCustomDropDown::DoExit()
+{
+    if (Loading())
+        return;
+    Pull();
+    const TDropDownEditType T = FV.S.EditType;
+    const bool Empty = FV.GetText().isEmpty();
+    if ((T == etFloat || T == etMoney) && FV.S.Precision > 0 && (!Empty || !FAllowNumericNullValue)) {
+        const bool Was = FV.Modified;
+        if (T == etMoney) {
+            FV.SetText(StripThousandSeparators(FV.GetText()));
+            FV.AutoSeparators();
+        } else {
+            FV.SetFloatValue(FV.GetFloatValue());
+        }
+        FV.Modified = Was;
+    } else if (T == etNumeric && Empty && !FAllowNumericNullValue) {
+        FV.SetText(QStringLiteral("0"));
+    } else if ((T == etFloat || T == etMoney) && Empty && !FAllowNumericNullValue) {
+        FV.SetFloatValue(0);
+    }
+    Push();
+    if (!FEditorEnabled)
+        update();
+}
+
+void VOdeCustomDropDown::mousePressEvent(QMouseEvent *E)
+{
+    TCustomMaskEdit::mousePressEvent(E);
+    if (E->button() == Qt::LeftButton && !FEditorEnabled)
+        Button_Click();
+}
+
+void VOdeCustomDropDown::mouseReleaseEvent(QMouseEvent *E)
+{
+    TCustomMaskEdit::mouseReleaseEvent(E);
+    if (E->button() != Qt::LeftButton)
+        return;
+    Pull();
+    FV.Mouse_Released();
+    Push();
+}
+
+bool VOdeCustomDropDown::event(QEvent *E)
+{
+    if (E->type() == QEvent::ShortcutOverride) {
+        auto *K = static_cast<QKeyEvent *>(E);
+        // Escape belongs to the open popup, not to the window's dialog keys.
+        if (K->key() == Qt::Key_Escape && FDroppedDown) {
+            E->accept();
+            return true;
+        }
+    }
+    if (E->type() == QEvent::Hide)
+        ClosePopup(true);
+    return TCustomMaskEdit::event(E);
 }
 
 void VOdeCustomDropDown::Change()
 {
     if (OnChange)
         OnChange(this);
-}
-
-void VOdeCustomDropDown::DoEnter(bool ByMouse)
-{
-    FUndoText = text();
-    if (!FEditorEnabled) {
-        deselect();
-        return;
-    }
-    if (FEditType == etFloat && !ByMouse) {
-        // The whole part of a number, ready to be typed over.
-        const int Dec = int(text().indexOf(Format_Settings().DecimalSeparator));
-        if (Dec >= 0) {
-            setSelection(0, Dec);
-            return;
-        }
-    }
-    TCustomMaskEdit::DoEnter(ByMouse);
-}
-
-bool VOdeCustomDropDown::event(QEvent *E)
-{
-    // Escape belongs to the open popup, not to the window's dialog keys.
-    if (E->type() == QEvent::ShortcutOverride && FDroppedDown) {
-        auto *K = static_cast<QKeyEvent *>(E);
-        if (K->key() == Qt::Key_Escape) {
-            E->accept();
-            return true;
-        }
-    }
-    if (E->type() == QEvent::Hide)
-        HideDropDown(true);
-    return TCustomMaskEdit::event(E);
-}
-
-void VOdeCustomDropDown::paintEvent(QPaintEvent *E)
-{
-    TCustomMaskEdit::paintEvent(E);
-    QPainter P(this);
-    QStyleOptionButton O;
-    O.initFrom(this);
-    O.rect = Button_Rect();
-    O.state |= FDroppedDown ? QStyle::State_Sunken : QStyle::State_Raised;
-    if (!isEnabled())
-        O.state &= ~QStyle::State_Enabled;
-    style()->drawControl(QStyle::CE_PushButtonBevel, &O, &P, this);
-    QStyleOption A = O;
-    A.rect = O.rect.adjusted(4, 4, -4, -4);
-    style()->drawPrimitive(QStyle::PE_IndicatorArrowDown, &A, &P, this);
-}
-
-void VOdeCustomDropDown::mousePressEvent(QMouseEvent *E)
-{
-    if (E->button() == Qt::LeftButton && Button_Rect().contains(E->position().toPoint())) {
-        setFocus(Qt::MouseFocusReason);
-        if (FDroppedDown)
-            HideDropDown(false);
-        else
-            ShowDropDown();
-        E->accept();
-        return;
-    }
-    TCustomMaskEdit::mousePressEvent(E);
-}
-
-void VOdeCustomDropDown::resizeEvent(QResizeEvent *E)
-{
-    TCustomMaskEdit::resizeEvent(E);
-    update();
 }

@@ -1,58 +1,100 @@
 #pragma once
 #include "dropdowns/DropDownAppearance.h"
+#include "dropdowns/DropDownButton.h"
+#include "dropdowns/DropDownPlacement.h"
+#include "dropdowns/DropDownForm.h"
+#include "dropdowns/DropDownValue.h"
 #include "grid/base/GridStyle.h"
 #include "grid/model/GridTypes.h"
 #include "toolkit/MaskEdit.h"
 #include <QPointer>
+#include <QVariant>
 #include <functional>
 
-class QFrame;
+class TDropDownForm;
 class TImageList;
 
-// The drop-down edit every kind of the family derives from: an edit field
-// with a drop-down button at its right edge and a popup below it
-// (DropDownForm.h builds the popup).
+// The drop-down edit every kind of the family derives from: a one-line edit
+// with a drop-down button inside its right edge that opens a popup window
+// (TDropDownForm) holding the kind's content control between optional header
+// and footer bars.
 //
-// This first version is deliberately small. It holds everything the grid's
-// editing reads and writes (the value text with prefix and suffix, the
-// direct and the formatting text setter, the popup's open state, Alt+Up and
-// Alt+Down, the header and footer looks, the style, and each kind's value:
-// position, memo text, items, colour, image index, pending calculation), and
-// shows a popup frame with the header and footer bars. The popups' own
-// contents (track bar, memo, calculator pad, watch, lists, colour and image
-// selectors, inner grid) are not built yet; their classes keep these names
-// and this interface when they are.
-// How the formatting text setter shows a value.
-enum TDropDownEditType { etString, etNumeric, etFloat };
+// The value is shown between a fixed Prefix and Suffix and filtered by the
+// edit type; the rules themselves live in TDropDownValue (DropDownValue.h),
+// which this widget feeds with its text and selection. Each kind extends the
+// base through the virtual life-cycle steps (EnsurePopupForm, BeforeDropDown,
+// ComputePopupSize, DockPopupControl, ClosePopup, PopupClosed, ...).
+//
+// Opening: OnBeforeDropDown, then OnDropDown (may refuse). Closing:
+// OnBeforeDropUp, the popup hides (DroppedDown false, the edit takes the
+// focus back), a cancelled close restores the text and the kind's state of
+// the moment the popup opened, then OnDropUp.
 
 using TDropDownButtonEvent = std::function<void(QObject *Sender, int ButtonIndex)>;
 using TDropDownNotifyEvent = std::function<void(QObject *Sender)>;
+using TDropDownEvent = std::function<void(QObject *Sender, bool &AcceptDrop)>;
+using TDropUpEvent = std::function<void(QObject *Sender, bool Cancelled)>;
+using TClipboardEvent = std::function<void(QObject *Sender, const QString &Value, bool &Allow)>;
 
-class VOdeCustomDropDown : public TCustomMaskEdit {
+// The drop-down button's rectangle in an edit of Size: inside the frame when
+// the edit has a border (Flat: the thinner frame), else the edit's right edge
+// less one pixel above and below.
+QRect DropDown_Button_Rect(QSize Size, int ButtonWidth, bool Border, bool Flat);
+
+class VOdeCustomDropDown : public TCustomMaskEdit, public IDropDownButtonOwner {
     Q_OBJECT
 public:
     explicit VOdeCustomDropDown(QWidget *Owner = nullptr);
     ~VOdeCustomDropDown() override;
 
+    // --- value --------------------------------------------------------------------------
     // The value: the edit text without Prefix at its start and Suffix at its
-    // end (each only when present).
+    // end (each only where it stands).
     QString Text() const;
-    // The formatting setter: the value shown by the edit type and precision,
-    // with prefix and suffix.
+    // Formats the value by edit type and precision, shows it between prefix
+    // and suffix, clears the modified marks.
     virtual void Set_Text(const QString &Value);
     // The edit text exactly as given.
     void SetTextDirect(const QString &Value);
+    double GetFloatValue() const;
+    void SetFloatValue(double X);
+    void SetIntValue(std::int64_t N);
+    bool Modified() const { return FV.Modified; }
+    void SelectAll();
+    void SelectBeforeDecimal();
+    void SelectAfterDecimal();
 
-    QString Prefix() const { return FPrefix; }
-    void Set_Prefix(const QString &Value) { FPrefix = Value; }
-    QString Suffix() const { return FSuffix; }
-    void Set_Suffix(const QString &Value) { FSuffix = Value; }
-    TDropDownEditType EditType() const { return FEditType; }
-    void Set_EditType(TDropDownEditType Value) { FEditType = Value; }
-    int Precision() const { return FPrecision; }
-    void Set_Precision(int Value) { FPrecision = Value; }
+    QString Prefix() const { return FV.S.Prefix; }
+    void Set_Prefix(const QString &Value) { FV.S.Prefix = Value; }
+    QString Suffix() const { return FV.S.Suffix; }
+    void Set_Suffix(const QString &Value) { FV.S.Suffix = Value; }
+    TDropDownEditType EditType() const { return FV.S.EditType; }
+    // Classifies the value anew (a value the type cannot hold becomes 0).
+    void Set_EditType(TDropDownEditType Value);
+    int Precision() const { return FV.S.Precision; }
+    // Re-formats float and money values; a text edit keeps its text.
+    void Set_Precision(int Value);
+    bool Signed() const { return FV.S.Signed; }
+    void Set_Signed(bool V) { FV.S.Signed = V; }
+    int LengthLimit() const { return FV.S.LengthLimit; }
+    void Set_LengthLimit(int V) { FV.S.LengthLimit = V; }
+    QString ValidChars() const { return FV.S.ValidChars; }
+    void Set_ValidChars(const QString &V) { FV.S.ValidChars = V; }
+    bool AutoThousandSeparator() const { return FV.S.AutoThousandSeparator; }
+    void Set_AutoThousandSeparator(bool V) { FV.S.AutoThousandSeparator = V; }
+    bool ExcelStyleDecimalSeparator() const { return FV.S.ExcelStyleDecimalSeparator; }
+    void Set_ExcelStyleDecimalSeparator(bool V) { FV.S.ExcelStyleDecimalSeparator = V; }
+    bool ReturnIsTab() const { return FReturnIsTab; }
+    void Set_ReturnIsTab(bool V) { FReturnIsTab = V; }
+    bool AllowNumericNullValue() const { return FAllowNumericNullValue; }
+    void Set_AllowNumericNullValue(bool V) { FAllowNumericNullValue = V; }
+    bool DefaultHandling() const { return FDefaultHandling; }
+    void Set_DefaultHandling(bool V) { FDefaultHandling = V; }
+    // Esc selects the value and clears the modified marks (off for passwords).
+    bool CanUndo() const { return FCanUndo; }
+    void Set_CanUndo(bool V) { FCanUndo = V; }
 
-    // Whether the text can be typed (the value still changes through the popup).
+    // Whether the text can be typed (false: a pick-only field).
     bool EditorEnabled() const { return FEditorEnabled; }
     void SetEditorEnabled(bool Value);
     TImageList *Images() const { return FImages; }
@@ -60,21 +102,80 @@ public:
     // A single-line frame (false: none, as inside a grid cell).
     bool Border() const { return FBorder; }
     void Set_Border(bool Value);
+    bool Flat() const { return FFlat; }
+    void Set_Flat(bool Value);
     TColor Color() const { return FColor; }
     void Set_Color(TColor Value);
+    TColor BorderColor() const { return FBorderColor; }
+    void Set_BorderColor(TColor V) { FBorderColor = V; }
+    int LabelMargin() const { return FLabelMargin; }
+    void Set_LabelMargin(int V) { FLabelMargin = V; }
 
-    // The popup.
+    // --- popup settings -------------------------------------------------------------------
+    int DropDownWidth() const { return FDropDownWidth; }
+    // A new size forgets the one the user left by resizing.
+    void Set_DropDownWidth(int V);
+    int DropDownHeight() const { return FDropDownHeight; }
+    void Set_DropDownHeight(int V);
+    int UserDropDownWidth() const { return FUserDropDownWidth; }
+    int UserDropDownHeight() const { return FUserDropDownHeight; }
+    TDropPosition DropPosition() const { return FDropPosition; }
+    void Set_DropPosition(TDropPosition V) { FDropPosition = V; }
+    bool DropDownShadow() const { return FDropDownShadow; }
+    void Set_DropDownShadow(bool V) { FDropDownShadow = V; }
+    bool ForceShadow() const { return FForceShadow; }
+    void Set_ForceShadow(bool V) { FForceShadow = V; }
+    int DropDownBorderWidth() const { return FDropDownBorderWidth; }
+    void Set_DropDownBorderWidth(int V) { FDropDownBorderWidth = V; }
+    TColor DropDownBorderColor() const { return FDropDownBorderColor; }
+    void Set_DropDownBorderColor(TColor V) { FDropDownBorderColor = V; }
+    TColor DropDownColor() const { return FDropDownColor; }
+    void Set_DropDownColor(TColor V) { FDropDownColor = V; }
+    TColor DropDownColorTo() const { return FDropDownColorTo; }
+    void Set_DropDownColorTo(TColor V) { FDropDownColorTo = V; }
+    TGradientDirection DropDownGradient() const { return FDropDownGradient; }
+    void Set_DropDownGradient(TGradientDirection V) { FDropDownGradient = V; }
+    bool DropDownSizeable() const { return FDropDownSizeable; }
+    void Set_DropDownSizeable(bool V) { FDropDownSizeable = V; }
+    // The button width setting (17); the button keeps its own 16 until this
+    // is set to another value.
+    int DropDownButtonWidth() const { return FButtonWidth; }
+    void Set_DropDownButtonWidth(int V);
+    QString DropDownButtonHint() const { return FButtonHint; }
+    void Set_DropDownButtonHint(const QString &V);
+    TDropDownEditButton *Button() const { return FButton; }
+    // The button's rectangle in the edit (client pixels).
+    QRect Button_Rect() const;
+    // The popup's content control (owned by the kind) and the control of the
+    // popup that takes the focus when it opens.
+    QWidget *Control() const { return FControl; }
+    void SetControl(QWidget *C);
+    QWidget *FocusControl() const { return FFocusControl; }
+    void Set_FocusControl(QWidget *C) { FFocusControl = C; }
+
+    // --- popup ---------------------------------------------------------------------------------
     bool DroppedDown() const { return FDroppedDown; }
-    // Opens the popup; nothing when it is open already, disabled or read-only.
-    void ShowDropDown();
-    // Closes the popup (Cancelled: the choice in it is dropped).
-    void HideDropDown(bool Cancelled = false);
-    QFrame *Popup() const { return FPopup; }
+    void ShowDropDown() { OpenPopup(); }
+    // Closes the popup (Cancelled: the value of the moment it opened comes back).
+    void HideDropDown(bool Cancelled = false) { ClosePopup(Cancelled); }
+    TDropDownForm *Popup() const { return FPopup; }
+    // The screen's available area the popup of an edit at Edit (screen
+    // pixels) is kept in: that of the screen under the edit's top-left
+    // corner, else the nearest screen.
+    static QRect Available_Area(const QRect &Edit);
+    // The opening rule of a button click (and of a press on a pick-only edit):
+    // not while open, and not within 250 ms of the popup's deactivation.
+    void Button_Click();
 
     THeaderAppearance &DropDownHeader() { return FHeader; }
     TFooterAppearance &DropDownFooter() { return FFooter; }
     TDropDownButtonEvent OnDropDownHeaderButtonClick;
     TDropDownButtonEvent OnDropDownFooterButtonClick;
+    TDropDownNotifyEvent OnBeforeDropDown;
+    TDropDownEvent OnDropDown;
+    TDropDownNotifyEvent OnBeforeDropUp;
+    TDropUpEvent OnDropUp;
+    TClipboardEvent OnClipboardCopy, OnClipboardCut, OnClipboardPaste;
 
     // Restyling by the grid.
     void SetComponentStyle(TQelStyle AStyle) { FStyle = AStyle; }
@@ -84,44 +185,107 @@ public:
 
     // Focus drawing of the edit area (the time picker switches it off).
     bool FFocusDraw = true;
-    // The text when the edit last got the focus (what Escape undoes to).
-    QString Undo_Text() const { return FUndoText; }
+    // The value when the edit last got the focus.
+    QString Undo_Text() const { return FOldString; }
 
-    // The masked edit's handling, then Alt+Up or Alt+Down closes the open
-    // popup or opens it.
+    // --- input hooks ---------------------------------------------------------------------------
+    // Alt+Up/Down toggles the popup; then the caret rules of the prefix and
+    // suffix, Delete, and Enter, Esc and F4 on the popup.
     void KeyDown(TKey &Key, TShiftState Shift) override;
     // Enter never reaches the text.
     void KeyPress(QChar &Key) override;
+    // The character rules of the edit type; the edit's own insertion.
+    void WMChar(QChar &Key, bool Keypad) override;
+    // Focus leaves: numbers are re-formatted, empty numbers filled in.
+    void DoExit() override;
+    // Clipboard commands through the program's clipboard.
+    void Cut_Value();
+    void Copy_Value();
+    void Paste_Value();
     // The text changed (OnChange).
     virtual void Change();
     TDropDownNotifyEvent OnChange;
-    // The button's rectangle in the edit (client pixels).
-    QRect Button_Rect() const;
+
+    // --- life cycle steps the kinds override ---------------------------------------------
+    virtual void EnsurePopupForm();
+    virtual void BeforeDropDown();
+    virtual void AdjustPopupHeight(int &) {}
+    virtual void FocusPopupControl();
+    virtual void OpenPopup();
+    virtual void DockPopupControl();
+    virtual QSize ComputePopupSize();
+    virtual void ClosePopup(bool Cancelled);
+    virtual void PopupClosed();
+    virtual void PopupSizing() {}
+    virtual void WheelDown() {}
+    virtual void WheelUp() {}
+    // The user resized the open popup to S: the next opening uses it.
+    void Popup_User_Sized(QSize S);
+
+    // IDropDownButtonOwner
+    bool Button_Usable() const override { return isEnabled() && !isReadOnly(); }
+    TColor Button_Border_Color() const override { return FBorderColor; }
 
 protected:
+    // The kind's own state a cancelled close gives back (the text is restored by the base).
+    virtual QVariant Popup_State() const { return {}; }
+    virtual void Restore_Popup_State(const QVariant &) {}
+    // A popup was closed (after a cancel's restore).
+    virtual void Popup_Closed(bool) {}
     void DoEnter(bool ByMouse) override;
     bool event(QEvent *E) override;
-    void paintEvent(QPaintEvent *E) override;
+    void keyPressEvent(QKeyEvent *E) override;
+    void focusInEvent(QFocusEvent *E) override;
+    void focusOutEvent(QFocusEvent *E) override;
     void mousePressEvent(QMouseEvent *E) override;
+    void mouseReleaseEvent(QMouseEvent *E) override;
     void resizeEvent(QResizeEvent *E) override;
-    // A popup was opened or closed (subclasses take their choice here).
-    virtual void Popup_Closed(bool Cancelled) {}
+    void changeEvent(QEvent *E) override;
 
 private:
-    void Build_Popup();
-    QString FPrefix, FSuffix;
-    TDropDownEditType FEditType = etString;
-    int FPrecision = 0;
+    // The value model with the widget's text and selection.
+    TDropDownValue Snapshot() const;
+    void Pull();
+    void Push();
+    void UpdateButtonBounds();
+    void Post_Key(QWidget *To, int Key);
+    TDropDownValue FV;
     bool FEditorEnabled = true;
+    bool FReturnIsTab = false;
+    bool FAllowNumericNullValue = false;
+    bool FDefaultHandling = true;
+    bool FCanUndo = true;
+    bool FBlockCopy = false;
     TImageList *FImages = nullptr;
     bool FBorder = true;
+    bool FFlat = false;
     TColor FColor = clWindow;
+    TColor FBorderColor = clNone;
+    int FLabelMargin = 4;
+    int FDropDownWidth = 0, FDropDownHeight = 0;
+    int FUserDropDownWidth = -1, FUserDropDownHeight = -1;
+    TDropPosition FDropPosition = dpAuto;
+    bool FDropDownShadow = true, FForceShadow = false;
+    int FDropDownBorderWidth = 1;
+    TColor FDropDownBorderColor = 0x000000, FDropDownColor = 0xFFFFFF, FDropDownColorTo = clNone;
+    TGradientDirection FDropDownGradient = gdHorizontal;
+    bool FDropDownSizeable = true;
+    int FButtonWidth = 17;
+    QString FButtonHint;
+    TDropDownEditButton *FButton = nullptr;
+    QPointer<QWidget> FControl, FFocusControl;
     bool FDroppedDown = false;
-    QPointer<QFrame> FPopup;
+    QPointer<TDropDownForm> FPopup;
+    // The edit at the popup's opening: what a cancelled close restores.
+    QString FOpenText;
+    bool FOpenModified = false;
+    QVariant FOpenState;
     THeaderAppearance FHeader;
     TFooterAppearance FFooter;
     TQelStyle FStyle = tsWindowsXP;
     TColorTones FTones;
-    QString FUndoText;
+    QString FOldString;
+    Qt::KeyboardModifiers FKeyMods;
     bool FInChange = false;
+    bool FDestroying = false;
 };

@@ -1,55 +1,223 @@
 #include "dropdowns/DropDownForm.h"
 #include "dropdowns/DropDownEdit.h"
-#include "platform/Colors.h"
+#include "platform/Clock.h"
+#include <QApplication>
 #include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
-#include <QVBoxLayout>
-#include <algorithm>
+#include <QWheelEvent>
+#include <cmath>
 
-QFrame *Make_DropDown_Form(VOdeCustomDropDown *Edit)
+namespace {
+// Steps bands from From towards To (the last one step short of To), left to
+// right or top to bottom, each overlapping the next by one pixel.
+void Paint_Bands(QPainter &P, TColor From, TColor To, bool LeftToRight, const QRect &R, int Steps)
 {
-    auto *Form = new QFrame(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
-    Form->setAttribute(Qt::WA_ShowWithoutActivating);
-    Form->setFrameShape(QFrame::Box);
-    auto *L = new QVBoxLayout(Form);
-    L->setContentsMargins(1, 1, 1, 1);
-    L->setSpacing(0);
-    THeaderAppearance &Header_Look = Edit->DropDownHeader();
-    TFooterAppearance &Footer_Look = Edit->DropDownFooter();
-    auto Bar = [&](TBarAppearance &Look, const TBarButtonCollection &Buttons, bool Header) {
-        if (!Look.Visible())
+    const unsigned A = Color_To_RGB(From), B = Color_To_RGB(To);
+    const int Extent = LeftToRight ? R.width() : R.height();
+    const double D = double(Extent) / Steps;
+    auto Ch = [](unsigned C, int Shift) { return int((C >> Shift) & 0xFF); };
+    for (int N = 0; N < Steps; ++N) {
+        auto Mix = [&](int Shift) {
+            return Ch(A, Shift) + int(std::nearbyint(double(N) * (Ch(B, Shift) - Ch(A, Shift)) / Steps));
+        };
+        const QColor C(Mix(0), Mix(8), Mix(16));
+        const int Start = int(std::nearbyint(N * D));
+        const int Len = int(std::nearbyint(D)) + 1;
+        P.fillRect(LeftToRight ? QRect(R.left() + Start, R.top(), Len, R.height())
+                               : QRect(R.left(), R.top() + Start, R.width(), Len),
+                   C);
+    }
+}
+} // namespace
+
+TDropDownForm::TDropDownForm(VOdeCustomDropDown *Edit) : QWidget(Edit, Qt::Popup | Qt::FramelessWindowHint), FEdit(Edit)
+{
+    setAttribute(Qt::WA_NoMouseReplay);
+    setMinimumSize(80, 50);
+    setMouseTracking(true);
+}
+
+QFrame *TDropDownForm::Make_Bar(bool Header)
+{
+    TBarAppearance &Look = Header ? static_cast<TBarAppearance &>(FEdit->DropDownHeader())
+                                  : static_cast<TBarAppearance &>(FEdit->DropDownFooter());
+    auto *B = new QFrame(this);
+    B->setAutoFillBackground(true);
+    QPalette P = B->palette();
+    P.setColor(QPalette::Window, To_QColor(Look.Color()));
+    B->setPalette(P);
+    B->setFixedHeight(Look.Height());
+    auto *H = new QHBoxLayout(B);
+    H->setContentsMargins(4, 0, 4, 0);
+    auto *Caption = new QLabel(Look.Caption(), B);
+    Caption->setTextFormat(Qt::RichText);
+    H->addWidget(Caption, 1);
+    const int Count = Header ? FEdit->DropDownHeader().Buttons().Count() : FEdit->DropDownFooter().Buttons().Count();
+    for (int I = 0; I < Count; ++I) {
+        const TBarButton &Def = Header ? static_cast<const TBarButton &>(FEdit->DropDownHeader().Buttons().Items(I))
+                                       : static_cast<const TBarButton &>(FEdit->DropDownFooter().Buttons().Items(I));
+        auto *Btn = new QPushButton(Def.Caption(), B);
+        Btn->setFocusPolicy(Qt::NoFocus);
+        Btn->setEnabled(Def.Enabled());
+        VOdeCustomDropDown *Edit = FEdit;
+        connect(Btn, &QPushButton::clicked, Edit, [Edit, Header, I] {
+            const TDropDownButtonEvent &E =
+                Header ? Edit->OnDropDownHeaderButtonClick : Edit->OnDropDownFooterButtonClick;
+            if (E)
+                E(Edit, I);
+        });
+        H->addWidget(Btn);
+    }
+    return B;
+}
+
+void TDropDownForm::InitializeAndUpdate()
+{
+    // The bars are rebuilt from the looks each time; one never needed stays unmade.
+    auto Prepare = [this](QPointer<QFrame> &Bar, bool Header, bool Visible) {
+        if (!Bar && !Visible)
             return;
-        auto *B = new QFrame(Form);
-        B->setAutoFillBackground(true);
-        QPalette P = B->palette();
-        P.setColor(QPalette::Window, To_QColor(Look.Color()));
-        B->setPalette(P);
-        B->setFixedHeight(Look.Height());
-        auto *H = new QHBoxLayout(B);
-        H->setContentsMargins(4, 0, 4, 0);
-        auto *Caption = new QLabel(Look.Caption(), B);
-        Caption->setTextFormat(Qt::RichText);
-        H->addWidget(Caption, 1);
-        for (int I = 0; I < Buttons.Count(); ++I) {
-            const TBarButton &Def = Header ? static_cast<const TBarButton &>(Header_Look.Buttons().Items(I))
-                                           : static_cast<const TBarButton &>(Footer_Look.Buttons().Items(I));
-            auto *Btn = new QPushButton(Def.Caption(), B);
-            Btn->setFocusPolicy(Qt::NoFocus);
-            Btn->setEnabled(Def.Enabled());
-            QObject::connect(Btn, &QPushButton::clicked, Edit, [Edit, Header, I] {
-                const TDropDownButtonEvent &E =
-                    Header ? Edit->OnDropDownHeaderButtonClick : Edit->OnDropDownFooterButtonClick;
-                if (E)
-                    E(Edit, I);
-            });
-            H->addWidget(Btn);
-        }
-        L->addWidget(B);
+        delete Bar.data();
+        Bar = Make_Bar(Header);
+        Bar->setVisible(Visible);
     };
-    Bar(Header_Look, Header_Look.Buttons(), true);
-    L->addStretch(1);
-    Bar(Footer_Look, Footer_Look.Buttons(), false);
-    Form->resize(std::max(Edit->width(), 120), 120);
-    return Form;
+    Prepare(FHeader, true, FEdit->DropDownHeader().Visible());
+    Prepare(FFooter, false, FEdit->DropDownFooter().Visible());
+    Layout_Children();
+}
+
+QRect TDropDownForm::Client_Rect() const
+{
+    const int B = FEdit->DropDownBorderWidth();
+    return rect().adjusted(B, B, -B, -B);
+}
+
+void TDropDownForm::Layout_Children()
+{
+    QRect R = Client_Rect();
+    if (FHeader && FHeader->isVisibleTo(this)) {
+        FHeader->setGeometry(R.left(), R.top(), R.width(), FHeader->height());
+        R.setTop(R.top() + FHeader->height());
+    }
+    if (FFooter && FFooter->isVisibleTo(this)) {
+        FFooter->setGeometry(R.left(), R.bottom() + 1 - FFooter->height(), R.width(), FFooter->height());
+        R.setBottom(R.bottom() - FFooter->height());
+    }
+    if (QWidget *C = FEdit->Control(); C && C->parentWidget() == this)
+        C->setGeometry(R);
+}
+
+void TDropDownForm::User_Resize(QSize S)
+{
+    resize(S.expandedTo(minimumSize()));
+    FEdit->Popup_User_Sized(size());
+    if (OnSizing)
+        OnSizing();
+}
+
+void TDropDownForm::Deactivate(std::uint32_t Now)
+{
+    if (FBlockActivate || !isVisible())
+        return;
+    FDeActivate = Now;
+    FEdit->ClosePopup(FCancelOnDeActivate);
+    if (isVisible())
+        hide();
+}
+
+void TDropDownForm::paintEvent(QPaintEvent *)
+{
+    QPainter Painter(this);
+    const int W = FEdit->DropDownBorderWidth();
+    const QRect R = Client_Rect();
+    const TColor From = FEdit->DropDownColor(), To = FEdit->DropDownColorTo();
+    if (From != clNone && To != clNone)
+        Paint_Bands(Painter, From, To, FEdit->DropDownGradient() == gdHorizontal, R, 80);
+    else if (From != clNone)
+        Painter.fillRect(R, To_QColor(From));
+    if (W > 0) {
+        QPen Pen(To_QColor(FEdit->DropDownBorderColor()));
+        Pen.setWidth(W);
+        Pen.setJoinStyle(Qt::MiterJoin);
+        Painter.setPen(Pen);
+        Painter.setBrush(Qt::NoBrush);
+        // The pen straddles its line: the outer edge meets the window's edge.
+        const qreal H = W / 2.0;
+        Painter.drawRect(QRectF(H, H, width() - W, height() - W));
+    }
+}
+
+void TDropDownForm::resizeEvent(QResizeEvent *E)
+{
+    QWidget::resizeEvent(E);
+    Layout_Children();
+    update();
+}
+
+void TDropDownForm::hideEvent(QHideEvent *E)
+{
+    QWidget::hideEvent(E);
+    FSizing = false;
+    FEdit->PopupClosed();
+}
+
+void TDropDownForm::mousePressEvent(QMouseEvent *E)
+{
+    const QPoint At = E->position().toPoint();
+    if (!rect().contains(At)) {
+        Deactivate(Tick_Count());
+        E->accept();
+        return;
+    }
+    if (FSizeable && E->button() == Qt::LeftButton && At.x() > width() - 10 && At.y() > height() - 10) {
+        FSizing = true;
+        FSizeFrom = E->globalPosition().toPoint();
+        FSizeStart = size();
+    }
+    E->accept();
+}
+
+void TDropDownForm::mouseMoveEvent(QMouseEvent *E)
+{
+    if (FSizing)
+        User_Resize(FSizeStart + QSize(E->globalPosition().toPoint().x() - FSizeFrom.x(),
+                                       E->globalPosition().toPoint().y() - FSizeFrom.y()));
+    else if (FSizeable)
+        setCursor(E->position().x() > width() - 10 && E->position().y() > height() - 10 ? Qt::SizeFDiagCursor
+                                                                                      : Qt::ArrowCursor);
+}
+
+void TDropDownForm::mouseReleaseEvent(QMouseEvent *E)
+{
+    FSizing = false;
+    E->accept();
+}
+
+// Keys and wheel turns that reach the popup act on the edit.
+void TDropDownForm::keyPressEvent(QKeyEvent *E)
+{
+    QKeyEvent Copy(E->type(), E->key(), E->modifiers(), E->text(), E->isAutoRepeat(), ushort(E->count()));
+    QApplication::sendEvent(FEdit, &Copy);
+    E->accept();
+}
+
+void TDropDownForm::keyReleaseEvent(QKeyEvent *E)
+{
+    QKeyEvent Copy(E->type(), E->key(), E->modifiers(), E->text(), E->isAutoRepeat(), ushort(E->count()));
+    QApplication::sendEvent(FEdit, &Copy);
+    E->accept();
+}
+
+void TDropDownForm::wheelEvent(QWheelEvent *E)
+{
+    if (E->angleDelta().y() < 0)
+        FEdit->WheelDown();
+    else if (E->angleDelta().y() > 0)
+        FEdit->WheelUp();
+    E->accept();
 }

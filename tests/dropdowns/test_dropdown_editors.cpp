@@ -22,9 +22,10 @@ TEST(DropDownEditors, TextFormattingAndPrefixes)
     struct TCase { const char *Name; TDropDownEditType Type; int Precision; const char *Value; const char *Shown; };
     const TCase Cases[] = {
         {"String", etString, 0, "a b", "<a b>"},
-        {"NumericTakesTheLeadingNumber", etNumeric, 0, "12,7 kg", "<12>"},
+        // a whole-number edit filters what is typed; a text given to it is shown as it is
+        {"NumericShowsTheTextAsGiven", etNumeric, 0, "12,7 kg", "<12,7 kg>"},
         {"FloatInTheLocale", etFloat, 2, "1.234,5", "<1234,50>"},
-        {"NoNumber", etNumeric, 0, "x", "<0>"},
+        {"EmptyNumberIsZero", etNumeric, 0, "", "<0>"},
     };
     for (const TCase &C : Cases) {
         SCOPED_TRACE(C.Name);
