@@ -44,6 +44,14 @@ QString VOdeColorPickerDropDown::GetSelectedColorText() const
     return FItemIndex >= 0 && FItemIndex < int(FItems.size()) ? FItems[FItemIndex].Caption : QString();
 }
 
+void VOdeColorPickerDropDown::Restore_Popup_State(const QVariant &S)
+{
+    // The text was restored already; the colour follows without rewriting it.
+    const QString Shown = text();
+    SetSelectedColor(S.value<TColor>());
+    SetTextDirect(Shown);
+}
+
 void VOdeColorPickerDropDown::paintEvent(QPaintEvent *E)
 {
     VOdeCustomDropDown::paintEvent(E);

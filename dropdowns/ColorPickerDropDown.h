@@ -25,6 +25,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *E) override;
+    // A cancelled popup gives the colour of its opening back.
+    QVariant Popup_State() const override { return QVariant::fromValue(FSelectedColor); }
+    void Restore_Popup_State(const QVariant &S) override;
 
 private:
     std::vector<TColorItem> FItems;

@@ -30,6 +30,11 @@ public:
     // Enter selects the item whose caption equals the text.
     void KeyDown(TKey &Key, TShiftState Shift) override;
 
+protected:
+    // A cancelled popup gives the item of its opening back (the text is restored by the base).
+    QVariant Popup_State() const override { return FItemIndex; }
+    void Restore_Popup_State(const QVariant &S) override { FItemIndex = S.toInt(); }
+
 private:
     TDetailItems FItems;
     int FItemIndex = -1;

@@ -239,7 +239,7 @@ void VOdeCustomDropDown::Set_DropDownWidth(int V)
     if (V == FDropDownWidth)
         return;
     FDropDownWidth = V;
-    FUserDropDownWidth = -1;
+    FUserDropDownWidth = FUserDropDownHeight = -1;
 }
 
 void VOdeCustomDropDown::Set_DropDownHeight(int V)
@@ -247,7 +247,7 @@ void VOdeCustomDropDown::Set_DropDownHeight(int V)
     if (V == FDropDownHeight)
         return;
     FDropDownHeight = V;
-    FUserDropDownHeight = -1;
+    FUserDropDownWidth = FUserDropDownHeight = -1;
 }
 
 void VOdeCustomDropDown::Popup_User_Sized(QSize S)
@@ -290,8 +290,12 @@ void VOdeCustomDropDown::DockPopupControl()
 {
     if (!FPopup || !FControl)
         return;
-    if (FControl->parentWidget() != FPopup)
+    if (FControl->parentWidget() != FPopup) {
+        // A new parent hides a widget; the content stays visible unless the kind hid it.
+        const bool Hidden = FControl->testAttribute(Qt::WA_WState_ExplicitShowHide) && FControl->isHidden();
         FControl->setParent(FPopup);
+        FControl->setVisible(!Hidden);
+    }
     FPopup->Layout_Children();
 }
 

@@ -108,7 +108,9 @@ void TDropDownForm::Layout_Children()
         FFooter->setGeometry(R.left(), R.bottom() + 1 - FFooter->height(), R.width(), FFooter->height());
         R.setBottom(R.bottom() - FFooter->height());
     }
-    if (QWidget *C = FEdit->Control(); C && C->parentWidget() == this)
+    // The content keeps its own size while the popup is closed: the next
+    // opening computes the popup's size from it.
+    if (QWidget *C = FEdit->Control(); C && C->parentWidget() == this && isVisible())
         C->setGeometry(R);
 }
 
@@ -157,6 +159,12 @@ void TDropDownForm::resizeEvent(QResizeEvent *E)
     QWidget::resizeEvent(E);
     Layout_Children();
     update();
+}
+
+void TDropDownForm::showEvent(QShowEvent *E)
+{
+    QWidget::showEvent(E);
+    Layout_Children();
 }
 
 void TDropDownForm::hideEvent(QHideEvent *E)

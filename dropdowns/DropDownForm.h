@@ -53,6 +53,7 @@ public:
 protected:
     void paintEvent(QPaintEvent *E) override;
     void resizeEvent(QResizeEvent *E) override;
+    void showEvent(QShowEvent *E) override;
     void hideEvent(QHideEvent *E) override;
     void mousePressEvent(QMouseEvent *E) override;
     void mouseMoveEvent(QMouseEvent *E) override;

@@ -425,7 +425,8 @@ TCharResult TDropDownValue::Filter_Char(QChar &Ch, bool Ctrl, bool Keypad, bool 
         return crDropped;
     if (S.LengthLimit > 0 && E.SelLength == 0 && IntegerPartLength(Value) > S.LengthLimit) {
         const int Dot = int(E.Text.indexOf(DS()));
-        const int Limit = Dot < 0 ? int(E.Text.size()) + 1 : Dot;
+        // The separator's 1-based position: a caret right before it is still left of it.
+        const int Limit = Dot < 0 ? int(E.Text.size()) + 1 : Dot + 1;
         const bool Sign_Ok = S.Signed && Is_Number_Type(T) && Ch == u'-';
         if (E.SelStart < Limit && Ch != Back && Ch != DS() && !Sign_Ok)
             return crDropped;

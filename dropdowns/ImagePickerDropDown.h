@@ -25,6 +25,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *E) override;
+    // A cancelled popup gives the item of its opening back.
+    QVariant Popup_State() const override { return FItemIndex; }
+    void Restore_Popup_State(const QVariant &S) override { Set_ItemIndex(S.toInt()); }
 
 private:
     std::vector<TImageItem> FItems;
