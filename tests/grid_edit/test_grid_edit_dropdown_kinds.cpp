@@ -263,3 +263,25 @@ TEST_F(TGridEditFixture, DropDownKindsScreenshots)
     }
     G->Set_GridImages(nullptr);
 }
+
+// Enter in an open drop-down commits what was typed while it was open; the
+// popup's own cancel never takes it back.
+TEST_F(TGridEditFixture, EnterInOpenDropDownCommitsTypedValue)
+{
+    struct TCase { const char *Name; TEditorType Kind; };
+    const TCase Cases[] = {{"Memo", edMemoDropDown}, {"Calculator", edCalculatorDropDown}};
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Kind(C.Kind);
+        G->MouseActions().Set_DirectComboDrop(true);
+        G->Set_Cells(2, 2, QStringLiteral("1"));
+        Go(2, 2);
+        QTest::keyClick(G.get(), Qt::Key_7);
+        auto *D = dynamic_cast<VOdeCustomDropDown *>(QApplication::focusWidget());
+        ASSERT_TRUE(D);
+        EXPECT_TRUE(D->DroppedDown());
+        Key(Qt::Key_Return);
+        EXPECT_FALSE(G->EditMode());
+        EXPECT_TRUE(G->Cells(2, 2).startsWith(u'7')) << G->Cells(2, 2).toStdString();
+    }
+}
