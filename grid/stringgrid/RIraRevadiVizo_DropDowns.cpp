@@ -244,7 +244,9 @@ bool RIraRevadiVizo::Commit_DropDown(QWidget *W, int ACol, int ARow)
     if (!D || W->parentWidget() != this)
         return false;
     const int RealCol = RealColIndex(ACol);
-    D->HideDropDown(true);
+    // The popup closes keeping the editor's value: a cancelled edit gets the
+    // cell's text back below, so the popup's own restore would undo a commit.
+    D->HideDropDown(false);
     const bool Cancelled = FDropDownCancelled;
     FDropDownCancelled = false;
     if (Cancelled) {
