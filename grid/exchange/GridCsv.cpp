@@ -2,14 +2,14 @@
 #include "grid/model/TextRoutines.h"
 #include <QFileInfo>
 
-TCsvOptions TCsvOptions::From(const TGridSaveOptions &Save, bool OemConvert)
+TCsvOptions TCsvOptions::From(const TGridSaveOptions &Save)
 {
     TCsvOptions O;
     O.Delimiter = Save.Delimiter;
     O.AlwaysQuotes = Save.AlwaysQuotes;
     O.QuoteEmptyCells = Save.QuoteEmptyCells;
     O.JavaCSV = Save.JavaCSV;
-    O.OemConvert = OemConvert;
+    O.OemConvert = Save.OemConvert;
     O.LoadFirstRow = Save.LoadFirstRow;
     return O;
 }

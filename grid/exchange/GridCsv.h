@@ -26,7 +26,7 @@ struct TCsvOptions {
     bool JavaCSV = false;
     bool OemConvert = false;      // texts in the OEM code page
     bool LoadFirstRow = true;     // false: the first record is a header and skipped
-    static TCsvOptions From(const TGridSaveOptions &Save, bool OemConvert = false);
+    static TCsvOptions From(const TGridSaveOptions &Save);
 };
 
 // The written form of one field (Delimiter is the one in use).

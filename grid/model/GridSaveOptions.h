@@ -21,6 +21,7 @@ struct TGridSaveOptions {
     QString XMLEncoding = QStringLiteral("ISO-8859-1");
     bool LoadFirstRow = true;        // a file's first line fills a row (else skipped)
     bool ExcelClipboardFormat = false;   // the clipboard takes the spreadsheet form
+    bool OemConvert = false;         // CSV texts in the OEM code page
     friend bool operator==(const TGridSaveOptions &, const TGridSaveOptions &) = default;
 };
 

@@ -128,6 +128,7 @@ struct RIraRevadiVizo_Events {
     std::function<void(QObject *Sender, int ACol, int ARow, QString &Value)> OnFooterCalc;
     std::function<void(QObject *Sender, int ARow, bool &AcceptRow)> OnCustomFilter;
     std::function<void(QObject *Sender, short Progress)> OnFilterProgress;
+    std::function<void(QObject *Sender, short Progress)> OnFileProgress;
     std::function<void(QObject *Sender, int Column, QStringList &Filter)> OnGetColumnFilter;
     std::function<void(QObject *Sender, int Column, int ItemIndex, const QString &FriendlyName, QString &FilterCondition)> OnFilterSelect;
     std::function<void(QObject *Sender, int Column, int ItemIndex, const QString &FriendlyName, QString &FilterCondition,

@@ -403,6 +403,22 @@ public:
     TPrintSettings &PrintSettings() { return FPrintSettings; }
     TGridSaveOptions &SaveOptions() { return FSaveOptions; }
     const TGridSaveOptions &SaveOptions() const { return FSaveOptions; }
+    // ===== file formats (GridFormats.cpp): a failure shows its message and answers false
+    bool SaveToCSV(const QString &FileName, bool Unicode);
+    bool AppendToCSV(const QString &FileName, bool Unicode);
+    bool LoadFromCSV(const QString &FileName, int MaxRows);
+    bool InsertFromCSV(const QString &FileName, int MaxRows);
+    bool LoadFromCSVStream(QIODevice &Stream, int MaxRows);
+    bool SaveToFile(const QString &FileName, bool Unicode);
+    bool LoadFromFile(const QString &FileName);
+    void SaveToStream(QIODevice &Stream);
+    bool LoadFromStream(QIODevice &Stream);
+    bool SaveToASCII(const QString &FileName, bool Unicode);
+    bool AppendToASCII(const QString &FileName, bool Unicode);
+    bool SaveToFixed(const QString &FileName, std::vector<int> &Widths);
+    bool LoadFromFixed(const QString &FileName, std::vector<int> &Positions, bool DoTrim, int MaxRows);
+    double CellToReal(int ACol, int ARow);
+    friend class TGridFormats;
     TSyncGrid &SyncGrid() { return FSyncGrid; }
     TBands &Bands() { return FBands; }
     TFocusHelper &FocusHelper() { return FFocusHelper; }

@@ -44,6 +44,7 @@
 
 class QLabel;
 class QTimer;
+class QIODevice;
 class TScrollControl;
 class TArrowWindow;
 class TGridFocusWindow;
