@@ -405,7 +405,7 @@ void TGridModel::Renumber_Cols(int From, int To)
 
 // --- invariants ------------------------------------------------------------------------------------
 
-QString TGridModel::Check_Consistency() const
+QString TGridModel::Check_Consistency(int DisplRows) const
 {
     auto At = [](const char *What, int C, int R) { return QStringLiteral("%1 at (%2, %3)").arg(QLatin1String(What)).arg(C).arg(R); };
     long long Owned = 0;
@@ -468,6 +468,8 @@ QString TGridModel::Check_Consistency() const
     for (size_t I = 1; I < FHiddenRows.size(); ++I)
         if (FHiddenRows[I - 1].Index >= FHiddenRows[I].Index)
             return QStringLiteral("hidden rows out of order at %1").arg(FHiddenRows[I].Index);
+    if (DisplRows >= 0 && !FHiddenRows.empty() && FHiddenRows.back().Index >= DisplRows + Hidden_Row_Count())
+        return QStringLiteral("hidden row %1 beyond the %2 real rows").arg(FHiddenRows.back().Index).arg(DisplRows + Hidden_Row_Count());
     const int Span = FHiddenRows.empty() ? 0 : FHiddenRows.back().Index + 2;
     for (int D = 0; D < Span; ++D) {
         const int Real = Displ_To_Real_Row(D);

@@ -272,7 +272,10 @@ public:
     // Hides real rows From..To that are not hidden yet. Height(display row)
     // gives each row's height to keep. Returns the number of rows hidden (the
     // display rows removed start at Real_To_Displ_Row(From) as it was).
-    int Hide_Rows(int From, int To, const std::function<int(int DisplRow)> &Height, THideReason Reason = hrExplicit);
+    // RealRows, when not negative, is the number of real rows (shown and
+    // hidden): rows from there on do not exist and are not hidden.
+    int Hide_Rows(int From, int To, const std::function<int(int DisplRow)> &Height, THideReason Reason = hrExplicit,
+                  int RealRows = -1);
     // Shows hidden real rows From..To again (only when From itself is
     // hidden); Restore(display row, height) tells where each came back.
     // Returns the number of rows shown.
@@ -312,8 +315,10 @@ public:
     // encoding; owned properties know this model and their own position;
     // every block's members agree with its base and lie in storage; no cell
     // belongs to two blocks; hidden columns counted right and mappings
-    // inverse; hidden rows ordered by index, without duplicates.
-    QString Check_Consistency() const;
+    // inverse; hidden rows ordered by index, without duplicates. Given the
+    // number of display rows, also that every hidden row lies among the real
+    // rows (display rows plus hidden rows).
+    QString Check_Consistency(int DisplRows = -1) const;
 
 private:
     TModelCell *Ensure(int C, int R);

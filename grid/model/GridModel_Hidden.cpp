@@ -145,8 +145,13 @@ int TGridModel::Displ_To_Real_Row(int Displ) const
     return Real;
 }
 
-int TGridModel::Hide_Rows(int From, int To, const std::function<int(int DisplRow)> &Height, THideReason Reason)
+int TGridModel::Hide_Rows(int From, int To, const std::function<int(int DisplRow)> &Height, THideReason Reason,
+                          int RealRows)
 {
+    // Hiding a row that does not exist would take a display row from the
+    // wrong place and bring back a phantom row when shown again.
+    if (RealRows >= 0)
+        To = std::min(To, RealRows - 1);
     if (From < 0 || To < From)
         return 0;
     Check_Index(0, To);

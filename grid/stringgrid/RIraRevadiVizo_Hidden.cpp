@@ -113,7 +113,7 @@ void RIraRevadiVizo::HideRows(int FromRow, int ToRow)
     const int D0 = DisplRowIndex(FromRow);
     const int N = Model().Hide_Rows(FromRow, ToRow, [&](int D) {
         return D < static_cast<int>(Heights.size()) ? Heights[static_cast<size_t>(D)] : DefaultRowHeight();
-    });
+    }, hrExplicit, TotalRowCount());
     if (N == 0)
         return;
     const int End = std::min(static_cast<int>(Heights.size()), D0 + N);

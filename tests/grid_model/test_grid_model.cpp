@@ -321,3 +321,32 @@ TEST(GridModelNotices, ChangesAndBatches)
     EXPECT_EQ(Rec.Ranges.back(), (TCellRange{5, 5, 5, 5}));
     M.Remove_Listener(&Rec);
 }
+
+// Hiding is bounded by the real rows: rows beyond them are not hidden, and a
+// state with a hidden row beyond them is reported as inconsistent.
+TEST(GridModelHidden, HidingStopsAtTheLastRealRow)
+{
+    struct TCase { const char *Name; int From, To, Hidden; std::vector<int> Shown; };
+    const TCase Cases[] = {
+        {"WhollyBeyond", 20, 25, 0, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}},
+        {"ReachingBeyond", 8, 15, 2, {0, 1, 2, 3, 4, 5, 6, 7}},
+        {"LastRowOnly", 9, 9, 1, {0, 1, 2, 3, 4, 5, 6, 7, 8}},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        TGridModel M;
+        Fill(M, 2, 10);
+        EXPECT_EQ(M.Hide_Rows(C.From, C.To, {}, hrExplicit, 10), C.Hidden);
+        const int Displ = 10 - C.Hidden;
+        EXPECT_EQ(M.Check_Consistency(Displ), QString());
+        for (size_t D = 0; D < C.Shown.size(); ++D)
+            EXPECT_EQ(M.Cell(0, static_cast<int>(D)), QStringLiteral("0,%1").arg(C.Shown[D]));
+        EXPECT_EQ(M.Unhide_Rows(0, 100) + M.Unhide_Rows(C.From, 100), C.Hidden);
+        EXPECT_EQ(M.Check_Consistency(10), QString());
+    }
+    // without the bound the rows beyond are recorded; the check sees it
+    TGridModel M;
+    Fill(M, 2, 10);
+    EXPECT_EQ(M.Hide_Rows(20, 25, {}), 6);
+    EXPECT_NE(M.Check_Consistency(4), QString());
+}
