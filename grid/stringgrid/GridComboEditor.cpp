@@ -178,7 +178,10 @@ void TGridCombo::KeyDown(TKey &Key, TShiftState Shift)
             setEditText(C);
         }
     };
-    if (Key == VK_RETURN || Key == VK_UP || Key == VK_DOWN || Key == VK_TAB) {
+    // A list showing no chosen item (the cell holds a value that is none of
+    // its items) has nothing to commit: its empty text must not reach the cell.
+    const bool NoChoice = ListStyle && currentIndex() < 0;
+    if (!NoChoice && (Key == VK_RETURN || Key == VK_UP || Key == VK_DOWN || Key == VK_TAB)) {
         FGrid->Set_CurrentCell(currentText());
         if (!FGrid->ValidateCell(currentText())) {
             if (!ListStyle) {

@@ -136,3 +136,24 @@ TEST_F(TColumnGridEditing, EditOnDoubleClickOnlyEndsEditing)
     ASSERT_TRUE(Grid->EditorMode());
     EXPECT_EQ(Grid->InplaceEditor()->text(), QStringLiteral("q"));
 }
+
+// A value that is none of the list's items ("Word" in an Int/Real/Bool
+// column) survives opening the list and leaving it by Enter or Tab unchosen.
+TEST_F(TColumnGridEditing, ComboListKeepsAValueOutsideItsItems)
+{
+    struct TCase { const char *Name; Qt::Key Key; };
+    const TCase Cases[] = {{"Return", Qt::Key_Return}, {"Tab", Qt::Key_Tab}};
+    Grid->Set_Options(Grid->Options() + goTabs);
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Grid->setFocus();
+        Grid->Set_Cells(2, 3, QStringLiteral("Word"));
+        Grid->FocusCell(2, 3);
+        QTest::keyClick(Grid, Qt::Key_F2);
+        ASSERT_TRUE(Grid->EditMode());
+        QTest::keyClick(Focused(), C.Key);
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(Grid->EditMode());
+        EXPECT_EQ(Grid->Cells(2, 3), QStringLiteral("Word"));
+    }
+}
