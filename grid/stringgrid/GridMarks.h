@@ -33,6 +33,8 @@ struct TMarkRange {
 // highlights, "e" for marks). Each marked cell's text before and after
 // marking is remembered, so unmarking gives exactly the old text back and
 // never touches a cell it did not mark, even when the text held tags of its own.
+// A mark is found by its cell first and else by the marked text itself, so it
+// follows its cell when rows are inserted, deleted, moved, sorted or grouped.
 class TGridMarks {
 public:
     void Mark(IGridMarkCells &Cells, const QString &HiText, const QString &Tag, bool DoCase, const TMarkRange &R);
@@ -49,6 +51,16 @@ private:
         QString Original;
         QString Marked;
     };
+    using TKey = std::tuple<QString, int, int>;
+    void Remember(const TKey &Key, const QString &Original, const QString &Marked);
+    void Forget(std::map<TKey, TMarkedCell>::iterator It);
+    // The text before marking of a cell that now reads Current, wherever it
+    // was marked; nullptr when no mark made that text.
+    const QString *Original_Of(const QString &Tag, const QString &Current) const;
+
     // Keyed by tag, real column and real row.
-    std::map<std::tuple<QString, int, int>, TMarkedCell> FMarked;
+    std::map<TKey, TMarkedCell> FMarked;
+    // The same marks by tag and marked text: the text before marking and how
+    // many marked cells read so.
+    std::map<std::pair<QString, QString>, std::pair<QString, int>> FByText;
 };

@@ -2,6 +2,8 @@
 // for the cells, so each rule of remembering and restoring is seen directly.
 #include "grid/stringgrid/GridMarks.h"
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <functional>
 #include <set>
 #include <vector>
 
@@ -23,6 +25,10 @@ public:
     void Begin_Pass() override { ++Depth; }
     void End_Pass() override { --Depth; }
     QString &At(int C, int R) { return FText[R][C]; }
+    // The rows change as the grid's do when rows are inserted, deleted or sorted.
+    void Insert_Row(int At) { FText.insert(FText.begin() + At, std::vector<QString>(FCols)); }
+    void Delete_Row(int At) { FText.erase(FText.begin() + At); }
+    void Reverse_Rows() { std::reverse(FText.begin(), FText.end()); }
 
     std::set<std::pair<int, int>> Covered;   // cells inside a merged range
     int RealOffset = 0;
@@ -153,3 +159,47 @@ TEST(GridMarks, RangeOutsideAndMergedCellsSkipped)
 }
 
 } // namespace
+
+// Marks follow their cells when the rows change under them: unmarking gives
+// every cell exactly its text back, wherever it went.
+TEST(GridMarks, MarksFollowRowsThatMove)
+{
+    struct TCase { const char *Name; std::function<void(TTableCells &)> Change; std::vector<QString> Want; };
+    const TCase Cases[] = {
+        {"InsertAbove", [](TTableCells &T) { T.Insert_Row(0); }, {"", "ab1", "ab2", "ab3", "ab4", "ab5"}},
+        {"DeleteFirst", [](TTableCells &T) { T.Delete_Row(0); }, {"ab2", "ab3", "ab4", "ab5"}},
+        {"Sorted", [](TTableCells &T) { T.Reverse_Rows(); }, {"ab5", "ab4", "ab3", "ab2", "ab1"}},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        TTableCells Cells(1, 5);
+        for (int R = 0; R < 5; ++R)
+            Cells.At(0, R) = QStringLiteral("ab%1").arg(R + 1);
+        TGridMarks Marks;
+        Marks.Mark(Cells, "b", "hi", false, All);
+        C.Change(Cells);
+        Marks.Unmark(Cells, "hi", All);
+        ASSERT_EQ(Cells.Row_Count(), static_cast<int>(C.Want.size()));
+        for (int R = 0; R < Cells.Row_Count(); ++R)
+            EXPECT_EQ(Cells.At(0, R), C.Want[static_cast<size_t>(R)]) << "row " << R;
+        // marking again after the change starts from the plain texts
+        Marks.Mark(Cells, "a", "hi", false, All);
+        EXPECT_EQ(Cells.At(0, Cells.Row_Count() - 1), QStringLiteral("<hi>a</hi>") + C.Want.back().mid(1));
+    }
+}
+
+// A cell that reads like a marked one but was never marked keeps its text.
+TEST(GridMarks, UnmarkLeavesCellsItDidNotMark)
+{
+    TTableCells Cells(1, 2);
+    Cells.At(0, 0) = "ab";
+    Cells.At(0, 1) = "<hi>x</hi>";
+    TGridMarks Marks;
+    Marks.Mark(Cells, "b", "hi", false, All);
+    Cells.Insert_Row(0);
+    Marks.Unmark(Cells, "hi", All);
+    EXPECT_EQ(Cells.At(0, 0), "");
+    EXPECT_EQ(Cells.At(0, 1), "ab");
+    EXPECT_EQ(Cells.At(0, 2), "<hi>x</hi>");
+    EXPECT_TRUE(Marks.Empty());
+}
