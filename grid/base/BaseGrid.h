@@ -73,6 +73,9 @@ public:
     QString GetCellEx(int c, int r);
     // Writes the base cell of a merged block; notifies and repaints.
     void SetCellEx(int c, int r, const QString &Value);
+    // The undo history writes a recorded value back through here, so that a
+    // cell whose value is not its text (a check box) can take it its own way.
+    virtual void Undo_Write(int c, int r, const QString &Value) { SetCellEx(c, r, Value); }
     QString GetGridCell(int c, int r) const { return Cells(c, r); }
     void SetGridCell(int c, int r, const QString &Value) { Set_Cells(c, r, Value); }
     TObject *GetGridObject(int c, int r) const { return Objects(c, r); }

@@ -99,7 +99,7 @@ void VOdeGridUndoRedo::Apply(const TUndoRedoItem &Item, bool IsUndo)
         Ev(this, G, Item.Col, Item.Row, G->GetCellEx(Item.Col, Item.Row), Target);
     if (!G)
         return;
-    G->SetCellEx(Item.Col, Item.Row, Target);
+    G->Undo_Write(Item.Col, Item.Row, Target);
     G->Set_Col(G->DisplColIndex(Item.Col));
     G->Set_Row(Item.Row);
 }

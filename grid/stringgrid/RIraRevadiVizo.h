@@ -594,6 +594,7 @@ public:
     void UnCheckAll(int ACol);
     bool ToggleCheckBox(int ACol, int ARow) { return ToggleCheck(ACol, ARow, false); }
     virtual bool ToggleCheck(int ACol, int ARow, bool FromUser);
+    void Undo_Write(int c, int r, const QString &Value) override;
     virtual bool ToggleRadioButton(int ACol, int ARow, bool FromUser);
     bool SetRadioButtonState(int ACol, int ARow, bool State);
     void SetRadioButtonColumnIndex(int ACol, int Index);

@@ -356,6 +356,7 @@ bool RIraRevadiVizo::ToggleCheck(int ACol, int ARow, bool FromUser)
     }
     // The state the user sees after the toggle (also what undo records).
     bool NewState = false;
+    const TCheckBoxState OldTri = G->CellCheckBoxState;
     switch (G->CellType) {
     case ctCheckBox:
         G->CellBoolean = !G->CellBoolean;
@@ -399,12 +400,36 @@ bool RIraRevadiVizo::ToggleCheck(int ACol, int ARow, bool FromUser)
         }
     }
     if (VOdeGridUndoRedo *U = UndoRedo()) {
-        if (NewState)
+        // A tri-state box records its states as texts: checked and unchecked
+        // as the check texts, grayed as an empty text.
+        auto State_Text = [&](TCheckBoxState S) {
+            return S == cbChecked ? GetCheckTrue(ACol, ARow) : S == cbUnchecked ? GetCheckFalse(ACol, ARow) : QString();
+        };
+        if (G->CellType == ctTriStateCheckBox)
+            U->RegisterChange(ACol, ARow, State_Text(OldTri), State_Text(G->CellCheckBoxState));
+        else if (NewState)
             U->RegisterChange(ACol, ARow, GetCheckFalse(ACol, ARow), GetCheckTrue(ACol, ARow));
         else
             U->RegisterChange(ACol, ARow, GetCheckTrue(ACol, ARow), GetCheckFalse(ACol, ARow));
     }
     return true;
+}
+
+void RIraRevadiVizo::Undo_Write(int c, int r, const QString &Value)
+{
+    // A plain or tri-state box keeps its state beside the text: undo and
+    // redo give back the state, the text stays as it is.
+    TCellGraphic *G = As_Graphic(GetGraphicObjectEx(c, r));
+    if (!G || (G->CellType != ctCheckBox && G->CellType != ctTriStateCheckBox)) {
+        TBaseGrid::Undo_Write(c, r, Value);
+        return;
+    }
+    const bool Checked = Value == GetCheckTrue(c, r);
+    if (G->CellType == ctCheckBox)
+        G->CellBoolean = Checked;
+    else
+        G->CellCheckBoxState = Checked ? cbChecked : Value == GetCheckFalse(c, r) ? cbUnchecked : cbGrayed;
+    Repaint_Real(c, r);
 }
 
 bool RIraRevadiVizo::ToggleRadioButton(int ACol, int ARow, bool FromUser)

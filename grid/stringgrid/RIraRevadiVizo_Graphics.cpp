@@ -16,9 +16,10 @@ void RIraRevadiVizo::Repaint_Real(int ACol, int ARow)
 
 TCellGraphic *RIraRevadiVizo::GetCellGraphic(int ACol, int ARow)
 {
-    TCellGraphic *G = nullptr;
-    if (ACol >= 0 && ARow >= 0)
-        G = As_Graphic(GetGraphicObjectEx(ACol, ARow));
+    // A place outside the grid (a hit test above the first row) has no graphic.
+    if (ACol < 0 || ARow < 0)
+        return nullptr;
+    TCellGraphic *G = As_Graphic(GetGraphicObjectEx(ACol, ARow));
     if (ACol == 0 && MouseActions().HotmailRowSelect()) {
         // The shared row check box, filled for the row asked about.
         FRowCheckBox.CellType = ctRowCheckBox;

@@ -142,6 +142,9 @@ TEST(StringGridGraphics, RowCheckBoxOfHotmailSelect)
         EXPECT_EQ(H->CellAngle, K.Angle);
         EXPECT_EQ(H->CellBoolean, K.Bool);
     }
+    // a place above or left of the grid has no graphic, row box or not
+    EXPECT_EQ(G->GetCellGraphic(0, -1), nullptr);
+    EXPECT_EQ(G->GetCellGraphic(-1, 2), nullptr);
 }
 
 // --- check boxes ----------------------------------------------------------------------------------------
@@ -207,12 +210,56 @@ TEST(StringGridCheckBoxes, ChangeEventAndUndo)
     EXPECT_EQ(Events[0], std::make_pair(1, true));
     EXPECT_EQ(Events[1], std::make_pair(2, true));
     EXPECT_EQ(G->Cells(1, 1), QStringLiteral("Y"));
-    // each toggle is one step back, newest first
+    // each toggle is one step back, newest first: the tri-state box is grayed
+    // again with its text untouched, then the data box's text goes back
     U.Undo();
+    EXPECT_EQ(Tri(*G, 1, 2), cbGrayed);
+    EXPECT_EQ(G->Cells(1, 2), QString());
     EXPECT_EQ(G->Cells(1, 1), QStringLiteral("Y"));
     U.Undo();
     EXPECT_EQ(G->Cells(1, 1), QStringLiteral("N"));
     G->Set_UndoRedo(nullptr);
+}
+
+// Undo and redo of a box that keeps its state beside the text give back the
+// state and leave the cell's text alone.
+TEST(StringGridCheckBoxes, UndoGivesBackTheBoxState)
+{
+    struct TCase { const char *Name; bool Plain; bool PlainState; TCheckBoxState TriState; };
+    const TCase Cases[] = {
+        {"PlainUnchecked", true, false, cbUnchecked},
+        {"PlainChecked", true, true, cbUnchecked},
+        {"TriUnchecked", false, false, cbUnchecked},
+        {"TriChecked", false, false, cbChecked},
+        {"TriGrayed", false, false, cbGrayed},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        auto G = Make_Grid();
+        VOdeGridUndoRedo U;
+        G->Set_UndoRedo(&U);
+        G->Set_Cells(1, 1, QStringLiteral("label"));
+        if (C.Plain)
+            G->AddCheckBox(1, 1, C.PlainState, false);
+        else
+            G->AddCheckBox(1, 1, C.TriState);
+        G->ToggleCheck(1, 1, false);
+        const bool AfterPlain = C.Plain ? Box(*G, 1, 1) : false;
+        const TCheckBoxState AfterTri = C.Plain ? cbUnchecked : Tri(*G, 1, 1);
+        U.Undo();
+        if (C.Plain)
+            EXPECT_EQ(Box(*G, 1, 1), C.PlainState);
+        else
+            EXPECT_EQ(Tri(*G, 1, 1), C.TriState);
+        EXPECT_EQ(G->Cells(1, 1), QStringLiteral("label"));
+        U.Redo();
+        if (C.Plain)
+            EXPECT_EQ(Box(*G, 1, 1), AfterPlain);
+        else
+            EXPECT_EQ(Tri(*G, 1, 1), AfterTri);
+        EXPECT_EQ(G->Cells(1, 1), QStringLiteral("label"));
+        G->Set_UndoRedo(nullptr);
+    }
 }
 
 TEST(StringGridCheckBoxes, GroupChecking)
