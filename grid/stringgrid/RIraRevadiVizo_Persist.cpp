@@ -376,6 +376,58 @@ struct TVisualEntryTable {
         Color("Grouping.SummaryLineColor", [&Gr] { return Gr.SummaryLineColor; }, [&Gr](TColor C) { Gr.SummaryLineColor = C; });
         Bool("Grouping.SummaryLine", [&Gr] { return Gr.SummaryLine; }, [&Gr](bool V) { Gr.SummaryLine = V; });
         Int("Grouping.SummaryLineWidth", [&Gr] { return Gr.SummaryLineWidth; }, [&Gr](int V) { Gr.SummaryLineWidth = V; });
+        // A named setting is written as its name in the key's list (the list
+        // follows the enumeration's order).
+        auto Name = [&](const char *Key, std::function<int()> Get, std::function<void(int)> Set) {
+            const QString K = QString::fromLatin1(Key);
+            const auto E = std::find_if(Entries().begin(), Entries().end(), [&](const TEntry &X) { return X.Key == K; });
+            const QStringList Names = E->Names;
+            M[K] = {[Get, Names] {
+                        const int I = Get();
+                        return I >= 0 && I < Names.size() ? Names[I] : QString();
+                    },
+                    [Set, Names](const QString &V) {
+                        for (int I = 0; I < Names.size(); ++I)
+                            if (Names[I].compare(V.trimmed(), Qt::CaseInsensitive) == 0)
+                                Set(I);
+                    }};
+        };
+        Bool("URLShow", [P] { return P->URLShow(); }, [P](bool V) { P->Set_URLShow(V); });
+        Bool("URLShowInText", [P] { return P->URLShowInText(); }, [P](bool V) { P->Set_URLShowInText(V); });
+        Color("SortSettings.IndexColor", [P] { return P->FSortSettings.IndexColor; },
+              [P](TColor C) { P->FSortSettings.IndexColor = C; P->Invalidate(); });
+        TControlLook &L = G.FControlLook;
+        Int("ControlLook.CheckSize", [&L] { return L.CheckSize; }, [&L](int V) { L.Set_CheckSize(V); });
+        Int("ControlLook.RadioSize", [&L] { return L.RadioSize; }, [&L](int V) { L.Set_RadioSize(V); });
+        Color("ControlLook.Color", [&L] { return L.Color; }, [&L](TColor C) { L.Set_Color(C); });
+        Color("ControlLook.CommentColor", [&L] { return L.CommentColor; }, [&L](TColor C) { L.Set_CommentColor(C); });
+        Name("ControlLook.ControlStyle", [&L] { return static_cast<int>(L.ControlStyle); },
+             [&L](int V) { L.Set_ControlStyle(static_cast<TControlStyle>(V)); });
+        Color("ControlLook.FixedGradientFrom", [&L] { return L.Fixed().From; }, [&L](TColor C) { L.Set_FixedGradientFrom(C); });
+        Color("ControlLook.FixedGradientTo", [&L] { return L.Fixed().To; }, [&L](TColor C) { L.Set_FixedGradientTo(C); });
+        Bool("ControlLook.FlatButton", [&L] { return L.FlatButton; }, [&L](bool V) { L.Set_FlatButton(V); });
+        Bool("ControlLook.ProgressXP", [&L] { return L.ProgressXP; }, [&L](bool V) { L.Set_ProgressXP(V); });
+        Color("ControlLook.ProgressBorderColor", [&L] { return L.ProgressBorderColor; },
+              [P, &L](TColor C) { L.ProgressBorderColor = C; P->Invalidate(); });
+        TSearchFooter &SF = G.FSearchFooter;
+        Color("SearchFooter.Color", [&SF] { return SF.Color(); }, [&SF](TColor C) { SF.Set_Color(C); });
+        Color("SearchFooter.ColorTo", [&SF] { return SF.ColorTo(); }, [&SF](TColor C) { SF.Set_ColorTo(C); });
+        // The background's parts are set together, so that the grid repaints once per part.
+        auto Back = [P](const std::function<void(TBackGround &)> &Change) {
+            TBackGround B = P->FBackGround;
+            Change(B);
+            P->Set_BackGround(B);
+        };
+        Int("BackGround.Top", [P] { return P->FBackGround.Top; }, [Back](int V) { Back([V](TBackGround &B) { B.Top = V; }); });
+        Int("BackGround.Left", [P] { return P->FBackGround.Left; }, [Back](int V) { Back([V](TBackGround &B) { B.Left = V; }); });
+        Name("BackGround.Display", [P] { return static_cast<int>(P->FBackGround.Display); },
+             [Back](int V) { Back([V](TBackGround &B) { B.Display = static_cast<TBackGroundDisplay>(V); }); });
+        Name("BackGround.Cells", [P] { return static_cast<int>(P->FBackGround.Cells); },
+             [Back](int V) { Back([V](TBackGround &B) { B.Cells = static_cast<TBackGroundCells>(V); }); });
+        Color("BackGround.Color", [P] { return P->FBackGround.Color; },
+              [Back](TColor C) { Back([C](TBackGround &B) { B.Color = C; }); });
+        Color("BackGround.ColorTo", [P] { return P->FBackGround.ColorTo; },
+              [Back](TColor C) { Back([C](TBackGround &B) { B.ColorTo = C; }); });
         Color("GridLineColor", [P] { return P->GridLineColor(); }, [P](TColor C) { P->Set_GridLineColor(C); });
         Color("GridFixedLineColor", [P] { return P->GridFixedLineColor(); }, [P](TColor C) { P->Set_GridFixedLineColor(C); });
         return M;

@@ -213,8 +213,20 @@ TEST(StringGridLayout, VisualPropsRoundTrip)
     A.Grouping().HeaderColor = clAqua;
     A.Grouping().SummaryLineWidth = 3;
     A.Bands().Set_Active(true);
+    A.Set_URLShow(true);
+    A.ControlLook().Set_RadioSize(12);
+    A.ControlLook().Set_FixedGradientTo(clTeal);
+    A.SortSettings().IndexColor = clFuchsia;
+    A.SearchFooter().Set_ColorTo(clNavy);
+    TBackGround Back = A.BackGround();
+    Back.Display = bdGradientVert;
+    Back.Top = -4;
+    A.Set_BackGround(Back);
     A.SaveVisualProps(Path);
     const QByteArray Data = Read_File(Path);
+    // the grid's own values, not placeholders
+    EXPECT_TRUE(Data.contains("\r\nURLShow=true\r\n"));
+    EXPECT_TRUE(Data.contains("\r\nControlLook.CheckSize=15\r\nControlLook.RadioSize=12\r\n"));
     EXPECT_TRUE(Data.startsWith("Color=clYellow\r\nHintColor=clInfoBk\r\n"));
     EXPECT_TRUE(Data.contains("\r\nFont.Style=fsBold,fsItalic\r\nFont.Size=11\r\nFont.Name=Courier New\r\n"));
     EXPECT_TRUE(Data.contains("\r\nLook=glWin7\r\n"));
@@ -229,6 +241,13 @@ TEST(StringGridLayout, VisualPropsRoundTrip)
     EXPECT_EQ(B.Grouping().HeaderColor, clAqua);
     EXPECT_EQ(B.Grouping().SummaryLineWidth, 3);
     EXPECT_TRUE(B.Bands().Active());
+    EXPECT_TRUE(B.URLShow());
+    EXPECT_EQ(B.ControlLook().RadioSize, 12);
+    EXPECT_EQ(B.ControlLook().Fixed().To, clTeal);
+    EXPECT_EQ(B.SortSettings().IndexColor, clFuchsia);
+    EXPECT_EQ(B.SearchFooter().ColorTo(), clNavy);
+    EXPECT_EQ(B.BackGround().Display, bdGradientVert);
+    EXPECT_EQ(B.BackGround().Top, -4);
     // written again, the file is the same
     const QString Again = Dir.filePath(QStringLiteral("again.txt"));
     B.SaveVisualProps(Again);
@@ -245,10 +264,17 @@ TEST(StringGridLayout, VisualPropsValues)
     struct TCase { const char *Name; QByteArray From, To; std::function<void(RIraRevadiVizo &)> Check; };
     const TCase Cases[] = {
         // a Boolean is true only for "true" in any letter case
-        {"BoolAnyCase", "URLShow=false", "URLShow=True",
-         [](RIraRevadiVizo &G) { EXPECT_EQ(G.VisualValue(QStringLiteral("URLShow")), QStringLiteral("true")); }},
-        {"BoolYes", "URLShow=false", "urlshow=yes",
-         [](RIraRevadiVizo &G) { EXPECT_EQ(G.VisualValue(QStringLiteral("URLShow")), QStringLiteral("false")); }},
+        {"BoolAnyCase", "URLShow=false", "URLShow=True", [](RIraRevadiVizo &G) { EXPECT_TRUE(G.URLShow()); }},
+        {"BoolYes", "URLShowInText=false", "urlshowintext=yes", [](RIraRevadiVizo &G) { EXPECT_FALSE(G.URLShowInText()); }},
+        // the control look, footer, sort and background keys reach the grid itself
+        {"ControlLookColour", "ControlLook.CommentColor=clRed", "ControlLook.CommentColor=clBlue",
+         [](RIraRevadiVizo &G) { EXPECT_EQ(G.ControlLook().CommentColor, clBlue); }},
+        {"ControlLookStyle", "ControlLook.ControlStyle=csTheme", "ControlLook.ControlStyle=csflat",
+         [](RIraRevadiVizo &G) { EXPECT_EQ(G.ControlLook().ControlStyle, csFlat); }},
+        {"SearchFooterColour", "SearchFooter.Color=clWhite", "SearchFooter.Color=clLime",
+         [](RIraRevadiVizo &G) { EXPECT_EQ(G.SearchFooter().Color(), clLime); }},
+        {"BackGroundCells", "BackGround.Cells=bcNormal", "BackGround.Cells=bcAll",
+         [](RIraRevadiVizo &G) { EXPECT_EQ(G.BackGround().Cells, bcAll); }},
         // a missing colour key gives clNone
         {"MissingColor", "Color=clWindow\r\n", "", [](RIraRevadiVizo &G) { EXPECT_EQ(G.Color(), clNone); }},
         // a name outside the list leaves the setting
