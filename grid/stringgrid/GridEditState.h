@@ -3,6 +3,7 @@
 // getters and setters over plain fields, in a class the grid inherits
 // publicly, so callers use the same names and the grid's sources name the
 // fields directly. What an edit does lives in RIraRevadiVizo_Edit*.cpp.
+#include "grid/base/DateTimePickerEdit.h"
 #include "grid/model/GridTypes.h"
 #include "grid/stringgrid/GridEnums.h"
 #include <QChar>
@@ -92,7 +93,7 @@ protected:
     bool FBlockFocus = false;
     bool FBlockKill = false;
     bool FAlwaysValidate = false;
-    RIraRevadiVizoCheck *FCellChecker = nullptr;
+    QPointer<RIraRevadiVizoCheck> FCellChecker;   // a deleted checker reads as none
     bool FShowModified = false;
     QString FValidChars;
     bool FLookup = false;

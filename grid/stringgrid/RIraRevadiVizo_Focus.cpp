@@ -84,7 +84,7 @@ void RIraRevadiVizo::GetSaveCellText(int ACol, int ARow, QString &Value)
         const TCellType Kind = GetCellType(ACol, ARow);
         if (Kind == ctCheckBox || Kind == ctTriStateCheckBox) {
             TCheckBoxState State = cbUnchecked;
-            GetCheckBoxState(ACol, ARow, State);
+            GetCheckBoxState(ACol, RealRowIndex(ARow), State);   // the state is asked by real row
             Value = State == cbChecked ? GetCheckTrue(ACol, ARow) : GetCheckFalse(ACol, ARow);
         }
     }

@@ -169,7 +169,9 @@ bool RIraRevadiVizo::IsFixed(int ACol, int ARow)
     IsFixedCell(ACol, ARow, Fixed);
     if (!Fixed)
         Fixed = (FFixedRightCols > 0 && ACol >= ColCount() - FFixedRightCols)
-                || (FFixedFooters > 0 && ARow >= RowCount() - FFixedFooters);
+                || (FFixedFooters > 0 && ARow >= RowCount() - FFixedFooters)
+                // The floating footer's row holds the totals: neither selected nor edited.
+                || (FFloatingFooter.Visible && FFloatingFooter.FooterStyle == fsFixedLastRow && ARow == RowCount() - 1);
     return Fixed;
 }
 
@@ -267,6 +269,8 @@ void RIraRevadiVizo::CellsChanged(const TGridRect &R)
         OnCellsChanged(this, R);
     for (TGridChangeNotifier *N : FNotifierList)
         N->NotifyCellsChanged(R);
+    // Changed cells change the totals: every caller gets them recalculated.
+    CalcFooter(-1);
 }
 
 void RIraRevadiVizo::FixedCellEditor(int ACol, int ARow, TGridFixedCellEditor &AEditor, QStringList &Values)

@@ -246,11 +246,28 @@ void RIraRevadiVizo::ResetFixedCellHighlight()
 
 // --- rows by key ----------------------------------------------------------------------------------------------
 
+namespace {
+// Every node above display row D whose rows take D in (after the node's own
+// row) grows or shrinks by Delta with the row inserted or removed at D, so it
+// keeps exactly the rows it held.
+void Follow_Row_In_Nodes(RIraRevadiVizo &G, int D, int Delta)
+{
+    for (int P = 0; P < D && P < G.RowCount(); ++P)
+        if (G.IsNode(P)) {
+            const int Span = G.GetNodeSpan(P);
+            if (Span > 0 && D < P + Span)
+                G.UpdateNodeSpan(P, Delta);
+        }
+}
+} // namespace
+
 void RIraRevadiVizo::InsertRowHook(int ARow)
 {
     // The rows from D on move down with their cells, heights and flags;
     // through InsertRows, so a grid that keeps more per row follows.
-    InsertRows(std::clamp(DisplRowIndex(ARow), 0, RowCount()), 1);
+    const int D = std::clamp(DisplRowIndex(ARow), 0, RowCount());
+    Follow_Row_In_Nodes(*this, D, 1);
+    InsertRows(D, 1);
 }
 
 void RIraRevadiVizo::DeleteRowHook(int ARow)
@@ -262,6 +279,7 @@ void RIraRevadiVizo::DeleteRowHook(int ARow)
     if (DataRows != 1 || FFixedRowAlways) {
         // The row goes with its cell properties; the rows below move up with
         // their cells, heights and flags (through RemoveRows, as above).
+        Follow_Row_In_Nodes(*this, D, -1);
         RemoveRows(D, 1);
     } else {
         FreeCellProps(0, D, TotalColCount() - 1, D);

@@ -245,6 +245,35 @@ TEST(StringGridGroup, Calculations)
     EXPECT_EQ(G->Cells(2, 5), QString());
 }
 
+// The floating footer's row holds the totals: the current cell never lands
+// there, by setter or by key, and so it is never edited.
+TEST(StringGridGroup, FloatingFooterRowIsNotSelectable)
+{
+    auto G = Make_Grid({{"1"}, {"2"}, {"3"}, {"total"}});
+    G->Set_Options(G->Options() + goEditing);
+    G->FloatingFooter().Visible = true;
+    const int Last = G->RowCount() - 1;
+    EXPECT_TRUE(G->IsFixed(1, Last));
+    G->Set_Row(Last - 1);
+    G->Set_Row(Last);
+    EXPECT_EQ(G->Row(), Last - 1);
+    G->FloatingFooter().Visible = false;
+    EXPECT_FALSE(G->IsFixed(1, Last));
+}
+
+// Whoever reports changed cells gets the footer's totals recalculated.
+TEST(StringGridGroup, CellsChangedRecalculatesTheFooter)
+{
+    auto G = Make_Grid({{"1"}, {"2"}, {"3"}, {""}});
+    G->FloatingFooter().Visible = true;
+    G->SetColumnCalc(1, acSUM);
+    G->CalcFooter(-1);
+    ASSERT_EQ(G->Cells(1, 4), QStringLiteral("6.00"));
+    G->Set_Cells(1, 1, QStringLiteral("10"));
+    G->CellsChanged({1, 1, 1, 1});
+    EXPECT_EQ(G->Cells(1, 4), QStringLiteral("15.00"));
+}
+
 TEST(StringGridGroup, FloatingFooter)
 {
     auto G = Make_Grid({{"1"}, {"x"}, {"5"}, {"total"}});
@@ -585,6 +614,22 @@ TEST(StringGridCheck, CorrectAndMark)
     EXPECT_EQ(G->Cells(1, 2), QStringLiteral("<e>x</e>"));
     EXPECT_TRUE(G->CheckRow(false, 1));
     EXPECT_TRUE(G->CheckCol(false, 2));
+}
+
+// A checker deleted while the grid still names it is no longer called: the
+// grid sees the deletion and checks as if it had none.
+TEST(StringGridCheck, DeletedCheckerIsForgotten)
+{
+    auto G = Make_Grid({{"teh cat", "ok"}, {"x", "fine"}});
+    auto Checker = std::make_unique<TTestChecker>();
+    Checker->UseCorrect = true;
+    Checker->AutoCorrect = true;
+    G->Set_CellChecker(Checker.get());
+    Checker.reset();
+    EXPECT_EQ(G->CellChecker(), nullptr);
+    EXPECT_TRUE(G->CheckGrid(false));
+    EXPECT_EQ(G->Cells(1, 1), QStringLiteral("teh cat"));
+    EXPECT_TRUE(G->ValidateCell(QStringLiteral("teh")));
 }
 
 // --- lookup and search footer ---------------------------------------------------------------------------

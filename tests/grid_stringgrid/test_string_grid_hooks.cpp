@@ -174,3 +174,27 @@ TEST(StringGridHooks, DefaultsOfNewPropertiesLeaveComputedColours)
         EXPECT_EQ(B.Color == clNone, C.Cleared);
     }
 }
+
+// A row inserted or deleted by key inside a node's rows makes the node
+// grow or shrink with it; a row outside leaves the node as it was.
+TEST(StringGridHooks, RowHooksKeepNodeSpans)
+{
+    struct TCase { const char *Name; bool Insert; int Row; int WantSpan; int WantNodeRow; };
+    const TCase Cases[] = {
+        {"DeleteInside", false, 3, 3, 1},
+        {"InsertInside", true, 2, 5, 1},
+        {"DeleteBelow", false, 6, 4, 1},
+        {"InsertAboveMovesTheNode", true, 1, 4, 2},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        auto G = Make_Grid();
+        G->AddNode(1, 4);
+        if (C.Insert)
+            G->InsertRowHook(C.Row);
+        else
+            G->DeleteRowHook(C.Row);
+        EXPECT_TRUE(G->IsNode(C.WantNodeRow));
+        EXPECT_EQ(G->GetNodeSpan(C.WantNodeRow), C.WantSpan);
+    }
+}

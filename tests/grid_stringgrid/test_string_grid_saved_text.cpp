@@ -33,6 +33,14 @@ TEST(StringGridSavedText, CheckBoxesAndRichText)
          false, "label"},
         {"TriStateGrayedIsNotChecked", [](RIraRevadiVizo &G) { G.AddCheckBox(1, 1, cbGrayed); }, false, "N"},
         {"TriStateChecked", [](RIraRevadiVizo &G) { G.AddCheckBox(1, 1, cbChecked); }, false, "Y"},
+        // below a hidden row the box shown at the row is the one saved
+        {"BoxBelowAHiddenRow",
+         [](RIraRevadiVizo &G) {
+             G.AddCheckBox(1, 1, false, false);
+             G.AddCheckBox(1, 2, true, false);
+             G.HideRow(1);
+         },
+         false, "Y"},
         {"DataCheckBoxKeepsItsText",
          [](RIraRevadiVizo &G) {
              G.AddCheckBox(1, 1, false, true);
