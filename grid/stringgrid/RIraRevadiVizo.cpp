@@ -112,6 +112,20 @@ void RIraRevadiVizo::Assign(QObject *Source)
     Set_ScrollBars(S->ScrollBars());
     Set_ScrollColor(S->ScrollColor());
     Set_ScrollType(S->ScrollType());
+    // The filter with its drop-down, the grouping, sort, search footer and
+    // progress looks belong to the grid's settings as much as the rest.
+    FPaintExtras.FilterDropDown = S->FPaintExtras.FilterDropDown;
+    Set_FilterDropDownAuto(S->FFilterDropDownAuto);
+    FFilterDropDownCheck = S->FFilterDropDownCheck;
+    Set_FilterDropDownRow(S->FFilterDropDownRow);
+    Set_AutoNumAlign(S->FAutoNumAlign);
+    Set_AutoThemeAdapt(S->FAutoThemeAdapt);
+    FGrouping = S->FGrouping;
+    FSearchFooter.Assign(S->FSearchFooter);
+    FFilter = S->FFilter;
+    FSortSettings = S->FSortSettings;
+    if (S->FProgressAppearance)
+        ProgressAppearance().Assign(*S->FProgressAppearance);
     AssignCells(Source);
 }
 

@@ -14,7 +14,8 @@
 
 bool RIraRevadiVizo::EditorHandlesTab() const
 {
-    return Options().Contains(goTabs) || static_cast<bool>(OnCellValidate);
+    // Either validation handler must see the value Tab leaves behind.
+    return Options().Contains(goTabs) || static_cast<bool>(OnCellValidate) || static_cast<bool>(OnCellValidateWide);
 }
 
 void RIraRevadiVizo::CellChanging(int NewCol, int NewRow, bool &Allow)
@@ -148,6 +149,12 @@ bool RIraRevadiVizo::Select_Cell_Editing(int ACol, int ARow)
         RepaintRow(OldRow);
     }
     FCellCache = Refused ? Cache : (Allow ? GetCellEx(RealCol, ARow) : FCellCache);
+    // Every way the current row changes (keys, mouse, setter) passes here.
+    if (Allow && ARow != FOldRow && OnRowUpdate) {
+        const int Old = FOldRow;
+        FOldRow = ARow;
+        OnRowUpdate(this, Old, ARow);
+    }
     return Allow;
 }
 
@@ -217,10 +224,8 @@ bool RIraRevadiVizo::Validate_Edit(const QString &NewValue, bool Wide)
         // The history keeps the text before the edit as the one undo restores.
         if (!Wide && Valid && UndoRedo())
             UndoRedo()->RegisterChange(C, R, Old, V);
-        if (Valid && Changed) {
+        if (Valid && Changed)
             CellsChanged({C, R, C, R});
-            RecalcFooter();
-        }
         FNewCellText = V;
         if (Valid) {
             Write(V);

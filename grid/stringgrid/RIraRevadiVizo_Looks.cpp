@@ -205,6 +205,13 @@ void RIraRevadiVizo::SetStyle(VOdeGridStyle AStyle)
     FSortSettings.HeaderColor = FSortSettings.HeaderColorTo = clNone;
     FSortSettings.HeaderMirrorColor = FSortSettings.HeaderMirrorColorTo = clNone;
     FControlLook.Reset();
+    // A style starts its fixed-cell hover and pressed faces the other way
+    // round from a new control look: hover white to grey, pressed silver to
+    // grey (the borders stay). Styles with faces of their own set them below.
+    FControlLook.Set_FixedGradientHoverFrom(clWhite);
+    FControlLook.Set_FixedGradientHoverTo(0x808080);
+    FControlLook.Set_FixedGradientDownFrom(0xC0C0C0);
+    FControlLook.Set_FixedGradientDownTo(0x808080);
 
     const TStylePreset *P = nullptr;
     for (const TStylePreset &S : Style_Table)

@@ -5,6 +5,7 @@
 #include "grid/model/TextRoutines.h"
 #include "grid/stringgrid/GridEditorControls.h"
 #include "grid/stringgrid/RIraRevadiVizo.h"
+#include "platform/Locale.h"
 #include "platform/SystemInfo.h"
 #include "toolkit/EditMask.h"
 #include <QApplication>
@@ -36,7 +37,8 @@ bool Paste_Accepted(TEditorType Kind, const QString &ValidChars, QString &Text)
     case edPositiveFloat: { const int K = ClassifyNumberText(Text); return (K == 0 || K == 1) && !Text.contains(u'-'); }
     case edMixedCase: Text = ProperCase(Text); return true;
     case edLowerCase: Text = Text.toLower(); return true;
-    case edUpperCase: case edCapital: Text = Text.toUpper(); return true;
+    // A capital editor converts what is typed; a pasted text goes in as it is.
+    case edUpperCase: Text = Text.toUpper(); return true;
     case edValidChars:
         for (QChar C : Text)
             if (!ValidChars.contains(C))
@@ -232,6 +234,19 @@ void VOdeInplaceEdit::keyPressEvent(QKeyEvent *E)
         E->accept();   // a password is neither copied nor cut
         return;
     }
+    // The grid's handlers may forbid copying or cutting from the editor too.
+    if (E->matches(QKeySequence::Copy) || E->matches(QKeySequence::Cut)) {
+        const auto &Ask = E->matches(QKeySequence::Copy) ? FGrid->OnClipboardCopy : FGrid->OnClipboardCut;
+        bool Allow = true;
+        if (Ask)
+            Ask(this, Allow);
+        if (!Self || !G)
+            return;
+        if (!Allow) {
+            E->accept();
+            return;
+        }
+    }
     if (Key == VK_ESCAPE) {
         // Back to the text before editing; editing ends.
         setText(FGrid->CellCache());
@@ -310,7 +325,17 @@ void VOdeInplaceEdit::keyPressEvent(QKeyEvent *E)
         E->accept();
         return;
     }
-    TBaseInplaceEdit::keyPressEvent(E);
+    // The keypad's decimal point types the locale's separator when asked to
+    // (the number filters know only the locale's separator).
+    if (E->modifiers().testFlag(Qt::KeypadModifier) && E->text() == QLatin1String(".")
+        && FGrid->ExcelStyleDecimalSeparator() && Format_Settings().DecimalSeparator != u'.') {
+        QKeyEvent Separator(E->type(), E->key(), E->modifiers(), QString(Format_Settings().DecimalSeparator),
+                            E->isAutoRepeat(), static_cast<ushort>(E->count()));
+        TBaseInplaceEdit::keyPressEvent(&Separator);
+        E->setAccepted(Separator.isAccepted());
+    } else {
+        TBaseInplaceEdit::keyPressEvent(E);
+    }
     if (!Self || !G)
         return;
     // A typed character that fills the editor (its length limit, or every

@@ -217,6 +217,21 @@ TEST(ColumnMove, ItemTravelsWithColumn)
     Expect_Sound(*G);
 }
 
+// Behind a hidden column the move is reported in real columns, and the item
+// of the real column moved travels.
+TEST(ColumnMove, AfterMovedReportsRealColumnsPastAHiddenOne)
+{
+    auto G = Make_Grid(6);
+    G->Columns().Items(3)->Set_Header(QStringLiteral("Moved"));
+    G->HideColumn(1);   // display column 2 is real column 3 now
+    int From = -1, To = -1;
+    G->OnAfterColumnMoved = [&](QObject *, int F, int T) { From = F; To = T; };
+    G->MoveColumn(2, 3);
+    EXPECT_EQ(From, 3);
+    EXPECT_EQ(To, 4);
+    EXPECT_EQ(G->Columns().Items(4)->Header(), QStringLiteral("Moved"));
+}
+
 // Widths go through the grid; hidden columns keep theirs.
 TEST(ColumnWidth, ThroughGridAndHiddenColumns)
 {

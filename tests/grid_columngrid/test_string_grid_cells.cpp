@@ -68,9 +68,13 @@ TEST(CellAccessors, RowColours)
     for (int C = 1; C < 5; ++C)
         EXPECT_EQ(G->GetColors(C, 2), 0x00FF00);
     EXPECT_FALSE(G->HasCellProps(0, 2));   // fixed column left alone
+    G->AddCheckBox(3, 2, true, false);
     G->SetRowColor(2, clNone);
     for (int C = 1; C < 5; ++C)
-        EXPECT_FALSE(G->HasCellProps(C, 2));
+        EXPECT_EQ(G->HasCellProps(C, 2), C == 3);
+    // the cell with a graphic keeps it and loses only its colour
+    EXPECT_EQ(G->GetCellType(3, 2), ctCheckBox);
+    EXPECT_EQ(G->GetCellProperties(3, 2)->BrushColor(), clNone);
     G->SetRowFontColor(3, 0x0000FF);
     EXPECT_EQ(G->GetFontColors(4, 3), 0x0000FF);
     G->SetRowFontColor(3, clNone);   // a cell with its own background keeps its properties
@@ -530,6 +534,19 @@ TEST(AutoSize, FitToWidthAndSizeToCells)
     One->Set_ScrollBars(ssNone);
     One->AutoFitColumns(true);
     EXPECT_EQ(One->ColWidths(0), 300 - 5);
+
+    // halves round to even: 100 x 401 / 200 is 200.5, so both columns take
+    // 200 and the pixel left over goes to the first widest column
+    auto Two = Make_Grid(2, 3);
+    Two->resize(405, 100);
+    Two->Set_ScrollBars(ssNone);
+    Two->Set_Options(Two->Options() - goVertLine - goFixedVertLine);
+    ASSERT_EQ(Two->BorderStyle(), bsSingle);
+    Two->Set_ColWidths(0, 100);
+    Two->Set_ColWidths(1, 100);
+    Two->AutoFitColumns(true);
+    EXPECT_EQ(Two->ColWidths(0), 201);
+    EXPECT_EQ(Two->ColWidths(1), 200);
 
     G->Set_ScrollBars(ssBoth);
     G->SizeToCells();

@@ -90,6 +90,31 @@ TEST_F(TKeyGrid, HomeEndAndScrollOnly)
     }
 }
 
+// PgUp with MoveScrollOnly moves the view a page up, or to the first
+// scrollable row when less than a page is above; the current cell stays.
+TEST_F(TKeyGrid, ScrollOnlyPageUp)
+{
+    Grid.Navigation().Set_MoveScrollOnly(true);
+    const int V = Grid.VisibleRowCount();
+    ASSERT_GT(V, 1);
+    struct TCase { const char *Name; int StartTop; int WantTop; };
+    const TCase Cases[] = {
+        {"MoreThanAPageAbove", V + 5, 5},
+        {"JustOverAPageAbove", V + 2, 2},
+        {"APageAboveGoesToFirst", V + 1, 1},
+        {"LessThanAPageAbove", 3, 1},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Grid.FocusCell(3, 30);
+        Grid.Set_TopRow(C.StartTop);
+        ASSERT_EQ(Grid.TopRow(), C.StartTop);
+        QTest::keyClick(&Grid, Qt::Key_PageUp);
+        EXPECT_EQ(Grid.TopRow(), C.WantTop);
+        EXPECT_EQ(Cur(), TPoint(3, 30));
+    }
+}
+
 // Shift+End selects to the row's last column; Ctrl+A selects every data cell.
 TEST_F(TKeyGrid, SelectionKeys)
 {
@@ -98,6 +123,12 @@ TEST_F(TKeyGrid, SelectionKeys)
     EXPECT_EQ(Grid.Selection(), (TGridRect{2, 4, 5, 4}));
     QTest::keyClick(&Grid, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(Grid.Selection(), (TGridRect{1, 1, 5, 39}));
+    // a fixed footer row is no data cell
+    Grid.Set_FixedFooters(1);
+    Grid.FocusCell(2, 4);
+    QTest::keyClick(&Grid, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(Grid.Selection(), (TGridRect{1, 1, 5, 38}));
+    Grid.Set_FixedFooters(0);
     // Without range or row selection Ctrl+A does nothing.
     Grid.Set_Options(Grid.Options() - goRangeSelect);
     Grid.FocusCell(2, 4);

@@ -184,6 +184,33 @@ TEST_F(TGridEditFixture, NoEditorKindNeverOpens)
 
 // --- special editors ---------------------------------------------------------------------------------------
 
+// Every key that leaves a list showing no chosen item keeps the cell's value.
+TEST_F(TGridEditFixture, ComboListLeavingKeysKeepAValueNotInTheList)
+{
+    struct TCase { const char *Name; Qt::Key Key; bool UpDownLeave; };
+    const TCase Cases[] = {
+        {"Return", Qt::Key_Return, false},
+        {"Tab", Qt::Key_Tab, false},
+        {"Up", Qt::Key_Up, true},
+        {"Down", Qt::Key_Down, true},
+    };
+    Kind(edComboList);
+    G->Set_Options(G->Options() + goTabs);
+    G->AddComboString(QStringLiteral("Apple"));
+    G->AddComboString(QStringLiteral("Pear"));
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        G->Navigation().Set_ComboGetUpDown(!C.UpDownLeave);
+        G->Set_Cells(2, 2, QStringLiteral("Plum"));
+        Go(2, 2);
+        F2();
+        ASSERT_TRUE(G->EditMode());
+        Key(C.Key);
+        EXPECT_FALSE(G->EditMode());
+        EXPECT_EQ(G->Cells(2, 2), QStringLiteral("Plum"));
+    }
+}
+
 TEST_F(TGridEditFixture, EditWithButtonEnterRefusedStaysAndEscapeRestores)
 {
     Log_Events();
@@ -228,7 +255,10 @@ TEST_F(TGridEditFixture, EditButtonClickEndsTheEditOnlyWhenAsked)
             EXPECT_TRUE(G->hasFocus());
         } else {
             EXPECT_EQ(E->selectedText(), QStringLiteral("picked"));
+            // Escape gives back the cell as it was when the editor opened
             Key(Qt::Key_Escape);
+            EXPECT_FALSE(E->isVisible());
+            EXPECT_EQ(G->Cells(1, 1), QStringLiteral("cell"));
         }
     }
 }

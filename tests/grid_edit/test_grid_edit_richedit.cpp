@@ -95,4 +95,16 @@ TEST_F(TGridEditFixture, RichEditorHandsKeysToTheGrid)
     G->setFocus();
     G->CellToRich(3, 3, *G->RichEdit());
     EXPECT_EQ(G->RichEdit()->Text(), QStringLiteral("z"));
+    // with multi-line cells Up and Down move inside the text, not the row
+    G->Set_MultilineCells(true);
+    for (Qt::Key K : {Qt::Key_Down, Qt::Key_Up}) {
+        SCOPED_TRACE(K == Qt::Key_Down ? "Down" : "Up");
+        Go(2, 2);
+        F2();
+        ASSERT_TRUE(E->isVisible());
+        QTest::keyClick(E, K);
+        EXPECT_EQ(G->Row(), 2);
+        EXPECT_TRUE(E->isVisible());
+        G->setFocus();
+    }
 }

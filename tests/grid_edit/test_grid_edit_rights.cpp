@@ -1,5 +1,6 @@
 // Editing rights, the cell-selection check and the one validation path.
 #include "GridEditFixture.h"
+#include "platform/Locale.h"
 #include "grid/base/GridUndoRedo.h"
 
 // --- ValidateCell outcomes ------------------------------------------------------------------------------
@@ -299,6 +300,8 @@ TEST_F(TGridEditFixture, PasteIntoEditor)
         {"PositiveRefusesMinus", edPositiveNumeric, "-4", ""},
         {"FloatAccepted", edFloat, "3.25", "3.25"},
         {"UpperConverted", edUpperCase, "abc", "ABC"},
+        // a capital editor converts typing only: a pasted text keeps its case
+        {"CapitalKeptAsPasted", edCapital, "abc", "abc"},
         {"ValidCharsAccepted", edValidChars, "AB", "AB"},
         {"ValidCharsRefused", edValidChars, "AD", ""},
     };
@@ -327,6 +330,53 @@ TEST_F(TGridEditFixture, PasteHandlersMayRefuse)
     EXPECT_EQ(Editor()->text(), QString());
     Editor()->Paste_Text(QStringLiteral("yes"));
     EXPECT_EQ(Editor()->text(), QStringLiteral("yes"));
+}
+
+// The grid's copy and cut handlers are asked for the editor's own copy and
+// cut too; a refusal leaves the clipboard and the text alone.
+TEST_F(TGridEditFixture, EditorCopyAndCutAskTheGrid)
+{
+    struct TCase { const char *Name; QKeySequence::StandardKey Seq; bool Allow; const char *Text; const char *Asked; };
+    const TCase Cases[] = {
+        {"CopyRefused", QKeySequence::Copy, false, "abc", "copy"},
+        {"CutRefused", QKeySequence::Cut, false, "abc", "cut"},
+        {"CutAllowed", QKeySequence::Cut, true, "", "cut"},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        std::string Asked;
+        G->OnClipboardCopy = [&](QObject *, bool &A) { Asked = "copy"; A = C.Allow; };
+        G->OnClipboardCut = [&](QObject *, bool &A) { Asked = "cut"; A = C.Allow; };
+        G->Set_Cells(1, 1, QStringLiteral("abc"));
+        Go(1, 1);
+        F2();
+        ASSERT_TRUE(Editor());
+        Editor()->selectAll();
+        const QKeySequence Seq(C.Seq);
+        QTest::keyClick(Editor(), static_cast<Qt::Key>(Seq[0].key()), Seq[0].keyboardModifiers());
+        EXPECT_EQ(Asked, C.Asked);
+        EXPECT_EQ(Editor()->text(), QString::fromLatin1(C.Text));
+        Key(Qt::Key_Escape);
+    }
+}
+
+// With ExcelStyleDecimalSeparator the keypad's point types the locale's
+// separator into a number editor; the main keyboard's point does not.
+TEST_F(TGridEditFixture, KeypadPointTypesTheLocaleSeparator)
+{
+    TFormatSettingsGuard Keep;
+    Format_Settings().DecimalSeparator = u',';
+    G->Set_ExcelStyleDecimalSeparator(true);
+    Kind(edFloat);
+    G->Set_Cells(1, 1, QString());
+    Go(1, 1);
+    F2();
+    ASSERT_TRUE(Editor());
+    Type(QStringLiteral("1"));
+    QTest::keyClick(Editor(), Qt::Key_Period, Qt::KeypadModifier);
+    Type(QStringLiteral("5"));
+    EXPECT_EQ(Editor()->text(), QStringLiteral("1,5"));
+    Key(Qt::Key_Escape);
 }
 
 TEST_F(TGridEditFixture, PasteIntoEditWithButton)

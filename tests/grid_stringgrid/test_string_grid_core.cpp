@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -299,6 +300,31 @@ TEST(StringGridHidden, AlreadyHiddenRowsAndRowLists)
     EXPECT_EQ(G->GetCellEx(1, 6), "6");
 }
 
+// Rows beyond the grid's end are not hidden: the rows shown stay the right
+// ones and showing all again gives back exactly the rows there were.
+TEST(StringGridHidden, HidingBeyondTheLastRow)
+{
+    struct TCase { const char *Name; int From, To, RowsLeft; };
+    const TCase Cases[] = {
+        {"WhollyBeyond", 20, 25, 10},
+        {"ReachingBeyond", 8, 15, 8},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        auto G = Make_Grid(3, 10);
+        for (int R = 0; R < 10; ++R)
+            G->SetCellEx(1, R, QString::number(R));
+        G->HideRows(C.From, C.To);
+        EXPECT_EQ(G->RowCount(), C.RowsLeft);
+        EXPECT_EQ(G->Model().Check_Consistency(G->RowCount()), QString());
+        for (int R = 0; R < C.RowsLeft; ++R)
+            EXPECT_EQ(G->Cells(1, R), QString::number(R));
+        G->UnHideRowsAll();
+        EXPECT_EQ(G->RowCount(), 10);
+        EXPECT_EQ(G->Model().Check_Consistency(G->RowCount()), QString());
+    }
+}
+
 TEST(StringGridHidden, UsedCellsAndSaveRange)
 {
     auto G = Make_Grid(5, 10);
@@ -575,8 +601,23 @@ TEST(StringGridLifeCycle, AssignCopiesSettingsSizesAndCells)
     Source->PrintSettings().FixedCellsAlways = true;
     Source->HTMLSettings().ExportImages = false;
     Source->HTMLSettings().Width = 80;
+    Source->Set_AutoNumAlign(true);
+    Source->Set_FilterDropDownAuto(true);
+    Source->Grouping().HeaderColor = clAqua;
+    Source->SearchFooter().Set_ColorTo(clNavy);
+    Source->Filter().Add().Condition = QStringLiteral(">5");
+    Source->SortSettings().IndexColor = clFuchsia;
+    Source->ProgressAppearance().Set_Level1Perc(40);
     auto Target = Make_Grid();
     Target->Assign(Source.get());
+    EXPECT_TRUE(Target->AutoNumAlign());
+    EXPECT_TRUE(Target->FilterDropDownAuto());
+    EXPECT_EQ(Target->Grouping().HeaderColor, clAqua);
+    EXPECT_EQ(Target->SearchFooter().ColorTo(), clNavy);
+    ASSERT_EQ(Target->Filter().Count(), 1);
+    EXPECT_EQ(Target->Filter().Items(0).Condition, QStringLiteral(">5"));
+    EXPECT_EQ(Target->SortSettings().IndexColor, clFuchsia);
+    EXPECT_EQ(Target->ProgressAppearance().Level1Perc(), 40);
     EXPECT_EQ(Target->ColCount(), 5);
     EXPECT_EQ(Target->RowCount(), 7);
     EXPECT_EQ(Target->ColWidths(2), 90);
@@ -641,6 +682,25 @@ TEST(StringGridHooks, CellColourFromActiveHeadersAndProperties)
     EXPECT_EQ(B.Color, 0x123456);
 }
 
+// The editor keeps Tab for itself when Tab steps through cells or a
+// validation handler, plain or wide, must see the value it leaves.
+TEST(StringGridEditing, EditorHandlesTabWhenAnyoneValidates)
+{
+    struct TCase { const char *Name; std::function<void(RIraRevadiVizo &)> Set; bool Want; };
+    const TCase Cases[] = {
+        {"Nothing", [](RIraRevadiVizo &) {}, false},
+        {"Tabs", [](RIraRevadiVizo &G) { G.Set_Options(G.Options() + goTabs); }, true},
+        {"Validate", [](RIraRevadiVizo &G) { G.OnCellValidate = [](QObject *, int, int, QString &, bool &) {}; }, true},
+        {"ValidateWide", [](RIraRevadiVizo &G) { G.OnCellValidateWide = [](QObject *, int, int, QString &, bool &) {}; }, true},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        auto G = Make_Grid();
+        C.Set(*G);
+        EXPECT_EQ(G->EditorHandlesTab(), C.Want);
+    }
+}
+
 TEST(StringGridLifeCycle, RowUpdateAndSettingsRepaint)
 {
     auto G = Make_Grid();
@@ -650,6 +710,12 @@ TEST(StringGridLifeCycle, RowUpdateAndSettingsRepaint)
     G->Set_Row(4);
     G->Set_Row(2);
     EXPECT_EQ(Changes, (std::vector<std::pair<int, int>>{{-1, 4}, {4, 2}}));
+    // keys move the row the same way, and report it once per move
+    for (TKey K : {TKey(VK_DOWN), TKey(VK_DOWN), TKey(VK_UP)}) {
+        TKey Key = K;
+        G->KeyDown(Key, TShiftState());
+    }
+    EXPECT_EQ(Changes, (std::vector<std::pair<int, int>>{{-1, 4}, {4, 2}, {2, 3}, {3, 4}, {4, 3}}));
     G->Set_TopRow(0);   // outside the scrollable rows: ignored
     EXPECT_EQ(G->TopRow(), 1);
     // node looks copy every value; glyphs are copies, not shared

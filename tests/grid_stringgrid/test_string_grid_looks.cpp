@@ -53,6 +53,35 @@ TEST(StringGridLooks, StylePresets)
     }
 }
 
+// The fixed cells' hover and pressed faces: a new control look starts grey
+// to white (hover) and grey to silver (pressed); a style without faces of its
+// own turns them round, white to grey and silver to grey.
+TEST(StringGridLooks, HoverAndPressedFacesOfNewLookAndStyle)
+{
+    struct TCase { const char *Name; bool Style; VOdeGridStyle S; TColor HoverFrom, HoverTo, DownFrom, DownTo; };
+    const TCase Cases[] = {
+        {"NewControlLook", false, gsWindowsXP, 0x808080, clWhite, 0x808080, 0xC0C0C0},
+        {"WindowsXPStyle", true, gsWindowsXP, clWhite, 0x808080, 0xC0C0C0, 0x808080},
+        {"TerminalStyle", true, gsTerminal, clWhite, 0x808080, 0xC0C0C0, 0x808080},
+    };
+    for (const TCase &K : Cases) {
+        SCOPED_TRACE(K.Name);
+        RIraRevadiVizo G;
+        if (K.Style)
+            G.SetStyle(K.S);
+        const TFixedGradientColors &L = G.ControlLook().Fixed();
+        EXPECT_EQ(L.HoverFrom, K.HoverFrom);
+        EXPECT_EQ(L.HoverTo, K.HoverTo);
+        EXPECT_EQ(L.HoverBorder, 0xC0C0C0);
+        EXPECT_EQ(L.DownFrom, K.DownFrom);
+        EXPECT_EQ(L.DownTo, K.DownTo);
+        EXPECT_EQ(L.DownBorder, 0x808080);
+        // the grid paints with what the control look holds
+        EXPECT_EQ(G.FixedGradient().HoverFrom, K.HoverFrom);
+        EXPECT_EQ(G.FixedGradient().DownTo, K.DownTo);
+    }
+}
+
 TEST(StringGridLooks, StyleDetails)
 {
     {
