@@ -115,14 +115,14 @@ void RIraRevadiVizo::Assign(QObject *Source)
     // The filter with its drop-down, the grouping, sort, search footer and
     // progress looks belong to the grid's settings as much as the rest.
     FPaintExtras.FilterDropDown = S->FPaintExtras.FilterDropDown;
-    Set_FilterDropDownAuto(S->FFilterDropDownAuto);
-    FFilterDropDownCheck = S->FFilterDropDownCheck;
-    Set_FilterDropDownRow(S->FFilterDropDownRow);
+    Set_FilterDropDownAuto(S->FilterDropDownAuto());
+    Set_FilterDropDownCheck(S->FilterDropDownCheck());
+    Set_FilterDropDownRow(S->FilterDropDownRow());
     Set_AutoNumAlign(S->FAutoNumAlign);
     Set_AutoThemeAdapt(S->FAutoThemeAdapt);
     FGrouping = S->FGrouping;
     FSearchFooter.Assign(S->FSearchFooter);
-    FFilter = S->FFilter;
+    Filter() = S->FFilters.Filter();
     FSortSettings = S->FSortSettings;
     if (S->FProgressAppearance)
         ProgressAppearance().Assign(*S->FProgressAppearance);
