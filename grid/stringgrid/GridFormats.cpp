@@ -21,20 +21,22 @@ TExchangeResult Out_Of_Range(const char *What)
 
 // ---- the grid's methods: each hands its work to the format and repaints ------------------------
 
-bool RIraRevadiVizo::SaveToCSV(const QString &FileName, bool Unicode) { return TGridFormats(*this).Save_Csv(FileName, Unicode, false); }
-bool RIraRevadiVizo::AppendToCSV(const QString &FileName, bool Unicode) { return TGridFormats(*this).Save_Csv(FileName, Unicode, true); }
-bool RIraRevadiVizo::LoadFromCSV(const QString &FileName, int MaxRows) { return TGridFormats(*this).Load_Csv(FileName, MaxRows, false); }
-bool RIraRevadiVizo::InsertFromCSV(const QString &FileName, int MaxRows) { return TGridFormats(*this).Load_Csv(FileName, MaxRows, true); }
-bool RIraRevadiVizo::LoadFromCSVStream(QIODevice &Stream, int MaxRows) { return TGridFormats(*this).Load_Csv_Stream(Stream, MaxRows); }
-bool RIraRevadiVizo::SaveToFile(const QString &FileName, bool Unicode) { return TGridFormats(*this).Save_File(FileName, Unicode); }
-bool RIraRevadiVizo::LoadFromFile(const QString &FileName) { return TGridFormats(*this).Load_File(FileName); }
-void RIraRevadiVizo::SaveToStream(QIODevice &Stream) { TGridFormats(*this).Save_Stream(Stream); }
-bool RIraRevadiVizo::LoadFromStream(QIODevice &Stream) { return TGridFormats(*this).Load_Stream(Stream); }
-bool RIraRevadiVizo::SaveToASCII(const QString &FileName, bool Unicode) { return TGridFormats(*this).Save_Ascii(FileName, Unicode, false); }
-bool RIraRevadiVizo::AppendToASCII(const QString &FileName, bool Unicode) { return TGridFormats(*this).Save_Ascii(FileName, Unicode, true); }
-bool RIraRevadiVizo::SaveToFixed(const QString &FileName, std::vector<int> &Widths) { return TGridFormats(*this).Save_Fixed(FileName, Widths); }
-bool RIraRevadiVizo::LoadFromFixed(const QString &FileName, std::vector<int> &Positions, bool DoTrim, int MaxRows) { return TGridFormats(*this).Load_Fixed(FileName, Positions, DoTrim, MaxRows); }
-double RIraRevadiVizo::CellToReal(int ACol, int ARow) { return TGridFormats(*this).Cell_To_Real(ACol, ARow); }
+TGridFormats TGridFileMethods::Formats() { return TGridFormats(static_cast<RIraRevadiVizo &>(*this)); }
+
+bool TGridFileMethods::SaveToCSV(const QString &FileName, bool Unicode) { return Formats().Save_Csv(FileName, Unicode, false); }
+bool TGridFileMethods::AppendToCSV(const QString &FileName, bool Unicode) { return Formats().Save_Csv(FileName, Unicode, true); }
+bool TGridFileMethods::LoadFromCSV(const QString &FileName, int MaxRows) { return Formats().Load_Csv(FileName, MaxRows, false); }
+bool TGridFileMethods::InsertFromCSV(const QString &FileName, int MaxRows) { return Formats().Load_Csv(FileName, MaxRows, true); }
+bool TGridFileMethods::LoadFromCSVStream(QIODevice &Stream, int MaxRows) { return Formats().Load_Csv_Stream(Stream, MaxRows); }
+bool TGridFileMethods::SaveToFile(const QString &FileName, bool Unicode) { return Formats().Save_File(FileName, Unicode); }
+bool TGridFileMethods::LoadFromFile(const QString &FileName) { return Formats().Load_File(FileName); }
+void TGridFileMethods::SaveToStream(QIODevice &Stream) { Formats().Save_Stream(Stream); }
+bool TGridFileMethods::LoadFromStream(QIODevice &Stream) { return Formats().Load_Stream(Stream); }
+bool TGridFileMethods::SaveToASCII(const QString &FileName, bool Unicode) { return Formats().Save_Ascii(FileName, Unicode, false); }
+bool TGridFileMethods::AppendToASCII(const QString &FileName, bool Unicode) { return Formats().Save_Ascii(FileName, Unicode, true); }
+bool TGridFileMethods::SaveToFixed(const QString &FileName, std::vector<int> &Widths) { return Formats().Save_Fixed(FileName, Widths); }
+bool TGridFileMethods::LoadFromFixed(const QString &FileName, std::vector<int> &Positions, bool DoTrim, int MaxRows) { return Formats().Load_Fixed(FileName, Positions, DoTrim, MaxRows); }
+double TGridFileMethods::CellToReal(int ACol, int ARow) { return Formats().Cell_To_Real(ACol, ARow); }
 
 // ---- hooks and columns -----------------------------------------------------------------------------
 

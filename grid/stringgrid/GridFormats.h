@@ -6,6 +6,31 @@
 #include <vector>
 
 class RIraRevadiVizo;
+class TGridFormats;
+
+// The string grid's published file methods; the grid inherits them, and each
+// hands its work to TGridFormats. A failure shows its message and answers false.
+class TGridFileMethods {
+public:
+    virtual ~TGridFileMethods() = default;
+    bool SaveToCSV(const QString &FileName, bool Unicode);
+    bool AppendToCSV(const QString &FileName, bool Unicode);
+    bool LoadFromCSV(const QString &FileName, int MaxRows);
+    bool InsertFromCSV(const QString &FileName, int MaxRows);
+    bool LoadFromCSVStream(QIODevice &Stream, int MaxRows);
+    bool SaveToFile(const QString &FileName, bool Unicode);
+    bool LoadFromFile(const QString &FileName);
+    void SaveToStream(QIODevice &Stream);
+    bool LoadFromStream(QIODevice &Stream);
+    bool SaveToASCII(const QString &FileName, bool Unicode);
+    bool AppendToASCII(const QString &FileName, bool Unicode);
+    bool SaveToFixed(const QString &FileName, std::vector<int> &Widths);
+    bool LoadFromFixed(const QString &FileName, std::vector<int> &Positions, bool DoTrim, int MaxRows);
+    double CellToReal(int ACol, int ARow);
+
+private:
+    TGridFormats Formats();
+};
 
 // The string grid's side of its text formats: it gathers the grid's save
 // range, hooks and options, calls the format's Core reader or writer, applies

@@ -3,6 +3,7 @@
 #include "grid/stringgrid/GridEditState.h"
 #include "grid/stringgrid/GridDataOps.h"
 #include "grid/stringgrid/GridEvents.h"
+#include "grid/stringgrid/GridFormats.h"
 #include "grid/stringgrid/GridMouseState.h"
 #include "grid/stringgrid/RIraRevadiVizo_p.h"
 
@@ -27,6 +28,7 @@ class RIraRevadiVizo : public TBaseGrid,
                        public RIraRevadiVizo_MouseState,
                        public RIraRevadiVizo_CallerNames<RIraRevadiVizo>,
                        public TGridDataOps,
+                       public TGridFileMethods,
                        protected RIraRevadiVizo_State {
     Q_OBJECT
     friend class TGridDataOps;   // sorting, row and column operations, calculations (GridDataOps.h)
@@ -403,21 +405,6 @@ public:
     TPrintSettings &PrintSettings() { return FPrintSettings; }
     TGridSaveOptions &SaveOptions() { return FSaveOptions; }
     const TGridSaveOptions &SaveOptions() const { return FSaveOptions; }
-    // ===== file formats (GridFormats.cpp): a failure shows its message and answers false
-    bool SaveToCSV(const QString &FileName, bool Unicode);
-    bool AppendToCSV(const QString &FileName, bool Unicode);
-    bool LoadFromCSV(const QString &FileName, int MaxRows);
-    bool InsertFromCSV(const QString &FileName, int MaxRows);
-    bool LoadFromCSVStream(QIODevice &Stream, int MaxRows);
-    bool SaveToFile(const QString &FileName, bool Unicode);
-    bool LoadFromFile(const QString &FileName);
-    void SaveToStream(QIODevice &Stream);
-    bool LoadFromStream(QIODevice &Stream);
-    bool SaveToASCII(const QString &FileName, bool Unicode);
-    bool AppendToASCII(const QString &FileName, bool Unicode);
-    bool SaveToFixed(const QString &FileName, std::vector<int> &Widths);
-    bool LoadFromFixed(const QString &FileName, std::vector<int> &Positions, bool DoTrim, int MaxRows);
-    double CellToReal(int ACol, int ARow);
     friend class TGridFormats;
     TSyncGrid &SyncGrid() { return FSyncGrid; }
     TBands &Bands() { return FBands; }
@@ -1471,14 +1458,7 @@ public:
     void Cancel_DropDown_Value() { FDropDownCancelled = true; }
 
 private:
-    // SetupInplaceEditor by kind of editor control.
-    struct TEditorPlace;
-    void Editor_Props_Hook(const TEditorPlace &At);
-    void Setup_Spin_Editor(const TEditorPlace &At);
-    void Setup_Combo_Editor(const TEditorPlace &At);
-    void Setup_Button_Edit(const TEditorPlace &At);
-    void Setup_Date_Editor(const TEditorPlace &At);
-    void Setup_DropDown_Editor(const TEditorPlace &At);
+    friend struct TEditorSetup;   // SetupInplaceEditor by kind of editor control
     // Fills and shows the grid's own drop-down editor W for the current kind;
     // false when W is not one of them.
     bool Setup_DropDown(QWidget *W, int ACol, int ARow, int Left, int Top, int Width, int Height);

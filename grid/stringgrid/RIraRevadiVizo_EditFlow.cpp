@@ -190,32 +190,41 @@ void RIraRevadiVizo::Post_Start_Char(QWidget *W)
     }
 }
 
-// Where and with what an editor control opens over a cell.
-struct RIraRevadiVizo::TEditorPlace {
+// Opening an editor control over a cell, one kind of control each: the
+// grid's editor controls and edit state, at the cell's place and text.
+struct TEditorSetup {
+    RIraRevadiVizo &G;
     int ACol, ARow, RealCol;
     int Left, Top, W, H;
     QString Text;
+
+    void Props_Hook() { G.GetEditorProp(RealCol, ARow, nullptr); }
+    void Spin();
+    void Combo();
+    void Button_Edit();
+    void Date();
+    void DropDown();
 };
 
 void RIraRevadiVizo::SetupInplaceEditor(int ACol, int ARow)
 {
     FEditing = FSpecialEditor = FEditActive = true;
     const TRect R = CellRect(ACol, ARow);
-    const TEditorPlace At{ACol, ARow, RealColIndex(ACol), R.Left + (UseRightToLeftAlignment() ? 1 : 0), R.Top,
-                          R.Right - R.Left - 1, R.Bottom - R.Top - 1, GetEditText(ACol, ARow)};
+    TEditorSetup At{*this, ACol, ARow, RealColIndex(ACol), R.Left + (UseRightToLeftAlignment() ? 1 : 0), R.Top,
+                    R.Right - R.Left - 1, R.Bottom - R.Top - 1, GetEditText(ACol, ARow)};
     FEditCtrl = nullptr;
     if (FEditControl != edCustom)
         FLastValidation = true;
     switch (FEditControl) {
     case edSpinEdit: case edFloatSpinEdit: case edTimeSpinEdit: case edDateSpinEdit:
-        Setup_Spin_Editor(At);
+        At.Spin();
         break;
     case edComboEdit: case edComboList:
-        Setup_Combo_Editor(At);
+        At.Combo();
         break;
     case edEditBtn: case edNumericEditBtn: case edFloatEditBtn: case edMaskEditBtn:
     case edUnitEditBtn: case edNumericUnitEditBtn: case edFloatUnitEditBtn:
-        Setup_Button_Edit(At);
+        At.Button_Edit();
         break;
     case edCheckBox: {
         TGridCheckBox *E = EditCheck();
@@ -235,7 +244,7 @@ void RIraRevadiVizo::SetupInplaceEditor(int ACol, int ARow)
         break;
     }
     case edDateEdit: case edDateEditUpDown: case edTimeEdit: case edDateTimeEdit:
-        Setup_Date_Editor(At);
+        At.Date();
         break;
     case edRichEdit:
         Setup_Rich_Editor(ACol, ARow, At.Left, At.Top, At.W, At.H);
@@ -246,7 +255,7 @@ void RIraRevadiVizo::SetupInplaceEditor(int ACol, int ARow)
     case edTrackbarDropDown: case edMemoDropDown: case edCalculatorDropDown: case edTimePickerDropDown:
     case edDetailDropDown: case edGridDropDown: case edDarAzidDropDown: case edColorPickerDropDown:
     case edImagePickerDropDown:
-        Setup_DropDown_Editor(At);
+        At.DropDown();
         break;
     default:
         // No control (a data check box, or a kind this grid shows no editor
@@ -257,25 +266,20 @@ void RIraRevadiVizo::SetupInplaceEditor(int ACol, int ARow)
     FNoEditChange = false;
 }
 
-// The cell's own editor properties (OnGetEditorProp and friends) for the
-// control about to open.
-void RIraRevadiVizo::Editor_Props_Hook(const TEditorPlace &At) { GetEditorProp(At.RealCol, At.ARow, nullptr); }
-
-void RIraRevadiVizo::Setup_Spin_Editor(const TEditorPlace &At)
+void TEditorSetup::Spin()
 {
-    const QString &Text = At.Text;
-    TGridSpin *S = SpinEdit();
-    FEditMode = true;
-    S->Set_ExcelStyleDecimalSeparator(FExcelStyleDecimalSeparator);
-    Editor_Props_Hook(At);
+    TGridSpin *S = G.SpinEdit();
+    G.FEditMode = true;
+    S->Set_ExcelStyleDecimalSeparator(G.FExcelStyleDecimalSeparator);
+    Props_Hook();
     S->Begin_Loading();
-    if (FEditControl == edSpinEdit) {
+    if (G.FEditControl == edSpinEdit) {
         S->Set_SpinType(sptNormal);
         S->Set_Value(Leading_Int(Text));
-    } else if (FEditControl == edFloatSpinEdit) {
+    } else if (G.FEditControl == edFloatSpinEdit) {
         S->Set_SpinType(sptFloat);
         S->Set_FloatValue(Leading_Float(Text));
-    } else if (FEditControl == edTimeSpinEdit) {
+    } else if (G.FEditControl == edTimeSpinEdit) {
         S->Set_SpinType(sptTime);
     } else {
         S->Set_SpinType(sptDate);
@@ -287,21 +291,20 @@ void RIraRevadiVizo::Setup_Spin_Editor(const TEditorPlace &At)
     S->End_Loading();
     // The time goes in once loading is over: the end of loading rewrites
     // the text from the time value it holds, which is not this cell's.
-    if (FEditControl == edTimeSpinEdit)
+    if (G.FEditControl == edTimeSpinEdit)
         S->Set_Text(Text);
-    Show_Editor_Control(S, At.Left, At.Top, At.W, At.H);
-    FEditCtrl = S;
-    Post_Start_Char(S);
+    G.Show_Editor_Control(S, Left, Top, W, H);
+    G.FEditCtrl = S;
+    G.Post_Start_Char(S);
 }
 
-void RIraRevadiVizo::Setup_Combo_Editor(const TEditorPlace &At)
+void TEditorSetup::Combo()
 {
-    const QString &Text = At.Text;
-    TGridCombo *C = Combobox();
-    FEditMode = true;
-    C->setMaxVisibleItems(FControlLook.DropDownCount);
-    Editor_Props_Hook(At);
-    const bool List = FEditControl == edComboList;
+    TGridCombo *C = G.Combobox();
+    G.FEditMode = true;
+    C->setMaxVisibleItems(G.FControlLook.DropDownCount);
+    Props_Hook();
+    const bool List = G.FEditControl == edComboList;
     C->Set_Style(List ? csDropDownList : csDropDown);
     C->setEditable(!List);
     // The combo completes typed text itself (DoChange), not Qt's completer.
@@ -311,119 +314,118 @@ void RIraRevadiVizo::Setup_Combo_Editor(const TEditorPlace &At)
     if (List) {
         // A value that is no item stays as it is until the user picks
         // one: opening selects nothing and fires no change.
-        int I = C->findText(GetCellEx(At.RealCol, At.ARow), Qt::MatchFixedString | Qt::MatchCaseSensitive);
-        if (I < 0 && FComboIdx != -1)
-            I = FComboIdx;
+        int I = C->findText(G.GetCellEx(RealCol, ARow), Qt::MatchFixedString | Qt::MatchCaseSensitive);
+        if (I < 0 && G.FComboIdx != -1)
+            I = G.FComboIdx;
         C->setCurrentIndex(I);
         if (I < 0)
             C->setPlaceholderText(Text);
     } else {
         C->setEditText(Text);
-        if (FComboIdx != -1 && C->currentIndex() < 0)
-            C->setCurrentIndex(FComboIdx);
+        if (G.FComboIdx != -1 && C->currentIndex() < 0)
+            C->setCurrentIndex(G.FComboIdx);
         C->setEditText(Text);
-        if (C->lineEdit() && FMaxComboLength > 0)
-            C->lineEdit()->setMaxLength(FMaxComboLength);
+        if (C->lineEdit() && G.FMaxComboLength > 0)
+            C->lineEdit()->setMaxLength(G.FMaxComboLength);
     }
     C->blockSignals(false);
-    C->Set_Flat(Look() != glStandard && Look() != glClassic && Look() != glCustom);
+    C->Set_Flat(G.Look() != glStandard && G.Look() != glClassic && G.Look() != glCustom);
     C->Set_Etched(C->Flat());
-    Show_Editor_Control(C, At.Left, At.Top, At.W, At.H);
-    FEditCtrl = C;
-    if (FMouseActions.DirectComboDrop())
+    G.Show_Editor_Control(C, Left, Top, W, H);
+    G.FEditCtrl = C;
+    if (G.FMouseActions.DirectComboDrop())
         C->showPopup();
-    Post_Start_Char(C);
+    G.Post_Start_Char(C);
 }
 
 // The edit with a button, plain or with a unit.
-void RIraRevadiVizo::Setup_Button_Edit(const TEditorPlace &At)
+void TEditorSetup::Button_Edit()
 {
-    const int MaxLength = FMaxEditLength > 0 ? FMaxEditLength : 32767;
+    const int MaxLength = G.FMaxEditLength > 0 ? G.FMaxEditLength : 32767;
     QWidget *Shown = nullptr;
-    if (FEditControl == edUnitEditBtn || FEditControl == edNumericUnitEditBtn || FEditControl == edFloatUnitEditBtn) {
-        TGridUnitEditBtn *E = BtnUnitEdit();
-        FEditMode = true;
+    if (G.FEditControl == edUnitEditBtn || G.FEditControl == edNumericUnitEditBtn || G.FEditControl == edFloatUnitEditBtn) {
+        TGridUnitEditBtn *E = G.BtnUnitEdit();
+        G.FEditMode = true;
         E->setMaxLength(MaxLength);
         E->Set_UnitID(QString());
         // A text that ends in none of the units is all value.
-        E->Set_Text(At.Text);
-        Editor_Props_Hook(At);
-        E->Set_TextAndUnit(At.Text);
+        E->Set_Text(Text);
+        Props_Hook();
+        E->Set_TextAndUnit(Text);
         Shown = E;
     } else {
-        TGridEditBtn *E = BtnEdit();
-        FEditMode = true;
-        E->Set_EditMask(FEditControl == edMaskEditBtn ? GetEditMask(At.ACol, At.ARow) : QString());
+        TGridEditBtn *E = G.BtnEdit();
+        G.FEditMode = true;
+        E->Set_EditMask(G.FEditControl == edMaskEditBtn ? G.GetEditMask(ACol, ARow) : QString());
         E->Begin_Loading();
-        E->Set_Text(At.Text);
+        E->Set_Text(Text);
         E->End_Loading();
         E->setMaxLength(MaxLength);
         Shown = E;
     }
-    Show_Editor_Control(Shown, At.Left, At.Top, At.W, At.H);
-    FEditCtrl = Shown;
-    Post_Start_Char(Shown);
+    G.Show_Editor_Control(Shown, Left, Top, W, H);
+    G.FEditCtrl = Shown;
+    G.Post_Start_Char(Shown);
 }
 
 // The date or time picker, and the picker of date and time together.
-void RIraRevadiVizo::Setup_Date_Editor(const TEditorPlace &At)
+void TEditorSetup::Date()
 {
-    const QString &Text = At.Text;
-    FEditMode = true;
+    G.FEditMode = true;
     TDateTime V = Date_Time_Now();
-    if (FEditControl == edDateTimeEdit) {
-        TGridDateTimePicker *P = DateAndTimePicker();
+    if (G.FEditControl == edDateTimeEdit) {
+        TGridDateTimePicker *P = G.DateAndTimePicker();
         if (Text.isEmpty() || !Try_Str_To_Date_Time(Text, V))
             V = Date_Time_Now();
         P->Set_Value(V);
         P->Checked = true;
-        Editor_Props_Hook(At);
-        Show_Editor_Control(P, At.Left, At.Top, At.W, std::max(At.H, P->sizeHint().height()));
-        FEditCtrl = P;
+        Props_Hook();
+        G.Show_Editor_Control(P, Left, Top, W, std::max(H, P->sizeHint().height()));
+        G.FEditCtrl = P;
         return;
     }
-    TGridDatePicker *P = DateTimePicker();
+    TGridDatePicker *P = G.DateTimePicker();
     if (!Text.isEmpty()) {
-        if (FEditControl == edTimeEdit) {
+        if (G.FEditControl == edTimeEdit) {
             if (!Try_Str_To_Date_Time(Text, V))
                 V = Date_Time_Now();
-        } else if (OnCustomStrToDate) {
-            OnCustomStrToDate(this, Text, V);
+        } else if (G.OnCustomStrToDate) {
+            G.OnCustomStrToDate(&G, Text, V);
         } else if (!Try_Str_To_Date_Time(Text, V)) {
             V = Date_Time_Now();
         }
     }
     // Dates outside the offered range come in at its nearest bound.
-    if (FEditControl != edTimeEdit)
+    if (G.FEditControl != edTimeEdit)
         V = P->Clamped(V);
-    P->Set_Kind(FEditControl == edTimeEdit ? dtkTime : dtkDate);
-    P->setCalendarPopup(FEditControl == edDateEdit);
+    P->Set_Kind(G.FEditControl == edTimeEdit ? dtkTime : dtkDate);
+    P->setCalendarPopup(G.FEditControl == edDateEdit);
     P->Set_Value(V);
     P->Checked = true;
-    Editor_Props_Hook(At);
-    Show_Editor_Control(P, At.Left, At.Top, At.W, At.H);
-    FEditCtrl = P;
+    Props_Hook();
+    G.Show_Editor_Control(P, Left, Top, W, H);
+    G.FEditCtrl = P;
     // The calendar opens at once, as F4 opens it.
-    if (FMouseActions.DirectDateDrop() && FEditControl != edTimeEdit)
+    if (G.FMouseActions.DirectDateDrop() && G.FEditControl != edTimeEdit)
         P->Open_Calendar();
 }
 
-void RIraRevadiVizo::Setup_DropDown_Editor(const TEditorPlace &At)
+void TEditorSetup::DropDown()
 {
-    QWidget *DW = DropDownEditor(FEditControl);
+    QWidget *DW = G.DropDownEditor(G.FEditControl);
     auto *D = dynamic_cast<IGridDropDownEditor *>(DW);
     if (!D)
         return;
-    FEditMode = true;
-    if (Setup_DropDown(DW, At.ACol, At.ARow, At.Left, At.Top, At.W, At.H)) {
-        FEditCtrl = DW;
+    G.FEditMode = true;
+    if (G.Setup_DropDown(DW, ACol, ARow, Left, Top, W, H)) {
+        G.FEditCtrl = DW;
         return;
     }
-    Editor_Props_Hook(At);
-    D->Set_Editor_Text(At.Text);
-    Show_Editor_Control(DW, At.Left, At.Top, At.W, At.H);
-    FEditCtrl = DW;
-    Post_Start_Char(DW);
+    Props_Hook();
+    D->Set_Editor_Text(Text);
+    G.Show_Editor_Control(DW, Left, Top, W, H);
+    G.FEditCtrl = DW;
+    G.Post_Start_Char(DW);
 }
 
 // --- reading back ---------------------------------------------------------------------------------------------
