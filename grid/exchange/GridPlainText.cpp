@@ -35,13 +35,11 @@ int Longest_Text_Line(const TExchangeHooks &Hooks, int Col, int Top, int Bottom)
     return W;
 }
 
-QStringList Write_Aligned_Lines(const TExchangeHooks &Hooks, const std::vector<int> &Cols, int Top, int Bottom,
-                                const std::function<TTextAlign(int C, int R)> &Align, bool MultiLine)
+// Walks rows Top..Bottom with the export notifications and progress a
+// writer reports; Row(R, Out) appends that row's lines.
+template <class TRowLines>
+QStringList Write_Rows(const TExchangeHooks &Hooks, int Top, int Bottom, TRowLines Row)
 {
-    std::vector<int> Widths;
-    Widths.reserve(Cols.size());
-    for (const int C : Cols)
-        Widths.push_back(Longest_Text_Line(Hooks, C, Top, Bottom));
     QStringList Out;
     if (Hooks.Step)
         Hooks.Step(xsStart, Top);
@@ -49,6 +47,22 @@ QStringList Write_Aligned_Lines(const TExchangeHooks &Hooks, const std::vector<i
     for (int R = Top; R <= Bottom; ++R) {
         if (Hooks.Step)
             Hooks.Step(xsNextRow, R);
+        Row(R, Out);
+        Progress.At(R);
+    }
+    if (Hooks.Step)
+        Hooks.Step(xsDone, -1);
+    return Out;
+}
+
+QStringList Write_Aligned_Lines(const TExchangeHooks &Hooks, const std::vector<int> &Cols, int Top, int Bottom,
+                                const std::function<TTextAlign(int C, int R)> &Align, bool MultiLine)
+{
+    std::vector<int> Widths;
+    Widths.reserve(Cols.size());
+    for (const int C : Cols)
+        Widths.push_back(Longest_Text_Line(Hooks, C, Top, Bottom));
+    return Write_Rows(Hooks, Top, Bottom, [&](int R, QStringList &Out) {
         std::vector<QStringList> Cells;
         std::vector<TTextAlign> Aligns;
         int Extra = 0;
@@ -72,11 +86,7 @@ QStringList Write_Aligned_Lines(const TExchangeHooks &Hooks, const std::vector<i
             }
             Out.append(More);
         }
-        Progress.At(R);
-    }
-    if (Hooks.Step)
-        Hooks.Step(xsDone, -1);
-    return Out;
+    });
 }
 
 QStringList Write_Fixed_Lines(const TExchangeHooks &Hooks, const std::vector<int> &Cols, int Top, int Bottom,
@@ -84,13 +94,7 @@ QStringList Write_Fixed_Lines(const TExchangeHooks &Hooks, const std::vector<int
 {
     for (size_t I = Widths.size(); I < Cols.size(); ++I)
         Widths.push_back(Longest_Text_Line(Hooks, Cols[I], Top, Bottom) + 1);
-    QStringList Out;
-    if (Hooks.Step)
-        Hooks.Step(xsStart, Top);
-    TProgressCounter Progress(Top, Bottom, Hooks.Progress);
-    for (int R = Top; R <= Bottom; ++R) {
-        if (Hooks.Step)
-            Hooks.Step(xsNextRow, R);
+    return Write_Rows(Hooks, Top, Bottom, [&](int R, QStringList &Out) {
         QString Line;
         for (size_t I = 0; I < Cols.size(); ++I) {
             QString S = Hooks.Save_Text ? Hooks.Save_Text(Cols[I], R) : QString();
@@ -100,11 +104,7 @@ QStringList Write_Fixed_Lines(const TExchangeHooks &Hooks, const std::vector<int
             Line += S.size() >= W ? S.left(W) : S + QString(W - S.size(), u' ');
         }
         Out.append(Line);
-        Progress.At(R);
-    }
-    if (Hooks.Step)
-        Hooks.Step(xsDone, -1);
-    return Out;
+    });
 }
 
 TExchangeResult Parse_Fixed(const QString &Text, std::vector<int> &Positions, bool DoTrim, int MaxRows,

@@ -30,6 +30,27 @@ struct TFlagGuard {
     explicit TFlagGuard(bool &F) : Flag(F) { Flag = true; }
     ~TFlagGuard() { Flag = false; }
 };
+// A cell's looks for printing: the grid's visual properties as printed, with
+// the grid's own word wrap added.
+struct TPrintVisual {
+    TGridDrawState State;
+    TBrush Brush;
+    TColor ColorTo = clNone, Mirror = clNone, MirrorTo = clNone;
+    TFont Font;
+    TAlignment HA = taLeftJustify;
+    TVAlignment VA = vtaTop;
+    bool WW = false;
+    TCellGradientDirection GD = GradientVertical;
+};
+
+TPrintVisual Print_Visual(RIraRevadiVizo &G, int DCol, int ARow)
+{
+    TPrintVisual V;
+    G.GetVisualProperties(DCol, ARow, V.State, true, false, true, V.Brush, V.ColorTo, V.Mirror, V.MirrorTo, V.Font,
+                          V.HA, V.VA, V.WW, V.GD);
+    V.WW = V.WW || G.WordWrap();
+    return V;
+}
 } // namespace
 
 // The grid and the canvas as the paginator sees them.
@@ -431,17 +452,9 @@ QPoint TGridPrinter::Measure(TPrintCanvas &Canvas, int ACol, int ARow, double Sc
     const TPrintSettings &S = Grid.PrintSettings();
     bool Markup = false;
     QString Text = Print_Text(ACol, ARow, Markup);
-    TGridDrawState State;
-    TBrush Brush;
-    TColor ColorTo, Mirror, MirrorTo;
-    TFont Font;
-    TAlignment HA;
-    TVAlignment VA;
-    bool WW = false;
-    TCellGradientDirection GD;
-    Grid.GetVisualProperties(Grid.DisplColIndex(ACol), ARow, State, true, false, true, Brush, ColorTo, Mirror,
-                             MirrorTo, Font, HA, VA, WW, GD);
-    WW = WW || Grid.WordWrap();
+    const TPrintVisual V = Print_Visual(Grid, Grid.DisplColIndex(ACol), ARow);
+    const TFont &Font = V.Font;
+    const bool WW = V.WW;
     const TFont Saved = Canvas.Font;
     const int Saved_Height = Canvas.Font_Height;
     FFontScale = Scale;
@@ -545,17 +558,13 @@ void TGridPrinter::TSurface::Draw_Cell(const TPrintLayout &L, const TPrintRowPla
     G.GetCellPrintBorder(RCol, ARow, Pen, Borders);
 
     if (Base) {
-        TGridDrawState State;
-        TBrush Brush;
-        TColor ColorTo, Mirror, MirrorTo;
-        TFont Font;
-        TAlignment HA;
-        TVAlignment VA;
-        bool WW = false;
-        TCellGradientDirection GD;
-        G.GetVisualProperties(DCol, ARow, State, true, false, true, Brush, ColorTo, Mirror, MirrorTo, Font, HA, VA,
-                              WW, GD);
-        WW = WW || G.WordWrap();
+        TPrintVisual V = Print_Visual(G, DCol, ARow);
+        TGridDrawState &State = V.State;
+        const TBrush &Brush = V.Brush;
+        const TFont &Font = V.Font;
+        TAlignment &HA = V.HA;
+        TVAlignment &VA = V.VA;
+        const bool WW = V.WW;
         G.CalcCellAlignment(RCol, ARow, HA, VA);
         bool Markup = false;
         const QString Text = P.Print_Text(RCol, ARow, Markup);
