@@ -63,7 +63,9 @@ public:
     bool EditorEnabled = true;
     bool ReadOnly = false;
 
-    int P() const { return int(S.Prefix.size()); }
+    // The prefix's length where the text holds it: a text set directly may
+    // lack it, and carets must then count from the text's own start.
+    int P() const { return E.Text.startsWith(S.Prefix) ? int(S.Prefix.size()) : 0; }
     int Value_End() const { return P() + int(GetText().size()); }
     int Sel_End() const { return E.SelStart + E.SelLength; }
 
