@@ -179,7 +179,7 @@ protected:
     {
         // Tab (and, for the track bar and colour picker, Enter and Escape)
         // belongs to the editor, never to the window's dialog keys.
-        if (Take_Tab_Key(E, Editor_Keeps_Tab(*FGrid, TEditorTabRule::EditorHandlesTab),
+        if (Take_Tab_Key(E, FGrid, TEditorTabRule::EditorHandlesTab,
                          [this](QKeyEvent *K) { this->keyPressEvent(K); }))
             return true;
         if (E->type() == QEvent::ShortcutOverride

@@ -69,7 +69,7 @@ void TGridCombo::hidePopup()
 
 bool TGridCombo::event(QEvent *E)
 {
-    if (Take_Tab_Key(E, Editor_Keeps_Tab(*FGrid, TEditorTabRule::EditorHandlesTab), [this](QKeyEvent *K) { keyPressEvent(K); }))
+    if (Take_Tab_Key(E, FGrid, TEditorTabRule::EditorHandlesTab, [this](QKeyEvent *K) { keyPressEvent(K); }))
         return true;
     return ROruComboBox::event(E);
 }

@@ -61,7 +61,7 @@ void TGridDatePicker::Set_Text(const QString &Value)
 
 bool TGridDatePicker::event(QEvent *E)
 {
-    if (Take_Tab_Key(E, Editor_Keeps_Tab(*FGrid, TEditorTabRule::EditorHandlesTab), [this](QKeyEvent *K) { keyPressEvent(K); }))
+    if (Take_Tab_Key(E, FGrid, TEditorTabRule::EditorHandlesTab, [this](QKeyEvent *K) { keyPressEvent(K); }))
         return true;
     return ROruDateTimePicker::event(E);
 }

@@ -21,7 +21,7 @@ void TGridEditBtn::Change() { FGrid->Editor_Text_Edited(Text()); }
 
 bool TGridEditBtn::event(QEvent *E)
 {
-    if (Take_Tab_Key(E, Editor_Keeps_Tab(*FGrid, TEditorTabRule::EditorHandlesTab), [this](QKeyEvent *K) { keyPressEvent(K); }))
+    if (Take_Tab_Key(E, FGrid, TEditorTabRule::EditorHandlesTab, [this](QKeyEvent *K) { keyPressEvent(K); }))
         return true;
     return ROruEditBtn::event(E);
 }

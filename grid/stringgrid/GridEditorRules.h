@@ -36,14 +36,18 @@ bool Editor_Keeps_Tab(const RIraRevadiVizo &G, TEditorTabRule Rule);
 
 // For an editor's event(): a Tab or Shift+Tab press that the editor keeps
 // goes to its own key handler (Press) before the window's focus chain sees
-// it. True when the event was taken.
+// it. True when the event was taken. The grid is asked only for a Tab
+// press: other events also reach an editor while its grid is being
+// destroyed (the closing window deactivates its children).
 template <class FPress>
-bool Take_Tab_Key(QEvent *E, bool Keeps, FPress &&Press)
+bool Take_Tab_Key(QEvent *E, const RIraRevadiVizo *G, TEditorTabRule Rule, FPress &&Press)
 {
-    if (!Keeps || E->type() != QEvent::KeyPress)
+    if (E->type() != QEvent::KeyPress)
         return false;
     auto *K = static_cast<QKeyEvent *>(E);
     if (K->key() != Qt::Key_Tab && K->key() != Qt::Key_Backtab)
+        return false;
+    if (!Editor_Keeps_Tab(*G, Rule))
         return false;
     Press(K);
     return true;

@@ -21,7 +21,7 @@ void TGridSpin::Change() { FGrid->Editor_Text_Edited(Text()); }
 
 bool TGridSpin::event(QEvent *E)
 {
-    if (Take_Tab_Key(E, Editor_Keeps_Tab(*FGrid, TEditorTabRule::TabsOption), [this](QKeyEvent *K) { keyPressEvent(K); }))
+    if (Take_Tab_Key(E, FGrid, TEditorTabRule::TabsOption, [this](QKeyEvent *K) { keyPressEvent(K); }))
         return true;
     return ROruSpinEdit::event(E);
 }

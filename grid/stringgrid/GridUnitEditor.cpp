@@ -25,7 +25,7 @@ TGridUnitEditBtn::TGridUnitEditBtn(QWidget *Owner) : ROruUnitEditBtn(Owner), FGr
 
 bool TGridUnitEditBtn::event(QEvent *E)
 {
-    if (Take_Tab_Key(E, Editor_Keeps_Tab(*FGrid, TEditorTabRule::TabsOption), [this](QKeyEvent *K) { keyPressEvent(K); }))
+    if (Take_Tab_Key(E, FGrid, TEditorTabRule::TabsOption, [this](QKeyEvent *K) { keyPressEvent(K); }))
         return true;
     return ROruUnitEditBtn::event(E);
 }

@@ -133,7 +133,7 @@ void VOdeInplaceEdit::BoundsChanged(const TRect &R)
 
 bool VOdeInplaceEdit::event(QEvent *E)
 {
-    if (Take_Tab_Key(E, Editor_Keeps_Tab(*FGrid, TEditorTabRule::EditorHandlesTab),
+    if (Take_Tab_Key(E, FGrid, TEditorTabRule::EditorHandlesTab,
                      [this](QKeyEvent *K) { keyPressEvent(K); }))
         return true;
     if (E->type() == QEvent::FocusIn) {
