@@ -1,2 +1,2 @@
 # The grid's sort settings string.
-bc_add_fuzz(sortspec LIBS bc_grid_model)
+bc_add_fuzz(sortsettings LIBS bc_grid_model)

@@ -296,11 +296,11 @@ std::vector<int> Unsort_Row_Order(const std::vector<int> &Reference)
     return Order;
 }
 
-TSortSpec Parse_Sort_Spec(const QString &Value)
+TSortSettingsText Parse_Sort_Settings(const QString &Value)
 {
     if (Value.size() < 2)
         throw std::runtime_error("Invalid sort settings specifier");
-    TSortSpec S;
+    TSortSettingsText S;
     if (Value.contains(QLatin1String("i;"))) {
         S.Indexed = true;
         for (const QString &K : Value.mid(2).split(u';', Qt::SkipEmptyParts)) {
@@ -322,7 +322,7 @@ TSortSpec Parse_Sort_Spec(const QString &Value)
     return S;
 }
 
-QString Sort_Spec_To_String(const TSortSpec &S)
+QString Sort_Settings_To_String(const TSortSettingsText &S)
 {
     if (S.Indexed) {
         QStringList Keys;

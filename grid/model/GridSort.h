@@ -79,7 +79,7 @@ std::vector<int> Unsort_Row_Order(const std::vector<int> &Reference);
 
 // The sort settings' string form: "u3" ascending on column 3, "d3"
 // descending (any text without a "u" descends), "i;u1;d2" sort keys.
-struct TSortSpec {
+struct TSortSettingsText {
     bool Indexed = false;
     bool Descending = false;
     bool Has_Column = false;   // false: the column did not read (only the direction changes)
@@ -88,5 +88,5 @@ struct TSortSpec {
 };
 // Raises std::runtime_error "Invalid sort settings
 // specifier" for a text shorter than 2 characters or a key that does not read.
-TSortSpec Parse_Sort_Spec(const QString &Value);
-QString Sort_Spec_To_String(const TSortSpec &Spec);
+TSortSettingsText Parse_Sort_Settings(const QString &Value);
+QString Sort_Settings_To_String(const TSortSettingsText &Sort);

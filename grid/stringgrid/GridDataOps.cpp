@@ -332,13 +332,13 @@ void TGridDataOps::QUnSort()
 QString TGridDataOps::SortSettingsToString() const
 {
     const TSortSettings &S = Grid().FSortSettings;
-    TSortSpec Spec;
-    Spec.Indexed = S.IndexShow;
-    Spec.Descending = S.Direction == sdDescending;
-    Spec.Column = S.Column;
+    TSortSettingsText Form;
+    Form.Indexed = S.IndexShow;
+    Form.Descending = S.Direction == sdDescending;
+    Form.Column = S.Column;
     for (size_t I = 0; I < S.IndexColumns.size(); ++I)
-        Spec.Keys.push_back({S.IndexColumns[I], I < S.IndexDirections.size() && S.IndexDirections[I] == sdDescending});
-    return Sort_Spec_To_String(Spec);
+        Form.Keys.push_back({S.IndexColumns[I], I < S.IndexDirections.size() && S.IndexDirections[I] == sdDescending});
+    return Sort_Settings_To_String(Form);
 }
 
 void TGridDataOps::SortSettingsFromString(const QString &Value)
@@ -347,14 +347,14 @@ void TGridDataOps::SortSettingsFromString(const QString &Value)
         return;
     TSortSettings &S = Grid().FSortSettings;
     S.Show = true;
-    const TSortSpec Spec = Parse_Sort_Spec(Value);
-    if (Spec.Indexed) {
+    const TSortSettingsText Form = Parse_Sort_Settings(Value);
+    if (Form.Indexed) {
         S.IndexShow = true;
-        if (Spec.Keys.empty())
+        if (Form.Keys.empty())
             return;
         S.IndexColumns.clear();
         S.IndexDirections.clear();
-        for (const auto &[C, Desc] : Spec.Keys) {
+        for (const auto &[C, Desc] : Form.Keys) {
             S.IndexColumns.push_back(C);
             S.IndexDirections.push_back(Desc ? sdDescending : sdAscending);
         }
@@ -362,10 +362,10 @@ void TGridDataOps::SortSettingsFromString(const QString &Value)
         return;
     }
     S.IndexShow = false;
-    S.Direction = Spec.Descending ? sdDescending : sdAscending;
-    if (!Spec.Has_Column)
+    S.Direction = Form.Descending ? sdDescending : sdAscending;
+    if (!Form.Has_Column)
         return;
-    S.Column = Spec.Column;
+    S.Column = Form.Column;
     QSort();
 }
 

@@ -176,7 +176,7 @@ TEST(GridCalc, RangeCalculations)
 
 // The sort settings' string form; a text without "u" descends; a column
 // that does not read changes only the direction.
-TEST(GridSort, SortSpecStrings)
+TEST(GridSort, SortSettingsStrings)
 {
     struct TCase { const char *Name; const char *Text; bool Indexed, Descending, HasColumn; int Column; size_t Keys; const char *Back; };
     const TCase Cases[] = {
@@ -189,14 +189,14 @@ TEST(GridSort, SortSpecStrings)
     };
     for (const TCase &C : Cases) {
         SCOPED_TRACE(C.Name);
-        const TSortSpec S = Parse_Sort_Spec(QString::fromUtf8(C.Text));
+        const TSortSettingsText S = Parse_Sort_Settings(QString::fromUtf8(C.Text));
         EXPECT_EQ(S.Indexed, C.Indexed);
         EXPECT_EQ(S.Descending, C.Descending);
         EXPECT_EQ(S.Has_Column, C.HasColumn);
         EXPECT_EQ(S.Column, C.Column);
         EXPECT_EQ(S.Keys.size(), C.Keys);
-        EXPECT_EQ(Sort_Spec_To_String(S), QString::fromUtf8(C.Back));
+        EXPECT_EQ(Sort_Settings_To_String(S), QString::fromUtf8(C.Back));
     }
     for (const char *Bad : {"u", "", "i;q1", "i;u"})
-        EXPECT_THROW(Parse_Sort_Spec(QString::fromUtf8(Bad)), std::runtime_error) << Bad;
+        EXPECT_THROW(Parse_Sort_Settings(QString::fromUtf8(Bad)), std::runtime_error) << Bad;
 }

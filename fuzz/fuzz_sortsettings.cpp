@@ -7,16 +7,16 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *Data, std::size_t Size)
 {
-    TSortSpec Spec;
+    TSortSettingsText Sort;
     try {
-        Spec = Parse_Sort_Spec(Fuzz_Text(Data, Size));
+        Sort = Parse_Sort_Settings(Fuzz_Text(Data, Size));
     } catch (const std::runtime_error &) {
         return 0;
     }
-    if (!Spec.Indexed && !Spec.Has_Column)
+    if (!Sort.Indexed && !Sort.Has_Column)
         return 0;
-    const TSortSpec Again = Parse_Sort_Spec(Sort_Spec_To_String(Spec));
-    if (Again.Indexed != Spec.Indexed || Again.Keys != Spec.Keys || Again.Column != Spec.Column)
+    const TSortSettingsText Again = Parse_Sort_Settings(Sort_Settings_To_String(Sort));
+    if (Again.Indexed != Sort.Indexed || Again.Keys != Sort.Keys || Again.Column != Sort.Column)
         std::abort();
     return 0;
 }
