@@ -2,3 +2,7 @@
 if(TARGET bc_dropdown_look)
   bc_add_fuzz(typed LIBS bc_dropdown_look)
 endif()
+# Stored drop-down settings ("Name = Value" lines).
+if(TARGET bc_dropdown_look)
+  bc_add_fuzz(dropdownprops LIBS bc_dropdown_look)
+endif()
