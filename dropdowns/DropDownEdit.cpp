@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScopeGuard>
 #include <QScreen>
 #include <limits>
 
@@ -190,6 +191,131 @@ void VOdeCustomDropDown::Set_Color(TColor Value)
     setPalette(P);
 }
 
+// --- copying and stored settings ------------------------------------------------------------
+
+bool VOdeCustomDropDown::Etched() const { return FButton->Button()->Etched(); }
+
+void VOdeCustomDropDown::Set_Etched(bool V) { FButton->Button()->Set_Etched(V); }
+
+void VOdeCustomDropDown::Assign(const QObject *Source)
+{
+    const auto *S = qobject_cast<const VOdeCustomDropDown *>(Source);
+    if (!S || S == this)
+        return;
+    FFocusDraw = S->FFocusDraw;
+    FForceShadow = S->FForceShadow;
+    FDropDownEnabled = S->FDropDownEnabled;
+    FDropDownColor = S->FDropDownColor;
+    FDropDownColorTo = S->FDropDownColorTo;
+    FDropDownGradient = S->FDropDownGradient;
+    FDropDownBorderColor = S->FDropDownBorderColor;
+    FDropDownBorderWidth = S->FDropDownBorderWidth;
+    FDropDownShadow = S->FDropDownShadow;
+    FDropDownWidth = S->FDropDownWidth;
+    FDropDownHeight = S->FDropDownHeight;
+    FDropDownSizeable = S->FDropDownSizeable;
+    // The type alone, the value is not re-classified; a password type still
+    // shows stars.
+    FV.S.EditType = S->FV.S.EditType;
+    setEchoMode(FV.S.EditType == etPassword ? QLineEdit::Password : QLineEdit::Normal);
+    FReturnIsTab = S->FReturnIsTab;
+    FV.S.LengthLimit = S->FV.S.LengthLimit;
+    FV.S.Precision = S->FV.S.Precision;
+    FV.S.Prefix = S->FV.S.Prefix;
+    FV.S.Suffix = S->FV.S.Suffix;
+    FDefaultHandling = S->FDefaultHandling;
+    FCanUndo = S->FCanUndo;
+    FV.S.ExcelStyleDecimalSeparator = S->FV.S.ExcelStyleDecimalSeparator;
+    FV.S.ValidChars = S->FV.S.ValidChars;
+    FV.S.Signed = S->FV.S.Signed;
+    FV.S.AutoThousandSeparator = S->FV.S.AutoThousandSeparator;
+    FHeader.Assign(S->FHeader);
+    FFooter.Assign(S->FFooter);
+    FDropPosition = S->FDropPosition;
+    Set_Flat(S->FFlat);
+    Set_DropDownButtonWidth(S->FButtonWidth);
+    Set_DropDownButtonHint(S->FButtonHint);
+    FEditorEnabled = S->FEditorEnabled;
+    Set_DropDownButtonGlyph(S->DropDownButtonGlyph());
+    Set_DropDownButtonCaption(S->DropDownButtonCaption());
+    Set_Etched(S->Etched());
+    FImages = S->FImages;
+    FSelectionColorStyle = S->FSelectionColorStyle;
+    FSelectionColor = S->FSelectionColor;
+    FSelectionColorTo = S->FSelectionColorTo;
+    update();
+}
+
+TDropDownProperties VOdeCustomDropDown::Properties() const
+{
+    TDropDownProperties P;
+    P.DropDownBorderColor = FDropDownBorderColor;
+    P.DropDownBorderWidth = FDropDownBorderWidth;
+    P.DropDownShadow = FDropDownShadow;
+    P.DropDownWidth = FDropDownWidth;
+    P.DropDownHeight = FDropDownHeight;
+    P.DropPosition = FDropPosition;
+    P.DropDownButtonWidth = FButtonWidth;
+    P.DropDownButtonHint = FButtonHint;
+    P.DropDownButtonCaption = DropDownButtonCaption();
+    P.DropDownSizeable = FDropDownSizeable;
+    P.DropDownColor = FDropDownColor;
+    P.DropDownColorTo = FDropDownColorTo;
+    P.DropDownGradient = FDropDownGradient;
+    P.BorderColor = FBorderColor;
+    P.LabelMargin = FLabelMargin;
+    P.Flat = FFlat;
+    P.EditorEnabled = FEditorEnabled;
+    P.ReadOnly = isReadOnly();
+    P.DropDownEnabled = FDropDownEnabled;
+    P.Precision = FV.S.Precision;
+    P.Text = Text();
+    P.SelectionColor = FSelectionColor;
+    P.SelectionColorTo = FSelectionColorTo;
+    P.SelectionColorStyle = FSelectionColorStyle;
+    P.QelStyle = FStyle;
+    return P;
+}
+
+void VOdeCustomDropDown::Set_Properties(const TDropDownProperties &P)
+{
+    Set_DropDownBorderColor(P.DropDownBorderColor);
+    Set_DropDownBorderWidth(P.DropDownBorderWidth);
+    Set_DropDownShadow(P.DropDownShadow);
+    Set_DropDownWidth(P.DropDownWidth);
+    Set_DropDownHeight(P.DropDownHeight);
+    Set_DropPosition(P.DropPosition);
+    Set_DropDownButtonWidth(P.DropDownButtonWidth);
+    Set_DropDownButtonHint(P.DropDownButtonHint);
+    Set_DropDownButtonCaption(P.DropDownButtonCaption);
+    Set_DropDownSizeable(P.DropDownSizeable);
+    Set_DropDownColor(P.DropDownColor);
+    Set_DropDownColorTo(P.DropDownColorTo);
+    Set_DropDownGradient(P.DropDownGradient);
+    Set_BorderColor(P.BorderColor);
+    Set_LabelMargin(P.LabelMargin);
+    Set_Flat(P.Flat);
+    SetEditorEnabled(P.EditorEnabled);
+    setReadOnly(P.ReadOnly);
+    Set_DropDownEnabled(P.DropDownEnabled);
+    // The precision first, so that the value is shown in it.
+    Set_Precision(P.Precision);
+    Set_Text(P.Text);
+    Set_SelectionColor(P.SelectionColor);
+    Set_SelectionColorTo(P.SelectionColorTo);
+    // The style numbers are kept as stored, their presets are not applied
+    // (the colours stored beside them would be overwritten).
+    FSelectionColorStyle = TSelectionColorStyle(P.SelectionColorStyle);
+    FStyle = TQelStyle(P.QelStyle);
+}
+
+TDropDownPropertiesRead VOdeCustomDropDown::Load_Properties(const QString &Text)
+{
+    TDropDownPropertiesRead R = Read_DropDown_Properties(Text, Default_Properties());
+    Set_Properties(R.Props);
+    return R;
+}
+
 // --- button and edit rectangle ----------------------------------------------------------------
 
 void VOdeCustomDropDown::Set_DropDownButtonWidth(int V)
@@ -213,10 +339,23 @@ void VOdeCustomDropDown::UpdateButtonBounds()
 {
     if (!FButton)
         return;
+    // Never lower than the font needs; the resize comes back here.
+    if (height() < GetMinHeight()) {
+        resize(width(), GetMinHeight());
+        update();
+        return;
+    }
     FButton->setGeometry(DropDown_Button_Rect(size(), FButton->BWidth(), FBorder, FFlat));
     // The text stops three pixels before the button.
     setTextMargins(0, 0, FButton->BWidth() + 3 - (FBorder ? 2 : 0), 0);
     update();
+}
+
+int VOdeCustomDropDown::GetMinHeight() const
+{
+    const int H = QFontMetrics(font()).height();
+    const int S = QFontMetrics(QApplication::font()).height();
+    return H + std::min(H, S) / 4;
 }
 
 void VOdeCustomDropDown::resizeEvent(QResizeEvent *E)
@@ -398,6 +537,18 @@ void VOdeCustomDropDown::PopupClosed()
     update();
 }
 
+void VOdeCustomDropDown::PopupKeyDown(QKeyEvent *E)
+{
+    QKeyEvent Copy(E->type(), E->key(), E->modifiers(), E->text(), E->isAutoRepeat(), ushort(E->count()));
+    QApplication::sendEvent(this, &Copy);
+}
+
+void VOdeCustomDropDown::PopupKeyUp(QKeyEvent *E)
+{
+    QKeyEvent Copy(E->type(), E->key(), E->modifiers(), E->text(), E->isAutoRepeat(), ushort(E->count()));
+    QApplication::sendEvent(this, &Copy);
+}
+
 void VOdeCustomDropDown::Button_Click()
 {
     if (!FPopup || FPopup->isVisible())
@@ -436,7 +587,7 @@ void VOdeCustomDropDown::KeyDown(TKey &Key, TShiftState Shift)
             if (Key == VK_RETURN)
                 ClosePopup(false);
             else if (Key == VK_ESCAPE)
-                ClosePopup(true);
+                Escape_Key();
             else if (Key == VK_F4)
                 Toggle();
         }
@@ -471,9 +622,17 @@ void VOdeCustomDropDown::KeyDown(TKey &Key, TShiftState Shift)
     if (Key == VK_RETURN)
         ClosePopup(false);
     else if (Key == VK_ESCAPE)
-        ClosePopup(true);
+        Escape_Key();
     else if (Key == VK_F4)
         Toggle();
+}
+
+void VOdeCustomDropDown::Escape_Key()
+{
+    // An Esc that closes the popup ends there; one in a closed edit goes on
+    // to the window around it.
+    FEscToParent = !FDroppedDown;
+    ClosePopup(true);
 }
 
 void VOdeCustomDropDown::KeyPress(QChar &Key)
@@ -490,6 +649,13 @@ void VOdeCustomDropDown::WMChar(QChar &Key, bool Keypad)
     if (!FEditorEnabled)
         return;
     const bool Ctrl = FKeyMods.testFlag(Qt::ControlModifier);
+    // A character that left the text as it was (an Esc over a selected
+    // value) must not silence the next real change.
+    const QString Before = text();
+    const auto Unblock = qScopeGuard([this, &Before] {
+        if (text() == Before)
+            FV.BlockChange = false;
+    });
     Pull();
     const QString Value = FV.GetText();
     if (FV.E.SelLength == Value.size() && !Value.isEmpty())
@@ -506,8 +672,9 @@ void VOdeCustomDropDown::WMChar(QChar &Key, bool Keypad)
     if (Ch == QChar(27)) {
         if (!FDefaultHandling && parentWidget())
             Post_Key(parentWidget(), Qt::Key_Escape);
-        if (!FCanUndo)
-            return;
+        // Esc types nothing, so it never marks the edit modified (its undo
+        // has just cleared the marks).
+        return;
     }
     bool Whole = false;
     const TCharResult R = FV.Filter_Char(Ch, Ctrl, Keypad, Whole);
@@ -551,7 +718,15 @@ void VOdeCustomDropDown::keyPressEvent(QKeyEvent *E)
         E->accept();
         return;
     }
+    // Esc is handed on to the window around the edit by leaving the key
+    // press unaccepted (Qt delivers it to the parent then): a posted copy
+    // would reach a dialog a second time.
+    const bool Hand_On = E->key() == Qt::Key_Escape && FCanUndo && FDefaultHandling && parentWidget() && !isWindow();
+    FEscToParent = false;
     TCustomMaskEdit::keyPressEvent(E);
+    if (Hand_On && FEscToParent)
+        E->ignore();
+    FEscToParent = false;
 }
 
 // --- clipboard --------------------------------------------------------------------------------------------
@@ -672,13 +847,39 @@ void VOdeCustomDropDown::DoExit()
 
 void VOdeCustomDropDown::mousePressEvent(QMouseEvent *E)
 {
+    // A press on the selection keeps it (the edit does not see the press);
+    // the release then puts the caret where it happens.
+    if (E->button() == Qt::LeftButton && FEditorEnabled && hasFocus() && hasSelectedText()) {
+        const int At = cursorPositionAt(E->position().toPoint());
+        const int From = selectionStart();
+        if (At >= From && At <= From + int(selectedText().size())) {
+            FButtonDown = true;
+            E->accept();
+            return;
+        }
+    }
     TCustomMaskEdit::mousePressEvent(E);
     if (E->button() == Qt::LeftButton && !FEditorEnabled)
         Button_Click();
 }
 
+void VOdeCustomDropDown::mouseMoveEvent(QMouseEvent *E)
+{
+    // The edit never saw the press, so a move does not select.
+    if (FButtonDown) {
+        E->accept();
+        return;
+    }
+    TCustomMaskEdit::mouseMoveEvent(E);
+}
+
 void VOdeCustomDropDown::mouseReleaseEvent(QMouseEvent *E)
 {
+    if (FButtonDown && E->button() == Qt::LeftButton) {
+        FButtonDown = false;
+        deselect();
+        setCursorPosition(cursorPositionAt(E->position().toPoint()));
+    }
     TCustomMaskEdit::mouseReleaseEvent(E);
     if (E->button() != Qt::LeftButton)
         return;
@@ -689,17 +890,28 @@ void VOdeCustomDropDown::mouseReleaseEvent(QMouseEvent *E)
 
 bool VOdeCustomDropDown::event(QEvent *E)
 {
-    if (E->type() == QEvent::ShortcutOverride) {
-        auto *K = static_cast<QKeyEvent *>(E);
-        // Escape belongs to the open popup, not to the window's dialog keys.
-        if (K->key() == Qt::Key_Escape && FDroppedDown) {
-            E->accept();
-            return true;
-        }
+    if (E->type() == QEvent::ShortcutOverride && WantSpecialKey(static_cast<QKeyEvent *>(E)->key())) {
+        E->accept();
+        return true;
     }
     if (E->type() == QEvent::Hide)
         ClosePopup(true);
     return TCustomMaskEdit::event(E);
+}
+
+bool VOdeCustomDropDown::WantSpecialKey(int Key)
+{
+    // An edit that is a window of its own has no window to ask it.
+    if (isWindow() || Key != Qt::Key_Escape)
+        return false;
+    if (FCanUndo) {
+        Pull();
+        FV.SelectAll();
+        FV.SetModified(false);
+        Push();
+    }
+    // Escape belongs to the open popup, not to the window's dialog keys.
+    return FDroppedDown;
 }
 
 void VOdeCustomDropDown::Change()

@@ -3,6 +3,7 @@
 #include "dropdowns/DropDownButton.h"
 #include "dropdowns/DropDownPlacement.h"
 #include "dropdowns/DropDownForm.h"
+#include "dropdowns/DropDownProperties.h"
 #include "dropdowns/DropDownValue.h"
 #include "grid/base/GridStyle.h"
 #include "grid/model/GridTypes.h"
@@ -12,6 +13,7 @@
 #include <functional>
 
 class TDropDownForm;
+class QKeyEvent;
 class TImageList;
 
 // The drop-down edit every kind of the family derives from: a one-line edit
@@ -177,6 +179,43 @@ public:
     TDropUpEvent OnDropUp;
     TClipboardEvent OnClipboardCopy, OnClipboardCut, OnClipboardPaste;
 
+    // The caption and glyph of the drop-down button.
+    QString DropDownButtonCaption() const { return FButton->ButtonCaption(); }
+    void Set_DropDownButtonCaption(const QString &V) { FButton->Set_ButtonCaption(V); }
+    QImage DropDownButtonGlyph() const { return FButton->Glyph(); }
+    void Set_DropDownButtonGlyph(const QImage &V) { FButton->Set_Glyph(V); }
+    bool Etched() const;
+    void Set_Etched(bool V);
+    // Dragging on the edit changes the value (the track bar).
+    bool DropDownEnabled() const { return FDropDownEnabled; }
+    void Set_DropDownEnabled(bool V) { FDropDownEnabled = V; }
+    // The kinds' list selection colours; the style number is kept as given
+    // (its colour presets belong to the styling of the kinds).
+    TSelectionColorStyle SelectionColorStyle() const { return FSelectionColorStyle; }
+    void Set_SelectionColorStyle(TSelectionColorStyle V) { FSelectionColorStyle = V; }
+    TColor SelectionColor() const { return FSelectionColor; }
+    void Set_SelectionColor(TColor V) { FSelectionColor = V; }
+    TColor SelectionColorTo() const { return FSelectionColorTo; }
+    void Set_SelectionColorTo(TColor V) { FSelectionColorTo = V; }
+
+    // --- copying, version and stored settings ----------------------------------------------
+    // Copies the settings of another drop-down edit (not its value); any
+    // other source is ignored.
+    virtual void Assign(const QObject *Source);
+    virtual std::uint32_t GetVersionNr() const { return 0x01020304; }
+    // "1.2.3.4"; setting it does nothing.
+    QString Version() const { return DropDown_Version_Text(GetVersionNr()); }
+    void Set_Version(const QString &) {}
+    // The stored settings, and the kind's defaults (what is not written).
+    TDropDownProperties Properties() const;
+    void Set_Properties(const TDropDownProperties &P);
+    virtual TDropDownProperties Default_Properties() const { return {}; }
+    QString Store_Properties() const { return Write_DropDown_Properties(Properties(), Default_Properties(), Version()); }
+    TDropDownPropertiesRead Load_Properties(const QString &Text);
+    // The smallest height the edit's font allows: h + min(h, s) / 4 with h
+    // the font's and s the system font's character height.
+    int GetMinHeight() const;
+
     // Restyling by the grid.
     void SetComponentStyle(TQelStyle AStyle) { FStyle = AStyle; }
     void SetColorTones(const TColorTones &ATones) { FTones = ATones; }
@@ -185,6 +224,10 @@ public:
 
     // Focus drawing of the edit area (the time picker switches it off).
     bool FFocusDraw = true;
+    // The answer to the window's query whether the edit wants Key (Qt key
+    // code) itself: Esc with the undo switch selects the value and clears
+    // the modified marks; Esc is claimed while the popup is open.
+    bool WantSpecialKey(int Key);
     // The value when the edit last got the focus.
     QString Undo_Text() const { return FOldString; }
 
@@ -219,6 +262,12 @@ public:
     virtual void PopupSizing() {}
     virtual void WheelDown() {}
     virtual void WheelUp() {}
+    // Keys and wheel turns that reach the popup window act on the edit (the
+    // kinds that use keys in their popup take them here first).
+    virtual void PopupKeyDown(QKeyEvent *E);
+    virtual void PopupKeyUp(QKeyEvent *E);
+    virtual void PopupWheelDown() { WheelDown(); }
+    virtual void PopupWheelUp() { WheelUp(); }
     // The user resized the open popup to S: the next opening uses it.
     void Popup_User_Sized(QSize S);
 
@@ -238,6 +287,7 @@ protected:
     void focusInEvent(QFocusEvent *E) override;
     void focusOutEvent(QFocusEvent *E) override;
     void mousePressEvent(QMouseEvent *E) override;
+    void mouseMoveEvent(QMouseEvent *E) override;
     void mouseReleaseEvent(QMouseEvent *E) override;
     void resizeEvent(QResizeEvent *E) override;
     void changeEvent(QEvent *E) override;
@@ -249,6 +299,8 @@ private:
     void Push();
     void UpdateButtonBounds();
     void Post_Key(QWidget *To, int Key);
+    // Esc closes the popup with cancel; in a closed edit it goes on to the parent.
+    void Escape_Key();
     TDropDownValue FV;
     bool FEditorEnabled = true;
     bool FReturnIsTab = false;
@@ -287,5 +339,13 @@ private:
     QString FOldString;
     Qt::KeyboardModifiers FKeyMods;
     bool FInChange = false;
+    bool FDropDownEnabled = false;
+    TSelectionColorStyle FSelectionColorStyle = scOffice2007;
+    TColor FSelectionColor = clNone, FSelectionColorTo = clNone;
+    // A left press landed inside the selection: the edit did not see it, and
+    // the release puts the caret where it happens.
+    bool FButtonDown = false;
+    // The Esc being handled reached the edit's end with the popup closed.
+    bool FEscToParent = false;
     bool FDestroying = false;
 };

@@ -209,23 +209,21 @@ void TDropDownForm::mouseReleaseEvent(QMouseEvent *E)
 // Keys and wheel turns that reach the popup act on the edit.
 void TDropDownForm::keyPressEvent(QKeyEvent *E)
 {
-    QKeyEvent Copy(E->type(), E->key(), E->modifiers(), E->text(), E->isAutoRepeat(), ushort(E->count()));
-    QApplication::sendEvent(FEdit, &Copy);
+    FEdit->PopupKeyDown(E);
     E->accept();
 }
 
 void TDropDownForm::keyReleaseEvent(QKeyEvent *E)
 {
-    QKeyEvent Copy(E->type(), E->key(), E->modifiers(), E->text(), E->isAutoRepeat(), ushort(E->count()));
-    QApplication::sendEvent(FEdit, &Copy);
+    FEdit->PopupKeyUp(E);
     E->accept();
 }
 
 void TDropDownForm::wheelEvent(QWheelEvent *E)
 {
     if (E->angleDelta().y() < 0)
-        FEdit->WheelDown();
+        FEdit->PopupWheelDown();
     else if (E->angleDelta().y() > 0)
-        FEdit->WheelUp();
+        FEdit->PopupWheelUp();
     E->accept();
 }

@@ -16,6 +16,14 @@ public:
     void SetPosition(int Value);
     // The base change, then Position := the text read as an integer.
     void Change() override;
+    // Stored settings left out when unchanged: a pick-only edit showing 0.
+    TDropDownProperties Default_Properties() const override
+    {
+        TDropDownProperties P;
+        P.EditorEnabled = false;
+        P.Text = QStringLiteral("0");
+        return P;
+    }
 
 private:
     int FMin = 0, FMax = 10, FPosition = 0;
