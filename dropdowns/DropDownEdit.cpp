@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QToolTip>
 #include <limits>
 
 namespace {
@@ -513,6 +514,8 @@ void VOdeCustomDropDown::ClosePopup(bool Cancelled)
     if (OnBeforeDropUp)
         OnBeforeDropUp(this);
     FPopup->hide();
+    // A hint shown over the popup would outlive it.
+    QToolTip::hideText();
     QPointer<VOdeCustomDropDown> Self(this);
     if (Cancelled) {
         SetTextDirect(FOpenText);

@@ -220,10 +220,13 @@ public:
     void SetComponentStyle(TQelStyle AStyle) { FStyle = AStyle; }
     void SetColorTones(const TColorTones &ATones) { FTones = ATones; }
     TQelStyle ComponentStyle() const { return FStyle; }
+    TQelStyle GetComponentStyle() const { return FStyle; }
     const TColorTones &ColorTones() const { return FTones; }
 
     // Focus drawing of the edit area (the time picker switches it off).
     bool FFocusDraw = true;
+    bool FocusDraw() const { return FFocusDraw; }
+    void Set_FocusDraw(bool V) { FFocusDraw = V; }
     // The answer to the window's query whether the edit wants Key (Qt key
     // code) itself: Esc with the undo switch selects the value and clears
     // the modified marks; Esc is claimed while the popup is open.

@@ -321,3 +321,43 @@ TEST(DropDownEditPopupKeys, PopupKeysAndWheelReachTheEdit)
     EXPECT_FALSE(K->DroppedDown());
     EXPECT_EQ(K->text(), QString());
 }
+
+// The keys that work the popup, by editor state, popup state and key: what
+// stays open, what a cancel gives back, what the edit swallows.
+TEST_F(TDropDownEditFixture, PopupKeys)
+{
+    struct TCase {
+        const char *Name; bool Editor; bool Open; TKey Key; TShiftState Shift; bool Open_After; const char *Text;
+        bool Swallowed;
+    };
+    const TShiftState None, Alt{ssAlt}, Ctrl{ssCtrl};
+    const TCase Cases[] = {
+        {"EnterClosesKeeping", true, true, VK_RETURN, None, false, "new", false},
+        {"EscClosesRestoring", true, true, VK_ESCAPE, None, false, "old", false},
+        {"F4ClosesKeeping", true, true, VK_F4, None, false, "new", false},
+        {"F4Opens", true, false, VK_F4, None, true, "new", false},
+        {"AltDownOpens", true, false, VK_DOWN, Alt, true, "new", true},
+        {"AltUpClosesKeeping", true, true, VK_UP, Alt, false, "new", true},
+        {"CtrlEnterLeavesItOpen", true, true, VK_RETURN, Ctrl, true, "new", false},
+        {"PickOnlyEnterCloses", false, true, VK_RETURN, None, false, "new", false},
+        {"PickOnlyEscRestores", false, true, VK_ESCAPE, None, false, "old", false},
+        {"PickOnlyF4Toggles", false, false, VK_F4, None, true, "new", true},
+        {"PickOnlyArrowDoesNothing", false, true, VK_LEFT, None, true, "new", true},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        D->HideDropDown(false);
+        D->SetEditorEnabled(C.Editor);
+        D->SetTextDirect(QStringLiteral("old"));
+        if (C.Open) {
+            D->ShowDropDown();
+            ASSERT_TRUE(D->DroppedDown());
+        }
+        D->SetTextDirect(QStringLiteral("new"));
+        TKey K = C.Key;
+        D->KeyDown(K, C.Shift);
+        EXPECT_EQ(D->DroppedDown(), C.Open_After);
+        EXPECT_EQ(D->text(), QString::fromLatin1(C.Text));
+        EXPECT_EQ(K == 0, C.Swallowed);
+    }
+}
