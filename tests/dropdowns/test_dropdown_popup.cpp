@@ -377,6 +377,10 @@ TEST_F(TDropDownFixture, PopupPicture)
     EXPECT_EQ(In.left(), 2);
     EXPECT_EQ(In.top(), 2 + D->DropDownHeader().Height());
     EXPECT_EQ(Shot.pixelColor(In.center()), QColor(0, 160, 0));
+    // the content ends at the footer bar (or at the border without one)
+    const int Footer = D->DropDownFooter().Visible() ? D->DropDownFooter().Height() : 0;
+    EXPECT_EQ(In.bottom(), Shot.height() - 2 - Footer - 1);
+    EXPECT_EQ(In.right(), Shot.width() - 2 - 1);
     const QImage Edit(Save_Screenshot(Window.get(), QStringLiteral("dropdown_edit")));
     ASSERT_FALSE(Edit.isNull());
     // the arrow of the button inside the edit's right edge
