@@ -33,6 +33,7 @@
 #include "grid/stringgrid/GridSettings.h"
 #include "grid/stringgrid/EditLink.h"
 #include "platform/DateTime.h"
+#include "toolkit/ImageList.h"
 #include <QPointer>
 #include <QStringList>
 #include <array>
@@ -50,7 +51,6 @@ class TArrowWindow;
 class TGridFocusWindow;
 class TFooterPanel;
 class TSearchPanel;
-class TImageList;
 
 // The plain properties: type, name, default. The grid writes a getter Name()
 // and a setter Set_Name() for each; the first list repaints on a change.
@@ -154,7 +154,7 @@ struct RIraRevadiVizo_State {
     // --- painting, looks and cell graphics
     TPaintExtras FPaintExtras;
     TCellGraphic FRowCheckBox;
-    TImageList *FGridImages = nullptr;   // not owned
+    TImageListRef FGridImages;   // not owned; reads as none once the list is destroyed
     bool FAutoCheckGroup = false;
     bool FAutoNumAlign = false;
     bool FLastToggleState = false;

@@ -424,6 +424,33 @@ TEST(StringGridGraphics, ImageListKinds)
     EXPECT_FALSE(G->GetImageIdx(1, 1, Idx));
 }
 
+// The grid does not own its image list: once the list is destroyed the grid
+// reads as having none, so painting and measuring an image cell never reach
+// freed memory, and a copy of the list is a list of its own.
+TEST(StringGridGraphics, DestroyedImageListIsForgotten)
+{
+    auto G = Make_Grid();
+    auto IL = std::make_unique<TImageList>(16, 12);
+    IL->Add(QImage(16, 12, QImage::Format_RGB32));
+    const TImageList Copy = *IL;
+    G->Set_GridImages(IL.get());
+    G->AddImageIdx(1, 1, 0, haBeforeText, vaTop);
+    int Idx = -1;
+    ASSERT_TRUE(G->GetImageIdx(1, 1, Idx));
+    IL.reset();
+    EXPECT_EQ(G->GridImages(), nullptr);
+    EXPECT_FALSE(G->GetImageIdx(1, 1, Idx));
+    G->AddImageIdx(2, 1, 0, haLeft, vaTop);
+    EXPECT_EQ(G->GetCellType(2, 1), ctEmpty);
+    // painting the orphaned image cell draws no image and does not crash
+    G->resize(300, 200);
+    EXPECT_FALSE(G->grab().isNull());
+    // the copy outlives the original and can be named again
+    G->Set_GridImages(const_cast<TImageList *>(&Copy));
+    EXPECT_EQ(G->GridImages(), &Copy);
+    EXPECT_TRUE(G->GetImageIdx(1, 1, Idx));
+}
+
 TEST(StringGridCheckBoxes, RowCheckBoxTogglesSelection)
 {
     auto G = Make_Grid(3, 6);
