@@ -132,6 +132,21 @@ void TGridCombo::KeyDown(TKey &Key, TShiftState Shift)
 {
     const bool ListStyle = Style() == csDropDownList;
     const bool Open = List_Open();
+    // The cursor walks out of the typed text into the neighbouring cell.
+    if (Style() == csDropDown && !Open && lineEdit()
+        && Editor_Walk_Due(*FGrid, Key, Shift, lineEdit()->cursorPosition(), lineEdit()->text().size(),
+                           lineEdit()->hasSelectedText())) {
+        const bool Forward = Key == VK_RIGHT;
+        Key = 0;
+        QPointer<TGridCombo> Self(this);
+        const bool Left = Editor_Cursor_Walk(FGrid, currentText(), Forward, [this](const QString &T) { setEditText(T); });
+        if (!Left && Self && lineEdit()) {
+            setEditText(FGrid->NewCellText());
+            lineEdit()->selectAll();
+            FGrid->Set_NoAutoAdvance(true);
+        }
+        return;
+    }
     const bool AltDown = Key == VK_DOWN && Shift.Contains(ssAlt);
     bool Special;
     if (Open || ListStyle)

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QKeyEvent>
+#include <QPointer>
 
 TGridEditBtn::TGridEditBtn(QWidget *Owner) : ROruEditBtn(Owner), FGrid(Editor_Grid_Of(Owner))
 {
@@ -45,6 +46,17 @@ void TGridEditBtn::KeyDown(TKey &Key, TShiftState Shift)
         FGrid->OnKeyDown(FGrid, Key, Shift);
     WorkMode = Key != VK_BACK && Key != VK_DELETE;
     FSelKeyDown = cursorPosition();
+    // The cursor walks out of the text into the neighbouring cell.
+    if (Editor_Walk_Due(*FGrid, Key, Shift, FSelKeyDown, Text().size(), hasSelectedText())) {
+        const bool Forward = Key == VK_RIGHT;
+        Key = 0;
+        QPointer<TGridEditBtn> Self(this);
+        if (!Editor_Cursor_Walk(FGrid, Text(), Forward, [this](const QString &T) { Set_Text(T); }) && Self) {
+            Set_Text(FGrid->NewCellText());
+            selectAll();
+        }
+        return;
+    }
     if (Shift.Contains(ssCtrl) || !Special) {
         ROruEditBtn::KeyDown(Key, Shift);
         return;

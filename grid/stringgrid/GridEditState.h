@@ -7,6 +7,7 @@
 #include "grid/model/GridTypes.h"
 #include "grid/stringgrid/GridEnums.h"
 #include <QChar>
+#include <bitset>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -57,6 +58,11 @@ public:
     void Set_ShowModified(bool Value) { FShowModified = Value; }
     QString ValidChars() const { return FValidChars; }
     void Set_ValidChars(const QString &Value) { FValidChars = Value; }
+    // The characters edValidChars accepts while ValidChars is empty (codes
+    // 0..255 only: a wider character is never in the set).
+    const std::bitset<256> &ValidCharSet() const { return FValidCharSet; }
+    void Set_ValidCharSet(const std::bitset<256> &Value) { FValidCharSet = Value; }
+    bool In_Valid_Char_Set(QChar C) const { return C.unicode() < 256 && FValidCharSet.test(C.unicode()); }
     bool Lookup() const { return FLookup; }
     void Set_Lookup(bool Value) { FLookup = Value; }
     bool LookupCaseSensitive() const { return FLookupCaseSensitive; }
@@ -96,6 +102,7 @@ protected:
     QPointer<RIraRevadiVizoCheck> FCellChecker;   // a deleted checker reads as none
     bool FShowModified = false;
     QString FValidChars;
+    std::bitset<256> FValidCharSet;
     bool FLookup = false;
     bool FLookupCaseSensitive = false;
     bool FLookupHistory = false;

@@ -6,6 +6,7 @@
 #include "platform/SystemInfo.h"
 #include <QFocusEvent>
 #include <QPointer>
+#include <algorithm>
 #include <typeinfo>
 
 int Grid_Key_Down_Message()
@@ -112,4 +113,44 @@ void Editor_Leave_Step(RIraRevadiVizo *G, TKey &Key, TShiftState Shift)
     if (Guard && G->Navigation().AdvanceOnEnter() && G->Navigation().AdvanceAutoEdit())
         G->ShowInplaceEdit();
     Key = 0;
+}
+
+bool Editor_Walk_Due(RIraRevadiVizo &G, TKey Key, TShiftState Shift, int Caret, int Length, bool Selected)
+{
+    if (!G.Navigation().CursorWalkEditor() || Selected || Shift.Contains(ssShift) || Shift.Contains(ssCtrl)
+        || Shift.Contains(ssAlt))
+        return false;
+    return (Key == VK_LEFT && Caret == 0) || (Key == VK_RIGHT && Caret == Length);
+}
+
+bool Editor_Cursor_Walk(RIraRevadiVizo *G, const QString &Text, bool Forward,
+                        const std::function<void(const QString &)> &Show)
+{
+    QPointer<RIraRevadiVizo> Guard(G);
+    if (!G->ValidateCell(Text))
+        return !Guard;
+    if (!Guard)
+        return true;
+    if (Show)
+        Show(G->CurrentCell());
+    const int C = G->Col(), R = G->Row();
+    const int Span = std::max(0, G->CellSpan(G->RealColIndex(C), R).X);
+    const int Next = Forward ? C + Span + 1 : C - 1;
+    const bool Inside = Forward ? C < G->ColCount() - G->FixedRightCols() - 1 : C > G->FixedCols();
+    G->HideInplaceEdit();
+    G->HideEditor();
+    if (!Guard)
+        return true;
+    G->setFocus();
+    if (Inside && G->HasCellControl(G->RealColIndex(Next), R)) {
+        // A control cell becomes current without an editor.
+        G->Set_Col(Next);
+        return true;
+    }
+    const TAdvanceDirection Dir = G->Navigation().AdvanceDirection();
+    G->Navigation().Set_AdvanceDirection(adLeftRight);
+    G->NavigateAfterEdit(C, R, true, G->Navigation().CursorWalkAlwaysEdit(), Forward, false, true);
+    if (Guard)
+        G->Navigation().Set_AdvanceDirection(Dir);
+    return true;
 }

@@ -3,6 +3,7 @@
 #include "platform/Keys.h"
 #include <QEvent>
 #include <QKeyEvent>
+#include <functional>
 
 class QFocusEvent;
 class QWidget;
@@ -74,3 +75,18 @@ bool Editor_Focus_To_Own_Popup(const QFocusEvent *E, bool PopupOpen);
 // the key (DoneInplaceEdit), opens the next cell's editor when an advance on
 // Enter edits on, and the key is swallowed.
 void Editor_Leave_Step(RIraRevadiVizo *G, TKey &Key, TShiftState Shift);
+
+// --- cursor walk ------------------------------------------------------------------------------------------------
+// With Navigation.CursorWalkEditor, Left with the caret at the start or Right
+// with it at the end (nothing selected, no modifier) leaves an editor for the
+// neighbouring cell. Walk_Due answers whether the key does so; Caret is the
+// caret position before the key took effect.
+bool Editor_Walk_Due(RIraRevadiVizo &G, TKey Key, TShiftState Shift, int Caret, int Length, bool Selected);
+// The walk itself: the value (Text) is validated first; a refused value keeps
+// the editor open and returns false. An accepted one is shown in the editor
+// (Show, with the validated cell text) before the editor closes; a cell
+// control next door becomes current without an editor, any other cell is
+// reached as after an edit and, with Navigation.CursorWalkAlwaysEdit, opens
+// its editor.
+bool Editor_Cursor_Walk(RIraRevadiVizo *G, const QString &Text, bool Forward,
+                        const std::function<void(const QString &)> &Show);

@@ -395,9 +395,7 @@ void VOdeInplaceEdit::KeyDown(TKey &Key, TShiftState Shift)
     FSelKeyDown = cursorPosition();
     Workmode = Key != VK_BACK && Key != VK_DELETE;
     // The cursor walks out of the text into the neighbouring cell.
-    const bool No_Modifier = !Shift.Contains(ssCtrl) && !Shift.Contains(ssShift) && !Shift.Contains(ssAlt);
-    if (No_Modifier && !hasSelectedText() && FGrid->Navigation().CursorWalkEditor()
-        && ((Key == VK_LEFT && cursorPosition() == 0) || (Key == VK_RIGHT && cursorPosition() == displayText().size()))) {
+    if (Editor_Walk_Due(*FGrid, Key, Shift, cursorPosition(), displayText().size(), hasSelectedText())) {
         Cursor_Walk(Key == VK_RIGHT);
         Key = 0;
         return;
@@ -416,31 +414,8 @@ void VOdeInplaceEdit::KeyDown(TKey &Key, TShiftState Shift)
 void VOdeInplaceEdit::Cursor_Walk(bool Forward)
 {
     QPointer<RIraRevadiVizo> G(FGrid);
-    if (!FGrid->ValidateCell(Edit_Text())) {
-        if (G)
-            Refused_Restore(G->OldCellText());
-        return;
-    }
-    if (!G)
-        return;
-    const int C = G->Col(), R = G->Row();
-    const int Span = std::max(0, G->CellSpan(G->RealColIndex(C), R).X);
-    const int Next = Forward ? C + Span + 1 : C - 1;
-    const bool Inside = Forward ? C < G->ColCount() - G->FixedRightCols() - 1 : C > G->FixedCols();
-    G->HideInplaceEdit();
-    G->HideEditor();
-    if (!G)
-        return;
-    if (Inside && G->HasCellControl(G->RealColIndex(Next), R)) {
-        // A control cell becomes current without an editor.
-        G->Set_Col(Next);
-        return;
-    }
-    const TAdvanceDirection Dir = G->Navigation().AdvanceDirection();
-    G->Navigation().Set_AdvanceDirection(adLeftRight);
-    G->NavigateAfterEdit(C, R, true, G->Navigation().CursorWalkAlwaysEdit(), Forward, false, true);
-    if (G)
-        G->Navigation().Set_AdvanceDirection(Dir);
+    if (!Editor_Cursor_Walk(FGrid, Edit_Text(), Forward, nullptr) && G)
+        Refused_Restore(G->OldCellText());
 }
 
 void VOdeInplaceEdit::KeyPress(QChar &Key)
@@ -479,8 +454,8 @@ void VOdeInplaceEdit::KeyPress(QChar &Key)
     case edValidChars: {
         const bool Control = Key == QChar(8) || Key == QChar(13);
         bool Ok = Control;
-        if (!Ok && !FGrid->ValidChars().isEmpty())
-            Ok = FGrid->ValidChars().contains(Key);
+        if (!Ok)
+            Ok = FGrid->ValidChars().isEmpty() ? FGrid->In_Valid_Char_Set(Key) : FGrid->ValidChars().contains(Key);
         if (!Ok) {
             Beep = true;
             Key = QChar();

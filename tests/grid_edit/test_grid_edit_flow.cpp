@@ -489,30 +489,68 @@ TEST_F(TGridEditFixture, EditOnDblClickOnlyEndsEditingAfterEditDone)
     EXPECT_FALSE(G->EditorMode());
 }
 
+// With CursorWalkEditor, Left at the start or Right at the end of the text
+// leaves the text, combo and edit-with-button editors for the neighbouring
+// cell, writing the value; a refused value keeps the editor where it is.
 TEST_F(TGridEditFixture, CursorWalksOutOfTheText)
 {
-    struct TCase { const char *Name; Qt::Key K; bool AlwaysEdit; int WantCol; bool Open; };
+    struct TCase { const char *Name; Qt::Key K; bool AlwaysEdit; bool Refuse; int WantCol; bool Open; };
     const TCase Cases[] = {
         // Left at the start leaves for the cell before, Right at the end for the next
-        {"LeftOpensThePrevious", Qt::Key_Left, true, 1, true},
-        {"RightOpensTheNext", Qt::Key_Right, true, 3, true},
-        {"RightWithoutAlwaysEdit", Qt::Key_Right, false, 3, false},
+        {"LeftOpensThePrevious", Qt::Key_Left, true, false, 1, true},
+        {"RightOpensTheNext", Qt::Key_Right, true, false, 3, true},
+        {"RightWithoutAlwaysEdit", Qt::Key_Right, false, false, 3, false},
+        // a refused value stays in its cell's editor
+        {"RefusedStays", Qt::Key_Right, true, true, 2, true},
     };
+    struct TKind {
+        const char *Name;
+        TEditorType Kind;
+        std::function<QWidget *(RIraRevadiVizo &)> Editor;
+        std::function<void(RIraRevadiVizo &, int)> Caret;   // nothing selected, caret at the position
+    };
+    const TKind Kinds[] = {
+        {"Text", edNormal, [](RIraRevadiVizo &Gr) -> QWidget * { return Gr.GetNormalEdit(); },
+         [](RIraRevadiVizo &Gr, int P) { Gr.GetNormalEdit()->setCursorPosition(P); }},
+        {"Combo", edComboEdit, [](RIraRevadiVizo &Gr) -> QWidget * { return Gr.Combobox(); },
+         [](RIraRevadiVizo &Gr, int P) { Gr.Combobox()->lineEdit()->setCursorPosition(P); }},
+        {"EditBtn", edEditBtn, [](RIraRevadiVizo &Gr) -> QWidget * { return Gr.BtnEdit(); },
+         [](RIraRevadiVizo &Gr, int P) { Gr.BtnEdit()->setCursorPosition(P); }},
+    };
+    Log_Events();
     G->Navigation().Set_CursorWalkEditor(true);
-    for (const TCase &C : Cases) {
-        SCOPED_TRACE(C.Name);
-        G->Navigation().Set_CursorWalkAlwaysEdit(C.AlwaysEdit);
-        G->HideEditor();
-        Go(2, 2);
-        F2();
-        Editor()->selectAll();
-        Type(QStringLiteral("w"));
-        Editor()->setCursorPosition(C.K == Qt::Key_Left ? 0 : 1);
-        Key(C.K);
-        EXPECT_EQ(G->Col(), C.WantCol);
-        EXPECT_EQ(G->Row(), 2);
-        EXPECT_EQ(G->Cells(2, 2), QStringLiteral("w"));
-        EXPECT_EQ(G->EditorMode(), C.Open);
+    for (const TKind &K : Kinds) {
+        Kind(K.Kind);
+        for (const TCase &C : Cases) {
+            SCOPED_TRACE(std::string(K.Name) + "/" + C.Name);
+            G->Navigation().Set_CursorWalkAlwaysEdit(C.AlwaysEdit);
+            G->HideInplaceEdit();
+            G->setFocus();
+            Refuse = false;
+            G->Set_Cells(2, 2, QStringLiteral("old"));
+            Go(2, 2);
+            F2();
+            ASSERT_TRUE(G->EditMode());
+            ASSERT_TRUE(K.Editor(*G)->hasFocus() || K.Editor(*G)->isAncestorOf(QApplication::focusWidget()));
+            // the caret one step before its end: the walk waits for a key at the end
+            Key(Qt::Key_End);
+            Key(Qt::Key_Backspace);
+            Key(Qt::Key_Backspace);
+            Key(Qt::Key_Backspace);
+            Type(QStringLiteral("wx"));
+            K.Caret(*G, 1);
+            Key(C.K);
+            ASSERT_EQ(G->Col(), 2) << "the caret was not yet at the edge";
+            K.Caret(*G, C.K == Qt::Key_Left ? 0 : 2);
+            Refuse = C.Refuse;
+            Key(C.K);
+            EXPECT_EQ(G->Col(), C.WantCol);
+            EXPECT_EQ(G->Row(), 2);
+            EXPECT_EQ(G->Cells(2, 2), C.Refuse ? QStringLiteral("old") : QStringLiteral("wx"));
+            EXPECT_EQ(G->EditMode(), C.Open);
+        }
+        Refuse = false;
+        G->HideInplaceEdit();
     }
 }
 

@@ -251,18 +251,49 @@ TEST_F(TGridEditFixture, CharacterFilterPerKind)
     }
 }
 
+// ValidChars names the accepted characters; while it is empty the character
+// set ValidCharSet does (a wider character is never in it).
 TEST_F(TGridEditFixture, ValidCharsFilter)
 {
+    struct TCase {
+        const char *Name;
+        QString Chars;
+        const char *SetChars;
+        QString Typed, Want;
+        int Beeps;
+    };
+    const TCase Cases[] = {
+        {"ValidCharsOnly", "ABC", "", "AaB", "AB", 1},
+        {"ValidCharsBeforeTheSet", "ABC", "a", "AaB", "AB", 1},
+        {"EmptyValidCharsUsesTheSet", "", "a1", "a1b\u00e9", "a1", 2},
+        {"EmptyValidCharsAndSetRefuseAll", "", "", "ab", "", 2},
+        {"WideCharacterNeverInTheSet", "", "x", QStringLiteral("x\u0100"), "x", 1},
+    };
     Kind(edValidChars);
-    G->Set_ValidChars(QStringLiteral("ABC"));
-    Go(1, 1);
-    F2();
-    const int Before = Beep_Count();
-    Type(QStringLiteral("AaB"));
-    EXPECT_EQ(Editor()->text(), QStringLiteral("AB"));
-    EXPECT_EQ(Beep_Count() - Before, 1);
-    Key(Qt::Key_Backspace);
-    EXPECT_EQ(Editor()->text(), QStringLiteral("A"));
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        G->Set_ValidChars(C.Chars);
+        std::bitset<256> Set;
+        for (const char *P = C.SetChars; *P; ++P)
+            Set.set(static_cast<unsigned char>(*P));
+        G->Set_ValidCharSet(Set);
+        G->Set_Cells(1, 1, QString());
+        Go(1, 1);
+        F2();
+        ASSERT_TRUE(Editor());
+        const int Before = Beep_Count();
+        // one key per character, wide ones included
+        for (const QChar Ch : C.Typed)
+            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, QString(Ch), Qt::NoModifier);
+        EXPECT_EQ(Editor()->text(), C.Want);
+        EXPECT_EQ(Beep_Count() - Before, C.Beeps);
+        if (!C.Want.isEmpty()) {
+            // Backspace always works
+            Key(Qt::Key_Backspace);
+            EXPECT_EQ(Editor()->text(), C.Want.chopped(1));
+        }
+        Key(Qt::Key_Escape);
+    }
 }
 
 TEST_F(TGridEditFixture, LengthLimitKeepsTextButReplacesSelection)
