@@ -29,6 +29,12 @@ int Grid_Edit_Done_Message()
     return Message;
 }
 
+int Date_Picker_Shift_Focus_Message()
+{
+    static const int Message = Register_Window_Message(QStringLiteral("DTPShiftFocus"));
+    return Message;
+}
+
 // --- construction ----------------------------------------------------------------
 
 TStringGrid::TStringGrid(QWidget *Parent) : QAbstractScrollArea(Parent)

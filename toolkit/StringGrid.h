@@ -219,6 +219,9 @@ public:
 int Register_Window_Message(const QString &Name);
 // "GridEditDone", posted when an edit has ended (wParam column, lParam row).
 int Grid_Edit_Done_Message();
+// "DTPShiftFocus", posted by a date picker editor to itself after a typed
+// digit: it then decides whether the typed field is complete.
+int Date_Picker_Shift_Focus_Message();
 
 class TStringGrid : public QAbstractScrollArea {
     Q_OBJECT

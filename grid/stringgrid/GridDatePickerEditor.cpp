@@ -2,6 +2,7 @@
 // and clicks into the grid's editing calls.
 #include "grid/stringgrid/GridDatePickerEditor.h"
 #include "grid/stringgrid/RIraRevadiVizo.h"
+#include "toolkit/StringGrid.h"
 #include "grid/base/SpinEdit.h"
 #include "platform/Locale.h"
 #include "platform/SystemInfo.h"
@@ -61,6 +62,10 @@ void TGridDatePicker::Set_Text(const QString &Value)
 
 bool TGridDatePicker::event(QEvent *E)
 {
+    if (E->type() == Date_Picker_Shift_Focus_Message()) {
+        Shift_Focus();
+        return true;
+    }
     if (Take_Tab_Key(E, FGrid, TEditorTabRule::EditorHandlesTab, [this](QKeyEvent *K) { keyPressEvent(K); }))
         return true;
     return ROruDateTimePicker::event(E);
@@ -102,7 +107,13 @@ void TGridDatePicker::keyPressEvent(QKeyEvent *E)
         E->accept();
         return;
     }
+    // A typed digit may complete its field: decided once the digit is in.
+    const bool Digit = E->text().size() == 1 && E->text()[0] >= u'0' && E->text()[0] <= u'9';
+    if (Digit)
+        FSectionBeforeDigit = currentSectionIndex();
     ROruDateTimePicker::keyPressEvent(E);
+    if (Self && Digit)
+        QCoreApplication::postEvent(this, new TGridMessageEvent(Date_Picker_Shift_Focus_Message(), 0, 0));
     if (Self && FGrid->OnKeyPress && E->text().size() == 1) {
         QChar C = E->text()[0];
         FGrid->OnKeyPress(FGrid, C);
@@ -132,6 +143,41 @@ void TGridDatePicker::KeyDown(TKey &Key, TShiftState Shift)
     if (!calendarPopup() || !calendarWidget() || !calendarWidget()->isVisible())
         FGrid->DoneInplaceEdit(Key, Shift);
     Key = 0;
+}
+
+bool TGridDatePicker::Field_Complete() const
+{
+    const Section S = currentSection();
+    const QString T = sectionText(S);
+    bool Number = false;
+    const int V = T.toInt(&Number);
+    if (!Number)
+        return false;
+    int Digits = 2, Max = 59;
+    switch (S) {
+    case DaySection: Max = 31; break;
+    case MonthSection: Max = 12; break;
+    case HourSection: Max = 23; break;
+    case MinuteSection: case SecondSection: break;
+    case YearSection:
+        Digits = displayFormat().contains(QStringLiteral("yyyy")) ? 4 : 2;
+        Max = Digits == 4 ? 9999 : 99;
+        break;
+    default: return false;
+    }
+    // Full, or no further digit could follow.
+    return T.size() >= Digits || V * 10 > Max;
+}
+
+void TGridDatePicker::Shift_Focus()
+{
+    // Qt's editor may have moved on by itself: never a second step.
+    if (currentSectionIndex() != FSectionBeforeDigit || currentSectionIndex() + 1 >= sectionCount())
+        return;
+    if (Field_Complete()) {
+        setCurrentSectionIndex(currentSectionIndex() + 1);
+        setSelectedSection(currentSection());
+    }
 }
 
 void TGridDatePicker::focusOutEvent(QFocusEvent *E)

@@ -34,8 +34,15 @@ protected:
     void keyPressEvent(QKeyEvent *E) override;
     void focusOutEvent(QFocusEvent *E) override;
 
+    // After a typed digit: moves to the next field when the typed field is
+    // complete (all its digits, or a digit no further digit could follow)
+    // and is not the last one.
+    void Shift_Focus();
+
 private:
+    bool Field_Complete() const;
     RIraRevadiVizo *FGrid;
+    int FSectionBeforeDigit = -1;   // the field the last digit was typed into
 };
 
 // edDateTimeEdit: date and time in one picker; its text is the short date,

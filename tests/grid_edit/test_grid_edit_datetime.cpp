@@ -107,3 +107,46 @@ TEST_F(TGridEditFixture, DatePickerCalendarDropAndClose)
     EXPECT_FALSE(G->EditMode());
     EXPECT_EQ(G->Cells(2, 3), QStringLiteral("3/4/2026"));
 }
+
+// Typed digits that complete a field move the picker to the next field, once
+// (Qt's editor or the posted "DTPShiftFocus", whichever comes first); a digit
+// that may still grow and the format's last field keep the field.
+TEST_F(TGridEditFixture, DatePickerTypedDigitsMoveToTheNextField)
+{
+    TFormatSettingsGuard Locale;
+    struct TCase {
+        const char *Name;
+        TEditorType Kind;
+        const char *Cell;
+        int Section;          // the field typed into
+        const char *Typed;
+        int WantSection;
+    } Cases[] = {
+        {"FirstFieldMovesOn", edDateEdit, "3/4/2026", 0, "12", 1},
+        {"MiddleFieldMovesOn", edDateEdit, "3/4/2026", 1, "25", 2},
+        {"LastFieldStays", edDateEdit, "3/4/2026", 2, "2027", 2},
+        {"DigitThatCannotGrowMovesOn", edDateEdit, "3/4/2026", 0, "5", 1},
+        {"DigitThatMayGrowStays", edDateEdit, "3/4/2026", 0, "1", 0},
+        {"TimeFieldMovesOn", edTimeEdit, "10:30:00 AM", 0, "11", 1},
+        {"TimeMinutesMoveOn", edTimeEdit, "10:30:00 AM", 1, "45", 2},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Kind(C.Kind);
+        G->Set_Cells(2, 2, QString::fromLatin1(C.Cell));
+        Go(2, 2);
+        F2();
+        auto *P = qobject_cast<TGridDatePicker *>(G->EditCtrl());
+        ASSERT_TRUE(P);
+        ASSERT_TRUE(P->hasFocus());
+        P->setCurrentSectionIndex(C.Section);
+        P->setSelectedSection(P->currentSection());
+        // each digit's posted message arrives before the next key
+        for (const char *D = C.Typed; *D; ++D) {
+            Type(QString(QLatin1Char(*D)));
+            Flush();
+        }
+        EXPECT_EQ(P->currentSectionIndex(), C.WantSection);
+        G->HideInplaceEdit();
+    }
+}
