@@ -6,6 +6,7 @@
 // fields directly. The handling itself lives in RIraRevadiVizo_Scroll.cpp
 // and RIraRevadiVizo_Messages.cpp.
 #include "grid/stringgrid/GridScrollSettings.h"
+#include "grid/stringgrid/GridTimer.h"
 #include "platform/Rect.h"
 
 class RIraRevadiVizo_MouseState {
@@ -54,6 +55,9 @@ public:
     int HoverFixedY() const { return FHoverFixedY; }
     void Set_Hover_Fixed_Cell(int X, int Y) { FHoverFixedX = X; FHoverFixedY = Y; }
 
+    // --- the grid's half-second timer (ticks and the lookup's pause)
+    TGridTimer &GridTimer() { return FGridTimer; }
+
 protected:
     bool FScrollSynch = false;
     TScrollHintType FScrollHints = shNone;
@@ -76,4 +80,5 @@ protected:
     TPoint FCtrlXY;
     int FHoverFixedX = -1;
     int FHoverFixedY = -1;
+    TGridTimer FGridTimer;
 };

@@ -909,6 +909,7 @@ public:
     // type replaces them with two thin scroll controls at the right and bottom.
     TScrollType ScrollType() const { return FScrollType; }
     void Set_ScrollType(TScrollType Value);
+    void CreateMetroScrollBars();   // both controls, where missing
     class TScrollControl *VertScrollControl() const { return FVScrlCtrl; }
     class TScrollControl *HorzScrollControl() const { return FHScrlCtrl; }
     // The colour of the arrows that mark where a dragged column or row lands.
@@ -1049,7 +1050,6 @@ private:
     // Hiding and showing rows and columns rebuild the list only on a grid
     // that has placed controls (a big grid without them is not scanned).
     void Rebuild_Cell_Controls_If_Used();
-    void Create_Metro_Scroll_Bars();
     void Free_Metro_Scroll_Bars();
     void Update_Metro_Scroll_Bars();
     void Place_Panels();

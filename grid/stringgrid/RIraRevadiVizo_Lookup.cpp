@@ -2,13 +2,6 @@
 // the cell back, Enter on a cell control moves on, and in a grid without
 // editing typed letters jump to the row whose lookup column starts with them.
 #include "grid/stringgrid/RIraRevadiVizo.h"
-#include <QTimer>
-
-namespace {
-// Typed lookup text is forgotten after this pause (three ticks of the
-// grid's half-second timer).
-constexpr int Lookup_Pause_Ms = 1500;
-}
 
 void RIraRevadiVizo::Fire_Key_Press(QChar &Key)
 {
@@ -55,12 +48,8 @@ void RIraRevadiVizo::Lookup_Row(QChar Key)
             FSearchInc.chop(1);
         else
             FSearchInc += Key;
-        if (!FSearchTimer) {
-            FSearchTimer = new QTimer(this);
-            FSearchTimer->setSingleShot(true);
-            connect(FSearchTimer, &QTimer::timeout, this, [this] { FSearchInc.clear(); });
-        }
-        FSearchTimer->start(Lookup_Pause_Ms);
+        // The grid timer drops the text after a pause (RIraRevadiVizo.cpp).
+        FGridTimer.Reset_Search_Tics();
     } else {
         FSearchInc = Key;
     }

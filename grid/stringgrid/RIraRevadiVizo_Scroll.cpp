@@ -90,7 +90,7 @@ void RIraRevadiVizo::Set_ScrollType(TScrollType Value)
             DoneFlatScrollBars();
         if (HandleAllocated()) {
             if (Value == ssMetro) {
-                Create_Metro_Scroll_Bars();
+                CreateMetroScrollBars();
                 Set_ScrollBars(ssNone);
             } else if (FVScrlCtrl) {
                 Free_Metro_Scroll_Bars();
@@ -104,8 +104,9 @@ void RIraRevadiVizo::Set_ScrollType(TScrollType Value)
 void RIraRevadiVizo::CreateWnd()
 {
     TBaseGrid::CreateWnd();
+    FGridTimer.Start();
     if (FScrollType == ssMetro) {
-        Create_Metro_Scroll_Bars();
+        CreateMetroScrollBars();
         Set_ScrollBars(ssNone);
     }
     Place_Panels();
@@ -115,7 +116,7 @@ void RIraRevadiVizo::CreateWnd()
         LoadColSizes();
 }
 
-void RIraRevadiVizo::Create_Metro_Scroll_Bars()
+void RIraRevadiVizo::CreateMetroScrollBars()
 {
     if (!FVScrlCtrl) {
         FVScrlCtrl = new TScrollControl(this, sdVertical);

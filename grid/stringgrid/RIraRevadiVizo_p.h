@@ -286,7 +286,6 @@ struct RIraRevadiVizo_State {
     TFont FScratchFont;
     std::vector<int> FMergedColumns;
     QString FSearchInc;
-    class QTimer *FSearchTimer = nullptr;
     // The last print's column widths and left edges (0.1 mm), by display column.
     std::vector<int> FPrintColWidth;
     std::vector<int> FPrintColOffset;

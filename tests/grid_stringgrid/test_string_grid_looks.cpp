@@ -128,6 +128,17 @@ TEST(StringGridLooks, StyleDetails)
         EXPECT_EQ(G.ScrollType(), ssNormal);
         EXPECT_EQ(G.FixedGradient().From, 15524577);
     }
+    {
+        SCOPED_TRACE("The metro scroll controls are made once, where missing");
+        RIraRevadiVizo G;
+        EXPECT_EQ(G.VertScrollControl(), nullptr);
+        G.CreateMetroScrollBars();
+        auto *V = G.VertScrollControl();
+        ASSERT_NE(V, nullptr);
+        ASSERT_NE(G.HorzScrollControl(), nullptr);
+        G.CreateMetroScrollBars();
+        EXPECT_EQ(G.VertScrollControl(), V);
+    }
 }
 
 TEST(StringGridLooks, LookChanges)

@@ -60,6 +60,32 @@ TEST(StringGridLookup, TypedLettersFindARow)
     EXPECT_EQ(G->SearchInc(), "");
 }
 
+// The grid's half-second timer runs once the window is made; an incremental
+// lookup's text is gone on the fourth tick after the last typed character,
+// and a character typed meanwhile starts the count again.
+TEST(StringGridLookup, GridTimerDropsTheLookupTextAfterAPause)
+{
+    auto G = Make_Names();
+    G->Navigation().Set_AutoGotoIncremental(true);
+    G->show();
+    EXPECT_TRUE(G->GridTimer().Active());
+    G->FocusCell(1, 5);
+    Type(*G, "a");
+    for (int T = 0; T < 3; ++T)
+        G->GridTimer().Tick();
+    EXPECT_EQ(G->SearchInc(), "a");
+    Type(*G, "b");   // the count starts again
+    for (int T = 0; T < 3; ++T)
+        G->GridTimer().Tick();
+    EXPECT_EQ(G->SearchInc(), "ab");
+    G->GridTimer().Tick();
+    EXPECT_EQ(G->SearchInc(), "");
+    EXPECT_EQ(G->GridTimer().Ticks(), 7);
+    // the next letter starts a new lookup
+    Type(*G, "b");
+    EXPECT_EQ(G->Row(), 3);
+}
+
 // Enter on a cell that may not be edited, with AdvanceOnEnter off, reaches
 // OnKeyPress and goes no further; on a check box it moves on.
 TEST(StringGridLookup, EnterOnReadOnlyCellsAndCellControls)
