@@ -1,6 +1,7 @@
 #pragma once
 #include "grid/base/GridOptions.h"
 #include "platform/Colors.h"
+#include "platform/Font.h"
 #include <QString>
 #include <functional>
 
@@ -51,6 +52,8 @@ private: \
     BC_FOOTER_PROP(bool, SearchFixedCells, false, false)
     BC_FOOTER_PROP(bool, SearchHiddenRows, false, false)
     BC_FOOTER_PROP(bool, SearchMatchStart, false, false)
+    // The bar's edit box, captions and check box are written in this font.
+    BC_FOOTER_PROP(TFont, Font, TFont(), false)
 #undef BC_FOOTER_PROP
 public:
     QString LastSearch;

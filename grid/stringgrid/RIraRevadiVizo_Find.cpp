@@ -401,6 +401,7 @@ void TSearchFooter::Assign(const TSearchFooter &S)
     FSearchDirection = S.FSearchDirection;
     FSearchHiddenRows = S.FSearchHiddenRows;
     FVisible = S.FVisible;
+    FFont = S.FFont;
     if (OnChange)
         OnChange();
 }

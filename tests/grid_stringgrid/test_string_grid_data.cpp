@@ -1,7 +1,9 @@
 // The string grid's data features: row nodes, grouping with group and footer
 // calculations, filtering and narrowing, find and replace, highlight and mark.
 #include "grid/model/TextRoutines.h"
+#include "grid/stringgrid/GridPanels.h"
 #include "grid/stringgrid/RIraRevadiVizo.h"
+#include <QLineEdit>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -705,6 +707,18 @@ TEST(StringGridSearch, LookupAndFooter)
     F.Assign(Design);
     EXPECT_EQ(Changes, 2);
     EXPECT_EQ(F.MatchCaseCaption(), QStringLiteral("Match case"));
+
+    // the bar writes in the footer's font, which Assign copies
+    TFont Big;
+    Big.Name = QStringLiteral("Courier New");
+    Big.Size = 14;
+    Design.Set_Font(Big);
+    F.Assign(Design);
+    EXPECT_EQ(F.Font(), Big);
+    G->SearchFooter().Assign(F);
+    ASSERT_TRUE(G->SearchPanel());
+    EXPECT_EQ(G->SearchPanel()->font().pointSizeF(), Big.To_QFont().pointSizeF());
+    EXPECT_EQ(G->SearchPanel()->Edit()->font().family(), Big.To_QFont().family());
 }
 
 // Hidden rows searched: the answer is a real row; going there opens the
