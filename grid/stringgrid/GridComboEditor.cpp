@@ -3,6 +3,7 @@
 #include "grid/stringgrid/GridComboEditor.h"
 #include "grid/stringgrid/RIraRevadiVizo.h"
 #include <QAbstractItemView>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPointer>
 #include <QSignalBlocker>
@@ -257,6 +258,21 @@ void TGridCombo::KeyUp(TKey &Key, TShiftState Shift)
     FGrid->Set_NoAutoAdvance(false);
     if (Key != VK_RETURN && Key != VK_BACK && Key != VK_DELETE)
         DoChange();
+}
+
+void TGridCombo::SizeDropDownWidth()
+{
+    const QFontMetrics M(FGrid->font());
+    const bool Scrolls = count() > maxVisibleItems();
+    int W = width();
+    for (int I = 0; I < count(); ++I) {
+        const int T = M.horizontalAdvance(itemText(I));
+        if (Scrolls && W - 25 < T)
+            W = T + 25;
+        else if (!Scrolls && W - 5 < T)
+            W = T + 8;
+    }
+    view()->setMinimumWidth(W);
 }
 
 void TGridCombo::DoChange()

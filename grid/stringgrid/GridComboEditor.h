@@ -18,6 +18,9 @@ public:
     // Completes the typed text from the items, then the grid's lookup items.
     void DoChange();
     bool List_Open() const { return Dropped_Down() || view()->isVisible(); }
+    // Widens the open list to its widest item (text measured in the grid's
+    // font), leaving room for a scroll bar when not every item fits.
+    void SizeDropDownWidth();
     // The list opens and closes: the grid's drop-down and close-up hooks.
     void showPopup() override;
     void hidePopup() override;

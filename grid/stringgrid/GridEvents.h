@@ -91,6 +91,9 @@ struct RIraRevadiVizo_Events {
     TCheckBoxClickEvent OnCheckBoxClick;
     TCheckBoxClickEvent OnCheckBoxChange;
     std::function<void(QObject *Sender, int ACol, int ARow, QObject *AEditLink)> OnGetEditorProp;
+    // Right after OnGetEditorProp, with the row first: the one the grid's own
+    // descendants use, so that a form's OnGetEditorProp stays free.
+    std::function<void(QObject *Sender, int ARow, int ACol)> OnGetEditorPropInt;
     TUpdateColumnSizeEvent OnUpdateColumnSize;
     TCanAddRowEvent OnCanAddRow;
     TCanInsertRowEvent OnCanInsertRow;

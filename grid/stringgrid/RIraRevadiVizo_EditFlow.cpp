@@ -333,7 +333,13 @@ void TEditorSetup::Combo()
     C->Set_Etched(C->Flat());
     G.Show_Editor_Control(C, Left, Top, W, H);
     G.FEditCtrl = C;
-    if (G.FMouseActions.DirectComboDrop())
+    // The list as wide as its widest item, or as wide as the combo's DropWidth.
+    C->view()->setMinimumWidth(0);
+    if (G.FNavigation.AutoComboDropSize())
+        C->SizeDropDownWidth();
+    else if (C->DropWidth() > 0)
+        C->Set_DropWidth(C->DropWidth());
+    if (G.FMouseActions.DirectComboDrop() || G.FControlLook.DropDownAlwaysVisible)
         C->showPopup();
     G.Post_Start_Char(C);
 }

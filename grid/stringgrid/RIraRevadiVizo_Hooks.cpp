@@ -307,6 +307,8 @@ void RIraRevadiVizo::GetEditorProp(int ACol, int ARow, QObject *AEditLink)
 {
     if (OnGetEditorProp)
         OnGetEditorProp(this, ACol, ARow, AEditLink);
+    if (OnGetEditorPropInt)
+        OnGetEditorPropInt(this, ARow, ACol);
 }
 
 bool RIraRevadiVizo::UpdateColumnSize(int ACol, int &AWidth)

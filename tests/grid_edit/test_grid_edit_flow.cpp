@@ -774,3 +774,58 @@ TEST_F(TGridEditFixture, TypedCharacterStartsTheEditor)
         G->HideEditor();
     }
 }
+
+// With AutoComboDropSize the combo's list is as wide as its widest item (in
+// the grid's font) plus a margin, and the scroll bar's room when not every
+// item fits; without it the list keeps its own width. DropDownAlwaysVisible
+// opens the list with the editor.
+TEST_F(TGridEditFixture, ComboListWidthAndOpening)
+{
+    const QString Long = QStringLiteral("an item far wider than the cell it is offered in");
+    struct TCase { const char *Name; bool AutoSize; int Items; int Extra; bool AlwaysVisible; };
+    const TCase Cases[] = {
+        {"AllItemsFit", true, 3, 8, false},
+        {"ScrollBarRoom", true, 12, 25, false},
+        {"OwnWidth", false, 3, -1, false},
+        {"OpenWithTheEditor", false, 3, -1, true},
+    };
+    Kind(edComboEdit);
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        G->ClearComboString();
+        G->AddComboString(Long);
+        for (int I = 1; I < C.Items; ++I)
+            G->AddComboString(QStringLiteral("item %1").arg(I));
+        G->Navigation().Set_AutoComboDropSize(C.AutoSize);
+        G->ControlLook().Set_DropDownAlwaysVisible(C.AlwaysVisible);
+        Go(2, 2);
+        F2();
+        TGridCombo *Combo = G->Combobox();
+        ASSERT_TRUE(Combo->isVisible());
+        const int Want = C.Extra < 0 ? 0 : QFontMetrics(G->font()).horizontalAdvance(Long) + C.Extra;
+        EXPECT_EQ(Combo->view()->minimumWidth(), Want);
+        EXPECT_EQ(Combo->List_Open(), C.AlwaysVisible);
+        Combo->hidePopup();
+        G->HideInplaceEdit();
+    }
+    G->ControlLook().Set_DropDownAlwaysVisible(false);
+}
+
+// Each editor set-up asks OnGetEditorProp, then OnGetEditorPropInt with the
+// row first, once.
+TEST_F(TGridEditFixture, EditorPropertyHooksInOrder)
+{
+    std::vector<std::string> Seen;
+    G->OnGetEditorProp = [&](QObject *, int C, int R, QObject *) {
+        Seen.push_back("prop " + std::to_string(C) + "," + std::to_string(R));
+    };
+    G->OnGetEditorPropInt = [&](QObject *, int R, int C) {
+        Seen.push_back("propint row " + std::to_string(R) + " col " + std::to_string(C));
+    };
+    Kind(edComboList);
+    Go(3, 2);
+    F2();
+    ASSERT_TRUE(G->EditMode());
+    EXPECT_EQ(Seen, (std::vector<std::string>{"prop 3,2", "propint row 2 col 3"}));
+    G->HideInplaceEdit();
+}
