@@ -4,7 +4,7 @@
 void TGridDarAzidDropDown::Begin_Cell_Edit()
 {
     SetEditorEnabled(true);
-    if (RIraRevadiVizo *Inner = InnerGrid())
+    if (RIraRevadiVizo *Inner = Grid())
         Inner->Set_FixedRowAlways(true);
 }
 

@@ -10,7 +10,9 @@ class TGridDarAzidDropDown : public TGridDropDownWrapper<TCustomDarAzidDropDown,
 public:
     using TGridDropDownWrapper::TGridDropDownWrapper;
     // The popup's inner grid as a string grid; none until the popup exists.
-    RIraRevadiVizo *InnerGrid() const { return qobject_cast<RIraRevadiVizo *>(GetGrid()); }
+    // (The grid this editor edits for is Owner_Grid().)
+    RIraRevadiVizo *Grid() const { return qobject_cast<RIraRevadiVizo *>(GetGrid()); }
+    RIraRevadiVizo *Owner_Grid() const { return TGridDropDownWrapper::Grid(); }
     // The text can be typed; the inner grid keeps its header row.
     void Begin_Cell_Edit() override;
     // With UseItems the row whose lookup column holds the cell's text is

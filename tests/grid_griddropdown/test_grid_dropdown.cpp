@@ -76,6 +76,10 @@ TEST_F(TGridEditFixture, GridDropDownComesFromTheRegisteredMaker)
                 EXPECT_EQ(QApplication::focusWidget(), D);
                 EXPECT_EQ(D->ItemIndex(), 1);
                 EXPECT_EQ(D->Text(), QStringLiteral("pear"));
+                // Grid is the popup's inner grid (none while the popup has
+                // none); the grid edited for is the owner
+                EXPECT_EQ(D->Grid(), nullptr);
+                EXPECT_EQ(D->Owner_Grid(), G.get());
             } else {
                 EXPECT_EQ(QApplication::focusWidget(), G.get());
             }
