@@ -149,11 +149,13 @@ bool RIraRevadiVizo::Cell_Control_Key(TKey Key, int RC)
     QueryCanEdit(RC, R, Allow);
     QPointer<RIraRevadiVizo> Self(this);
     const bool Space = Key == VK_SPACE;
-    if (Space && HasRadioButton(RC, R)) {
-        if (Allow || ControlLook().RadioAlwaysActive) {
-            SetRadioButtonColumnIndex(RC, R);
-            if (OnRadioButtonClick)
-                OnRadioButtonClick(this, RC, R);
+    // Tested in the order check box, radio group, radio button, button.
+    if (Space && Is_Check_Control_Cell(RC, R) && !HasRadioButton(RC, R)) {
+        if (Allow || ControlLook().CheckAlwaysActive) {
+            const bool State = Flip_Check_Control(RC, R);
+            if (ShowModified())
+                SetRowModified(R, true);
+            DoCheckBoxClick(RC, R, State);
         }
     } else if (Space && IsRadio(RC, R)) {
         if (Allow || ControlLook().RadioAlwaysActive) {
@@ -163,12 +165,11 @@ bool RIraRevadiVizo::Cell_Control_Key(TKey Key, int RC)
             if (OnRadioClick)
                 OnRadioClick(this, RC, R, Idx);
         }
-    } else if (Space && Is_Check_Control_Cell(RC, R)) {
-        if (Allow || ControlLook().CheckAlwaysActive) {
-            const bool State = Flip_Check_Control(RC, R);
-            if (ShowModified())
-                SetRowModified(R, true);
-            DoCheckBoxClick(RC, R, State);
+    } else if (Space && HasRadioButton(RC, R)) {
+        if (Allow || ControlLook().RadioAlwaysActive) {
+            SetRadioButtonColumnIndex(RC, R);
+            if (OnRadioButtonClick)
+                OnRadioButtonClick(this, RC, R);
         }
     } else if (Allow && HasButton(RC, R)) {
         DoButtonClick(RC, R);

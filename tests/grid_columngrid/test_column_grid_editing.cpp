@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -155,5 +156,45 @@ TEST_F(TColumnGridEditing, ComboListKeepsAValueOutsideItsItems)
         QCoreApplication::processEvents();
         EXPECT_FALSE(Grid->EditMode());
         EXPECT_EQ(Grid->Cells(2, 3), QStringLiteral("Word"));
+    }
+}
+
+// Escape in the edit-with-button editor gives back the cell as it was when
+// the editor opened, whatever changed the editor's text or the cell since:
+// the button's handler, typing, or the program writing the cell.
+TEST_F(TColumnGridEditing, EditButtonEscapeRestoresTheOpeningText)
+{
+    struct TCase { const char *Name; std::function<void(VIdiDidireDedu &, TGridEditBtn &)> Change; };
+    const TCase Cases[] = {
+        {"ButtonHandler", [](VIdiDidireDedu &, TGridEditBtn &E) { E.OnClickBtn(&E); }},
+        {"ButtonHandlerWritingTheCell",
+         [](VIdiDidireDedu &G, TGridEditBtn &E) {
+             G.OnEllipsClick = [&G](QObject *, int C, int R, QString &S) {
+                 S = QStringLiteral("changed");
+                 G.Set_Cells(C, R, S);
+             };
+             E.OnClickBtn(&E);
+         }},
+        {"Typing", [](VIdiDidireDedu &, TGridEditBtn &E) { QTest::keyClicks(&E, QStringLiteral("changed")); }},
+        {"CellWrittenUnderTheEditor", [](VIdiDidireDedu &G, TGridEditBtn &) { G.Set_Cells(1, 2, QStringLiteral("changed")); }},
+        {"F4", [](VIdiDidireDedu &, TGridEditBtn &E) { QTest::keyClick(&E, Qt::Key_F4); }},
+    };
+    Grid->Columns().Items(1)->Set_Editor(edEditBtn);
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Grid->OnEllipsClick = [](QObject *, int, int, QString &S) { S = QStringLiteral("changed"); };
+        Grid->setFocus();
+        Grid->Set_Cells(1, 2, QStringLiteral("cell"));
+        Grid->FocusCell(1, 2);
+        QTest::keyClick(Grid, Qt::Key_F2);
+        ASSERT_TRUE(Grid->EditMode());
+        TGridEditBtn *E = Grid->BtnEdit();
+        ASSERT_TRUE(E->isVisible());
+        C.Change(*Grid, *E);
+        ASSERT_TRUE(Grid->EditMode());
+        QTest::keyClick(Focused(), Qt::Key_Escape);
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(Grid->EditMode());
+        EXPECT_EQ(Grid->Cells(1, 2), QStringLiteral("cell"));
     }
 }

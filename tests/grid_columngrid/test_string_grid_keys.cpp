@@ -193,22 +193,37 @@ TEST_F(TKeyGrid, ClipboardKeysFireEvents)
     EXPECT_EQ(Grid.Cells(2, 2), QStringLiteral("2/2"));
 }
 
-// Down on the last data row appends an empty row when asked to.
+// Down on the last data row appends an empty row when asked to; with a fixed
+// footer row the last data row is the one above it, and the row count and
+// the row reported count the footer out.
 TEST_F(TKeyGrid, AppendOnArrowDown)
 {
-    Grid.Navigation().Set_AppendOnArrowDown(true);
-    int Added = -1;
-    Grid.OnAutoAddRow = [&](QObject *, int R) { Added = R; };
-    Grid.FocusCell(2, 39);
-    QTest::keyClick(&Grid, Qt::Key_Down);
-    EXPECT_EQ(Grid.RowCount(), 41);
-    EXPECT_EQ(Added, 40);
-    EXPECT_EQ(Cur(), TPoint(2, 40));
-    EXPECT_TRUE(Grid.Cells(2, 40).isEmpty());
-    // A veto leaves the grid as it was.
-    Grid.OnCanAddRow = [](QObject *, bool &Allow) { Allow = false; };
-    QTest::keyClick(&Grid, Qt::Key_Down);
-    EXPECT_EQ(Grid.RowCount(), 41);
+    struct TCase { const char *Name; int Footers; int Start; int WantAdded; TPoint WantCur; };
+    const TCase Cases[] = {
+        {"NoFooter", 0, 39, 40, TPoint(2, 40)},
+        {"FixedFooter", 1, 38, 39, TPoint(2, 39)},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        SetUp();
+        Grid.Set_RowCount(40);
+        Grid.Set_FixedFooters(C.Footers);
+        Grid.Navigation().Set_AppendOnArrowDown(true);
+        int Added = -1;
+        Grid.OnAutoAddRow = [&](QObject *, int R) { Added = R; };
+        Grid.OnCanAddRow = nullptr;
+        Grid.FocusCell(2, C.Start);
+        QTest::keyClick(&Grid, Qt::Key_Down);
+        EXPECT_EQ(Grid.RowCount(), 41);
+        EXPECT_EQ(Added, C.WantAdded);
+        EXPECT_EQ(Cur(), C.WantCur);
+        EXPECT_TRUE(Grid.Cells(2, 40).isEmpty());
+        // A veto leaves the grid as it was.
+        Grid.OnCanAddRow = [](QObject *, bool &Allow) { Allow = false; };
+        Grid.FocusCell(2, 40 - C.Footers);
+        QTest::keyClick(&Grid, Qt::Key_Down);
+        EXPECT_EQ(Grid.RowCount(), 41);
+    }
 }
 
 // The events of one edit, in order, for the ways an edit starts and ends.
