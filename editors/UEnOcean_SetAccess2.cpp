@@ -214,6 +214,8 @@ void TFEnOcean_SetAccess2::Init_Table()
         G->GetCellProperties(0, Row)->Set_BrushColor(Row == 0 || Row == 4 ? Heading : Label);
         G->SetCellEx(0, Row, Lang_Text(1213 + Row));
     }
+    // Built as a form would stream it: the grid takes its minimums now.
+    G->Loaded();
 }
 
 void TFEnOcean_SetAccess2::Set_Lang()

@@ -42,6 +42,8 @@ TTable_Grid *Make_Table_Grid(QWidget *Parent, const char *Name, std::span<const 
         for (const QString &S : Item->ComboItems())
             G->AddComboString(S);
     };
+    // Built as a form would stream it: the grid takes its minimums now.
+    G->Loaded();
     return G;
 }
 

@@ -77,6 +77,8 @@ void TFTopicTemplate::FormCreate()
     SG_Keywords->Set_ColWidths(1, 380);
     SG_Keywords->Set_RowHeights(0, 22);
     SG_Keywords->Set_Options(SG_Keywords->Options() + goEditing);
+    // Built as a form would stream it: the grid takes its minimums now.
+    SG_Keywords->Loaded();
     Legend_Layout->addWidget(SG_Keywords);
     Splitter1->addWidget(Panel1);
     Splitter1->addWidget(P_Legend);

@@ -89,6 +89,8 @@ TFBoot::TFBoot(QWidget *Parent) : QDialog(Parent)
     CG_List_Devices = Make<VIdiDidireDedu>(P_Eth_Search, "CG_List_Devices", 16, 28, 320, 140);
     CG_List_Devices->Set_ColCount(2);
     CG_List_Devices->Set_RowCount(2);
+    // Built as a form would stream it: the grid takes its minimums now.
+    CG_List_Devices->Loaded();
     Btn_Search = Make_Button(P_Eth_Search, "Btn_Search", 344, 28, 90, 28);
     CB_Find_All_QRX = Make<QCheckBox>(P_Eth_Search, "CB_Find_All_QRX", 16, 174, 320, 20);
     CB_Find_All_QRX->setChecked(true);

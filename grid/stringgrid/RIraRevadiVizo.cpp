@@ -2,15 +2,38 @@
 // copying one grid into another, and the window it follows.
 #include "grid/stringgrid/GridPanels.h"
 #include "grid/stringgrid/RIraRevadiVizo.h"
+#include <QBuffer>
 #include <QApplication>
 #include <exception>
 #include "platform/SystemInfo.h"
 #include <QEvent>
 #include <QResizeEvent>
 
+namespace {
+// Once per process, before the first grid is used: the messages a grid and
+// its date picker post to themselves get their numbers. (The private cell
+// block on the clipboard is a MIME type, Mime_Grid_Cells, which needs no
+// registration.)
+void Register_Grid_Messages()
+{
+    static const bool Done = [] {
+        Grid_Edit_Done_Message();
+        Date_Picker_Shift_Focus_Message();
+        return true;
+    }();
+    (void)Done;
+}
+} // namespace
+
 RIraRevadiVizo::RIraRevadiVizo(QWidget *Parent)
     : TBaseGrid(Parent), RIraRevadiVizo_State(this, this, Model().Row_Flags(), [this] { Invalidate(); })
 {
+    Register_Grid_Messages();
+    // An incremental lookup's text goes after a pause of about two seconds.
+    FGridTimer.OnTick = [this](bool Search_Due) {
+        if (Search_Due && FNavigation.AutoGotoIncremental())
+            FSearchInc.clear();
+    };
     FNavigation.Sender = this;
     FNavigation.OnChange = [this](QObject *) { NavigationChange(); };
     FMouseActions.Sender = this;
@@ -36,6 +59,12 @@ RIraRevadiVizo::RIraRevadiVizo(QWidget *Parent)
     FScrollWidth = Sys.VScroll_Width;
     FColumnSize->OnStretch = [this](int StretchCol) { StretchColumn(StretchCol); };
     Create_Panels();
+    // The search bar writes in the footer settings' font.
+    FSearchFooter.OnChange = [this] {
+        if (TSearchPanel *P = FPanels.Search())
+            P->setFont(FSearchFooter.Font().To_QFont());
+    };
+    FSearchFooter.OnChange();
     Watch_Window();
 }
 
@@ -131,15 +160,21 @@ void RIraRevadiVizo::Assign(QObject *Source)
 
 void RIraRevadiVizo::AssignCells(QObject *Source)
 {
-    // Texts of every real column (hidden ones included) of the visible rows.
-    // The grid's stream format (which also carries cell properties) takes
-    // this over once it exists.
     auto *S = qobject_cast<RIraRevadiVizo *>(Source);
     if (!S || S == this)
         return;
-    const int Cols = S->TotalColCount();
+    // Through the grid's own stream, as a copy between grids always went:
+    // the size, the column widths and the shown cells.
+    QBuffer Stream;
+    Stream.open(QIODevice::ReadWrite);
+    S->SaveToStream(Stream);
+    Stream.seek(0);
+    LoadFromStream(Stream);
+    // The stream holds the shown columns only; a hidden column's cells are
+    // copied too, each real column to the same real column.
+    const int Cols = std::min(S->TotalColCount(), TotalColCount());
     Model().Begin_Update();
-    for (int R = 0; R < S->RowCount(); ++R)
+    for (int R = 0; R < std::min(S->RowCount(), RowCount()); ++R)
         for (int C = 0; C < Cols; ++C)
             Set_Cells(C, R, S->Cells(C, R));
     Model().End_Update();
@@ -161,10 +196,17 @@ void RIraRevadiVizo::Invalidate()
 void RIraRevadiVizo::Loaded()
 {
     TBaseGrid::Loaded();
-    if (ColumnSize().Save())
-        LoadColSizes();
     ShowColumnHeaders();
     ShowRowHeaders();
+    // The style look is applied once more, now that every setting is in.
+    if (FLook == glQel) {
+        FLook = glCustom;
+        Set_Look(glQel);
+    }
+    if (AutoSize())
+        AutoSizeColumns(false, 4);
+    if (ColumnSize().Save())
+        LoadColSizes();
     FFixedRowsMin = TBaseGrid::FixedRows();
     FFixedColsMin = TBaseGrid::FixedCols();
     FMinRowHeight = DefaultRowHeight();
@@ -175,7 +217,13 @@ void RIraRevadiVizo::Loaded()
         FNavigation.Set_AlwaysEdit(true);
         Set_Options(Options() - goAlwaysShowEditor);
     }
+    SearchFooter().Set_AutoThemeAdapt(AutoThemeAdapt());
     UpdateScrollBarVisibility(false);
+    if (AutoThemeAdapt() && !FDesigning) {
+        ThemeAdapt();
+        Register_Theme_Window();
+    }
+    AdaptToVisualStyle();
 }
 
 QString RIraRevadiVizo::GetEditMask(int ACol, int ARow)

@@ -187,6 +187,9 @@ TEST_F(NetworkEditorTest, CreationTextsTabsAndDetailsGrid)
     EXPECT_EQ(G->RowCount(), 9);
     EXPECT_EQ(G->ColWidths(0), 80);
     EXPECT_EQ(G->ColWidths(1), 300);
+    // built as a form is loaded: the grid has its minimum sizes
+    EXPECT_TRUE(G->IsLoaded());
+    EXPECT_EQ(G->MinColWidth(), 10);
     const char *Labels[] = {"EEP", "RORG", "FUNC", "TYPE", "Variable", "Case", "Variable", "Position", "Bit Start"};
     for (int Row = 0; Row < 9; ++Row) {
         SCOPED_TRACE(Row);

@@ -634,6 +634,29 @@ TEST(StringGridLifeCycle, AssignCopiesSettingsSizesAndCells)
     EXPECT_EQ(Target->RowCount(), 7);
 }
 
+// Copying the cells alone goes through the grid's stream: the target takes
+// the source's size, column widths and cells (a line break included).
+TEST(StringGridLifeCycle, AssignCellsCopiesWhatTheStreamCarries)
+{
+    auto Source = Make_Grid(6, 12);
+    Source->Set_ColWidths(3, 111);
+    Source->Set_Cells(1, 1, QStringLiteral("two\nlines"));
+    Source->Set_Cells(2, 11, QStringLiteral("last"));
+    auto Target = Make_Grid(3, 4);
+    Target->Set_Cells(2, 2, QStringLiteral("old"));
+    Target->AssignCells(Source.get());
+    EXPECT_EQ(Target->ColCount(), Source->ColCount());
+    EXPECT_EQ(Target->RowCount(), 12);
+    EXPECT_EQ(Target->ColWidths(3), 111);
+    EXPECT_EQ(Target->Cells(1, 1), QStringLiteral("two\nlines"));
+    EXPECT_EQ(Target->Cells(2, 11), QStringLiteral("last"));
+    EXPECT_EQ(Target->Cells(2, 2), QString());
+    // anything but a grid is ignored
+    QWidget Other;
+    Target->AssignCells(&Other);
+    EXPECT_EQ(Target->RowCount(), 12);
+}
+
 TEST(StringGridLifeCycle, LoadedTakesMinimumsAndAlwaysEdit)
 {
     auto G = Make_Grid();
@@ -647,6 +670,49 @@ TEST(StringGridLifeCycle, LoadedTakesMinimumsAndAlwaysEdit)
     EXPECT_EQ(G->FixedRowsMin(), 1);
     EXPECT_TRUE(G->IsLoaded());
     EXPECT_EQ(G->Cells(1, 0), "b");
+}
+
+// Loading applies what the settings ask for once every setting is in: the
+// style look again, the columns' own widths, the search bar's theme switch.
+TEST(StringGridLifeCycle, LoadedAppliesLookSizesAndTheme)
+{
+    struct TCase { const char *Name; std::function<void(RIraRevadiVizo &)> Set, Check; };
+    const TCase Cases[] = {
+        {"StyleLookAgain",
+         [](RIraRevadiVizo &G) {
+             G.Set_Look(glQel);
+             G.Set_SelectionColor(clRed);
+         },
+         [](RIraRevadiVizo &G) {
+             EXPECT_EQ(G.Look(), glQel);
+             EXPECT_EQ(G.SelectionColor(), TColor(0xEACAB6));
+         }},
+        {"AutoSizedColumns",
+         [](RIraRevadiVizo &G) {
+             G.Set_AutoSize(true);
+             G.Set_Cells(1, 1, QStringLiteral("a much longer text than the column shows"));
+         },
+         [](RIraRevadiVizo &G) {
+             auto Twin = Make_Grid();
+             Twin->Set_Cells(1, 1, G.Cells(1, 1));
+             Twin->AutoSizeColumns(false, 4);
+             EXPECT_EQ(G.ColWidths(1), Twin->ColWidths(1));
+             EXPECT_GT(G.ColWidths(1), G.DefaultColWidth());
+         }},
+        {"SearchBarFollowsTheme",
+         [](RIraRevadiVizo &G) {
+             G.Set_AutoThemeAdapt(true);
+             G.SearchFooter().Set_AutoThemeAdapt(false);
+         },
+         [](RIraRevadiVizo &G) { EXPECT_TRUE(G.SearchFooter().AutoThemeAdapt()); }},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        auto G = Make_Grid();
+        C.Set(*G);
+        G->Loaded();
+        C.Check(*G);
+    }
 }
 
 TEST(StringGridHooks, CellColourFromActiveHeadersAndProperties)

@@ -87,6 +87,9 @@ TEST_F(BACnetEditorTest, LoadAndSaveRoundTrip)
         Show();
         TTable_Grid *Read = Editor->CG_BACnet_in_Read;
         EXPECT_EQ(Read->RowCount(), C.Rows);
+        // built as a form is loaded: the grids have their minimum sizes
+        EXPECT_EQ(Read->MinColWidth(), 10);
+        EXPECT_EQ(Editor->CG_BACnet_in_Write->MinColWidth(), 10);
         EXPECT_EQ(Editor->CG_BACnet_in_Write->RowCount(), C.Rows);
         EXPECT_EQ(Editor->Desc_Lenght, C.Rows == 1001);
         EXPECT_EQ(Hidden_Columns(Read), QSet<int>({F::bcSwap}));

@@ -18,6 +18,9 @@ TEST_F(TopicTemplateTest, CaptionAndLegend)
     EXPECT_EQ(D.L_List_Keywords->text(), QStringLiteral("List of keywords"));
     EXPECT_EQ(D.SG_Keywords->GetCellEx(0, 0), QStringLiteral("Keyword"));
     EXPECT_EQ(D.SG_Keywords->GetCellEx(1, 0), QStringLiteral("Description of Keyword"));
+    // built as a form is loaded: the grid has its minimum sizes
+    EXPECT_TRUE(D.SG_Keywords->IsLoaded());
+    EXPECT_EQ(D.SG_Keywords->MinColWidth(), 10);
     EXPECT_EQ(Button_Caption(D.Btn_Cancel), QStringLiteral("Cancel"));
     struct TCase
     {

@@ -216,6 +216,10 @@ TEST_F(BootDialogTest, DeviceSearchGridHasTwoTitledEmptyColumns)
     EXPECT_EQ(G->Columns().Items(1)->Header(), Lang_Text(912));
     EXPECT_EQ(G->Cells(1, 0), Lang_Text(912));
     EXPECT_EQ(G->toolTip(), Lang_Text(930));
+    // built as a form is loaded: the grid has its minimum sizes
+    EXPECT_TRUE(G->IsLoaded());
+    EXPECT_EQ(G->MinColWidth(), 10);
+    EXPECT_EQ(G->MinRowHeight(), G->DefaultRowHeight());
     for (int R = G->FixedRows(); R < G->RowCount(); ++R)
         EXPECT_TRUE(G->Cells(1, R).isEmpty());
 }
