@@ -221,10 +221,17 @@ TGridPaginator::THeaderTexts TGridPaginator::Header_Texts(const TPrintSettings &
 
 int TGridPaginator::Draw_Header_Footer()
 {
+    // A markup title at the top takes the room it needs below the header
+    // line on every page, measured in the counting pass as well and on pages
+    // that are not drawn, so that every pass breaks its pages alike.
+    const bool Markup = S.Title != ppNone && Title_Markup();
+    const QString Markup_Text = Markup ? S.TitleLines.join(QChar(u'\n')) : QString();
+    const int Title_Height =
+        Markup && At_Top(S.Title) ? Surf.Markup_Height(ptHeader, L.Scale, L.PageXSize - S.LeftSize, Markup_Text) : 0;
     if (!Drawing() || !Page_In_Range(L.PageIndex + 1))
-        return 0;
+        return Title_Height;
     const THeaderTexts T = Header_Texts(S, S.PageNr != ppNone ? Format_Page_Number() : QString(), Now_As_Date_Time(),
-                                        Title_Markup());
+                                        Markup);
     auto X_Of = [this](TPrintTextFont F, int Pos, const QString &Text) {
         switch (Pos) {
         case ppTopLeft:
@@ -257,7 +264,22 @@ int TGridPaginator::Draw_Header_Footer()
             Surf.Draw_Text(ptFooter, L.Scale, X_Of(ptFooter, S.Title, Line), Footer_Y - (I + 1) * L.FooterTextHeight,
                            Line);
         }
-    return 0;
+    if (Markup && At_Top(S.Title)) {
+        // On the header line when nothing else is there, else under it.
+        const bool Line_Used = !T.Text[ppTopLeft].isEmpty() || !T.Text[ppTopRight].isEmpty() ||
+                               !T.Text[ppTopCenter].isEmpty();
+        const int Top = Line_Used ? -L.TopArea : Header_Y;
+        Surf.Draw_Markup(ptHeader, L.Scale, TRect(S.LeftSize, Top, L.PageXSize, Top - Title_Height), Markup_Text);
+    } else if (Markup) {
+        // The footer line's room when nothing else is there, else the free
+        // line above it.
+        const bool Line_Used = !T.Text[ppBottomLeft].isEmpty() || !T.Text[ppBottomRight].isEmpty() ||
+                               !T.Text[ppBottomCenter].isEmpty();
+        const int Top = Line_Used ? L.PageYSize + L.BottomArea : Footer_Y;
+        Surf.Draw_Markup(ptFooter, L.Scale, TRect(S.LeftSize, Top, L.PageXSize, Top - L.FooterTextHeight - L.LineSpacing),
+                         Markup_Text);
+    }
+    return Title_Height;
 }
 
 void TGridPaginator::Draw_Page_Borders(int FirstCol, int LastCol, int Bottom)

@@ -101,6 +101,17 @@ public:
     virtual void Draw_Text(TPrintTextFont Font, double Scale, int X, int Y, const QString &Text) = 0;
     virtual void Draw_Frame(const TRect &R) = 0;      // Left, Top (upper y), Right, Bottom (lower y)
     virtual void Draw_Line(int X1, int Y1, int X2, int Y2) = 0;
+    // A markup title: the height it needs when laid out Width wide, and
+    // drawing it into R (Left, Top (upper y), Right, Bottom (lower y)).
+    virtual int Markup_Height(TPrintTextFont Font, double Scale, int Width, const QString &Text)
+    {
+        (void)Font; (void)Scale; (void)Width; (void)Text;
+        return 0;
+    }
+    virtual void Draw_Markup(TPrintTextFont Font, double Scale, const TRect &R, const QString &Text)
+    {
+        (void)Font; (void)Scale; (void)R; (void)Text;
+    }
     // Ends the device page and starts the next (device drawing only).
     virtual void New_Device_Page() {}
 

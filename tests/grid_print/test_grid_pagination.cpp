@@ -21,6 +21,12 @@ struct TFakeSurface : IPrintSurface {
     std::vector<std::pair<int, QString>> Texts;   // page, text
     int Page = 0;
     int Device_Pages = 0;
+    int Markup_H = 0;                             // height of a markup title
+    std::vector<std::pair<int, TRect>> Markups;   // page, rectangle
+
+    bool Is_Markup(const QString &T) const override { return T.startsWith(u'<'); }
+    int Markup_Height(TPrintTextFont, double, int, const QString &) override { return Markup_H; }
+    void Draw_Markup(TPrintTextFont, double, const TRect &R, const QString &) override { Markups.emplace_back(Page, R); }
 
     int Fixed_Rows() const override { return Fixed_R; }
     int Fixed_Cols() const override { return Fixed_C; }
@@ -362,4 +368,40 @@ TEST(GridPagination, DrawsOnlyThePagesAsked)
     for (const auto &D : F.Drawn)
         EXPECT_EQ(D.Page, 3);
     EXPECT_EQ(F.Drawn.front().Row, 18);
+}
+
+// A markup title at the top takes its measured room on every page, in the
+// counting pass too, so a print counts the pages it draws and a preview of
+// one page shows the rows the whole print puts there.
+TEST(GridPagination, MarkupTitleTakesItsRoomInEveryPass)
+{
+    TPrintSettings S;
+    S.Title = ppTopLeft;
+    S.TitleLines = QStringList{QStringLiteral("<b>Gateway</b>"), QStringLiteral("list")};
+    TFakeSurface F;
+    F.Markup_H = 250;
+    // page: 1000 less the header line (45) and the footer area (45): rows of
+    // 100 fit six to a page below a title of 250
+    EXPECT_EQ(Count_Then_Draw(S, F, Page_Input(20, 1)), 4);
+    EXPECT_EQ(F.Rows_Of_Page(2), (std::vector<int>{6, 7, 8, 9, 10, 11}));
+    EXPECT_EQ(F.Drawn.front().Y, -45 - 250);
+    ASSERT_EQ(F.Markups.size(), 4u);
+    EXPECT_EQ(F.Markups[1].first, 2);
+    EXPECT_EQ(F.Markups[1].second, TRect(0, 0, 1000, -250)) << "on the header line, which holds nothing else";
+
+    TFakeSurface One;
+    One.Markup_H = 250;
+    TPaginatorInput In = Page_Input(20, 1, pmPreviewDraw);
+    In.PageFrom = In.PageTo = 2;
+    TGridPaginator P(S, One);
+    EXPECT_EQ(P.Run(In), 4);
+    EXPECT_EQ(One.Rows_Of_Page(2), F.Rows_Of_Page(2));
+
+    // with a page number on the header line the title goes under it
+    S.PageNr = ppTopRight;
+    TFakeSurface Under;
+    Under.Markup_H = 250;
+    Count_Then_Draw(S, Under, Page_Input(20, 1));
+    ASSERT_FALSE(Under.Markups.empty());
+    EXPECT_EQ(Under.Markups[0].second, TRect(0, -45, 1000, -295));
 }
