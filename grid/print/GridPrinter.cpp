@@ -1,13 +1,17 @@
 #include "grid/print/GridPrinter.h"
+#include "grid/base/DrawRoutines.h"
+#include "grid/base/MarkupRender.h"
 #include "grid/model/MarkupText.h"
 #include "grid/model/TextRoutines.h"
 #include "grid/print/GridPrintDevice.h"
 #include "grid/print/PrintCanvas.h"
 #include "grid/stringgrid/RIraRevadiVizo.h"
 #include "platform/Printer.h"
+#include "platform/RichText.h"
 #include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QTextDocument>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -42,6 +46,31 @@ struct TPrintVisual {
     bool WW = false;
     TCellGradientDirection GD = GradientVertical;
 };
+
+// A font of the print at the fit-to-page scale, for the painters that take
+// points (markup, rich text, turned text).
+TFont Scaled_Font(const TFont &F, double Scale)
+{
+    TFont R = F;
+    R.Size = static_cast<int>(F.Size * Scale);
+    return R;
+}
+
+// Markup laid out in R (page pixels) with the canvas's font as the screen
+// lays it out, drawn unless Measure_Only.
+THTMLRenderResult Render_Markup(RIraRevadiVizo &G, TCanvas &C, const QString &Text, const TRect &R, bool Measure_Only)
+{
+    THTMLRenderParams P;
+    P.Images = G.GetGridImages();
+    P.Print = true;
+    P.CheckHeight = Measure_Only;
+    P.WordWrap = !G.EnhTextSize();
+    P.URLColor = G.URLColor();
+    P.ShadowColor = 0x808080;
+    THTMLRenderResult Res;
+    RenderHTML(C, Text, R, P, Res);
+    return Res;
+}
 
 TPrintVisual Print_Visual(RIraRevadiVizo &G, int DCol, int ARow)
 {
@@ -117,6 +146,20 @@ public:
         Border_Pen();
         C.MoveTo(X1, Y1);
         C.LineTo(X2, Y2);
+    }
+    int Markup_Height(TPrintTextFont Font, double Scale, int Width, const QString &Text) override
+    {
+        TPrintScreenUnits Px(C);
+        Px.Canvas().Font = Scaled_Font(Font == ptHeader ? S.HeaderFont : S.FooterFont, Scale);
+        const TRect R(0, 0, std::max(1, TPrintScreenUnits::To_Pixels(Width)), 65535);
+        return TPrintScreenUnits::To_Units(Render_Markup(G, Px.Canvas(), Text, R, true).YSize);
+    }
+    void Draw_Markup(TPrintTextFont Font, double Scale, const TRect &R, const QString &Text) override
+    {
+        TPrintScreenUnits Px(C);
+        Px.Canvas().Font = Scaled_Font(Font == ptHeader ? S.HeaderFont : S.FooterFont, Scale);
+        Px.Canvas().Brush.Style = bsClear;
+        Render_Markup(G, Px.Canvas(), Text, TPrintScreenUnits::To_Pixels(R), false);
     }
     void New_Device_Page() override
     {
@@ -204,6 +247,10 @@ private:
         C.Pen.Width = S.Borders == pbDouble ? 10 : 2;
     }
     void Draw_Cell(const TPrintLayout &L, const TPrintRowPlace &Place, int DCol);
+    // Markup, rich and turned text, drawn by the screen's painters in page
+    // pixels.
+    void Draw_Screen_Text(const TPrintLayout &L, int Kind, int RCol, int ARow, const QString &Text, const TRect &Rect,
+                          const TFont &Font, TAlignment HA, TVAlignment VA, int Angle);
 };
 
 TGridPrinter::TGridPrinter(RIraRevadiVizo &AGrid) : Grid(AGrid) {}
@@ -412,24 +459,27 @@ int TGridPrinter::Print_Pages(TPrintCanvas &Canvas, TPrintMode Mode, int PageCou
     return Pages;
 }
 
-QString TGridPrinter::Print_Text(int ACol, int ARow, bool &Markup)
+QString TGridPrinter::Print_Text(int ACol, int ARow, int &Kind)
 {
-    Markup = false;
+    Kind = ctPlain;
     if (Grid.IsDataGraphicCell(ACol, ARow))
         return QString();
     QString S = Grid.GetFormattedCell(ACol, ARow);
-    int Kind = ClassifyCellText(S, Grid.EnableHTML());
+    Kind = ClassifyCellText(S, Grid.EnableHTML());
     if (Kind == ctFormula) {
         Grid.GetFormulaResult(ACol, ARow, S);
         Kind = ClassifyCellText(S, Grid.EnableHTML());
     }
     if (Kind == ctWideEscaped)
         S = DecodeWideText(S);
-    if (Kind == ctMarkup) {
-        // Printed as its plain text: the markup's own looks stay on screen.
-        Markup = true;
-        S = DecodeHTMLEntities(StripHTMLTags(S), true);
+    if (Kind == ctRichText) {
+        // Measured by its plain text; drawn by the grid's rich-text painter.
+        QTextDocument Doc;
+        Rtf_To_Document(S.toLatin1(), Doc);
+        S = Doc.toPlainText();
     }
+    if (Kind != ctMarkup && Kind != ctRichText)
+        Kind = ctPlain;
     return S;
 }
 
@@ -450,11 +500,37 @@ QPoint TGridPrinter::MeasureCellForPrint(int ACol, int ARow)
 QPoint TGridPrinter::Measure(TPrintCanvas &Canvas, int ACol, int ARow, double Scale, int MaxWidth)
 {
     const TPrintSettings &S = Grid.PrintSettings();
-    bool Markup = false;
-    QString Text = Print_Text(ACol, ARow, Markup);
+    int Kind = ctPlain;
+    QString Text = Print_Text(ACol, ARow, Kind);
     const TPrintVisual V = Print_Visual(Grid, Grid.DisplColIndex(ACol), ARow);
     const TFont &Font = V.Font;
     const bool WW = V.WW;
+    if (Kind == ctMarkup) {
+        // As the screen lays it out, in page pixels; as wide as the column
+        // (plus its padding) when columns keep their screen widths.
+        TPrintScreenUnits Px(Canvas);
+        Px.Canvas().Font = Scaled_Font(Font, Scale);
+        const int DCol = Grid.DisplColIndex(ACol);
+        const int Limit = S.NoAutoSize && DCol >= 0 ? Grid.ColWidths(DCol) + 12 : 65535;
+        const THTMLRenderResult R = Render_Markup(Grid, Px.Canvas(), Text, TRect(0, 0, Limit, 65535), true);
+        // Two pixels more, as the screen sizes a markup cell: a line must not
+        // wrap for a pixel lost to rounding.
+        return QPoint(TPrintScreenUnits::To_Units(R.XSize + 2), TPrintScreenUnits::To_Units(R.YSize));
+    }
+    if (Kind == ctRichText) {
+        // Laid out as the rich-text painter draws it (its own fonts and
+        // paragraphs), in page pixels, inside the cell's offsets.
+        QTextDocument Doc;
+        Doc.setDefaultFont(Scaled_Font(Font, Scale).To_QFont());
+        Doc.setDocumentMargin(0);
+        Rtf_To_Document(Grid.GetCellEx(ACol, ARow).toLatin1(), Doc);
+        const int W = static_cast<int>(std::ceil(Doc.idealWidth())) + 2 * Grid.XYOffset().X + 2;
+        const int H = static_cast<int>(std::ceil(Doc.size().height())) + Grid.XYOffset().Y;
+        TPoint Size{TPrintScreenUnits::To_Units(W), TPrintScreenUnits::To_Units(H)};
+        if (Grid.OnCustomCellSize)
+            Grid.OnCustomCellSize(&Grid, Canvas, ACol, ARow, Size, true);
+        return QPoint(Size.X, Size.Y);
+    }
     const TFont Saved = Canvas.Font;
     const int Saved_Height = Canvas.Font_Height;
     FFontScale = Scale;
@@ -470,9 +546,11 @@ QPoint TGridPrinter::Measure(TPrintCanvas &Canvas, int ACol, int ARow, double Sc
     }
     if (Text.isEmpty())
         Text = QStringLiteral("gh");
-    int W = 0, H = 0;
+    int Angle = 0;
+    const bool Rotated = Grid.IsRotated(ACol, ARow, Angle);
+    int W = 0, H = 0, Widest = 0;
     const int Line = Canvas.TextHeight(QStringLiteral("gh"));
-    if (WW && S.NoAutoSize) {
+    if (WW && S.NoAutoSize && !Rotated) {
         const int Width = Grid.IsXMergedCell(ACol, ARow) ? 65535 : MaxWidth;
         TRect R(0, 0, Width, -65535);
         H = Canvas.DrawText(R, Text, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
@@ -480,16 +558,25 @@ QPoint TGridPrinter::Measure(TPrintCanvas &Canvas, int ACol, int ARow, double Sc
     } else {
         const QStringList Lines = Text_Lines(Text);
         for (const QString &L : Lines)
-            W = std::max(W, Canvas.TextWidth(L));
-        W += GW;
+            Widest = std::max(Widest, Canvas.TextWidth(L));
+        W = Widest + GW;
         H = Line * static_cast<int>(Lines.size());
+    }
+    if (Rotated) {
+        // The turned text's box.
+        const double A = Angle * M_PI / 180.0;
+        const int TW = std::abs(Round_Even(std::cos(A) * W)) + std::abs(Round_Even(std::sin(A) * H));
+        H = std::abs(Round_Even(std::sin(A) * Widest)) + std::abs(Round_Even(std::cos(A) * H));
+        W = TW;
     }
     W = std::max(W, GW);
     H = std::max(H, GH);
     Canvas.Font = Saved;
     Canvas.Font_Height = Saved_Height;
-    (void)Markup;
-    return QPoint(W, H);
+    TPoint Size{W, H};
+    if (Grid.OnCustomCellSize)
+        Grid.OnCustomCellSize(&Grid, Canvas, ACol, ARow, Size, true);
+    return QPoint(Size.X, Size.Y);
 }
 
 void TGridPrinter::TSurface::Draw_Row(const TPrintLayout &L, const TPrintRowPlace &Place)
@@ -566,15 +653,22 @@ void TGridPrinter::TSurface::Draw_Cell(const TPrintLayout &L, const TPrintRowPla
         TVAlignment &VA = V.VA;
         const bool WW = V.WW;
         G.CalcCellAlignment(RCol, ARow, HA, VA);
-        bool Markup = false;
-        const QString Text = P.Print_Text(RCol, ARow, Markup);
+        int Kind = ctPlain;
+        const QString Text = P.Print_Text(RCol, ARow, Kind);
+        int Angle = 0;
+        const bool Rotated = Kind == ctPlain && G.IsRotated(RCol, ARow, Angle);
         // Background, kept clear of the lines the cell draws itself.
         TRect Back = Rect;
         if (!Borders.Contains(cbLeft))
             Back.Left += 2 * Pen.Width;
         if (!Borders.Contains(cbTop))
             Back.Top -= 2 * Pen.Width;
-        if (Brush.Color != clNone) {
+        if (Brush.Color != clNone && V.ColorTo != clNone) {
+            // From the brush colour at the top to ColorTo at the foot; the
+            // routine runs from the lower y, which is the foot here.
+            C.Pen.Width = 1;
+            DrawGradient(C, V.ColorTo, Brush.Color, 64, Back, false);
+        } else if (Brush.Color != clNone) {
             C.Brush.Style = bsSolid;
             C.Brush.Color = Brush.Color;
             C.FillRect(Back);
@@ -627,6 +721,8 @@ void TGridPrinter::TSurface::Draw_Cell(const TPrintLayout &L, const TPrintRowPla
         T.Left += L.CharPad;
         T.Right -= L.CharPad;
         if (Text.isEmpty()) {
+        } else if (Kind == ctMarkup || Kind == ctRichText || Rotated) {
+            Draw_Screen_Text(L, Kind, RCol, ARow, Text, Text_Rect, V.Font, HA, VA, Angle);
         } else if (WW && S.NoAutoSize) {
             T.Left += Round_Even(2 * Pixel) - L.CharPad;
             C.DrawText(T, Text, DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX | H_Flag);
@@ -688,4 +784,47 @@ void TGridPrinter::TSurface::Draw_Cell(const TPrintLayout &L, const TPrintRowPla
         Line(Rect.Left, Rect.Top, Rect.Right, Rect.Top);
     if (Borders.Contains(cbBottom))
         Line(Rect.Left, Rect.Bottom, Rect.Right, Rect.Bottom);
+}
+
+void TGridPrinter::TSurface::Draw_Screen_Text(const TPrintLayout &L, int Kind, int RCol, int ARow, const QString &Text,
+                                              const TRect &Rect, const TFont &Font, TAlignment HA, TVAlignment VA,
+                                              int Angle)
+{
+    TPrintScreenUnits Px(C);
+    TCanvas &SC = Px.Canvas();
+    SC.Font = Scaled_Font(Font, L.Scale);
+    SC.Brush.Style = bsClear;
+    // The cell less its padding, and at the band's right edge.
+    TRect R = Rect;
+    if (R.Right > L.PageXSize && L.BandLast + 1 < static_cast<int>(L.Indents.size()))
+        R.Right = L.Indents[static_cast<size_t>(L.BandLast) + 1];
+    TRect D = TPrintScreenUnits::To_Pixels(R);
+    if (Kind == ctRichText) {
+        G.PaintRichTextCell(RCol, ARow, SC, D, true);
+        return;
+    }
+    const int Pad = TPrintScreenUnits::To_Pixels(L.CharPad);
+    if (Kind == ctMarkup) {
+        // The column's spacing holds the padding on both sides.
+        D.Left += Pad;
+        D.Right -= Pad;
+        Render_Markup(G, SC, Text, D, false);
+        return;
+    }
+    // Turned text: the screen turns it counter-clockwise by the angle. A
+    // printer driver that turns landscape pages the other way round turns it
+    // back when asked to (PrinterDriverFix), on the printer only.
+    const bool Reverse = Device && G.PrinterDriverFix() && PrinterOrientationDegrees != 270;
+    const int Turn = Reverse ? (360 - Angle % 360) % 360 : Angle;
+    const int W = SC.TextWidth(Text), H = SC.TextHeight(Text);
+    const double A = Turn * M_PI / 180.0;
+    const int HC = std::abs(static_cast<int>(std::trunc(std::cos(A) * H)));
+    const int WS = std::abs(static_cast<int>(std::trunc(std::sin(A) * W)));
+    const int HS = std::abs(static_cast<int>(std::trunc(std::sin(A) * H)));
+    const int WC = std::abs(static_cast<int>(std::trunc(std::cos(A) * W)));
+    D = D.Inflate(-2, -2);
+    RotatedTextRect(D, HA == taLeftJustify ? 0 : HA == taRightJustify ? 1 : 2,
+                    VA == vtaTop ? 0 : VA == vtaCenter ? 1 : 2, Turn, HC, WS, HS, WC);
+    SC.Font.Orientation = Turn * 10;
+    SC.TextOut(D.Left, D.Top, Text);
 }

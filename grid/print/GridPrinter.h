@@ -93,6 +93,7 @@ private:
     // The size of a cell on paper at Scale; MaxWidth: its column's print
     // width (for word-wrapped text).
     QPoint Measure(TPrintCanvas &Canvas, int ACol, int ARow, double Scale, int MaxWidth);
-    // The cell's text as printed and whether it wraps.
-    QString Print_Text(int ACol, int ARow, bool &Markup);
+    // The cell's text as printed (a rich text's plain text) and its kind:
+    // ctPlain, ctMarkup or ctRichText.
+    QString Print_Text(int ACol, int ARow, int &Kind);
 };

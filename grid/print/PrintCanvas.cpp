@@ -284,3 +284,26 @@ void TPrintCanvas::Rebind(QPainter &Painter)
     if (FHasClip)
         Set_Clip_Rect(FClip);
 }
+
+TPrintScreenUnits::TPrintScreenUnits(TPrintCanvas &Canvas) : FPainter(*Canvas.Qt_Painter())
+{
+    FPainter.save();
+    FPainter.translate(Canvas.Origin());
+    FPainter.scale(Canvas.Dpi_X() / Pixels_Per_Inch, Canvas.Dpi_Y() / Pixels_Per_Inch);
+    FCanvas = std::make_unique<TPainterCanvas>(FPainter);
+}
+
+TPrintScreenUnits::~TPrintScreenUnits()
+{
+    FCanvas.reset();
+    FPainter.restore();
+}
+
+int TPrintScreenUnits::To_Pixels(int Units) { return qRound(Units * Pixels_Per_Inch / Units_Per_Inch); }
+int TPrintScreenUnits::To_Units(int Pixels) { return qRound(Pixels * Units_Per_Inch / Pixels_Per_Inch); }
+
+TRect TPrintScreenUnits::To_Pixels(const TRect &R)
+{
+    return TRect(To_Pixels(std::min(R.Left, R.Right)), To_Pixels(-std::max(R.Top, R.Bottom)),
+                 To_Pixels(std::max(R.Left, R.Right)), To_Pixels(-std::min(R.Top, R.Bottom)));
+}

@@ -2,6 +2,7 @@
 #include "toolkit/Canvas.h"
 #include <QPointF>
 #include <QRectF>
+#include <memory>
 
 class QFont;
 
@@ -21,6 +22,7 @@ public:
     int Font_Height = 0;
 
     double Dpi_X() const { return FDpi_X; }
+    QPointF Origin() const { return FOrigin; }
     double Dpi_Y() const { return FDpi_Y; }
     QPointF Map(double X, double Y) const;
     // A logical rectangle (either corner order) as a device rectangle.
@@ -65,4 +67,29 @@ private:
     QPointF FOrigin;
     bool FBaseClipped = false;
     QRegion FBaseClip;
+};
+
+// The page in screen pixels (96 per inch, y growing downward from the page's
+// top edge) on a print canvas's painter, for the grid's screen painters
+// (markup, rich text, turned text, gradients): they draw as on the screen
+// and the painter scales their pixels onto the paper, so fonts, pictures and
+// turned glyphs keep their size and direction. The painter's transform is
+// given back when this goes.
+class TPrintScreenUnits {
+public:
+    static constexpr double Pixels_Per_Inch = 96.0;
+    explicit TPrintScreenUnits(TPrintCanvas &Canvas);
+    ~TPrintScreenUnits();
+    TPrintScreenUnits(const TPrintScreenUnits &) = delete;
+    TPrintScreenUnits &operator=(const TPrintScreenUnits &) = delete;
+
+    TCanvas &Canvas() { return *FCanvas; }
+    // A rectangle of the print mapping (either corner order) in page pixels.
+    static TRect To_Pixels(const TRect &R);
+    static int To_Pixels(int Units);
+    static int To_Units(int Pixels);
+
+private:
+    QPainter &FPainter;
+    std::unique_ptr<TPainterCanvas> FCanvas;
 };

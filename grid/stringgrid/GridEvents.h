@@ -26,6 +26,9 @@ struct RIraRevadiVizo_Events {
                        bool Printing)> OnCustomCellBkgDraw;
     std::function<void(QObject *Sender, TCanvas &Canvas, int ACol, int ARow, TGridDrawState AState, TRect ARect,
                        bool Printing)> OnCustomCellDraw;
+    // The size a cell needs (on paper: 0.1 mm), which the handler may change.
+    std::function<void(QObject *Sender, TCanvas &Canvas, int ACol, int ARow, TPoint &ASize, bool Printing)>
+        OnCustomCellSize;
     std::function<void(QObject *Sender, int ACol, int ARow, bool &IsFloat, QString &FloatFormat)> OnGetFloatFormat;
     TNotifyEvent OnPainted;
 

@@ -691,8 +691,8 @@ public:
     // The window border in BorderColor for the soft and gradient looks (not
     // while an update batch is open, not for a flat grid).
     void PaintBorder(QPainter &Painter, const TRect &Bounds) override;
-    // A rich-text cell (real ACol) drawn into ARect; also used by printing.
-    void PaintRichTextCell(int ACol, int ARow, TCanvas &Canvas, const TRect &ARect);
+    // A rich-text cell (real ACol) drawn into ARect; printed without the selection's colours.
+    void PaintRichTextCell(int ACol, int ARow, TCanvas &Canvas, const TRect &ARect, bool Printing = false);
     // Rich text keeps its own colours when selected.
     bool SelectionRTFKeep() const { return FSelectionRTFKeep; }
     void Set_SelectionRTFKeep(bool Value) { FSelectionRTFKeep = Value; }

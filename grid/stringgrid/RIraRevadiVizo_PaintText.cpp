@@ -185,7 +185,7 @@ void RIraRevadiVizo::Draw_Cell_Background(TCanvas &Canvas, int ACol, int RCol, i
     DrawGradient(Canvas, From, To, 128, G, Horz);
 }
 
-void RIraRevadiVizo::PaintRichTextCell(int ACol, int ARow, TCanvas &Canvas, const TRect &ARect)
+void RIraRevadiVizo::PaintRichTextCell(int ACol, int ARow, TCanvas &Canvas, const TRect &ARect, bool Printing)
 {
     QPainter *P = Canvas.Qt_Painter();
     if (!P)
@@ -197,7 +197,7 @@ void RIraRevadiVizo::PaintRichTextCell(int ACol, int ARow, TCanvas &Canvas, cons
     const TGridRect Sel = Selection();
     const int DCol = DisplColIndex(ACol);
     const bool Current = DCol == Col() && ARow == Row();
-    const bool Selected = DCol >= std::min(Sel.Left, Sel.Right) && DCol <= std::max(Sel.Left, Sel.Right)
+    const bool Selected = !Printing && DCol >= std::min(Sel.Left, Sel.Right) && DCol <= std::max(Sel.Left, Sel.Right)
                           && ARow >= std::min(Sel.Top, Sel.Bottom) && ARow <= std::max(Sel.Top, Sel.Bottom)
                           && !(Current && hasFocus() && !Options().Contains(goDrawFocusSelected))
                           && !MouseActions().DisjunctRowSelect();

@@ -46,6 +46,32 @@ int Pixels_Of(const QImage &Image, QRgb Colour)
     return N;
 }
 
+// Pixels of a strong red, antialiased edges included.
+int Reddish(const QImage &Image, const QRect &Area = QRect())
+{
+    const QRect R = Area.isNull() ? Image.rect() : Area.intersected(Image.rect());
+    int N = 0;
+    for (int Y = R.top(); Y <= R.bottom(); ++Y)
+        for (int X = R.left(); X <= R.right(); ++X) {
+            const QRgb P = Image.pixel(X, Y);
+            if (qRed(P) > 180 && qGreen(P) < 90 && qBlue(P) < 90)
+                ++N;
+        }
+    return N;
+}
+
+// The bounding box of the dark pixels in an area.
+QRect Ink_Box(const QImage &Image, const QRect &Area)
+{
+    QRect Box;
+    const QRect R = Area.intersected(Image.rect());
+    for (int Y = R.top(); Y <= R.bottom(); ++Y)
+        for (int X = R.left(); X <= R.right(); ++X)
+            if (qGray(Image.pixel(X, Y)) < 128)
+                Box |= QRect(X, Y, 1, 1);
+    return Box;
+}
+
 // A grid of Cols x Rows cells "c:r" with one fixed row, printed on a fake
 // printer of 96 dots per inch (A4: 794 x 1123 dots).
 class GridPrinterTest : public ::testing::Test {
@@ -78,6 +104,17 @@ protected:
         Grid.OnPrintPage = nullptr;
         Grid.OnCustomCellDraw = nullptr;
         return Pages;
+    }
+    // The device rectangle of each printed cell (real column, row) of the last print.
+    std::map<std::pair<int, int>, QRect> Cell_Rects(TGridPrinter &P)
+    {
+        std::map<std::pair<int, int>, QRect> Rects;
+        Grid.OnCustomCellDraw = [&Rects](QObject *, TCanvas &, int ACol, int ARow, TGridDrawState, TRect R, bool) {
+            Rects[{ACol, ARow}] = R.To_QRect().normalized();
+        };
+        P.Print();
+        Grid.OnCustomCellDraw = nullptr;
+        return Rects;
     }
 };
 } // namespace
@@ -374,4 +411,167 @@ TEST_F(GridPrinterTest, PrintsToPdf)
     EXPECT_EQ(Pages, P.PrintNrOfPages());
     if (qEnvironmentVariableIsSet("BC_KEEP_PRINT_PDF"))
         QFile::copy(Path, qEnvironmentVariable("BC_KEEP_PRINT_PDF"));
+}
+
+// Markup and rich text print through the screen's painters, with their own
+// colours (a plain print of the text would be black), also when the cell is
+// selected; at a printer's resolution they keep their size on paper.
+TEST_F(GridPrinterTest, MarkupAndRichTextPrintWithTheirLooks)
+{
+    struct TCase {
+        const char *Name;
+        QString Text;
+        bool Selected;
+    };
+    const TCase Cases[] = {
+        {"Markup", QStringLiteral("<font color=\"clRed\"><b>Gateway 0815</b></font>"), false},
+        {"RichText", QStringLiteral("{\\rtf1\\ansi{\\colortbl;\\red255\\green0\\blue0;}\\cf1\\b Gateway 0815\\par}"),
+         false},
+        {"SelectedRichText",
+         QStringLiteral("{\\rtf1\\ansi{\\colortbl;\\red255\\green0\\blue0;}\\cf1\\b Gateway 0815\\par}"), true},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        int Red[2] = {};
+        for (int Dpi : {96, 300}) {
+            Fill(3, 4);
+            Grid.Set_Cells(1, 2, C.Text);
+            Grid.Set_Selection(C.Selected ? TGridRect{0, 1, 2, 3} : TGridRect{0, 3, 0, 3});
+            Grid.Set_SelectionTextColor(clWhite);
+            Fake.Dpi_X = Fake.Dpi_Y = Dpi;
+            TGridPrinter P(Grid);
+            const QRect Cell = Cell_Rects(P).at({1, 2});
+            ASSERT_EQ(Fake.Pages().size(), 1);
+            const QImage &Page = Fake.Pages()[0];
+            Red[Dpi == 300] = Reddish(Page);
+            // the cell is measured for the text as drawn: one line
+            QRect Box;
+            for (int Y = Cell.top(); Y <= Cell.bottom(); ++Y)
+                for (int X = Cell.left(); X <= Cell.right(); ++X)
+                    if (Reddish(Page, QRect(X, Y, 1, 1)))
+                        Box |= QRect(X, Y, 1, 1);
+            EXPECT_GT(Box.width(), Box.height() * 5) << Dpi;
+            if (Dpi == 300)
+                Page.save(QStringLiteral("grid_print_%1.png").arg(QLatin1String(C.Name)));
+        }
+        EXPECT_GT(Red[0], 40);
+        // (300 / 96)^2 = 9.8 times the pixels for the same size on paper
+        EXPECT_GT(Red[1], Red[0] * 5);
+        EXPECT_LT(Red[1], Red[0] * 20);
+    }
+    Fake.Dpi_X = Fake.Dpi_Y = 96;
+}
+
+// A markup title at the top is drawn by the markup renderer and the cells
+// start below it; the pages counted are the pages printed.
+TEST_F(GridPrinterTest, MarkupTitleMovesTheCellsDown)
+{
+    Fill(3, 150);
+    Grid.PrintSettings().Title = ppTopLeft;
+    TGridPrinter P(Grid);
+    const int Plain_Top = Cell_Rects(P).at({0, 0}).top();
+    Grid.PrintSettings().TitleLines =
+        QStringList{QStringLiteral("<font color=\"clRed\"><b>Gateway list</b></font><br>second<br>third<br>fourth")};
+    const auto Rects = Cell_Rects(P);
+    EXPECT_GT(Rects.at({0, 0}).top(), Plain_Top + 40) << "four lines of title above the cells";
+    EXPECT_GT(Reddish(Fake.Pages()[0], QRect(0, 0, 794, Rects.at({0, 0}).top())), 40);
+    EXPECT_EQ(Fake.Pages().size(), P.PrintNrOfPages());
+}
+
+// A cell's gradient runs from its colour at the top to ColorTo at the foot.
+TEST_F(GridPrinterTest, GradientBackground)
+{
+    Fill(3, 4);
+    Grid.SetColors(1, 2, clRed);
+    Grid.SetColorsTo(1, 2, clBlue);
+    TGridPrinter P(Grid);
+    const QRect R = Cell_Rects(P).at({1, 2});
+    const QImage &Page = Fake.Pages()[0];
+    const QRgb Top = Page.pixel(R.right() - 3, R.top() + 2), Foot = Page.pixel(R.right() - 3, R.bottom() - 2);
+    EXPECT_GT(qRed(Top), 200);
+    EXPECT_LT(qBlue(Top), 60);
+    EXPECT_GT(qBlue(Foot), 200);
+    EXPECT_LT(qRed(Foot), 60);
+}
+
+// Turned text is measured turned (a tall cell) and printed turned; the
+// printer-driver fix turns it the other way on the printer only.
+TEST_F(GridPrinterTest, RotatedText)
+{
+    Fill(3, 4);
+    Grid.AddRotated(1, 2, 90, QStringLiteral("Gateway 0815 turned"));
+    auto Print_Cell = [this](bool Fix, bool Preview) {
+        Grid.Set_PrinterDriverFix(Fix);
+        TGridPrinter P(Grid);
+        const QRect R = Cell_Rects(P).at({1, 2});
+        if (!Preview)
+            return Fake.Pages()[0].copy(R);
+        QImage Image(794, 1123, QImage::Format_RGB32);
+        Image.setDotsPerMeterX(qRound(96 / 0.0254));
+        Image.setDotsPerMeterY(qRound(96 / 0.0254));
+        Image.fill(Qt::white);
+        QPainter Painter(&Image);
+        P.Set_PreviewPage(1);
+        P.PrintPreview(Painter, TRect(0, 0, 794, 1123));
+        return Image.copy(R);
+    };
+    const QImage Plain = Print_Cell(false, false);
+    const QRect Ink = Ink_Box(Plain, Plain.rect().adjusted(2, 2, -2, -2));
+    EXPECT_GT(Plain.height(), Plain.width() * 2) << "the cell is measured for the turned text";
+    EXPECT_GT(Ink.height(), Ink.width() * 3);
+    EXPECT_NE(Print_Cell(true, false), Plain) << "turned back on the printer";
+    EXPECT_EQ(Print_Cell(true, true), Print_Cell(false, true)) << "a preview always turns one way";
+    Grid.Set_PrinterDriverFix(false);
+}
+
+// OnCustomCellSize gets the printed size of each cell and may change it:
+// the column and the row take the size it gives.
+TEST_F(GridPrinterTest, CustomCellSizeWidensColumnAndRow)
+{
+    Fill(3, 4);
+    int Calls = 0;
+    Grid.OnCustomCellSize = [&Calls](QObject *, TCanvas &, int ACol, int ARow, TPoint &Size, bool Printing) {
+        ++Calls;
+        EXPECT_TRUE(Printing);
+        if (ACol == 2 && ARow == 3)
+            Size = TPoint{1200, 400};
+    };
+    TGridPrinter P(Grid);
+    const auto Rects = Cell_Rects(P);
+    Grid.OnCustomCellSize = nullptr;
+    EXPECT_GT(Calls, 0);
+    EXPECT_GE(Grid.GetPrintColWidth(2), 1200);
+    // 400 units of 0.1 mm at 96 dots per inch: 151 dots
+    EXPECT_GE(Rects.at({2, 3}).height(), 151);
+    EXPECT_LT(Rects.at({2, 2}).height(), 60);
+}
+
+// The page-number texts a print hands to OnPrintGetPageNum: page/total in
+// one band, page-band across two.
+TEST_F(GridPrinterTest, PageNumberStrings)
+{
+    struct TCase {
+        const char *Name;
+        int Cols;
+        QStringList Texts;
+    };
+    const TCase Cases[] = {
+        {"OneBand", 3, {"1/3", "2/3", "3/3"}},
+        {"TwoBands", 7, {"1-1", "2-1", "3-1", "1-2", "2-2", "3-2"}},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Fill(C.Cols, 150);
+        if (C.Cols > 3)
+            for (int Col = 0; Col < C.Cols; ++Col)
+                Grid.Set_Cells(Col, 1, QStringLiteral("a rather long text in column %1").arg(Col));
+        Grid.PrintSettings().PageNr = ppBottomCenter;
+        QStringList Texts;
+        Grid.OnPrintGetPageNum = [&Texts](QObject *, int, int, QString &Text) { Texts << Text; };
+        TGridPrinter P(Grid);
+        P.Print();
+        Grid.OnPrintGetPageNum = nullptr;
+        EXPECT_EQ(Texts, C.Texts);
+        EXPECT_EQ(Fake.Pages().size(), C.Texts.size());
+    }
 }
