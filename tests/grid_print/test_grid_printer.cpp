@@ -397,9 +397,15 @@ TEST_F(GridPrinterTest, PrintsToPdf)
     for (int C = 0; C < 12; ++C)
         for (int R = 1; R < 130; ++R)
             Grid.Set_Cells(C, R, QStringLiteral("cell %1 of row %2").arg(C).arg(R));
+    // the looks the screen's painters print: markup, rich text, a gradient
+    Grid.Set_Cells(1, 1, QStringLiteral("<b>bold</b> <font color=\"clRed\">red</font>"));
+    Grid.Set_Cells(2, 1, QStringLiteral("{\\rtf1\\ansi{\\colortbl;\\red0\\green0\\blue255;}\\cf1 blue rich}"));
+    Grid.SetColors(3, 1, clYellow);
+    Grid.SetColorsTo(3, 1, clLime);
     Grid.PrintSettings().PageNr = ppBottomRight;
     Grid.PrintSettings().Title = ppTopCenter;
     Grid.PrintSettings().TitleText = QStringLiteral("Sample grid");
+    Grid.PrintSettings().RepeatFixedRows = true;
     TGridPrinter P(Grid);
     P.Print();
     QFile F(Path);
