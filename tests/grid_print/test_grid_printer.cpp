@@ -193,6 +193,18 @@ TEST_F(GridPrinterTest, PageRangeFromPrintStart)
                 Ended = static_cast<int>(D.Pages.size());
         EXPECT_EQ(Ended, C.Ended_Pages);
         EXPECT_EQ(Grid.Dones, 1);
+        // a preview draws nothing for an empty or reversed range either
+        QImage Preview(794, 1123, QImage::Format_RGB32);
+        Preview.setDotsPerMeterX(qRound(96 / 0.0254));
+        Preview.setDotsPerMeterY(qRound(96 / 0.0254));
+        Preview.fill(Qt::white);
+        {
+            QPainter Painter(&Preview);
+            P.Set_PreviewPage(1);
+            P.PrintPreview(Painter, TRect(0, 0, 794, 1123));
+        }
+        EXPECT_EQ(Dark_Pixels(Preview) == 0, C.Ended_Pages < 0);
+        EXPECT_EQ(Grid.Dones, 2);
         Grid.OnPrintStart = nullptr;
     }
 }
@@ -406,8 +418,12 @@ TEST_F(GridPrinterTest, PrintsToPdf)
     Grid.PrintSettings().Title = ppTopCenter;
     Grid.PrintSettings().TitleText = QStringLiteral("Sample grid");
     Grid.PrintSettings().RepeatFixedRows = true;
+    QStringList Numbers;
+    Grid.OnPrintGetPageNum = [&Numbers](QObject *, int, int, QString &Text) { Numbers << Text; };
     TGridPrinter P(Grid);
     P.Print();
+    Grid.OnPrintGetPageNum = nullptr;
+    EXPECT_EQ(Numbers, (QStringList{"1-1", "2-1", "3-1", "1-2", "2-2", "3-2"}));
     QFile F(Path);
     ASSERT_TRUE(F.open(QIODevice::ReadOnly));
     const QByteArray Bytes = F.readAll();
