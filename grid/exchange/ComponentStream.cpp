@@ -382,8 +382,10 @@ bool Read_Component(const QByteArray &Bytes, qsizetype &Pos, TStreamComponent &O
     QByteArray Sig;
     if (!R.Raw(4, Sig))
         return false;
-    if (Sig != "TPF0")
-        return R.Fail(QStringLiteral("Invalid stream format"));
+    if (Sig != "TPF0") {
+        Error = {Pos, QStringLiteral("Invalid stream format")};
+        return false;
+    }
     if (!R.Short(Out.Class) || !R.Short(Out.Name))
         return false;
     if (Out.Class.isEmpty())

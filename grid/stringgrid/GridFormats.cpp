@@ -1,4 +1,5 @@
 #include "grid/stringgrid/GridFormats.h"
+#include "grid/stringgrid/GridBinStream.h"
 #include "grid/stringgrid/RIraRevadiVizo.h"
 #include "platform/MessageBox.h"
 #include <QFileInfo>
@@ -22,6 +23,7 @@ TExchangeResult Out_Of_Range(const char *What)
 // ---- the grid's methods: each hands its work to the format and repaints ------------------------
 
 TGridFormats TGridFileMethods::Formats() { return TGridFormats(static_cast<RIraRevadiVizo &>(*this)); }
+TGridBinStream TGridFileMethods::Bin() { return TGridBinStream(static_cast<RIraRevadiVizo &>(*this)); }
 
 bool TGridFileMethods::SaveToCSV(const QString &FileName, bool Unicode) { return Formats().Save_Csv(FileName, Unicode, false); }
 bool TGridFileMethods::AppendToCSV(const QString &FileName, bool Unicode) { return Formats().Save_Csv(FileName, Unicode, true); }
@@ -37,6 +39,12 @@ bool TGridFileMethods::AppendToASCII(const QString &FileName, bool Unicode) { re
 bool TGridFileMethods::SaveToFixed(const QString &FileName, std::vector<int> &Widths) { return Formats().Save_Fixed(FileName, Widths); }
 bool TGridFileMethods::LoadFromFixed(const QString &FileName, std::vector<int> &Positions, bool DoTrim, int MaxRows) { return Formats().Load_Fixed(FileName, Positions, DoTrim, MaxRows); }
 double TGridFileMethods::CellToReal(int ACol, int ARow) { return Formats().Cell_To_Real(ACol, ARow); }
+void TGridFileMethods::SaveRectToBinStream(const TGridRect &Rect, QIODevice &Stream) { Stream.write(Bin().Save_Rect(Rect)); }
+void TGridFileMethods::SaveToBinStream(QIODevice &Stream) { Stream.write(Bin().Save_All()); }
+bool TGridFileMethods::SaveToBinFile(const QString &FileName) { return Bin().Save_File(FileName); }
+bool TGridFileMethods::LoadAtPointFromBinStream(const TPoint &Point, QIODevice &Stream) { return Bin().Load_At(Point, Stream.readAll()); }
+bool TGridFileMethods::LoadFromBinStream(QIODevice &Stream) { return Bin().Load(Stream.readAll()); }
+bool TGridFileMethods::LoadFromBinFile(const QString &FileName) { return Bin().Load_File(FileName); }
 
 // ---- hooks and columns -----------------------------------------------------------------------------
 
@@ -356,4 +364,15 @@ double TGridFormats::Cell_To_Real(int ACol, int ARow)
         return V;
     Msg_Error(QStringLiteral("Error at position: %1 in Cell [%2, %3].").arg(Pos).arg(ACol).arg(ARow), &FGrid);
     return 0;
+}
+
+void TGridFormats::Recount_Nodes()
+{
+    int N = 0;
+    for (int R = FGrid.FixedRows(); R < FGrid.RowCount(); ++R)
+        if (FGrid.GetCellType(0, R) == ctNode)
+            ++N;
+    FGrid.FNodes.Set_Count(N);
+    if (N > 0)
+        FGrid.RepaintCol(0);
 }

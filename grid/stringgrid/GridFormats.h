@@ -2,11 +2,14 @@
 #include "grid/exchange/GridCellFile.h"
 #include "grid/exchange/GridCsv.h"
 #include "grid/exchange/GridPlainText.h"
+#include "platform/Rect.h"
 #include <QIODevice>
 #include <vector>
 
 class RIraRevadiVizo;
 class TGridFormats;
+class TGridBinStream;
+struct TGridRect;
 
 // The string grid's published file methods; the grid inherits them, and each
 // hands its work to TGridFormats. A failure shows its message and answers false.
@@ -27,9 +30,17 @@ public:
     bool SaveToFixed(const QString &FileName, std::vector<int> &Widths);
     bool LoadFromFixed(const QString &FileName, std::vector<int> &Positions, bool DoTrim, int MaxRows);
     double CellToReal(int ACol, int ARow);
+    // The binary cell block (GridBinStream.h); a rectangle in real cells.
+    void SaveRectToBinStream(const TGridRect &Rect, QIODevice &Stream);
+    void SaveToBinStream(QIODevice &Stream);
+    bool SaveToBinFile(const QString &FileName);
+    bool LoadAtPointFromBinStream(const TPoint &Point, QIODevice &Stream);
+    bool LoadFromBinStream(QIODevice &Stream);
+    bool LoadFromBinFile(const QString &FileName);
 
 private:
     TGridFormats Formats();
+    TGridBinStream Bin();
 };
 
 // The string grid's side of its text formats: it gathers the grid's save
@@ -52,6 +63,9 @@ public:
     bool Save_Fixed(const QString &FileName, std::vector<int> &Widths);
     bool Load_Fixed(const QString &FileName, std::vector<int> &Positions, bool DoTrim, int MaxRows);
     double Cell_To_Real(int ACol, int ARow);
+    // Counts the node rows (column 0 of ctNode below the fixed rows) again
+    // and repaints column 0 when there are any.
+    void Recount_Nodes();
 
     // The grid's save texts, loaded-text hook, progress event and export
     // notifications as a format's hooks.

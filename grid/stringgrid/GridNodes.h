@@ -42,6 +42,7 @@ struct TGroupedColumn {
 class TGridNodes {
 public:
     int Count() const { return FCount; }
+    void Set_Count(int N) { FCount = N; }   // after a load that brought node rows
     // True for the first node (column 0 is repainted then).
     bool Added() { return FCount++ == 0; }
     void Removed()
