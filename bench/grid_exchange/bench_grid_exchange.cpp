@@ -1,10 +1,11 @@
-// CSV save and load of 1,000,000 rows x 10 through the string grid, side by
-// side with the same table in QTableWidget items written and parsed through
-// QTextStream, and with the floor: the same bytes written from, and split
-// into, plain strings in contiguous memory. Every side writes to and reads
-// from a file in the same folder; each runs warm (one untimed round first),
-// and the sides alternate. Printed: each side's median seconds and the
-// ratios grid/QTableWidget (goal at most 0.5) and grid/floor (goal within 2).
+// CSV and binary-stream save and load of 1,000,000 rows x 10 through the
+// string grid, side by side with the same table in QTableWidget items written
+// and parsed through QTextStream, and with the floor: the same CSV bytes
+// written from, and split into, plain strings in contiguous memory. Every
+// side writes to and reads from a file in the same folder; each runs warm
+// (one untimed round first), and the sides alternate. Printed: each side's
+// median seconds and the ratios grid/QTableWidget (goal at most 0.5) and
+// grid/floor (goal within 2), for CSV and for the binary stream.
 #include "grid/stringgrid/RIraRevadiVizo.h"
 #include <QFile>
 #include <QTableWidget>
@@ -30,7 +31,7 @@ struct TTimes {
         return V.empty() ? 0 : V[V.size() / 2];
     }
 };
-TTimes Grid_T, Widget_T, Floor_T;
+TTimes Grid_T, Bin_T, Widget_T, Floor_T;
 QTemporaryDir Dir;
 
 template <class F> double Time(F &&Work)
@@ -60,9 +61,17 @@ void Grid_Round(TTimes *T)
     const double Ld = Time([&] { L.LoadFromCSV(Path, 0); });
     if (L.RowCount() != Rows || L.Cells(Cols - 1, Rows - 1) != Text_Of(Cols - 1, Rows - 1))
         std::fprintf(stderr, "grid load read back wrong\n");
+    const QString Bin_Path = Dir.filePath(QStringLiteral("grid.bin"));
+    const double BS = Time([&] { G.SaveToBinFile(Bin_Path); });
+    RIraRevadiVizo B;
+    const double BL = Time([&] { B.LoadFromBinFile(Bin_Path); });
+    if (B.RowCount() != Rows || B.Cells(Cols - 1, Rows - 1) != Text_Of(Cols - 1, Rows - 1))
+        std::fprintf(stderr, "binary load read back wrong\n");
     if (T) {
         T->Save.push_back(S);
         T->Load.push_back(Ld);
+        Bin_T.Save.push_back(BS);
+        Bin_T.Load.push_back(BL);
     }
 }
 
@@ -176,6 +185,15 @@ void BM_Csv_Side_By_Side(benchmark::State &State)
     State.counters["load_vs_qtable"] = GL / WL;
     State.counters["save_vs_floor"] = GS / FS;
     State.counters["load_vs_floor"] = GL / FL;
+    const double BS = Bin_T.Median(Bin_T.Save), BL = Bin_T.Median(Bin_T.Load);
+    State.counters["bin_save_s"] = BS;
+    State.counters["bin_load_s"] = BL;
+    State.counters["bin_save_vs_qtable"] = BS / WS;
+    State.counters["bin_load_vs_qtable"] = BL / WL;
+    State.counters["bin_save_vs_floor"] = BS / FS;
+    State.counters["bin_load_vs_floor"] = BL / FL;
+    State.counters["bin_save_vs_csv"] = BS / GS;
+    State.counters["bin_load_vs_csv"] = BL / GL;
 }
 BENCHMARK(BM_Csv_Side_By_Side)->Iterations(3)->UseManualTime()->Unit(benchmark::kSecond);
 } // namespace

@@ -17,7 +17,12 @@ QString Decode_Text_Bytes(const QByteArray &Bytes)
         QStringDecoder Decoder(Starts("\xFF\xFE", 2) ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
         return Decoder.decode(QByteArrayView(Bytes).sliced(2));
     }
-    return From_Cp1252(Bytes);
+    // Bytes 0x80..0x9F are the only ones Windows-1252 reads otherwise than
+    // Latin-1; without them the fast Latin-1 conversion gives the same text.
+    for (const char B : Bytes)
+        if (static_cast<unsigned char>(B) >= 0x80 && static_cast<unsigned char>(B) <= 0x9F)
+            return From_Cp1252(Bytes);
+    return QString::fromLatin1(Bytes);
 }
 
 QByteArray Encode_Text(const QString &Text, TTextEncoding Encoding)
@@ -34,7 +39,14 @@ QByteArray Encode_Text(const QString &Text, TTextEncoding Encoding)
     case teAnsi:
         break;
     }
-    return To_Cp1252(Text);
+    // Latin-1 and Windows-1252 agree outside 0x80..0x9F: a text without such
+    // characters (and without any beyond Latin-1) takes the fast conversion.
+    for (const QChar Ch : Text) {
+        const char16_t U = Ch.unicode();
+        if (U > 0xFF || (U >= 0x80 && U <= 0x9F))
+            return To_Cp1252(Text);
+    }
+    return Text.toLatin1();
 }
 
 QStringList Split_Text_Lines(const QString &Text)

@@ -58,6 +58,17 @@ QString Csv_Field(const QString &Text, const TCsvOptions &O, QChar Delim)
 QString Write_Csv(const TExchangeHooks &Hooks, const TCellRange &Range, const TCsvOptions &O)
 {
     const QChar Delim = O.Delimiter.isNull() ? QChar(u',') : O.Delimiter;
+    // Most fields are written as they are: one scan decides, and only the
+    // others take the full coding (line breaks, quotes, code page).
+    const bool May_Be_Plain = !O.AlwaysQuotes && !O.OemConvert;
+    const auto Plain = [Delim](QStringView S) {
+        if (S.isEmpty() || S.front() == u' ')
+            return false;
+        for (const QChar Ch : S)
+            if (Ch == u'"' || Ch == Delim || Ch == u'\r' || Ch == u'\n')
+                return false;
+        return true;
+    };
     QString Out;
     TProgressCounter Progress(Range.Top, Range.Bottom, Hooks.Progress);
     if (Hooks.Step)
@@ -68,7 +79,11 @@ QString Write_Csv(const TExchangeHooks &Hooks, const TCellRange &Range, const TC
         for (int C = Range.Left; C <= Range.Right; ++C) {
             if (C > Range.Left)
                 Out += Delim;
-            Out += Csv_Field(Hooks.Save_Text ? Hooks.Save_Text(C, R) : QString(), O, Delim);
+            const QString Text = Hooks.Save_Text ? Hooks.Save_Text(C, R) : QString();
+            if (May_Be_Plain && Plain(Text))
+                Out += Text;
+            else
+                Out += Csv_Field(Text, O, Delim);
         }
         Out += QStringLiteral("\r\n");
         Progress.At(R);
