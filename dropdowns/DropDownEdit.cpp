@@ -10,6 +10,8 @@
 #include <QMouseEvent>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QToolTip>
 #include <limits>
 
@@ -29,12 +31,23 @@ QRect DropDown_Button_Rect(QSize Size, int ButtonWidth, bool Border, bool Flat)
     return {W - ButtonWidth - Frame, Frame, ButtonWidth, std::max(0, H - 2 * Frame)};
 }
 
+QRect DropDown_Edit_Rect(QSize Size, int ButtonWidth, bool Border, bool Flat)
+{
+    const int Frame = Border ? (Flat ? 1 : 2) : 0;
+    const int W = Size.width() - 2 * Frame, H = Size.height() - 2 * Frame;
+    QRect R;
+    // The text ends three pixels before the button and one below the client
+    // area (right() and bottom() are the last pixels inside).
+    R.setCoords(Border ? 1 : 2, Border ? 1 : 3, W - ButtonWidth - 3 - 1, H);
+    return R;
+}
+
 VOdeCustomDropDown::VOdeCustomDropDown(QWidget *Owner) : TCustomMaskEdit(Owner), FHeader(this), FFooter(this)
 {
     resize(200, 21);
     FButton = new TDropDownEditButton(this, this);
     FButton->OnClick = [this] { Button_Click(); };
-    FButton->show();
+    UpdateDropDownButton();
     EnsurePopupForm();
     connect(this, &QLineEdit::textChanged, this, [this] {
         // The change gate: a change the rules announced as silent raises nothing.
@@ -347,9 +360,36 @@ void VOdeCustomDropDown::UpdateButtonBounds()
         return;
     }
     FButton->setGeometry(DropDown_Button_Rect(size(), FButton->BWidth(), FBorder, FFlat));
-    // The text stops three pixels before the button.
-    setTextMargins(0, 0, FButton->BWidth() + 3 - (FBorder ? 2 : 0), 0);
+    SetEditRect();
     update();
+}
+
+void VOdeCustomDropDown::UpdateDropDownButton()
+{
+    // The container keeps its own width; the bounds rule places it afterwards.
+    FButton->resize(FButtonWidth, 17);
+    FButton->show();
+    // A click on the button leaves the keyboard with the edit.
+    FButton->setFocusProxy(this);
+}
+
+void VOdeCustomDropDown::SetEditRect()
+{
+    if (!FButton)
+        return;
+    FEditRect = DropDown_Edit_Rect(size(), FButton->BWidth(), FBorder, FFlat);
+    // Qt centres the text vertically and keeps its own frame and a two-pixel
+    // inner margin on each side; the rectangle's left edge and its end three
+    // pixels before the button become text margins beyond those.
+    constexpr int Inner = 2;
+    const int Frame = FBorder ? (FFlat ? 1 : 2) : 0;
+    QStyleOptionFrame Opt;
+    initStyleOption(&Opt);
+    const QRect Contents = style()->subElementRect(QStyle::SE_LineEditContents, &Opt, this);
+    const int Left = std::max(0, Frame + FEditRect.left() - Contents.left() - Inner);
+    const int Right = std::max(0, Contents.right() + 1 - Inner - (Frame + FEditRect.right() + 1));
+    if (textMargins() != QMargins(Left, 0, Right, 0))
+        setTextMargins(Left, 0, Right, 0);
 }
 
 int VOdeCustomDropDown::GetMinHeight() const
@@ -370,6 +410,8 @@ void VOdeCustomDropDown::changeEvent(QEvent *E)
     TCustomMaskEdit::changeEvent(E);
     if (E->type() == QEvent::EnabledChange || E->type() == QEvent::ReadOnlyChange)
         FButton->Button()->update();
+    else if (E->type() == QEvent::FontChange || E->type() == QEvent::StyleChange)
+        SetEditRect();
 }
 
 // --- popup settings -------------------------------------------------------------------------------
@@ -411,6 +453,7 @@ void VOdeCustomDropDown::EnsurePopupForm()
         return;
     FPopup = new TDropDownForm(this);
     FPopup->OnSizing = [this] { PopupSizing(); };
+    connect(FPopup, &QObject::destroyed, this, [this] { PopupDestroyed(); });
 }
 
 void VOdeCustomDropDown::BeforeDropDown()
@@ -485,6 +528,10 @@ void VOdeCustomDropDown::OpenPopup()
     FPopup->InitializeAndUpdate();
     const QSize Size = ComputePopupSize();
     DockPopupControl();
+    // The content's keys act on the edit while the popup is open (installing
+    // again only moves the filter to the front).
+    if (FControl)
+        FControl->installEventFilter(this);
     const QRect Edit(mapToGlobal(QPoint(0, 0)), size());
     QRect R = Place_Popup(Edit, Size, FDropPosition, Available_Area(Edit));
     bool Accept = true;
@@ -550,6 +597,105 @@ void VOdeCustomDropDown::PopupKeyUp(QKeyEvent *E)
 {
     QKeyEvent Copy(E->type(), E->key(), E->modifiers(), E->text(), E->isAutoRepeat(), ushort(E->count()));
     QApplication::sendEvent(this, &Copy);
+}
+
+bool VOdeCustomDropDown::List_Key(TKey Key)
+{
+    switch (Key) {
+    case VK_UP: case VK_DOWN: case VK_LEFT: case VK_RIGHT:
+    case VK_PRIOR: case VK_NEXT: case VK_HOME: case VK_END: case VK_RETURN:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void VOdeCustomDropDown::ControlKeyDown(TKey &Key, TShiftState Shift)
+{
+    // The edit's key-down: its own rules, then the caret keys it moves by
+    // itself. The content still gets the key unless a step sets it to 0.
+    FControlKeySent = true;
+    FKeyMods = FControlMods;
+    QPointer<VOdeCustomDropDown> Self(this);
+    TKey K = Key;
+    KeyDown(K, Shift);
+    if (!Self || K == 0)
+        return;
+    int Caret = 0;
+    switch (K) {
+    case VK_LEFT: Caret = Qt::Key_Left; break;
+    case VK_RIGHT: Caret = Qt::Key_Right; break;
+    case VK_HOME: Caret = Qt::Key_Home; break;
+    case VK_END: Caret = Qt::Key_End; break;
+    default: return;
+    }
+    QKeyEvent Move(QEvent::KeyPress, Caret, FControlMods);
+    QLineEdit::keyPressEvent(&Move);
+}
+
+void VOdeCustomDropDown::ControlKeyUp(TKey &Key, TShiftState Shift)
+{
+    FControlKeySent = true;
+    TKey K = Key;
+    KeyUp(K, Shift);
+}
+
+void VOdeCustomDropDown::ControlKeyPress(QChar &Key)
+{
+    // The edit's character, through its typed-input rules.
+    if (Key.isNull())
+        return;
+    FControlKeySent = true;
+    QKeyEvent Char(QEvent::KeyPress, 0, FControlMods, QString(Key));
+    keyPressEvent(&Char);
+}
+
+bool VOdeCustomDropDown::eventFilter(QObject *Watched, QEvent *E)
+{
+    const QEvent::Type T = E->type();
+    if (Watched != FControl.data() || !FDroppedDown || (T != QEvent::KeyPress && T != QEvent::KeyRelease))
+        return TCustomMaskEdit::eventFilter(Watched, E);
+    auto *K = static_cast<QKeyEvent *>(E);
+    QPointer<QObject> Content(Watched);
+    QPointer<VOdeCustomDropDown> Self(this);
+    FControlMods = K->modifiers();
+    FControlKeySent = false;
+    TKey Key = Virtual_Key_From_Qt(K->key(), K->modifiers());
+    const TShiftState Shift = Shift_State_From_Qt(K->modifiers());
+    if (Key != 0) {
+        if (T == QEvent::KeyPress)
+            ControlKeyDown(Key, Shift);
+        else
+            ControlKeyUp(Key, Shift);
+        if (!Self || !Content)
+            return true;
+        if (Key == 0) {
+            FControlKeySent = false;
+            return true;
+        }
+    }
+    QString Text = T == QEvent::KeyPress ? K->text() : QString();
+    bool Changed = false;
+    if (Text.size() == 1) {
+        QChar C = Text[0];
+        ControlKeyPress(C);
+        if (!Self || !Content)
+            return true;
+        Changed = C != Text[0];
+        Text = C.isNull() ? QString() : QString(C);
+    }
+    const bool Sent = FControlKeySent;
+    FControlKeySent = false;
+    // A key no step handed on goes its usual way: what the content leaves
+    // unhandled reaches the popup and so the edit.
+    if (!Sent && !Changed)
+        return false;
+    // The content gets the key (with the character the steps left) here and
+    // it goes no further, or the popup would hand it to the edit a second time.
+    QKeyEvent Copy(T, K->key(), K->modifiers(), Text, K->isAutoRepeat(), ushort(K->count()));
+    Content->event(&Copy);
+    E->setAccepted(Copy.isAccepted());
+    return true;
 }
 
 void VOdeCustomDropDown::Button_Click()
@@ -808,6 +954,7 @@ void VOdeCustomDropDown::DoEnter(bool ByMouse)
 {
     if (Loading())
         return;
+    SetEditRect();
     if (!FEditorEnabled) {
         deselect();
         update();

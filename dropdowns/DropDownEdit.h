@@ -42,6 +42,11 @@ using TClipboardEvent = std::function<void(QObject *Sender, const QString &Value
 // the edit has a border (Flat: the thinner frame), else the edit's right edge
 // less one pixel above and below.
 QRect DropDown_Button_Rect(QSize Size, int ButtonWidth, bool Border, bool Flat);
+// The text rectangle of an edit of Size in its client coordinates (inside the
+// frame of DropDown_Button_Rect): it ends three pixels before the button and
+// one pixel below the client area; left 1, top 1 inside a frame, left 2,
+// top 3 without one.
+QRect DropDown_Edit_Rect(QSize Size, int ButtonWidth, bool Border, bool Flat);
 
 class VOdeCustomDropDown : public TCustomMaskEdit, public IDropDownButtonOwner {
     Q_OBJECT
@@ -148,6 +153,8 @@ public:
     TDropDownEditButton *Button() const { return FButton; }
     // The button's rectangle in the edit (client pixels).
     QRect Button_Rect() const;
+    // The text rectangle the last SetEditRect computed (DropDown_Edit_Rect).
+    QRect EditRect() const { return FEditRect; }
     // The popup's content control (owned by the kind) and the control of the
     // popup that takes the focus when it opens.
     QWidget *Control() const { return FControl; }
@@ -271,6 +278,19 @@ public:
     virtual void PopupKeyUp(QKeyEvent *E);
     virtual void PopupWheelDown() { WheelDown(); }
     virtual void PopupWheelUp() { WheelUp(); }
+    // Keys typed on the content control while the popup is open act on the
+    // edit as its own key-down, key-up and character would; a kind keeps a
+    // key in its content by not passing it on, and a Key set to 0 never
+    // reaches the content.
+    virtual void ControlKeyDown(TKey &Key, TShiftState Shift);
+    virtual void ControlKeyUp(TKey &Key, TShiftState Shift);
+    virtual void ControlKeyPress(QChar &Key);
+    // The popup window was destroyed.
+    virtual void PopupDestroyed() {}
+    // The button's size, visibility and focus (the edit takes it).
+    virtual void UpdateDropDownButton();
+    // Lays the text out inside the edit rectangle, clear of the button.
+    virtual void SetEditRect();
     // The user resized the open popup to S: the next opening uses it.
     void Popup_User_Sized(QSize S);
 
@@ -294,6 +314,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent *E) override;
     void resizeEvent(QResizeEvent *E) override;
     void changeEvent(QEvent *E) override;
+    bool eventFilter(QObject *Watched, QEvent *E) override;
+    // The modifiers of the content's key being handed on (a character carries none).
+    Qt::KeyboardModifiers Control_Key_Modifiers() const { return FControlMods; }
+    // Keys a list keeps for itself unless Alt is held: the arrows, the page
+    // keys, Home, End and Enter.
+    static bool List_Key(TKey Key);
 
 private:
     // The value model with the widget's text and selection.
@@ -351,4 +377,9 @@ private:
     // The Esc being handled reached the edit's end with the popup closed.
     bool FEscToParent = false;
     bool FDestroying = false;
+    QRect FEditRect;
+    // The modifiers of the content's key being handled, and whether a step
+    // handed it to the edit (then it must not reach the popup again).
+    Qt::KeyboardModifiers FControlMods;
+    bool FControlKeySent = false;
 };

@@ -12,6 +12,11 @@ public:
     void Set_MemoText(const QStringList &Lines);
     // Copies the edit text into the memo text unless the change came from it.
     void Change() override;
+    // The memo keeps its keys (Enter makes new lines): only keys with Alt
+    // held, Esc and F4 reach the edit. Ctrl+A selects all of the memo.
+    void ControlKeyDown(TKey &Key, TShiftState Shift) override;
+    void ControlKeyUp(TKey &Key, TShiftState Shift) override;
+    void ControlKeyPress(QChar &Key) override;
 
 private:
     QStringList FMemoText;

@@ -18,3 +18,15 @@ void VOdeMultiColumnDropDown::SetItemIndex(int Value)
     const bool Has = Value >= 0 && FLookupColumn >= 0 && FLookupColumn < FItems[Value].size();
     SetTextDirect(Has ? FItems[Value][FLookupColumn] : QString());
 }
+
+void VOdeMultiColumnDropDown::ControlKeyDown(TKey &Key, TShiftState Shift)
+{
+    if (Shift.Contains(ssAlt) || !List_Key(Key))
+        VOdeCustomDropDown::ControlKeyDown(Key, Shift);
+}
+
+void VOdeMultiColumnDropDown::ControlKeyUp(TKey &Key, TShiftState Shift)
+{
+    if (Shift.Contains(ssAlt) || !List_Key(Key))
+        VOdeCustomDropDown::ControlKeyUp(Key, Shift);
+}

@@ -18,6 +18,11 @@ public:
     // without such a column or for a negative index).
     void SetItemIndex(int Value);
     void BeginUpdate() {}
+    // The list keeps the arrows, page keys, Home, End and Enter unless Alt is
+    // held, and every typed character.
+    void ControlKeyDown(TKey &Key, TShiftState Shift) override;
+    void ControlKeyUp(TKey &Key, TShiftState Shift) override;
+    void ControlKeyPress(QChar &) override {}
     void EndUpdate() {}
 
 private:

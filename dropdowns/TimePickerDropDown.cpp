@@ -25,3 +25,15 @@ void VOdeTimePickerDropDown::KeyDown(TKey &Key, TShiftState Shift)
     }
     VOdeCustomDropDown::KeyDown(Key, Shift);
 }
+
+void VOdeTimePickerDropDown::ControlKeyDown(TKey &Key, TShiftState Shift)
+{
+    if (Shift.Contains(ssAlt) || !List_Key(Key))
+        VOdeCustomDropDown::ControlKeyDown(Key, Shift);
+}
+
+void VOdeTimePickerDropDown::ControlKeyUp(TKey &Key, TShiftState Shift)
+{
+    if (Shift.Contains(ssAlt) || !List_Key(Key))
+        VOdeCustomDropDown::ControlKeyUp(Key, Shift);
+}

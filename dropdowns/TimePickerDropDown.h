@@ -8,4 +8,8 @@ class VOdeTimePickerDropDown : public VOdeCustomDropDown {
 public:
     explicit VOdeTimePickerDropDown(QWidget *Owner = nullptr);
     void KeyDown(TKey &Key, TShiftState Shift) override;
+    // The arrows, page keys, Home, End and Enter stay in the popup's content
+    // unless Alt is held.
+    void ControlKeyDown(TKey &Key, TShiftState Shift) override;
+    void ControlKeyUp(TKey &Key, TShiftState Shift) override;
 };
