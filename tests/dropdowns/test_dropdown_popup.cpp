@@ -3,6 +3,12 @@
 // input and paste through the edit, and the drop-down button's faces.
 #include "TestSupport.h"
 #include "dropdowns/ColorPickerDropDown.h"
+#include "dropdowns/MemoDropDown.h"
+#include "dropdowns/MultiColumnDropDown.h"
+#include "dropdowns/TimePickerDropDown.h"
+#include <QPlainTextEdit>
+#include <algorithm>
+#include <functional>
 #include "dropdowns/DropDownEdit.h"
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
@@ -386,4 +392,133 @@ TEST_F(TDropDownFixture, PopupPicture)
     // the arrow of the button inside the edit's right edge
     const QRect B = D->Button_Rect().translated(D->pos());
     EXPECT_GT(Distinct_Colours(Edit, B), 1);
+}
+
+namespace {
+std::vector<std::string> Edit_Keys;
+// A kind whose edit logs the key-downs and characters it gets.
+template <class K> class TLogged : public K {
+public:
+    using K::K;
+    void KeyDown(TKey &Key, TShiftState Shift) override
+    {
+        Edit_Keys.push_back("down " + std::to_string(Key));
+        K::KeyDown(Key, Shift);
+    }
+    void WMChar(QChar &Key, bool Keypad) override
+    {
+        Edit_Keys.push_back("char " + QString(Key).toStdString());
+        K::WMChar(Key, Keypad);
+    }
+};
+// A content control that takes every key it gets (as a list takes its arrows).
+class TKeyContent : public QPlainTextEdit {
+public:
+    int Keys = 0;
+protected:
+    void keyPressEvent(QKeyEvent *E) override
+    {
+        ++Keys;
+        E->accept();
+    }
+};
+} // namespace
+
+// The content's keys reach the edit while the popup is open, except those a
+// kind keeps in its content (memo: all but Alt-held keys, Esc and F4; the
+// lists: arrows, page keys and Enter without Alt, and every character).
+TEST(DropDownPopup, ContentKeysReachTheEditOrStayByKind)
+{
+    using TMake = std::function<VOdeCustomDropDown *(QWidget *)>;
+    const TMake Base = [](QWidget *W) { return new TLogged<VOdeCustomDropDown>(W); };
+    const TMake Memo = [](QWidget *W) { return new TLogged<VOdeMemoDropDown>(W); };
+    const TMake Time = [](QWidget *W) { return new TLogged<VOdeTimePickerDropDown>(W); };
+    const TMake Multi = [](QWidget *W) { return new TLogged<VOdeMultiColumnDropDown>(W); };
+    struct TCase { const char *Name; TMake Make; Qt::Key Key; Qt::KeyboardModifiers Mods; const char *Text; bool Down; bool Char; bool Open; };
+    const TCase Cases[] = {
+        {"BaseLetter", Base, Qt::Key_X, Qt::NoModifier, "x", true, true, true},
+        {"BaseEscCancels", Base, Qt::Key_Escape, Qt::NoModifier, "\x1b", true, true, false},
+        {"MemoLetterStays", Memo, Qt::Key_X, Qt::NoModifier, "x", false, false, true},
+        {"MemoEnterStays", Memo, Qt::Key_Return, Qt::NoModifier, "\r", false, false, true},
+        {"MemoAltDownCloses", Memo, Qt::Key_Down, Qt::AltModifier, "", true, false, false},
+        {"MemoEsc", Memo, Qt::Key_Escape, Qt::NoModifier, "\x1b", true, true, false},
+        {"MemoF4", Memo, Qt::Key_F4, Qt::NoModifier, "", true, false, false},
+        {"TimeDownStays", Time, Qt::Key_Down, Qt::NoModifier, "", false, false, true},
+        {"TimeAltUpCloses", Time, Qt::Key_Up, Qt::AltModifier, "", true, false, false},
+        {"TimeLetter", Time, Qt::Key_X, Qt::NoModifier, "x", true, true, true},
+        {"ListEnterStays", Multi, Qt::Key_Return, Qt::NoModifier, "\r", false, false, true},
+        {"ListPageDownStays", Multi, Qt::Key_PageDown, Qt::NoModifier, "", false, false, true},
+        {"ListAltDownCloses", Multi, Qt::Key_Down, Qt::AltModifier, "", true, false, false},
+        {"ListLetterKeyDownOnly", Multi, Qt::Key_X, Qt::NoModifier, "x", true, false, true},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        QWidget Window;
+        VOdeCustomDropDown *D = C.Make(&Window);
+        auto *Content = new TKeyContent;
+        D->SetControl(Content);
+        Window.show();
+        D->ShowDropDown();
+        ASSERT_TRUE(D->DroppedDown());
+        Edit_Keys.clear();
+        QKeyEvent Press(QEvent::KeyPress, C.Key, C.Mods, QString::fromLatin1(C.Text));
+        QApplication::sendEvent(Content, &Press);
+        const bool Down = std::any_of(Edit_Keys.begin(), Edit_Keys.end(), [](const std::string &S) { return S.rfind("down", 0) == 0; });
+        const bool Char = std::any_of(Edit_Keys.begin(), Edit_Keys.end(), [](const std::string &S) { return S.rfind("char", 0) == 0; });
+        EXPECT_EQ(Down, C.Down);
+        EXPECT_EQ(Char, C.Char);
+        EXPECT_EQ(D->DroppedDown(), C.Open);
+        // the content always gets its key once, and the edit never twice
+        EXPECT_EQ(Content->Keys, 1);
+        EXPECT_LE(Edit_Keys.size(), 2u);
+    }
+    // Ctrl+A selects all of the memo and nothing reaches the edit
+    QWidget Window;
+    auto *M = new TLogged<VOdeMemoDropDown>(&Window);
+    auto *Text = new QPlainTextEdit;
+    Text->setPlainText(QStringLiteral("one\ntwo"));
+    M->SetControl(Text);
+    Window.show();
+    M->ShowDropDown();
+    Edit_Keys.clear();
+    QKeyEvent CtrlA(QEvent::KeyPress, Qt::Key_A, Qt::ControlModifier, QStringLiteral("\x01"));
+    QApplication::sendEvent(Text, &CtrlA);
+    EXPECT_EQ(Text->textCursor().selectedText().size(), 7);
+    EXPECT_TRUE(Edit_Keys.empty());
+}
+
+// The popup's destruction raises its step once; the button is shown and
+// hands the focus to the edit; the text rectangle by frame and flatness.
+TEST(DropDownPopup, DestroyedStepButtonAndEditRect)
+{
+    struct TCounted : VOdeCustomDropDown {
+        int Destroyed = 0;
+        void PopupDestroyed() override { ++Destroyed; }
+    };
+    QWidget Window;
+    auto *D = new TCounted;
+    D->setParent(&Window);
+    delete D->Popup();
+    EXPECT_EQ(D->Destroyed, 1);
+    EXPECT_EQ(D->Popup(), nullptr);
+    D->ShowDropDown();
+    EXPECT_FALSE(D->DroppedDown());
+    EXPECT_EQ(D->Button()->focusProxy(), D);
+    EXPECT_FALSE(D->Button()->isHidden());
+    struct TRect { const char *Name; bool Border; bool Flat; QRect Expected; };
+    const TRect Rects[] = {
+        // client 196 x 20 inside a 2-pixel frame, button 16: ends at 196 - 16 - 3
+        {"Border", true, false, QRect(QPoint(1, 1), QPoint(176, 20))},
+        {"BorderFlat", true, true, QRect(QPoint(1, 1), QPoint(178, 22))},
+        {"NoBorder", false, false, QRect(QPoint(2, 3), QPoint(180, 24))},
+        {"NoBorderFlat", false, true, QRect(QPoint(2, 3), QPoint(180, 24))},
+    };
+    for (const TRect &R : Rects) {
+        SCOPED_TRACE(R.Name);
+        EXPECT_EQ(DropDown_Edit_Rect(QSize(200, 24), 16, R.Border, R.Flat), R.Expected);
+        D->setGeometry(0, 0, 200, 24);
+        D->Set_Border(R.Border);
+        D->Set_Flat(R.Flat);
+        EXPECT_EQ(D->EditRect(), R.Expected);
+    }
 }
