@@ -3,9 +3,12 @@
 #include "grid/stringgrid/GridDataOps.h"
 #include "grid/model/GridCalc.h"
 #include "grid/model/GridSort.h"
+#include "grid/model/TextRoutines.h"
+#include "toolkit/RichEdit.h"
 #include "grid/stringgrid/RIraRevadiVizo.h"
 #include <QSet>
 #include <algorithm>
+#include <memory>
 #include <numeric>
 #include <stdexcept>
 
@@ -329,45 +332,8 @@ void TGridDataOps::QUnSort()
     Apply_Row_Order(0, Unsort_Row_Order(G.FSortRowXRef), false);
 }
 
-QString TGridDataOps::SortSettingsToString() const
-{
-    const TSortSettings &S = Grid().FSortSettings;
-    TSortSettingsText Form;
-    Form.Indexed = S.IndexShow;
-    Form.Descending = S.Direction == sdDescending;
-    Form.Column = S.Column;
-    for (size_t I = 0; I < S.IndexColumns.size(); ++I)
-        Form.Keys.push_back({S.IndexColumns[I], I < S.IndexDirections.size() && S.IndexDirections[I] == sdDescending});
-    return Sort_Settings_To_String(Form);
-}
-
-void TGridDataOps::SortSettingsFromString(const QString &Value)
-{
-    if (Value.isEmpty())
-        return;
-    TSortSettings &S = Grid().FSortSettings;
-    S.Show = true;
-    const TSortSettingsText Form = Parse_Sort_Settings(Value);
-    if (Form.Indexed) {
-        S.IndexShow = true;
-        if (Form.Keys.empty())
-            return;
-        S.IndexColumns.clear();
-        S.IndexDirections.clear();
-        for (const auto &[C, Desc] : Form.Keys) {
-            S.IndexColumns.push_back(C);
-            S.IndexDirections.push_back(Desc ? sdDescending : sdAscending);
-        }
-        QSortIndexed();
-        return;
-    }
-    S.IndexShow = false;
-    S.Direction = Form.Descending ? sdDescending : sdAscending;
-    if (!Form.Has_Column)
-        return;
-    S.Column = Form.Column;
-    QSort();
-}
+QString TGridDataOps::SortSettingsToString() const { return Grid().FSortSettings.SaveToString(); }
+void TGridDataOps::SortSettingsFromString(const QString &Value) { Grid().FSortSettings.LoadFromString(Value); }
 
 // ---- rows and columns ---------------------------------------------------------------------------
 
@@ -559,14 +525,24 @@ void TGridDataOps::RemoveDuplicates(int ACol, bool DoCase)
 
 namespace {
 
-TRangeCells Column_Cells(RIraRevadiVizo &G, int ACol)
+// Real: rows addressed by their real index, hidden rows included; a hidden
+// row always counts, a shown one by its display row.
+TRangeCells Column_Cells(RIraRevadiVizo &G, int ACol, bool Real)
 {
     TRangeCells Cells;
     RIraRevadiVizo *P = &G;
-    Cells.Counted = [P, ACol](int R) {
+    Cells.Counted = [P, ACol, Real](int R) {
+        if (Real) {
+            if (P->Model().Is_Hidden_Row(R))
+                return true;
+            R = P->DisplRowIndex(R);
+        }
         return (P->GroupColumn() == -1 || (!P->IsNode(R) && !P->IsSummary(R))) && P->IsBaseCell(ACol, R);
     };
-    Cells.Number = [P, ACol](int R) { return P->GetFloats(ACol, R); };
+    if (Real)
+        Cells.Number = [P, ACol](int R) { return P->GetAllFloats(ACol, R); };
+    else
+        Cells.Number = [P, ACol](int R) { return P->GetFloats(ACol, R); };
     return Cells;
 }
 
@@ -581,54 +557,167 @@ TRangeCells Row_Cells(RIraRevadiVizo &G, int ARow)
 
 } // namespace
 
-#define BC_COLUMN_RANGE                                                                                                \
-    if (FromRow == -1 || ToRow == -1) {                                                                                \
-        FromRow = Data_First();                                                                                        \
-        ToRow = Data_Last();                                                                                           \
+void TGridDataOps::Calc_Range(int &FromRow, int &ToRow, bool &Real)
+{
+    const RIraRevadiVizo &G = Grid();
+    if (FromRow == -1 || ToRow == -1) {
+        FromRow = Data_First();
+        ToRow = Data_Last();
     }
+    // Any row past the last shown one (a visible floating footer included)
+    // names a real row; reading it as a display row would leave the grid.
+    Real = ToRow >= G.RowCount();
+    if (Real)
+        ToRow = std::min(ToRow, G.TotalRowCount() - 1);
+}
 
 double TGridDataOps::ColumnSum(int ACol, int FromRow, int ToRow)
 {
-    BC_COLUMN_RANGE
-    return Range_Sum(FromRow, ToRow, Column_Cells(Grid(), ACol));
+    bool Real = false;
+    Calc_Range(FromRow, ToRow, Real);
+    return Range_Sum(FromRow, ToRow, Column_Cells(Grid(), ACol, Real));
 }
 
 double TGridDataOps::ColumnAvg(int ACol, int FromRow, int ToRow)
 {
-    BC_COLUMN_RANGE
-    return Range_Avg(FromRow, ToRow, Column_Cells(Grid(), ACol));
+    bool Real = false;
+    Calc_Range(FromRow, ToRow, Real);
+    return Range_Avg(FromRow, ToRow, Column_Cells(Grid(), ACol, Real));
 }
 
 double TGridDataOps::ColumnMin(int ACol, int FromRow, int ToRow)
 {
-    BC_COLUMN_RANGE
-    return Range_Min(FromRow, ToRow, Column_Cells(Grid(), ACol));
+    bool Real = false;
+    Calc_Range(FromRow, ToRow, Real);
+    return Range_Min(FromRow, ToRow, Column_Cells(Grid(), ACol, Real));
 }
 
 double TGridDataOps::ColumnMax(int ACol, int FromRow, int ToRow)
 {
-    BC_COLUMN_RANGE
-    return Range_Max(FromRow, ToRow, Column_Cells(Grid(), ACol));
+    bool Real = false;
+    Calc_Range(FromRow, ToRow, Real);
+    return Range_Max(FromRow, ToRow, Column_Cells(Grid(), ACol, Real));
 }
 
 double TGridDataOps::ColumnStdDev(int ACol, int FromRow, int ToRow)
 {
-    BC_COLUMN_RANGE
-    return Range_StdDev(FromRow, ToRow, Column_Cells(Grid(), ACol));
+    bool Real = false;
+    Calc_Range(FromRow, ToRow, Real);
+    return Range_StdDev(FromRow, ToRow, Column_Cells(Grid(), ACol, Real));
 }
 
 double TGridDataOps::ColumnDistinct(int ACol, int FromRow, int ToRow)
 {
-    BC_COLUMN_RANGE
+    bool Real = false;
+    Calc_Range(FromRow, ToRow, Real);
     QStringList Texts;
     for (int R = FromRow; R <= ToRow; ++R)
-        Texts << Grid().GetCellEx(ACol, R);
+        Texts << (Real ? Grid().GetCellsEx(ACol, R) : Grid().GetCellEx(ACol, R));
     return Column_Distinct(Texts);
 }
 
-#undef BC_COLUMN_RANGE
+double TGridDataOps::ColumnCustomCalc(int ACol, int FromRow, int ToRow)
+{
+    double Res = 0;
+    RIraRevadiVizo &G = Grid();
+    if (G.OnColumnCalc)
+        G.OnColumnCalc(&G, ACol, FromRow, ToRow, Res);
+    return Res;
+}
 
 double TGridDataOps::RowSum(int ARow, int FromCol, int ToCol) { return Range_Sum(FromCol, ToCol, Row_Cells(Grid(), ARow)); }
 double TGridDataOps::RowAvg(int ARow, int FromCol, int ToCol) { return Range_Avg(FromCol, ToCol, Row_Cells(Grid(), ARow)); }
 double TGridDataOps::RowMin(int ARow, int FromCol, int ToCol) { return Range_Min(FromCol, ToCol, Row_Cells(Grid(), ARow)); }
 double TGridDataOps::RowMax(int ARow, int FromCol, int ToCol) { return Range_Max(FromCol, ToCol, Row_Cells(Grid(), ARow)); }
+
+// ---- auto-numbering and selection questions ----------------------------------------------------
+
+void TGridDataOps::AutoNumberCol(int ACol)
+{
+    RIraRevadiVizo &G = Grid();
+    if (G.RowCount() <= 0)
+        return;
+    const int Last = G.RowCount() - G.FixedFooters() - 1;
+    G.BeginUpdate();
+    for (int A = G.FixedRows() + FAutoNumberStart; A <= Last; ++A) {
+        const int At = FAutoNumberDirection == sdAscending ? A : G.FixedRows() + Last - A;
+        G.SetInts(ACol, At, A - G.FixedRows() + 1 + FAutoNumberOffset);
+    }
+    G.EndUpdate();
+}
+
+void TGridDataOps::AutoNumberRow(int ARow)
+{
+    RIraRevadiVizo &G = Grid();
+    if (G.ColCount() <= 0)
+        return;
+    const int Last = G.ColCount() - G.FixedRightCols() - 1;
+    G.BeginUpdate();
+    for (int A = G.FixedCols() + FAutoNumberStart; A <= Last; ++A) {
+        const int At = FAutoNumberDirection == sdAscending ? A : G.FixedCols() + Last - A;
+        G.SetInts(At, ARow, A - G.FixedCols() + 1 + FAutoNumberOffset);
+    }
+    G.EndUpdate();
+}
+
+void TGridDataOps::SelectCells(int FromCol, int FromRow, int ToCol, int ToRow)
+{
+    Grid().Set_Selection(TGridRect{FromCol, FromRow, ToCol, ToRow});
+}
+
+bool TGridDataOps::IsSelected(int ACol, int ARow)
+{
+    RIraRevadiVizo &G = Grid();
+    if (ARow < G.FixedRows() || ACol < G.FixedCols())
+        return false;
+    if (G.MouseActions().DisjunctRowSelect())
+        return Row_Selected(ARow);
+    if (G.MouseActions().DisjunctColSelect())
+        return G.GetColSelect(ACol);
+    const TGridRect S = G.Selection();
+    return ACol >= std::min(S.Left, S.Right) && ACol <= std::max(S.Left, S.Right) && ARow >= std::min(S.Top, S.Bottom)
+           && ARow <= std::max(S.Top, S.Bottom);
+}
+
+QString TGridDataOps::SelectedText()
+{
+    RIraRevadiVizo &G = Grid();
+    const TGridRect S = G.Selection();
+    int Left = S.Left, Right = S.Right;
+    if (G.Options().Contains(goRowSelect) && G.DragDropSettings().OleEntireRows) {
+        Left = 0;
+        Right = G.ColCount() - 1;
+    }
+    std::vector<int> Rows;
+    if (G.MouseActions().DisjunctRowSelect()) {
+        for (int R = G.FixedRows(); R < G.RowCount(); ++R)
+            if (Row_Selected(R))
+                Rows.push_back(R);
+    } else {
+        for (int R = S.Top; R <= S.Bottom; ++R)
+            Rows.push_back(R);
+    }
+    QString Out;
+    std::unique_ptr<TRichEdit> Rich;
+    for (int R : Rows) {
+        for (int C = Left; C <= Right; ++C) {
+            const int RC = G.RealColIndex(C);
+            QString T = G.GetCellEx(RC, R);
+            if (T.contains(QLatin1String("{\\"))) {
+                if (!Rich)
+                    Rich = std::make_unique<TRichEdit>();
+                G.CellToRich(RC, R, *Rich);
+                T = Rich->Text();
+            }
+            if (G.ExcelClipboardFormat() && CountLines(T, G.MultilineCells()) > 1)
+                T = QuoteMultiLineField(T);
+            Out += T;
+            if (C < Right)
+                Out += u'\t';
+        }
+        // The selection's last row ends without a line break.
+        if (R != S.Bottom)
+            Out += QLatin1String("\r\n");
+    }
+    return Out;
+}

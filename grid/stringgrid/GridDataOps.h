@@ -55,6 +55,50 @@ public:
     // Removes each data row whose text in ACol came in a row above; DoCase
     // compares with regard to letter case.
     void RemoveDuplicates(int ACol, bool DoCase);
+    // Moves the rows below up over the removed ones; heights stay with their positions.
+    virtual void RemoveRowsEx(int RowIndex, int RCount);
+    // Frees the rows' cell objects and removes them, footers and disjunct
+    // selection parked for the duration; nothing from RowCount on.
+    virtual void DeleteRows(int RowIndex, int RCount);
+    // The data rows whose check box in the column is (not) checked.
+    void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
+    // The (un)selected data rows: the disjunct row selection when on, else
+    // the selection's rows.
+    void RemoveSelectedRows();
+    void RemoveUnSelectedRows();
+    void HideSelectedRows();
+    void HideUnSelectedRows();
+    void RemoveSelectedCols();
+    void RemoveUnSelectedCols();
+
+    // ---- clearing, trimming, colouring (display columns mapped to real ones with SaveHiddenCells)
+    // Texts and, unless ClearTextOnly, cell objects.
+    virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    void ClearRows(int RowIndex, int RCount);
+    void ClearCols(int ColIndex, int CCount);
+    void ClearNormalRows(int RowIndex, int RCount);
+    void ClearNormalCols(int ColIndex, int CCount);
+    void ClearNormalCells();
+    void Clear();
+    // Clear, and the hidden rows' texts too.
+    void ClearAll();
+    void ClearSelection();
+    // Leading and trailing blanks and control characters.
+    virtual void TrimRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    void TrimColumn(int ACol);
+    void TrimRow(int ARow);
+    void TrimAll();
+    void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor);
+    // Runs of equal texts along a row are merged; MainMerge ignores the
+    // merge structure of the neighbouring columns.
+    void MergeRowCells(int RowIndex, bool MainMerge);
+    void SplitRowCells(int RowIndex);
+    void SplitAllCells();
+    // Column 2's text joins column 1's (trimmed), then column 2 goes.
+    void MergeCols(int ColIndex1, int ColIndex2, const QString &Separator);
+    // The first stored text equal to SubStr, row by row.
+    bool IsCell(const QString &SubStr, int &ACol, int &ARow);
+    bool IsWideCell(int ACol, int ARow);
 
     // ---- calculations (-1, -1: the data rows) ---------------------------------------------
     double ColumnSum(int ACol, int FromRow, int ToRow);
@@ -67,6 +111,25 @@ public:
     double RowAvg(int ARow, int FromCol, int ToCol);
     double RowMin(int ARow, int FromCol, int ToCol);
     double RowMax(int ARow, int FromCol, int ToCol);
+    // OnColumnCalc's result (0 without a handler).
+    double ColumnCustomCalc(int ACol, int FromRow, int ToRow);
+    // Numbers 1, 2, ... (plus AutoNumberOffset) down the data rows from
+    // AutoNumberStart on; descending numbers from the last row up.
+    void AutoNumberCol(int ACol);
+    void AutoNumberRow(int ARow);
+    int AutoNumberStart() const { return FAutoNumberStart; }
+    void Set_AutoNumberStart(int Value) { FAutoNumberStart = Value; }
+    int AutoNumberOffset() const { return FAutoNumberOffset; }
+    void Set_AutoNumberOffset(int Value) { FAutoNumberOffset = Value; }
+    TSortDirection AutoNumberDirection() const { return FAutoNumberDirection; }
+    void Set_AutoNumberDirection(TSortDirection Value) { FAutoNumberDirection = Value; }
+
+    // ---- selection questions ----------------------------------------------------------------
+    void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    // False for fixed cells; the disjunct row or column selection when on.
+    bool IsSelected(int ACol, int ARow);
+    // The selected cells, TAB between cells and CR LF between rows.
+    QString SelectedText();
 
 private:
     RIraRevadiVizo &Grid();
@@ -80,4 +143,14 @@ private:
     void Sort_Range(int From, int To, bool Indexed);
     void Sort_Data(bool Indexed);
     void Sort_Groups(bool Indexed);
+    bool Row_Selected(int ARow);
+    std::vector<int> Data_Rows_Selected(bool Selected);
+    void Hide_Selected(bool Selected);
+    // The column calculations' range: the data rows for -1, and real rows
+    // (hidden ones included) when ToRow lies beyond the shown rows.
+    void Calc_Range(int &FromRow, int &ToRow, bool &Real);
+
+    int FAutoNumberStart = 0;
+    int FAutoNumberOffset = 0;
+    TSortDirection FAutoNumberDirection = sdAscending;
 };

@@ -4,6 +4,7 @@
 // publicly, so callers use the same names and the grid's sources name the
 // fields directly. What an edit does lives in RIraRevadiVizo_Edit*.cpp.
 #include "grid/base/DateTimePickerEdit.h"
+#include "grid/model/GridSettingsObjects.h"
 #include "grid/model/GridTypes.h"
 #include "grid/stringgrid/GridEnums.h"
 #include <QChar>
@@ -54,8 +55,10 @@ public:
     void Set_AlwaysValidate(bool Value) { FAlwaysValidate = Value; }
     RIraRevadiVizoCheck *CellChecker() const { return FCellChecker; }
     void Set_CellChecker(RIraRevadiVizoCheck *Value) { FCellChecker = Value; }
-    bool ShowModified() const { return FShowModified; }
-    void Set_ShowModified(bool Value) { FShowModified = Value; }
+    // Rows changed by an edit are marked in column 0 in ShowModified's colour.
+    TShowModified &ShowModified() { return FShowModified; }
+    const TShowModified &ShowModified() const { return FShowModified; }
+    void Set_ShowModified(bool Value) { FShowModified.Enabled = Value; }
     QString ValidChars() const { return FValidChars; }
     void Set_ValidChars(const QString &Value) { FValidChars = Value; }
     // The characters edValidChars accepts while ValidChars is empty (codes
@@ -100,7 +103,7 @@ protected:
     bool FBlockKill = false;
     bool FAlwaysValidate = false;
     QPointer<RIraRevadiVizoCheck> FCellChecker;   // a deleted checker reads as none
-    bool FShowModified = false;
+    TShowModified FShowModified;
     QString FValidChars;
     std::bitset<256> FValidCharSet;
     bool FLookup = false;

@@ -1,5 +1,6 @@
 #pragma once
 #include "grid/model/GridSort.h"
+#include "grid/stringgrid/GridSortSettings.h"
 #include "grid/base/GridStyle.h"
 #include "grid/model/GridLists.h"
 #include "grid/base/CellControls.h"
@@ -18,8 +19,6 @@
 // cell graphic shows (TCellBitmap).
 
 enum TControlStyle { csClassic, csFlat, csWinXP, csCorvan, csQel, csGlyph, csTheme };
-enum TSortDirection { sdAscending, sdDescending };
-enum TIndexSortKey { ikShift, ikCtrl };
 // Style presets, in the order of the component styles (ordinals pass unchanged).
 enum VOdeGridStyle {
     gsOffice2003Blue, gsOffice2003Silver, gsOffice2003Olive, gsOffice2003Classic, gsOffice2007Luna,
@@ -173,43 +172,6 @@ private:
 // The colour-tones look's flat check boxes and radio marks (16 x 16).
 QImage Metro_Check_Glyph(bool Checked);
 QImage Metro_Radio_Glyph(bool On);
-
-// How the grid sorts and shows its sort marks in the header row.
-struct TSortSettings {
-    int Column = -1;
-    // The header row that shows the marks (below FixedRows; the grid checks).
-    int Row = 0;
-    bool Show = false;
-    bool FixedCols = false;
-    bool IndexShow = false;
-    TColor IndexColor = clYellow;
-    TColor HeaderColor = clNone, HeaderColorTo = clNone, HeaderMirrorColor = clNone, HeaderMirrorColorTo = clNone;
-    QImage UpGlyph, DownGlyph, IndexUpGlyph, IndexDownGlyph;
-    TSortDirection Direction = sdAscending;
-    TSortDirection InitSortDirection = sdAscending;
-    TIndexSortKey IndexSortKey = ikShift;
-    // Ties are decided by the columns to the right.
-    bool Full = true;
-    // Only the sort column's cells move.
-    bool SingleColumn = false;
-    bool IgnoreBlanks = false;
-    TSortBlankPosition BlankPos = blFirst;
-    bool IgnoreCase = false;
-    bool UndoSort = false;
-    // Column 0 keeps its cells while rows move (with fixed columns).
-    bool NormalCellsOnly = false;
-    bool AutoColumnMerge = false;
-    // The comparison style is found from the texts.
-    bool AutoFormat = true;
-    bool AutoSortForGrouping = true;
-    // Texts are read as displayed.
-    bool SortOnVirtualCells = true;
-    // Multi-column sort keys: real columns in key order, with their directions.
-    std::vector<int> IndexColumns;
-    std::vector<TSortDirection> IndexDirections;
-
-    void ToggleDirection() { Direction = Direction == sdAscending ? sdDescending : sdAscending; }
-};
 
 // The image indexes of a multi-image cell; a change repaints the cell.
 class TCellIntList : public TObject, public TIntList {

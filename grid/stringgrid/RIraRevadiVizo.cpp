@@ -42,6 +42,15 @@ RIraRevadiVizo::RIraRevadiVizo(QWidget *Parent)
     FMouseActions.OnDisableEdit = [this](QObject *) { DisableEditing(); };
     FBands.Sender = this;
     FBands.OnChange = [this](QObject *) { Invalidate(); };
+    FShowModified.OnChange = [this](TShowModified *) { Invalidate(); };
+    FSortSettings.FixedRowsOf = [this] { return FixedRows(); };
+    FSortSettings.OnRepaint = [this] { Invalidate(); };
+    FSortSettings.OnHeaderRepaint = [this] {
+        if (FixedRows() > 0)
+            RepaintRow(FixedRows() - 1);
+    };
+    FSortSettings.OnSort = [this] { QSort(); };
+    FSortSettings.OnSortIndexed = [this] { QSortIndexed(); };
 
     FFixedFont.Style = TFontStyles{fsBold};
     FActiveCellFont.Style = TFontStyles{fsBold};
@@ -152,7 +161,10 @@ void RIraRevadiVizo::Assign(QObject *Source)
     FGrouping = S->FGrouping;
     FSearchFooter.Assign(S->FSearchFooter);
     Filter() = S->FFilters.Filter();
-    FSortSettings = S->FSortSettings;
+    FSortSettings.Assign(S->FSortSettings);
+    FShowModified.Assign(S->FShowModified);
+    FSortSettings.IndexColumns = S->FSortSettings.IndexColumns;
+    FSortSettings.IndexDirections = S->FSortSettings.IndexDirections;
     if (S->FProgressAppearance)
         ProgressAppearance().Assign(*S->FProgressAppearance);
     AssignCells(Source);

@@ -646,7 +646,7 @@ public:
     void Set_SelectionRectangle(bool Value);
     bool SelectionResizer() const { return FSelectionResizer; }
     void Set_SelectionResizer(bool Value);
-    TColor ShowModifiedColor() const { return FShowModifiedColor; }
+    TColor ShowModifiedColor() const { return FShowModified.Color(); }
     void Set_ShowModifiedColor(TColor Value);
     TColor SearchFooterColor() const { return FSearchFooterColor; }
     TColor SearchFooterColorTo() const { return FSearchFooterColorTo; }

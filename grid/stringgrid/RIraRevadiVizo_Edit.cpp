@@ -213,7 +213,7 @@ bool RIraRevadiVizo::Validate_Edit(const QString &NewValue, bool Wide)
             FModified = true;
             if (FixedCols() > 0) {
                 SetRowModified(RealRowIndex(Row()), true);
-                if (FShowModified)
+                if (FShowModified.Enabled)
                     RepaintCell(0, Row());
             }
         }

@@ -275,7 +275,7 @@ int RIraRevadiVizo::Replace(const QString &OrigStr, const QString &NewStr, TFind
             SetCellsEx(C, At.Y, New);
         else {
             SetCellEx(C, At.Y, New);
-            if (ShowModified())
+            if (ShowModified().Enabled)
                 SetRowModified(At.Y, true);
         }
         ++Changed;
@@ -347,7 +347,7 @@ int RIraRevadiVizo::Search(const QString &S)
     // The lookup column: the first normal one while sorting is not shown, the
     // first sort key while the sort index shows, else the sort column.
     int C = FixedCols();
-    if (FSortSettings.Show) {
+    if (FSortSettings.Show()) {
         if (FSortSettings.IndexShow) {
             if (!FSortSettings.IndexColumns.empty())
                 C = FSortSettings.IndexColumns.front();

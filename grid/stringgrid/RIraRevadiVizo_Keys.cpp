@@ -153,7 +153,7 @@ bool RIraRevadiVizo::Cell_Control_Key(TKey Key, int RC)
     if (Space && Is_Check_Control_Cell(RC, R) && !HasRadioButton(RC, R)) {
         if (Allow || ControlLook().CheckAlwaysActive) {
             const bool State = Flip_Check_Control(RC, R);
-            if (ShowModified())
+            if (ShowModified().Enabled)
                 SetRowModified(R, true);
             DoCheckBoxClick(RC, R, State);
         }

@@ -73,7 +73,7 @@ void RIraRevadiVizo::CalcCellAlignment(int ACol, int ARow, TAlignment &HA, TVAli
 bool RIraRevadiVizo::IsSortRow(int ACol, int ARow)
 {
     const TGridRect F = FullCell(ACol, ARow);
-    return F.Bottom == FSortSettings.Row && FSortSettings.Show && RowCount() > FixedRows() + 1;
+    return F.Bottom == FSortSettings.Row() && FSortSettings.Show() && RowCount() > FixedRows() + 1;
 }
 
 int RIraRevadiVizo::GetNodeIndent(int ARow)
@@ -353,6 +353,5 @@ void RIraRevadiVizo::Set_URLFull(bool Value)
 
 void RIraRevadiVizo::Set_ShowModifiedColor(TColor Value)
 {
-    FShowModifiedColor = Value;
-    Invalidate();
+    FShowModified.Set_Color(Value);   // the grid repaints through OnChange
 }

@@ -97,7 +97,7 @@ void RIraRevadiVizo::Set_Look(TGridLook V)
         CL.Set_FixedGradientMirrorFrom(clNone);
         CL.Set_FixedGradientMirrorTo(clNone);
         FFixedGradient.From = FFixedGradient.To = FFixedGradient.MirrorFrom = FFixedGradient.MirrorTo = clNone;
-        FSortSettings.HeaderColor = clNone;
+        FSortSettings.Set_HeaderColor(clNone);
     }
     if (V == glVista) {
         SetStyle(gsWindowsVista);
@@ -202,8 +202,7 @@ void RIraRevadiVizo::SetStyle(VOdeGridStyle AStyle)
     Set_SelectionColorTo(clNone);
     Set_SelectionTextColor(clHighlightText);
     Set_SelectionStyle(ssDefault);
-    FSortSettings.HeaderColor = FSortSettings.HeaderColorTo = clNone;
-    FSortSettings.HeaderMirrorColor = FSortSettings.HeaderMirrorColorTo = clNone;
+    FSortSettings.Set_HeaderColors(clNone, clNone, clNone, clNone);
     FControlLook.Reset();
     // A style starts its fixed-cell hover and pressed faces the other way
     // round from a new control look: hover white to grey, pressed silver to
@@ -269,10 +268,7 @@ void RIraRevadiVizo::SetStyle(VOdeGridStyle AStyle)
         CL.Set_FixedGradientDownBorder(B);
     };
     auto Sort_Headers = [&](TColor C, TColor CT, TColor M, TColor MT) {
-        FSortSettings.HeaderColor = C;
-        FSortSettings.HeaderColorTo = CT;
-        FSortSettings.HeaderMirrorColor = M;
-        FSortSettings.HeaderMirrorColorTo = MT;
+        FSortSettings.Set_HeaderColors(C, CT, M, MT);
     };
     switch (AStyle) {
     case gsOffice2007Luna:

@@ -71,8 +71,8 @@ void RIraRevadiVizo::PaintCellContent(TCanvas &Canvas, int ACol, int ARow, const
     if (Fixed && FLook == glListView && !Flat() && !FVisualStyle)
         Paint_ListView_Header(Canvas, ACol, ARow, R);
     Canvas.Brush.Color = SavedBrush;
-    if (ACol == 0 && FShowModified && GetRowModified(RealRowIndex(ARow)))
-        FillRectColor(Canvas, TRect(R.Right - 4, R.Top, R.Right, R.Bottom), FShowModifiedColor);
+    if (ACol == 0 && FShowModified.Enabled && GetRowModified(RealRowIndex(ARow)))
+        FillRectColor(Canvas, TRect(R.Right - 4, R.Top, R.Right, R.Bottom), FShowModified.Color());
     if (OnCustomCellBkgDraw)
         OnCustomCellBkgDraw(this, Canvas, RCol, ARow, State, R, false);
 

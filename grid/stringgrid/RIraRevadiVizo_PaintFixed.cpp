@@ -64,10 +64,10 @@ void RIraRevadiVizo::Paint_Fixed_Face(TCanvas &Canvas, int RCol, int ARow, TRect
     const bool HeadsCol = FixedRows() > 0 && ARow == FixedRows() - 1 && DCol == Col();
     if (ActiveCellShow() && (HeadsRow || HeadsCol)) {
         FillGradientMirror(Canvas, R, ActiveCellColor(), ActiveCellColorTo(), clNone, clNone, true, clNone, false, true);
-    } else if (FSortSettings.Column != -1 && FSortSettings.HeaderColor != clNone && RCol == FSortSettings.Column
+    } else if (FSortSettings.Column != -1 && FSortSettings.HeaderColor() != clNone && RCol == FSortSettings.Column
                && ARow == FixedRows() - 1 && (DCol >= FixedCols() || FSortSettings.FixedCols)) {
-        FillGradientMirror(Canvas, R, FSortSettings.HeaderColor, FSortSettings.HeaderColorTo,
-                           FSortSettings.HeaderMirrorColor, FSortSettings.HeaderMirrorColorTo, true, clNone, false,
+        FillGradientMirror(Canvas, R, FSortSettings.HeaderColor(), FSortSettings.HeaderColorTo(),
+                           FSortSettings.HeaderMirrorColor(), FSortSettings.HeaderMirrorColorTo(), true, clNone, false,
                            true);
     } else if (!Flat()) {
         FillGradientMirror(Canvas, R, Brush, ColorTo, MirrorColor, MirrorColorTo, true,

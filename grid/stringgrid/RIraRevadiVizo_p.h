@@ -176,7 +176,6 @@ struct RIraRevadiVizo_State {
     bool FSelectionColorMixer = false;
     bool FSelectionRectangle = false;
     bool FSelectionResizer = false;
-    TColor FShowModifiedColor = clYellow;
     TColor FSearchFooterColor = clBtnFace;
     TColor FSearchFooterColorTo = clBtnFace;
     bool FCtl3D = true;

@@ -452,7 +452,7 @@ TEST(AutoSize, GlyphRoomInHeaderCells)
     G->ColumnSize().Set_Rows(arFixed);
     G->Set_Cells(1, 0, Title);
     G->Set_Cells(1, 2, QStringLiteral("x"));
-    G->SortSettings().Show = true;
+    G->SortSettings().Set_Show(true);
     struct TCase { const char *Name; int SortColumn; bool Filter; int Extra; };
     const TCase Cases[] = {
         {"Neither", -1, false, 0},

@@ -658,7 +658,7 @@ TEST(StringGridSearch, LookupAndFooter)
         const QStringList Prefix{"", "A", "B", "C"};
         for (const TCase &C : Cases) {
             SCOPED_TRACE(C.Name);
-            S->SortSettings().Show = C.Show;
+            S->SortSettings().Set_Show(C.Show);
             S->SortSettings().IndexShow = C.IndexShow;
             S->SortSettings().Column = C.Column;
             S->SortSettings().IndexColumns = C.Index;

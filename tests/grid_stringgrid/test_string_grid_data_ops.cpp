@@ -187,7 +187,7 @@ TEST_F(DataOps, SortSettingsStrings)
         SCOPED_TRACE(C.Name);
         Fill(Rows({{"b", "1"}, {"a", "1"}, {"a", "2"}}));
         G->SortSettingsFromString(QString::fromUtf8(C.Load));
-        EXPECT_TRUE(G->SortSettings().Show);
+        EXPECT_TRUE(G->SortSettings().Show());
         EXPECT_EQ(Column(1), C.Want1);
         EXPECT_EQ(G->SortSettingsToString(), QString::fromUtf8(C.Saved));
     }

@@ -91,7 +91,7 @@ TEST(StringGridLooks, StyleDetails)
         EXPECT_EQ(G.SelectionStyle(), ssDefault);
         EXPECT_EQ(G.FixedGradient().HoverFrom, 7069695);
         EXPECT_EQ(G.FixedGradient().DownBorder, 3181250);
-        EXPECT_EQ(G.SortSettings().HeaderColor, 14077639);
+        EXPECT_EQ(G.SortSettings().HeaderColor(), 14077639);
         EXPECT_EQ(G.ControlLook().Fixed().From, clNone);
     }
     {
@@ -107,7 +107,7 @@ TEST(StringGridLooks, StyleDetails)
         RIraRevadiVizo G;
         G.SetStyle(gsWindowsVista);
         EXPECT_EQ(G.SelectionStyle(), ssVista);
-        EXPECT_EQ(G.SortSettings().HeaderMirrorColorTo, 16182488);
+        EXPECT_EQ(G.SortSettings().HeaderMirrorColorTo(), 16182488);
         EXPECT_EQ(G.FixedGradient().HoverBorder, 14928275);
     }
     {

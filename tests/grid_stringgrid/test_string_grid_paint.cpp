@@ -506,21 +506,25 @@ TEST(StringGridGraphicsDrawn, CommentCorner)
 TEST(StringGridLayout, SortRowAndMeasuring)
 {
     auto G = Make_Grid(4, 6);
-    struct TCase { const char *Name; bool Show; int Row; int Rows; bool Want; };
+    struct TCase { const char *Name; bool Show; int Row; int Rows; int Fixed; bool Want; };
     const TCase Cases[] = {
-        {"Shown", true, 0, 6, true},
-        {"Hidden", false, 0, 6, false},
-        {"OtherRow", true, 1, 6, false},
+        {"Shown", true, 0, 6, 1, true},
+        {"Hidden", false, 0, 6, 1, false},
+        // the sort row must lie within the fixed rows
+        {"OtherRow", true, 1, 6, 2, false},
         // a grid without two data rows shows no sort mark
-        {"TooFewRows", true, 0, 2, false},
+        {"TooFewRows", true, 0, 2, 1, false},
     };
     for (const TCase &K : Cases) {
         SCOPED_TRACE(K.Name);
         G->Set_RowCount(K.Rows);
-        G->SortSettings().Show = K.Show;
-        G->SortSettings().Row = K.Row;
+        G->Set_FixedRows(K.Fixed);
+        G->SortSettings().Set_Show(K.Show);
+        G->SortSettings().Set_Row(K.Row);
         EXPECT_EQ(G->IsSortRow(1, 0), K.Want);
     }
+    G->SortSettings().Set_Row(0);
+    G->Set_FixedRows(1);
     G->Set_RowCount(6);
     // lines are measured one by one with multi-line cells, the text as one line without
     G->Set_Cells(1, 1, QStringLiteral("a\nlonger line\nb"));

@@ -298,7 +298,7 @@ TEST(StringGridPaintRules, RotatedSortMark)
     auto G = Make_Grid();
     G->Set_RowHeights(0, 40);
     G->AddRotated(1, 0, 45, QStringLiteral("turned"));
-    G->SortSettings().Show = true;
+    G->SortSettings().Set_Show(true);
     G->SortSettings().Column = 1;
     TRecordingCanvas C(500, 200);
     G->Paint_On(C);

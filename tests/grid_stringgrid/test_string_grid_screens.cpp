@@ -193,7 +193,7 @@ struct TDemo {
             G.Set_Cells(0, I, QStringLiteral("row %1").arg(I));
         G.Set_MultilineCells(true);
         G.Set_AutoNumAlign(true);
-        G.SortSettings().Show = true;
+        G.SortSettings().Set_Show(true);
         G.SortSettings().Column = 3;
         G.HideColumn(4);
     }
