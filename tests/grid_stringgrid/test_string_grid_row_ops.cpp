@@ -367,3 +367,27 @@ TEST_F(RowOps, CalculationsByRealRows)
     G->OnColumnCalc = [](QObject *, int ACol, int From, int To, double &Res) { Res = ACol * 100 + From * 10 + To; };
     EXPECT_DOUBLE_EQ(G->ColumnCustomCalc(1, 1, 2), 112);
 }
+
+// A modified row shows a bar in ShowModified's colour at the right of its
+// fixed cell; an unmodified row and a grid without ShowModified show none.
+TEST_F(RowOps, ShowModifiedMarksRows)
+{
+    Fill(Grid3({{"a", ""}, {"b", ""}}));
+    G->resize(300, 200);
+    G->show();
+    G->SetRowModified(1, true);
+    G->Set_ShowModifiedColor(0x0000FF);   // red (BGR)
+    EXPECT_EQ(G->ShowModified().Color(), static_cast<TColor>(0x0000FF));
+    auto Pixel_At = [&](int Row, const char *Name) {
+        QApplication::processEvents();
+        const QImage Shot = G->viewport()->grab().toImage();
+        EXPECT_TRUE(Shot.save(Test_Output_Dir() + QStringLiteral("/string_grid_show_modified_%1.png").arg(QLatin1String(Name))));
+        const TRect R = G->CellRect(0, Row);
+        return QColor(Shot.pixel(R.Right - 2, (R.Top + R.Bottom) / 2));
+    };
+    EXPECT_NE(Pixel_At(1, "off"), QColor(Qt::red));
+    G->ShowModified().Enabled = true;
+    G->Invalidate();
+    EXPECT_EQ(Pixel_At(1, "on"), QColor(Qt::red));
+    EXPECT_NE(Pixel_At(2, "on"), QColor(Qt::red));
+}
