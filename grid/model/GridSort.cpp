@@ -5,6 +5,7 @@
 #include <QCollator>
 #include <QStringList>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <numeric>
 #include <optional>
@@ -30,8 +31,43 @@ void Remove_First(QString &S, const QString &Part)
         S.remove(I, Part.size());
 }
 
+// A plain decimal text ("-12.5" with the locale's separator), the bulk of a
+// number column, read without building strings; nothing for any other text,
+// which then takes the general path below (same value either way).
+std::optional<double> Plain_Number(const QString &S)
+{
+    const qsizetype N = S.size();
+    if (N == 0 || N > 30)
+        return std::nullopt;
+    char Buf[32];
+    const char16_t Sep = Format_Settings().DecimalSeparator.unicode();
+    bool Dot = false, Digit = false;
+    for (qsizetype I = 0; I < N; ++I) {
+        const char16_t C = S[I].unicode();
+        if (C >= u'0' && C <= u'9') {
+            Digit = true;
+            Buf[I] = static_cast<char>(C);
+        } else if (C == u'-' && I == 0) {
+            Buf[I] = '-';
+        } else if (C == Sep && !Dot) {
+            Dot = true;
+            Buf[I] = '.';
+        } else {
+            return std::nullopt;
+        }
+    }
+    double V = 0;
+    const auto [End, Error] = std::from_chars(Buf, Buf + N, V);
+    if (!Digit || Error != std::errc() || End != Buf + N || !std::isfinite(V))
+        return std::nullopt;
+    return V;
+}
+
 std::optional<double> Sort_Number(QString S, const TSortColumnRule &Rule, bool Financial)
 {
+    if (!Financial && Rule.Prefix.isEmpty() && Rule.Suffix.isEmpty())
+        if (const auto V = Plain_Number(S))
+            return V;
     Remove_First(S, Rule.Prefix);
     Remove_First(S, Rule.Suffix);
     const TFormatSettings &F = Format_Settings();
@@ -236,8 +272,15 @@ std::vector<int> Sort_Row_Order(const TSortRequest &Q)
     std::iota(Order.begin(), Order.end(), Q.From);
     if (N <= 1 || Q.Columns.empty())
         return Order;
-    // Keys are made once per cell; the columns after the first only for rows
-    // that tie there.
+    auto Make_Key = [&](const TSortKeyColumn &Col, int Row) {
+        if (Col.Number) {
+            const QString T = Col.Text ? Col.Text(Row) : QString();
+            return Make_Number_Key(Col.Number(Row), Col.Text && T.isEmpty());
+        }
+        return Make_Sort_Key(Col.Text ? Col.Text(Row) : QString(), Col.Rule, Q.Options);
+    };
+    // The columns after the first decide only ties: their keys are made once
+    // per cell, and only for rows that tie.
     struct TCache {
         std::vector<TSortKey> Keys;
         std::vector<char> Made;
@@ -251,38 +294,93 @@ std::vector<int> Sort_Row_Order(const TSortRequest &Q)
             C.Made.assign(static_cast<size_t>(N), 0);
         }
         if (!C.Made[At]) {
-            const TSortKeyColumn &Col = Q.Columns[I];
-            if (Col.Number) {
-                const QString T = Col.Text ? Col.Text(Row) : QString();
-                C.Keys[At] = Make_Number_Key(Col.Number(Row), Col.Text && T.isEmpty());
-            } else {
-                C.Keys[At] = Make_Sort_Key(Col.Text ? Col.Text(Row) : QString(), Col.Rule, Q.Options);
-            }
+            C.Keys[At] = Make_Key(Q.Columns[I], Row);
             C.Made[At] = 1;
         }
         return C.Keys[At];
     };
-    if (!Q.Columns.front().Compare)
-        for (int R = Q.From; R <= Q.To; ++R)
-            Key(0, R);
-    auto Compare = [&](int A, int B) {
-        for (size_t I = 0; I < Q.Columns.size(); ++I) {
-            const TSortKeyColumn &Col = Q.Columns[I];
-            int R;
-            if (Col.Compare) {
-                R = Col.Compare(A, B);
-                R = Col.Descending ? -R : R;
-            } else {
-                const TSortKey &KA = Key(I, A);
-                const TSortKey &KB = Key(I, B);
-                R = Place_Blanks(Compare_Sort_Keys(KA, KB), KA.Blank, KB.Blank, Col.Descending, Q.Options);
-            }
-            if (R != 0 || !Q.Full)
-                return R;
+    auto Column_Compare = [&](size_t I, int A, int B) {
+        const TSortKeyColumn &Col = Q.Columns[I];
+        if (Col.Compare) {
+            const int R = Col.Compare(A, B);
+            return Col.Descending ? -R : R;
         }
-        return 0;
+        const TSortKey &KA = Key(I, A);
+        const TSortKey &KB = Key(I, B);
+        return Place_Blanks(Compare_Sort_Keys(KA, KB), KA.Blank, KB.Blank, Col.Descending, Q.Options);
     };
-    std::stable_sort(Order.begin(), Order.end(), [&](int A, int B) { return Compare(A, B) < 0; });
+    // Ties of the first column go on to the others (with Full).
+    auto Tie = [&](int A, int B) {
+        if (!Q.Full)
+            return false;
+        for (size_t I = 1; I < Q.Columns.size(); ++I)
+            if (const int R = Column_Compare(I, A, B))
+                return R < 0;
+        return false;
+    };
+    const TSortKeyColumn &First = Q.Columns.front();
+    if (First.Compare) {
+        std::stable_sort(Order.begin(), Order.end(), [&](int A, int B) {
+            if (const int R = Column_Compare(0, A, B))
+                return R < 0;
+            return Tie(A, B);
+        });
+        return Order;
+    }
+    // The first column's keys travel with their rows, so the sort reads them
+    // in place; a column of plain numbers or plain texts sorts on the bare
+    // value, as a plain sort of those values would.
+    struct TEntry {
+        TSortKey Key;
+        int Row;
+    };
+    std::vector<TEntry> E(static_cast<size_t>(N));
+    bool Numbers = true, Texts = true;
+    for (int I = 0; I < N; ++I) {
+        TEntry &En = E[static_cast<size_t>(I)];
+        En.Key = Make_Key(First, Q.From + I);
+        En.Row = Q.From + I;
+        Numbers = Numbers && En.Key.Rank == TSortKey::rkNumber && !En.Key.Blank;
+        Texts = Texts && En.Key.Rank == TSortKey::rkText && !En.Key.Locale && !En.Key.Blank;
+    }
+    const bool Desc = First.Descending;
+    if (Numbers) {
+        std::vector<std::pair<double, int>> V(static_cast<size_t>(N));
+        for (int I = 0; I < N; ++I)
+            V[static_cast<size_t>(I)] = {E[static_cast<size_t>(I)].Key.Value, E[static_cast<size_t>(I)].Row};
+        std::stable_sort(V.begin(), V.end(), [&](const auto &A, const auto &B) {
+            if (A.first != B.first)
+                return Desc ? B.first < A.first : A.first < B.first;
+            return Tie(A.second, B.second);
+        });
+        for (int I = 0; I < N; ++I)
+            Order[static_cast<size_t>(I)] = V[static_cast<size_t>(I)].second;
+        return Order;
+    }
+    if (Texts) {
+        std::vector<std::pair<QString, int>> V(static_cast<size_t>(N));
+        for (int I = 0; I < N; ++I)
+            V[static_cast<size_t>(I)] = {std::move(E[static_cast<size_t>(I)].Key.Text), E[static_cast<size_t>(I)].Row};
+        E.clear();
+        E.shrink_to_fit();
+        std::stable_sort(V.begin(), V.end(), [&](const auto &A, const auto &B) {
+            const int R = A.first.compare(B.first);
+            if (R != 0)
+                return Desc ? R > 0 : R < 0;
+            return Tie(A.second, B.second);
+        });
+        for (int I = 0; I < N; ++I)
+            Order[static_cast<size_t>(I)] = V[static_cast<size_t>(I)].second;
+        return Order;
+    }
+    std::stable_sort(E.begin(), E.end(), [&](const TEntry &A, const TEntry &B) {
+        const int R = Place_Blanks(Compare_Sort_Keys(A.Key, B.Key), A.Key.Blank, B.Key.Blank, Desc, Q.Options);
+        if (R != 0)
+            return R < 0;
+        return Tie(A.Row, B.Row);
+    });
+    for (int I = 0; I < N; ++I)
+        Order[static_cast<size_t>(I)] = E[static_cast<size_t>(I)].Row;
     return Order;
 }
 

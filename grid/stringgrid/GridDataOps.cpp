@@ -140,8 +140,8 @@ TSortKeyColumn Make_Sort_Column(RIraRevadiVizo &G, int C, bool Descending)
     };
     if (Style == ssAutomatic) {
         // A column of check boxes sorts by their states; only cells that hold
-        // an object can be one.
-        for (int R = G.FixedRows(); R < G.RowCount(); ++R)
+        // an object can be one (and a grid without cell properties has none).
+        for (int R = G.FixedRows(); G.HasAnyCellProps() && R < G.RowCount(); ++R)
             if (G.Model().Object(C, R) && CheckBoxKinds.Contains(G.GetCellType(C, R))) {
                 K.Number = Check_State;
                 break;

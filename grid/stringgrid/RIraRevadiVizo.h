@@ -1202,7 +1202,7 @@ private:
     // (hiding, showing, inserting, removing): the footer row is in place.
     void Set_Row_Count_In_Place(int Value);
     void Watch_Window();
-    void Apply_Row_Heights(const std::vector<int> &Heights);
+    void Apply_Row_Heights(const std::vector<int> &Heights, int From = 0);   // rows From..
     std::vector<int> All_Row_Heights() const;
     bool Cell_Editable_At(int DisplCol, int ARow);
 

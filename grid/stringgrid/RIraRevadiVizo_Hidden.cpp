@@ -83,13 +83,15 @@ std::vector<int> RIraRevadiVizo::All_Row_Heights() const
     return H;
 }
 
-void RIraRevadiVizo::Apply_Row_Heights(const std::vector<int> &Heights)
+void RIraRevadiVizo::Apply_Row_Heights(const std::vector<int> &Heights, int From)
 {
     // One pass with the change notices held back: a million rows must not
-    // run the size bookkeeping a million times.
+    // run the size bookkeeping a million times. Rows that keep their height
+    // are not written (most rows have the default one).
     FBulkHeights = true;
-    for (int R = 0; R < static_cast<int>(Heights.size()) && R < RowCount(); ++R)
-        Set_RowHeights(R, Heights[static_cast<size_t>(R)]);
+    for (int I = 0; I < static_cast<int>(Heights.size()) && From + I < RowCount(); ++I)
+        if (RowHeights(From + I) != Heights[static_cast<size_t>(I)])
+            Set_RowHeights(From + I, Heights[static_cast<size_t>(I)]);
     FBulkHeights = false;
     RowHeightsChanged();
     // Rows left or came back: the controls over cells are collected anew.

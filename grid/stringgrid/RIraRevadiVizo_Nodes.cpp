@@ -30,12 +30,15 @@ void RIraRevadiVizo::Insert_Grid_Rows(int At, int Count)
 {
     if (Count <= 0 || At < 0)
         return;
-    std::vector<int> Heights = All_Row_Heights();
     At = std::min(At, RowCount());
+    // Only the rows from At on change their heights: they move down by Count.
+    std::vector<int> Tail(static_cast<size_t>(RowCount() - At));
+    for (int I = 0; I < static_cast<int>(Tail.size()); ++I)
+        Tail[static_cast<size_t>(I)] = RowHeights(At + I);
     Model().Insert_Display_Rows(At, Count);
-    Heights.insert(Heights.begin() + At, static_cast<size_t>(Count), DefaultRowHeight());
     Set_Row_Count_In_Place(RowCount() + Count);
-    Apply_Row_Heights(Heights);
+    Tail.insert(Tail.begin(), static_cast<size_t>(Count), DefaultRowHeight());
+    Apply_Row_Heights(Tail, At);
 }
 
 void RIraRevadiVizo::Remove_Grid_Rows(int At, int Count)
@@ -46,11 +49,13 @@ void RIraRevadiVizo::Remove_Grid_Rows(int At, int Count)
     if (Count <= 0 || Count >= RowCount())
         return;
     HideEditor();
-    std::vector<int> Heights = All_Row_Heights();
-    Heights.erase(Heights.begin() + At, Heights.begin() + At + Count);
+    // Only the rows after the removed ones change their heights: they move up.
+    std::vector<int> Tail(static_cast<size_t>(RowCount() - At - Count));
+    for (int I = 0; I < static_cast<int>(Tail.size()); ++I)
+        Tail[static_cast<size_t>(I)] = RowHeights(At + Count + I);
     Model().Delete_Display_Rows(At, Count);
     Set_Row_Count_In_Place(RowCount() - Count);
-    Apply_Row_Heights(Heights);
+    Apply_Row_Heights(Tail, At);
 }
 
 void RIraRevadiVizo::Insert_Grid_Col(int At, int Width)
