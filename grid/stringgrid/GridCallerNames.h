@@ -14,6 +14,13 @@ public:
     int DisplToRealRow(int ARow) const { return Self().RealRowIndex(ARow); }
     void QueryCanEdit(int ACol, int ARow, bool &Allow) { Self().GetCellEditable(ACol, ARow, Allow); }
     void DoCanEditCell(int ACol, int ARow, bool &CanEdit) { Self().CanEditCell(ACol, ARow, CanEdit); }
+    // Whether the cell shows its text masked: the password hook, asked from "no".
+    bool QueryPasswordCell(int ACol, int ARow)
+    {
+        bool IsPassword = false;
+        Self().IsPasswordCell(ACol, ARow, IsPassword);
+        return IsPassword;
+    }
     QString CellTextForSave(int ACol, int ARow)
     {
         QString V;

@@ -198,3 +198,51 @@ TEST(StringGridHooks, RowHooksKeepNodeSpans)
         EXPECT_EQ(G->GetNodeSpan(C.WantNodeRow), C.WantSpan);
     }
 }
+
+namespace {
+// A descendant that masks a whole column by overriding the hook.
+class TPasswordColumnGrid : public RIraRevadiVizo {
+public:
+    void IsPasswordCell(int ACol, int ARow, bool &IsPassword) override
+    {
+        IsPassword = ACol == 3;
+        RIraRevadiVizo::IsPasswordCell(ACol, ARow, IsPassword);
+    }
+};
+} // namespace
+
+// The password question starts from "no", reaches an override, and a
+// handler sees the starting answer and has the last word.
+TEST(StringGridHooks, QueryPasswordCellAsksTheHook)
+{
+    struct TCase {
+        const char *Name;
+        bool Descendant;
+        bool Handler;   // handler masks (1, 2) and reports what it was handed
+        int Col, Row;
+        bool Want;
+        int WantSeen;   // -1: handler not called
+    };
+    const TCase Cases[] = {
+        {"NoHandlerNoMask", false, false, 1, 2, false, -1},
+        {"HandlerMasksItsCell", false, true, 1, 2, true, 0},
+        {"HandlerLeavesOtherCells", false, true, 2, 2, false, 0},
+        {"OverrideMasksColumn", true, false, 3, 5, true, -1},
+        {"HandlerSeesOverride", true, true, 3, 2, true, 1},
+        {"HandlerOverrulesOverride", true, true, 3, 7, false, 1},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        std::unique_ptr<RIraRevadiVizo> G = C.Descendant ? std::make_unique<TPasswordColumnGrid>() : Make_Grid();
+        G->Set_ColCount(5);
+        G->Set_RowCount(10);
+        int Seen = -1;
+        if (C.Handler)
+            G->OnIsPasswordCell = [&Seen](QObject *, int ARow, int ACol, bool &P) {
+                Seen = P;
+                P = (ACol == 1 && ARow == 2) || (ACol == 3 && ARow != 7 && P);
+            };
+        EXPECT_EQ(G->QueryPasswordCell(C.Col, C.Row), C.Want);
+        EXPECT_EQ(Seen, C.WantSeen);
+    }
+}
