@@ -17,6 +17,8 @@ class RIraRevadiVizo_EditState {
 public:
     // --- state of the edit under way
     bool EditMode() const { return FEditMode; }
+    // The next repaint after this edit is skipped (Invalidate clears it).
+    void Set_EditChange() { FEditChange = true; }
     TEditorType EditControl() const { return FEditControl; }
     void Set_EditControl(TEditorType Value) { FEditControl = Value; }
     bool Editing() const { return FEditing; }
@@ -84,6 +86,7 @@ public:
 
 protected:
     bool FEditMode = false;
+    bool FEditChange = false;
     TEditorType FEditControl = edNormal;
     bool FEditing = false;
     bool FValidating = false;

@@ -93,6 +93,8 @@ struct RIraRevadiVizo_Events {
     TClickSortEvent OnClickSort;
     TCheckBoxClickEvent OnCheckBoxClick;
     TCheckBoxClickEvent OnCheckBoxChange;
+    // A press is about to set a rating cell to NewRate (which may be changed).
+    std::function<void(QObject *Sender, int ACol, int ARow, double &NewRate, bool &Allow)> OnRatingChange;
     std::function<void(QObject *Sender, int ACol, int ARow, QObject *AEditLink)> OnGetEditorProp;
     // Right after OnGetEditorProp, with the row first: the one the grid's own
     // descendants use, so that a form's OnGetEditorProp stays free.

@@ -49,7 +49,6 @@ public:
     virtual void AssignCells(QObject *Source);
     // Repaints the grid, except once right after an edit that asked to skip it.
     void Invalidate();
-    void Set_EditChange() { FEditChange = true; }
     // Window resizes the grid follows (each grid watches its window itself).
     int PrevSizeX() const { return FPrevSizeX; }
     int PrevSizeY() const { return FPrevSizeY; }
@@ -137,6 +136,7 @@ public:
     virtual void EndBlockFocus(int ARow);
     virtual void ScrollCell(int ACol, int ARow);
     virtual void CheckBoxChange(int ACol, int ARow, bool State);
+    virtual bool RatingChange(int ACol, int ARow, double &NewRate);
     // Hooks that do nothing here; later behaviour and descendants fill them.
     virtual void F2KeyPressed() {}
     virtual void AdjustKeySelection() {}

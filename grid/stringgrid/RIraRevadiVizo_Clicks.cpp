@@ -10,11 +10,16 @@ namespace {
 // Within this many pixels of a header cell's left or right edge a press
 // belongs to the border (sizing), not to the cell.
 constexpr int Border_Grip = 3;
+// Width of the spin buttons drawn at a spin cell's right edge.
+constexpr int Spin_Strip = 18;
+// A rating rises half a point per this many pixels from the cell's left edge.
+constexpr int Rating_Half_Point = 9;
 } // namespace
 
 void RIraRevadiVizo::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     FPressPoint = TPoint(X, Y);
+    FSpinUpClick = FSpinDnClick = false;
     int C = -1, R = -1;
     MouseToCell(X, Y, C, R);
     // The second press of a double click is the double click's own.
@@ -30,6 +35,21 @@ void RIraRevadiVizo::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
             return;
     }
     const int RC = DisplToRealCol(C);
+    const TRect CR = CellRect(C, R);
+    // The spin editor that this press opens steps once toward the half hit.
+    if (ControlLook().SpinButtonsAlwaysVisible && HasSpinEdit(RC, R) && X >= CR.Right - Spin_Strip) {
+        FSpinUpClick = Y < (CR.Top + CR.Bottom) / 2;
+        FSpinDnClick = !FSpinUpClick;
+    }
+    if (HasRating(RC, R) && IsEditable(RC, R)) {
+        HideInplaceEdit();
+        double NewRate = ((X - CR.Left) / Rating_Half_Point) / 2.0;
+        if (Self && RatingChange(RC, R, NewRate) && Self) {
+            SetFloats(RC, R, NewRate);
+            RepaintCell(C, R);
+        }
+        return;
+    }
     bool Q = Options().Contains(goEditing) || FMouseActions.RangeSelectAndEdit();
     QueryCanEdit(RC, R, Q);
     if ((Q || ControlLook().CheckAlwaysActive) && Is_Check_Control_Cell(RC, R)) {
@@ -54,7 +74,6 @@ void RIraRevadiVizo::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
     if (!Self || !OnClickCell)
         return;
     if (R < FixedRows() && Options().Contains(goColSizing)) {
-        const TRect CR = CellRect(C, R);
         if (std::abs(X - CR.Left) <= Border_Grip || std::abs(X - CR.Right) <= Border_Grip)
             return;
     }

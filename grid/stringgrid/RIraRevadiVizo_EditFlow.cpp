@@ -296,6 +296,12 @@ void TEditorSetup::Spin()
     G.Show_Editor_Control(S, Left, Top, W, H);
     G.FEditCtrl = S;
     G.Post_Start_Char(S);
+    // One step for a press on the cell's spin buttons, taken once.
+    if (G.FSpinUpClick)
+        S->IncValue(false);
+    else if (G.FSpinDnClick)
+        S->DecValue(false);
+    G.FSpinUpClick = G.FSpinDnClick = false;
 }
 
 void TEditorSetup::Combo()

@@ -297,6 +297,14 @@ void RIraRevadiVizo::CheckBoxClick(int ACol, int ARow, bool State)
         OnCheckBoxClick(this, ACol, ARow, State);
 }
 
+bool RIraRevadiVizo::RatingChange(int ACol, int ARow, double &NewRate)
+{
+    bool Allow = true;
+    if (OnRatingChange)
+        OnRatingChange(this, ACol, ARow, NewRate, Allow);
+    return Allow;
+}
+
 void RIraRevadiVizo::CheckBoxChange(int ACol, int ARow, bool State)
 {
     if (OnCheckBoxChange)

@@ -245,7 +245,6 @@ struct RIraRevadiVizo_State {
     bool FLoaded = false;
     bool FLoading = false;
     // life cycle
-    bool FEditChange = false;
     QPointer<QWidget> FWatchedWindow;
     int FPrevSizeX = 0;
     int FPrevSizeY = 0;
@@ -307,6 +306,10 @@ struct RIraRevadiVizo_State {
     int FLastTabRow = -1;
     bool FKeypadKey = false;   // the key being handled came from the numeric keypad
     TPoint FPressPoint;
+    // The press hit the upper or lower half of a cell's drawn spin buttons:
+    // the spin editor opening for it takes one step that way.
+    bool FSpinUpClick = false;
+    bool FSpinDnClick = false;
     int FNumCellControls = 0;
     std::unique_ptr<TGridProgressAppearance> FProgressAppearance;
     bool FForceSel = false;
