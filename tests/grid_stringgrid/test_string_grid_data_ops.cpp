@@ -1,57 +1,15 @@
 // The string grid's whole-table operations: sorting and unsorting, row and
 // column insertion and removal, swaps, duplicates and calculations. Every
 // step leaves the model consistent.
+#include "GridOpsFixture.h"
 #include "grid/stringgrid/RIraRevadiVizo.h"
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace {
 
-// One fixed row, one fixed column (row numbers); Data[r] fills columns 1.. of row r + 1.
-class DataOps : public ::testing::Test {
-protected:
-    void Fill(const std::vector<QStringList> &Data, int Cols = 3)
-    {
-        G = std::make_unique<RIraRevadiVizo>();
-        G->Set_ColCount(Cols);
-        G->Set_RowCount(static_cast<int>(Data.size()) + 1);
-        for (int R = 0; R < static_cast<int>(Data.size()); ++R) {
-            G->Set_Cells(0, R + 1, QString::number(R + 1));
-            for (int C = 0; C < Data[static_cast<size_t>(R)].size(); ++C)
-                G->Set_Cells(C + 1, R + 1, Data[static_cast<size_t>(R)][C]);
-        }
-    }
-    QStringList Column(int C) const
-    {
-        QStringList L;
-        for (int R = G->FixedRows(); R < G->RowCount(); ++R)
-            L << G->Cells(C, R);
-        return L;
-    }
-    void TearDown() override
-    {
-        if (G) {
-            EXPECT_EQ(G->Model().Check_Consistency(), QString());
-        }
-    }
-    std::unique_ptr<RIraRevadiVizo> G;
-};
-
-QStringList L(std::initializer_list<const char *> Items)
-{
-    QStringList S;
-    for (const char *I : Items)
-        S << QString::fromUtf8(I);
-    return S;
-}
-
-std::vector<QStringList> Rows(std::initializer_list<std::pair<const char *, const char *>> Items)
-{
-    std::vector<QStringList> V;
-    for (const auto &[A, B] : Items)
-        V.push_back({QString::fromUtf8(A), QString::fromUtf8(B)});
-    return V;
-}
+using DataOps = GridOpsFixture;
+constexpr auto Rows = Pair_Rows;
 
 } // namespace
 

@@ -2,6 +2,7 @@
 // colour families, merging along rows, joining columns, finding cells,
 // auto-numbering, selection questions and calculations by real rows. Every
 // step leaves the model consistent.
+#include "GridOpsFixture.h"
 #include "TestSupport.h"
 #include "grid/model/DarAzidError.h"
 #include "grid/stringgrid/RIraRevadiVizo.h"
@@ -12,21 +13,8 @@
 
 namespace {
 
-// One fixed row and column; Data[r] fills columns 1.. of row r + 1 and
-// column 0 holds the row number.
-class RowOps : public ::testing::Test {
+class RowOps : public GridOpsFixture {
 protected:
-    void Fill(const std::vector<QStringList> &Data, int Cols = 3)
-    {
-        G = std::make_unique<RIraRevadiVizo>();
-        G->Set_ColCount(Cols);
-        G->Set_RowCount(static_cast<int>(Data.size()) + 1);
-        for (int R = 0; R < static_cast<int>(Data.size()); ++R) {
-            G->Set_Cells(0, R + 1, QString::number(R + 1));
-            for (int C = 0; C < Data[static_cast<size_t>(R)].size(); ++C)
-                G->Set_Cells(C + 1, R + 1, Data[static_cast<size_t>(R)][C]);
-        }
-    }
     // Rows from the first data row, cells joined by "|", rows by ";".
     QString Texts(int From = 1) const
     {
@@ -39,37 +27,9 @@ protected:
         }
         return Rows.join(u';');
     }
-    QStringList Column(int C) const
-    {
-        QStringList L;
-        for (int R = G->FixedRows(); R < G->RowCount(); ++R)
-            L << G->Cells(C, R);
-        return L;
-    }
-    void Consistent() const { EXPECT_EQ(G->Model().Check_Consistency(G->RowCount()), QString()); }
-    void TearDown() override
-    {
-        if (G)
-            Consistent();
-    }
-    std::unique_ptr<RIraRevadiVizo> G;
 };
 
-std::vector<QStringList> Grid3(std::initializer_list<std::pair<const char *, const char *>> Items)
-{
-    std::vector<QStringList> V;
-    for (const auto &[A, B] : Items)
-        V.push_back({QString::fromUtf8(A), QString::fromUtf8(B)});
-    return V;
-}
-
-QStringList L(std::initializer_list<const char *> Items)
-{
-    QStringList S;
-    for (const char *I : Items)
-        S << QString::fromUtf8(I);
-    return S;
-}
+constexpr auto Grid3 = Pair_Rows;
 
 } // namespace
 
