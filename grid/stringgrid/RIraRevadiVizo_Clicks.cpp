@@ -40,6 +40,7 @@ void RIraRevadiVizo::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
     if (ControlLook().SpinButtonsAlwaysVisible && HasSpinEdit(RC, R) && X >= CR.Right - Spin_Strip) {
         FSpinUpClick = Y < (CR.Top + CR.Bottom) / 2;
         FSpinDnClick = !FSpinUpClick;
+        FSpinCell = TPoint(C, R);
     }
     if (HasRating(RC, R) && IsEditable(RC, R)) {
         HideInplaceEdit();

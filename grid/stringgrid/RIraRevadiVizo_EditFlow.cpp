@@ -296,10 +296,12 @@ void TEditorSetup::Spin()
     G.Show_Editor_Control(S, Left, Top, W, H);
     G.FEditCtrl = S;
     G.Post_Start_Char(S);
-    // One step for a press on the cell's spin buttons, taken once.
-    if (G.FSpinUpClick)
+    // One step for a press on this cell's spin buttons, taken once; a press
+    // on another cell's buttons never steps the editor opening here.
+    const bool Pressed_Here = G.FSpinCell == TPoint(ACol, ARow);
+    if (Pressed_Here && G.FSpinUpClick)
         S->IncValue(false);
-    else if (G.FSpinDnClick)
+    else if (Pressed_Here && G.FSpinDnClick)
         S->DecValue(false);
     G.FSpinUpClick = G.FSpinDnClick = false;
 }

@@ -310,6 +310,7 @@ struct RIraRevadiVizo_State {
     // the spin editor opening for it takes one step that way.
     bool FSpinUpClick = false;
     bool FSpinDnClick = false;
+    TPoint FSpinCell{-1, -1};   // the cell (display column, row) whose spin buttons were pressed
     int FNumCellControls = 0;
     std::unique_ptr<TGridProgressAppearance> FProgressAppearance;
     bool FForceSel = false;

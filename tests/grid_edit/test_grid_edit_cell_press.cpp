@@ -57,6 +57,28 @@ TEST_F(TCellPressFixture, SpinButtonPressStepsTheOpeningEditor)
     }
 }
 
+// The step belongs to the pressed cell: moving away by key before the
+// editor opens leaves the next cell's value as it is.
+TEST_F(TCellPressFixture, SpinButtonPressNeverStepsAnotherCell)
+{
+    Kind(edSpinEdit);
+    G->MouseActions().Set_DirectEdit(true);
+    G->ControlLook().SpinButtonsAlwaysVisible = true;
+    G->Set_Cells(2, 2, "5");
+    G->Set_Cells(2, 3, "5");
+    const TRect CR = G->CellRect(2, 2);
+    Go(2, 2);
+    Press(2, 2, CR.Right - CR.Left - 4, 2);
+    Key(Qt::Key_Down);
+    ASSERT_EQ(G->Row(), 3);
+    F2();
+    ASSERT_TRUE(G->EditMode());
+    EXPECT_EQ(G->SpinEdit()->Text(), QStringLiteral("5"));
+    Key(Qt::Key_Return);
+    EXPECT_EQ(G->Cells(2, 3), QStringLiteral("5"));
+    EXPECT_EQ(G->Cells(2, 2), QStringLiteral("5"));
+}
+
 // Half a point per 9 pixels from the left edge; the handler sees the cell
 // and the new rate, may change it or veto; a cell that cannot be edited
 // keeps its rating and asks nobody.
