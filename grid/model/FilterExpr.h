@@ -1,5 +1,7 @@
 #pragma once
 #include <QString>
+#include <memory>
+#include <vector>
 
 // The condition language of the grid's filter and expression find:
 //   '>=10&<20'   comparisons (numbers, locale dates, else texts by code)
@@ -28,3 +30,25 @@ int MatchingParenPos(const QString &Text);
 QString RemoveUnquotedBlanks(const QString &Text);
 // Thousand separators removed, decimal separators turned into ".".
 QString CanonicalNumberText(const QString &Text);
+
+// A condition read once and then tested against many values with the same
+// answers as MatchFilterExpression, without reading the condition again or
+// upper-casing a copy of each value (letter case is ignored unit by unit,
+// see CaseBlind.h). The operands of comparisons are read as numbers and
+// dates with the formats in force when the condition is compiled, so a
+// compiled condition serves one pass over the rows.
+class TFilterExpr {
+public:
+    TFilterExpr(const QString &Condition, bool CaseSensitive);
+    ~TFilterExpr();
+    TFilterExpr(TFilterExpr &&) noexcept;
+    TFilterExpr &operator=(TFilterExpr &&) noexcept;
+    bool Matches(QStringView Value) const;
+
+    struct TGroup;
+    struct TPiece;
+
+private:
+    bool FCaseSensitive;
+    std::unique_ptr<TGroup> FRoot;
+};

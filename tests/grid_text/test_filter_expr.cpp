@@ -165,3 +165,38 @@ TEST(FilterHelpers, Routines)
     EXPECT_FALSE(MatchFilterPiece("abc", "ABC", true));
     EXPECT_TRUE(MatchFilterCondition("a?c", "abc"));
 }
+
+// A condition compiled once answers every value exactly as the condition
+// read afresh does: operators, groups, quotes, wildcards, and letter case
+// ignored the way upper-cased copies ignore it, including characters that
+// upper-case to several (sharp s, ligatures), dotted and dotless i, and
+// characters outside the basic plane.
+TEST(FilterExpression, CompiledAnswersAsReadAfresh)
+{
+    TFormatSettingsGuard G(Us_Settings());
+    const char *const Conditions[] = {
+        "", "=", "*", "**", "?", "*?*", "abc", "=abc", "ABC", "a*", "*a", "*b*", "a*c", "*ab*ab", "a?c", "!*x*",
+        "!abc", "\"a b\"", "\"a|b\"", "a|b&c", "a;b", "a^b", "(a)|(b)", "(a)b&c", "a(b)", "((a", "(", ")", "(<5|>100)&!50",
+        "!x&(a*|b*)", ">10", ">=10", "<10", "<=10", ">10&<20", ">10|<5", ">5<10", "!>5", ">\"a b\"", "<=\"m|n\"",
+        "\">5\"", "\"a&b\">3", "\"a^b\"<3", ">a", "<B", "> 10 ", "*STRASSE*", "*straße*", "*ß*", "*ﬁ*", "FI*", "*ı*",
+        "*I*", "*i*", "*İ*", "*😀*", "😀?", "µ", "*Μ*", "*ÿ*", "*Ÿ*", "*1,000*", ">999", "<1.5", ">01/02/2021",
+    };
+    const char *const Values[] = {
+        "", "a", "A", "abc", "ABC", "aBc", "xabc", "abbbc", "aabxab", "b", "bob", "x", "box", "a b", "a|b", "a&b",
+        "straße", "STRASSE", "ﬁle", "FILE", "ı", "I", "i", "İ", "😀", "😀x", "x😀", "10", "11", "9", "5", "3", "50",
+        "150", "1,000", "1.25", "-3", "01/02/2021", "03/04/2021", "µ", "Μ", "ÿ", "Ÿ", ">5", "m|n", " x ",
+    };
+    for (const char *Cond : Conditions)
+        for (const bool Case : {false, true}) {
+            const QString C = QString::fromUtf8(Cond);
+            const TFilterExpr Compiled(C, Case);
+            for (const char *Value : Values) {
+                SCOPED_TRACE(std::string("[") + Cond + "] on [" + Value + "]" + (Case ? " case" : " any case"));
+                const QString V = QString::fromUtf8(Value);
+                EXPECT_EQ(Compiled.Matches(V), MatchFilterExpression(C, V, Case));
+            }
+        }
+    // a very deep nest compiles within the group limit, as it is read afresh
+    const QString Deep = QString(1000, u'(') + "a";
+    EXPECT_EQ(TFilterExpr(Deep, false).Matches(u"a"), MatchFilterExpression(Deep, "a", false));
+}
