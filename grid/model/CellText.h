@@ -43,6 +43,24 @@ public:
 
     bool Is_Empty() const { return Kind() == kInline8 && Length8() == 0; }
     QString To_String() const;
+    // The text without building a QString: a view of the heap string, or of
+    // Room (at least Max_Latin1 units) holding a copy of an inline text. The
+    // view lives as long as both the cell text and Room are left unchanged.
+    QStringView View(char16_t *Room) const
+    {
+        switch (Kind()) {
+        case kInline8:
+            for (int I = 0; I < Length8(); ++I)
+                Room[I] = FBytes[I];
+            return QStringView(Room, Length8());
+        case kInline16:
+            std::memcpy(Room, FBytes, static_cast<size_t>(Length8()) * sizeof(char16_t));
+            return QStringView(Room, Length8());
+        case kHeap:
+            return QStringView(*Heap());
+        }
+        return {};
+    }
     void Assign(const QString &Text);
     bool Equals(const QString &Text) const;
     // Whether the text lives on the heap (for tests and memory accounting).

@@ -1,7 +1,12 @@
 #pragma once
+#include "grid/model/FilterExpr.h"
 #include <QString>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <vector>
+
+struct TFormatSettings;
 
 // The row filter's conditions and the test of one row against them, apart
 // from any window: the grid hands over a reader for the texts an item asks
@@ -20,6 +25,7 @@ struct TFilterData {
     TFilterOperation Operation = foAND;
     TFilterCells Data = fcVirtual;
     TFilterMethod Method = fmExpression;
+    friend bool operator==(const TFilterData &, const TFilterData &) = default;
 };
 
 class TFilter {
@@ -52,6 +58,38 @@ bool Filter_Item_Matches(const TFilterData &Item, const QString &Text);
 // The verdicts of every item combined in collection order (the result starts
 // true; foSHORT ends the test at its first false verdict).
 bool Filter_Row_Matches(const TFilter &Filter, const TFilterTextReader &Text);
+
+// Room for the text of one cell while a reader hands it over as a view:
+// into the cell store, into Units (an inline text) or into Text.
+struct TFilterText {
+    char16_t Units[16];
+    QString Text;
+};
+using TFilterViewReader = std::function<QStringView(const TFilterData &Item, TFilterText &Room)>;
+
+// The filter made ready for one pass over many rows: each item's condition
+// read once. It tests rows with the same answers as Filter_Row_Matches on
+// the items as they were when it was made (it keeps its own copy of them).
+class TFilterPass {
+public:
+    explicit TFilterPass(const TFilter &Filter);
+    ~TFilterPass();
+    bool Row_Matches(const TFilterViewReader &Text) const;
+    // Whether this pass answers as one made now from Filter would: the same
+    // items, and the same number and date formats its operands were read with.
+    bool Made_From(const TFilter &Filter) const;
+    int Count() const { return static_cast<int>(FItems.size()); }
+    bool Item_Matches(int Index, QStringView Text) const;
+
+private:
+    struct TItem {
+        TFilterData Data;
+        QString Upper_Condition;            // fcRow: the condition upper-cased
+        std::optional<TFilterExpr> Expr;    // fmExpression with a condition
+    };
+    std::vector<TItem> FItems;
+    std::unique_ptr<TFormatSettings> FSettings;   // as they were when made
+};
 
 // The item NarrowDown makes for a typed text: every column (fcRow, the text
 // as typed) or one column (fcNormal, "*text*", in double quotes when it holds

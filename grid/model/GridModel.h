@@ -172,6 +172,16 @@ public:
     // row is allocated once instead of growing cell by cell.
     void Set_Row_Width_Hint(int Cols) { FRowWidthHint = Cols < 0 ? 0 : (Cols > Max_Cols ? Max_Cols : Cols); }
     QString Cell(int C, int R) const;
+    // The same text as a view, built in Room (TCellText::Max_Latin1 units)
+    // when it is stored inline: for passes over many cells, which must not
+    // allocate a string per cell. Valid until the cell or Room changes.
+    QStringView Cell_View(int C, int R, char16_t *Room) const
+    {
+        const TModelCell *Cell = R >= 0 && C >= 0 && R < Stored_Rows() && C < Stored_Cols(R)
+                                     ? &FRows[static_cast<size_t>(R)][static_cast<size_t>(C)]
+                                     : nullptr;
+        return Cell ? Cell->Text.View(Room) : QStringView();
+    }
     void Set_Cell(int C, int R, const QString &Text);
     // The object in the slot (owned or not); a tagged integer as stored.
     TObject *Object(int C, int R) const;

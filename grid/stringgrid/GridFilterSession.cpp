@@ -9,23 +9,42 @@ void TGridFilterSession::Apply(IGridFilterRows &Rows)
     const int First = Rows.Fixed_Rows();
     const int Last = Rows.Row_Count() - Rows.Fixed_Footers() - 1;
     const int DataRows = Rows.Row_Count() - Rows.Fixed_Rows() - Rows.Fixed_Footers();
+    const bool Report = DataRows > 0 && Rows.Wants_Progress();
     std::vector<int> Failing;
     int Tested = 0;
     short Progress = 0;
-    for (int R = First; R <= Last; ++R) {
-        if (!(NormalOnly && Rows.Is_Group_Row(R)) && !Rows.Row_Matches(R))
-            Failing.push_back(R);
-        ++Tested;
-        if (DataRows > 0) {
-            const short P = static_cast<short>(std::lround(100.0 * Tested / DataRows));
-            if (P != Progress)
-                Rows.Progress(P);
-            Progress = P;
+    {
+        // The conditions are read once for the whole pass; a nested pass
+        // (a handler applying the filter again) brings its own.
+        std::unique_ptr<TFilterPass> Outer = std::move(FPass);
+        FPass = std::make_unique<TFilterPass>(FFilter);
+        struct TRestore {
+            std::unique_ptr<TFilterPass> &Pass;
+            std::unique_ptr<TFilterPass> &Outer;
+            ~TRestore() { Pass = std::move(Outer); }
+        } Restore{FPass, Outer};
+        for (int R = First; R <= Last; ++R) {
+            if (!(NormalOnly && Rows.Is_Group_Row(R)) && !Rows.Row_Matches(R))
+                Failing.push_back(R);
+            // After every row, whether or not the percentage moved; node and
+            // summary rows passed over count as done, so the last report is 100.
+            ++Tested;
+            if (Report) {
+                Progress = static_cast<short>(std::lround(100.0 * Tested / DataRows));
+                Rows.Progress(Progress);
+            }
         }
     }
     Rows.Hide_Level(Failing);
-    if (DataRows > 0)
+    if (Report)
         Rows.Progress(Progress);
+}
+
+const TFilterPass &TGridFilterSession::Single_Pass()
+{
+    if (!FSingle || !FSingle->Made_From(FFilter))
+        FSingle = std::make_unique<TFilterPass>(FFilter);
+    return *FSingle;
 }
 
 void TGridFilterSession::Set_Active(IGridFilterRows &Rows, bool Value)

@@ -1,6 +1,7 @@
 #pragma once
 #include "grid/model/GridFilter.h"
 #include <QStringList>
+#include <memory>
 #include <vector>
 
 // The filter settings the grid publishes as its own properties.
@@ -31,6 +32,8 @@ public:
     virtual bool Row_Matches(int Row) = 0;
     // Percent of the data rows tested; ignored without a listener.
     virtual void Progress(short Percent) = 0;
+    // Whether anyone listens to the progress (else it is not worked out).
+    virtual bool Wants_Progress() const { return true; }
     // Hides the rows (ascending) as the next level; an empty list still opens one.
     virtual void Hide_Level(const std::vector<int> &Rows) = 0;
     // Shows the rows of the last level again; the level count stays.
@@ -85,6 +88,13 @@ public:
     // starts over.
     void Narrow_Down(IGridFilterRows &Rows, const QString &Condition, int Column);
     QString Last_Condition() const { return FLastCondition; }
+    // The conditions read once for the pass Apply is making (nullptr outside
+    // one): the row test uses it instead of reading them for every row.
+    const TFilterPass *Pass() const { return FPass.get(); }
+    // The conditions read for a row tested on its own (outside a pass): kept
+    // while the items and formats stay as they were, so testing rows one by
+    // one does not read the conditions for every row.
+    const TFilterPass &Single_Pass();
 
     // The drop-down: sorted distinct texts of the column (hidden rows
     // included unless incremental), the clear entry first.
@@ -108,6 +118,8 @@ public:
 
 private:
     TFilter FFilter;
+    std::unique_ptr<TFilterPass> FPass;
+    std::unique_ptr<TFilterPass> FSingle;
     bool FActive = false;
     int FFixedRowsBefore = 0;   // the fixed rows when the filter was applied
     QString FLastCondition;

@@ -1,6 +1,7 @@
 // Row filtering: the steps are the filter session's (GridFilterSession.h);
 // here the grid answers what a step asks of it, and tests a row.
 #include "grid/stringgrid/RIraRevadiVizo.h"
+#include "grid/stringgrid/GridCellViews.h"
 
 namespace {
 // The text an item tests in display row ARow.
@@ -23,6 +24,19 @@ QString Filter_Text(RIraRevadiVizo &G, const TFilterData &Item, int ARow)
     }
     default: return G.GetCellEx(C, ARow);
     }
+}
+
+// The same text as a view: read in place where the cell store holds it as
+// it is tested, so a pass over a million rows builds no string per row.
+QStringView Filter_View(RIraRevadiVizo &G, const TFilterData &Item, int ARow, TFilterText &Room)
+{
+    if (Item.Data == fcNormal)
+        return Grid_Cell_View(G, G.RealColIndex(Item.Column), ARow, Room.Units);
+    QStringView View;
+    if (Item.Data == fcVirtual && Cell_Ex_View(G, G.RealColIndex(Item.Column), ARow, Room.Units, View))
+        return View;
+    Room.Text = Filter_Text(G, Item, ARow);
+    return Room.Text;
 }
 } // namespace
 
@@ -48,6 +62,7 @@ public:
         if (G.OnFilterProgress)
             G.OnFilterProgress(&G, Percent);
     }
+    bool Wants_Progress() const override { return static_cast<bool>(G.OnFilterProgress); }
     void Hide_Level(const std::vector<int> &Rows) override { G.HideRowList(Rows); }
     void Show_Last_Level() override { G.UnHideRowList(); }
     int Level() const override { return G.FFilterLevel; }
@@ -104,7 +119,8 @@ private:
 
 bool RIraRevadiVizo::MatchFilterRow(int ARow)
 {
-    bool Accept = Filter_Row_Matches(FFilters.Filter(), [&](const TFilterData &Item) { return Filter_Text(*this, Item, ARow); });
+    const auto Read = [&](const TFilterData &Item, TFilterText &Room) { return Filter_View(*this, Item, ARow, Room); };
+    bool Accept = (FFilters.Pass() ? *FFilters.Pass() : FFilters.Single_Pass()).Row_Matches(Read);
     if (OnCustomFilter)
         OnCustomFilter(this, ARow, Accept);
     return Accept;

@@ -3,6 +3,8 @@
 // it, over a fake grid of one text column.
 #include "grid/stringgrid/GridFilterSession.h"
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <cmath>
 #include <map>
 
 namespace {
@@ -128,7 +130,7 @@ TEST(GridFilterSession, NarrowDownKeepsOneLevelPerCharacter)
 
 // Switching on hides the failing rows as one level, once; switching off
 // gives exactly those rows back and takes the level away. Node rows stay
-// unless every row is tested; progress is reported only when it moves.
+// unless every row is tested; progress is reported after every row.
 TEST(GridFilterSession, ActiveHidesOneLevel)
 {
     struct TCase {
@@ -157,6 +159,28 @@ TEST(GridFilterSession, ActiveHidesOneLevel)
         EXPECT_EQ(Rows.Level(), 0);
         EXPECT_FALSE(S.Remove_Last(Rows));
     }
+}
+
+// Progress comes after every row, also while the percentage stands still,
+// and once more with the last value; node rows passed over count as done.
+TEST(GridFilterSession, ProgressAfterEveryRow)
+{
+    TGridFilterSession S;
+    QStringList Texts{"head"};
+    for (int I = 0; I < 250; ++I)
+        Texts << (I == 7 ? QStringLiteral("group") : QStringLiteral("row %1").arg(I));
+    TFakeRows Rows(S, Texts);
+    S.Filter().Add().Condition = QStringLiteral("*1*");
+    S.Set_Active(Rows, true);
+    std::vector<short> Want;
+    for (int Done = 1; Done <= 250; ++Done)
+        Want.push_back(static_cast<short>(std::lround(100.0 * Done / 250)));
+    Want.push_back(100);
+    EXPECT_EQ(Rows.Progressed, Want);
+    // the rows holding a 1 stay, and the node row, which is never tested
+    const auto Kept = std::count_if(Texts.begin() + 1, Texts.end(),
+                                    [](const QString &T) { return T.contains(u'1') || T == QLatin1String("group"); });
+    EXPECT_EQ(Rows.Visible().size(), Kept);
 }
 
 // The drop-down lists the column's distinct texts sorted, a text with a
