@@ -249,42 +249,43 @@ int TGridModel::Hide_Row_List(const std::vector<int> &DisplRows, int Level, cons
                 if (B.Bottom > B.Top)
                     Split(C, D);
             }
-    // Real index of each listed row: walk the hidden rows alongside.
-    std::vector<THiddenRow> Items(DisplRows.size());
-    size_t K = 0;
-    for (size_t I = 0; I < DisplRows.size(); ++I) {
-        int Real = DisplRows[I] + static_cast<int>(K);
-        while (K < FHiddenRows.size() && FHiddenRows[K].Index <= Real) {
-            ++K;
-            ++Real;
+    // The listed rows join the hidden rows in place, merged from the back:
+    // no temporary list of a million records. Old hidden row J sits before
+    // display row Index - J, so a listed display row D has the real index
+    // D + (old hidden rows sitting at or before D), and those come first.
+    const size_t Old = FHiddenRows.size();
+    FHiddenRows.resize(Old + DisplRows.size());
+    std::ptrdiff_t J = static_cast<std::ptrdiff_t>(Old) - 1;
+    size_t Out = FHiddenRows.size();
+    for (size_t I = DisplRows.size(); I-- > 0;) {
+        const int D = DisplRows[I];
+        while (J >= 0 && FHiddenRows[static_cast<size_t>(J)].Index - static_cast<int>(J) > D) {
+            FHiddenRows[--Out] = std::move(FHiddenRows[static_cast<size_t>(J)]);
+            --J;
         }
-        THiddenRow &H = Items[I];
-        H.Index = Real;
+        THiddenRow &H = FHiddenRows[--Out];
+        H.Index = D + static_cast<int>(J + 1);
         H.Level = Level;
         H.Reason = Reason;
-        H.Height = Height ? Height(DisplRows[I]) : 0;
-        if (DisplRows[I] < Stored_Rows())
-            H.Cells = std::move(FRows[static_cast<size_t>(DisplRows[I])]);
+        H.Height = Height ? Height(D) : 0;
+        if (D < Stored_Rows())
+            H.Cells = std::move(FRows[static_cast<size_t>(D)]);
+        else
+            H.Cells.clear();
     }
     // Close up the remaining rows in one pass.
-    size_t Next = 0, Out = static_cast<size_t>(DisplRows.front());
-    for (size_t R = Out; R < FRows.size(); ++R) {
+    size_t Next = 0, Kept = static_cast<size_t>(DisplRows.front());
+    for (size_t R = Kept; R < FRows.size(); ++R) {
         if (Next < DisplRows.size() && static_cast<int>(R) == DisplRows[Next]) {
             ++Next;
             continue;
         }
-        if (Out != R)
-            FRows[Out] = std::move(FRows[R]);
-        ++Out;
+        if (Kept != R)
+            FRows[Kept] = std::move(FRows[R]);
+        ++Kept;
     }
-    if (Out < FRows.size())
-        FRows.resize(Out);
-    std::vector<THiddenRow> Merged;
-    Merged.reserve(FHiddenRows.size() + Items.size());
-    std::merge(std::make_move_iterator(FHiddenRows.begin()), std::make_move_iterator(FHiddenRows.end()),
-               std::make_move_iterator(Items.begin()), std::make_move_iterator(Items.end()), std::back_inserter(Merged),
-               [](const THiddenRow &A, const THiddenRow &B) { return A.Index < B.Index; });
-    FHiddenRows = std::move(Merged);
+    if (Kept < FRows.size())
+        FRows.resize(Kept);
     Renumber_Rows(DisplRows.front(), Stored_Rows() - 1);
     Notify_Structure();
     End_Update();
