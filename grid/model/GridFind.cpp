@@ -1,4 +1,5 @@
 #include "grid/model/GridFind.h"
+#include "grid/model/CaseBlind.h"
 #include "grid/model/FilterExpr.h"
 #include "grid/model/MarkupText.h"
 
@@ -57,6 +58,39 @@ bool Find_Text_Matches(const QString &CellText, const QString &Prepared, const Q
     if (Params.Contains(fnMatchStart) && P != 0)
         return false;
     if (Params.Contains(fnMatchFull) && S != Prepared)
+        return false;
+    return true;
+}
+
+TFindMatcher::TFindMatcher(const QString &Text, TFindParams Params)
+    : FOriginal(Text), FPrepared(Prepare_Search_Text(Text, Params)), FParams(Params),
+      FEmpty_Cell(Text == QLatin1String("\"\""))
+{
+    if (Params.Contains(fnMatchRegular) && !Params.Contains(fnIgnoreHTMLTags))
+        FExpr.emplace(Text, Params.Contains(fnMatchCase));
+}
+
+bool TFindMatcher::Matches(QStringView CellText) const
+{
+    // Tags are stripped from the upper-cased text (and entities read from
+    // it): that stays the general test's work.
+    if (FParams.Contains(fnIgnoreHTMLTags))
+        return Find_Text_Matches(CellText.toString(), FPrepared, FOriginal, FParams);
+    if (FExpr)
+        return FExpr->Matches(CellText);
+    if (FEmpty_Cell)
+        return CellText.isEmpty();   // upper-casing never empties a text
+    if (FPrepared.isEmpty())
+        return false;
+    const bool Case = FParams.Contains(fnMatchCase);
+    if (!Case && !Upper_Is_Simple(CellText))
+        return Find_Text_Matches(CellText.toString(), FPrepared, FOriginal, FParams);
+    const qsizetype P = Case ? CellText.indexOf(FPrepared) : Upper_Index_Of(CellText, FPrepared);
+    if (P < 0)
+        return false;
+    if (FParams.Contains(fnMatchStart) && P != 0)
+        return false;
+    if (FParams.Contains(fnMatchFull) && !(Case ? CellText == FPrepared : Upper_Equals(CellText, FPrepared)))
         return false;
     return true;
 }

@@ -1,8 +1,10 @@
 #pragma once
+#include "grid/model/FilterExpr.h"
 #include "platform/Rect.h"
 #include "platform/Set.h"
 #include <QString>
 #include <functional>
+#include <optional>
 
 // The find engine's walk and cell test, apart from any window: the grid
 // gives the range (display indexes, bounds inclusive), a reader of cell
@@ -46,6 +48,23 @@ QString Prepare_Search_Text(const QString &Text, TFindParams Params);
 // expression; otherwise contained (fnMatchStart: at the start; fnMatchFull:
 // equal). The cell text is stripped of tags with fnIgnoreHTMLTags.
 bool Find_Text_Matches(const QString &CellText, const QString &Prepared, const QString &Original, TFindParams Params);
+// The cell test made ready for a walk over many cells: the same answers as
+// Find_Text_Matches with the text prepared by Prepare_Search_Text, without
+// an upper-cased copy of every cell (letter case is ignored unit by unit,
+// see CaseBlind.h) and with an expression read once.
+class TFindMatcher {
+public:
+    TFindMatcher(const QString &Text, TFindParams Params);
+    bool Matches(QStringView CellText) const;
+
+private:
+    QString FOriginal;
+    QString FPrepared;
+    TFindParams FParams;
+    bool FEmpty_Cell;   // the text is "" (two double quotes): empty cells match
+    std::optional<TFilterExpr> FExpr;
+};
+
 // Every occurrence of From in Text replaced by To, with letter case
 // ignored unless CaseSensitive; Count gets the number of replacements.
 QString Replace_Text(const QString &Text, const QString &From, const QString &To, bool CaseSensitive, int *Count = nullptr);

@@ -4,6 +4,7 @@
 // remembers what each marked cell held, so unmarking gives exactly that back
 // and never touches a cell it did not mark.
 #include "grid/stringgrid/RIraRevadiVizo.h"
+#include "grid/stringgrid/GridCellViews.h"
 #include "grid/model/MarkupText.h"
 #include "grid/model/TextRoutines.h"
 
@@ -167,7 +168,7 @@ void RIraRevadiVizo::UnMarkInGrid(bool DoFixed)
 TPoint RIraRevadiVizo::Find_Cell(TPoint StartCell, const QString &S, TFindParams Params, bool Wide)
 {
     FFind.Start(S, Params);
-    const QString Prepared = Prepare_Search_Text(S, Params);
+    const TFindMatcher Matcher(S, Params);
     const TGridRect Sel = Selection();
     const TFindGridShape Grid_Shape{ColCount(), RowCount(), FixedCols(), FixedRows(), FFixedRightCols, FFixedFooters,
                                NumHiddenColumns(), NumHiddenRows(), {Sel.Left, Sel.Top, Sel.Right, Sel.Bottom},
@@ -182,10 +183,15 @@ TPoint RIraRevadiVizo::Find_Cell(TPoint StartCell, const QString &S, TFindParams
     Walk.Backward = Params.Contains(fnBackward);
     Walk.Ignored = [this](int C) { return IsIgnoredColumn(C); };
     Walk.Visit = [this](int Rw) { ExportNotification(esExportNewRow, Rw); };
+    char16_t Room[16];
     const TPoint Found = Find_Walk(Walk, StartCell, [&](int C, int Rw) {
         const int Real = HiddenCols ? C : RealColIndex(C);
+        // The stored text is read in place when nothing changes it on its way out.
+        QStringView View;
+        if (!HiddenRows && !Wide && Cell_Ex_View(*this, Real, Rw, Room, View))
+            return Matcher.Matches(View);
         const QString Text = HiddenRows ? GetCellsEx(Real, Rw) : GetCellEx(Real, Rw);
-        return Find_Text_Matches(Wide ? DecodeWideText(Text) : Text, Prepared, S, Params);
+        return Matcher.Matches(Wide ? DecodeWideText(Text) : Text);
     });
     if (Found.X < 0)
         return Found;

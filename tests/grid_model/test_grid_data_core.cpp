@@ -205,6 +205,32 @@ TEST(GridFind, CellTest)
     EXPECT_EQ(N, 0);
 }
 
+// The test made ready once for a walk answers every cell as the general
+// test does, under every parameter that changes the comparison; letter case
+// is ignored as upper-cased copies ignore it (sharp s, ligatures, dotless i,
+// characters outside the basic plane).
+TEST(GridFind, PreparedTestAnswersAsTheGeneralOne)
+{
+    const char *const Searches[] = {"ab", "AB", "b", "", "\"\"", "straße", "STRASSE", "ss", "ﬁ", "FI", "ı", "i", "I",
+                                    "😀", ">10", "a*", "<b>a"};
+    const char *const Cells[] = {"", "ab", "xABy", "cab", "abc", "ABC", "straße", "STRASSE", "ﬁle", "FILE", "ı", "I",
+                                 "i", "😀x", "15", "<b>a</b>b", "&amp;ab"};
+    const TFindParams Params[] = {{}, {fnMatchCase}, {fnMatchStart}, {fnMatchFull}, {fnMatchCase, fnMatchFull},
+                                  {fnMatchStart, fnMatchFull}, {fnIgnoreHTMLTags}, {fnMatchRegular},
+                                  {fnMatchRegular, fnMatchCase}, {fnMatchRegular, fnIgnoreHTMLTags}};
+    for (size_t I = 0; I < std::size(Params); ++I)
+        for (const char *Search : Searches) {
+            const TFindParams P = Params[I];
+            const QString S = QString::fromUtf8(Search);
+            const TFindMatcher M(S, P);
+            for (const char *Cell : Cells) {
+                SCOPED_TRACE(std::string("[") + Search + "] in [" + Cell + "], parameters #" + std::to_string(I));
+                const QString C = QString::fromUtf8(Cell);
+                EXPECT_EQ(M.Matches(C), Find_Text_Matches(C, Prepare_Search_Text(S, P), S, P));
+            }
+        }
+}
+
 // --- hidden rows by reason ---------------------------------------------------------------------------
 
 TEST(GridModelHideReason, EachWayShowsOnlyItsOwnRows)
