@@ -3,6 +3,7 @@
 // until ungrouping; and the group and footer calculations, which pass over
 // cells that hold no number instead of raising.
 #include "grid/stringgrid/RIraRevadiVizo.h"
+#include "grid/stringgrid/GridCellViews.h"
 #include "grid/model/GridCalc.h"
 #include <algorithm>
 #include <optional>
@@ -82,46 +83,122 @@ void RIraRevadiVizo::Group(int Colindex)
         Group_Sort(Colindex);
     const int T = Colindex == 1 ? 2 : 1;
     const TGrouping &G = FGrouping;
-    auto Add_Summary = [&](int At) {
-        Insert_Grid_Rows(At, 1);
+    auto Mark_Summary = [&](int At) {
         SetSummaryRow(RealRowIndex(At));
         if (!(G.MergeSummary && G.Summary))
             Set_Row_Colors(At, G.SummaryColor, G.SummaryColorTo, G.SummaryTextColor);
     };
-    std::optional<QString> Prev = No_Value();
-    int H = -1;
-    int R = FixedRows();
-    while (R <= RowCount() - FFixedFooters - 1) {
-        const QString V = GetGridCell(Colindex, R);
-        if (!Prev || *Prev != V) {
-            if (H != -1) {
-                if (H > FixedRows() && G.Summary) {
-                    Add_Summary(H);
-                    ++H;
-                    ++R;
-                }
-                AddNode(RealRowIndex(H), R - H);
-            }
-            Insert_Grid_Rows(R, 1);
-            SetGridCell(T, R, V);
+    auto Add_Summary = [&](int At) {
+        Insert_Grid_Rows(At, 1);
+        Mark_Summary(At);
+    };
+    // Without hidden rows the headers (and summaries) go in at once: K new
+    // rows at the end of the data rows, then one permutation puts every
+    // row in its place. Inserting them one by one shifted every later row
+    // for each group.
+    auto One_Pass = [&] {
+        const int First = FixedRows();
+        const int Last = RowCount() - FFixedFooters - 1;
+        std::vector<int> Starts;   // first data row of each group
+        char16_t Room[2][16];
+        QStringView Prev_View;
+        for (int Row = First; Row <= Last; ++Row) {
+            const QStringView V = Grid_Cell_View(*this, Colindex, Row, Room[Row & 1]);
+            if (Row == First || V != Prev_View)
+                Starts.push_back(Row);
+            Prev_View = V;
+        }
+        const int Groups = static_cast<int>(Starts.size());
+        std::vector<QString> Texts;
+        Texts.reserve(Starts.size());
+        for (const int Start : Starts)
+            Texts.push_back(GetGridCell(Colindex, Start));
+        const int Added = Groups * (G.Summary ? 2 : 1);
+        Insert_Grid_Rows(Last + 1, Added);
+        std::vector<int> Order;
+        Order.reserve(static_cast<size_t>(Last - First + 1 + Added));
+        int Fresh = Last + 1;
+        for (int I = 0; I < Groups; ++I) {
+            const int End = I + 1 < Groups ? Starts[static_cast<size_t>(I) + 1] : Last + 1;
+            Order.push_back(Fresh++);
+            for (int Row = Starts[static_cast<size_t>(I)]; Row < End; ++Row)
+                Order.push_back(Row);
+            if (G.Summary)
+                Order.push_back(Fresh++);
+        }
+        // Cells and properties, then heights and row marks follow the order.
+        Model().Permute_Rows(First, Order);
+        std::vector<int> Heights = All_Row_Heights();
+        const std::vector<int> Old(Heights.begin() + First, Heights.begin() + First + static_cast<int>(Order.size()));
+        for (size_t I = 0; I < Order.size(); ++I)
+            Heights[static_cast<size_t>(First) + I] = Old[static_cast<size_t>(Order[I] - First)];
+        Apply_Row_Heights(Heights);
+        TGridRowFlags &F = Model().Row_Flags();
+        F.RowSelect.Permute(First, Order);
+        F.Modified.Permute(First, Order);
+        F.Disabled.Permute(First, Order);
+        if (!F.SelectedRows.empty()) {
+            std::vector<int> New_Pos(static_cast<size_t>(Last - First + 1));
+            for (size_t I = 0; I < Order.size(); ++I)
+                if (Order[I] <= Last)
+                    New_Pos[static_cast<size_t>(Order[I] - First)] = First + static_cast<int>(I);
+            for (int &Row : F.SelectedRows)
+                if (Row >= First && Row <= Last)
+                    Row = New_Pos[static_cast<size_t>(Row - First)];
+        }
+        int At = First;
+        for (int I = 0; I < Groups; ++I) {
+            const int End = I + 1 < Groups ? Starts[static_cast<size_t>(I) + 1] : Last + 1;
+            const int Span = 1 + End - Starts[static_cast<size_t>(I)];
+            SetGridCell(T, At, Texts[static_cast<size_t>(I)]);
             if (!G.MergeHeader)
-                Set_Row_Colors(R, G.HeaderColor, G.HeaderColorTo, G.HeaderTextColor);
-            H = R;
+                Set_Row_Colors(At, G.HeaderColor, G.HeaderColorTo, G.HeaderTextColor);
+            AddNode(RealRowIndex(At), Span);
+            At += Span;
+            if (G.Summary)
+                Mark_Summary(At++);
+        }
+    };
+    if (NumHiddenRows() == 0) {
+        One_Pass();
+    } else {
+        // Hidden rows keep their places between the shown rows as each header
+        // goes in, row by row.
+        std::optional<QString> Prev = No_Value();
+        int H = -1;
+        int R = FixedRows();
+        while (R <= RowCount() - FFixedFooters - 1) {
+            const QString V = GetGridCell(Colindex, R);
+            if (!Prev || *Prev != V) {
+                if (H != -1) {
+                    if (H > FixedRows() && G.Summary) {
+                        Add_Summary(H);
+                        ++H;
+                        ++R;
+                    }
+                    AddNode(RealRowIndex(H), R - H);
+                }
+                Insert_Grid_Rows(R, 1);
+                SetGridCell(T, R, V);
+                if (!G.MergeHeader)
+                    Set_Row_Colors(R, G.HeaderColor, G.HeaderColorTo, G.HeaderTextColor);
+                H = R;
+                ++R;
+            }
+            Prev = V;
             ++R;
         }
-        Prev = V;
-        ++R;
-    }
-    if (H != -1) {
-        if (H > FixedRows() && G.Summary) {
-            Add_Summary(H);
-            ++H;
-            ++R;
+        if (H != -1) {
+            if (H > FixedRows() && G.Summary) {
+                Add_Summary(H);
+                ++H;
+                ++R;
+            }
+            AddNode(RealRowIndex(H), R - H);
         }
-        AddNode(RealRowIndex(H), R - H);
+        if (G.Summary)
+            Add_Summary(R);
     }
-    if (G.Summary)
-        Add_Summary(R);
     Remove_Grid_Col(Colindex);
     if (G.MergeHeader || (G.MergeSummary && G.Summary))
         for (int B = FixedRows(); B < RowCount(); ++B) {

@@ -194,6 +194,72 @@ TEST(StringGridGroup, Layouts)
     }
 }
 
+// Without hidden rows the headers and summaries go in all at once; with a
+// hidden row they go in one by one. Both give the same shown grid: texts,
+// nodes and their spans, summaries, colours, heights and row marks each
+// stay with their rows. (The second grid's extra row, hidden after the
+// data, never shows.)
+TEST(StringGridGroup, AllAtOnceAsRowByRow)
+{
+    struct TCase { const char *Name; bool Summary, MergeHeader, MergeSummary, Footer; TColor Header; };
+    const TCase Cases[] = {
+        {"Plain", false, false, false, false, clNone},
+        {"Summary", true, false, false, false, clNone},
+        {"Merged", true, true, true, false, clNone},
+        {"ColouredWithFooter", true, false, false, true, clYellow},
+    };
+    const char *const Keys[] = {"B", "A", "C", "B", "A", "A", "D", "C", "B", "A"};
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        std::unique_ptr<RIraRevadiVizo> Grids[2];
+        for (int K = 0; K < 2; ++K) {
+            std::vector<QStringList> Data;
+            for (int I = 0; I < 10; ++I)
+                Data.push_back({QString::number(I), QString::fromLatin1(Keys[I])});
+            if (K == 1)
+                Data.push_back({"hidden", "Z"});
+            if (C.Footer)
+                Data.push_back({"total", ""});
+            auto &G = Grids[K] = Make_Grid(Data);
+            if (C.Footer)
+                G->Set_FixedFooters(1);
+            G->Grouping().Summary = C.Summary;
+            G->Grouping().MergeHeader = C.MergeHeader;
+            G->Grouping().MergeSummary = C.MergeSummary;
+            G->Grouping().HeaderColor = C.Header;
+            G->Set_RowHeights(3, 40);
+            G->Set_RowHeights(7, 33);
+            G->SetRowModified(5, true);
+            G->SetRowSelect(2, true);
+            G->SetRowSelect(9, true);
+            if (K == 1)
+                G->HideRow(11);
+            G->Group(2);
+            Expect_Consistent(*G);
+        }
+        RIraRevadiVizo &A = *Grids[0], &B = *Grids[1];
+        ASSERT_EQ(A.RowCount(), B.RowCount());
+        EXPECT_EQ(A.NumNodes(), 4);
+        for (int R = 0; R < A.RowCount(); ++R) {
+            SCOPED_TRACE(R);
+            EXPECT_EQ(A.IsNode(R), B.IsNode(R));
+            EXPECT_EQ(A.IsSummary(R), B.IsSummary(R));
+            EXPECT_EQ(A.GetNodeSpan(R), B.GetNodeSpan(R));
+            EXPECT_EQ(A.RowHeights(R), B.RowHeights(R));
+            EXPECT_EQ(A.GetRowModified(R), B.GetRowModified(R));
+            EXPECT_EQ(A.GetRowSelect(R), B.GetRowSelect(R));
+            for (int Col = 0; Col < A.ColCount(); ++Col) {
+                EXPECT_EQ(A.Cells(Col, R), B.Cells(Col, R));
+                EXPECT_EQ(A.IsBaseCell(Col, R), B.IsBaseCell(Col, R));
+                const TCellProperties *PA = A.Find_Cell_Props(Col, R), *PB = B.Find_Cell_Props(Col, R);
+                EXPECT_EQ(PA ? PA->BrushColor() : clNone, PB ? PB->BrushColor() : clNone);
+                EXPECT_EQ(PA ? PA->NodeLevel() : -1, PB ? PB->NodeLevel() : -1);
+            }
+        }
+        EXPECT_EQ(A.SelectedRows(), B.SelectedRows());
+    }
+}
+
 TEST(StringGridGroup, ByColumnOneAndRefusals)
 {
     auto G = Make_Grid({{"B", "0"}, {"A", "1"}});
