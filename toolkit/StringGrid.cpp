@@ -57,6 +57,12 @@ TStringGrid::~TStringGrid() { FStore.Remove_Listener(&FModelLink); }
 
 void TStringGrid::TModelLink::Model_Cells_Changed(const TCellRange &Range)
 {
+    // Nothing to do while the view is hidden or holds its updates back
+    // (QWidget::update drops the areas then): filling a million cells must
+    // not work out a million cell rectangles.
+    const QWidget *View = Grid->viewport();
+    if (!View->isVisible() || !View->updatesEnabled())
+        return;
     // A few cells are invalidated one by one (a merged cell answers its whole
     // area through CellRect); a larger change repaints the view.
     const long long Cells = static_cast<long long>(Range.Right - Range.Left + 1) * (Range.Bottom - Range.Top + 1);

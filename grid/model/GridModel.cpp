@@ -56,7 +56,12 @@ void TGridModel::Notify_Range(const TCellRange &Range)
         FPending = Unite(FPending, Range);
         return;
     }
-    // (A copy: a listener may remove itself.)
+    // A single listener (the grid) is told directly: a copy per written cell
+    // would cost an allocation. Else a copy, since a listener may remove itself.
+    if (FListeners.size() == 1) {
+        FListeners.front()->Model_Cells_Changed(Range);
+        return;
+    }
     const std::vector<IGridModelListener *> Listeners = FListeners;
     for (IGridModelListener *L : Listeners)
         L->Model_Cells_Changed(Range);
