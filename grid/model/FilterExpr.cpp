@@ -95,29 +95,11 @@ QString Operand_At(const QString &Piece, qsizetype Start)
 
 // Wildcard match, linear back-off: on a mismatch the last "*" takes one more
 // character. Same answers as trying every tail, without exponential time.
+template <bool Fold> bool Wildcard_View(QStringView Pattern, QStringView Value);
+
 bool Wildcard_Match(const QString &Pattern, const QString &Value)
 {
-    qsizetype P = 0, V = 0, Star = -1, Star_V = 0;
-    const qsizetype PN = Pattern.size(), VN = Value.size();
-    while (V < VN) {
-        if (P < PN && Pattern[P] == u'*') {
-            while (P < PN && Pattern[P] == u'*')
-                ++P;
-            Star = P;
-            Star_V = V;
-        } else if (P < PN && (Pattern[P] == u'?' || Pattern[P] == Value[V])) {
-            ++P;
-            ++V;
-        } else if (Star >= 0) {
-            P = Star;
-            V = ++Star_V;
-        } else {
-            return false;
-        }
-    }
-    while (P < PN && Pattern[P] == u'*')
-        ++P;
-    return P == PN;
+    return Wildcard_View<false>(Pattern, Value);
 }
 
 bool Eval_Expression(QString S, const QString &Value, bool CaseSensitive, int Depth)
@@ -333,7 +315,7 @@ template <bool Fold> bool Unit_Equal(char16_t Value_Unit, char16_t Pattern_Unit)
     return (Fold ? Upper_Unit(Value_Unit) : Value_Unit) == Pattern_Unit;
 }
 
-// Wildcard_Match over a view; with Fold the value's units are upper-cased
+// The wildcard walk over views; with Fold the value's units are upper-cased
 // one by one (the value is simple, the pattern upper-cased already).
 template <bool Fold> bool Wildcard_View(QStringView Pattern, QStringView Value)
 {
