@@ -25,6 +25,21 @@ public:
     }
 };
 
+// One page of the preview on a white A4 picture at 96 dpi.
+QImage Preview_Page(TGridPrinter &P, int Page)
+{
+    QImage Preview(794, 1123, QImage::Format_RGB32);
+    Preview.setDotsPerMeterX(qRound(96 / 0.0254));
+    Preview.setDotsPerMeterY(qRound(96 / 0.0254));
+    Preview.fill(Qt::white);
+    {
+        QPainter Painter(&Preview);
+        P.Set_PreviewPage(Page);
+        P.PrintPreview(Painter, TRect(0, 0, 794, 1123));
+    }
+    return Preview;
+}
+
 int Dark_Pixels(const QImage &Image, const QRect &Area = QRect())
 {
     const QRect R = Area.isNull() ? Image.rect() : Area.intersected(Image.rect());
@@ -194,15 +209,7 @@ TEST_F(GridPrinterTest, PageRangeFromPrintStart)
         EXPECT_EQ(Ended, C.Ended_Pages);
         EXPECT_EQ(Grid.Dones, 1);
         // a preview draws nothing for an empty or reversed range either
-        QImage Preview(794, 1123, QImage::Format_RGB32);
-        Preview.setDotsPerMeterX(qRound(96 / 0.0254));
-        Preview.setDotsPerMeterY(qRound(96 / 0.0254));
-        Preview.fill(Qt::white);
-        {
-            QPainter Painter(&Preview);
-            P.Set_PreviewPage(1);
-            P.PrintPreview(Painter, TRect(0, 0, 794, 1123));
-        }
+        const QImage Preview = Preview_Page(P, 1);
         EXPECT_EQ(Dark_Pixels(Preview) == 0, C.Ended_Pages < 0);
         EXPECT_EQ(Grid.Dones, 2);
         Grid.OnPrintStart = nullptr;
@@ -221,15 +228,7 @@ TEST_F(GridPrinterTest, PreviewPageDrawsOnlyThatPage)
         B.Color = Third.count(ARow) ? clRed : clBlue;
     };
     // a preview of the printer's page size breaks where the print did
-    QImage Preview(794, 1123, QImage::Format_RGB32);
-    Preview.setDotsPerMeterX(qRound(96 / 0.0254));
-    Preview.setDotsPerMeterY(qRound(96 / 0.0254));
-    Preview.fill(Qt::white);
-    {
-        QPainter Painter(&Preview);
-        P.Set_PreviewPage(3);
-        P.PrintPreview(Painter, TRect(0, 0, 794, 1123));
-    }
+    const QImage Preview = Preview_Page(P, 3);
     ASSERT_TRUE(Preview.save(QStringLiteral("grid_print_preview_page3.png")));
     EXPECT_GT(Pixels_Of(Preview, qRgb(255, 0, 0)), 1000);
     EXPECT_EQ(Pixels_Of(Preview, qRgb(0, 0, 255)), 0);
