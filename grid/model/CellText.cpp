@@ -18,28 +18,11 @@ void TCellText::Copy_From(const TCellText &Other)
     }
 }
 
-void TCellText::Assign(const QString &Text)
+void TCellText::Assign_Wide(const QString &Text)
 {
     Release();
     const qsizetype N = Text.size();
-    if (N == 0)
-        return;
     const QChar *S = Text.constData();
-    if (N <= Max_Latin1) {
-        bool Narrow = true;
-        for (qsizetype I = 0; I < N; ++I)
-            if (S[I].unicode() > 0xFF) {
-                Narrow = false;
-                break;
-            }
-        if (Narrow) {
-            for (qsizetype I = 0; I < N; ++I)
-                FBytes[I] = static_cast<unsigned char>(S[I].unicode());
-            FBytes[14] = static_cast<unsigned char>(N);
-            FBytes[15] = kInline8;
-            return;
-        }
-    }
     if (N <= Max_Utf16) {
         std::memcpy(FBytes, S, static_cast<size_t>(N) * sizeof(char16_t));
         FBytes[14] = static_cast<unsigned char>(N);

@@ -61,7 +61,30 @@ public:
         }
         return {};
     }
-    void Assign(const QString &Text);
+    void Assign(const QString &Text)
+    {
+        // The common case inline: a short Latin-1 text (a number, a code, a
+        // name) is built beside and copied in whole, bytes past it zero.
+        if (Kind() == kHeap)
+            Release();
+        const qsizetype N = Text.size();
+        if (N <= Max_Latin1) {
+            const QChar *S = Text.constData();
+            alignas(8) unsigned char B[16] = {};
+            qsizetype I = 0;
+            while (I < N && S[I].unicode() <= 0xFF) {
+                B[I] = static_cast<unsigned char>(S[I].unicode());
+                ++I;
+            }
+            if (I == N) {
+                B[14] = static_cast<unsigned char>(N);
+                B[15] = kInline8;
+                std::memcpy(FBytes, B, sizeof FBytes);
+                return;
+            }
+        }
+        Assign_Wide(Text);
+    }
     bool Equals(const QString &Text) const;
     // Whether the text lives on the heap (for tests and memory accounting).
     bool On_Heap() const { return Kind() == kHeap; }
@@ -78,6 +101,8 @@ private:
     }
     void Release();
     void Copy_From(const TCellText &Other);
+    // A text that is not short Latin-1: inline UTF-16 or on the heap.
+    void Assign_Wide(const QString &Text);
 
     // Bytes 0..13: the characters (or the heap pointer in bytes 0..7);
     // byte 14: the length of an inline text; byte 15: its kind.

@@ -121,13 +121,20 @@ QString TGridModel::Cell(int C, int R) const
 
 void TGridModel::Set_Cell(int C, int R, const QString &Text)
 {
-    const TModelCell *Old = Find(C, R);
-    if (!Old) {
+    // One lookup for a stored cell (the common case when filling).
+    TModelCell *Cell = nullptr;
+    if (R >= 0 && C >= 0 && static_cast<size_t>(R) < FRows.size()) {
+        std::vector<TModelCell> &Row = FRows[static_cast<size_t>(R)];
+        if (static_cast<size_t>(C) < Row.size())
+            Cell = &Row[static_cast<size_t>(C)];
+    }
+    if (!Cell) {
         Check_Index(C, R);
         if (Text.isEmpty())
             return;
+        Cell = Ensure(C, R);
     }
-    Ensure(C, R)->Text.Assign(Text);
+    Cell->Text.Assign(Text);
     Notify_Range({C, R, C, R});
 }
 
