@@ -488,5 +488,7 @@ QString TGridModel::Check_Consistency(int DisplRows) const
         if (Is_Hidden_Row(Real) || Real_To_Displ_Row(Real) != D)
             return QStringLiteral("row mapping broken at display row %1").arg(D);
     }
+    if (!FRowFlags.SelectedCells.Check_Consistency())
+        return QStringLiteral("selected-cell list holds a cell twice or out of range");
     return QString();
 }

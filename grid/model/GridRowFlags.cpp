@@ -79,6 +79,7 @@ void TGridRowFlags::Rows_Inserted(int DisplAt, int RealAt, int Count)
     Modified.Insert(RealAt, Count);
     Disabled.Insert(RealAt, Count);
     RowSelect.Insert(DisplAt, Count);
+    SelectedCells.Rows_Inserted(DisplAt, Count);
     for (int &R : SelectedRows)
         if (R >= DisplAt)
             R += Count;
@@ -93,6 +94,7 @@ void TGridRowFlags::Rows_Removed(int DisplAt, int Count, const std::vector<int> 
         Disabled.Remove(*It, 1);
     }
     RowSelect.Remove(DisplAt, Count);
+    SelectedCells.Rows_Removed(DisplAt, Count);
     std::vector<int> Kept;
     Kept.reserve(SelectedRows.size());
     for (int R : SelectedRows)

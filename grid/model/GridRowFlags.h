@@ -1,4 +1,5 @@
 #pragma once
+#include "grid/model/GridCellList.h"
 #include <cstdint>
 #include <vector>
 
@@ -38,6 +39,7 @@ struct TGridRowFlags {
     TGridFlagList Modified;
     TGridFlagList Disabled;     // set = the row is disabled
     std::vector<int> SelectedRows;   // picked order, each once, no fixed rows
+    TGridCellList SelectedCells;     // the disjunct cell selection, by display cell
     bool UseEnabledRows = false;     // some row was ever enabled or disabled
 
     void Add_Selected(int Row);

@@ -214,6 +214,7 @@ void TGridDataOps::Apply_Row_Order(int From, const std::vector<int> &Order, bool
     // count real rows, which differ from display rows while rows are hidden.
     TGridRowFlags &F = G.Model().Row_Flags();
     F.RowSelect.Permute(From, Order);
+    F.SelectedCells.Permute_Rows(From, Order);
     if (G.NumHiddenRows() == 0) {
         F.Modified.Permute(From, Order);
         F.Disabled.Permute(From, Order);
@@ -406,6 +407,7 @@ void TGridDataOps::InsertCols(int ColIndex, int CCount)
     for (int I = 0; I < G.ColCount(); ++I)
         Widths[static_cast<size_t>(I)] = G.ColWidths(I);
     M.Insert_Cols(ColIndex, CCount);
+    M.Row_Flags().SelectedCells.Cols_Inserted(Displ, CCount);
     for (const auto &[C, W] : Moved)
         M.Hide_Col(C + CCount, W);
     Widths.insert(Widths.begin() + Displ, static_cast<size_t>(CCount), G.DefaultColWidth());
@@ -437,6 +439,12 @@ void TGridDataOps::RemoveCols(int ColIndex, int CCount)
     if (Visible_Removed >= G.ColCount())
         return;   // a grid keeps one visible column
     G.FreeCellProps(ColIndex, 0, ColIndex + CCount - 1, G.RowCount() - 1);
+    // the shown columns removed stand side by side on the screen
+    for (int C = ColIndex; C < ColIndex + CCount; ++C)
+        if (!M.Is_Hidden_Col(C)) {
+            M.Row_Flags().SelectedCells.Cols_Removed(M.Real_To_Displ_Col(C), Visible_Removed);
+            break;
+        }
     std::vector<std::pair<int, int>> Moved;
     for (int C = G.TotalColCount() - 1; C >= ColIndex; --C)
         if (M.Is_Hidden_Col(C)) {
@@ -670,6 +678,8 @@ bool TGridDataOps::IsSelected(int ACol, int ARow)
     RIraRevadiVizo &G = Grid();
     if (ARow < G.FixedRows() || ACol < G.FixedCols())
         return false;
+    if (G.MouseActions().DisjunctCellSelect())
+        return G.Model().Row_Flags().SelectedCells.Contains(ACol, ARow);
     if (G.MouseActions().DisjunctRowSelect())
         return Row_Selected(ARow);
     if (G.MouseActions().DisjunctColSelect())

@@ -1,5 +1,6 @@
 #pragma once
 #include "grid/stringgrid/GridLooks.h"
+#include "platform/Rect.h"
 #include <QString>
 #include <vector>
 
@@ -126,8 +127,20 @@ public:
 
     // ---- selection questions ----------------------------------------------------------------
     void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
-    // False for fixed cells; the disjunct row or column selection when on.
+    // False for fixed cells; the disjunct cell, row or column selection when on.
     bool IsSelected(int ACol, int ARow);
+    // The cells picked one by one (MouseActions.DisjunctCellSelect), by
+    // display column and row (GridDataOps_Cells.cpp). Reading answers the
+    // list with DisjunctCellSelect, else whether the cell lies in the
+    // selection; writing adds or removes the cell and repaints it.
+    bool GetSelectedCells(int ACol, int ARow);
+    void SetSelectedCells(int ACol, int ARow, bool Value);
+    // Entry Index of the list (X column, Y row), in the order picked.
+    TPoint GetSelectedCell(int Index) const;
+    // Without DisjunctCellSelect the list is first rebuilt from the selection.
+    int SelectedCellsCount();
+    // Empties the list; the selection becomes the first normal cell.
+    void ClearSelectedCells();
     // The selected cells, TAB between cells and CR LF between rows.
     QString SelectedText();
 

@@ -45,6 +45,7 @@ void RIraRevadiVizo::ColumnMoved(int FromIndex, int ToIndex)
         Move_Size(FromIndex, ToIndex, [this](int I) { return ColWidths(I); },
                   [this](int I, int W) { Set_ColWidths(I, W); });
     TBaseGrid::ColumnMoved(FromIndex, ToIndex);
+    FFlags.SelectedCells.Col_Moved(FromIndex, ToIndex);
     Move_Cell_Controls(true, FromIndex, ToIndex);
     CellControlsUpdate(false);
 }
@@ -55,6 +56,7 @@ void RIraRevadiVizo::RowMoved(int FromIndex, int ToIndex)
         Move_Size(FromIndex, ToIndex, [this](int I) { return RowHeights(I); },
                   [this](int I, int H) { Set_RowHeights(I, H); });
     TBaseGrid::RowMoved(FromIndex, ToIndex);
+    FFlags.SelectedCells.Row_Moved(FromIndex, ToIndex);
     Move_Cell_Controls(false, FromIndex, ToIndex);
     CellControlsUpdate(false);
 }

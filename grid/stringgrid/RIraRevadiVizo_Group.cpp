@@ -135,6 +135,7 @@ void RIraRevadiVizo::Group(int Colindex)
         Apply_Row_Heights(Heights);
         TGridRowFlags &F = Model().Row_Flags();
         F.RowSelect.Permute(First, Order);
+        F.SelectedCells.Permute_Rows(First, Order);
         F.Modified.Permute(First, Order);
         F.Disabled.Permute(First, Order);
         if (!F.SelectedRows.empty()) {

@@ -94,6 +94,7 @@ void RIraRevadiVizo::GetVisualProperties(int ACol, int ARow, TGridDrawState &ASt
     // the colours before selection, for text that shows unselected
     FUnselBrush = ABrush.Color;
     FUnselFont = AFont.Color;
+    const TColor Unsel_ColorTo = AColorTo, Unsel_Mirror = AMirrorColor, Unsel_MirrorTo = AMirrorColorTo;
     auto Selection_Colours = [&] {
         AColorTo = SelectionColorTo();
         AMirrorColor = SelectionMirrorColor();
@@ -131,6 +132,22 @@ void RIraRevadiVizo::GetVisualProperties(int ACol, int ARow, TGridDrawState &ASt
                                                                    FSelectionColorMixer, FSelectionColorMixerFactor);
         Selection_Colours();
         AState += gdSelected;
+    }
+    // cells picked one by one: the listed ones show selected, the current
+    // cell only while it is listed
+    if (MouseActions().DisjunctCellSelect() && FShowSelection) {
+        if (FFlags.SelectedCells.Contains(ACol, ARow)) {
+            AState += gdSelected;
+            ABrush.Color = SelectionColor();
+            Selection_Colours();
+        } else if (ACol == Col() && ARow == Row()) {
+            AState -= gdSelected;
+            ABrush.Color = FUnselBrush;
+            AFont.Color = FUnselFont;
+            AColorTo = Unsel_ColorTo;
+            AMirrorColor = Unsel_Mirror;
+            AMirrorColorTo = Unsel_MirrorTo;
+        }
     }
     // disabled rows and grid
     if (UseDisabledFont()) {
