@@ -51,6 +51,15 @@ public:
     virtual void InsertCols(int ColIndex, int CCount);
     virtual void RemoveCols(int ColIndex, int CCount);
     void AddColumn();
+    // Records the column widths and the grid's width as the reference the
+    // columns scale from with ColumnSize.SynchWithGrid (GridDataOps_Sizes.cpp);
+    // Loaded records them last.
+    void InitOrigColSizes();
+    const std::vector<int> &OrigColSizes() const { return FOrigColSizes; }
+    int OldSize() const { return FOldSize; }
+    // The grid became NewWidth wide: with SynchWithGrid each recorded column
+    // takes its reference width times the growth (truncated).
+    void Synch_Col_Sizes(int NewWidth);
     void SwapRows(int ARow1, int ARow2);
     void SwapColumns(int ACol1, int ACol2);
     // Removes each data row whose text in ACol came in a row above; DoCase
@@ -163,6 +172,8 @@ private:
     // (hidden ones included) when ToRow lies beyond the shown rows.
     void Calc_Range(int &FromRow, int &ToRow, bool &Real);
 
+    std::vector<int> FOrigColSizes;
+    int FOldSize = 0;   // the grid width FOrigColSizes belong to
     int FAutoNumberStart = 0;
     int FAutoNumberOffset = 0;
     TSortDirection FAutoNumberDirection = sdAscending;

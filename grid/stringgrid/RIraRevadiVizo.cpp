@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <exception>
 #include "platform/SystemInfo.h"
+#include "platform/ThemedParts.h"
 #include <QEvent>
 #include <QResizeEvent>
 
@@ -229,6 +230,9 @@ void RIraRevadiVizo::Loaded()
         FNavigation.Set_AlwaysEdit(true);
         Set_Options(Options() - goAlwaysShowEditor);
     }
+    // Without themes a themed check box or button cannot be drawn as one.
+    if (!Themes_Available() && FControlLook.ControlStyle == csTheme && !FDesigning)
+        FControlLook.ControlStyle = csClassic;
     SearchFooter().Set_AutoThemeAdapt(AutoThemeAdapt());
     UpdateScrollBarVisibility(false);
     if (AutoThemeAdapt() && !FDesigning) {
@@ -236,6 +240,7 @@ void RIraRevadiVizo::Loaded()
         Register_Theme_Window();
     }
     AdaptToVisualStyle();
+    InitOrigColSizes();
 }
 
 QString RIraRevadiVizo::GetEditMask(int ACol, int ARow)
@@ -301,6 +306,7 @@ bool RIraRevadiVizo::event(QEvent *Event)
 
 void RIraRevadiVizo::resizeEvent(QResizeEvent *Event)
 {
+    Synch_Col_Sizes(Event->size().width());
     TBaseGrid::resizeEvent(Event);
     Place_Panels();
     CellControlsUpdate(false);

@@ -3,7 +3,9 @@
 #include "TestSupport.h"
 #include "grid/stringgrid/RIraRevadiVizo.h"
 #include "platform/Locale.h"
+#include "platform/SystemInfo.h"
 #include <QCoreApplication>
+#include <QResizeEvent>
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <functional>
@@ -712,6 +714,66 @@ TEST(StringGridLifeCycle, LoadedAppliesLookSizesAndTheme)
         C.Set(*G);
         G->Loaded();
         C.Check(*G);
+    }
+}
+
+// Without a theme the themed control style falls back to the classic one,
+// never at design time and never for a style chosen by hand.
+TEST(StringGridLifeCycle, LoadedTakesClassicControlsWithoutTheme)
+{
+    struct TCase { const char *Name; bool Themed; TControlStyle Style; bool Designing; TControlStyle Want; };
+    const TCase Cases[] = {
+        {"ThemedKeepsTheme", true, csTheme, false, csTheme},
+        {"UnthemedTakesClassic", false, csTheme, false, csClassic},
+        {"UnthemedKeepsFlat", false, csFlat, false, csFlat},
+        {"UnthemedDesignKeepsTheme", false, csTheme, true, csTheme},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        TSystemInfoGuard Guard;
+        System_Info().Theme_Active = C.Themed;
+        auto G = Make_Grid();
+        G->ControlLook().ControlStyle = C.Style;
+        G->Set_Designing(C.Designing);
+        G->Loaded();
+        EXPECT_EQ(G->ControlLook().ControlStyle, C.Want);
+    }
+}
+
+// Loaded records the column widths and the grid width; with SynchWithGrid
+// every resize scales the recorded widths (truncated; a single border adds
+// its two pixels), so going back to the old width gives the old widths.
+TEST(StringGridLifeCycle, ColumnsScaleFromTheLoadedWidths)
+{
+    struct TCase { const char *Name; bool Synch, NormalOnly; TGridBorderStyle Border; int NewWidth; std::vector<int> Want; };
+    const TCase Cases[] = {
+        {"SynchOffKeepsWidths", false, false, bsSingle, 398, {40, 60, 80}},
+        {"SingleBorderDoubles", true, false, bsSingle, 398, {80, 120, 160}},
+        {"NoBorder", true, false, bsNone, 300, {60, 90, 120}},
+        {"Truncated", true, false, bsNone, 333, {66, 99, 133}},
+        {"NormalCellsOnlyKeepsFixedColumn", true, true, bsSingle, 398, {40, 120, 160}},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        auto G = Make_Grid(3, 4);
+        G->Set_BorderStyle(C.Border);
+        G->ColumnSize().Set_SynchWithGrid(C.Synch);
+        G->ColumnSize().Set_SynchNormalCellsOnly(C.NormalOnly);
+        G->resize(200, 100);
+        for (int Col = 0; Col < 3; ++Col)
+            G->Set_ColWidths(Col, 40 + 20 * Col);
+        G->Loaded();
+        EXPECT_EQ(G->OrigColSizes(), (std::vector<int>{40, 60, 80}));
+        EXPECT_EQ(G->OldSize(), 200);
+        // the client area's new size, as the grid hears of it
+        auto Resize_To = [&G](int W) {
+            QResizeEvent E(QSize(W, 100), G->viewport()->size());
+            QCoreApplication::sendEvent(G->viewport(), &E);
+        };
+        Resize_To(C.NewWidth);
+        EXPECT_EQ((std::vector<int>{G->ColWidths(0), G->ColWidths(1), G->ColWidths(2)}), C.Want);
+        Resize_To(C.Border == bsSingle ? 198 : 200);
+        EXPECT_EQ((std::vector<int>{G->ColWidths(0), G->ColWidths(1), G->ColWidths(2)}), (std::vector<int>{40, 60, 80}));
     }
 }
 
