@@ -5,6 +5,7 @@
 #include "grid/stringgrid/RIraRevadiVizo.h"
 #include "grid/stringgrid/GridCellViews.h"
 #include "grid/model/GridCalc.h"
+#include "grid/model/GroupOrder.h"
 #include <algorithm>
 #include <optional>
 
@@ -34,26 +35,15 @@ void RIraRevadiVizo::Group_Sort(int Colindex)
     const int To = RowCount() - FFixedFooters - 1;
     if (To <= From)
         return;
-    // Each row's key is read once: numbers compare as numbers, other texts
-    // without letter case; equal keys keep their order.
-    struct TGroup_Key {
-        QString Text;
-        std::optional<double> Number;
-    };
-    std::vector<TGroup_Key> Keys;
-    Keys.reserve(static_cast<size_t>(To - From + 1));
-    for (int R = From; R <= To; ++R) {
-        TGroup_Key K{Cells(Colindex, R), std::nullopt};
-        K.Number = Cell_Number(K.Text);
-        Keys.push_back(std::move(K));
-    }
-    Model().Sort_Rows(From, To, [&](int A, int B) {
-        const TGroup_Key &KA = Keys[static_cast<size_t>(A - From)];
-        const TGroup_Key &KB = Keys[static_cast<size_t>(B - From)];
-        if (KA.Number && KB.Number)
-            return *KA.Number < *KB.Number;
-        return KA.Text.compare(KB.Text, Qt::CaseInsensitive) < 0;
+    // Numbers compare as numbers, other texts without letter case; equal
+    // keys keep their order.
+    const std::vector<int> Order = Group_Order(To - From + 1, [&](int I, char16_t *Room) {
+        return Grid_Cell_View(*this, Colindex, From + I, Room);
     });
+    std::vector<int> Rows(Order.size());
+    for (size_t I = 0; I < Order.size(); ++I)
+        Rows[I] = From + Order[I];
+    Model().Permute_Rows(From, Rows);
     Invalidate();
 }
 
