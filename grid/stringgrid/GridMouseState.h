@@ -55,6 +55,14 @@ public:
     int HoverFixedY() const { return FHoverFixedY; }
     void Set_Hover_Fixed_Cell(int X, int Y) { FHoverFixedX = X; FHoverFixedY = Y; }
 
+    // --- the markup link under the pointer: with URLUnderlineOnHover only
+    // that link of that cell is drawn underlined (mouse movement sets it)
+    bool URLUnderlineOnHover() const { return FURLUnderlineOnHover; }
+    void Set_URLUnderlineOnHover(bool Value) { FURLUnderlineOnHover = Value; }
+    TPoint HoverCell() const { return FHoverCell; }
+    int HoverLink() const { return FHoverlink; }
+    void Set_Hover_Link(TPoint Cell, int Link) { FHoverCell = Cell; FHoverlink = Link; }
+
     // --- the grid's half-second timer (ticks and the lookup's pause)
     TGridTimer &GridTimer() { return FGridTimer; }
 
@@ -80,5 +88,8 @@ protected:
     TPoint FCtrlXY;
     int FHoverFixedX = -1;
     int FHoverFixedY = -1;
+    bool FURLUnderlineOnHover = false;
+    TPoint FHoverCell{-1, -1};
+    int FHoverlink = -1;
     TGridTimer FGridTimer;
 };

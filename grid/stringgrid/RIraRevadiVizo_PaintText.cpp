@@ -61,7 +61,9 @@ TRect RIraRevadiVizo::Draw_Cell_Text(TCanvas &Canvas, int ACol, int RCol, int AR
         P.URLColor = Link;
         P.WordWrap = !FEnhTextSize;
         P.ShadowColor = 0x808080;
-        P.HoverStyle = false;
+        P.HoverStyle = FURLUnderlineOnHover;
+        if (FHoverCell.X == ACol && FHoverCell.Y == ARow)
+            P.HoverLink = FHoverlink;
         THTMLRenderResult Res;
         RenderHTML(Canvas, S, T, P, Res);
         TextWidth = Res.XSize + 2;

@@ -666,3 +666,33 @@ TEST(StringGridPaint, RichTextCell)
                 ++Dark;
     EXPECT_GT(Dark, 30);
 }
+
+// With URLUnderlineOnHover only the link under the pointer is underlined,
+// and only in the hovered cell; without it every link is.
+TEST(StringGridPaint, HoverUnderlinesOnlyTheHoveredLink)
+{
+    struct TCase { const char *Name; bool OnHover; TPoint Cell; int Link; bool WantOne, WantTwo; };
+    const TCase Cases[] = {
+        {"AlwaysUnderlined", false, {-1, -1}, -1, true, true},
+        {"NothingHovered", true, {-1, -1}, -1, false, false},
+        {"SecondHovered", true, {1, 1}, 2, false, true},
+        {"FirstHovered", true, {1, 1}, 1, true, false},
+        {"OtherCellHovered", true, {2, 1}, 1, false, false},
+    };
+    for (const TCase &K : Cases) {
+        SCOPED_TRACE(K.Name);
+        auto G = Make_Grid(4, 3);
+        G->Set_Cells(1, 1, QStringLiteral("<A href=\"a\">one</A> <A href=\"b\">two</A>"));
+        G->Set_URLUnderlineOnHover(K.OnHover);
+        G->Set_Hover_Link(K.Cell, K.Link);
+        TRecordingCanvas C(400, 200);
+        G->Paint_On(C);
+        std::map<QString, bool> Underlined;
+        for (const TCanvasOp &Op : C.Ops())
+            if (!Op.Text.isEmpty())
+                Underlined[Op.Text.trimmed()] = Op.Font.Style.Contains(fsUnderline);
+        ASSERT_TRUE(Underlined.count(QStringLiteral("one")) && Underlined.count(QStringLiteral("two")));
+        EXPECT_EQ(Underlined[QStringLiteral("one")], K.WantOne);
+        EXPECT_EQ(Underlined[QStringLiteral("two")], K.WantTwo);
+    }
+}
