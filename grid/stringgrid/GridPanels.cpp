@@ -43,6 +43,22 @@ TSearchPanel::TSearchPanel(QWidget *Parent) : QWidget(Parent)
 
 void TSearchPanel::resizeEvent(QResizeEvent *) { Arrange(); }
 
+void TSearchPanel::Set_Gradient(const QColor &From, const QColor &To)
+{
+    FFrom = From;
+    FTo = To;
+    update();
+}
+
+void TSearchPanel::paintEvent(QPaintEvent *)
+{
+    QPainter P(this);
+    QLinearGradient Face(0, 0, 0, std::max(1, height() - 1));
+    Face.setColorAt(0, FFrom);
+    Face.setColorAt(1, FTo);
+    P.fillRect(rect(), Face);
+}
+
 void TSearchPanel::Arrange()
 {
     // One row, left to right, 4 pixels apart, vertically centred.
@@ -51,6 +67,8 @@ void TSearchPanel::Arrange()
     const int Y = (height() - H) / 2;
     int X = 4;
     auto Place = [&](QWidget *W, int Width) {
+        if (!W->isVisibleTo(this))
+            return;
         W->setGeometry(X, Y, Width, H);
         X += Width + 4;
     };

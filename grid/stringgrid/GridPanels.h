@@ -36,12 +36,20 @@ public:
     std::function<void()> OnFindPrevious;
     std::function<void()> OnHighlight;
     std::function<void()> OnClose;
+    // The face runs from From at the top to To at the bottom.
+    void Set_Gradient(const QColor &From, const QColor &To);
+    QColor Gradient_From() const { return FFrom; }
+    QColor Gradient_To() const { return FTo; }
+    // Lays the shown controls out in one row; hidden ones leave no gap.
+    void Arrange();
 
 protected:
     void resizeEvent(QResizeEvent *) override;
+    void paintEvent(QPaintEvent *) override;
 
 private:
-    void Arrange();
+    QColor FFrom = Qt::white;
+    QColor FTo = Qt::white;
     QLineEdit *FEdit;
     VOdeGridButton *FClose;
     VOdeGridButton *FForward;

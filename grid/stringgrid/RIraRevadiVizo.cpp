@@ -1,6 +1,7 @@
 // The string grid's life cycle: construction with its defaults, destruction,
 // copying one grid into another, and the window it follows.
 #include "grid/stringgrid/GridPanels.h"
+#include "grid/stringgrid/GridSearchBar.h"
 #include "grid/stringgrid/RIraRevadiVizo.h"
 #include <QBuffer>
 #include <QApplication>
@@ -69,12 +70,8 @@ RIraRevadiVizo::RIraRevadiVizo(QWidget *Parent)
     FScrollWidth = Sys.VScroll_Width;
     FColumnSize->OnStretch = [this](int StretchCol) { StretchColumn(StretchCol); };
     Create_Panels();
-    // The search bar writes in the footer settings' font.
-    FSearchFooter.OnChange = [this] {
-        if (TSearchPanel *P = FPanels.Search())
-            P->setFont(FSearchFooter.Font().To_QFont());
-    };
-    FSearchFooter.OnChange();
+    // The search bar follows its settings and drives the find actions.
+    TGridSearchBar::Connect(*this);
     Watch_Window();
 }
 
