@@ -87,6 +87,8 @@ TEST(GridSearchBar, TypedTextFindsTheCellTheSettingsAskFor)
              S.Set_SearchHiddenRows(true);
          },
          {4, 4}, 3},
+        {"CaseBlind", "AB", [](TSearchFooter &, RIraRevadiVizo &) {}, {1, 2}, 2},
+        {"MatchCaseBox", "AB", [](TSearchFooter &, RIraRevadiVizo &G) { G.SearchPanel()->MatchCase()->Set_Checked(true); }, {-1, -1}, 2},
         {"NoSearchWhileTypingWithoutAutoSearch", "ab", [](TSearchFooter &S, RIraRevadiVizo &) { S.Set_AutoSearch(false); }, {-1, -1}, 0},
     };
     for (const TCase &C : Cases) {
@@ -117,10 +119,15 @@ TEST(GridSearchBar, ButtonsGoOnFromTheLastFind)
     QTest::mouseClick(W.Panel().BackwardButton(), Qt::LeftButton);
     EXPECT_EQ(W.G->SearchCell().X, 3);
     EXPECT_EQ(W.G->SearchCell().Y, 2);
+    // Highlight marks every match; closing the bar with it down takes the marks away.
+    QTest::mouseClick(W.Panel().HiliteButton(), Qt::LeftButton);
+    ASSERT_TRUE(W.Panel().HiliteButton()->Down());
+    EXPECT_NE(W.G->Cells(1, 2), QStringLiteral("ab1"));
     // Close hides the bar through its settings.
     QTest::mouseClick(W.Panel().CloseButton(), Qt::LeftButton);
     EXPECT_FALSE(W.G->SearchFooter().Visible());
     EXPECT_FALSE(W.G->Search_Footer_Visible());
+    EXPECT_EQ(W.G->Cells(1, 2), QStringLiteral("ab1"));
     W.G->SearchFooter().Set_Visible(true);
     EXPECT_TRUE(W.G->Search_Footer_Visible());
 }
