@@ -3,7 +3,9 @@
 #include "dropdowns/DropDownButton.h"
 #include "dropdowns/DropDownPlacement.h"
 #include "dropdowns/DropDownForm.h"
+#include "dropdowns/DropDownLabel.h"
 #include "dropdowns/DropDownProperties.h"
+#include "dropdowns/DropDownStyles.h"
 #include "dropdowns/DropDownValue.h"
 #include "grid/base/GridStyle.h"
 #include "grid/model/GridTypes.h"
@@ -14,6 +16,8 @@
 
 class TDropDownForm;
 class QKeyEvent;
+class QPainter;
+class TCanvas;
 class TImageList;
 
 // The drop-down edit every kind of the family derives from: a one-line edit
@@ -113,10 +117,42 @@ public:
     void Set_Flat(bool Value);
     TColor Color() const { return FColor; }
     void Set_Color(TColor Value);
+    // clNone: the platform's border. A change repaints the edit and its button.
     TColor BorderColor() const { return FBorderColor; }
-    void Set_BorderColor(TColor V) { FBorderColor = V; }
-    int LabelMargin() const { return FLabelMargin; }
-    void Set_LabelMargin(int V) { FLabelMargin = V; }
+    void Set_BorderColor(TColor V);
+    // The border while the edit has the focus (clNone: as without it).
+    TColor FocusBorderColor() const { return FFocusBorderColor; }
+    void Set_FocusBorderColor(TColor V);
+    // A disabled edit is framed in grey.
+    bool DisabledBorder() const { return FDisabledBorder; }
+    void Set_DisabledBorder(bool V);
+
+    // --- label -----------------------------------------------------------------------------------
+    // The label is created with the first caption, on the edit's parent.
+    QString LabelCaption() const;
+    void Set_LabelCaption(const QString &V);
+    TLabelPosition LabelPosition() const { return FLabelS.Position; }
+    void Set_LabelPosition(TLabelPosition V);
+    int LabelMargin() const { return FLabelS.Margin; }
+    void Set_LabelMargin(int V);
+    bool LabelTransparent() const { return FLabelS.Transparent; }
+    void Set_LabelTransparent(bool V);
+    // The label stays enabled while the edit is disabled.
+    bool LabelAlwaysEnabled() const { return FLabelS.AlwaysEnabled; }
+    void Set_LabelAlwaysEnabled(bool V);
+    const QFont &LabelFont() const { return FLabelS.Font; }
+    void Set_LabelFont(const QFont &V);
+    // The label takes the edit's font instead of LabelFont (set from the
+    // edit's parent font when loaded).
+    bool ParentFnt() const { return FLabelS.ParentFnt; }
+    void Set_ParentFnt(bool V);
+    TDropDownLabel *EditLabel() const { return FLabel; }
+    TDropDownNotifyEvent OnLabelClick, OnLabelDblClick;
+    // Places the label again (transparency, font, size and position).
+    void UpdateLabel();
+    // After loading: the label takes the parent-font rule, the enabled state
+    // and its place; the button the enabled state.
+    void Loaded() override;
 
     // --- popup settings -------------------------------------------------------------------
     int DropDownWidth() const { return FDropDownWidth; }
@@ -199,7 +235,8 @@ public:
     // The kinds' list selection colours; the style number is kept as given
     // (its colour presets belong to the styling of the kinds).
     TSelectionColorStyle SelectionColorStyle() const { return FSelectionColorStyle; }
-    void Set_SelectionColorStyle(TSelectionColorStyle V) { FSelectionColorStyle = V; }
+    // Stores the style and sets its colour pair (scCustom keeps the colours).
+    virtual void Set_SelectionColorStyle(TSelectionColorStyle V);
     TColor SelectionColor() const { return FSelectionColor; }
     void Set_SelectionColor(TColor V) { FSelectionColor = V; }
     TColor SelectionColorTo() const { return FSelectionColorTo; }
@@ -223,9 +260,11 @@ public:
     // the font's and s the system font's character height.
     int GetMinHeight() const;
 
-    // Restyling by the grid.
-    void SetComponentStyle(TQelStyle AStyle) { FStyle = AStyle; }
-    void SetColorTones(const TColorTones &ATones) { FTones = ATones; }
+    // Restyling by the grid: a style sets the popup's, the bars' and the bar
+    // buttons' colours (tsCustom only is stored); tones colour the drop-down
+    // button and the border.
+    virtual void SetComponentStyle(TQelStyle AStyle);
+    virtual void SetColorTones(const TColorTones &ATones);
     TQelStyle ComponentStyle() const { return FStyle; }
     TQelStyle GetComponentStyle() const { return FStyle; }
     const TColorTones &ColorTones() const { return FTones; }
@@ -234,6 +273,22 @@ public:
     bool FFocusDraw = true;
     bool FocusDraw() const { return FFocusDraw; }
     void Set_FocusDraw(bool V) { FFocusDraw = V; }
+    // --- painting ------------------------------------------------------------------------------
+    // The pointer is over the edit or the edit has the focus.
+    bool Hot() const { return FMouseInControl || hasFocus(); }
+    bool MouseInControl() const { return FMouseInControl; }
+    // What the border painting decides from (the edit's state now).
+    TBorderState Border_State() const;
+    // The focused value of a pick-only edit, highlighted over the text area.
+    void PaintEditArea(QPainter &P);
+    // The border over the platform's frame when it is wanted.
+    void PaintControlBorder(QPainter &P);
+    // The border by its order of precedence (Control_Border_Plan).
+    void DrawControlBorder(QPainter &P);
+    // A selected item of a kind's list in the selection colours: a fill for
+    // scCustom, else a segment frame of Kind (0 whole, 1 left, 2 right, 3 middle).
+    void DrawSelection(TCanvas &Canvas, const QRect &R, int Kind) const;
+
     // The answer to the window's query whether the edit wants Key (Qt key
     // code) itself: Esc with the undo switch selects the value and clears
     // the modified marks; Esc is claimed while the popup is open.
@@ -314,6 +369,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent *E) override;
     void resizeEvent(QResizeEvent *E) override;
     void changeEvent(QEvent *E) override;
+    void moveEvent(QMoveEvent *E) override;
+    void paintEvent(QPaintEvent *E) override;
+    void enterEvent(QEnterEvent *E) override;
+    void leaveEvent(QEvent *E) override;
     bool eventFilter(QObject *Watched, QEvent *E) override;
     // The modifiers of the content's key being handed on (a character carries none).
     Qt::KeyboardModifiers Control_Key_Modifiers() const { return FControlMods; }
@@ -342,7 +401,14 @@ private:
     bool FFlat = false;
     TColor FColor = clWindow;
     TColor FBorderColor = clNone;
-    int FLabelMargin = 4;
+    TColor FFocusBorderColor = clNone;
+    bool FDisabledBorder = true;
+    bool FMouseInControl = false;
+    QPointer<TDropDownLabel> FLabel;
+    TDropDownLabelSettings FLabelS;
+    // The label follows the edit's visibility, enabled state and font.
+    void Label_Follow(QEvent *E);
+    void Label_Visibility();
     int FDropDownWidth = 0, FDropDownHeight = 0;
     int FUserDropDownWidth = -1, FUserDropDownHeight = -1;
     TDropPosition FDropPosition = dpAuto;
@@ -363,7 +429,7 @@ private:
     QVariant FOpenState;
     THeaderAppearance FHeader;
     TFooterAppearance FFooter;
-    TQelStyle FStyle = tsWindowsXP;
+    TQelStyle FStyle = tsOffice2007Luna;
     TColorTones FTones;
     QString FOldString;
     Qt::KeyboardModifiers FKeyMods;

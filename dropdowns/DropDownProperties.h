@@ -18,8 +18,10 @@
 // The selection colour presets of the kinds' lists.
 enum TSelectionColorStyle { scCustom, scOffice2007, scWindowsVista, scWindows7 };
 
+// The defaults are what a new drop-down edit holds after its constructor has
+// applied the scOffice2007 selection colours and the tsOffice2007Luna style.
 struct TDropDownProperties {
-    TColor DropDownBorderColor = 0x000000;
+    TColor DropDownBorderColor = clNone;
     int DropDownBorderWidth = 1;
     bool DropDownShadow = true;
     int DropDownWidth = 0;
@@ -29,19 +31,19 @@ struct TDropDownProperties {
     QString DropDownButtonHint;
     QString DropDownButtonCaption;
     bool DropDownSizeable = true;
-    TColor DropDownColor = 0xFFFFFF;
-    TColor DropDownColorTo = clNone;
+    TColor DropDownColor = 0xF3E5DA;
+    TColor DropDownColorTo = 0xF0DED0;
     TGradientDirection DropDownGradient = gdHorizontal;
     TColor BorderColor = clNone;
-    int LabelMargin = 4;
+    int LabelMargin = 0;
     bool Flat = false;
     bool EditorEnabled = true;
     bool ReadOnly = false;
     bool DropDownEnabled = false;
     int Precision = 0;
     QString Text;
-    TColor SelectionColor = clNone;
-    TColor SelectionColorTo = clNone;
+    TColor SelectionColor = 0xD7FFFD;
+    TColor SelectionColorTo = 0x58D4FC;
     // Stored always, read back without applying the presets.
     int SelectionColorStyle = scOffice2007;
     int QelStyle = 4;   // tsOffice2007Luna

@@ -10,23 +10,7 @@
 
 QPoint Combo_Label_Pos(TLabelPosition Pos, const QRect &C, const QSize &Lb, int TW, int M)
 {
-    const int L = C.left(), T = C.top(), W = C.width(), H = C.height(), LW = Lb.width(), LH = Lb.height();
-    switch (Pos) {
-    case lpLeftTop: return {L - TW - M, T};
-    case lpLeftCenter: return {L - TW - M, T + (H - LH) / 2};
-    case lpLeftBottom: return {L - TW - M, T + H - LH};
-    case lpTopLeft: return {L, T - LH - M};
-    case lpBottomLeft: return {L, T + H + M};
-    case lpLeftTopLeft: return {L - M, T};
-    case lpLeftCenterLeft: return {L - M, T + (H - LH) / 2};
-    case lpLeftBottomLeft: return {L - M, T + H - LH};
-    case lpTopCenter: return {L + (W - LW) / 2, T - LH - M};
-    case lpBottomCenter: return {L + (W - LW) / 2, T + H + M};
-    case lpRightTop: return {L + W + M, T};
-    case lpRightCenter: return {L + W + M, T + (H - LH) / 2};
-    case lpRighBottom: return {L + W + M, T + H - LH};
-    }
-    return {L, T};
+    return Place_Label(Pos, C, Lb, TW, M);
 }
 
 TComboBorderLook Own_Border_Look(bool Focus_Look, bool Themed_Disabled, TColor Border_Color,

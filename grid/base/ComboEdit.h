@@ -1,4 +1,5 @@
 #pragma once
+#include "grid/model/LabelPlacement.h"
 #include "platform/Colors.h"
 #include <QComboBox>
 #include <QFont>
@@ -11,14 +12,10 @@
 // colour and label weight on focus, and carries an optional caption label
 // placed around it on its parent.
 
-enum TLabelPosition {
-    lpLeftTop, lpLeftCenter, lpLeftBottom, lpTopLeft, lpBottomLeft, lpLeftTopLeft, lpLeftCenterLeft,
-    lpLeftBottomLeft, lpTopCenter, lpBottomCenter, lpRightTop, lpRightCenter, lpRighBottom,
-};
 enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
 
 // The label's top-left for a combo at Combo, a label of size Label whose
-// caption measures TextWidth, and the margin.
+// caption measures TextWidth, and the margin (Place_Label).
 QPoint Combo_Label_Pos(TLabelPosition Pos, const QRect &Combo, const QSize &Label, int TextWidth, int Margin);
 
 // What the border painting draws, from the combo's state.

@@ -15,19 +15,12 @@
 #include <mutex>
 #include <thread>
 
-// How one control of the grid family restyles another: a component style
-// (the same order as the grid's own style enumeration, so ordinals pass
-// unchanged) or a set of colour tones (TColorTone, TColorTones in GridTypes.h).
-enum TQelStyle {
-    tsOffice2003Blue, tsOffice2003Silver, tsOffice2003Olive, tsOffice2003Classic, tsOffice2007Luna,
-    tsOffice2007Obsidian, tsWindowsXP, tsWhidbey, tsCustom, tsOffice2007Silver, tsWindowsVista, tsWindows7,
-    tsTerminal, tsOffice2010Blue, tsOffice2010Silver, tsOffice2010Black,
-};
 enum TOfficeTheme {
     ot2003Blue, ot2003Silver, ot2003Olive, ot2003Classic, ot2007Blue, ot2007Silver, ot2007Black, ot2010Blue,
     ot2010Silver, ot2010Black, otUnknown,
 };
 
+// The styles themselves (TQelStyle) are in GridTypes.h.
 class IQelStyle {
 public:
     virtual ~IQelStyle() = default;

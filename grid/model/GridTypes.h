@@ -29,6 +29,16 @@ enum TEditorType {
     edNumericUnitEditBtn, edFloatUnitEditBtn, edMaskEditBtn,
 };
 
+// How one control of the grid family restyles another: a component style
+// (the same order as the grid's own style enumeration, so ordinals pass
+// unchanged) or a set of colour tones (TColorTone, TColorTones below). Kept
+// here, Core only, so that the colour presets can be tables without widgets.
+enum TQelStyle {
+    tsOffice2003Blue, tsOffice2003Silver, tsOffice2003Olive, tsOffice2003Classic, tsOffice2007Luna,
+    tsOffice2007Obsidian, tsWindowsXP, tsWhidbey, tsCustom, tsOffice2007Silver, tsWindowsVista, tsWindows7,
+    tsTerminal, tsOffice2010Blue, tsOffice2010Silver, tsOffice2010Black,
+};
+
 // How one control of the family restyles another: a tone per state.
 struct TColorTone {
     TColor BrushColor = clNone;

@@ -28,7 +28,7 @@ TEST(DropDownProperties, WritesOnlyWhatDiffersFromTheDefaults)
     P.DropDownShadow = false;
     P.DropPosition = dpUp;
     P.DropDownButtonHint = QStringLiteral("it's\nhere");
-    P.DropDownColorTo = clNone;   // as the default: not written
+    P.DropDownColorTo = 0xF0DED0;   // as the default: not written
     P.BorderColor = 0x00FF00;
     P.Precision = -1;
     EXPECT_EQ(Write_DropDown_Properties(P, Defaults, QStringLiteral("1.2.3.4")),
