@@ -127,3 +127,50 @@ void TFooterAppearance::Assign(const TFooterAppearance &Source)
     Assign_Look(Source);
     FButtons.Assign(Source.FButtons);
 }
+
+// ---- bar push buttons ------------------------------------------------------
+
+VOdeButtonAppearance::VOdeButtonAppearance()
+{
+    FFont.Name = QStringLiteral("Tahoma");
+}
+
+void VOdeButtonAppearance::Set(TColor &Field, TColor Value)
+{
+    if (Field == Value)
+        return;
+    Field = Value;
+    if (OnChange)
+        OnChange(this);
+}
+
+void VOdeButtonAppearance::Set_Gradient(TGradientDirection V)
+{
+    if (FGradient == V)
+        return;
+    FGradient = V;
+    if (OnChange)
+        OnChange(this);
+}
+
+void VOdeButtonAppearance::Assign(const VOdeButtonAppearance &Source)
+{
+    if (&Source == this)
+        return;
+    Set_Color(Source.FColor);
+    Set_ColorTo(Source.FColorTo);
+    Set_ColorHot(Source.FColorHot);
+    Set_ColorHotTo(Source.FColorHotTo);
+    Set_ColorDown(Source.FColorDown);
+    Set_ColorDownTo(Source.FColorDownTo);
+    Set_ColorChecked(Source.FColorChecked);
+    Set_ColorCheckedTo(Source.FColorCheckedTo);
+    Set_ColorDisabled(Source.FColorDisabled);
+    Set_ColorDisabledTo(Source.FColorDisabledTo);
+    Set_BorderColor(Source.FBorderColor);
+    Set_BorderColorHot(Source.FBorderColorHot);
+    Set_BorderColorDown(Source.FBorderColorDown);
+    Set_BorderColorChecked(Source.FBorderColorChecked);
+    Set_BorderColorDisabled(Source.FBorderColorDisabled);
+    Set_Gradient(Source.FGradient);
+}

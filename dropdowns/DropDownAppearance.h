@@ -24,6 +24,13 @@ enum TButtonAlignment { baLeft, baRight };
 using TLookNotifyEvent = std::function<void(TObject *Sender)>;
 
 class TBarButtonCollection;
+class TCanvas;
+class QRect;
+
+// Replaces all painting of a bar when set (R: the bar's client rectangle).
+using TDrawBackGroundEvent = std::function<void(QObject *Sender, TCanvas &Canvas, const QRect &R)>;
+// May change a bar's caption before it is drawn.
+using TGetTextEvent = std::function<void(QObject *Sender, QString &Text)>;
 
 // A push button the user defines on a bar. Width and Height 0: the button
 // takes its size from its caption and image. Changing Caption, Enabled or
@@ -278,4 +285,76 @@ public:
 private:
     bool FSizeGrip = true;
     TFooterButtons FButtons;
+};
+
+// The shared look of the bars' push buttons, which a drop-down owns as its
+// ButtonAppearance and whose colours its styles set. Buttons read it each
+// time they paint; every colour setter and the gradient setter store a
+// changed value and raise OnChange. The checked colours are not stored with
+// the look; they start as the hot ones darkened (red and green to 90 %).
+class VOdeButtonAppearance : public TObject {
+public:
+    VOdeButtonAppearance();
+    VOdeButtonAppearance(const VOdeButtonAppearance &) = delete;
+    VOdeButtonAppearance &operator=(const VOdeButtonAppearance &) = delete;
+    const char *ClassName() const override { return "VOdeButtonAppearance"; }
+
+    TColor BorderColor() const { return FBorderColor; }
+    void Set_BorderColor(TColor V) { Set(FBorderColor, V); }
+    TColor BorderColorHot() const { return FBorderColorHot; }
+    void Set_BorderColorHot(TColor V) { Set(FBorderColorHot, V); }
+    TColor BorderColorDown() const { return FBorderColorDown; }
+    void Set_BorderColorDown(TColor V) { Set(FBorderColorDown, V); }
+    TColor BorderColorDisabled() const { return FBorderColorDisabled; }
+    void Set_BorderColorDisabled(TColor V) { Set(FBorderColorDisabled, V); }
+    TColor BorderColorChecked() const { return FBorderColorChecked; }
+    void Set_BorderColorChecked(TColor V) { Set(FBorderColorChecked, V); }
+    TColor Color() const { return FColor; }
+    void Set_Color(TColor V) { Set(FColor, V); }
+    TColor ColorTo() const { return FColorTo; }
+    void Set_ColorTo(TColor V) { Set(FColorTo, V); }
+    TColor ColorDown() const { return FColorDown; }
+    void Set_ColorDown(TColor V) { Set(FColorDown, V); }
+    TColor ColorDownTo() const { return FColorDownTo; }
+    void Set_ColorDownTo(TColor V) { Set(FColorDownTo, V); }
+    TColor ColorHot() const { return FColorHot; }
+    void Set_ColorHot(TColor V) { Set(FColorHot, V); }
+    TColor ColorHotTo() const { return FColorHotTo; }
+    void Set_ColorHotTo(TColor V) { Set(FColorHotTo, V); }
+    TColor ColorChecked() const { return FColorChecked; }
+    void Set_ColorChecked(TColor V) { Set(FColorChecked, V); }
+    TColor ColorCheckedTo() const { return FColorCheckedTo; }
+    void Set_ColorCheckedTo(TColor V) { Set(FColorCheckedTo, V); }
+    TColor ColorDisabled() const { return FColorDisabled; }
+    void Set_ColorDisabled(TColor V) { Set(FColorDisabled, V); }
+    TColor ColorDisabledTo() const { return FColorDisabledTo; }
+    void Set_ColorDisabledTo(TColor V) { Set(FColorDisabledTo, V); }
+    TGradientDirection Gradient() const { return FGradient; }
+    void Set_Gradient(TGradientDirection V);
+    const TFont &Font() const { return FFont; }
+    void Set_Font(const TFont &V) { FFont = V; }
+    // Every colour and the gradient, through the setters (not the font).
+    void Assign(const VOdeButtonAppearance &Source);
+
+    TLookNotifyEvent OnChange;
+
+private:
+    void Set(TColor &Field, TColor Value);
+    TColor FBorderColor = clNone;
+    TColor FBorderColorHot = 0x808080;
+    TColor FBorderColorDown = 0x800000;
+    TColor FBorderColorDisabled = 0x808080;
+    TColor FBorderColorChecked = 0xFF0000;
+    TColor FColor = clNone;
+    TColor FColorTo = clNone;
+    TColor FColorDown = 0xF5D8CA;
+    TColor FColorDownTo = 0xF9BDA0;
+    TColor FColorHot = 0xF5F0E1;
+    TColor FColorHotTo = 0xF9D2B2;
+    TColor FColorCheckedTo = 0xF9BDA0; // ColorHotTo, red and green at 90 %
+    TColor FColorDisabled = 0xF2F2F2;
+    TColor FColorDisabledTo = clNone;
+    TColor FColorChecked = 0xF5D8CA; // ColorHot, red and green at 90 %
+    TGradientDirection FGradient = gdVertical;
+    TFont FFont;
 };

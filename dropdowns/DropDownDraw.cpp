@@ -57,7 +57,7 @@ void DrawGradientBands(TCanvas &Canvas, TColor FromColor, TColor ToColor, bool L
     }
 }
 
-TColor BlendColor(TColor Color1, TColor Color2, int Percent)
+TColor DropDown_Draw::BlendColor(TColor Color1, TColor Color2, int Percent)
 {
     if (Percent >= 100)
         return Color1;

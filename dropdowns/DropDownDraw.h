@@ -29,7 +29,11 @@ void DrawGradientBands(TCanvas &Canvas, TColor FromColor, TColor ToColor, bool L
 
 // Percent of Color1 mixed with the rest of Color2, per channel:
 // nearest(p * c1 + (1 - p) * c2). 100 or more gives Color1, 0 or less Color2.
+// Its own symbol: the grid's cell blend of the same name treats clNone
+// differently, and both end up in one program.
+inline namespace DropDown_Draw {
 TColor BlendColor(TColor Color1, TColor Color2, int Percent);
+}
 
 // Per channel: a channel above 0 is scaled by min(100, 100 + delta) percent
 // (darkened, never brightened); a channel of 0 becomes the delta, within 0..255.

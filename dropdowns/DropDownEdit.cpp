@@ -66,8 +66,7 @@ VOdeCustomDropDown::VOdeCustomDropDown(QWidget *Owner) : TCustomMaskEdit(Owner),
         if (FPopup && FPopup->isVisible())
             FPopup->InitializeAndUpdate();
     };
-    FHeader.OnChange = Bars_Changed;
-    FFooter.OnChange = Bars_Changed;
+    FHeader.OnChange = FHeader.OnButtonsChanged = FFooter.OnChange = Bars_Changed;
     Set_Text(QString());
     UpdateButtonBounds();
     Set_SelectionColorStyle(scOffice2007);
@@ -248,6 +247,7 @@ void VOdeCustomDropDown::Assign(const QObject *Source)
     FV.S.AutoThousandSeparator = S->FV.S.AutoThousandSeparator;
     FHeader.Assign(S->FHeader);
     FFooter.Assign(S->FFooter);
+    FButtonAppearance.Assign(S->FButtonAppearance);
     FDropPosition = S->FDropPosition;
     Set_Flat(S->FFlat);
     Set_DropDownButtonWidth(S->FButtonWidth);

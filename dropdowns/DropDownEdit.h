@@ -216,6 +216,10 @@ public:
     TFooterAppearance &DropDownFooter() { return FFooter; }
     TDropDownButtonEvent OnDropDownHeaderButtonClick;
     TDropDownButtonEvent OnDropDownFooterButtonClick;
+    // The bars' push buttons share this look; the bars' own painting and caption hooks.
+    VOdeButtonAppearance &ButtonAppearance() { return FButtonAppearance; }
+    TDrawBackGroundEvent OnDrawHeader, OnDrawFooter;
+    TGetTextEvent OnGetHeaderText, OnGetFooterText;
     TDropDownNotifyEvent OnBeforeDropDown;
     TDropDownEvent OnDropDown;
     TDropDownNotifyEvent OnBeforeDropUp;
@@ -429,6 +433,7 @@ private:
     QVariant FOpenState;
     THeaderAppearance FHeader;
     TFooterAppearance FFooter;
+    VOdeButtonAppearance FButtonAppearance;
     TQelStyle FStyle = tsOffice2007Luna;
     TColorTones FTones;
     QString FOldString;

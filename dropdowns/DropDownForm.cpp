@@ -1,16 +1,14 @@
 #include "dropdowns/DropDownForm.h"
+#include "dropdowns/DropDownBars.h"
 #include "dropdowns/DropDownEdit.h"
 #include "platform/Clock.h"
 #include <QApplication>
-#include <QFrame>
-#include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPushButton>
 #include <QWheelEvent>
 #include <cmath>
+#include <type_traits>
 
 namespace {
 // Steps bands from From towards To (the last one step short of To), left to
@@ -42,52 +40,28 @@ TDropDownForm::TDropDownForm(VOdeCustomDropDown *Edit) : QWidget(Edit, Qt::Popup
     setMouseTracking(true);
 }
 
-QFrame *TDropDownForm::Make_Bar(bool Header)
-{
-    TBarAppearance &Look = Header ? static_cast<TBarAppearance &>(FEdit->DropDownHeader())
-                                  : static_cast<TBarAppearance &>(FEdit->DropDownFooter());
-    auto *B = new QFrame(this);
-    B->setAutoFillBackground(true);
-    QPalette P = B->palette();
-    P.setColor(QPalette::Window, To_QColor(Look.Color()));
-    B->setPalette(P);
-    B->setFixedHeight(Look.Height());
-    auto *H = new QHBoxLayout(B);
-    H->setContentsMargins(4, 0, 4, 0);
-    auto *Caption = new QLabel(Look.Caption(), B);
-    Caption->setTextFormat(Qt::RichText);
-    H->addWidget(Caption, 1);
-    const int Count = Header ? FEdit->DropDownHeader().Buttons().Count() : FEdit->DropDownFooter().Buttons().Count();
-    for (int I = 0; I < Count; ++I) {
-        const TBarButton &Def = Header ? static_cast<const TBarButton &>(FEdit->DropDownHeader().Buttons().Items(I))
-                                       : static_cast<const TBarButton &>(FEdit->DropDownFooter().Buttons().Items(I));
-        auto *Btn = new QPushButton(Def.Caption(), B);
-        Btn->setFocusPolicy(Qt::NoFocus);
-        Btn->setEnabled(Def.Enabled());
-        VOdeCustomDropDown *Edit = FEdit;
-        connect(Btn, &QPushButton::clicked, Edit, [Edit, Header, I] {
-            const TDropDownButtonEvent &E =
-                Header ? Edit->OnDropDownHeaderButtonClick : Edit->OnDropDownFooterButtonClick;
-            if (E)
-                E(Edit, I);
-        });
-        H->addWidget(Btn);
-    }
-    return B;
-}
+VOdeHeader *TDropDownForm::Header() const { return FHeader; }
+VOdeFooter *TDropDownForm::Footer() const { return FFooter; }
 
 void TDropDownForm::InitializeAndUpdate()
 {
-    // The bars are rebuilt from the looks each time; one never needed stays unmade.
-    auto Prepare = [this](QPointer<QFrame> &Bar, bool Header, bool Visible) {
-        if (!Bar && !Visible)
+    // The bars copy the edit's looks each time; one never needed stays unmade.
+    auto Prepare = [this](auto &Bar, const TBarAppearance &Look, const TDrawBackGroundEvent &Draw,
+                          const TGetTextEvent &Get_Text) {
+        if (!Bar && !Look.Visible())
             return;
-        delete Bar.data();
-        Bar = Make_Bar(Header);
-        Bar->setVisible(Visible);
+        if (!Bar)
+            Bar = new std::remove_reference_t<decltype(*Bar)>(this);
+        Bar->SetDarAzidDropDown(FEdit);
+        Bar->setFixedHeight(Look.Height());
+        Bar->UpdateButtons();
+        Bar->setVisible(Look.Visible());
+        Bar->OnDrawBackGround = Draw;
+        Bar->OnGetText = Get_Text;
+        Bar->update();
     };
-    Prepare(FHeader, true, FEdit->DropDownHeader().Visible());
-    Prepare(FFooter, false, FEdit->DropDownFooter().Visible());
+    Prepare(FHeader, FEdit->DropDownHeader(), FEdit->OnDrawHeader, FEdit->OnGetHeaderText);
+    Prepare(FFooter, FEdit->DropDownFooter(), FEdit->OnDrawFooter, FEdit->OnGetFooterText);
     Layout_Children();
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 #include "platform/Colors.h"
-#include <QFrame>
 #include <QPointer>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
 
 class VOdeCustomDropDown;
+class VOdeHeader;
+class VOdeFooter;
 
 // The popup of a drop-down edit: a borderless Qt::Popup window (the one kind
 // a Wayland session lets a program place freely) that shows the kind's
@@ -33,8 +34,9 @@ public:
     void Set_CancelOnDeActivate(bool V) { FCancelOnDeActivate = V; }
     bool BlockActivate() const { return FBlockActivate; }
     void Set_BlockActivate(bool V) { FBlockActivate = V; }
-    QFrame *Header() const { return FHeader; }
-    QFrame *Footer() const { return FFooter; }
+    // The bars (nullptr until one was first needed).
+    VOdeHeader *Header() const;
+    VOdeFooter *Footer() const;
     // Raised while the user sizes the window.
     std::function<void()> OnSizing;
 
@@ -63,11 +65,11 @@ protected:
     void wheelEvent(QWheelEvent *E) override;
 
 private:
-    QFrame *Make_Bar(bool Header);
     VOdeCustomDropDown *FEdit;
     std::uint32_t FDeActivate = 0;
     bool FShadow = true;
-    QPointer<QFrame> FFooter, FHeader;
+    QPointer<VOdeFooter> FFooter;
+    QPointer<VOdeHeader> FHeader;
     bool FSizeable = false;
     bool FCancelOnDeActivate = true;
     bool FBlockActivate = false;
