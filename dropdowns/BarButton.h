@@ -1,5 +1,6 @@
 #pragma once
 #include "dropdowns/DropDownAppearance.h"
+#include "grid/base/GridOptions.h"
 #include "platform/ModalResult.h"
 #include <QPointer>
 #include <QWidget>
@@ -16,7 +17,8 @@ class VOdeCustomDropDown;
 // the popup by its modal result when clicked. Enter and Space on a focused
 // button are a click, as a mouse click is.
 
-enum VOdeButtonStyle { tasButton, tasCheck };
+// The same push or toggle choice as the grid's buttons (tasButton, tasCheck).
+using VOdeButtonStyle = VOdeGridButtonStyle;
 enum VOdeButtonState { absUp, absDisabled, absDown, absDropDown, absExclusive };
 
 // Which of the appearance's colour sets a paint uses (first that applies).

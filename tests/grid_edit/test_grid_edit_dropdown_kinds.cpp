@@ -1,6 +1,7 @@
 // The nine drop-down kinds open the grid's own drop-down editors: each is
 // filled from the cell, and its value goes back into the cell (or the cell's
 // colour or picture) when the edit ends.
+#include "dropdowns/BarButton.h"
 #include "GridEditFixture.h"
 #include "TestSupport.h"
 #include "grid/griddropdown/GridDarAzidDropDown.h"
@@ -206,9 +207,9 @@ TEST_F(TGridEditFixture, DropDownOpensWithTheGridsLooks)
     EXPECT_TRUE(Log.empty());
     EXPECT_TRUE(M->hasFocus());
     ASSERT_TRUE(M->Popup());
-    auto Buttons = M->Popup()->findChildren<QPushButton *>();
+    auto Buttons = M->Popup()->findChildren<VOdeButton *>();
     ASSERT_EQ(Buttons.size(), 1);
-    Buttons.front()->click();
+    Buttons.front()->Click();
     EXPECT_EQ(Clicks, (std::vector<std::string>{"2,2 0"}));
     // Escape in the open memo: the cell's text back, the edit ends
     QTest::keyClicks(M, "x");
