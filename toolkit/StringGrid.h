@@ -264,6 +264,11 @@ public:
     void Set_ColWidths_All(const std::vector<int> &Widths);
     int RowHeights(int Index) const { return FRows.Size(Index); }
     void Set_RowHeights(int Index, int Value);
+    // A block of rows inserted or removed at At: the heights from At on move
+    // on (the new rows get the default) or back, without a change notice;
+    // the row count is left to the caller.
+    void Insert_Row_Heights(int At, int Count) { FRows.Insert_Sizes(At, Count); }
+    void Remove_Row_Heights(int At, int Count) { FRows.Remove_Sizes(At, Count); }
     // Width of the platform's own lines between cells.
     int GridLineWidth() const { return FGridLineWidth; }
     void Set_GridLineWidth(int Value);

@@ -73,6 +73,24 @@ long long TGridAxis::Extent(int From, int To, int LineWidth) const
     return Sum;
 }
 
+void TGridAxis::Insert_Sizes(int At, int Count)
+{
+    if (At < 0 || At >= FCount || Count <= 0)
+        return;
+    Count = std::min(Count, FCount - At);
+    FSizes.insert(FSizes.begin() + At, static_cast<size_t>(Count), FDefaultSize);
+    FSizes.resize(static_cast<size_t>(FCount));
+}
+
+void TGridAxis::Remove_Sizes(int At, int Count)
+{
+    if (At < 0 || At >= FCount || Count <= 0)
+        return;
+    Count = std::min(Count, FCount - At);
+    FSizes.erase(FSizes.begin() + At, FSizes.begin() + At + Count);
+    FSizes.resize(static_cast<size_t>(FCount), FDefaultSize);
+}
+
 void TGridAxis::Move(int From, int To)
 {
     if (From < 0 || To < 0 || From >= FCount || To >= FCount || From == To)

@@ -38,6 +38,11 @@ public:
     // (a change of screen density).
     void Scale(int M, int D);
     void Move(int From, int To);
+    // Rows (columns) inserted or removed as one block: the sizes from At on
+    // move on by Count (the new ones take the default) or back by Count (the
+    // default fills the end). The count stays; the caller sets it.
+    void Insert_Sizes(int At, int Count);
+    void Remove_Sizes(int At, int Count);
 
 private:
     int FCount;

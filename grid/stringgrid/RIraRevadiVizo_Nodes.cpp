@@ -31,14 +31,14 @@ void RIraRevadiVizo::Insert_Grid_Rows(int At, int Count)
     if (Count <= 0 || At < 0)
         return;
     At = std::min(At, RowCount());
-    // Only the rows from At on change their heights: they move down by Count.
-    std::vector<int> Tail(static_cast<size_t>(RowCount() - At));
-    for (int I = 0; I < static_cast<int>(Tail.size()); ++I)
-        Tail[static_cast<size_t>(I)] = RowHeights(At + I);
+    // The heights move as one block and the size bookkeeping runs once: a
+    // million-row grid must not pay per row for rows it does not touch.
     Model().Insert_Display_Rows(At, Count);
     Set_Row_Count_In_Place(RowCount() + Count);
-    Tail.insert(Tail.begin(), static_cast<size_t>(Count), DefaultRowHeight());
-    Apply_Row_Heights(Tail, At);
+    Insert_Row_Heights(At, Count);
+    RowHeightsChanged();
+    // Rows came: the controls over cells are collected anew.
+    Rebuild_Cell_Controls_If_Used();
 }
 
 void RIraRevadiVizo::Remove_Grid_Rows(int At, int Count)
@@ -49,13 +49,11 @@ void RIraRevadiVizo::Remove_Grid_Rows(int At, int Count)
     if (Count <= 0 || Count >= RowCount())
         return;
     HideEditor();
-    // Only the rows after the removed ones change their heights: they move up.
-    std::vector<int> Tail(static_cast<size_t>(RowCount() - At - Count));
-    for (int I = 0; I < static_cast<int>(Tail.size()); ++I)
-        Tail[static_cast<size_t>(I)] = RowHeights(At + Count + I);
     Model().Delete_Display_Rows(At, Count);
+    Remove_Row_Heights(At, Count);
     Set_Row_Count_In_Place(RowCount() - Count);
-    Apply_Row_Heights(Tail, At);
+    RowHeightsChanged();
+    Rebuild_Cell_Controls_If_Used();
 }
 
 void RIraRevadiVizo::Insert_Grid_Col(int At, int Width)

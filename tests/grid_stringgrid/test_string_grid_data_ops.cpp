@@ -229,6 +229,38 @@ TEST_F(DataOps, InsertAndRemoveColumns)
     EXPECT_EQ(G->ColCount(), 3);
 }
 
+// Inserted rows take the default height and push the rows below on with
+// theirs; removed rows take their heights with them, the rows below move up
+// with theirs; the last rows keep theirs.
+TEST_F(DataOps, InsertAndRemoveMoveHeightsWithRows)
+{
+    struct TCase { const char *Name; bool Insert; int At; int Count; std::vector<int> Want; };
+    // rows 0..5 start at 20, 21, .. 25; the default is 24
+    const TCase Cases[] = {
+        {"InsertMiddle", true, 2, 2, {20, 21, 24, 24, 22, 23, 24, 25}},
+        {"InsertAtEnd", true, 6, 1, {20, 21, 22, 23, 24, 25, 24}},
+        {"RemoveMiddle", false, 2, 2, {20, 21, 24, 25}},
+        {"RemoveLast", false, 5, 1, {20, 21, 22, 23, 24}},
+        {"RemoveMoreThanLeft", false, 4, 9, {20, 21, 22, 23}},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        Fill(Rows({{"a", "1"}, {"b", "2"}, {"c", "3"}, {"d", "4"}, {"e", "5"}}));
+        G->Set_DefaultRowHeight(24);
+        for (int R = 0; R < G->RowCount(); ++R)
+            G->Set_RowHeights(R, 20 + R);
+        if (C.Insert)
+            G->InsertRows(C.At, C.Count);
+        else
+            G->RemoveRows(C.At, C.Count);
+        std::vector<int> Heights;
+        for (int R = 0; R < G->RowCount(); ++R)
+            Heights.push_back(G->RowHeights(R));
+        EXPECT_EQ(Heights, C.Want);
+        EXPECT_EQ(G->Model().Check_Consistency(G->RowCount()), QString());
+    }
+}
+
 // Swapping carries texts, heights and the sort column.
 TEST_F(DataOps, Swaps)
 {
