@@ -13,6 +13,8 @@
 
 namespace {
 
+int Sign(double A, double B) { return A < B ? -1 : (A > B ? 1 : 0); }
+
 QString Ascii_Upper(const QString &S)
 {
     QString R = S;
@@ -34,7 +36,7 @@ void Remove_First(QString &S, const QString &Part)
 // A plain decimal text ("-12.5" with the locale's separator), the bulk of a
 // number column, read without building strings; nothing for any other text,
 // which then takes the general path below (same value either way).
-std::optional<double> Plain_Number(const QString &S)
+std::optional<double> Plain_Number(QStringView S)
 {
     const qsizetype N = S.size();
     if (N == 0 || N > 30)
@@ -84,6 +86,88 @@ std::optional<double> Sort_Number(QString S, const TSortColumnRule &Rule, bool F
     if (!Ok || !std::isfinite(V))
         return std::nullopt;
     return V;
+}
+
+// The number a column's rule reads from a text, found without building a
+// string where the text is a plain decimal (after the prefix and suffix went);
+// nothing when the general path must decide (same value either way).
+std::optional<double> Fast_Number(QStringView S, const TSortColumnRule &Rule)
+{
+    const bool Bare = Rule.Prefix.isEmpty() && Rule.Suffix.isEmpty();
+    if (Rule.Style == ssAutomatic && Bare)
+        return Plain_Number(S);   // a plain decimal classifies as a number
+    if (Rule.Style != ssNumeric)
+        return std::nullopt;
+    if (Bare)
+        return Plain_Number(S);
+    // As Remove_First does: the first occurrence of each, the prefix first.
+    char16_t Buf[32];
+    if (S.size() > 32)
+        return std::nullopt;
+    qsizetype N = S.size();
+    for (qsizetype I = 0; I < N; ++I)
+        Buf[I] = S[I].unicode();
+    for (const QString *Part : {&Rule.Prefix, &Rule.Suffix}) {
+        if (Part->isEmpty())
+            continue;
+        const qsizetype I = QStringView(Buf, N).indexOf(*Part);
+        if (I < 0)
+            continue;
+        std::copy(Buf + I + Part->size(), Buf + N, Buf + I);
+        N -= Part->size();
+    }
+    // A trailing separator is left to the general conversion.
+    if (N > 0 && Buf[N - 1] == Format_Settings().DecimalSeparator.unicode())
+        return std::nullopt;
+    return Plain_Number(QStringView(Buf, N));
+}
+
+bool Ascii_Letter(char16_t C) { return (C >= u'a' && C <= u'z') || (C >= u'A' && C <= u'Z'); }
+char16_t Ascii_Upper_Unit(char16_t C) { return C >= u'a' && C <= u'z' ? static_cast<char16_t>(C - 32) : C; }
+
+// Two texts of a column compared straight from their views where both take
+// the common simple forms; nothing when the keys must decide. For the
+// automatic style a text that starts with a letter and has no date or time
+// separator third is plain text (no number, date or time can start so).
+std::optional<int> Fast_Compare(QStringView A, QStringView B, const TSortColumnRule &Rule, bool IgnoreCase)
+{
+    if (A.isEmpty() || B.isEmpty() || !Rule.Prefix.isEmpty() || !Rule.Suffix.isEmpty())
+        return std::nullopt;
+    bool NoCase = false;
+    switch (Rule.Style) {
+    case ssAutomatic: {
+        const TFormatSettings &F = Format_Settings();
+        auto Plain_Text = [&](QStringView S) {
+            return Ascii_Letter(S[0].unicode()) && (S.size() < 3 || (S[2] != F.DateSeparator && S[2] != F.TimeSeparator));
+        };
+        const bool TA = Plain_Text(A), TB = Plain_Text(B);
+        if (!TA || !TB) {
+            const auto NA = TA ? std::nullopt : Plain_Number(A);
+            const auto NB = TB ? std::nullopt : Plain_Number(B);
+            if (NA && NB)
+                return Sign(*NA, *NB);
+            if ((NA && TB) || (TA && NB))
+                return NA ? -1 : 1;   // numbers rank before texts
+            return std::nullopt;
+        }
+        NoCase = IgnoreCase;
+        break;
+    }
+    case ssAlphabetic: break;
+    case ssAlphaNoCase: NoCase = true; break;
+    default: return std::nullopt;
+    }
+    if (!NoCase) {
+        const int R = A.compare(B);
+        return R < 0 ? -1 : (R > 0 ? 1 : 0);
+    }
+    const qsizetype N = std::min(A.size(), B.size());
+    for (qsizetype I = 0; I < N; ++I) {
+        const char16_t CA = Ascii_Upper_Unit(A[I].unicode()), CB = Ascii_Upper_Unit(B[I].unicode());
+        if (CA != CB)
+            return CA < CB ? -1 : 1;
+    }
+    return A.size() < B.size() ? -1 : (A.size() > B.size() ? 1 : 0);
 }
 
 // h:n[:s], the locale's time separator between the fields.
@@ -169,8 +253,6 @@ TSortKey Automatic_Key(const QString &Text, const TSortColumnRule &Rule, const T
     }
     return Text_Key(Text, O.IgnoreCase, false);
 }
-
-int Sign(double A, double B) { return A < B ? -1 : (A > B ? 1 : 0); }
 
 QCollator &Collator(bool NoCase)
 {
@@ -310,12 +392,24 @@ std::vector<int> Sort_Row_Order(const TSortRequest &Q)
         return Place_Blanks(Compare_Sort_Keys(KA, KB), KA.Blank, KB.Blank, Col.Descending, Q.Options);
     };
     // Ties of the first column go on to the others (with Full).
+    // Ties of the first column go on to the others (with Full); cells in
+    // the simple forms compare from their views without making keys.
+    char16_t Room_A[32], Room_B[32];
     auto Tie = [&](int A, int B) {
         if (!Q.Full)
             return false;
-        for (size_t I = 1; I < Q.Columns.size(); ++I)
+        for (size_t I = 1; I < Q.Columns.size(); ++I) {
+            const TSortKeyColumn &Col = Q.Columns[I];
+            QStringView VA, VB;
+            if (Col.View && !Col.Number && !Col.Compare && Col.View(A, Room_A, VA) && Col.View(B, Room_B, VB))
+                if (const auto R = Fast_Compare(VA, VB, Col.Rule, Q.Options.IgnoreCase)) {
+                    if (*R)
+                        return Col.Descending ? *R > 0 : *R < 0;
+                    continue;
+                }
             if (const int R = Column_Compare(I, A, B))
                 return R < 0;
+        }
         return false;
     };
     const TSortKeyColumn &First = Q.Columns.front();
@@ -328,39 +422,72 @@ std::vector<int> Sort_Row_Order(const TSortRequest &Q)
         return Order;
     }
     // The first column's keys travel with their rows, so the sort reads them
-    // in place; a column of plain numbers or plain texts sorts on the bare
-    // value, as a plain sort of those values would.
+    // in place. Its plain numbers go into one contiguous array of values,
+    // read from the stored texts without building strings; every other key
+    // (dates, texts, blanks, failed conversions) ranks after all numbers, so
+    // the two parts sort apart and join in the order the blank rule gives.
+    // A column of plain texts sorts on the bare texts.
     struct TEntry {
         TSortKey Key;
         int Row;
     };
-    std::vector<TEntry> E(static_cast<size_t>(N));
-    bool Numbers = true, Texts = true;
-    for (int I = 0; I < N; ++I) {
-        TEntry &En = E[static_cast<size_t>(I)];
-        En.Key = Make_Key(First, Q.From + I);
-        En.Row = Q.From + I;
-        Numbers = Numbers && En.Key.Rank == TSortKey::rkNumber && !En.Key.Blank;
-        Texts = Texts && En.Key.Rank == TSortKey::rkText && !En.Key.Locale && !En.Key.Blank;
-    }
     const bool Desc = First.Descending;
-    if (Numbers) {
-        std::vector<std::pair<double, int>> V(static_cast<size_t>(N));
-        for (int I = 0; I < N; ++I)
-            V[static_cast<size_t>(I)] = {E[static_cast<size_t>(I)].Key.Value, E[static_cast<size_t>(I)].Row};
-        std::stable_sort(V.begin(), V.end(), [&](const auto &A, const auto &B) {
-            if (A.first != B.first)
-                return Desc ? B.first < A.first : A.first < B.first;
-            return Tie(A.second, B.second);
-        });
-        for (int I = 0; I < N; ++I)
-            Order[static_cast<size_t>(I)] = V[static_cast<size_t>(I)].second;
-        return Order;
+    const bool Split_Numbers = !First.Number;
+    std::vector<std::pair<double, int>> Nums;
+    std::vector<TEntry> E;
+    if (Split_Numbers)
+        Nums.reserve(static_cast<size_t>(N));
+    else
+        E.reserve(static_cast<size_t>(N));
+    char16_t Room[32];
+    constexpr int Ahead = 16;   // rows fetched ahead of their read
+    for (int Row = Q.From; Row <= Q.To; ++Row) {
+        if (First.Prefetch && Row + Ahead <= Q.To)
+            First.Prefetch(Row + Ahead);
+        QStringView View;
+        TSortKey K;
+        if (Split_Numbers && First.View && First.View(Row, Room, View)) {
+            if (const auto V = Fast_Number(View, First.Rule)) {
+                Nums.push_back({*V, Row});
+                continue;
+            }
+            K = Make_Sort_Key(View.toString(), First.Rule, Q.Options);
+        } else {
+            K = Make_Key(First, Row);
+        }
+        if (Split_Numbers && K.Rank == TSortKey::rkNumber && !K.Blank)
+            Nums.push_back({K.Value, Row});
+        else
+            E.push_back({std::move(K), Row});
     }
+    // By value alone, as a plain sort of the values; then each run of equal
+    // values by the columns that break ties (the same order as one sort on
+    // both, since the first pass keeps equal values in row order).
+    if (Desc)
+        std::stable_sort(Nums.begin(), Nums.end(), [](const auto &A, const auto &B) { return B.first < A.first; });
+    else
+        std::stable_sort(Nums.begin(), Nums.end(), [](const auto &A, const auto &B) { return A.first < B.first; });
+    if (Q.Full && Q.Columns.size() > 1)
+        for (auto It = Nums.begin(); It != Nums.end();) {
+            if (const auto &Next = Q.Columns[1]; Next.Prefetch)
+                for (auto P = It + 1; P != Nums.end() && P - It <= 2; ++P)
+                    if (Nums.end() - P > Ahead)
+                        Next.Prefetch(P[Ahead].second);
+            auto End = It + 1;
+            while (End != Nums.end() && End->first == It->first)
+                ++End;
+            if (End - It > 1)
+                std::stable_sort(It, End, [&](const auto &A, const auto &B) { return Tie(A.second, B.second); });
+            It = End;
+        }
+    bool Texts = !E.empty();
+    for (const TEntry &En : E)
+        Texts = Texts && En.Key.Rank == TSortKey::rkText && !En.Key.Locale && !En.Key.Blank;
+    std::vector<int> Rest(E.size());
     if (Texts) {
-        std::vector<std::pair<QString, int>> V(static_cast<size_t>(N));
-        for (int I = 0; I < N; ++I)
-            V[static_cast<size_t>(I)] = {std::move(E[static_cast<size_t>(I)].Key.Text), E[static_cast<size_t>(I)].Row};
+        std::vector<std::pair<QString, int>> V(E.size());
+        for (size_t I = 0; I < E.size(); ++I)
+            V[I] = {std::move(E[I].Key.Text), E[I].Row};
         E.clear();
         E.shrink_to_fit();
         std::stable_sort(V.begin(), V.end(), [&](const auto &A, const auto &B) {
@@ -369,18 +496,46 @@ std::vector<int> Sort_Row_Order(const TSortRequest &Q)
                 return Desc ? R > 0 : R < 0;
             return Tie(A.second, B.second);
         });
-        for (int I = 0; I < N; ++I)
-            Order[static_cast<size_t>(I)] = V[static_cast<size_t>(I)].second;
-        return Order;
+        for (size_t I = 0; I < V.size(); ++I)
+            Rest[I] = V[I].second;
+    } else {
+        std::stable_sort(E.begin(), E.end(), [&](const TEntry &A, const TEntry &B) {
+            const int R = Place_Blanks(Compare_Sort_Keys(A.Key, B.Key), A.Key.Blank, B.Key.Blank, Desc, Q.Options);
+            if (R != 0)
+                return R < 0;
+            return Tie(A.Row, B.Row);
+        });
+        for (size_t I = 0; I < E.size(); ++I)
+            Rest[I] = E[I].Row;
     }
-    std::stable_sort(E.begin(), E.end(), [&](const TEntry &A, const TEntry &B) {
-        const int R = Place_Blanks(Compare_Sort_Keys(A.Key, B.Key), A.Key.Blank, B.Key.Blank, Desc, Q.Options);
-        if (R != 0)
-            return R < 0;
-        return Tie(A.Row, B.Row);
-    });
-    for (int I = 0; I < N; ++I)
-        Order[static_cast<size_t>(I)] = E[static_cast<size_t>(I)].Row;
+    // Numbers come before the other keys ascending and after them
+    // descending; blanks placed by IgnoreBlanks stay at their end of all
+    // rows (the sorted rest holds them together at that end).
+    size_t Blanks = 0;
+    if (Q.Options.IgnoreBlanks && !Texts)
+        for (const TEntry &En : E)
+            Blanks += En.Key.Blank ? 1 : 0;
+    const bool Blanks_First = Q.Options.BlankPos == blFirst;
+    const auto Rest_Begin = Rest.begin(), Rest_End = Rest.end();
+    const auto Split = Blanks_First ? Rest_Begin + static_cast<long>(Blanks) : Rest_End - static_cast<long>(Blanks);
+    auto Out = Order.begin();
+    auto Put_Numbers = [&] {
+        for (const auto &P : Nums)
+            *Out++ = P.second;
+    };
+    if (Blanks_First)
+        Out = std::copy(Rest_Begin, Split, Out);
+    const auto Others_Begin = Blanks_First ? Split : Rest_Begin;
+    const auto Others_End = Blanks_First ? Rest_End : Split;
+    if (!Desc) {
+        Put_Numbers();
+        Out = std::copy(Others_Begin, Others_End, Out);
+    } else {
+        Out = std::copy(Others_Begin, Others_End, Out);
+        Put_Numbers();
+    }
+    if (!Blanks_First)
+        Out = std::copy(Split, Rest_End, Out);
     return Order;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include "grid/model/GridTypes.h"
 #include <QString>
+#include <QStringView>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -55,6 +56,13 @@ struct TSortKeyColumn {
     bool Descending = false;
     TSortColumnRule Rule;
     std::function<QString(int Row)> Text;
+    // Set when the texts can be read in place: true with View set to what
+    // Text(Row) gives (Room holds at least 16 units; the view lives until the
+    // next call), false when Text must be asked. A sort of a million rows
+    // then builds no string for a number.
+    std::function<bool(int Row, char16_t *Room, QStringView &View)> View;
+    // Optional: fetches a row's cell ahead of its read (see View).
+    std::function<void(int Row)> Prefetch;
     // Set for check boxes and images: the row's number replaces its text.
     std::function<double(int Row)> Number;
     // Set for custom and raw comparisons: decides alone (-1, 0, 1 ascending).

@@ -5,6 +5,7 @@
 #include "grid/model/GridSort.h"
 #include "grid/model/TextRoutines.h"
 #include "toolkit/RichEdit.h"
+#include "grid/stringgrid/GridCellViews.h"
 #include "grid/stringgrid/RIraRevadiVizo.h"
 #include <QSet>
 #include <algorithm>
@@ -133,6 +134,14 @@ TSortKeyColumn Make_Sort_Column(RIraRevadiVizo &G, int C, bool Descending)
             return P->GetStrippedCell(C, R);
         return Virtual ? P->GetCellEx(C, R) : P->GetGridCell(C, R);
     };
+    if (Style != ssHTML)
+        K.View = [P, C, Virtual](int R, char16_t *Room, QStringView &View) {
+            if (Virtual)
+                return Cell_Ex_View(*P, C, R, Room, View);
+            View = Grid_Cell_View(*P, C, R, Room);
+            return true;
+        };
+    K.Prefetch = [P, C](int R) { P->Model().Prefetch_Cell(C, R); };
     auto Check_State = [P, C](int R) {
         bool State = false;
         P->GetCheckBoxState(C, R, State);

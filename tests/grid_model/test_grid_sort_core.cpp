@@ -130,6 +130,79 @@ TEST(GridSort, TiesAndCustomCompare)
     EXPECT_EQ(Unsort_Row_Order({2, 0, 1}), (std::vector<int>{1, 2, 0}));
 }
 
+// Texts read as views (numbers converted once into one array of values, ties
+// compared in place) order rows exactly as texts read as strings: numbers
+// with prefix and suffix, blanks placed either way, failed conversions after
+// the numbers, ties broken by a second column of each simple form.
+TEST(GridSort, ViewedTextsOrderAsStrings)
+{
+    struct TCase {
+        const char *Name;
+        TSortColumnRule Rule;
+        bool Descending;
+        TSortCompareOptions Options;
+        QStringList First;
+        QStringList Second;   // breaks ties (Full)
+        TSortStyle Second_Style;
+        std::vector<int> Want;
+    };
+    TSortCompareOptions Blanks_First, Blanks_Last, No_Case;
+    Blanks_First.IgnoreBlanks = Blanks_Last.IgnoreBlanks = true;
+    Blanks_Last.BlankPos = blLast;
+    No_Case.IgnoreCase = true;
+    const TCase Cases[] = {
+        {"AutomaticNumbersThenTexts", {ssAutomatic, {}, {}}, false, {}, L({"b", "10", "", "9", "1e1", "-2.5"}),
+         L({"", "", "", "", "", ""}), ssAutomatic, {5, 3, 1, 4, 2, 0}},
+        {"AutomaticDescending", {ssAutomatic, {}, {}}, true, {}, L({"b", "10", "", "9", "3/4/2019"}),
+         L({"", "", "", "", ""}), ssAutomatic, {0, 2, 4, 1, 3}},
+        {"NumericPrefixSuffix", {ssNumeric, "$", " kg"}, false, {}, L({"$12 kg", "x", "$3 kg", "", "$100 kg", "$ 7 kg"}),
+         L({"", "", "", "", "", ""}), ssAutomatic, {2, 5, 0, 4, 1, 3}},
+        {"NumericFailedAfterNumbers", {ssNumeric, {}, {}}, false, {}, L({"abc", "5", "", "2", "5."}),
+         L({"", "", "", "", ""}), ssAutomatic, {3, 1, 4, 0, 2}},
+        {"BlanksFirstAscending", {ssNumeric, {}, {}}, false, Blanks_First, L({"2", "", "x", "1"}),
+         L({"", "", "", ""}), ssAutomatic, {1, 3, 0, 2}},
+        {"BlanksFirstDescending", {ssNumeric, {}, {}}, true, Blanks_First, L({"2", "", "x", "1"}),
+         L({"", "", "", ""}), ssAutomatic, {1, 2, 0, 3}},
+        {"BlanksLastAscending", {ssAutomatic, {}, {}}, false, Blanks_Last, L({"2", "", "x", "1"}),
+         L({"", "", "", ""}), ssAutomatic, {3, 0, 2, 1}},
+        {"BlanksLastDescending", {ssAutomatic, {}, {}}, true, Blanks_Last, L({"2", "", "x", "1"}),
+         L({"", "", "", ""}), ssAutomatic, {2, 0, 3, 1}},
+        {"TiesByNumbersAndTexts", {ssNumeric, {}, {}}, false, {}, L({"1", "1", "1", "1", "0"}),
+         L({"b", "10", "a", "9", "z"}), ssAutomatic, {4, 3, 1, 2, 0}},
+        {"TiesByTextsNoCase", {ssAutomatic, {}, {}}, false, No_Case, L({"1", "1", "1"}), L({"b", "A", "a2"}),
+         ssAutomatic, {1, 2, 0}},
+        {"TiesByDatesAndBlanks", {ssAutomatic, {}, {}}, false, {}, L({"1", "1", "1", "1"}),
+         L({"12/31/2020", "", "1/2/2021", "x1"}), ssAutomatic, {0, 2, 1, 3}},
+        {"TiesByAlphabetic", {ssAutomatic, {}, {}}, false, {}, L({"1", "1", "1"}), L({"b", "B", "10"}), ssAlphabetic,
+         {2, 1, 0}},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        for (bool Viewed : {false, true}) {
+            SCOPED_TRACE(Viewed ? "Viewed" : "Strings");
+            TSortRequest Q;
+            Q.From = 0;
+            Q.To = static_cast<int>(C.First.size()) - 1;
+            Q.Options = C.Options;
+            for (const QStringList *Texts : {&C.First, &C.Second}) {
+                TSortKeyColumn K;
+                K.Descending = C.Descending;
+                K.Rule = Texts == &C.First ? C.Rule : TSortColumnRule{C.Second_Style, {}, {}};
+                K.Text = [Texts](int R) { return (*Texts)[R]; };
+                if (Viewed) {
+                    K.View = [Texts](int R, char16_t *, QStringView &V) {
+                        V = (*Texts)[R];
+                        return true;
+                    };
+                    K.Prefetch = [](int) {};
+                }
+                Q.Columns.push_back(K);
+            }
+            EXPECT_EQ(Sort_Row_Order(Q), C.Want);
+        }
+    }
+}
+
 // Reordering rows keeps each flag with its row.
 TEST(GridSort, FlagsFollowPermutedRows)
 {
