@@ -422,6 +422,9 @@ void TGridDataOps::InsertCols(int ColIndex, int CCount)
     Widths.insert(Widths.begin() + Displ, static_cast<size_t>(CCount), G.DefaultColWidth());
     G.Set_ColCount(G.ColCount() + CCount);
     G.Set_ColWidths_All(Widths);
+    // The controls over cells are listed by column: found again where their cells went.
+    if (G.ControlList().Count() > 0)
+        G.CellControlsUpdate(true);
     G.Invalidate();
 }
 
@@ -466,6 +469,8 @@ void TGridDataOps::RemoveCols(int ColIndex, int CCount)
         M.Hide_Col(C - CCount, W);
     G.Set_ColCount(G.ColCount() - Visible_Removed);
     G.Set_ColWidths_All(Widths);
+    if (G.ControlList().Count() > 0)
+        G.CellControlsUpdate(true);
     if (G.FSortSettings.Column >= ColIndex + CCount)
         G.FSortSettings.Column -= CCount;
     else if (G.FSortSettings.Column >= ColIndex)

@@ -98,6 +98,40 @@ TEST(StringGridCellControls, MovedWithColumnsAndRows)
     }
 }
 
+// Rows and columns inserted or removed before a control's cell take the
+// control along with its cell, and it lies over that cell again.
+TEST(StringGridCellControls, CarriedByInsertedAndRemovedRowsAndColumns)
+{
+    enum TOp { InsRows, RemRows, InsCols, RemCols };
+    struct TCase { const char *Name; TOp Op; int At, Count; TPoint WantA, WantB; };
+    const TCase Cases[] = {
+        {"RowsInsertedAbove", InsRows, 2, 2, {2, 5}, {3, 7}},
+        {"RowsInsertedBetween", InsRows, 4, 3, {2, 3}, {3, 8}},
+        {"RowsRemovedAbove", RemRows, 1, 2, {2, 1}, {3, 3}},
+        {"RowRemovedBetween", RemRows, 4, 1, {2, 3}, {3, 4}},
+        {"ColumnsInsertedLeft", InsCols, 1, 2, {4, 3}, {5, 5}},
+        {"ColumnInsertedBetween", InsCols, 3, 1, {2, 3}, {4, 5}},
+        {"ColumnRemovedLeft", RemCols, 1, 1, {1, 3}, {2, 5}},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        TControlGrid T;
+        RIraRevadiVizo &G = *T.G;
+        switch (C.Op) {
+        case InsRows: G.InsertRows(C.At, C.Count); break;
+        case RemRows: G.RemoveRows(C.At, C.Count); break;
+        case InsCols: G.InsertCols(C.At, C.Count); break;
+        case RemCols: G.RemoveCols(C.At, C.Count); break;
+        }
+        EXPECT_EQ(G.GetCellControls(C.WantA.X, C.WantA.Y), T.A);
+        EXPECT_EQ(G.GetCellControls(C.WantB.X, C.WantB.Y), T.B);
+        EXPECT_EQ(G.GetCellControls(2, 3) == T.A, C.WantA == TPoint(2, 3));
+        EXPECT_EQ(T.A->geometry(), G.TObjStringGrid::CellRect(C.WantA.X, C.WantA.Y).To_QRect());
+        EXPECT_EQ(T.B->geometry(), G.TObjStringGrid::CellRect(C.WantB.X, C.WantB.Y).To_QRect());
+        EXPECT_EQ(G.Model().Check_Consistency(G.RowCount()), QString());
+    }
+}
+
 // Hidden rows and columns take their controls out of the grid; shown again,
 // the controls come back over their cells.
 TEST(StringGridCellControls, HiddenRowsAndColumns)
