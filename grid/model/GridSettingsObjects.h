@@ -1,7 +1,9 @@
 #pragma once
 #include "platform/Colors.h"
+#include "platform/Object.h"
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 // Small settings objects of the string grid that know no window: OLE drag and
 // drop, balloon hints, the marking of modified cells, and one hidden row's
@@ -72,10 +74,32 @@ private:
     TColor FColor = clYellow;
 };
 
-// One hidden row as the grid's hidden-row list publishes it.
-struct TGridItem {
-    int Idx = 0;      // the row's real index
-    int Height = 0;   // pixels
-    int Level = 0;    // node level
-    QStringList Items;   // its cell texts, one per column
+// One hidden row as the grid's hidden-row collection publishes it: its real
+// index, height and node level, and its cell texts (one per column). The item
+// creates its text list empty and frees it with itself; a list handed to
+// Set_Items is only referred to (its owner frees it), so nothing is freed
+// twice or lost. The setters only store.
+class TGridItem : public TObject {
+public:
+    TGridItem() : FOwnItems(std::make_unique<QStringList>()), FItems(FOwnItems.get()) {}
+    TGridItem(const TGridItem &) = delete;
+    TGridItem &operator=(const TGridItem &) = delete;
+    const char *ClassName() const override { return "TGridItem"; }
+
+    int Idx() const { return FIdx; }
+    void Set_Idx(int V) { FIdx = V; }
+    int Height() const { return FHeight; }
+    void Set_Height(int V) { FHeight = V; }
+    int Level() const { return FLevel; }
+    void Set_Level(int V) { FLevel = V; }
+    QStringList *Items() const { return FItems; }
+    // Refers to Value from now on; the item's own list stays its own.
+    void Set_Items(QStringList *Value) { FItems = Value; }
+
+private:
+    int FIdx = 0;      // the row's real index
+    int FHeight = 0;   // pixels
+    int FLevel = 0;    // node level
+    std::unique_ptr<QStringList> FOwnItems;
+    QStringList *FItems;
 };

@@ -49,3 +49,40 @@ TEST(GridSettingsObjects, DefaultsAndNotices)
     M.Set_Color(0x0000FF);
     EXPECT_EQ(Changes, 1);
 }
+
+// A hidden-row item: the setters store, the text list starts empty and is the
+// item's own until another is handed over, which is then only referred to.
+TEST(GridSettingsObjects, GridItemStoresAndOwnsItsTexts)
+{
+    struct TCase { const char *Name; int Idx, Height, Level; bool Borrow; };
+    const TCase Cases[] = {
+        {"Defaults", 0, 0, 0, false},
+        {"Stored", 7, 31, 2, false},
+        {"NegativeStoredAsGiven", -1, -5, -3, false},
+        {"BorrowedList", 4, 20, 1, true},
+    };
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        QStringList Outside{QStringLiteral("x")};
+        {
+            TGridItem Item;
+            EXPECT_STREQ(Item.ClassName(), "TGridItem");
+            ASSERT_NE(Item.Items(), nullptr);
+            EXPECT_TRUE(Item.Items()->isEmpty());
+            Item.Set_Idx(C.Idx);
+            Item.Set_Height(C.Height);
+            Item.Set_Level(C.Level);
+            Item.Items()->append(QStringLiteral("a"));
+            if (C.Borrow) {
+                Item.Set_Items(&Outside);
+                Item.Items()->append(QStringLiteral("y"));
+            }
+            EXPECT_EQ(Item.Idx(), C.Idx);
+            EXPECT_EQ(Item.Height(), C.Height);
+            EXPECT_EQ(Item.Level(), C.Level);
+            EXPECT_EQ(*Item.Items(), C.Borrow ? (QStringList{"x", "y"}) : QStringList{"a"});
+        }
+        // the borrowed list outlives the item unchanged otherwise
+        EXPECT_EQ(Outside.size(), C.Borrow ? 2 : 1);
+    }
+}
