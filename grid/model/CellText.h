@@ -85,6 +85,23 @@ public:
         }
         Assign_Wide(Text);
     }
+    // Bytes read as Latin-1 (each byte one character), short ones stored
+    // inline without building a QString: for readers filling many cells.
+    void Assign_Latin1(const char *Bytes, qsizetype N)
+    {
+        if (N > Max_Latin1) {
+            Assign(QString::fromLatin1(Bytes, N));
+            return;
+        }
+        if (Kind() == kHeap)
+            Release();
+        alignas(8) unsigned char B[16] = {};
+        if (N > 0)
+            std::memcpy(B, Bytes, static_cast<size_t>(N));
+        B[14] = static_cast<unsigned char>(N);
+        B[15] = kInline8;
+        std::memcpy(FBytes, B, sizeof FBytes);
+    }
     bool Equals(const QString &Text) const;
     // Whether the text lives on the heap (for tests and memory accounting).
     bool On_Heap() const { return Kind() == kHeap; }

@@ -138,6 +138,24 @@ void TGridModel::Set_Cell(int C, int R, const QString &Text)
     Notify_Range({C, R, C, R});
 }
 
+void TGridModel::Set_Cell_Text(int C, int R, TCellText &&Text)
+{
+    TModelCell *Cell = nullptr;
+    if (R >= 0 && C >= 0 && static_cast<size_t>(R) < FRows.size()) {
+        std::vector<TModelCell> &Row = FRows[static_cast<size_t>(R)];
+        if (static_cast<size_t>(C) < Row.size())
+            Cell = &Row[static_cast<size_t>(C)];
+    }
+    if (!Cell) {
+        Check_Index(C, R);
+        if (Text.Is_Empty())
+            return;
+        Cell = Ensure(C, R);
+    }
+    Cell->Text = std::move(Text);
+    Notify_Range({C, R, C, R});
+}
+
 TObject *TGridModel::Object(int C, int R) const
 {
     const TModelCell *Cell = Find(C, R);

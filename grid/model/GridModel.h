@@ -191,6 +191,9 @@ public:
             __builtin_prefetch(&FRows[static_cast<size_t>(R)][static_cast<size_t>(C)]);
     }
     void Set_Cell(int C, int R, const QString &Text);
+    // Set_Cell with a text already in its stored form, moved in: for readers
+    // that build many cells (no string is built or copied per cell).
+    void Set_Cell_Text(int C, int R, TCellText &&Text);
     // The object in the slot (owned or not); a tagged integer as stored.
     TObject *Object(int C, int R) const;
     // Stores an object the model does not own. An owned object in the slot is
