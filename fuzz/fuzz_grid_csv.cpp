@@ -1,8 +1,10 @@
 // CSV files: the first byte picks the options (delimiter guessed or given,
 // JavaCSV, OEM, header skip), the rest is the file. Every parsed row must
-// write back and parse again to the same cells.
+// write back and parse again to the same cells, and the bytes parsed in
+// place must give what the decoded text gives.
 #include "FuzzSupport.h"
 #include "grid/exchange/GridCsv.h"
+#include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *Data, std::size_t Size)
 {
@@ -16,9 +18,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *Data, std::size_t Size
     O.LoadFirstRow = !(Pick & 16);
     O.AlwaysQuotes = Pick & 32;
     O.QuoteEmptyCells = !(Pick & 64);
-    TParsedRows Rows;
+    TParsedRows Rows, In_Place;
     QChar Used;
-    Parse_Csv(Decode_Text_Bytes(Fuzz_Bytes(Data + 1, Size - 1)), O, 0, Rows, &Used);
+    const QByteArray Bytes = Fuzz_Bytes(Data + 1, Size - 1);
+    const TExchangeResult Result = Parse_Csv(Decode_Text_Bytes(Bytes), O, 0, Rows, &Used);
+    // The file's bytes parsed in place read exactly as the decoded text.
+    if (!Bytes.isEmpty()) {
+        if (!(Parse_Csv_Bytes(Bytes, O, 0, In_Place) == Result) || In_Place.Rows() != Rows.Rows())
+            std::abort();
+        for (int R = 0; R < Rows.Rows(); ++R) {
+            if (In_Place.Cols(R) != Rows.Cols(R))
+                std::abort();
+            for (int C = 0; C < Rows.Cols(R); ++C)
+                if (In_Place.Text(R, C) != Rows.Text(R, C))
+                    std::abort();
+        }
+    }
     (void)Rows.Max_Cols();
     for (int R = 0; R < Rows.Rows(); ++R)
         for (int C = 0; C < Rows.Cols(R); ++C)

@@ -43,6 +43,10 @@ enum TExchangeStep { xsStart, xsNextRow, xsDone };
 // end). Empty functions are skipped.
 struct TExchangeHooks {
     std::function<QString(int C, int R)> Save_Text;
+    // When set, Save_Text's answer as a view, for writers passing over many
+    // cells: built in Room (TCellText::Max_Latin1 units) or held in Hold, and
+    // valid until the next call.
+    std::function<QStringView(int C, int R, char16_t *Room, QString &Hold)> Save_View;
     std::function<void(int C, int R, const QString &Text)> Load_Text;
     std::function<void(int Percent)> Progress;
     std::function<void(TExchangeStep Step, int Row)> Step;
@@ -70,6 +74,7 @@ class TParsedRows {
 public:
     void Begin_Row() { FRowStart.push_back(FTexts.size()); }
     void Add(const QString &Text) { FTexts.emplace_back(Text); }
+    void Add(TCellText &&Text) { FTexts.push_back(std::move(Text)); }
     void Reserve(size_t Cells) { FTexts.reserve(Cells); }
     int Rows() const { return static_cast<int>(FRowStart.size()); }
     int Cols(int R) const
@@ -78,6 +83,8 @@ public:
         return static_cast<int>(End - FRowStart[size_t(R)]);
     }
     QString Text(int R, int C) const { return FTexts[FRowStart[size_t(R)] + size_t(C)].To_String(); }
+    // The stored form, for moving it into a model.
+    TCellText &At(int R, int C) { return FTexts[FRowStart[size_t(R)] + size_t(C)]; }
     // The widest row's field count.
     int Max_Cols() const;
 

@@ -35,6 +35,11 @@ QString Csv_Field(const QString &Text, const TCsvOptions &Options, QChar Delimit
 // The rows Range.Top..Range.Bottom, columns Range.Left..Range.Right, as CSV
 // lines each ended by CR LF; the cells' texts come from Hooks.Save_Text.
 QString Write_Csv(const TExchangeHooks &Hooks, const TCellRange &Range, const TCsvOptions &Options);
+// Write_Csv's lines as a file's bytes, UTF-8 or Windows-1252, after Head
+// (a byte-order mark, lines kept): the same bytes as encoding Write_Csv's
+// text, built field by field without that text.
+QByteArray Write_Csv_Bytes(const TExchangeHooks &Hooks, const TCellRange &Range, const TCsvOptions &Options, bool Utf8,
+                           const QByteArray &Head = {});
 // Writes (Append: after the lines the file holds, when it exists) UTF-8 with
 // byte-order mark when Unicode, else Windows-1252.
 TExchangeResult Save_Csv_File(const QString &Path, const TExchangeHooks &Hooks, const TCellRange &Range,

@@ -4,6 +4,7 @@
 #include "platform/MessageBox.h"
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <typeinfo>
 
 namespace {
 // The wait cursor for as long as a format runs.
@@ -74,6 +75,18 @@ TExchangeHooks TGridFormats::Hooks()
     RIraRevadiVizo *G = &FGrid;
     H.Save_Text = [this, G](int C, int R) { return G->CellTextForSave(Real_Col(C), R); };
     H.Load_Text = [this, G](int C, int R, const QString &T) { G->CellTextLoaded(Real_Col(C), R, T); };
+    if (Stored_Texts_Saved())
+        H.Save_View = [this, G](int C, int R, char16_t *Room, QString &Hold) {
+            // Only a text that is empty (a check box's state), markup or rich
+            // text is saved otherwise than it is stored.
+            const int Real = Real_Col(C);
+            const QStringView V = G->Model().Cell_View(Real, R, Room);
+            if (V.isEmpty() || V.front() == u'{' || V.contains(u'<')) {
+                Hold = G->CellTextForSave(Real, R);
+                return QStringView(Hold);
+            }
+            return V;
+        };
     if (G->OnFileProgress)
         H.Progress = [G](int P) { G->OnFileProgress(G, static_cast<short>(P)); };
     H.Step = [G](TExchangeStep S, int Row) {
@@ -81,6 +94,16 @@ TExchangeHooks TGridFormats::Hooks()
     };
     return H;
 }
+
+// The grid's own text hooks unchanged (no descendant's) and no event or
+// option between the store and the file: a saved text is the stored one,
+// and a loaded one is stored as it is.
+bool TGridFormats::Stored_Texts_Saved()
+{
+    return typeid(FGrid) == typeid(RIraRevadiVizo) && !FGrid.OnSaveCell && !FGrid.SaveOptions().SaveVirtCells;
+}
+
+bool TGridFormats::Loaded_Texts_Stored() { return typeid(FGrid) == typeid(RIraRevadiVizo) && !FGrid.OnLoadCell; }
 
 bool TGridFormats::Fail(const TExchangeResult &R, const QString &FileName, const QString &Usual)
 {
@@ -136,7 +159,7 @@ bool TGridFormats::Load_Csv_Stream(QIODevice &Stream, int MaxRows)
     return Apply_Rows(Rows, FGrid.GetSaveStartRow(), false);
 }
 
-bool TGridFormats::Apply_Rows(const TParsedRows &Rows, int StartRow, bool Insert)
+bool TGridFormats::Apply_Rows(TParsedRows &Rows, int StartRow, bool Insert)
 {
     const int StartCol = FGrid.GetSaveStartCol();
     const int H = Hidden_For_Save();
@@ -160,10 +183,26 @@ bool TGridFormats::Apply_Rows(const TParsedRows &Rows, int StartRow, bool Insert
         FGrid.Set_ColCount(StartCol + Max_Cols - H);
     FGrid.Set_RowCount(static_cast<int>(Need_Rows));
     TProgressCounter Progress(0, Rows.Rows() - 1, Hk.Progress);
-    for (int R = 0; R < Rows.Rows(); ++R) {
-        for (int C = 0; C < Rows.Cols(R); ++C)
-            Hk.Load_Text(StartCol + C, StartRow + R, Rows.Text(R, C));
-        Progress.At(R);
+    if (Loaded_Texts_Stored()) {
+        // The parsed texts move into the store as they are; the model
+        // reports the whole block once.
+        TGridModel &M = FGrid.Model();
+        std::vector<int> Real(static_cast<size_t>(Max_Cols));
+        for (int C = 0; C < Max_Cols; ++C)
+            Real[size_t(C)] = Real_Col(StartCol + C);
+        M.Begin_Update();
+        for (int R = 0; R < Rows.Rows(); ++R) {
+            for (int C = 0; C < Rows.Cols(R); ++C)
+                M.Set_Cell_Text(Real[size_t(C)], StartRow + R, std::move(Rows.At(R, C)));
+            Progress.At(R);
+        }
+        M.End_Update();
+    } else {
+        for (int R = 0; R < Rows.Rows(); ++R) {
+            for (int C = 0; C < Rows.Cols(R); ++C)
+                Hk.Load_Text(StartCol + C, StartRow + R, Rows.Text(R, C));
+            Progress.At(R);
+        }
     }
     FGrid.FMaxRowCount = FGrid.RowCount();
     if (Keep_Footer)

@@ -77,7 +77,10 @@ private:
     std::vector<int> Save_Columns(int First, int Last);
     int Hidden_For_Save();
     int Real_Col(int Col);
-    bool Apply_Rows(const TParsedRows &Rows, int StartRow, bool Insert);
+    bool Stored_Texts_Saved();
+    bool Loaded_Texts_Stored();
+    // Moves the parsed texts out of Rows.
+    bool Apply_Rows(TParsedRows &Rows, int StartRow, bool Insert);
     bool Apply_Doc(const TCellFileDoc &Doc, int OffsetCol, int OffsetRow, bool File, const QString &FileName);
     bool Fail(const TExchangeResult &R, const QString &FileName, const QString &Usual);
 

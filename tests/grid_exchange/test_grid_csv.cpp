@@ -268,3 +268,72 @@ TEST(GridCsv, ProgressIsClampedAndToldOncePerValue)
     Write_Csv(H, {0, 3, 0, 3}, TCsvOptions());
     EXPECT_EQ(Told, (std::vector<int>{100}));
 }
+
+// The file's bytes are built field by field: they must equal the whole text
+// encoded, under every option, with the texts read as strings or as views.
+TEST(GridCsv, FileBytesEqualTheEncodedText)
+{
+    const QStringList Texts = {
+        "plain", "a,b", "a;b", "he said \"hi\"", "", " lead", "x\r\ny", "x\ny", "Grüße €", "Ελληνικά 日本語",
+        QString(QChar(0x81)) + QChar(0x9F), "a very long plain text of many letters", "é,x", QString(QChar(0xD83D)), "😀", "a§b",
+    };
+    const char *Options[] = {"", "always", "noempty", "java", "semicolon", "tab", "oem"};
+    TGridModel M;
+    for (int I = 0; I < Texts.size(); ++I)
+        M.Set_Cell(I % 4, I / 4, Texts[I]);
+    const TCellRange Range{0, 0, 3, int(Texts.size() + 3) / 4 - 1};
+    TExchangeHooks Views = Model_Hooks(M);
+    Views.Save_View = [&M](int C, int R, char16_t *Room, QString &) { return M.Cell_View(C, R, Room); };
+    for (const char *Which : Options)
+        for (const QChar Delim : {QChar(), QChar(u'§')})
+            for (const bool Utf8 : {false, true}) {
+                SCOPED_TRACE(std::string(Which) + (Delim.isNull() ? "" : " section") + (Utf8 ? " utf8" : " ansi"));
+                TCsvOptions O = Opts(Which);
+                if (!Delim.isNull())
+                    O.Delimiter = Delim;
+                const QByteArray Want = Encode_Text(Write_Csv(Model_Hooks(M), Range, O), Utf8 ? teUtf8Bom : teAnsi);
+                const QByteArray Head = Utf8 ? QByteArray("\xEF\xBB\xBF") : QByteArray("kept\r\n");
+                EXPECT_EQ(Head + Write_Csv_Bytes(Model_Hooks(M), Range, O, Utf8), Utf8 ? Want : Head + Want);
+                EXPECT_EQ(Write_Csv_Bytes(Views, Range, O, Utf8, Head), Utf8 ? Want : Head + Want);
+            }
+}
+
+// A file's bytes are parsed in place: every cell, the status and the row
+// where it stopped must be what parsing the decoded text gives.
+TEST(GridCsv, BytesReadAsTheDecodedText)
+{
+    struct TCase {
+        const char *Name;
+        QByteArray Bytes;
+    };
+    const TCase Cases[] = {
+        {"Latin1High", QByteArray("\xE9t\xE9,\xFF\r\nx,\xA0y\r\n")},
+        {"Cp1252Range", QByteArray("\x80,\x9F\x81,caf\xE9\r\n\x8A\x8A\x8A\x8A\x8A\x8A\x8A\x8A\x8A\x8A\x8A\x8A\x8A\x8A\x8A")},
+        {"Utf8", QByteArray("\xEF\xBB\xBF\xC3\xA9t\xC3\xA9,\xE2\x82\xAC\r\n\xF0\x9F\x98\x80;x")},
+        {"Utf8Broken", QByteArray("\xEF\xBB\xBF\xC3,\xE2\x82\r\n\"\xC3\",\xF0\x9F\r\n\xFF\xFE,a\xC3")},
+        {"QuotedTexts", QByteArray("\"a\"\"b\",\"x\r\ny\",\"z\nw\"tail,\" lead\"\r\n\"a,b\",c")},
+        {"LongQuotedTextInPlace", QByteArray("\"a field far longer than fourteen\",b")},
+        {"VerticalTabAndTilde", QByteArray("x\x0By,a~b,^,\"q\x0B\"\r\n")},
+        {"BlanksAndEmptyLast", QByteArray("  a, b,,\r\n,\r\n   \r\nc,")},
+        {"NeverClosedQuote", QByteArray("a,\"open\r\nb,c\r\n")},
+        {"LoneCrAndLf", QByteArray("a;b\rc;d\ne;f")},
+        {"NoDelimiter", QByteArray("one\r\ntwo")},
+        {"OnlyBlanks", QByteArray("   ")},
+        {"Utf16StaysDecoded", QByteArray("\xFF\xFE" "a\0,\0b\0", 8)},
+    };
+    const char *Options[] = {"", "java", "oem", "semicolon", "tab", "header"};
+    for (const TCase &C : Cases)
+        for (const char *Which : Options)
+            for (const QChar Delim : {QChar(), QChar(u'§')}) {
+                SCOPED_TRACE(std::string(C.Name) + " " + Which + (Delim.isNull() ? "" : " section"));
+                TCsvOptions O = Opts(Which);
+                O.LoadFirstRow = !QByteArray(Which).contains("header");
+                if (!Delim.isNull())
+                    O.Delimiter = Delim;
+                TParsedRows Want, Got;
+                const TExchangeResult RW = Parse_Csv(Decode_Text_Bytes(C.Bytes), O, 0, Want);
+                const TExchangeResult RG = Parse_Csv_Bytes(C.Bytes, O, 0, Got);
+                EXPECT_EQ(RG, RW);
+                EXPECT_EQ(Rows_Of(Got), Rows_Of(Want));
+            }
+}

@@ -220,3 +220,51 @@ TEST_F(TGridFormatsTest, AsciiFixedAndNumbers)
     EXPECT_EQ(Boxes.Texts(), (QStringList{"Cannot Create file " + Dir.filePath(QStringLiteral("no/dir/f.txt")),
                                           "Error at position: 2 in Cell [0, 1]."}));
 }
+
+// Without save or load events the grid's CSV goes the short way (stored
+// texts read in place, parsed texts moved in); an event that changes nothing
+// takes the general way. Both must give the same file and the same grid.
+TEST_F(TGridFormatsTest, CsvShortWayGivesWhatTheEventsWayGives)
+{
+    struct TCase {
+        const char *Name;
+        bool Save_Hidden, Unicode;
+    };
+    const TCase Cases[] = {
+        {"Ansi", false, false}, {"Unicode", false, true}, {"HiddenSaved", true, false}, {"HiddenSavedUnicode", true, true}};
+    for (const TCase &C : Cases) {
+        SCOPED_TRACE(C.Name);
+        QByteArray Files[2];
+        std::vector<QString> Loaded[2];
+        for (const bool Events : {false, true}) {
+            auto From = Filled(false);
+            From->Set_Cells(3, 2, QStringLiteral("<b>bold</b> and <i>it</i>"));
+            From->Set_Cells(0, 2, QStringLiteral("{\\rtf1 rich}"));
+            From->Set_Cells(1, 2, QString());
+            From->AddCheckBox(1, 2, true, false);
+            From->HideColumn(1);
+            From->SaveOptions().SaveHiddenCells = C.Save_Hidden;
+            if (Events)
+                From->OnSaveCell = [](QObject *, int, int, QString &) {};
+            const QString File = Path(Events ? "events.csv" : "short.csv");
+            ASSERT_TRUE(From->SaveToCSV(File, C.Unicode));
+            QFile F(File);
+            ASSERT_TRUE(F.open(QIODevice::ReadOnly));
+            Files[Events] = F.readAll();
+            auto To = Make_Grid(true);
+            To->SaveOptions() = From->SaveOptions();
+            if (Events)
+                To->OnLoadCell = [](QObject *, int, int, QString &) {};
+            ASSERT_TRUE(To->LoadFromCSV(File, 0));
+            for (int R = 0; R < To->RowCount(); ++R)
+                for (int Col = 0; Col < To->TotalColCount(); ++Col)
+                    Loaded[Events].push_back(To->Model().Cell(Col, R));
+            EXPECT_EQ(To->Model().Check_Consistency(), QString());
+        }
+        EXPECT_EQ(Files[0], Files[1]);
+        EXPECT_EQ(Loaded[0], Loaded[1]);
+        // rich text is saved as the text it shows, through the general way
+        EXPECT_TRUE(Files[0].contains("rich,") && !Files[0].contains("rtf1")) << Files[0].toStdString();
+    }
+    EXPECT_TRUE(Boxes.Texts().isEmpty()) << Boxes.Texts().join(u'|').toStdString();
+}
