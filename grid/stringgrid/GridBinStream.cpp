@@ -198,13 +198,22 @@ bool TGridBinStream::Load_At(const TPoint &At, const QByteArray &Bytes, const QS
     const int Rows = G.RowCount();
     TProgressCounter Progress(At.Y, At.Y + std::max(0, B.Header.RowCount - 1), Hk.Progress);
     int Last_Row = -1;
-    for (const TBinCell &Cell : B.Cells) {
+    // A cell without properties takes its text straight into the store, as
+    // SetCellEx would put it; a merged cell, the cell being edited and a
+    // hidden last row keep SetCellEx's extra steps.
+    TGridModel &M = G.Model();
+    const int Hidden_Last = G.HideLastRow() ? Rows - 1 : -1;
+    M.Begin_Update();
+    for (TBinCell &Cell : B.Cells) {
         const long long C = static_cast<long long>(Cell.Col) + At.X - Origin.X;
         const long long R = static_cast<long long>(Cell.Row) + At.Y - Origin.Y;
         if (C < 0 || C >= Cols || R < 0 || R >= Rows)
             continue;
         const int Col = static_cast<int>(C), Row = static_cast<int>(R);
-        G.SetCellEx(Col, Row, Cell.Text.To_String());
+        if (Row != Hidden_Last && !G.EditorMode() && !G.Find_Cell_Props(Col, Row))
+            M.Set_Cell_Text(Col, Row, std::move(Cell.Text));
+        else
+            G.SetCellEx(Col, Row, Cell.Text.To_String());
         if (Row != Last_Row) {
             Progress.At(Row);
             Last_Row = Row;
@@ -223,6 +232,7 @@ bool TGridBinStream::Load_At(const TPoint &At, const QByteArray &Bytes, const QS
         Apply_Bin_Graphic(X.Graphic, *Gr);
         Attach_Picture(*Gr, X.Picture, Col, Row);
     }
+    M.End_Update();
     G.CellsChanged({0, 0, G.ColCount(), G.RowCount()});
     G.EndUpdate();
     return true;
