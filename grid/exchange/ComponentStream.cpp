@@ -14,23 +14,23 @@ void TComponentWriter::Le(std::uint64_t V, int Bytes)
     FOut.append(B, Bytes);
 }
 
-void TComponentWriter::Short(const QByteArray &Text)
+void TComponentWriter::Short(QByteArrayView Text)
 {
     const qsizetype N = std::min<qsizetype>(Text.size(), 255);
     FOut.append(static_cast<char>(N));
-    FOut.append(Text.constData(), N);
+    FOut.append(Text.data(), N);
 }
 
 void TComponentWriter::Begin(const char *ClassName)
 {
     FOut.append("TPF0", 4);
-    Short(QByteArray(ClassName));
+    Short(ClassName);
     FOut.append('\0');
 }
 
 void TComponentWriter::Int(const char *Name, std::int64_t Value)
 {
-    Short(QByteArray(Name));
+    Short(Name);
     if (Value >= -128 && Value <= 127) {
         Tag(TValueType::vaInt8);
         Le(static_cast<std::uint64_t>(Value), 1);
@@ -48,27 +48,27 @@ void TComponentWriter::Int(const char *Name, std::int64_t Value)
 
 void TComponentWriter::Bool(const char *Name, bool Value)
 {
-    Short(QByteArray(Name));
+    Short(Name);
     Tag(Value ? TValueType::vaTrue : TValueType::vaFalse);
 }
 
 void TComponentWriter::Ident(const char *Name, const char *Value)
 {
-    Short(QByteArray(Name));
+    Short(Name);
     Tag(TValueType::vaIdent);
-    Short(QByteArray(Value));
+    Short(Value);
 }
 
 void TComponentWriter::Set(const char *Name, const std::vector<const char *> &Members)
 {
-    Short(QByteArray(Name));
+    Short(Name);
     Tag(TValueType::vaSet);
     for (const char *M : Members)
-        Short(QByteArray(M));
+        Short(M);
     FOut.append('\0');
 }
 
-void TComponentWriter::String_Value(const QString &Value)
+void TComponentWriter::String_Value(QStringView Value)
 {
     bool Ascii = Value.size() <= 255;
     for (qsizetype I = 0; Ascii && I < Value.size(); ++I)
@@ -76,7 +76,8 @@ void TComponentWriter::String_Value(const QString &Value)
     if (Ascii) {
         Tag(TValueType::vaString);
         FOut.append(static_cast<char>(Value.size()));
-        FOut.append(Value.toLatin1());
+        for (const QChar Ch : Value)
+            FOut.append(static_cast<char>(Ch.unicode()));
         return;
     }
     const QByteArray U = Value.toUtf8();
@@ -85,15 +86,15 @@ void TComponentWriter::String_Value(const QString &Value)
     FOut.append(U);
 }
 
-void TComponentWriter::String(const char *Name, const QString &Value)
+void TComponentWriter::String(const char *Name, QStringView Value)
 {
-    Short(QByteArray(Name));
+    Short(Name);
     String_Value(Value);
 }
 
 void TComponentWriter::Double(const char *Name, double Value)
 {
-    Short(QByteArray(Name));
+    Short(Name);
     Tag(TValueType::vaDouble);
     std::uint64_t Bits;
     std::memcpy(&Bits, &Value, 8);
@@ -102,7 +103,7 @@ void TComponentWriter::Double(const char *Name, double Value)
 
 void TComponentWriter::Binary(const char *Name, const QByteArray &Value)
 {
-    Short(QByteArray(Name));
+    Short(Name);
     Tag(TValueType::vaBinary);
     Le(static_cast<std::uint64_t>(Value.size()), 4);
     FOut.append(Value);
@@ -110,7 +111,7 @@ void TComponentWriter::Binary(const char *Name, const QByteArray &Value)
 
 void TComponentWriter::Strings(const char *Name, const QStringList &Value)
 {
-    Short(QByteArray(Name));
+    Short(Name);
     Tag(TValueType::vaList);
     for (const QString &S : Value)
         String_Value(S);

@@ -63,7 +63,7 @@ public:
     void Bool(const char *Name, bool Value);
     void Ident(const char *Name, const char *Value);
     void Set(const char *Name, const std::vector<const char *> &Members);
-    void String(const char *Name, const QString &Value);
+    void String(const char *Name, QStringView Value);
     void Double(const char *Name, double Value);
     void Binary(const char *Name, const QByteArray &Value);
     // A list of strings (vaList, the strings, vaNull).
@@ -72,10 +72,10 @@ public:
     void End();
 
 private:
-    void Short(const QByteArray &Text);
+    void Short(QByteArrayView Text);
     void Tag(TValueType T) { FOut.append(static_cast<char>(T)); }
     void Le(std::uint64_t V, int Bytes);
-    void String_Value(const QString &Value);
+    void String_Value(QStringView Value);
     QByteArray &FOut;
 };
 

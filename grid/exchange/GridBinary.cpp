@@ -288,7 +288,7 @@ void TBinaryGridWriter::Header(const TBinHeader &H)
     FW.End();
 }
 
-void TBinaryGridWriter::Cell(int Col, int Row, const QString &Text, const TCellPropValues *Props,
+void TBinaryGridWriter::Cell(int Col, int Row, QStringView Text, const TCellPropValues *Props,
                              const TCellGraphic *Graphic, const QString &Control, const TBinPicture *Picture)
 {
     FW.Begin("TGridCellIO");

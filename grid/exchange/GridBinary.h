@@ -55,7 +55,7 @@ public:
     // Graphic its graphic record and the record of its object (Picture, or
     // an empty one when none is given). Control names the control laid over
     // the cell (empty: none).
-    void Cell(int Col, int Row, const QString &Text, const TCellPropValues *Props, const TCellGraphic *Graphic = nullptr,
+    void Cell(int Col, int Row, QStringView Text, const TCellPropValues *Props, const TCellGraphic *Graphic = nullptr,
               const QString &Control = {}, const TBinPicture *Picture = nullptr);
 
 private:

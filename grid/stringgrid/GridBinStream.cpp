@@ -89,13 +89,14 @@ QByteArray TGridBinStream::Save_Rect(const TGridRect &Rect)
     const TExchangeHooks Hk = TGridFormats(G).Hooks();
     Hk.Step(xsStart, Rect.Top);
     TProgressCounter Progress(Rect.Top, Rect.Bottom, Hk.Progress);
+    char16_t Room[TCellText::Max_Latin1 + 2];   // a stored text read in place
     for (int R = Rect.Top; R <= Rect.Bottom; ++R) {
         Hk.Step(xsNextRow, R);
         for (int C = Rect.Left; C <= Rect.Right; ++C) {
             const TCellProperties *P = G.Find_Cell_Props(C, R);
             // the stored text; inside a merged block, the base cell's
             const TPoint B = P ? P->GetBaseCell(C, R) : TPoint(C, R);
-            const QString Text = M.Cell(B.X, B.Y);
+            const QStringView Text = M.Cell_View(B.X, B.Y, Room);
             if (!P) {
                 W.Cell(C, R, Text, nullptr);
                 continue;
