@@ -2,11 +2,14 @@
 // string grid, side by side with the same table in QTableWidget items written
 // and parsed through QTextStream, and with the floor: the same CSV bytes
 // written from, and split into, plain strings in contiguous memory. Every
-// side writes to and reads from a file in the same folder; each runs warm
-// (one untimed round first), and the sides alternate. Printed: each side's
+// side writes to and reads from a file in the same folder; the grid and the
+// floor write the file the same safe way (temporary file, fsync, rename),
+// QTableWidget's road through QFile as it comes. Each side runs warm (one
+// untimed round first), and the sides alternate. Printed: each side's
 // median seconds and the ratios grid/QTableWidget (goal at most 0.5) and
 // grid/floor (goal within 2), for CSV and for the binary stream.
 #include "grid/stringgrid/RIraRevadiVizo.h"
+#include "platform/AtomicFile.h"
 #include <QFile>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -133,9 +136,7 @@ void Floor_Round(TTimes *T)
             Text += Cells[I];
             Text += (I + 1) % Cols ? QStringLiteral(",") : QStringLiteral("\r\n");
         }
-        QFile F(Path);
-        F.open(QIODevice::WriteOnly);
-        F.write(Text.toLatin1());
+        Write_File_Atomic(Path, Text.toLatin1());
     });
     std::vector<QString> Back;
     const double Ld = Time([&] {
@@ -172,6 +173,7 @@ void BM_Csv_Side_By_Side(benchmark::State &State)
         Floor_Round(&Floor_T);
         State.SetIterationTime(Grid_T.Save.back() + Grid_T.Load.back());
     }
+    std::printf("floor and grid write through temporary file + fsync + rename; QTableWidget through QFile\n");
     const double GS = Grid_T.Median(Grid_T.Save), GL = Grid_T.Median(Grid_T.Load);
     const double WS = Widget_T.Median(Widget_T.Save), WL = Widget_T.Median(Widget_T.Load);
     const double FS = Floor_T.Median(Floor_T.Save), FL = Floor_T.Median(Floor_T.Load);
