@@ -1,5 +1,6 @@
 #include "grid/stringgrid/GridFormats.h"
 #include "grid/stringgrid/GridBinStream.h"
+#include "grid/stringgrid/GridCellViews.h"
 #include "grid/stringgrid/RIraRevadiVizo.h"
 #include "platform/MessageBox.h"
 #include <QFileInfo>
@@ -80,8 +81,13 @@ TExchangeHooks TGridFormats::Hooks()
             // Only a text that is empty (a check box's state), markup or rich
             // text is saved otherwise than it is stored.
             const int Real = Real_Col(C);
-            const QStringView V = G->Model().Cell_View(Real, R, Room);
-            if (V.isEmpty() || V.front() == u'{' || V.contains(u'<')) {
+            QStringView V;
+            bool Direct = true;
+            if (G->SaveOptions().SaveVirtCells)
+                Direct = Cell_Ex_View(*G, Real, R, Room, V);   // the shown text, no number format set
+            else
+                V = G->Model().Cell_View(Real, R, Room);
+            if (!Direct || V.isEmpty() || V.front() == u'{' || V.contains(u'<')) {
                 Hold = G->CellTextForSave(Real, R);
                 return QStringView(Hold);
             }
@@ -100,7 +106,8 @@ TExchangeHooks TGridFormats::Hooks()
 // and a loaded one is stored as it is.
 bool TGridFormats::Stored_Texts_Saved()
 {
-    return typeid(FGrid) == typeid(RIraRevadiVizo) && !FGrid.OnSaveCell && !FGrid.SaveOptions().SaveVirtCells;
+    return typeid(FGrid) == typeid(RIraRevadiVizo) && !FGrid.OnSaveCell
+           && (!FGrid.SaveOptions().SaveVirtCells || !FGrid.OnGetFloatFormat);
 }
 
 bool TGridFormats::Loaded_Texts_Stored() { return typeid(FGrid) == typeid(RIraRevadiVizo) && !FGrid.OnLoadCell; }

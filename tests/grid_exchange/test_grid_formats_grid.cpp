@@ -228,10 +228,14 @@ TEST_F(TGridFormatsTest, CsvShortWayGivesWhatTheEventsWayGives)
 {
     struct TCase {
         const char *Name;
-        bool Save_Hidden, Unicode;
+        bool Save_Hidden, Unicode, Virt, Shown_Hook;
     };
     const TCase Cases[] = {
-        {"Ansi", false, false}, {"Unicode", false, true}, {"HiddenSaved", true, false}, {"HiddenSavedUnicode", true, true}};
+        {"Ansi", false, false, true, false},          {"Unicode", false, true, true, false},
+        {"HiddenSaved", true, false, true, false},    {"HiddenSavedUnicode", true, true, true, false},
+        {"StoredTexts", false, false, false, false},  {"StoredHiddenSaved", true, true, false, false},
+        {"ShownTextHook", false, false, true, true},
+    };
     for (const TCase &C : Cases) {
         SCOPED_TRACE(C.Name);
         QByteArray Files[2];
@@ -244,6 +248,12 @@ TEST_F(TGridFormatsTest, CsvShortWayGivesWhatTheEventsWayGives)
             From->AddCheckBox(1, 2, true, false);
             From->HideColumn(1);
             From->SaveOptions().SaveHiddenCells = C.Save_Hidden;
+            From->SaveOptions().SaveVirtCells = C.Virt;
+            if (C.Shown_Hook)
+                From->OnGetDisplText = [](QObject *, int ACol, int, QString &Value) {
+                    if (ACol == 0)
+                        Value += QStringLiteral("!");
+                };
             if (Events)
                 From->OnSaveCell = [](QObject *, int, int, QString &) {};
             const QString File = Path(Events ? "events.csv" : "short.csv");
@@ -263,6 +273,7 @@ TEST_F(TGridFormatsTest, CsvShortWayGivesWhatTheEventsWayGives)
         }
         EXPECT_EQ(Files[0], Files[1]);
         EXPECT_EQ(Loaded[0], Loaded[1]);
+        EXPECT_EQ(Files[0].startsWith("plain!,"), C.Shown_Hook) << Files[0].toStdString();
         // rich text is saved as the text it shows, through the general way
         EXPECT_TRUE(Files[0].contains("rich,") && !Files[0].contains("rtf1")) << Files[0].toStdString();
     }
