@@ -121,25 +121,14 @@ QString TGridModel::Cell(int C, int R) const
 
 void TGridModel::Set_Cell(int C, int R, const QString &Text)
 {
-    // One lookup for a stored cell (the common case when filling).
-    TModelCell *Cell = nullptr;
-    if (R >= 0 && C >= 0 && static_cast<size_t>(R) < FRows.size()) {
-        std::vector<TModelCell> &Row = FRows[static_cast<size_t>(R)];
-        if (static_cast<size_t>(C) < Row.size())
-            Cell = &Row[static_cast<size_t>(C)];
-    }
-    if (!Cell) {
-        Check_Index(C, R);
-        if (Text.isEmpty())
-            return;
-        Cell = Ensure(C, R);
-    }
-    Cell->Text.Assign(Text);
-    Notify_Range({C, R, C, R});
+    // The text is packed beside and moved in: the same single lookup as a
+    // text read from a file.
+    Set_Cell_Text(C, R, TCellText(Text));
 }
 
 void TGridModel::Set_Cell_Text(int C, int R, TCellText &&Text)
 {
+    // One lookup for a stored cell (the common case when filling).
     TModelCell *Cell = nullptr;
     if (R >= 0 && C >= 0 && static_cast<size_t>(R) < FRows.size()) {
         std::vector<TModelCell> &Row = FRows[static_cast<size_t>(R)];
