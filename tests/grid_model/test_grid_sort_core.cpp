@@ -5,6 +5,7 @@
 #include "grid/model/GridRowFlags.h"
 #include "grid/model/GridSort.h"
 #include "platform/Locale.h"
+#include "TestText.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -25,14 +26,6 @@ QStringList Sorted(const QStringList &Texts, const TSortColumnRule &Rule, bool D
     for (int R : Sort_Row_Order(Q))
         Out << Texts[R];
     return Out;
-}
-
-QStringList L(std::initializer_list<const char *> Items)
-{
-    QStringList S;
-    for (const char *I : Items)
-        S << QString::fromUtf8(I);
-    return S;
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "grid/model/GroupOrder.h"
 #include <QStringList>
 #include <algorithm>
+#include "TestText.h"
 #include <gtest/gtest.h>
 #include <numeric>
 
@@ -22,13 +23,6 @@ std::vector<int> Reference_Order(const QStringList &Keys)
     return Order;
 }
 
-QStringList L(std::initializer_list<const char *> Items)
-{
-    QStringList S;
-    for (const char *I : Items)
-        S << QString::fromUtf8(I);
-    return S;
-}
 } // namespace
 
 TEST(GroupOrder, EqualsAStableSortOfTheRows)

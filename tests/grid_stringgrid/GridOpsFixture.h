@@ -4,6 +4,7 @@
 // the model must be consistent.
 #include "grid/stringgrid/RIraRevadiVizo.h"
 #include <QStringList>
+#include "TestText.h"
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <memory>
@@ -50,10 +51,3 @@ inline std::vector<QStringList> Pair_Rows(std::initializer_list<std::pair<const 
     return V;
 }
 
-inline QStringList L(std::initializer_list<const char *> Items)
-{
-    QStringList S;
-    for (const char *I : Items)
-        S << QString::fromUtf8(I);
-    return S;
-}
